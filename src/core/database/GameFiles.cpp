@@ -1,0 +1,525 @@
+#include "database/GameFiles.h"
+
+#include "database/RecordLayouts.h"
+#include "database/SpokenNames.h"
+#include "util/ByteReader.h"
+#include "util/Format.h"
+#include "util/GamePath.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+constexpr std::size_t kDatabaseHeaderSize = 28;
+constexpr std::size_t kMaxLeagueNameBytes = 80;
+// Long names are read up to their NUL; this only bounds a hostile file.
+constexpr std::size_t kMaxNameBytes = 255;
+constexpr std::size_t kMaxLeagueSlots = 63;  // the entry's length byte holds 4 * slots + 2
+constexpr uint32_t kTableAddressLimit = 0x10000;  // table positions are read from 16 bits
+
+std::size_t tablePosition(const CByteReader& r, std::size_t offset, const char* what)
+{
+    return r.u32(offset, what) & 0xFFFF;
+}
+
+// Checks that count records of size bytes fit after offset without overflowing.
+void requireRecords(const CByteReader& r, std::size_t offset, uint64_t count, std::size_t size, const char* what)
+{
+    if (offset > r.size() || count > (r.size() - offset) / size)
+        throw CReadError(std::string(what) + " at offset " + hexOffset(offset) + " announces " + std::to_string(count)
+                         + " records of " + std::to_string(size) + " bytes, more than the file ("
+                         + std::to_string(r.size()) + " bytes) holds",
+                         r.source());
+}
+
+std::size_t namePosition(const CByteReader& r, uint64_t base, std::size_t directoryOffset, const char* what)
+{
+    const uint64_t pos = base + r.u32(directoryOffset, what);
+    if (pos >= r.size())
+        throw CReadError(std::string(what) + " at offset " + hexOffset(directoryOffset) + " points to "
+                         + hexOffset(std::size_t(pos)) + ", outside the file (" + std::to_string(r.size())
+                         + " bytes)",
+                         r.source());
+    return std::size_t(pos);
+}
+
+uint32_t slotsFromLength(uint8_t length)
+{
+    if (length < 2) return 0;
+    const uint32_t slots = (uint32_t(length) - 2) / 4 + 1;
+    return slots & ~1u;
+}
+
+enum : int
+{
+    kInDatabase = 0,
+    kInNames = 1,
+};
+
+template <class F>
+std::optional<gameformat::CFormatError> guarded(F&& f)
+{
+    try
+    {
+        f();
+        return std::nullopt;
+    }
+    catch (const CReadError& e)
+    {
+        return gameformat::CFormatError{e.source() == kInNames, e.what()};
+    }
+}
+} // namespace
+
+namespace gamepaths
+{
+std::string nameFilePath(const std::string& languageCode)
+{
+    return "\\DATA\\CMN\\FE\\FCDB_" + languageCode + ".DBI";
+}
+
+std::string playerNameFilePath(const std::string& languageCode)
+{
+    return languageCode == "JAP" ? "\\DATA\\CMN\\FE\\FCDBPJAP.DBI" : "\\DATA\\CMN\\FE\\FCDBPENG.DBI";
+}
+} // namespace gamepaths
+
+namespace gameformat
+{
+std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> database,
+                                        std::span<const uint8_t> playerNames)
+{
+    std::vector<std::unique_ptr<CPlayer>> loaded;
+    uint32_t tableOffset = 0;
+    auto error = guarded([&] {
+        const CByteReader d(database, kInDatabase), n(playerNames, kInNames);
+        d.require(0, kDatabaseHeaderSize, "header");
+        tableOffset = uint32_t(tablePosition(d, 16, "player table position"));
+        const uint32_t count = d.u32(tableOffset, "player record count");
+        d.u32(tableOffset + 4, "player record size");
+        requireRecords(d, tableOffset + 8, count, layouts::kPlayerRecordSize, "player table");
+        // The directory of the name file must hold a position for every record.
+        requireRecords(n, 28, count, 4, "player name directory");
+        loaded.reserve(count);
+        for (uint32_t k = 0; k < count; ++k)
+        {
+            auto p = std::make_unique<CPlayer>();
+            layouts::unpackPlayer(database.data() + tableOffset + 8 + layouts::kPlayerRecordSize * k, *p);
+            p->fileIndex = k;
+            const std::size_t at = namePosition(n, 20, 28 + 4 * std::size_t(k), "player name position");
+            p->storedName = n.cString(at, kMaxNameBytes);
+            p->name = p->storedName.substr(0, CPlayer::kShownNameLength);
+            loaded.push_back(std::move(p));
+        }
+    });
+    if (error) return error;
+    db.playerTableOffset = tableOffset;
+    for (auto& p : loaded)
+        if (p->id != 0) db.addPlayer(std::move(p));  // slot 0 is never a record
+    return std::nullopt;
+}
+
+std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> database, std::span<const uint8_t> names)
+{
+    std::vector<std::unique_ptr<CTeam>> loaded;
+    uint32_t tableOffset = 0;
+    auto error = guarded([&] {
+        const CByteReader d(database, kInDatabase), n(names, kInNames);
+        d.require(0, kDatabaseHeaderSize, "header");
+        tableOffset = uint32_t(tablePosition(d, 12, "team table position"));
+        const uint32_t count = d.u32(tableOffset, "team record count");
+        const uint32_t size = d.u32(tableOffset + 4, "team record size");
+        if (size != layouts::kTeamRecordSize)
+            throw CReadError("team record size " + std::to_string(size) + " at offset " + hexOffset(tableOffset + 4)
+                             + " is not 80",
+                             kInDatabase);
+        requireRecords(d, tableOffset + 8, count, layouts::kTeamRecordSize, "team table");
+        const uint32_t section = n.u32(12, "team name section position");
+        requireRecords(n, std::size_t(section) + 8, count, 4, "team name directory");
+        loaded.reserve(count);
+        for (uint32_t k = 0; k < count; ++k)
+        {
+            auto t = std::make_unique<CTeam>();
+            layouts::unpackTeam(database.data() + tableOffset + 8 + layouts::kTeamRecordSize * k, *t);
+            t->fileIndex = k;
+            const std::size_t at = namePosition(n, section, std::size_t(section) + 8 + 4 * std::size_t(k),
+                                                "team name position");
+            t->abbreviation = n.cString(at, CTeam::kAbbreviationBytes);
+            t->shortName = n.cString(at + CTeam::kAbbreviationBytes, CTeam::kShortNameBytes);
+            t->longName = n.cString(at + CTeam::kAbbreviationBytes + CTeam::kShortNameBytes, kMaxNameBytes);
+            loaded.push_back(std::move(t));
+        }
+    });
+    if (error) return error;
+    db.teamTableOffset = tableOffset;
+    for (auto& t : loaded)
+    {
+        for (auto id : t->players)
+            if (CPlayer* p = db.player(id)) p->teamId = t->bankroll != 0 ? t->id : CPlayer::kNoTeam;
+        if (t->id != 0) db.addTeam(std::move(t));
+    }
+    return std::nullopt;
+}
+
+std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> database,
+                                        std::span<const uint8_t> names)
+{
+    std::vector<std::unique_ptr<CLeague>> loaded;
+    auto error = guarded([&] {
+        const CByteReader d(database, kInDatabase), n(names, kInNames);
+        d.require(0, kDatabaseHeaderSize, "header");
+        const uint32_t nameSection = n.u32(12, "team name section position");
+        const uint32_t count = d.u32(20, "league count");
+        requireRecords(d, 28, count, 4, "league directory");
+        requireRecords(n, 28, count, 4, "league name directory");
+        if (nameSection < 20 || nameSection > n.size())
+            throw CReadError("team name section position " + std::to_string(nameSection)
+                             + " at offset 0xC lies outside the file",
+                             kInNames);
+        loaded.reserve(count);
+        for (uint32_t i = 0; i < count; ++i)
+        {
+            auto league = std::make_unique<CLeague>();
+            const std::size_t entry = 20 + std::size_t(d.u32(28 + 4 * std::size_t(i), "league entry position"));
+            league->id = d.u16(entry, "league entry");
+            const uint32_t slots = slotsFromLength(d.u8(entry + 3, "league entry"));
+            d.require(entry + 4, 2 * std::size_t(slots), "league team ids");
+            league->slotCount = slots;
+            league->teamIds.resize(slots);
+            for (uint32_t s = 0; s < slots; ++s) league->teamIds[s] = d.u16(entry + 4 + 2 * s);
+
+            const std::size_t start = 20 + std::size_t(n.u32(28 + 4 * std::size_t(i), "league name position"));
+            const std::size_t end =
+                i + 1 < count ? 20 + std::size_t(n.u32(28 + 4 * std::size_t(i + 1), "league name position"))
+                              : std::size_t(nameSection);
+            if (start > end || end > n.size())
+                throw CReadError("name of league " + std::to_string(i) + " at offset " + hexOffset(start)
+                                 + " lies outside the file",
+                                 kInNames);
+            const std::string stored = n.cString(start, end - start);
+            if (stored.size() >= kMaxLeagueNameBytes)
+                throw CReadError("name of league " + std::to_string(i) + " at offset " + hexOffset(start) + " is "
+                                 + std::to_string(stored.size()) + " bytes long; league names are shorter than 80",
+                                 kInNames);
+            league->displayName = CLeague::displayNameFromStored(stored);
+            loaded.push_back(std::move(league));
+        }
+    });
+    if (error) return error;
+    for (auto& l : loaded) db.addLeague(std::move(l));
+    return std::nullopt;
+}
+
+std::optional<std::string> checkWritable(const CDatabase& db)
+{
+    for (const auto& l : db.leagues())
+        if (!l->importedLeague && l->slotCount % 2 != 0)
+            return formatText(gametexts::kOddLeague, l->displayName.c_str(), int(l->slotCount));
+    uint64_t tablePos = 28;
+    for (const auto& l : db.leagues())
+    {
+        if (l->editorOnly) continue;
+        if (l->slotCount > kMaxLeagueSlots)
+            return formatText(gametexts::kLeagueTooLarge, l->displayName.c_str(), int(l->slotCount));
+        tablePos += 4 + 4 + 2 * uint64_t(l->slotCount);
+    }
+    uint64_t teams = 0;
+    db.forEachTeam([&](const CTeam& t) { teams += t.id < CDatabase::kImportedIdBase && !t.imported; });
+    const uint64_t playerTable = tablePos + 8 + layouts::kTeamRecordSize * teams;
+    if (playerTable >= kTableAddressLimit) return formatText(gametexts::kTooManyTeams, unsigned(playerTable));
+    return std::nullopt;
+}
+
+namespace
+{
+// The team's players as they are to be written: incoming players first (imported ones
+// folded into game players), then the players that have not moved away.
+void mergeTeamList(CDatabase& db, CTeam& team)
+{
+    std::vector<uint32_t> list;
+    list.reserve(CTeam::kSlots);
+    auto append = [&](uint32_t id) {
+        if (list.size() < CTeam::kSlots && std::find(list.begin(), list.end(), id) == list.end()) list.push_back(id);
+    };
+
+    int searchStart = 0;
+    for (auto& slot : team.incomingPlayers)
+    {
+        const CPlayer* incoming = db.player(slot);
+        if (!incoming) continue;
+        if (slot < CDatabase::kImportedIdBase)
+        {
+            append(slot);
+            slot = 0;
+            continue;
+        }
+        // An imported player cannot be written as a record of its own: a game player
+        // of this team takes it over.
+        int found = -1;
+        for (int s = searchStart; s < CTeam::kSlots; ++s)
+            if (db.player(team.players[s]))
+            {
+                found = s;
+                break;
+            }
+        if (found < 0) continue;
+        CPlayer* host = db.player(team.players[found]);
+        if (host->destinationTeamId == incoming->teamId)
+            searchStart = found + 1;
+        else
+            host = db.player(slot & 0xFFFF);
+        if (!host) continue;
+        const uint32_t ownId = host->id;
+        host->copyFrom(*incoming);
+        host->id = ownId;
+        append(ownId);
+        slot = 0;
+    }
+
+    for (auto id : team.players)
+    {
+        CPlayer* p = db.player(id);
+        if (!p) continue;
+        if (p->destinationTeamId != 0 && p->copyMark != CPlayer::kCopyMark)
+        {
+            p->destinationTeamId = 0;  // moved away
+            continue;
+        }
+        append(id);
+    }
+    team.players.fill(0);
+    std::copy(list.begin(), list.end(), team.players.begin());
+}
+
+bool writtenTeam(const CTeam& t)
+{
+    return t.id < CDatabase::kImportedIdBase && !t.imported;
+}
+
+bool writtenPlayer(const CPlayer& p)
+{
+    return p.id < CDatabase::kImportedIdBase;
+}
+} // namespace
+
+CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, std::span<const uint8_t> currentNames)
+{
+    CSaveImage img;
+    img.database.assign(currentDatabase.begin(), currentDatabase.end());
+    CByteWriter d(img.database);
+
+    // Leagues: the directory, then the entries one after the other.
+    std::vector<const CLeague*> leagues;
+    for (const auto& l : db.leagues())
+        if (!l->editorOnly) leagues.push_back(l.get());
+    const uint32_t leagueCount = uint32_t(leagues.size());
+    d.putU32(20, leagueCount);
+    std::size_t relative = 4 * std::size_t(leagueCount) + 8;
+    for (std::size_t k = 0; k < leagues.size(); ++k)
+    {
+        const CLeague& l = *leagues[k];
+        d.putU32(28 + 4 * k, uint32_t(relative));
+        const std::size_t at = 20 + relative;
+        d.putU16(at, uint16_t(l.id));
+        d.putU8(at + 2, 0);
+        d.putU8(at + 3, uint8_t(4 * l.slotCount + 2));
+        for (uint32_t s = 0; s < l.slotCount; ++s)
+            d.putU16(at + 4 + 2 * s, uint16_t(s < l.teamIds.size() ? l.teamIds[s] : 0));
+        relative = at + 4 + 2 * std::size_t(l.slotCount) - 20;
+    }
+
+    // Teams, with their lists merged.
+    const std::size_t teamTable = 20 + relative;
+    d.putU32(12, uint32_t(teamTable));
+    std::vector<CTeam*> teams;
+    db.forEachTeam([&](CTeam& t) {
+        if (writtenTeam(t)) teams.push_back(&t);
+    });
+    uint8_t record[layouts::kTeamRecordSize];
+    for (std::size_t k = 0; k < teams.size(); ++k)
+    {
+        CTeam& t = *teams[k];
+        mergeTeamList(db, t);
+        t.playerCount = uint8_t(t.nonEmptySlots());
+        t.fileIndex = uint32_t(k);
+        std::memset(record, 0, sizeof record);
+        layouts::packTeam(t, record);
+        d.putBytes(teamTable + 8 + layouts::kTeamRecordSize * k, record);
+        t.modified = 0;
+    }
+    d.putU32(teamTable, uint32_t(teams.size()));
+    d.putU32(teamTable + 4, layouts::kTeamRecordSize);
+    const std::size_t playerTable = teamTable + 8 + layouts::kTeamRecordSize * teams.size();
+    d.putU32(16, uint32_t(playerTable));
+    db.teamTableOffset = uint32_t(teamTable);
+    db.playerTableOffset = uint32_t(playerTable);
+
+    // A move or copy is final once the lists are merged.
+    db.forEachPlayer([](CPlayer& p) {
+        p.destinationTeamId = 0;
+        p.copyMark = 0;
+    });
+    // Club links as a fresh load of the new files would derive them.
+    db.forEachPlayer([](CPlayer& p) {
+        if (writtenPlayer(p)) p.teamId = 0;
+    });
+    for (CTeam* t : teams)
+        for (auto id : t->players)
+            if (CPlayer* p = db.player(id); p && writtenPlayer(*p)) p->teamId = t->bankroll != 0 ? t->id : CPlayer::kNoTeam;
+
+    // The name file: its header, league names, padding, team names.
+    {
+        img.names.assign(currentNames.begin(), currentNames.begin() + std::min<std::size_t>(32, currentNames.size()));
+        CByteWriter n(img.names);
+        n.putU32(20, leagueCount);
+        for (std::size_t i = 0; i <= leagueCount; ++i) n.putU32(24 + 4 * i, 0);
+        n.putU32(28, 4 * leagueCount + 8);
+        img.names.resize(std::max<std::size_t>(img.names.size(), 28 + 4 * std::size_t(leagueCount)));
+        for (std::size_t k = 0; k < leagues.size(); ++k)
+        {
+            n.appendString(CLeague::storedNameFromDisplay(leagues[k]->displayName), true);
+            if (k + 1 < leagues.size()) n.putU32(32 + 4 * k, uint32_t(n.size() - 20));
+        }
+        static const char kPad[] = "123";
+        for (int i = 0; n.size() % 4 != 0; ++i) img.names.push_back(uint8_t(kPad[i]));
+        const std::size_t section = n.size();
+        n.putU32(12, uint32_t(section));
+        n.appendU32(uint32_t(teams.size()));
+        n.appendU32(0);
+        img.names.resize(img.names.size() + 4 * teams.size(), 0);
+        for (std::size_t k = 0; k < teams.size(); ++k)
+        {
+            const CTeam& t = *teams[k];
+            const std::size_t at = n.size();
+            n.appendPadded(t.abbreviation, CTeam::kAbbreviationBytes);
+            n.appendPadded(t.shortName, CTeam::kShortNameBytes);
+            n.appendString(t.longName, true);
+            n.putU32(section + 8 + 4 * k, uint32_t(at - section));
+        }
+    }
+
+    // Players, then the end of the file, then the player name file.
+    std::vector<CPlayer*> players;
+    db.forEachPlayer([&](CPlayer& p) {
+        if (writtenPlayer(p)) players.push_back(&p);
+    });
+    uint8_t precord[layouts::kPlayerRecordSize];
+    for (std::size_t k = 0; k < players.size(); ++k)
+    {
+        CPlayer& p = *players[k];
+        std::memset(precord, 0, sizeof precord);
+        layouts::packPlayer(p, precord);
+        d.putBytes(playerTable + 8 + layouts::kPlayerRecordSize * k, precord);
+        p.fileIndex = uint32_t(k);
+        p.modified = 0;
+    }
+    // The file ends in seven zero bytes; they never overlap a record.
+    const std::size_t recordsEnd = playerTable + 8 + layouts::kPlayerRecordSize * players.size();
+    if (img.database.size() < recordsEnd + 7) img.database.resize(recordsEnd + 7, 0);
+    std::fill(img.database.end() - 7, img.database.end(), 0);
+    d.putU32(playerTable, uint32_t(players.size()));
+    d.putU32(playerTable + 4, layouts::kPlayerRecordSize);
+
+    {
+        CByteWriter n(img.playerNames);
+        static const uint8_t kMagic[] = {'S', 'T', 'R', '1'};
+        n.appendBytes(kMagic);
+        for (uint32_t v : {400u, 20u, 20u, 20u, uint32_t(players.size()), 0u}) n.appendU32(v);
+        img.playerNames.resize(img.playerNames.size() + 4 * players.size(), 0);
+        for (std::size_t k = 0; k < players.size(); ++k)
+        {
+            const std::size_t at = n.size();
+            n.appendString(players[k]->nameToWrite(), true);
+            n.putU32(28 + 4 * k, uint32_t(at - 20));
+        }
+    }
+    return img;
+}
+} // namespace gameformat
+
+CGameFiles::CGameFiles(std::filesystem::path gameFolder, CFileSystem& fs) : m_folder(std::move(gameFolder)), m_fs(fs)
+{
+}
+
+std::filesystem::path CGameFiles::resolve(const std::string& gamePath) const
+{
+    return resolveGamePath(m_folder, gamePath);
+}
+
+namespace
+{
+std::string fileName(const std::string& gamePath)
+{
+    return gamePath.substr(gamePath.find_last_of('\\') + 1);
+}
+} // namespace
+
+template <class Loader>
+std::optional<CGameFiles::CLoadError> CGameFiles::loadWith(CDatabase& db, CLoadStep step, const std::string& namesFile,
+                                                           Loader&& loader) const
+{
+    const std::string dbFile = gamepaths::kDatabaseFile;
+    std::vector<uint8_t> d, n;
+    if (!m_fs.readFile(resolve(dbFile), d)) return CLoadError{step, fileName(dbFile) + ": the file cannot be read"};
+    if (!m_fs.readFile(resolve(namesFile), n))
+        return CLoadError{step, fileName(namesFile) + ": the file cannot be read"};
+    if (auto e = loader(db, d, n))
+        return CLoadError{step, fileName(e->inNameFile ? namesFile : dbFile) + ": " + e->message};
+    return std::nullopt;
+}
+
+std::optional<CGameFiles::CLoadError> CGameFiles::loadPlayers(CDatabase& db) const
+{
+    return loadWith(db, CLoadStep::Players, gamepaths::playerNameFilePath(db.languageCode), gameformat::loadPlayers);
+}
+
+std::optional<CGameFiles::CLoadError> CGameFiles::loadTeams(CDatabase& db) const
+{
+    return loadWith(db, CLoadStep::Teams, gamepaths::nameFilePath(db.languageCode), gameformat::loadTeams);
+}
+
+std::optional<CGameFiles::CLoadError> CGameFiles::loadLeagues(CDatabase& db) const
+{
+    return loadWith(db, CLoadStep::Leagues, gamepaths::nameFilePath(db.languageCode), gameformat::loadLeagues);
+}
+
+std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db) const
+{
+    if (auto e = loadPlayers(db)) return e;
+    if (auto e = loadTeams(db)) return e;
+    if (auto e = loadLeagues(db)) return e;
+    readSpokenNames(db);
+    db.importGeneration = CDatabase::kFirstImportGeneration;
+    return std::nullopt;
+}
+
+int CGameFiles::readSpokenNames(CDatabase& db) const
+{
+    std::vector<uint8_t> bytes;
+    if (!m_fs.readFile(resolve(gamepaths::kSpeechIndexFile), bytes)) return 0;
+    return markSpokenNames(db, bytes);
+}
+
+std::optional<std::string> CGameFiles::save(CDatabase& db) const
+{
+    if (auto e = gameformat::checkWritable(db)) return e;
+    const auto dbPath = resolve(gamepaths::kDatabaseFile);
+    const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode));
+    const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode));
+    std::vector<uint8_t> currentDatabase, currentNames;
+    if (!m_fs.readFile(dbPath, currentDatabase)) return std::string(gametexts::kTeamDataError);
+    if (!m_fs.readFile(namesPath, currentNames)) return std::string(gametexts::kTeamNameError);
+
+    // Work on a copy so that a failed write leaves the database as it was.
+    CDatabase work = db.clone();
+    gameformat::CSaveImage image = gameformat::buildSave(work, currentDatabase, currentNames);
+    std::vector<CPendingFile> files;
+    files.push_back({dbPath, std::move(image.database), gametexts::kTeamDataError});
+    files.push_back({namesPath, std::move(image.names), gametexts::kTeamNameError});
+    files.push_back({playerNamesPath, std::move(image.playerNames), gametexts::kPlayerNameError});
+    if (auto e = commitFiles(m_fs, files)) return e;
+    work.setModified(false);
+    db.adoptRecordsFrom(work);
+    return std::nullopt;
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "database/Database.h"
+#include "util/FileCommit.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The game's database files below the game folder, as the game names them.
+namespace gamepaths
+{
+inline constexpr const char* kDatabaseFile = "\\DATA\\CMN\\FE\\FCDB.DBI";
+inline constexpr const char* kSpeechIndexFile = "\\DATA\\AUDIO\\SPEECH\\PLAYERS.OFF";
+inline constexpr const char* kLanguageCodes[] = {"BRP", "DUT", "ENG", "GER", "ITA", "JAP", "SPA", "SWE"};
+// "\DATA\CMN\FE\FCDB_%s.DBI"
+std::string nameFilePath(const std::string& languageCode);
+// FCDBPJAP.DBI for "JAP", else FCDBPENG.DBI
+std::string playerNameFilePath(const std::string& languageCode);
+} // namespace gamepaths
+
+// Fixed texts of loading and saving.
+namespace gametexts
+{
+inline constexpr const char* kOddLeague =
+    "%s League consist an odd number (%d) of teams. Please make sure that only even numbers of teams are used.";
+inline constexpr const char* kLeagueTooLarge =
+    "%s League has %d team slots; a league can hold at most 63. Please remove teams from it before saving.";
+inline constexpr const char* kTooManyTeams =
+    "The database holds too many leagues and teams for the game's file (the player table would begin at %u; "
+    "it must begin below 65536). Please delete teams or leagues before saving.";
+inline constexpr const char* kTeamDataError = "Error writing to Team Data File.";
+inline constexpr const char* kTeamNameError = "Error writing to Team Name File.";
+inline constexpr const char* kPlayerDataError = "Error writing to Player Data File.";
+inline constexpr const char* kPlayerNameError = "Error writing to Player Name File.";
+} // namespace gametexts
+
+// Format readers over bytes. Each fills the database or returns the reason the bytes
+// are unreadable (the caller adds which file); nothing is added to the database on
+// failure. The loaders run in the order players, teams, leagues.
+namespace gameformat
+{
+struct CFormatError
+{
+    bool inNameFile;      // false: FCDB.DBI is at fault
+    std::string message;  // what is wrong, with the offset
+};
+std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> database,
+                                        std::span<const uint8_t> playerNames);
+std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> database,
+                                      std::span<const uint8_t> names);
+std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> database,
+                                        std::span<const uint8_t> names);
+
+// What a save writes, built in memory.
+struct CSaveImage
+{
+    std::vector<uint8_t> database;
+    std::vector<uint8_t> names;
+    std::vector<uint8_t> playerNames;
+};
+
+// Checks that the database can be written at all: the odd-slot check, then leagues too
+// large for their entry, then tables the file cannot address. Returns the message.
+std::optional<std::string> checkWritable(const CDatabase& db);
+
+// The save: merges moved, copied and imported players into the teams' lists, clears
+// the records' modified marks, and builds the new bytes of the three files from the
+// current FCDB.DBI and name file. Changes db as the save does; callers that may still
+// fail afterwards work on a clone.
+CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase,
+                     std::span<const uint8_t> currentNames);
+} // namespace gameformat
+
+// Loading from and saving to a game folder.
+class CGameFiles
+{
+public:
+    explicit CGameFiles(std::filesystem::path gameFolder, CFileSystem& fs = CFileSystem::real());
+
+    const std::filesystem::path& gameFolder() const { return m_folder; }
+    // A game path ("\DATA\CMN\FE\FCDB.DBI") below the game folder, found without regard
+    // to case.
+    std::filesystem::path resolve(const std::string& gamePath) const;
+
+    enum class CLoadStep { Players, Teams, Leagues };
+    struct CLoadError
+    {
+        CLoadStep step;
+        std::string message;  // names the file and what is wrong with it
+    };
+    // The three loaders; each adds nothing on failure.
+    std::optional<CLoadError> loadPlayers(CDatabase& db) const;
+    std::optional<CLoadError> loadTeams(CDatabase& db) const;
+    std::optional<CLoadError> loadLeagues(CDatabase& db) const;
+    // All three, then the spoken names; the import generation starts over.
+    std::optional<CLoadError> loadAll(CDatabase& db) const;
+    // Marks the players the speech index names; a missing file marks nobody.
+    int readSpokenNames(CDatabase& db) const;
+
+    // The save step. On success the database's lists are merged, its marks and modified
+    // flag cleared; on failure nothing in the game folder or the database has changed
+    // and the message says which file failed.
+    std::optional<std::string> save(CDatabase& db) const;
+
+private:
+    template <class Loader>
+    std::optional<CLoadError> loadWith(CDatabase& db, CLoadStep step, const std::string& namesFile,
+                                       Loader&& loader) const;
+
+    std::filesystem::path m_folder;
+    CFileSystem& m_fs;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One league of the game database.
+struct CLeague
+{
+    uint32_t editorOnly = 0;       // never written to the game file
+    std::vector<uint32_t> teamIds; // 16-bit team ids in file order, 0 = empty slot
+    uint32_t slotCount = 0;
+    std::string displayName;       // a stored name beginning "EC" is held as "x" + name
+    uint32_t id = 0;               // 16 bits
+    uint32_t importedLeague = 0;   // skipped by the odd-slot check before saving
+
+    // European competitions are shown with a leading "x".
+    bool isEuropeanCompetition() const { return !displayName.empty() && displayName[0] == 'x'; }
+
+    static std::string displayNameFromStored(const std::string& stored);
+    static std::string storedNameFromDisplay(const std::string& display);
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// printf-style formatting of the program's fixed message texts into a std::string.
+template <class... Args>
+std::string formatText(const char* format, Args... args)
+{
+    const int n = std::snprintf(nullptr, 0, format, args...);
+    if (n <= 0) return format;
+    std::string out(std::size_t(n) + 1, '\0');
+    std::snprintf(out.data(), out.size(), format, args...);
+    out.resize(std::size_t(n));
+    return out;
+}

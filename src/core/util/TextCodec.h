@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Names in the game's files are 8-bit text: Windows-1252, and Shift-JIS in the
+// Japanese files. The database keeps the bytes; these convert for display and editing.
+enum class CTextEncoding
+{
+    Windows1252,
+    ShiftJis,
+};
+
+// "JAP" names are Shift-JIS, every other language Windows-1252.
+CTextEncoding encodingForLanguage(std::string_view languageCode);
+
+// Bytes that cannot be decoded become U+FFFD.
+std::string toUtf8(std::string_view bytes, CTextEncoding encoding);
+
+// False (and out unchanged) when the text is not valid UTF-8 or holds a character the
+// encoding cannot represent.
+bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out);

@@ -1,0 +1,421 @@
+// obrix-cli: the editor's core from the command line, for tests, demos and scripts.
+#include "database/Database.h"
+#include "database/GameFiles.h"
+#include "sample/SampleGame.h"
+#include "util/TextCodec.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr const char* kUsage =
+    "usage: obrix-cli COMMAND ...\n"
+    "  sample DIR [--seed N] [--scale small|full]  write a synthetic game folder\n"
+    "  dump DIR [--language CODE]                  print the database as JSON\n"
+    "  save DIR [--language CODE]                  load the database and save it back\n"
+    "  info DIR [--language CODE]                  print the counts and the game files found\n";
+
+int usage(const std::string& problem = {})
+{
+    if (!problem.empty()) std::cerr << "obrix-cli: " << problem << "\n";
+    std::cerr << kUsage;
+    return 2;
+}
+
+struct CArgs
+{
+    std::string command;
+    std::string folder;
+    std::string language = "ENG";
+    uint32_t seed = 1;
+    CSampleScale scale = CSampleScale::Small;
+};
+
+std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
+{
+    CArgs a;
+    if (argc < 3)
+    {
+        problem = argc < 2 ? "no command given" : "no folder given";
+        return std::nullopt;
+    }
+    a.command = argv[1];
+    a.folder = argv[2];
+    for (int i = 3; i < argc; ++i)
+    {
+        const std::string opt = argv[i];
+        if (i + 1 >= argc)
+        {
+            problem = "option " + opt + " needs a value";
+            return std::nullopt;
+        }
+        const std::string val = argv[++i];
+        if (opt == "--language" && a.command != "sample")
+        {
+            bool known = false;
+            for (const char* code : gamepaths::kLanguageCodes) known = known || val == code;
+            if (!known)
+            {
+                problem = "unknown language code " + val + " (BRP, DUT, ENG, GER, ITA, JAP, SPA, SWE)";
+                return std::nullopt;
+            }
+            a.language = val;
+        }
+        else if (opt == "--seed" && a.command == "sample")
+        {
+            char* end = nullptr;
+            const unsigned long v = std::strtoul(val.c_str(), &end, 10);
+            if (val.empty() || *end != '\0' || v > 0xFFFFFFFFul)
+            {
+                problem = "the seed must be a number from 0 to 4294967295";
+                return std::nullopt;
+            }
+            a.seed = uint32_t(v);
+        }
+        else if (opt == "--scale" && a.command == "sample")
+        {
+            if (val == "small")
+                a.scale = CSampleScale::Small;
+            else if (val == "full")
+                a.scale = CSampleScale::Full;
+            else
+            {
+                problem = "the scale is small or full";
+                return std::nullopt;
+            }
+        }
+        else
+        {
+            problem = "unknown option " + opt + " for " + a.command;
+            return std::nullopt;
+        }
+    }
+    return a;
+}
+
+class CJson
+{
+public:
+    explicit CJson(std::string& out) : m_out(out) {}
+    void key(const char* k)
+    {
+        sep();
+        m_out += '"';
+        m_out += k;
+        m_out += "\":";
+        m_first = true;
+    }
+    void num(int64_t v)
+    {
+        sep();
+        m_out += std::to_string(v);
+    }
+    void str(const std::string& utf8)
+    {
+        sep();
+        m_out += '"';
+        for (unsigned char c : utf8)
+        {
+            if (c == '"' || c == '\\')
+            {
+                m_out += '\\';
+                m_out += char(c);
+            }
+            else if (c < 0x20)
+            {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                m_out += buf;
+            }
+            else
+                m_out += char(c);
+        }
+        m_out += '"';
+    }
+    template <class Range> void numbers(const Range& r)
+    {
+        open('[');
+        for (auto v : r) num(int64_t(v));
+        close(']');
+    }
+    void open(char c)
+    {
+        sep();
+        m_out += c;
+        m_first = true;
+    }
+    void close(char c)
+    {
+        m_out += c;
+        m_first = false;
+    }
+    void newline() { m_out += '\n'; }
+
+private:
+    void sep()
+    {
+        if (!m_first) m_out += ',';
+        m_first = false;
+    }
+    std::string& m_out;
+    bool m_first = true;
+};
+
+#define FIELD(rec, f)                                                                                                  \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        j.key(#f);                                                                                                     \
+        j.num(int64_t(rec.f));                                                                                         \
+    } while (0)
+
+void dumpPlayer(CJson& j, const CPlayer& p, CTextEncoding enc)
+{
+    j.open('{');
+    FIELD(p, id);
+    FIELD(p, value);
+    FIELD(p, hairColour);
+    FIELD(p, jerseyNumber);
+    FIELD(p, position);
+    FIELD(p, face);
+    FIELD(p, skinColour);
+    FIELD(p, hairStyle);
+    FIELD(p, facialHair);
+    FIELD(p, acceleration);
+    FIELD(p, agility);
+    FIELD(p, awareness);
+    FIELD(p, ballControl);
+    FIELD(p, creativity);
+    FIELD(p, fitness);
+    FIELD(p, heading);
+    FIELD(p, passing);
+    FIELD(p, reaction);
+    FIELD(p, shotPower);
+    FIELD(p, shotAccuracy);
+    FIELD(p, speed);
+    FIELD(p, tackle);
+    FIELD(p, countryId);
+    FIELD(p, topByte);
+    FIELD(p, extraNibble1);
+    FIELD(p, extraNibble2);
+    FIELD(p, extraNibble3);
+    FIELD(p, extraNibble4);
+    FIELD(p, letterCode);
+    FIELD(p, extraNibble5);
+    FIELD(p, altPosition);
+    j.key("name");
+    j.str(toUtf8(p.name, enc));
+    FIELD(p, hasCommentary);
+    FIELD(p, modified);
+    FIELD(p, imported);
+    FIELD(p, destinationTeamId);
+    FIELD(p, copyMark);
+    FIELD(p, teamId);
+    FIELD(p, fileIndex);
+    j.close('}');
+}
+
+void dumpTeam(CJson& j, const CTeam& t, CTextEncoding enc)
+{
+    j.open('{');
+    FIELD(t, fileIndex);
+    FIELD(t, id);
+    FIELD(t, bankroll);
+    FIELD(t, teamExtra1);
+    FIELD(t, homeJerseyStyle);
+    FIELD(t, homeJerseyColour1);
+    FIELD(t, homeJerseyColour2);
+    FIELD(t, homeJerseyColour3);
+    FIELD(t, homeShortsStyle);
+    FIELD(t, homeShortsColour1);
+    FIELD(t, homeShortsColour2);
+    FIELD(t, homeSocksStyle);
+    FIELD(t, homeSocksColour1);
+    FIELD(t, homeSocksColour2);
+    FIELD(t, awayJerseyStyle);
+    FIELD(t, awayJerseyColour1);
+    FIELD(t, awayJerseyColour2);
+    FIELD(t, awayJerseyColour3);
+    FIELD(t, awayShortsStyle);
+    FIELD(t, awayShortsColour1);
+    FIELD(t, awayShortsColour2);
+    FIELD(t, awaySocksStyle);
+    FIELD(t, awaySocksColour1);
+    FIELD(t, awaySocksColour2);
+    FIELD(t, teamExtra2);
+    FIELD(t, teamExtra3);
+    FIELD(t, teamExtra4);
+    FIELD(t, teamExtra5);
+    FIELD(t, teamExtra6);
+    FIELD(t, teamExtra7);
+    FIELD(t, teamExtra8);
+    FIELD(t, teamExtra9);
+    FIELD(t, teamExtra10);
+    FIELD(t, teamExtra11);
+    FIELD(t, teamExtra12);
+    FIELD(t, teamExtra13);
+    FIELD(t, teamExtra14);
+    FIELD(t, playerCount);
+    FIELD(t, countryId);
+    FIELD(t, teamExtra15);
+    j.key("players");
+    j.numbers(t.players);
+    j.key("loadedPlayers");
+    j.numbers(t.loadedPlayers);
+    j.key("incomingPlayers");
+    j.numbers(t.incomingPlayers);
+    j.key("longName");
+    j.str(toUtf8(t.longName, enc));
+    j.key("abbreviation");
+    j.str(toUtf8(t.abbreviation, enc));
+    j.key("shortName");
+    j.str(toUtf8(t.shortName, enc));
+    FIELD(t, modified);
+    FIELD(t, imported);
+    j.close('}');
+}
+
+void dumpLeague(CJson& j, const CLeague& l, CTextEncoding enc)
+{
+    j.open('{');
+    FIELD(l, editorOnly);
+    j.key("teamIds");
+    j.numbers(l.teamIds);
+    FIELD(l, slotCount);
+    j.key("displayName");
+    j.str(toUtf8(l.displayName, enc));
+    FIELD(l, id);
+    FIELD(l, importedLeague);
+    j.close('}');
+}
+#undef FIELD
+
+int load(const CArgs& a, CDatabase& db)
+{
+    db.languageCode = a.language;
+    if (auto e = CGameFiles(a.folder).loadAll(db))
+    {
+        std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int dump(const CArgs& a)
+{
+    CDatabase db;
+    if (int rc = load(a, db)) return rc;
+    const CTextEncoding enc = encodingForLanguage(a.language);
+    std::string out;
+    out.reserve(1 << 22);
+    CJson j(out);
+    j.open('{');
+    j.key("leagues");
+    j.open('[');
+    for (const auto& l : db.leagues())
+    {
+        j.newline();
+        dumpLeague(j, *l, enc);
+    }
+    j.close(']');
+    j.newline();
+    j.key("teams");
+    j.open('[');
+    db.forEachTeam([&](const CTeam& t) {
+        j.newline();
+        dumpTeam(j, t, enc);
+    });
+    j.close(']');
+    j.newline();
+    j.key("players");
+    j.open('[');
+    db.forEachPlayer([&](const CPlayer& p) {
+        j.newline();
+        dumpPlayer(j, p, enc);
+    });
+    j.close(']');
+    j.close('}');
+    j.newline();
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int save(const CArgs& a)
+{
+    CDatabase db;
+    if (int rc = load(a, db)) return rc;
+    if (auto e = CGameFiles(a.folder).save(db))
+    {
+        std::cerr << "obrix-cli: " << *e << "\n";
+        return 1;
+    }
+    std::cout << "Saved " << db.leagues().size() << " leagues, " << db.teamCount() << " teams and "
+              << db.playerCount() << " players.\n";
+    return 0;
+}
+
+int info(const CArgs& a)
+{
+    const CGameFiles files(a.folder);
+    std::vector<std::string> paths = {gamepaths::kDatabaseFile};
+    for (const char* code : gamepaths::kLanguageCodes) paths.push_back(gamepaths::nameFilePath(code));
+    paths.push_back(gamepaths::playerNameFilePath("ENG"));
+    paths.push_back(gamepaths::playerNameFilePath("JAP"));
+    paths.push_back(gamepaths::kSpeechIndexFile);
+    std::cout << "Game folder: " << a.folder << "\n";
+    for (const auto& p : paths)
+    {
+        std::error_code ec;
+        const auto resolved = files.resolve(p);
+        const bool found = std::filesystem::is_regular_file(resolved, ec);
+        std::cout << (found ? "  found    " : "  missing  ") << p;
+        if (found) std::cout << "  (" << resolved.string() << ")";
+        std::cout << "\n";
+    }
+    CDatabase db;
+    if (int rc = load(a, db)) return rc;
+    int spoken = 0;
+    db.forEachPlayer([&](const CPlayer& p) { spoken += p.hasCommentary != 0; });
+    std::cout << "Language: " << a.language << "\n"
+              << "Leagues: " << db.leagues().size() << "\n"
+              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId << ")\n"
+              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId << ")\n"
+              << "Players with a spoken name: " << spoken << "\n";
+    return 0;
+}
+
+int sample(const CArgs& a)
+{
+    CSampleOptions o;
+    o.seed = a.seed;
+    o.scale = a.scale;
+    if (auto e = writeSampleGame(a.folder, o))
+    {
+        std::cerr << "obrix-cli: cannot write the sample game: " << *e << "\n";
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+    {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::string problem;
+    const auto args = parse(argc, argv, problem);
+    if (!args) return usage(problem);
+    if (args->command == "dump") return dump(*args);
+    if (args->command == "save") return save(*args);
+    if (args->command == "info") return info(*args);
+    if (args->command == "sample") return sample(*args);
+    return usage("unknown command " + args->command);
+}
