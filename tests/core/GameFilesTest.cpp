@@ -1,0 +1,191 @@
+#include "HandBytes.h"
+#include "TempFolder.h"
+
+#include "database/GameFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// A game folder written by hand in lower case, as a copy of a Windows install on a
+// case-sensitive disk may be.
+struct HandGame
+{
+    TempFolder folder;
+    Bytes dbi = databaseFile({{7, "Premier", {10, 20}}}, {simpleTeam(10, 500, {1, 2}), simpleTeam(20, 900, {3})},
+                             {simplePlayer(1), simplePlayer(2), simplePlayer(3)});
+    Bytes names = nameFile({"Premier"}, {{"ABC", "Abbey", "Abbey Rovers"}, {"BRK", "Brook", "Brookside"}});
+    Bytes pnames = playerNameFile({"Ann Able", "Ben Baker", "Cy Cole"});
+
+    static constexpr const char* kDbi = "data/cmn/fe/fcdb.dbi";
+    static constexpr const char* kNames = "data/cmn/fe/fcdb_eng.dbi";
+    static constexpr const char* kPlayerNames = "data/cmn/fe/FCDBPENG.DBI";
+
+    HandGame()
+    {
+        folder.write(kDbi, dbi);
+        folder.write(kNames, names);
+        folder.write(kPlayerNames, pnames);
+    }
+    void expectUntouched() const
+    {
+        EXPECT_EQ(folder.read(kDbi), dbi);
+        EXPECT_EQ(folder.read(kNames), names);
+        EXPECT_EQ(folder.read(kPlayerNames), pnames);
+        EXPECT_EQ(folder.files(), (std::vector<std::string>{kPlayerNames, kDbi, kNames}));
+    }
+};
+
+// Fails the n-th durable write or the n-th rename.
+class FailingFileSystem : public CFileSystem
+{
+public:
+    int failWrite = -1, failRename = -1, failRead = -1;
+    int writes = 0, renames = 0, reads = 0;
+
+    bool readFile(const std::filesystem::path& p, std::vector<uint8_t>& out) override
+    {
+        if (reads++ == failRead) return false;
+        return CFileSystem::readFile(p, out);
+    }
+    bool writeFileDurably(const std::filesystem::path& p, std::span<const uint8_t> bytes) override
+    {
+        if (writes++ == failWrite)
+        {
+            // A write that fails half way leaves a partial file behind.
+            CFileSystem::writeFileDurably(p, bytes.first(bytes.size() / 2));
+            return false;
+        }
+        return CFileSystem::writeFileDurably(p, bytes);
+    }
+    bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) override
+    {
+        if (renames++ == failRename) return false;
+        return CFileSystem::replaceFile(from, to);
+    }
+};
+} // namespace
+
+TEST(GameFiles, FindsTheFilesWithoutRegardToCase)
+{
+    HandGame g;
+    CDatabase db;
+    const CGameFiles files(g.folder.path());
+    ASSERT_FALSE(files.loadAll(db));
+    EXPECT_EQ(db.playerCount(), 3u);
+    EXPECT_EQ(db.teamCount(), 2u);
+    EXPECT_EQ(db.importGeneration, CDatabase::kFirstImportGeneration);
+}
+
+TEST(GameFiles, ReportsWhichFileCannotBeRead)
+{
+    HandGame g;
+    std::filesystem::remove(g.folder.path() / HandGame::kPlayerNames);
+    CDatabase db;
+    auto e = CGameFiles(g.folder.path()).loadAll(db);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->step, CGameFiles::CLoadStep::Players);
+    EXPECT_NE(e->message.find("FCDBPENG.DBI"), std::string::npos) << e->message;
+
+    Bytes bad = g.names;
+    put32(bad, 12, 3);  // the team name section inside the header
+    g.folder.write(HandGame::kNames, bad);
+    g.folder.write(HandGame::kPlayerNames, g.pnames);
+    CDatabase db2;
+    e = CGameFiles(g.folder.path()).loadAll(db2);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->step, CGameFiles::CLoadStep::Teams);
+    EXPECT_NE(e->message.find("FCDB_ENG.DBI"), std::string::npos) << e->message;
+}
+
+TEST(GameFiles, SaveReplacesTheThreeFilesAndClearsTheMarks)
+{
+    HandGame g;
+    CDatabase db;
+    const CGameFiles files(g.folder.path());
+    ASSERT_FALSE(files.loadAll(db));
+    db.player(1)->destinationTeamId = 20;
+    db.team(20)->addIncoming(1);
+    db.player(2)->name = "Bea Baker";
+    db.player(2)->modified = 1;
+    db.setModified();
+    ASSERT_FALSE(files.save(db));
+    EXPECT_FALSE(db.modified());
+    EXPECT_EQ(db.player(2)->modified, 0u);
+    // No temporary file stays behind, and the files keep their names.
+    EXPECT_EQ(g.folder.files(), (std::vector<std::string>{HandGame::kPlayerNames, HandGame::kDbi, HandGame::kNames}));
+
+    CDatabase again;
+    ASSERT_FALSE(files.loadAll(again));
+    EXPECT_EQ(again.player(2)->name, "Bea Baker");
+    EXPECT_EQ(again.team(10)->players[0], 2u);
+    EXPECT_EQ(again.team(10)->players[1], 0u);
+    EXPECT_EQ(again.team(20)->players[0], 1u);
+    EXPECT_EQ(again.team(20)->players[1], 3u);
+    EXPECT_EQ(again.player(1)->teamId, 20u);
+    // What the save left in memory is what a fresh load reads.
+    EXPECT_EQ(db.player(1)->teamId, 20u);
+    EXPECT_EQ(db.team(20)->players, again.team(20)->players);
+}
+
+TEST(GameFiles, AFailedSaveChangesNothing)
+{
+    struct Case
+    {
+        const char* what;
+        int failRead, failWrite, failRename;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"database unreadable", 0, -1, -1, "Error writing to Team Data File."},
+        {"name file unreadable", 1, -1, -1, "Error writing to Team Name File."},
+        {"database write", -1, 0, -1, "Error writing to Team Data File."},
+        {"name file write", -1, 1, -1, "Error writing to Team Name File."},
+        {"player name file write", -1, 2, -1, "Error writing to Player Name File."},
+        {"first rename", -1, -1, 0, "Error writing to Team Data File."},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        HandGame g;
+        FailingFileSystem fs;
+        const CGameFiles files(g.folder.path(), fs);
+        CDatabase db;
+        ASSERT_FALSE(files.loadAll(db));
+        fs.failRead = c.failRead < 0 ? -1 : fs.reads + c.failRead;
+        fs.failWrite = c.failWrite;
+        fs.failRename = c.failRename;
+        db.player(1)->destinationTeamId = 20;
+        db.team(20)->addIncoming(1);
+        db.player(3)->speed = 9;
+        db.player(3)->modified = 1;
+        db.setModified();
+
+        auto e = files.save(db);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(*e, c.message);
+        g.expectUntouched();
+        // The database still holds the unsaved edits, ready for another try.
+        EXPECT_TRUE(db.modified());
+        EXPECT_EQ(db.player(1)->destinationTeamId, 20u);
+        EXPECT_EQ(db.team(20)->incomingPlayers[0], 1u);
+        EXPECT_EQ(db.team(10)->players[0], 1u);
+        EXPECT_EQ(db.player(3)->modified, 1u);
+    }
+}
+
+TEST(GameFiles, RefusedSaveWritesNothing)
+{
+    HandGame g;
+    CDatabase db;
+    const CGameFiles files(g.folder.path());
+    ASSERT_FALSE(files.loadAll(db));
+    db.leagues()[0]->slotCount = 3;
+    db.leagues()[0]->teamIds.push_back(0);
+    db.setModified();
+    auto e = files.save(db);
+    ASSERT_TRUE(e);
+    EXPECT_NE(e->find("odd number (3)"), std::string::npos);
+    g.expectUntouched();
+    EXPECT_TRUE(db.modified());
+}
