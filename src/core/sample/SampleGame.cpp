@@ -1,0 +1,63 @@
+#include "sample/SampleGame.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "sample/SampleFiles.h"
+#include "sample/SampleTextures.h"
+#include "sample/SampleWorld.h"
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+bool writeWhole(const fs::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file)
+        return false;
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return !file.fail();
+}
+
+}  // namespace
+
+std::optional<std::string> writeSampleGame(const std::filesystem::path& folder, const CSampleOptions& options)
+{
+    const CSampleWorld world = buildSampleWorld(options);
+
+    std::vector<std::pair<fs::path, std::vector<uint8_t>>> files;
+    const fs::path fe = folder / "DATA" / "CMN" / "FE";
+    files.emplace_back(fe / "FCDB.DBI", makeSampleDatabaseFile(world));
+    for (CSampleLanguage language : kSampleLanguages)
+        files.emplace_back(fe / (std::string("FCDB_") + sampleLanguageCode(language) + ".DBI"),
+                           makeSampleNameFile(world, language));
+    files.emplace_back(fe / "FCDBPENG.DBI", makeSamplePlayerNameFile(world, false));
+    files.emplace_back(fe / "FCDBPJAP.DBI", makeSamplePlayerNameFile(world, true));
+    files.emplace_back(folder / "DATA" / "AUDIO" / "SPEECH" / "PLAYERS.OFF", makeSampleSpeechIndex(world));
+
+    // The textures draw from their own generator so that the database content does not
+    // change their colours.
+    CSampleRandom textures(options.seed ^ 0x6A657273ull);
+    for (int model = 0; model < 64; ++model)
+    {
+        char name[16];
+        std::snprintf(name, sizeof name, "Pk%03d.fsh", model + 1);
+        files.emplace_back(folder / "DATA" / "Player" / "Textures" / name, makeSampleJerseyTexture(model, textures));
+    }
+
+    for (const auto& [path, bytes] : files)
+    {
+        std::error_code error;
+        fs::create_directories(path.parent_path(), error);
+        if (error)
+            return "Cannot create the folder " + path.parent_path().string() + ": " + error.message();
+        if (!writeWhole(path, bytes))
+            return "Cannot write " + path.string();
+    }
+    return std::nullopt;
+}
