@@ -377,6 +377,15 @@ int info(const CArgs& a)
         if (found) std::cout << "  (" << resolved.string() << ")";
         std::cout << "\n";
     }
+    int textures = 0;
+    for (int i = 1; i <= 64; ++i)
+    {
+        char name[48];
+        std::snprintf(name, sizeof name, "\\Data\\Player\\Textures\\Pk%03d.fsh", i);
+        std::error_code ec;
+        textures += std::filesystem::is_regular_file(files.resolve(name), ec);
+    }
+    std::cout << "  " << textures << " of 64 jersey textures (\\Data\\Player\\Textures\\Pk001.fsh..Pk064.fsh)\n";
     CDatabase db;
     if (int rc = load(a, db)) return rc;
     int spoken = 0;

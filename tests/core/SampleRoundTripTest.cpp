@@ -1,0 +1,215 @@
+#include "TempFolder.h"
+
+#include "database/GameFiles.h"
+#include "database/RecordLayouts.h"
+#include "sample/SampleGame.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <sys/wait.h>
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+const char* const kGameFiles[] = {"DATA/CMN/FE/FCDB.DBI", "DATA/CMN/FE/FCDB_ENG.DBI", "DATA/CMN/FE/FCDBPENG.DBI"};
+
+// The small sample, written once for the whole suite.
+class SampleGameTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = std::make_unique<TempFolder>();
+        ASSERT_FALSE(writeSampleGame(s_folder->path() / "golvar", {7, CSampleScale::Small}));
+    }
+    static void TearDownTestSuite() { s_folder.reset(); }
+
+    // A fresh copy of the sample to change.
+    std::filesystem::path copyOfSample()
+    {
+        const auto to = m_own.path() / "golvar";
+        std::filesystem::copy(s_folder->path() / "golvar", to, std::filesystem::copy_options::recursive);
+        return to;
+    }
+
+    static std::unique_ptr<TempFolder> s_folder;
+    TempFolder m_own;
+};
+std::unique_ptr<TempFolder> SampleGameTest::s_folder;
+
+std::vector<uint8_t> readAll(const std::filesystem::path& p)
+{
+    std::vector<uint8_t> out;
+    EXPECT_TRUE(CFileSystem::real().readFile(p, out)) << p;
+    return out;
+}
+
+void expectSameRecords(const CDatabase& a, const CDatabase& b)
+{
+    ASSERT_EQ(a.playerCount(), b.playerCount());
+    ASSERT_EQ(a.teamCount(), b.teamCount());
+    ASSERT_EQ(a.leagues().size(), b.leagues().size());
+    a.forEachPlayer([&](const CPlayer& p) {
+        const CPlayer* q = b.player(p.id);
+        ASSERT_NE(q, nullptr) << p.id;
+        uint8_t x[20] = {}, y[20] = {};
+        layouts::packPlayer(p, x);
+        layouts::packPlayer(*q, y);
+        EXPECT_EQ(0, std::memcmp(x, y, 20)) << "player " << p.id;
+        EXPECT_EQ(p.name, q->name);
+        EXPECT_EQ(p.teamId, q->teamId) << "player " << p.id;
+        EXPECT_EQ(p.hasCommentary, q->hasCommentary);
+        EXPECT_EQ(p.fileIndex, q->fileIndex);
+    });
+    a.forEachTeam([&](const CTeam& t) {
+        const CTeam* u = b.team(t.id);
+        ASSERT_NE(u, nullptr) << t.id;
+        uint8_t x[80] = {}, y[80] = {};
+        layouts::packTeam(t, x);
+        layouts::packTeam(*u, y);
+        EXPECT_EQ(0, std::memcmp(x, y, 80)) << "team " << t.id;
+        EXPECT_EQ(t.longName, u->longName);
+        EXPECT_EQ(t.abbreviation, u->abbreviation);
+        EXPECT_EQ(t.shortName, u->shortName);
+        EXPECT_EQ(t.fileIndex, u->fileIndex);
+    });
+    for (std::size_t i = 0; i < a.leagues().size(); ++i)
+    {
+        EXPECT_EQ(a.leagues()[i]->id, b.leagues()[i]->id);
+        EXPECT_EQ(a.leagues()[i]->teamIds, b.leagues()[i]->teamIds);
+        EXPECT_EQ(a.leagues()[i]->displayName, b.leagues()[i]->displayName);
+    }
+}
+
+std::string run(const std::string& command, int& status)
+{
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+    {
+        status = -1;
+        return out;
+    }
+    std::array<char, 65536> buf;
+    std::size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    const int rc = pclose(pipe);
+    status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return out;
+}
+} // namespace
+
+TEST_F(SampleGameTest, LoadsLikeARealDatabase)
+{
+    CDatabase db;
+    ASSERT_FALSE(CGameFiles(s_folder->path() / "golvar").loadAll(db));
+    EXPECT_GE(db.leagues().size(), 60u);
+    EXPECT_GE(db.teamCount(), 150u);
+    EXPECT_GE(db.playerCount(), 3000u);
+    int european = 0, spoken = 0, national = 0;
+    for (const auto& l : db.leagues())
+    {
+        european += l->isEuropeanCompetition();
+        EXPECT_EQ(l->slotCount % 2, 0u) << l->displayName;
+    }
+    EXPECT_GT(european, 0);
+    EXPECT_FALSE(db.leagues()[52]->teamIds.empty());
+    db.forEachPlayer([&](const CPlayer& p) { spoken += p.hasCommentary != 0; });
+    db.forEachTeam([&](const CTeam& t) { national += t.bankroll == 0; });
+    EXPECT_GT(spoken, 0);
+    EXPECT_GT(national, 0);
+}
+
+TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
+{
+    const auto game = copyOfSample();
+    std::vector<std::vector<uint8_t>> before;
+    for (const char* f : kGameFiles) before.push_back(readAll(game / f));
+    CDatabase db;
+    const CGameFiles files(game);
+    ASSERT_FALSE(files.loadAll(db));
+    ASSERT_FALSE(files.save(db));
+    for (std::size_t i = 0; i < std::size(kGameFiles); ++i)
+        EXPECT_TRUE(readAll(game / kGameFiles[i]) == before[i]) << kGameFiles[i] << " changed";
+
+    CDatabase again;
+    ASSERT_FALSE(files.loadAll(again));
+    expectSameRecords(db, again);
+}
+
+TEST_F(SampleGameTest, EditsSurviveSaveAndLoad)
+{
+    const auto game = copyOfSample();
+    CDatabase db;
+    const CGameFiles files(game);
+    ASSERT_FALSE(files.loadAll(db));
+    // Move the first player of the first club to the last club, copy another one.
+    std::vector<CTeam*> clubs;
+    db.forEachTeam([&](CTeam& t) {
+        if (t.bankroll != 0 && t.nonEmptySlots() < 24) clubs.push_back(&t);
+    });
+    ASSERT_GE(clubs.size(), 2u);
+    CTeam& from = *clubs.front();
+    CTeam& to = *clubs.back();
+    const uint32_t moved = from.players[0], copied = from.players[1];
+    db.player(moved)->destinationTeamId = to.id;
+    to.addIncoming(moved);
+    db.player(copied)->destinationTeamId = to.id;
+    db.player(copied)->copyMark = CPlayer::kCopyMark;
+    to.addIncoming(copied);
+    db.player(moved)->shotPower = 15;
+    db.player(moved)->name = "Renamed Player";
+    db.setModified();
+    ASSERT_FALSE(files.save(db));
+
+    CDatabase again;
+    ASSERT_FALSE(files.loadAll(again));
+    expectSameRecords(db, again);
+    const auto& fromList = again.team(from.id)->players;
+    const auto& toList = again.team(to.id)->players;
+    EXPECT_EQ(std::count(fromList.begin(), fromList.end(), moved), 0);
+    EXPECT_EQ(std::count(toList.begin(), toList.end(), moved), 1);
+    EXPECT_EQ(std::count(fromList.begin(), fromList.end(), copied), 1);
+    EXPECT_EQ(std::count(toList.begin(), toList.end(), copied), 1);
+    EXPECT_EQ(again.player(moved)->name, "Renamed Player");
+    EXPECT_EQ(again.player(moved)->shotPower, 15);
+}
+
+#ifdef OBRIX_CLI_PATH
+TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
+{
+    const std::string cli = OBRIX_CLI_PATH;
+    const auto game = m_own.path() / "cli game";
+    const std::string quoted = "'" + game.string() + "'";
+    int status = 0;
+    run(cli + " sample " + quoted + " --seed 3", status);
+    ASSERT_EQ(status, 0);
+    const std::string first = run(cli + " dump " + quoted, status);
+    ASSERT_EQ(status, 0) << first;
+    EXPECT_EQ(first.rfind("{\"leagues\":[", 0), 0u);
+    EXPECT_NE(first.find("\"teamExtra15\":"), std::string::npos);
+    EXPECT_NE(first.find("\"incomingPlayers\":["), std::string::npos);
+    run(cli + " save " + quoted, status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(run(cli + " dump " + quoted, status), first);
+
+    // The same seed gives the same files.
+    const auto twin = m_own.path() / "twin";
+    run(cli + " sample '" + twin.string() + "' --seed 3", status);
+    EXPECT_EQ(readAll(twin / kGameFiles[0]), readAll(game / kGameFiles[0]));
+
+    run(cli + " dump", status);
+    EXPECT_EQ(status, 2);
+    run(cli + " frobnicate " + quoted, status);
+    EXPECT_EQ(status, 2);
+    run(cli + " dump " + quoted + " --language XXX", status);
+    EXPECT_EQ(status, 2);
+    const std::string missing = run(cli + " dump '" + (m_own.path() / "nothing").string() + "'", status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(missing.find("FCDB.DBI"), std::string::npos) << missing;
+}
+#endif
