@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The questions, folder choices and messages the editor's rules put to the user. The
+// program shows real dialogs; tests script the answers and record what was asked.
+class CPrompts
+{
+public:
+    enum class CIcon
+    {
+        Information,
+        Question,
+        Warning,
+        Error,
+    };
+    enum class CAnswer
+    {
+        Yes,
+        No,
+        Cancel,
+    };
+
+    virtual ~CPrompts() = default;
+
+    // A question with Yes and No buttons.
+    virtual bool askYesNo(const std::string& text, CIcon icon = CIcon::Question) = 0;
+    // A question with Yes, No and Cancel buttons.
+    virtual CAnswer askYesNoCancel(const std::string& text, CIcon icon = CIcon::Question) = 0;
+    // A folder browser limited to file-system folders; nothing when cancelled.
+    virtual std::optional<std::string> chooseFolder(const std::string& title, const std::string& startFolder) = 0;
+    // A message with an OK button.
+    virtual void message(const std::string& text, CIcon icon = CIcon::Information) = 0;
+};

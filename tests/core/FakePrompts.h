@@ -1,0 +1,51 @@
+#pragma once
+
+#include "settings/Prompts.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Scripted answers, and a record of everything asked, in order.
+class FakePrompts : public CPrompts
+{
+public:
+    struct Asked
+    {
+        std::string kind;  // "yesno", "yesnocancel", "folder", "message"
+        std::string text;  // the question, message, or folder dialog title
+        std::string startFolder;
+    };
+
+    std::deque<bool> yesNoAnswers;
+    std::deque<CAnswer> yesNoCancelAnswers;
+    std::deque<std::optional<std::string>> folderAnswers;
+    std::vector<Asked> asked;
+
+    bool askYesNo(const std::string& text, CIcon) override
+    {
+        asked.push_back({"yesno", text, {}});
+        if (yesNoAnswers.empty()) return false;
+        const bool a = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return a;
+    }
+    CAnswer askYesNoCancel(const std::string& text, CIcon) override
+    {
+        asked.push_back({"yesnocancel", text, {}});
+        if (yesNoCancelAnswers.empty()) return CAnswer::Cancel;
+        const CAnswer a = yesNoCancelAnswers.front();
+        yesNoCancelAnswers.pop_front();
+        return a;
+    }
+    std::optional<std::string> chooseFolder(const std::string& title, const std::string& startFolder) override
+    {
+        asked.push_back({"folder", title, startFolder});
+        if (folderAnswers.empty()) return std::nullopt;
+        auto a = folderAnswers.front();
+        folderAnswers.pop_front();
+        return a;
+    }
+    void message(const std::string& text, CIcon) override { asked.push_back({"message", text, {}}); }
+};
