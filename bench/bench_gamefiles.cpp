@@ -1,0 +1,267 @@
+// Load and save of the full-size sample game, each beside the cost of the bare file I/O
+// it cannot avoid, plus what the loaded database occupies in memory.
+//
+//   bench_gamefiles [--folder=DIR] [benchmark flags]
+//
+// DIR is where the sample game is written (default: the system temporary folder); put
+// it on the disk whose flush cost should be measured.
+
+#include "database/Database.h"
+#include "database/GameFiles.h"
+#include "sample/SampleGame.h"
+#include "util/FileCommit.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+namespace
+{
+fs::path g_folder;
+
+struct CGameBytes
+{
+    fs::path databasePath, namesPath, playerNamesPath;
+    Bytes database, names, playerNames;
+};
+CGameBytes g_files;
+
+// Measured once at start-up, before any other allocation can leave memory behind for
+// a later load to reuse.
+std::size_t g_estimatedBytes = 0;
+long g_residentGrowth = 0;
+std::size_t g_players = 0, g_teams = 0, g_leagues = 0;
+
+void loadOrDie(CDatabase& db)
+{
+    if (auto e = CGameFiles(g_folder).loadAll(db))
+    {
+        std::cerr << "bench_gamefiles: cannot load the sample: " << e->message << "\n";
+        std::exit(1);
+    }
+}
+
+long residentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+// Heap bytes a string owns beyond its own object; short strings live inside it.
+std::size_t heapOf(const std::string& s)
+{
+    return s.capacity() > std::string().capacity() ? s.capacity() + 1 : 0;
+}
+
+std::size_t estimateBytes(const CDatabase& db)
+{
+    std::size_t n = sizeof(CDatabase);
+    n += db.playerTableSize() * sizeof(std::unique_ptr<CPlayer>);
+    n += db.teamTableSize() * sizeof(std::unique_ptr<CTeam>);
+    db.forEachPlayer([&](const CPlayer& p) { n += sizeof(CPlayer) + heapOf(p.name) + heapOf(p.storedName); });
+    db.forEachTeam([&](const CTeam& t) {
+        n += sizeof(CTeam) + heapOf(t.longName) + heapOf(t.abbreviation) + heapOf(t.shortName);
+    });
+    n += db.leagues().capacity() * sizeof(std::unique_ptr<CLeague>);
+    for (const auto& l : db.leagues())
+        n += sizeof(CLeague) + l->teamIds.capacity() * sizeof(uint32_t) + heapOf(l->displayName);
+    for (const auto* index : {&db.teamNameIndex, &db.playerNameIndex})
+    {
+        n += index->capacity() * sizeof(std::string);
+        for (const auto& s : *index) n += heapOf(s);
+    }
+    return n;
+}
+
+void measureMemory()
+{
+#if defined(__GLIBC__)
+    // Hand back what writing the sample freed, or the load would reuse it unseen.
+    ::malloc_trim(0);
+#endif
+    const long before = residentBytes();
+    {
+        CDatabase db;
+        loadOrDie(db);
+        g_residentGrowth = residentBytes() - before;
+        g_estimatedBytes = estimateBytes(db);
+        g_players = db.playerCount();
+        g_teams = db.teamCount();
+        g_leagues = db.leagues().size();
+    }
+}
+
+int64_t fileBytes()
+{
+    return int64_t(g_files.database.size() + g_files.names.size() + g_files.playerNames.size());
+}
+
+void BM_LoadFull(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        CDatabase db;
+        loadOrDie(db);
+        benchmark::DoNotOptimize(db.playerTableSize());
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
+void BM_ReadRaw(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        Bytes d, n, p;
+        const bool ok = CFileSystem::real().readFile(g_files.databasePath, d)
+                        && CFileSystem::real().readFile(g_files.namesPath, n)
+                        && CFileSystem::real().readFile(g_files.playerNamesPath, p);
+        if (!ok) state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(d.data());
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
+void BM_LoadFromMemory(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        CDatabase db;
+        const bool failed = gameformat::loadPlayers(db, g_files.database, g_files.playerNames)
+                            || gameformat::loadTeams(db, g_files.database, g_files.names)
+                            || gameformat::loadLeagues(db, g_files.database, g_files.names);
+        if (failed) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(db.playerTableSize());
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
+void BM_SaveFull(benchmark::State& state)
+{
+    CDatabase db;
+    loadOrDie(db);
+    for (auto _ : state)
+    {
+        db.setModified(true);
+        if (auto e = CGameFiles(g_folder).save(db)) state.SkipWithError(e->c_str());
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
+// What any save has to do at the least: the three files written and flushed beside
+// their targets, then renamed over them.
+void BM_WriteRaw(benchmark::State& state)
+{
+    const fs::path dir = g_folder / "raw-write";
+    fs::create_directories(dir);
+    const fs::path targets[] = {dir / "FCDB.DBI", dir / "FCDB_ENG.DBI", dir / "FCDBPENG.DBI"};
+    const Bytes* contents[] = {&g_files.database, &g_files.names, &g_files.playerNames};
+    for (auto _ : state)
+    {
+        bool ok = true;
+        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().writeFileDurably(temporaryPathFor(targets[i]), *contents[i]);
+        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().replaceFile(temporaryPathFor(targets[i]), targets[i]);
+        if (!ok) state.SkipWithError("write failed");
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
+void BM_BuildSaveInMemory(benchmark::State& state)
+{
+    CDatabase db;
+    loadOrDie(db);
+    for (auto _ : state)
+    {
+        // The save clones before it builds; so does this, to time the same work.
+        CDatabase work = db.clone();
+        auto image = gameformat::buildSave(work, g_files.database, g_files.names);
+        benchmark::DoNotOptimize(image.database.data());
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
+void BM_DatabaseMemory(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(g_estimatedBytes);
+    state.counters["bytes"] = double(g_estimatedBytes);
+    state.counters["rss_growth"] = double(g_residentGrowth);
+    state.counters["players"] = double(g_players);
+    state.counters["teams"] = double(g_teams);
+    state.counters["leagues"] = double(g_leagues);
+}
+
+BENCHMARK(BM_LoadFull)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFull)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildSaveInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DatabaseMemory)->Iterations(1);
+
+Bytes readOrDie(const fs::path& path)
+{
+    Bytes b;
+    if (!CFileSystem::real().readFile(path, b))
+    {
+        std::cerr << "bench_gamefiles: cannot read " << path << "\n";
+        std::exit(1);
+    }
+    return b;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    fs::path base = fs::temp_directory_path();
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strncmp(argv[i], "--folder=", 9) == 0)
+            base = argv[i] + 9;
+        else
+        {
+            std::cerr << "bench_gamefiles: unknown argument " << argv[i] << "\n";
+            return 2;
+        }
+    }
+    g_folder = base / ("obrix-bench-" + std::to_string(::getpid()));
+    CSampleOptions options;
+    options.seed = 1;
+    options.scale = CSampleScale::Full;
+    if (auto e = writeSampleGame(g_folder, options))
+    {
+        std::cerr << "bench_gamefiles: cannot write the sample game: " << *e << "\n";
+        return 1;
+    }
+    measureMemory();
+
+    const CGameFiles files(g_folder);
+    g_files.databasePath = files.resolve(gamepaths::kDatabaseFile);
+    g_files.namesPath = files.resolve(gamepaths::nameFilePath("ENG"));
+    g_files.playerNamesPath = files.resolve(gamepaths::playerNameFilePath("ENG"));
+    g_files.database = readOrDie(g_files.databasePath);
+    g_files.names = readOrDie(g_files.namesPath);
+    g_files.playerNames = readOrDie(g_files.playerNamesPath);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    fs::remove_all(g_folder, ec);
+    return 0;
+}
