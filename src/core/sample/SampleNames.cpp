@@ -333,7 +333,10 @@ CSampleName makePlayerName(CSampleRandom& random, CNameStyle style)
         return {given.latin + " " + family.latin, given.kana + "・" + family.kana};
     }
     const CStylePools& p = pools(style);
-    std::string name = random.pick(p.givenNames) + " " + random.pick(p.familyNames);
+    // One draw per statement: the order in which operands are evaluated is the
+    // compiler's choice, and the sample must not depend on it.
+    const std::string given = random.pick(p.givenNames);
+    std::string name = given + " " + random.pick(p.familyNames);
     // Iberian players now and then carry both family names, which makes the long names
     // the player name file has to hold whole.
     if ((style == CNameStyle::Portuguese || style == CNameStyle::Spanish) && random.chance(15))

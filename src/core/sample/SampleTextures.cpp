@@ -75,7 +75,6 @@ constexpr int kSize = 64;
 constexpr int kEntryCount = 14;
 constexpr int kPictureBytes = 16 + kSize * kSize + 16 + 256 * 4;
 constexpr int kDummyBytes = 16 + 8 * 8;
-constexpr int kTrailerBytes = 1 + 7 + 16 + 256;
 
 // Kit ramp slots as the editor recolours them: jersey 1..3, shorts 1..2, socks 1..2.
 constexpr int rampBase(int slot) { return 32 + 16 * (slot - 1); }
@@ -94,7 +93,10 @@ struct CShirtShape
     std::array<std::array<int, kSize>, kSize> sleeveDepth{};  // distance out from the body
 };
 
+// The eight variants of a design differ in neck, cuffs and sleeve length.
 bool vNeck(int model) { return (model / 8) % 2 == 1; }
+bool hasCuffs(int model) { return (model / 16) % 2 == 1; }
+int sleeveLength(int model) { return model / 32 == 1 ? 9 : 14; }
 
 // Integer geometry throughout, so that every compiler draws the same pixels.
 CShirtShape shirtShape(int model)
@@ -106,7 +108,7 @@ CShirtShape shirtShape(int model)
             const int u = x < 18 ? 18 - x : x > 45 ? x - 45 : 0;
             if (u == 0 && y >= 12 && y <= 60)
                 shape.region[y][x] = CRegion::Body;
-            else if (u > 0 && u <= 14 && 20 * y >= 240 + 17 * u && 2 * y <= 52 + u)
+            else if (u > 0 && u <= sleeveLength(model) && 20 * y >= 240 + 17 * u && 2 * y <= 52 + u)
             {
                 shape.region[y][x] = CRegion::Sleeve;
                 shape.sleeveDepth[y][x] = u;
@@ -126,6 +128,8 @@ CShirtShape shirtShape(int model)
 
 bool nearInside(const CShirtShape& shape, int x, int y)
 {
+    if (y > 24)
+        return false;  // far below any neck opening
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
         {
@@ -157,12 +161,12 @@ int designSlot(int model, int x, int y, const CShirtShape& shape)
     const int variant = model / 8;
     const bool sleeve = shape.region[y][x] == CRegion::Sleeve;
     const int depth = shape.sleeveDepth[y][x];
-    if (sleeve && variant >= 2 && depth >= 12)
-        return 3;  // cuffs
+    if (sleeve && hasCuffs(model) && depth >= sleeveLength(model) - 2)
+        return 3;
     switch (pattern)
     {
     case 0:
-        return sleeve && variant % 2 == 1 ? 2 : 1;
+        return 1;
     case 1:
     {
         const int width = 2 + variant % 3;
@@ -247,7 +251,7 @@ std::array<uint8_t, kSize * kSize> drawShirt(int model)
 
 std::string describe(int model, bool hasPresets, const std::array<uint8_t, 7>& presets)
 {
-    static const char* const patterns[8] = {"plain", "vertical stripes", "hoops", "contrasting sleeves",
+    static const char* const patterns[8] = {"plain shirt", "vertical stripes", "hoops", "contrasting sleeves",
                                             "halves", "sash", "chest band", "pinstripes"};
     std::string pattern = patterns[model % 8];
     if (model % 8 == 7 && (model / 8) % 2 == 1)
@@ -256,6 +260,10 @@ std::string describe(int model, bool hasPresets, const std::array<uint8_t, 7>& p
     if (hasPresets)
         text += std::string(kColourNames[presets[0]]) + " and " + kColourNames[presets[1]] + " ";
     text += pattern + (vNeck(model) ? ", V-neck" : ", round collar");
+    if (sleeveLength(model) < 14)
+        text += ", short sleeves";
+    if (hasCuffs(model))
+        text += ", trimmed cuffs";
     return text;
 }
 
@@ -344,6 +352,5 @@ std::vector<uint8_t> makeSampleJerseyTexture(int model, CSampleRandom& random)
     std::string text = describe(model, hasPresets, presets);
     text.resize(256, '\0');
     out.putBytes(at + 24, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-    (void)kTrailerBytes;
     return bytes;
 }

@@ -154,7 +154,8 @@ private:
         for (int f = 0; f < free; ++f)
         {
             const uint16_t nation = random.chance(60) ? country.id : foreignCountry(random);
-            addPlayer(random, nation, random.range(0, 16), random.range(15, 50));
+            const int position = random.range(0, 16);
+            addPlayer(random, nation, position, random.range(15, 50));
         }
         m_world.teams.push_back(std::move(team));
     }
@@ -192,7 +193,10 @@ private:
         while (keepers.size() < 2)
             keepers.push_back(addPlayer(random, country.id, 0, random.range(40, 70)));
         while (outfield.size() < 16)
-            outfield.push_back(addPlayer(random, country.id, random.range(1, 16), random.range(40, 70)));
+        {
+            const int position = random.range(1, 16);
+            outfield.push_back(addPlayer(random, country.id, position, random.range(40, 70)));
+        }
         std::stable_sort(outfield.begin(), outfield.end(), [this](int a, int b) {
             return m_players[static_cast<std::size_t>(a)].position < m_players[static_cast<std::size_t>(b)].position;
         });
@@ -200,6 +204,19 @@ private:
             team.players.push_back(static_cast<uint32_t>(k));
         for (int o : outfield)
             team.players.push_back(static_cast<uint32_t>(o));
+        // Players called up from outside the clubs take shirts nobody in the squad wears.
+        std::set<int> taken;
+        for (uint32_t k : team.players)
+            if (m_listedByClub[k])
+                taken.insert(m_players[k].jerseyNumber);
+        int next = 1;
+        for (uint32_t k : team.players)
+            if (!m_listedByClub[k])
+            {
+                while (taken.count(next))
+                    ++next;
+                m_players[k].jerseyNumber = static_cast<uint8_t>(next++);
+            }
         m_world.teams.push_back(std::move(team));
     }
 
@@ -279,6 +296,7 @@ private:
         p.countryId = countryId;
         p.position = static_cast<uint8_t>(position);
         p.name = makePlayerName(random, style);
+        p.jerseyNumber = static_cast<uint8_t>(random.range(1, 40));  // clubs renumber their squads
         p.topByte = static_cast<uint8_t>(random.chance(70) ? random.range(17, 37) : random.range(0, 255));
         setAppearance(random, p, style);
 
