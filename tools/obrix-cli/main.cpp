@@ -1,4 +1,6 @@
 // obrix-cli: the editor's core from the command line, for tests, demos and scripts.
+#include "BackupCommands.h"
+
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "sample/SampleGame.h"
@@ -19,7 +21,9 @@ constexpr const char* kUsage =
     "  sample DIR [--seed N] [--scale small|full]  write a synthetic game folder\n"
     "  dump DIR [--language CODE]                  print the database as JSON\n"
     "  save DIR [--language CODE]                  load the database and save it back\n"
-    "  info DIR [--language CODE]                  print the counts and the game files found\n";
+    "  info DIR [--language CODE]                  print the counts and the game files found\n"
+    "  backup DIR [--language CODE] [--data-folder DIR]   copy the game's database files aside\n"
+    "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n";
 
 int usage(const std::string& problem = {})
 {
@@ -418,6 +422,14 @@ int main(int argc, char** argv)
     {
         std::cout << kUsage;
         return 0;
+    }
+    if (argc >= 2)
+    {
+        // Commands that read their own arguments.
+        const std::string command = argv[1];
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        if (command == "backup") return runBackup(rest);
+        if (command == "restore") return runRestore(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);

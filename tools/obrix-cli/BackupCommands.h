@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// obrix-cli backup DIR [--language CODE] [--data-folder DIR]
+int runBackup(const std::vector<std::string>& args);
+// obrix-cli restore DIR [--language CODE] [--data-folder DIR]
+int runRestore(const std::vector<std::string>& args);
