@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "util/FileCommit.h"
+
+// "Make Jersey Thumbnails": each texture's jersey picture as a 64 x 64, 8-bit bitmap
+// "mjfr<n>.bmp" in the jerseys folder, for the team page's picture lists.
+
+constexpr std::size_t kJerseyThumbnailBytes = 54 + 1024 + 4096;  // 5174
+
+// The thumbnail of one texture file, or nothing when the bytes are not a texture with a
+// whole jersey picture (see CJerseyTexture::pictureOffset).
+std::optional<std::vector<uint8_t>> makeJerseyThumbnail(std::span<const uint8_t> texture);
+
+// "mjfr<number>.bmp", number 1..64.
+std::string jerseyThumbnailFileName(int number);
+
+// Writes the thumbnails of textures 1..64 into jerseysFolder, creating the folder when it
+// is missing. Each file is written beside its target and renamed over it, so an existing
+// thumbnail is never left half written. A texture that is missing, unreadable or not a
+// whole picture, and a target that cannot be written, are skipped silently, as the game
+// editor always did; the count of files written is all that is reported.
+int makeJerseyThumbnails(const std::filesystem::path& gameFolder, const std::filesystem::path& jerseysFolder,
+                         CFileSystem& fs = CFileSystem::real());
