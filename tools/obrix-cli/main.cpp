@@ -1,5 +1,7 @@
 // obrix-cli: the editor's core from the command line, for tests, demos and scripts.
 #include "BackupCommands.h"
+#include "KitCommands.h"
+#include "LocateCommand.h"
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
@@ -23,7 +25,10 @@ constexpr const char* kUsage =
     "  save DIR [--language CODE]                  load the database and save it back\n"
     "  info DIR [--language CODE]                  print the counts and the game files found\n"
     "  backup DIR [--language CODE] [--data-folder DIR]   copy the game's database files aside\n"
-    "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n";
+    "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
+    "  locate                                      print the game folder the editor would open\n"
+    "  thumbnails DIR OUTDIR                       write the jersey thumbnails and kit pictures\n"
+    "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n";
 
 int usage(const std::string& problem = {})
 {
@@ -418,7 +423,8 @@ int sample(const CArgs& a)
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+    if (argc < 2) return usage("no command given");
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
     {
         std::cout << kUsage;
         return 0;
@@ -430,6 +436,9 @@ int main(int argc, char** argv)
         const std::vector<std::string> rest(argv + 2, argv + argc);
         if (command == "backup") return runBackup(rest);
         if (command == "restore") return runRestore(rest);
+        if (command == "locate") return runLocate(rest);
+        if (command == "thumbnails") return runThumbnails(rest);
+        if (command == "kit") return runKit(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);
