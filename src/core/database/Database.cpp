@@ -3,18 +3,10 @@
 namespace
 {
 template <class T>
-T* lookup(const std::vector<std::unique_ptr<T>>& table, uint32_t id)
+T* lookup(const std::vector<T*>& table, uint32_t id)
 {
     if (id == 0 || id >= table.size()) return nullptr;
-    return table[id].get();
-}
-
-template <class T>
-void store(std::vector<std::unique_ptr<T>>& table, std::unique_ptr<T> record)
-{
-    const uint32_t id = record->id;
-    if (id >= table.size()) table.resize(std::size_t(id) + 1);
-    table[id] = std::move(record);
+    return table[id];
 }
 
 template <class T>
@@ -34,39 +26,95 @@ void setIndex(std::vector<std::string>& index, uint32_t id, const std::string& n
 }
 } // namespace
 
+template <class T>
+struct CStoreOps
+{
+    using Store = CDatabase::CStore<T>;
+
+    static void grow(Store& s, uint32_t id)
+    {
+        if (id >= s.table.size()) s.table.resize(std::size_t(id) + 1, nullptr);
+    }
+    static T& add(Store& s, std::unique_ptr<T> record)
+    {
+        grow(s, record->id);
+        T* raw = record.get();
+        s.table[raw->id] = raw;
+        s.singles.push_back(std::move(record));
+        return *raw;
+    }
+    static void addBlock(Store& s, std::vector<T>&& records)
+    {
+        s.blocks.push_back(std::move(records));
+        for (T& r : s.blocks.back())
+        {
+            grow(s, r.id);
+            s.table[r.id] = &r;
+        }
+    }
+};
+
 CPlayer* CDatabase::player(uint32_t id)
 {
-    return lookup(m_players, id);
+    return lookup(m_playerStore.table, id);
 }
 const CPlayer* CDatabase::player(uint32_t id) const
 {
-    return lookup(m_players, id);
+    return lookup(m_playerStore.table, id);
 }
 CTeam* CDatabase::team(uint32_t id)
 {
-    return lookup(m_teams, id);
+    return lookup(m_teamStore.table, id);
 }
 const CTeam* CDatabase::team(uint32_t id) const
 {
-    return lookup(m_teams, id);
+    return lookup(m_teamStore.table, id);
+}
+
+void CDatabase::reservePlayers(uint32_t highestId)
+{
+    CStoreOps<CPlayer>::grow(m_playerStore, highestId);
+    if (highestId >= playerNameIndex.size()) playerNameIndex.resize(std::size_t(highestId) + 1);
+}
+
+void CDatabase::reserveTeams(uint32_t highestId)
+{
+    CStoreOps<CTeam>::grow(m_teamStore, highestId);
+    if (highestId >= teamNameIndex.size()) teamNameIndex.resize(std::size_t(highestId) + 1);
 }
 
 CPlayer& CDatabase::addPlayer(std::unique_ptr<CPlayer> p)
 {
-    CPlayer& ref = *p;
     setIndex(playerNameIndex, p->id, p->name);
     if (p->id > highestPlayerId) highestPlayerId = p->id;
-    store(m_players, std::move(p));
-    return ref;
+    return CStoreOps<CPlayer>::add(m_playerStore, std::move(p));
 }
 
 CTeam& CDatabase::addTeam(std::unique_ptr<CTeam> t)
 {
-    CTeam& ref = *t;
     setIndex(teamNameIndex, t->id, t->longName);
     if (t->id > highestTeamId) highestTeamId = t->id;
-    store(m_teams, std::move(t));
-    return ref;
+    return CStoreOps<CTeam>::add(m_teamStore, std::move(t));
+}
+
+void CDatabase::addPlayers(std::vector<CPlayer>&& players)
+{
+    for (const CPlayer& p : players)
+    {
+        setIndex(playerNameIndex, p.id, p.name);
+        if (p.id > highestPlayerId) highestPlayerId = p.id;
+    }
+    CStoreOps<CPlayer>::addBlock(m_playerStore, std::move(players));
+}
+
+void CDatabase::addTeams(std::vector<CTeam>&& teams)
+{
+    for (const CTeam& t : teams)
+    {
+        setIndex(teamNameIndex, t.id, t.longName);
+        if (t.id > highestTeamId) highestTeamId = t.id;
+    }
+    CStoreOps<CTeam>::addBlock(m_teamStore, std::move(teams));
 }
 
 CLeague& CDatabase::addLeague(std::unique_ptr<CLeague> league)
@@ -78,14 +126,14 @@ CLeague& CDatabase::addLeague(std::unique_ptr<CLeague> league)
 std::size_t CDatabase::playerCount() const
 {
     std::size_t n = 0;
-    for (const auto& p : m_players) n += p != nullptr;
+    for (const CPlayer* p : m_playerStore.table) n += p != nullptr;
     return n;
 }
 
 std::size_t CDatabase::teamCount() const
 {
     std::size_t n = 0;
-    for (const auto& t : m_teams) n += t != nullptr;
+    for (const CTeam* t : m_teamStore.table) n += t != nullptr;
     return n;
 }
 
@@ -134,7 +182,7 @@ int CDatabase::fileIndexOfTeam(uint32_t teamId) const
 
 int64_t CDatabase::teamIdAtFileIndex(uint32_t fileIndex) const
 {
-    for (const auto& t : m_teams)
+    for (const CTeam* t : m_teamStore.table)
         if (t && t->fileIndex == fileIndex) return t->id;
     return -1;
 }
@@ -143,7 +191,7 @@ bool CDatabase::isInternational(uint32_t playerId) const
 {
     const CPlayer* p = player(playerId);
     if (!p) return false;
-    for (const auto& t : m_teams)
+    for (const CTeam* t : m_teamStore.table)
     {
         if (!t || t->countryId != p->countryId) continue;
         // Only the first team of the player's country counts.
@@ -184,63 +232,4 @@ std::vector<uint32_t> CDatabase::listedPlayers(uint32_t teamId) const
     for (auto id : t->incomingPlayers)
         if (id != 0) out.push_back(id);
     return out;
-}
-
-CDatabase CDatabase::clone() const
-{
-    CDatabase c;
-    c.highestPlayerId = highestPlayerId;
-    c.highestTeamId = highestTeamId;
-    c.teamTableOffset = teamTableOffset;
-    c.playerTableOffset = playerTableOffset;
-    c.importGeneration = importGeneration;
-    c.languageCode = languageCode;
-    c.teamNameIndex = teamNameIndex;
-    c.playerNameIndex = playerNameIndex;
-    c.m_modified = m_modified;
-    c.m_players.resize(m_players.size());
-    for (std::size_t i = 0; i < m_players.size(); ++i)
-        if (m_players[i]) c.m_players[i] = std::make_unique<CPlayer>(*m_players[i]);
-    c.m_teams.resize(m_teams.size());
-    for (std::size_t i = 0; i < m_teams.size(); ++i)
-        if (m_teams[i]) c.m_teams[i] = std::make_unique<CTeam>(*m_teams[i]);
-    c.m_leagues.reserve(m_leagues.size());
-    for (const auto& l : m_leagues) c.m_leagues.push_back(std::make_unique<CLeague>(*l));
-    return c;
-}
-
-namespace
-{
-template <class T>
-void adoptTable(std::vector<std::unique_ptr<T>>& mine, std::vector<std::unique_ptr<T>>& theirs)
-{
-    if (mine.size() < theirs.size()) mine.resize(theirs.size());
-    for (std::size_t i = 0; i < mine.size(); ++i)
-    {
-        T* other = i < theirs.size() ? theirs[i].get() : nullptr;
-        if (!other)
-            mine[i].reset();
-        else if (mine[i])
-            *mine[i] = std::move(*other);
-        else
-            mine[i] = std::move(theirs[i]);
-    }
-}
-} // namespace
-
-void CDatabase::adoptRecordsFrom(CDatabase& other)
-{
-    adoptTable(m_players, other.m_players);
-    adoptTable(m_teams, other.m_teams);
-    m_leagues.resize(other.m_leagues.size());
-    adoptTable(m_leagues, other.m_leagues);
-    highestPlayerId = other.highestPlayerId;
-    highestTeamId = other.highestTeamId;
-    teamTableOffset = other.teamTableOffset;
-    playerTableOffset = other.playerTableOffset;
-    importGeneration = other.importGeneration;
-    languageCode = std::move(other.languageCode);
-    teamNameIndex = std::move(other.teamNameIndex);
-    playerNameIndex = std::move(other.playerNameIndex);
-    m_modified = other.m_modified;
 }

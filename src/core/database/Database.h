@@ -37,32 +37,39 @@ public:
     // index and the highest id up to date.
     CPlayer& addPlayer(std::unique_ptr<CPlayer> player);
     CTeam& addTeam(std::unique_ptr<CTeam> team);
+    // The same for a whole file's worth of records at once, kept in one block.
+    void addPlayers(std::vector<CPlayer>&& players);
+    void addTeams(std::vector<CTeam>&& teams);
     CLeague& addLeague(std::unique_ptr<CLeague> league);
 
-    std::size_t playerTableSize() const { return m_players.size(); }
-    std::size_t teamTableSize() const { return m_teams.size(); }
+    // Makes room for ids up to highestId, so that a load grows each table once.
+    void reservePlayers(uint32_t highestId);
+    void reserveTeams(uint32_t highestId);
+
+    std::size_t playerTableSize() const { return m_playerStore.table.size(); }
+    std::size_t teamTableSize() const { return m_teamStore.table.size(); }
     std::size_t playerCount() const;
     std::size_t teamCount() const;
 
     // Visit every record in ascending id order.
     template <class F> void forEachPlayer(F&& f) const
     {
-        for (const auto& p : m_players)
+        for (const CPlayer* p : m_playerStore.table)
             if (p) f(*p);
     }
     template <class F> void forEachPlayer(F&& f)
     {
-        for (auto& p : m_players)
+        for (CPlayer* p : m_playerStore.table)
             if (p) f(*p);
     }
     template <class F> void forEachTeam(F&& f) const
     {
-        for (const auto& t : m_teams)
+        for (const CTeam* t : m_teamStore.table)
             if (t) f(*t);
     }
     template <class F> void forEachTeam(F&& f)
     {
-        for (auto& t : m_teams)
+        for (CTeam* t : m_teamStore.table)
             if (t) f(*t);
     }
 
@@ -109,15 +116,21 @@ public:
     std::vector<std::string> teamNameIndex;
     std::vector<std::string> playerNameIndex;
 
-    // A deep copy, for work that must be all-or-nothing (the save builds on one).
-    CDatabase clone() const;
-    // Takes the record values of a clone back, keeping this database's records where
-    // they are.
-    void adoptRecordsFrom(CDatabase& other);
-
 private:
-    std::vector<std::unique_ptr<CPlayer>> m_players;
-    std::vector<std::unique_ptr<CTeam>> m_teams;
+    // Records live in blocks (a loaded file's records in one allocation) or on their own
+    // (records added later); the tables index them by id. A block is never resized, so
+    // a record stays where it is for the life of the database.
+    template <class T>
+    struct CStore
+    {
+        std::vector<T*> table;
+        std::vector<std::vector<T>> blocks;
+        std::vector<std::unique_ptr<T>> singles;
+    };
+    template <class T> friend struct CStoreOps;
+
+    CStore<CPlayer> m_playerStore;
+    CStore<CTeam> m_teamStore;
     std::vector<std::unique_ptr<CLeague>> m_leagues;
     uint32_t m_modified = 0;
 };

@@ -90,7 +90,7 @@ namespace gameformat
 std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> database,
                                         std::span<const uint8_t> playerNames)
 {
-    std::vector<std::unique_ptr<CPlayer>> loaded;
+    std::vector<CPlayer> loaded;
     uint32_t tableOffset = 0;
     auto error = guarded([&] {
         const CByteReader d(database, kInDatabase), n(playerNames, kInNames);
@@ -104,25 +104,31 @@ std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> 
         loaded.reserve(count);
         for (uint32_t k = 0; k < count; ++k)
         {
-            auto p = std::make_unique<CPlayer>();
-            layouts::unpackPlayer(database.data() + tableOffset + 8 + layouts::kPlayerRecordSize * k, *p);
-            p->fileIndex = k;
+            CPlayer& p = loaded.emplace_back();
+            layouts::unpackPlayer(database.data() + tableOffset + 8 + layouts::kPlayerRecordSize * k, p);
+            p.fileIndex = k;
             const std::size_t at = namePosition(n, 20, 28 + 4 * std::size_t(k), "player name position");
-            p->storedName = n.cString(at, kMaxNameBytes);
-            p->name = p->storedName.substr(0, CPlayer::kShownNameLength);
-            loaded.push_back(std::move(p));
+            p.name = n.cString(at, kMaxNameBytes);
+            if (p.name.size() > CPlayer::kShownNameLength)
+            {
+                p.storedName = std::move(p.name);
+                p.name = p.storedName.substr(0, CPlayer::kShownNameLength);
+            }
+            if (p.id == 0) loaded.pop_back();  // slot 0 is never a record
         }
     });
     if (error) return error;
     db.playerTableOffset = tableOffset;
-    for (auto& p : loaded)
-        if (p->id != 0) db.addPlayer(std::move(p));  // slot 0 is never a record
+    uint32_t highest = 0;
+    for (const auto& p : loaded) highest = std::max(highest, p.id);
+    db.reservePlayers(highest);
+    db.addPlayers(std::move(loaded));
     return std::nullopt;
 }
 
 std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> database, std::span<const uint8_t> names)
 {
-    std::vector<std::unique_ptr<CTeam>> loaded;
+    std::vector<CTeam> loaded;
     uint32_t tableOffset = 0;
     auto error = guarded([&] {
         const CByteReader d(database, kInDatabase), n(names, kInNames);
@@ -140,7 +146,7 @@ std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> da
         loaded.reserve(count);
         for (uint32_t k = 0; k < count; ++k)
         {
-            auto t = std::make_unique<CTeam>();
+            CTeam* t = &loaded.emplace_back();
             layouts::unpackTeam(database.data() + tableOffset + 8 + layouts::kTeamRecordSize * k, *t);
             t->fileIndex = k;
             const std::size_t at = namePosition(n, section, std::size_t(section) + 8 + 4 * std::size_t(k),
@@ -148,17 +154,18 @@ std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> da
             t->abbreviation = n.cString(at, CTeam::kAbbreviationBytes);
             t->shortName = n.cString(at + CTeam::kAbbreviationBytes, CTeam::kShortNameBytes);
             t->longName = n.cString(at + CTeam::kAbbreviationBytes + CTeam::kShortNameBytes, kMaxNameBytes);
-            loaded.push_back(std::move(t));
         }
     });
     if (error) return error;
     db.teamTableOffset = tableOffset;
-    for (auto& t : loaded)
-    {
-        for (auto id : t->players)
-            if (CPlayer* p = db.player(id)) p->teamId = t->bankroll != 0 ? t->id : CPlayer::kNoTeam;
-        if (t->id != 0) db.addTeam(std::move(t));
-    }
+    uint32_t highest = 0;
+    for (const auto& t : loaded) highest = std::max(highest, t.id);
+    db.reserveTeams(highest);
+    for (const auto& t : loaded)
+        for (auto id : t.players)
+            if (CPlayer* p = db.player(id)) p->teamId = t.bankroll != 0 ? t.id : CPlayer::kNoTeam;
+    std::erase_if(loaded, [](const CTeam& t) { return t.id == 0; });  // slot 0 is never a record
+    db.addTeams(std::move(loaded));
     return std::nullopt;
 }
 
@@ -235,7 +242,7 @@ namespace
 {
 // The team's players as they are to be written: incoming players first (imported ones
 // folded into game players), then the players that have not moved away.
-void mergeTeamList(CDatabase& db, CTeam& team)
+void mergeTeamList(CDatabase& db, CTeam& team, CSaveJournal* journal)
 {
     std::vector<uint32_t> list;
     list.reserve(CTeam::kSlots);
@@ -270,6 +277,7 @@ void mergeTeamList(CDatabase& db, CTeam& team)
         else
             host = db.player(slot & 0xFFFF);
         if (!host) continue;
+        if (journal) journal->rememberPlayer(*host);
         const uint32_t ownId = host->id;
         host->copyFrom(*incoming);
         host->id = ownId;
@@ -303,7 +311,44 @@ bool writtenPlayer(const CPlayer& p)
 }
 } // namespace
 
-CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, std::span<const uint8_t> currentNames)
+CSaveJournal::CSaveJournal(const CDatabase& db)
+    : m_teamTableOffset(db.teamTableOffset), m_playerTableOffset(db.playerTableOffset)
+{
+    m_teams.reserve(db.teamCount());
+    db.forEachTeam([&](const CTeam& t) { m_teams.push_back(t); });
+    m_players.reserve(db.playerCount());
+    db.forEachPlayer([&](const CPlayer& p) {
+        m_players.push_back({p.id, p.destinationTeamId, p.copyMark, p.teamId, p.fileIndex, p.modified});
+    });
+}
+
+void CSaveJournal::rememberPlayer(const CPlayer& player)
+{
+    m_overwritten.push_back(player);
+}
+
+void CSaveJournal::restore(CDatabase& db) const
+{
+    for (const CTeam& t : m_teams)
+        if (CTeam* now = db.team(t.id)) *now = t;
+    // Whole records first, in reverse, so that a record overwritten twice ends as it began.
+    for (auto it = m_overwritten.rbegin(); it != m_overwritten.rend(); ++it)
+        if (CPlayer* now = db.player(it->id)) *now = *it;
+    for (const CPlayerState& s : m_players)
+        if (CPlayer* p = db.player(s.id))
+        {
+            p->destinationTeamId = s.destinationTeamId;
+            p->copyMark = s.copyMark;
+            p->teamId = s.teamId;
+            p->fileIndex = s.fileIndex;
+            p->modified = s.modified;
+        }
+    db.teamTableOffset = m_teamTableOffset;
+    db.playerTableOffset = m_playerTableOffset;
+}
+
+CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, std::span<const uint8_t> currentNames,
+                     CSaveJournal* journal)
 {
     CSaveImage img;
     img.database.assign(currentDatabase.begin(), currentDatabase.end());
@@ -340,7 +385,7 @@ CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, st
     for (std::size_t k = 0; k < teams.size(); ++k)
     {
         CTeam& t = *teams[k];
-        mergeTeamList(db, t);
+        mergeTeamList(db, t, journal);
         t.playerCount = uint8_t(t.nonEmptySlots());
         t.fileIndex = uint32_t(k);
         std::memset(record, 0, sizeof record);
@@ -455,18 +500,34 @@ std::string fileName(const std::string& gamePath)
 }
 } // namespace
 
+namespace
+{
+using CLoadError = CGameFiles::CLoadError;
+using CLoadStep = CGameFiles::CLoadStep;
+
+CLoadError unreadable(CLoadStep step, const std::string& gamePath)
+{
+    return CLoadError{step, fileName(gamePath) + ": the file cannot be read"};
+}
+
+template <class Loader>
+std::optional<CLoadError> runLoader(CLoadStep step, Loader&& loader, CDatabase& db, const std::vector<uint8_t>& d,
+                                    const std::string& namesFile, const std::vector<uint8_t>& n)
+{
+    if (auto e = loader(db, d, n))
+        return CLoadError{step, fileName(e->inNameFile ? namesFile : gamepaths::kDatabaseFile) + ": " + e->message};
+    return std::nullopt;
+}
+} // namespace
+
 template <class Loader>
 std::optional<CGameFiles::CLoadError> CGameFiles::loadWith(CDatabase& db, CLoadStep step, const std::string& namesFile,
                                                            Loader&& loader) const
 {
-    const std::string dbFile = gamepaths::kDatabaseFile;
     std::vector<uint8_t> d, n;
-    if (!m_fs.readFile(resolve(dbFile), d)) return CLoadError{step, fileName(dbFile) + ": the file cannot be read"};
-    if (!m_fs.readFile(resolve(namesFile), n))
-        return CLoadError{step, fileName(namesFile) + ": the file cannot be read"};
-    if (auto e = loader(db, d, n))
-        return CLoadError{step, fileName(e->inNameFile ? namesFile : dbFile) + ": " + e->message};
-    return std::nullopt;
+    if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(step, gamepaths::kDatabaseFile);
+    if (!m_fs.readFile(resolve(namesFile), n)) return unreadable(step, namesFile);
+    return runLoader(step, loader, db, d, namesFile, n);
 }
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadPlayers(CDatabase& db) const
@@ -486,9 +547,16 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadLeagues(CDatabase& db) con
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db) const
 {
-    if (auto e = loadPlayers(db)) return e;
-    if (auto e = loadTeams(db)) return e;
-    if (auto e = loadLeagues(db)) return e;
+    // The same three steps, reading each file once.
+    const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode);
+    const std::string namesFile = gamepaths::nameFilePath(db.languageCode);
+    std::vector<uint8_t> d, n, p;
+    if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
+    if (!m_fs.readFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
+    if (auto e = runLoader(CLoadStep::Players, gameformat::loadPlayers, db, d, playerNamesFile, p)) return e;
+    if (!m_fs.readFile(resolve(namesFile), n)) return unreadable(CLoadStep::Teams, namesFile);
+    if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d, namesFile, n)) return e;
+    if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d, namesFile, n)) return e;
     readSpokenNames(db);
     db.importGeneration = CDatabase::kFirstImportGeneration;
     return std::nullopt;
@@ -511,15 +579,17 @@ std::optional<std::string> CGameFiles::save(CDatabase& db) const
     if (!m_fs.readFile(dbPath, currentDatabase)) return std::string(gametexts::kTeamDataError);
     if (!m_fs.readFile(namesPath, currentNames)) return std::string(gametexts::kTeamNameError);
 
-    // Work on a copy so that a failed write leaves the database as it was.
-    CDatabase work = db.clone();
-    gameformat::CSaveImage image = gameformat::buildSave(work, currentDatabase, currentNames);
+    gameformat::CSaveJournal journal(db);
+    gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, &journal);
     std::vector<CPendingFile> files;
     files.push_back({dbPath, std::move(image.database), gametexts::kTeamDataError});
     files.push_back({namesPath, std::move(image.names), gametexts::kTeamNameError});
     files.push_back({playerNamesPath, std::move(image.playerNames), gametexts::kPlayerNameError});
-    if (auto e = commitFiles(m_fs, files)) return e;
-    work.setModified(false);
-    db.adoptRecordsFrom(work);
+    if (auto e = commitFiles(m_fs, files))
+    {
+        journal.restore(db);
+        return e;
+    }
+    db.setModified(false);
     return std::nullopt;
 }

@@ -67,12 +67,33 @@ struct CSaveImage
 // large for their entry, then tables the file cannot address. Returns the message.
 std::optional<std::string> checkWritable(const CDatabase& db);
 
+// What a save changes in the database, noted before it is changed, so that a save
+// whose files cannot be written leaves the database as it was.
+class CSaveJournal
+{
+public:
+    explicit CSaveJournal(const CDatabase& db);
+    // Before a player's record is overwritten as a whole.
+    void rememberPlayer(const CPlayer& player);
+    void restore(CDatabase& db) const;
+
+private:
+    struct CPlayerState
+    {
+        uint32_t id, destinationTeamId, copyMark, teamId, fileIndex, modified;
+    };
+    std::vector<CTeam> m_teams;
+    std::vector<CPlayerState> m_players;
+    std::vector<CPlayer> m_overwritten;
+    uint32_t m_teamTableOffset, m_playerTableOffset;
+};
+
 // The save: merges moved, copied and imported players into the teams' lists, clears
 // the records' modified marks, and builds the new bytes of the three files from the
-// current FCDB.DBI and name file. Changes db as the save does; callers that may still
-// fail afterwards work on a clone.
-CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase,
-                     std::span<const uint8_t> currentNames);
+// current FCDB.DBI and name file. Changes db as the save does; a caller that may still
+// fail afterwards passes a journal to undo it with.
+CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, std::span<const uint8_t> currentNames,
+                     CSaveJournal* journal = nullptr);
 } // namespace gameformat
 
 // Loading from and saving to a game folder.

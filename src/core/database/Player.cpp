@@ -69,8 +69,7 @@ int CPlayer::skillAverage() const
 
 const std::string& CPlayer::nameToWrite() const
 {
-    if (storedName.size() > kShownNameLength && storedName.compare(0, kShownNameLength, name) == 0
-        && name.size() == kShownNameLength)
+    if (storedName.size() > kShownNameLength && storedName.compare(0, kShownNameLength, name) == 0)
         return storedName;
     return name;
 }

@@ -49,8 +49,8 @@ struct CPlayer
     uint32_t teamId = 0;       // kNoTeam when the listing team is not a club
     uint32_t fileIndex = 0;
 
-    // The name as it stood in the player name file. Names there can be longer than
-    // the 15 characters the editor shows; an unedited name is written back whole.
+    // The whole name as it stood in the player name file when it is longer than the 15
+    // characters the editor shows (else empty): an unedited name is written back whole.
     std::string storedName;
 
     static constexpr uint32_t kCopyMark = 0xFFFF;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 #include <type_traits>
+#include <utility>
+#include <iterator>
 #include <variant>
 
 // A bit-packed record described once as a table: each field names the little-endian
@@ -39,48 +41,50 @@ inline void writeWord(uint8_t* p, unsigned bytes, uint32_t v)
     for (unsigned i = 0; i < bytes; ++i) p[i] = uint8_t(v >> (8 * i));
 }
 
-template <class T>
-uint32_t get(const T& record, const typename CBitField<T>::Member& member)
+// One field, with everything about it known at compile time, so that a record unpacks
+// into straight shifts and masks (the loader runs this for every record of the file).
+template <const auto& Table, std::size_t I, class T>
+inline void unpackField(const uint8_t* bytes, T& record)
 {
-    return std::visit([&](auto m) -> uint32_t {
-        if constexpr (std::is_same_v<decltype(m), int16_t T::*>)
-            return uint16_t(record.*m);
-        else
-            return uint32_t(record.*m);
-    }, member);
+    constexpr auto& f = Table[I];
+    constexpr auto member = std::get<f.member.index()>(f.member);
+    using V = std::remove_reference_t<decltype(record.*member)>;
+    const uint32_t word = readWord(bytes + f.offset, f.wordBytes);
+    record.*member = V((word >> f.firstBit) & f.mask());
 }
 
-template <class T>
-void set(T& record, const typename CBitField<T>::Member& member, uint32_t value)
+template <const auto& Table, std::size_t I, class T>
+inline void packField(const T& record, uint8_t* bytes)
 {
-    std::visit([&](auto m) {
-        using V = std::remove_reference_t<decltype(record.*m)>;
-        record.*m = V(value);
-    }, member);
+    constexpr auto& f = Table[I];
+    constexpr auto member = std::get<f.member.index()>(f.member);
+    using V = std::remove_reference_t<decltype(record.*member)>;
+    uint32_t value;
+    if constexpr (std::is_signed_v<V>)
+        value = uint32_t(std::make_unsigned_t<V>(record.*member));
+    else
+        value = uint32_t(record.*member);
+    constexpr uint32_t m = f.mask() << f.firstBit;
+    const uint32_t word = (readWord(bytes + f.offset, f.wordBytes) & ~m) | ((value << f.firstBit) & m);
+    writeWord(bytes + f.offset, f.wordBytes, word);
 }
 
 // Fills the fields of record from the record bytes. The caller checks the length.
-template <class T, std::size_t N>
-void unpack(const CBitField<T> (&table)[N], const uint8_t* bytes, T& record)
+template <const auto& Table, class T>
+void unpack(const uint8_t* bytes, T& record)
 {
-    for (const auto& f : table)
-    {
-        const uint32_t word = readWord(bytes + f.offset, f.wordBytes);
-        set(record, f.member, (word >> f.firstBit) & f.mask());
-    }
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (unpackField<Table, I>(bytes, record), ...);
+    }(std::make_index_sequence<std::size(Table)>{});
 }
 
 // Writes the fields of record into the record bytes; bits the table covers are
 // replaced, a value wider than its field is cut to the field's width.
-template <class T, std::size_t N>
-void pack(const CBitField<T> (&table)[N], const T& record, uint8_t* bytes)
+template <const auto& Table, class T>
+void pack(const T& record, uint8_t* bytes)
 {
-    for (const auto& f : table)
-    {
-        uint32_t word = readWord(bytes + f.offset, f.wordBytes);
-        const uint32_t m = f.mask() << f.firstBit;
-        word = (word & ~m) | ((get(record, f.member) << f.firstBit) & m);
-        writeWord(bytes + f.offset, f.wordBytes, word);
-    }
+    [&]<std::size_t... I>(std::index_sequence<I...>) {
+        (packField<Table, I>(record, bytes), ...);
+    }(std::make_index_sequence<std::size(Table)>{});
 }
 } // namespace bitfields

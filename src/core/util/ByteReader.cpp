@@ -46,14 +46,11 @@ std::span<const uint8_t> CByteReader::slice(std::size_t offset, std::size_t leng
 
 std::string CByteReader::cString(std::size_t offset, std::size_t maxLength) const
 {
-    std::string out;
-    for (std::size_t i = 0; i < maxLength && offset < m_bytes.size() && i < m_bytes.size() - offset; ++i)
-    {
-        const uint8_t c = m_bytes[offset + i];
-        if (c == 0) break;
-        out.push_back(char(c));
-    }
-    return out;
+    if (offset >= m_bytes.size()) return {};
+    const std::size_t available = std::min(maxLength, m_bytes.size() - offset);
+    const auto* start = reinterpret_cast<const char*>(m_bytes.data() + offset);
+    const void* nul = std::memchr(start, 0, available);
+    return std::string(start, nul ? static_cast<const char*>(nul) - start : available);
 }
 
 void CByteWriter::ensure(std::size_t end)
