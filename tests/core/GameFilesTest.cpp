@@ -143,6 +143,8 @@ TEST(GameFiles, AFailedSaveChangesNothing)
         {"name file write", -1, 1, -1, "Error writing to Team Name File."},
         {"player name file write", -1, 2, -1, "Error writing to Player Name File."},
         {"first rename", -1, -1, 0, "Error writing to Team Data File."},
+        {"second rename", -1, -1, 1, "Error writing to Team Name File."},
+        {"last rename", -1, -1, 2, "Error writing to Player Name File."},
     };
     for (const auto& c : cases)
     {
@@ -188,4 +190,38 @@ TEST(GameFiles, RefusedSaveWritesNothing)
     EXPECT_NE(e->find("odd number (3)"), std::string::npos);
     g.expectUntouched();
     EXPECT_TRUE(db.modified());
+}
+
+TEST(GameFiles, AFailedSaveUndoesTheTakeOverOfImportedPlayers)
+{
+    HandGame g;
+    FailingFileSystem fs;
+    const CGameFiles files(g.folder.path(), fs);
+    CDatabase db;
+    ASSERT_FALSE(files.loadAll(db));
+    auto newcomer = std::make_unique<CPlayer>();
+    newcomer->id = 0x30002;
+    newcomer->name = "Newcomer";
+    newcomer->teamId = 0x30001;
+    newcomer->imported = 1;
+    db.addPlayer(std::move(newcomer));
+    db.player(1)->destinationTeamId = 0x30001;
+    db.team(10)->addIncoming(0x30002);
+    db.setModified();
+    fs.failRename = 2;  // the last of the three renames
+
+    ASSERT_TRUE(files.save(db));
+    g.expectUntouched();
+    EXPECT_EQ(db.player(1)->name, "Ann Able");
+    EXPECT_EQ(db.player(1)->imported, 0u);
+    EXPECT_EQ(db.player(1)->destinationTeamId, 0x30001u);
+    EXPECT_EQ(db.team(10)->incomingPlayers[0], 0x30002u);
+    EXPECT_TRUE(db.modified());
+
+    // A second try with a working disk folds the newcomer in.
+    fs.failRename = -1;
+    ASSERT_FALSE(files.save(db));
+    CDatabase again;
+    ASSERT_FALSE(CGameFiles(g.folder.path()).loadAll(again));
+    EXPECT_EQ(again.player(1)->name, "Newcomer");
 }

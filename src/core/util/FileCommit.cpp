@@ -84,6 +84,15 @@ bool CFileSystem::removeFile(const fs::path& path)
     return fs::remove(path, ec);
 }
 
+bool CFileSystem::keepAside(const fs::path& path, const fs::path& aside)
+{
+    std::error_code ec;
+    fs::remove(aside, ec);
+    fs::create_hard_link(path, aside, ec);
+    if (!ec) return true;
+    return fs::copy_file(path, aside, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
 CFileSystem& CFileSystem::real()
 {
     static CFileSystem fs;
@@ -97,11 +106,21 @@ fs::path temporaryPathFor(const fs::path& target)
     return tmp;
 }
 
+fs::path previousPathFor(const fs::path& target)
+{
+    fs::path old = target;
+    old += ".obrix-old";
+    return old;
+}
+
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files)
 {
     std::vector<fs::path> written;
+    std::vector<bool> hadOld(files.size(), false);
     auto discard = [&] {
         for (const auto& p : written) fs.removeFile(p);
+        for (std::size_t i = 0; i < files.size(); ++i)
+            if (hadOld[i]) fs.removeFile(previousPathFor(files[i].target));
     };
     for (const auto& f : files)
     {
@@ -116,13 +135,36 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
     }
     for (std::size_t i = 0; i < files.size(); ++i)
     {
-        if (!fs.replaceFile(written[i], files[i].target))
+        std::error_code ec;
+        if (!fs::exists(files[i].target, ec)) continue;
+        if (!fs.keepAside(files[i].target, previousPathFor(files[i].target)))
         {
-            // The files renamed so far already hold their new contents; the rest stay
-            // as they were and their temporary files go.
-            for (std::size_t j = i; j < written.size(); ++j) fs.removeFile(written[j]);
+            discard();
             return files[i].failureMessage;
         }
+        hadOld[i] = true;
     }
+    for (std::size_t i = 0; i < files.size(); ++i)
+    {
+        if (fs.replaceFile(written[i], files[i].target)) continue;
+        // Put back what was replaced so far; the rest still hold their old contents.
+        for (std::size_t j = 0; j < i; ++j)
+        {
+            if (!hadOld[j])
+            {
+                fs.removeFile(files[j].target);
+                continue;
+            }
+            // Should even this fail, the old contents stay beside the file, under the name
+            // ending ".obrix-old", for the user to recover: they are not discarded below.
+            fs.replaceFile(previousPathFor(files[j].target), files[j].target);
+            hadOld[j] = false;
+        }
+        written.erase(written.begin(), written.begin() + long(i));
+        discard();
+        return files[i].failureMessage;
+    }
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (hadOld[i]) fs.removeFile(previousPathFor(files[i].target));
     return std::nullopt;
 }

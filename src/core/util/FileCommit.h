@@ -20,14 +20,18 @@ public:
     // Renames over an existing file.
     virtual bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
     virtual bool removeFile(const std::filesystem::path& path);
+    // Keeps the current contents of a file under a second name (a hard link where the
+    // file system has them, else a copy).
+    virtual bool keepAside(const std::filesystem::path& path, const std::filesystem::path& aside);
 
     static CFileSystem& real();
 };
 
 // A set of whole-file replacements made safe against failures: every new file is first
 // written and flushed as a temporary file beside its target, and only when all of them
-// are in place are they renamed over the targets. A failure before the renames leaves
-// every target as it was. Temporary files never stay behind.
+// are in place are they renamed over the targets. A failure at any step leaves every
+// target as it was: the old files are kept aside until all renames have succeeded, and
+// put back if one fails. Temporary files never stay behind.
 struct CPendingFile
 {
     std::filesystem::path target;
