@@ -1,6 +1,7 @@
 #include "settings/IniSettings.h"
 
 #include "util/FileCommit.h"
+#include "util/TextCodec.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,30 +16,6 @@ namespace
 {
 
 constexpr const char* kHexDigits = "0123456789ABCDEF";
-
-void appendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80)
-        out += char(cp);
-    else if (cp < 0x800)
-    {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    }
-    else if (cp < 0x10000)
-    {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-    else
-    {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
 
 // UTF-8 to UTF-16 code units, as Qt reads the file; malformed bytes become U+FFFD.
 void appendUtf16(std::u16string& out, std::string_view utf8)
@@ -89,14 +66,6 @@ std::string toUtf8(const std::u16string& units)
         appendUtf8(out, u);
     }
     return out;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 std::string_view trim(std::string_view s)

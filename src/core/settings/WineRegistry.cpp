@@ -1,6 +1,7 @@
 #include "settings/WineRegistry.h"
 
 #include "util/GamePath.h"
+#include "util/TextCodec.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -29,38 +30,6 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
     for (std::size_t i = 0; i < a.size(); ++i)
         if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     return true;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-void appendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80)
-        out += char(cp);
-    else if (cp < 0x800)
-    {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    }
-    else if (cp < 0x10000)
-    {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-    else
-    {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
 }
 
 // Raw bytes in the file are taken as UTF-8 (Wine itself only writes ASCII); anything

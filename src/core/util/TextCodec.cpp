@@ -21,31 +21,6 @@ constexpr char16_t kCp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
 };
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80)
-    {
-        out += char(c);
-    }
-    else if (c < 0x800)
-    {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    }
-    else if (c < 0x10000)
-    {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-    else
-    {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
 
 // Strict: overlong forms, surrogates and values past U+10FFFF are rejected, because
 // they would otherwise slip through as characters nobody typed.
@@ -275,4 +250,38 @@ bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out)
         return false;
     out = std::move(encoded);
     return true;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80)
+    {
+        out += char(c);
+    }
+    else if (c < 0x800)
+    {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    }
+    else if (c < 0x10000)
+    {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+    else
+    {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
 }

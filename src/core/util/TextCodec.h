@@ -20,3 +20,9 @@ std::string toUtf8(std::string_view bytes, CTextEncoding encoding);
 // False (and out unchanged) when the text is not valid UTF-8 or holds a character the
 // encoding cannot represent.
 bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out);
+
+// Appends one code point as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
+
+// The value of a hexadecimal digit, -1 for any other character.
+int hexValue(char c);
