@@ -24,22 +24,12 @@ Loaded loadAll(const Bytes& database, const Bytes& names, const Bytes& playerNam
     return l;
 }
 
-// A small, consistent game: two leagues, three teams, four players.
-struct SmallGame
+// The hand-made game, loaded the way the program loads it.
+struct SmallGame : SmallHandGame
 {
-    std::vector<HandLeague> leagues = {{7, "Premier", {10, 20}}, {9, "ECCup", {20, 30}}};
-    std::vector<Bytes> teams = {simpleTeam(10, 500, {1, 2}), simpleTeam(20, 900, {3}), simpleTeam(30, 0, {2, 4})};
-    std::vector<Bytes> players = {simplePlayer(1), simplePlayer(2), simplePlayer(3), simplePlayer(4)};
-    std::vector<std::string> leagueNames = {"Premier", "ECCup"};
-    std::vector<HandTeamNames> teamNames = {{"ABC", "Abbey", "Abbey Rovers"},
-                                            {"BRK", "Brook", "Brookside Athletic"},
-                                            {"NAT", "Nation", "National XI"}};
-    std::vector<std::string> playerNames = {"Ann Able", "Ben Baker", "Cy Cole", "Dee Dunn"};
-
-    Bytes database() const { return databaseFile(leagues, teams, players); }
-    Bytes names() const { return nameFile(leagueNames, teamNames); }
-    Bytes playerNameBytes() const { return playerNameFile(playerNames); }
-    Loaded load() const { return loadAll(database(), names(), playerNameBytes()); }
+    Bytes database() const { return dbi(); }
+    Bytes playerNameBytes() const { return pnames(); }
+    Loaded load() const { return loadAll(dbi(), names(), pnames()); }
 };
 
 template <class Table>

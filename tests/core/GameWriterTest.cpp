@@ -6,22 +6,8 @@
 
 namespace
 {
-struct Game
+struct Game : SmallHandGame
 {
-    std::vector<HandLeague> leagues = {{7, "Premier", {10, 20}}, {9, "ECCup", {20, 30}}};
-    std::vector<Bytes> teams = {simpleTeam(10, 500, {1, 2}), simpleTeam(20, 900, {3}), simpleTeam(30, 0, {2, 4})};
-    std::vector<Bytes> players = {simplePlayer(1), simplePlayer(2), simplePlayer(3), simplePlayer(4)};
-    std::vector<std::string> leagueNames = {"Premier", "ECCup"};
-    std::vector<HandTeamNames> teamNames = {{"ABC", "Abbey", "Abbey Rovers"},
-                                            {"BRK", "Brook", "Brookside Athletic"},
-                                            {"NAT", "Nation", "National XI"}};
-    std::vector<std::string> playerNames = {"Ann Able", "Ben Baker", "Cy Cole", "Dee Dunn"};
-    std::size_t trailing = 7;
-
-    Bytes dbi() const { return databaseFile(leagues, teams, players, trailing); }
-    Bytes names() const { return nameFile(leagueNames, teamNames); }
-    Bytes pnames() const { return playerNameFile(playerNames); }
-
     CDatabase load() const
     {
         CDatabase db;

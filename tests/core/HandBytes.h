@@ -160,3 +160,22 @@ inline Bytes playerNameFile(const std::vector<std::string>& names)
     }
     return b;
 }
+
+// A small, consistent game: two leagues (one a European competition), three teams (the
+// last a national team without bankroll that also lists player 2), four players.
+struct SmallHandGame
+{
+    std::vector<HandLeague> leagues = {{7, "Premier", {10, 20}}, {9, "ECCup", {20, 30}}};
+    std::vector<Bytes> teams = {simpleTeam(10, 500, {1, 2}), simpleTeam(20, 900, {3}), simpleTeam(30, 0, {2, 4})};
+    std::vector<Bytes> players = {simplePlayer(1), simplePlayer(2), simplePlayer(3), simplePlayer(4)};
+    std::vector<std::string> leagueNames = {"Premier", "ECCup"};
+    std::vector<HandTeamNames> teamNames = {{"ABC", "Abbey", "Abbey Rovers"},
+                                            {"BRK", "Brook", "Brookside Athletic"},
+                                            {"NAT", "Nation", "National XI"}};
+    std::vector<std::string> playerNames = {"Ann Able", "Ben Baker", "Cy Cole", "Dee Dunn"};
+    std::size_t trailing = 7;
+
+    Bytes dbi() const { return databaseFile(leagues, teams, players, trailing); }
+    Bytes names() const { return nameFile(leagueNames, teamNames); }
+    Bytes pnames() const { return playerNameFile(playerNames); }
+};
