@@ -15,7 +15,7 @@
 
 namespace
 {
-const char* const kGameFiles[] = {"DATA/CMN/FE/FCDB.DBI", "DATA/CMN/FE/FCDB_ENG.DBI", "DATA/CMN/FE/FCDBPENG.DBI"};
+const char* const kDatabaseFile = "DATA/CMN/FE/FCDB.DBI";
 
 // The small sample, written once for the whole suite.
 class SampleGameTest : public ::testing::Test
@@ -127,18 +127,26 @@ TEST_F(SampleGameTest, LoadsLikeARealDatabase)
 TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
 {
     const auto game = copyOfSample();
-    std::vector<std::vector<uint8_t>> before;
-    for (const char* f : kGameFiles) before.push_back(readAll(game / f));
-    CDatabase db;
-    const CGameFiles files(game);
-    ASSERT_FALSE(files.loadAll(db));
-    ASSERT_FALSE(files.save(db));
-    for (std::size_t i = 0; i < std::size(kGameFiles); ++i)
-        EXPECT_TRUE(readAll(game / kGameFiles[i]) == before[i]) << kGameFiles[i] << " changed";
+    for (const std::string language : {"ENG", "JAP"})
+    {
+        SCOPED_TRACE(language);
+        const std::string files[] = {"DATA/CMN/FE/FCDB.DBI", "DATA/CMN/FE/FCDB_" + language + ".DBI",
+                                     language == "JAP" ? "DATA/CMN/FE/FCDBPJAP.DBI" : "DATA/CMN/FE/FCDBPENG.DBI"};
+        std::vector<std::vector<uint8_t>> before;
+        for (const auto& f : files) before.push_back(readAll(game / f));
+        CDatabase db;
+        db.languageCode = language;
+        const CGameFiles gameFiles(game);
+        ASSERT_FALSE(gameFiles.loadAll(db));
+        ASSERT_FALSE(gameFiles.save(db));
+        for (std::size_t i = 0; i < std::size(files); ++i)
+            EXPECT_TRUE(readAll(game / files[i]) == before[i]) << files[i] << " changed";
 
-    CDatabase again;
-    ASSERT_FALSE(files.loadAll(again));
-    expectSameRecords(db, again);
+        CDatabase again;
+        again.languageCode = language;
+        ASSERT_FALSE(gameFiles.loadAll(again));
+        expectSameRecords(db, again);
+    }
 }
 
 TEST_F(SampleGameTest, EditsSurviveSaveAndLoad)
@@ -200,7 +208,7 @@ TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
     // The same seed gives the same files.
     const auto twin = m_own.path() / "twin";
     run(cli + " sample '" + twin.string() + "' --seed 3", status);
-    EXPECT_EQ(readAll(twin / kGameFiles[0]), readAll(game / kGameFiles[0]));
+    EXPECT_EQ(readAll(twin / kDatabaseFile), readAll(game / kDatabaseFile));
 
     run(cli + " dump", status);
     EXPECT_EQ(status, 2);
