@@ -1,0 +1,86 @@
+#pragma once
+
+#include "database/Database.h"
+#include "settings/GameRegistration.h"
+#include "settings/GameSettings.h"
+#include "settings/Prompts.h"
+#include "settings/SettingsStore.h"
+#include "settings/WindowLayout.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CMainFrame;
+
+// The application object: owns the database, the settings and the state the whole run
+// shares (current team and player, the editor's clipboard), runs start-up and exit.
+// Everything that talks to the user goes through the prompts it was given, so tests
+// drive it with scripted answers.
+class CObrixApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* kVersion = "1.1L - Mar 15 1999";
+    static constexpr const char* kTitle = "Obrix";
+
+    CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration& registration,
+              std::filesystem::path dataFolder, QObject* parent = nullptr);
+    ~CObrixApp() override;
+
+    struct CStartOptions
+    {
+        std::optional<std::string> gameFolder;  // --game-folder: used for this run without asking
+        bool showSplash = true;
+        bool showWindow = true;
+        int screenWidth = 1024;
+    };
+    // The start-up steps in order; true when the main window is open, false to end.
+    bool startUp(const CStartOptions& options);
+    // At exit: the language written, the records destroyed.
+    void exitInstance();
+
+    CDatabase& db() { return m_db; }
+    CGameSettings& settings() { return m_settings; }
+    CWindowLayout& layout() { return m_layout; }
+    CSettingsStore& store() { return m_store; }
+    CPrompts& prompts() { return m_prompts; }
+    bool backupFlag() const { return m_backupFlag; }
+    const std::filesystem::path& dataFolder() const { return m_dataFolder; }
+    std::filesystem::path jerseysFolder() const { return m_dataFolder / "Jerseys"; }
+    CMainFrame* mainFrame() { return m_mainFrame.get(); }
+
+    // Copies the backed-up files back after asking, and reloads the database; the
+    // main window clears and refreshes its views on databaseReloaded.
+    void restoreBackup();
+    // Reloads players, teams and leagues with the status texts of a reload.
+    bool reloadDatabase();
+
+    // State of the whole run.
+    uint32_t currentTeam = 0;
+    uint32_t currentPlayer = 0;
+    CPlayer clipboardPlayer;  // id 0 while nothing was copied
+    CTeam clipboardTeam;      // id 0 while nothing was copied
+    bool transferTreesNeedRefill = false;
+    bool statsTreesNeedRefill = false;
+
+signals:
+    void statusText(const QString& text);
+    void databaseReloaded();
+
+private:
+    CSettingsStore& m_store;
+    CPrompts& m_prompts;
+    CGameRegistration& m_registration;
+    std::filesystem::path m_dataFolder;
+    CDatabase m_db;
+    CGameSettings m_settings;
+    CWindowLayout m_layout;
+    bool m_backupFlag = false;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};

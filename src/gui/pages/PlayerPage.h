@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+class CObrixApp;
+
+// Tab 0. Until the full page arrives it shows the selected player read-only; the calls
+// the rest of the window makes on it are already the final ones.
+class CPlayerPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CPlayerPage(CObrixApp& app, QWidget* parent = nullptr);
+
+    // Stores the page into the player shown so far, then shows the new player.
+    void selectPlayer(uint32_t playerId);
+    // Reloads the controls from the record.
+    void showPlayer(uint32_t playerId);
+    // Writes the controls into the player record.
+    void storePage();
+    // Empties and disables the page; a later store writes nothing.
+    void clearPage();
+    uint32_t playerShown() const;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTabWidget>
+
+#include <cstdint>
+
+class CObrixApp;
+class CPlayerPage;
+class CTeamPage;
+
+// The tabbed sheet of editing pages: Player, Team, Transfer, Stats, Compare.
+class CDataPropSheet : public QTabWidget
+{
+    Q_OBJECT
+
+public:
+    enum CTab
+    {
+        PlayerTab = 0,
+        TeamTab = 1,
+        TransferTab = 2,
+        StatsTab = 3,
+        CompareTab = 4,
+    };
+
+    explicit CDataPropSheet(CObrixApp& app, QWidget* parent = nullptr);
+
+    int activePage() const { return currentIndex(); }
+    void bringToFront(int tab) { setCurrentIndex(tab); }
+
+    CPlayerPage* playerPage() const;
+    CTeamPage* teamPage() const;
+};

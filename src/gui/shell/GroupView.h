@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class CObrixApp;
+class CLeagueTree;
+
+// The left pane: one league tree (no players, reporting selections) and the commands
+// on leagues and teams.
+class CGroupView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CGroupView(CObrixApp& app, QWidget* parent = nullptr);
+
+    CLeagueTree* tree() const;
+
+    // Refills the tree and selects again the team selected before.
+    void refresh();
+    void selectTeam(uint32_t teamId);
+    // The search behind Find and Find Again; the id of the player found, or 0 after the
+    // failure message.
+    uint32_t find(const std::string& text);
+
+    // Node value of the selection (200000 + position for a league, the team id for a
+    // team), 0 when nothing is selected.
+    uint32_t selectedValue() const;
+    bool leagueSelected() const;
+    bool teamSelected() const;
+    // The text of the selected node, as shown.
+    QString selectedText() const;
+    // Gives the selected league node a new text after League Name.
+    void setSelectedLeagueText(const QString& text);
+
+    bool canCopy() const;
+    bool canPaste() const;
+    bool canDelete() const;
+    void copy();
+    void paste();
+    void deleteSelected();
+    void newLeague();
+
+signals:
+    void teamSelected(uint32_t teamId);
+    void nodeDoubleClicked();
+};
