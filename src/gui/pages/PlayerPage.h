@@ -24,4 +24,8 @@ public:
     // Empties and disables the page; a later store writes nothing.
     void clearPage();
     uint32_t playerShown() const;
+
+private:
+    CObrixApp& m_app;
+    uint32_t m_playerId = 0;
 };

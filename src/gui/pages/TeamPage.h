@@ -16,4 +16,8 @@ public:
 
     void showTeam(uint32_t teamId);
     uint32_t teamShown() const;
+
+private:
+    CObrixApp& m_app;
+    uint32_t m_teamId = 0;
 };

@@ -30,4 +30,8 @@ public:
 
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
+
+private:
+    CPlayerPage* m_playerPage = nullptr;
+    CTeamPage* m_teamPage = nullptr;
 };

@@ -15,4 +15,7 @@ class CDataView : public QWidget
 public:
     explicit CDataView(CObrixApp& app, QWidget* parent = nullptr);
     CDataPropSheet* sheet() const;
+
+private:
+    CDataPropSheet* m_sheet = nullptr;
 };

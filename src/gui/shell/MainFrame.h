@@ -32,4 +32,13 @@ public:
 
     QString lastSearchText() const;
     uint32_t rememberedTeam() const;
+
+private:
+    struct CPrivate;
+    CObrixApp& m_app;
+    CGroupView* m_groupView = nullptr;
+    CRosterView* m_rosterView = nullptr;
+    CDataView* m_dataView = nullptr;
+    QString m_lastSearchText;
+    uint32_t m_rememberedTeam = 0;
 };

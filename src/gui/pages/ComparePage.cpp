@@ -1,0 +1,3 @@
+#include "pages/ComparePage.h"
+
+CComparePage::CComparePage(CObrixApp&, QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+class CObrixApp;
+
+class CComparePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CComparePage(CObrixApp& app, QWidget* parent = nullptr);
+};

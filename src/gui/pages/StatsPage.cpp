@@ -1,0 +1,3 @@
+#include "pages/StatsPage.h"
+
+CStatsPage::CStatsPage(CObrixApp&, QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+class CObrixApp;
+
+class CStatsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CStatsPage(CObrixApp& app, QWidget* parent = nullptr);
+};

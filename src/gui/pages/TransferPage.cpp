@@ -1,0 +1,3 @@
+#include "pages/TransferPage.h"
+
+CTransferPage::CTransferPage(CObrixApp&, QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,24 @@
+#include "shell/DataPropSheet.h"
+
+#include "pages/ComparePage.h"
+#include "pages/PlayerPage.h"
+#include "pages/StatsPage.h"
+#include "pages/TeamPage.h"
+#include "pages/TransferPage.h"
+
+#include <QIcon>
+
+CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Data Sheet"));
+    m_playerPage = new CPlayerPage(app, this);
+    m_teamPage = new CTeamPage(app, this);
+    addTab(m_playerPage, QIcon(QStringLiteral(":/icons/player.svg")), QStringLiteral("Player"));
+    addTab(m_teamPage, QIcon(QStringLiteral(":/icons/team.svg")), QStringLiteral("Team"));
+    addTab(new CTransferPage(app, this), QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
+    addTab(new CStatsPage(app, this), QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
+    addTab(new CComparePage(app, this), QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
+}
+
+CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
+CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }

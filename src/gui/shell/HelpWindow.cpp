@@ -1,0 +1,19 @@
+#include "shell/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QToolBar>
+
+CHelpWindow::CHelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Obrix Help"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setOpenExternalLinks(false);
+    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    setCentralWidget(m_browser);
+    auto* bar = addToolBar(QStringLiteral("Navigation"));
+    bar->setMovable(false);
+    bar->addAction(QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
+    bar->addAction(QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
+    bar->addAction(QStringLiteral("Contents"), m_browser, &QTextBrowser::home);
+    resize(640, 520);
+}
