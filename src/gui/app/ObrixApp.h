@@ -8,6 +8,7 @@
 #include "settings/WindowLayout.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +17,26 @@
 #include <string>
 
 class CMainFrame;
+class CSplashWindow;
+
+// The fixed texts of start-up, reload and exit.
+namespace apptexts
+{
+inline constexpr const char* kLoadingPlayers = "Loading Player Data...";
+inline constexpr const char* kLoadingTeams = "Loading Team Data...";
+inline constexpr const char* kLoadingLeagues = "Loading League Data...";
+inline constexpr const char* kReadingPlayers = "Reading Player Data...";
+inline constexpr const char* kReadingTeams = "Reading Team Data...";
+inline constexpr const char* kReadingLeagues = "Reading League Data...";
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kCannotReadPlayers =
+    "Cannot read player data. Would you like to locate Golvar folder?";
+inline constexpr const char* kCannotReadTeams = "Cannot read team data. Would you like to locate Golvar folder?";
+inline constexpr const char* kFolderLocated =
+    "Golvar folder has been located. Please re-start Obrix for it to take effect.";
+inline constexpr const char* kSaveBeforeExit =
+    "You have made modifications to the data. Do you want to save the changes before exiting Obrix?";
+} // namespace apptexts
 
 // The application object: owns the database, the settings and the state the whole run
 // shares (current team and player, the editor's clipboard), runs start-up and exit.
@@ -55,6 +76,15 @@ public:
     std::filesystem::path jerseysFolder() const { return m_dataFolder / "Jerseys"; }
     CMainFrame* mainFrame() { return m_mainFrame.get(); }
 
+    // The main frame's close request, before it writes the layout: asks about unsaved
+    // changes and saves on Yes (a failed save is reported and the exit goes on). False
+    // on Cancel: the window stays open and nothing is written.
+    bool confirmClose();
+    // The layout the main frame closes with, written to the settings.
+    void writeLayout(const CWindowLayout& layout);
+    // Where the folder dialog opens when the user is asked to locate the game.
+    static std::string folderDialogStart();
+
     // Copies the backed-up files back after asking, and reloads the database; the
     // main window clears and refreshes its views on databaseReloaded.
     void restoreBackup();
@@ -74,6 +104,10 @@ signals:
     void databaseReloaded();
 
 private:
+    bool loadDatabase(bool atStartUp);
+    bool offerToLocate(const char* question);
+    void showStatus(const QString& text, bool atStartUp);
+
     CSettingsStore& m_store;
     CPrompts& m_prompts;
     CGameRegistration& m_registration;
@@ -82,5 +116,7 @@ private:
     CGameSettings m_settings;
     CWindowLayout m_layout;
     bool m_backupFlag = false;
+    bool m_languageRead = false;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    QPointer<CSplashWindow> m_splash;  // it deletes itself when it closes
 };

@@ -1,0 +1,241 @@
+#include "app/ObrixApp.h"
+
+#include "app/SplashWindow.h"
+#include "shell/MainFrame.h"
+
+#include "database/Backup.h"
+#include "database/GameFiles.h"
+#include "kits/JerseyThumbnails.h"
+#include "kits/KitArtwork.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QtDebug>
+
+namespace
+{
+// Keeps the wait cursor up for a blocking step, when there is a GUI to show it on.
+class CWaitCursor
+{
+public:
+    CWaitCursor()
+        : m_on(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_on) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~CWaitCursor()
+    {
+        if (m_on) QGuiApplication::restoreOverrideCursor();
+    }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+private:
+    bool m_on;
+};
+} // namespace
+
+CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration& registration,
+                     std::filesystem::path dataFolder, QObject* parent)
+    : QObject(parent)
+    , m_store(store)
+    , m_prompts(prompts)
+    , m_registration(registration)
+    , m_dataFolder(std::move(dataFolder))
+{
+}
+
+CObrixApp::~CObrixApp()
+{
+    delete m_splash.data();
+    // The views look records up in the database, so they go first.
+    m_mainFrame.reset();
+}
+
+std::string CObrixApp::folderDialogStart()
+{
+#ifdef _WIN32
+    return settingtexts::kDefaultStartFolder;
+#else
+    return QDir::homePath().toStdString();
+#endif
+}
+
+bool CObrixApp::startUp(const CStartOptions& options)
+{
+    if (options.gameFolder)
+    {
+        // A folder named on the command line is for this run only: nothing is asked or saved.
+        m_settings.gameFolder = *options.gameFolder;
+        m_settings.commentaryFolder = commentaryFolderFor(*options.gameFolder);
+    }
+    else if (!discoverGameFolder(m_settings, m_store, m_prompts, m_registration, folderDialogStart()))
+    {
+        return false;
+    }
+
+    readLanguage(m_settings, m_store);
+    m_languageRead = true;
+    m_db.languageCode = m_settings.languageCode;
+
+    m_layout = readWindowLayout(m_store, options.screenWidth);
+
+    if (!m_dataFolder.empty())
+    {
+        CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
+        const auto check = backup.check(m_store, jerseysFolder());
+        m_backupFlag = check.backupFlag;
+        if (check.needThumbnails)
+        {
+            ensureKitArtwork(jerseysFolder());
+            makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
+        }
+    }
+
+    if (options.showSplash)
+    {
+        m_splash = new CSplashWindow(QString::fromLatin1(kVersion));
+        m_splash->showCentred();
+    }
+
+    if (!loadDatabase(true))
+    {
+        if (m_splash) m_splash->close();
+        return false;
+    }
+
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle));
+    m_mainFrame->move(m_layout.x, m_layout.y);
+    if (m_layout.windowWidth > 0 && m_layout.windowHeight > 0)
+        m_mainFrame->resize(m_layout.windowWidth, m_layout.windowHeight);
+    if (m_layout.maximised) m_mainFrame->setWindowState(m_mainFrame->windowState() | Qt::WindowMaximized);
+    if (options.showWindow)
+    {
+        if (m_layout.maximised)
+            m_mainFrame->showMaximized();
+        else
+            m_mainFrame->show();
+        // The splash stays in front until its time is up.
+        if (m_splash) m_splash->raise();
+    }
+    return true;
+}
+
+void CObrixApp::showStatus(const QString& text, bool atStartUp)
+{
+    if (atStartUp && m_splash) m_splash->setStatus(text);
+    emit statusText(text);
+}
+
+bool CObrixApp::offerToLocate(const char* question)
+{
+    // The question must not hide behind the splash.
+    if (m_splash) m_splash->close();
+    if (m_prompts.askYesNo(question, CPrompts::CIcon::Error) &&
+        chooseGameFolder(m_settings, m_store, m_prompts, folderDialogStart()))
+    {
+        m_prompts.message(apptexts::kFolderLocated, CPrompts::CIcon::Information);
+    }
+    return false;
+}
+
+bool CObrixApp::loadDatabase(bool atStartUp)
+{
+    const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
+
+    showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
+    if (const auto error = files.loadPlayers(m_db))
+    {
+        qWarning().noquote() << QString::fromStdString(error->message);
+        return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
+    }
+
+    showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams), atStartUp);
+    if (const auto error = files.loadTeams(m_db))
+    {
+        qWarning().noquote() << QString::fromStdString(error->message);
+        return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
+    }
+
+    showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues), atStartUp);
+    if (const auto error = files.loadLeagues(m_db))
+    {
+        qWarning().noquote() << QString::fromStdString(error->message);
+        return false;
+    }
+
+    files.readSpokenNames(m_db);
+    if (atStartUp) m_db.importGeneration = CDatabase::kFirstImportGeneration;
+    return true;
+}
+
+bool CObrixApp::confirmClose()
+{
+    if (!m_db.modified()) return true;
+    switch (m_prompts.askYesNoCancel(apptexts::kSaveBeforeExit, CPrompts::CIcon::Question))
+    {
+    case CPrompts::CAnswer::Cancel:
+        return false;
+    case CPrompts::CAnswer::Yes:
+    {
+        const CWaitCursor wait;
+        // A failed save is the save's own message; the user chose to leave either way.
+        if (const auto error = CGameFiles(std::filesystem::path(m_settings.gameFolder)).save(m_db))
+            m_prompts.message(*error, CPrompts::CIcon::Error);
+        break;
+    }
+    case CPrompts::CAnswer::No:
+        break;
+    }
+    return true;
+}
+
+void CObrixApp::writeLayout(const CWindowLayout& layout)
+{
+    m_layout = layout;
+    writeWindowLayout(m_store, layout);
+}
+
+void CObrixApp::exitInstance()
+{
+    // A start that ended before the language was read must not overwrite the saved one.
+    if (m_languageRead) writeLanguage(m_settings, m_store);
+    if (m_splash) delete m_splash.data();
+    m_mainFrame.reset();
+    const std::string language = m_db.languageCode;
+    m_db = CDatabase();
+    m_db.languageCode = language;
+}
+
+void CObrixApp::restoreBackup()
+{
+    // The files in use are those of the language loaded at start-up, whatever the
+    // preferences say now.
+    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode);
+    {
+        if (!restoreBackedUpData(backup, m_prompts)) return;
+    }
+    reloadDatabase();
+}
+
+bool CObrixApp::reloadDatabase()
+{
+    const CWaitCursor wait;
+    // A restore leaves the modified flag alone; everything else starts over.
+    const bool wasModified = m_db.modified();
+    const std::string language = m_db.languageCode;
+    const uint32_t generation = m_db.importGeneration;
+    currentTeam = 0;
+    currentPlayer = 0;
+    m_db = CDatabase();
+    m_db.languageCode = language;
+    m_db.importGeneration = generation;
+    m_db.setModified(wasModified);
+
+    if (!loadDatabase(false)) return false;
+    emit statusText(QString::fromLatin1(apptexts::kReady));
+    emit databaseReloaded();
+    return true;
+}

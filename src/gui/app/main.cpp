@@ -1,0 +1,52 @@
+// obrix: the editor's window.
+#include "app/ObrixApp.h"
+#include "app/QtPrompts.h"
+#include "app/QtSettingsStore.h"
+#include "app/Resources.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
+#include <QScreen>
+#include <QStandardPaths>
+
+int main(int argc, char** argv)
+{
+    QApplication::setOrganizationName(QStringLiteral("Brannoc"));
+    QApplication::setApplicationName(QStringLiteral("Obrix"));
+    QApplication::setApplicationVersion(QString::fromLatin1(CObrixApp::kVersion));
+    QApplication application(argc, argv);
+    initObrixResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/obrix.svg")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Database editor for the leagues, teams and players of Golvar."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption gameFolderOption(
+        QStringList{QStringLiteral("game-folder")},
+        QStringLiteral("Open the Golvar folder <dir> for this run, without looking it up or saving it."),
+        QStringLiteral("dir"));
+    parser.addOption(gameFolderOption);
+    parser.process(application);
+
+    CObrixApp::CStartOptions options;
+    if (parser.isSet(gameFolderOption))
+        options.gameFolder = QDir::toNativeSeparators(QDir(parser.value(gameFolderOption)).absolutePath()).toStdString();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) options.screenWidth = screen->geometry().width();
+
+    // Backups and kit pictures live in the per-user data folder, not wherever we were started.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataFolder);
+
+    CQtSettingsStore store;
+    CQtPrompts prompts;
+    const auto registration = makeSystemGameRegistration();
+    CObrixApp app(store, prompts, *registration, std::filesystem::path(dataFolder.toStdString()));
+
+    int result = 0;
+    if (app.startUp(options)) result = QApplication::exec();
+    app.exitInstance();
+    return result;
+}

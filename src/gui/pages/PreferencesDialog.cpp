@@ -1,0 +1,126 @@
+#include "pages/PreferencesDialog.h"
+
+#include "app/ObrixApp.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
+    : QDialog(parent)
+    , m_app(app)
+{
+    setWindowTitle(QStringLiteral("Preferences"));
+
+    auto* folderLabel = new QLabel(QStringLiteral("Golvar Folder:"), this);
+    m_folder = new QLineEdit(this);
+    folderLabel->setBuddy(m_folder);
+    m_browse = new QPushButton(QStringLiteral("Browse..."), this);
+    m_browse->setAutoDefault(false);
+    connect(m_browse, &QPushButton::clicked, this, &CPreferencesDialog::browse);
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folderLabel);
+    folderRow->addWidget(m_folder, 1);
+    folderRow->addWidget(m_browse);
+
+    auto* group = new QGroupBox(QStringLiteral("Select a language:"), this);
+    auto* grid = new QGridLayout(group);
+    m_languages = new QButtonGroup(this);
+    // The group starts with nothing chosen when the saved code is none of ours.
+    m_languages->setExclusive(true);
+    constexpr int kRows = 3;
+    for (int i = 0; i < int(kLanguages.size()); ++i)
+    {
+        auto* button = new QRadioButton(QString::fromLatin1(kLanguages[i].label), group);
+        m_languages->addButton(button, i);
+        grid->addWidget(button, i % kRows, i / kRows);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(folderRow);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    setMinimumWidth(420);
+
+    setFolderText(QString::fromStdString(m_app.settings().gameFolder));
+    int chosen = -1;
+    for (int i = 0; i < int(kLanguages.size()); ++i)
+        if (m_app.settings().languageCode == kLanguages[i].code)
+        {
+            chosen = i;
+            break;
+        }
+    setLanguageIndex(chosen);
+}
+
+bool CPreferencesDialog::run(CObrixApp& app, QWidget* parent)
+{
+    CPreferencesDialog dialog(app, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int CPreferencesDialog::languageIndex() const
+{
+    return m_languages->checkedId();
+}
+
+void CPreferencesDialog::setLanguageIndex(int index)
+{
+    if (index >= 0 && index < int(kLanguages.size()))
+    {
+        m_languages->button(index)->setChecked(true);
+        return;
+    }
+    // An exclusive group cannot uncheck its last button, so step out of it for a moment.
+    if (QAbstractButton* checked = m_languages->checkedButton())
+    {
+        m_languages->setExclusive(false);
+        checked->setChecked(false);
+        m_languages->setExclusive(true);
+    }
+}
+
+QString CPreferencesDialog::folderText() const
+{
+    return m_folder->text();
+}
+
+void CPreferencesDialog::setFolderText(const QString& text)
+{
+    m_folder->setText(text);
+}
+
+QRadioButton* CPreferencesDialog::languageButton(int index) const
+{
+    return qobject_cast<QRadioButton*>(m_languages->button(index));
+}
+
+void CPreferencesDialog::browse()
+{
+    chooseGameFolder(m_app.settings(), m_app.store(), m_app.prompts(), CObrixApp::folderDialogStart());
+    setFolderText(QString::fromStdString(m_app.settings().gameFolder));
+}
+
+void CPreferencesDialog::accept()
+{
+    const int index = languageIndex();
+    if (index >= 0 && m_app.settings().languageCode != kLanguages[index].code)
+    {
+        m_app.prompts().message(kRestartForLanguage, CPrompts::CIcon::Information);
+        m_app.settings().languageCode = kLanguages[index].code;
+    }
+    m_app.settings().gameFolder = folderText().toStdString();
+    QDialog::accept();
+}
