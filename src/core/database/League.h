@@ -13,6 +13,7 @@ struct CLeague
     std::string displayName;       // a stored name beginning "EC" is held as "x" + name
     uint32_t id = 0;               // 16 bits
     uint32_t importedLeague = 0;   // skipped by the odd-slot check before saving
+    uint32_t modified = 0;         // shown as " *" in the tree; never written to the file
 
     // European competitions are shown with a leading "x".
     bool isEuropeanCompetition() const { return !displayName.empty() && displayName[0] == 'x'; }
