@@ -1,31 +1,128 @@
 #include "shell/GroupView.h"
 
+#include "app/ObrixApp.h"
+#include "editing/EditingTexts.h"
+#include "editing/FindPlayer.h"
+#include "editing/TeamCommands.h"
+#include "shell/LeagueNameDialog.h"
 #include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "shell/RosterView.h"
+#include "util/TextCodec.h"
 
 #include <QVBoxLayout>
 
-CGroupView::CGroupView(CObrixApp& app, QWidget* parent) : QWidget(parent)
+CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
+    : QWidget(parent), m_app(app), m_tree(new CLeagueTree(app, false, true, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* tree = new CLeagueTree(app, false, true, this);
-    tree->setObjectName("leagueTree");
-    layout->addWidget(tree);
+    layout->addWidget(m_tree);
+    m_tree->setObjectName(QStringLiteral("leagueTree"));
+    connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
+    connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
+    connect(m_tree, &CLeagueTree::playerPasted, this, [this] { afterPlayerPasted(); });
+    m_tree->fill();
 }
 
-CLeagueTree* CGroupView::tree() const { return findChild<CLeagueTree*>("leagueTree"); }
-void CGroupView::refresh() {}
-void CGroupView::selectTeam(uint32_t) {}
-uint32_t CGroupView::find(const std::string&) { return 0; }
-uint32_t CGroupView::selectedValue() const { return 0; }
-bool CGroupView::leagueSelected() const { return false; }
-bool CGroupView::teamSelected() const { return false; }
-QString CGroupView::selectedText() const { return {}; }
-void CGroupView::setSelectedLeagueText(const QString&) {}
-bool CGroupView::canCopy() const { return false; }
-bool CGroupView::canPaste() const { return false; }
-bool CGroupView::canDelete() const { return false; }
-void CGroupView::copy() {}
-void CGroupView::paste() {}
-void CGroupView::deleteSelected() {}
-void CGroupView::newLeague() {}
+CLeagueTree* CGroupView::tree() const { return m_tree; }
+
+void CGroupView::refresh()
+{
+    const uint32_t value = m_tree->selectedValue();
+    m_tree->fill();
+    if (m_app.currentTeam != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value);
+}
+
+void CGroupView::selectTeam(uint32_t teamId)
+{
+    const QModelIndex node = m_tree->findTeamNode(teamId);
+    if (!node.isValid()) return;
+    m_tree->setUpdatesEnabled(false);
+    m_tree->selectNode(node);
+    m_tree->setUpdatesEnabled(true);
+}
+
+uint32_t CGroupView::find(const std::string& text)
+{
+    const CFindResult found = findPlayer(m_app.db(), m_tree->currentOrder(), m_tree->selectedPath(), text,
+                                         m_tree->encoding(), m_app.prompts());
+    if (found.playerId == 0) return 0;
+    m_tree->selectNode(m_tree->nodeAt(found.team));
+    return found.playerId;
+}
+
+uint32_t CGroupView::selectedValue() const { return m_tree->selectedValue(); }
+bool CGroupView::leagueSelected() const { return m_tree->isLeague(m_tree->selectedNode()); }
+bool CGroupView::teamSelected() const { return m_tree->isTeam(m_tree->selectedNode()); }
+QString CGroupView::selectedText() const { return m_tree->nodeText(m_tree->selectedNode()); }
+
+void CGroupView::setSelectedLeagueText(const QString& text)
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (m_tree->isLeague(node)) m_tree->setNodeText(node, text);
+}
+
+bool CGroupView::canCopy() const { return teamSelected(); }
+
+bool CGroupView::canPaste() const
+{
+    return (m_app.clipboardPlayer.id != 0 && teamSelected()) || (m_app.clipboardTeam.id != 0 && leagueSelected());
+}
+
+bool CGroupView::canDelete() const { return teamSelected(); }
+
+void CGroupView::copy()
+{
+    if (!teamSelected()) return;
+    copyTeamToClipboard(m_app.db(), m_tree->selectedValue(), m_app.clipboardTeam);
+}
+
+void CGroupView::paste()
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (m_tree->isTeam(node))
+    {
+        if (m_app.clipboardPlayer.id != 0) m_tree->pastePlayer();
+        return;
+    }
+    if (!m_tree->isLeague(node) || m_app.clipboardTeam.id == 0) return;
+    const std::size_t position = m_tree->nodeValue(node) - kLeagueNodeBase;
+    if (!pasteTeamIntoLeague(m_app.db(), position, m_app.clipboardTeam)) return;
+    m_tree->addTeamNode(node, m_app.clipboardTeam.id);
+}
+
+void CGroupView::afterPlayerPasted()
+{
+    // The Transfer page rebuilds its trees from the database when next shown, which is
+    // how it learns that the player now belongs to the team too.
+    m_app.transferTreesNeedRefill = true;
+    if (CMainFrame* frame = m_app.mainFrame())
+        if (CRosterView* roster = frame->rosterView()) roster->refresh();
+}
+
+void CGroupView::deleteSelected()
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (!m_tree->isTeam(node)) return;
+    const std::size_t position = m_tree->parentValue(node) - kLeagueNodeBase;
+    if (!removeTeamFromLeague(m_app.db(), position, m_tree->nodeValue(node))) return;
+    m_tree->removeNode(node);
+}
+
+void CGroupView::newLeague()
+{
+    const std::optional<QString> name =
+        CLeagueNameDialog::ask(this, QString::fromLatin1(editingtexts::kNewLeagueName));
+    if (name) newLeagueNamed(*name);
+}
+
+void CGroupView::newLeagueNamed(const QString& name)
+{
+    std::string bytes;
+    if (!fromUtf8(name.toStdString(), m_tree->encoding(), bytes))
+        bytes = name.toLatin1().toStdString();  // characters the names cannot hold become '?'
+    const auto value = static_cast<uint32_t>(kLeagueNodeBase + m_app.db().leagues().size());
+    addNewLeague(m_app.db(), bytes, {m_app.transferTreesNeedRefill, m_app.statsTreesNeedRefill});
+    m_tree->addLeagueNode(QString::fromStdString(toUtf8(bytes, m_tree->encoding())), value);
+}

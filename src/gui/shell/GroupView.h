@@ -43,8 +43,16 @@ public:
     void paste();
     void deleteSelected();
     void newLeague();
+    // New League with the name already chosen (the dialog's part done).
+    void newLeagueNamed(const QString& name);
 
 signals:
     void teamSelected(uint32_t teamId);
     void nodeDoubleClicked();
+
+private:
+    void afterPlayerPasted();
+
+    CObrixApp& m_app;
+    CLeagueTree* m_tree;
 };

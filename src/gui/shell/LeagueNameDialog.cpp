@@ -1,5 +1,7 @@
 #include "shell/LeagueNameDialog.h"
 
+#include "editing/EditingTexts.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -8,10 +10,10 @@
 CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial)
     : QDialog(parent), m_edit(new QLineEdit(initial, this))
 {
-    setWindowTitle(QStringLiteral("Imported League Name"));
+    setWindowTitle(QString::fromLatin1(editingtexts::kLeagueNameTitle));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("League Name:"), m_edit);
+    form->addRow(QString::fromLatin1(editingtexts::kLeagueNameLabel), m_edit);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

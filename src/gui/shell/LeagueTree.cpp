@@ -1,12 +1,180 @@
 #include "shell/LeagueTree.h"
 
-#include <QStandardItemModel>
+#include "app/ObrixApp.h"
+#include "editing/EditingTexts.h"
+#include "editing/TeamCommands.h"
+#include "shell/LeagueTreeDelegate.h"
+#include "shell/LeagueTreeModel.h"
+#include "util/TextCodec.h"
+
+#include <QHeaderView>
 
 CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWidget* parent)
     : QTreeView(parent), m_app(app), m_showPlayers(showPlayers), m_notifyOwner(notifyOwner),
-      m_model(new QStandardItemModel(this))
+      m_model(new CLeagueTreeModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new CLeagueTreeDelegate(app, this));
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    header()->setStretchLastSection(true);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { reportSelection(current); });
+    connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (m_notifyOwner && index.isValid()) emit nodeDoubleClicked();
+    });
 }
 
-void CLeagueTree::fill() {}
+void CLeagueTree::configure(bool showPlayers, bool notifyOwner, bool fillNow)
+{
+    m_showPlayers = showPlayers;
+    m_notifyOwner = notifyOwner;
+    if (fillNow) fill();
+}
+
+CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.settings().languageCode); }
+
+void CLeagueTree::fill()
+{
+    m_filling = true;
+    setUpdatesEnabled(false);
+    m_model->reset(buildLeagueTree(m_app.db(), m_showPlayers, encoding()), encoding());
+    setUpdatesEnabled(true);
+    viewport()->update();
+    m_filling = false;
+}
+
+void CLeagueTree::reportSelection(const QModelIndex& current)
+{
+    if (m_filling || !m_notifyOwner || !current.isValid()) return;
+    const uint32_t value = m_model->value(current);
+    if (value == 0) return;
+    if (m_model->level(current) == 1) emit teamSelected(value);
+}
+
+QModelIndex CLeagueTree::addLastLeague()
+{
+    const auto& leagues = m_app.db().leagues();
+    if (leagues.empty()) return {};
+    return m_model->append({}, leagueNode(m_app.db(), leagues.size() - 1, m_showPlayers, encoding()), encoding());
+}
+
+QModelIndex CLeagueTree::addLeagueNode(const QString& text, uint32_t value)
+{
+    std::string bytes;
+    fromUtf8(text.toStdString(), encoding(), bytes);
+    return m_model->append({}, CTreeNode{value, bytes, {}}, encoding());
+}
+
+QModelIndex CLeagueTree::addTeamNode(const QModelIndex& parent, uint32_t teamId)
+{
+    if (!parent.isValid()) return {};
+    CTreeNode node{teamId, m_app.db().teamLabel(teamId), {}};
+    if (m_showPlayers) node.children = playerNodes(m_app.db(), teamId);
+    return m_model->append(parent, node, encoding());
+}
+
+void CLeagueTree::removeNode(const QModelIndex& node) { m_model->remove(node); }
+
+void CLeagueTree::setNodeText(const QModelIndex& node, const QString& text) { m_model->setText(node, text); }
+
+QModelIndex CLeagueTree::findTeamNode(uint32_t teamId) const
+{
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+        {
+            const QModelIndex team = m_model->index(t, 0, league);
+            if (m_model->value(team) == teamId) return team;
+        }
+    }
+    return {};
+}
+
+QModelIndex CLeagueTree::findPlayerNode(uint32_t playerId, uint32_t teamId) const
+{
+    const QModelIndex team = findTeamNode(teamId);
+    for (int p = 0; team.isValid() && p < m_model->rowCount(team); ++p)
+    {
+        const QModelIndex player = m_model->index(p, 0, team);
+        if (m_model->value(player) == playerId) return player;
+    }
+    return {};
+}
+
+int CLeagueTree::countChildren(const QModelIndex& node) const { return m_model->rowCount(node); }
+bool CLeagueTree::isLeague(const QModelIndex& node) const { return m_model->level(node) == 0; }
+bool CLeagueTree::isTeam(const QModelIndex& node) const { return m_model->level(node) == 1; }
+bool CLeagueTree::isPlayer(const QModelIndex& node) const { return m_model->level(node) == 2; }
+uint32_t CLeagueTree::nodeValue(const QModelIndex& node) const { return m_model->value(node); }
+uint32_t CLeagueTree::parentValue(const QModelIndex& node) const { return m_model->value(m_model->parent(node)); }
+QString CLeagueTree::nodeText(const QModelIndex& node) const { return m_model->text(node); }
+
+QModelIndex CLeagueTree::selectedNode() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? QModelIndex() : rows.front();
+}
+
+uint32_t CLeagueTree::selectedValue() const { return m_model->value(selectedNode()); }
+
+CTreePath CLeagueTree::selectedPath() const { return m_model->pathOf(selectedNode()); }
+
+void CLeagueTree::selectNode(const QModelIndex& node)
+{
+    if (!node.isValid())
+    {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(node, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(node);
+}
+
+std::vector<CTreeNode> CLeagueTree::currentOrder() const { return m_model->order(); }
+
+QModelIndex CLeagueTree::nodeAt(const CTreePath& path) const { return m_model->indexOf(path); }
+
+void CLeagueTree::copyPlayer()
+{
+    const QModelIndex node = selectedNode();
+    const CPlayer* player = isPlayer(node) ? m_app.db().player(nodeValue(node)) : nullptr;
+    if (!player)
+    {
+        m_app.prompts().message(editingtexts::kCopyPlayerOnly, CPrompts::CIcon::Information);
+        return;
+    }
+    m_app.clipboardPlayer.copyFrom(*player);
+}
+
+bool CLeagueTree::canPastePlayer() const { return m_app.clipboardPlayer.id != 0; }
+
+void CLeagueTree::pastePlayer()
+{
+    if (!canPastePlayer()) return;
+    const QModelIndex node = selectedNode();
+    if (!isTeam(node))
+    {
+        m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+        return;
+    }
+    const uint32_t teamId = nodeValue(node);
+    if (!pastePlayerIntoTeam(m_app.db(), teamId, m_app.clipboardPlayer, encoding(), m_app.prompts())) return;
+    setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), encoding())));
+    if (m_showPlayers)
+    {
+        // The copy now shows under the team, with its modified mark.
+        const uint32_t playerId = m_app.clipboardPlayer.id;
+        m_model->append(node, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, encoding());
+    }
+    emit playerPasted(m_app.clipboardPlayer.id, teamId);
+}

@@ -1,29 +1,84 @@
 #pragma once
 
+#include "editing/LeagueTreeOrder.h"
+
 #include <QTreeView>
 
 #include <cstdint>
+#include <vector>
 
 class CObrixApp;
-class QStandardItemModel;
+class CLeagueTreeModel;
+enum class CTextEncoding;
 
-// Tree of leagues, their teams and optionally each team's players.
+// Leagues at the top level, their teams below and, when asked, each team's players
+// below the team; team rows carry three kit swatches before the name. The main window's
+// left pane and the Transfer, Compare and Stats pages each own trees of their own.
 class CLeagueTree : public QTreeView
 {
     Q_OBJECT
 
 public:
+    // showPlayers: team nodes get player children. notifyOwner: selections and double
+    // clicks are reported through teamSelected and nodeDoubleClicked.
     CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWidget* parent = nullptr);
 
+    void configure(bool showPlayers, bool notifyOwner, bool fillNow);
+    bool showsPlayers() const { return m_showPlayers; }
+    bool notifiesOwner() const { return m_notifyOwner; }
+
+    // Rebuilds every node from the database; no selection is reported meanwhile.
     void fill();
+    bool filling() const { return m_filling; }
+    // A node for the last league of the list, with its teams, at the end of the top level.
+    QModelIndex addLastLeague();
+    // A top-level node with the given text and value at the end of the top level.
+    QModelIndex addLeagueNode(const QString& text, uint32_t value);
+    // A team node (with its players when shown) at the end of the parent's children.
+    QModelIndex addTeamNode(const QModelIndex& parent, uint32_t teamId);
+    void removeNode(const QModelIndex& node);
+    void setNodeText(const QModelIndex& node, const QString& text);
+
+    QModelIndex findTeamNode(uint32_t teamId) const;
+    QModelIndex findPlayerNode(uint32_t playerId, uint32_t teamId) const;
+    int countChildren(const QModelIndex& node) const;
+    bool isLeague(const QModelIndex& node) const;
+    bool isTeam(const QModelIndex& node) const;
+    bool isPlayer(const QModelIndex& node) const;
+    uint32_t nodeValue(const QModelIndex& node) const;
+    uint32_t parentValue(const QModelIndex& node) const;
+    QString nodeText(const QModelIndex& node) const;
+
+    QModelIndex selectedNode() const;
+    uint32_t selectedValue() const;
+    CTreePath selectedPath() const;
+    // Selects the node and scrolls it into view (an invalid node clears the selection).
+    void selectNode(const QModelIndex& node);
+    // Leagues and teams as the tree orders them now, values only.
+    std::vector<CTreeNode> currentOrder() const;
+    QModelIndex nodeAt(const CTreePath& path) const;
+
+    // Copy: the selected player node into the clipboard player. Paste: the clipboard
+    // player onto the selected team node. Each says so when the node is of the wrong kind.
+    void copyPlayer();
+    bool canPastePlayer() const;
+    void pastePlayer();
+
+    CTextEncoding encoding() const;
+    CLeagueTreeModel* treeModel() const { return m_model; }
 
 signals:
     void teamSelected(uint32_t teamId);
     void nodeDoubleClicked();
+    // After a paste of a player onto a team node of this tree.
+    void playerPasted(uint32_t playerId, uint32_t teamId);
 
 private:
+    void reportSelection(const QModelIndex& current);
+
     CObrixApp& m_app;
     bool m_showPlayers;
     bool m_notifyOwner;
-    QStandardItemModel* m_model;
+    bool m_filling = false;
+    CLeagueTreeModel* m_model;
 };

@@ -1,16 +1,224 @@
 #include "shell/RosterView.h"
 
-CRosterView::CRosterView(CObrixApp&, QWidget* parent) : QWidget(parent) {}
-void CRosterView::showTeam(uint32_t) {}
-void CRosterView::refresh() {}
-void CRosterView::refreshKeepingPlayer() {}
-void CRosterView::selectPlayer(uint32_t) {}
-void CRosterView::clear() {}
-uint32_t CRosterView::teamShown() const { return 0; }
-int CRosterView::rowCount() const { return 0; }
-bool CRosterView::canCopy() const { return false; }
-bool CRosterView::canPaste() const { return false; }
-bool CRosterView::canDelete() const { return false; }
-void CRosterView::copy() {}
-void CRosterView::paste() {}
-void CRosterView::deleteSelected() {}
+#include "app/ObrixApp.h"
+#include "pages/PlayerPage.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
+#include "shell/GroupView.h"
+#include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "shell/RosterModel.h"
+#include "util/TextCodec.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace
+{
+CPlayerPage* playerPageOf(CObrixApp& app)
+{
+    CMainFrame* frame = app.mainFrame();
+    CDataView* data = frame ? frame->dataView() : nullptr;
+    CDataPropSheet* sheet = data ? data->sheet() : nullptr;
+    return sheet ? sheet->playerPage() : nullptr;
+}
+}  // namespace
+
+CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
+    : QWidget(parent), m_app(app), m_table(new QTableView(this)), m_model(new CRosterModel(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+
+    m_table->setObjectName(QStringLiteral("rosterList"));
+    m_table->setModel(m_model);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setWordWrap(false);
+    m_table->setCornerButtonEnabled(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setSortIndicatorShown(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(0);
+    const auto& columns = roster::columns();
+    for (int c = 0; c < roster::kColumnCount; ++c)
+    {
+        header->resizeSection(c, columns[c].width);
+        if (columns[c].width == 0) m_table->setColumnHidden(c, true);
+    }
+    connect(header, &QHeaderView::sectionClicked, this, &CRosterView::sortBy);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { onSelectionChanged(); });
+}
+
+void CRosterView::fill(uint32_t teamId)
+{
+    m_filling = true;
+    m_table->setUpdatesEnabled(false);
+    const CTextEncoding encoding = encodingForLanguage(m_app.settings().languageCode);
+    std::vector<CRosterRow> rows = rosterRows(m_app.db(), teamId);
+    sortRosterRows(rows, m_sort, encoding);
+    m_model->setRows(rows, encoding);
+    m_table->setUpdatesEnabled(true);
+    m_filling = false;
+}
+
+void CRosterView::showTeam(uint32_t teamId)
+{
+    // With nothing selected before, the first row is taken, so that the Player page
+    // always shows someone of the team just chosen.
+    const int previous = std::max(selectedRow(), 0);
+    m_lastReportedRow = -1;
+    fill(teamId);
+    m_team = teamId;
+    selectRow(std::min(previous, m_model->rowCount() - 1));
+}
+
+void CRosterView::refresh()
+{
+    const int row = m_lastReportedRow;
+    fill(m_team);
+    selectRow(row);
+}
+
+void CRosterView::refreshKeepingPlayer()
+{
+    const uint32_t player = selectedPlayer();
+    fill(m_team);
+    if (player != 0) selectPlayer(player);
+}
+
+void CRosterView::selectPlayer(uint32_t playerId)
+{
+    const int row = m_model->rowOf(playerId);
+    if (row >= 0) selectRow(row);
+}
+
+void CRosterView::clear()
+{
+    m_filling = true;
+    m_model->clear();
+    m_filling = false;
+    m_lastReportedRow = -1;
+    if (CPlayerPage* page = playerPageOf(m_app)) page->clearPage();
+}
+
+uint32_t CRosterView::teamShown() const { return m_team; }
+int CRosterView::rowCount() const { return m_model->rowCount(); }
+
+int CRosterView::selectedRow() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+uint32_t CRosterView::selectedPlayer() const { return m_model->playerAt(selectedRow()); }
+
+void CRosterView::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+    {
+        m_table->selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex index = m_model->index(row, 0);
+    m_table->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_table->scrollTo(index);
+}
+
+void CRosterView::onSelectionChanged()
+{
+    if (m_filling) return;
+    const int row = selectedRow();
+    if (row < 0 || row == m_lastReportedRow) return;
+    const uint32_t playerId = m_model->playerAt(row);
+    if (!m_app.db().player(playerId)) return;
+    m_lastReportedRow = row;
+    emit playerSelected(playerId);
+}
+
+void CRosterView::sortBy(int column)
+{
+    if (column < 0 || column >= roster::kColumnCount) return;
+    m_sort.click(column);
+    // The page stores its controls first, so that the sort sees the edits made so far.
+    if (CPlayerPage* page = playerPageOf(m_app); page && m_app.currentPlayer != 0)
+        page->selectPlayer(m_app.currentPlayer);
+
+    const uint32_t selected = selectedPlayer();
+    fill(m_team);
+    if (selected != 0)
+    {
+        // The selection stays with its player; that is no new report.
+        const int row = m_model->rowOf(selected);
+        m_filling = true;
+        selectRow(row);
+        m_filling = false;
+        m_lastReportedRow = row;
+    }
+    m_table->horizontalHeader()->setSortIndicatorShown(true);
+    m_table->horizontalHeader()->setSortIndicator(column, m_sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+bool CRosterView::canCopy() const { return selectedRow() >= 0; }
+bool CRosterView::canPaste() const { return m_app.clipboardPlayer.id != 0; }
+bool CRosterView::canDelete() const { return rosterCanDelete(rowCount()) && selectedRow() >= 0; }
+
+void CRosterView::copy()
+{
+    if (const CPlayer* player = m_app.db().player(selectedPlayer())) m_app.clipboardPlayer.copyFrom(*player);
+}
+
+uint32_t CRosterView::treeTeam() const
+{
+    CMainFrame* frame = m_app.mainFrame();
+    CGroupView* group = frame ? frame->groupView() : nullptr;
+    // Without a main window (a view on its own) the team shown stands in for the tree's.
+    if (!group) return m_team;
+    return group->teamSelected() ? group->selectedValue() : 0;
+}
+
+void CRosterView::afterTeamChanged(uint32_t teamId)
+{
+    CMainFrame* frame = m_app.mainFrame();
+    CGroupView* group = frame ? frame->groupView() : nullptr;
+    if (!group) return;
+    // The team's node gains its modified mark.
+    CLeagueTree* tree = group->tree();
+    const QModelIndex node = tree->findTeamNode(teamId);
+    if (node.isValid())
+        tree->setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), tree->encoding())));
+}
+
+void CRosterView::paste()
+{
+    if (!canPaste()) return;
+    const uint32_t teamId = treeTeam();
+    if (teamId == 0) return;
+    const CTextEncoding encoding = encodingForLanguage(m_app.settings().languageCode);
+    if (!pastePlayerIntoRoster(m_app.db(), rowCount(), teamId, m_app.clipboardPlayer, encoding, m_app.prompts()))
+        return;
+    m_app.transferTreesNeedRefill = true;
+    afterTeamChanged(teamId);
+    refresh();
+}
+
+void CRosterView::deleteSelected()
+{
+    if (!rosterCanDelete(rowCount())) return;
+    const uint32_t playerId = selectedPlayer();
+    const uint32_t teamId = treeTeam();
+    if (playerId == 0 || teamId == 0) return;
+    removePlayerFromTeam(m_app.db(), teamId, playerId);
+    refresh();
+}

@@ -2,9 +2,13 @@
 
 #include <QWidget>
 
+#include "editing/Roster.h"
+
 #include <cstdint>
 
 class CObrixApp;
+class CRosterModel;
+class QTableView;
 
 // The bottom pane: the players of the team selected in the league tree, sortable by
 // any column, with Copy, Paste and Delete for players.
@@ -30,6 +34,31 @@ public:
     void paste();
     void deleteSelected();
 
+    // What a click on a column header does: sort by it, or turn the direction round.
+    void sortBy(int column);
+    int sortColumn() const { return m_sort.column; }
+    bool sortAscending() const { return m_sort.ascending; }
+    QTableView* table() const { return m_table; }
+    // The player of the selected row, 0 when none.
+    uint32_t selectedPlayer() const;
+
 signals:
     void playerSelected(uint32_t playerId);
+
+private:
+    void fill(uint32_t teamId);
+    int selectedRow() const;
+    void selectRow(int row);
+    void onSelectionChanged();
+    // The team Paste and Delete work on: the one selected in the league tree.
+    uint32_t treeTeam() const;
+    void afterTeamChanged(uint32_t teamId);
+
+    CObrixApp& m_app;
+    QTableView* m_table;
+    CRosterModel* m_model;
+    uint32_t m_team = 0;
+    int m_lastReportedRow = -1;
+    CRosterSort m_sort;
+    bool m_filling = false;
 };

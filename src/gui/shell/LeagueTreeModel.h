@@ -1,0 +1,66 @@
+#pragma once
+
+#include "editing/LeagueTreeOrder.h"
+
+#include <QAbstractItemModel>
+#include <QIcon>
+
+#include <memory>
+#include <vector>
+
+enum class CTextEncoding;
+
+// The nodes of a league tree. Its own model rather than a QStandardItemModel: a fill
+// with every player of a full database makes tens of thousands of nodes, and plain
+// structs keep that to a few milliseconds.
+class CLeagueTreeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ValueRole = Qt::UserRole + 1;
+
+    explicit CLeagueTreeModel(QObject* parent = nullptr);
+    ~CLeagueTreeModel() override;
+
+    // Replaces every node.
+    void reset(const std::vector<CTreeNode>& tree, CTextEncoding encoding);
+    // Adds a node (with its children) at the end of the parent's children, or of the
+    // top level for an invalid parent.
+    QModelIndex append(const QModelIndex& parent, const CTreeNode& node, CTextEncoding encoding);
+    void remove(const QModelIndex& index);
+    void setText(const QModelIndex& index, const QString& text);
+
+    uint32_t value(const QModelIndex& index) const;
+    QString text(const QModelIndex& index) const;
+    // 0 league, 1 team, 2 player; -1 for no node.
+    int level(const QModelIndex& index) const;
+    // The node values as they stand now, for the search.
+    std::vector<CTreeNode> order() const;
+    CTreePath pathOf(const QModelIndex& index) const;
+    QModelIndex indexOf(const CTreePath& path) const;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    struct CNode
+    {
+        uint32_t value = 0;
+        QString text;
+        CNode* parent = nullptr;
+        int row = 0;
+        std::vector<std::unique_ptr<CNode>> children;
+    };
+
+    CNode* node(const QModelIndex& index) const;
+    QModelIndex indexOfNode(CNode* node) const;
+    static std::unique_ptr<CNode> build(const CTreeNode& from, CNode* parent, int row, CTextEncoding encoding);
+
+    CNode m_root;
+    QIcon m_icons[3];  // league, team, player by level
+};
