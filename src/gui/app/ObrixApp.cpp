@@ -214,9 +214,7 @@ void CObrixApp::restoreBackup()
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
     CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode);
-    {
-        if (!restoreBackedUpData(backup, m_prompts)) return;
-    }
+    if (!restoreBackedUpData(backup, m_prompts)) return;
     reloadDatabase();
 }
 

@@ -1,0 +1,67 @@
+#pragma once
+
+// Shared ground for the GUI tests: a sample game in a folder of its own, scripted
+// prompts, settings in memory, no registration of the game, and a started application.
+
+#include "FakePrompts.h"
+
+#include "app/ObrixApp.h"
+#include "settings/GameRegistration.h"
+#include "settings/SettingsStore.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+// The game was never installed on this machine.
+class CNoRegistration : public CGameRegistration
+{
+public:
+    std::optional<std::string> gameFolder() override { return std::nullopt; }
+    std::string describe() const override { return "no registration"; }
+};
+
+// One test's world: a temporary root holding "game" (a copy of the small sample game,
+// seed 1, written once per test program) and "data" (the editor's own folder).
+class CGuiFixture
+{
+public:
+    // withGame false leaves "game" empty, as an installation without its files.
+    explicit CGuiFixture(bool withGame = true);
+    ~CGuiFixture();
+    CGuiFixture(const CGuiFixture&) = delete;
+    CGuiFixture& operator=(const CGuiFixture&) = delete;
+
+    std::filesystem::path root() const;
+    std::filesystem::path gameFolder() const { return root() / "game"; }
+    std::filesystem::path dataFolder() const { return root() / "data"; }
+    // A game file, found without regard to case ("\DATA\CMN\FE\FCDB.DBI").
+    std::filesystem::path gameFile(const std::string& gamePath) const;
+
+    // The application over this fixture's settings, prompts and folders, not started.
+    CObrixApp& makeApp();
+    // Saves the game folder as the editor's "Path" and starts up without splash; the
+    // main window is shown only when asked. Nothing when start-up returned false.
+    CObrixApp* start(bool showWindow = false);
+
+    CMemorySettings settings;
+    FakePrompts prompts;
+    CNoRegistration registration;
+    std::unique_ptr<CObrixApp> app;
+
+private:
+    QTemporaryDir m_root;
+};
+
+// The options a test starts with: no splash, no window, a 1024 pixel screen.
+CObrixApp::CStartOptions quietStart(bool showWindow = false);
+
+// Saves a picture of the widget as NAME.png into $OBRIX_SCREENSHOT_DIR, when it is set.
+void saveScreenshot(QWidget* widget, const QString& name);

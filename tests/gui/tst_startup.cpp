@@ -1,0 +1,434 @@
+// Start-up, its failure prompts, the exit question, restore, the splash, preferences and
+// the settings adapter.
+#include "GuiFixtures.h"
+
+#include "app/AboutBox.h"
+#include "app/ObrixApp.h"
+#include "app/QtSettingsStore.h"
+#include "app/SplashWindow.h"
+#include "database/GameFiles.h"
+#include "pages/PreferencesDialog.h"
+#include "settings/IniSettings.h"
+#include "shell/MainFrame.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace
+{
+std::vector<std::string> kinds(const FakePrompts& prompts)
+{
+    std::vector<std::string> out;
+    for (const auto& a : prompts.asked) out.push_back(a.kind + ":" + a.text);
+    return out;
+}
+
+QStringList texts(const QSignalSpy& spy)
+{
+    QStringList out;
+    for (const auto& args : spy) out << args.at(0).toString();
+    return out;
+}
+
+std::filesystem::file_time_type stamp(const std::filesystem::path& file)
+{
+    return std::filesystem::last_write_time(file);
+}
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsOnTheSampleGame();
+    void secondStartMakesTheThumbnails();
+    void gameFolderOptionAsksAndSavesNothing();
+    void noGameFolderEndsStartUp();
+    void unreadablePlayerDataOffersToLocate_data();
+    void unreadablePlayerDataOffersToLocate();
+    void unreadableTeamDataAsksAboutTeams();
+    void exitQuestion_data();
+    void exitQuestion();
+    void failedSaveAtExitStillExits();
+    void exitWritesTheLanguageOnlyWhenRead();
+    void restoreReloadsWithStatusTexts();
+    void splashShowsStatusAndClosesOnKey();
+    void aboutBoxShowsTheVersion();
+    void preferencesLanguage_data();
+    void preferencesLanguage();
+    void preferencesFolderAndBrowse();
+    void qtSettingsAgreeWithTheIniReader();
+};
+
+void TestStartup::startsOnTheSampleGame()
+{
+    CGuiFixture f;
+    f.makeApp();
+    QSignalSpy status(f.app.get(), &CObrixApp::statusText);
+    f.settings.keyExists = true;
+    f.settings.strings["Path"] = f.gameFolder().string();
+    QVERIFY(f.app->startUp(quietStart(true)));
+
+    CMainFrame* frame = f.app->mainFrame();
+    QVERIFY(frame);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Obrix"));
+    QVERIFY(frame->isVisible());
+    QVERIFY(f.prompts.asked.empty());
+    QCOMPARE(texts(status), (QStringList{"Loading Player Data...", "Loading Team Data...", "Loading League Data..."}));
+    QVERIFY(f.app->db().playerCount() > 0);
+    QVERIFY(f.app->db().teamCount() > 0);
+    QVERIFY(!f.app->db().leagues().empty());
+    QCOMPARE(f.app->db().importGeneration, CDatabase::kFirstImportGeneration);
+    QVERIFY(!f.app->db().modified());
+    // First start: the backup is taken and recorded, restore becomes available.
+    QVERIFY(f.app->backupFlag());
+    QCOMPARE(f.settings.numbers.at("Backup"), 1u);
+    QCOMPARE(f.app->layout(), defaultWindowLayout(1024));
+    QCOMPARE(frame->size(), QSize(1024, 768));
+    saveScreenshot(frame, QStringLiteral("startup-main-window"));
+}
+
+void TestStartup::secondStartMakesTheThumbnails()
+{
+    CGuiFixture f;
+    QVERIFY(f.start());
+    QVERIFY(!std::filesystem::exists(f.app->jerseysFolder() / "mjfr1.bmp"));
+    f.app->exitInstance();
+    QVERIFY(f.start());
+    QVERIFY(std::filesystem::exists(f.app->jerseysFolder() / "mjfr1.bmp"));
+    QVERIFY(std::filesystem::exists(f.app->jerseysFolder() / "mjfr64.bmp"));
+}
+
+void TestStartup::gameFolderOptionAsksAndSavesNothing()
+{
+    CGuiFixture f;
+    f.makeApp();
+    auto options = quietStart();
+    options.gameFolder = f.gameFolder().string();
+    QVERIFY(f.app->startUp(options));
+    QVERIFY(f.app->mainFrame());
+    QVERIFY(f.prompts.asked.empty());
+    QCOMPARE(f.app->settings().gameFolder, f.gameFolder().string());
+    QVERIFY(f.settings.strings.count("Path") == 0);
+}
+
+void TestStartup::noGameFolderEndsStartUp()
+{
+    CGuiFixture f;
+    f.makeApp();
+    f.prompts.yesNoAnswers = {false};
+    QVERIFY(!f.app->startUp(quietStart()));
+    QVERIFY(!f.app->mainFrame());
+    QCOMPARE(kinds(f.prompts), (std::vector<std::string>{std::string("yesno:") + settingtexts::kCannotLocate}));
+    QCOMPARE(f.app->db().playerCount(), 0u);
+}
+
+void TestStartup::unreadablePlayerDataOffersToLocate_data()
+{
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("chooseFolder");
+    QTest::newRow("No") << false << false;
+    QTest::newRow("Yes, folder chosen") << true << true;
+    QTest::newRow("Yes, dialog cancelled") << true << false;
+}
+
+void TestStartup::unreadablePlayerDataOffersToLocate()
+{
+    QFETCH(bool, answerYes);
+    QFETCH(bool, chooseFolder);
+    // A saved folder that lacks the game's files: the player question comes first.
+    CGuiFixture f(false);
+    f.prompts.yesNoAnswers = {answerYes};
+    const std::string chosen = (f.root() / "elsewhere").string();
+    if (chooseFolder) f.prompts.folderAnswers = {chosen};
+
+    QVERIFY(!f.start());
+    QVERIFY(!f.app->mainFrame());
+
+    std::vector<std::string> expected{std::string("yesno:") + apptexts::kCannotReadPlayers};
+    if (answerYes) expected.push_back(std::string("folder:") + settingtexts::kSelectFolderTitle);
+    if (chooseFolder) expected.push_back(std::string("message:") + apptexts::kFolderLocated);
+    QCOMPARE(kinds(f.prompts), expected);
+    if (answerYes) QCOMPARE(f.prompts.asked[1].startFolder, QDir::homePath().toStdString());
+    // The new folder is for the next start; nothing is loaded from it now.
+    QCOMPARE(f.settings.strings.at("Path"), chooseFolder ? chosen : f.gameFolder().string());
+    QCOMPARE(f.app->db().playerCount(), 0u);
+}
+
+void TestStartup::unreadableTeamDataAsksAboutTeams()
+{
+    CGuiFixture f;
+    std::filesystem::remove(f.gameFile(gamepaths::nameFilePath("ENG")));
+    f.prompts.yesNoAnswers = {false};
+    QVERIFY(!f.start());
+    QVERIFY(!f.app->mainFrame());
+    QCOMPARE(kinds(f.prompts), (std::vector<std::string>{std::string("yesno:") + apptexts::kCannotReadTeams}));
+}
+
+void TestStartup::exitQuestion_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("unmodified") << false << -1 << true << false;
+    QTest::newRow("Yes") << true << int(CPrompts::CAnswer::Yes) << true << true;
+    QTest::newRow("No") << true << int(CPrompts::CAnswer::No) << true << false;
+    QTest::newRow("Cancel") << true << int(CPrompts::CAnswer::Cancel) << false << false;
+}
+
+void TestStartup::exitQuestion()
+{
+    QFETCH(bool, modified);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saves);
+
+    CGuiFixture f;
+    QVERIFY(f.start(true));
+    CMainFrame* frame = f.app->mainFrame();
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto before = stamp(database);
+    if (modified) f.app->db().setModified();
+    if (answer >= 0) f.prompts.yesNoCancelAnswers = {CPrompts::CAnswer(answer)};
+    f.settings.numbers.erase("Window X");
+
+    QCOMPARE(frame->close(), closes);
+    QCOMPARE(frame->isVisible(), !closes);
+    if (modified)
+        QCOMPARE(kinds(f.prompts), (std::vector<std::string>{std::string("yesnocancel:") + apptexts::kSaveBeforeExit}));
+    else
+        QVERIFY(f.prompts.asked.empty());
+    // Cancel stays and writes no layout; every way out writes it.
+    QCOMPARE(f.settings.numbers.count("Window X") == 1, closes);
+    QCOMPARE(f.app->db().modified(), modified && !saves);
+    if (!saves) QVERIFY(stamp(database) == before);
+}
+
+void TestStartup::failedSaveAtExitStillExits()
+{
+    CGuiFixture f;
+    QVERIFY(f.start());
+    f.app->db().setModified();
+    std::filesystem::remove(f.gameFile(gamepaths::kDatabaseFile));
+    f.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Yes};
+    QVERIFY(f.app->confirmClose());
+    QCOMPARE(f.prompts.asked.size(), 2u);
+    QCOMPARE(f.prompts.asked[1].kind, std::string("message"));
+    QCOMPARE(f.prompts.asked[1].text, std::string(gametexts::kTeamDataError));
+}
+
+void TestStartup::exitWritesTheLanguageOnlyWhenRead()
+{
+    {
+        CGuiFixture f;
+        QVERIFY(f.start());
+        f.app->settings().languageCode = "GER";
+        f.app->exitInstance();
+        QCOMPARE(f.settings.strings.at("Language"), std::string("GER"));
+        QCOMPARE(f.app->db().playerCount(), 0u);
+    }
+    {
+        // A start that stopped at discovery leaves the saved language alone.
+        CGuiFixture f;
+        f.settings.strings["Language"] = "SWE";
+        f.makeApp();
+        f.prompts.yesNoAnswers = {false};
+        QVERIFY(!f.app->startUp(quietStart()));
+        f.app->exitInstance();
+        QCOMPARE(f.settings.strings.at("Language"), std::string("SWE"));
+    }
+}
+
+void TestStartup::restoreReloadsWithStatusTexts()
+{
+    CGuiFixture f;
+    QVERIFY(f.start());
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto original = std::filesystem::file_size(database);
+    const std::size_t players = f.app->db().playerCount();
+    // Damage the game's own file; the backup taken at start-up is whole.
+    std::filesystem::resize_file(database, original / 2);
+    f.app->db().setModified();
+
+    QSignalSpy status(f.app.get(), &CObrixApp::statusText);
+    QSignalSpy reloaded(f.app.get(), &CObrixApp::databaseReloaded);
+
+    f.prompts.yesNoAnswers = {false};
+    f.app->restoreBackup();
+    QCOMPARE(std::filesystem::file_size(database), original / 2);
+    QCOMPARE(reloaded.count(), 0);
+    QCOMPARE(status.count(), 0);
+
+    f.prompts.yesNoAnswers = {true};
+    f.app->restoreBackup();
+    QCOMPARE(std::filesystem::file_size(database), original);
+    QCOMPARE(texts(status),
+             (QStringList{"Reading Player Data...", "Reading Team Data...", "Reading League Data...", "Ready"}));
+    QCOMPARE(reloaded.count(), 1);
+    QCOMPARE(f.app->db().playerCount(), players);
+    QVERIFY(f.app->db().modified());
+
+    // A reload that fails stops at its step, quietly.
+    status.clear();
+    std::filesystem::remove(database);
+    QVERIFY(!f.app->reloadDatabase());
+    QCOMPARE(texts(status), (QStringList{"Reading Player Data..."}));
+    QCOMPARE(reloaded.count(), 1);
+}
+
+void TestStartup::splashShowsStatusAndClosesOnKey()
+{
+    CGuiFixture f(false);  // for the artwork
+    QPointer<CSplashWindow> splash = new CSplashWindow(QString::fromLatin1(CObrixApp::kVersion));
+    splash->showCentred();
+    splash->setStatus(QString::fromLatin1(apptexts::kLoadingTeams));
+    QCOMPARE(splash->status(), QString::fromLatin1(apptexts::kLoadingTeams));
+    QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+    const QImage image = splash->grab().toImage();
+    saveScreenshot(splash, QStringLiteral("splash"));
+    // The status line is white on black in the top-left corner.
+    QCOMPARE(image.pixelColor(7, 7), QColor(Qt::black));
+    QTest::keyClick(splash.data(), Qt::Key_Space);
+    QTRY_VERIFY(splash.isNull());
+
+    QPointer<CSplashWindow> clicked = new CSplashWindow(QStringLiteral("v"));
+    clicked->showCentred();
+    QTest::mouseClick(clicked.data(), Qt::RightButton);
+    QTRY_VERIFY(clicked.isNull());
+}
+
+void TestStartup::aboutBoxShowsTheVersion()
+{
+    CGuiFixture f;
+    CAboutBox box(f.makeApp());
+    QVERIFY(box.versionText().contains(QString::fromLatin1(CObrixApp::kVersion)));
+    box.show();
+    saveScreenshot(&box, QStringLiteral("about"));
+}
+
+void TestStartup::preferencesLanguage_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("choose");  // -1: leave the buttons as they open
+    QTest::addColumn<int>("shownIndex");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("Portugese") << "ENG" << 3 << 0 << "BRP" << true;
+    QTest::newRow("unchanged") << "GER" << -1 << 4 << "GER" << false;
+    QTest::newRow("Swedish chosen again") << "SWE" << 8 << 8 << "SWE" << false;
+    QTest::newRow("unknown code kept") << "XYZ" << -1 << -1 << "XYZ" << false;
+    QTest::newRow("unknown code replaced") << "XYZ" << 2 << -1 << "JAP" << true;
+}
+
+void TestStartup::preferencesLanguage()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, choose);
+    QFETCH(int, shownIndex);
+    QFETCH(QString, result);
+    QFETCH(bool, message);
+
+    CGuiFixture f;
+    CObrixApp& app = f.makeApp();
+    app.settings().languageCode = stored.toStdString();
+    app.settings().gameFolder = "/games/golvar";
+    CPreferencesDialog dialog(app);
+    QCOMPARE(dialog.languageIndex(), shownIndex);
+    QCOMPARE(dialog.folderText(), QStringLiteral("/games/golvar"));
+    if (choose >= 0) dialog.languageButton(choose)->click();
+    if (choose == 3) saveScreenshot(&dialog, QStringLiteral("preferences"));
+    dialog.accept();
+
+    QCOMPARE(QString::fromStdString(app.settings().languageCode), result);
+    if (message)
+        QCOMPARE(kinds(f.prompts),
+                 (std::vector<std::string>{std::string("message:") + CPreferencesDialog::kRestartForLanguage}));
+    else
+        QVERIFY(f.prompts.asked.empty());
+    // The language of the files in use stays until the next start.
+    QCOMPARE(app.db().languageCode, std::string("ENG"));
+}
+
+void TestStartup::preferencesFolderAndBrowse()
+{
+    CGuiFixture f;
+    CObrixApp& app = f.makeApp();
+    app.settings().gameFolder = "/old";
+    {
+        CPreferencesDialog dialog(app);
+        dialog.folderEdit()->setText(QStringLiteral("/typed/folder"));
+        dialog.reject();
+        QCOMPARE(app.settings().gameFolder, std::string("/old"));
+    }
+    {
+        CPreferencesDialog dialog(app);
+        dialog.folderEdit()->setText(QStringLiteral("/typed/folder"));
+        dialog.accept();
+        QCOMPARE(app.settings().gameFolder, std::string("/typed/folder"));
+        QVERIFY(f.settings.strings.count("Path") == 0);  // typed, not browsed: not saved
+    }
+    {
+        // Browse saves the chosen folder and shows it; a cancelled browse shows what was there.
+        CPreferencesDialog dialog(app);
+        f.prompts.folderAnswers = {std::string("/browsed"), std::nullopt};
+        dialog.browseButton()->click();
+        QCOMPARE(dialog.folderText(), QStringLiteral("/browsed"));
+        QCOMPARE(f.settings.strings.at("Path"), std::string("/browsed"));
+        dialog.folderEdit()->setText(QStringLiteral("/half typed"));
+        dialog.browseButton()->click();
+        QCOMPARE(dialog.folderText(), QStringLiteral("/browsed"));
+        QCOMPARE(f.prompts.asked.back().text, std::string(settingtexts::kSelectFolderTitle));
+    }
+}
+
+void TestStartup::qtSettingsAgreeWithTheIniReader()
+{
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath(QStringLiteral("Brannoc/Obrix.conf"));
+    {
+        CQtSettingsStore store(file);
+        QVERIFY(!store.open());
+        std::string text;
+        QVERIFY(!store.readString("Path", text));
+        QVERIFY(store.create());
+        QVERIFY(store.open());
+        QVERIFY(store.writeString("Path", "/home/me/Golvar Games"));
+        QVERIFY(store.writeNumber("Window X", uint32_t(-8)));
+        QVERIFY(store.writeNumber("Backup", 1));
+    }
+    // What the program writes is what obrix-cli reads, and the other way round.
+    CIniSettings ini{std::filesystem::path(file.toStdString())};
+    QVERIFY(ini.open());
+    std::string path;
+    uint32_t x = 0, backup = 0;
+    QVERIFY(ini.readString("Path", path));
+    QCOMPARE(path, std::string("/home/me/Golvar Games"));
+    QVERIFY(ini.readNumber("Window X", x));
+    QCOMPARE(int32_t(x), -8);
+    QVERIFY(ini.readNumber("Backup", backup));
+    QCOMPARE(backup, 1u);
+    QVERIFY(ini.writeString("Language", "DUT"));
+    QVERIFY(ini.writeNumber("Window Y", uint32_t(-20)));
+
+    CQtSettingsStore store(file);
+    std::string language;
+    uint32_t y = 0;
+    QVERIFY(store.readString("Language", language));
+    QCOMPARE(language, std::string("DUT"));
+    QVERIFY(store.readNumber("Window Y", y));
+    QCOMPARE(int32_t(y), -20);
+    QVERIFY(!store.readNumber("Path", y));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
