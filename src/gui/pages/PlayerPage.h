@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
+
+class QLabel;
+class QProgressBar;
 
 class CObrixApp;
 
@@ -26,6 +30,22 @@ public:
     uint32_t playerShown() const;
 
 private:
+    void setEmpty();
+
     CObrixApp& m_app;
     uint32_t m_playerId = 0;
+    QWidget* m_content = nullptr;
+    QLabel* m_name = nullptr;
+    QLabel* m_letter = nullptr;
+    QLabel* m_number = nullptr;
+    QLabel* m_position = nullptr;
+    QLabel* m_commentary = nullptr;
+    QLabel* m_hair = nullptr;
+    QLabel* m_hairColour = nullptr;
+    QLabel* m_face = nullptr;
+    QLabel* m_facialHair = nullptr;
+    QLabel* m_skin = nullptr;
+    QLabel* m_rating = nullptr;
+    std::array<QProgressBar*, 13> m_skills{};
+    std::array<QLabel*, 13> m_skillValues{};
 };

@@ -4,6 +4,7 @@
 
 class CObrixApp;
 
+// Tab of the data sheet; the page tells what it is for until its controls arrive.
 class CStatsPage : public QWidget
 {
     Q_OBJECT

@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
+
+class QLabel;
 
 class CObrixApp;
 
@@ -18,6 +21,22 @@ public:
     uint32_t teamShown() const;
 
 private:
+    // One line of the kit table: the model and up to three colours.
+    struct CKitLine
+    {
+        QLabel* model = nullptr;
+        std::array<QLabel*, 3> colours{};
+    };
+    void setEmpty();
+
     CObrixApp& m_app;
     uint32_t m_teamId = 0;
+    QWidget* m_content = nullptr;
+    QLabel* m_name = nullptr;
+    QLabel* m_abbreviation = nullptr;
+    QLabel* m_shortName = nullptr;
+    QLabel* m_bankroll = nullptr;
+    QLabel* m_players = nullptr;
+    // Home jersey, shorts, socks, then the same away.
+    std::array<CKitLine, 6> m_kit{};
 };

@@ -1,3 +1,8 @@
 #include "pages/TransferPage.h"
 
-CTransferPage::CTransferPage(CObrixApp&, QWidget* parent) : QWidget(parent) {}
+#include "pages/PageHeading.h"
+
+CTransferPage::CTransferPage(CObrixApp&, QWidget* parent) : QWidget(parent)
+{
+    pageheading::fill(this, QStringLiteral("Transfer"), QStringLiteral("Move players between teams, swap players or whole teams, and copy teams into other leagues."));
+}

@@ -1,32 +1,393 @@
 #include "shell/MainFrame.h"
 
+#include "app/AboutBox.h"
 #include "app/ObrixApp.h"
+#include "database/GameFiles.h"
+#include "editing/TeamCommands.h"
+#include "kits/JerseyThumbnails.h"
+#include "kits/KitArtwork.h"
+#include "pages/PlayerPage.h"
+#include "pages/PreferencesDialog.h"
+#include "pages/TeamPage.h"
+#include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
+#include "shell/FindDialog.h"
+#include "shell/FrameStatusBar.h"
+#include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
+#include "shell/HelpWindow.h"
+#include "shell/LeagueNameDialog.h"
+#include "shell/LeagueTree.h"
 #include "shell/RosterView.h"
+#include "util/TextCodec.h"
 
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QMenuBar>
 #include <QSplitter>
-#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
 
-struct CMainFrame::CPrivate
+#include <algorithm>
+
+namespace
 {
+using CCommand = CMainFrame::CCommand;
+
+constexpr std::size_t index(CCommand command) { return static_cast<std::size_t>(command); }
+
+// Keeps the wait cursor up for a blocking command.
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
+
+// Splits a status text into the status-bar line and the tool tip. A text written with a
+// backslash instead of a line break is shown whole in both.
+std::pair<QString, QString> splitStatusText(const char* text)
+{
+    const QString whole = QString::fromUtf8(text);
+    const qsizetype lineBreak = whole.indexOf(QLatin1Char('\n'));
+    if (lineBreak < 0) return {whole, whole};
+    return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
+}
+
+// Text the user typed, as the 8-bit bytes the database keeps; a character the game's
+// encoding cannot hold becomes "?", as the game's own tools write it.
+std::string toDatabaseText(const QString& text, CTextEncoding encoding)
+{
+    std::string bytes;
+    if (fromUtf8(text.toStdString(), encoding, bytes)) return bytes;
+    bytes.clear();
+    for (const char32_t codePoint : text.toUcs4())
+    {
+        std::string one, converted;
+        appendUtf8(one, codePoint);
+        bytes += fromUtf8(one, encoding, converted) ? converted : std::string("?");
+    }
+    return bytes;
+}
+}  // namespace
 
 CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m_app(app)
 {
-    auto* rows = new QSplitter(Qt::Vertical, this);
-    auto* columns = new QSplitter(Qt::Horizontal, rows);
-    m_groupView = new CGroupView(app, columns);
-    m_dataView = new CDataView(app, columns);
-    m_rosterView = new CRosterView(app, rows);
-    setCentralWidget(rows);
+    setWindowTitle(QString::fromLatin1(CObrixApp::kTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/league.svg")));
+
+    m_rows = new QSplitter(Qt::Vertical, this);
+    m_rows->setObjectName(QStringLiteral("rowSplitter"));
+    m_columns = new QSplitter(Qt::Horizontal, m_rows);
+    m_columns->setObjectName(QStringLiteral("columnSplitter"));
+    m_groupView = new CGroupView(app, m_columns);
+    m_dataView = new CDataView(app, m_columns);
+    m_rosterView = new CRosterView(app, m_rows);
+    // A pane may be squeezed but never vanish: a collapsed pane cannot be found again.
+    for (QSplitter* splitter : {m_rows, m_columns})
+    {
+        splitter->setChildrenCollapsible(false);
+        splitter->setStretchFactor(0, 0);
+        splitter->setStretchFactor(1, 1);
+    }
+    setCentralWidget(m_rows);
+    applyPaneSizes();
+
+    m_statusBar = new CFrameStatusBar(this);
+    setStatusBar(m_statusBar);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    connectPanes();
+
+    if (CLeagueTree* tree = m_groupView->tree()) tree->setFocus();
+    updateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(this);
+    // The panes are torn down after this object has stopped being a main frame; what
+    // they signal on the way out must not reach it.
+    qApp->disconnect(this);
+    m_app.disconnect(this);
+    m_groupView->disconnect(this);
+    m_rosterView->disconnect(this);
+    if (CLeagueTree* tree = m_groupView->tree())
+        if (QItemSelectionModel* selection = tree->selectionModel()) selection->disconnect(this);
+    delete m_helpWindow;
+}
 
 CGroupView* CMainFrame::groupView() const { return m_groupView; }
 CRosterView* CMainFrame::rosterView() const { return m_rosterView; }
 CDataView* CMainFrame::dataView() const { return m_dataView; }
+
+void CMainFrame::applyPaneSizes()
+{
+    const CWindowLayout& layout = m_app.layout();
+    m_columns->setSizes({std::max(10, layout.groupWidth), std::max(10, layout.dataWidth)});
+    m_rows->setSizes({std::max(10, layout.groupHeight), std::max(10, layout.rosterHeight)});
+}
+
+QAction* CMainFrame::makeAction(CCommand command, const QString& text, const char* icon, const char* statusText)
+{
+    auto* action = new QAction(text, this);
+    action->setProperty("obrixCommand", static_cast<int>(command));
+    if (icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    if (statusText)
+    {
+        const auto [status, tip] = splitStatusText(statusText);
+        action->setStatusTip(status);
+        action->setToolTip(tip);
+    }
+    // Keys work whether or not the action sits in a menu or on the visible toolbar.
+    addAction(action);
+    m_actions[index(command)] = action;
+    return action;
+}
+
+void CMainFrame::bindKeys(CCommand command, const QList<QKeySequence>& keys, bool shownInMenu)
+{
+    QAction* action = m_actions[index(command)];
+    if (shownInMenu)
+    {
+        action->setShortcuts(keys);
+        return;
+    }
+    // The menu shows this command without a key, and Qt would print any shortcut the
+    // menu's action has; so the key lives on a hidden action of the window.
+    auto* keyAction = new QAction(action->text(), this);
+    keyAction->setProperty("obrixCommand", static_cast<int>(command));
+    keyAction->setProperty("obrixKeyOnly", true);
+    keyAction->setShortcuts(keys);
+    connect(keyAction, &QAction::triggered, action, [action] {
+        if (action->isEnabled()) action->trigger();
+    });
+    connect(action, &QAction::enabledChanged, keyAction, &QAction::setEnabled);
+    keyAction->setEnabled(action->isEnabled());
+    addAction(keyAction);
+}
+
+void CMainFrame::createActions()
+{
+    using namespace frametexts;
+    const auto key = [](QKeyCombination combination) { return QKeySequence(combination); };
+
+    connect(makeAction(CCommand::SaveData, QStringLiteral("Save Data"), "save", kSaveStatus), &QAction::triggered,
+            this, &CMainFrame::saveData);
+    bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, false);
+    // Import, GLV import and Global Modifications have no handler yet, so they stay
+    // disabled as every command without a receiver does.
+    makeAction(CCommand::Import, QStringLiteral("&Import..."), nullptr, kImportStatus);
+    bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, false);
+    makeAction(CCommand::GlvImport, QStringLiteral("GLV Import"), nullptr, kGlvImportStatus);
+    bindKeys(CCommand::GlvImport, {key(Qt::CTRL | Qt::ALT | Qt::Key_I)}, true);
+    connect(makeAction(CCommand::MakeThumbnails, QStringLiteral("&Make Jersey Thumbnails"), nullptr,
+                       kThumbnailsStatus),
+            &QAction::triggered, this, &CMainFrame::makeJerseyThumbnails);
+    bindKeys(CCommand::MakeThumbnails, {key(Qt::CTRL | Qt::Key_J)}, false);
+    connect(makeAction(CCommand::Restore, QStringLiteral("Restore")), &QAction::triggered, this,
+            [this] { m_app.restoreBackup(); updateCommands(); });
+    bindKeys(CCommand::Restore, {key(Qt::CTRL | Qt::Key_R)}, true);
+    connect(makeAction(CCommand::Exit, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+
+    connect(makeAction(CCommand::Copy, QStringLiteral("&Copy"), "copy", kCopyStatus), &QAction::triggered, this,
+            [this] {
+                if (m_focusedPane == TreePane) m_groupView->copy();
+                else if (m_focusedPane == RosterPane) m_rosterView->copy();
+                updateCommands();
+            });
+    bindKeys(CCommand::Copy, {key(Qt::CTRL | Qt::Key_C), key(Qt::CTRL | Qt::Key_Insert)}, true);
+    connect(makeAction(CCommand::Paste, QStringLiteral("&Paste"), "paste", kPasteStatus), &QAction::triggered, this,
+            [this] {
+                if (m_focusedPane == TreePane) m_groupView->paste();
+                else if (m_focusedPane == RosterPane) m_rosterView->paste();
+                updateCommands();
+            });
+    bindKeys(CCommand::Paste, {key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)}, true);
+    // "Del" is only a hint in the menu: the Delete key alone must never remove a record.
+    connect(makeAction(CCommand::Delete, QStringLiteral("&Delete\tDel"), "delete", kDeleteStatus),
+            &QAction::triggered, this, [this] {
+                if (m_focusedPane == TreePane) m_groupView->deleteSelected();
+                else if (m_focusedPane == RosterPane) m_rosterView->deleteSelected();
+                updateCommands();
+            });
+    makeAction(CCommand::Cut, QStringLiteral("Cu&t"));
+    bindKeys(CCommand::Cut, {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)}, true);
+    makeAction(CCommand::Undo, QStringLiteral("&Undo"));
+    bindKeys(CCommand::Undo, {key(Qt::ALT | Qt::Key_Backspace)}, true);
+    // Clone has always done nothing; it keeps its place and key so that muscle memory
+    // does not land on another command.
+    makeAction(CCommand::Clone, QStringLiteral("Clo&ne"));
+    bindKeys(CCommand::Clone, {key(Qt::CTRL | Qt::Key_N)}, true);
+    connect(makeAction(CCommand::NewLeague, QStringLiteral("New League")), &QAction::triggered, this, [this] {
+        m_groupView->newLeague();
+        updateCommands();
+    });
+    bindKeys(CCommand::NewLeague, {key(Qt::CTRL | Qt::ALT | Qt::Key_L)}, true);
+
+    connect(makeAction(CCommand::Find, QStringLiteral("&Find"), "find", kFindStatus), &QAction::triggered, this,
+            &CMainFrame::find);
+    bindKeys(CCommand::Find, {key(Qt::CTRL | Qt::Key_F)}, true);
+    connect(makeAction(CCommand::FindAgain, QStringLiteral("Find &Again"), nullptr, kFindAgainStatus),
+            &QAction::triggered, this, &CMainFrame::findAgain);
+    bindKeys(CCommand::FindAgain, {key(Qt::Key_F3)}, true);
+    makeAction(CCommand::GlobalModifications, QStringLiteral("&Global Modifications..."), nullptr, kGlobalModsStatus);
+    connect(makeAction(CCommand::LeagueName, QStringLiteral("&League Name..."), nullptr, kLeagueNameStatus),
+            &QAction::triggered, this, &CMainFrame::leagueName);
+    bindKeys(CCommand::LeagueName, {key(Qt::Key_F2)}, true);
+    connect(makeAction(CCommand::Preferences, QStringLiteral("&Preferences...")), &QAction::triggered, this,
+            &CMainFrame::preferences);
+
+    connect(makeAction(CCommand::Transfer, QStringLiteral("Transfer"), "transfer", kTransferStatus),
+            &QAction::triggered, this, [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TransferTab); });
+    bindKeys(CCommand::Transfer, {key(Qt::CTRL | Qt::Key_T)}, true);
+    connect(makeAction(CCommand::StatsTab, QStringLiteral("Export"), nullptr, kExportStatus), &QAction::triggered,
+            this, [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::StatsTab); });
+    bindKeys(CCommand::StatsTab, {key(Qt::CTRL | Qt::Key_E)}, true);
+    connect(makeAction(CCommand::RememberTeam, QStringLiteral("Remember Team")), &QAction::triggered, this,
+            &CMainFrame::rememberCurrentTeam);
+    bindKeys(CCommand::RememberTeam, {key(Qt::Key_F5)}, true);
+    connect(makeAction(CCommand::ApplyRememberedTeam, QStringLiteral("Apply Remembered Team")), &QAction::triggered,
+            this, &CMainFrame::applyRememberedTeam);
+    bindKeys(CCommand::ApplyRememberedTeam, {key(Qt::Key_F7)}, true);
+    connect(makeAction(CCommand::NextPane, QStringLiteral("Next Pane")), &QAction::triggered, this,
+            [this] { moveFocus(1); });
+    bindKeys(CCommand::NextPane, {key(Qt::Key_F6)}, true);
+    connect(makeAction(CCommand::PreviousPane, QStringLiteral("Previous Pane")), &QAction::triggered, this,
+            [this] { moveFocus(-1); });
+    bindKeys(CCommand::PreviousPane, {key(Qt::SHIFT | Qt::Key_F6)}, true);
+
+    QAction* toggleToolbar = makeAction(CCommand::ToggleToolbar, QStringLiteral("&Toolbar"));
+    toggleToolbar->setCheckable(true);
+    toggleToolbar->setChecked(true);
+    toggleToolbar->setStatusTip(QStringLiteral("Show or hide the toolbar"));
+    QAction* toggleStatusBar = makeAction(CCommand::ToggleStatusBar, QStringLiteral("&Status Bar"));
+    toggleStatusBar->setCheckable(true);
+    toggleStatusBar->setChecked(true);
+    toggleStatusBar->setStatusTip(QStringLiteral("Show or hide the status bar"));
+    connect(toggleStatusBar, &QAction::toggled, m_statusBar, &QWidget::setVisible);
+
+    connect(makeAction(CCommand::HelpTopics, QStringLiteral("&Help Topics...")), &QAction::triggered, this,
+            &CMainFrame::helpTopics);
+    QAction* aboutAction = makeAction(CCommand::About, QStringLiteral("&About Obrix..."), "about");
+    aboutAction->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
+    aboutAction->setToolTip(QStringLiteral("About"));
+    connect(aboutAction, &QAction::triggered, this, &CMainFrame::about);
+}
+
+void CMainFrame::createMenus()
+{
+    const auto action = [this](CCommand command) { return m_actions[index(command)]; };
+
+    QMenu* file = menuBar()->addMenu(QString::fromLatin1(frametexts::kFileMenu));
+    file->addAction(action(CCommand::SaveData));
+    file->addSeparator();
+    file->addAction(action(CCommand::Import));
+    file->addSeparator();
+    file->addAction(action(CCommand::MakeThumbnails));
+    file->addSeparator();
+    file->addAction(action(CCommand::Exit));
+
+    QMenu* edit = menuBar()->addMenu(QString::fromLatin1(frametexts::kEditMenu));
+    edit->addAction(action(CCommand::Copy));
+    edit->addAction(action(CCommand::Paste));
+    edit->addAction(action(CCommand::Delete));
+    edit->addAction(action(CCommand::Clone));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::Find));
+    edit->addAction(action(CCommand::FindAgain));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::GlobalModifications));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::LeagueName));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::Preferences));
+
+    QMenu* view = menuBar()->addMenu(QString::fromLatin1(frametexts::kViewMenu));
+    view->addAction(action(CCommand::ToggleToolbar));
+    view->addAction(action(CCommand::ToggleStatusBar));
+
+    QMenu* help = menuBar()->addMenu(QString::fromLatin1(frametexts::kHelpMenu));
+    help->addAction(action(CCommand::HelpTopics));
+    help->addAction(action(CCommand::About));
+
+    // The rules depend on state that changes without telling us (the Player page sets
+    // the modified flag as the user types), so look again whenever a menu opens.
+    for (QMenu* menu : {file, edit})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+}
+
+void CMainFrame::createToolBar()
+{
+    const auto action = [this](CCommand command) { return m_actions[index(command)]; };
+
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setIconSize(QSize(20, 20));
+    m_toolBar->addAction(action(CCommand::SaveData));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(CCommand::Transfer));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(CCommand::Find));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(CCommand::Copy));
+    m_toolBar->addAction(action(CCommand::Paste));
+    m_toolBar->addAction(action(CCommand::Delete));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(CCommand::About));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    QAction* toggle = action(CCommand::ToggleToolbar);
+    connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    // Closing a floating toolbar hides it; the menu's tick must follow.
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, [this, toggle](bool visible) {
+        if (!isVisible()) return;  // a window still being built or closing says nothing
+        const QSignalBlocker block(toggle);
+        toggle->setChecked(visible);
+    });
+}
+
+void CMainFrame::connectPanes()
+{
+    connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this](uint32_t teamId) {
+        m_app.currentTeam = teamId;
+        m_rosterView->showTeam(teamId);
+        m_dataView->sheet()->teamPage()->showTeam(teamId);
+        updateCommands();
+    });
+    connect(m_groupView, &CGroupView::nodeDoubleClicked, this,
+            [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TeamTab); });
+    connect(m_rosterView, &CRosterView::playerSelected, this, [this](uint32_t playerId) {
+        m_app.currentPlayer = playerId;
+        m_dataView->sheet()->playerPage()->selectPlayer(playerId);
+        updateCommands();
+    });
+    if (CLeagueTree* tree = m_groupView->tree())
+        if (QItemSelectionModel* selection = tree->selectionModel())
+            connect(selection, &QItemSelectionModel::currentChanged, this, &CMainFrame::scheduleUpdate);
+
+    connect(&m_app, &CObrixApp::statusText, this, &CMainFrame::setStatusText);
+    connect(&m_app, &CObrixApp::databaseReloaded, this, [this] {
+        clearAndRefresh();
+        updateCommands();
+    });
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
+    // The command rules are looked at again after each click and key, much as an idle
+    // pass would: cheap, and nothing can go stale for longer than one user action.
+    qApp->installEventFilter(this);
+}
 
 void CMainFrame::showTeamInRoster(uint32_t teamId) { m_rosterView->showTeam(teamId); }
 void CMainFrame::selectPlayer(uint32_t playerId) { m_rosterView->selectPlayer(playerId); }
@@ -37,6 +398,244 @@ void CMainFrame::clearAndRefresh()
     m_groupView->refresh();
 }
 
-void CMainFrame::setStatusText(const QString& text) { statusBar()->showMessage(text); }
+void CMainFrame::setStatusText(const QString& text) { m_statusBar->setMessage(text); }
 QString CMainFrame::lastSearchText() const { return m_lastSearchText; }
 uint32_t CMainFrame::rememberedTeam() const { return m_rememberedTeam; }
+
+QAction* CMainFrame::commandAction(CCommand command) const
+{
+    return command == CCommand::Count ? nullptr : m_actions[index(command)];
+}
+
+CMainFrame::CCommand CMainFrame::commandForKey(const QKeySequence& key) const
+{
+    for (const QAction* action : actions())
+        if (action->shortcuts().contains(key)) return static_cast<CCommand>(action->property("obrixCommand").toInt());
+    return CCommand::Count;
+}
+
+void CMainFrame::updateCommands()
+{
+    const auto enable = [this](CCommand command, bool on) { m_actions[index(command)]->setEnabled(on); };
+    const bool tree = m_focusedPane == TreePane;
+    const bool roster = m_focusedPane == RosterPane;
+
+    enable(CCommand::SaveData, m_app.db().modified());
+    enable(CCommand::Restore, m_app.backupFlag());
+    enable(CCommand::Import, false);
+    enable(CCommand::GlvImport, false);
+    enable(CCommand::GlobalModifications, false);
+    enable(CCommand::Cut, false);
+    enable(CCommand::Undo, false);
+    enable(CCommand::Copy, tree ? m_groupView->canCopy() : roster && m_rosterView->canCopy());
+    enable(CCommand::Paste, tree ? m_groupView->canPaste() : roster && m_rosterView->canPaste());
+    enable(CCommand::Delete, tree ? m_groupView->canDelete() : roster && m_rosterView->canDelete());
+    enable(CCommand::Clone, tree);
+    enable(CCommand::NewLeague, tree);
+    enable(CCommand::FindAgain, !m_lastSearchText.isEmpty());
+    enable(CCommand::LeagueName, m_groupView->leagueSelected());
+    enable(CCommand::RememberTeam, m_app.currentTeam != 0);
+    enable(CCommand::ApplyRememberedTeam, m_rememberedTeam != 0);
+}
+
+void CMainFrame::scheduleUpdate()
+{
+    if (m_updatePending) return;
+    m_updatePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_updatePending = false;
+            updateCommands();
+        },
+        Qt::QueuedConnection);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type())
+    {
+    case QEvent::KeyRelease:
+        m_statusBar->refreshLocks();
+        [[fallthrough]];
+    case QEvent::MouseButtonRelease:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this) scheduleUpdate();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::onFocusChanged(QWidget*, QWidget* now)
+{
+    if (!now) return;
+    // Focus in a dialog, the menu bar or the toolbar leaves the commands on the pane the
+    // user was working in.
+    if (now == m_groupView || m_groupView->isAncestorOf(now)) m_focusedPane = TreePane;
+    else if (now == m_dataView || m_dataView->isAncestorOf(now)) m_focusedPane = SheetPane;
+    else if (now == m_rosterView || m_rosterView->isAncestorOf(now)) m_focusedPane = RosterPane;
+    else return;
+    updateCommands();
+}
+
+void CMainFrame::focusPane(int pane)
+{
+    QWidget* target = nullptr;
+    switch (pane)
+    {
+    case TreePane:
+        target = m_groupView->tree();
+        if (!target) target = m_groupView;
+        break;
+    case SheetPane:
+        target = m_dataView->sheet();
+        break;
+    default:
+        target = m_rosterView->findChild<QAbstractItemView*>();
+        if (!target) target = m_rosterView;
+        break;
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
+    // Focus is not handed out to a window that is not active (tests, a minimised
+    // window); the commands follow the pane the user asked for all the same.
+    m_focusedPane = pane;
+    updateCommands();
+}
+
+void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3); }
+
+void CMainFrame::saveData()
+{
+    if (!m_app.db().modified()) return;
+    if (!m_app.prompts().askYesNo(frametexts::kSaveWarning, CPrompts::CIcon::Warning)) return;
+    {
+        const CWaitCursor wait;
+        m_dataView->sheet()->playerPage()->storePage();
+        setStatusText(QString::fromLatin1(frametexts::kSavingData));
+        const auto error = CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).save(m_app.db());
+        if (error) m_app.prompts().message(*error, CPrompts::CIcon::Error);
+        clearAndRefresh();
+        setStatusText(QString::fromLatin1(frametexts::kReady));
+    }
+    updateCommands();
+}
+
+void CMainFrame::makeJerseyThumbnails()
+{
+    const CWaitCursor wait;
+    // The kit pictures of the Team page need our shorts and socks artwork beside the
+    // jerseys, so a fresh Jerseys folder is made complete in one go.
+    ensureKitArtwork(m_app.jerseysFolder());
+    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    setStatusText(QString::fromLatin1(frametexts::kReady));
+}
+
+void CMainFrame::find()
+{
+    CFindDialog dialog(m_lastSearchText, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    m_lastSearchText = dialog.text();
+    updateCommands();
+    runFind();
+}
+
+void CMainFrame::findAgain()
+{
+    if (m_lastSearchText.isEmpty()) return;
+    runFind();
+}
+
+void CMainFrame::runFind()
+{
+    const uint32_t playerId = m_groupView->find(m_lastSearchText.toStdString());
+    if (playerId != 0) m_rosterView->selectPlayer(playerId);
+    updateCommands();
+}
+
+void CMainFrame::leagueName()
+{
+    if (!m_groupView->leagueSelected()) return;
+    const QString nodeText = m_groupView->selectedText();
+    if (!leagueNameEditable(nodeText.toStdString(), m_app.prompts())) return;
+    const std::optional<QString> entered = CLeagueNameDialog::ask(this, nodeText);
+    if (!entered) return;
+    const std::size_t position = m_groupView->selectedValue() - CDatabase::kLeagueNodeBase;
+    if (!renameLeague(m_app.db(), position,
+                      toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode))))
+        return;
+    m_groupView->setSelectedLeagueText(*entered);
+    m_app.transferTreesNeedRefill = true;
+    m_app.statsTreesNeedRefill = true;
+    updateCommands();
+}
+
+void CMainFrame::rememberCurrentTeam()
+{
+    if (m_app.currentTeam == 0) return;
+    const uint32_t team = rememberTeam(m_app.db(), m_app.currentTeam,
+                                       encodingForLanguage(m_app.db().languageCode), m_app.prompts());
+    if (team != 0) m_rememberedTeam = team;
+    updateCommands();
+}
+
+void CMainFrame::applyRememberedTeam()
+{
+    if (m_rememberedTeam == 0 || m_app.currentTeam == 0) return;
+    const uint32_t currentTeam = m_app.currentTeam;
+    if (!::applyRememberedTeam(m_app.db(), m_rememberedTeam, currentTeam)) return;
+    // The page would otherwise store its old controls over the fields just copied.
+    CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
+    if (m_app.currentPlayer != 0) playerPage->showPlayer(m_app.currentPlayer);
+    // Refilling the tree gives the team's node its new label and selects it again, which
+    // shows it in the roster and on the Team page.
+    m_groupView->refresh();
+    m_groupView->selectTeam(currentTeam);
+    m_rosterView->showTeam(currentTeam);
+    m_dataView->sheet()->teamPage()->showTeam(currentTeam);
+    if (m_app.currentPlayer != 0) m_rosterView->selectPlayer(m_app.currentPlayer);
+    m_app.transferTreesNeedRefill = true;
+    m_app.statsTreesNeedRefill = true;
+    updateCommands();
+}
+
+void CMainFrame::preferences()
+{
+    CPreferencesDialog::run(m_app, this);
+    updateCommands();
+}
+
+void CMainFrame::helpTopics()
+{
+    // The help has no owner: it stays open beside the editor and outlives no one but
+    // is closed with the main window.
+    if (!m_helpWindow) m_helpWindow = new CHelpWindow(nullptr);
+    auto* help = static_cast<CHelpWindow*>(m_helpWindow);
+    help->browser()->home();
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void CMainFrame::about()
+{
+    CAboutBox::showAbout(m_app, this);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_app.confirmClose())
+    {
+        event->ignore();
+        return;
+    }
+    const bool maximised = isMaximized();
+    const QRect frame = maximised ? normalGeometry() : QRect(pos(), size());
+    const QList<int> rows = m_rows->sizes();
+    const QList<int> columns = m_columns->sizes();
+    m_app.writeLayout(windowLayoutFromPanes(maximised, frame.x(), frame.y(), frame.width(), frame.height(),
+                                            rows.value(0), rows.value(1), columns.value(0), columns.value(1),
+                                            m_rows->width()));
+    if (m_helpWindow) m_helpWindow->close();
+    event->accept();
+}

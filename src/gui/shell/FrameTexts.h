@@ -1,0 +1,34 @@
+#pragma once
+
+// The fixed texts of the main window: menus, status texts and tool tips, messages.
+// A status text holds the status-bar line, then "\n" and the tool tip; the few written
+// with a backslash instead are shown whole in both places.
+namespace frametexts
+{
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kSavingData = "Saving Data...";
+inline constexpr const char* kSaveWarning =
+    "W A R N I N G !\n\nThis action will save changes you have made to Golvar data files PERMANENTLY.\n"
+    "Some teams and players may be announced in their original names.\n"
+    "If you do not wish to make permanent changes to the files, it is suggested\n"
+    "that you use the File/Export feature.\n\nDo you wish to continue?";
+
+inline constexpr const char* kSaveStatus = "Save changes to Golvar data files permanently\\Save";
+inline constexpr const char* kImportStatus = "Import from DB files\nImport";
+inline constexpr const char* kExportStatus = "Export to DB files\nExport";
+inline constexpr const char* kTransferStatus = "Transfer Teams and Players\\Transfer";
+inline constexpr const char* kThumbnailsStatus = "Generate thumbnail images of jersey files\nMake Jersey Thumbnails";
+inline constexpr const char* kCopyStatus = "Copy the selected Player/Team and put it on the Clipboard\nCopy";
+inline constexpr const char* kPasteStatus = "Insert the copied Player/Team to Team/League\nPaste";
+inline constexpr const char* kDeleteStatus = "Delete a player/team from a team/league\nDelete";
+inline constexpr const char* kFindStatus = "Find a player or a team\\Find";
+inline constexpr const char* kFindAgainStatus = "Repeat Last Find";
+inline constexpr const char* kLeagueNameStatus = "Change league names";
+inline constexpr const char* kGlobalModsStatus = "Change Player Attributes Globally";
+inline constexpr const char* kGlvImportStatus = "Import GLV Files...";
+
+inline constexpr const char* kFileMenu = "&File";
+inline constexpr const char* kEditMenu = "&Edit";
+inline constexpr const char* kViewMenu = "&View";
+inline constexpr const char* kHelpMenu = "&Help";
+}  // namespace frametexts

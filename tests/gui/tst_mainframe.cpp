@@ -1,0 +1,553 @@
+// The main window: menus, keys, the enabling of commands, the commands it runs itself,
+// and pictures of the window on the sample game.
+#include "GuiFixtures.h"
+
+#include "app/ObrixApp.h"
+#include "app/Resources.h"
+#include "database/GameFiles.h"
+#include "editing/EditingTexts.h"
+#include "pages/PlayerPage.h"
+#include "pages/TeamPage.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
+#include "shell/FrameStatusBar.h"
+#include "shell/FrameTexts.h"
+#include "shell/GroupView.h"
+#include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "shell/RosterView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+using CCommand = CMainFrame::CCommand;
+Q_DECLARE_METATYPE(CMainFrame::CCommand)
+
+namespace
+{
+// The menu's lines as the user reads them: text, then the key Qt shows; "-" for a separator.
+QStringList menuLines(QMenu* menu)
+{
+    QStringList lines;
+    for (QAction* action : menu->actions())
+    {
+        if (action->isSeparator())
+        {
+            lines << QStringLiteral("-");
+            continue;
+        }
+        QString line = action->text();
+        if (!line.contains(QLatin1Char('\t')) && !action->shortcut().isEmpty())
+            line += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+        lines << line;
+    }
+    return lines;
+}
+
+QMenu* menuTitled(CMainFrame* frame, const QString& title)
+{
+    for (QAction* action : frame->menuBar()->actions())
+        if (action->text() == title) return action->menu();
+    return nullptr;
+}
+
+// Answers the next modal dialog while it is in scope; a dialog that never opens leaves
+// nothing behind to answer a later one.
+class CNextDialog
+{
+public:
+    explicit CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::move(answer))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            {
+                m_timer.stop();
+                m_answer(dialog);
+            }
+        });
+        m_timer.start();
+    }
+
+private:
+    std::function<void(QDialog*)> m_answer;
+    QTimer m_timer;
+};
+
+std::function<void(QDialog*)> typeAndAccept(const QString& text)
+{
+    return [text](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(text);
+        dialog->accept();
+    };
+}
+
+std::vector<char> fileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+QModelIndex topLevelNode(CLeagueTree* tree, const std::function<bool(const QString&)>& match)
+{
+    QAbstractItemModel* model = tree->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+    {
+        const QModelIndex index = model->index(row, 0);
+        if (match(index.data().toString())) return index;
+    }
+    return {};
+}
+
+uint32_t firstClubWithPlayers(const CDatabase& db, uint32_t other = 0)
+{
+    uint32_t found = 0;
+    db.forEachTeam([&](const CTeam& team) {
+        if (!found && team.id != other && team.id < CDatabase::kImportedIdBase && team.nonEmptySlots() >= 11)
+            found = team.id;
+    });
+    return found;
+}
+
+struct CStarted
+{
+    CGuiFixture fixture;
+    CObrixApp* app = nullptr;
+    CMainFrame* frame = nullptr;
+
+    explicit CStarted(bool show = true)
+    {
+        app = fixture.start(show);
+        frame = app ? app->mainFrame() : nullptr;
+        if (frame && show)
+        {
+            frame->activateWindow();
+            (void)QTest::qWaitForWindowActive(frame);
+        }
+    }
+    bool enabled(CCommand command) const
+    {
+        frame->updateCommands();
+        return frame->commandAction(command)->isEnabled();
+    }
+    void trigger(CCommand command) const
+    {
+        frame->updateCommands();
+        frame->commandAction(command)->trigger();
+    }
+};
+}  // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menusReadAsDesigned();
+    void toolbarAndStatusTexts();
+    void keysMapToTheirCommands_data();
+    void keysMapToTheirCommands();
+    void keysReachTheSheetAndPanes();
+    void saveData_data();
+    void saveData();
+    void findAgainFollowsTheLastSearch();
+    void leagueNameOnlyOnLeagues();
+    void leagueNameKeepsTheShownMark();
+    void rememberAndApplyTeam();
+    void editCommandsFollowTheFocusedPane();
+    void panesTakeAndGiveBackTheLayout();
+    void screenshots();
+};
+
+void TestMainFrame::menusReadAsDesigned()
+{
+    CStarted s(false);
+    QVERIFY(s.frame);
+    QStringList titles;
+    for (QAction* action : s.frame->menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
+             (QStringList{"Save Data", "-", "&Import...", "-", "&Make Jersey Thumbnails", "-", "E&xit"}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
+             (QStringList{"&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-", "&Find\tCtrl+F",
+                          "Find &Again\tF3", "-", "&Global Modifications...", "-", "&League Name...\tF2", "-",
+                          "&Preferences..."}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&View")), (QStringList{"&Toolbar", "&Status Bar"}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&About Obrix..."}));
+    QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix"));
+}
+
+void TestMainFrame::toolbarAndStatusTexts()
+{
+    CStarted s(false);
+    QVERIFY(s.frame);
+    QStringList buttons;
+    for (QAction* action : s.frame->toolBar()->actions())
+        buttons << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+    QCOMPARE(buttons, (QStringList{"Save changes to Golvar data files permanently\\Save", "-",
+                                   "Transfer Teams and Players\\Transfer", "-", "Find a player or a team\\Find", "-",
+                                   "Copy", "Paste", "Delete", "-", "About"}));
+    QAction* copy = s.frame->commandAction(CCommand::Copy);
+    QCOMPARE(copy->statusTip(), QStringLiteral("Copy the selected Player/Team and put it on the Clipboard"));
+    QCOMPARE(s.frame->commandAction(CCommand::SaveData)->statusTip(),
+             QStringLiteral("Save changes to Golvar data files permanently\\Save"));
+    QCOMPARE(s.frame->commandAction(CCommand::StatsTab)->statusTip(), QStringLiteral("Export to DB files"));
+    QCOMPARE(s.frame->commandAction(CCommand::FindAgain)->statusTip(), QStringLiteral("Repeat Last Find"));
+    QVERIFY(s.frame->toolBar()->isMovable());
+    QCOMPARE(s.frame->toolBar()->allowedAreas(), Qt::AllToolBarAreas);
+    for (QAction* action : s.frame->toolBar()->actions())
+        if (!action->isSeparator()) QVERIFY2(!action->icon().isNull(), qPrintable(action->toolTip()));
+
+    // The message pane is "Ready" when idle, and the View menu hides and shows the bars.
+    auto* status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar());
+    QVERIFY(status);
+    QCOMPARE(status->message(), QStringLiteral("Ready"));
+    s.frame->show();
+    s.frame->commandAction(CCommand::ToggleStatusBar)->trigger();
+    QVERIFY(!s.frame->statusBar()->isVisible());
+    s.frame->commandAction(CCommand::ToggleToolbar)->trigger();
+    QVERIFY(!s.frame->toolBar()->isVisible());
+    s.frame->commandAction(CCommand::ToggleToolbar)->trigger();
+    QVERIFY(s.frame->toolBar()->isVisible());
+}
+
+void TestMainFrame::keysMapToTheirCommands_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<CCommand>("command");
+    const auto row = [](const char* name, QKeyCombination key, CCommand command) {
+        QTest::newRow(name) << QKeySequence(key) << command;
+    };
+    row("Ctrl+C", Qt::CTRL | Qt::Key_C, CCommand::Copy);
+    row("Ctrl+Insert", Qt::CTRL | Qt::Key_Insert, CCommand::Copy);
+    row("Ctrl+V", Qt::CTRL | Qt::Key_V, CCommand::Paste);
+    row("Shift+Insert", Qt::SHIFT | Qt::Key_Insert, CCommand::Paste);
+    row("Ctrl+X", Qt::CTRL | Qt::Key_X, CCommand::Cut);
+    row("Shift+Delete", Qt::SHIFT | Qt::Key_Delete, CCommand::Cut);
+    row("Alt+Backspace", Qt::ALT | Qt::Key_Backspace, CCommand::Undo);
+    row("Ctrl+F", Qt::CTRL | Qt::Key_F, CCommand::Find);
+    row("F3", QKeyCombination(Qt::Key_F3), CCommand::FindAgain);
+    row("F2", QKeyCombination(Qt::Key_F2), CCommand::LeagueName);
+    row("Ctrl+N", Qt::CTRL | Qt::Key_N, CCommand::Clone);
+    row("Ctrl+S", Qt::CTRL | Qt::Key_S, CCommand::SaveData);
+    row("Ctrl+I", Qt::CTRL | Qt::Key_I, CCommand::Import);
+    row("Ctrl+Alt+I", Qt::CTRL | Qt::ALT | Qt::Key_I, CCommand::GlvImport);
+    row("Ctrl+E", Qt::CTRL | Qt::Key_E, CCommand::StatsTab);
+    row("Ctrl+T", Qt::CTRL | Qt::Key_T, CCommand::Transfer);
+    row("Ctrl+J", Qt::CTRL | Qt::Key_J, CCommand::MakeThumbnails);
+    row("Ctrl+R", Qt::CTRL | Qt::Key_R, CCommand::Restore);
+    row("Ctrl+Alt+L", Qt::CTRL | Qt::ALT | Qt::Key_L, CCommand::NewLeague);
+    row("F5", QKeyCombination(Qt::Key_F5), CCommand::RememberTeam);
+    row("F7", QKeyCombination(Qt::Key_F7), CCommand::ApplyRememberedTeam);
+    row("F6", QKeyCombination(Qt::Key_F6), CCommand::NextPane);
+    row("Shift+F6", Qt::SHIFT | Qt::Key_F6, CCommand::PreviousPane);
+    // Shown beside Delete in the menu, but never a key of its own.
+    row("Delete", QKeyCombination(Qt::Key_Delete), CCommand::Count);
+    row("Ctrl+Z", Qt::CTRL | Qt::Key_Z, CCommand::Count);
+}
+
+void TestMainFrame::keysMapToTheirCommands()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(CCommand, command);
+    CStarted s(false);
+    QVERIFY(s.frame);
+    QCOMPARE(s.frame->commandForKey(key), command);
+    // No two actions of the window may claim one key: Qt would then run neither.
+    int claims = 0;
+    for (QAction* action : s.frame->actions()) claims += action->shortcuts().count(key);
+    QCOMPARE(claims, command == CCommand::Count ? 0 : 1);
+}
+
+void TestMainFrame::keysReachTheSheetAndPanes()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    CDataPropSheet* sheet = s.frame->dataView()->sheet();
+    QTest::keyClick(s.frame, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(sheet->activePage(), int(CDataPropSheet::StatsTab));
+    QTest::keyClick(s.frame, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(sheet->activePage(), int(CDataPropSheet::TransferTab));
+
+    // F6 walks tree, data sheet, roster and round; Shift+F6 goes back.
+    QCOMPARE(s.frame->focusedPane(), 0);
+    QTest::keyClick(s.frame, Qt::Key_F6);
+    QCOMPARE(s.frame->focusedPane(), 1);
+    QTest::keyClick(s.frame, Qt::Key_F6);
+    QCOMPARE(s.frame->focusedPane(), 2);
+    QTest::keyClick(s.frame, Qt::Key_F6);
+    QCOMPARE(s.frame->focusedPane(), 0);
+    QTest::keyClick(s.frame, Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(s.frame->focusedPane(), 2);
+
+    // Delete alone, with a team in the roster and the roster focused, removes nobody.
+    const uint32_t team = firstClubWithPlayers(s.app->db());
+    s.frame->groupView()->selectTeam(team);
+    const int rows = s.frame->rosterView()->rowCount();
+    QTest::keyClick(s.frame, Qt::Key_Delete);
+    QCOMPARE(s.frame->rosterView()->rowCount(), rows);
+    QVERIFY(!s.app->db().modified());
+}
+
+void TestMainFrame::saveData_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("No") << false;
+    QTest::newRow("Yes") << true;
+}
+
+void TestMainFrame::saveData()
+{
+    QFETCH(bool, answer);
+    CStarted s(false);
+    QVERIFY(s.frame);
+    QVERIFY(!s.enabled(CCommand::SaveData));
+
+    const std::filesystem::path namesFile = s.fixture.gameFile(gamepaths::playerNameFilePath("ENG"));
+    const std::vector<char> before = fileBytes(namesFile);
+    CPlayer* player = s.app->db().player(s.app->db().listedPlayers(firstClubWithPlayers(s.app->db())).front());
+    QVERIFY(player);
+    player->name = "Renamed Zed";
+    player->modified = 1;
+    s.app->db().setModified();
+    QVERIFY(s.enabled(CCommand::SaveData));
+
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {answer};
+    s.trigger(CCommand::SaveData);
+    QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
+    QCOMPARE(s.fixture.prompts.asked[0].kind, std::string("yesno"));
+    QCOMPARE(s.fixture.prompts.asked[0].text, std::string(frametexts::kSaveWarning));
+    if (answer)
+    {
+        QVERIFY(fileBytes(namesFile) != before);
+        QVERIFY(!s.app->db().modified());
+        QVERIFY(!s.enabled(CCommand::SaveData));
+        QCOMPARE(s.frame->rosterView()->rowCount(), 0);
+        QCOMPARE(s.frame->dataView()->sheet()->playerPage()->playerShown(), 0u);
+    }
+    else
+    {
+        QVERIFY(fileBytes(namesFile) == before);
+        QVERIFY(s.app->db().modified());
+        QVERIFY(s.enabled(CCommand::SaveData));
+    }
+}
+
+void TestMainFrame::findAgainFollowsTheLastSearch()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    QVERIFY(!s.enabled(CCommand::FindAgain));
+
+    const uint32_t team = firstClubWithPlayers(s.app->db());
+    const CPlayer* wanted = s.app->db().player(s.app->db().listedPlayers(team).at(2));
+    const QString name = QString::fromStdString(wanted->name);
+    {
+        CNextDialog answer(typeAndAccept(name));
+        s.trigger(CCommand::Find);
+    }
+    QCOMPARE(s.frame->lastSearchText(), name);
+    QVERIFY(s.enabled(CCommand::FindAgain));
+    // The roster now lists the team of a player with that name, with the player chosen.
+    const CPlayer* found = s.app->db().player(s.app->currentPlayer);
+    QVERIFY(found);
+    QVERIFY(QString::fromStdString(found->name).contains(name, Qt::CaseInsensitive));
+    QVERIFY(s.frame->rosterView()->teamShown() != 0);
+
+    // Cancel keeps the last search; an empty text confirmed takes Find Again away.
+    {
+        CNextDialog answer([](QDialog* dialog) { dialog->reject(); });
+        s.trigger(CCommand::Find);
+    }
+    QCOMPARE(s.frame->lastSearchText(), name);
+    {
+        CNextDialog answer(typeAndAccept(QString()));
+        s.trigger(CCommand::Find);
+    }
+    QVERIFY(s.frame->lastSearchText().isEmpty());
+    QVERIFY(!s.enabled(CCommand::FindAgain));
+}
+
+void TestMainFrame::leagueNameOnlyOnLeagues()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    s.frame->groupView()->selectTeam(firstClubWithPlayers(s.app->db()));
+    QVERIFY(!s.enabled(CCommand::LeagueName));
+
+    const QModelIndex european =
+        topLevelNode(tree, [](const QString& text) { return text.startsWith(QLatin1Char('x')); });
+    QVERIFY(european.isValid());
+    tree->setCurrentIndex(european);
+    QVERIFY(s.enabled(CCommand::LeagueName));
+    s.fixture.prompts.asked.clear();
+    bool dialogOpened = false;
+    {
+        CNextDialog answer([&dialogOpened](QDialog* dialog) {
+            dialogOpened = true;
+            dialog->reject();
+        });
+        s.trigger(CCommand::LeagueName);
+    }
+    QVERIFY(!dialogOpened);
+    QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
+    QCOMPARE(s.fixture.prompts.asked[0].text, std::string(editingtexts::kEuropeanFixtures));
+    QVERIFY(!s.app->db().modified());
+}
+
+void TestMainFrame::leagueNameKeepsTheShownMark()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    auto& leagues = s.app->db().leagues();
+    std::size_t position = 0;
+    while (leagues[position]->isEuropeanCompetition()) ++position;
+    leagues[position]->modified = 1;
+    s.frame->groupView()->refresh();
+    const QString marked = QString::fromStdString(leagues[position]->displayName) + QStringLiteral(" *");
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex node = topLevelNode(tree, [&marked](const QString& text) { return text == marked; });
+    QVERIFY(node.isValid());
+    tree->setCurrentIndex(node);
+
+    QString offered;
+    {
+        CNextDialog answer([&offered](QDialog* dialog) {
+            offered = dialog->findChild<QLineEdit*>()->text();
+            dialog->accept();
+        });
+        s.trigger(CCommand::LeagueName);
+    }
+    QCOMPARE(offered, marked);
+    QCOMPARE(QString::fromStdString(leagues[position]->displayName), marked);
+    QVERIFY(s.app->db().modified());
+    QCOMPARE(s.frame->groupView()->selectedText(), marked);
+    QVERIFY(s.enabled(CCommand::SaveData));
+}
+
+void TestMainFrame::rememberAndApplyTeam()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    QVERIFY(!s.enabled(CCommand::RememberTeam));
+    QVERIFY(!s.enabled(CCommand::ApplyRememberedTeam));
+
+    CDatabase& db = s.app->db();
+    const uint32_t source = firstClubWithPlayers(db);
+    const uint32_t target = firstClubWithPlayers(db, source);
+    s.frame->groupView()->selectTeam(source);
+    QCOMPARE(s.app->currentTeam, source);
+    s.fixture.prompts.asked.clear();
+    s.trigger(CCommand::RememberTeam);
+    QCOMPARE(s.frame->rememberedTeam(), source);
+    QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
+    QCOMPARE(s.fixture.prompts.asked[0].text, "Copy " + db.teamLabel(source) + " successfully");
+    QVERIFY(s.enabled(CCommand::ApplyRememberedTeam));
+
+    s.frame->groupView()->selectTeam(target);
+    const uint32_t firstTarget = db.team(target)->players[0];
+    const uint32_t firstSource = db.listedPlayers(source).front();
+    s.trigger(CCommand::ApplyRememberedTeam);
+    QCOMPARE(db.team(target)->longName, db.team(source)->longName);
+    QCOMPARE(db.player(firstTarget)->name, db.player(firstSource)->name);
+    QVERIFY(db.team(target)->modified);
+    QVERIFY(db.modified());
+    // The pages show the copy, and the team stays the one the user is working on.
+    QCOMPARE(s.app->currentTeam, target);
+    QCOMPARE(s.frame->dataView()->sheet()->teamPage()->teamShown(), target);
+    QCOMPARE(s.frame->rosterView()->teamShown(), target);
+    QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
+}
+
+void TestMainFrame::editCommandsFollowTheFocusedPane()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const uint32_t team = firstClubWithPlayers(s.app->db());
+    s.frame->groupView()->selectTeam(team);
+    s.frame->rosterView()->selectPlayer(s.app->db().listedPlayers(team).front());
+    QCOMPARE(s.frame->focusedPane(), 0);
+    QVERIFY(s.enabled(CCommand::Clone));
+    QVERIFY(s.enabled(CCommand::NewLeague));
+    QCOMPARE(s.enabled(CCommand::Copy), s.frame->groupView()->canCopy());
+
+    s.trigger(CCommand::NextPane);  // the data sheet
+    QCOMPARE(s.frame->focusedPane(), 1);
+    for (CCommand command : {CCommand::Copy, CCommand::Paste, CCommand::Delete, CCommand::Clone, CCommand::NewLeague})
+        QVERIFY(!s.enabled(command));
+
+    s.trigger(CCommand::NextPane);  // the roster
+    QCOMPARE(s.frame->focusedPane(), 2);
+    QVERIFY(!s.enabled(CCommand::Clone));
+    QCOMPARE(s.enabled(CCommand::Copy), s.frame->rosterView()->canCopy());
+    QCOMPARE(s.enabled(CCommand::Delete), s.frame->rosterView()->canDelete());
+
+    // Cut and Undo have keys but nothing to do.
+    QVERIFY(!s.enabled(CCommand::Cut));
+    QVERIFY(!s.enabled(CCommand::Undo));
+}
+
+void TestMainFrame::panesTakeAndGiveBackTheLayout()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const CWindowLayout layout = defaultWindowLayout(1024);
+    const QList<int> columns = s.frame->columnSplitter()->sizes();
+    const QList<int> rows = s.frame->rowSplitter()->sizes();
+    // The tree keeps its stored size; the data sheet and roster take what the window
+    // has beyond the stored sizes.
+    QCOMPARE(columns[0], layout.groupWidth);
+    QCOMPARE(rows[0], layout.groupHeight);
+    QVERIFY(columns[1] >= layout.dataWidth - 10);
+    QVERIFY(rows[1] >= layout.rosterHeight - 10);
+
+    s.frame->columnSplitter()->setSizes({300, columns[0] + columns[1] - 300});
+    QVERIFY(s.frame->close());
+    QCOMPARE(s.app->layout().groupWidth, 300);
+    QCOMPARE(s.app->layout().groupHeight, s.frame->rowSplitter()->sizes()[0]);
+    QCOMPARE(s.app->layout().rosterHeight, s.frame->rowSplitter()->sizes()[1]);
+    QCOMPARE(s.fixture.settings.numbers.at("Group Width"), 300u);
+}
+
+void TestMainFrame::screenshots()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const uint32_t team = firstClubWithPlayers(s.app->db());
+    s.frame->groupView()->selectTeam(team);
+    s.frame->rosterView()->selectPlayer(s.app->db().listedPlayers(team).at(1));
+    QCOMPARE(s.frame->dataView()->sheet()->teamPage()->teamShown(), team);
+    const char* names[] = {"player", "team", "transfer", "stats", "compare"};
+    for (int tab = 0; tab < 5; ++tab)
+    {
+        s.frame->dataView()->sheet()->bringToFront(tab);
+        QApplication::processEvents();
+        saveScreenshot(s.frame, QStringLiteral("mainframe-%1").arg(QLatin1String(names[tab])));
+    }
+    QCOMPARE(s.frame->size(), QSize(1024, 768));
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    initObrixResources();
+    TestMainFrame test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainframe.moc"
