@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -169,6 +170,9 @@ private slots:
     void rememberAndApplyTeam();
     void editCommandsFollowTheFocusedPane();
     void panesTakeAndGiveBackTheLayout();
+    void closingCancelledKeepsTheWindow();
+    void makeJerseyThumbnails();
+    void helpTopicsOpenOurPages();
     void screenshots();
 };
 
@@ -522,6 +526,52 @@ void TestMainFrame::panesTakeAndGiveBackTheLayout()
     QCOMPARE(s.app->layout().groupHeight, s.frame->rowSplitter()->sizes()[0]);
     QCOMPARE(s.app->layout().rosterHeight, s.frame->rowSplitter()->sizes()[1]);
     QCOMPARE(s.fixture.settings.numbers.at("Group Width"), 300u);
+}
+
+void TestMainFrame::closingCancelledKeepsTheWindow()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    s.app->db().setModified();
+    s.fixture.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Cancel};
+    QVERIFY(!s.frame->close());
+    QVERIFY(s.frame->isVisible());
+    QVERIFY(s.app->db().modified());
+    QCOMPARE(s.fixture.settings.numbers.count("Group Width"), std::size_t(0));
+}
+
+void TestMainFrame::makeJerseyThumbnails()
+{
+    CStarted s(false);
+    QVERIFY(s.frame);
+    std::filesystem::remove_all(s.app->jerseysFolder());
+    s.trigger(CCommand::MakeThumbnails);
+    QVERIFY(std::filesystem::exists(s.app->jerseysFolder() / "mjfr1.bmp"));
+    QVERIFY(std::filesystem::exists(s.app->jerseysFolder() / "mjfr64.bmp"));
+    // The Team page's kit pictures need our shorts and socks beside the jerseys.
+    QVERIFY(std::filesystem::exists(s.app->jerseysFolder() / "SHMD1.bmp"));
+    QVERIFY(!s.app->db().modified());
+}
+
+void TestMainFrame::helpTopicsOpenOurPages()
+{
+    CStarted s(false);
+    QVERIFY(s.frame);
+    s.trigger(CCommand::HelpTopics);
+    QTextBrowser* browser = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = top->findChild<QTextBrowser*>(); found && top->isVisible()) browser = found;
+    QVERIFY(browser);
+    QCOMPARE(browser->documentTitle(), QStringLiteral("Obrix Help"));
+    // Every page the contents link to is there and has a title of its own.
+    for (const char* page : {"window", "commands", "keys", "saving"})
+    {
+        browser->setSource(QUrl(QStringLiteral("qrc:/help/%1.html").arg(QLatin1String(page))));
+        QVERIFY2(!browser->documentTitle().isEmpty() && browser->documentTitle() != QStringLiteral("Obrix Help"),
+                 page);
+    }
+    browser->setSource(QUrl(QStringLiteral("qrc:/help/keys.html")));
+    saveScreenshot(browser->window(), QStringLiteral("help-keys"));
 }
 
 void TestMainFrame::screenshots()

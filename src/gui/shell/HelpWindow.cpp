@@ -3,8 +3,20 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
+// The pages are linked in only by the program that opens them; the static library
+// would otherwise drop them.
+static void initHelpPages()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(help);
+        return true;
+    }();
+    (void)registered;
+}
+
 CHelpWindow::CHelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window)
 {
+    initHelpPages();
     setWindowTitle(QStringLiteral("Obrix Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(false);
