@@ -40,7 +40,8 @@ void CLeagueTree::configure(bool showPlayers, bool notifyOwner, bool fillNow)
     if (fillNow) fill();
 }
 
-CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.settings().languageCode); }
+// The names were read in the database's language, whatever the settings say since.
+CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.db().languageCode); }
 
 void CLeagueTree::fill()
 {
