@@ -217,7 +217,7 @@ void TestTreeRoster::teamSelectedFillsTheRoster()
     for (uint32_t id : expected) ids << QString::number(id);
     QCOMPARE(column(roster, roster::kIndexColumn), ids);
     QVERIFY(roster.table()->isColumnHidden(3) && roster.table()->isColumnHidden(roster::kIndexColumn));
-    QCOMPARE(roster.table()->horizontalHeader()->sectionSize(1), 80);
+    QCOMPARE(roster.table()->horizontalHeader()->sectionSize(1), 135);
     QCOMPARE(roster.table()->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Rating"));
 
     // The first row is reported; choosing it again is not, another row is.

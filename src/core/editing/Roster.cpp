@@ -13,8 +13,10 @@ namespace roster
 {
 const std::array<CColumn, kColumnCount>& columns()
 {
+    // "Name" is wider than the old 80 pixels: a 15-character name with its " * +" marks
+    // was cut off there, with room to spare at the right of the list.
     static const std::array<CColumn, kColumnCount> table{{
-        {"No.", 30, CAlign::Right},   {"Name", 80, CAlign::Left},   {"Pos", 40, CAlign::Left},
+        {"No.", 30, CAlign::Right},   {"Name", 135, CAlign::Left},   {"Pos", 40, CAlign::Left},
         {"", 0, CAlign::Left},        {"Rating", 50, CAlign::Centre}, {"Acl", 40, CAlign::Centre},
         {"Agl", 40, CAlign::Centre},  {"Awr", 40, CAlign::Centre},  {"Bct", 40, CAlign::Centre},
         {"Cre", 40, CAlign::Centre},  {"Fit", 40, CAlign::Centre},  {"Hea", 40, CAlign::Centre},
