@@ -1,0 +1,170 @@
+#pragma once
+
+#include "database/Team.h"
+#include "kits/KitPalette.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+class CDatabase;
+class CFileSystem;
+class CPrompts;
+
+namespace teampage
+{
+inline constexpr int kHome = 0;
+inline constexpr int kAway = 1;
+
+// The six model lists, home then away.
+enum CModelList
+{
+    HomeJersey,
+    HomeShorts,
+    HomeSocks,
+    AwayJersey,
+    AwayShorts,
+    AwaySocks,
+};
+inline constexpr int kModelListCount = 6;
+inline constexpr int kJerseyModels = 64;
+inline constexpr int kShortsModels = 5;
+inline constexpr int kSocksModels = 4;
+int modelCount(int list);
+
+// The 14 colour buttons: home jersey 1..3, shorts 1..2, socks 1..2, then the same away.
+inline constexpr int kColourButtonCount = 14;
+inline constexpr int kColoursPerSide = 7;
+// The first button of a side's block of seven.
+constexpr int firstColourButton(int side) { return side * kColoursPerSide; }
+
+inline constexpr int kEmptySlot = -1;
+inline constexpr int kBankrollLimit = 100000;
+inline constexpr uint32_t kFirstImportedTeamId = 65537;  // abbreviation and short name blank
+inline constexpr std::size_t kLongNameBytes = 19;
+inline constexpr std::size_t kAbbreviationBytes = 5;
+inline constexpr std::size_t kShortNameBytes = 10;
+
+enum class CNameBox
+{
+    LongName,
+    Abbreviation,
+    ShortName,
+};
+}  // namespace teampage
+
+// What the Team page's controls show. The page copies its controls into this before
+// calling the session and copies it back afterwards.
+struct CTeamPageState
+{
+    bool enabled = false;            // every editing control
+    bool shortNamesEnabled = false;  // "Abb." and "Shorten Name:"
+    std::string longName;            // 8-bit text as the database holds it
+    std::string abbreviation;
+    std::string shortName;
+    std::string bankrollText;        // as typed, thousands
+    std::array<std::string, 2> descriptions;  // home, away; 8-bit text from the texture files
+    std::array<bool, 2> presetColoursEnabled{};  // "Use Preset Colours", home and away
+    std::array<int, teampage::kModelListCount> models{};       // top item of each list
+    std::array<int, teampage::kColourButtonCount> colours{};   // kit colour of each button
+    std::array<CRgb, teampage::kColourButtonCount> buttonColours{};
+    // The kit colours each model list draws its pictures in, by recolouring slot 1..7 at
+    // [0..6]; kEmptySlot where the list does not use the slot.
+    std::array<std::array<int, 7>, teampage::kModelListCount> listSlots{};
+};
+
+// A jersey model's preset colours as its texture file gives them.
+struct CKitPresets
+{
+    bool offered = false;  // the file's flag is exactly 1
+    std::array<uint8_t, 7> colours{};  // jersey 1..3, shorts 1..2, socks 1..2, raw bytes
+};
+
+// How to open a kit's jersey texture in the sibling texture editor.
+struct CWeftorLaunch
+{
+    std::string commandLine;             // "Weftor "<game folder>\Data\...\PkNNN.fsh" /jN"
+    std::filesystem::path texture;       // the same file as found below the game folder
+    int textureNumber = 0;               // model + 1, the value of the /j switch
+};
+
+struct CTeamPageLinks
+{
+    // Relabel the team's entry in the league tree.
+    std::function<void(uint32_t teamId)> relabelTeam;
+    std::filesystem::path gameFolder;
+    CFileSystem* files = nullptr;  // the real file system when null
+};
+
+// The rules of the Team page over one team record. Kit model steps and colour choices
+// reach the record at once; names and bankroll at storePage().
+class CTeamEditSession
+{
+public:
+    CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links = {});
+
+    CTeamPageState& state() { return m_state; }
+    const CTeamPageState& state() const { return m_state; }
+    uint32_t shownTeam() const { return m_shown; }
+    const CTeam& backup() const { return m_backup; }
+    const CKitPresets& presets(int side) const { return m_presets[std::size_t(side)]; }
+
+    void setGameFolder(const std::filesystem::path& folder) { m_links.gameFolder = folder; }
+
+    // Stores the team shown so far (unless it is this one), takes the backup and loads
+    // the page. Nothing happens for an id without a record.
+    void showTeam(uint32_t id);
+    // Writes the page into the shown team. True when it wrote; the team is marked
+    // modified only when it differs from the backup.
+    bool storePage();
+    // The page became the active page: the colours may have changed elsewhere.
+    void activate();
+
+    // Focus checks. The bankroll check returns false (with its message) when the box
+    // must keep the focus; nothing is changed then.
+    bool bankrollFocusLost();
+    void nameFocusLost(teampage::CNameBox box);
+
+    // A line or page step of a model list (delta -1 or +1): written to the record at once.
+    void stepModel(int list, int delta);
+    // The scroll box was dragged: only the page changes until the next store.
+    void dragModel(int list, int top);
+
+    // A colour button reported picker entry 0..23 ("Not Used" stores Black). Entries
+    // outside the named palette (a free colour from "More...") are not kit colours and
+    // are ignored.
+    void chooseColour(int button, int entry);
+    // Copies the side's jersey model presets into its kit and reloads the page.
+    void usePresetColours(int side);
+
+    // The command that opens the side's jersey texture; nothing when no team is shown.
+    std::optional<CWeftorLaunch> weftorLaunch(int side) const;
+    // The program could not be started.
+    void weftorFailed();
+
+private:
+    CTeam* shownRecord();
+    const CTeam* shownRecord() const;
+    void loadPage(const CTeam& team);
+    void loadJerseyModel(int side, int model);
+    void loadColours(const CTeam& team);
+    void takeBankroll(const CTeam& team);
+
+    CDatabase& m_db;
+    CPrompts& m_prompts;
+    CTeamPageLinks m_links;
+    CTeamPageState m_state;
+    CTeam m_backup;
+    uint32_t m_shown = 0;
+    // The bankroll the page last took from its box: used again when the box holds no
+    // number at store.
+    int64_t m_bankroll = 0;
+    std::array<CKitPresets, 2> m_presets{};
+};
+
+// A whole number as the bankroll box takes it: optional blanks and sign, then digits.
+// Values beyond 64 bits saturate. Nothing when the text is not a whole number.
+std::optional<int64_t> parseBankroll(const std::string& text);

@@ -1,0 +1,294 @@
+#include "FakePrompts.h"
+#include "HandBytes.h"
+#include "TempFolder.h"
+#include "database/Database.h"
+#include "editing/PageTexts.h"
+#include "editing/TeamEditSession.h"
+#include "kits/KitPalette.h"
+
+#include <gtest/gtest.h>
+
+using namespace teampage;
+
+namespace
+{
+// A jersey texture with no pictures, only the trailer: the preset flag, seven colours
+// and the description.
+Bytes textureWithTrailer(uint8_t flag, std::initializer_list<uint8_t> colours, const std::string& description)
+{
+    Bytes b;
+    addText(b, "SHPI", 4);
+    add32(b, 128);
+    b.resize(128, 0);
+    b.push_back(flag);
+    b.insert(b.end(), colours.begin(), colours.end());
+    b.resize(128 + 24, 0);
+    addText(b, description, 256);
+    return b;
+}
+
+struct TeamWorld
+{
+    CDatabase db;
+    FakePrompts prompts;
+    TempFolder game;
+    std::vector<uint32_t> relabelled;
+    CTeamEditSession session{db, prompts,
+                             CTeamPageLinks{[this](uint32_t id) { relabelled.push_back(id); }, game.path(), nullptr}};
+
+    CTeam& team(uint32_t id, const std::string& name = "Rovers")
+    {
+        auto t = std::make_unique<CTeam>();
+        t->id = id;
+        t->longName = name;
+        t->abbreviation = "ROV";
+        t->shortName = "Rovers";
+        t->bankroll = 5000;
+        t->homeJerseyColour1 = 2;
+        t->homeShortsColour1 = 19;
+        t->awaySocksColour2 = 13;
+        return db.addTeam(std::move(t));
+    }
+    void texture(int model, const Bytes& bytes)
+    {
+        char name[40];
+        std::snprintf(name, sizeof name, "Data/Player/Textures/Pk%03d.fsh", model + 1);
+        game.write(name, bytes);
+    }
+    std::vector<std::string> messages() const
+    {
+        std::vector<std::string> out;
+        for (const auto& a : prompts.asked) out.push_back(a.text);
+        return out;
+    }
+};
+}  // namespace
+
+TEST(EditingTeamSession, LoadsNamesKitAndTheJerseyModelsTrailer)
+{
+    TeamWorld w;
+    w.texture(3, textureWithTrailer(1, {1, 2, 3, 4, 5, 6, 7}, "Red sash"));
+    auto& t = w.team(2);
+    t.homeJerseyStyle = 3;
+    t.awayJerseyStyle = 9;  // no file: no description, no presets
+    t.homeSocksStyle = 2;
+    w.session.showTeam(2);
+    const auto& s = w.session.state();
+    EXPECT_TRUE(s.enabled && s.shortNamesEnabled);
+    EXPECT_EQ(s.longName, "Rovers");
+    EXPECT_EQ(s.abbreviation, "ROV");
+    EXPECT_EQ(s.bankrollText, "5000");
+    EXPECT_EQ(s.descriptions[kHome], "Red sash");
+    EXPECT_EQ(s.descriptions[kAway], "");
+    EXPECT_TRUE(s.presetColoursEnabled[kHome]);
+    EXPECT_FALSE(s.presetColoursEnabled[kAway]);
+    EXPECT_EQ(s.models[HomeJersey], 3);
+    EXPECT_EQ(s.models[HomeSocks], 2);
+    EXPECT_EQ(s.colours[0], 2);
+    EXPECT_EQ(s.buttonColours[3], kitColourButtonRgb(19));
+    // Jerseys are drawn in the whole kit, shorts and socks in their own two colours.
+    EXPECT_EQ(s.listSlots[HomeJersey], (std::array<int, 7>{2, 0, 0, 19, 0, 0, 0}));
+    EXPECT_EQ(s.listSlots[HomeShorts], (std::array<int, 7>{-1, -1, -1, 19, 0, -1, -1}));
+    EXPECT_EQ(s.listSlots[AwaySocks], (std::array<int, 7>{-1, -1, -1, -1, -1, 0, 13}));
+}
+
+TEST(EditingTeamSession, BankrollAboveTheLimitIsRefusedOnLeavingAndCappedOnStore)
+{
+    TeamWorld w;
+    auto& t = w.team(2);
+    w.session.showTeam(2);
+    w.session.state().bankrollText = "100001";
+    EXPECT_FALSE(w.session.bankrollFocusLost());
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Value out of range in Bankroll field"}));
+    EXPECT_TRUE(w.relabelled.empty());
+
+    ASSERT_TRUE(w.session.storePage());
+    EXPECT_EQ(w.messages().back(), "Bankroll cannot exceed 100000K.\nAdjust to 100000.");
+    EXPECT_EQ(t.bankroll, 100000u);
+    EXPECT_EQ(t.modified, 1u);
+    EXPECT_TRUE(w.db.modified());
+    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2}));
+}
+
+TEST(EditingTeamSession, NegativeOrNonNumericBankrollNeverReachesTheRecord)
+{
+    TeamWorld w;
+    auto& t = w.team(2);
+    w.session.showTeam(2);
+    w.session.state().bankrollText = "-1";
+    EXPECT_FALSE(w.session.bankrollFocusLost());
+    w.session.storePage();
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Value out of range in Bankroll field",
+                                                      "Value out of range in Bankroll field"}));
+    EXPECT_EQ(t.bankroll, 5000u);
+    EXPECT_EQ(w.session.state().bankrollText, "5000");
+    EXPECT_EQ(t.modified, 0u);
+
+    w.prompts.asked.clear();
+    w.session.state().bankrollText = "12a";
+    EXPECT_FALSE(w.session.bankrollFocusLost());
+    w.session.storePage();
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Invalid character in Bankroll field", "Please enter an integer."}));
+    EXPECT_EQ(t.bankroll, 5000u);
+
+    w.prompts.asked.clear();
+    w.session.state().bankrollText = " 7000 ";
+    EXPECT_TRUE(w.session.bankrollFocusLost());
+    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2}));  // differs from the backup
+    w.session.storePage();
+    EXPECT_TRUE(w.prompts.asked.empty());
+    EXPECT_EQ(t.bankroll, 7000u);
+    EXPECT_EQ(parseBankroll("99999999999999999999999"), std::numeric_limits<int64_t>::max());
+    EXPECT_FALSE(parseBankroll(""));
+    EXPECT_FALSE(parseBankroll("-"));
+}
+
+TEST(EditingTeamSession, ShowingTheSameTeamDoesNotStoreButAnotherTeamDoes)
+{
+    TeamWorld w;
+    auto& first = w.team(2, "First");
+    w.team(3, "Second");
+    w.session.showTeam(2);
+    w.session.state().longName = "Typed";
+    w.session.showTeam(2);
+    EXPECT_EQ(first.longName, "First");
+    EXPECT_EQ(w.session.state().longName, "First");
+
+    w.session.state().longName = "Typed";
+    w.session.showTeam(3);
+    EXPECT_EQ(first.longName, "Typed");
+    EXPECT_EQ(first.modified, 1u);
+    EXPECT_EQ(w.session.shownTeam(), 3u);
+
+    w.session.showTeam(99);  // no record: nothing happens
+    EXPECT_EQ(w.session.shownTeam(), 3u);
+}
+
+TEST(EditingTeamSession, KitColourThenAnotherTeamMarksTheFirstAndAnUnchangedStoreMarksNothing)
+{
+    TeamWorld w;
+    auto& first = w.team(2);
+    auto& second = w.team(3);
+    w.session.showTeam(3);
+    EXPECT_TRUE(w.session.storePage());
+    EXPECT_EQ(second.modified, 0u);
+    EXPECT_FALSE(w.db.modified());
+
+    w.session.showTeam(2);
+    w.session.chooseColour(8, 16);
+    EXPECT_EQ(first.awayJerseyColour2, 16);  // at once
+    EXPECT_EQ(first.modified, 0u);           // but marked by the store
+    w.session.showTeam(3);
+    EXPECT_EQ(first.modified, 1u);
+    EXPECT_TRUE(w.db.modified());
+    EXPECT_EQ(second.modified, 0u);
+}
+
+TEST(EditingTeamSession, NotUsedStoresBlackAndFreeColoursAreIgnored)
+{
+    TeamWorld w;
+    auto& t = w.team(2);
+    w.session.showTeam(2);
+    w.session.chooseColour(0, kitpalette::kNotUsedEntry);
+    EXPECT_EQ(t.homeJerseyColour1, 22);
+    EXPECT_EQ(w.session.state().colours[0], 22);
+    EXPECT_EQ(w.session.state().buttonColours[0], (CRgb{40, 40, 40}));
+    EXPECT_EQ(w.session.state().listSlots[HomeJersey][0], 22);
+    w.session.chooseColour(0, 24);
+    EXPECT_EQ(t.homeJerseyColour1, 22);
+}
+
+TEST(EditingTeamSession, PresetColoursFillTheKitAndKeepTheBackup)
+{
+    TeamWorld w;
+    w.texture(0, textureWithTrailer(1, {9, 10, 11, 12, 40, 14, 15}, "Hoops"));
+    auto& t = w.team(2);
+    t.homeShortsColour2 = 3;
+    w.session.showTeam(2);
+    w.session.usePresetColours(kHome);
+    EXPECT_EQ(t.homeJerseyColour1, 9);
+    EXPECT_EQ(t.homeShortsColour1, 12);
+    EXPECT_EQ(t.homeShortsColour2, 3);  // 40 is no kit colour
+    EXPECT_EQ(t.homeSocksColour2, 15);
+    EXPECT_EQ(w.session.state().colours[6], 15);
+    EXPECT_EQ(w.session.backup().homeJerseyColour1, 2);
+    w.session.storePage();
+    EXPECT_EQ(t.modified, 1u);
+
+    // A model whose flag is not 1 offers nothing.
+    TeamWorld v;
+    v.texture(0, textureWithTrailer(2, {9, 10, 11, 12, 13, 14, 15}, "Plain"));
+    auto& u = v.team(2);
+    v.session.showTeam(2);
+    EXPECT_FALSE(v.session.state().presetColoursEnabled[kHome]);
+    v.session.usePresetColours(kHome);
+    EXPECT_EQ(u.homeJerseyColour1, 2);
+}
+
+TEST(EditingTeamSession, ModelStepsWriteAtOnceAndReadTheNewJersey)
+{
+    TeamWorld w;
+    w.texture(1, textureWithTrailer(1, {1, 1, 1, 1, 1, 1, 1}, "Second model"));
+    auto& t = w.team(2);
+    w.session.showTeam(2);
+    w.session.stepModel(HomeJersey, -1);
+    EXPECT_EQ(t.homeJerseyStyle, 0);  // clamped at the first model
+    w.session.stepModel(HomeJersey, +1);
+    EXPECT_EQ(t.homeJerseyStyle, 1);
+    EXPECT_EQ(w.session.state().descriptions[kHome], "Second model");
+    EXPECT_TRUE(w.session.state().presetColoursEnabled[kHome]);
+    for (int i = 0; i < 6; ++i) w.session.stepModel(AwaySocks, +1);
+    EXPECT_EQ(t.awaySocksStyle, 3);
+    EXPECT_EQ(w.relabelled.size(), 8u);
+
+    w.session.dragModel(HomeShorts, 4);
+    EXPECT_EQ(t.homeShortsStyle, 0);  // a drag waits for the store
+    w.session.storePage();
+    EXPECT_EQ(t.homeShortsStyle, 4);
+    EXPECT_EQ(t.modified, 1u);
+}
+
+TEST(EditingTeamSession, ImportedTeamsHaveNoAbbreviationOrShortName)
+{
+    TeamWorld w;
+    auto& t = w.team(65537);
+    w.session.showTeam(65537);
+    EXPECT_FALSE(w.session.state().shortNamesEnabled);
+    EXPECT_EQ(w.session.state().abbreviation, "");
+    EXPECT_EQ(w.session.state().shortName, "");
+    w.session.storePage();
+    EXPECT_EQ(t.abbreviation, "");
+    EXPECT_EQ(t.shortName, "");
+
+    auto& base = w.team(65536);
+    w.session.showTeam(65536);
+    EXPECT_TRUE(w.session.state().shortNamesEnabled);
+    w.session.state().longName = "A name longer than nineteen";
+    w.session.state().abbreviation = "ABCDEFG";
+    w.session.storePage();
+    EXPECT_EQ(base.longName, "A name longer than ");
+    EXPECT_EQ(base.abbreviation, "ABCDE");
+}
+
+TEST(EditingTeamSession, WeftorOpensTheKitsTextureByNumber)
+{
+    CDatabase db;
+    FakePrompts prompts;
+    CTeamEditSession session(db, prompts, CTeamPageLinks{{}, "C:\\Games\\Golvar", nullptr});
+    auto t = std::make_unique<CTeam>();
+    t->id = 4;
+    t->awayJerseyStyle = 41;
+    db.addTeam(std::move(t));
+    EXPECT_FALSE(session.weftorLaunch(kHome));
+    session.showTeam(4);
+    const auto home = session.weftorLaunch(kHome);
+    ASSERT_TRUE(home);
+    EXPECT_EQ(home->commandLine, "Weftor \"C:\\Games\\Golvar\\Data\\Player\\Textures\\Pk001.fsh\" /j1");
+    EXPECT_EQ(home->textureNumber, 1);
+    EXPECT_EQ(session.weftorLaunch(kAway)->commandLine,
+              "Weftor \"C:\\Games\\Golvar\\Data\\Player\\Textures\\Pk042.fsh\" /j42");
+    session.weftorFailed();
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text,
+              "Error executing Weftor. Please make sure that Weftor.exe exists the same folder as Obrix.");
+}
