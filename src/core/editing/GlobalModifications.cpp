@@ -1,0 +1,55 @@
+#include "editing/GlobalModifications.h"
+
+#include "database/Database.h"
+#include "editing/PageTexts.h"
+#include "editing/TeamEditSession.h"
+
+#include <algorithm>
+
+globalmods::CGroup positionGroup(int position)
+{
+    if (position <= 0) return globalmods::GoalKeepers;
+    if (position <= 6) return globalmods::Defenders;
+    if (position <= 11) return globalmods::Midfielders;
+    return globalmods::Forwards;
+}
+
+CAmountCheck checkAmountText(const std::string& text)
+{
+    const std::optional<int64_t> typed = parseBankroll(text);
+    if (!typed) return {std::nullopt, pagetexts::kEnterInteger};
+    if (*typed < globalmods::kMinAmount || *typed > globalmods::kMaxAmount)
+    {
+        std::string message = globalmodtexts::kRange;
+        message.replace(message.find("%1"), 2, std::to_string(globalmods::kMinAmount));
+        message.replace(message.find("%2"), 2, std::to_string(globalmods::kMaxAmount));
+        return {std::nullopt, message};
+    }
+    return {static_cast<int>(*typed), {}};
+}
+
+int spinAmount(const std::string& text, int steps)
+{
+    const int64_t current = parseBankroll(text).value_or(0);
+    const int64_t held = std::clamp<int64_t>(current, globalmods::kSpinMin, globalmods::kSpinMax);
+    return static_cast<int>(std::clamp<int64_t>(held + steps, globalmods::kSpinMin, globalmods::kSpinMax));
+}
+
+int applyGlobalModification(CDatabase& db, const CGlobalModification& modification)
+{
+    if (modification.amount == 0) return 0;
+    int marked = 0;
+    db.forEachPlayer([&](CPlayer& player) {
+        if (!modification.groups[std::size_t(positionGroup(player.position))]) return;
+        for (int s = 0; s < CPlayer::kSkillCount; ++s)
+        {
+            if (!modification.skills[std::size_t(s)]) continue;
+            const int changed = int(player.skill(s)) + modification.amount;
+            player.skill(s) = static_cast<uint8_t>(std::clamp(changed, 0, globalmods::kSkillMax));
+        }
+        player.modified = 1;
+        ++marked;
+    });
+    if (marked > 0) db.setModified();
+    return marked;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CDatabase;
+
+namespace globalmodtexts
+{
+inline constexpr const char* kTitle = "Global Modifications";
+inline constexpr const char* kValueLabel = "Value to change:";
+inline constexpr const char* kTypeGroup = "Type of Players";
+inline constexpr const char* kSkillsGroup = "Skills";
+inline constexpr std::array<const char*, 4> kGroups = {"Goal Keepers", "Defenders", "Midfielders", "Forwards"};
+// In the order of CPlayer::skill(i).
+inline constexpr std::array<const char*, 13> kSkills = {
+    "Acceleration", "Agility", "Awareness",      "Ball Control",      "Creativity", "Fitness", "Heading",
+    "Passing",      "Reaction", "Shooting Power", "Shooting Accuracy", "Speed",      "Tackle",
+};
+inline constexpr const char* kRange = "Please enter an integer between %1 and %2.";
+}  // namespace globalmodtexts
+
+namespace globalmods
+{
+inline constexpr int kMinAmount = -60;
+inline constexpr int kMaxAmount = 60;
+// The spin button covers a full swing of the 16 skill steps either way; larger amounts
+// are typed.
+inline constexpr int kSpinMin = -16;
+inline constexpr int kSpinMax = 16;
+inline constexpr int kSkillMax = 15;
+
+enum CGroup
+{
+    GoalKeepers,
+    Defenders,
+    Midfielders,
+    Forwards,
+    GroupCount
+};
+}  // namespace globalmods
+
+// The group a stored position belongs to; altPosition plays no part.
+globalmods::CGroup positionGroup(int position);
+
+struct CGlobalModification
+{
+    int amount = 0;
+    std::array<bool, globalmods::GroupCount> groups{};
+    std::array<bool, 13> skills{};
+};
+
+// What OK does with the amount field's text: the amount, or the message that refuses it
+// (not an integer, or outside -60..60).
+struct CAmountCheck
+{
+    std::optional<int> amount;
+    std::string message;
+};
+CAmountCheck checkAmountText(const std::string& text);
+
+// Where the spin button takes the field's value: one step, held to -16..16 (a typed value
+// beyond that comes back to the nearest end). Text that is no integer counts as 0.
+int spinAmount(const std::string& text, int steps);
+
+// Adds the amount to the ticked skills of every player of the ticked groups, held to
+// 0..15, and marks each of those players modified (with the database's flag) even when
+// no skill is ticked. An amount of 0 does nothing. Returns how many players were marked.
+int applyGlobalModification(CDatabase& db, const CGlobalModification& modification);
