@@ -14,6 +14,7 @@
 #include "shell/FindDialog.h"
 #include "shell/FrameStatusBar.h"
 #include "shell/FrameTexts.h"
+#include "shell/GlobalModificationsDialog.h"
 #include "shell/GroupView.h"
 #include "shell/HelpWindow.h"
 #include "shell/LeagueNameDialog.h"
@@ -184,8 +185,8 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::SaveData, QStringLiteral("Save Data"), "save", kSaveStatus), &QAction::triggered,
             this, &CMainFrame::saveData);
     bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, false);
-    // Import, GLV import and Global Modifications have no handler yet, so they stay
-    // disabled as every command without a receiver does.
+    // Import and GLV import have no handler yet, so they stay disabled as every command
+    // without a receiver does.
     makeAction(CCommand::Import, QStringLiteral("&Import..."), nullptr, kImportStatus);
     bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, false);
     makeAction(CCommand::GlvImport, QStringLiteral("GLV Import"), nullptr, kGlvImportStatus);
@@ -240,7 +241,9 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::FindAgain, QStringLiteral("Find &Again"), nullptr, kFindAgainStatus),
             &QAction::triggered, this, &CMainFrame::findAgain);
     bindKeys(CCommand::FindAgain, {key(Qt::Key_F3)}, true);
-    makeAction(CCommand::GlobalModifications, QStringLiteral("&Global Modifications..."), nullptr, kGlobalModsStatus);
+    connect(makeAction(CCommand::GlobalModifications, QStringLiteral("&Global Modifications..."), nullptr,
+                       kGlobalModsStatus),
+            &QAction::triggered, this, &CMainFrame::globalModifications);
     connect(makeAction(CCommand::LeagueName, QStringLiteral("&League Name..."), nullptr, kLeagueNameStatus),
             &QAction::triggered, this, &CMainFrame::leagueName);
     bindKeys(CCommand::LeagueName, {key(Qt::Key_F2)}, true);
@@ -424,7 +427,7 @@ void CMainFrame::updateCommands()
     enable(CCommand::Restore, m_app.backupFlag());
     enable(CCommand::Import, false);
     enable(CCommand::GlvImport, false);
-    enable(CCommand::GlobalModifications, false);
+    enable(CCommand::GlobalModifications, true);
     enable(CCommand::Cut, false);
     enable(CCommand::Undo, false);
     enable(CCommand::Copy, tree ? m_groupView->canCopy() : roster && m_rosterView->canCopy());
@@ -567,6 +570,21 @@ void CMainFrame::leagueName()
     m_groupView->setSelectedLeagueText(*entered);
     m_app.transferTreesNeedRefill = true;
     m_app.statsTreesNeedRefill = true;
+    updateCommands();
+}
+
+void CMainFrame::globalModifications()
+{
+    // Edits still on the Player page are kept, then the page is emptied so that its
+    // controls cannot write the old skills back over what the dialog changes.
+    CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
+    playerPage->storePage();
+    playerPage->clearPage();
+    if (CGlobalModificationsDialog::run(m_app, this))
+    {
+        if (m_app.currentPlayer != 0) playerPage->selectPlayer(m_app.currentPlayer);
+        if (m_app.currentTeam != 0) showTeamInRoster(m_app.currentTeam);
+    }
     updateCommands();
 }
 

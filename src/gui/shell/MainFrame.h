@@ -113,6 +113,7 @@ private:
     void findAgain();
     void runFind();
     void leagueName();
+    void globalModifications();
     void rememberCurrentTeam();
     void applyRememberedTeam();
     void preferences();

@@ -1,0 +1,113 @@
+#include "shell/GlobalModificationsDialog.h"
+
+#include "app/ObrixApp.h"
+#include "editing/GlobalModifications.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace
+{
+// A number field with a spin button whose arrows reach only -16..16, while the field
+// takes whatever is typed: OK judges the text, so that a larger amount can be typed and
+// a wrong one is refused with its message rather than silently corrected.
+class CAmountField : public QAbstractSpinBox
+{
+public:
+    explicit CAmountField(QWidget* parent) : QAbstractSpinBox(parent)
+    {
+        lineEdit()->setText(QStringLiteral("0"));
+        setAccelerated(false);
+    }
+
+    void stepBy(int steps) override
+    {
+        lineEdit()->setText(QString::number(spinAmount(text().toStdString(), steps)));
+        lineEdit()->selectAll();
+    }
+
+protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+};
+}  // namespace
+
+CGlobalModificationsDialog::CGlobalModificationsDialog(CObrixApp& app, QWidget* parent)
+    : QDialog(parent), m_app(app), m_value(new CAmountField(this))
+{
+    using namespace globalmodtexts;
+    setWindowTitle(QString::fromLatin1(kTitle));
+
+    auto* valueRow = new QHBoxLayout;
+    auto* valueLabel = new QLabel(QString::fromLatin1(kValueLabel), this);
+    valueLabel->setBuddy(m_value);
+    m_value->setMinimumWidth(70);
+    valueRow->addWidget(valueLabel);
+    valueRow->addWidget(m_value);
+    valueRow->addStretch(1);
+
+    auto* typeGroup = new QGroupBox(QString::fromLatin1(kTypeGroup), this);
+    auto* typeLayout = new QVBoxLayout(typeGroup);
+    for (std::size_t g = 0; g < m_groups.size(); ++g)
+    {
+        m_groups[g] = new QCheckBox(QString::fromLatin1(kGroups[g]), typeGroup);
+        typeLayout->addWidget(m_groups[g]);
+    }
+    typeLayout->addStretch(1);
+
+    // Two columns keep the 13 boxes within a dialog of modest height.
+    auto* skillsGroup = new QGroupBox(QString::fromLatin1(kSkillsGroup), this);
+    auto* skillsLayout = new QGridLayout(skillsGroup);
+    constexpr int kRows = 7;
+    for (std::size_t s = 0; s < m_skills.size(); ++s)
+    {
+        m_skills[s] = new QCheckBox(QString::fromLatin1(kSkills[s]), skillsGroup);
+        skillsLayout->addWidget(m_skills[s], int(s) % kRows, int(s) / kRows);
+    }
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(typeGroup);
+    groups->addWidget(skillsGroup, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CGlobalModificationsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(valueRow);
+    layout->addLayout(groups);
+    layout->addWidget(buttons);
+}
+
+bool CGlobalModificationsDialog::run(CObrixApp& app, QWidget* parent)
+{
+    CGlobalModificationsDialog dialog(app, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CGlobalModificationsDialog::accept()
+{
+    const CAmountCheck check = checkAmountText(m_value->text().toStdString());
+    if (!check.amount)
+    {
+        m_app.prompts().message(check.message, CPrompts::CIcon::Warning);
+        m_value->setFocus();
+        m_value->selectAll();
+        return;
+    }
+    // Nothing to add: the dialog stays open for another amount.
+    if (*check.amount == 0) return;
+
+    CGlobalModification modification;
+    modification.amount = *check.amount;
+    for (std::size_t g = 0; g < m_groups.size(); ++g) modification.groups[g] = m_groups[g]->isChecked();
+    for (std::size_t s = 0; s < m_skills.size(); ++s) modification.skills[s] = m_skills[s]->isChecked();
+    applyGlobalModification(m_app.db(), modification);
+    QDialog::accept();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class CObrixApp;
+class QAbstractSpinBox;
+class QCheckBox;
+
+// Raises or lowers the ticked skills of every player of the ticked position groups, over
+// the whole database, when OK is pressed. The main window clears the Player page first.
+class CGlobalModificationsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CGlobalModificationsDialog(CObrixApp& app, QWidget* parent = nullptr);
+
+    // True when the dialog ended with OK (and so changed the database).
+    static bool run(CObrixApp& app, QWidget* parent);
+
+    void accept() override;
+
+    QAbstractSpinBox* valueField() const { return m_value; }
+    QCheckBox* groupBox(int group) const { return m_groups[std::size_t(group)]; }
+    QCheckBox* skillBox(int skill) const { return m_skills[std::size_t(skill)]; }
+
+private:
+    CObrixApp& m_app;
+    QAbstractSpinBox* m_value;
+    std::array<QCheckBox*, 4> m_groups{};
+    std::array<QCheckBox*, 13> m_skills{};
+};
