@@ -1,8 +1,214 @@
 #include "pages/TransferPage.h"
 
-#include "pages/PageHeading.h"
+#include "app/ObrixApp.h"
+#include "database/Database.h"
+#include "editing/Transfers.h"
+#include "settings/Prompts.h"
+#include "shell/LeagueTree.h"
+#include "shell/LeagueTreeModel.h"
+#include "shell/MainFrame.h"
+#include "util/TextCodec.h"
 
-CTransferPage::CTransferPage(CObrixApp&, QWidget* parent) : QWidget(parent)
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+#include <set>
+
+namespace
 {
-    pageheading::fill(this, QStringLiteral("Transfer"), QStringLiteral("Move players between teams, swap players or whole teams, and copy teams into other leagues."));
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
+
+// Leagues and teams whose nodes are open, by value.
+std::set<uint32_t> expandedValues(const CLeagueTree& tree)
+{
+    std::set<uint32_t> out;
+    const QAbstractItemModel* model = tree.model();
+    for (int l = 0; l < model->rowCount(); ++l)
+    {
+        const QModelIndex league = model->index(l, 0);
+        if (!tree.isExpanded(league)) continue;
+        out.insert(tree.nodeValue(league));
+        for (int t = 0; t < model->rowCount(league); ++t)
+            if (const QModelIndex team = model->index(t, 0, league); tree.isExpanded(team)) out.insert(tree.nodeValue(team));
+    }
+    return out;
+}
+
+void expandAgain(CLeagueTree& tree, const std::set<uint32_t>& values)
+{
+    const QAbstractItemModel* model = tree.model();
+    for (int l = 0; l < model->rowCount(); ++l)
+    {
+        const QModelIndex league = model->index(l, 0);
+        if (!values.count(tree.nodeValue(league))) continue;
+        tree.expand(league);
+        for (int t = 0; t < model->rowCount(league); ++t)
+            if (const QModelIndex team = model->index(t, 0, league); values.count(tree.nodeValue(team))) tree.expand(team);
+    }
+}
+}  // namespace
+
+CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+{
+    // Both trees show players and report nothing: selecting here must not change the
+    // main window's current team.
+    m_left = new CLeagueTree(app, true, false, this);
+    m_right = new CLeagueTree(app, true, false, this);
+    m_button = new QPushButton(QString::fromLatin1(transfertexts::kButton), this);
+    m_button->setObjectName(QStringLiteral("transferButton"));
+    m_left->setObjectName(QStringLiteral("leftTree"));
+    m_right->setObjectName(QStringLiteral("rightTree"));
+
+    auto* middle = new QVBoxLayout;
+    middle->addStretch();
+    middle->addWidget(m_button);
+    middle->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_left, 1);
+    layout->addLayout(middle);
+    layout->addWidget(m_right, 1);
+
+    connect(m_button, &QPushButton::clicked, this, &CTransferPage::transfer);
+}
+
+void CTransferPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_opened)
+        open();
+    else if (m_app.transferTreesNeedRefill)
+    {
+        m_app.transferTreesNeedRefill = false;
+        fillTrees();
+    }
+}
+
+void CTransferPage::open()
+{
+    const CWaitCursor wait;
+    CMainFrame* frame = m_app.mainFrame();
+    if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kCreatingTables));
+    m_left->configure(true, false, false);
+    m_right->configure(true, false, false);
+    fillTrees();
+    if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
+    m_app.transferTreesNeedRefill = false;
+    m_opened = true;
+}
+
+void CTransferPage::fillTrees()
+{
+    m_left->fill();
+    m_right->fill();
+}
+
+void CTransferPage::playerAdded(uint32_t playerId, uint32_t teamId)
+{
+    if (!m_opened) return;
+    for (CLeagueTree* tree : {m_left, m_right})
+    {
+        const QModelIndex team = tree->findTeamNode(teamId);
+        if (!team.isValid()) continue;
+        tree->treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree->encoding());
+        relabelTeam(*tree, teamId);
+    }
+}
+
+CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
+{
+    CTransferSide side;
+    const QModelIndex node = tree.selectedNode();
+    if (!node.isValid()) return side;
+    side.value = tree.nodeValue(node);
+    if (tree.isLeague(node))
+    {
+        side.kind = CTransferSide::CKind::League;
+        return side;
+    }
+    const QModelIndex team = tree.isTeam(node) ? node : node.parent();
+    side.kind = tree.isTeam(node) ? CTransferSide::CKind::Team : CTransferSide::CKind::Player;
+    side.teamId = tree.nodeValue(team);
+    const int count = tree.countChildren(team);
+    side.teamPlayers.reserve(std::size_t(count));
+    for (int r = 0; r < count; ++r) side.teamPlayers.push_back(tree.nodeValue(tree.model()->index(r, 0, team)));
+    return side;
+}
+
+void CTransferPage::relabelTeam(CLeagueTree& tree, uint32_t teamId)
+{
+    const QModelIndex node = tree.findTeamNode(teamId);
+    if (node.isValid()) tree.setNodeText(node, label(m_app.db().teamLabel(teamId), tree.encoding()));
+}
+
+void CTransferPage::movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam)
+{
+    const QModelIndex old = tree.findPlayerNode(playerId, fromTeam);
+    if (old.isValid()) tree.removeNode(old);
+    const QModelIndex team = tree.findTeamNode(toTeam);
+    if (team.isValid())
+        tree.treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree.encoding());
+}
+
+void CTransferPage::transfer()
+{
+    const CTransferSide left = sideOf(*m_left);
+    const CTransferSide right = sideOf(*m_right);
+    const CTransferResult result = ::transfer(m_app.db(), left, right);
+    if (result.kind == CTransferResult::CKind::Refused)
+    {
+        m_app.prompts().message(result.message, CPrompts::CIcon::Warning);
+        return;
+    }
+    if (!result.changed()) return;
+
+    if (result.kind == CTransferResult::CKind::MovedPlayer)
+    {
+        for (CLeagueTree* tree : {m_left, m_right})
+        {
+            for (const auto& move : result.moves) movePlayerNode(*tree, move.playerId, move.fromTeamId, move.toTeamId);
+            for (uint32_t team : result.relabelledTeams) relabelTeam(*tree, team);
+        }
+    }
+    else
+    {
+        const bool teams = result.kind == CTransferResult::CKind::SwappedTeams;
+        std::optional<CWaitCursor> wait;
+        if (teams) wait.emplace();
+        refillAfterSwap(result, left, right);
+        if (teams) m_app.statsTreesNeedRefill = true;
+    }
+    if (CMainFrame* frame = m_app.mainFrame()) frame->clearAndRefresh();
+}
+
+void CTransferPage::refillAfterSwap(const CTransferResult& result, const CTransferSide& left,
+                                    const CTransferSide& right)
+{
+    const std::set<uint32_t> openLeft = expandedValues(*m_left);
+    const std::set<uint32_t> openRight = expandedValues(*m_right);
+    fillTrees();
+    expandAgain(*m_left, openLeft);
+    expandAgain(*m_right, openRight);
+    if (result.kind == CTransferResult::CKind::SwappedPlayers)
+    {
+        // Each selected row now shows the player who came the other way.
+        m_left->selectNode(m_left->findPlayerNode(right.value, left.teamId));
+        m_right->selectNode(m_right->findPlayerNode(left.value, right.teamId));
+    }
+    else
+    {
+        m_left->selectNode(m_left->findTeamNode(left.value));
+        m_right->selectNode(m_right->findTeamNode(right.value));
+    }
 }

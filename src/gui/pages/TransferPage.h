@@ -2,13 +2,50 @@
 
 #include <QWidget>
 
-class CObrixApp;
+#include <cstdint>
+#include <vector>
 
-// Tab of the data sheet; the page tells what it is for until its controls arrive.
+class CObrixApp;
+class CLeagueTree;
+class QPushButton;
+struct CTransferResult;
+struct CTransferSide;
+
+// Tab 2 of the data sheet: the whole database twice, side by side, and one button that
+// moves a player, swaps two players or swaps two teams between the two selections.
 class CTransferPage : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit CTransferPage(CObrixApp& app, QWidget* parent = nullptr);
+
+    CLeagueTree* leftTree() const { return m_left; }
+    CLeagueTree* rightTree() const { return m_right; }
+    QPushButton* transferButton() const { return m_button; }
+    bool opened() const { return m_opened; }
+
+    // After Paste player elsewhere: the player shows under the team in both trees.
+    void playerAdded(uint32_t playerId, uint32_t teamId);
+    // The "<---->" button.
+    void transfer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void open();
+    void fillTrees();
+    CTransferSide sideOf(const CLeagueTree& tree) const;
+    void movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam);
+    void relabelTeam(CLeagueTree& tree, uint32_t teamId);
+    // Refill both trees after a swap, keeping what was open and selecting again the
+    // nodes that stand where the selected ones stood.
+    void refillAfterSwap(const CTransferResult& result, const CTransferSide& left, const CTransferSide& right);
+
+    CObrixApp& m_app;
+    CLeagueTree* m_left = nullptr;
+    CLeagueTree* m_right = nullptr;
+    QPushButton* m_button = nullptr;
+    bool m_opened = false;
 };

@@ -1,0 +1,245 @@
+// The Transfer page inside the started window: filling, the button's three operations
+// and refusals, and how both trees follow each change.
+#include "GuiFixtures.h"
+
+#include "app/ObrixApp.h"
+#include "app/Resources.h"
+#include "database/Database.h"
+#include "editing/Transfers.h"
+#include "pages/TransferPage.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
+#include "shell/FrameStatusBar.h"
+#include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace
+{
+struct CStarted
+{
+    CGuiFixture fixture;
+    CObrixApp* app = nullptr;
+    CMainFrame* frame = nullptr;
+    CTransferPage* page = nullptr;
+
+    CStarted()
+    {
+        app = fixture.start(true);
+        if (!app) return;
+        frame = app->mainFrame();
+        page = frame->dataView()->sheet()->findChild<CTransferPage*>();
+    }
+    void showPage() const
+    {
+        frame->dataView()->sheet()->bringToFront(CDataPropSheet::TransferTab);
+        QApplication::processEvents();
+    }
+    // Clubs with the given range of listed players, in id order, skipping `other`.
+    uint32_t club(std::size_t atLeast, std::size_t atMost, uint32_t other = 0) const
+    {
+        uint32_t found = 0;
+        app->db().forEachTeam([&](const CTeam& t) {
+            const auto n = app->db().listedPlayers(t.id).size();
+            if (!found && t.id != other && t.bankroll != 0 && n >= atLeast && n <= atMost) found = t.id;
+        });
+        return found;
+    }
+    std::vector<uint32_t> nodesUnder(const CLeagueTree* tree, uint32_t teamId) const
+    {
+        std::vector<uint32_t> out;
+        const QModelIndex team = tree->findTeamNode(teamId);
+        for (int r = 0; r < tree->countChildren(team); ++r) out.push_back(tree->nodeValue(tree->model()->index(r, 0, team)));
+        return out;
+    }
+    bool told(const std::string& text) const
+    {
+        return std::any_of(fixture.prompts.asked.begin(), fixture.prompts.asked.end(),
+                           [&](const FakePrompts::Asked& a) { return a.kind == "message" && a.text == text; });
+    }
+    void press() const { QTest::mouseClick(page->transferButton(), Qt::LeftButton); }
+};
+}  // namespace
+
+class TestTransfer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstShowFillsBothTreesAndALaterShowRefillsOnRequest();
+    void movePlayerUpdatesBothTreesAndTheDatabase();
+    void refusalsShowTheirMessageAndChangeNothing();
+    void swapPlayersExchangesTheirNodes();
+    void swapTeamsRelabelsAndExchangesPlayers();
+    void playerAddedShowsInBothTrees();
+};
+
+void TestTransfer::firstShowFillsBothTreesAndALaterShowRefillsOnRequest()
+{
+    CStarted s;
+    QVERIFY(s.page);
+    QVERIFY(!s.page->opened());
+    QCOMPARE(s.page->leftTree()->model()->rowCount(), 0);
+    s.app->transferTreesNeedRefill = true;
+    s.showPage();
+    QVERIFY(s.page->opened());
+    QVERIFY(!s.app->transferTreesNeedRefill);
+    const int leagues = int(s.app->db().leagues().size());
+    QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues);
+    QCOMPARE(s.page->rightTree()->model()->rowCount(), leagues);
+    QCOMPARE(s.page->transferButton()->text(), QStringLiteral("<---->"));
+    QCOMPARE(static_cast<CFrameStatusBar*>(s.frame->statusBar())->message(), QStringLiteral("Ready"));
+    s.page->leftTree()->expand(s.page->leftTree()->model()->index(0, 0));
+    saveScreenshot(s.frame, QStringLiteral("transfer"));
+
+    // A league added elsewhere shows after the page comes back with its flag set, and
+    // not before.
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    auto league = std::make_unique<CLeague>();
+    league->displayName = "Added";
+    s.app->db().addLeague(std::move(league));
+    s.showPage();
+    QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues);
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    s.app->transferTreesNeedRefill = true;
+    s.showPage();
+    QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues + 1);
+    QCOMPARE(s.page->rightTree()->model()->rowCount(), leagues + 1);
+    QVERIFY(!s.app->transferTreesNeedRefill);
+}
+
+void TestTransfer::movePlayerUpdatesBothTreesAndTheDatabase()
+{
+    CStarted s;
+    s.showPage();
+    const uint32_t from = s.club(13, 19), to = s.club(12, 19, from);
+    QVERIFY(from && to);
+    const uint32_t player = s.nodesUnder(s.page->leftTree(), from).front();
+    s.page->leftTree()->selectNode(s.page->leftTree()->findPlayerNode(player, from));
+    s.page->rightTree()->selectNode(s.page->rightTree()->findTeamNode(to));
+    s.press();
+
+    for (const CLeagueTree* tree : {s.page->leftTree(), s.page->rightTree()})
+    {
+        const auto under = s.nodesUnder(tree, to);
+        QVERIFY(std::count(under.begin(), under.end(), player) == 1);
+        QVERIFY(!tree->findPlayerNode(player, from).isValid());
+        QVERIFY(tree->nodeText(tree->findTeamNode(to)).endsWith(QStringLiteral(" +")));
+        QCOMPARE(s.nodesUnder(tree, to), s.app->db().listedPlayers(to));
+        QCOMPARE(s.nodesUnder(tree, from), s.app->db().listedPlayers(from));
+    }
+    QCOMPARE(s.app->db().player(player)->destinationTeamId, to);
+    QVERIFY(s.app->db().modified());
+}
+
+void TestTransfer::refusalsShowTheirMessageAndChangeNothing()
+{
+    CStarted s;
+    s.showPage();
+    CLeagueTree* left = s.page->leftTree();
+    CLeagueTree* right = s.page->rightTree();
+    // Nothing selected on one side: nothing at all.
+    left->selectNode(left->model()->index(0, 0));
+    s.press();
+    QVERIFY(s.fixture.prompts.asked.empty());
+
+    right->selectNode(right->model()->index(0, 0));
+    s.press();
+    QVERIFY(s.told("Can't transfer league."));
+
+    // A club brought down to exactly 11 listed players cannot give one away.
+    const uint32_t eleven = s.club(12, 20);
+    const uint32_t other = s.club(12, 19, eleven);
+    uint32_t dump = 0;
+    s.app->db().forEachTeam([&](const CTeam& t) {
+        if (!dump && t.id != eleven && t.id != other && t.id < CDatabase::kImportedIdBase) dump = t.id;
+    });
+    QVERIFY(eleven && other && dump);
+    for (auto listed = s.app->db().listedPlayers(eleven); listed.size() > 11; listed.pop_back())
+        movePlayer(s.app->db(), listed.back(), eleven, dump);
+    s.app->db().setModified(false);
+    left->fill();
+    right->fill();
+    const uint32_t player = s.nodesUnder(left, eleven).front();
+    left->selectNode(left->findPlayerNode(player, eleven));
+    right->selectNode(right->findTeamNode(other));
+    s.press();
+    QVERIFY(s.told("Team cannot have less than 11 players)"));
+    QCOMPARE(s.app->db().player(player)->destinationTeamId, 0u);
+    QVERIFY(!s.app->db().modified());
+}
+
+void TestTransfer::swapPlayersExchangesTheirNodes()
+{
+    CStarted s;
+    s.showPage();
+    const uint32_t a = s.club(12, 20), b = s.club(12, 20, a);
+    CLeagueTree* left = s.page->leftTree();
+    CLeagueTree* right = s.page->rightTree();
+    const uint32_t p = s.nodesUnder(left, a).front(), q = s.nodesUnder(right, b).front();
+    left->selectNode(left->findPlayerNode(p, a));
+    right->selectNode(right->findPlayerNode(q, b));
+    s.press();
+    for (const CLeagueTree* tree : {left, right})
+    {
+        QVERIFY(tree->findPlayerNode(q, a).isValid());
+        QVERIFY(tree->findPlayerNode(p, b).isValid());
+        QVERIFY(!tree->findPlayerNode(p, a).isValid());
+    }
+    // The selections stay on the rows, which now show the other player.
+    QCOMPARE(left->selectedValue(), q);
+    QCOMPARE(right->selectedValue(), p);
+    QVERIFY(s.app->db().team(a)->modified && s.app->db().team(b)->modified);
+}
+
+void TestTransfer::swapTeamsRelabelsAndExchangesPlayers()
+{
+    CStarted s;
+    s.showPage();
+    const uint32_t a = s.club(12, 26), b = s.club(12, 26, a);
+    CLeagueTree* left = s.page->leftTree();
+    CLeagueTree* right = s.page->rightTree();
+    const auto playersOfA = s.nodesUnder(left, a), playersOfB = s.nodesUnder(right, b);
+    const std::string nameOfA = s.app->db().team(a)->longName;
+    s.app->statsTreesNeedRefill = false;
+    left->selectNode(left->findTeamNode(a));
+    right->selectNode(right->findTeamNode(b));
+    s.press();
+    QCOMPARE(s.app->db().team(b)->longName, nameOfA);
+    QVERIFY(s.app->statsTreesNeedRefill);
+    for (const CLeagueTree* tree : {left, right})
+    {
+        QVERIFY(tree->nodeText(tree->findTeamNode(b)).startsWith(QString::fromStdString(nameOfA)));
+        QCOMPARE(s.nodesUnder(tree, a).size(), playersOfB.size());
+        QCOMPARE(s.nodesUnder(tree, b).size(), playersOfA.size());
+    }
+    QCOMPARE(left->selectedValue(), a);
+    QCOMPARE(right->selectedValue(), b);
+}
+
+void TestTransfer::playerAddedShowsInBothTrees()
+{
+    CStarted s;
+    s.page->playerAdded(1, 1);  // not open yet: nothing to update, nothing to break
+    s.showPage();
+    const uint32_t from = s.club(12, 20), to = s.club(12, 20, from);
+    const uint32_t player = s.app->db().listedPlayers(from).front();
+    s.app->db().team(to)->addIncoming(player);
+    s.page->playerAdded(player, to);
+    for (const CLeagueTree* tree : {s.page->leftTree(), s.page->rightTree()})
+        QVERIFY(tree->findPlayerNode(player, to).isValid());
+}
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    initObrixResources();
+    TestTransfer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_transfer.moc"
