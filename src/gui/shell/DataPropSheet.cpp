@@ -15,10 +15,12 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
     m_teamPage = new CTeamPage(app, this);
     addTab(m_playerPage, QIcon(QStringLiteral(":/icons/player.svg")), QStringLiteral("Player"));
     addTab(m_teamPage, QIcon(QStringLiteral(":/icons/team.svg")), QStringLiteral("Team"));
-    addTab(new CTransferPage(app, this), QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
+    m_transferPage = new CTransferPage(app, this);
+    addTab(m_transferPage, QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
     addTab(new CStatsPage(app, this), QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
     addTab(new CComparePage(app, this), QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
 }
 
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
 CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
+CTransferPage* CDataPropSheet::transferPage() const { return m_transferPage; }

@@ -7,6 +7,7 @@
 class CObrixApp;
 class CPlayerPage;
 class CTeamPage;
+class CTransferPage;
 
 // The tabbed sheet of editing pages: Player, Team, Transfer, Stats, Compare.
 class CDataPropSheet : public QTabWidget
@@ -30,8 +31,10 @@ public:
 
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
+    CTransferPage* transferPage() const;
 
 private:
     CPlayerPage* m_playerPage = nullptr;
+    CTransferPage* m_transferPage = nullptr;
     CTeamPage* m_teamPage = nullptr;
 };

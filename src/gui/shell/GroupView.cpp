@@ -4,6 +4,9 @@
 #include "editing/EditingTexts.h"
 #include "editing/FindPlayer.h"
 #include "editing/TeamCommands.h"
+#include "pages/TransferPage.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
 #include "shell/LeagueNameDialog.h"
 #include "shell/LeagueTree.h"
 #include "shell/MainFrame.h"
@@ -21,7 +24,7 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     m_tree->setObjectName(QStringLiteral("leagueTree"));
     connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
     connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
-    connect(m_tree, &CLeagueTree::playerPasted, this, [this] { afterPlayerPasted(); });
+    connect(m_tree, &CLeagueTree::playerPasted, this, [this](uint32_t p, uint32_t t) { afterPlayerPasted(p, t); });
     m_tree->fill();
 }
 
@@ -92,13 +95,14 @@ void CGroupView::paste()
     m_tree->addTeamNode(node, m_app.clipboardTeam.id);
 }
 
-void CGroupView::afterPlayerPasted()
+void CGroupView::afterPlayerPasted(uint32_t playerId, uint32_t teamId)
 {
-    // The Transfer page rebuilds its trees from the database when next shown, which is
-    // how it learns that the player now belongs to the team too.
-    m_app.transferTreesNeedRefill = true;
     if (CMainFrame* frame = m_app.mainFrame())
+    {
+        // The Transfer page learns that the player now belongs to the team too.
+        frame->dataView()->sheet()->transferPage()->playerAdded(playerId, teamId);
         if (CRosterView* roster = frame->rosterView()) roster->refresh();
+    }
 }
 
 void CGroupView::deleteSelected()

@@ -2,6 +2,7 @@
 
 #include "app/ObrixApp.h"
 #include "pages/PlayerPage.h"
+#include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
@@ -208,7 +209,8 @@ void CRosterView::paste()
     const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
     if (!pastePlayerIntoRoster(m_app.db(), rowCount(), teamId, m_app.clipboardPlayer, encoding, m_app.prompts()))
         return;
-    m_app.transferTreesNeedRefill = true;
+    if (CMainFrame* frame = m_app.mainFrame())
+        frame->dataView()->sheet()->transferPage()->playerAdded(m_app.clipboardPlayer.id, teamId);
     afterTeamChanged(teamId);
     refresh();
 }
