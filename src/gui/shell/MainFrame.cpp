@@ -584,6 +584,9 @@ void CMainFrame::globalModifications()
     {
         if (m_app.currentPlayer != 0) playerPage->selectPlayer(m_app.currentPlayer);
         if (m_app.currentTeam != 0) showTeamInRoster(m_app.currentTeam);
+        // The pages with player trees show the new " +" marks when next shown.
+        m_app.transferTreesNeedRefill = true;
+        m_app.statsTreesNeedRefill = true;
     }
     updateCommands();
 }
