@@ -35,14 +35,17 @@ CUnpackResult refuse(CPackedProblem problem, const char* message)
 }
 
 // The output buffer grows with what the stream really produces, so a forged length in a
-// ten-byte file costs nothing.
+// ten-byte file costs nothing. A few spare bytes past the end let short copies move whole
+// 16-byte blocks instead of their exact length.
+constexpr std::size_t kSlack = 16;
+
 class COutput
 {
 public:
     COutput(std::size_t announced, std::size_t inputSize) : m_announced(announced)
     {
         const std::size_t guess = std::max<std::size_t>(inputSize * 4, 64 * 1024);
-        m_bytes.resize(std::min({announced, guess, kMaxUpFront}));
+        m_bytes.resize(std::min({announced, guess, kMaxUpFront}) + kSlack);
     }
 
     // False when the bytes would go past the announced length.
@@ -50,8 +53,8 @@ public:
     {
         if (more > m_announced - m_pos) return false;
         const std::size_t need = m_pos + more;
-        if (need > m_bytes.size())
-            m_bytes.resize(std::min(m_announced, std::max(need, m_bytes.size() * 2)));
+        const std::size_t usable = m_bytes.size() - kSlack;
+        if (need > usable) m_bytes.resize(std::min(m_announced, std::max(need, usable * 2)) + kSlack);
         return true;
     }
 
@@ -139,7 +142,10 @@ CUnpackResult unpackBytes(std::span<const uint8_t> packed)
         {
             if (inSize - pos < literals) return truncated();
             if (!out.make(literals)) return overrun();
-            std::memcpy(out.end(), in + pos, literals);
+            if (literals <= 16 && inSize - pos >= 16)
+                std::memcpy(out.end(), in + pos, 16);
+            else
+                std::memcpy(out.end(), in + pos, literals);
             out.advance(literals);
             pos += literals;
         }
@@ -151,10 +157,14 @@ CUnpackResult unpackBytes(std::span<const uint8_t> packed)
         if (!out.make(length)) return overrun();
         uint8_t* dst = out.end();
         const uint8_t* src = dst - distance;
-        if (distance >= length)
-            std::memcpy(dst, src, length);
+        // Block by block, each block reads only bytes already written; the last may spill
+        // into the slack.
+        if (distance >= 16)
+            for (std::size_t i = 0; i < length; i += 16) std::memcpy(dst + i, src + i, 16);
+        else if (distance >= 8)
+            for (std::size_t i = 0; i < length; i += 8) std::memcpy(dst + i, src + i, 8);
         else
-            for (std::size_t i = 0; i < length; ++i) dst[i] = src[i];  // overlapping: repeats the pattern
+            for (std::size_t i = 0; i < length; ++i) dst[i] = src[i];  // a short repeating pattern
         out.advance(length);
     }
 
