@@ -1,36 +1,27 @@
 #pragma once
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
-// Small helpers the read-only pages share, so that they read alike.
+// Small helpers the Player and Team pages share, so that they read alike.
 namespace pageform
 {
-// A value label that can be selected and copied but not edited.
-inline QLabel* valueLabel(QWidget* parent)
+// A control's caption, right-aligned against its control.
+inline QLabel* label(const char* text, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setMinimumWidth(40);
-    return label;
+    auto* l = new QLabel(QString::fromLatin1(text), parent);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
 }
 
-inline QFormLayout* formIn(QGroupBox* box)
+// A grid with the narrow margins the data pane has room for.
+inline QGridLayout* tightGrid(QGroupBox* box)
 {
-    auto* form = new QFormLayout(box);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->setHorizontalSpacing(8);
-    form->setVerticalSpacing(4);
-    form->setContentsMargins(8, 6, 8, 6);
-    return form;
-}
-
-inline QLabel* addRow(QFormLayout* form, const QString& label)
-{
-    QLabel* value = valueLabel(form->parentWidget());
-    form->addRow(label, value);
-    return value;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    return grid;
 }
 }  // namespace pageform

@@ -1,4 +1,5 @@
 #include "pages/PlayerPage.h"
+#include "pages/PageForm.h"
 
 #include "app/AboutBox.h"
 #include "app/ObrixApp.h"
@@ -25,24 +26,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+using pageform::label;
+using pageform::tightGrid;
+
 namespace
 {
-QLabel* label(const char* text, QWidget* parent)
-{
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QGridLayout* tightGrid(QGroupBox* box)
-{
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    return grid;
-}
-
 CRosterView* rosterOf(CObrixApp& app) { return app.mainFrame() ? app.mainFrame()->rosterView() : nullptr; }
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "pages/TeamPage.h"
+#include "pages/PageForm.h"
 
 #include "app/AboutBox.h"
 #include "app/ObrixApp.h"
@@ -29,15 +30,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using pageform::label;
+
 namespace
 {
-QLabel* label(const char* text, QWidget* parent)
-{
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
 CKitList kindOfList(int list)
 {
     switch (list % 3)
