@@ -1,0 +1,37 @@
+#pragma once
+
+// The fixed texts of the packer, the imports, the export and the statistics report, in
+// one place.
+namespace exchangetexts
+{
+// Packer
+inline constexpr const char* kPackerProgram = "gfxpak";
+inline constexpr const char* kPackerStartFailed = "Failed!  %s\n(Code is %d)";
+inline constexpr const char* kNoSystemText = "FormatMessage() failed!";
+inline constexpr const char* kTempPrefix = "Obx";
+
+// DB import
+inline constexpr const char* kImportCommandStatus = "Import from DB files";
+inline constexpr const char* kImportFolderTitle = "Select directory to import DB files from:";
+inline constexpr const char* kImportingLeague = "Importing League...";
+inline constexpr const char* kImportingPlayer = "Importing Player %d/%d %s...";
+inline constexpr const char* kImportingXfer = "Importing Xfer %d/%d ...";
+inline constexpr const char* kImportingTeam = "Importing Team %d/%d %s...";
+inline constexpr const char* kErrorReadingPlayers = "Error reading CUSPLYR.DB.";
+inline constexpr const char* kErrorReadingTeams = "Error reading CUSTOM.DB.";
+inline constexpr const char* kErrorAllocating = "Error allocating memory for output buffer.";
+inline constexpr const char* kErrorImporting = "Error Importing data.";
+inline constexpr const char* kTeamsCorrupted = "File CUSTOM.DB appears to be corrupted. Import failed!";
+inline constexpr const char* kPlayersFile = "CUSPLYR.DB";
+inline constexpr const char* kTeamsFile = "CUSTOM.DB";
+inline constexpr const char* kTransfersFile = "XFER.DB";
+inline constexpr const char* kUserFolder = "\\USER";
+
+// GLV import
+inline constexpr const char* kImportingGlv = "Importing GLV file...";
+inline constexpr const char* kCannotOpenGlv = "Cannot open GLV file";
+inline constexpr const char* kNotGlv = "File is not a GLV file";
+inline constexpr const char* kGlvFilter = "GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|";
+
+inline constexpr const char* kReady = "Ready";
+}  // namespace exchangetexts
