@@ -13,7 +13,7 @@ class FakePrompts : public CPrompts
 public:
     struct Asked
     {
-        std::string kind;  // "yesno", "yesnocancel", "folder", "message"
+        std::string kind;  // "yesno", "yesnocancel", "folder", "file", "message"
         std::string text;  // the question, message, or folder dialog title
         std::string startFolder;
     };
@@ -21,6 +21,8 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<CAnswer> yesNoCancelAnswers;
     std::deque<std::optional<std::string>> folderAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<CFileChoice> fileChoices;
     std::vector<Asked> asked;
 
     bool askYesNo(const std::string& text, CIcon) override
@@ -45,6 +47,15 @@ public:
         if (folderAnswers.empty()) return std::nullopt;
         auto a = folderAnswers.front();
         folderAnswers.pop_front();
+        return a;
+    }
+    std::optional<std::string> chooseFile(const CFileChoice& choice) override
+    {
+        asked.push_back({"file", choice.title, choice.startFolder});
+        fileChoices.push_back(choice);
+        if (fileAnswers.empty()) return std::nullopt;
+        auto a = fileAnswers.front();
+        fileAnswers.pop_front();
         return a;
     }
     void message(const std::string& text, CIcon) override { asked.push_back({"message", text, {}}); }

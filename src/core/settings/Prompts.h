@@ -30,6 +30,18 @@ public:
     virtual CAnswer askYesNoCancel(const std::string& text, CIcon icon = CIcon::Question) = 0;
     // A folder browser limited to file-system folders; nothing when cancelled.
     virtual std::optional<std::string> chooseFolder(const std::string& title, const std::string& startFolder) = 0;
+    // A file dialog. The filter is written as pairs of description and pattern, each
+    // followed by '|' ("Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|"); a chosen name
+    // without an extension gets the default one. A save dialog asks before overwriting.
+    struct CFileChoice
+    {
+        bool save = false;
+        std::string title;
+        std::string defaultExtension;
+        std::string filter;
+        std::string startFolder;
+    };
+    virtual std::optional<std::string> chooseFile(const CFileChoice& choice) = 0;
     // A message with an OK button.
     virtual void message(const std::string& text, CIcon icon = CIcon::Information) = 0;
 };

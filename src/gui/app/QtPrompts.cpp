@@ -54,6 +54,24 @@ std::optional<std::string> CQtPrompts::chooseFolder(const std::string& title, co
     return QDir::toNativeSeparators(folder).toStdString();
 }
 
+std::optional<std::string> CQtPrompts::chooseFile(const CFileChoice& choice)
+{
+    // "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|" -> "Text Files (*.TXT);;All Files (*.*)": the
+    // descriptions carry their patterns already.
+    const QStringList parts = QString::fromStdString(choice.filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << (parts[i].contains(QLatin1Char('(')) ? parts[i] : parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(choice.title),
+                       QString::fromStdString(choice.startFolder));
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+}
+
 void CQtPrompts::message(const std::string& text, CIcon icon)
 {
     ask(text, icon, QMessageBox::Ok);

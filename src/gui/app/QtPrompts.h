@@ -12,5 +12,6 @@ public:
     bool askYesNo(const std::string& text, CIcon icon = CIcon::Question) override;
     CAnswer askYesNoCancel(const std::string& text, CIcon icon = CIcon::Question) override;
     std::optional<std::string> chooseFolder(const std::string& title, const std::string& startFolder) override;
+    std::optional<std::string> chooseFile(const CFileChoice& choice) override;
     void message(const std::string& text, CIcon icon = CIcon::Information) override;
 };
