@@ -1,5 +1,6 @@
 // obrix-cli: the editor's core from the command line, for tests, demos and scripts.
 #include "BackupCommands.h"
+#include "ImportCommands.h"
 #include "KitCommands.h"
 #include "LocateCommand.h"
 
@@ -21,12 +22,18 @@ namespace
 constexpr const char* kUsage =
     "usage: obrix-cli COMMAND ...\n"
     "  sample DIR [--seed N] [--scale small|full]  write a synthetic game folder\n"
-    "  dump DIR [--language CODE]                  print the database as JSON\n"
+    "  dump DIR [--language CODE] [--import-db FOLDER[:LEAGUE NAME]]... [--import-glv FILE]...\n"
+    "                                              print the database as JSON, after the imports\n"
+    "                                              in the order given\n"
     "  save DIR [--language CODE]                  load the database and save it back\n"
     "  info DIR [--language CODE]                  print the counts and the game files found\n"
     "  backup DIR [--language CODE] [--data-folder DIR]   copy the game's database files aside\n"
     "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
     "  locate                                      print the game folder the editor would open\n"
+    "  export DIR [--language CODE] --league POSITION OUTFOLDER\n"
+    "                                              write a league as CUSTOM.DB, CUSPLYR.DB, XFER.DB\n"
+    "    (imports and export run the gfxpak program found beside obrix-cli, in the current\n"
+    "     folder or on PATH, and pack in this process when there is none)\n"
     "  thumbnails DIR OUTDIR                       write the jersey thumbnails and kit pictures\n"
     "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n";
 
@@ -44,6 +51,7 @@ struct CArgs
     std::string language = "ENG";
     uint32_t seed = 1;
     CSampleScale scale = CSampleScale::Small;
+    std::vector<CCliImport> imports;
 };
 
 std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
@@ -75,6 +83,11 @@ std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
                 return std::nullopt;
             }
             a.language = val;
+        }
+        else if ((opt == "--import-db" || opt == "--import-glv") && a.command == "dump")
+        {
+            a.imports.emplace_back();
+            parseImportOption(opt, val, a.imports.back());
         }
         else if (opt == "--seed" && a.command == "sample")
         {
@@ -319,6 +332,7 @@ int dump(const CArgs& a)
 {
     CDatabase db;
     if (int rc = load(a, db)) return rc;
+    if (!runImports(db, a.imports)) return 1;
     const CTextEncoding enc = encodingForLanguage(a.language);
     std::string out;
     out.reserve(1 << 22);
@@ -439,6 +453,7 @@ int main(int argc, char** argv)
         if (command == "locate") return runLocate(rest);
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);
+        if (command == "export") return runExport(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);

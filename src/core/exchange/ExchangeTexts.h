@@ -31,6 +31,10 @@ inline constexpr const char* kUserFolder = "\\USER";
 inline constexpr const char* kImportingGlv = "Importing GLV file...";
 inline constexpr const char* kCannotOpenGlv = "Cannot open GLV file";
 inline constexpr const char* kNotGlv = "File is not a GLV file";
+inline constexpr const char* kGlvNoBaseLeague =
+    "The database has no league at position %d for the teams of a GLV file to be based on. Import failed!";
+inline constexpr const char* kGlvNoBaseTeam =
+    "Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!";
 inline constexpr const char* kGlvFilter = "GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|";
 
 inline constexpr const char* kReady = "Ready";

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "sample/SampleExchange.h"
 #include "sample/SampleFiles.h"
 #include "sample/SampleTextures.h"
 #include "sample/SampleWorld.h"
@@ -49,6 +50,10 @@ std::optional<std::string> writeSampleGame(const std::filesystem::path& folder, 
         std::snprintf(name, sizeof name, "Pk%03d.fsh", model + 1);
         files.emplace_back(folder / "DATA" / "Player" / "Textures" / name, makeSampleJerseyTexture(model, textures));
     }
+
+    // Files to try the imports with, in USER beside DATA as the game lays it out.
+    for (auto& [relative, bytes] : makeSampleUserFiles(world, options.seed))
+        files.emplace_back(folder / "USER" / fs::path(relative), std::move(bytes));
 
     for (const auto& [path, bytes] : files)
     {

@@ -1,0 +1,174 @@
+#include "exchange/LeagueExport.h"
+
+#include "database/Database.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/Packer.h"
+#include "util/FileCommit.h"
+#include "util/GamePath.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+using namespace exchangetexts;
+
+// Imported records carry their generation above the 16 bits the game's ids use; other
+// users only know the base ids.
+uint32_t baseId(uint32_t id)
+{
+    return id % CDatabase::kImportedIdBase;
+}
+
+struct CExportSet
+{
+    std::vector<CTeam> teams;
+    std::vector<CPlayer> players;
+    std::vector<exchange::CTransferEntry> transfers;
+};
+
+uint32_t fileIndexOr511(const CDatabase& db, uint32_t teamId)
+{
+    const int index = db.fileIndexOfTeam(teamId);
+    return index < 0 ? exchange::kNoTeamFileIndex : uint32_t(index);
+}
+
+CExportSet collect(const CDatabase& db, const CLeague& league)
+{
+    CExportSet set;
+    std::set<uint32_t> playersSeen;
+    std::set<std::tuple<uint32_t, uint32_t, uint32_t>> transfersSeen;
+    auto addTransfer = [&](uint32_t playerId, uint32_t leaving, uint32_t joining) {
+        const exchange::CTransferEntry e{baseId(playerId) & 0x3FFF, leaving & 0x1FF, joining & 0x1FF};
+        if (transfersSeen.insert({e.playerId, e.leavingFileIndex, e.joiningFileIndex}).second)
+            set.transfers.push_back(e);
+    };
+
+    const std::size_t used = std::min<std::size_t>(league.slotCount, league.teamIds.size());
+    for (std::size_t s = 0; s < used; ++s)
+    {
+        const CTeam* team = db.team(league.teamIds[s]);
+        if (!team) continue;
+        CTeam out = *team;
+        out.id = baseId(team->id) & 0x7FF;
+        set.teams.push_back(std::move(out));
+
+        for (uint32_t id : db.listedPlayers(team->id))
+        {
+            const CPlayer* p = db.player(id);
+            if (!p || !playersSeen.insert(id).second) continue;
+            CPlayer copy = *p;
+            copy.id = baseId(p->id);
+            set.players.push_back(std::move(copy));
+        }
+
+        const uint32_t here = fileIndexOr511(db, team->id);
+        for (uint32_t id : team->players)
+        {
+            const CPlayer* p = db.player(id);
+            if (!p || p->destinationTeamId == 0) continue;
+            const int there = db.fileIndexOfTeam(p->destinationTeamId);
+            if (there < 0) continue;  // the team it went to is gone
+            addTransfer(id, here, uint32_t(there));
+        }
+        for (uint32_t id : team->incomingPlayers)
+        {
+            const CPlayer* p = db.player(id);
+            if (!p) continue;
+            // A copied player left nobody; his copy mark names no team.
+            addTransfer(id, fileIndexOr511(db, p->copyMark), here);
+        }
+    }
+    return set;
+}
+
+std::string temporaryFolder()
+{
+    std::random_device rd;
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) base = ".";
+    return (base / (std::string(kTempPrefix) + "x" + std::to_string(rd()) + std::to_string(rd()))).string();
+}
+
+bool writeWhole(const fs::path& path, const std::vector<uint8_t>& bytes)
+{
+    return CFileSystem::real().writeFileDurably(path, bytes);
+}
+}  // namespace
+
+CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, const std::string& folder,
+                           CPacker& packer, const CStatusSink& status)
+{
+    CExportResult result;
+    if (leaguePosition >= db.leagues().size())
+    {
+        result.message = "There is no league at position " + std::to_string(leaguePosition) + ".";
+        return result;
+    }
+    const CLeague& league = *db.leagues()[leaguePosition];
+    const CExportSet set = collect(db, league);
+
+    struct CPart
+    {
+        const char* name;
+        std::vector<uint8_t> unpacked;
+    };
+    const CPart parts[] = {
+        {kTeamsFile, exchange::writeTeamFile(set.teams)},
+        {kPlayersFile, exchange::writePlayerFile(set.players)},
+        {kTransfersFile, exchange::writeTransferFile(set.transfers)},
+    };
+
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder, ec))
+    {
+        result.message = "Cannot create the folder " + folder + ".";
+        return result;
+    }
+
+    // The packer works on files: each part goes through a scratch folder of its own, and
+    // only when all three are packed do they go into the target folder together.
+    const fs::path scratch = temporaryFolder();
+    fs::create_directories(scratch, ec);
+    if (ec)
+    {
+        result.message = "Cannot create a temporary folder " + scratch.string() + ": " + ec.message();
+        return result;
+    }
+    std::vector<CPendingFile> pending;
+    for (const CPart& part : parts)
+    {
+        if (status) status(std::string("Packing ") + part.name + "...");
+        const fs::path raw = scratch / (std::string(part.name) + ".raw");
+        const fs::path packed = scratch / part.name;
+        std::vector<uint8_t> bytes;
+        if (!writeWhole(raw, part.unpacked))
+            result.message = "Cannot write the temporary file " + raw.string() + ".";
+        else if (!packer.packFile(raw.string(), packed.string()))
+            result.message = std::string("Packing ") + part.name + " failed.";
+        else if (!CFileSystem::real().readFile(packed, bytes) || bytes.empty())
+            result.message = std::string("Packing ") + part.name + " left no packed file.";
+        if (!result.message.empty()) break;
+        const fs::path target = resolveGamePath(folder, std::string("\\") + part.name);
+        pending.push_back({target, std::move(bytes), "Cannot write " + target.string() + "."});
+    }
+    fs::remove_all(scratch, ec);
+    if (!result.message.empty()) return result;
+
+    if (auto failure = commitFiles(CFileSystem::real(), pending))
+    {
+        result.message = *failure;
+        return result;
+    }
+    result.ok = true;
+    result.message = "Exported " + std::to_string(set.teams.size()) + " teams, " + std::to_string(set.players.size())
+                     + " players and " + std::to_string(set.transfers.size()) + " transfers to " + folder + ".";
+    return result;
+}

@@ -1,0 +1,439 @@
+#include "exchange/LeagueImport.h"
+
+#include "database/Database.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/GlvFile.h"
+#include "exchange/Packer.h"
+#include "settings/Prompts.h"
+#include "util/FileCommit.h"
+#include "util/Format.h"
+#include "util/GamePath.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <new>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+using namespace exchangetexts;
+
+// Everything an import adds is built here and only handed to the database once the
+// whole import has succeeded, so a failure half way leaves the database untouched.
+// Lookups see the staged records first, then the database's own.
+class CImportStage
+{
+public:
+    CImportStage(CDatabase& db) : m_db(db), m_generation(db.importGeneration) {}
+
+    uint32_t generation() const { return m_generation; }
+
+    CPlayer* stagedPlayer(uint32_t id)
+    {
+        auto it = m_players.find(id);
+        return it == m_players.end() ? nullptr : it->second.get();
+    }
+    const CPlayer* anyPlayer(uint32_t id)
+    {
+        if (const CPlayer* p = stagedPlayer(id)) return p;
+        return std::as_const(m_db).player(id);
+    }
+    const CPlayer* gamePlayer(uint32_t id) const { return std::as_const(m_db).player(id); }
+    const CTeam* gameTeam(uint32_t id) const { return std::as_const(m_db).team(id); }
+
+    // Team ids by fileIndex, among the database's teams: the staged teams are not in the
+    // file the transfers were written against.
+    std::optional<uint32_t> teamIdAtFileIndex(uint32_t fileIndex) const
+    {
+        if (fileIndex == CDatabase::kNoFileIndex) return CPlayer::kNoTeam;
+        const int64_t id = m_db.teamIdAtFileIndex(fileIndex);
+        if (id < 0) return std::nullopt;
+        return uint32_t(id);
+    }
+
+    CPlayer& stagePlayer(std::unique_ptr<CPlayer> p)
+    {
+        auto& slot = m_players[p->id];
+        slot = std::move(p);
+        return *slot;
+    }
+    CTeam& stageTeam(std::unique_ptr<CTeam> t)
+    {
+        m_leagueTeams.push_back(t->id);
+        auto& slot = m_teams[t->id];
+        slot = std::move(t);
+        return *slot;
+    }
+
+    // teamId of a player the import does not add: remembered and set at commit.
+    void setTeamIdOf(uint32_t playerId, uint32_t teamId)
+    {
+        if (CPlayer* p = stagedPlayer(playerId))
+            p->teamId = teamId;
+        else if (gamePlayer(playerId))
+            m_teamIdsOfExisting[playerId] = teamId;
+    }
+
+    void commit(const std::string& leagueName)
+    {
+        for (auto& [id, p] : m_players) m_db.addPlayer(std::move(p));
+        for (auto& [id, t] : m_teams) m_db.addTeam(std::move(t));
+        for (const auto& [id, teamId] : m_teamIdsOfExisting)
+            if (CPlayer* p = m_db.player(id)) p->teamId = teamId;
+        auto league = std::make_unique<CLeague>();
+        league->teamIds = m_leagueTeams;
+        league->slotCount = uint32_t(m_leagueTeams.size());
+        league->displayName = leagueName;
+        league->editorOnly = 1;
+        league->importedLeague = 1;
+        m_db.addLeague(std::move(league));
+        m_db.importGeneration = m_generation + CDatabase::kImportedIdBase;
+        m_db.setModified();
+    }
+
+private:
+    CDatabase& m_db;
+    uint32_t m_generation;
+    std::map<uint32_t, std::unique_ptr<CPlayer>> m_players;
+    std::map<uint32_t, std::unique_ptr<CTeam>> m_teams;
+    std::map<uint32_t, uint32_t> m_teamIdsOfExisting;
+    std::vector<uint32_t> m_leagueTeams;
+};
+
+void show(const CStatusSink& status, const std::string& text)
+{
+    if (status) status(text);
+}
+
+enum class CReadOutcome
+{
+    Read,
+    CannotOpen,
+    NoMemory,
+    NothingUnpacked,
+};
+
+// One packed file of the set: the length its header announces, then the unpacked bytes.
+CReadOutcome readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& out)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return CReadOutcome::CannotOpen;
+    const auto length = announcedUnpackedLength(path.string());
+    if (!length) return CReadOutcome::CannotOpen;
+    try
+    {
+        out = packer.unpackFile(path.string(), *length);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return CReadOutcome::NoMemory;
+    }
+    return out.empty() ? CReadOutcome::NothingUnpacked : CReadOutcome::Read;
+}
+
+// Reports a failed read; true when the import must stop.
+bool failed(CReadOutcome outcome, const char* cannotOpenText, CPrompts& prompts)
+{
+    switch (outcome)
+    {
+    case CReadOutcome::Read: return false;
+    case CReadOutcome::CannotOpen: prompts.message(cannotOpenText, CPrompts::CIcon::Error); return true;
+    case CReadOutcome::NoMemory: prompts.message(kErrorAllocating, CPrompts::CIcon::Error); return true;
+    case CReadOutcome::NothingUnpacked: prompts.message(kErrorImporting, CPrompts::CIcon::Error); return true;
+    }
+    return true;
+}
+
+struct CPendingTransfer
+{
+    uint32_t leavingTeamId;  // CPlayer::kNoTeam when the player comes from no team
+    uint32_t joiningTeamId;
+    uint32_t playerId;       // as in the file, without the generation
+};
+
+// A copy of one of the game's players, standing in for him in the import.
+CPlayer* stageCopyOfGamePlayer(CImportStage& stage, uint32_t playerId)
+{
+    const CPlayer* original = stage.gamePlayer(playerId);
+    if (!original) return nullptr;
+    auto copy = std::make_unique<CPlayer>();
+    copy->copyFrom(*original);
+    copy->id = playerId + stage.generation();
+    copy->imported = 1;
+    return &stage.stagePlayer(std::move(copy));
+}
+
+void stagePlayers(CImportStage& stage, std::span<const uint8_t> unpacked, const CStatusSink& status)
+{
+    std::vector<CPlayer> players = exchange::readPlayerFile(unpacked);
+    const int n = int(players.size());
+    for (int i = 0; i < n; ++i)
+    {
+        CPlayer& read = players[std::size_t(i)];
+        show(status, formatText(kImportingPlayer, i + 1, n, read.name.c_str()));
+        // Id 0 means "no player" throughout; such a record has nowhere to go.
+        if (read.id == 0) continue;
+        auto p = std::make_unique<CPlayer>(std::move(read));
+        p->value = 1000;
+        p->countryId = 1;
+        p->topByte = 160;
+        p->extraNibble3 = p->extraNibble4 = p->extraNibble5 = 7;
+        p->hasCommentary = p->modified = p->destinationTeamId = p->copyMark = p->teamId = 0;
+        p->fileIndex = 0;
+        p->imported = 1;
+        p->id += stage.generation();
+        stage.stagePlayer(std::move(p));
+    }
+}
+
+std::vector<CPendingTransfer> stageTransfers(CImportStage& stage, std::span<const uint8_t> unpacked,
+                                             const CStatusSink& status)
+{
+    std::vector<CPendingTransfer> pending;
+    const auto entries = exchange::readTransferFile(unpacked);
+    const int n = int(entries.size());
+    const uint32_t g = stage.generation();
+    for (int i = 0; i < n; ++i)
+    {
+        const exchange::CTransferEntry& e = entries[std::size_t(i)];
+        show(status, formatText(kImportingXfer, i + 1, n));
+        const auto joining = stage.teamIdAtFileIndex(e.joiningFileIndex);
+        if (!joining || *joining < 1 || *joining == CPlayer::kNoTeam) continue;
+        const uint32_t leaving = stage.teamIdAtFileIndex(e.leavingFileIndex).value_or(CPlayer::kNoTeam);
+        pending.push_back({leaving, *joining, e.playerId});
+
+        if (CPlayer* p = stage.stagedPlayer(e.playerId + g))
+        {
+            p->copyMark = leaving;
+            p->destinationTeamId = *joining + g;
+        }
+        else if (CPlayer* copy = stageCopyOfGamePlayer(stage, e.playerId))
+        {
+            copy->copyMark = leaving + g;
+            copy->destinationTeamId = *joining + g;
+        }
+    }
+    return pending;
+}
+
+bool stageTeams(CImportStage& stage, std::span<const uint8_t> unpacked, const std::vector<CPendingTransfer>& pending,
+                const CStatusSink& status, CPrompts& prompts)
+{
+    std::vector<CTeam> records = exchange::readTeamFile(unpacked);
+    const int n = int(records.size());
+    const uint32_t g = stage.generation();
+    for (int k = 0; k < n; ++k)
+    {
+        const CTeam& record = records[std::size_t(k)];
+        show(status, formatText(kImportingTeam, k + 1, n, record.longName.c_str()));
+        const CTeam* base = stage.gameTeam(record.id);
+        if (!base)
+        {
+            prompts.message(kTeamsCorrupted, CPrompts::CIcon::Error);
+            return false;
+        }
+
+        auto team = std::make_unique<CTeam>();
+        team->bankroll = record.bankroll;
+        team->teamExtra1 = record.teamExtra1;
+        team->homeJerseyStyle = record.homeJerseyStyle;
+        team->homeJerseyColour1 = record.homeJerseyColour1;
+        team->homeJerseyColour2 = record.homeJerseyColour2;
+        team->homeJerseyColour3 = record.homeJerseyColour3;
+        team->homeShortsStyle = record.homeShortsStyle;
+        team->homeShortsColour1 = record.homeShortsColour1;
+        team->homeShortsColour2 = record.homeShortsColour2;
+        team->homeSocksStyle = record.homeSocksStyle;
+        team->homeSocksColour1 = record.homeSocksColour1;
+        team->homeSocksColour2 = record.homeSocksColour2;
+        team->awayJerseyStyle = record.awayJerseyStyle;
+        team->awayJerseyColour1 = record.awayJerseyColour1;
+        team->awayJerseyColour2 = record.awayJerseyColour2;
+        team->awayJerseyColour3 = record.awayJerseyColour3;
+        team->awayShortsStyle = record.awayShortsStyle;
+        team->awayShortsColour1 = record.awayShortsColour1;
+        team->awayShortsColour2 = record.awayShortsColour2;
+        team->awaySocksStyle = record.awaySocksStyle;
+        team->awaySocksColour1 = record.awaySocksColour1;
+        team->awaySocksColour2 = record.awaySocksColour2;
+        team->longName = record.longName;
+        // The file's four extra fields are not trusted; every imported team gets the
+        // values a fresh team has in the game.
+        team->teamExtra2 = 11;
+        team->teamExtra3 = 0;
+        team->teamExtra4 = 7;
+        team->teamExtra5 = 7;
+        team->teamExtra6 = 22;
+        team->teamExtra7 = 25;
+        team->teamExtra8 = 51;
+        team->teamExtra9 = 1;
+        team->teamExtra10 = 908;
+        team->teamExtra11 = 3;
+        team->teamExtra12 = 13;
+        team->teamExtra13 = 6;
+        team->teamExtra14 = 1;
+        team->teamExtra15 = 16;
+        team->modified = 0;
+        team->players = base->players;
+        team->loadedPlayers = base->players;
+        team->incomingPlayers.fill(0);
+        // Transfers name teams by fileIndex; the base team's keeps them pointing at this
+        // team when the league is exported again.
+        team->fileIndex = base->fileIndex;
+
+        for (int s = 0; s < CTeam::kSlots; ++s)
+        {
+            const uint32_t id = base->players[std::size_t(s)];
+            if (id != 0 && stage.stagedPlayer(id + g)) team->players[std::size_t(s)] = id + g;
+        }
+
+        for (const CPendingTransfer& t : pending)
+        {
+            const uint32_t playerId = t.playerId + g;
+            if (t.leavingTeamId == base->id)
+            {
+                if (CPlayer* p = stage.stagedPlayer(playerId))
+                {
+                    p->copyMark = t.leavingTeamId + g;
+                    p->destinationTeamId = t.joiningTeamId + g;
+                }
+            }
+            else if (t.joiningTeamId == base->id)
+            {
+                CPlayer* p = stage.stagedPlayer(playerId);
+                if (!p) p = stageCopyOfGamePlayer(stage, t.playerId);
+                if (!p) continue;  // names nobody here
+                if (p->destinationTeamId == 0) p->destinationTeamId = t.joiningTeamId + g;
+                if (std::find(team->incomingPlayers.begin(), team->incomingPlayers.end(), playerId)
+                    == team->incomingPlayers.end())
+                    team->addIncoming(playerId);
+                p->copyMark = t.leavingTeamId + g;
+            }
+        }
+
+        team->id = base->id + g;
+        team->imported = 1;
+        for (uint32_t id : team->players)
+            if (id != 0 && stage.anyPlayer(id)) stage.setTeamIdOf(id, team->id);
+        stage.stageTeam(std::move(team));
+    }
+    return true;
+}
+}  // namespace
+
+std::string proposedLeagueName(const std::string& folder)
+{
+    std::string f = folder;
+    while (!f.empty() && (f.back() == '\\' || f.back() == '/')) f.pop_back();
+    const auto at = f.find_last_of("\\/");
+    return at == std::string::npos ? f : f.substr(at + 1);
+}
+
+bool importDbFiles(CDatabase& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
+                   CPrompts& prompts, const CStatusSink& status)
+{
+    CImportStage stage(db);
+    std::vector<uint8_t> data;
+
+    if (failed(readPacked(resolveGamePath(folder, std::string("\\") + kPlayersFile), packer, data),
+               kErrorReadingPlayers, prompts))
+        return false;
+    stagePlayers(stage, data, status);
+
+    std::vector<CPendingTransfer> pending;
+    const fs::path transfers = resolveGamePath(folder, std::string("\\") + kTransfersFile);
+    std::error_code ec;
+    if (fs::is_regular_file(transfers, ec))
+    {
+        if (failed(readPacked(transfers, packer, data), kErrorImporting, prompts)) return false;
+        pending = stageTransfers(stage, data, status);
+    }
+
+    if (failed(readPacked(resolveGamePath(folder, std::string("\\") + kTeamsFile), packer, data), kErrorReadingTeams,
+               prompts))
+        return false;
+    if (!stageTeams(stage, data, pending, status, prompts)) return false;
+
+    stage.commit(leagueName);
+    return true;
+}
+
+bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
+{
+    std::vector<uint8_t> bytes;
+    if (!CFileSystem::real().readFile(path, bytes))
+    {
+        prompts.message(kCannotOpenGlv, CPrompts::CIcon::Error);
+        return false;
+    }
+
+    const CLeague* baseLeague = std::as_const(db).leagues().size() > kGlvBaseLeaguePosition
+                                    ? db.leagues()[kGlvBaseLeaguePosition].get()
+                                    : nullptr;
+    std::vector<uint32_t> baseTeams;
+    if (baseLeague)
+        for (std::size_t s = 0; s < std::min<std::size_t>(baseLeague->slotCount, baseLeague->teamIds.size()); ++s)
+            baseTeams.push_back(baseLeague->teamIds[s]);
+
+    glv::CGlvReadResult read = glv::readGlvFile(bytes, baseTeams.size());
+    if (!read.ok())
+    {
+        // The reader counts teams against the base league; without one the user needs
+        // to hear that rather than a count of zero.
+        if (!baseLeague && read.problem == glv::CGlvProblem::TooManyTeams)
+            prompts.message(formatText(kGlvNoBaseLeague, int(kGlvBaseLeaguePosition)), CPrompts::CIcon::Error);
+        else
+            prompts.message(read.message, CPrompts::CIcon::Error);
+        return false;
+    }
+
+    CImportStage stage(db);
+    const uint32_t g = stage.generation();
+    const int n = int(read.file.teams.size());
+    for (int i = 0; i < n; ++i)
+    {
+        glv::CGlvTeamBlock& block = read.file.teams[std::size_t(i)];
+        const CTeam* base = stage.gameTeam(baseTeams[std::size_t(i)]);
+        if (!base)
+        {
+            prompts.message(formatText(kGlvNoBaseTeam, i + 1, int(kGlvBaseLeaguePosition)), CPrompts::CIcon::Error);
+            return false;
+        }
+        show(status, formatText(kImportingTeam, i + 1, n, block.name.c_str()));
+
+        auto team = std::make_unique<CTeam>(std::move(block.team));
+        team->imported = 1;
+        team->incomingPlayers.fill(0);
+        const std::size_t count = block.players.size();
+        for (std::size_t j = 0; j < count && j < CTeam::Slots().size(); ++j)
+        {
+            const uint32_t baseSlot = base->players[j];
+            if (baseSlot == 0) continue;
+            glv::CGlvPlayerBlock& pb = block.players[j];
+            auto p = std::make_unique<CPlayer>(std::move(pb.player));
+            p->altPosition = 0;
+            p->hasCommentary = p->modified = p->destinationTeamId = p->copyMark = 0;
+            p->imported = 1;
+            p->storedName = pb.name.size() > CPlayer::kShownNameLength ? pb.name : std::string();
+            p->name = pb.name.substr(0, CPlayer::kShownNameLength);
+            p->teamId = base->id;
+            p->id = baseSlot + g;
+            team->players[j] = p->id;
+            stage.stagePlayer(std::move(p));
+        }
+        for (std::size_t j = count; j < CTeam::Slots().size(); ++j) team->players[j] = 0;
+        team->fileIndex = base->fileIndex;
+        team->longName = block.name;
+        team->id = base->id + g;
+        stage.stageTeam(std::move(team));
+    }
+
+    stage.commit(read.file.leagueName);
+    return true;
+}

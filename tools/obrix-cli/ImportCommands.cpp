@@ -1,0 +1,148 @@
+#include "ImportCommands.h"
+
+#include "database/Database.h"
+#include "database/GameFiles.h"
+#include "exchange/LeagueExport.h"
+#include "exchange/LeagueImport.h"
+#include "exchange/Packer.h"
+#include "settings/Prompts.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+namespace
+{
+// Nobody sits at a terminal to answer: questions get No, messages go to stderr.
+class CCliPrompts : public CPrompts
+{
+public:
+    bool askYesNo(const std::string& text, CIcon) override
+    {
+        std::cerr << "obrix-cli: " << text << " (answered No)\n";
+        return false;
+    }
+    CAnswer askYesNoCancel(const std::string& text, CIcon) override
+    {
+        std::cerr << "obrix-cli: " << text << " (answered Cancel)\n";
+        return CAnswer::Cancel;
+    }
+    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseFile(const CFileChoice&) override { return std::nullopt; }
+    void message(const std::string& text, CIcon) override { std::cerr << "obrix-cli: " << text << "\n"; }
+};
+
+std::string executableFolder()
+{
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : self.parent_path().string();
+}
+
+// The packer program beside obrix-cli, in the current folder or on PATH; without it the
+// codec does the work in this process.
+std::unique_ptr<CPacker> makePacker(CPrompts& prompts)
+{
+    if (auto program = CExternalPacker::findProgram(executableFolder()))
+        return std::make_unique<CExternalPacker>(*program, prompts);
+    return std::make_unique<CInProcessPacker>();
+}
+} // namespace
+
+bool parseImportOption(const std::string& option, const std::string& value, CCliImport& out)
+{
+    out = {};
+    if (option == "--import-glv")
+    {
+        out.glv = true;
+        out.path = value;
+        return true;
+    }
+    if (option != "--import-db") return false;
+    out.path = value;
+    // The last colon starts the league name, unless it is a drive letter's.
+    const auto colon = value.rfind(':');
+    const bool driveColon = colon == 1 && value.size() > 2 && (value[2] == '\\' || value[2] == '/');
+    if (colon != std::string::npos && !driveColon)
+    {
+        out.path = value.substr(0, colon);
+        out.leagueName = value.substr(colon + 1);
+    }
+    if (out.leagueName.empty()) out.leagueName = proposedLeagueName(out.path);
+    return true;
+}
+
+bool runImports(CDatabase& db, const std::vector<CCliImport>& imports)
+{
+    if (imports.empty()) return true;
+    CCliPrompts prompts;
+    const auto packer = makePacker(prompts);
+    for (const CCliImport& i : imports)
+    {
+        const bool ok = i.glv ? importGlvFile(db, i.path, prompts)
+                              : importDbFiles(db, i.path, i.leagueName, *packer, prompts);
+        if (!ok)
+        {
+            std::cerr << "obrix-cli: the import of " << i.path << " failed\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+int runExport(const std::vector<std::string>& args)
+{
+    auto fail = [](const std::string& why) {
+        std::cerr << "obrix-cli: " << why
+                  << "\nusage: obrix-cli export DIR [--language CODE] --league POSITION OUTFOLDER\n";
+        return 2;
+    };
+    std::string gameFolder, language = "ENG", outFolder;
+    long position = -1;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i)
+    {
+        if (args[i] == "--league" || args[i] == "--language")
+        {
+            if (i + 1 >= args.size()) return fail("option " + args[i] + " needs a value");
+            const std::string& v = args[++i];
+            if (args[i - 1] == "--language")
+            {
+                bool known = false;
+                for (const char* code : gamepaths::kLanguageCodes) known = known || v == code;
+                if (!known) return fail("unknown language code " + v);
+                language = v;
+                continue;
+            }
+            char* end = nullptr;
+            position = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end != '\0' || position < 0) return fail("the league position is a number from 0");
+        }
+        else if (args[i].rfind("--", 0) == 0)
+            return fail("unknown option " + args[i]);
+        else
+            positional.push_back(args[i]);
+    }
+    if (positional.size() != 2) return fail("give the game folder and the folder to write to");
+    if (position < 0) return fail("give the league with --league POSITION");
+    gameFolder = positional[0];
+    outFolder = positional[1];
+
+    CDatabase db;
+    db.languageCode = language;
+    if (auto e = CGameFiles(gameFolder).loadAll(db))
+    {
+        std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
+        return 1;
+    }
+    CCliPrompts prompts;
+    const auto packer = makePacker(prompts);
+    const CExportResult r = exportLeague(db, std::size_t(position), outFolder, *packer);
+    if (!r.ok)
+    {
+        std::cerr << "obrix-cli: " << r.message << "\n";
+        return 1;
+    }
+    std::cout << r.message << "\n";
+    return 0;
+}
