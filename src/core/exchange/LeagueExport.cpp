@@ -32,9 +32,18 @@ struct CExportSet
     std::vector<exchange::CTransferEntry> transfers;
 };
 
-uint32_t fileIndexOr511(const CDatabase& db, uint32_t teamId)
+// An import marks moves to and from teams outside it with those teams' ids plus its
+// generation, which name no team; the base team of any generation has the same
+// fileIndex, so the transfer still names the right team for other users.
+int fileIndexOfAnyGeneration(const CDatabase& db, uint32_t teamId)
 {
     const int index = db.fileIndexOfTeam(teamId);
+    return index >= 0 ? index : db.fileIndexOfTeam(baseId(teamId));
+}
+
+uint32_t fileIndexOr511(const CDatabase& db, uint32_t teamId)
+{
+    const int index = fileIndexOfAnyGeneration(db, teamId);
     return index < 0 ? exchange::kNoTeamFileIndex : uint32_t(index);
 }
 
@@ -72,7 +81,7 @@ CExportSet collect(const CDatabase& db, const CLeague& league)
         {
             const CPlayer* p = db.player(id);
             if (!p || p->destinationTeamId == 0) continue;
-            const int there = db.fileIndexOfTeam(p->destinationTeamId);
+            const int there = fileIndexOfAnyGeneration(db, p->destinationTeamId);
             if (there < 0) continue;  // the team it went to is gone
             addTransfer(id, here, uint32_t(there));
         }
