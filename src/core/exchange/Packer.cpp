@@ -196,8 +196,7 @@ int whyNotRunnable(const std::string& program)
 {
     struct stat st{};
     if (::stat(program.c_str(), &st) != 0) return errno;
-    if (S_ISDIR(st.st_mode)) return EISDIR;
-    if (!S_ISREG(st.st_mode)) return EACCES;
+    if (!S_ISREG(st.st_mode)) return EACCES;  // what exec says of a folder
     if (::access(program.c_str(), X_OK) != 0) return errno;
     return 0;
 }
