@@ -489,6 +489,13 @@ TEST(StatsCommandLine, ReportOfTheSampleMatchesThePageRules)
             teams.push_back(t.value);
     const auto rows = contributedRows(db, teams);
     ASSERT_FALSE(rows.empty());
+    int international = 0;
+    for (const CStatsRow& r : rows)
+    {
+        ASSERT_EQ(r.international, db.isInternational(r.playerId)) << r.playerId;
+        international += r.international;
+    }
+    EXPECT_GT(international, 0);
 
     const auto out = folder.path() / "out.txt";
     const std::string quotedOut = "'" + out.string() + "'";
