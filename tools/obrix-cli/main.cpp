@@ -3,6 +3,7 @@
 #include "ImportCommands.h"
 #include "KitCommands.h"
 #include "LocateCommand.h"
+#include "ReportCommand.h"
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
@@ -35,7 +36,9 @@ constexpr const char* kUsage =
     "    (imports and export run the gfxpak program found beside obrix-cli, in the current\n"
     "     folder or on PATH, and pack in this process when there is none)\n"
     "  thumbnails DIR OUTDIR                       write the jersey thumbnails and kit pictures\n"
-    "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n";
+    "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n"
+    "  report DIR (--teams ID,... | --leagues POS,...) --kind stats|characteristics\n"
+    "         --format plain|delimited [--language CODE] OUT   write the statistics page's report\n";
 
 int usage(const std::string& problem = {})
 {
@@ -454,6 +457,7 @@ int main(int argc, char** argv)
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);
         if (command == "export") return runExport(rest);
+        if (command == "report") return runReport(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);
