@@ -184,7 +184,7 @@ void TestMainFrame::menusReadAsDesigned()
     for (QAction* action : s.frame->menuBar()->actions()) titles << action->text();
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
-             (QStringList{"Save Data", "-", "&Import...", "-", "&Make Jersey Thumbnails", "-", "E&xit"}));
+             (QStringList{"Save Data", "-", "&Import...", "Ex&port...", "-", "&Make Jersey Thumbnails", "-", "E&xit"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
              (QStringList{"&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-", "&Find\tCtrl+F",
                           "Find &Again\tF3", "-", "&Global Modifications...", "-", "&League Name...\tF2", "-",

@@ -6,7 +6,9 @@
 #include "pages/TeamPage.h"
 #include "pages/TransferPage.h"
 
+#include <QCoreApplication>
 #include <QIcon>
+#include <QShowEvent>
 
 CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(parent)
 {
@@ -24,3 +26,14 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
 CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
 CTransferPage* CDataPropSheet::transferPage() const { return m_transferPage; }
+
+void CDataPropSheet::refreshActivePage()
+{
+    // Pages look at the database when shown; the page on top is told so again, without
+    // hiding it (which would take the focus away).
+    if (QWidget* page = currentWidget(); page && page->isVisible())
+    {
+        QShowEvent shown;
+        QCoreApplication::sendEvent(page, &shown);
+    }
+}

@@ -29,6 +29,10 @@ public:
     int activePage() const { return currentIndex(); }
     void bringToFront(int tab) { setCurrentIndex(tab); }
 
+    // The page on show looks again at the database, as if it had just been shown:
+    // after an import, pages with trees of their own refill them.
+    void refreshActivePage();
+
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
     CTransferPage* transferPage() const;

@@ -27,6 +27,13 @@ inline constexpr const char* kLeagueNameStatus = "Change league names";
 inline constexpr const char* kGlobalModsStatus = "Change Player Attributes Globally";
 inline constexpr const char* kGlvImportStatus = "Import GLV Files...";
 
+inline constexpr const char* kLeagueExportStatus =
+    "Write the selected league as DB files that other users can import\nExport League";
+inline constexpr const char* kExportFolderTitle = "Select directory to export the league's DB files to:";
+inline constexpr const char* kExportingLeague = "Exporting League...";
+inline constexpr const char* kExportReplace =
+    "This directory already holds DB files. Do you want to replace them?";
+
 inline constexpr const char* kFileMenu = "&File";
 inline constexpr const char* kEditMenu = "&Edit";
 inline constexpr const char* kViewMenu = "&View";

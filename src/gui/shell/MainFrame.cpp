@@ -20,6 +20,8 @@
 #include "shell/LeagueNameDialog.h"
 #include "shell/LeagueTree.h"
 #include "shell/RosterView.h"
+#include "shell/DatabaseText.h"
+#include "shell/ExchangeCommands.h"
 #include "util/TextCodec.h"
 
 
@@ -62,21 +64,6 @@ std::pair<QString, QString> splitStatusText(const char* text)
     return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
 }
 
-// Text the user typed, as the 8-bit bytes the database keeps; a character the game's
-// encoding cannot hold becomes "?", as the game's own tools write it.
-std::string toDatabaseText(const QString& text, CTextEncoding encoding)
-{
-    std::string bytes;
-    if (fromUtf8(text.toStdString(), encoding, bytes)) return bytes;
-    bytes.clear();
-    for (const char32_t codePoint : text.toUcs4())
-    {
-        std::string one, converted;
-        appendUtf8(one, codePoint);
-        bytes += fromUtf8(one, encoding, converted) ? converted : std::string("?");
-    }
-    return bytes;
-}
 }  // namespace
 
 CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m_app(app)
@@ -104,6 +91,7 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
     m_statusBar = new CFrameStatusBar(this);
     setStatusBar(m_statusBar);
 
+    m_exchange = new CExchangeCommands(m_app, *this);
     createActions();
     createMenus();
     createToolBar();
@@ -185,12 +173,19 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::SaveData, QStringLiteral("Save Data"), "save", kSaveStatus), &QAction::triggered,
             this, &CMainFrame::saveData);
     bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, false);
-    // Import and GLV import have no handler yet, so they stay disabled as every command
-    // without a receiver does.
-    makeAction(CCommand::Import, QStringLiteral("&Import..."), nullptr, kImportStatus);
+    connect(makeAction(CCommand::Import, QStringLiteral("&Import..."), nullptr, kImportStatus), &QAction::triggered,
+            this, [this] { m_exchange->importDbFiles(); });
     bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, false);
-    makeAction(CCommand::GlvImport, QStringLiteral("GLV Import"), nullptr, kGlvImportStatus);
+    connect(makeAction(CCommand::GlvImport, QStringLiteral("Import GLV Files..."), nullptr, kGlvImportStatus),
+            &QAction::triggered, this, [this] { m_exchange->importGlvFile(); });
     bindKeys(CCommand::GlvImport, {key(Qt::CTRL | Qt::ALT | Qt::Key_I)}, true);
+    // "E&xit" has the x already, so the export takes the p.
+    connect(makeAction(CCommand::Export, QStringLiteral("Ex&port..."), nullptr, kLeagueExportStatus),
+            &QAction::triggered, this, [this] {
+                if (!m_groupView->leagueSelected()) return;
+                m_exchange->exportLeague(m_groupView->selectedValue() - CDatabase::kLeagueNodeBase);
+                updateCommands();
+            });
     connect(makeAction(CCommand::MakeThumbnails, QStringLiteral("&Make Jersey Thumbnails"), nullptr,
                        kThumbnailsStatus),
             &QAction::triggered, this, &CMainFrame::makeJerseyThumbnails);
@@ -295,6 +290,7 @@ void CMainFrame::createMenus()
     file->addAction(action(CCommand::SaveData));
     file->addSeparator();
     file->addAction(action(CCommand::Import));
+    file->addAction(action(CCommand::Export));
     file->addSeparator();
     file->addAction(action(CCommand::MakeThumbnails));
     file->addSeparator();
@@ -425,8 +421,9 @@ void CMainFrame::updateCommands()
 
     enable(CCommand::SaveData, m_app.db().modified());
     enable(CCommand::Restore, m_app.backupFlag());
-    enable(CCommand::Import, false);
-    enable(CCommand::GlvImport, false);
+    enable(CCommand::Import, true);
+    enable(CCommand::GlvImport, true);
+    enable(CCommand::Export, m_groupView->leagueSelected());
     enable(CCommand::GlobalModifications, true);
     enable(CCommand::Cut, false);
     enable(CCommand::Undo, false);

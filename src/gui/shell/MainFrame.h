@@ -10,6 +10,7 @@ class CGroupView;
 class CRosterView;
 class CDataView;
 class CFrameStatusBar;
+class CExchangeCommands;
 class QAction;
 class QSplitter;
 class QToolBar;
@@ -45,6 +46,7 @@ public:
         SaveData,
         Import,
         GlvImport,
+        Export,
         MakeThumbnails,
         Restore,
         Exit,
@@ -138,4 +140,5 @@ private:
     int m_focusedPane = TreePane;
     bool m_updatePending = false;
     QWidget* m_helpWindow = nullptr;
+    CExchangeCommands* m_exchange = nullptr;
 };

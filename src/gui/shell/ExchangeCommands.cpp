@@ -1,0 +1,147 @@
+#include "shell/ExchangeCommands.h"
+
+#include "app/ObrixApp.h"
+#include "database/Database.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/LeagueExport.h"
+#include "exchange/LeagueImport.h"
+#include "exchange/Packer.h"
+#include "pages/PlayerPage.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
+#include "shell/DatabaseText.h"
+#include "shell/FrameTexts.h"
+#include "shell/GroupView.h"
+#include "shell/LeagueNameDialog.h"
+#include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "util/GamePath.h"
+#include "util/TextCodec.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <filesystem>
+
+namespace
+{
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+}  // namespace
+
+CExchangeCommands::CExchangeCommands(CObrixApp& app, CMainFrame& frame) : QObject(&frame), m_app(app), m_frame(frame)
+{
+}
+
+std::unique_ptr<CPacker> CExchangeCommands::makePacker() const
+{
+    const std::string beside = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    // When the program is nowhere to be found it is still started by name, so that the
+    // user is told why the import failed.
+    const std::string program =
+        CExternalPacker::findProgram(beside).value_or(std::string(exchangetexts::kPackerProgram));
+    return std::make_unique<CExternalPacker>(program, m_app.prompts());
+}
+
+std::string CExchangeCommands::userFolder() const
+{
+    const std::string& game = m_app.settings().gameFolder;
+    if (game.empty()) return {};
+    return resolveGamePath(std::filesystem::path(game), exchangetexts::kUserFolder).string();
+}
+
+void CExchangeCommands::importDbFiles()
+{
+    const std::optional<std::string> folder =
+        m_app.prompts().chooseFolder(exchangetexts::kImportFolderTitle, userFolder());
+    if (!folder) return;
+    const std::optional<QString> name =
+        CLeagueNameDialog::ask(&m_frame, QString::fromStdString(proposedLeagueName(*folder)));
+    if (!name) return;
+    bool added = false;
+    {
+        const CWaitCursor wait;
+        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingLeague));
+        const std::unique_ptr<CPacker> packer = makePacker();
+        added = ::importDbFiles(m_app.db(), *folder,
+                                toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode)), *packer,
+                                m_app.prompts(),
+                                [this](const std::string& text) { m_frame.setStatusText(QString::fromStdString(text)); });
+        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
+    }
+    afterImport(added);
+}
+
+void CExchangeCommands::importGlvFile()
+{
+    CPrompts::CFileChoice choice;
+    choice.defaultExtension = "GLV";
+    choice.filter = exchangetexts::kGlvFilter;
+    choice.startFolder = userFolder();
+    const std::optional<std::string> path = m_app.prompts().chooseFile(choice);
+    if (!path) return;
+    bool added = false;
+    {
+        const CWaitCursor wait;
+        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingGlv));
+        added = ::importGlvFile(m_app.db(), *path, m_app.prompts(),
+                                [this](const std::string& text) { m_frame.setStatusText(QString::fromStdString(text)); });
+        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
+    }
+    afterImport(added);
+}
+
+void CExchangeCommands::afterImport(bool added)
+{
+    // The pages with trees of their own show the new league when next shown, whatever
+    // the import did.
+    m_app.transferTreesNeedRefill = true;
+    m_app.statsTreesNeedRefill = true;
+    if (added)
+    {
+        m_frame.clearAndRefresh();
+        // The top level is sorted by name, so the new league is looked for by its value.
+        CLeagueTree* tree = m_frame.groupView()->tree();
+        const auto value = static_cast<uint32_t>(CDatabase::kLeagueNodeBase + m_app.db().leagues().size() - 1);
+        for (int row = 0; row < tree->model()->rowCount(); ++row)
+        {
+            const QModelIndex node = tree->model()->index(row, 0);
+            if (tree->nodeValue(node) == value) tree->scrollTo(node);
+        }
+    }
+    m_frame.dataView()->sheet()->refreshActivePage();
+    m_frame.updateCommands();
+}
+
+void CExchangeCommands::exportLeague(std::size_t leaguePosition)
+{
+    if (leaguePosition >= m_app.db().leagues().size()) return;
+    const std::optional<std::string> folder =
+        m_app.prompts().chooseFolder(frametexts::kExportFolderTitle, userFolder());
+    if (!folder) return;
+    const std::filesystem::path target(*folder);
+    bool holdsSet = false;
+    for (const char* file : {exchangetexts::kTeamsFile, exchangetexts::kPlayersFile, exchangetexts::kTransfersFile})
+        holdsSet = holdsSet || std::filesystem::exists(resolveGamePath(target, std::string("\\") + file));
+    if (holdsSet && !m_app.prompts().askYesNo(frametexts::kExportReplace, CPrompts::CIcon::Warning)) return;
+    // Edits still on the Player page belong in what is written.
+    m_frame.dataView()->sheet()->playerPage()->storePage();
+    CExportResult result;
+    {
+        const CWaitCursor wait;
+        m_frame.setStatusText(QString::fromLatin1(frametexts::kExportingLeague));
+        const std::unique_ptr<CPacker> packer = makePacker();
+        result = ::exportLeague(m_app.db(), leaguePosition, *folder, *packer,
+                                [this](const std::string& text) { m_frame.setStatusText(QString::fromStdString(text)); });
+        m_frame.setStatusText(QString::fromLatin1(frametexts::kReady));
+    }
+    if (!result.ok) m_app.prompts().message(result.message, CPrompts::CIcon::Error);
+    else if (!result.message.empty()) m_app.prompts().message(result.message, CPrompts::CIcon::Information);
+}
