@@ -2,8 +2,10 @@
 // and packing of the three exchange files of the whole full-size sample game.
 //
 //   bench_packer [--file=UNPACKED] [benchmark flags]
+//   bench_packer --write-exchange=DIR
 //
-// UNPACKED defaults to the shared test data's texture.unpacked. Counters: packed_bytes
+// UNPACKED defaults to the shared test data's texture.unpacked. The second form only
+// writes the three unpacked exchange files into DIR. Counters: packed_bytes
 // (ours), gzip6_bytes (what "gzip -6" makes of the same bytes, as a yardstick) and
 // vs_gzip6 (ours divided by that).
 
@@ -200,14 +202,34 @@ BENCHMARK(BM_UnpackExchange)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--file=", 7) == 0)
+    std::string writeFolder;
+    for (int i = 1; i < argc;)
+    {
+        const bool file = std::strncmp(argv[i], "--file=", 7) == 0;
+        const bool write = std::strncmp(argv[i], "--write-exchange=", 17) == 0;
+        if (!file && !write)
         {
-            g_unpackedPath = argv[i] + 7;
-            for (int j = i; j + 1 < argc; ++j) argv[j] = argv[j + 1];
-            --argc;
-            break;
+            ++i;
+            continue;
         }
+        if (file) g_unpackedPath = argv[i] + 7;
+        if (write) writeFolder = argv[i] + 17;
+        for (int j = i; j + 1 < argc; ++j) argv[j] = argv[j + 1];
+        --argc;
+    }
+    // The unpacked exchange files, for measuring other packers on the same bytes.
+    if (!writeFolder.empty())
+    {
+        const char* names[3] = {"CUSTOM.DB", "CUSPLYR.DB", "XFER.DB"};
+        fs::create_directories(writeFolder);
+        for (int i = 0; i < 3; ++i)
+        {
+            const Bytes& bytes = exchangeSet().files[i];
+            std::ofstream(fs::path(writeFolder) / names[i], std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        }
+        return 0;
+    }
     if (original().empty())
     {
         std::cerr << "bench_packer: cannot read " << g_unpackedPath << "\n";

@@ -21,6 +21,7 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 #endif
@@ -214,6 +215,21 @@ TEST_F(PackerProgram, ArgumentsArriveIntactAndTheOutputFileIsTheAnswer)
     EXPECT_EQ(textOf(args), "-compress\n" + source + "\n" + (work.path() / "t.db").string() + "\n");
     EXPECT_TRUE(prompts.asked.empty());
 }
+
+#ifdef __linux__
+TEST_F(PackerProgram, OpenFilesAreNotHandedToTheProgram)
+{
+    // Opened without close-on-exec, as a library of the editor might.
+    const int fd = ::open((work.path() / "held.txt").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 3);
+    const std::string program = writeScript(work, "fds",
+                                            "if [ -e /proc/$$/fd/" + std::to_string(fd) +
+                                                " ]; then printf inherited > \"$3\"; else printf closed > \"$3\"; fi");
+    const Bytes answer = CExternalPacker(program, prompts).unpackFile("a.db", 100);
+    ::close(fd);
+    EXPECT_EQ(std::string(answer.begin(), answer.end()), "closed");
+}
+#endif
 
 TEST_F(PackerProgram, PackingNeedsExitZeroAndTheTarget)
 {

@@ -3,6 +3,8 @@
 //   gfxpak -decompress "SOURCE" TARGET
 //   gfxpak -compress SOURCE TARGET
 //
+// Words after TARGET are taken as the rest of its name.
+//
 // Exit status 0 when TARGET has been written, 1 with a message on stderr otherwise. TARGET
 // is only written once the whole result is known, so a failure leaves no half file.
 
@@ -50,9 +52,13 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) return usage();
+    if (argc < 4) return usage();
     const bool decompress = std::strcmp(argv[1], "-decompress") == 0;
     if (!decompress && std::strcmp(argv[1], "-compress") != 0) return usage();
+    // The editor names the temporary target unquoted, so a temporary folder with a blank
+    // in its name (a Windows user name with one) arrives as several words.
+    std::string target = argv[3];
+    for (int i = 4; i < argc; ++i) target += std::string(" ") + argv[i];
 
     std::vector<uint8_t> source;
     if (!readAll(argv[2], source))
@@ -75,9 +81,9 @@ int main(int argc, char** argv)
     else
         result = packBytes(source);
 
-    if (!writeAll(argv[3], result))
+    if (!writeAll(target.c_str(), result))
     {
-        std::cerr << "gfxpak: cannot write " << argv[3] << "\n";
+        std::cerr << "gfxpak: cannot write " << target << "\n";
         return 1;
     }
     return 0;

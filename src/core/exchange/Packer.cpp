@@ -209,6 +209,11 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+        // Files the editor has open stay its own; the packer keeps only stderr, where it
+        // explains a failure.
+        posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
         posix_spawnattr_init(&attributes);
         // A group of its own, so that stopping it also stops whatever it started.
         posix_spawnattr_setpgroup(&attributes, 0);
