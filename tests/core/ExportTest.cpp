@@ -360,4 +360,29 @@ TEST_F(ExportTest, CommandLineImportsAndExports)
     run(cli + " export " + quoted(game()) + " " + quoted(set), status);
     EXPECT_EQ(status, 2);
 }
+
+// Installed the way users have it, obrix-cli runs the packer program beside it; the set
+// goes through real processes, temporary files and a folder name with a space.
+TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
+{
+    const std::filesystem::path built = OBRIX_CLI_PATH;
+    const auto gfxpak = built.parent_path().parent_path() / "gfxpak" / "gfxpak";
+    if (!std::filesystem::exists(gfxpak)) GTEST_SKIP() << "gfxpak is not built";
+    const auto bin = out.path() / "bin";
+    std::filesystem::create_directories(bin);
+    std::filesystem::copy_file(built, bin / "obrix-cli");
+    std::filesystem::copy_file(gfxpak, bin / "gfxpak");
+    const std::string cli = quoted(bin / "obrix-cli");
+
+    const auto set = out.path() / "Two Words";
+    int status = 0;
+    const std::string exported = run(cli + " export " + quoted(game()) + " --league 1 " + quoted(set), status);
+    ASSERT_EQ(status, 0) << exported;
+    // What the program packed, the codec reads.
+    for (const char* name : {"CUSTOM.DB", "CUSPLYR.DB", "XFER.DB"})
+        EXPECT_TRUE(unpackBytes(out.read(std::string("Two Words/") + name)).ok()) << name;
+    const std::string json = run(cli + " dump " + quoted(game()) + " --import-db " + quoted(set), status);
+    ASSERT_EQ(status, 0) << json.substr(0, 400);
+    EXPECT_NE(json.find("\"displayName\":\"Two Words\""), std::string::npos);
+}
 #endif
