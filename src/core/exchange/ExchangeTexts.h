@@ -36,6 +36,14 @@ inline constexpr const char* kGlvNoBaseLeague =
 inline constexpr const char* kGlvNoBaseTeam =
     "Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!";
 inline constexpr const char* kGlvFilter = "GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|";
+// Refusals of a GLV file that is not one the import can take whole. Team numbers count
+// from 1, as the status bar counts them.
+inline constexpr const char* kGlvTooManyTeams =
+    "The GLV file holds %d teams, but the league its teams are based on has only %d.";
+inline constexpr const char* kGlvNegativeTeams = "The GLV file gives a negative number of teams (%d).";
+inline constexpr const char* kGlvTooManyPlayers = "Team %d of the GLV file holds %d players; a team has at most %d.";
+inline constexpr const char* kGlvTruncatedHeader = "The GLV file ends before its list of teams.";
+inline constexpr const char* kGlvTruncatedTeam = "The GLV file ends in the middle of team %d.";
 
 // League export
 inline constexpr const char* kExportPacking = "Packing %s...";
