@@ -84,7 +84,9 @@ CExportSet collect(const CDatabase& db, const CLeague& league)
             if (!p || p->destinationTeamId == 0) continue;
             const int there = fileIndexOfAnyGeneration(db, p->destinationTeamId);
             if (there < 0) continue;  // the team it went to is gone
-            addTransfer(id, here, uint32_t(there));
+            // A copy leaves nobody behind: it comes from no team, as the destination's
+            // incoming entry for it says too.
+            addTransfer(id, p->copyMark == CPlayer::kCopyMark ? exchange::kNoTeamFileIndex : here, uint32_t(there));
         }
         for (uint32_t id : team->incomingPlayers)
         {
