@@ -1,4 +1,5 @@
-// Writes the seed corpora of the fuzz targets into OUT/database and OUT/spoken:
+// Writes the seed corpora of the fuzz targets into OUT/database, OUT/spoken, OUT/exchange,
+// OUT/glv and OUT/packed:
 //   tiny.bin     a hand-built database of a few records, written by the editor's writer
 //   trimmed.bin  the first leagues of the small sample game with their teams and players
 //   sample.bin   the whole small sample game (a few hundred KB; slow to mutate, so it is
@@ -8,9 +9,12 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/GlvFile.h"
 #include "sample/SampleGame.h"
 #include "util/FileCommit.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -169,6 +173,76 @@ Bytes speechIndex(int32_t count, std::vector<uint32_t> ids)
     for (auto id : ids) appendU32(b, id);
     return b;
 }
+// The first league of the sample as a user would export it: its teams, their players and
+// a few transfers between them, and the same league as a GLV file. The GLV seeds start
+// with the team count of the league they are based on, as fuzz_glv_reader reads it.
+struct CExchangeSeeds
+{
+    Bytes teams, players, transfers, glv;
+};
+
+CExchangeSeeds exchangeSeeds(const fs::path& folder)
+{
+    CDatabase db;
+    if (auto e = CGameFiles(folder).loadAll(db))
+    {
+        std::cerr << "cannot load the sample: " << e->message << "\n";
+        return {};
+    }
+    if (db.leagues().empty()) return {};
+    const CLeague& league = *db.leagues()[0];
+    std::vector<CTeam> teams;
+    std::vector<CPlayer> players;
+    std::vector<exchange::CTransferEntry> transfers;
+    glv::CGlvFile glvFile;
+    glvFile.leagueName = league.displayName;
+    for (auto id : league.teamIds)
+    {
+        const CTeam* t = db.team(id);
+        if (!t) continue;
+        teams.push_back(*t);
+        glv::CGlvTeamBlock& block = glvFile.teams.emplace_back();
+        block.name = t->longName;
+        block.team = *t;
+        for (auto pid : t->players)
+            if (const CPlayer* p = db.player(pid))
+            {
+                players.push_back(*p);
+                block.players.push_back({p->name, *p});
+                if (transfers.size() < 6)
+                    transfers.push_back({p->id, t->fileIndex,
+                                         transfers.size() % 3 ? exchange::kNoTeamFileIndex : t->fileIndex + 1});
+            }
+    }
+    CExchangeSeeds seeds;
+    seeds.teams = exchange::writeTeamFile(teams);
+    seeds.players = exchange::writePlayerFile(players);
+    seeds.transfers = exchange::writeTransferFile(transfers);
+    seeds.glv = glv::writeGlvFile(glvFile);
+    seeds.glv.insert(seeds.glv.begin(), uint8_t(std::min<std::size_t>(league.teamIds.size(), 255)));
+    return seeds;
+}
+
+// One team of no players and one of a single player with a long name: small enough for
+// the mutator to reach every length field quickly.
+Bytes tinyGlv()
+{
+    glv::CGlvFile file;
+    file.leagueName = "Tiny";
+    file.teams.emplace_back().name = "Empty";
+    glv::CGlvTeamBlock& one = file.teams.emplace_back();
+    one.name = "One";
+    one.team.id = 12;
+    one.team.players[0] = 7;
+    glv::CGlvPlayerBlock& p = one.players.emplace_back();
+    p.name = "Hektor Brannsvik-Aalto";
+    p.player.id = 7;
+    p.player.jerseyNumber = 200;
+    p.player.position = 16;
+    Bytes b = glv::writeGlvFile(file);
+    b.insert(b.begin(), 4);
+    return b;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -182,6 +256,7 @@ int main(int argc, char** argv)
     const bool whole = argc > 2 && std::string(argv[2]) == "--whole";
     fs::create_directories(out / "database");
     fs::create_directories(out / "spoken");
+    for (const char* dir : {"exchange", "glv", "packed"}) fs::create_directories(out / dir);
 
     bool ok = writeFile(out / "database" / "tiny.bin", tinyDatabase());
     ok = ok && writeFile(out / "spoken" / "few.off", speechIndex(4, {1, 7, 7, 16383}));
@@ -205,6 +280,24 @@ int main(int argc, char** argv)
                                readAll(game, gamepaths::playerNameFilePath("ENG"))));
 
     ok = ok && writeFile(out / "spoken" / "players.off", readAll(game, gamepaths::kSpeechIndexFile));
+
+    const CExchangeSeeds seeds = exchangeSeeds(game);
+    ok = ok && !seeds.teams.empty() && writeFile(out / "exchange" / "custom.bin", seeds.teams);
+    ok = ok && writeFile(out / "exchange" / "cusplyr.bin", seeds.players);
+    ok = ok && writeFile(out / "exchange" / "xfer.bin", seeds.transfers);
+    ok = ok && writeFile(out / "exchange" / "header.bin", exchange::exchangeHeader(exchange::CExchangeKind::Players, 0));
+    Bytes ragged = seeds.players;
+    ragged.resize(std::min<std::size_t>(ragged.size(), 36 + 2 * 32 + 17));
+    ok = ok && writeFile(out / "exchange" / "ragged.bin", ragged);
+    ok = ok && writeFile(out / "glv" / "league.bin", seeds.glv);
+    ok = ok && writeFile(out / "glv" / "tiny.bin", tinyGlv());
+    ok = ok && writeFile(out / "packed" / "custom.bin", seeds.teams);
+    ok = ok && writeFile(out / "packed" / "xfer.bin", seeds.transfers);
+    ok = ok && writeFile(out / "packed" / "zeros.bin", Bytes(3000, 0));
+    Bytes text;
+    for (char c : std::string("the quick brown fox jumps over the lazy dog, the quick brown cat, the lazy dog again"))
+        text.push_back(uint8_t(c));
+    ok = ok && writeFile(out / "packed" / "text.bin", text);
     std::error_code ec;
     fs::remove_all(game, ec);
     if (!ok) std::cerr << "fuzz_make_corpus: could not write every seed\n";

@@ -252,6 +252,24 @@ TEST(PackedCodecEncode, RoundTripsRandomAndStructuredData)
     EXPECT_LT(packBytes(records).size(), records.size() / 2);
 }
 
+TEST(PackedCodecEncode, ThreeByteRepeatsAreCopiedWithinTheShortCommandsReach)
+{
+    // The same three bytes again 1024 bytes on fit a two-byte copy; one byte further they
+    // fit no copy at all and go as literals. In a long literal run such a copy saves
+    // nothing, so count the short copies rather than bytes.
+    const auto shortCopiesWithRepeatAt = [](std::size_t distance) {
+        Bytes data = randomBytes(3000, 11);
+        const Bytes three{0xA5, 0x5A, 0xC3};
+        std::copy(three.begin(), three.end(), data.begin() + 1000);
+        std::copy(three.begin(), three.end(), data.begin() + long(1000 + distance));
+        expectRoundTrip(data);
+        return commandKinds(packBytes(data))[0];
+    };
+    const int atTheLimit = shortCopiesWithRepeatAt(1024);
+    EXPECT_EQ(atTheLimit, shortCopiesWithRepeatAt(1025) + 1);
+    EXPECT_EQ(atTheLimit, shortCopiesWithRepeatAt(7));
+}
+
 TEST(PackedCodecEncode, UsesEveryCopyKind)
 {
     // A near short repeat, a middle-distance one and a far long one in random data.

@@ -190,7 +190,9 @@ constexpr std::size_t kMinMatch = 3;
 // A match this long is taken at once: weighing every shorter cut of it gains next to
 // nothing and would make long runs quadratic.
 constexpr std::size_t kTakeAtOnce = 192;
-constexpr int kChainDepth = 192;
+constexpr int kChainDepth = 256;
+// The longest distance of the two-byte command, the only one that carries three bytes.
+constexpr std::size_t kShortReach = 1024;
 constexpr int kMaxHashBits = 16;
 constexpr int kChainBits = 18;  // wider than the window, so a live chain slot is never reused
 
@@ -211,6 +213,10 @@ uint32_t literalRunCost(std::size_t k)
     return uint32_t(k + (blocked + 111) / 112);
 }
 
+// Two tables: three-byte matches are only worth a copy within the short command's reach,
+// and there the nearest one is all that can help, so one slot per hash is enough for
+// them. Longer matches are chained by four bytes, which keeps the many positions that
+// share just three bytes with this one off the chain and lets it go deeper for the time.
 class CMatchFinder
 {
 public:
@@ -221,7 +227,8 @@ public:
         while (bits < kChainBits && (std::size_t(1) << bits) < data.size()) ++bits;
         m_hashBits = std::min(bits, kMaxHashBits);
         m_chainMask = (std::size_t(1) << bits) - 1;
-        m_head.assign(std::size_t(1) << m_hashBits, -1);
+        m_head3.assign(std::size_t(1) << m_hashBits, -1);
+        m_head4.assign(std::size_t(1) << m_hashBits, -1);
         m_prev.assign(m_chainMask + 1, -1);
     }
 
@@ -233,13 +240,28 @@ public:
         const std::size_t left = m_data.size() - pos;
         if (left < kMinMatch) return;
         const uint8_t* here = m_data.data() + pos;
-        const uint32_t h = hash(here);
-        int64_t candidate = m_head[h];
-        m_head[h] = int64_t(pos);
-        m_prev[pos & m_chainMask] = candidate;
-
         const std::size_t maxLength = std::min(left, kMaxCopyLength);
         std::size_t best = kMinMatch - 1;
+
+        const uint32_t h3 = hash3(here);
+        const int64_t nearest = m_head3[h3];
+        m_head3[h3] = int64_t(pos);
+        if (nearest >= 0 && pos - std::size_t(nearest) <= kShortReach)
+        {
+            const std::size_t length = matchLength(m_data.data() + nearest, here, maxLength);
+            if (length >= kMinMatch)
+            {
+                best = length;
+                matches.emplace_back(uint32_t(length), uint32_t(pos - std::size_t(nearest)));
+            }
+        }
+        if (left < 4) return;
+
+        const uint32_t h4 = hash4(here);
+        int64_t candidate = m_head4[h4];
+        m_head4[h4] = int64_t(pos);
+        m_prev[pos & m_chainMask] = candidate;
+        if (best >= maxLength) return;
         for (int depth = kChainDepth; candidate >= 0 && depth > 0; --depth)
         {
             const std::size_t distance = pos - std::size_t(candidate);
@@ -247,9 +269,8 @@ public:
             const uint8_t* there = m_data.data() + candidate;
             if (there[best] == here[best])
             {
-                std::size_t length = 0;
-                while (length < maxLength && there[length] == here[length]) ++length;
-                if (length > best && copyCost(std::min(length, kMaxCopyLength), distance) != kNoPrice)
+                const std::size_t length = matchLength(there, here, maxLength);
+                if (length > best && copyCost(length, distance) != kNoPrice)
                 {
                     best = length;
                     matches.emplace_back(uint32_t(length), uint32_t(distance));
@@ -265,23 +286,38 @@ public:
     // Inserts a position without searching, inside a match taken at once.
     void skip(std::size_t pos)
     {
-        if (m_data.size() - pos < kMinMatch) return;
-        const uint32_t h = hash(m_data.data() + pos);
-        m_prev[pos & m_chainMask] = m_head[h];
-        m_head[h] = int64_t(pos);
+        const std::size_t left = m_data.size() - pos;
+        if (left < kMinMatch) return;
+        m_head3[hash3(m_data.data() + pos)] = int64_t(pos);
+        if (left < 4) return;
+        const uint32_t h4 = hash4(m_data.data() + pos);
+        m_prev[pos & m_chainMask] = m_head4[h4];
+        m_head4[h4] = int64_t(pos);
     }
 
 private:
-    uint32_t hash(const uint8_t* p) const
+    static std::size_t matchLength(const uint8_t* there, const uint8_t* here, std::size_t maxLength)
+    {
+        std::size_t length = 0;
+        while (length < maxLength && there[length] == here[length]) ++length;
+        return length;
+    }
+    uint32_t hash3(const uint8_t* p) const
     {
         const uint32_t v = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
+        return (v * 2654435761u) >> (32 - m_hashBits);
+    }
+    uint32_t hash4(const uint8_t* p) const
+    {
+        const uint32_t v = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
         return (v * 2654435761u) >> (32 - m_hashBits);
     }
 
     std::span<const uint8_t> m_data;
     int m_hashBits = 0;
     std::size_t m_chainMask = 0;
-    std::vector<int64_t> m_head;
+    std::vector<int64_t> m_head3;
+    std::vector<int64_t> m_head4;
     std::vector<int64_t> m_prev;
 };
 

@@ -196,8 +196,7 @@ int whyNotRunnable(const std::string& program)
 {
     struct stat st{};
     if (::stat(program.c_str(), &st) != 0) return errno;
-    if (S_ISDIR(st.st_mode)) return EISDIR;
-    if (!S_ISREG(st.st_mode)) return EACCES;
+    if (!S_ISREG(st.st_mode)) return EACCES;  // what exec says of a folder
     if (::access(program.c_str(), X_OK) != 0) return errno;
     return 0;
 }
@@ -210,6 +209,11 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+        // Files the editor has open stay its own; the packer keeps only stderr, where it
+        // explains a failure.
+        posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
         posix_spawnattr_init(&attributes);
         // A group of its own, so that stopping it also stops whatever it started.
         posix_spawnattr_setpgroup(&attributes, 0);
