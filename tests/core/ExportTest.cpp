@@ -4,6 +4,7 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "editing/TeamCommands.h"
 #include "editing/Transfers.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/LeagueExport.h"
@@ -12,6 +13,7 @@
 #include "exchange/Packer.h"
 #include "sample/SampleExchange.h"
 #include "sample/SampleGame.h"
+#include "util/TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -173,22 +175,26 @@ TEST_F(ExportTest, MovesInAndOutOfTheLeagueTravelAndComeBackAsTheSameListings)
     movePlayer(source, inside, a, b);
     movePlayer(source, leaving, a, x);
     movePlayer(source, joining, x, a);
+    // A copy to a team outside the league stays listed where it was.
+    const uint32_t copied = source.team(a)->players[2];
+    ASSERT_TRUE(pastePlayerIntoTeam(source, x, *source.player(copied), CTextEncoding::Windows1252, prompts));
 
     ASSERT_TRUE(exportLeague(source, 0, out.path().string(), packer).ok);
     const auto entries = exchange::readTransferFile(unpacked(out.path() / "XFER.DB"));
     const auto fi = [&](uint32_t team) { return source.team(team)->fileIndex; };
     const std::set<std::tuple<uint32_t, uint32_t, uint32_t>> expected = {
-        {inside, fi(a), fi(b)}, {leaving, fi(a), fi(x)}, {joining, fi(x), fi(a)}};
+        {inside, fi(a), fi(b)}, {leaving, fi(a), fi(x)}, {joining, fi(x), fi(a)}, {copied, 511, fi(x)}};
     std::set<std::tuple<uint32_t, uint32_t, uint32_t>> got;
     for (const auto& e : entries) got.insert({e.playerId, e.leavingFileIndex, e.joiningFileIndex});
     EXPECT_EQ(got, expected);
-    EXPECT_EQ(entries.size(), 3u);  // the move inside the league is written once
+    EXPECT_EQ(entries.size(), 4u);  // the move inside the league is written once
 
     std::set<uint32_t> exported;
     for (const CPlayer& p : exchange::readPlayerFile(unpacked(out.path() / "CUSPLYR.DB"))) exported.insert(p.id);
     EXPECT_TRUE(exported.count(joining));
     EXPECT_TRUE(exported.count(inside));
     EXPECT_FALSE(exported.count(leaving));
+    EXPECT_TRUE(exported.count(copied));
 
     CDatabase target;
     load(target);
@@ -201,6 +207,7 @@ TEST_F(ExportTest, MovesInAndOutOfTheLeagueTravelAndComeBackAsTheSameListings)
     }
     EXPECT_EQ(target.player(joining + G)->copyMark, x + G);
     EXPECT_EQ(target.player(inside + G)->destinationTeamId, b + G);
+    EXPECT_EQ(target.player(copied + G)->copyMark, CPlayer::kCopyMark);
 
     // Exporting the imported league gives the same players and transfers again.
     TempFolder again;
@@ -359,5 +366,30 @@ TEST_F(ExportTest, CommandLineImportsAndExports)
 
     run(cli + " export " + quoted(game()) + " " + quoted(set), status);
     EXPECT_EQ(status, 2);
+}
+
+// Installed the way users have it, obrix-cli runs the packer program beside it; the set
+// goes through real processes, temporary files and a folder name with a space.
+TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
+{
+    const std::filesystem::path built = OBRIX_CLI_PATH;
+    const auto gfxpak = built.parent_path().parent_path() / "gfxpak" / "gfxpak";
+    if (!std::filesystem::exists(gfxpak)) GTEST_SKIP() << "gfxpak is not built";
+    const auto bin = out.path() / "bin";
+    std::filesystem::create_directories(bin);
+    std::filesystem::copy_file(built, bin / "obrix-cli");
+    std::filesystem::copy_file(gfxpak, bin / "gfxpak");
+    const std::string cli = quoted(bin / "obrix-cli");
+
+    const auto set = out.path() / "Two Words";
+    int status = 0;
+    const std::string exported = run(cli + " export " + quoted(game()) + " --league 1 " + quoted(set), status);
+    ASSERT_EQ(status, 0) << exported;
+    // What the program packed, the codec reads.
+    for (const char* name : {"CUSTOM.DB", "CUSPLYR.DB", "XFER.DB"})
+        EXPECT_TRUE(unpackBytes(out.read(std::string("Two Words/") + name)).ok()) << name;
+    const std::string json = run(cli + " dump " + quoted(game()) + " --import-db " + quoted(set), status);
+    ASSERT_EQ(status, 0) << json.substr(0, 400);
+    EXPECT_NE(json.find("\"displayName\":\"Two Words\""), std::string::npos);
 }
 #endif

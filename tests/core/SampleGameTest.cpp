@@ -261,6 +261,10 @@ TEST_F(SampleGenerator, WritesEveryGameFileUnderOneDataFolder)
         std::snprintf(name, sizeof name, "DATA/Player/Textures/Pk%03d.fsh", i);
         expected.insert(name);
     }
+    // Beside DATA, the files a new user tries the two imports with.
+    for (const char* user : {"USER/Harbour League.GLV", "USER/Northern Counties/CUSTOM.DB",
+                             "USER/Northern Counties/CUSPLYR.DB", "USER/Northern Counties/XFER.DB"})
+        expected.insert(user);
     std::set<std::string> written;
     for (const auto& [name, bytes] : s_files)
     {

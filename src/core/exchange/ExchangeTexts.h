@@ -45,5 +45,16 @@ inline constexpr const char* kGlvTooManyPlayers = "Team %d of the GLV file holds
 inline constexpr const char* kGlvTruncatedHeader = "The GLV file ends before its list of teams.";
 inline constexpr const char* kGlvTruncatedTeam = "The GLV file ends in the middle of team %d.";
 
+// League export
+inline constexpr const char* kExportPacking = "Packing %s...";
+inline constexpr const char* kExportNoLeague = "There is no league at position %d.";
+inline constexpr const char* kExportNoFolder = "Cannot create the folder %s.";
+inline constexpr const char* kExportNoTempFolder = "Cannot create a temporary folder %s.";
+inline constexpr const char* kExportTempWriteFailed = "Cannot write the temporary file %s.";
+inline constexpr const char* kExportPackFailed = "Packing %s failed.";
+inline constexpr const char* kExportNothingPacked = "Packing %s left no packed file.";
+inline constexpr const char* kExportWriteFailed = "Cannot write %s.";
+inline constexpr const char* kExportDone = "Exported %d teams, %d players and %d transfers to %s.";
+
 inline constexpr const char* kReady = "Ready";
 }  // namespace exchangetexts

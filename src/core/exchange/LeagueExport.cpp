@@ -5,6 +5,7 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/Packer.h"
 #include "util/FileCommit.h"
+#include "util/Format.h"
 #include "util/GamePath.h"
 
 #include <algorithm>
@@ -83,7 +84,9 @@ CExportSet collect(const CDatabase& db, const CLeague& league)
             if (!p || p->destinationTeamId == 0) continue;
             const int there = fileIndexOfAnyGeneration(db, p->destinationTeamId);
             if (there < 0) continue;  // the team it went to is gone
-            addTransfer(id, here, uint32_t(there));
+            // A copy leaves nobody behind: it comes from no team, as the destination's
+            // incoming entry for it says too.
+            addTransfer(id, p->copyMark == CPlayer::kCopyMark ? exchange::kNoTeamFileIndex : here, uint32_t(there));
         }
         for (uint32_t id : team->incomingPlayers)
         {
@@ -117,7 +120,7 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     CExportResult result;
     if (leaguePosition >= db.leagues().size())
     {
-        result.message = "There is no league at position " + std::to_string(leaguePosition) + ".";
+        result.message = formatText(kExportNoLeague, int(leaguePosition));
         return result;
     }
     const CLeague& league = *db.leagues()[leaguePosition];
@@ -138,7 +141,7 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     fs::create_directories(folder, ec);
     if (!fs::is_directory(folder, ec))
     {
-        result.message = "Cannot create the folder " + folder + ".";
+        result.message = formatText(kExportNoFolder, folder.c_str());
         return result;
     }
 
@@ -148,25 +151,25 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     fs::create_directories(scratch, ec);
     if (ec)
     {
-        result.message = "Cannot create a temporary folder " + scratch.string() + ": " + ec.message();
+        result.message = formatText(kExportNoTempFolder, scratch.string().c_str());
         return result;
     }
     std::vector<CPendingFile> pending;
     for (const CPart& part : parts)
     {
-        if (status) status(std::string("Packing ") + part.name + "...");
+        if (status) status(formatText(kExportPacking, part.name));
         const fs::path raw = scratch / (std::string(part.name) + ".raw");
         const fs::path packed = scratch / part.name;
         std::vector<uint8_t> bytes;
         if (!writeWhole(raw, part.unpacked))
-            result.message = "Cannot write the temporary file " + raw.string() + ".";
+            result.message = formatText(kExportTempWriteFailed, raw.string().c_str());
         else if (!packer.packFile(raw.string(), packed.string()))
-            result.message = std::string("Packing ") + part.name + " failed.";
+            result.message = formatText(kExportPackFailed, part.name);
         else if (!CFileSystem::real().readFile(packed, bytes) || bytes.empty())
-            result.message = std::string("Packing ") + part.name + " left no packed file.";
+            result.message = formatText(kExportNothingPacked, part.name);
         if (!result.message.empty()) break;
         const fs::path target = resolveGamePath(folder, std::string("\\") + part.name);
-        pending.push_back({target, std::move(bytes), "Cannot write " + target.string() + "."});
+        pending.push_back({target, std::move(bytes), formatText(kExportWriteFailed, target.string().c_str())});
     }
     fs::remove_all(scratch, ec);
     if (!result.message.empty()) return result;
@@ -177,7 +180,7 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
         return result;
     }
     result.ok = true;
-    result.message = "Exported " + std::to_string(set.teams.size()) + " teams, " + std::to_string(set.players.size())
-                     + " players and " + std::to_string(set.transfers.size()) + " transfers to " + folder + ".";
+    result.message = formatText(kExportDone, int(set.teams.size()), int(set.players.size()), int(set.transfers.size()),
+                                folder.c_str());
     return result;
 }

@@ -11,6 +11,7 @@
 #include "util/GamePath.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -381,15 +382,17 @@ bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts, co
         for (std::size_t s = 0; s < std::min<std::size_t>(baseLeague->slotCount, baseLeague->teamIds.size()); ++s)
             baseTeams.push_back(baseLeague->teamIds[s]);
 
-    glv::CGlvReadResult read = glv::readGlvFile(bytes, baseTeams.size());
+    // Without a base league the file is read whole first, so that a damaged file is
+    // reported as such and a sound one as having nothing to be based on.
+    glv::CGlvReadResult read = glv::readGlvFile(bytes, baseLeague ? baseTeams.size() : SIZE_MAX);
     if (!read.ok())
     {
-        // The reader counts teams against the base league; without one the user needs
-        // to hear that rather than a count of zero.
-        if (!baseLeague && read.problem == glv::CGlvProblem::TooManyTeams)
-            prompts.message(formatText(kGlvNoBaseLeague, int(kGlvBaseLeaguePosition)), CPrompts::CIcon::Error);
-        else
-            prompts.message(read.message, CPrompts::CIcon::Error);
+        prompts.message(read.message, CPrompts::CIcon::Error);
+        return false;
+    }
+    if (read.file.teams.size() > baseTeams.size())
+    {
+        prompts.message(formatText(kGlvNoBaseLeague, int(kGlvBaseLeaguePosition)), CPrompts::CIcon::Error);
         return false;
     }
 
