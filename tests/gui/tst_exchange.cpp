@@ -56,9 +56,9 @@ struct CStarted
     CObrixApp* app = nullptr;
     CMainFrame* frame = nullptr;
 
-    CStarted()
+    explicit CStarted(bool show = false)
     {
-        app = fixture.start(false);
+        app = fixture.start(show);
         frame = app ? app->mainFrame() : nullptr;
     }
     bool enabled(CCommand command) const
@@ -131,6 +131,7 @@ private slots:
     void glvImportAddsALeague();
     void glvImportRefusesOtherFiles();
     void exportWritesAPackedSetThatImportsBack();
+    void screenshotOfAnImportedLeague();
 };
 
 void TestExchange::initTestCase()
@@ -289,6 +290,21 @@ void TestExchange::exportWritesAPackedSetThatImportsBack()
     }
     QCOMPARE(db.leagues().back()->displayName, std::string("Exported"));
     QCOMPARE(db.leagues().back()->teamIds.size(), teams);
+}
+
+void TestExchange::screenshotOfAnImportedLeague()
+{
+    CStarted s(true);
+    QVERIFY(s.frame);
+    s.fixture.prompts.fileAnswers.push_back(s.glvFile().string());
+    s.trigger(CCommand::GlvImport);
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex league = s.lastLeagueNode();
+    QVERIFY(league.isValid());
+    tree->expand(league);
+    tree->setCurrentIndex(tree->model()->index(0, 0, league));
+    QTest::qWait(50);
+    saveScreenshot(s.frame, QStringLiteral("imported-league"));
 }
 
 QTEST_MAIN(TestExchange)
