@@ -2,6 +2,7 @@
 #include "BackupCommands.h"
 #include "KitCommands.h"
 #include "LocateCommand.h"
+#include "ReportCommand.h"
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
@@ -28,7 +29,9 @@ constexpr const char* kUsage =
     "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
     "  locate                                      print the game folder the editor would open\n"
     "  thumbnails DIR OUTDIR                       write the jersey thumbnails and kit pictures\n"
-    "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n";
+    "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n"
+    "  report DIR (--teams ID,... | --leagues POS,...) --kind stats|characteristics\n"
+    "         --format plain|delimited [--language CODE] OUT   write the statistics page's report\n";
 
 int usage(const std::string& problem = {})
 {
@@ -439,6 +442,7 @@ int main(int argc, char** argv)
         if (command == "locate") return runLocate(rest);
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);
+        if (command == "report") return runReport(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -104,6 +105,13 @@ std::vector<std::vector<std::string>> gridRows(const std::vector<CStatsRow>& row
 std::string reportHeader(CStatsKind kind, CReportFormat format);
 std::string reportLine(const CStatsRow& row, CStatsKind kind, CReportFormat format);
 std::string writeReport(const std::vector<CStatsRow>& rows, CStatsKind kind, CReportFormat format);
+
+// Writes the report as a text file (created or truncated), so that its "\n" line ends
+// become the platform's own. False when the file cannot be opened or written.
+bool writeReportFile(const std::filesystem::path& path, const std::string& text);
+
+// One of the page's status texts ("...: %s...") with the team's label in it.
+std::string statusText(const char* format, const std::string& teamLabel);
 
 // Value texts.
 const char* reportPositionText(int code);
