@@ -342,8 +342,7 @@ void TestStats::updateGridFillsOnAWorkerAndNumbersRows()
     // Every chosen team was announced on the summary line while the rows were made.
     const std::vector<uint32_t> teams = s.page->chosenTeams();
     auto announced = [&s](uint32_t team) {
-        return QString::fromLatin1(statstexts::kProcessingStatus)
-            .replace(QStringLiteral("%s"), QString::fromStdString(s.app->db().teamLabel(team)));
+        return QString::fromStdString(statusText(statstexts::kProcessingStatus, s.app->db().teamLabel(team)));
     };
     const QString first = announced(teams.front());
     const QString last = announced(teams.back());

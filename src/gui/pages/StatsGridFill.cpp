@@ -30,8 +30,8 @@ void CStatsGridFill::start(std::vector<CStatsRow> rows, std::vector<CTeam> teams
             // Posted to this object, so they are dropped with it if the page goes first.
             QMetaObject::invokeMethod(
                 this,
-                [this, generation, label = team.label] {
-                    if (generation == m_generation) emit teamStarted(label);
+                [this, generation, text = team.announcement] {
+                    if (generation == m_generation) emit teamStarted(text);
                 },
                 Qt::QueuedConnection);
             std::vector<CStatsRow> mine;

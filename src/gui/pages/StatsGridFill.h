@@ -26,7 +26,7 @@ public:
     struct CTeam
     {
         uint32_t id = 0;
-        QString label;
+        QString announcement;  // shown when the team's players are taken
     };
 
     using QObject::QObject;
@@ -41,7 +41,7 @@ public:
     bool running() const { return m_running; }
 
 signals:
-    void teamStarted(const QString& label);
+    void teamStarted(const QString& announcement);
     void finished(const QList<QStringList>& rows);
 
 private:

@@ -31,7 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <fstream>
+#include <filesystem>
 
 namespace
 {
@@ -64,11 +64,6 @@ public:
 private:
     std::vector<QWidget*> m_widgets;
 };
-
-QString withArgument(const char* pattern, const QString& argument)
-{
-    return QString::fromLatin1(pattern).replace(QLatin1String("%s"), argument);
-}
 
 QStringList toStringList(const std::vector<std::string>& texts)
 {
@@ -196,7 +191,7 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
         if (on) setKind(CStatsKind::Characteristics);
     });
     connect(m_fill, &CStatsGridFill::teamStarted, this,
-            [this](const QString& label) { m_summary->setText(withArgument(kProcessingStatus, label)); });
+            [this](const QString& text) { m_summary->setText(text); });
     connect(m_fill, &CStatsGridFill::finished, this, &CStatsPage::fillFinished);
 }
 
@@ -258,6 +253,11 @@ void CStatsPage::endFill()
         m_waitCursor = false;
     }
     m_summary->setText(summaryText());
+}
+
+QString CStatsPage::announcement(const char* format, uint32_t teamId) const
+{
+    return QString::fromStdString(toUtf8(statusText(format, m_app.db().teamLabel(teamId)), m_tree->encoding()));
 }
 
 QString CStatsPage::teamText(uint32_t teamId) const
@@ -403,20 +403,20 @@ void CStatsPage::writeToFile()
     choice.filter = kReportFilter;
     const auto path = m_app.prompts().chooseFile(choice);
     if (!path) return;
-    std::ofstream out(std::filesystem::path(*path), std::ios::out | std::ios::trunc);
-    if (!out) return;
 
     const CStatsKind kind = m_kind;
     const CReportFormat fmt = format();
     const std::vector<CStatsRow> rows = contributedRows(m_app.db(), teams);
-    out << reportHeader(kind, fmt);
+    std::string text = reportHeader(kind, fmt);
     for (uint32_t team : teams)
     {
-        setStatus(withArgument(kWritingStatus, teamText(team)));
+        setStatus(announcement(kWritingStatus, team));
         for (const CStatsRow& row : rows)
-            if (row.teamId == team) out << reportLine(row, kind, fmt);
+            if (row.teamId == team) text += reportLine(row, kind, fmt);
     }
-    out.close();
+    // A file that cannot be written ends the command without a message; the status
+    // line must not go on claiming it is writing.
+    writeReportFile(std::filesystem::path(*path), text);
     setStatus(QString::fromLatin1(kReady));
 }
 
@@ -459,7 +459,7 @@ void CStatsPage::updateGrid()
     std::vector<CStatsRow> rows = contributedRows(m_app.db(), teams);
     std::vector<CStatsGridFill::CTeam> labels;
     labels.reserve(teams.size());
-    for (uint32_t id : teams) labels.push_back({id, teamText(id)});
+    for (uint32_t id : teams) labels.push_back({id, announcement(kProcessingStatus, id)});
 
     if (!m_waitCursor)
     {

@@ -78,6 +78,8 @@ private:
     void sortLeagueTeams(uint32_t leagueValue);
     void setStatus(const QString& text);
     QString teamText(uint32_t teamId) const;
+    // A status text with the team's label in place of its "%s".
+    QString announcement(const char* format, uint32_t teamId) const;
     QString summaryText() const;
     void fillFinished(const QList<QStringList>& rows);
     void endFill();
