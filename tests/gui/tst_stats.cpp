@@ -123,6 +123,7 @@ class TestStats : public QObject
 private slots:
     void addAndRemoveMoveTeamsBetweenTreeAndList();
     void addAllAndRemoveAllRestoreTheTree();
+    void tabWalksTheControlsInWorkingOrder();
     void writeToFileAsksAndWritesTheReport();
     void filtersDialogOkResetAndCancel();
     void updateGridFillsOnAWorkerAndNumbersRows();
@@ -209,6 +210,31 @@ void TestStats::addAllAndRemoveAllRestoreTheTree()
     QCOMPARE(s.page->chosenList()->count(), 0);
     for (int l = 0; l < s.tree()->model()->rowCount(); ++l) QCOMPARE(s.teamsUnder(s.league(l)), original[std::size_t(l)]);
     QVERIFY(s.messages().empty());
+}
+
+void TestStats::tabWalksTheControlsInWorkingOrder()
+{
+    CStarted s;
+    QVERIFY(s.page);
+    using namespace statstexts;
+    const std::vector<QWidget*> expected{s.tree(), s.page->button(kAdd), s.page->button(kAddAll),
+                                         s.page->button(kRemove), s.page->button(kRemoveAll), s.page->chosenList(),
+                                         s.page->plainButton(), s.page->delimitedButton(), s.page->button(kWriteToFile),
+                                         s.page->playerStatsButton(), s.page->characteristicsButton(),
+                                         s.page->button(kUpdateGrid), s.page->button(kFilters), s.page->button(kPrint),
+                                         s.page->grid()};
+    for (QWidget* w : expected) QVERIFY(w);
+    // The radio pairs are one stop each for Tab; arrows move within a pair.
+    QWidget* at = s.tree();
+    std::vector<QWidget*> walked{at};
+    for (std::size_t i = 1; i < expected.size(); ++i)
+    {
+        at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisibleTo(s.page)) at = at->nextInFocusChain();
+        walked.push_back(at);
+    }
+    QCOMPARE(walked, expected);
+    QCOMPARE(s.page->summaryLine()->focusPolicy(), Qt::NoFocus);
 }
 
 void TestStats::writeToFileAsksAndWritesTheReport()

@@ -184,6 +184,13 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_splitter);
 
+    // Tab follows the work: pick teams, then the report, then the grid.
+    const std::vector<QWidget*> chain{m_tree, button(kAdd), button(kAddAll), button(kRemove), button(kRemoveAll),
+                                      m_chosen, m_plain, m_delimited, button(kWriteToFile), m_playerStats,
+                                      m_characteristics, button(kUpdateGrid), button(kFilters), button(kPrint),
+                                      m_grid};
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+
     connect(m_playerStats, &QRadioButton::toggled, this, [this](bool on) {
         if (on) setKind(CStatsKind::PlayerStats);
     });
