@@ -353,7 +353,10 @@ void TestStats::updateGridFillsOnAWorkerAndNumbersRows()
 
     s.click(statstexts::kUpdateGrid);
     QVERIFY(!s.page->isEnabled());
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     QTRY_VERIFY(s.fillDone());
+    QVERIFY(!QGuiApplication::overrideCursor());
 
     const auto expected = gridRows(contributedRows(s.app->db(), s.page->chosenTeams()), CStatsKind::PlayerStats, {});
     QVERIFY(!expected.empty());
