@@ -161,6 +161,7 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     connect(header, &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) { m_model->sort(column, order); });
     m_model->setColumns(toStringList(gridColumnTitles(m_kind)));
+    m_grid->resizeColumnsToContents();
 
     auto* lower = new QWidget(this);
     auto* lowerLayout = new QVBoxLayout(lower);
@@ -476,6 +477,7 @@ void CStatsPage::updateGrid()
     setEnabled(false);
     m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_model->setColumns(toStringList(gridColumnTitles(m_kind)));
+    m_grid->resizeColumnsToContents();
     m_fill->start(std::move(rows), std::move(labels), m_kind, m_filters, m_tree->encoding());
     m_summary->setText(summaryText());
 }
