@@ -16,7 +16,6 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,10 +74,10 @@ QStringList toStringList(const std::vector<std::string>& texts)
 
 CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     : QWidget(parent), m_app(app), m_tree(new CLeagueTree(app, false, false, this)), m_chosen(new QListWidget(this)),
-      m_plain(new QRadioButton(QString::fromLatin1(kPlainText))),
-      m_delimited(new QRadioButton(QString::fromLatin1(kDelimitedText))),
-      m_playerStats(new QRadioButton(QString::fromLatin1(kPlayerStats))),
-      m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics))), m_summary(new QLineEdit(this)),
+      m_plain(new QRadioButton(QString::fromLatin1(kPlainText), this)),
+      m_delimited(new QRadioButton(QString::fromLatin1(kDelimitedText), this)),
+      m_playerStats(new QRadioButton(QString::fromLatin1(kPlayerStats), this)),
+      m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics), this)), m_summary(new QLineEdit(this)),
       m_grid(new QTableView(this)), m_model(new CStatsGridModel(this)), m_fill(new CStatsGridFill(this))
 {
     m_tree->setObjectName(QStringLiteral("statsTree"));
