@@ -1,8 +1,504 @@
 #include "pages/StatsPage.h"
 
-#include "pages/PageHeading.h"
+#include "app/ObrixApp.h"
+#include "database/Database.h"
+#include "editing/LeagueTreeOrder.h"
+#include "editing/StatsChoice.h"
+#include "exchange/StatsTexts.h"
+#include "pages/FiltersDialog.h"
+#include "pages/StatsGridFill.h"
+#include "pages/StatsGridModel.h"
+#include "settings/Prompts.h"
+#include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "util/TextCodec.h"
+#include "widgets/GridPrinter.h"
 
-CStatsPage::CStatsPage(CObrixApp&, QWidget* parent) : QWidget(parent)
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace
 {
-    pageheading::fill(this, QStringLiteral("Stats"), QStringLiteral("List players by team or league, filter them by position and skills, print the list and write it as a text report."));
+using namespace statstexts;
+
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+// Redrawing of a few widgets held off for the life of the object.
+class CNoRedraw
+{
+public:
+    explicit CNoRedraw(std::initializer_list<QWidget*> widgets) : m_widgets(widgets)
+    {
+        for (QWidget* w : m_widgets) w->setUpdatesEnabled(false);
+    }
+    ~CNoRedraw()
+    {
+        for (QWidget* w : m_widgets) w->setUpdatesEnabled(true);
+    }
+    CNoRedraw(const CNoRedraw&) = delete;
+    CNoRedraw& operator=(const CNoRedraw&) = delete;
+
+private:
+    std::vector<QWidget*> m_widgets;
+};
+
+QStringList toStringList(const std::vector<std::string>& texts)
+{
+    QStringList out;
+    for (const std::string& t : texts) out.push_back(QString::fromStdString(t));
+    return out;
+}
+}  // namespace
+
+CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
+    : QWidget(parent), m_app(app), m_tree(new CLeagueTree(app, false, false, this)), m_chosen(new QListWidget(this)),
+      m_plain(new QRadioButton(QString::fromLatin1(kPlainText), this)),
+      m_delimited(new QRadioButton(QString::fromLatin1(kDelimitedText), this)),
+      m_playerStats(new QRadioButton(QString::fromLatin1(kPlayerStats), this)),
+      m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics), this)), m_summary(new QLineEdit(this)),
+      m_grid(new QTableView(this)), m_model(new CStatsGridModel(this)), m_fill(new CStatsGridFill(this))
+{
+    m_tree->setObjectName(QStringLiteral("statsTree"));
+    m_chosen->setObjectName(QStringLiteral("chosenTeams"));
+    m_chosen->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_summary->setObjectName(QStringLiteral("filterSummary"));
+    m_summary->setReadOnly(true);
+    m_summary->setFocusPolicy(Qt::NoFocus);
+
+    auto makeButton = [this](const char* caption, void (CStatsPage::*slot)()) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        m_buttons.push_back(b);
+        return b;
+    };
+
+    // Moving teams between the tree and the list.
+    auto* moves = new QVBoxLayout;
+    moves->addStretch(1);
+    moves->addWidget(makeButton(kAdd, &CStatsPage::add));
+    moves->addWidget(makeButton(kAddAll, &CStatsPage::addAll));
+    moves->addSpacing(12);
+    moves->addWidget(makeButton(kRemove, &CStatsPage::remove));
+    moves->addWidget(makeButton(kRemoveAll, &CStatsPage::removeAll));
+    moves->addStretch(1);
+
+    auto* choose = new QHBoxLayout;
+    choose->setSpacing(6);
+    choose->addWidget(m_tree, 1);
+    choose->addLayout(moves);
+    choose->addWidget(m_chosen, 1);
+
+    // Two rows under the lists: the report's format and its file, then what the grid and
+    // the report show; the grid's own commands at the right. The pane is too narrow for
+    // one row and too short for a column beside the lists.
+    auto* formats = new QButtonGroup(this);
+    formats->addButton(m_plain);
+    formats->addButton(m_delimited);
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(m_playerStats);
+    kinds->addButton(m_characteristics);
+    m_plain->setChecked(true);
+    m_playerStats->setChecked(true);
+    auto* options = new QGridLayout;
+    options->setHorizontalSpacing(10);
+    options->setVerticalSpacing(4);
+    options->addWidget(m_plain, 0, 0);
+    options->addWidget(m_delimited, 0, 1);
+    options->addWidget(makeButton(kWriteToFile, &CStatsPage::writeToFile), 0, 2);
+    options->addWidget(m_playerStats, 1, 0);
+    options->addWidget(m_characteristics, 1, 1);
+    options->addWidget(makeButton(kUpdateGrid, &CStatsPage::updateGrid), 1, 2);
+    options->setColumnStretch(3, 1);
+    options->addWidget(makeButton(kFilters, &CStatsPage::editFilters), 0, 4);
+    options->addWidget(makeButton(kPrint, &CStatsPage::print), 1, 4);
+
+    auto* upper = new QWidget(this);
+    auto* upperLayout = new QVBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->setSpacing(6);
+    upperLayout->addLayout(choose, 1);
+    upperLayout->addLayout(options);
+
+    m_grid->setModel(m_model);
+    m_grid->setObjectName(QStringLiteral("statsGrid"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView* header = m_grid->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    // The header flips the order itself on a second click of the same column; the model
+    // asks for ascending on the first.
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) { m_model->sort(column, order); });
+    m_model->setColumns(toStringList(gridColumnTitles(m_kind)));
+    m_grid->resizeColumnsToContents();
+
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(4);
+    lowerLayout->addWidget(m_summary);
+    lowerLayout->addWidget(m_grid, 1);
+
+    // The data pane is short; the user may give the grid more of it.
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(upper);
+    m_splitter->addWidget(lower);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_tree->setMinimumHeight(m_tree->fontMetrics().height() * 5);
+    m_chosen->setMinimumHeight(m_tree->minimumHeight());
+    m_grid->setMinimumHeight(m_tree->minimumHeight());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_splitter);
+
+    // Tab follows the work: pick teams, then the report, then the grid.
+    const std::vector<QWidget*> chain{m_tree, button(kAdd), button(kAddAll), button(kRemove), button(kRemoveAll),
+                                      m_chosen, m_plain, m_delimited, button(kWriteToFile), m_playerStats,
+                                      m_characteristics, button(kUpdateGrid), button(kFilters), button(kPrint),
+                                      m_grid};
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+
+    connect(m_playerStats, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) setKind(CStatsKind::PlayerStats);
+    });
+    connect(m_characteristics, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) setKind(CStatsKind::Characteristics);
+    });
+    connect(m_fill, &CStatsGridFill::teamStarted, this,
+            [this](const QString& text) { m_summary->setText(text); });
+    connect(m_fill, &CStatsGridFill::finished, this, &CStatsPage::fillFinished);
+}
+
+CStatsPage::~CStatsPage()
+{
+    // The worker must be gone before the page it reports to.
+    delete m_fill;
+    m_fill = nullptr;
+    if (m_waitCursor) QGuiApplication::restoreOverrideCursor();
+}
+
+QPushButton* CStatsPage::button(const char* caption) const
+{
+    const QString text = QString::fromLatin1(caption);
+    for (QPushButton* b : m_buttons)
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+void CStatsPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_opened)
+    {
+        m_opened = true;
+        m_app.statsTreesNeedRefill = false;
+        m_tree->fill();
+        // The lists get what they need to show a few teams; the grid the rest.
+        const int total = m_splitter->height();
+        const int upper = std::max(m_splitter->widget(0)->minimumSizeHint().height(), total * 2 / 5);
+        if (total > upper) m_splitter->setSizes({upper, total - upper});
+    }
+    else if (m_app.statsTreesNeedRefill)
+    {
+        m_app.statsTreesNeedRefill = false;
+        refill();
+    }
+}
+
+// Teams were moved or leagues added elsewhere: the tree and the list start again.
+void CStatsPage::refill()
+{
+    if (m_fill->running())
+    {
+        m_fill->cancel();
+        endFill();
+    }
+    m_tree->fill();
+    m_chosen->clear();
+    m_model->clearRows();
+}
+
+void CStatsPage::endFill()
+{
+    setEnabled(true);
+    if (m_waitCursor)
+    {
+        QGuiApplication::restoreOverrideCursor();
+        m_waitCursor = false;
+    }
+    m_summary->setText(summaryText());
+}
+
+QString CStatsPage::announcement(const char* format, uint32_t teamId) const
+{
+    return QString::fromStdString(toUtf8(statusText(format, m_app.db().teamLabel(teamId)), m_tree->encoding()));
+}
+
+QString CStatsPage::teamText(uint32_t teamId) const
+{
+    return QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), m_tree->encoding()));
+}
+
+std::vector<uint32_t> CStatsPage::chosenTeams() const
+{
+    std::vector<uint32_t> out;
+    out.reserve(std::size_t(m_chosen->count()));
+    for (int i = 0; i < m_chosen->count(); ++i) out.push_back(m_chosen->item(i)->data(Qt::UserRole).toUInt());
+    return out;
+}
+
+CReportFormat CStatsPage::format() const
+{
+    return m_delimited->isChecked() ? CReportFormat::Delimited : CReportFormat::Plain;
+}
+
+void CStatsPage::setStatus(const QString& text)
+{
+    if (CMainFrame* frame = m_app.mainFrame()) frame->setStatusText(text);
+}
+
+void CStatsPage::chooseTeam(uint32_t teamId)
+{
+    std::vector<uint32_t> chosen = chosenTeams();
+    if (chooseTeams(chosen, {teamId}) == 0) return;
+    auto* item = new QListWidgetItem(teamText(teamId), m_chosen);
+    item->setData(Qt::UserRole, teamId);
+}
+
+void CStatsPage::addNode(const QModelIndex& node)
+{
+    if (!node.isValid()) return;
+    if (isLeagueValue(m_tree->nodeValue(node)))
+    {
+        const int count = m_tree->countChildren(node);
+        for (int r = 0; r < count; ++r) chooseTeam(m_tree->nodeValue(m_tree->model()->index(r, 0, node)));
+        for (int r = count - 1; r >= 0; --r) m_tree->removeNode(m_tree->model()->index(r, 0, node));
+    }
+    else
+    {
+        chooseTeam(m_tree->nodeValue(node));
+        m_tree->removeNode(node);
+    }
+}
+
+void CStatsPage::add()
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (!node.isValid())
+    {
+        m_app.prompts().message(kSelectToAdd, CPrompts::CIcon::Information);
+        return;
+    }
+    addNode(node);
+}
+
+void CStatsPage::addAll()
+{
+    const CNoRedraw still{m_tree, m_chosen};
+    for (int l = 0; l < m_tree->model()->rowCount(); ++l) addNode(m_tree->model()->index(l, 0));
+}
+
+void CStatsPage::sortLeagueTeams(uint32_t leagueValue)
+{
+    QModelIndex league;
+    for (int l = 0; l < m_tree->model()->rowCount() && !league.isValid(); ++l)
+        if (m_tree->nodeValue(m_tree->model()->index(l, 0)) == leagueValue) league = m_tree->model()->index(l, 0);
+    if (!league.isValid()) return;
+    std::vector<CTreeNode> teams;
+    for (int r = 0; r < m_tree->countChildren(league); ++r)
+    {
+        const uint32_t id = m_tree->nodeValue(m_tree->model()->index(r, 0, league));
+        teams.push_back({id, m_app.db().teamLabel(id), {}});
+    }
+    sortNodesByText(teams, m_tree->encoding());
+    for (int r = m_tree->countChildren(league) - 1; r >= 0; --r) m_tree->removeNode(m_tree->model()->index(r, 0, league));
+    for (const CTreeNode& team : teams) m_tree->addTeamNode(league, team.value);
+}
+
+void CStatsPage::returnTeams(const std::vector<uint32_t>& teamIds)
+{
+    std::vector<uint32_t> touched;
+    for (uint32_t teamId : teamIds)
+    {
+        for (std::size_t position : leaguesHoldingTeam(m_app.db(), teamId))
+        {
+            const auto value = uint32_t(kLeagueNodeBase + position);
+            for (int l = 0; l < m_tree->model()->rowCount(); ++l)
+            {
+                const QModelIndex league = m_tree->model()->index(l, 0);
+                if (m_tree->nodeValue(league) != value) continue;
+                bool there = false;
+                for (int r = 0; r < m_tree->countChildren(league) && !there; ++r)
+                    there = m_tree->nodeValue(m_tree->model()->index(r, 0, league)) == teamId;
+                if (there) continue;
+                m_tree->addTeamNode(league, teamId);
+                if (std::find(touched.begin(), touched.end(), value) == touched.end()) touched.push_back(value);
+            }
+        }
+    }
+    for (uint32_t league : touched) sortLeagueTeams(league);
+}
+
+void CStatsPage::remove()
+{
+    const QList<QListWidgetItem*> selected = m_chosen->selectedItems();
+    if (selected.isEmpty())
+    {
+        m_app.prompts().message(kSelectToRemove, CPrompts::CIcon::Information);
+        return;
+    }
+    const CWaitCursor wait;
+    const CNoRedraw still{m_tree, m_chosen};
+    std::vector<uint32_t> ids;
+    for (QListWidgetItem* item : selected) ids.push_back(item->data(Qt::UserRole).toUInt());
+    returnTeams(ids);
+    qDeleteAll(selected);
+}
+
+void CStatsPage::removeAll()
+{
+    const CWaitCursor wait;
+    const CNoRedraw still{m_tree, m_chosen};
+    returnTeams(chosenTeams());
+    m_chosen->clear();
+}
+
+void CStatsPage::writeToFile()
+{
+    const std::vector<uint32_t> teams = chosenTeams();
+    if (teams.empty())
+    {
+        m_app.prompts().message(kSelectToExport, CPrompts::CIcon::Information);
+        return;
+    }
+    CPrompts::CFileChoice choice;
+    choice.save = true;
+    choice.defaultExtension = kReportExtension;
+    choice.filter = kReportFilter;
+    const auto path = m_app.prompts().chooseFile(choice);
+    if (!path) return;
+
+    const CStatsKind kind = m_kind;
+    const CReportFormat fmt = format();
+    const std::vector<CStatsRow> rows = contributedRows(m_app.db(), teams);
+    std::string text = reportHeader(kind, fmt);
+    for (uint32_t team : teams)
+    {
+        setStatus(announcement(kWritingStatus, team));
+        for (const CStatsRow& row : rows)
+            if (row.teamId == team) text += reportLine(row, kind, fmt);
+    }
+    // A file that cannot be written ends the command without a message; the status
+    // line must not go on claiming it is writing.
+    writeReportFile(std::filesystem::path(*path), text);
+    setStatus(QString::fromLatin1(kReady));
+}
+
+void CStatsPage::editFilters()
+{
+    CFiltersDialog dialog(m_filters, m_tree->encoding(), this);
+    if (dialog.exec() == QDialog::Accepted) applyFilters(dialog.filters());
+}
+
+void CStatsPage::applyFilters(const CStatsFilters& filters)
+{
+    m_filters = filters;
+    m_filtersActive = true;
+    updateGrid();
+}
+
+QString CStatsPage::summaryText() const
+{
+    return QString::fromStdString(toUtf8(filterSummary(m_filters), m_tree->encoding()));
+}
+
+void CStatsPage::setKind(CStatsKind kind)
+{
+    m_kind = kind;
+    {
+        const QSignalBlocker a(m_playerStats);
+        const QSignalBlocker b(m_characteristics);
+        (kind == CStatsKind::PlayerStats ? m_playerStats : m_characteristics)->setChecked(true);
+    }
+    updateGrid();
+}
+
+bool CStatsPage::filling() const { return m_fill->running(); }
+
+void CStatsPage::updateGrid()
+{
+    const std::vector<uint32_t> teams = chosenTeams();
+    // The snapshot is taken here, on this thread: the worker never reads the database,
+    // which other windows may change while it runs.
+    std::vector<CStatsRow> rows = contributedRows(m_app.db(), teams);
+    std::vector<CStatsGridFill::CTeam> labels;
+    labels.reserve(teams.size());
+    for (uint32_t id : teams) labels.push_back({id, announcement(kProcessingStatus, id)});
+
+    if (!m_waitCursor)
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waitCursor = true;
+    }
+    setEnabled(false);
+    m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_model->setColumns(toStringList(gridColumnTitles(m_kind)));
+    m_grid->resizeColumnsToContents();
+    m_fill->start(std::move(rows), std::move(labels), m_kind, m_filters, m_tree->encoding());
+    m_summary->setText(summaryText());
+}
+
+void CStatsPage::fillFinished(const QList<QStringList>& rows)
+{
+    m_model->setRows(rows);
+    m_grid->resizeColumnsToContents();
+    endFill();
+    emit gridFilled();
+}
+
+int CStatsPage::printTo(QPrinter& printer) const
+{
+    return CGridPrinter(m_model->titles(), m_model->rows()).print(printer);
+}
+
+void CStatsPage::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const CWaitCursor wait;
+    printTo(printer);
 }
