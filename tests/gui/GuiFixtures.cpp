@@ -5,6 +5,8 @@
 #include "database/GameFiles.h"
 #include "sample/SampleGame.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
@@ -88,4 +90,17 @@ void saveScreenshot(QWidget* widget, const QString& name)
     if (folder.isEmpty() || !widget) return;
     QDir().mkpath(folder);
     widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+CNextDialog::CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::move(answer))
+{
+    m_timer.setInterval(10);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        {
+            m_timer.stop();
+            m_answer(dialog);
+        }
+    });
+    m_timer.start();
 }

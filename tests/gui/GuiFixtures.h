@@ -11,13 +11,16 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+class QDialog;
 class QWidget;
 
 // The game was never installed on this machine.
@@ -65,3 +68,15 @@ CObrixApp::CStartOptions quietStart(bool showWindow = false);
 
 // Saves a picture of the widget as NAME.png into $OBRIX_SCREENSHOT_DIR, when it is set.
 void saveScreenshot(QWidget* widget, const QString& name);
+
+// Answers the next modal dialog while it is in scope; a dialog that never opens leaves
+// nothing behind to answer a later one.
+class CNextDialog
+{
+public:
+    explicit CNextDialog(std::function<void(QDialog*)> answer);
+
+private:
+    std::function<void(QDialog*)> m_answer;
+    QTimer m_timer;
+};

@@ -28,28 +28,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// Answers the next modal dialog while in scope.
-class CNextDialog
-{
-public:
-    explicit CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            {
-                m_timer.stop();
-                m_answer(dialog);
-            }
-        });
-        m_timer.start();
-    }
-
-private:
-    std::function<void(QDialog*)> m_answer;
-    QTimer m_timer;
-};
-
 struct CStarted
 {
     CGuiFixture fixture;

@@ -65,29 +65,6 @@ QMenu* menuTitled(CMainFrame* frame, const QString& title)
     return nullptr;
 }
 
-// Answers the next modal dialog while it is in scope; a dialog that never opens leaves
-// nothing behind to answer a later one.
-class CNextDialog
-{
-public:
-    explicit CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            {
-                m_timer.stop();
-                m_answer(dialog);
-            }
-        });
-        m_timer.start();
-    }
-
-private:
-    std::function<void(QDialog*)> m_answer;
-    QTimer m_timer;
-};
-
 std::function<void(QDialog*)> typeAndAccept(const QString& text)
 {
     return [text](QDialog* dialog) {

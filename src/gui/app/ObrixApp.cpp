@@ -7,34 +7,12 @@
 #include "database/GameFiles.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
+#include "widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QtDebug>
-
-namespace
-{
-// Keeps the wait cursor up for a blocking step, when there is a GUI to show it on.
-class CWaitCursor
-{
-public:
-    CWaitCursor()
-        : m_on(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-    {
-        if (m_on) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~CWaitCursor()
-    {
-        if (m_on) QGuiApplication::restoreOverrideCursor();
-    }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-
-private:
-    bool m_on;
-};
-} // namespace
 
 CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration& registration,
                      std::filesystem::path dataFolder, QObject* parent)

@@ -13,6 +13,7 @@
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/GridPrinter.h"
+#include "widgets/WaitCursor.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -35,15 +36,6 @@
 namespace
 {
 using namespace statstexts;
-
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 // Redrawing of a few widgets held off for the life of the object.
 class CNoRedraw

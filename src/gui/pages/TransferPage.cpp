@@ -8,6 +8,7 @@
 #include "shell/LeagueTreeModel.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
+#include "widgets/WaitCursor.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,15 +20,6 @@
 
 namespace
 {
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
-
 QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
 
 // Leagues and teams whose nodes are open, by value.

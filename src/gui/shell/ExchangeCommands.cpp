@@ -17,24 +17,13 @@
 #include "shell/MainFrame.h"
 #include "util/GamePath.h"
 #include "util/TextCodec.h"
+#include "widgets/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 
 #include <filesystem>
-
-namespace
-{
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
-}  // namespace
 
 CExchangeCommands::CExchangeCommands(CObrixApp& app, CMainFrame& frame) : QObject(&frame), m_app(app), m_frame(frame)
 {

@@ -23,6 +23,7 @@
 #include "shell/DatabaseText.h"
 #include "shell/ExchangeCommands.h"
 #include "util/TextCodec.h"
+#include "widgets/WaitCursor.h"
 
 
 #include <QAbstractItemView>
@@ -43,16 +44,6 @@ namespace
 using CCommand = CMainFrame::CCommand;
 
 constexpr std::size_t index(CCommand command) { return static_cast<std::size_t>(command); }
-
-// Keeps the wait cursor up for a blocking command.
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 // Splits a status text into the status-bar line and the tool tip. A text written with a
 // backslash instead of a line break is shown whole in both.
