@@ -11,6 +11,8 @@
 #include "sample/SampleGame.h"
 #include "util/FileCommit.h"
 
+#include "BenchSample.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -277,26 +279,8 @@ Bytes readOrDie(const fs::path& path)
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    fs::path base = fs::temp_directory_path();
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::strncmp(argv[i], "--folder=", 9) == 0)
-            base = argv[i] + 9;
-        else
-        {
-            std::cerr << "bench_gamefiles: unknown argument " << argv[i] << "\n";
-            return 2;
-        }
-    }
-    g_folder = base / ("obrix-bench-" + std::to_string(::getpid()));
-    CSampleOptions options;
-    options.seed = 1;
-    options.scale = CSampleScale::Full;
-    if (auto e = writeSampleGame(g_folder, options))
-    {
-        std::cerr << "bench_gamefiles: cannot write the sample game: " << *e << "\n";
-        return 1;
-    }
+    const CBenchSample sample(argc, argv, "bench_gamefiles");
+    g_folder = sample.folder();
     measureMemory();
 
     const CGameFiles files(g_folder);
@@ -309,7 +293,5 @@ int main(int argc, char** argv)
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove_all(g_folder, ec);
     return 0;
 }

@@ -13,6 +13,8 @@
 #include "sample/SampleGame.h"
 #include "util/TextCodec.h"
 
+#include "BenchSample.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -131,26 +133,8 @@ BENCHMARK(BM_StatsReportFile)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    fs::path base = fs::temp_directory_path();
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::strncmp(argv[i], "--folder=", 9) == 0)
-            base = argv[i] + 9;
-        else
-        {
-            std::cerr << "bench_stats: unknown argument " << argv[i] << "\n";
-            return 2;
-        }
-    }
-    g_folder = base / ("obrix-bench-stats-" + std::to_string(::getpid()));
-    CSampleOptions options;
-    options.seed = 1;
-    options.scale = CSampleScale::Full;
-    if (auto e = writeSampleGame(g_folder, options))
-    {
-        std::cerr << "bench_stats: cannot write the sample game: " << *e << "\n";
-        return 1;
-    }
+    const CBenchSample sample(argc, argv, "bench_stats");
+    g_folder = sample.folder();
     if (auto e = CGameFiles(g_folder).loadAll(g_db))
     {
         std::cerr << "bench_stats: cannot load the sample: " << e->message << "\n";
@@ -168,7 +152,5 @@ int main(int argc, char** argv)
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove_all(g_folder, ec);
     return 0;
 }
