@@ -39,6 +39,15 @@ std::unique_ptr<CPacker> CExchangeCommands::makePacker() const
     return std::make_unique<CExternalPacker>(program, m_app.prompts());
 }
 
+CStatusSink CExchangeCommands::statusSink() const
+{
+    // The texts carry names as the database keeps them, in the game's 8-bit encoding.
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    return [this, encoding](const std::string& text) {
+        m_frame.setStatusText(QString::fromStdString(toUtf8(text, encoding)));
+    };
+}
+
 std::string CExchangeCommands::userFolder() const
 {
     const std::string& game = m_app.settings().gameFolder;
@@ -62,7 +71,7 @@ void CExchangeCommands::importDbFiles()
         added = ::importDbFiles(m_app.db(), *folder,
                                 toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode)), *packer,
                                 m_app.prompts(),
-                                [this](const std::string& text) { m_frame.setStatusText(QString::fromStdString(text)); });
+                                statusSink());
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
     }
     afterImport(added);
@@ -81,7 +90,7 @@ void CExchangeCommands::importGlvFile()
         const CWaitCursor wait;
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingGlv));
         added = ::importGlvFile(m_app.db(), *path, m_app.prompts(),
-                                [this](const std::string& text) { m_frame.setStatusText(QString::fromStdString(text)); });
+                                statusSink());
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
     }
     afterImport(added);
@@ -128,7 +137,7 @@ void CExchangeCommands::exportLeague(std::size_t leaguePosition)
         m_frame.setStatusText(QString::fromLatin1(frametexts::kExportingLeague));
         const std::unique_ptr<CPacker> packer = makePacker();
         result = ::exportLeague(m_app.db(), leaguePosition, *folder, *packer,
-                                [this](const std::string& text) { m_frame.setStatusText(QString::fromStdString(text)); });
+                                statusSink());
         m_frame.setStatusText(QString::fromLatin1(frametexts::kReady));
     }
     if (!result.ok) m_app.prompts().message(result.message, CPrompts::CIcon::Error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/LeagueImport.h"
+
 #include <QObject>
 
 #include <cstddef>
@@ -32,6 +34,7 @@ public:
 private:
     void afterImport(bool added);
     std::string userFolder() const;
+    CStatusSink statusSink() const;
 
     CObrixApp& m_app;
     CMainFrame& m_frame;
