@@ -256,7 +256,7 @@ int main(int argc, char** argv)
     const bool whole = argc > 2 && std::string(argv[2]) == "--whole";
     fs::create_directories(out / "database");
     fs::create_directories(out / "spoken");
-    for (const char* dir : {"exchange", "glv", "packed"}) fs::create_directories(out / dir);
+    for (const char* dir : {"exchange", "glv", "packed", "ini"}) fs::create_directories(out / dir);
 
     bool ok = writeFile(out / "database" / "tiny.bin", tinyDatabase());
     ok = ok && writeFile(out / "spoken" / "few.off", speechIndex(4, {1, 7, 7, 16383}));
@@ -298,6 +298,14 @@ int main(int argc, char** argv)
     for (char c : std::string("the quick brown fox jumps over the lazy dog, the quick brown cat, the lazy dog again"))
         text.push_back(uint8_t(c));
     ok = ok && writeFile(out / "packed" / "text.bin", text);
+    // Settings files: what the editor writes, with another program's section, and ones
+    // left damaged by hand.
+    const auto textBytes = [](const std::string& t) { return Bytes(t.begin(), t.end()); };
+    ok = ok && writeFile(out / "ini" / "editor.conf",
+                         textBytes("[General]\nPath=/home/user/.wine/drive_c/Games/Golvar\nLanguage=ENG\n"
+                                   "Commentary%20Path=\"C:\\\\Golvar, Audio\"\nWindow%20Maximised=1\n"
+                                   "Window%20X=4294967288\n\n[Other]\nKey=@Rect(0 0 10 10)\n"));
+    ok = ok && writeFile(out / "ini" / "damaged.conf", textBytes("Path=\"open\nName=a\\\n\\x41\\u00e9\n[Gen"));
     std::error_code ec;
     fs::remove_all(game, ec);
     if (!ok) std::cerr << "fuzz_make_corpus: could not write every seed\n";

@@ -106,6 +106,30 @@ TEST(SettingsIniTest, WritesKeepOtherSectionsAndReadBack)
     EXPECT_FALSE(third.readString("Key", s));
 }
 
+// A value left open by hand (an unclosed quote, a trailing backslash) must not swallow the
+// lines written after it: the game folder would be lost on every start.
+TEST(SettingsIniTest, DamagedValuesDoNotSwallowOurWrites)
+{
+    TempFolder dir;
+    const auto file = dir.path() / "Obrix.conf";
+    for (const std::string damaged : {"[General]\nOpen=\"a,b\nmore\n", "[General]\nCut=abc\\"})
+    {
+        dir.write("Obrix.conf", bytes(damaged));
+        CIniSettings ini(file);
+        ASSERT_TRUE(ini.open());
+        ASSERT_TRUE(ini.writeString("Path", "C:\\Games\\Golvar"));
+        ASSERT_TRUE(ini.writeNumber("Window Width", 1024));
+        CIniSettings again(file);
+        ASSERT_TRUE(again.open());
+        std::string s;
+        uint32_t n = 0;
+        EXPECT_TRUE(again.readString("Path", s)) << damaged;
+        EXPECT_EQ(s, "C:\\Games\\Golvar");
+        EXPECT_TRUE(again.readNumber("Window Width", n)) << damaged;
+        EXPECT_EQ(n, 1024u);
+    }
+}
+
 TEST(SettingsIniTest, EscapingMatchesQt)
 {
     EXPECT_EQ(CIniSettings::escapeKey("Window Maximised"), "Window%20Maximised");

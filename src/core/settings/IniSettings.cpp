@@ -155,6 +155,31 @@ bool isTypedValue(std::string_view s)
     return i > 1 && i < s.size() && s[i] == '(' && s.back() == ')';
 }
 
+// A value kept from a damaged or hand-edited file as it was read, made safe to write
+// back above other lines: an unclosed quote is closed and a backslash ending the value
+// is dropped, since either would carry the next line into this value and lose it.
+std::string sealedValue(std::string_view raw)
+{
+    std::string out(raw);
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < out.size(); ++i)
+    {
+        if (out[i] == '\\')
+        {
+            if (i + 1 == out.size())
+            {
+                out.pop_back();
+                break;
+            }
+            ++i;
+        }
+        else if (out[i] == '"')
+            inQuotes = !inQuotes;
+    }
+    if (inQuotes) out += '"';
+    return out;
+}
+
 } // namespace
 
 CIniSettings::CIniSettings(fs::path file) : m_file(std::move(file)) {}
@@ -436,7 +461,7 @@ bool CIniSettings::save()
     if (!m_general.empty())
     {
         text += "[General]\n";
-        for (const auto& [key, value] : m_general) text += escapeKey(key) + "=" + value + "\n";
+        for (const auto& [key, value] : m_general) text += escapeKey(key) + "=" + sealedValue(value) + "\n";
         if (!m_otherSections.empty()) text += "\n";
     }
     text += m_otherSections;

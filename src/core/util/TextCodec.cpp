@@ -252,6 +252,12 @@ bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out)
     return true;
 }
 
+bool isValidUtf8(std::string_view text)
+{
+    std::u32string ignored;
+    return decodeUtf8(text, ignored);
+}
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80)

@@ -21,6 +21,10 @@ std::string toUtf8(std::string_view bytes, CTextEncoding encoding);
 // encoding cannot represent.
 bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out);
 
+// True when the text is well-formed UTF-8 (no overlong forms, surrogates or code points
+// beyond U+10FFFF).
+bool isValidUtf8(std::string_view text);
+
 // Appends one code point as UTF-8.
 void appendUtf8(std::string& out, char32_t codePoint);
 
