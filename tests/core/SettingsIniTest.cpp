@@ -112,7 +112,7 @@ TEST(SettingsIniTest, DamagedValuesDoNotSwallowOurWrites)
 {
     TempFolder dir;
     const auto file = dir.path() / "Obrix.conf";
-    for (const std::string damaged : {"[General]\nOpen=\"a,b\nmore\n", "[General]\nCut=abc\\"})
+    for (const std::string damaged : {"[General]\nOpen=\"a,b\nmore\n", "[General]\nCut=abc\\", "[General]\r\nCut=abc\\\r\r\nx"})
     {
         dir.write("Obrix.conf", bytes(damaged));
         CIniSettings ini(file);

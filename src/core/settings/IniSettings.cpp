@@ -161,6 +161,9 @@ bool isTypedValue(std::string_view s)
 std::string sealedValue(std::string_view raw)
 {
     std::string out(raw);
+    // A line break the value was read with ends it anyway; written back before our own
+    // "\n" it could turn a backslash into a continuation.
+    while (!out.empty() && (out.back() == '\r' || out.back() == '\n')) out.pop_back();
     bool inQuotes = false;
     for (std::size_t i = 0; i < out.size(); ++i)
     {
