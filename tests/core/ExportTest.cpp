@@ -1,5 +1,6 @@
 #include "DatabaseSnapshot.h"
 #include "FakePrompts.h"
+#include "RunCommand.h"
 #include "TempFolder.h"
 
 #include "database/Database.h"
@@ -22,7 +23,6 @@
 #include <cstdio>
 #include <fstream>
 #include <set>
-#include <sys/wait.h>
 #include <tuple>
 
 namespace
@@ -75,23 +75,6 @@ protected:
     static TempFolder* s_game;
 };
 TempFolder* ExportTest::s_game = nullptr;
-
-std::string run(const std::string& command, int& status)
-{
-    std::string text;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-    {
-        status = -1;
-        return text;
-    }
-    std::array<char, 65536> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) text.append(buf.data(), n);
-    const int rc = pclose(pipe);
-    status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return text;
-}
 
 std::string quoted(const std::filesystem::path& p)
 {
@@ -338,7 +321,7 @@ TEST_F(ExportTest, CommandLineImportsAndExports)
     const std::string cli = OBRIX_CLI_PATH;
     const auto user = game() / "USER";
     int status = 0;
-    const std::string json = run(cli + " dump " + quoted(game()) + " --import-db " +
+    const std::string json = runCommand(cli + " dump " + quoted(game()) + " --import-db " +
                                      quoted(user / (std::string(kSampleExchangeLeague) + ":Up North")) +
                                      " --import-glv " + quoted(user / kSampleGlvFile) + " --import-db " +
                                      quoted(user / kSampleExchangeLeague),
@@ -353,18 +336,18 @@ TEST_F(ExportTest, CommandLineImportsAndExports)
         ++imported;
     EXPECT_EQ(imported, 3u);
 
-    const std::string failed = run(cli + " dump " + quoted(game()) + " --import-db " + quoted(out.path()), status);
+    const std::string failed = runCommand(cli + " dump " + quoted(game()) + " --import-db " + quoted(out.path()), status);
     EXPECT_EQ(status, 1);
     EXPECT_NE(failed.find("Error reading CUSPLYR.DB."), std::string::npos) << failed;
 
     const auto set = out.path() / "set";
-    const std::string exported = run(cli + " export " + quoted(game()) + " --league 0 " + quoted(set), status);
+    const std::string exported = runCommand(cli + " export " + quoted(game()) + " --league 0 " + quoted(set), status);
     ASSERT_EQ(status, 0) << exported;
-    const std::string back = run(cli + " dump " + quoted(game()) + " --import-db " + quoted(set), status);
+    const std::string back = runCommand(cli + " dump " + quoted(game()) + " --import-db " + quoted(set), status);
     EXPECT_EQ(status, 0);
     EXPECT_NE(back.find("\"displayName\":\"set\""), std::string::npos);
 
-    run(cli + " export " + quoted(game()) + " " + quoted(set), status);
+    runCommand(cli + " export " + quoted(game()) + " " + quoted(set), status);
     EXPECT_EQ(status, 2);
 }
 
@@ -383,12 +366,12 @@ TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
 
     const auto set = out.path() / "Two Words";
     int status = 0;
-    const std::string exported = run(cli + " export " + quoted(game()) + " --league 1 " + quoted(set), status);
+    const std::string exported = runCommand(cli + " export " + quoted(game()) + " --league 1 " + quoted(set), status);
     ASSERT_EQ(status, 0) << exported;
     // What the program packed, the codec reads.
     for (const char* name : {"CUSTOM.DB", "CUSPLYR.DB", "XFER.DB"})
         EXPECT_TRUE(unpackBytes(out.read(std::string("Two Words/") + name)).ok()) << name;
-    const std::string json = run(cli + " dump " + quoted(game()) + " --import-db " + quoted(set), status);
+    const std::string json = runCommand(cli + " dump " + quoted(game()) + " --import-db " + quoted(set), status);
     ASSERT_EQ(status, 0) << json.substr(0, 400);
     EXPECT_NE(json.find("\"displayName\":\"Two Words\""), std::string::npos);
 }

@@ -1,3 +1,4 @@
+#include "RunCommand.h"
 #include "TempFolder.h"
 
 #include "database/GameFiles.h"
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <sys/wait.h>
 #include <cstdio>
 #include <memory>
 
@@ -85,22 +85,6 @@ void expectSameRecords(const CDatabase& a, const CDatabase& b)
     }
 }
 
-std::string run(const std::string& command, int& status)
-{
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-    {
-        status = -1;
-        return out;
-    }
-    std::array<char, 65536> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
-    const int rc = pclose(pipe);
-    status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
-}
 } // namespace
 
 TEST_F(SampleGameTest, LoadsLikeARealDatabase)
@@ -194,29 +178,29 @@ TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
     const auto game = m_own.path() / "cli game";
     const std::string quoted = "'" + game.string() + "'";
     int status = 0;
-    run(cli + " sample " + quoted + " --seed 3", status);
+    runCommand(cli + " sample " + quoted + " --seed 3", status);
     ASSERT_EQ(status, 0);
-    const std::string first = run(cli + " dump " + quoted, status);
+    const std::string first = runCommand(cli + " dump " + quoted, status);
     ASSERT_EQ(status, 0) << first;
     EXPECT_EQ(first.rfind("{\"leagues\":[", 0), 0u);
     EXPECT_NE(first.find("\"teamExtra15\":"), std::string::npos);
     EXPECT_NE(first.find("\"incomingPlayers\":["), std::string::npos);
-    run(cli + " save " + quoted, status);
+    runCommand(cli + " save " + quoted, status);
     ASSERT_EQ(status, 0);
-    EXPECT_EQ(run(cli + " dump " + quoted, status), first);
+    EXPECT_EQ(runCommand(cli + " dump " + quoted, status), first);
 
     // The same seed gives the same files.
     const auto twin = m_own.path() / "twin";
-    run(cli + " sample '" + twin.string() + "' --seed 3", status);
+    runCommand(cli + " sample '" + twin.string() + "' --seed 3", status);
     EXPECT_EQ(readAll(twin / kDatabaseFile), readAll(game / kDatabaseFile));
 
-    run(cli + " dump", status);
+    runCommand(cli + " dump", status);
     EXPECT_EQ(status, 2);
-    run(cli + " frobnicate " + quoted, status);
+    runCommand(cli + " frobnicate " + quoted, status);
     EXPECT_EQ(status, 2);
-    run(cli + " dump " + quoted + " --language XXX", status);
+    runCommand(cli + " dump " + quoted + " --language XXX", status);
     EXPECT_EQ(status, 2);
-    const std::string missing = run(cli + " dump '" + (m_own.path() / "nothing").string() + "'", status);
+    const std::string missing = runCommand(cli + " dump '" + (m_own.path() / "nothing").string() + "'", status);
     EXPECT_EQ(status, 1);
     EXPECT_NE(missing.find("FCDB.DBI"), std::string::npos) << missing;
 }

@@ -5,6 +5,7 @@
 #include "exchange/StatsTexts.h"
 #include "util/TextCodec.h"
 
+#include "RunCommand.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,6 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace
@@ -447,23 +447,6 @@ TEST_F(StatsTest, ReportFileAndStatusTexts)
 }
 
 #ifdef OBRIX_CLI_PATH
-std::string run(const std::string& command, int& status)
-{
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-    {
-        status = -1;
-        return out;
-    }
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
-    const int rc = pclose(pipe);
-    status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
-}
-
 std::string readText(const std::filesystem::path& p)
 {
     std::ifstream in(p, std::ios::binary);
@@ -477,7 +460,7 @@ TEST(StatsCommandLine, ReportOfTheSampleMatchesThePageRules)
     const auto game = folder.path() / "game";
     const std::string quoted = "'" + game.string() + "'";
     int status = 0;
-    run(cli + " sample " + quoted, status);
+    runCommand(cli + " sample " + quoted, status);
     ASSERT_EQ(status, 0);
 
     CDatabase db;
@@ -500,26 +483,26 @@ TEST(StatsCommandLine, ReportOfTheSampleMatchesThePageRules)
     const auto out = folder.path() / "out.txt";
     const std::string quotedOut = "'" + out.string() + "'";
     const std::string said =
-        run(cli + " report " + quoted + " --leagues 1,0 --kind stats --format plain " + quotedOut, status);
+        runCommand(cli + " report " + quoted + " --leagues 1,0 --kind stats --format plain " + quotedOut, status);
     ASSERT_EQ(status, 0) << said;
     EXPECT_EQ(readText(out), writeReport(rows, CStatsKind::PlayerStats, CReportFormat::Plain));
 
     std::string idList;
     for (uint32_t id : teams) idList += (idList.empty() ? "" : ",") + std::to_string(id);
-    run(cli + " report " + quoted + " --kind characteristics --format delimited --teams " + idList + " " + quotedOut,
+    runCommand(cli + " report " + quoted + " --kind characteristics --format delimited --teams " + idList + " " + quotedOut,
         status);
     ASSERT_EQ(status, 0);
     EXPECT_EQ(readText(out), writeReport(rows, CStatsKind::Characteristics, CReportFormat::Delimited));
 
-    run(cli + " report " + quoted + " --teams 1 --kind stats " + quotedOut, status);
+    runCommand(cli + " report " + quoted + " --teams 1 --kind stats " + quotedOut, status);
     EXPECT_EQ(status, 2);  // no format
-    run(cli + " report " + quoted + " --teams 1 --leagues 0 --kind stats --format plain " + quotedOut, status);
+    runCommand(cli + " report " + quoted + " --teams 1 --leagues 0 --kind stats --format plain " + quotedOut, status);
     EXPECT_EQ(status, 2);
-    run(cli + " report " + quoted + " --teams 1,x --kind stats --format plain " + quotedOut, status);
+    runCommand(cli + " report " + quoted + " --teams 1,x --kind stats --format plain " + quotedOut, status);
     EXPECT_EQ(status, 2);
-    run(cli + " report " + quoted + " --leagues 9999 --kind stats --format plain " + quotedOut, status);
+    runCommand(cli + " report " + quoted + " --leagues 9999 --kind stats --format plain " + quotedOut, status);
     EXPECT_EQ(status, 1);
-    run(cli + " report '" + (folder.path() / "none").string() + "' --teams 1 --kind stats --format plain " +
+    runCommand(cli + " report '" + (folder.path() / "none").string() + "' --teams 1 --kind stats --format plain " +
             quotedOut,
         status);
     EXPECT_EQ(status, 1);

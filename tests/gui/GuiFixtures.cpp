@@ -104,3 +104,21 @@ CNextDialog::CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::m
     });
     m_timer.start();
 }
+
+CStartedFrame::CStartedFrame(bool showWindow)
+{
+    app = fixture.start(showWindow);
+    frame = app ? app->mainFrame() : nullptr;
+}
+
+bool CStartedFrame::enabled(CMainFrame::CCommand command) const
+{
+    frame->updateCommands();
+    return frame->commandAction(command)->isEnabled();
+}
+
+void CStartedFrame::trigger(CMainFrame::CCommand command) const
+{
+    frame->updateCommands();
+    frame->commandAction(command)->trigger();
+}

@@ -6,6 +6,7 @@
 #include "FakePrompts.h"
 
 #include "app/ObrixApp.h"
+#include "shell/MainFrame.h"
 #include "settings/GameRegistration.h"
 #include "settings/SettingsStore.h"
 
@@ -61,6 +62,20 @@ public:
 
 private:
     QTemporaryDir m_root;
+};
+
+// A started application and its main window, the ground of the tests that drive the window.
+struct CStartedFrame
+{
+    explicit CStartedFrame(bool showWindow);
+
+    // A command's enabling as its rules give it at this moment; a trigger after the same look.
+    bool enabled(CMainFrame::CCommand command) const;
+    void trigger(CMainFrame::CCommand command) const;
+
+    CGuiFixture fixture;
+    CObrixApp* app = nullptr;
+    CMainFrame* frame = nullptr;
 };
 
 // The options a test starts with: no splash, no window, a 1024 pixel screen.

@@ -28,27 +28,9 @@ namespace fs = std::filesystem;
 
 namespace
 {
-struct CStarted
+struct CStarted : CStartedFrame
 {
-    CGuiFixture fixture;
-    CObrixApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-
-    explicit CStarted(bool show = false)
-    {
-        app = fixture.start(show);
-        frame = app ? app->mainFrame() : nullptr;
-    }
-    bool enabled(CCommand command) const
-    {
-        frame->updateCommands();
-        return frame->commandAction(command)->isEnabled();
-    }
-    void trigger(CCommand command) const
-    {
-        frame->updateCommands();
-        frame->commandAction(command)->trigger();
-    }
+    explicit CStarted(bool show = false) : CStartedFrame(show) {}
     // The sample's USER folder: a folder of DB files and a GLV file for trying the imports.
     fs::path userFolder() const { return fixture.gameFile("\\USER"); }
     fs::path dbSet() const

@@ -100,31 +100,15 @@ uint32_t firstClubWithPlayers(const CDatabase& db, uint32_t other = 0)
     return found;
 }
 
-struct CStarted
+struct CStarted : CStartedFrame
 {
-    CGuiFixture fixture;
-    CObrixApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-
-    explicit CStarted(bool show = true)
+    explicit CStarted(bool show = true) : CStartedFrame(show)
     {
-        app = fixture.start(show);
-        frame = app ? app->mainFrame() : nullptr;
         if (frame && show)
         {
             frame->activateWindow();
             (void)QTest::qWaitForWindowActive(frame);
         }
-    }
-    bool enabled(CCommand command) const
-    {
-        frame->updateCommands();
-        return frame->commandAction(command)->isEnabled();
-    }
-    void trigger(CCommand command) const
-    {
-        frame->updateCommands();
-        frame->commandAction(command)->trigger();
     }
 };
 }  // namespace

@@ -47,20 +47,15 @@ uint32_t clubWithPlayers(const CDatabase& db, uint32_t other = 0)
     return found;
 }
 
-struct CStarted
+struct CStarted : CStartedFrame
 {
-    CGuiFixture fixture;
-    CObrixApp* app = nullptr;
-    CMainFrame* frame = nullptr;
     CPlayerPage* player = nullptr;
     CTeamPage* team = nullptr;
     uint32_t teamId = 0;
 
-    CStarted()
+    CStarted() : CStartedFrame(true)
     {
-        app = fixture.start(true);
         if (!app) return;
-        frame = app->mainFrame();
         player = frame->dataView()->sheet()->playerPage();
         team = frame->dataView()->sheet()->teamPage();
         teamId = clubWithPlayers(app->db());

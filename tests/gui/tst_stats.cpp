@@ -37,18 +37,13 @@
 
 namespace
 {
-struct CStarted
+struct CStarted : CStartedFrame
 {
-    CGuiFixture fixture;
-    CObrixApp* app = nullptr;
-    CMainFrame* frame = nullptr;
     CStatsPage* page = nullptr;
 
-    CStarted()
+    CStarted() : CStartedFrame(true)
     {
-        app = fixture.start(true);
         if (!app) return;
-        frame = app->mainFrame();
         page = frame->dataView()->sheet()->findChild<CStatsPage*>();
         showPage();
     }

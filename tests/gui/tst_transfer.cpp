@@ -20,18 +20,13 @@
 
 namespace
 {
-struct CStarted
+struct CStarted : CStartedFrame
 {
-    CGuiFixture fixture;
-    CObrixApp* app = nullptr;
-    CMainFrame* frame = nullptr;
     CTransferPage* page = nullptr;
 
-    CStarted()
+    CStarted() : CStartedFrame(true)
     {
-        app = fixture.start(true);
         if (!app) return;
-        frame = app->mainFrame();
         page = frame->dataView()->sheet()->findChild<CTransferPage*>();
     }
     void showPage() const
