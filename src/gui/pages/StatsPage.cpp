@@ -403,16 +403,10 @@ void CStatsPage::writeToFile()
     const auto path = m_app.prompts().chooseFile(choice);
     if (!path) return;
 
-    const CStatsKind kind = m_kind;
-    const CReportFormat fmt = format();
-    const std::vector<CStatsRow> rows = contributedRows(m_app.db(), teams);
-    std::string text = reportHeader(kind, fmt);
-    for (uint32_t team : teams)
-    {
-        setStatus(announcement(kWritingStatus, team));
-        for (const CStatsRow& row : rows)
-            if (row.teamId == team) text += reportLine(row, kind, fmt);
-    }
+    // Each team is announced as its players are taken; the rows come in list order.
+    const std::vector<CStatsRow> rows = contributedRows(
+        m_app.db(), teams, [this](uint32_t team) { setStatus(announcement(kWritingStatus, team)); });
+    const std::string text = writeReport(rows, m_kind, format());
     // A file that cannot be written ends the command without a message; the status
     // line must not go on claiming it is writing.
     writeReportFile(std::filesystem::path(*path), text);
