@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -92,9 +93,12 @@ std::string fileText(const std::filesystem::path& path)
     return text.str();
 }
 
+// The build's picture folder under ctest; a scratch folder when run by hand, so that a run
+// from the source tree leaves nothing behind there.
 QString outputFolder()
 {
-    const QString folder = qEnvironmentVariable("OBRIX_SCREENSHOT_DIR", QDir::currentPath());
+    static QTemporaryDir scratch;
+    const QString folder = qEnvironmentVariable("OBRIX_SCREENSHOT_DIR", scratch.path());
     QDir().mkpath(folder);
     return folder;
 }
