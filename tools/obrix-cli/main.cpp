@@ -1,5 +1,7 @@
 // obrix-cli: the editor's core from the command line, for tests, demos and scripts.
 #include "BackupCommands.h"
+#include "BulkCommands.h"
+#include "Json.h"
 #include "ImportCommands.h"
 #include "KitCommands.h"
 #include "LocateCommand.h"
@@ -7,6 +9,7 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "editing/RecordFields.h"
 #include "sample/SampleGame.h"
 #include "util/TextCodec.h"
 
@@ -38,7 +41,14 @@ constexpr const char* kUsage =
     "  thumbnails DIR OUTDIR                       write the jersey thumbnails and kit pictures\n"
     "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n"
     "  report DIR (--teams ID,... | --leagues POS,...) --kind stats|characteristics\n"
-    "         --format plain|delimited [--language CODE] OUT   write the statistics page's report\n";
+    "         --format plain|delimited [--language CODE] OUT   write the statistics page's report\n"
+    "  export-table DIR --table players|teams|leagues [--language CODE] OUT.csv\n"
+    "                                              write a table as a spreadsheet file\n"
+    "  import-table DIR FILE.csv [--language CODE] [--dry-run]\n"
+    "                                              apply the cells that differ, then save\n"
+    "  check DIR [--language CODE] [--json]        list what the game or the editor would stumble on\n"
+    "  diff DIR_A DIR_B [--language CODE] [--json] every difference between two databases\n"
+    "  diff DIR --backup [--data-folder D]         the game folder against its backup\n";
 
 int usage(const std::string& problem = {})
 {
@@ -124,201 +134,22 @@ std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
     return a;
 }
 
-class CJson
+void dumpRecord(CJson& j, const auto& fields, const auto& record, CTextEncoding enc)
 {
-public:
-    explicit CJson(std::string& out) : m_out(out) {}
-    void key(const char* k)
+    j.open('{');
+    for (const auto& f : fields)
     {
-        sep();
-        m_out += '"';
-        m_out += k;
-        m_out += "\":";
-        m_first = true;
-    }
-    void num(int64_t v)
-    {
-        sep();
-        m_out += std::to_string(v);
-    }
-    void str(const std::string& utf8)
-    {
-        sep();
-        m_out += '"';
-        for (unsigned char c : utf8)
+        j.key(f.name);
+        const CFieldValue v = f.get(record);
+        switch (f.type)
         {
-            if (c == '"' || c == '\\')
-            {
-                m_out += '\\';
-                m_out += char(c);
-            }
-            else if (c < 0x20)
-            {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                m_out += buf;
-            }
-            else
-                m_out += char(c);
+        case CFieldType::Number: j.num(v.number); break;
+        case CFieldType::Text: j.str(toUtf8(v.text, enc)); break;
+        case CFieldType::IdList: j.numbers(v.ids); break;
         }
-        m_out += '"';
     }
-    template <class Range> void numbers(const Range& r)
-    {
-        open('[');
-        for (auto v : r) num(int64_t(v));
-        close(']');
-    }
-    void open(char c)
-    {
-        sep();
-        m_out += c;
-        m_first = true;
-    }
-    void close(char c)
-    {
-        m_out += c;
-        m_first = false;
-    }
-    void newline() { m_out += '\n'; }
-
-private:
-    void sep()
-    {
-        if (!m_first) m_out += ',';
-        m_first = false;
-    }
-    std::string& m_out;
-    bool m_first = true;
-};
-
-#define FIELD(rec, f)                                                                                                  \
-    do                                                                                                                 \
-    {                                                                                                                  \
-        j.key(#f);                                                                                                     \
-        j.num(int64_t(rec.f));                                                                                         \
-    } while (0)
-
-void dumpPlayer(CJson& j, const CPlayer& p, CTextEncoding enc)
-{
-    j.open('{');
-    FIELD(p, id);
-    FIELD(p, value);
-    FIELD(p, hairColour);
-    FIELD(p, jerseyNumber);
-    FIELD(p, position);
-    FIELD(p, face);
-    FIELD(p, skinColour);
-    FIELD(p, hairStyle);
-    FIELD(p, facialHair);
-    FIELD(p, acceleration);
-    FIELD(p, agility);
-    FIELD(p, awareness);
-    FIELD(p, ballControl);
-    FIELD(p, creativity);
-    FIELD(p, fitness);
-    FIELD(p, heading);
-    FIELD(p, passing);
-    FIELD(p, reaction);
-    FIELD(p, shotPower);
-    FIELD(p, shotAccuracy);
-    FIELD(p, speed);
-    FIELD(p, tackle);
-    FIELD(p, countryId);
-    FIELD(p, topByte);
-    FIELD(p, extraNibble1);
-    FIELD(p, extraNibble2);
-    FIELD(p, extraNibble3);
-    FIELD(p, extraNibble4);
-    FIELD(p, letterCode);
-    FIELD(p, extraNibble5);
-    FIELD(p, altPosition);
-    j.key("name");
-    j.str(toUtf8(p.name, enc));
-    FIELD(p, hasCommentary);
-    FIELD(p, modified);
-    FIELD(p, imported);
-    FIELD(p, destinationTeamId);
-    FIELD(p, copyMark);
-    FIELD(p, teamId);
-    FIELD(p, fileIndex);
     j.close('}');
 }
-
-void dumpTeam(CJson& j, const CTeam& t, CTextEncoding enc)
-{
-    j.open('{');
-    FIELD(t, fileIndex);
-    FIELD(t, id);
-    FIELD(t, bankroll);
-    FIELD(t, teamExtra1);
-    FIELD(t, homeJerseyStyle);
-    FIELD(t, homeJerseyColour1);
-    FIELD(t, homeJerseyColour2);
-    FIELD(t, homeJerseyColour3);
-    FIELD(t, homeShortsStyle);
-    FIELD(t, homeShortsColour1);
-    FIELD(t, homeShortsColour2);
-    FIELD(t, homeSocksStyle);
-    FIELD(t, homeSocksColour1);
-    FIELD(t, homeSocksColour2);
-    FIELD(t, awayJerseyStyle);
-    FIELD(t, awayJerseyColour1);
-    FIELD(t, awayJerseyColour2);
-    FIELD(t, awayJerseyColour3);
-    FIELD(t, awayShortsStyle);
-    FIELD(t, awayShortsColour1);
-    FIELD(t, awayShortsColour2);
-    FIELD(t, awaySocksStyle);
-    FIELD(t, awaySocksColour1);
-    FIELD(t, awaySocksColour2);
-    FIELD(t, teamExtra2);
-    FIELD(t, teamExtra3);
-    FIELD(t, teamExtra4);
-    FIELD(t, teamExtra5);
-    FIELD(t, teamExtra6);
-    FIELD(t, teamExtra7);
-    FIELD(t, teamExtra8);
-    FIELD(t, teamExtra9);
-    FIELD(t, teamExtra10);
-    FIELD(t, teamExtra11);
-    FIELD(t, teamExtra12);
-    FIELD(t, teamExtra13);
-    FIELD(t, teamExtra14);
-    FIELD(t, playerCount);
-    FIELD(t, countryId);
-    FIELD(t, teamExtra15);
-    j.key("players");
-    j.numbers(t.players);
-    j.key("loadedPlayers");
-    j.numbers(t.loadedPlayers);
-    j.key("incomingPlayers");
-    j.numbers(t.incomingPlayers);
-    j.key("longName");
-    j.str(toUtf8(t.longName, enc));
-    j.key("abbreviation");
-    j.str(toUtf8(t.abbreviation, enc));
-    j.key("shortName");
-    j.str(toUtf8(t.shortName, enc));
-    FIELD(t, modified);
-    FIELD(t, imported);
-    j.close('}');
-}
-
-void dumpLeague(CJson& j, const CLeague& l, CTextEncoding enc)
-{
-    j.open('{');
-    FIELD(l, editorOnly);
-    j.key("teamIds");
-    j.numbers(l.teamIds);
-    FIELD(l, slotCount);
-    j.key("displayName");
-    j.str(toUtf8(l.displayName, enc));
-    FIELD(l, id);
-    FIELD(l, importedLeague);
-    j.close('}');
-}
-#undef FIELD
 
 int load(const CArgs& a, CDatabase& db)
 {
@@ -346,7 +177,7 @@ int dump(const CArgs& a)
     for (const auto& l : db.leagues())
     {
         j.newline();
-        dumpLeague(j, *l, enc);
+        dumpRecord(j, recordfields::leagues(), *l, enc);
     }
     j.close(']');
     j.newline();
@@ -354,7 +185,7 @@ int dump(const CArgs& a)
     j.open('[');
     db.forEachTeam([&](const CTeam& t) {
         j.newline();
-        dumpTeam(j, t, enc);
+        dumpRecord(j, recordfields::teams(), t, enc);
     });
     j.close(']');
     j.newline();
@@ -362,7 +193,7 @@ int dump(const CArgs& a)
     j.open('[');
     db.forEachPlayer([&](const CPlayer& p) {
         j.newline();
-        dumpPlayer(j, p, enc);
+        dumpRecord(j, recordfields::players(), p, enc);
     });
     j.close(']');
     j.close('}');
@@ -458,6 +289,10 @@ int main(int argc, char** argv)
         if (command == "kit") return runKit(rest);
         if (command == "export") return runExport(rest);
         if (command == "report") return runReport(rest);
+        if (command == "export-table") return runExportTable(rest);
+        if (command == "import-table") return runImportTable(rest);
+        if (command == "check") return runCheck(rest);
+        if (command == "diff") return runDiff(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);

@@ -1,0 +1,184 @@
+#include "editing/DatabaseCheck.h"
+
+#include "database/Database.h"
+#include "database/RecordLayouts.h"
+#include "editing/BulkTexts.h"
+#include "editing/TeamEditSession.h"
+#include "kits/KitPalette.h"
+#include "util/Format.h"
+
+#include <unordered_map>
+#include <unordered_set>
+
+namespace
+{
+constexpr int kMostSlots = 63;
+constexpr int kFewestPlayers = 11;
+constexpr uint64_t kTableAddressLimit = 0x10000;
+
+class CChecker
+{
+public:
+    CChecker(const CDatabase& db, CTextEncoding enc) : m_db(db), m_enc(enc) {}
+
+    std::vector<CCheckProblem> run()
+    {
+        for (const auto& l : m_db.leagues()) league(*l);
+        tableSize();
+        m_db.forEachTeam([&](const CTeam& t) { team(t); });
+        // Free agents, whom the files list in no team, are the game's own; a player that a
+        // team listed when the files were read and no team lists now was dropped by an edit.
+        std::unordered_set<uint32_t> listed, wasListed;
+        m_db.forEachTeam([&](const CTeam& t) {
+            for (uint32_t id : t.players) listed.insert(id);
+            for (uint32_t id : t.incomingPlayers) listed.insert(id);
+            for (uint32_t id : t.loadedPlayers) wasListed.insert(id);
+        });
+        m_db.forEachPlayer([&](const CPlayer& p) { player(p, listed.count(p.id) != 0 || !wasListed.count(p.id)); });
+        return std::move(m_out);
+    }
+
+private:
+    void add(bool error, const char* code, CRecordKind kind, uint32_t id, std::string message, int64_t league = -1)
+    {
+        if (kind == CRecordKind::Team && league < 0)
+        {
+            if (m_leagueOfTeam.empty())
+                for (auto it = m_db.leagues().rbegin(); it != m_db.leagues().rend(); ++it)
+                    for (uint32_t t : (*it)->teamIds) m_leagueOfTeam[t] = (*it)->id;
+            if (auto found = m_leagueOfTeam.find(id); found != m_leagueOfTeam.end()) league = found->second;
+        }
+        m_out.push_back({error, code, false, kind, id, league, std::move(message)});
+    }
+    std::string utf8(const std::string& bytes) const { return toUtf8(bytes, m_enc); }
+
+    void league(const CLeague& l)
+    {
+        const std::string name = utf8(l.displayName);
+        const CRecordKind K = CRecordKind::League;
+        if (!l.importedLeague && l.slotCount % 2 != 0)
+            add(true, checkcodes::kLeagueOddSlots, K, l.id, formatText(bulktexts::kLeagueOddSlots, name.c_str(), int(l.slotCount)));
+        if (!l.editorOnly && l.slotCount > kMostSlots)
+            add(true, checkcodes::kLeagueTooLarge, K, l.id, formatText(bulktexts::kLeagueTooLarge, name.c_str(), int(l.slotCount)));
+        std::unordered_set<uint32_t> seen, reported;
+        for (uint32_t id : l.teamIds)
+        {
+            if (id == 0) continue;
+            if (!m_db.team(id))
+                add(true, checkcodes::kLeagueMissingTeam, K, l.id, formatText(bulktexts::kLeagueMissingTeam, name.c_str(), id));
+            else if (!seen.insert(id).second && reported.insert(id).second)
+                add(true, checkcodes::kLeagueTeamTwice, K, l.id,
+                    formatText(bulktexts::kLeagueTeamTwice, name.c_str(), utf8(m_db.team(id)->longName).c_str(), id));
+        }
+        if (l.displayName.empty()) add(false, checkcodes::kNameEmpty, K, l.id, formatText(bulktexts::kNameEmpty, "league", l.id, "name"));
+    }
+
+    // The same sum the save makes before it writes the team table.
+    void tableSize()
+    {
+        uint64_t pos = 28;
+        for (const auto& l : m_db.leagues())
+            if (!l->editorOnly) pos += 8 + 2 * uint64_t(l->slotCount);
+        uint64_t teams = 0;
+        m_db.forEachTeam([&](const CTeam& t) { teams += t.id < CDatabase::kImportedIdBase && !t.imported; });
+        const uint64_t playerTable = pos + 8 + layouts::kTeamRecordSize * teams;
+        if (playerTable >= kTableAddressLimit)
+        {
+            CCheckProblem p{true, checkcodes::kTableTooLarge, true, CRecordKind::League, 0, -1,
+                            formatText(bulktexts::kTableTooLarge, (unsigned long long)playerTable)};
+            m_out.push_back(std::move(p));
+        }
+    }
+
+    void unused(CRecordKind kind, const std::string& name, uint32_t id, const char* field, int64_t v, int64_t lo, int64_t hi)
+    {
+        if (v >= lo && v <= hi) return;
+        add(false, checkcodes::kValueUnused, kind, id,
+            formatText(bulktexts::kValueUnused, recordKindName(kind), name.c_str(), id, field, (long long)v,
+                       (long long)lo, (long long)hi));
+    }
+
+    void team(const CTeam& t)
+    {
+        const std::string name = utf8(t.longName);
+        const CRecordKind K = CRecordKind::Team;
+        const auto listed = m_db.listedPlayers(t.id);
+        int existing = 0;
+        std::unordered_set<uint32_t> seen, reported;
+        for (uint32_t id : listed)
+        {
+            if (id == 0) continue;
+            const CPlayer* p = m_db.player(id);
+            if (!p)
+            {
+                add(true, checkcodes::kTeamMissingPlayer, K, t.id, formatText(bulktexts::kTeamMissingPlayer, name.c_str(), id));
+                continue;
+            }
+            ++existing;
+            if (!seen.insert(id).second && reported.insert(id).second)
+                add(true, checkcodes::kTeamPlayerTwice, K, t.id,
+                    formatText(bulktexts::kTeamPlayerTwice, name.c_str(), utf8(p->name).c_str(), id));
+        }
+        const int distinct = int(seen.size());
+        if (distinct < kFewestPlayers)
+            add(true, checkcodes::kTeamTooFew, K, t.id, formatText(bulktexts::kTeamTooFew, name.c_str(), distinct));
+        if (distinct > CTeam::kSlots)
+            add(true, checkcodes::kTeamTooMany, K, t.id, formatText(bulktexts::kTeamTooMany, name.c_str(), distinct));
+        // Shirt numbers belong to clubs: a national side lists its players' club numbers.
+        if (t.bankroll != 0)
+        {
+            std::unordered_map<int, uint32_t> wearer;
+            std::unordered_set<uint32_t> done;
+            for (uint32_t id : listed)
+            {
+                const CPlayer* p = m_db.player(id);
+                if (!p || p->jerseyNumber == 0 || !done.insert(id).second) continue;
+                auto [it, fresh] = wearer.emplace(p->jerseyNumber, id);
+                if (!fresh && it->second != id)
+                {
+                    const uint32_t a = std::min(it->second, id), b = std::max(it->second, id);
+                    add(false, checkcodes::kTeamSameNumber, K, t.id,
+                        formatText(bulktexts::kTeamSameNumber, name.c_str(), utf8(m_db.player(a)->name).c_str(),
+                                   utf8(m_db.player(b)->name).c_str(), int(p->jerseyNumber)));
+                }
+            }
+        }
+        if (t.longName.empty()) add(false, checkcodes::kNameEmpty, K, t.id, formatText(bulktexts::kNameEmpty, "team", t.id, "name"));
+        unused(K, name, t.id, "bankroll", t.bankroll, 0, teampage::kBankrollLimit);
+        unused(K, name, t.id, "homeShortsStyle", t.homeShortsStyle, 0, teampage::kShortsModels - 1);
+        unused(K, name, t.id, "awayShortsStyle", t.awayShortsStyle, 0, teampage::kShortsModels - 1);
+        unused(K, name, t.id, "homeSocksStyle", t.homeSocksStyle, 0, teampage::kSocksModels - 1);
+        unused(K, name, t.id, "awaySocksStyle", t.awaySocksStyle, 0, teampage::kSocksModels - 1);
+        const std::pair<const char*, int> colours[] = {
+            {"homeJerseyColour1", t.homeJerseyColour1}, {"homeJerseyColour2", t.homeJerseyColour2},
+            {"homeJerseyColour3", t.homeJerseyColour3}, {"homeShortsColour1", t.homeShortsColour1},
+            {"homeShortsColour2", t.homeShortsColour2}, {"homeSocksColour1", t.homeSocksColour1},
+            {"homeSocksColour2", t.homeSocksColour2},   {"awayJerseyColour1", t.awayJerseyColour1},
+            {"awayJerseyColour2", t.awayJerseyColour2}, {"awayJerseyColour3", t.awayJerseyColour3},
+            {"awayShortsColour1", t.awayShortsColour1}, {"awayShortsColour2", t.awayShortsColour2},
+            {"awaySocksColour1", t.awaySocksColour1},   {"awaySocksColour2", t.awaySocksColour2}};
+        for (const auto& [field, v] : colours) unused(K, name, t.id, field, v, 0, kitpalette::kColourCount - 1);
+    }
+
+    void player(const CPlayer& p, bool listed)
+    {
+        const std::string name = utf8(p.name);
+        const CRecordKind K = CRecordKind::Player;
+        if (!listed)
+            add(false, checkcodes::kPlayerUnlisted, K, p.id, formatText(bulktexts::kPlayerUnlisted, name.c_str(), p.id));
+        if (p.name.empty()) add(false, checkcodes::kNameEmpty, K, p.id, formatText(bulktexts::kNameEmpty, "player", p.id, "name"));
+        unused(K, name, p.id, "position", p.position, 0, kPositionCount - 1);
+        unused(K, name, p.id, "altPosition", p.altPosition, 0, kPositionCount - 1);
+    }
+
+    const CDatabase& m_db;
+    CTextEncoding m_enc;
+    std::vector<CCheckProblem> m_out;
+    std::unordered_map<uint32_t, uint32_t> m_leagueOfTeam;  // the first league listing each team
+};
+} // namespace
+
+std::vector<CCheckProblem> checkDatabase(const CDatabase& db, CTextEncoding encoding)
+{
+    return CChecker(db, encoding).run();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "editing/RecordFields.h"
+#include "util/TextCodec.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CDatabase;
+
+// What the game or the editor would stumble on in a database, found before a save.
+//
+// Errors: the save would be refused, or the game would break on the files (slots that
+// name nothing, a team short of a side, lists the save would cut). Warnings: legal, but
+// most likely a mistake.
+//
+// "Values the game uses" are the ranges the editor's own controls offer: the 17 position
+// labels (0..16), the 23 kit colours (0..22), the 5 shorts and 4 socks models, shirt
+// numbers 1..63 (0 shows no number) and a bankroll of at most 100000 thousand. A field's
+// bits hold more; the game has no meaning for the rest. Players the files list in no team
+// are free agents, which the game has; only a player an edit left without a team is
+// reported.
+struct CCheckProblem
+{
+    bool error = false;
+    std::string code;  // stable: see the codes below
+    bool wholeDatabase = false;  // no single record: kind and id say nothing
+    CRecordKind kind = CRecordKind::Player;
+    uint32_t id = 0;
+    int64_t leagueId = -1;  // the league the problem was found in, -1 when none
+    std::string message;    // UTF-8
+};
+
+namespace checkcodes
+{
+inline constexpr const char* kLeagueOddSlots = "league-odd-slots";
+inline constexpr const char* kLeagueTooLarge = "league-too-large";
+inline constexpr const char* kLeagueTeamTwice = "league-team-twice";
+inline constexpr const char* kLeagueMissingTeam = "league-missing-team";
+inline constexpr const char* kTeamTooFew = "team-too-few-players";
+inline constexpr const char* kTeamTooMany = "team-too-many-players";
+inline constexpr const char* kTeamPlayerTwice = "team-player-twice";
+inline constexpr const char* kTeamMissingPlayer = "team-missing-player";
+inline constexpr const char* kTeamSameNumber = "team-same-number";
+inline constexpr const char* kPlayerUnlisted = "player-unlisted";
+inline constexpr const char* kNameEmpty = "name-empty";
+inline constexpr const char* kValueUnused = "value-unused";
+inline constexpr const char* kTableTooLarge = "table-too-large";
+} // namespace checkcodes
+
+// Every problem, leagues first (list order), then teams and players by id.
+std::vector<CCheckProblem> checkDatabase(const CDatabase& db, CTextEncoding encoding);
+
+inline bool hasErrors(const std::vector<CCheckProblem>& problems)
+{
+    for (const auto& p : problems)
+        if (p.error) return true;
+    return false;
+}

@@ -1,0 +1,167 @@
+#include "editing/FieldChanges.h"
+
+#include "database/Database.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+const CLeague* leagueById(const CDatabase& db, uint32_t id)
+{
+    for (const auto& l : db.leagues())
+        if (l->id == id) return l.get();
+    return nullptr;
+}
+
+CLeague* leagueById(CDatabase& db, uint32_t id)
+{
+    for (auto& l : db.leagues())
+        if (l->id == id) return l.get();
+    return nullptr;
+}
+
+bool recordExists(const CDatabase& db, CRecordKind kind, uint32_t id)
+{
+    switch (kind)
+    {
+    case CRecordKind::League: return leagueById(db, id) != nullptr;
+    case CRecordKind::Team: return db.team(id) != nullptr;
+    default: return db.player(id) != nullptr;
+    }
+}
+
+CFieldValue fieldValue(const CDatabase& db, CRecordKind kind, uint32_t id, int field)
+{
+    if (field < 0 || field >= recordfields::fieldCount(kind)) return {};
+    const std::size_t f = std::size_t(field);
+    switch (kind)
+    {
+    case CRecordKind::League:
+        if (const CLeague* l = leagueById(db, id)) return recordfields::leagues()[f].get(*l);
+        break;
+    case CRecordKind::Team:
+        if (const CTeam* t = db.team(id)) return recordfields::teams()[f].get(*t);
+        break;
+    default:
+        if (const CPlayer* p = db.player(id)) return recordfields::players()[f].get(*p);
+        break;
+    }
+    return {};
+}
+
+void applyFieldChanges(CDatabase& db, std::span<const CFieldChange> changes)
+{
+    std::unordered_set<uint32_t> relinked;
+    bool any = false;
+    const int playersField = recordfields::fieldIndex(CRecordKind::Team, "players");
+    for (const CFieldChange& c : changes)
+    {
+        if (c.field < 0 || c.field >= recordfields::fieldCount(c.kind)) continue;
+        const std::size_t f = std::size_t(c.field);
+        switch (c.kind)
+        {
+        case CRecordKind::League:
+            if (CLeague* l = leagueById(db, c.id))
+            {
+                recordfields::leagues()[f].set(*l, c.after);
+                l->modified = 1;
+                any = true;
+            }
+            break;
+        case CRecordKind::Team:
+            if (CTeam* t = db.team(c.id))
+            {
+                if (c.field == playersField)
+                {
+                    for (uint32_t id : t->players) relinked.insert(id);
+                    for (uint32_t id : c.after.ids) relinked.insert(id);
+                }
+                recordfields::teams()[f].set(*t, c.after);
+                t->modified = 1;
+                any = true;
+            }
+            break;
+        default:
+            if (CPlayer* p = db.player(c.id))
+            {
+                recordfields::players()[f].set(*p, c.after);
+                p->modified = 1;
+                any = true;
+            }
+            break;
+        }
+    }
+    relinked.erase(0);
+    if (!relinked.empty())
+    {
+        // As the loader links them: the last team in id order listing a player decides.
+        for (uint32_t id : relinked)
+            if (CPlayer* p = db.player(id)) p->teamId = 0;
+        db.forEachTeam([&](const CTeam& t) {
+            for (uint32_t id : t.players)
+                if (relinked.count(id))
+                    if (CPlayer* p = db.player(id)) p->teamId = t.bankroll != 0 ? t.id : CPlayer::kNoTeam;
+        });
+    }
+    if (any) db.setModified();
+}
+
+std::vector<CFieldChange> reversedChanges(std::span<const CFieldChange> changes)
+{
+    std::vector<CFieldChange> out(changes.rbegin(), changes.rend());
+    for (CFieldChange& c : out) std::swap(c.before, c.after);
+    return out;
+}
+
+namespace
+{
+std::string joinIds(const std::vector<uint32_t>& ids, std::size_t count)
+{
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        if (i) out += ' ';
+        out += std::to_string(ids[i]);
+    }
+    return out;
+}
+} // namespace
+
+std::string cellValue(CRecordKind kind, int field, const CFieldValue& value, CTextEncoding encoding)
+{
+    switch (recordfields::fieldType(kind, field))
+    {
+    case CFieldType::Text: return toUtf8(value.text, encoding);
+    case CFieldType::IdList: return joinIds(value.ids, value.ids.size());
+    default: return std::to_string(value.number);
+    }
+}
+
+std::string displayValue(CRecordKind kind, int field, const CFieldValue& value, CTextEncoding encoding)
+{
+    switch (recordfields::fieldType(kind, field))
+    {
+    case CFieldType::Text: return "\"" + toUtf8(value.text, encoding) + "\"";
+    case CFieldType::IdList:
+    {
+        std::size_t used = value.ids.size();
+        while (used > 0 && value.ids[used - 1] == 0) --used;
+        return "[" + joinIds(value.ids, used) + "]";
+    }
+    default: return std::to_string(value.number);
+    }
+}
+
+std::string describeChange(const CFieldChange& c, CTextEncoding encoding)
+{
+    std::string out = recordKindName(c.kind);
+    out += ' ';
+    out += std::to_string(c.id);
+    if (c.side != CFieldChange::CSide::Both) return out + (c.side == CFieldChange::CSide::OnlyA ? ": only in A" : ": only in B");
+    out += ' ';
+    out += recordfields::fieldName(c.kind, c.field);
+    out += ": ";
+    out += displayValue(c.kind, c.field, c.before, encoding);
+    out += " -> ";
+    out += displayValue(c.kind, c.field, c.after, encoding);
+    return out;
+}

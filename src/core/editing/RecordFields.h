@@ -1,0 +1,84 @@
+#pragma once
+
+#include "database/League.h"
+#include "database/Player.h"
+#include "database/Team.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// Every field of the three records under one name, in one order: the order and names
+// the JSON dump, the table export and import, the comparison of two databases and the
+// check all share, so that a column written by one is read back by the others.
+enum class CRecordKind
+{
+    League,
+    Team,
+    Player,
+};
+
+// "league", "team", "player"
+const char* recordKindName(CRecordKind kind);
+
+enum class CFieldType
+{
+    Number,
+    Text,    // 8-bit text as the database holds it
+    IdList,  // ids of other records, 0 for an empty slot
+};
+
+enum class CFieldRole
+{
+    Key,          // the record's id: rows are matched by it, it never changes
+    Editable,
+    Derived,      // follows from other data (the lists, the file order, the speech index)
+    Bookkeeping,  // the editor's own state: marks, pending moves, lists as loaded
+};
+
+// One value of any type; only the member of the field's type is used.
+struct CFieldValue
+{
+    int64_t number = 0;
+    std::string text;
+    std::vector<uint32_t> ids;
+
+    bool operator==(const CFieldValue&) const = default;
+};
+
+template <class T>
+struct CRecordField
+{
+    const char* name;
+    CFieldType type;
+    CFieldRole role;
+    // False for fields that a save rewrites or that follow from other fields: a
+    // comparison of two databases leaves them out.
+    bool compared;
+    // Number: the range the record can hold. Text: max is the longest name in bytes.
+    // IdList: max is the most entries.
+    int64_t min;
+    int64_t max;
+    CFieldValue (*get)(const T&);
+    void (*set)(T&, const CFieldValue&);
+};
+
+using CPlayerField = CRecordField<CPlayer>;
+using CTeamField = CRecordField<CTeam>;
+using CLeagueField = CRecordField<CLeague>;
+
+namespace recordfields
+{
+std::span<const CPlayerField> players();
+std::span<const CTeamField> teams();
+std::span<const CLeagueField> leagues();
+
+// The field's name by kind and index into that kind's table.
+const char* fieldName(CRecordKind kind, int field);
+CFieldType fieldType(CRecordKind kind, int field);
+CFieldRole fieldRole(CRecordKind kind, int field);
+int fieldCount(CRecordKind kind);
+// -1 when the kind has no such field.
+int fieldIndex(CRecordKind kind, const std::string& name);
+} // namespace recordfields

@@ -1,0 +1,350 @@
+#include "BulkCommands.h"
+
+#include "Json.h"
+
+#include "database/Backup.h"
+#include "database/Database.h"
+#include "database/GameFiles.h"
+#include "editing/DatabaseCheck.h"
+#include "editing/DatabaseDiff.h"
+#include "editing/TableExchange.h"
+#include "util/UserFolders.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <set>
+
+namespace
+{
+constexpr const char* kExportUsage = "obrix-cli export-table DIR --table players|teams|leagues [--language CODE] OUT.csv";
+constexpr const char* kImportUsage = "obrix-cli import-table DIR FILE.csv [--language CODE] [--dry-run]";
+constexpr const char* kCheckUsage = "obrix-cli check DIR [--language CODE] [--json]";
+constexpr const char* kDiffUsage =
+    "obrix-cli diff DIR_A DIR_B [--language CODE] [--json]\n"
+    "       obrix-cli diff DIR --backup [--data-folder D] [--language CODE] [--json]";
+
+// What the four commands accept; each takes the options it names.
+struct CBulkArgs
+{
+    std::vector<std::string> positional;
+    std::string language = "ENG";
+    std::string table;
+    std::filesystem::path dataFolder = userDataFolder();
+    bool dryRun = false;
+    bool json = false;
+    bool backup = false;
+    bool help = false;
+};
+
+std::optional<CBulkArgs> parse(const std::vector<std::string>& args, const std::set<std::string>& allowed,
+                               const char* usage)
+{
+    CBulkArgs a;
+    auto fail = [&](const std::string& why) {
+        std::cerr << "obrix-cli: " << why << "\nusage: " << usage << "\n";
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i)
+    {
+        const std::string& o = args[i];
+        if (o == "--help" || o == "-h")
+        {
+            a.help = true;
+            return a;
+        }
+        if (o.rfind("--", 0) != 0)
+        {
+            a.positional.push_back(o);
+            continue;
+        }
+        if (!allowed.count(o)) return fail("unknown option " + o);
+        if (o == "--dry-run") a.dryRun = true;
+        else if (o == "--json") a.json = true;
+        else if (o == "--backup") a.backup = true;
+        else
+        {
+            if (i + 1 >= args.size()) return fail("option " + o + " needs a value");
+            const std::string& v = args[++i];
+            if (o == "--language")
+            {
+                bool known = false;
+                for (const char* code : gamepaths::kLanguageCodes) known = known || v == code;
+                if (!known) return fail("unknown language code " + v + " (BRP, DUT, ENG, GER, ITA, JAP, SPA, SWE)");
+                a.language = v;
+            }
+            else if (o == "--table")
+                a.table = v;
+            else if (o == "--data-folder")
+                a.dataFolder = v;
+        }
+    }
+    return a;
+}
+
+int usageError(const std::string& why, const char* usage)
+{
+    std::cerr << "obrix-cli: " << why << "\nusage: " << usage << "\n";
+    return 2;
+}
+
+bool load(const std::string& folder, const std::string& language, CDatabase& db)
+{
+    db.languageCode = language;
+    if (auto e = CGameFiles(folder).loadAll(db))
+    {
+        std::cerr << "obrix-cli: cannot read the game database in " << folder << ": " << e->message << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool writeOut(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0;
+}
+
+void jsonValue(CJson& j, CRecordKind kind, int field, const CFieldValue& v, CTextEncoding enc)
+{
+    switch (recordfields::fieldType(kind, field))
+    {
+    case CFieldType::Number: j.num(v.number); break;
+    case CFieldType::Text: j.str(toUtf8(v.text, enc)); break;
+    case CFieldType::IdList: j.numbers(v.ids); break;
+    }
+}
+
+std::size_t recordCount(const std::vector<CFieldChange>& changes)
+{
+    std::set<std::pair<int, uint32_t>> records;
+    for (const auto& c : changes) records.emplace(int(c.kind), c.id);
+    return records.size();
+}
+} // namespace
+
+int runExportTable(const std::vector<std::string>& args)
+{
+    const auto a = parse(args, {"--table", "--language"}, kExportUsage);
+    if (!a) return 2;
+    if (a->help)
+    {
+        std::cout << "usage: " << kExportUsage << "\n";
+        return 0;
+    }
+    if (a->positional.size() != 2) return usageError("give the game folder and the file to write", kExportUsage);
+    const auto table = tableexchange::tableFromName(a->table);
+    if (!table) return usageError("give the table with --table players, teams or leagues", kExportUsage);
+    CDatabase db;
+    if (!load(a->positional[0], a->language, db)) return 1;
+    const std::string text = tableexchange::exportTable(db, *table, encodingForLanguage(a->language));
+    std::ofstream out(a->positional[1], std::ios::binary | std::ios::trunc);
+    out.write(text.data(), std::streamsize(text.size()));
+    out.close();
+    if (!out)
+    {
+        std::cerr << "obrix-cli: cannot write " << a->positional[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int runImportTable(const std::vector<std::string>& args)
+{
+    const auto a = parse(args, {"--language", "--dry-run"}, kImportUsage);
+    if (!a) return 2;
+    if (a->help)
+    {
+        std::cout << "usage: " << kImportUsage << "\n";
+        return 0;
+    }
+    if (a->positional.size() != 2) return usageError("give the game folder and the file to read", kImportUsage);
+    std::ifstream in(a->positional[1], std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof())
+    {
+        std::cerr << "obrix-cli: cannot read " << a->positional[1] << "\n";
+        return 1;
+    }
+    if (!std::filesystem::is_regular_file(a->positional[1]))
+    {
+        std::cerr << "obrix-cli: cannot read " << a->positional[1] << "\n";
+        return 1;
+    }
+    CDatabase db;
+    if (!load(a->positional[0], a->language, db)) return 1;
+    const CTextEncoding enc = encodingForLanguage(a->language);
+    const auto plan = tableexchange::planImport(db, text, enc);
+    if (plan.refused())
+    {
+        for (const auto& p : plan.problems) std::cerr << a->positional[1] << ": " << tableexchange::describeProblem(p) << "\n";
+        if (plan.problemCount > plan.problems.size())
+            std::cerr << "... and " << plan.problemCount - plan.problems.size() << " more problems\n";
+        std::cerr << "obrix-cli: the file was refused; nothing was changed.\n";
+        return 1;
+    }
+    std::string out;
+    for (const auto& c : plan.changes)
+    {
+        out += describeChange(c, enc);
+        out += '\n';
+    }
+    const std::size_t records = recordCount(plan.changes);
+    if (plan.changes.empty())
+        out += "No changes.\n";
+    else if (a->dryRun)
+        out += std::to_string(plan.changes.size()) + " changes in " + std::to_string(records)
+               + " records; nothing written (dry run).\n";
+    else
+    {
+        applyFieldChanges(db, plan.changes);
+        if (auto e = CGameFiles(a->positional[0]).save(db))
+        {
+            writeOut(out);
+            std::cerr << "obrix-cli: " << *e << "\n";
+            return 1;
+        }
+        out += "Saved " + std::to_string(plan.changes.size()) + " changes in " + std::to_string(records) + " records.\n";
+    }
+    return writeOut(out) ? 0 : 1;
+}
+
+int runCheck(const std::vector<std::string>& args)
+{
+    const auto a = parse(args, {"--language", "--json"}, kCheckUsage);
+    if (!a) return 2;
+    if (a->help)
+    {
+        std::cout << "usage: " << kCheckUsage << "\n";
+        return 0;
+    }
+    if (a->positional.size() != 1) return usageError("give the game folder", kCheckUsage);
+    CDatabase db;
+    if (!load(a->positional[0], a->language, db)) return 1;
+    const auto problems = checkDatabase(db, encodingForLanguage(a->language));
+    std::string out;
+    int errors = 0;
+    for (const auto& p : problems) errors += p.error;
+    if (a->json)
+    {
+        CJson j(out);
+        j.open('{');
+        j.key("problems");
+        j.open('[');
+        for (const auto& p : problems)
+        {
+            j.newline();
+            j.open('{');
+            j.key("severity");
+            j.str(p.error ? "error" : "warning");
+            j.key("code");
+            j.str(p.code);
+            j.key("kind");
+            j.str(p.wholeDatabase ? "database" : recordKindName(p.kind));
+            j.key("id");
+            j.num(p.id);
+            if (p.leagueId >= 0)
+            {
+                j.key("league");
+                j.num(p.leagueId);
+            }
+            j.key("message");
+            j.str(p.message);
+            j.close('}');
+        }
+        j.close(']');
+        j.close('}');
+        j.newline();
+    }
+    else
+    {
+        for (const auto& p : problems)
+        {
+            out += p.error ? "error " : "warning ";
+            out += p.code + " ";
+            out += p.wholeDatabase ? std::string("database") : std::string(recordKindName(p.kind)) + " " + std::to_string(p.id);
+            if (p.leagueId >= 0) out += " (league " + std::to_string(p.leagueId) + ")";
+            out += ": " + p.message + "\n";
+        }
+        out += std::to_string(errors) + " errors, " + std::to_string(problems.size() - std::size_t(errors)) + " warnings.\n";
+    }
+    if (!writeOut(out)) return 1;
+    return errors > 0 ? 1 : 0;
+}
+
+int runDiff(const std::vector<std::string>& args)
+{
+    const auto a = parse(args, {"--language", "--json", "--backup", "--data-folder"}, kDiffUsage);
+    if (!a) return 2;
+    if (a->help)
+    {
+        std::cout << "usage: " << kDiffUsage << "\n"
+                  << "Left out of the comparison (a save rewrites them, or they follow from other fields):\n"
+                  << uncomparedFields();
+        return 0;
+    }
+    if (a->backup ? a->positional.size() != 1 : a->positional.size() != 2)
+        return usageError(a->backup ? "give the game folder" : "give the two game folders", kDiffUsage);
+    CDatabase da, dbB;
+    if (a->backup)
+    {
+        if (a->dataFolder.empty()) return usageError("no data folder known: give --data-folder", kDiffUsage);
+        const CBackup backup(a->dataFolder, a->positional[0], a->language);
+        if (!backup.exists())
+        {
+            std::cerr << "obrix-cli: there is no backup of " << a->positional[0] << " in " << backup.folder().string() << "\n";
+            return 1;
+        }
+        if (auto e = loadBackupDatabase(backup, a->language, da))
+        {
+            std::cerr << "obrix-cli: cannot read the backup: " << *e << "\n";
+            return 1;
+        }
+        if (!load(a->positional[0], a->language, dbB)) return 1;
+    }
+    else if (!load(a->positional[0], a->language, da) || !load(a->positional[1], a->language, dbB))
+        return 1;
+    const CTextEncoding enc = encodingForLanguage(a->language);
+    const auto diffs = diffDatabases(da, dbB);
+    std::string out;
+    if (a->json)
+    {
+        CJson j(out);
+        j.open('{');
+        j.key("differences");
+        j.open('[');
+        for (const auto& d : diffs)
+        {
+            j.newline();
+            j.open('{');
+            j.key("kind");
+            j.str(recordKindName(d.kind));
+            j.key("id");
+            j.num(d.id);
+            if (d.side == CFieldChange::CSide::Both)
+            {
+                j.key("field");
+                j.str(recordfields::fieldName(d.kind, d.field));
+                j.key("old");
+                jsonValue(j, d.kind, d.field, d.before, enc);
+                j.key("new");
+                jsonValue(j, d.kind, d.field, d.after, enc);
+            }
+            else
+            {
+                j.key("side");
+                j.str(d.side == CFieldChange::CSide::OnlyA ? "A" : "B");
+            }
+            j.close('}');
+        }
+        j.close(']');
+        j.close('}');
+        j.newline();
+    }
+    else
+        for (const auto& d : diffs) out += describeChange(d, enc) + "\n";
+    if (!writeOut(out)) return 1;
+    return diffs.empty() ? 0 : 1;
+}
