@@ -256,7 +256,7 @@ int main(int argc, char** argv)
     const bool whole = argc > 2 && std::string(argv[2]) == "--whole";
     fs::create_directories(out / "database");
     fs::create_directories(out / "spoken");
-    for (const char* dir : {"exchange", "glv", "packed", "ini"}) fs::create_directories(out / dir);
+    for (const char* dir : {"exchange", "glv", "packed", "ini", "table"}) fs::create_directories(out / dir);
 
     bool ok = writeFile(out / "database" / "tiny.bin", tinyDatabase());
     ok = ok && writeFile(out / "spoken" / "few.off", speechIndex(4, {1, 7, 7, 16383}));
@@ -306,6 +306,14 @@ int main(int argc, char** argv)
                                    "Commentary%20Path=\"C:\\\\Golvar, Audio\"\nWindow%20Maximised=1\n"
                                    "Window%20X=4294967288\n\n[Other]\nKey=@Rect(0 0 10 10)\n"));
     ok = ok && writeFile(out / "ini" / "damaged.conf", textBytes("Path=\"open\nName=a\\\n\\x41\\u00e9\n[Gen"));
+    // Spreadsheet files for the tiny database of fuzz_table_import: an edit of each table,
+    // quotes, accents and line breaks, and a broken one.
+    ok = ok && writeFile(out / "table" / "players.csv",
+                         textBytes("\xEF\xBB\xBFid,speed,name\r\n7,3,\"M\xC3\xBCller, \"\"J\"\"\"\r\n1,15,Player\r\n"));
+    ok = ok && writeFile(out / "table" / "teams.csv",
+                         textBytes("longName,id,players,playerCount\r\n\"Two\r\nLines\",3,7 1 16383,2\r\n"));
+    ok = ok && writeFile(out / "table" / "leagues.csv", textBytes("id,teamIds,slotCount,displayName\n12,2047 3 0 0,4,xEC\n"));
+    ok = ok && writeFile(out / "table" / "broken.csv", textBytes("id,speed\n7,\"16\n1,x\"y\n"));
     std::error_code ec;
     fs::remove_all(game, ec);
     if (!ok) std::cerr << "fuzz_make_corpus: could not write every seed\n";

@@ -20,6 +20,12 @@ void appendField(std::string& out, std::string_view field)
 
 void appendRecord(std::string& out, const std::vector<std::string>& fields)
 {
+    // A lone empty field would be a blank line, which holds no record.
+    if (fields.size() == 1 && fields[0].empty())
+    {
+        out += "\"\"\r\n";
+        return;
+    }
     for (std::size_t i = 0; i < fields.size(); ++i)
     {
         if (i) out += ',';

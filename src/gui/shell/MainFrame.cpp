@@ -9,6 +9,7 @@
 #include "pages/PlayerPage.h"
 #include "pages/PreferencesDialog.h"
 #include "pages/TeamPage.h"
+#include "shell/BulkEditCommands.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/FindDialog.h"
@@ -83,6 +84,7 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
     setStatusBar(m_statusBar);
 
     m_exchange = new CExchangeCommands(m_app, *this);
+    m_bulkEdit = new CBulkEditCommands(m_app, *this);
     createActions();
     createMenus();
     createToolBar();
@@ -282,6 +284,8 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(CCommand::Import));
     file->addAction(action(CCommand::Export));
+    file->addAction(m_bulkEdit->importTableAction());
+    file->addAction(m_bulkEdit->exportTableAction());
     file->addSeparator();
     file->addAction(action(CCommand::MakeThumbnails));
     file->addSeparator();
@@ -297,6 +301,7 @@ void CMainFrame::createMenus()
     edit->addAction(action(CCommand::FindAgain));
     edit->addSeparator();
     edit->addAction(action(CCommand::GlobalModifications));
+    edit->addAction(m_bulkEdit->checkAction());
     edit->addSeparator();
     edit->addAction(action(CCommand::LeagueName));
     edit->addSeparator();
@@ -305,6 +310,8 @@ void CMainFrame::createMenus()
     QMenu* view = menuBar()->addMenu(QString::fromLatin1(frametexts::kViewMenu));
     view->addAction(action(CCommand::ToggleToolbar));
     view->addAction(action(CCommand::ToggleStatusBar));
+    view->addSeparator();
+    view->addAction(m_bulkEdit->changesAction());
 
     QMenu* help = menuBar()->addMenu(QString::fromLatin1(frametexts::kHelpMenu));
     help->addAction(action(CCommand::HelpTopics));
@@ -370,6 +377,7 @@ void CMainFrame::connectPanes()
 
     connect(&m_app, &CObrixApp::statusText, this, &CMainFrame::setStatusText);
     connect(&m_app, &CObrixApp::databaseReloaded, this, [this] {
+        m_bulkEdit->filesChanged();
         clearAndRefresh();
         updateCommands();
     });
@@ -499,6 +507,14 @@ void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3)
 void CMainFrame::saveData()
 {
     if (!m_app.db().modified()) return;
+    // What the save or the game would stumble on is listed in full before anything is
+    // asked, rather than refused with one line after.
+    m_dataView->sheet()->playerPage()->storePage();
+    if (!m_bulkEdit->checkBeforeSave())
+    {
+        updateCommands();
+        return;
+    }
     if (!m_app.prompts().askYesNo(frametexts::kSaveWarning, CPrompts::CIcon::Warning)) return;
     {
         const CWaitCursor wait;
@@ -506,6 +522,7 @@ void CMainFrame::saveData()
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
         const auto error = CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).save(m_app.db());
         if (error) m_app.prompts().message(*error, CPrompts::CIcon::Error);
+        m_bulkEdit->filesChanged();
         clearAndRefresh();
         setStatusText(QString::fromLatin1(frametexts::kReady));
     }

@@ -11,6 +11,7 @@ class CRosterView;
 class CDataView;
 class CFrameStatusBar;
 class CExchangeCommands;
+class CBulkEditCommands;
 class QAction;
 class QSplitter;
 class QToolBar;
@@ -28,6 +29,7 @@ public:
     CGroupView* groupView() const;
     CRosterView* rosterView() const;
     CDataView* dataView() const;
+    CBulkEditCommands* bulkEdit() const { return m_bulkEdit; }
 
     // Show team in roster, and select player on the Player page.
     void showTeamInRoster(uint32_t teamId);
@@ -141,4 +143,5 @@ private:
     bool m_updatePending = false;
     QWidget* m_helpWindow = nullptr;
     CExchangeCommands* m_exchange = nullptr;
+    CBulkEditCommands* m_bulkEdit = nullptr;
 };

@@ -1,0 +1,314 @@
+#include "shell/BulkEditCommands.h"
+
+#include "app/ObrixApp.h"
+#include "database/Backup.h"
+#include "database/GameFiles.h"
+#include "editing/DatabaseCheck.h"
+#include "editing/DatabaseDiff.h"
+#include "editing/TableExchange.h"
+#include "pages/PlayerPage.h"
+#include "pages/TeamPage.h"
+#include "shell/BulkViewTexts.h"
+#include "shell/ChangesDock.h"
+#include "shell/CheckDock.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
+#include "shell/GroupView.h"
+#include "shell/ImportPreviewDialog.h"
+#include "shell/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "shell/RosterView.h"
+#include "util/Format.h"
+#include "widgets/WaitCursor.h"
+
+#include <QAction>
+#include <QInputDialog>
+
+#include <fstream>
+#include <iterator>
+
+namespace
+{
+std::string startFolder(CObrixApp& app)
+{
+    return app.settings().gameFolder;
+}
+
+QAction* newAction(QObject* parent, const char* text, const char* status)
+{
+    auto* action = new QAction(QString::fromLatin1(text), parent);
+    const QString whole = QString::fromLatin1(status);
+    const qsizetype lineBreak = whole.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(whole.left(lineBreak));
+    action->setToolTip(whole.mid(lineBreak + 1));
+    return action;
+}
+} // namespace
+
+CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObject(&frame), m_app(app), m_frame(frame)
+{
+    using namespace bulkviewtexts;
+    m_export = newAction(this, kExportTable, kExportTableStatus);
+    connect(m_export, &QAction::triggered, this, &CBulkEditCommands::exportTable);
+    m_import = newAction(this, kImportTable, kImportTableStatus);
+    connect(m_import, &QAction::triggered, this, &CBulkEditCommands::importTable);
+    m_check = newAction(this, kCheckDatabase, kCheckStatus);
+    connect(m_check, &QAction::triggered, this, &CBulkEditCommands::checkDatabase);
+}
+
+QAction* CBulkEditCommands::changesAction() const
+{
+    return const_cast<CBulkEditCommands*>(this)->changesDock()->toggleViewAction();
+}
+
+CCheckDock* CBulkEditCommands::checkDock()
+{
+    if (!m_checkDock)
+    {
+        m_checkDock = new CCheckDock(m_app.db(), &m_frame);
+        m_frame.addDockWidget(Qt::BottomDockWidgetArea, m_checkDock);
+        m_checkDock->hide();
+        connect(m_checkDock, &CCheckDock::recordActivated, this, [this](CRecordKind kind, uint32_t id, bool whole) {
+            if (!whole) goToRecord(kind, id);
+        });
+    }
+    return m_checkDock;
+}
+
+CChangesDock* CBulkEditCommands::changesDock()
+{
+    if (!m_changesDock)
+    {
+        auto loader = [this](CChangesDock::CBase base, std::string& why) -> std::unique_ptr<CDatabase> {
+            auto db = std::make_unique<CDatabase>();
+            const std::string language = m_app.db().languageCode;
+            db->languageCode = language;
+            const std::filesystem::path game(m_app.settings().gameFolder);
+            if (base == CChangesDock::LoadedFiles)
+            {
+                if (auto e = CGameFiles(game).loadAll(*db))
+                {
+                    why = e->message;
+                    return nullptr;
+                }
+                return db;
+            }
+            const CBackup backup(m_app.dataFolder(), game, language);
+            if (!backup.exists())
+            {
+                why = bulkviewtexts::kNoBackup;
+                return nullptr;
+            }
+            if (auto e = loadBackupDatabase(backup, language, *db))
+            {
+                why = *e;
+                return nullptr;
+            }
+            return db;
+        };
+        m_changesDock = new CChangesDock(m_app.db(), loader, &m_frame);
+        m_changesDock->toggleViewAction()->setText(QString::fromLatin1(bulkviewtexts::kChanges));
+        m_changesDock->toggleViewAction()->setStatusTip(
+            QString::fromLatin1(bulkviewtexts::kChangesStatus).section(QLatin1Char('\n'), 0, 0));
+        m_frame.addDockWidget(Qt::BottomDockWidgetArea, m_changesDock);
+        m_changesDock->hide();
+        connect(m_changesDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+            if (!visible) return;
+            // Edits on the Player page wait in its controls until stored.
+            m_frame.dataView()->sheet()->playerPage()->storePage();
+            m_changesDock->refresh();
+        });
+        connect(m_changesDock, &CChangesDock::recordActivated, this, &CBulkEditCommands::goToRecord);
+        connect(m_changesDock, &CChangesDock::revertRequested, this,
+                [this](const std::vector<CFieldChange>& changes) { applyAsOneStep(changes, bulkviewtexts::kRevertStep); });
+    }
+    return m_changesDock;
+}
+
+void CBulkEditCommands::exportTable()
+{
+    using namespace bulkviewtexts;
+    const QStringList tables = {QString::fromLatin1(kTablePlayers), QString::fromLatin1(kTableTeams),
+                                QString::fromLatin1(kTableLeagues)};
+    bool ok = false;
+    const QString table = QInputDialog::getItem(&m_frame, QString::fromLatin1(kChooseTableTitle),
+                                                QString::fromLatin1(kChooseTableLabel), tables, 0, false, &ok);
+    if (!ok) return;
+    const CRecordKind kinds[] = {CRecordKind::Player, CRecordKind::Team, CRecordKind::League};
+    const CRecordKind kind = kinds[std::max<qsizetype>(0, tables.indexOf(table))];
+    CPrompts::CFileChoice choice;
+    choice.save = true;
+    choice.title = kExportTitle;
+    choice.defaultExtension = "csv";
+    choice.filter = kCsvFilter;
+    choice.startFolder = startFolder(m_app);
+    const auto path = m_app.prompts().chooseFile(choice);
+    if (!path) return;
+    m_frame.dataView()->sheet()->playerPage()->storePage();
+    const CWaitCursor wait;
+    const std::string text = tableexchange::exportTable(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode));
+    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), std::streamsize(text.size()));
+    out.close();
+    if (!out)
+    {
+        m_app.prompts().message(formatText(kCannotWrite, path->c_str()), CPrompts::CIcon::Error);
+        return;
+    }
+    const int rows = int(std::count(text.begin(), text.end(), '\n')) - 1;
+    m_frame.setStatusText(QString::fromStdString(formatText(kExported, rows, path->c_str())));
+}
+
+void CBulkEditCommands::importTable()
+{
+    using namespace bulkviewtexts;
+    CPrompts::CFileChoice choice;
+    choice.title = kImportTitle;
+    choice.defaultExtension = "csv";
+    choice.filter = kCsvFilter;
+    choice.startFolder = startFolder(m_app);
+    const auto path = m_app.prompts().chooseFile(choice);
+    if (!path) return;
+    std::ifstream in(*path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof())
+    {
+        m_app.prompts().message(formatText(kCannotRead, path->c_str()), CPrompts::CIcon::Error);
+        return;
+    }
+    m_frame.dataView()->sheet()->playerPage()->storePage();
+    tableexchange::CImportPlan plan;
+    {
+        const CWaitCursor wait;
+        plan = tableexchange::planImport(m_app.db(), text, encodingForLanguage(m_app.db().languageCode));
+    }
+    if (plan.refused())
+    {
+        std::string reasons;
+        for (const auto& p : plan.problems) reasons += tableexchange::describeProblem(p) + "\n";
+        if (plan.problemCount > plan.problems.size())
+            reasons += formatText("... and %d more problems", int(plan.problemCount - plan.problems.size()));
+        m_app.prompts().message(formatText(kRefused, reasons.c_str()), CPrompts::CIcon::Warning);
+        return;
+    }
+    if (plan.changes.empty())
+    {
+        m_app.prompts().message(kNothingToChange, CPrompts::CIcon::Information);
+        return;
+    }
+    CImportPreviewDialog preview(m_app.db(), plan, &m_frame);
+    if (preview.exec() != QDialog::Accepted) return;
+    applyAsOneStep(plan.changes, kImportStep);
+}
+
+void CBulkEditCommands::applyAsOneStep(const std::vector<CFieldChange>& changes, const char*)
+{
+    if (changes.empty()) return;
+    CPlayerPage* playerPage = m_frame.dataView()->sheet()->playerPage();
+    playerPage->storePage();
+    playerPage->clearPage();
+    {
+        const CWaitCursor wait;
+        applyFieldChanges(m_app.db(), changes);
+    }
+    // The tree's labels, the roster and the pages show the new values.
+    const uint32_t team = m_app.currentTeam, player = m_app.currentPlayer;
+    m_frame.groupView()->refresh();
+    if (team != 0)
+    {
+        m_frame.groupView()->selectTeam(team);
+        m_frame.showTeamInRoster(team);
+        m_frame.dataView()->sheet()->teamPage()->showTeam(team);
+    }
+    if (player != 0)
+    {
+        playerPage->selectPlayer(player);
+        m_frame.selectPlayer(player);
+    }
+    m_app.transferTreesNeedRefill = true;
+    m_app.statsTreesNeedRefill = true;
+    if (m_changesDock && m_changesDock->isVisible()) m_changesDock->refresh();
+    if (m_checkDock && m_checkDock->isVisible()) m_checkDock->runCheck();
+    m_frame.updateCommands();
+}
+
+void CBulkEditCommands::checkDatabase()
+{
+    m_frame.dataView()->sheet()->playerPage()->storePage();
+    CCheckDock* dock = checkDock();
+    {
+        const CWaitCursor wait;
+        dock->runCheck();
+    }
+    dock->show();
+    dock->raise();
+}
+
+bool CBulkEditCommands::checkBeforeSave()
+{
+    const auto problems = ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode));
+    if (!hasErrors(problems)) return true;
+    CCheckDock* dock = checkDock();
+    dock->runCheck();
+    dock->show();
+    dock->raise();
+    m_app.prompts().message(bulkviewtexts::kSaveHasErrors, CPrompts::CIcon::Error);
+    return false;
+}
+
+void CBulkEditCommands::filesChanged()
+{
+    if (!m_changesDock) return;
+    m_changesDock->forgetBase();
+    if (m_changesDock->isVisible()) m_changesDock->refresh();
+}
+
+void CBulkEditCommands::goToRecord(CRecordKind kind, uint32_t id)
+{
+    const CDatabase& db = m_app.db();
+    CDataPropSheet* sheet = m_frame.dataView()->sheet();
+    CLeagueTree* tree = m_frame.groupView()->tree();
+    switch (kind)
+    {
+    case CRecordKind::League:
+    {
+        const auto& leagues = db.leagues();
+        for (std::size_t pos = 0; pos < leagues.size() && tree; ++pos)
+        {
+            if (leagues[pos]->id != id) continue;
+            const auto value = static_cast<uint32_t>(CDatabase::kLeagueNodeBase + pos);
+            for (int row = 0; row < tree->model()->rowCount(); ++row)
+                if (tree->nodeValue(tree->model()->index(row, 0)) == value) tree->selectNode(tree->model()->index(row, 0));
+            break;
+        }
+        break;
+    }
+    case CRecordKind::Team:
+        if (!db.team(id)) return;
+        m_frame.groupView()->selectTeam(id);
+        sheet->bringToFront(CDataPropSheet::TeamTab);
+        break;
+    default:
+    {
+        if (!db.player(id)) return;
+        // The first team in the tree's order that lists the player; free agents have none.
+        uint32_t team = 0;
+        db.forEachTeam([&](const CTeam& t) {
+            if (team != 0) return;
+            for (uint32_t listed : db.listedPlayers(t.id))
+                if (listed == id) team = t.id;
+        });
+        if (team != 0)
+        {
+            m_frame.groupView()->selectTeam(team);
+            m_frame.showTeamInRoster(team);
+            m_frame.selectPlayer(id);
+        }
+        sheet->playerPage()->selectPlayer(id);
+        m_app.currentPlayer = id;
+        sheet->bringToFront(CDataPropSheet::PlayerTab);
+        break;
+    }
+    }
+    m_frame.updateCommands();
+}

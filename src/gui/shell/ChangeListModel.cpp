@@ -1,0 +1,144 @@
+#include "shell/ChangeListModel.h"
+
+#include "database/Database.h"
+#include "shell/BulkViewTexts.h"
+
+#include <algorithm>
+#include <numeric>
+
+QString recordLabel(const CDatabase& db, CRecordKind kind, uint32_t id)
+{
+    const CTextEncoding enc = encodingForLanguage(db.languageCode);
+    std::string name;
+    switch (kind)
+    {
+    case CRecordKind::League:
+        if (const CLeague* l = leagueById(db, id)) name = l->displayName;
+        break;
+    case CRecordKind::Team:
+        if (const CTeam* t = db.team(id)) name = t->longName;
+        break;
+    default:
+        if (const CPlayer* p = db.player(id)) name = p->name;
+        break;
+    }
+    QString label = QStringLiteral("%1 %2").arg(QLatin1String(recordKindName(kind))).arg(id);
+    if (!name.empty()) label += QLatin1Char(' ') + QString::fromStdString(toUtf8(name, enc));
+    return label;
+}
+
+CChangeListModel::CChangeListModel(const CDatabase& db, QObject* parent) : QAbstractTableModel(parent), m_db(db) {}
+
+void CChangeListModel::setChanges(std::vector<CFieldChange> changes)
+{
+    beginResetModel();
+    m_changes = std::move(changes);
+    m_order.resize(m_changes.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
+    endResetModel();
+}
+
+int CChangeListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_changes.size());
+}
+
+int CChangeListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString CChangeListModel::recordText(const CFieldChange& c) const
+{
+    return recordLabel(m_db, c.kind, c.id);
+}
+
+QString CChangeListModel::valueText(const CFieldChange& c, bool after) const
+{
+    if (c.side != CFieldChange::CSide::Both)
+    {
+        const bool present = (c.side == CFieldChange::CSide::OnlyB) == after;
+        return present ? QString::fromLatin1(c.side == CFieldChange::CSide::OnlyA ? bulkviewtexts::kOnlyInA
+                                                                                     : bulkviewtexts::kOnlyInB)
+                       : QString();
+    }
+    return QString::fromStdString(
+        displayValue(c.kind, c.field, after ? c.after : c.before, encodingForLanguage(m_db.languageCode)));
+}
+
+QVariant CChangeListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    const CFieldChange& c = changeAt(index.row());
+    switch (index.column())
+    {
+    case RecordColumn: return recordText(c);
+    case FieldColumn: return c.field >= 0 ? QString::fromLatin1(recordfields::fieldName(c.kind, c.field)) : QString();
+    case OldColumn: return valueText(c, false);
+    case NewColumn: return valueText(c, true);
+    default: return {};
+    }
+}
+
+QVariant CChangeListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    using namespace bulkviewtexts;
+    const char* names[] = {kRecordColumn, kFieldColumn, kOldColumn, kNewColumn};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+void CChangeListModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> oldOrder = m_order;
+    // Keys made once per row, not once per comparison.
+    struct CKey
+    {
+        int kind;
+        int64_t number;
+        QString text;
+    };
+    std::vector<CKey> keys(m_changes.size());
+    for (std::size_t i = 0; i < m_changes.size(); ++i)
+    {
+        const CFieldChange& c = m_changes[i];
+        CKey& k = keys[i];
+        k.kind = int(c.kind);
+        switch (column)
+        {
+        case RecordColumn: k.number = c.id; break;
+        case FieldColumn: k.text = c.field >= 0 ? QString::fromLatin1(recordfields::fieldName(c.kind, c.field)) : QString(); break;
+        default:
+        {
+            const bool after = column == NewColumn;
+            if (c.field >= 0 && recordfields::fieldType(c.kind, c.field) == CFieldType::Number)
+                k.number = (after ? c.after : c.before).number;
+            else
+                k.text = valueText(c, after);
+        }
+        }
+    }
+    auto less = [&](int a, int b) {
+        const CKey& x = keys[std::size_t(a)];
+        const CKey& y = keys[std::size_t(b)];
+        if (column == RecordColumn && x.kind != y.kind) return x.kind < y.kind;
+        if (x.text != y.text) return x.text.localeAwareCompare(y.text) < 0;
+        return x.number < y.number;
+    };
+    std::iota(m_order.begin(), m_order.end(), 0);
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(m_order.begin(), m_order.end(), less);
+    else
+        std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return less(b, a); });
+    // Keep selections on the same changes.
+    std::vector<int> rowOf(m_order.size());
+    for (std::size_t r = 0; r < m_order.size(); ++r) rowOf[std::size_t(m_order[r])] = int(r);
+    QModelIndexList after;
+    for (const QModelIndex& i : before)
+        after << index(rowOf[std::size_t(oldOrder[std::size_t(i.row())])], i.column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

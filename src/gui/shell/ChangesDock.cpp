@@ -1,0 +1,149 @@
+#include "shell/ChangesDock.h"
+
+#include "database/Database.h"
+#include "editing/DatabaseDiff.h"
+#include "shell/BulkViewTexts.h"
+#include "shell/ChangeListModel.h"
+#include "util/Format.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <set>
+
+CChangesDock::CChangesDock(const CDatabase& db, CBaseLoader loader, QWidget* parent)
+    : QDockWidget(parent), m_db(db), m_loader(std::move(loader))
+{
+    using namespace bulkviewtexts;
+    setWindowTitle(QString::fromLatin1(kChangesTitle));
+    setObjectName(QStringLiteral("changesDock"));
+    auto* body = new QWidget(this);
+
+    m_tabs = new QTabBar(body);
+    m_tabs->setObjectName(QStringLiteral("changesBase"));
+    m_tabs->addTab(QString::fromLatin1(kUnsavedTab));
+    m_tabs->addTab(QString::fromLatin1(kBackupTab));
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] { refresh(); });
+
+    m_model = new CChangeListModel(db, this);
+    m_list = new QTableView(body);
+    m_list->setObjectName(QStringLiteral("changesList"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setAlternatingRowColors(true);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setSortingEnabled(true);
+    m_list->sortByColumn(-1, Qt::AscendingOrder);
+    m_list->setColumnWidth(CChangeListModel::RecordColumn, 220);
+    m_list->setColumnWidth(CChangeListModel::FieldColumn, 120);
+    m_list->setColumnWidth(CChangeListModel::OldColumn, 140);
+    connect(m_list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!index.isValid()) return;
+        const CFieldChange& c = m_model->changeAt(index.row());
+        emit recordActivated(c.kind, c.id);
+    });
+
+    m_summary = new QLabel(body);
+    m_summary->setObjectName(QStringLiteral("changesSummary"));
+    auto* revert = new QPushButton(QString::fromLatin1(kRevert), body);
+    revert->setObjectName(QStringLiteral("revertButton"));
+    auto* revertRecord = new QPushButton(QString::fromLatin1(kRevertRecord), body);
+    revertRecord->setObjectName(QStringLiteral("revertRecordButton"));
+    auto* again = new QPushButton(QString::fromLatin1(kRefresh), body);
+    connect(revert, &QPushButton::clicked, this, [this] {
+        const auto changes = revertOfSelection(false);
+        if (!changes.empty()) emit revertRequested(changes);
+    });
+    connect(revertRecord, &QPushButton::clicked, this, [this] {
+        const auto changes = revertOfSelection(true);
+        if (!changes.empty()) emit revertRequested(changes);
+    });
+    connect(again, &QPushButton::clicked, this, [this] {
+        forgetBase();
+        refresh();
+    });
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(m_tabs);
+    bar->addWidget(m_summary, 1);
+    bar->addWidget(revert);
+    bar->addWidget(revertRecord);
+    bar->addWidget(again);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(bar);
+    layout->addWidget(m_list, 1);
+    setWidget(body);
+}
+
+CChangesDock::~CChangesDock() = default;
+
+void CChangesDock::forgetBase()
+{
+    for (int i = 0; i < 2; ++i)
+    {
+        m_bases[i].reset();
+        m_baseRead[i] = false;
+        m_baseProblem[i].clear();
+    }
+}
+
+void CChangesDock::setBase(CBase base) { m_tabs->setCurrentIndex(int(base)); }
+CChangesDock::CBase CChangesDock::base() const { return CBase(m_tabs->currentIndex()); }
+
+void CChangesDock::refresh()
+{
+    const int b = int(base());
+    if (!m_baseRead[b])
+    {
+        std::string why;
+        m_bases[b] = m_loader(CBase(b), why);
+        m_baseProblem[b] = QString::fromStdString(why);
+        m_baseRead[b] = true;
+    }
+    if (!m_bases[b])
+    {
+        m_model->setChanges({});
+        m_summary->setText(m_baseProblem[b]);
+        return;
+    }
+    auto changes = diffDatabases(*m_bases[b], m_db);
+    std::set<std::pair<int, uint32_t>> records;
+    for (const auto& c : changes) records.emplace(int(c.kind), c.id);
+    m_summary->setText(QString::fromStdString(
+        formatText(bulkviewtexts::kChangesSummary, int(changes.size()), int(records.size()))));
+    m_model->setChanges(std::move(changes));
+}
+
+std::vector<CFieldChange> CChangesDock::revertOfSelection(bool wholeRecords) const
+{
+    std::vector<CFieldChange> out;
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    if (wholeRecords)
+    {
+        std::set<std::pair<int, uint32_t>> records;
+        for (const QModelIndex& i : rows)
+        {
+            const CFieldChange& c = m_model->changeAt(i.row());
+            records.emplace(int(c.kind), c.id);
+        }
+        for (const CFieldChange& c : m_model->changes())
+            if (c.side == CFieldChange::CSide::Both && records.count({int(c.kind), c.id})) out.push_back(c);
+    }
+    else
+        for (const QModelIndex& i : rows)
+            if (const CFieldChange& c = m_model->changeAt(i.row()); c.side == CFieldChange::CSide::Both) out.push_back(c);
+    // The base's values go back in: before is the base's, after the editor's.
+    return reversedChanges(out);
+}

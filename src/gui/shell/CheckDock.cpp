@@ -1,0 +1,130 @@
+#include "shell/CheckDock.h"
+
+#include "database/Database.h"
+#include "shell/BulkViewTexts.h"
+#include "shell/ChangeListModel.h"
+#include "util/Format.h"
+
+#include <QBrush>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+
+CCheckListModel::CCheckListModel(const CDatabase& db, QObject* parent) : QAbstractTableModel(parent), m_db(db) {}
+
+void CCheckListModel::setProblems(std::vector<CCheckProblem> problems)
+{
+    beginResetModel();
+    m_problems = std::move(problems);
+    m_order.resize(m_problems.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
+    endResetModel();
+}
+
+int CCheckListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_problems.size()); }
+int CCheckListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant CCheckListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const CCheckProblem& p = problemAt(index.row());
+    if (role == Qt::ForegroundRole && index.column() == SeverityColumn && p.error) return QBrush(Qt::darkRed);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    switch (index.column())
+    {
+    case SeverityColumn: return QString::fromLatin1(p.error ? bulkviewtexts::kError : bulkviewtexts::kWarning);
+    case CodeColumn: return QString::fromStdString(p.code);
+    case RecordColumn: return p.wholeDatabase ? QStringLiteral("database") : recordLabel(m_db, p.kind, p.id);
+    case MessageColumn: return QString::fromStdString(p.message);
+    default: return {};
+    }
+}
+
+QVariant CCheckListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    using namespace bulkviewtexts;
+    const char* names[] = {kSeverityColumn, kCodeColumn, kRecordColumn, kMessageColumn};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+void CCheckListModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    auto less = [&](int a, int b) {
+        const CCheckProblem& x = m_problems[std::size_t(a)];
+        const CCheckProblem& y = m_problems[std::size_t(b)];
+        switch (column)
+        {
+        case SeverityColumn: return x.error > y.error;
+        case CodeColumn: return x.code < y.code;
+        case RecordColumn: return std::pair(int(x.kind), x.id) < std::pair(int(y.kind), y.id);
+        default: return x.message < y.message;
+        }
+    };
+    std::iota(m_order.begin(), m_order.end(), 0);
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(m_order.begin(), m_order.end(), less);
+    else
+        std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return less(b, a); });
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(parent), m_db(db)
+{
+    using namespace bulkviewtexts;
+    setWindowTitle(QString::fromLatin1(kCheckTitle));
+    setObjectName(QStringLiteral("checkDock"));
+    auto* body = new QWidget(this);
+    m_model = new CCheckListModel(db, this);
+    m_list = new QTableView(body);
+    m_list->setObjectName(QStringLiteral("checkList"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setAlternatingRowColors(true);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setSortingEnabled(true);
+    m_list->sortByColumn(-1, Qt::AscendingOrder);
+    m_list->setColumnWidth(CCheckListModel::SeverityColumn, 70);
+    m_list->setColumnWidth(CCheckListModel::CodeColumn, 160);
+    m_list->setColumnWidth(CCheckListModel::RecordColumn, 200);
+    connect(m_list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!index.isValid()) return;
+        const CCheckProblem& p = m_model->problemAt(index.row());
+        emit recordActivated(p.kind, p.id, p.wholeDatabase);
+    });
+
+    m_summary = new QLabel(body);
+    m_summary->setObjectName(QStringLiteral("checkSummary"));
+    auto* again = new QPushButton(QString::fromLatin1(kCheckAgain), body);
+    connect(again, &QPushButton::clicked, this, &CCheckDock::runCheck);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(m_summary, 1);
+    bar->addWidget(again);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(bar);
+    layout->addWidget(m_list, 1);
+    setWidget(body);
+}
+
+void CCheckDock::runCheck()
+{
+    auto problems = checkDatabase(m_db, encodingForLanguage(m_db.languageCode));
+    const int errors = int(std::count_if(problems.begin(), problems.end(), [](const auto& p) { return p.error; }));
+    const int warnings = int(problems.size()) - errors;
+    m_summary->setText(problems.empty() ? QString::fromLatin1(bulkviewtexts::kCheckClean)
+                                        : QString::fromStdString(formatText(bulkviewtexts::kCheckSummary, errors, warnings)));
+    m_model->setProblems(std::move(problems));
+}

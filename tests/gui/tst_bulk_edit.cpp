@@ -1,0 +1,199 @@
+// The window's bulk commands: the import preview applies as one step, a refused file
+// says why, Save Data lists the check's errors, the Changes list shows and reverts, and
+// a double-click goes to the record.
+#include "GuiFixtures.h"
+
+#include "app/ObrixApp.h"
+#include "database/Database.h"
+#include "editing/DatabaseCheck.h"
+#include "shell/BulkEditCommands.h"
+#include "shell/BulkViewTexts.h"
+#include "shell/ChangeListModel.h"
+#include "shell/ChangesDock.h"
+#include "shell/CheckDock.h"
+#include "shell/GroupView.h"
+#include "shell/ImportPreviewDialog.h"
+#include "shell/MainFrame.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QtTest>
+
+#include <fstream>
+
+using CCommand = CMainFrame::CCommand;
+
+namespace
+{
+// The first players and team of the sample, by id.
+std::vector<uint32_t> firstPlayers(const CDatabase& db, std::size_t n)
+{
+    std::vector<uint32_t> ids;
+    db.forEachPlayer([&](const CPlayer& p) {
+        if (ids.size() < n) ids.push_back(p.id);
+    });
+    return ids;
+}
+
+std::string writeFile(const CGuiFixture& f, const std::string& name, const std::string& text)
+{
+    const auto path = f.root() / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+}
+} // namespace
+
+class TestBulkEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importShowsAPreviewAndAppliesOnOk();
+    void aRefusedFileSaysWhereAndChangesNothing();
+    void saveListsTheCheckErrorsInstead();
+    void changesListRevertsAFieldAndGoesToTheRecord();
+    void changesListOfEveryPlayerStaysQuick();
+};
+
+void TestBulkEdit::importShowsAPreviewAndAppliesOnOk()
+{
+    CStartedFrame s(true);
+    QVERIFY(s.app);
+    CDatabase& db = s.app->db();
+    const auto ids = firstPlayers(db, 3);
+    const CPlayer before = *db.player(ids[1]);
+    const std::string csv = "id,speed,name\r\n" + std::to_string(ids[0]) + "," + std::to_string((db.player(ids[0])->speed + 3) % 16) +
+          ",\"Núñez, Ana\"\r\n" + std::to_string(ids[1]) + "," + std::to_string((before.speed + 3) % 16) + "," +
+          toUtf8(before.name, CTextEncoding::Windows1252) + "\r\n";
+    s.fixture.prompts.fileAnswers.push_back(writeFile(s.fixture, "edit.csv", csv));
+
+    int rows = -1;
+    {
+        CNextDialog answer([&](QDialog* dialog) {
+            auto* preview = qobject_cast<CImportPreviewDialog*>(dialog);
+            if (!preview) return dialog->reject();
+            rows = preview->model()->rowCount();
+            preview->changeList()->sortByColumn(CChangeListModel::FieldColumn, Qt::AscendingOrder);
+            saveScreenshot(preview, QStringLiteral("import-table-preview"));
+            preview->accept();
+        });
+        s.frame->bulkEdit()->importTableAction()->trigger();
+    }
+    QCOMPARE(rows, 3);
+    QCOMPARE(db.player(ids[0])->name, std::string("N\xFA\xF1" "ez, Ana"));
+    QCOMPARE(int(db.player(ids[1])->speed), (before.speed + 3) % 16);
+    QVERIFY(db.modified());
+    QVERIFY(s.enabled(CCommand::SaveData));
+}
+
+void TestBulkEdit::aRefusedFileSaysWhereAndChangesNothing()
+{
+    CStartedFrame s(false);
+    QVERIFY(s.app);
+    const auto ids = firstPlayers(s.app->db(), 2);
+    const uint8_t speed = s.app->db().player(ids[0])->speed;
+    s.fixture.prompts.fileAnswers.push_back(
+        writeFile(s.fixture, "bad.csv", "id,speed\r\n" + std::to_string(ids[0]) + ",1\r\n" + std::to_string(ids[1]) + ",99\r\n"));
+    s.frame->bulkEdit()->importTableAction()->trigger();
+    QVERIFY(!s.fixture.prompts.asked.empty());
+    const std::string said = s.fixture.prompts.asked.back().text;
+    QVERIFY2(said.find("line 3, column 2 (speed)") != std::string::npos, said.c_str());
+    QCOMPARE(s.app->db().player(ids[0])->speed, speed);
+    QVERIFY(!s.app->db().modified());
+}
+
+void TestBulkEdit::saveListsTheCheckErrorsInstead()
+{
+    CStartedFrame s(true);
+    QVERIFY(s.app);
+    CDatabase& db = s.app->db();
+    uint32_t club = 0;
+    db.forEachTeam([&](const CTeam& t) {
+        if (!club && t.bankroll != 0) club = t.id;
+    });
+    CTeam* team = db.team(club);
+    team->players[1] = team->players[0];
+    db.setModified();
+    s.trigger(CCommand::SaveData);
+    QCOMPARE(s.fixture.prompts.asked.back().text, std::string(bulkviewtexts::kSaveHasErrors));
+    QVERIFY(db.modified());
+    CCheckDock* dock = s.frame->bulkEdit()->checkDock();
+    QVERIFY(dock->isVisible());
+    int row = -1;
+    for (int r = 0; r < dock->model()->rowCount(); ++r)
+        if (dock->model()->problemAt(r).code == checkcodes::kTeamPlayerTwice) row = r;
+    QVERIFY(row >= 0);
+    saveScreenshot(s.frame, QStringLiteral("check-database"));
+    const QModelIndex cell = dock->model()->index(row, CCheckListModel::RecordColumn);
+    emit dock->list()->doubleClicked(cell);
+    QCOMPARE(s.app->currentTeam, club);
+    QCOMPARE(s.frame->groupView()->selectedValue(), club);
+}
+
+void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
+{
+    CStartedFrame s(true);
+    QVERIFY(s.app);
+    CDatabase& db = s.app->db();
+    const auto ids = firstPlayers(db, 2);
+    const uint8_t speed = db.player(ids[0])->speed, tackle = db.player(ids[1])->tackle;
+    s.frame->bulkEdit()->applyAsOneStep({{CRecordKind::Player, ids[0], recordfields::fieldIndex(CRecordKind::Player, "speed"),
+                                          {speed, {}, {}}, {(speed + 1) % 16, {}, {}}},
+                                         {CRecordKind::Player, ids[1], recordfields::fieldIndex(CRecordKind::Player, "tackle"),
+                                          {tackle, {}, {}}, {(tackle + 1) % 16, {}, {}}}},
+                                        bulkviewtexts::kImportStep);
+    s.frame->bulkEdit()->changesAction()->trigger();
+    CChangesDock* dock = s.frame->bulkEdit()->changesDock();
+    QVERIFY(dock->isVisible());
+    QCOMPARE(dock->model()->rowCount(), 2);
+    saveScreenshot(s.frame, QStringLiteral("changes-list"));
+
+    dock->list()->selectionModel()->select(dock->model()->index(0, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const auto revert = dock->revertOfSelection(false);
+    QCOMPARE(revert.size(), std::size_t(1));
+    emit dock->revertRequested(revert);
+    QCOMPARE(db.player(ids[0])->speed, speed);
+    QCOMPARE(int(db.player(ids[1])->tackle), (tackle + 1) % 16);
+    QCOMPARE(dock->model()->rowCount(), 1);
+
+    emit dock->list()->doubleClicked(dock->model()->index(0, 0));
+    QCOMPARE(s.app->currentPlayer, ids[1]);
+
+    // Against the backup the start-up made, the same one difference.
+    dock->setBase(CChangesDock::Backup);
+    QCOMPARE(dock->model()->rowCount(), 1);
+}
+
+void TestBulkEdit::changesListOfEveryPlayerStaysQuick()
+{
+    CStartedFrame s(true);
+    QVERIFY(s.app);
+    CDatabase& db = s.app->db();
+    std::vector<CFieldChange> all;
+    const int speed = recordfields::fieldIndex(CRecordKind::Player, "speed");
+    db.forEachPlayer([&](const CPlayer& p) {
+        all.push_back({CRecordKind::Player, p.id, speed, {p.speed, {}, {}}, {(p.speed + 1) % 16, {}, {}}});
+    });
+    // Twelve thousand rows, as many as a full game has players.
+    while (all.size() < 12758) all.insert(all.end(), all.begin(), all.begin() + std::min<std::ptrdiff_t>(all.size(), 12758 - all.size()));
+    CChangeListModel model(db);
+    QTableView view;
+    view.setModel(&model);
+    view.resize(800, 400);
+    view.show();
+    QElapsedTimer timer;
+    timer.start();
+    model.setChanges(all);
+    model.sort(CChangeListModel::NewColumn, Qt::DescendingOrder);
+    view.scrollToBottom();
+    QApplication::processEvents();
+    qInfo("12758 changes listed, sorted and scrolled in %lld ms", static_cast<long long>(timer.elapsed()));
+    QCOMPARE(model.rowCount(), 12758);
+}
+
+QTEST_MAIN(TestBulkEdit)
+#include "tst_bulk_edit.moc"
