@@ -15,6 +15,7 @@ inline constexpr const char* kListedTwice = "the list names %lld twice";
 inline constexpr const char* kDerived = "%s follows from other data and cannot be changed (it is %s)";
 inline constexpr const char* kBookkeeping = "%s is the editor's own bookkeeping and cannot be changed (it is %s)";
 inline constexpr const char* kUnknownId = "there is no %s with id %lld; an import changes records, it does not add them";
+inline constexpr const char* kSharedId = "more than one league has id %lld; change those leagues in the editor";
 inline constexpr const char* kRepeatedId = "id %lld is on line %d already";
 inline constexpr const char* kFieldCount = "the row has %d fields; the header has %d";
 inline constexpr const char* kUnknownColumn = "\"%s\" is not a field of players, teams or leagues";

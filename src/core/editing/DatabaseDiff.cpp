@@ -5,6 +5,7 @@
 #include "database/GameFiles.h"
 
 #include <fstream>
+#include <unordered_map>
 #include <iterator>
 
 namespace
@@ -54,15 +55,27 @@ bool readFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes)
 std::vector<CFieldChange> diffDatabases(const CDatabase& a, const CDatabase& b)
 {
     std::vector<CFieldChange> out;
+    // Leagues pair up by id, and leagues sharing an id by their order in the list.
+    std::unordered_map<uint32_t, uint32_t> seenA, seenB;
     for (const auto& l : a.leagues())
     {
-        if (const CLeague* other = leagueById(b, l->id))
+        const uint32_t n = seenA[l->id]++;
+        const std::size_t first = out.size();
+        if (const CLeague* other = leagueById(b, l->id, n))
             diffRecord(recordfields::leagues(), CRecordKind::League, *l, *other, out);
         else
             out.push_back({CRecordKind::League, l->id, -1, {}, {}, CFieldChange::CSide::OnlyA});
+        for (std::size_t i = first; i < out.size(); ++i) out[i].occurrence = n;
     }
     for (const auto& l : b.leagues())
-        if (!leagueById(a, l->id)) out.push_back({CRecordKind::League, l->id, -1, {}, {}, CFieldChange::CSide::OnlyB});
+    {
+        const uint32_t n = seenB[l->id]++;
+        if (!leagueById(a, l->id, n))
+        {
+            out.push_back({CRecordKind::League, l->id, -1, {}, {}, CFieldChange::CSide::OnlyB});
+            out.back().occurrence = n;
+        }
+    }
     diffTable(a, b, recordfields::teams(), CRecordKind::Team,
               [](const CDatabase& db, uint32_t id) { return db.team(id); }, out);
     diffTable(a, b, recordfields::players(), CRecordKind::Player,

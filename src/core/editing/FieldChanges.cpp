@@ -5,18 +5,16 @@
 #include <algorithm>
 #include <unordered_set>
 
-const CLeague* leagueById(const CDatabase& db, uint32_t id)
+const CLeague* leagueById(const CDatabase& db, uint32_t id, uint32_t occurrence)
 {
     for (const auto& l : db.leagues())
-        if (l->id == id) return l.get();
+        if (l->id == id && occurrence-- == 0) return l.get();
     return nullptr;
 }
 
-CLeague* leagueById(CDatabase& db, uint32_t id)
+std::size_t leaguesWithId(const CDatabase& db, uint32_t id)
 {
-    for (auto& l : db.leagues())
-        if (l->id == id) return l.get();
-    return nullptr;
+    return std::size_t(std::count_if(db.leagues().begin(), db.leagues().end(), [&](const auto& l) { return l->id == id; }));
 }
 
 bool recordExists(const CDatabase& db, CRecordKind kind, uint32_t id)
@@ -50,59 +48,7 @@ CFieldValue fieldValue(const CDatabase& db, CRecordKind kind, uint32_t id, int f
 
 void applyFieldChanges(CDatabase& db, std::span<const CFieldChange> changes)
 {
-    std::unordered_set<uint32_t> relinked;
-    bool any = false;
-    const int playersField = recordfields::fieldIndex(CRecordKind::Team, "players");
-    for (const CFieldChange& c : changes)
-    {
-        if (c.field < 0 || c.field >= recordfields::fieldCount(c.kind)) continue;
-        const std::size_t f = std::size_t(c.field);
-        switch (c.kind)
-        {
-        case CRecordKind::League:
-            if (CLeague* l = leagueById(db, c.id))
-            {
-                recordfields::leagues()[f].set(*l, c.after);
-                l->modified = 1;
-                any = true;
-            }
-            break;
-        case CRecordKind::Team:
-            if (CTeam* t = db.team(c.id))
-            {
-                if (c.field == playersField)
-                {
-                    for (uint32_t id : t->players) relinked.insert(id);
-                    for (uint32_t id : c.after.ids) relinked.insert(id);
-                }
-                recordfields::teams()[f].set(*t, c.after);
-                t->modified = 1;
-                any = true;
-            }
-            break;
-        default:
-            if (CPlayer* p = db.player(c.id))
-            {
-                recordfields::players()[f].set(*p, c.after);
-                p->modified = 1;
-                any = true;
-            }
-            break;
-        }
-    }
-    relinked.erase(0);
-    if (!relinked.empty())
-    {
-        // As the loader links them: the last team in id order listing a player decides.
-        for (uint32_t id : relinked)
-            if (CPlayer* p = db.player(id)) p->teamId = 0;
-        db.forEachTeam([&](const CTeam& t) {
-            for (uint32_t id : t.players)
-                if (relinked.count(id))
-                    if (CPlayer* p = db.player(id)) p->teamId = t.bankroll != 0 ? t.id : CPlayer::kNoTeam;
-        });
-    }
-    if (any) db.setModified();
+    applyFieldChangesWith(db, changes);
 }
 
 std::vector<CFieldChange> reversedChanges(std::span<const CFieldChange> changes)

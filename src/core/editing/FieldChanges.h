@@ -1,15 +1,17 @@
 #pragma once
 
+#include "database/Database.h"
 #include "editing/RecordFields.h"
 #include "util/TextCodec.h"
+
+#include <algorithm>
+#include <unordered_set>
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-class CDatabase;
-struct CLeague;
 
 // One field of one record from one value to another: what an import applies, what a
 // comparison of two databases finds, what a revert puts back.
@@ -28,11 +30,15 @@ struct CFieldChange
     CFieldValue before;
     CFieldValue after;
     CSide side = CSide::Both;
+    // Leagues only: which of the leagues with this id (the editor's new and imported
+    // leagues may share one), counted in list order from 0.
+    uint32_t occurrence = 0;
 };
 
-// The first league with that id, null when none.
-const CLeague* leagueById(const CDatabase& db, uint32_t id);
-CLeague* leagueById(CDatabase& db, uint32_t id);
+// The league with that id (the occurrence-th of them in list order), null when none.
+const CLeague* leagueById(const CDatabase& db, uint32_t id, uint32_t occurrence = 0);
+// How many leagues have that id.
+std::size_t leaguesWithId(const CDatabase& db, uint32_t id);
 
 // The record exists in the database.
 bool recordExists(const CDatabase& db, CRecordKind kind, uint32_t id);
@@ -46,6 +52,79 @@ CFieldValue fieldValue(const CDatabase& db, CRecordKind kind, uint32_t id, int f
 // This is the one place a bulk edit writes the database: an import, a revert and their
 // undo all come through here.
 void applyFieldChanges(CDatabase& db, std::span<const CFieldChange> changes);
+
+// The same through any writer with the database's writing calls (player(), team(),
+// leagues(), setModified()) that reads as a const database: the change gate's
+// transaction, so that an import or a revert becomes one step of the history.
+template <class Writer>
+void applyFieldChangesWith(Writer& writer, std::span<const CFieldChange> changes)
+{
+    const CDatabase& db = writer;
+    std::unordered_set<uint32_t> relinked;
+    bool any = false;
+    const int playersField = recordfields::fieldIndex(CRecordKind::Team, "players");
+    for (const CFieldChange& c : changes)
+    {
+        if (c.field < 0 || c.field >= recordfields::fieldCount(c.kind)) continue;
+        const std::size_t f = std::size_t(c.field);
+        switch (c.kind)
+        {
+        case CRecordKind::League:
+        {
+            uint32_t seen = 0;
+            for (auto& l : writer.leagues())
+                if (l->id == c.id && seen++ == c.occurrence)
+                {
+                    recordfields::leagues()[f].set(*l, c.after);
+                    l->modified = 1;
+                    any = true;
+                    break;
+                }
+            break;
+        }
+        case CRecordKind::Team:
+            if (CTeam* t = writer.team(c.id))
+            {
+                if (c.field == playersField)
+                {
+                    for (uint32_t id : t->players) relinked.insert(id);
+                    for (uint32_t id : c.after.ids) relinked.insert(id);
+                }
+                recordfields::teams()[f].set(*t, c.after);
+                t->modified = 1;
+                any = true;
+            }
+            break;
+        default:
+            if (CPlayer* p = writer.player(c.id))
+            {
+                recordfields::players()[f].set(*p, c.after);
+                p->modified = 1;
+                any = true;
+            }
+            break;
+        }
+    }
+    relinked.erase(0);
+    if (!relinked.empty())
+    {
+        // As the loader links them: the last team in id order listing a player decides.
+        std::vector<std::pair<uint32_t, uint32_t>> links;  // player, team link
+        for (uint32_t id : relinked) links.emplace_back(id, 0);
+        std::sort(links.begin(), links.end());
+        db.forEachTeam([&](const CTeam& t) {
+            for (uint32_t id : t.players)
+            {
+                auto it = std::lower_bound(links.begin(), links.end(), std::pair<uint32_t, uint32_t>(id, 0));
+                if (it != links.end() && it->first == id) it->second = t.bankroll != 0 ? t.id : CPlayer::kNoTeam;
+            }
+        });
+        for (const auto& [id, team] : links)
+            if (const CPlayer* now = db.player(id); now && now->teamId != team)
+                if (CPlayer* p = writer.player(id)) p->teamId = team;
+    }
+    if (any) writer.setModified();
+}
 
 // The same changes the other way round: applying them puts the before values back.
 std::vector<CFieldChange> reversedChanges(std::span<const CFieldChange> changes);

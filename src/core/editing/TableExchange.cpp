@@ -152,7 +152,13 @@ void planRows(const CDatabase& db, CRecordKind kind, std::span<const CRecordFiel
             refuse({row.line, idColumn, "id", text(bulktexts::kNotANumber, idCell.c_str())});
             continue;
         }
-        const T* record = id > 0 && id <= 0xFFFFFFFF ? findRecord<T>(db, uint32_t(id)) : nullptr;
+        const T* record = id >= 0 && id <= 0xFFFFFFFF ? findRecord<T>(db, uint32_t(id)) : nullptr;
+        if constexpr (std::is_same_v<T, CLeague>)
+            if (record && leaguesWithId(db, uint32_t(id)) > 1)
+            {
+                refuse({row.line, idColumn, "id", text(bulktexts::kSharedId, (long long)id)});
+                continue;
+            }
         if (!record)
         {
             refuse({row.line, idColumn, "id", text(bulktexts::kUnknownId, recordKindName(kind), (long long)id)});
