@@ -54,7 +54,7 @@ TEST(Backup, FirstStartCopiesTheFilesAndRecordsTheFlag)
     CBackup backup(root.path() / "data", game.folder(), "ENG");
     const auto result = backup.check(settings, root.path() / "data" / "Jerseys");
     EXPECT_TRUE(result.backupFlag);
-    EXPECT_FALSE(result.needThumbnails);
+    EXPECT_TRUE(result.needThumbnails);  // the kit pictures are made at once, not at the next start
     EXPECT_EQ(settings.numbers["Backup"], 1u);
     EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
     EXPECT_EQ(readFile(backup.folder() / "FCDBPENG.DBI"), "original player names");

@@ -98,6 +98,7 @@ private slots:
     void kitModelsAndColoursReachTheRecordAtOnce();
     void namesAndBankrollReachTheRecordAtStore();
     void weftorMissingIsReported();
+    void kitPicturesAtOnceAndAfterRemaking();
     void screenshots();
 };
 
@@ -268,6 +269,23 @@ void TestPages::weftorMissingIsReported()
     QVERIFY(s.team->editButton(teampage::kAway)->isEnabled());
     s.team->editButton(teampage::kAway)->click();
     QVERIFY(wasTold(s.fixture.prompts, pagetexts::kWeftorFailed));
+}
+
+void TestPages::kitPicturesAtOnceAndAfterRemaking()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
+    QApplication::processEvents();
+    CPictureListBox* jerseys = s.team->modelList(0);
+    QVERIFY(!jerseys->kitImage(jerseys->value()).isNull());
+
+    // A list that drew placeholders gets the pictures as soon as they are made again.
+    std::filesystem::remove_all(s.app->jerseysFolder());
+    jerseys->reloadPictures();
+    QVERIFY(jerseys->kitImage(jerseys->value()).isNull());
+    s.trigger(CMainFrame::CCommand::MakeThumbnails);
+    QVERIFY(!jerseys->kitImage(jerseys->value()).isNull());
 }
 
 void TestPages::screenshots()

@@ -83,6 +83,9 @@ bool CBackup::make()
 CBackup::CCheckResult CBackup::check(CSettingsStore& settings, const fs::path& jerseysFolder)
 {
     CCheckResult result;
+    // The first start needs the pictures most: the team page is empty without them.
+    std::error_code ec;
+    result.needThumbnails = !fs::is_regular_file(jerseysFolder / "mjfr1.bmp", ec);
     if (!settings.open()) return result;
     uint32_t flag = 0;
     if (!settings.readNumber(kBackupValue, flag))
@@ -91,11 +94,9 @@ CBackup::CCheckResult CBackup::check(CSettingsStore& settings, const fs::path& j
         settings.create();
         settings.writeNumber(kBackupValue, flag);
     }
-    else
+    else if (!exists())
     {
-        if (!exists()) make();
-        std::error_code ec;
-        result.needThumbnails = !fs::is_regular_file(jerseysFolder / "mjfr1.bmp", ec);
+        make();
     }
     result.backupFlag = flag == 1;
     return result;

@@ -39,7 +39,8 @@ public:
     };
     // The start-up check: the first backup (recording "Backup" = 1 or 0 when the value
     // is absent), a new backup when this game folder's copy has gone, and whether the
-    // jersey thumbnails must be made (mjfr1.bmp missing from jerseysFolder).
+    // jersey thumbnails must be made (mjfr1.bmp missing from jerseysFolder), first start
+    // included.
     CCheckResult check(CSettingsStore& settings, const std::filesystem::path& jerseysFolder);
 
     // Copies the three files of the current language back over the game's files, each

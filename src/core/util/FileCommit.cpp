@@ -99,6 +99,34 @@ CFileSystem& CFileSystem::real()
     return fs;
 }
 
+namespace
+{
+class CUnflushedFileSystem : public CFileSystem
+{
+public:
+    bool writeFileDurably(const fs::path& path, std::span<const uint8_t> bytes) override
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        out.close();
+        return !out.fail();
+    }
+    bool replaceFile(const fs::path& from, const fs::path& to) override
+    {
+        std::error_code ec;
+        fs::rename(from, to, ec);
+        return !ec;
+    }
+};
+}  // namespace
+
+CFileSystem& CFileSystem::unflushed()
+{
+    static CUnflushedFileSystem fs;
+    return fs;
+}
+
 fs::path temporaryPathFor(const fs::path& target)
 {
     fs::path tmp = target;

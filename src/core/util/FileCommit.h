@@ -25,6 +25,12 @@ public:
     virtual bool keepAside(const std::filesystem::path& path, const std::filesystem::path& aside);
 
     static CFileSystem& real();
+    // For files the program can make again at any time (the kit pictures): replaced by a
+    // rename like the others, so no reader ever sees half a file, but never flushed. A
+    // flush per file made the first start wait a second for 73 small pictures; after a
+    // power cut one of them may be short, which only costs a placeholder until they are
+    // made again.
+    static CFileSystem& unflushed();
 };
 
 // A set of whole-file replacements made safe against failures: every new file is first

@@ -59,22 +59,26 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
 
+    bool needThumbnails = false;
     if (!m_dataFolder.empty())
     {
         CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
         const auto check = backup.check(m_store, jerseysFolder());
         m_backupFlag = check.backupFlag;
-        if (check.needThumbnails)
-        {
-            ensureKitArtwork(jerseysFolder());
-            makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
-        }
+        needThumbnails = check.needThumbnails;
     }
 
     if (options.showSplash)
     {
         m_splash = new CSplashWindow(QString::fromLatin1(kVersion));
         m_splash->showCentred();
+    }
+    // Before the pages are made, so that the team page has its pictures from the start;
+    // behind the splash, which is already on the screen.
+    if (needThumbnails)
+    {
+        ensureKitArtwork(jerseysFolder());
+        makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
     }
 
     if (!loadDatabase(true))

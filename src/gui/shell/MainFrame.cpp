@@ -23,6 +23,7 @@
 #include "shell/DatabaseText.h"
 #include "shell/ExchangeCommands.h"
 #include "util/TextCodec.h"
+#include "widgets/PictureListBox.h"
 #include "widgets/WaitCursor.h"
 
 
@@ -519,6 +520,8 @@ void CMainFrame::makeJerseyThumbnails()
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
     ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    // The lists remember pictures they could not draw; the team on show gets the new ones now.
+    for (CPictureListBox* list : m_dataView->findChildren<CPictureListBox*>()) list->reloadPictures();
     setStatusText(QString::fromLatin1(frametexts::kReady));
 }
 
