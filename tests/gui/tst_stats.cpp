@@ -45,7 +45,7 @@ struct CStarted : CStartedFrame
     CStarted() : CStartedFrame(true)
     {
         if (!app) return;
-        page = frame->dataView()->sheet()->findChild<CStatsPage*>();
+        page = qobject_cast<CStatsPage*>(frame->dataView()->sheet()->page(CDataPropSheet::StatsTab));
         showPage();
     }
     void showPage() const

@@ -27,7 +27,7 @@ struct CStarted : CStartedFrame
     CStarted() : CStartedFrame(true)
     {
         if (!app) return;
-        page = frame->dataView()->sheet()->findChild<CTransferPage*>();
+        page = qobject_cast<CTransferPage*>(frame->dataView()->sheet()->page(CDataPropSheet::TransferTab));
     }
     void showPage() const
     {

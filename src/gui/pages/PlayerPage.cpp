@@ -98,11 +98,12 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
     QGridLayout* looksGrid = tightGrid(looks);
     const QSize cell(appearance::kPictureSize, appearance::kPictureSize);
     m_hair = new CPictureListBox(looks);
-    m_hair->setPictures(hairPictures(), cell);
+    // Drawn when first shown: all thirty at once were most of the window's start-up.
+    m_hair->setPictures(appearance::kHairModels, [](int m) { return hairPicture(m); }, cell);
     m_face = new CPictureListBox(looks);
-    m_face->setPictures(facePictures(), cell);
+    m_face->setPictures(appearance::kFaceModels, [](int m) { return facePicture(m); }, cell);
     m_facialHair = new CPictureListBox(looks);
-    m_facialHair->setPictures(facialHairPictures(), cell);
+    m_facialHair->setPictures(appearance::kFacialHairModels, [](int m) { return facialHairPicture(m); }, cell);
     const std::array<std::pair<const char*, CPictureListBox*>, 3> pictureLists = {
         {{pagetexts::kHairLabel, m_hair}, {pagetexts::kFaceLabel, m_face}, {pagetexts::kFacialHairLabel, m_facialHair}}};
     for (int column = 0; column < 3; ++column)

@@ -35,10 +35,12 @@ public:
 
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
+    // Made when first asked for or shown, like the Stats and Compare pages.
     CTransferPage* transferPage() const;
+    // The page of a tab, made now if it was not yet.
+    QWidget* page(int tab) const;
 
 private:
     CPlayerPage* m_playerPage = nullptr;
-    CTransferPage* m_transferPage = nullptr;
     CTeamPage* m_teamPage = nullptr;
 };

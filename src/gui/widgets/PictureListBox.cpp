@@ -99,7 +99,16 @@ void CPictureListBox::setPictures(const QList<QPixmap>& pictures, QSize cell, in
 {
     m_source = CSource::Pixmaps;
     m_pictures = pictures;
+    m_makePicture = nullptr;
     configure(int(pictures.size()), cell, firstNumber);
+}
+
+void CPictureListBox::setPictures(int count, std::function<QPixmap(int)> make, QSize cell, int firstNumber)
+{
+    m_source = CSource::Pixmaps;
+    m_pictures = QList<QPixmap>(std::max(count, 0));
+    m_makePicture = std::move(make);
+    configure(count, cell, firstNumber);
 }
 
 void CPictureListBox::setKitPictures(CKitList kind, const std::filesystem::path& jerseysFolder, QSize cell)
@@ -108,6 +117,7 @@ void CPictureListBox::setKitPictures(CKitList kind, const std::filesystem::path&
     m_kind = kind;
     m_jerseysFolder = jerseysFolder;
     m_pictures.clear();
+    m_makePicture = nullptr;
     m_hasKit = false;
     configure(kitCount(kind), cell.isValid() ? cell : kitCell(kind), 1);
 }
@@ -211,7 +221,8 @@ void CPictureListBox::drawCell(QPainter& p, const QRect& cell, int index) const
     p.setClipRect(cell);
     if (m_source == CSource::Pixmaps)
     {
-        const QPixmap& picture = m_pictures.at(index);
+        QPixmap& picture = m_pictures[index];
+        if (picture.isNull() && m_makePicture) picture = m_makePicture(index);
         if (!picture.isNull()) drawInCell(p, cell, picture.toImage());
     }
     else if (m_source == CSource::Kit)
