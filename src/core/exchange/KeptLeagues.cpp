@@ -32,7 +32,9 @@ std::vector<fs::path> leagueFolders(const fs::path& folder)
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
     {
         const std::string name = it->path().filename().string();
-        if (name.empty() || name.size() > 6 || !std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) continue;
+        const bool number = !name.empty() && name.size() <= 6 &&
+                            std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+        if (!number) continue;
         if (it->is_directory(ec)) numbered.emplace_back(std::stoul(name), it->path());
     }
     std::sort(numbered.begin(), numbered.end());
