@@ -323,11 +323,13 @@ void dumpLeague(CJson& j, const CLeague& l, CTextEncoding enc)
 int load(const CArgs& a, CDatabase& db)
 {
     db.languageCode = a.language;
-    if (auto e = CGameFiles(a.folder).loadAll(db))
+    std::string recovered;
+    if (auto e = CGameFiles(a.folder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
     return 0;
 }
 
