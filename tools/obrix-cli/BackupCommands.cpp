@@ -85,3 +85,19 @@ int runRestore(const std::vector<std::string>& args)
     std::cout << result.message << "\n";
     return 0;
 }
+
+int runRecover(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+    {
+        std::cerr << "obrix-cli: give one folder\nusage: obrix-cli recover FOLDER\n";
+        return 2;
+    }
+    std::filesystem::path folder = args[0];
+    std::error_code ec;
+    const auto database = CGameFiles(folder).resolve(gamepaths::kDatabaseFile);
+    if (std::filesystem::is_directory(database.parent_path(), ec)) folder = database.parent_path();
+    const CRecovery r = recoverCommit(CFileSystem::real(), folder);
+    if (r.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << r.message << "\n";
+    return r.state == CRecovery::CState::Failed ? 1 : 0;
+}

@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "  info DIR [--language CODE]                  print the counts and the game files found\n"
     "  backup DIR [--language CODE] [--data-folder DIR]   copy the game's database files aside\n"
     "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
+    "  recover FOLDER                              finish or undo a save, restore, backup or export\n"
+    "                                              that was cut off in FOLDER (a game folder: its\n"
+    "                                              database folder)\n"
     "  locate                                      print the game folder the editor would open\n"
     "  export DIR [--language CODE] --league POSITION OUTFOLDER\n"
     "                                              write a league as CUSTOM.DB, CUSPLYR.DB, XFER.DB\n"
@@ -455,6 +458,7 @@ int main(int argc, char** argv)
         const std::vector<std::string> rest(argv + 2, argv + argc);
         if (command == "backup") return runBackup(rest);
         if (command == "restore") return runRestore(rest);
+        if (command == "recover") return runRecover(rest);
         if (command == "locate") return runLocate(rest);
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);
