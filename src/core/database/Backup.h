@@ -64,8 +64,12 @@ public:
     // A backup that fails a check is refused and nothing is copied.
     CRestoreResult restore();
 
-private:
+    // A backup folder of an earlier version of the editor (copies without a manifest, taken
+    // before its first save) is kept: a manifest of what it holds is added. False when
+    // there is no such backup or it cannot be adopted.
     bool adoptEarlierBackup();
+
+private:
 
     std::filesystem::path m_folder;
     std::filesystem::path m_gameFolder;
