@@ -521,10 +521,13 @@ void CMainFrame::makeJerseyThumbnails()
     // The kit pictures of the Team page need our shorts and socks artwork beside the
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
-    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    std::vector<std::string> skipped;
+    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder(),
+                           CFileSystem::unflushed(), &skipped);
     // The lists remember pictures they could not draw; the team on show gets the new ones now.
     for (CPictureListBox* list : m_dataView->findChildren<CPictureListBox*>()) list->reloadPictures();
     setStatusText(QString::fromLatin1(frametexts::kReady));
+    if (!skipped.empty()) m_app.prompts().message(skippedThumbnailsMessage(skipped), CPrompts::CIcon::Warning);
 }
 
 void CMainFrame::find()
