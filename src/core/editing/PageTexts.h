@@ -6,6 +6,10 @@
 // formats they fill, and the labels their controls carry.
 namespace pagetexts
 {
+// Both pages
+inline constexpr const char* kCharactersNotHeld =
+    "The game's files cannot hold these characters: %s\nThe name is kept as it was.";
+
 // Player page
 inline constexpr const char* kNumberUsed = "Number %d has already been used.";
 inline constexpr const char* kOriginally = "Originaly:  %s  from  %s";
@@ -29,7 +33,6 @@ inline constexpr std::array<const char*, 4> kSkinColours = {"White", "Tanned", "
 inline constexpr std::array<const char*, 4> kHairColours = {"Blond", "Brown", "Red", "Black"};
 
 // Team page
-inline constexpr const char* kBankrollCapped = "Bankroll cannot exceed 100000K.\nAdjust to 100000.";
 inline constexpr const char* kBankrollInvalid = "Invalid character in Bankroll field";
 inline constexpr const char* kBankrollOutOfRange = "Value out of range in Bankroll field";
 inline constexpr const char* kEnterInteger = "Please enter an integer.";
