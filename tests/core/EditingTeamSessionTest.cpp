@@ -126,7 +126,10 @@ TEST(EditingTeamSession, BankrollIsCheckedAtCommitAndARefusedOneIsNotWritten)
         EXPECT_EQ(w.relabelled.size(), changed ? 1u : 0u) << c.typed;
         EXPECT_EQ(w.messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
             << c.typed;
-        if (c.result == CCommitResult::Refused) EXPECT_EQ(w.session.state().bankrollText, c.typed);
+        if (c.result == CCommitResult::Refused)
+        {
+            EXPECT_EQ(w.session.state().bankrollText, c.typed);
+        }
     }
 }
 
