@@ -1,9 +1,11 @@
 #include "shell/MainFrame.h"
 
+#include "exchange/KeptLeagues.h"
 #include "app/AboutBox.h"
 #include "app/ObrixApp.h"
 #include "database/GameFiles.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
 #include "pages/PlayerPage.h"
@@ -506,12 +508,12 @@ void CMainFrame::saveData()
 {
     if (!m_dataView->sheet()->commitPendingEdits()) return;
     if (!m_app.db().modified()) return;
-    if (!m_app.prompts().askYesNo(frametexts::kSaveWarning, CPrompts::CIcon::Warning)) return;
+    if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
+        return;
     {
         const CWaitCursor wait;
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
-        const auto error = CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).save(m_app.db());
-        if (error) m_app.prompts().message(*error, CPrompts::CIcon::Error);
+        m_app.saveToGame();
         clearAndRefresh();
         setStatusText(QString::fromLatin1(frametexts::kReady));
     }
@@ -524,8 +526,11 @@ void CMainFrame::makeJerseyThumbnails()
     // The kit pictures of the Team page need our shorts and socks artwork beside the
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
-    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    std::vector<std::string> skipped;
+    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder(),
+                           CFileSystem::real(), &skipped);
     setStatusText(QString::fromLatin1(frametexts::kReady));
+    if (!skipped.empty()) m_app.prompts().message(skippedThumbnailsMessage(skipped), CPrompts::CIcon::Warning);
 }
 
 void CMainFrame::find()
