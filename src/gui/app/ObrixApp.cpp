@@ -4,9 +4,12 @@
 #include "shell/MainFrame.h"
 
 #include "database/Backup.h"
+#include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
+#include "util/Format.h"
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
@@ -64,7 +67,8 @@ bool CObrixApp::startUp(const CStartOptions& options)
     {
         CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
         const auto check = backup.check(m_store, jerseysFolder());
-        m_backupFlag = check.backupFlag;
+        // Restore is there when a backup is, whatever the settings recorded.
+        m_backupFlag = backup.exists();
         if (check.needThumbnails)
         {
             ensureKitArtwork(jerseysFolder());
@@ -83,6 +87,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
         if (m_splash) m_splash->close();
         return false;
     }
+    restoreKeptLeagues();
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle));
@@ -159,16 +164,52 @@ bool CObrixApp::confirmClose()
         return false;
     case CPrompts::CAnswer::Yes:
     {
-        const CWaitCursor wait;
         // A failed save is the save's own message; the user chose to leave either way.
-        if (const auto error = CGameFiles(std::filesystem::path(m_settings.gameFolder)).save(m_db))
-            m_prompts.message(*error, CPrompts::CIcon::Error);
+        saveToGame();
         break;
     }
     case CPrompts::CAnswer::No:
         break;
     }
     return true;
+}
+
+bool CObrixApp::saveToGame()
+{
+    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    if (!m_savedThisRun)
+    {
+        bool goOn = false;
+        if (m_dataFolder.empty())  // no home folder: nowhere to keep a backup
+            goOn = m_prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackup, ""), CPrompts::CIcon::Warning);
+        else
+        {
+            // The files in use are those of the language loaded at start-up.
+            CBackup backup(m_dataFolder, gameFolder, m_db.languageCode);
+            goOn = backUpBeforeFirstSave(backup, m_prompts);
+            m_backupFlag = backup.exists();
+        }
+        if (!goOn) return false;
+        m_savedThisRun = true;
+    }
+    const CWaitCursor wait;
+    if (const auto error = CGameFiles(gameFolder).save(m_db)) m_prompts.message(*error, CPrompts::CIcon::Error);
+    keepImportedLeagues();
+    return true;
+}
+
+void CObrixApp::restoreKeptLeagues()
+{
+    if (m_dataFolder.empty()) return;
+    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(m_db, m_prompts);
+    m_leaguesRestored = true;
+}
+
+void CObrixApp::keepImportedLeagues()
+{
+    if (m_dataFolder.empty() || !m_leaguesRestored) return;
+    const CKeptLeagues kept(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
+    if (const auto error = kept.keep(m_db)) m_prompts.message(*error, CPrompts::CIcon::Warning);
 }
 
 void CObrixApp::writeLayout(const CWindowLayout& layout)
@@ -182,6 +223,8 @@ void CObrixApp::exitInstance()
     // A start that ended before the language was read must not overwrite the saved one.
     if (m_languageRead) writeLanguage(m_settings, m_store);
     if (m_splash) delete m_splash.data();
+    keepImportedLeagues();
+    m_leaguesRestored = false;
     m_mainFrame.reset();
     const std::string language = m_db.languageCode;
     m_db = CDatabase();
@@ -193,7 +236,9 @@ void CObrixApp::restoreBackup()
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
     CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode);
-    if (!restoreBackedUpData(backup, m_prompts)) return;
+    const bool restored = restoreBackedUpData(backup, m_prompts);
+    m_backupFlag = backup.exists();
+    if (!restored) return;
     reloadDatabase();
 }
 
@@ -201,6 +246,10 @@ bool CObrixApp::reloadDatabase()
 {
     const CWaitCursor wait;
     // A restore leaves the modified flag alone; everything else starts over.
+    // The imported leagues are not in the game's files: they come back from where they are kept.
+    keepImportedLeagues();
+    const bool hadKeptLeagues = m_leaguesRestored;
+    m_leaguesRestored = false;  // a failed load must not replace them with none
     const bool wasModified = m_db.modified();
     const std::string language = m_db.languageCode;
     const uint32_t generation = m_db.importGeneration;
@@ -212,6 +261,7 @@ bool CObrixApp::reloadDatabase()
     m_db.setModified(wasModified);
 
     if (!loadDatabase(false)) return false;
+    if (hadKeptLeagues) restoreKeptLeagues();
     emit statusText(QString::fromLatin1(apptexts::kReady));
     emit databaseReloaded();
     return true;

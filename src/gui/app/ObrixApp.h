@@ -88,6 +88,15 @@ public:
     // Where the folder dialog opens when the user is asked to locate the game.
     static std::string folderDialogStart();
 
+    // Saves the database into the game's files. The first save of a run backs the
+    // untouched files up first (or asks to go on without a backup when that fails);
+    // a failed save is reported. False when nothing was saved because the user said No.
+    bool saveToGame();
+
+    // Writes the imported leagues into the editor's data folder for the next run (they
+    // are never in the game's files); a failure is reported.
+    void keepImportedLeagues();
+
     // Copies the backed-up files back after asking, and reloads the database; the
     // main window clears and refreshes its views on databaseReloaded.
     void restoreBackup();
@@ -109,6 +118,7 @@ signals:
 
 private:
     bool loadDatabase(bool atStartUp);
+    void restoreKeptLeagues();
     bool offerToLocate(const char* question);
     void showStatus(const QString& text, bool atStartUp);
 
@@ -120,6 +130,8 @@ private:
     CGameSettings m_settings;
     CWindowLayout m_layout;
     bool m_backupFlag = false;
+    bool m_leaguesRestored = false;  // until then the database holds no kept league to keep
+    bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QPointer<CSplashWindow> m_splash;  // it deletes itself when it closes

@@ -4,6 +4,7 @@
 #include "editing/EditingTexts.h"
 #include "editing/FindPlayer.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
@@ -12,6 +13,7 @@
 #include "shell/MainFrame.h"
 #include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"
+#include "util/Format.h"
 #include "util/TextCodec.h"
 
 #include <QVBoxLayout>
@@ -84,7 +86,16 @@ bool CGroupView::canPaste() const
     return (m_app.clipboardPlayer.id != 0 && teamSelected()) || (m_app.clipboardTeam.id != 0 && leagueSelected());
 }
 
-bool CGroupView::canDelete() const { return teamSelected(); }
+bool CGroupView::importedLeagueSelected() const
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (!m_tree->isLeague(node)) return false;
+    const std::size_t position = m_tree->nodeValue(node) - kLeagueNodeBase;
+    const auto& leagues = m_app.db().leagues();
+    return position < leagues.size() && leagues[position]->importedLeague;
+}
+
+bool CGroupView::canDelete() const { return teamSelected() || importedLeagueSelected(); }
 
 void CGroupView::copy()
 {
@@ -119,10 +130,38 @@ void CGroupView::afterPlayerPasted(uint32_t playerId, uint32_t teamId)
 void CGroupView::deleteSelected()
 {
     const QModelIndex node = m_tree->selectedNode();
+    if (importedLeagueSelected())
+    {
+        deleteImportedLeague(m_tree->nodeValue(node) - kLeagueNodeBase);
+        return;
+    }
     if (!m_tree->isTeam(node)) return;
     const std::size_t position = m_tree->parentValue(node) - kLeagueNodeBase;
     if (!removeTeamFromLeague(m_app.db(), position, m_tree->nodeValue(node))) return;
     m_tree->removeNode(node);
+}
+
+void CGroupView::deleteImportedLeague(std::size_t position)
+{
+    const std::string& name = m_app.db().leagues()[position]->displayName;
+    const std::string shown = toUtf8(name, m_tree->encoding());
+    if (!m_app.prompts().askYesNo(formatText(keptleaguetexts::kRemoveQuestion, shown.c_str()), CPrompts::CIcon::Question))
+        return;
+    // The current team may be one of the league's; the positions after it move up.
+    m_app.currentTeam = 0;
+    m_app.currentPlayer = 0;
+    removeImportedLeague(m_app.db(), position);
+    m_app.keepImportedLeagues();
+    m_app.transferTreesNeedRefill = true;
+    m_app.statsTreesNeedRefill = true;
+    if (CMainFrame* frame = m_app.mainFrame())
+    {
+        frame->clearAndRefresh();
+        frame->dataView()->sheet()->refreshActivePage();
+        frame->updateCommands();
+    }
+    else
+        refresh();
 }
 
 void CGroupView::newLeague()

@@ -3,6 +3,7 @@
 #include "app/ObrixApp.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "shell/LeagueTreeDelegate.h"
 #include "shell/LeagueTreeModel.h"
 #include "util/TextCodec.h"
@@ -33,6 +34,14 @@ CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWi
     setDefaultDropAction(Qt::MoveAction);
     setDropIndicatorShown(false);  // a drop lands on a node, never between two
 
+    // Imported leagues are not in the game's files; the tree says so where they are.
+    m_model->leagueToolTip = [this](uint32_t value) {
+        const auto& leagues = m_app.db().leagues();
+        const std::size_t position = value - CDatabase::kLeagueNodeBase;
+        if (value < CDatabase::kLeagueNodeBase || position >= leagues.size() || !leagues[position]->importedLeague)
+            return QString();
+        return QString::fromLatin1(keptleaguetexts::kImportedLeagueTip);
+    };
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { reportSelection(current); });
     connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {

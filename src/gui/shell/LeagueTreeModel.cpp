@@ -181,6 +181,13 @@ QVariant CLeagueTreeModel::data(const QModelIndex& index, int role) const
     }
     case ValueRole:
         return QVariant::fromValue(n->value);
+    case Qt::ToolTipRole:
+        if (level(index) == 0 && leagueToolTip)
+        {
+            const QString tip = leagueToolTip(n->value);
+            if (!tip.isEmpty()) return tip;
+        }
+        return {};
     default:
         return {};
     }

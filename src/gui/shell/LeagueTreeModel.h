@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     std::vector<CTreeNode> order() const;
     CTreePath pathOf(const QModelIndex& index) const;
     QModelIndex indexOf(const CTreePath& path) const;
+
+    // The tool tip of a league node, by its value; none when not set.
+    std::function<QString(uint32_t)> leagueToolTip;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

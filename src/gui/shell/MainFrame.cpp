@@ -1,9 +1,11 @@
 #include "shell/MainFrame.h"
 
+#include "exchange/KeptLeagues.h"
 #include "app/AboutBox.h"
 #include "app/ObrixApp.h"
 #include "database/GameFiles.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
 #include "pages/PlayerPage.h"
@@ -545,13 +547,13 @@ void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3)
 void CMainFrame::saveData()
 {
     if (!m_app.db().modified()) return;
-    if (!m_app.prompts().askYesNo(frametexts::kSaveWarning, CPrompts::CIcon::Warning)) return;
+    if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
+        return;
     {
         const CWaitCursor wait;
         m_dataView->sheet()->playerPage()->storePage();
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
-        const auto error = CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).save(m_app.db());
-        if (error) m_app.prompts().message(*error, CPrompts::CIcon::Error);
+        m_app.saveToGame();
         clearAndRefresh();
         setStatusText(QString::fromLatin1(frametexts::kReady));
     }
