@@ -566,8 +566,11 @@ void CMainFrame::makeJerseyThumbnails()
     // The kit pictures of the Team page need our shorts and socks artwork beside the
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
-    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    std::vector<std::string> skipped;
+    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder(),
+                           CFileSystem::real(), &skipped);
     setStatusText(QString::fromLatin1(frametexts::kReady));
+    if (!skipped.empty()) m_app.prompts().message(skippedThumbnailsMessage(skipped), CPrompts::CIcon::Warning);
 }
 
 void CMainFrame::find()
