@@ -82,4 +82,20 @@ inline constexpr const char* kSecondary = QT_TRANSLATE_NOOP("pagetexts", "Second
 inline constexpr const char* kTertiary = QT_TRANSLATE_NOOP("pagetexts", "Tertiary:");
 inline constexpr const char* kEdit = QT_TRANSLATE_NOOP("pagetexts", "Edit...");
 inline constexpr const char* kUsePresetColours = QT_TRANSLATE_NOOP("pagetexts", "Use Preset Colours");
+inline constexpr const char* kJerseyHeading = QT_TRANSLATE_NOOP("pagetexts", "Jersey");
+inline constexpr const char* kShortsHeading = QT_TRANSLATE_NOOP("pagetexts", "Shorts");
+inline constexpr const char* kSocksHeading = QT_TRANSLATE_NOOP("pagetexts", "Socks");
+
+// The Player page's presets, a row for each kind of player.
+inline constexpr std::array<const char*, 4> kPresetKinds = {
+    QT_TRANSLATE_NOOP("pagetexts", "Goalie:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Defender:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Midfielder:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Forward:"),
+};
+inline constexpr std::array<const char*, 3> kPresetLevels = {
+    QT_TRANSLATE_NOOP("pagetexts", "Star"),
+    QT_TRANSLATE_NOOP("pagetexts", "Good"),
+    QT_TRANSLATE_NOOP("pagetexts", "Ave."),
+};
 }  // namespace pagetexts

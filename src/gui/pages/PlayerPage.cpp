@@ -199,27 +199,32 @@ void CPlayerPage::buildSkills()
     }
 }
 
-// Presets in the dialog's order: star, good, average for each kind of player.
+// One row for each kind of player, star, good and average side by side, so that a row
+// never pairs two kinds; the button's whole name is its tool tip.
 void CPlayerPage::buildPresets()
 {
     auto* presets = pageform::group(pagetexts::kPresetsGroup, content());
     m_presetsGroup = presets;
     QGridLayout* grid = tightGrid(presets);
     for (int kind = 0; kind < 4; ++kind)
+    {
+        grid->addWidget(label(pagetexts::kPresetKinds[std::size_t(kind)], presets), kind, 0);
         for (int level = 0; level < 3; ++level)
         {
             const int preset = kind * 3 + (2 - level);
-            auto* button = new QPushButton(pageform::text(playerpresets::presetName(preset)), presets);
-            const int index = kind * 3 + level;
-            grid->addWidget(button, index / 2, index % 2);
+            auto* button = new QPushButton(pageform::text(pagetexts::kPresetLevels[std::size_t(level)]), presets);
+            button->setToolTip(pageform::text(playerpresets::presetName(preset)));
+            button->setAccessibleName(button->toolTip());
+            grid->addWidget(button, kind, 1 + level);
             m_presets[std::size_t(preset)] = button;
             connect(button, &QPushButton::clicked, this,
                     [this, preset] { run([this, preset] { m_session->applyPreset(preset); }); });
         }
+    }
     m_maxAttributes = new QPushButton(pageform::text(pagetexts::kMaxAttributes), presets);
     m_resetAll = new QPushButton(pageform::text(pagetexts::kResetAll), presets);
-    grid->addWidget(m_maxAttributes, 6, 0);
-    grid->addWidget(m_resetAll, 6, 1);
+    grid->addWidget(m_maxAttributes, 4, 0, 1, 2);
+    grid->addWidget(m_resetAll, 4, 2, 1, 2);
     for (QPushButton* button : presets->findChildren<QPushButton*>())
     {
         button->setAutoDefault(false);
