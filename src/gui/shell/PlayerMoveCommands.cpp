@@ -52,8 +52,8 @@ bool CPlayerMoveCommands::canDrop(uint32_t playerId, uint32_t fromTeamId, uint32
 
 bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
-    // Edits still on the Player page go into the record before it moves.
-    if (CPlayerPage* page = playerPage(m_app)) page->storePage();
+    // Text still being typed on the Player page goes into the record before it moves.
+    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
     const CTransferResult result = movePlayerToTeam(m_app.db(), playerId, fromTeamId, toTeamId);
     if (result.kind == CTransferResult::CKind::Refused)
     {
@@ -69,7 +69,7 @@ bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
 {
     const CPlayer* player = m_app.db().player(playerId);
     if (!player) return false;
-    if (CPlayerPage* page = playerPage(m_app)) page->storePage();
+    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
     CPlayer copied;
     copied.copyFrom(*player);
     if (!pastePlayerIntoTeam(m_app.db(), toTeamId, copied, encodingForLanguage(m_app.db().languageCode),
