@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -104,7 +106,7 @@ void TestStartup::startsOnTheSampleGame()
     // First start: the backup is taken and recorded, restore becomes available.
     QVERIFY(f.app->backupFlag());
     QCOMPARE(f.settings.numbers.at("Backup"), 1u);
-    QCOMPARE(f.app->layout(), defaultWindowLayout(1024));
+    QCOMPARE(f.app->layout(), firstStartLayout(defaultWindowLayout(1024), 1024, 768));
     QCOMPARE(frame->size(), QSize(1024, 768));
     saveScreenshot(frame, QStringLiteral("startup-main-window"));
 }
@@ -236,7 +238,10 @@ void TestStartup::failedSaveAtExitStillExits()
     QVERIFY(f.app->confirmClose());
     QCOMPARE(f.prompts.asked.size(), 2u);
     QCOMPARE(f.prompts.asked[1].kind, std::string("message"));
-    QCOMPARE(f.prompts.asked[1].text, std::string(gametexts::kTeamDataError));
+    // The fixed text, then the file and the system's reason.
+    const std::string& said = f.prompts.asked[1].text;
+    QCOMPARE(said.substr(0, said.find(' ', std::strlen(gametexts::kTeamDataError))), std::string(gametexts::kTeamDataError));
+    QVERIFY2(said.find("FCDB.DBI: cannot read: No such file or directory") != std::string::npos, said.c_str());
 }
 
 void TestStartup::exitWritesTheLanguageOnlyWhenRead()

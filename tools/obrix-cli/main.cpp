@@ -37,6 +37,9 @@ constexpr const char* kUsage =
     "  info DIR [--language CODE]                  print the counts and the game files found\n"
     "  backup DIR [--language CODE] [--data-folder DIR]   copy the game's database files aside\n"
     "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
+    "  recover FOLDER                              finish or undo a save, restore, backup or export\n"
+    "                                              that was cut off in FOLDER (a game folder: its\n"
+    "                                              database folder)\n"
     "  locate                                      print the game folder the editor would open\n"
     "  export DIR [--language CODE] --league POSITION OUTFOLDER\n"
     "                                              write a league as CUSTOM.DB, CUSPLYR.DB, XFER.DB\n"
@@ -330,11 +333,13 @@ void dumpLeague(CJson& j, const CLeague& l, CTextEncoding enc)
 int load(const CArgs& a, CDatabase& db)
 {
     db.languageCode = a.language;
-    if (auto e = CGameFiles(a.folder).loadAll(db))
+    std::string recovered;
+    if (auto e = CGameFiles(a.folder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
     return 0;
 }
 
@@ -446,6 +451,7 @@ int main(int argc, char** argv)
         const std::vector<std::string> rest(argv + 2, argv + argc);
         if (command == "backup") return runBackup(rest);
         if (command == "restore") return runRestore(rest);
+        if (command == "recover") return runRecover(rest);
         if (command == "locate") return runLocate(rest);
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);

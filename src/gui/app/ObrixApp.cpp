@@ -61,6 +61,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
     m_db.languageCode = m_settings.languageCode;
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
+    if (m_layout.fromDefaults) m_layout = firstStartLayout(m_layout, options.freeWidth, options.freeHeight);
 
     if (!m_dataFolder.empty())
     {
@@ -127,6 +128,17 @@ bool CObrixApp::offerToLocate(const char* question)
 bool CObrixApp::loadDatabase(bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
+
+    // A save or restore cut off half way is finished or undone before anything is read,
+    // and the user is told which.
+    const CRecovery recovery = files.recoverInterrupted();
+    if (recovery.state != CRecovery::CState::Nothing)
+    {
+        if (m_splash) m_splash->close();
+        const bool failed = recovery.state == CRecovery::CState::Failed;
+        m_prompts.message(recovery.message, failed ? CPrompts::CIcon::Error : CPrompts::CIcon::Information);
+        if (failed) return false;
+    }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
     if (const auto error = files.loadPlayers(m_db))

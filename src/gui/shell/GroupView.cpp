@@ -11,6 +11,7 @@
 #include "shell/LeagueNameDialog.h"
 #include "shell/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
@@ -27,6 +28,16 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
     connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
     connect(m_tree, &CLeagueTree::playerPasted, this, [this](uint32_t p, uint32_t t) { afterPlayerPasted(p, t); });
+    // A player dropped on a team moves there as the Transfer page moves it (Ctrl: a copy).
+    m_tree->setDropHandler([this](const CNodeDrag& drag, QObject*, const QModelIndex& target, bool copying,
+                                  bool perform) {
+        CMainFrame* frame = m_app.mainFrame();
+        if (drag.level != 2 || !m_tree->isTeam(target) || !frame) return false;
+        CPlayerMoveCommands& moves = frame->playerMoves();
+        const uint32_t team = m_tree->nodeValue(target);
+        if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+        return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
+    });
     m_tree->fill();
 }
 
