@@ -26,34 +26,6 @@ namespace
 {
 QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
 
-// Leagues and teams whose nodes are open, by value.
-std::set<uint32_t> expandedValues(const CLeagueTree& tree)
-{
-    std::set<uint32_t> out;
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!tree.isExpanded(league)) continue;
-        out.insert(tree.nodeValue(league));
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); tree.isExpanded(team)) out.insert(tree.nodeValue(team));
-    }
-    return out;
-}
-
-void expandAgain(CLeagueTree& tree, const std::set<uint32_t>& values)
-{
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!values.count(tree.nodeValue(league))) continue;
-        tree.expand(league);
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); values.count(tree.nodeValue(team))) tree.expand(team);
-    }
-}
 }  // namespace
 
 CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
@@ -160,8 +132,8 @@ void CTransferPage::fillTrees()
 
 void CTransferPage::refillKeepingOpen()
 {
-    const std::set<uint32_t> openLeft = expandedValues(*m_left);
-    const std::set<uint32_t> openRight = expandedValues(*m_right);
+    const std::set<uint32_t> openLeft = m_left->expandedValues();
+    const std::set<uint32_t> openRight = m_right->expandedValues();
     const auto selection = [](const CLeagueTree& tree) {
         const QModelIndex node = tree.selectedNode();
         return std::pair{tree.nodeValue(node), tree.isPlayer(node) ? tree.parentValue(node) : 0u};
@@ -169,8 +141,8 @@ void CTransferPage::refillKeepingOpen()
     const auto leftSelected = selection(*m_left);
     const auto rightSelected = selection(*m_right);
     fillTrees();
-    expandAgain(*m_left, openLeft);
-    expandAgain(*m_right, openRight);
+    m_left->expandValues(openLeft);
+    m_right->expandValues(openRight);
     const auto reselect = [this](CLeagueTree& tree, std::pair<uint32_t, uint32_t> selected) {
         if (selected.first == 0) return;
         if (isLeagueValue(selected.first)) return;
@@ -274,11 +246,11 @@ void CTransferPage::transfer()
 void CTransferPage::refillAfterSwap(const CTransferResult& result, const CTransferSide& left,
                                     const CTransferSide& right)
 {
-    const std::set<uint32_t> openLeft = expandedValues(*m_left);
-    const std::set<uint32_t> openRight = expandedValues(*m_right);
+    const std::set<uint32_t> openLeft = m_left->expandedValues();
+    const std::set<uint32_t> openRight = m_right->expandedValues();
     fillTrees();
-    expandAgain(*m_left, openLeft);
-    expandAgain(*m_right, openRight);
+    m_left->expandValues(openLeft);
+    m_right->expandValues(openRight);
     if (result.kind == CTransferResult::CKind::SwappedPlayers)
     {
         // Each selected row now shows the player who came the other way.
