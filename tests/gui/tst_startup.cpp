@@ -106,7 +106,7 @@ void TestStartup::startsOnTheSampleGame()
     // First start: the backup is taken and recorded, restore becomes available.
     QVERIFY(f.app->backupFlag());
     QCOMPARE(f.settings.numbers.at("Backup"), 1u);
-    QCOMPARE(f.app->layout(), defaultWindowLayout(1024));
+    QCOMPARE(f.app->layout(), firstStartLayout(defaultWindowLayout(1024), 1024, 768));
     QCOMPARE(frame->size(), QSize(1024, 768));
     saveScreenshot(frame, QStringLiteral("startup-main-window"));
 }

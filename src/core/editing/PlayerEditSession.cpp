@@ -14,12 +14,6 @@ namespace
 constexpr uint32_t kImportedIdBase = CDatabase::kImportedIdBase;
 constexpr int kHighestStoredSkill = 15;
 
-// A list left with nothing chosen keeps what the record held: a value the lists cannot
-// show (a hand-edited or imported record) is written back unchanged.
-void storeChoice(uint8_t& field, int index)
-{
-    if (index >= 0) field = uint8_t(index);
-}
 }  // namespace
 
 CPlayerEditSession::CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links, CPresetDice dice)
@@ -59,7 +53,6 @@ void CPlayerEditSession::selectPlayer(uint32_t id)
 {
     const CPlayer* record = m_db.player(id);
     if (!record) return;
-    storePage();
     m_backup.copyFrom(*record);
     showPlayer(id);
 }
@@ -80,7 +73,8 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     }
     CPlayerPageState& s = m_state;
     s.enabled = true;
-    s.name = record->name.substr(0, CPlayer::kShownNameLength);
+    const CTextEncoding encoding = encodingForLanguage(m_db.languageCode);
+    s.name = record->name.substr(0, fittingLength(record->name, CPlayer::kShownNameLength, encoding));
     s.letter = record->letterCode ? std::string(1, char(record->letterCode)) : std::string();
     s.numberIndex = record->jerseyNumber >= 1 && record->jerseyNumber <= kNumberCount ? record->jerseyNumber - 1
                                                                                      : CPlayerPageState::kNoChoice;
@@ -99,32 +93,72 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     s.commentary = record->hasCommentary != 0;
 }
 
-bool CPlayerEditSession::storePage()
+CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& before)
+{
+    if (record.sameAs(before)) return CCommitResult::Unchanged;
+    markModified(record);
+    showPlayer(m_shown);
+    refreshRoster();
+    return CCommitResult::Changed;
+}
+
+CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_view utf8)
 {
     CPlayer* record = shownRecord();
-    if (!record) return false;
-    CPlayerPageState& s = m_state;
-    if (s.name.size() > CPlayer::kShownNameLength) s.name.resize(CPlayer::kShownNameLength);
-    if (s.letter.size() > 1) s.letter.resize(1);
-    // An emptied name box means the page holds nothing worth keeping (a cleared page, or
-    // a name deleted by mistake); the record keeps what it had.
-    if (s.name.empty()) return false;
+    if (!record || !m_state.enabled || (field != CPlayerField::Name && field != CPlayerField::Letter))
+        return CCommitResult::Unchanged;
+    const CTextEncoding encoding = encodingForLanguage(m_db.languageCode);
+    const bool name = field == CPlayerField::Name;
+    // An emptied name box is a name deleted by mistake, not a player without one.
+    if (name && utf8.empty())
+    {
+        showPlayer(m_shown);
+        return CCommitResult::Unchanged;
+    }
+    const std::optional<std::string> bytes =
+        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? CPlayer::kShownNameLength : 1, m_prompts);
+    if (!bytes)
+    {
+        showPlayer(m_shown);
+        return CCommitResult::Refused;
+    }
+    const CPlayer before = *record;
+    if (name)
+        record->name = *bytes;
+    else
+        record->letterCode = bytes->empty() ? 0 : uint8_t((*bytes)[0]);
+    return committed(*record, before);
+}
 
-    writeSkills(*record);
-    record->name = s.name;
-    if (s.positionIndex >= 0) writePosition(*record, s.positionIndex);
-    storeChoice(record->skinColour, s.skinColour);
-    storeChoice(record->hairColour, s.hairColour);
-    storeChoice(record->facialHair, s.facialHair);
-    storeChoice(record->face, s.face);
-    storeChoice(record->hairStyle, s.hairStyle);
-    record->letterCode = s.letter.empty() ? 0 : uint8_t(s.letter[0]);
-    record->jerseyNumber = uint8_t(s.numberIndex + 1);
-
-    if (m_backup.modified || record->sameAs(m_backup)) return true;
-    markModified(*record);
-    refreshRoster();
-    return true;
+CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int skill)
+{
+    CPlayer* record = shownRecord();
+    if (!record || !m_state.enabled || value < 0) return CCommitResult::Unchanged;
+    const CPlayer before = *record;
+    switch (field)
+    {
+    case CPlayerField::Number:
+        if (value >= kNumberCount) return CCommitResult::Unchanged;
+        if (record->jerseyNumber == value + 1) return CCommitResult::Unchanged;
+        warnOfUsedNumber(value + 1);
+        record->jerseyNumber = uint8_t(value + 1);
+        break;
+    case CPlayerField::Position:
+        if (value >= kPositionCount) return CCommitResult::Unchanged;
+        writePosition(*record, value);
+        break;
+    case CPlayerField::HairStyle: record->hairStyle = uint8_t(std::min(value, kHairStyles - 1)); break;
+    case CPlayerField::Face: record->face = uint8_t(std::min(value, kFaces - 1)); break;
+    case CPlayerField::FacialHair: record->facialHair = uint8_t(std::min(value, kFacialHairs - 1)); break;
+    case CPlayerField::SkinColour: record->skinColour = uint8_t(std::min(value, 3)); break;
+    case CPlayerField::HairColour: record->hairColour = uint8_t(std::min(value, 3)); break;
+    case CPlayerField::Skill:
+        if (skill < 0 || skill >= CPlayer::kSkillCount) return CCommitResult::Unchanged;
+        record->skill(skill) = uint8_t(std::clamp(value - 1, 0, kHighestStoredSkill));
+        break;
+    default: return CCommitResult::Unchanged;
+    }
+    return committed(*record, before);
 }
 
 void CPlayerEditSession::clearPage()
@@ -180,21 +214,10 @@ void CPlayerEditSession::resetAll()
     refreshRoster();
 }
 
-void CPlayerEditSession::choosePosition(int index)
+void CPlayerEditSession::warnOfUsedNumber(int number)
 {
-    m_state.positionIndex = index;
-    CPlayer* record = shownRecord();
-    if (!record) return;
-    markModified(*record);
-    refreshRoster();
-}
-
-void CPlayerEditSession::chooseNumber(int index)
-{
-    m_state.numberIndex = index;
     const uint32_t team = m_links.listedTeam ? m_links.listedTeam() : 0;
-    if (team == 0 || index < 0) return;
-    const int number = index + 1;
+    if (team == 0) return;
     for (uint32_t id : rosterPlayers(m_db, team))
         if (const CPlayer* p = m_db.player(id); p && p->jerseyNumber == number)
         {

@@ -61,6 +61,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
     m_db.languageCode = m_settings.languageCode;
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
+    if (m_layout.fromDefaults) m_layout = firstStartLayout(m_layout, options.freeWidth, options.freeHeight);
 
     bool needThumbnails = false;
     if (!m_dataFolder.empty())

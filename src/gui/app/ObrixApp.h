@@ -60,6 +60,9 @@ public:
         bool showSplash = true;
         bool showWindow = true;
         int screenWidth = 1024;
+        // The screen's free area, which a first start's window fills.
+        int freeWidth = 1024;
+        int freeHeight = 768;
     };
     // The start-up steps in order; true when the main window is open, false to end.
     bool startUp(const CStartOptions& options);
@@ -104,6 +107,7 @@ public:
     uint32_t currentTeam = 0;
     uint32_t currentPlayer = 0;
     CPlayer clipboardPlayer;  // id 0 while nothing was copied
+    uint32_t clipboardCutFrom = 0;  // the team the clipboard player was cut from; 0 for a copy
     CTeam clipboardTeam;      // id 0 while nothing was copied
     bool transferTreesNeedRefill = false;
     bool statsTreesNeedRefill = false;

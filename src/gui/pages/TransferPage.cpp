@@ -2,7 +2,9 @@
 
 #include "app/ObrixApp.h"
 #include "database/Database.h"
+#include "editing/TransferHint.h"
 #include "editing/Transfers.h"
+#include "shell/PlayerMoveCommands.h"
 #include "settings/Prompts.h"
 #include "shell/LeagueTree.h"
 #include "shell/LeagueTreeModel.h"
@@ -12,6 +14,8 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,34 +26,6 @@ namespace
 {
 QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
 
-// Leagues and teams whose nodes are open, by value.
-std::set<uint32_t> expandedValues(const CLeagueTree& tree)
-{
-    std::set<uint32_t> out;
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!tree.isExpanded(league)) continue;
-        out.insert(tree.nodeValue(league));
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); tree.isExpanded(team)) out.insert(tree.nodeValue(team));
-    }
-    return out;
-}
-
-void expandAgain(CLeagueTree& tree, const std::set<uint32_t>& values)
-{
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!values.count(tree.nodeValue(league))) continue;
-        tree.expand(league);
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); values.count(tree.nodeValue(team))) tree.expand(team);
-    }
-}
 }  // namespace
 
 CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
@@ -67,12 +43,59 @@ CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent),
     middle->addStretch();
     middle->addWidget(m_button);
     middle->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_left, 1);
-    layout->addLayout(middle);
-    layout->addWidget(m_right, 1);
+    auto* trees = new QHBoxLayout;
+    trees->addWidget(m_left, 1);
+    trees->addLayout(middle);
+    trees->addWidget(m_right, 1);
+    m_hint = new QLabel(QString::fromLatin1(transfertexts::kHintSelect), this);
+    m_hint->setObjectName(QStringLiteral("transferHint"));
+    m_hint->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(trees, 1);
+    layout->addWidget(m_hint);
 
     connect(m_button, &QPushButton::clicked, this, &CTransferPage::transfer);
+    for (CLeagueTree* tree : {m_left, m_right})
+    {
+        connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTransferPage::updateHint);
+        CLeagueTree* other = tree == m_left ? m_right : m_left;
+        tree->setDropHandler([this, tree, other](const CNodeDrag& drag, QObject* source, const QModelIndex& target,
+                                                 bool copying, bool perform) {
+            return dropOn(*tree, *other, drag, source, target, copying, perform);
+        });
+    }
+}
+
+void CTransferPage::updateHint()
+{
+    m_hint->setText(QString::fromStdString(
+        describeTransfer(m_app.db(), sideOf(*m_left), sideOf(*m_right), m_left->encoding())));
+}
+
+bool CTransferPage::dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDrag& drag, QObject* source,
+                           const QModelIndex& target, bool copying, bool perform)
+{
+    if (tree.isLeague(target) || !target.isValid()) return false;
+    if (source == &other)
+    {
+        // From one tree onto the other: what "<---->" does for that pair.
+        if (drag.level < 1) return false;
+        if (!perform) return true;
+        const QModelIndex dragged =
+            drag.level == 2 ? other.findPlayerNode(drag.value, drag.teamId) : other.findTeamNode(drag.value);
+        if (!dragged.isValid()) return false;
+        other.selectNode(dragged);
+        tree.selectNode(target);
+        transfer();
+        return true;
+    }
+    // A player from this tree or the roster onto a team: moved, or copied with Ctrl.
+    CMainFrame* frame = m_app.mainFrame();
+    if (drag.level != 2 || !tree.isTeam(target) || !frame) return false;
+    CPlayerMoveCommands& moves = frame->playerMoves();
+    const uint32_t team = tree.nodeValue(target);
+    if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+    return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
 }
 
 void CTransferPage::showEvent(QShowEvent* event)
@@ -83,7 +106,7 @@ void CTransferPage::showEvent(QShowEvent* event)
     else if (m_app.transferTreesNeedRefill)
     {
         m_app.transferTreesNeedRefill = false;
-        fillTrees();
+        refillKeepingOpen();
     }
 }
 
@@ -95,6 +118,7 @@ void CTransferPage::open()
     m_left->configure(true, false, false);
     m_right->configure(true, false, false);
     fillTrees();
+    updateHint();
     if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
     m_app.transferTreesNeedRefill = false;
     m_opened = true;
@@ -104,6 +128,35 @@ void CTransferPage::fillTrees()
 {
     m_left->fill();
     m_right->fill();
+}
+
+void CTransferPage::refillKeepingOpen()
+{
+    const std::set<uint32_t> openLeft = m_left->expandedValues();
+    const std::set<uint32_t> openRight = m_right->expandedValues();
+    const auto selection = [](const CLeagueTree& tree) {
+        const QModelIndex node = tree.selectedNode();
+        return std::pair{tree.nodeValue(node), tree.isPlayer(node) ? tree.parentValue(node) : 0u};
+    };
+    const auto leftSelected = selection(*m_left);
+    const auto rightSelected = selection(*m_right);
+    fillTrees();
+    m_left->expandValues(openLeft);
+    m_right->expandValues(openRight);
+    const auto reselect = [this](CLeagueTree& tree, std::pair<uint32_t, uint32_t> selected) {
+        if (selected.first == 0) return;
+        if (isLeagueValue(selected.first)) return;
+        QModelIndex node = selected.second ? tree.findPlayerNode(selected.first, selected.second)
+                                           : tree.findTeamNode(selected.first);
+        // A player that moved away is looked for under the team it went to.
+        if (!node.isValid() && selected.second)
+            if (const CPlayer* p = m_app.db().player(selected.first); p && p->destinationTeamId)
+                node = tree.findPlayerNode(selected.first, p->destinationTeamId);
+        if (node.isValid()) tree.selectNode(node);
+    };
+    reselect(*m_left, leftSelected);
+    reselect(*m_right, rightSelected);
+    updateHint();
 }
 
 void CTransferPage::playerAdded(uint32_t playerId, uint32_t teamId)
@@ -172,6 +225,11 @@ void CTransferPage::transfer()
             for (const auto& move : result.moves) movePlayerNode(*tree, move.playerId, move.fromTeamId, move.toTeamId);
             for (uint32_t team : result.relabelledTeams) relabelTeam(*tree, team);
         }
+        // The player stays selected where it went, so that a second click does not
+        // send the next one after it.
+        CLeagueTree& playerTree = left.kind == CTransferSide::CKind::Player ? *m_left : *m_right;
+        for (const auto& move : result.moves)
+            playerTree.selectNode(playerTree.findPlayerNode(move.playerId, move.toTeamId));
     }
     else
     {
@@ -182,16 +240,17 @@ void CTransferPage::transfer()
         if (teams) m_app.statsTreesNeedRefill = true;
     }
     if (CMainFrame* frame = m_app.mainFrame()) frame->clearAndRefresh();
+    updateHint();
 }
 
 void CTransferPage::refillAfterSwap(const CTransferResult& result, const CTransferSide& left,
                                     const CTransferSide& right)
 {
-    const std::set<uint32_t> openLeft = expandedValues(*m_left);
-    const std::set<uint32_t> openRight = expandedValues(*m_right);
+    const std::set<uint32_t> openLeft = m_left->expandedValues();
+    const std::set<uint32_t> openRight = m_right->expandedValues();
     fillTrees();
-    expandAgain(*m_left, openLeft);
-    expandAgain(*m_right, openRight);
+    m_left->expandValues(openLeft);
+    m_right->expandValues(openRight);
     if (result.kind == CTransferResult::CKind::SwappedPlayers)
     {
         // Each selected row now shows the player who came the other way.

@@ -7,7 +7,11 @@
 
 class CObrixApp;
 class CLeagueTree;
+class QLabel;
+class QModelIndex;
+class QObject;
 class QPushButton;
+struct CNodeDrag;
 struct CTransferResult;
 struct CTransferSide;
 
@@ -23,6 +27,7 @@ public:
     CLeagueTree* leftTree() const { return m_left; }
     CLeagueTree* rightTree() const { return m_right; }
     QPushButton* transferButton() const { return m_button; }
+    QLabel* hintLine() const { return m_hint; }
     bool opened() const { return m_opened; }
 
     // After Paste player elsewhere: the player shows under the team in both trees.
@@ -36,6 +41,12 @@ protected:
 private:
     void open();
     void fillTrees();
+    // Refill both trees keeping what was open and selected (a moved player is found
+    // where it went).
+    void refillKeepingOpen();
+    void updateHint();
+    bool dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDrag& drag, QObject* source,
+                const QModelIndex& target, bool copying, bool perform);
     CTransferSide sideOf(const CLeagueTree& tree) const;
     void movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam);
     void relabelTeam(CLeagueTree& tree, uint32_t teamId);
@@ -47,5 +58,6 @@ private:
     CLeagueTree* m_left = nullptr;
     CLeagueTree* m_right = nullptr;
     QPushButton* m_button = nullptr;
+    QLabel* m_hint = nullptr;
     bool m_opened = false;
 };

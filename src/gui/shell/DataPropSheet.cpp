@@ -68,6 +68,18 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
            QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
 }
 
+bool CDataPropSheet::commitPendingEdits()
+{
+    const bool player = m_playerPage->commitPendingEdits();
+    const bool team = m_teamPage->commitPendingEdits();
+    return player && team;
+}
+
+bool CDataPropSheet::hasPendingEdits() const
+{
+    return m_playerPage->hasPendingEdits() || m_teamPage->hasPendingEdits();
+}
+
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
 CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
 CTransferPage* CDataPropSheet::transferPage() const { return static_cast<CTransferPage*>(page(TransferTab)); }

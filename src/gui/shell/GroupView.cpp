@@ -11,6 +11,7 @@
 #include "shell/LeagueNameDialog.h"
 #include "shell/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
@@ -27,6 +28,16 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
     connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
     connect(m_tree, &CLeagueTree::playerPasted, this, [this](uint32_t p, uint32_t t) { afterPlayerPasted(p, t); });
+    // A player dropped on a team moves there as the Transfer page moves it (Ctrl: a copy).
+    m_tree->setDropHandler([this](const CNodeDrag& drag, QObject*, const QModelIndex& target, bool copying,
+                                  bool perform) {
+        CMainFrame* frame = m_app.mainFrame();
+        if (drag.level != 2 || !m_tree->isTeam(target) || !frame) return false;
+        CPlayerMoveCommands& moves = frame->playerMoves();
+        const uint32_t team = m_tree->nodeValue(target);
+        if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+        return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
+    });
     m_tree->fill();
 }
 
@@ -34,14 +45,20 @@ CLeagueTree* CGroupView::tree() const { return m_tree; }
 
 void CGroupView::refresh()
 {
-    const uint32_t value = m_tree->selectedValue();
+    // The leagues the user had open stay open, and a team listed by several leagues is
+    // selected again under the league it was selected in.
+    const QModelIndex selected = m_tree->selectedNode();
+    const uint32_t value = m_tree->nodeValue(selected);
+    const uint32_t league = m_tree->isTeam(selected) ? m_tree->parentValue(selected) : 0;
+    const std::set<uint32_t> open = m_tree->expandedValues();
     m_tree->fill();
-    if (m_app.currentTeam != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value);
+    m_tree->expandValues(open);
+    if (m_app.currentTeam != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value, league);
 }
 
-void CGroupView::selectTeam(uint32_t teamId)
+void CGroupView::selectTeam(uint32_t teamId, uint32_t leagueValue)
 {
-    const QModelIndex node = m_tree->findTeamNode(teamId);
+    const QModelIndex node = leagueValue ? m_tree->findTeamNode(teamId, leagueValue) : m_tree->findTeamNode(teamId);
     if (!node.isValid()) return;
     m_tree->setUpdatesEnabled(false);
     m_tree->selectNode(node);

@@ -8,7 +8,10 @@
 #include "shell/LeagueTreeModel.h"
 #include "util/TextCodec.h"
 
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QPointer>
 
 CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWidget* parent)
     : QTreeView(parent), m_app(app), m_showPlayers(showPlayers), m_notifyOwner(notifyOwner),
@@ -26,6 +29,10 @@ CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWi
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     header()->setStretchLastSection(true);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(false);  // a drop lands on a node, never between two
 
     // Imported leagues are not in the game's files; the tree says so where they are.
     m_model->leagueToolTip = [this](uint32_t value) {
@@ -110,6 +117,44 @@ QModelIndex CLeagueTree::findTeamNode(uint32_t teamId) const
     return {};
 }
 
+QModelIndex CLeagueTree::findTeamNode(uint32_t teamId, uint32_t leagueValue) const
+{
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        if (m_model->value(league) != leagueValue) continue;
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+            if (const QModelIndex team = m_model->index(t, 0, league); m_model->value(team) == teamId) return team;
+    }
+    return findTeamNode(teamId);
+}
+
+std::set<uint32_t> CLeagueTree::expandedValues() const
+{
+    std::set<uint32_t> out;
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        if (!isExpanded(league)) continue;
+        out.insert(m_model->value(league));
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+            if (const QModelIndex team = m_model->index(t, 0, league); isExpanded(team)) out.insert(m_model->value(team));
+    }
+    return out;
+}
+
+void CLeagueTree::expandValues(const std::set<uint32_t>& values)
+{
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        if (!values.count(m_model->value(league))) continue;
+        expand(league);
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+            if (const QModelIndex team = m_model->index(t, 0, league); values.count(m_model->value(team))) expand(team);
+    }
+}
+
 QModelIndex CLeagueTree::findPlayerNode(uint32_t playerId, uint32_t teamId) const
 {
     const QModelIndex team = findTeamNode(teamId);
@@ -187,4 +232,70 @@ void CLeagueTree::pastePlayer()
         m_model->append(node, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, encoding());
     }
     emit playerPasted(m_app.clipboardPlayer.id, teamId);
+}
+
+void CLeagueTree::setDropHandler(CNodeDropHandler handler)
+{
+    m_dropHandler = std::move(handler);
+    setAcceptDrops(bool(m_dropHandler));
+}
+
+bool CLeagueTree::handleDrop(QDropEvent* event, bool perform)
+{
+    const std::optional<CNodeDrag> drag = CNodeDrag::from(event->mimeData());
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (!drag || !target.isValid() || !m_dropHandler) return false;
+    const bool copying = event->modifiers().testFlag(Qt::ControlModifier);
+    return m_dropHandler(*drag, event->source(), target, copying, perform);
+}
+
+void CLeagueTree::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_dropHandler || !CNodeDrag::from(event->mimeData()))
+    {
+        event->ignore();
+        return;
+    }
+    QTreeView::dragEnterEvent(event);
+    event->acceptProposedAction();
+}
+
+void CLeagueTree::dragMoveEvent(QDragMoveEvent* event)
+{
+    // The base scrolls and opens nodes under a resting pointer; the answer is ours, and
+    // the pointer shows it.
+    QTreeView::dragMoveEvent(event);
+    if (handleDrop(event, false))
+    {
+        event->setDropAction(event->modifiers().testFlag(Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+    }
+    else
+        event->ignore();
+}
+
+void CLeagueTree::dropEvent(QDropEvent* event)
+{
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (!handleDrop(event, false))
+    {
+        event->ignore();
+        return;
+    }
+    // The source must not read the drag as a move it has to carry out itself, and the
+    // work, which may show a message, runs once the drag's own loop has ended.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    const CNodeDrag drag = *CNodeDrag::from(event->mimeData());
+    const QPersistentModelIndex target(indexAt(event->position().toPoint()));
+    const QPointer<QObject> source(event->source());
+    const bool copying = event->modifiers().testFlag(Qt::ControlModifier);
+    QMetaObject::invokeMethod(
+        this,
+        [this, drag, target, source, copying] {
+            if (target.isValid() && m_dropHandler) m_dropHandler(drag, source.data(), target, copying, true);
+        },
+        Qt::QueuedConnection);
 }
