@@ -49,7 +49,7 @@ TEST(Database, LookupsYieldNothingOutsideTheTables)
     addPlayer(db, 0x30005, "Imported");
     EXPECT_EQ(db.playerLabel(0x30005), "Imported");
     EXPECT_EQ(db.playerCount(), 2u);
-    EXPECT_EQ(db.highestPlayerId, 0x30005u);
+    EXPECT_EQ(db.highestPlayerId(), 0x30005u);
 }
 
 TEST(Database, LabelsCarryImportAndEditMarks)

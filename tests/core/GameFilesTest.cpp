@@ -74,7 +74,7 @@ TEST(GameFiles, FindsTheFilesWithoutRegardToCase)
     ASSERT_FALSE(files.loadAll(db));
     EXPECT_EQ(db.playerCount(), 3u);
     EXPECT_EQ(db.teamCount(), 2u);
-    EXPECT_EQ(db.importGeneration, CDatabase::kFirstImportGeneration);
+    EXPECT_EQ(db.importGeneration(), CDatabase::kFirstImportGeneration);
 }
 
 TEST(GameFiles, ReportsWhichFileCannotBeRead)

@@ -194,7 +194,7 @@ TEST_F(ImportDb, BuildsTeamsPlayersAndTheLeagueFromTheRecords)
     const CTeam* a = db.team(5 + G);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->longName, "Northby Rovers");
-    EXPECT_EQ(db.teamNameIndex[5 + G], "Northby Rovers");
+    EXPECT_EQ(db.teamNameIndex()[5 + G], "Northby Rovers");
     EXPECT_EQ(db.team(7 + G)->longName, "Southby Wanderers An");  // cut to 20 in the file
     EXPECT_EQ(a->bankroll, 3000u);
     EXPECT_EQ(a->teamExtra1, 5);
@@ -259,11 +259,11 @@ TEST_F(ImportDb, BuildsTeamsPlayersAndTheLeagueFromTheRecords)
     EXPECT_EQ(p->imported, 1u);
     EXPECT_EQ(p->teamId, 5 + G);
     EXPECT_EQ(db.player(102 + G)->name, "A Much Longer P");
-    EXPECT_EQ(db.playerNameIndex[102 + G], "A Much Longer P");
+    EXPECT_EQ(db.playerNameIndex()[102 + G], "A Much Longer P");
     // The game's player left in the imported roster is now listed by the imported team.
     EXPECT_EQ(db.player(103)->teamId, 5 + G);
 
-    EXPECT_EQ(db.importGeneration, G + 0x10000);
+    EXPECT_EQ(db.importGeneration(), G + 0x10000);
     EXPECT_TRUE(db.modified());
     ASSERT_GE(statuses.size(), 7u);
     EXPECT_EQ(statuses[0], "Importing Player 1/3 Alan Abbot...");
@@ -339,7 +339,7 @@ TEST_F(ImportDb, ImportingTwiceGivesIdsOneGenerationApart)
     EXPECT_EQ(db.player(101 + G + 0x10000)->copyMark, 5 + G + 0x10000);
     EXPECT_EQ(db.team(5 + G + 0x10000)->players[0], 101 + G + 0x10000);
     EXPECT_NE(db.player(101 + G), nullptr);
-    EXPECT_EQ(db.importGeneration, G + 0x20000);
+    EXPECT_EQ(db.importGeneration(), G + 0x20000);
 }
 
 TEST_F(ImportDb, APlayerRecordWithIdZeroAddsNoPlayer)
@@ -414,7 +414,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         ASSERT_EQ(p.asked.size(), 1u);
         EXPECT_EQ(p.asked[0].text, c.message);
         EXPECT_EQ(databaseSnapshot(fresh), before);
-        EXPECT_EQ(fresh.importGeneration, G);
+        EXPECT_EQ(fresh.importGeneration(), G);
         EXPECT_FALSE(fresh.modified());
     }
 }
@@ -549,7 +549,7 @@ TEST_F(ImportGlv, TeamsAndPlayersTakeTheBaseIdsOfLeague52)
     const CPlayer* longName = db.player(102 + G);
     EXPECT_EQ(longName->name, "Peregrine Longn");
     EXPECT_EQ(longName->storedName, "Peregrine Longname-Harbourside");
-    EXPECT_EQ(db.playerNameIndex[102 + G], "Peregrine Longn");
+    EXPECT_EQ(db.playerNameIndex()[102 + G], "Peregrine Longn");
 
     // Base slot 1 of team 7 is empty: the block is dropped and the slot keeps the
     // record's id; the third block goes on with slot 2.
@@ -561,7 +561,7 @@ TEST_F(ImportGlv, TeamsAndPlayersTakeTheBaseIdsOfLeague52)
     EXPECT_EQ(db.player(G + 12), nullptr);
 
     EXPECT_EQ(db.player(101)->teamId, 5u);  // game records unchanged
-    EXPECT_EQ(db.importGeneration, G + 0x10000);
+    EXPECT_EQ(db.importGeneration(), G + 0x10000);
     EXPECT_TRUE(db.modified());
     EXPECT_EQ(statuses.front(), "Importing Team 1/2 Harbour Town...");
 }

@@ -119,7 +119,7 @@ TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
         std::vector<std::vector<uint8_t>> before;
         for (const auto& f : files) before.push_back(readAll(game / f));
         CDatabase db;
-        db.languageCode = language;
+        CDatabaseBuilder(db).setLanguageCode(language);
         const CGameFiles gameFiles(game);
         ASSERT_FALSE(gameFiles.loadAll(db));
         ASSERT_FALSE(gameFiles.save(db));
@@ -127,7 +127,7 @@ TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
             EXPECT_TRUE(readAll(game / files[i]) == before[i]) << files[i] << " changed";
 
         CDatabase again;
-        again.languageCode = language;
+        CDatabaseBuilder(again).setLanguageCode(language);
         ASSERT_FALSE(gameFiles.loadAll(again));
         expectSameRecords(db, again);
     }

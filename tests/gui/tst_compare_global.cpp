@@ -229,7 +229,7 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
     // The same values come back from the game's files.
     QVERIFY(!CGameFiles(fixture.gameFolder()).save(db));
     CDatabase again;
-    again.languageCode = db.languageCode;
+    CDatabaseBuilder(again).setLanguageCode(db.languageCode());
     QVERIFY(!CGameFiles(fixture.gameFolder()).loadAll(again));
     int changedGroup = 0;
     again.forEachPlayer([&](const CPlayer& p) {

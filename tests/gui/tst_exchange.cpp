@@ -111,7 +111,7 @@ void TestExchange::importAddsTheNamedLeague()
     QVERIFY(!set.empty());
     CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
-    const uint32_t generation = db.importGeneration;
+    const uint32_t generation = db.importGeneration();
     s.app->statsTreesNeedRefill = false;
     s.app->transferTreesNeedRefill = false;
 
@@ -137,7 +137,7 @@ void TestExchange::importAddsTheNamedLeague()
     QCOMPARE(added.displayName, std::string("Friends League"));
     QVERIFY(added.editorOnly && added.importedLeague);
     QVERIFY(!added.teamIds.empty());
-    QCOMPARE(db.importGeneration, generation + CDatabase::kImportedIdBase);
+    QCOMPARE(db.importGeneration(), generation + CDatabase::kImportedIdBase);
     const QModelIndex node = s.lastLeagueNode();
     QVERIFY(node.data().toString().startsWith(QStringLiteral("Friends League")));
     QCOMPARE(s.frame->groupView()->tree()->model()->rowCount(node), int(added.teamIds.size()));
@@ -205,7 +205,7 @@ void TestExchange::glvImportRefusesOtherFiles()
     s.trigger(CCommand::GlvImport);
     QCOMPARE(s.messages(), (std::vector<std::string>{exchangetexts::kNotGlv, exchangetexts::kCannotOpenGlv}));
     QCOMPARE(db.leagues().size(), leagues);
-    QCOMPARE(db.importGeneration, CDatabase::kFirstImportGeneration);
+    QCOMPARE(db.importGeneration(), CDatabase::kFirstImportGeneration);
 }
 
 void TestExchange::exportWritesAPackedSetThatImportsBack()

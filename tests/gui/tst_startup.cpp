@@ -87,7 +87,7 @@ void TestStartup::startsOnTheSampleGame()
     QVERIFY(f.app->db().playerCount() > 0);
     QVERIFY(f.app->db().teamCount() > 0);
     QVERIFY(!f.app->db().leagues().empty());
-    QCOMPARE(f.app->db().importGeneration, CDatabase::kFirstImportGeneration);
+    QCOMPARE(f.app->db().importGeneration(), CDatabase::kFirstImportGeneration);
     QVERIFY(!f.app->db().modified());
     // First start: the backup is taken and recorded, restore becomes available.
     QVERIFY(f.app->backupFlag());
@@ -356,7 +356,7 @@ void TestStartup::preferencesLanguage()
     else
         QVERIFY(f.prompts.asked.empty());
     // The language of the files in use stays until the next start.
-    QCOMPARE(app.db().languageCode, std::string("ENG"));
+    QCOMPARE(app.db().languageCode(), std::string("ENG"));
 }
 
 void TestStartup::preferencesFolderAndBrowse()

@@ -322,7 +322,7 @@ void dumpLeague(CJson& j, const CLeague& l, CTextEncoding enc)
 
 int load(const CArgs& a, CDatabase& db)
 {
-    db.languageCode = a.language;
+    CDatabaseBuilder(db).setLanguageCode(a.language);
     if (auto e = CGameFiles(a.folder).loadAll(db))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
@@ -418,8 +418,8 @@ int info(const CArgs& a)
     db.forEachPlayer([&](const CPlayer& p) { spoken += p.hasCommentary != 0; });
     std::cout << "Language: " << a.language << "\n"
               << "Leagues: " << db.leagues().size() << "\n"
-              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId << ")\n"
-              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId << ")\n"
+              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId() << ")\n"
+              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId() << ")\n"
               << "Players with a spoken name: " << spoken << "\n";
     return 0;
 }

@@ -191,7 +191,7 @@ CPlayer* CTransaction::touchPlayer(uint32_t id)
                                       indexEntry(m_db.playerNameIndex(), id), {}});
         m_playerSeen[id] = uint32_t(m_change.m_players.size());
     }
-    return m_db.player(id);
+    return m_db.writablePlayer(id);
 }
 
 CTeam* CTransaction::touchTeam(uint32_t id)
@@ -203,7 +203,7 @@ CTeam* CTransaction::touchTeam(uint32_t id)
         m_change.m_teams.push_back({id, imageOf(m_db.team(id)), std::nullopt, indexEntry(m_db.teamNameIndex(), id), {}});
         m_teamSeen[id] = uint32_t(m_change.m_teams.size());
     }
-    return m_db.team(id);
+    return m_db.writableTeam(id);
 }
 
 CPlayer* CTransaction::player(uint32_t id)

@@ -100,6 +100,12 @@ public:
 
     const CDatabase& db() const { return m_db; }
     operator const CDatabase&() const { return m_db; }
+    // The reading helpers rules use most, so that a rule reads the same inside the gate.
+    std::string teamLabel(uint32_t id) const { return m_db.teamLabel(id); }
+    std::string playerLabel(uint32_t id) const { return m_db.playerLabel(id); }
+    std::string teamName(uint32_t id) const { return m_db.teamName(id); }
+    std::string playerName(uint32_t id) const { return m_db.playerName(id); }
+    std::vector<uint32_t> listedPlayers(uint32_t teamId) const { return m_db.listedPlayers(teamId); }
 
     // Writing access; the first call for a record keeps its before-image. Null as
     // CDatabase::player() is.

@@ -56,7 +56,7 @@ struct CStoreOps
     }
 };
 
-CPlayer* CDatabase::player(uint32_t id)
+CPlayer* CDatabase::writablePlayer(uint32_t id)
 {
     return lookup(m_playerStore.table, id);
 }
@@ -64,7 +64,7 @@ const CPlayer* CDatabase::player(uint32_t id) const
 {
     return lookup(m_playerStore.table, id);
 }
-CTeam* CDatabase::team(uint32_t id)
+CTeam* CDatabase::writableTeam(uint32_t id)
 {
     return lookup(m_teamStore.table, id);
 }
@@ -228,7 +228,7 @@ const CLeague* CDatabase::league(std::size_t position) const
     return position < m_leagues.size() ? m_leagues[position].get() : nullptr;
 }
 
-CLeague* CDatabase::league(std::size_t position)
+CLeague* CDatabase::writableLeague(std::size_t position)
 {
     return position < m_leagues.size() ? m_leagues[position].get() : nullptr;
 }
@@ -305,7 +305,7 @@ void CDatabase::copyTeamFull(CTeam& target, const CTeam& source)
     target.loadedPlayers = source.loadedPlayers;
     target.incomingPlayers = source.incomingPlayers;
     for (auto id : source.incomingPlayers)
-        if (CPlayer* p = player(id)) p->destinationTeamId = source.id;
+        if (CPlayer* p = writablePlayer(id)) p->destinationTeamId = source.id;
 }
 
 std::vector<uint32_t> CDatabase::listedPlayers(uint32_t teamId) const

@@ -141,8 +141,8 @@ private:
     friend class CDatabaseBuilder;
 
     // The writing half, reached through CTransaction and CDatabaseBuilder only.
-    CPlayer* player(uint32_t id);
-    CTeam* team(uint32_t id);
+    CPlayer* writablePlayer(uint32_t id);
+    CTeam* writableTeam(uint32_t id);
     CPlayer& addPlayer(std::unique_ptr<CPlayer> player);
     CTeam& addTeam(std::unique_ptr<CTeam> team);
     void addPlayers(std::vector<CPlayer>&& players);
@@ -150,7 +150,7 @@ private:
     CLeague& addLeague(std::unique_ptr<CLeague> league);
     void reservePlayers(uint32_t highestId);
     void reserveTeams(uint32_t highestId);
-    CLeague* league(std::size_t position);
+    CLeague* writableLeague(std::size_t position);
     std::vector<std::unique_ptr<CLeague>>& leagueStore() { return m_leagues; }
     template <class F> void forEachWritablePlayer(F&& f)
     {
@@ -206,14 +206,14 @@ class CDatabaseBuilder
 {
 public:
     explicit CDatabaseBuilder(CDatabase& db) : m_db(db) {}
-    CPlayer* player(uint32_t id) { return m_db.player(id); }
-    CTeam* team(uint32_t id) { return m_db.team(id); }
+    CPlayer* player(uint32_t id) { return m_db.writablePlayer(id); }
+    CTeam* team(uint32_t id) { return m_db.writableTeam(id); }
     CPlayer& addPlayer(std::unique_ptr<CPlayer> player) { return m_db.addPlayer(std::move(player)); }
     CTeam& addTeam(std::unique_ptr<CTeam> team) { return m_db.addTeam(std::move(team)); }
     void addPlayers(std::vector<CPlayer>&& players) { m_db.addPlayers(std::move(players)); }
     void addTeams(std::vector<CTeam>&& teams) { m_db.addTeams(std::move(teams)); }
     CLeague& addLeague(std::unique_ptr<CLeague> league) { return m_db.addLeague(std::move(league)); }
-    CLeague* league(std::size_t position) { return m_db.league(position); }
+    CLeague* league(std::size_t position) { return m_db.writableLeague(position); }
     std::vector<std::unique_ptr<CLeague>>& leagues() { return m_db.m_leagues; }
     void reservePlayers(uint32_t highestId) { m_db.reservePlayers(highestId); }
     void reserveTeams(uint32_t highestId) { m_db.reserveTeams(highestId); }
@@ -223,11 +223,8 @@ public:
     void setModified(bool on = true) { m_db.m_modified = on ? 1 : 0; }
     void setLanguageCode(std::string code) { m_db.m_languageCode = std::move(code); }
     void setImportGeneration(uint32_t generation) { m_db.m_importGeneration = generation; }
-    void setTableOffsets(uint32_t teamTableOffset, uint32_t playerTableOffset)
-    {
-        m_db.m_teamTableOffset = teamTableOffset;
-        m_db.m_playerTableOffset = playerTableOffset;
-    }
+    void setTeamTableOffset(uint32_t offset) { m_db.m_teamTableOffset = offset; }
+    void setPlayerTableOffset(uint32_t offset) { m_db.m_playerTableOffset = offset; }
 
 private:
     CDatabase& m_db;

@@ -7,6 +7,11 @@
 namespace pagetexts
 {
 // Player page
+// Names of the steps the pages add to the history.
+inline constexpr const char* kEditPlayer = "Edit Player";
+inline constexpr const char* kApplyPreset = "Apply Preset";
+inline constexpr const char* kEditTeam = "Edit Team";
+inline constexpr const char* kChangeKit = "Change Kit";
 inline constexpr const char* kNumberUsed = "Number %d has already been used.";
 inline constexpr const char* kOriginally = "Originaly:  %s  from  %s";
 inline constexpr const char* kMaxAttributes = "Max. Attributes";

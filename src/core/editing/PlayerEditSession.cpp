@@ -1,5 +1,6 @@
 #include "editing/PlayerEditSession.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
@@ -22,21 +23,30 @@ void storeChoice(uint8_t& field, int index)
 }
 }  // namespace
 
-CPlayerEditSession::CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links, CPresetDice dice)
-    : m_db(db), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
+CPlayerEditSession::CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links,
+                                       CPresetDice dice)
+    : m_runner(runner), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
 {
 }
 
-CPlayer* CPlayerEditSession::shownRecord()
+const CPlayer* CPlayerEditSession::shownRecord() const
 {
-    if (m_shown == 0 || m_shown > m_db.highestPlayerId) return nullptr;
-    return m_db.player(m_shown);
+    if (m_shown == 0 || m_shown > db().highestPlayerId()) return nullptr;
+    return db().player(m_shown);
 }
 
-void CPlayerEditSession::markModified(CPlayer& record)
+void CPlayerEditSession::editShown(const char* name, const std::function<void(CTransaction&, CPlayer&)>& edit)
+{
+    if (!shownRecord()) return;
+    m_runner.run(name, [&](CTransaction& tx) {
+        if (CPlayer* record = tx.player(m_shown)) edit(tx, *record);
+    });
+}
+
+void CPlayerEditSession::markModified(CTransaction& tx, CPlayer& record)
 {
     record.modified = 1;
-    m_db.setModified();
+    tx.setModified();
 }
 
 void CPlayerEditSession::refreshRoster()
@@ -57,7 +67,7 @@ void CPlayerEditSession::writePosition(CPlayer& record, int code)
 
 void CPlayerEditSession::selectPlayer(uint32_t id)
 {
-    const CPlayer* record = m_db.player(id);
+    const CPlayer* record = db().player(id);
     if (!record) return;
     storePage();
     m_backup.copyFrom(*record);
@@ -72,7 +82,7 @@ void CPlayerEditSession::showPlayer(uint32_t id)
         return;
     }
     m_shown = id;
-    const CPlayer* record = m_db.player(id);
+    const CPlayer* record = db().player(id);
     if (!record)
     {
         m_state.enabled = false;
@@ -101,8 +111,8 @@ void CPlayerEditSession::showPlayer(uint32_t id)
 
 bool CPlayerEditSession::storePage()
 {
-    CPlayer* record = shownRecord();
-    if (!record) return false;
+    const CPlayer* shown = shownRecord();
+    if (!shown) return false;
     CPlayerPageState& s = m_state;
     if (s.name.size() > CPlayer::kShownNameLength) s.name.resize(CPlayer::kShownNameLength);
     if (s.letter.size() > 1) s.letter.resize(1);
@@ -110,6 +120,9 @@ bool CPlayerEditSession::storePage()
     // a name deleted by mistake); the record keeps what it had.
     if (s.name.empty()) return false;
 
+    bool marked = false;
+    editShown(pagetexts::kEditPlayer, [&](CTransaction& tx, CPlayer& r) {
+    CPlayer* record = &r;
     writeSkills(*record);
     record->name = s.name;
     if (s.positionIndex >= 0) writePosition(*record, s.positionIndex);
@@ -121,9 +134,11 @@ bool CPlayerEditSession::storePage()
     record->letterCode = s.letter.empty() ? 0 : uint8_t(s.letter[0]);
     record->jerseyNumber = uint8_t(s.numberIndex + 1);
 
-    if (m_backup.modified || record->sameAs(m_backup)) return true;
-    markModified(*record);
-    refreshRoster();
+    if (m_backup.modified || record->sameAs(m_backup)) return;
+    markModified(tx, *record);
+    marked = true;
+    });
+    if (marked) refreshRoster();
     return true;
 }
 
@@ -144,38 +159,39 @@ void CPlayerEditSession::clearPage()
 void CPlayerEditSession::applyPreset(int preset)
 {
     using namespace playerpresets;
-    CPlayer* record = shownRecord();
-    if (!record || preset < 0 || preset >= kPresetCount) return;
+    if (!shownRecord() || preset < 0 || preset >= kPresetCount) return;
     const bool star = isStarPreset(preset);
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
         m_state.skills[std::size_t(i)] = presetSkillValue(preset, i, m_dice.offset(star));
-    writeSkills(*record);
-    markModified(*record);
-    m_state.rating = record->skillRating();
     const int code = presetPosition(preset);
-    writePosition(*record, code);
+    editShown(pagetexts::kApplyPreset, [&](CTransaction& tx, CPlayer& record) {
+        writeSkills(record);
+        markModified(tx, record);
+        m_state.rating = record.skillRating();
+        writePosition(record, code);
+    });
     m_state.positionIndex = code;
     refreshRoster();
 }
 
 void CPlayerEditSession::maxAttributes()
 {
-    CPlayer* record = shownRecord();
-    if (!record) return;
+    if (!shownRecord()) return;
     m_state.skills.fill(playerpresets::kHighestShownSkill);
-    writeSkills(*record);
-    markModified(*record);
-    m_state.rating = record->skillRating();
+    editShown(pagetexts::kMaxAttributes, [&](CTransaction& tx, CPlayer& record) {
+        writeSkills(record);
+        markModified(tx, record);
+        m_state.rating = record.skillRating();
+    });
     refreshRoster();
 }
 
 void CPlayerEditSession::resetAll()
 {
-    CPlayer* record = shownRecord();
     // The backup is a full copy, id included: put back over any other player it would
     // give that slot a second identity.
-    if (!record || m_backup.id != m_shown) return;
-    record->copyFrom(m_backup);
+    if (!shownRecord() || m_backup.id != m_shown) return;
+    editShown(pagetexts::kResetAll, [&](CTransaction&, CPlayer& record) { record.copyFrom(m_backup); });
     showPlayer(m_shown);
     refreshRoster();
 }
@@ -183,9 +199,8 @@ void CPlayerEditSession::resetAll()
 void CPlayerEditSession::choosePosition(int index)
 {
     m_state.positionIndex = index;
-    CPlayer* record = shownRecord();
-    if (!record) return;
-    markModified(*record);
+    if (!shownRecord()) return;
+    editShown(pagetexts::kEditPlayer, [&](CTransaction& tx, CPlayer& record) { markModified(tx, record); });
     refreshRoster();
 }
 
@@ -195,8 +210,8 @@ void CPlayerEditSession::chooseNumber(int index)
     const uint32_t team = m_links.listedTeam ? m_links.listedTeam() : 0;
     if (team == 0 || index < 0) return;
     const int number = index + 1;
-    for (uint32_t id : rosterPlayers(m_db, team))
-        if (const CPlayer* p = m_db.player(id); p && p->jerseyNumber == number)
+    for (uint32_t id : rosterPlayers(db(), team))
+        if (const CPlayer* p = db().player(id); p && p->jerseyNumber == number)
         {
             m_prompts.message(formatText(pagetexts::kNumberUsed, number), CPrompts::CIcon::Information);
             return;
@@ -211,8 +226,8 @@ void CPlayerEditSession::chooseNationality()
 std::string CPlayerEditSession::nameToolTip(CTextEncoding encoding) const
 {
     if (m_shown <= kImportedIdBase) return {};
-    const CPlayer* record = m_db.player(m_shown);
-    const std::string original = m_db.playerLabel(m_shown & 0xFFFF);
-    const std::string team = record ? m_db.teamLabel(record->teamId) : std::string();
+    const CPlayer* record = db().player(m_shown);
+    const std::string original = db().playerLabel(m_shown & 0xFFFF);
+    const std::string team = record ? db().teamLabel(record->teamId) : std::string();
     return toUtf8(formatText(pagetexts::kOriginally, original.c_str(), team.c_str()), encoding);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Change.h"
 #include "database/Player.h"
 #include "editing/PlayerPresets.h"
 
@@ -9,6 +10,7 @@
 #include <string>
 
 class CDatabase;
+class CTransaction;
 class CPrompts;
 enum class CTextEncoding;
 
@@ -52,7 +54,7 @@ public:
     static constexpr int kFaces = 9;
     static constexpr int kFacialHairs = 7;
 
-    CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links = {},
+    CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links = {},
                        CPresetDice dice = CPresetDice());
 
     CPlayerPageState& state() { return m_state; }
@@ -92,13 +94,16 @@ public:
     std::string nameToolTip(CTextEncoding encoding) const;
 
 private:
-    CPlayer* shownRecord();
-    void markModified(CPlayer& record);
+    const CDatabase& db() const { return m_runner.database(); }
+    const CPlayer* shownRecord() const;
+    // Runs edit on the shown record as one change.
+    void editShown(const char* name, const std::function<void(CTransaction&, CPlayer&)>& edit);
+    void markModified(CTransaction& tx, CPlayer& record);
     void refreshRoster();
     void writeSkills(CPlayer& record);
     void writePosition(CPlayer& record, int code);
 
-    CDatabase& m_db;
+    CChangeRunner& m_runner;
     CPrompts& m_prompts;
     CPlayerPageLinks m_links;
     CPresetDice m_dice;

@@ -1,5 +1,6 @@
 #include "editing/TeamEditSession.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/PageTexts.h"
 #include "kits/JerseyTexture.h"
@@ -68,27 +69,29 @@ std::optional<int64_t> parseBankroll(const std::string& text)
     return negative ? -value : value;
 }
 
-CTeamEditSession::CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links)
-    : m_db(db), m_prompts(prompts), m_links(std::move(links))
+CTeamEditSession::CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links)
+    : m_runner(runner), m_prompts(prompts), m_links(std::move(links))
 {
 }
 
-CTeam* CTeamEditSession::shownRecord()
+void CTeamEditSession::editShown(const char* name, const std::function<void(CTransaction&, CTeam&)>& edit)
 {
-    if (m_shown == 0 || m_shown > m_db.highestTeamId) return nullptr;
-    return m_db.team(m_shown);
+    if (!shownRecord()) return;
+    m_runner.run(name, [&](CTransaction& tx) {
+        if (CTeam* record = tx.team(m_shown)) edit(tx, *record);
+    });
 }
 
 const CTeam* CTeamEditSession::shownRecord() const
 {
-    if (m_shown == 0 || m_shown > m_db.highestTeamId) return nullptr;
-    return m_db.team(m_shown);
+    if (m_shown == 0 || m_shown > db().highestTeamId()) return nullptr;
+    return db().team(m_shown);
 }
 
 void CTeamEditSession::showTeam(uint32_t id)
 {
-    if (id > m_db.highestTeamId) return;
-    const CTeam* record = m_db.team(id);
+    if (id > db().highestTeamId()) return;
+    const CTeam* record = db().team(id);
     if (!record) return;
     if (m_shown != 0 && m_shown != id) storePage();
     // The attribute copy leaves the id alone, but the compare includes it: without the
@@ -179,14 +182,17 @@ void CTeamEditSession::takeBankroll(const CTeam& team)
 
 bool CTeamEditSession::storePage()
 {
-    CTeam* record = shownRecord();
-    if (!record) return false;
+    const CTeam* shown = shownRecord();
+    if (!shown) return false;
     CTeamPageState& s = m_state;
     s.longName = cut(s.longName, kLongNameBytes);
-    s.abbreviation = record->id < kFirstImportedTeamId ? cut(s.abbreviation, kAbbreviationBytes) : std::string();
-    s.shortName = record->id < kFirstImportedTeamId ? cut(s.shortName, kShortNameBytes) : std::string();
-    takeBankroll(*record);
+    s.abbreviation = shown->id < kFirstImportedTeamId ? cut(s.abbreviation, kAbbreviationBytes) : std::string();
+    s.shortName = shown->id < kFirstImportedTeamId ? cut(s.shortName, kShortNameBytes) : std::string();
+    takeBankroll(*shown);
 
+    bool marked = false;
+    editShown(pagetexts::kEditTeam, [&](CTransaction& tx, CTeam& r) {
+    CTeam* record = &r;
     record->longName = s.longName;
     record->abbreviation = s.abbreviation;
     record->shortName = s.shortName;
@@ -194,10 +200,12 @@ bool CTeamEditSession::storePage()
     for (int l = 0; l < kModelListCount; ++l) record->*kModelFields[l] = uint8_t(s.models[std::size_t(l)]);
     for (int b = 0; b < kColourButtonCount; ++b) record->*kColourFields[b] = uint8_t(s.colours[std::size_t(b)]);
 
-    if (record->sameAs(m_backup)) return true;
+    if (record->sameAs(m_backup)) return;
     record->modified = 1;
-    m_db.setModified();
-    if (m_links.relabelTeam) m_links.relabelTeam(m_shown);
+    tx.setModified();
+    marked = true;
+    });
+    if (marked && m_links.relabelTeam) m_links.relabelTeam(m_shown);
     return true;
 }
 
@@ -238,11 +246,10 @@ void CTeamEditSession::nameFocusLost(CNameBox box)
 
 void CTeamEditSession::stepModel(int list, int delta)
 {
-    CTeam* record = shownRecord();
-    if (!record || list < 0 || list >= kModelListCount) return;
+    if (!shownRecord() || list < 0 || list >= kModelListCount) return;
     int& top = m_state.models[std::size_t(list)];
     top = std::clamp(top + (delta < 0 ? -1 : 1), 0, modelCount(list) - 1);
-    record->*kModelFields[list] = uint8_t(top);
+    editShown(pagetexts::kChangeKit, [&](CTransaction&, CTeam& record) { record.*kModelFields[list] = uint8_t(top); });
     if (isJerseyList(list)) loadJerseyModel(sideOfList(list), top);
     if (m_links.relabelTeam) m_links.relabelTeam(m_shown);
 }
@@ -255,29 +262,31 @@ void CTeamEditSession::dragModel(int list, int top)
 
 void CTeamEditSession::chooseColour(int button, int entry)
 {
-    CTeam* record = shownRecord();
-    if (!record || button < 0 || button >= kColourButtonCount || entry < 0 || entry >= kitpalette::kPickerEntryCount)
+    if (!shownRecord() || button < 0 || button >= kColourButtonCount || entry < 0 ||
+        entry >= kitpalette::kPickerEntryCount)
         return;
     const int colour = kitColourForPickerEntry(entry);
-    record->*kColourFields[button] = uint8_t(colour);
+    editShown(pagetexts::kChangeKit,
+              [&](CTransaction&, CTeam& record) { record.*kColourFields[button] = uint8_t(colour); });
     m_state.colours[std::size_t(button)] = colour;
-    loadColours(*record);
+    loadColours(*shownRecord());
 }
 
 void CTeamEditSession::usePresetColours(int side)
 {
-    CTeam* record = shownRecord();
-    if (!record || (side != kHome && side != kAway)) return;
+    if (!shownRecord() || (side != kHome && side != kAway)) return;
     const CKitPresets& presets = m_presets[std::size_t(side)];
     if (!presets.offered) return;
     const int first = firstColourButton(side);
-    for (int k = 0; k < kColoursPerSide; ++k)
-    {
-        // A hand-edited texture may hold any byte here; only kit colours are taken.
-        const int colour = presets.colours[std::size_t(k)];
-        if (isKitColour(colour)) record->*kColourFields[first + k] = uint8_t(colour);
-    }
-    loadPage(*record);
+    editShown(pagetexts::kUsePresetColours, [&](CTransaction&, CTeam& record) {
+        for (int k = 0; k < kColoursPerSide; ++k)
+        {
+            // A hand-edited texture may hold any byte here; only kit colours are taken.
+            const int colour = presets.colours[std::size_t(k)];
+            if (isKitColour(colour)) record.*kColourFields[first + k] = uint8_t(colour);
+        }
+    });
+    loadPage(*shownRecord());
 }
 
 std::optional<CWeftorLaunch> CTeamEditSession::weftorLaunch(int side) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/Change.h"
+
 #include "database/Team.h"
 #include "kits/KitPalette.h"
 
@@ -104,7 +106,7 @@ struct CTeamPageLinks
 class CTeamEditSession
 {
 public:
-    CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links = {});
+    CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links = {});
 
     CTeamPageState& state() { return m_state; }
     const CTeamPageState& state() const { return m_state; }
@@ -146,14 +148,16 @@ public:
     void weftorFailed();
 
 private:
-    CTeam* shownRecord();
+    const CDatabase& db() const { return m_runner.database(); }
     const CTeam* shownRecord() const;
+    // Runs edit on the shown record as one change.
+    void editShown(const char* name, const std::function<void(CTransaction&, CTeam&)>& edit);
     void loadPage(const CTeam& team);
     void loadJerseyModel(int side, int model);
     void loadColours(const CTeam& team);
     void takeBankroll(const CTeam& team);
 
-    CDatabase& m_db;
+    CChangeRunner& m_runner;
     CPrompts& m_prompts;
     CTeamPageLinks m_links;
     CTeamPageState m_state;

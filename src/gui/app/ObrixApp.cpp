@@ -55,7 +55,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     readLanguage(m_settings, m_store);
     m_languageRead = true;
-    m_db.languageCode = m_settings.languageCode;
+    CDatabaseBuilder(m_db).setLanguageCode(m_settings.languageCode);
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
 
@@ -182,16 +182,16 @@ void CObrixApp::exitInstance()
     if (m_languageRead) writeLanguage(m_settings, m_store);
     if (m_splash) delete m_splash.data();
     m_mainFrame.reset();
-    const std::string language = m_db.languageCode;
+    const std::string language = m_db.languageCode();
     m_db = CDatabase();
-    m_db.languageCode = language;
+    CDatabaseBuilder(m_db).setLanguageCode(language);
 }
 
 void CObrixApp::restoreBackup()
 {
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
-    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode);
+    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode());
     if (!restoreBackedUpData(backup, m_prompts)) return;
     reloadDatabase();
 }
@@ -201,12 +201,12 @@ bool CObrixApp::reloadDatabase()
     const CWaitCursor wait;
     // A restore leaves the modified flag alone; everything else starts over.
     const bool wasModified = m_db.modified();
-    const std::string language = m_db.languageCode;
-    const uint32_t generation = m_db.importGeneration;
+    const std::string language = m_db.languageCode();
+    const uint32_t generation = m_db.importGeneration();
     currentTeam = 0;
     currentPlayer = 0;
     m_db = CDatabase();
-    m_db.languageCode = language;
+    CDatabaseBuilder(m_db).setLanguageCode(language);
     m_db.importGeneration = generation;
     m_db.setModified(wasModified);
 

@@ -77,7 +77,7 @@ void CComparePage::showEvent(QShowEvent* event)
 void CComparePage::compare()
 {
     CDatabase& db = m_app.db();
-    const CTextEncoding encoding = encodingForLanguage(db.languageCode);
+    const CTextEncoding encoding = encodingForLanguage(db.languageCode());
     const std::optional<CTeamComparison> result =
         compareSelection(db, selectedValue(m_leftTree), selectedValue(m_rightTree), encoding, m_app.prompts());
     if (!result) return;

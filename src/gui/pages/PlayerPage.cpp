@@ -272,7 +272,7 @@ void CPlayerPage::onFocusChanged(QWidget* old, QWidget* now)
 void CPlayerPage::takeControls()
 {
     CPlayerPageState& s = m_session->state();
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     std::string bytes;
     if (fromUtf8(m_name->text().toStdString(), encoding, bytes)) s.name = bytes;
     bytes.clear();
@@ -293,7 +293,7 @@ void CPlayerPage::takeControls()
 void CPlayerPage::showState()
 {
     const CPlayerPageState& s = m_session->state();
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QWidget* w : m_content->findChildren<QWidget*>()) blockers.push_back(std::make_unique<QSignalBlocker>(w));
 

@@ -276,14 +276,14 @@ void CTeamPage::relabel(uint32_t teamId)
     if (!tree) return;
     const QModelIndex node = tree->findTeamNode(teamId);
     if (!node.isValid()) return;
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     tree->setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), encoding)));
 }
 
 void CTeamPage::takeControls()
 {
     CTeamPageState& s = m_session->state();
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     const auto take = [encoding](const QLineEdit* box, std::string& field) {
         std::string bytes;
         if (fromUtf8(box->text().toStdString(), encoding, bytes)) field = bytes;
@@ -303,7 +303,7 @@ void CTeamPage::takeControls()
 void CTeamPage::showState()
 {
     const CTeamPageState& s = m_session->state();
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QWidget* w : m_content->findChildren<QWidget*>()) blockers.push_back(std::make_unique<QSignalBlocker>(w));
     const auto text = [encoding](const std::string& bytes) { return QString::fromStdString(toUtf8(bytes, encoding)); };

@@ -42,7 +42,7 @@ std::unique_ptr<CPacker> CExchangeCommands::makePacker() const
 CStatusSink CExchangeCommands::statusSink() const
 {
     // The texts carry names as the database keeps them, in the game's 8-bit encoding.
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     return [this, encoding](const std::string& text) {
         m_frame.setStatusText(QString::fromStdString(toUtf8(text, encoding)));
     };
@@ -69,7 +69,7 @@ void CExchangeCommands::importDbFiles()
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingLeague));
         const std::unique_ptr<CPacker> packer = makePacker();
         added = ::importDbFiles(m_app.db(), *folder,
-                                toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode)), *packer,
+                                toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode())), *packer,
                                 m_app.prompts(),
                                 statusSink());
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));

@@ -41,7 +41,7 @@ void CLeagueTree::configure(bool showPlayers, bool notifyOwner, bool fillNow)
 }
 
 // The names were read in the database's language, whatever the settings say since.
-CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.db().languageCode); }
+CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.db().languageCode()); }
 
 void CLeagueTree::fill()
 {

@@ -553,7 +553,7 @@ void CMainFrame::leagueName()
     if (!entered) return;
     const std::size_t position = m_groupView->selectedValue() - CDatabase::kLeagueNodeBase;
     if (!renameLeague(m_app.db(), position,
-                      toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode))))
+                      toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode()))))
         return;
     m_groupView->setSelectedLeagueText(*entered);
     m_app.transferTreesNeedRefill = true;
@@ -583,7 +583,7 @@ void CMainFrame::rememberCurrentTeam()
 {
     if (m_app.currentTeam == 0) return;
     const uint32_t team = rememberTeam(m_app.db(), m_app.currentTeam,
-                                       encodingForLanguage(m_app.db().languageCode), m_app.prompts());
+                                       encodingForLanguage(m_app.db().languageCode()), m_app.prompts());
     if (team != 0) m_rememberedTeam = team;
     updateCommands();
 }

@@ -66,7 +66,7 @@ void CRosterView::fill(uint32_t teamId)
 {
     m_filling = true;
     m_table->setUpdatesEnabled(false);
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     std::vector<CRosterRow> rows = rosterRows(m_app.db(), teamId);
     sortRosterRows(rows, m_sort, encoding);
     m_model->setRows(rows, encoding);
@@ -206,7 +206,7 @@ void CRosterView::paste()
     if (!canPaste()) return;
     const uint32_t teamId = treeTeam();
     if (teamId == 0) return;
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     if (!pastePlayerIntoRoster(m_app.db(), rowCount(), teamId, m_app.clipboardPlayer, encoding, m_app.prompts()))
         return;
     if (CMainFrame* frame = m_app.mainFrame())
