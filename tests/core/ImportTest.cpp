@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "DatabaseSnapshot.h"
 #include "FakePrompts.h"
 #include "HandBytes.h"
@@ -49,12 +50,12 @@ void buildGame(CDatabase& db)
             p->name = "Game Player " + std::to_string(p->id);
             p->teamId = t.id;
             p->hasCommentary = 1;
-            db.addPlayer(std::move(p));
+            build(db).addPlayer(std::move(p));
         }
         team->loadedPlayers = team->players;
-        db.addTeam(std::move(team));
+        build(db).addTeam(std::move(team));
     }
-    db.importGeneration = G;
+    build(db).setImportGeneration(G);
 }
 
 // The 36-byte header of an exchange file, from the format table.
@@ -155,7 +156,7 @@ struct ImportFixture : ::testing::Test
     void SetUp() override { buildGame(db); }
     bool import(const std::string& sub = "League", const std::string& name = "Imported")
     {
-        return importDbFiles(db, (folder.path() / sub).string(), name, packer, prompts,
+        return importDbFiles(gate(db), (folder.path() / sub).string(), name, packer, prompts,
                              [&](const std::string& s) { statuses.push_back(s); });
     }
     std::vector<std::string> messages() const
@@ -410,7 +411,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         c.make(f);
         const std::string before = databaseSnapshot(fresh);
         FakePrompts p;
-        EXPECT_FALSE(importDbFiles(fresh, (f.path() / "League").string(), "L", packer, p));
+        EXPECT_FALSE(importDbFiles(gate(fresh), (f.path() / "League").string(), "L", packer, p));
         ASSERT_EQ(p.asked.size(), 1u);
         EXPECT_EQ(p.asked[0].text, c.message);
         EXPECT_EQ(databaseSnapshot(fresh), before);
@@ -478,12 +479,12 @@ Bytes glvFile(const std::string& signature, const std::string& league, const std
 // League 52 holds teams 5 and 7; team 7's second slot is empty.
 void addBaseLeague(CDatabase& db)
 {
-    for (int i = 0; i < 52; ++i) db.addLeague(std::make_unique<CLeague>());
+    for (int i = 0; i < 52; ++i) build(db).addLeague(std::make_unique<CLeague>());
     auto league = std::make_unique<CLeague>();
     league->teamIds = {5, 7};
     league->slotCount = 2;
-    db.addLeague(std::move(league));
-    CTeam* b = db.team(7);
+    build(db).addLeague(std::move(league));
+    CTeam* b = build(db).team(7);
     b->players[1] = 0;
     b->players[2] = 202;
 }
@@ -507,7 +508,7 @@ struct ImportGlv : ImportFixture
     bool importFile(const Bytes& bytes)
     {
         folder.write("League.GLV", bytes);
-        return importGlvFile(db, (folder.path() / "League.GLV").string(), prompts,
+        return importGlvFile(gate(db), (folder.path() / "League.GLV").string(), prompts,
                              [&](const std::string& s) { statuses.push_back(s); });
     }
 };
@@ -614,7 +615,7 @@ TEST_F(ImportGlv, RefusedFilesChangeNothing)
     }
 
     prompts.asked.clear();
-    EXPECT_FALSE(importGlvFile(db, (folder.path() / "missing.GLV").string(), prompts));
+    EXPECT_FALSE(importGlvFile(gate(db), (folder.path() / "missing.GLV").string(), prompts));
     EXPECT_EQ(messages(), (std::vector<std::string>{exchangetexts::kCannotOpenGlv}));
 }
 
@@ -626,7 +627,7 @@ TEST(ImportGlvBase, ADatabaseWithoutLeague52RefusesTeams)
     folder.write("x.GLV", glvFile("GLV", "L", {glvTeamA()}));
     const std::string before = databaseSnapshot(db);
     FakePrompts prompts;
-    EXPECT_FALSE(importGlvFile(db, (folder.path() / "x.GLV").string(), prompts));
+    EXPECT_FALSE(importGlvFile(gate(db), (folder.path() / "x.GLV").string(), prompts));
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_NE(prompts.asked[0].text.find("52"), std::string::npos);
     EXPECT_EQ(databaseSnapshot(db), before);

@@ -55,7 +55,10 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     readLanguage(m_settings, m_store);
     m_languageRead = true;
-    CDatabaseBuilder(m_db).setLanguageCode(m_settings.languageCode);
+    m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder(db).setLanguageCode(m_settings.languageCode);
+        return true;
+    });
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
 
@@ -77,7 +80,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
         m_splash->showCentred();
     }
 
-    if (!loadDatabase(true))
+    if (!m_doc.load([&](CDatabase& db) { return loadDatabase(db, true); }))
     {
         if (m_splash) m_splash->close();
         return false;
@@ -119,39 +122,39 @@ bool CObrixApp::offerToLocate(const char* question)
     return false;
 }
 
-bool CObrixApp::loadDatabase(bool atStartUp)
+bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
-    if (const auto error = files.loadPlayers(m_db))
+    if (const auto error = files.loadPlayers(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams), atStartUp);
-    if (const auto error = files.loadTeams(m_db))
+    if (const auto error = files.loadTeams(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues), atStartUp);
-    if (const auto error = files.loadLeagues(m_db))
+    if (const auto error = files.loadLeagues(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return false;
     }
 
-    files.readSpokenNames(m_db);
-    if (atStartUp) m_db.importGeneration = CDatabase::kFirstImportGeneration;
+    files.readSpokenNames(db);
+    if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     return true;
 }
 
 bool CObrixApp::confirmClose()
 {
-    if (!m_db.modified()) return true;
+    if (!m_doc.isModified()) return true;
     switch (m_prompts.askYesNoCancel(apptexts::kSaveBeforeExit, CPrompts::CIcon::Question))
     {
     case CPrompts::CAnswer::Cancel:
@@ -160,8 +163,7 @@ bool CObrixApp::confirmClose()
     {
         const CWaitCursor wait;
         // A failed save is the save's own message; the user chose to leave either way.
-        if (const auto error = CGameFiles(std::filesystem::path(m_settings.gameFolder)).save(m_db))
-            m_prompts.message(*error, CPrompts::CIcon::Error);
+        if (const auto error = save()) m_prompts.message(*error, CPrompts::CIcon::Error);
         break;
     }
     case CPrompts::CAnswer::No:
@@ -182,16 +184,23 @@ void CObrixApp::exitInstance()
     if (m_languageRead) writeLanguage(m_settings, m_store);
     if (m_splash) delete m_splash.data();
     m_mainFrame.reset();
-    const std::string language = m_db.languageCode();
-    m_db = CDatabase();
-    CDatabaseBuilder(m_db).setLanguageCode(language);
+    m_doc.load([](CDatabase&) { return true; });
+}
+
+std::optional<std::string> CObrixApp::save()
+{
+    CDatabase savedState;
+    if (auto error = CGameFiles(std::filesystem::path(m_settings.gameFolder)).save(m_doc.db(), &savedState))
+        return error;
+    m_doc.saved(savedState);
+    return std::nullopt;
 }
 
 void CObrixApp::restoreBackup()
 {
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
-    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode());
+    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_doc.db().languageCode());
     if (!restoreBackedUpData(backup, m_prompts)) return;
     reloadDatabase();
 }
@@ -200,18 +209,15 @@ bool CObrixApp::reloadDatabase()
 {
     const CWaitCursor wait;
     // A restore leaves the modified flag alone; everything else starts over.
-    const bool wasModified = m_db.modified();
-    const std::string language = m_db.languageCode();
-    const uint32_t generation = m_db.importGeneration();
-    currentTeam = 0;
-    currentPlayer = 0;
-    m_db = CDatabase();
-    CDatabaseBuilder(m_db).setLanguageCode(language);
-    m_db.importGeneration = generation;
-    m_db.setModified(wasModified);
-
-    if (!loadDatabase(false)) return false;
+    const bool wasModified = m_doc.isModified();
+    const uint32_t generation = m_doc.db().importGeneration();
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder b(db);
+        b.setImportGeneration(generation);
+        b.setModified(wasModified);
+        return loadDatabase(db, false);
+    });
+    if (!loaded) return false;
     emit statusText(QString::fromLatin1(apptexts::kReady));
-    emit databaseReloaded();
     return true;
 }
