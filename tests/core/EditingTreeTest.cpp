@@ -325,18 +325,17 @@ TEST(EditingTeamCommands, NewLeagueIdRule)
     EXPECT_EQ(newLeagueId(full.db), 0u);
 }
 
-TEST(EditingTeamCommands, NewLeagueAppendsAndFlagsTheOtherTrees)
+TEST(EditingTeamCommands, NewLeagueAppends)
 {
     World w;
     w.league("Zeta", {}, 1);
-    bool transfer = false, stats = false;
-    const auto position = addNewLeague(gate(w.db), "New League", {transfer, stats});
+    const auto position = addNewLeague(gate(w.db), "New League");
     EXPECT_EQ(position, 1u);
     const CLeague& l = *w.db.leagues()[1];
     EXPECT_EQ(l.displayName, "New League");
     EXPECT_EQ(l.slotCount, 0u);
     EXPECT_EQ(l.id, 1u);
-    EXPECT_TRUE(transfer && stats && w.db.modified());
+    EXPECT_TRUE(w.db.modified());
     EXPECT_EQ(texts(w.tree()), (std::vector<std::string>{"New League", "Zeta"}));
 }
 

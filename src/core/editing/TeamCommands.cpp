@@ -81,15 +81,13 @@ uint32_t newLeagueId(const CDatabase& db)
     return 0;
 }
 
-std::size_t addNewLeague(CTransaction& db, const std::string& name, CRefillFlags refill)
+std::size_t addNewLeague(CTransaction& db, const std::string& name)
 {
     auto league = std::make_unique<CLeague>();
     league->displayName = name;
     league->id = newLeagueId(db);
     db.addLeague(std::move(league));
     db.setModified();
-    refill.transferTrees = true;
-    refill.statsTrees = true;
     return db.leagues().size() - 1;
 }
 

@@ -37,15 +37,9 @@ bool removeTeamFromLeague(CTransaction& db, std::size_t leaguePosition, uint32_t
 // all are taken.
 uint32_t newLeagueId(const CDatabase& db);
 
-struct CRefillFlags
-{
-    bool& transferTrees;
-    bool& statsTrees;
-};
-
 // New League: a league with the name and no teams at the end of the list; returns its
-// position. The pages with trees of their own are told to refill them.
-std::size_t addNewLeague(CTransaction& db, const std::string& name, CRefillFlags refill);
+// position.
+std::size_t addNewLeague(CTransaction& db, const std::string& name);
 
 // League Name: a league whose shown name starts with "x" is a European competition's
 // fixtures and keeps its name (the message is shown, false returned).

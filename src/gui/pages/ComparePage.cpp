@@ -76,7 +76,7 @@ void CComparePage::showEvent(QShowEvent* event)
 
 void CComparePage::compare()
 {
-    CDatabase& db = m_app.db();
+    const CDatabase& db = m_app.db();
     const CTextEncoding encoding = encodingForLanguage(db.languageCode());
     const std::optional<CTeamComparison> result =
         compareSelection(db, selectedValue(m_leftTree), selectedValue(m_rightTree), encoding, m_app.prompts());

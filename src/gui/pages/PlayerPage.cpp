@@ -44,7 +44,7 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
         CRosterView* roster = rosterOf(m_app);
         return roster ? roster->teamShown() : 0;
     };
-    m_session = std::make_unique<CPlayerEditSession>(app.db(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CPlayerEditSession>(app.document(), app.prompts(), std::move(links));
 
     // The pane is sized by the user; rather than clip the page, let it scroll.
     auto* scroll = new QScrollArea(this);

@@ -1,6 +1,7 @@
 #include "pages/StatsPage.h"
 
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/LeagueTreeOrder.h"
 #include "editing/StatsChoice.h"
@@ -216,18 +217,34 @@ void CStatsPage::showEvent(QShowEvent* event)
     if (!m_opened)
     {
         m_opened = true;
-        m_app.statsTreesNeedRefill = false;
+        m_stale = false;
         m_tree->fill();
         // The lists get what they need to show a few teams; the grid the rest.
         const int total = m_splitter->height();
         const int upper = std::max(m_splitter->widget(0)->minimumSizeHint().height(), total * 2 / 5);
         if (total > upper) m_splitter->setSizes({upper, total - upper});
     }
-    else if (m_app.statsTreesNeedRefill)
+    else if (m_stale)
     {
-        m_app.statsTreesNeedRefill = false;
+        m_stale = false;
         refill();
     }
+}
+
+void CStatsPage::update(const CChange& change)
+{
+    if (!m_opened) return;
+    // Which teams a league lists, or which exist, changed: the chosen teams may be gone,
+    // so the tree and the list start again (now, or when the page is next shown).
+    if (change.touchesLeagues() || change.addsOrRemovesRecords() || !change.teams().empty())
+    {
+        if (isVisible())
+            refill();
+        else
+            m_stale = true;
+        return;
+    }
+    m_tree->update(change);
 }
 
 // Teams were moved or leagues added elsewhere: the tree and the list start again.

@@ -62,7 +62,7 @@ CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(a
     CTeamPageLinks links;
     links.relabelTeam = [this](uint32_t teamId) { relabel(teamId); };
     links.gameFolder = std::filesystem::path(app.settings().gameFolder);
-    m_session = std::make_unique<CTeamEditSession>(app.db(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CTeamEditSession>(app.document(), app.prompts(), std::move(links));
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);

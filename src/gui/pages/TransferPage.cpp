@@ -1,5 +1,6 @@
 #include "pages/TransferPage.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "editing/Transfers.h"
@@ -15,42 +16,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <optional>
-#include <set>
-
-namespace
-{
-QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
-
-// Leagues and teams whose nodes are open, by value.
-std::set<uint32_t> expandedValues(const CLeagueTree& tree)
-{
-    std::set<uint32_t> out;
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!tree.isExpanded(league)) continue;
-        out.insert(tree.nodeValue(league));
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); tree.isExpanded(team)) out.insert(tree.nodeValue(team));
-    }
-    return out;
-}
-
-void expandAgain(CLeagueTree& tree, const std::set<uint32_t>& values)
-{
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!values.count(tree.nodeValue(league))) continue;
-        tree.expand(league);
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); values.count(tree.nodeValue(team))) tree.expand(team);
-    }
-}
-}  // namespace
 
 CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
@@ -78,13 +43,7 @@ CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent),
 void CTransferPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_opened)
-        open();
-    else if (m_app.transferTreesNeedRefill)
-    {
-        m_app.transferTreesNeedRefill = false;
-        fillTrees();
-    }
+    if (!m_opened) open();
 }
 
 void CTransferPage::open()
@@ -96,7 +55,6 @@ void CTransferPage::open()
     m_right->configure(true, false, false);
     fillTrees();
     if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
-    m_app.transferTreesNeedRefill = false;
     m_opened = true;
 }
 
@@ -106,16 +64,11 @@ void CTransferPage::fillTrees()
     m_right->fill();
 }
 
-void CTransferPage::playerAdded(uint32_t playerId, uint32_t teamId)
+void CTransferPage::update(const CChange& change)
 {
     if (!m_opened) return;
-    for (CLeagueTree* tree : {m_left, m_right})
-    {
-        const QModelIndex team = tree->findTeamNode(teamId);
-        if (!team.isValid()) continue;
-        tree->treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree->encoding());
-        relabelTeam(*tree, teamId);
-    }
+    m_left->update(change);
+    m_right->update(change);
 }
 
 CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
@@ -138,26 +91,19 @@ CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
     return side;
 }
 
-void CTransferPage::relabelTeam(CLeagueTree& tree, uint32_t teamId)
-{
-    const QModelIndex node = tree.findTeamNode(teamId);
-    if (node.isValid()) tree.setNodeText(node, label(m_app.db().teamLabel(teamId), tree.encoding()));
-}
-
-void CTransferPage::movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam)
-{
-    const QModelIndex old = tree.findPlayerNode(playerId, fromTeam);
-    if (old.isValid()) tree.removeNode(old);
-    const QModelIndex team = tree.findTeamNode(toTeam);
-    if (team.isValid())
-        tree.treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree.encoding());
-}
-
 void CTransferPage::transfer()
 {
     const CTransferSide left = sideOf(*m_left);
     const CTransferSide right = sideOf(*m_right);
-    const CTransferResult result = ::transfer(m_app.db(), left, right);
+    CTransferResult result;
+    CDocument& doc = m_app.document();
+    // A refusal changes nothing; the step is named after what the rule did.
+    doc.run(historytexts::step(left.kind == CTransferSide::CKind::Team && right.kind == CTransferSide::CKind::Team
+                                   ? historytexts::kSwapTeams
+                               : left.kind == CTransferSide::CKind::Player && right.kind == CTransferSide::CKind::Player
+                                   ? historytexts::kSwapPlayers
+                                   : historytexts::kMovePlayer),
+            [&](CTransaction& tx) { result = ::transfer(tx, left, right); });
     if (result.kind == CTransferResult::CKind::Refused)
     {
         m_app.prompts().message(result.message, CPrompts::CIcon::Warning);
@@ -165,33 +111,14 @@ void CTransferPage::transfer()
     }
     if (!result.changed()) return;
 
-    if (result.kind == CTransferResult::CKind::MovedPlayer)
-    {
-        for (CLeagueTree* tree : {m_left, m_right})
-        {
-            for (const auto& move : result.moves) movePlayerNode(*tree, move.playerId, move.fromTeamId, move.toTeamId);
-            for (uint32_t team : result.relabelledTeams) relabelTeam(*tree, team);
-        }
-    }
-    else
-    {
-        const bool teams = result.kind == CTransferResult::CKind::SwappedTeams;
-        std::optional<CWaitCursor> wait;
-        if (teams) wait.emplace();
-        refillAfterSwap(result, left, right);
-        if (teams) m_app.statsTreesNeedRefill = true;
-    }
-    if (CMainFrame* frame = m_app.mainFrame()) frame->clearAndRefresh();
+    // The trees followed the change in place; a swap leaves each side selected on what
+    // came the other way.
+    if (result.kind != CTransferResult::CKind::MovedPlayer) selectAfterSwap(result, left, right);
 }
 
-void CTransferPage::refillAfterSwap(const CTransferResult& result, const CTransferSide& left,
+void CTransferPage::selectAfterSwap(const CTransferResult& result, const CTransferSide& left,
                                     const CTransferSide& right)
 {
-    const std::set<uint32_t> openLeft = expandedValues(*m_left);
-    const std::set<uint32_t> openRight = expandedValues(*m_right);
-    fillTrees();
-    expandAgain(*m_left, openLeft);
-    expandAgain(*m_right, openRight);
     if (result.kind == CTransferResult::CKind::SwappedPlayers)
     {
         // Each selected row now shows the player who came the other way.

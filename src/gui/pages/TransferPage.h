@@ -6,6 +6,7 @@
 #include <vector>
 
 class CObrixApp;
+class CChange;
 class CLeagueTree;
 class QPushButton;
 struct CTransferResult;
@@ -25,8 +26,8 @@ public:
     QPushButton* transferButton() const { return m_button; }
     bool opened() const { return m_opened; }
 
-    // After Paste player elsewhere: the player shows under the team in both trees.
-    void playerAdded(uint32_t playerId, uint32_t teamId);
+    // Both trees follow a change of the document (once the page has been opened).
+    void update(const CChange& change);
     // The "<---->" button.
     void transfer();
 
@@ -37,11 +38,8 @@ private:
     void open();
     void fillTrees();
     CTransferSide sideOf(const CLeagueTree& tree) const;
-    void movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam);
-    void relabelTeam(CLeagueTree& tree, uint32_t teamId);
-    // Refill both trees after a swap, keeping what was open and selecting again the
-    // nodes that stand where the selected ones stood.
-    void refillAfterSwap(const CTransferResult& result, const CTransferSide& left, const CTransferSide& right);
+    // After a swap, selects the nodes that stand where the selected ones stood.
+    void selectAfterSwap(const CTransferResult& result, const CTransferSide& left, const CTransferSide& right);
 
     CObrixApp& m_app;
     CLeagueTree* m_left = nullptr;

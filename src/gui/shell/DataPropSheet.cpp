@@ -19,7 +19,8 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
     addTab(m_teamPage, QIcon(QStringLiteral(":/icons/team.svg")), QStringLiteral("Team"));
     m_transferPage = new CTransferPage(app, this);
     addTab(m_transferPage, QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
-    addTab(new CStatsPage(app, this), QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
+    m_statsPage = new CStatsPage(app, this);
+    addTab(m_statsPage, QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
     addTab(new CComparePage(app, this), QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
 }
 

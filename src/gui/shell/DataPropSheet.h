@@ -8,6 +8,7 @@ class CObrixApp;
 class CPlayerPage;
 class CTeamPage;
 class CTransferPage;
+class CStatsPage;
 
 // The tabbed sheet of editing pages: Player, Team, Transfer, Stats, Compare.
 class CDataPropSheet : public QTabWidget
@@ -36,9 +37,11 @@ public:
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
     CTransferPage* transferPage() const;
+    CStatsPage* statsPage() const { return m_statsPage; }
 
 private:
     CPlayerPage* m_playerPage = nullptr;
     CTransferPage* m_transferPage = nullptr;
     CTeamPage* m_teamPage = nullptr;
+    CStatsPage* m_statsPage = nullptr;
 };

@@ -51,7 +51,6 @@ signals:
     void nodeDoubleClicked();
 
 private:
-    void afterPlayerPasted(uint32_t playerId, uint32_t teamId);
 
     CObrixApp& m_app;
     CLeagueTree* m_tree;

@@ -1,6 +1,8 @@
 #include "shell/LeagueTree.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
 #include "shell/LeagueTreeDelegate.h"
@@ -8,6 +10,8 @@
 #include "util/TextCodec.h"
 
 #include <QHeaderView>
+
+#include <algorithm>
 
 CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWidget* parent)
     : QTreeView(parent), m_app(app), m_showPlayers(showPlayers), m_notifyOwner(notifyOwner),
@@ -51,6 +55,90 @@ void CLeagueTree::fill()
     setUpdatesEnabled(true);
     viewport()->update();
     m_filling = false;
+}
+
+void CLeagueTree::update(const CChange& change)
+{
+    if (m_model->rowCount() == 0) return;  // never filled: the next fill reads everything
+    const CTextEncoding enc = encoding();
+    if (change.touchesLeagues() || change.addsOrRemovesRecords())
+    {
+        std::vector<uint32_t> open;
+        for (int l = 0; l < m_model->rowCount(); ++l)
+            if (isExpanded(m_model->index(l, 0))) open.push_back(m_model->value(m_model->index(l, 0)));
+        const QModelIndex selected = selectedNode();
+        const uint32_t value = m_model->value(selected);
+        const uint32_t parent = selected.isValid() ? m_model->value(m_model->parent(selected)) : 0;
+        const uint32_t league = isPlayer(selected) ? m_model->value(m_model->parent(m_model->parent(selected)))
+                                : isTeam(selected) ? parent
+                                                   : value;
+        const bool reporting = m_notifyOwner;
+        fill();
+        for (int l = 0; l < m_model->rowCount(); ++l)
+        {
+            const QModelIndex node = m_model->index(l, 0);
+            if (std::find(open.begin(), open.end(), m_model->value(node)) != open.end()) expand(node);
+        }
+        // The same node, found by value under the same league; nothing is reported again.
+        QModelIndex again;
+        for (int l = 0; l < m_model->rowCount() && !again.isValid(); ++l)
+        {
+            const QModelIndex leagueNode = m_model->index(l, 0);
+            if (m_model->value(leagueNode) != league) continue;
+            if (isLeague(selected)) again = leagueNode;
+            for (int t = 0; t < m_model->rowCount(leagueNode) && !again.isValid(); ++t)
+            {
+                const QModelIndex team = m_model->index(t, 0, leagueNode);
+                if (isTeam(selected) && m_model->value(team) == value) again = team;
+                if (isPlayer(selected) && m_model->value(team) == parent)
+                    for (int p = 0; p < m_model->rowCount(team); ++p)
+                        if (m_model->value(m_model->index(p, 0, team)) == value) again = m_model->index(p, 0, team);
+            }
+        }
+        m_notifyOwner = false;
+        if (again.isValid()) selectNode(again);
+        m_notifyOwner = reporting;
+        return;
+    }
+    const std::vector<uint32_t> teams = change.teams();
+    const std::vector<uint32_t> players = change.players();
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex leagueNode = m_model->index(l, 0);
+        for (int t = 0; t < m_model->rowCount(leagueNode); ++t)
+        {
+            const QModelIndex team = m_model->index(t, 0, leagueNode);
+            const uint32_t teamId = m_model->value(team);
+            const bool touched = std::find(teams.begin(), teams.end(), teamId) != teams.end();
+            if (touched)
+                m_model->setText(team, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), enc)));
+            if (!m_showPlayers) continue;
+            if (touched)
+            {
+                // Its list changed: the player nodes follow, the selection stays on its player.
+                const QModelIndex selected = selectedNode();
+                const bool selectedHere = selected.isValid() && m_model->parent(selected) == team;
+                const uint32_t selectedPlayer = selectedHere ? m_model->value(selected) : 0;
+                const bool reporting = m_notifyOwner;
+                m_notifyOwner = false;
+                while (m_model->rowCount(team) > 0) m_model->remove(m_model->index(m_model->rowCount(team) - 1, 0, team));
+                for (const CTreeNode& p : playerNodes(m_app.db(), teamId)) m_model->append(team, p, enc);
+                if (selectedHere)
+                    for (int p = 0; p < m_model->rowCount(team); ++p)
+                        if (m_model->value(m_model->index(p, 0, team)) == selectedPlayer)
+                            selectNode(m_model->index(p, 0, team));
+                m_notifyOwner = reporting;
+                continue;
+            }
+            for (int p = 0; p < m_model->rowCount(team); ++p)
+            {
+                const QModelIndex player = m_model->index(p, 0, team);
+                const uint32_t playerId = m_model->value(player);
+                if (std::find(players.begin(), players.end(), playerId) != players.end())
+                    m_model->setText(player, QString::fromStdString(toUtf8(m_app.db().playerLabel(playerId), enc)));
+            }
+        }
+    }
 }
 
 void CLeagueTree::reportSelection(const QModelIndex& current)
@@ -154,10 +242,10 @@ void CLeagueTree::copyPlayer()
         m_app.prompts().message(editingtexts::kCopyPlayerOnly, CPrompts::CIcon::Information);
         return;
     }
-    m_app.clipboardPlayer.copyFrom(*player);
+    m_app.document().clipboardPlayer.copyFrom(*player);
 }
 
-bool CLeagueTree::canPastePlayer() const { return m_app.clipboardPlayer.id != 0; }
+bool CLeagueTree::canPastePlayer() const { return m_app.document().clipboardPlayer.id != 0; }
 
 void CLeagueTree::pastePlayer()
 {
@@ -169,13 +257,10 @@ void CLeagueTree::pastePlayer()
         return;
     }
     const uint32_t teamId = nodeValue(node);
-    if (!pastePlayerIntoTeam(m_app.db(), teamId, m_app.clipboardPlayer, encoding(), m_app.prompts())) return;
-    setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), encoding())));
-    if (m_showPlayers)
-    {
-        // The copy now shows under the team, with its modified mark.
-        const uint32_t playerId = m_app.clipboardPlayer.id;
-        m_model->append(node, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, encoding());
-    }
-    emit playerPasted(m_app.clipboardPlayer.id, teamId);
+    const CPlayer player = m_app.document().clipboardPlayer;
+    bool pasted = false;
+    m_app.document().run(
+        historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(player.name, encoding()))),
+        [&](CTransaction& tx) { pasted = pastePlayerIntoTeam(tx, teamId, player, encoding(), m_app.prompts()); });
+    if (pasted) emit playerPasted(player.id, teamId);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class CObrixApp;
+class CChange;
 class CGroupView;
 class CRosterView;
 class CDataView;
@@ -33,7 +34,6 @@ public:
     void showTeamInRoster(uint32_t teamId);
     void selectPlayer(uint32_t playerId);
     // The roster cleared (with the Player page) and the league tree refreshed.
-    void clearAndRefresh();
     void setStatusText(const QString& text);
 
     QString lastSearchText() const;
@@ -55,6 +55,8 @@ public:
         Delete,
         Cut,
         Undo,
+        Redo,
+        History,
         Clone,
         NewLeague,
         Find,
@@ -110,6 +112,10 @@ private:
     void bindKeys(CCommand command, const QList<QKeySequence>& keys, bool shownInMenu);
 
     void saveData();
+    // Every view follows the document: a change in place, a new database from scratch.
+    void onDocumentChanged(const CChange& change);
+    void onDocumentReset();
+    void showHistory();
     void makeJerseyThumbnails();
     void find();
     void findAgain();
@@ -140,5 +146,6 @@ private:
     int m_focusedPane = TreePane;
     bool m_updatePending = false;
     QWidget* m_helpWindow = nullptr;
+    QWidget* m_historyWindow = nullptr;
     CExchangeCommands* m_exchange = nullptr;
 };
