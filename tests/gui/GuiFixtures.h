@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 
+class CTransaction;
 class QDialog;
 class QWidget;
 
@@ -95,3 +96,8 @@ private:
     std::function<void(QDialog*)> m_answer;
     QTimer m_timer;
 };
+
+// Sets a test's scene up through the document, as if the files had held it: the step is
+// not kept in the history.
+void arrange(CObrixApp& app, const std::function<void(CTransaction&)>& change);
+

@@ -109,11 +109,9 @@ void TestExchange::importAddsTheNamedLeague()
     QVERIFY(s.enabled(CCommand::Import));
     const fs::path set = s.dbSet();
     QVERIFY(!set.empty());
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
     const uint32_t generation = db.importGeneration();
-    s.app->statsTreesNeedRefill = false;
-    s.app->transferTreesNeedRefill = false;
 
     s.fixture.prompts.folderAnswers.push_back(set.string());
     QString proposed;
@@ -141,14 +139,15 @@ void TestExchange::importAddsTheNamedLeague()
     const QModelIndex node = s.lastLeagueNode();
     QVERIFY(node.data().toString().startsWith(QStringLiteral("Friends League")));
     QCOMPARE(s.frame->groupView()->tree()->model()->rowCount(node), int(added.teamIds.size()));
-    QVERIFY(s.app->statsTreesNeedRefill && s.app->transferTreesNeedRefill);
+    // One step, named after the league.
+    QCOMPARE(s.frame->commandAction(CCommand::Undo)->text(), QStringLiteral("&Undo Import League 'Friends League'"));
 }
 
 void TestExchange::importCancelledChangesNothing()
 {
     CStarted s;
     QVERIFY(s.frame);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
 
     s.trigger(CCommand::Import);  // the folder dialog cancelled
@@ -170,7 +169,7 @@ void TestExchange::glvImportAddsALeague()
     QCOMPARE(s.frame->commandForKey(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I)), CCommand::GlvImport);
     const fs::path glv = s.glvFile();
     QVERIFY(!glv.empty());
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
 
     s.fixture.prompts.fileAnswers.push_back(glv.string());
@@ -190,7 +189,7 @@ void TestExchange::glvImportRefusesOtherFiles()
 {
     CStarted s;
     QVERIFY(s.frame);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
     const fs::path notGlv = s.fixture.root() / "lower.glv";
     {
@@ -218,7 +217,7 @@ void TestExchange::exportWritesAPackedSetThatImportsBack()
     QVERIFY(!s.enabled(CCommand::Export));
     tree->setCurrentIndex(tree->model()->index(0, 0));
     QVERIFY(s.enabled(CCommand::Export));
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t position = s.frame->groupView()->selectedValue() - CDatabase::kLeagueNodeBase;
     const std::size_t teams = db.leagues().at(position)->teamIds.size();
 

@@ -148,6 +148,17 @@ std::vector<uint32_t> CChange::teams() const
     return out;
 }
 
+std::vector<std::size_t> CChange::leagues() const
+{
+    std::vector<std::size_t> out;
+    if (!m_leaguesBefore) return out;
+    const auto& a = *m_leaguesBefore;
+    const auto& b = *m_leaguesAfter;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (i >= a.size() || i >= b.size() || !(a[i] == b[i])) out.push_back(i);
+    return out;
+}
+
 bool CChange::addsOrRemovesRecords() const
 {
     auto oneSided = [](const auto& r) { return r.before.has_value() != r.after.has_value(); };

@@ -68,6 +68,9 @@ public:
     std::vector<uint32_t> players() const;
     std::vector<uint32_t> teams() const;
     bool touchesLeagues() const { return m_leaguesBefore.has_value(); }
+    // Positions in the league list whose entry differs between the two sides (including
+    // entries only one side has).
+    std::vector<std::size_t> leagues() const;
     // Players and teams that exist on one side only.
     bool addsOrRemovesRecords() const;
     const CDatabaseHeader& headerBefore() const { return m_headerBefore; }

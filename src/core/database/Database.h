@@ -87,6 +87,7 @@ public:
         std::size_t size() const { return m_s->size(); }
         bool empty() const { return m_s->empty(); }
         const CLeague* operator[](std::size_t i) const { return (*m_s)[i].get(); }
+        const CLeague* at(std::size_t i) const { return m_s->at(i).get(); }
         const CLeague* front() const { return m_s->front().get(); }
         const CLeague* back() const { return m_s->back().get(); }
         const_iterator begin() const { return const_iterator(m_s->begin()); }

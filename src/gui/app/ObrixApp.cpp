@@ -87,7 +87,8 @@ bool CObrixApp::startUp(const CStartOptions& options)
     }
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
-    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle));
+    // "[*]" shows while anything differs from the files.
+    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral("[*]"));
     m_mainFrame->move(m_layout.x, m_layout.y);
     if (m_layout.windowWidth > 0 && m_layout.windowHeight > 0)
         m_mainFrame->resize(m_layout.windowWidth, m_layout.windowHeight);

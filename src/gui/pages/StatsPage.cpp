@@ -73,6 +73,7 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
       m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics), this)), m_summary(new QLineEdit(this)),
       m_grid(new QTableView(this)), m_model(new CStatsGridModel(this)), m_fill(new CStatsGridFill(this))
 {
+    connect(&app.document(), &CDocument::changed, this, &CStatsPage::followChange);
     m_tree->setObjectName(QStringLiteral("statsTree"));
     m_chosen->setObjectName(QStringLiteral("chosenTeams"));
     m_chosen->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -231,10 +232,10 @@ void CStatsPage::showEvent(QShowEvent* event)
     }
 }
 
-void CStatsPage::update(const CChange& change)
+void CStatsPage::followChange(const CChange& change)
 {
     if (!m_opened) return;
-    // Which teams a league lists, or which exist, changed: the chosen teams may be gone,
+    // The tree relabels itself; which teams a league lists, or which exist, changed: the chosen teams may be gone,
     // so the tree and the list start again (now, or when the page is next shown).
     if (change.touchesLeagues() || change.addsOrRemovesRecords() || !change.teams().empty())
     {
@@ -242,9 +243,7 @@ void CStatsPage::update(const CChange& change)
             refill();
         else
             m_stale = true;
-        return;
     }
-    m_tree->update(change);
 }
 
 // Teams were moved or leagues added elsewhere: the tree and the list start again.

@@ -32,7 +32,7 @@ public:
 
     // Follows a change of the document: labels in place, a change of what the leagues
     // list refills the tree and the chosen teams (at once, or when next shown).
-    void update(const CChange& change);
+    void followChange(const CChange& change);
 
     // The buttons' work, callable without a click.
     void add();

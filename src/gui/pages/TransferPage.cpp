@@ -64,12 +64,6 @@ void CTransferPage::fillTrees()
     m_right->fill();
 }
 
-void CTransferPage::update(const CChange& change)
-{
-    if (!m_opened) return;
-    m_left->update(change);
-    m_right->update(change);
-}
 
 CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
 {

@@ -26,8 +26,6 @@ public:
     QPushButton* transferButton() const { return m_button; }
     bool opened() const { return m_opened; }
 
-    // Both trees follow a change of the document (once the page has been opened).
-    void update(const CChange& change);
     // The "<---->" button.
     void transfer();
 

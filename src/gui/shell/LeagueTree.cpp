@@ -32,6 +32,8 @@ CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWi
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { reportSelection(current); });
+    // Every tree follows the document by itself, whichever page it sits on.
+    connect(&app.document(), &CDocument::changed, this, &CLeagueTree::followChange);
     connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (m_notifyOwner && index.isValid()) emit nodeDoubleClicked();
     });
@@ -57,11 +59,63 @@ void CLeagueTree::fill()
     m_filling = false;
 }
 
-void CLeagueTree::update(const CChange& change)
+void CLeagueTree::followChange(const CChange& change)
 {
     if (m_model->rowCount() == 0) return;  // never filled: the next fill reads everything
     const CTextEncoding enc = encoding();
-    if (change.touchesLeagues() || change.addsOrRemovesRecords())
+    if (change.touchesLeagues() && !change.addsOrRemovesRecords())
+    {
+        // League entries: a new league goes at the end (the user sees it where it was
+        // made), a gone one leaves, a changed one gets its text and team nodes again.
+        const auto& leagues = m_app.db().leagues();
+        const bool reporting = m_notifyOwner;
+        m_notifyOwner = false;
+        for (int l = m_model->rowCount() - 1; l >= 0; --l)
+            if (m_model->value(m_model->index(l, 0)) - kLeagueNodeBase >= leagues.size())
+                m_model->remove(m_model->index(l, 0));
+        for (std::size_t position : change.leagues())
+        {
+            if (position >= leagues.size()) continue;
+            const uint32_t value = uint32_t(kLeagueNodeBase + position);
+            const CTreeNode fresh = leagueNode(m_app.db(), position, m_showPlayers, enc);
+            QModelIndex node;
+            for (int l = 0; l < m_model->rowCount() && !node.isValid(); ++l)
+                if (m_model->value(m_model->index(l, 0)) == value) node = m_model->index(l, 0);
+            if (!node.isValid())
+            {
+                m_model->append({}, fresh, enc);
+                continue;
+            }
+            const uint32_t selected = isTeam(selectedNode()) && m_model->parent(selectedNode()) == node
+                                          ? m_model->value(selectedNode())
+                                          : 0;
+            m_model->setText(node, QString::fromStdString(toUtf8(fresh.text, enc)));
+            // Teams that left go, teams that joined are added at the end, the rest stay
+            // where the user sees them.
+            std::vector<uint32_t> wanted;
+            for (const CTreeNode& team : fresh.children) wanted.push_back(team.value);
+            for (int t = m_model->rowCount(node) - 1; t >= 0; --t)
+            {
+                const uint32_t value = m_model->value(m_model->index(t, 0, node));
+                auto at = std::find(wanted.begin(), wanted.end(), value);
+                if (at == wanted.end())
+                    m_model->remove(m_model->index(t, 0, node));
+                else
+                    wanted.erase(at);
+            }
+            for (const CTreeNode& team : fresh.children)
+                if (auto at = std::find(wanted.begin(), wanted.end(), team.value); at != wanted.end())
+                {
+                    m_model->append(node, team, enc);
+                    wanted.erase(at);
+                }
+            for (int t = 0; selected != 0 && t < m_model->rowCount(node); ++t)
+                if (m_model->value(m_model->index(t, 0, node)) == selected) selectNode(m_model->index(t, 0, node));
+        }
+        m_notifyOwner = reporting;
+        if (change.teams().empty() && change.players().empty()) return;
+    }
+    if (change.addsOrRemovesRecords())
     {
         std::vector<uint32_t> open;
         for (int l = 0; l < m_model->rowCount(); ++l)

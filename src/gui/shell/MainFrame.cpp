@@ -218,7 +218,7 @@ void CMainFrame::createActions()
     // Undo and Redo carry the step's name ("Undo Swap Teams"), as the history gives it.
     QUndoStack* history = m_app.document().history();
     QAction* undo = makeAction(CCommand::Undo, historytexts::text(historytexts::kUndoMenu), "undo");
-    bindKeys(CCommand::Undo, {QKeySequence::Undo, key(Qt::CTRL | Qt::Key_Z), key(Qt::ALT | Qt::Key_Backspace)}, true);
+    bindKeys(CCommand::Undo, {key(Qt::CTRL | Qt::Key_Z), key(Qt::ALT | Qt::Key_Backspace)}, true);
     connect(undo, &QAction::triggered, history, &QUndoStack::undo);
     QAction* redo = makeAction(CCommand::Redo, historytexts::text(historytexts::kRedoMenu), "redo");
     bindKeys(CCommand::Redo, {key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, true);
@@ -420,8 +420,7 @@ void CMainFrame::selectPlayer(uint32_t playerId) { m_rosterView->selectPlayer(pl
 
 void CMainFrame::onDocumentChanged(const CChange& change)
 {
-    if (CLeagueTree* tree = m_groupView->tree()) tree->update(change);
-    m_rosterView->update(change);
+    // The trees and the roster follow the document by themselves.
     CDataPropSheet* sheet = m_dataView->sheet();
     const std::vector<uint32_t> players = change.players();
     const std::vector<uint32_t> teams = change.teams();
@@ -431,8 +430,6 @@ void CMainFrame::onDocumentChanged(const CChange& change)
         sheet->playerPage()->showPlayer(player);
     const uint32_t team = sheet->teamPage()->teamShown();
     if (team != 0 && std::find(teams.begin(), teams.end(), team) != teams.end()) sheet->teamPage()->showTeam(team);
-    sheet->transferPage()->update(change);
-    sheet->statsPage()->update(change);
     scheduleUpdate();
 }
 

@@ -36,6 +36,7 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
+    connect(&app.document(), &CDocument::changed, this, &CRosterView::followChange);
 
     m_table->setObjectName(QStringLiteral("rosterList"));
     m_table->setModel(m_model);
@@ -103,7 +104,7 @@ void CRosterView::refreshKeepingPlayer()
     if (player != 0) selectPlayer(player);
 }
 
-void CRosterView::update(const CChange& change)
+void CRosterView::followChange(const CChange& change)
 {
     if (m_team == 0) return;
     const std::vector<uint32_t> teams = change.teams();

@@ -25,7 +25,7 @@ public:
     void refreshKeepingPlayer();
     // Follows a change of the document: the rows again when the team shown or one of its
     // players was touched, the selection on the same player (or row, when he left).
-    void update(const CChange& change);
+    void followChange(const CChange& change);
     void selectPlayer(uint32_t playerId);
     void clear();
     uint32_t teamShown() const;
