@@ -221,8 +221,10 @@ void BM_WriteRaw(benchmark::State& state)
     for (auto _ : state)
     {
         bool ok = true;
-        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().writeFileDurably(temporaryPathFor(targets[i]), *contents[i]);
-        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().replaceFile(temporaryPathFor(targets[i]), targets[i]);
+        fs::path temps[3];
+        for (int i = 0; i < 3; ++i) temps[i] = fs::path(targets[i]) += ".new";
+        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().createFile(temps[i], *contents[i]);
+        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().renameFile(temps[i], targets[i]);
         if (!ok) state.SkipWithError("write failed");
     }
     state.SetBytesProcessed(state.iterations() * fileBytes());

@@ -30,6 +30,10 @@ public:
     {
         return refuse(title), std::nullopt;
     }
+    std::optional<std::string> chooseFile(const CFileChoice& choice) override
+    {
+        return refuse(choice.title), std::nullopt;
+    }
     void message(const std::string& text, CIcon) override { refuse(text); }
     bool asked = false;
 

@@ -36,6 +36,7 @@ public:
     bool askYesNo(const std::string&, CIcon) override { return false; }
     CAnswer askYesNoCancel(const std::string&, CIcon) override { return CAnswer::Cancel; }
     std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseFile(const CFileChoice&) override { return std::nullopt; }
     void message(const std::string&, CIcon) override {}
 };
 

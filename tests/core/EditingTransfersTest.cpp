@@ -3,6 +3,9 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "editing/PlayerMoves.h"
+#include "editing/TransferHint.h"
+#include "util/TextCodec.h"
 #include "editing/Transfers.h"
 #include "sample/SampleGame.h"
 
@@ -91,6 +94,68 @@ TEST(EditingTransfers, MoveLimitsCountListedPlayersExactly)
     EXPECT_TRUE(transfer(gate(w.db), w.playerSide(202, 2), w.teamSide(4)).changed());
     EXPECT_EQ(w.db.listedPlayers(4).size(), 26u);
     EXPECT_EQ(transfer(gate(w.db), w.playerSide(203, 2), w.teamSide(4)).message, "Team is full (20 players)");
+}
+
+// Cut then Paste and a drag move as "<---->" does from the left tree to a team on the
+// right: the same limits, the same texts, and a refused or idle move changes nothing.
+TEST(EditingTransfers, MoveOutsideThePageKeepsItsRulesAndTexts)
+{
+    World w;
+    w.team(1, 11);
+    w.team(2, 15);
+    w.team(3, 20);
+    w.team(4, 15);
+    struct Case
+    {
+        uint32_t player, from, to;
+        CTransferResult::CKind kind;
+        const char* message;
+    } cases[] = {
+        {201, 2, 3, CTransferResult::CKind::Refused, "Team is full (20 players)"},
+        {101, 1, 2, CTransferResult::CKind::Refused, "Team cannot have less than 11 players)"},
+        {201, 2, 2, CTransferResult::CKind::Nothing, ""},
+        {101, 2, 4, CTransferResult::CKind::Nothing, ""},  // not listed by the team it was cut from
+        {201, 2, 99, CTransferResult::CKind::Nothing, ""},
+    };
+    for (const Case& c : cases)
+    {
+        const CTransferResult r = movePlayerToTeam(gate(w.db), c.player, c.from, c.to);
+        EXPECT_EQ(r.kind, c.kind) << c.player << " to " << c.to;
+        EXPECT_EQ(r.message, c.message);
+    }
+    EXPECT_FALSE(w.db.modified());
+
+    EXPECT_EQ(checkPlayerMove(w.db, 201, 2, 4).kind, CTransferResult::CKind::MovedPlayer);
+    EXPECT_FALSE(w.db.modified());  // asking changes nothing
+    EXPECT_EQ(movePlayerToTeam(gate(w.db), 201, 2, 4).kind, CTransferResult::CKind::MovedPlayer);
+    EXPECT_TRUE(w.lists(4, 201));
+    EXPECT_FALSE(w.lists(2, 201));
+    // Cut again from where it went, and home: no longer counted twice anywhere.
+    EXPECT_EQ(movePlayerToTeam(gate(w.db), 201, 4, 2).kind, CTransferResult::CKind::MovedPlayer);
+    EXPECT_TRUE(w.lists(2, 201));
+    EXPECT_FALSE(w.lists(4, 201));
+}
+
+TEST(EditingTransfers, HintSaysWhatTheButtonWouldDo)
+{
+    World w;
+    w.team(1, 12);
+    w.team(2, 12);
+    const CTransferSide none{}, league{K::League, 200000, 0, {}};
+    const struct
+    {
+        CTransferSide left, right;
+        std::string hint;
+    } cases[] = {
+        {none, w.teamSide(2), "Select a player or a team on each side, then \"<---->\" moves or swaps them."},
+        {league, w.teamSide(2), "A league cannot be transferred: select a team or a player."},
+        {w.playerSide(101, 1), w.teamSide(2), "\"<---->\" moves P101 from Team 1 to Team 2."},
+        {w.teamSide(1), w.playerSide(201, 2), "\"<---->\" moves P201 from Team 2 to Team 1."},
+        {w.playerSide(101, 1), w.teamSide(1), "P101 is already in Team 1."},
+        {w.playerSide(101, 1), w.playerSide(201, 2), "\"<---->\" swaps P101 of Team 1 and P201 of Team 2."},
+        {w.teamSide(1), w.teamSide(2), "\"<---->\" swaps Team 1 and Team 2: names, kits and players."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(describeTransfer(w.db, c.left, c.right, CTextEncoding::Windows1252), c.hint);
 }
 
 TEST(EditingTransfers, MoveRecordsThePlayersPlaceAndMarks)

@@ -46,23 +46,30 @@ public:
 
     bool readFile(const std::filesystem::path& p, std::vector<uint8_t>& out) override
     {
-        if (reads++ == failRead) return false;
+        if (reads++ == failRead)
+        {
+            errno = EACCES;
+            return false;
+        }
         return CFileSystem::readFile(p, out);
     }
-    bool writeFileDurably(const std::filesystem::path& p, std::span<const uint8_t> bytes) override
+    bool createFile(const std::filesystem::path& p, std::span<const uint8_t> bytes, const CFileStatus* like) override
     {
         if (writes++ == failWrite)
         {
-            // A write that fails half way leaves a partial file behind.
-            CFileSystem::writeFileDurably(p, bytes.first(bytes.size() / 2));
+            errno = ENOSPC;
             return false;
         }
-        return CFileSystem::writeFileDurably(p, bytes);
+        return CFileSystem::createFile(p, bytes, like);
     }
-    bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) override
+    bool renameFile(const std::filesystem::path& from, const std::filesystem::path& to) override
     {
-        if (renames++ == failRename) return false;
-        return CFileSystem::replaceFile(from, to);
+        if (renames++ == failRename)
+        {
+            errno = EIO;
+            return false;
+        }
+        return CFileSystem::renameFile(from, to);
     }
 };
 } // namespace
@@ -138,16 +145,19 @@ TEST(GameFiles, AFailedSaveChangesNothing)
         const char* what;
         int failRead, failWrite, failRename;
         const char* message;
+        const char* file;    // named in the message
+        const char* reason;  // the system's
     };
     const Case cases[] = {
-        {"database unreadable", 0, -1, -1, "Error writing to Team Data File."},
-        {"name file unreadable", 1, -1, -1, "Error writing to Team Name File."},
-        {"database write", -1, 0, -1, "Error writing to Team Data File."},
-        {"name file write", -1, 1, -1, "Error writing to Team Name File."},
-        {"player name file write", -1, 2, -1, "Error writing to Player Name File."},
-        {"first rename", -1, -1, 0, "Error writing to Team Data File."},
-        {"second rename", -1, -1, 1, "Error writing to Team Name File."},
-        {"last rename", -1, -1, 2, "Error writing to Player Name File."},
+        {"database unreadable", 0, -1, -1, "Error writing to Team Data File.", "fcdb.dbi", "Permission denied"},
+        {"name file unreadable", 1, -1, -1, "Error writing to Team Name File.", "fcdb_eng.dbi", "Permission denied"},
+        {"database write", -1, 0, -1, "Error writing to Team Data File.", "fcdb.dbi", "No space left"},
+        {"name file write", -1, 1, -1, "Error writing to Team Name File.", "fcdb_eng.dbi", "No space left"},
+        {"player name file write", -1, 2, -1, "Error writing to Player Name File.", "FCDBPENG.DBI", "No space left"},
+        {"commit record write", -1, 3, -1, "Error writing to Team Data File.", "OBRIX-COMMIT.TXT", "No space left"},
+        {"first rename", -1, -1, 0, "Error writing to Team Data File.", "fcdb.dbi", "Input/output error"},
+        {"second rename", -1, -1, 1, "Error writing to Team Name File.", "fcdb_eng.dbi", "Input/output error"},
+        {"last rename", -1, -1, 2, "Error writing to Player Name File.", "FCDBPENG.DBI", "Input/output error"},
     };
     for (const auto& c : cases)
     {
@@ -168,7 +178,9 @@ TEST(GameFiles, AFailedSaveChangesNothing)
 
         auto e = files.save(db);
         ASSERT_TRUE(e);
-        EXPECT_EQ(*e, c.message);
+        EXPECT_EQ(e->rfind(c.message, 0), 0u) << *e;
+        EXPECT_NE(e->find(c.file), std::string::npos) << *e;
+        EXPECT_NE(e->find(c.reason), std::string::npos) << *e;
         g.expectUntouched();
         // The database still holds the unsaved edits, ready for another try.
         EXPECT_TRUE(db.modified());

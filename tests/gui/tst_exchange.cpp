@@ -5,6 +5,7 @@
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "exchange/ExchangeTexts.h"
+#include "exchange/KeptLeagues.h"
 #include "exchange/PackedCodec.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
@@ -92,6 +93,7 @@ private slots:
     void glvImportRefusesOtherFiles();
     void exportWritesAPackedSetThatImportsBack();
     void screenshotOfAnImportedLeague();
+    void importedLeagueIsKeptAcrossARestartUntilDeleted();
 };
 
 void TestExchange::initTestCase()
@@ -249,6 +251,54 @@ void TestExchange::exportWritesAPackedSetThatImportsBack()
     }
     QCOMPARE(db.leagues().back()->displayName, std::string("Exported"));
     QCOMPARE(db.leagues().back()->teamIds.size(), teams);
+}
+
+void TestExchange::importedLeagueIsKeptAcrossARestartUntilDeleted()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    s.fixture.prompts.fileAnswers.push_back(s.glvFile().string());
+    s.trigger(CCommand::GlvImport);
+    const CLeague& league = *s.app->db().leagues().back();
+    QVERIFY(league.importedLeague);
+    const std::string name = league.displayName;
+    const uint32_t edited = s.app->db().team(league.teamIds[0])->players[0];
+    s.app->document().run("rename", [&](CTransaction& tx) { tx.player(edited)->name = "Kept Across"; });
+    QCOMPARE(s.lastLeagueNode().data(Qt::ToolTipRole).toString(),
+             QString::fromLatin1(keptleaguetexts::kImportedLeagueTip));
+
+    // The save warning tells where imported leagues live.
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.trigger(CCommand::SaveData);
+    QVERIFY(!s.fixture.prompts.asked.empty());
+    QVERIFY2(s.fixture.prompts.asked[0].text.find(keptleaguetexts::kImportedLeagueNote) != std::string::npos,
+             s.fixture.prompts.asked[0].text.c_str());
+    QVERIFY2(s.messages().empty(), s.joinedMessages().c_str());
+    s.app->exitInstance();
+
+    QVERIFY(s.fixture.start(true));
+    s.app = s.fixture.app.get();
+    s.frame = s.app->mainFrame();
+    const CLeague& back = *s.app->db().leagues().back();
+    QVERIFY(back.importedLeague);
+    QCOMPARE(back.displayName, name);
+    QCOMPARE(s.app->db().player(s.app->db().team(back.teamIds[0])->players[0])->name, std::string("Kept Across"));
+    QVERIFY(!s.app->db().modified());
+
+    // Delete on the league takes it out, and out of where it was kept.
+    const std::size_t leagues = s.app->db().leagues().size();
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    tree->setCurrentIndex(s.lastLeagueNode());
+    QVERIFY(s.enabled(CCommand::Delete));
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.trigger(CCommand::Delete);
+    QCOMPARE(s.app->db().leagues().size(), leagues - 1);
+    QVERIFY(!s.app->db().modified());
+    QVERIFY(!fs::exists(CKeptLeagues(s.fixture.dataFolder(), s.fixture.gameFolder()).folder()));
+    // A game league cannot be deleted.
+    tree->setCurrentIndex(tree->model()->index(0, 0));
+    QVERIFY(!s.enabled(CCommand::Delete));
 }
 
 void TestExchange::screenshotOfAnImportedLeague()

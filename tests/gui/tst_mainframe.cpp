@@ -22,6 +22,9 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include "shell/NodeDrag.h"
+
+#include <cstdlib>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -100,6 +103,18 @@ uint32_t firstClubWithPlayers(const CDatabase& db, uint32_t other = 0)
     return found;
 }
 
+// A club of the game listing between atLeast and atMost players, other than `other`.
+uint32_t clubListing(const CDatabase& db, std::size_t atLeast, std::size_t atMost, uint32_t other = 0)
+{
+    uint32_t found = 0;
+    db.forEachTeam([&](const CTeam& team) {
+        const std::size_t n = db.listedPlayers(team.id).size();
+        if (!found && team.id != other && team.id < CDatabase::kImportedIdBase && n >= atLeast && n <= atMost)
+            found = team.id;
+    });
+    return found;
+}
+
 struct CStarted : CStartedFrame
 {
     explicit CStarted(bool show = true) : CStartedFrame(show)
@@ -119,6 +134,7 @@ class TestMainFrame : public QObject
 
 private slots:
     void menusReadAsDesigned();
+    void cutThenPasteMovesAndDropsMoveOrCopy();
     void toolbarAndStatusTexts();
     void keysMapToTheirCommands_data();
     void keysMapToTheirCommands();
@@ -144,15 +160,67 @@ void TestMainFrame::menusReadAsDesigned()
     QStringList titles;
     for (QAction* action : s.frame->menuBar()->actions()) titles << action->text();
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    // Every command with a key has a menu item that shows the key.
     QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
-             (QStringList{"Save Data", "-", "&Import...", "Ex&port...", "-", "&Make Jersey Thumbnails", "-", "E&xit"}));
+             (QStringList{"Save Data\tCtrl+S", "-", "&Import...\tCtrl+I", "Import &GLV Files...\tCtrl+Alt+I",
+                          "Ex&port...", "-", "&Restore\tCtrl+R", "-", "&Make Jersey Thumbnails\tCtrl+J", "-",
+                          "E&xit"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
-             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-", "&Find\tCtrl+F",
-                          "Find &Again\tF3", "-", "&Global Modifications...", "-", "&League Name...\tF2", "-",
-                          "&Preferences..."}));
-    QCOMPARE(menuLines(menuTitled(s.frame, "&View")), (QStringList{"&Toolbar", "&Status Bar", "-", "&History"}));
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-",
+                          "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "-",
+                          "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "&Remember Team\tF5",
+                          "Appl&y Remembered Team\tF7", "-", "&Preferences..."}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&View")),
+             (QStringList{"&Toolbar", "&Status Bar", "-", "T&ransfer Page\tCtrl+T", "&Stats Page\tCtrl+E", "-",
+                          "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&About Obrix..."}));
     QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix[*]"));
+}
+
+void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const CDatabase& db = s.app->db();
+    const uint32_t from = clubListing(db, 13, 19), to = clubListing(db, 12, 18, from);
+    QVERIFY(from && to);
+    s.frame->groupView()->selectTeam(from);
+    const uint32_t player = db.listedPlayers(from).front();
+    s.frame->rosterView()->selectPlayer(player);
+    s.trigger(CCommand::NextPane);
+    s.trigger(CCommand::NextPane);  // the roster
+    QVERIFY(s.enabled(CCommand::Cut));
+    s.trigger(CCommand::Cut);
+    QVERIFY(db.player(player)->destinationTeamId == 0);  // nothing moves before the Paste
+
+    s.frame->groupView()->selectTeam(to);
+    QVERIFY(s.enabled(CCommand::Paste));
+    s.trigger(CCommand::Paste);
+    QCOMPARE(db.player(player)->destinationTeamId, to);
+    QCOMPARE(db.listedPlayers(to).back(), player);
+    QCOMPARE(s.frame->rosterView()->teamShown(), to);
+    QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
+    QVERIFY(!s.enabled(CCommand::Paste));  // the clipboard was emptied: a second Paste moves nothing
+
+    // A drop of a roster row on a team of the tree: a move as the Transfer page's, so
+    // a full team refuses it with the page's message; with Ctrl, a copy as Paste's.
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const uint32_t full = clubListing(db, 20, 20, to);
+    const uint32_t next = db.listedPlayers(to).front();
+    const auto drop = [&](uint32_t team, bool copying, bool perform) {
+        return tree->dropHandler()(CNodeDrag{2, next, to}, nullptr, tree->findTeamNode(team), copying, perform);
+    };
+    QVERIFY(!drop(to, false, false));  // onto its own team
+    QVERIFY(!tree->dropHandler()(CNodeDrag{2, next, to}, nullptr, tree->model()->index(0, 0), false, false));
+    if (full)
+    {
+        QVERIFY(drop(full, false, false));
+        QVERIFY(!drop(full, false, true));
+        QCOMPARE(s.fixture.prompts.asked.back().text, std::string("Team is full (20 players)"));
+    }
+    QVERIFY(drop(from, true, true));
+    QVERIFY(s.fixture.prompts.asked.back().text.find(" has been duplicated to ") != std::string::npos);
+    QCOMPARE(db.listedPlayers(from).back(), next);
 }
 
 void TestMainFrame::toolbarAndStatusTexts()
@@ -452,7 +520,7 @@ void TestMainFrame::editCommandsFollowTheFocusedPane()
     s.frame->groupView()->selectTeam(team);
     s.frame->rosterView()->selectPlayer(s.app->db().listedPlayers(team).front());
     QCOMPARE(s.frame->focusedPane(), 0);
-    QVERIFY(s.enabled(CCommand::Clone));
+    QVERIFY(!s.enabled(CCommand::Clone));  // never an action of its own: greyed everywhere
     QVERIFY(s.enabled(CCommand::NewLeague));
     QCOMPARE(s.enabled(CCommand::Copy), s.frame->groupView()->canCopy());
 
@@ -467,8 +535,8 @@ void TestMainFrame::editCommandsFollowTheFocusedPane()
     QCOMPARE(s.enabled(CCommand::Copy), s.frame->rosterView()->canCopy());
     QCOMPARE(s.enabled(CCommand::Delete), s.frame->rosterView()->canDelete());
 
-    // Cut has keys but nothing to do; Undo waits for a step.
-    QVERIFY(!s.enabled(CCommand::Cut));
+    // Cut takes the roster's selected player; Clone stays greyed.
+    QCOMPARE(s.enabled(CCommand::Cut), s.frame->rosterView()->canCopy());
     QVERIFY(!s.enabled(CCommand::Undo));
 }
 
@@ -476,15 +544,16 @@ void TestMainFrame::panesTakeAndGiveBackTheLayout()
 {
     CStarted s;
     QVERIFY(s.frame);
-    const CWindowLayout layout = defaultWindowLayout(1024);
+    // A first start: the panes take the shares the layout gives them, give or take
+    // what the window's bars leave over.
+    const CWindowLayout layout = s.app->layout();
+    QVERIFY(layout.fromDefaults);
     const QList<int> columns = s.frame->columnSplitter()->sizes();
     const QList<int> rows = s.frame->rowSplitter()->sizes();
-    // The tree keeps its stored size; the data sheet and roster take what the window
-    // has beyond the stored sizes.
-    QCOMPARE(columns[0], layout.groupWidth);
-    QCOMPARE(rows[0], layout.groupHeight);
-    QVERIFY(columns[1] >= layout.dataWidth - 10);
-    QVERIFY(rows[1] >= layout.rosterHeight - 10);
+    QVERIFY(std::abs(columns[0] - layout.groupWidth) <= 4);
+    QVERIFY(std::abs(rows[0] - layout.groupHeight) <= 16);
+    QVERIFY(std::abs(columns[1] - layout.dataWidth) <= 8);
+    QVERIFY(std::abs(rows[1] - layout.rosterHeight) <= 16);
 
     s.frame->columnSplitter()->setSizes({300, columns[0] + columns[1] - 300});
     QVERIFY(s.frame->close());

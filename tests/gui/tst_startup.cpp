@@ -6,6 +6,8 @@
 #include "app/ObrixApp.h"
 #include "app/QtSettingsStore.h"
 #include "app/SplashWindow.h"
+#include "database/Backup.h"
+#include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
 #include "pages/PreferencesDialog.h"
 #include "settings/IniSettings.h"
@@ -20,7 +22,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace
 {
@@ -36,6 +42,12 @@ QStringList texts(const QSignalSpy& spy)
     QStringList out;
     for (const auto& args : spy) out << args.at(0).toString();
     return out;
+}
+
+std::string bytesOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::filesystem::file_time_type stamp(const std::filesystem::path& file)
@@ -61,6 +73,8 @@ private slots:
     void failedSaveAtExitStillExits();
     void exitWritesTheLanguageOnlyWhenRead();
     void restoreReloadsWithStatusTexts();
+    void firstSaveBacksUpWithoutSettings();
+    void firstSaveAsksWhenNoBackupCanBeMade();
     void splashShowsStatusAndClosesOnKey();
     void aboutBoxShowsTheVersion();
     void preferencesLanguage_data();
@@ -93,7 +107,7 @@ void TestStartup::startsOnTheSampleGame()
     // First start: the backup is taken and recorded, restore becomes available.
     QVERIFY(f.app->backupFlag());
     QCOMPARE(f.settings.numbers.at("Backup"), 1u);
-    QCOMPARE(f.app->layout(), defaultWindowLayout(1024));
+    QCOMPARE(f.app->layout(), firstStartLayout(defaultWindowLayout(1024), 1024, 768));
     QCOMPARE(frame->size(), QSize(1024, 768));
     saveScreenshot(frame, QStringLiteral("startup-main-window"));
 }
@@ -225,7 +239,10 @@ void TestStartup::failedSaveAtExitStillExits()
     QVERIFY(f.app->confirmClose());
     QCOMPARE(f.prompts.asked.size(), 2u);
     QCOMPARE(f.prompts.asked[1].kind, std::string("message"));
-    QCOMPARE(f.prompts.asked[1].text, std::string(gametexts::kTeamDataError));
+    // The fixed text, then the file and the system's reason.
+    const std::string& said = f.prompts.asked[1].text;
+    QCOMPARE(said.substr(0, said.find(' ', std::strlen(gametexts::kTeamDataError))), std::string(gametexts::kTeamDataError));
+    QVERIFY2(said.find("FCDB.DBI: cannot read: No such file or directory") != std::string::npos, said.c_str());
 }
 
 void TestStartup::exitWritesTheLanguageOnlyWhenRead()
@@ -248,6 +265,72 @@ void TestStartup::exitWritesTheLanguageOnlyWhenRead()
         f.app->exitInstance();
         QCOMPARE(f.settings.strings.at("Language"), std::string("SWE"));
     }
+}
+
+void TestStartup::firstSaveBacksUpWithoutSettings()
+{
+    // A first run on a copied installation: no settings yet, the folder from the command line.
+    CGuiFixture f;
+    f.settings.keyExists = false;
+    f.makeApp();
+    auto options = quietStart();
+    options.gameFolder = f.gameFolder().string();
+    QVERIFY(f.app->startUp(options));
+    CMainFrame* frame = f.app->mainFrame();
+    const auto restoreEnabled = [&] {
+        frame->updateCommands();
+        return frame->commandAction(CMainFrame::CCommand::Restore)->isEnabled();
+    };
+    const CBackup backup(f.dataFolder(), f.gameFolder(), "ENG");
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const std::string untouched = bytesOf(database);
+    QVERIFY(!backup.exists());
+    QVERIFY(!restoreEnabled());
+
+    f.app->document().run("bankroll", [&](CTransaction& tx) {
+        tx.team(f.app->db().leagues().front()->teamIds.front())->bankroll += 1000;
+        tx.setModified();
+    });
+    QVERIFY(f.app->saveToGame());
+    QVERIFY(f.prompts.asked.empty());
+    QVERIFY(backup.exists());
+    QCOMPARE(bytesOf(backup.folder() / "FCDB.DBI"), untouched);
+    QVERIFY(bytesOf(database) != untouched);
+    QVERIFY(restoreEnabled());
+
+    // Later saves of the run hold edits: a backup made of them would restore the edits.
+    std::filesystem::remove_all(backup.folder());
+    QVERIFY(f.app->saveToGame());
+    QVERIFY(!backup.exists());
+}
+
+void TestStartup::firstSaveAsksWhenNoBackupCanBeMade()
+{
+    CGuiFixture f;
+    f.settings.keyExists = false;
+    f.makeApp();
+    // A file where the backups' folder should be.
+    std::filesystem::create_directories(f.dataFolder());
+    std::ofstream(f.dataFolder() / "BACKUP") << "in the way";
+    auto options = quietStart();
+    options.gameFolder = f.gameFolder().string();
+    QVERIFY(f.app->startUp(options));
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto before = stamp(database);
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
+
+    f.prompts.yesNoAnswers = {false};
+    QVERIFY(!f.app->saveToGame());
+    QCOMPARE(f.prompts.asked.size(), 1u);
+    QVERIFY(f.prompts.asked[0].text.rfind("The original Golvar data files could not be backed up", 0) == 0);
+    QVERIFY(stamp(database) == before);
+    QVERIFY(f.app->db().modified());
+
+    f.prompts.yesNoAnswers = {true};
+    QVERIFY(f.app->saveToGame());
+    QCOMPARE(f.prompts.asked.size(), 2u);
+    QVERIFY(!f.app->db().modified());
+    QVERIFY(!f.app->backupFlag());
 }
 
 void TestStartup::restoreReloadsWithStatusTexts()

@@ -13,7 +13,9 @@
 #include "shell/FrameStatusBar.h"
 #include "shell/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/NodeDrag.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -69,6 +71,7 @@ private slots:
     void firstShowFillsBothTreesAndALaterShowRefillsOnRequest();
     void movePlayerUpdatesBothTreesAndTheDatabase();
     void refusalsShowTheirMessageAndChangeNothing();
+    void dragsDoWhatTheButtonDoes();
     void swapPlayersExchangesTheirNodes();
     void swapTeamsRelabelsAndExchangesPlayers();
     void playerAddedShowsInBothTrees();
@@ -122,6 +125,35 @@ void TestTransfer::movePlayerUpdatesBothTreesAndTheDatabase()
     }
     QCOMPARE(s.app->db().player(player)->destinationTeamId, to);
     QVERIFY(s.app->db().modified());
+    // The player stays selected where it went: a second click moves nobody else.
+    QCOMPARE(s.page->leftTree()->selectedNode(), s.page->leftTree()->findPlayerNode(player, to));
+    const auto before = s.app->db().listedPlayers(from);
+    s.press();
+    QCOMPARE(s.app->db().listedPlayers(from), before);
+    QVERIFY(s.page->hintLine()->text().contains(QStringLiteral("is already in")));
+}
+
+void TestTransfer::dragsDoWhatTheButtonDoes()
+{
+    CStarted s;
+    s.showPage();
+    const uint32_t from = s.club(13, 19), to = s.club(12, 19, from);
+    QVERIFY(from && to);
+    CLeagueTree* left = s.page->leftTree();
+    CLeagueTree* right = s.page->rightTree();
+    const uint32_t player = s.nodesUnder(right, from).front();
+    const CNodeDrag drag{2, player, from};
+    // A league takes no drop; a team or player node of the other tree does.
+    QVERIFY(!left->dropHandler()(drag, right, left->model()->index(0, 0), false, false));
+    QVERIFY(left->dropHandler()(drag, right, left->findTeamNode(to), false, false));
+    QVERIFY(left->dropHandler()(drag, right, left->findTeamNode(to), false, true));
+    QCOMPARE(s.app->db().player(player)->destinationTeamId, to);
+    QCOMPARE(s.nodesUnder(left, to), s.app->db().listedPlayers(to));
+    // The pair the drop chose is the selection, and the line says what it did.
+    QCOMPARE(right->selectedNode(), right->findPlayerNode(player, to));
+    QVERIFY(s.page->hintLine()->text().contains(QStringLiteral("is already in")));
+    left->selectNode(left->findTeamNode(from));
+    QVERIFY(s.page->hintLine()->text().startsWith(QStringLiteral("\"<---->\" moves ")));
 }
 
 void TestTransfer::refusalsShowTheirMessageAndChangeNothing()

@@ -134,11 +134,13 @@ int runExport(const std::vector<std::string>& args)
 
     CDatabase db;
     CDatabaseBuilder(db).setLanguageCode(language);
-    if (auto e = CGameFiles(gameFolder).loadAll(db))
+    std::string recovered;
+    if (auto e = CGameFiles(gameFolder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
     CCliPrompts prompts;
     const auto packer = makePacker(prompts);
     const CExportResult r = exportLeague(db, std::size_t(position), outFolder, *packer);

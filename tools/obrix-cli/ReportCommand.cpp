@@ -120,11 +120,13 @@ int runReport(const std::vector<std::string>& args)
     if (!a) return 2;
     CDatabase db;
     CDatabaseBuilder(db).setLanguageCode(a->language);
-    if (auto e = CGameFiles(a->gameFolder).loadAll(db))
+    std::string recovered;
+    if (auto e = CGameFiles(a->gameFolder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
 
     std::vector<uint32_t> teamIds;
     if (a->byLeague)

@@ -181,6 +181,13 @@ std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> 
         const uint32_t nameSection = n.u32(12, "team name section position");
         const uint32_t count = d.u32(20, "league count");
         requireRecords(d, 28, count, 4, "league directory");
+        // Both files keep the count; when the name file's directory is too short for
+        // FCDB.DBI's count and the name file counts fewer, FCDB.DBI's count is the odd one.
+        if (n.size() >= 24 && count > (n.size() - std::min<std::size_t>(n.size(), 28)) / 4
+            && n.u32(20, "league count") < count)
+            throw CReadError("league count " + std::to_string(count) + " at offset 0x14 is more than the name file's "
+                                 + std::to_string(n.u32(20, "league count")) + " leagues",
+                             kInDatabase);
         requireRecords(n, 28, count, 4, "league name directory");
         if (nameSection < 20 || nameSection > n.size())
             throw CReadError("team name section position " + std::to_string(nameSection)
@@ -491,7 +498,7 @@ using CLoadStep = CGameFiles::CLoadStep;
 
 CLoadError unreadable(CLoadStep step, const std::string& gamePath)
 {
-    return CLoadError{step, fileName(gamePath) + ": the file cannot be read"};
+    return CLoadError{step, fileName(gamePath) + ": the file cannot be read: " + systemReason(errno)};
 }
 
 template <class Loader>
@@ -529,8 +536,16 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadLeagues(CDatabase& db) con
     return loadWith(db, CLoadStep::Leagues, gamepaths::nameFilePath(db.languageCode()), gameformat::loadLeagues);
 }
 
-std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db) const
+CRecovery CGameFiles::recoverInterrupted() const
 {
+    return recoverCommit(m_fs, resolve(gamepaths::kDatabaseFile).parent_path());
+}
+
+std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db, std::string* recoveryNote) const
+{
+    const CRecovery recovery = recoverInterrupted();
+    if (recovery.state == CRecovery::CState::Failed) return CLoadError{CLoadStep::Players, recovery.message};
+    if (recoveryNote) *recoveryNote = recovery.message;
     // The same three steps, reading each file once.
     const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode());
     const std::string namesFile = gamepaths::nameFilePath(db.languageCode());
@@ -560,14 +575,16 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));
     std::vector<uint8_t> currentDatabase, currentNames;
-    if (!m_fs.readFile(dbPath, currentDatabase)) return std::string(gametexts::kTeamDataError);
-    if (!m_fs.readFile(namesPath, currentNames)) return std::string(gametexts::kTeamNameError);
+    if (!m_fs.readFile(dbPath, currentDatabase))
+        return std::string(gametexts::kTeamDataError) + " " + fileFailure(dbPath, "read", errno);
+    if (!m_fs.readFile(namesPath, currentNames))
+        return std::string(gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
 
     gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, savedState);
     std::vector<CPendingFile> files;
     files.push_back({dbPath, std::move(image.database), gametexts::kTeamDataError});
     files.push_back({namesPath, std::move(image.names), gametexts::kTeamNameError});
     files.push_back({playerNamesPath, std::move(image.playerNames), gametexts::kPlayerNameError});
-    if (auto e = commitFiles(m_fs, files)) return e;
+    if (auto e = commitFiles(m_fs, files, "save")) return e;
     return std::nullopt;
 }

@@ -100,8 +100,12 @@ public:
     std::optional<CLoadError> loadPlayers(CDatabase& db) const;
     std::optional<CLoadError> loadTeams(CDatabase& db) const;
     std::optional<CLoadError> loadLeagues(CDatabase& db) const;
-    // All three, then the spoken names; the import generation starts over.
-    std::optional<CLoadError> loadAll(CDatabase& db) const;
+    // Finishes a save, restore or backup of the game's files that was interrupted (see
+    // commitFiles); its message is the line to show the user. Every load runs it first.
+    CRecovery recoverInterrupted() const;
+    // All three, then the spoken names; the import generation starts over. An
+    // interrupted save is finished first, its line put in recoveryNote.
+    std::optional<CLoadError> loadAll(CDatabase& db, std::string* recoveryNote = nullptr) const;
     // Marks the players the speech index names; a missing file marks nobody.
     int readSpokenNames(CDatabase& db) const;
 

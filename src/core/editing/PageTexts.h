@@ -50,4 +50,11 @@ inline constexpr const char* kSecondary = "Secondary:";
 inline constexpr const char* kTertiary = "Tertiary:";
 inline constexpr const char* kEdit = "Edit...";
 inline constexpr const char* kUsePresetColours = "Use Preset Colours";
+inline constexpr const char* kJerseyHeading = "Jersey";
+inline constexpr const char* kShortsHeading = "Shorts";
+inline constexpr const char* kSocksHeading = "Socks";
+
+// The Player page's presets, a row for each kind of player.
+inline constexpr std::array<const char*, 4> kPresetKinds = {"Goalie:", "Defender:", "Midfielder:", "Forward:"};
+inline constexpr std::array<const char*, 3> kPresetLevels = {"Star", "Good", "Ave."};
 }  // namespace pagetexts

@@ -161,10 +161,11 @@ CTransferResult refused(const char* text)
     return r;
 }
 
-// A player node of `from` goes to the team node `to`. targetLimit is the count of
-// listed players at which the target is full.
-CTransferResult moveBetween(CTransaction& db, const CTransferSide& from, const CTransferSide& to, int targetLimit,
-                            const char* fullText)
+// Whether a player node of `from` may go to the team node `to`: Refused with the text,
+// Nothing when there is nothing to do, else MovedPlayer (nothing changed yet).
+// targetLimit is the count of listed players at which the target is full.
+CTransferResult checkMoveBetween(const CDatabase& db, const CTransferSide& from, const CTransferSide& to,
+                                 int targetLimit, const char* fullText)
 {
     if (from.teamId == to.teamId) return {};  // already there
     const int targetCount = int(to.teamPlayers.size());
@@ -174,14 +175,27 @@ CTransferResult moveBetween(CTransaction& db, const CTransferSide& from, const C
         return refused(fullText);
     if (int(from.teamPlayers.size()) == kMinimumPlayers) return refused(transfertexts::kTooFewPlayers);
     if (!db.player(from.value)) return {};
-    movePlayer(db, from.value, from.teamId, to.teamId);
     CTransferResult r;
     r.kind = CTransferResult::CKind::MovedPlayer;
     r.moves.push_back({from.value, from.teamId, to.teamId});
     r.relabelledTeams = {from.teamId, to.teamId};
     return r;
 }
+
+CTransferResult moveBetween(CTransaction& db, const CTransferSide& from, const CTransferSide& to, int targetLimit,
+                            const char* fullText)
+{
+    CTransferResult r = checkMoveBetween(db, from, to, targetLimit, fullText);
+    if (r.kind == CTransferResult::CKind::MovedPlayer) movePlayer(db, from.value, from.teamId, to.teamId);
+    return r;
+}
 }  // namespace
+
+CTransferResult checkMoveToRight(const CDatabase& db, const CTransferSide& player, const CTransferSide& team)
+{
+    if (player.kind != CTransferSide::CKind::Player || team.kind != CTransferSide::CKind::Team) return {};
+    return checkMoveBetween(db, player, team, kRightTeamLimit, transfertexts::kRightTeamFull);
+}
 
 CTransferResult transfer(CTransaction& db, const CTransferSide& left, const CTransferSide& right)
 {

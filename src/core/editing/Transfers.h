@@ -84,5 +84,9 @@ struct CTransferResult
 CTransferResult swapTeams(CTransaction& db, uint32_t teamA, uint32_t teamB, const std::vector<uint32_t>& playersOfA,
                           const std::vector<uint32_t>& playersOfB);
 
+// What "<---->" answers for a player node on the left and a team node on the right,
+// without changing anything: Refused with its text, Nothing, or MovedPlayer.
+CTransferResult checkMoveToRight(const CDatabase& db, const CTransferSide& player, const CTransferSide& team);
+
 // The "<---->" button over the two selections, refusals checked in their fixed order.
 CTransferResult transfer(CTransaction& db, const CTransferSide& left, const CTransferSide& right);

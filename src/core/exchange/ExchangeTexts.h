@@ -21,6 +21,9 @@ inline constexpr const char* kErrorReadingPlayers = "Error reading CUSPLYR.DB.";
 inline constexpr const char* kErrorReadingTeams = "Error reading CUSTOM.DB.";
 inline constexpr const char* kErrorAllocating = "Error allocating memory for output buffer.";
 inline constexpr const char* kErrorImporting = "Error Importing data.";
+inline constexpr const char* kExchangeFileProblem = "%s: %s.";
+inline constexpr const char* kExchangeTooLarge =
+    "%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.";
 inline constexpr const char* kTeamsCorrupted = "File CUSTOM.DB appears to be corrupted. Import failed!";
 inline constexpr const char* kPlayersFile = "CUSPLYR.DB";
 inline constexpr const char* kTeamsFile = "CUSTOM.DB";

@@ -6,6 +6,7 @@
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/GlvFile.h"
+#include "exchange/PackedCodec.h"
 #include "exchange/Packer.h"
 #include "settings/Prompts.h"
 #include "util/FileCommit.h"
@@ -122,33 +123,60 @@ enum class CReadOutcome
     NothingUnpacked,
 };
 
-// One packed file of the set: the length its header announces, then the unpacked bytes.
-CReadOutcome readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& out)
+struct CRead
 {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return CReadOutcome::CannotOpen;
+    CReadOutcome outcome = CReadOutcome::Read;
+    std::string detail;  // which file and what is wrong with it
+};
+
+std::string problem(const std::string& name, std::string what)
+{
+    while (!what.empty() && what.back() == '.') what.pop_back();
+    return formatText(kExchangeFileProblem, name.c_str(), what.c_str());
+}
+
+// One packed file of the set: the length its header announces, then the unpacked bytes.
+CRead readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& out)
+{
+    const std::string name = path.filename().string();
+    std::vector<uint8_t> packed;
+    // Asked first so that a pipe or device in the file's place is never opened.
+    if (!CFileSystem::real().readFile(path, packed))
+        return {CReadOutcome::CannotOpen, problem(name, systemReason(errno))};
     const auto length = announcedUnpackedLength(path.string());
-    if (!length) return CReadOutcome::CannotOpen;
+    if (!length) return {CReadOutcome::CannotOpen, problem(name, "too short for a packed file")};
+    if (*length > kMaxExchangeUnpackedLength)
+        return {CReadOutcome::NothingUnpacked,
+                formatText(kExchangeTooLarge, name.c_str(), unsigned(*length), unsigned(kMaxExchangeUnpackedLength))};
     try
     {
         out = packer.unpackFile(path.string(), *length);
     }
     catch (const std::bad_alloc&)
     {
-        return CReadOutcome::NoMemory;
+        return {CReadOutcome::NoMemory, {}};
     }
-    return out.empty() ? CReadOutcome::NothingUnpacked : CReadOutcome::Read;
+    if (!out.empty()) return {};
+    // The packer says only that it failed; the codec says why.
+    const CUnpackResult why = unpackBytes(packed);
+    return {CReadOutcome::NothingUnpacked,
+            problem(name, why.ok() ? "it unpacks to nothing" : why.message)};
 }
 
 // Reports a failed read; true when the import must stop.
-bool failed(CReadOutcome outcome, const char* cannotOpenText, CPrompts& prompts)
+bool failed(const CRead& read, const char* cannotOpenText, CPrompts& prompts)
 {
-    switch (outcome)
+    auto say = [&](const char* text) {
+        prompts.message(read.detail.empty() ? std::string(text) : std::string(text) + "\n" + read.detail,
+                        CPrompts::CIcon::Error);
+        return true;
+    };
+    switch (read.outcome)
     {
     case CReadOutcome::Read: return false;
-    case CReadOutcome::CannotOpen: prompts.message(cannotOpenText, CPrompts::CIcon::Error); return true;
-    case CReadOutcome::NoMemory: prompts.message(kErrorAllocating, CPrompts::CIcon::Error); return true;
-    case CReadOutcome::NothingUnpacked: prompts.message(kErrorImporting, CPrompts::CIcon::Error); return true;
+    case CReadOutcome::CannotOpen: return say(cannotOpenText);
+    case CReadOutcome::NoMemory: return say(kErrorAllocating);
+    case CReadOutcome::NothingUnpacked: return say(kErrorImporting);
     }
     return true;
 }
@@ -341,6 +369,13 @@ std::string proposedLeagueName(const std::string& folder)
 bool importDbFiles(CTransaction& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
                    CPrompts& prompts, const CStatusSink& status)
 {
+    // A set whose export was interrupted is finished or undone before it is read.
+    const CRecovery recovery = recoverCommit(CFileSystem::real(), fs::path(folder));
+    if (recovery.state != CRecovery::CState::Nothing)
+        prompts.message(recovery.message, recovery.state == CRecovery::CState::Failed ? CPrompts::CIcon::Error
+                                                                                       : CPrompts::CIcon::Information);
+    if (recovery.state == CRecovery::CState::Failed) return false;
+
     CImportStage stage(db);
     std::vector<uint8_t> data;
 

@@ -49,6 +49,7 @@ public:
     void setCurrentPlayer(uint32_t id);
 
     CPlayer clipboardPlayer;  // id 0 while nothing was copied
+    uint32_t clipboardCutFrom = 0;  // the team the clipboard player was cut from; 0 for a copy
     CTeam clipboardTeam;      // id 0 while nothing was copied
 
 signals:

@@ -26,6 +26,7 @@ inline constexpr const char* kPasteTeam = QT_TRANSLATE_NOOP("History", "Paste Te
 inline constexpr const char* kPastePlayer = QT_TRANSLATE_NOOP("History", "Paste Player '%1'");
 inline constexpr const char* kNewLeague = QT_TRANSLATE_NOOP("History", "New League '%1'");
 inline constexpr const char* kLeagueName = QT_TRANSLATE_NOOP("History", "League Name '%1'");
+inline constexpr const char* kRemoveLeague = QT_TRANSLATE_NOOP("History", "Remove League '%1'");
 inline constexpr const char* kApplyRememberedTeam = QT_TRANSLATE_NOOP("History", "Apply Remembered Team");
 
 inline QString text(const char* source)

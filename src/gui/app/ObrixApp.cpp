@@ -4,9 +4,13 @@
 #include "shell/MainFrame.h"
 
 #include "database/Backup.h"
+#include "database/Change.h"
+#include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
+#include "util/Format.h"
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
@@ -61,12 +65,14 @@ bool CObrixApp::startUp(const CStartOptions& options)
     });
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
+    if (m_layout.fromDefaults) m_layout = firstStartLayout(m_layout, options.freeWidth, options.freeHeight);
 
     if (!m_dataFolder.empty())
     {
         CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
         const auto check = backup.check(m_store, jerseysFolder());
-        m_backupFlag = check.backupFlag;
+        // Restore is there when a backup is, whatever the settings recorded.
+        m_backupFlag = backup.exists();
         if (check.needThumbnails)
         {
             ensureKitArtwork(jerseysFolder());
@@ -80,7 +86,12 @@ bool CObrixApp::startUp(const CStartOptions& options)
         m_splash->showCentred();
     }
 
-    if (!m_doc.load([&](CDatabase& db) { return loadDatabase(db, true); }))
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        if (!loadDatabase(db, true)) return false;
+        restoreKeptLeagues(db);
+        return true;
+    });
+    if (!loaded)
     {
         if (m_splash) m_splash->close();
         return false;
@@ -127,6 +138,17 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
 
+    // A save or restore cut off half way is finished or undone before anything is read,
+    // and the user is told which.
+    const CRecovery recovery = files.recoverInterrupted();
+    if (recovery.state != CRecovery::CState::Nothing)
+    {
+        if (m_splash) m_splash->close();
+        const bool failed = recovery.state == CRecovery::CState::Failed;
+        m_prompts.message(recovery.message, failed ? CPrompts::CIcon::Error : CPrompts::CIcon::Information);
+        if (failed) return false;
+    }
+
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
     if (const auto error = files.loadPlayers(db))
     {
@@ -162,15 +184,62 @@ bool CObrixApp::confirmClose()
         return false;
     case CPrompts::CAnswer::Yes:
     {
-        const CWaitCursor wait;
         // A failed save is the save's own message; the user chose to leave either way.
-        if (const auto error = save()) m_prompts.message(*error, CPrompts::CIcon::Error);
+        saveToGame();
         break;
     }
     case CPrompts::CAnswer::No:
         break;
     }
     return true;
+}
+
+bool CObrixApp::saveToGame()
+{
+    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    if (!m_savedThisRun)
+    {
+        bool goOn = false;
+        if (m_dataFolder.empty())  // no home folder: nowhere to keep a backup
+            goOn = m_prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackup, ""), CPrompts::CIcon::Warning);
+        else
+        {
+            // The files in use are those of the language loaded at start-up.
+            CBackup backup(m_dataFolder, gameFolder, m_doc.db().languageCode());
+            goOn = backUpBeforeFirstSave(backup, m_prompts);
+            m_backupFlag = backup.exists();
+        }
+        if (!goOn) return false;
+        m_savedThisRun = true;
+    }
+    const CWaitCursor wait;
+    // The files are written from the database as it stands; what the save does to memory
+    // (merged lists, cleared marks) follows only once they are committed, as part of the
+    // step saved, so that undoing past the save makes the data modified again.
+    CDatabase savedState;
+    if (const auto error = CGameFiles(gameFolder).save(m_doc.db(), &savedState))
+        m_prompts.message(*error, CPrompts::CIcon::Error);
+    else
+        m_doc.saved(savedState);
+    keepImportedLeagues();
+    return true;
+}
+
+void CObrixApp::restoreKeptLeagues(CDatabase& db)
+{
+    if (m_dataFolder.empty()) return;
+    // Part of loading: they come back as the files' own state, not as a step to undo.
+    CTransaction tx(db);
+    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
+    tx.commit();
+    m_leaguesRestored = true;
+}
+
+void CObrixApp::keepImportedLeagues()
+{
+    if (m_dataFolder.empty() || !m_leaguesRestored) return;
+    const CKeptLeagues kept(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
+    if (const auto error = kept.keep(m_doc.db())) m_prompts.message(*error, CPrompts::CIcon::Warning);
 }
 
 void CObrixApp::writeLayout(const CWindowLayout& layout)
@@ -184,17 +253,10 @@ void CObrixApp::exitInstance()
     // A start that ended before the language was read must not overwrite the saved one.
     if (m_languageRead) writeLanguage(m_settings, m_store);
     if (m_splash) delete m_splash.data();
+    keepImportedLeagues();
+    m_leaguesRestored = false;
     m_mainFrame.reset();
     m_doc.load([](CDatabase&) { return true; });
-}
-
-std::optional<std::string> CObrixApp::save()
-{
-    CDatabase savedState;
-    if (auto error = CGameFiles(std::filesystem::path(m_settings.gameFolder)).save(m_doc.db(), &savedState))
-        return error;
-    m_doc.saved(savedState);
-    return std::nullopt;
 }
 
 void CObrixApp::restoreBackup()
@@ -202,7 +264,9 @@ void CObrixApp::restoreBackup()
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
     CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_doc.db().languageCode());
-    if (!restoreBackedUpData(backup, m_prompts)) return;
+    const bool restored = restoreBackedUpData(backup, m_prompts);
+    m_backupFlag = backup.exists();
+    if (!restored) return;
     reloadDatabase();
 }
 
@@ -210,13 +274,20 @@ bool CObrixApp::reloadDatabase()
 {
     const CWaitCursor wait;
     // A restore leaves the modified flag alone; everything else starts over.
+    // The imported leagues are not in the game's files: they come back from where they are kept.
+    keepImportedLeagues();
+    const bool hadKeptLeagues = m_leaguesRestored;
+    m_leaguesRestored = false;  // a failed load must not replace them with none
     const bool wasModified = m_doc.isModified();
     const uint32_t generation = m_doc.db().importGeneration();
+    // The history starts over: its steps describe the database that is going.
     const bool loaded = m_doc.load([&](CDatabase& db) {
         CDatabaseBuilder b(db);
         b.setImportGeneration(generation);
         b.setModified(wasModified);
-        return loadDatabase(db, false);
+        if (!loadDatabase(db, false)) return false;
+        if (hadKeptLeagues) restoreKeptLeagues(db);
+        return true;
     });
     if (!loaded) return false;
     emit statusText(QString::fromLatin1(apptexts::kReady));

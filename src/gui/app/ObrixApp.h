@@ -61,6 +61,9 @@ public:
         bool showSplash = true;
         bool showWindow = true;
         int screenWidth = 1024;
+        // The screen's free area, which a first start's window fills.
+        int freeWidth = 1024;
+        int freeHeight = 768;
     };
     // The start-up steps in order; true when the main window is open, false to end.
     bool startUp(const CStartOptions& options);
@@ -88,21 +91,28 @@ public:
     // Where the folder dialog opens when the user is asked to locate the game.
     static std::string folderDialogStart();
 
+    // Saves the database into the game's files. The first save of a run backs the
+    // untouched files up first (or asks to go on without a backup when that fails);
+    // a failed save is reported. False when nothing was saved because the user said No.
+    bool saveToGame();
+
+    // Writes the imported leagues into the editor's data folder for the next run (they
+    // are never in the game's files); a failure is reported.
+    void keepImportedLeagues();
+
     // Copies the backed-up files back after asking, and reloads the database; the views
     // rebuild on the document's reset().
     void restoreBackup();
     // Reloads players, teams and leagues with the status texts of a reload.
     bool reloadDatabase();
 
-    // Saves to the game folder; on success the document's saved point moves here. The
-    // message of a failed save otherwise.
-    std::optional<std::string> save();
 
 signals:
     void statusText(const QString& text);
 
 private:
     bool loadDatabase(CDatabase& db, bool atStartUp);
+    void restoreKeptLeagues(CDatabase& db);
     bool offerToLocate(const char* question);
     void showStatus(const QString& text, bool atStartUp);
 
@@ -114,6 +124,8 @@ private:
     CGameSettings m_settings;
     CWindowLayout m_layout;
     bool m_backupFlag = false;
+    bool m_leaguesRestored = false;  // until then the database holds no kept league to keep
+    bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QPointer<CSplashWindow> m_splash;  // it deletes itself when it closes

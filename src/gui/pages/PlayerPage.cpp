@@ -144,26 +144,31 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
         m_skills[std::size_t(i)] = spin;
     }
 
-    // Presets in the dialog's order: star, good, average for each kind of player.
+    // One row for each kind of player, star, good and average side by side, so that a
+    // row never pairs two kinds; the button's whole name is its tool tip.
     auto* presets = new QGroupBox(QStringLiteral("Presets"), m_content);
     QGridLayout* presetGrid = tightGrid(presets);
     for (int kind = 0; kind < 4; ++kind)
+    {
+        presetGrid->addWidget(label(pagetexts::kPresetKinds[std::size_t(kind)], presets), kind, 0);
         for (int level = 0; level < 3; ++level)
         {
             const int preset = kind * 3 + (2 - level);
-            auto* button = new QPushButton(QString::fromLatin1(playerpresets::presetName(preset)), presets);
+            auto* button = new QPushButton(QString::fromLatin1(pagetexts::kPresetLevels[std::size_t(level)]), presets);
+            button->setToolTip(QString::fromLatin1(playerpresets::presetName(preset)));
+            button->setAccessibleName(button->toolTip());
             button->setAutoDefault(false);
-            const int index = kind * 3 + level;
-            presetGrid->addWidget(button, index / 2, index % 2);
+            presetGrid->addWidget(button, kind, 1 + level);
             m_presets[std::size_t(preset)] = button;
             connect(button, &QPushButton::clicked, this, [this, preset] {
                 run([this, preset] { m_session->applyPreset(preset); });
             });
         }
+    }
     m_maxAttributes = new QPushButton(QString::fromLatin1(pagetexts::kMaxAttributes), presets);
     m_resetAll = new QPushButton(QString::fromLatin1(pagetexts::kResetAll), presets);
-    presetGrid->addWidget(m_maxAttributes, 6, 0);
-    presetGrid->addWidget(m_resetAll, 6, 1);
+    presetGrid->addWidget(m_maxAttributes, 4, 0, 1, 2);
+    presetGrid->addWidget(m_resetAll, 4, 2, 1, 2);
     for (QPushButton* button : presets->findChildren<QPushButton*>())
     {
         button->setAutoDefault(false);

@@ -113,17 +113,24 @@ CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(a
         grid->setContentsMargins(6, 4, 6, 4);
         grid->setHorizontalSpacing(4);
         grid->setVerticalSpacing(2);
-        auto* description = new QLineEdit(kit);
-        description->setReadOnly(true);
+        // A description is read whole: it wraps onto a second line rather than being cut.
+        auto* description = new QLabel(kit);
+        description->setWordWrap(true);
+        description->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        description->setFrameShape(QFrame::StyledPanel);
+        description->setMinimumHeight(2 * description->fontMetrics().lineSpacing() + 6);
+        description->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_descriptions[std::size_t(side)] = description;
         grid->addWidget(description, 0, 0, 1, 4);
+        const char* headings[] = {pagetexts::kJerseyHeading, pagetexts::kShortsHeading, pagetexts::kSocksHeading};
         for (int part = 0; part < 3; ++part)
         {
             const int list = side * 3 + part;
+            grid->addWidget(new QLabel(QString::fromLatin1(headings[part]), kit), 1, 1 + part, Qt::AlignHCenter);
             auto* box = new CPictureListBox(kit);
             box->setKitPictures(kindOfList(list), m_app.jerseysFolder());
             m_models[std::size_t(list)] = box;
-            grid->addWidget(box, 1, 1 + part, Qt::AlignHCenter | Qt::AlignBottom);
+            grid->addWidget(box, 2, 1 + part, Qt::AlignHCenter | Qt::AlignBottom);
             connect(box, &CPictureListBox::valueChanged, this, [this, list](int value) {
                 m_previousModel[std::size_t(list)] = m_currentModel[std::size_t(list)];
                 m_currentModel[std::size_t(list)] = value;
@@ -137,21 +144,21 @@ CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(a
             {
                 auto* picker = new CColourPicker(kit);
                 m_colours[std::size_t(button)] = picker;
-                grid->addWidget(picker, 2 + c, 1 + part);
+                grid->addWidget(picker, 3 + c, 1 + part);
                 connect(picker, &CColourPicker::colourChosen, this, [this, button](int entry) {
                     run([this, button, entry] { m_session->chooseColour(button, entry); });
                 });
             }
         // The away kit's rows line up with the home kit's, so one set of labels serves both.
         if (side == teampage::kHome)
-            for (int c = 0; c < 3; ++c) grid->addWidget(label(colourLabels[c], kit), 2 + c, 0);
+            for (int c = 0; c < 3; ++c) grid->addWidget(label(colourLabels[c], kit), 3 + c, 0);
         m_edit[std::size_t(side)] = new QPushButton(QString::fromLatin1(pagetexts::kEdit), kit);
         m_presetColours[std::size_t(side)] = new QPushButton(QString::fromLatin1(pagetexts::kUsePresetColours), kit);
         auto* buttons = new QHBoxLayout;
         buttons->setSpacing(4);
         buttons->addWidget(m_edit[std::size_t(side)]);
         buttons->addWidget(m_presetColours[std::size_t(side)], 1);
-        grid->addLayout(buttons, 5, 0, 1, 4);
+        grid->addLayout(buttons, 6, 0, 1, 4);
         for (QPushButton* b : {m_edit[std::size_t(side)], m_presetColours[std::size_t(side)]}) b->setAutoDefault(false);
         connect(m_edit[std::size_t(side)], &QPushButton::clicked, this, [this, side] { startWeftor(side); });
         connect(m_presetColours[std::size_t(side)], &QPushButton::clicked, this,
@@ -314,9 +321,7 @@ void CTeamPage::showState()
     m_bankroll->setText(QString::fromStdString(s.bankrollText));
     for (std::size_t side = 0; side < 2; ++side)
     {
-        // Descriptions run longer than the box: show their start, and all of it as a tip.
         m_descriptions[side]->setText(text(s.descriptions[side]));
-        m_descriptions[side]->setCursorPosition(0);
         m_descriptions[side]->setToolTip(m_descriptions[side]->text());
     }
     for (std::size_t list = 0; list < m_models.size(); ++list)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -36,7 +37,7 @@ public:
     QLineEdit* abbreviationBox() const { return m_abbreviation; }
     QLineEdit* shortNameBox() const { return m_shortName; }
     QLineEdit* bankrollBox() const { return m_bankroll; }
-    QLineEdit* descriptionBox(int side) const { return m_descriptions[std::size_t(side)]; }
+    QLabel* descriptionBox(int side) const { return m_descriptions[std::size_t(side)]; }
     CPictureListBox* modelList(int list) const { return m_models[std::size_t(list)]; }
     CColourPicker* colourButton(int button) const { return m_colours[std::size_t(button)]; }
     QPushButton* editButton(int side) const { return m_edit[std::size_t(side)]; }
@@ -69,7 +70,7 @@ private:
     QLineEdit* m_abbreviation = nullptr;
     QLineEdit* m_shortName = nullptr;
     QLineEdit* m_bankroll = nullptr;
-    std::array<QLineEdit*, 2> m_descriptions{};
+    std::array<QLabel*, 2> m_descriptions{};
     std::array<CPictureListBox*, 6> m_models{};
     std::array<CColourPicker*, 14> m_colours{};
     std::array<QPushButton*, 2> m_edit{};

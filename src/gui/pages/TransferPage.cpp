@@ -3,7 +3,9 @@
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Database.h"
+#include "editing/TransferHint.h"
 #include "editing/Transfers.h"
+#include "shell/PlayerMoveCommands.h"
 #include "settings/Prompts.h"
 #include "shell/LeagueTree.h"
 #include "shell/LeagueTreeModel.h"
@@ -13,6 +15,8 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,12 +36,59 @@ CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent),
     middle->addStretch();
     middle->addWidget(m_button);
     middle->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_left, 1);
-    layout->addLayout(middle);
-    layout->addWidget(m_right, 1);
+    auto* trees = new QHBoxLayout;
+    trees->addWidget(m_left, 1);
+    trees->addLayout(middle);
+    trees->addWidget(m_right, 1);
+    m_hint = new QLabel(QString::fromLatin1(transfertexts::kHintSelect), this);
+    m_hint->setObjectName(QStringLiteral("transferHint"));
+    m_hint->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(trees, 1);
+    layout->addWidget(m_hint);
 
     connect(m_button, &QPushButton::clicked, this, &CTransferPage::transfer);
+    for (CLeagueTree* tree : {m_left, m_right})
+    {
+        connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTransferPage::updateHint);
+        CLeagueTree* other = tree == m_left ? m_right : m_left;
+        tree->setDropHandler([this, tree, other](const CNodeDrag& drag, QObject* source, const QModelIndex& target,
+                                                 bool copying, bool perform) {
+            return dropOn(*tree, *other, drag, source, target, copying, perform);
+        });
+    }
+}
+
+void CTransferPage::updateHint()
+{
+    m_hint->setText(QString::fromStdString(
+        describeTransfer(m_app.db(), sideOf(*m_left), sideOf(*m_right), m_left->encoding())));
+}
+
+bool CTransferPage::dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDrag& drag, QObject* source,
+                           const QModelIndex& target, bool copying, bool perform)
+{
+    if (tree.isLeague(target) || !target.isValid()) return false;
+    if (source == &other)
+    {
+        // From one tree onto the other: what "<---->" does for that pair.
+        if (drag.level < 1) return false;
+        if (!perform) return true;
+        const QModelIndex dragged =
+            drag.level == 2 ? other.findPlayerNode(drag.value, drag.teamId) : other.findTeamNode(drag.value);
+        if (!dragged.isValid()) return false;
+        other.selectNode(dragged);
+        tree.selectNode(target);
+        transfer();
+        return true;
+    }
+    // A player from this tree or the roster onto a team: moved, or copied with Ctrl.
+    CMainFrame* frame = m_app.mainFrame();
+    if (drag.level != 2 || !tree.isTeam(target) || !frame) return false;
+    CPlayerMoveCommands& moves = frame->playerMoves();
+    const uint32_t team = tree.nodeValue(target);
+    if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+    return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
 }
 
 void CTransferPage::showEvent(QShowEvent* event)
@@ -54,6 +105,7 @@ void CTransferPage::open()
     m_left->configure(true, false, false);
     m_right->configure(true, false, false);
     fillTrees();
+    updateHint();
     if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
     m_opened = true;
 }
@@ -105,9 +157,18 @@ void CTransferPage::transfer()
     }
     if (!result.changed()) return;
 
-    // The trees followed the change in place; a swap leaves each side selected on what
-    // came the other way.
-    if (result.kind != CTransferResult::CKind::MovedPlayer) selectAfterSwap(result, left, right);
+    // The trees followed the change in place. A moved player stays selected where it went,
+    // so that a second click does not send the next one after it; a swap leaves each side
+    // selected on what came the other way.
+    if (result.kind == CTransferResult::CKind::MovedPlayer)
+    {
+        CLeagueTree& playerTree = left.kind == CTransferSide::CKind::Player ? *m_left : *m_right;
+        for (const auto& move : result.moves)
+            playerTree.selectNode(playerTree.findPlayerNode(move.playerId, move.toTeamId));
+    }
+    else
+        selectAfterSwap(result, left, right);
+    updateHint();
 }
 
 void CTransferPage::selectAfterSwap(const CTransferResult& result, const CTransferSide& left,

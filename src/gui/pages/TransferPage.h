@@ -8,7 +8,11 @@
 class CObrixApp;
 class CChange;
 class CLeagueTree;
+class QLabel;
+class QModelIndex;
+class QObject;
 class QPushButton;
+struct CNodeDrag;
 struct CTransferResult;
 struct CTransferSide;
 
@@ -24,6 +28,7 @@ public:
     CLeagueTree* leftTree() const { return m_left; }
     CLeagueTree* rightTree() const { return m_right; }
     QPushButton* transferButton() const { return m_button; }
+    QLabel* hintLine() const { return m_hint; }
     bool opened() const { return m_opened; }
 
     // The "<---->" button.
@@ -35,6 +40,11 @@ protected:
 private:
     void open();
     void fillTrees();
+    // Refill both trees keeping what was open and selected (a moved player is found
+    // where it went).
+    void updateHint();
+    bool dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDrag& drag, QObject* source,
+                const QModelIndex& target, bool copying, bool perform);
     CTransferSide sideOf(const CLeagueTree& tree) const;
     // After a swap, selects the nodes that stand where the selected ones stood.
     void selectAfterSwap(const CTransferResult& result, const CTransferSide& left, const CTransferSide& right);
@@ -43,5 +53,6 @@ private:
     CLeagueTree* m_left = nullptr;
     CLeagueTree* m_right = nullptr;
     QPushButton* m_button = nullptr;
+    QLabel* m_hint = nullptr;
     bool m_opened = false;
 };

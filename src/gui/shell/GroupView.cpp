@@ -5,13 +5,16 @@
 #include "editing/EditingTexts.h"
 #include "editing/FindPlayer.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/LeagueNameDialog.h"
 #include "shell/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"
+#include "util/Format.h"
 #include "util/TextCodec.h"
 
 #include <QVBoxLayout>
@@ -25,6 +28,16 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     m_tree->setObjectName(QStringLiteral("leagueTree"));
     connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
     connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
+    // A player dropped on a team moves there as the Transfer page moves it (Ctrl: a copy).
+    m_tree->setDropHandler([this](const CNodeDrag& drag, QObject*, const QModelIndex& target, bool copying,
+                                  bool perform) {
+        CMainFrame* frame = m_app.mainFrame();
+        if (drag.level != 2 || !m_tree->isTeam(target) || !frame) return false;
+        CPlayerMoveCommands& moves = frame->playerMoves();
+        const uint32_t team = m_tree->nodeValue(target);
+        if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+        return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
+    });
     m_tree->fill();
 }
 
@@ -74,7 +87,16 @@ bool CGroupView::canPaste() const
     return (doc.clipboardPlayer.id != 0 && teamSelected()) || (doc.clipboardTeam.id != 0 && leagueSelected());
 }
 
-bool CGroupView::canDelete() const { return teamSelected(); }
+bool CGroupView::importedLeagueSelected() const
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (!m_tree->isLeague(node)) return false;
+    const std::size_t position = m_tree->nodeValue(node) - kLeagueNodeBase;
+    const auto& leagues = m_app.db().leagues();
+    return position < leagues.size() && leagues[position]->importedLeague;
+}
+
+bool CGroupView::canDelete() const { return teamSelected() || importedLeagueSelected(); }
 
 void CGroupView::copy()
 {
@@ -104,11 +126,37 @@ void CGroupView::paste()
 void CGroupView::deleteSelected()
 {
     const QModelIndex node = m_tree->selectedNode();
+    if (importedLeagueSelected())
+    {
+        deleteImportedLeague(m_tree->nodeValue(node) - kLeagueNodeBase);
+        return;
+    }
     if (!m_tree->isTeam(node)) return;
     const std::size_t position = m_tree->parentValue(node) - kLeagueNodeBase;
     const uint32_t teamId = m_tree->nodeValue(node);
     m_app.document().run(historytexts::step(historytexts::kDeleteTeam, QString::fromStdString(toUtf8(m_app.db().teamName(teamId), m_tree->encoding()))),
                          [&](CTransaction& tx) { removeTeamFromLeague(tx, position, teamId); });
+}
+
+void CGroupView::deleteImportedLeague(std::size_t position)
+{
+    const std::string& name = m_app.db().leagues()[position]->displayName;
+    const std::string shown = toUtf8(name, m_tree->encoding());
+    if (!m_app.prompts().askYesNo(formatText(keptleaguetexts::kRemoveQuestion, shown.c_str()), CPrompts::CIcon::Question))
+        return;
+    // The current team may be one of the league's; the positions after it move up.
+    m_app.document().setCurrentTeam(0);
+    m_app.document().setCurrentPlayer(0);
+    m_app.document().run(historytexts::step(historytexts::kRemoveLeague, QString::fromStdString(shown)),
+                         [&](CTransaction& tx) { removeImportedLeague(tx, position); });
+    m_app.keepImportedLeagues();
+    if (CMainFrame* frame = m_app.mainFrame())
+    {
+        frame->rosterView()->clear();
+        frame->updateCommands();
+    }
+    else
+        refresh();
 }
 
 void CGroupView::newLeague()

@@ -31,6 +31,8 @@ public:
     uint32_t selectedValue() const;
     bool leagueSelected() const;
     bool teamSelected() const;
+    // A league that came from an import: Delete takes it out of the editor.
+    bool importedLeagueSelected() const;
     // The text of the selected node, as shown.
     QString selectedText() const;
     // Gives the selected league node a new text after League Name.
@@ -51,6 +53,7 @@ signals:
     void nodeDoubleClicked();
 
 private:
+    void deleteImportedLeague(std::size_t position);
 
     CObrixApp& m_app;
     CLeagueTree* m_tree;

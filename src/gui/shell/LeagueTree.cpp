@@ -5,11 +5,15 @@
 #include "database/Change.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "shell/LeagueTreeDelegate.h"
 #include "shell/LeagueTreeModel.h"
 #include "util/TextCodec.h"
 
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -29,7 +33,19 @@ CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWi
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     header()->setStretchLastSection(true);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(false);  // a drop lands on a node, never between two
 
+    // Imported leagues are not in the game's files; the tree says so where they are.
+    m_model->leagueToolTip = [this](uint32_t value) {
+        const auto& leagues = m_app.db().leagues();
+        const std::size_t position = value - CDatabase::kLeagueNodeBase;
+        if (value < CDatabase::kLeagueNodeBase || position >= leagues.size() || !leagues[position]->importedLeague)
+            return QString();
+        return QString::fromLatin1(keptleaguetexts::kImportedLeagueTip);
+    };
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { reportSelection(current); });
     // Every tree follows the document by itself, whichever page it sits on.
@@ -317,4 +333,70 @@ void CLeagueTree::pastePlayer()
         historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(player.name, encoding()))),
         [&](CTransaction& tx) { pasted = pastePlayerIntoTeam(tx, teamId, player, encoding(), m_app.prompts()); });
     if (pasted) emit playerPasted(player.id, teamId);
+}
+
+void CLeagueTree::setDropHandler(CNodeDropHandler handler)
+{
+    m_dropHandler = std::move(handler);
+    setAcceptDrops(bool(m_dropHandler));
+}
+
+bool CLeagueTree::handleDrop(QDropEvent* event, bool perform)
+{
+    const std::optional<CNodeDrag> drag = CNodeDrag::from(event->mimeData());
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (!drag || !target.isValid() || !m_dropHandler) return false;
+    const bool copying = event->modifiers().testFlag(Qt::ControlModifier);
+    return m_dropHandler(*drag, event->source(), target, copying, perform);
+}
+
+void CLeagueTree::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_dropHandler || !CNodeDrag::from(event->mimeData()))
+    {
+        event->ignore();
+        return;
+    }
+    QTreeView::dragEnterEvent(event);
+    event->acceptProposedAction();
+}
+
+void CLeagueTree::dragMoveEvent(QDragMoveEvent* event)
+{
+    // The base scrolls and opens nodes under a resting pointer; the answer is ours, and
+    // the pointer shows it.
+    QTreeView::dragMoveEvent(event);
+    if (handleDrop(event, false))
+    {
+        event->setDropAction(event->modifiers().testFlag(Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+    }
+    else
+        event->ignore();
+}
+
+void CLeagueTree::dropEvent(QDropEvent* event)
+{
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (!handleDrop(event, false))
+    {
+        event->ignore();
+        return;
+    }
+    // The source must not read the drag as a move it has to carry out itself, and the
+    // work, which may show a message, runs once the drag's own loop has ended.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    const CNodeDrag drag = *CNodeDrag::from(event->mimeData());
+    const QPersistentModelIndex target(indexAt(event->position().toPoint()));
+    const QPointer<QObject> source(event->source());
+    const bool copying = event->modifiers().testFlag(Qt::ControlModifier);
+    QMetaObject::invokeMethod(
+        this,
+        [this, drag, target, source, copying] {
+            if (target.isValid() && m_dropHandler) m_dropHandler(drag, source.data(), target, copying, true);
+        },
+        Qt::QueuedConnection);
 }

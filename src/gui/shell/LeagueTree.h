@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/LeagueTreeOrder.h"
+#include "shell/NodeDrag.h"
 
 #include <QTreeView>
 
@@ -72,18 +73,30 @@ public:
     CTextEncoding encoding() const;
     CLeagueTreeModel* treeModel() const { return m_model; }
 
+    // Nodes may be dragged out; drops are taken only once the owner says which.
+    void setDropHandler(CNodeDropHandler handler);
+    const CNodeDropHandler& dropHandler() const { return m_dropHandler; }
+
 signals:
     void teamSelected(uint32_t teamId);
     void nodeDoubleClicked();
     // After a paste of a player onto a team node of this tree.
     void playerPasted(uint32_t playerId, uint32_t teamId);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void reportSelection(const QModelIndex& current);
+    // Whether the drop under the pointer would be taken; performs it when asked.
+    bool handleDrop(QDropEvent* event, bool perform);
 
     CObrixApp& m_app;
     bool m_showPlayers;
     bool m_notifyOwner;
     bool m_filling = false;
     CLeagueTreeModel* m_model;
+    CNodeDropHandler m_dropHandler;
 };

@@ -1,11 +1,13 @@
 #include "shell/MainFrame.h"
 
+#include "exchange/KeptLeagues.h"
 #include "app/AboutBox.h"
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Change.h"
 #include "database/GameFiles.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
 #include "pages/PlayerPage.h"
@@ -26,6 +28,8 @@
 #include "shell/RosterView.h"
 #include "shell/DatabaseText.h"
 #include "shell/ExchangeCommands.h"
+#include "shell/PlayerMoveCommands.h"
+#include "editing/EditingTexts.h"
 #include "util/TextCodec.h"
 #include "widgets/WaitCursor.h"
 
@@ -38,6 +42,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -76,12 +81,13 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
     m_dataView = new CDataView(app, m_columns);
     m_rosterView = new CRosterView(app, m_rows);
     // A pane may be squeezed but never vanish: a collapsed pane cannot be found again.
-    for (QSplitter* splitter : {m_rows, m_columns})
-    {
-        splitter->setChildrenCollapsible(false);
-        splitter->setStretchFactor(0, 0);
-        splitter->setStretchFactor(1, 1);
-    }
+    // When the window grows, the tree and data sheet grow with the roster, and the data
+    // sheet takes the larger part of the width: every pane gains something to show.
+    for (QSplitter* splitter : {m_rows, m_columns}) splitter->setChildrenCollapsible(false);
+    m_rows->setStretchFactor(0, 3);
+    m_rows->setStretchFactor(1, 2);
+    m_columns->setStretchFactor(0, 1);
+    m_columns->setStretchFactor(1, 2);
     setCentralWidget(m_rows);
     applyPaneSizes();
 
@@ -89,6 +95,7 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
     setStatusBar(m_statusBar);
 
     m_exchange = new CExchangeCommands(m_app, *this);
+    m_moves = std::make_unique<CPlayerMoveCommands>(m_app);
     createActions();
     createMenus();
     createToolBar();
@@ -115,6 +122,17 @@ CMainFrame::~CMainFrame()
 CGroupView* CMainFrame::groupView() const { return m_groupView; }
 CRosterView* CMainFrame::rosterView() const { return m_rosterView; }
 CDataView* CMainFrame::dataView() const { return m_dataView; }
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_paneSizesApplied) return;
+    m_paneSizesApplied = true;
+    // The sizes are those of the window at its final size; set on the window still being
+    // built they would be spread again by the stretch factors.
+    if (layout()) layout()->activate();
+    applyPaneSizes();
+}
 
 void CMainFrame::applyPaneSizes()
 {
@@ -169,11 +187,11 @@ void CMainFrame::createActions()
 
     connect(makeAction(CCommand::SaveData, QStringLiteral("Save Data"), "save", kSaveStatus), &QAction::triggered,
             this, &CMainFrame::saveData);
-    bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, false);
+    bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, true);
     connect(makeAction(CCommand::Import, QStringLiteral("&Import..."), nullptr, kImportStatus), &QAction::triggered,
             this, [this] { m_exchange->importDbFiles(); });
-    bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, false);
-    connect(makeAction(CCommand::GlvImport, QStringLiteral("Import GLV Files..."), nullptr, kGlvImportStatus),
+    bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, true);
+    connect(makeAction(CCommand::GlvImport, QStringLiteral("Import &GLV Files..."), nullptr, kGlvImportStatus),
             &QAction::triggered, this, [this] { m_exchange->importGlvFile(); });
     bindKeys(CCommand::GlvImport, {key(Qt::CTRL | Qt::ALT | Qt::Key_I)}, true);
     // "E&xit" has the x already, so the export takes the p.
@@ -186,8 +204,8 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::MakeThumbnails, QStringLiteral("&Make Jersey Thumbnails"), nullptr,
                        kThumbnailsStatus),
             &QAction::triggered, this, &CMainFrame::makeJerseyThumbnails);
-    bindKeys(CCommand::MakeThumbnails, {key(Qt::CTRL | Qt::Key_J)}, false);
-    connect(makeAction(CCommand::Restore, QStringLiteral("Restore")), &QAction::triggered, this,
+    bindKeys(CCommand::MakeThumbnails, {key(Qt::CTRL | Qt::Key_J)}, true);
+    connect(makeAction(CCommand::Restore, QStringLiteral("&Restore")), &QAction::triggered, this,
             [this] { m_app.restoreBackup(); updateCommands(); });
     bindKeys(CCommand::Restore, {key(Qt::CTRL | Qt::Key_R)}, true);
     connect(makeAction(CCommand::Exit, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
@@ -195,13 +213,24 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::Copy, QStringLiteral("&Copy"), "copy", kCopyStatus), &QAction::triggered, this,
             [this] {
                 if (m_focusedPane == TreePane) m_groupView->copy();
-                else if (m_focusedPane == RosterPane) m_rosterView->copy();
+                else if (m_focusedPane == RosterPane && m_rosterView->canCopy())
+                {
+                    m_rosterView->copy();
+                    m_app.document().clipboardCutFrom = 0;
+                }
                 updateCommands();
             });
     bindKeys(CCommand::Copy, {key(Qt::CTRL | Qt::Key_C), key(Qt::CTRL | Qt::Key_Insert)}, true);
     connect(makeAction(CCommand::Paste, QStringLiteral("&Paste"), "paste", kPasteStatus), &QAction::triggered, this,
             [this] {
-                if (m_focusedPane == TreePane) m_groupView->paste();
+                // A cut player moves; the team is the tree's, whichever pane has the focus.
+                if (m_moves->cutPending() && m_focusedPane != SheetPane)
+                {
+                    if (m_groupView->teamSelected()) m_moves->pasteCut(m_groupView->selectedValue());
+                    else if (m_focusedPane == TreePane)
+                        m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+                }
+                else if (m_focusedPane == TreePane) m_groupView->paste();
                 else if (m_focusedPane == RosterPane) m_rosterView->paste();
                 updateCommands();
             });
@@ -213,7 +242,11 @@ void CMainFrame::createActions()
                 else if (m_focusedPane == RosterPane) m_rosterView->deleteSelected();
                 updateCommands();
             });
-    makeAction(CCommand::Cut, QStringLiteral("Cu&t"));
+    connect(makeAction(CCommand::Cut, QStringLiteral("Cu&t"), nullptr, kCutStatus), &QAction::triggered, this, [this] {
+        if (m_focusedPane == RosterPane && m_rosterView->canCopy())
+            m_moves->cut(m_rosterView->selectedPlayer(), m_rosterView->teamShown());
+        updateCommands();
+    });
     bindKeys(CCommand::Cut, {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)}, true);
     // Undo and Redo carry the step's name ("Undo Swap Teams"), as the history gives it.
     QUndoStack* history = m_app.document().history();
@@ -235,11 +268,11 @@ void CMainFrame::createActions()
     connect(history, &QUndoStack::cleanChanged, this, nameSteps);
     connect(makeAction(CCommand::History, historytexts::text(historytexts::kHistoryMenu)), &QAction::triggered, this,
             &CMainFrame::showHistory);
-    // Clone has always done nothing; it keeps its place and key so that muscle memory
-    // does not land on another command.
+    // Clone has never had an action of its own: it keeps its place and key, so that
+    // muscle memory does not land on another command, but stays greyed.
     makeAction(CCommand::Clone, QStringLiteral("Clo&ne"));
     bindKeys(CCommand::Clone, {key(Qt::CTRL | Qt::Key_N)}, true);
-    connect(makeAction(CCommand::NewLeague, QStringLiteral("New League")), &QAction::triggered, this, [this] {
+    connect(makeAction(CCommand::NewLeague, QStringLiteral("&New League")), &QAction::triggered, this, [this] {
         m_groupView->newLeague();
         updateCommands();
     });
@@ -260,22 +293,22 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::Preferences, QStringLiteral("&Preferences...")), &QAction::triggered, this,
             &CMainFrame::preferences);
 
-    connect(makeAction(CCommand::Transfer, QStringLiteral("Transfer"), "transfer", kTransferStatus),
+    connect(makeAction(CCommand::Transfer, QStringLiteral("T&ransfer Page"), "transfer", kTransferStatus),
             &QAction::triggered, this, [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TransferTab); });
     bindKeys(CCommand::Transfer, {key(Qt::CTRL | Qt::Key_T)}, true);
-    connect(makeAction(CCommand::StatsTab, QStringLiteral("Export"), nullptr, kExportStatus), &QAction::triggered,
+    connect(makeAction(CCommand::StatsTab, QStringLiteral("&Stats Page"), nullptr, kExportStatus), &QAction::triggered,
             this, [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::StatsTab); });
     bindKeys(CCommand::StatsTab, {key(Qt::CTRL | Qt::Key_E)}, true);
-    connect(makeAction(CCommand::RememberTeam, QStringLiteral("Remember Team")), &QAction::triggered, this,
+    connect(makeAction(CCommand::RememberTeam, QStringLiteral("&Remember Team")), &QAction::triggered, this,
             &CMainFrame::rememberCurrentTeam);
     bindKeys(CCommand::RememberTeam, {key(Qt::Key_F5)}, true);
-    connect(makeAction(CCommand::ApplyRememberedTeam, QStringLiteral("Apply Remembered Team")), &QAction::triggered,
+    connect(makeAction(CCommand::ApplyRememberedTeam, QStringLiteral("Appl&y Remembered Team")), &QAction::triggered,
             this, &CMainFrame::applyRememberedTeam);
     bindKeys(CCommand::ApplyRememberedTeam, {key(Qt::Key_F7)}, true);
-    connect(makeAction(CCommand::NextPane, QStringLiteral("Next Pane")), &QAction::triggered, this,
+    connect(makeAction(CCommand::NextPane, QStringLiteral("&Next Pane")), &QAction::triggered, this,
             [this] { moveFocus(1); });
     bindKeys(CCommand::NextPane, {key(Qt::Key_F6)}, true);
-    connect(makeAction(CCommand::PreviousPane, QStringLiteral("Previous Pane")), &QAction::triggered, this,
+    connect(makeAction(CCommand::PreviousPane, QStringLiteral("Pre&vious Pane")), &QAction::triggered, this,
             [this] { moveFocus(-1); });
     bindKeys(CCommand::PreviousPane, {key(Qt::SHIFT | Qt::Key_F6)}, true);
 
@@ -305,7 +338,10 @@ void CMainFrame::createMenus()
     file->addAction(action(CCommand::SaveData));
     file->addSeparator();
     file->addAction(action(CCommand::Import));
+    file->addAction(action(CCommand::GlvImport));
     file->addAction(action(CCommand::Export));
+    file->addSeparator();
+    file->addAction(action(CCommand::Restore));
     file->addSeparator();
     file->addAction(action(CCommand::MakeThumbnails));
     file->addSeparator();
@@ -315,6 +351,7 @@ void CMainFrame::createMenus()
     edit->addAction(action(CCommand::Undo));
     edit->addAction(action(CCommand::Redo));
     edit->addSeparator();
+    edit->addAction(action(CCommand::Cut));
     edit->addAction(action(CCommand::Copy));
     edit->addAction(action(CCommand::Paste));
     edit->addAction(action(CCommand::Delete));
@@ -325,13 +362,23 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(CCommand::GlobalModifications));
     edit->addSeparator();
+    edit->addAction(action(CCommand::NewLeague));
     edit->addAction(action(CCommand::LeagueName));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::RememberTeam));
+    edit->addAction(action(CCommand::ApplyRememberedTeam));
     edit->addSeparator();
     edit->addAction(action(CCommand::Preferences));
 
     QMenu* view = menuBar()->addMenu(QString::fromLatin1(frametexts::kViewMenu));
     view->addAction(action(CCommand::ToggleToolbar));
     view->addAction(action(CCommand::ToggleStatusBar));
+    view->addSeparator();
+    view->addAction(action(CCommand::Transfer));
+    view->addAction(action(CCommand::StatsTab));
+    view->addSeparator();
+    view->addAction(action(CCommand::NextPane));
+    view->addAction(action(CCommand::PreviousPane));
     view->addSeparator();
     view->addAction(action(CCommand::History));
 
@@ -341,7 +388,7 @@ void CMainFrame::createMenus()
 
     // The rules depend on state that changes without telling us (the Player page sets
     // the modified flag as the user types), so look again whenever a menu opens.
-    for (QMenu* menu : {file, edit})
+    for (QMenu* menu : {file, edit, view})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
 }
 
@@ -485,14 +532,15 @@ void CMainFrame::updateCommands()
     enable(CCommand::GlvImport, true);
     enable(CCommand::Export, m_groupView->leagueSelected());
     enable(CCommand::GlobalModifications, true);
-    enable(CCommand::Cut, false);
+    enable(CCommand::Cut, roster && m_rosterView->canCopy());
     enable(CCommand::Undo, m_app.document().history()->canUndo());
     enable(CCommand::Redo, m_app.document().history()->canRedo());
     enable(CCommand::History, true);
     enable(CCommand::Copy, tree ? m_groupView->canCopy() : roster && m_rosterView->canCopy());
-    enable(CCommand::Paste, tree ? m_groupView->canPaste() : roster && m_rosterView->canPaste());
+    const bool pasteCut = m_moves->cutPending() && m_groupView->teamSelected();
+    enable(CCommand::Paste, tree ? m_groupView->canPaste() || pasteCut : roster && (m_rosterView->canPaste() || pasteCut));
     enable(CCommand::Delete, tree ? m_groupView->canDelete() : roster && m_rosterView->canDelete());
-    enable(CCommand::Clone, tree);
+    enable(CCommand::Clone, false);
     enable(CCommand::NewLeague, tree);
     enable(CCommand::FindAgain, !m_lastSearchText.isEmpty());
     enable(CCommand::LeagueName, m_groupView->leagueSelected());
@@ -570,12 +618,13 @@ void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3)
 void CMainFrame::saveData()
 {
     if (!m_app.document().isModified()) return;
-    if (!m_app.prompts().askYesNo(frametexts::kSaveWarning, CPrompts::CIcon::Warning)) return;
+    if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
+        return;
     {
         const CWaitCursor wait;
         m_dataView->sheet()->playerPage()->storePage();
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
-        if (const auto error = m_app.save()) m_app.prompts().message(*error, CPrompts::CIcon::Error);
+        m_app.saveToGame();
         setStatusText(QString::fromLatin1(frametexts::kReady));
     }
     updateCommands();
@@ -587,8 +636,11 @@ void CMainFrame::makeJerseyThumbnails()
     // The kit pictures of the Team page need our shorts and socks artwork beside the
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
-    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    std::vector<std::string> skipped;
+    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder(),
+                           CFileSystem::real(), &skipped);
     setStatusText(QString::fromLatin1(frametexts::kReady));
+    if (!skipped.empty()) m_app.prompts().message(skippedThumbnailsMessage(skipped), CPrompts::CIcon::Warning);
 }
 
 void CMainFrame::find()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <cstdint>
 
 class CObrixApp;
@@ -12,6 +13,7 @@ class CRosterView;
 class CDataView;
 class CFrameStatusBar;
 class CExchangeCommands;
+class CPlayerMoveCommands;
 class QAction;
 class QSplitter;
 class QToolBar;
@@ -29,6 +31,7 @@ public:
     CGroupView* groupView() const;
     CRosterView* rosterView() const;
     CDataView* dataView() const;
+    CPlayerMoveCommands& playerMoves() const { return *m_moves; }
 
     // Show team in roster, and select player on the Player page.
     void showTeamInRoster(uint32_t teamId);
@@ -92,6 +95,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -145,7 +149,9 @@ private:
     uint32_t m_rememberedTeam = 0;
     int m_focusedPane = TreePane;
     bool m_updatePending = false;
+    bool m_paneSizesApplied = false;
     QWidget* m_helpWindow = nullptr;
     QWidget* m_historyWindow = nullptr;
     CExchangeCommands* m_exchange = nullptr;
+    std::unique_ptr<CPlayerMoveCommands> m_moves;
 };

@@ -46,6 +46,10 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);
     m_table->setCornerButtonEnabled(false);
+    // A row dragged onto a team in a tree moves the player there (Ctrl: copies it).
+    m_table->setDragEnabled(true);
+    m_table->setDragDropMode(QAbstractItemView::DragOnly);
+    m_table->setDefaultDropAction(Qt::MoveAction);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
@@ -74,7 +78,7 @@ void CRosterView::fill(uint32_t teamId)
     const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     std::vector<CRosterRow> rows = rosterRows(m_app.db(), teamId);
     sortRosterRows(rows, m_sort, encoding);
-    m_model->setRows(rows, encoding);
+    m_model->setRows(rows, encoding, teamId);
     m_table->setUpdatesEnabled(true);
     m_filling = false;
 }

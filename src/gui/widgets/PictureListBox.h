@@ -65,7 +65,7 @@ public:
 
     static QString kitPrefix(CKitList kind);
     static int kitCount(CKitList kind);
-    // The cells the team page uses: 64 x 64 for jerseys and shorts, 32 x 40 for socks.
+    // The cells the team page uses: 64 x 64, socks too.
     static QSize kitCell(CKitList kind);
 
     QSize sizeHint() const override;
