@@ -8,6 +8,7 @@
 #include "app/ObrixApp.h"
 #include "shell/MainFrame.h"
 #include "settings/GameRegistration.h"
+#include "MemorySettings.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>

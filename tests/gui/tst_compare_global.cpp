@@ -15,7 +15,7 @@
 #include "shell/DataView.h"
 #include "shell/GlobalModificationsDialog.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"

@@ -9,7 +9,7 @@
 #include "exchange/PackedCodec.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 
 #include <QAction>

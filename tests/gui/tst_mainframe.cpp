@@ -13,7 +13,7 @@
 #include "shell/FrameStatusBar.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
 #include "editing/TeamEditSession.h"

@@ -7,9 +7,9 @@
 #include "editing/Roster.h"
 #include "kits/KitPalette.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
-#include "shell/LeagueTreeDelegate.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTree.h"
+#include "widgets/LeagueTreeDelegate.h"
+#include "widgets/LeagueTreeModel.h"
 #include "shell/RosterView.h"
 
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 
 #include "app/ObrixApp.h"
 #include "editing/Comparison.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "util/TextCodec.h"
 
 #include <QGridLayout>

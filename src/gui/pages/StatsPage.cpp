@@ -10,7 +10,7 @@
 #include "pages/StatsGridFill.h"
 #include "pages/StatsGridModel.h"
 #include "settings/Prompts.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/GridPrinter.h"

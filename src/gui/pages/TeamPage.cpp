@@ -6,7 +6,7 @@
 #include "editing/PageTexts.h"
 #include "editing/TeamEditSession.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/ColourPicker.h"

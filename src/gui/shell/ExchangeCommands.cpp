@@ -14,7 +14,7 @@
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/GamePath.h"
 #include "util/TextCodec.h"

@@ -10,7 +10,7 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"

@@ -24,7 +24,7 @@
 #include "shell/GroupView.h"
 #include "shell/HelpWindow.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 #include "shell/DatabaseText.h"
 #include "shell/ExchangeCommands.h"

@@ -9,7 +9,7 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"

@@ -1,4 +1,4 @@
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
@@ -6,8 +6,8 @@
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
-#include "shell/LeagueTreeDelegate.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTreeDelegate.h"
+#include "widgets/LeagueTreeModel.h"
 #include "util/TextCodec.h"
 
 #include <QDragMoveEvent>
