@@ -362,9 +362,29 @@ void TestMainFrame::saveData()
     });
     QVERIFY(s.enabled(CCommand::SaveData));
 
+    // A team that two leagues list, selected under the later one, with two leagues open.
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QAbstractItemModel* model = tree->model();
+    QModelIndex second;
+    for (int l = 1; l < model->rowCount() && !second.isValid(); ++l)
+        for (int t = 0; t < model->rowCount(model->index(l, 0)) && !second.isValid(); ++t)
+        {
+            const QModelIndex team = model->index(t, 0, model->index(l, 0));
+            if (tree->findTeamNode(tree->nodeValue(team)) != team) second = team;
+        }
+    QVERIFY(second.isValid());
+    const uint32_t leagueValue = tree->parentValue(second), teamValue = tree->nodeValue(second);
+    tree->expand(model->index(0, 0));
+    tree->expand(second.parent());
+    s.frame->groupView()->selectTeam(teamValue, leagueValue);
+    const std::set<uint32_t> open = tree->expandedValues();
+
     s.fixture.prompts.asked.clear();
     s.fixture.prompts.yesNoAnswers = {answer};
     s.trigger(CCommand::SaveData);
+    QCOMPARE(tree->expandedValues(), open);
+    QCOMPARE(tree->selectedValue(), teamValue);
+    QCOMPARE(tree->parentValue(tree->selectedNode()), leagueValue);
     QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
     QCOMPARE(s.fixture.prompts.asked[0].kind, std::string("yesno"));
     QCOMPARE(s.fixture.prompts.asked[0].text, std::string(frametexts::kSaveWarning));
@@ -373,8 +393,9 @@ void TestMainFrame::saveData()
         QVERIFY(fileBytes(namesFile) != before);
         QVERIFY(!s.app->db().modified());
         QVERIFY(!s.enabled(CCommand::SaveData));
-        QCOMPARE(s.frame->rosterView()->rowCount(), 0);
-        QCOMPARE(s.frame->dataView()->sheet()->playerPage()->playerShown(), 0u);
+        // The roster was cleared and shows the team selected again, read afresh.
+        QCOMPARE(s.frame->rosterView()->teamShown(), teamValue);
+        QCOMPARE(s.frame->rosterView()->rowCount(), int(s.app->db().listedPlayers(teamValue).size()));
     }
     else
     {

@@ -1,6 +1,5 @@
 #include "editing/PlayerEditSession.h"
 
-#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
@@ -15,12 +14,6 @@ namespace
 constexpr uint32_t kImportedIdBase = CDatabase::kImportedIdBase;
 constexpr int kHighestStoredSkill = 15;
 
-// A list left with nothing chosen keeps what the record held: a value the lists cannot
-// show (a hand-edited or imported record) is written back unchanged.
-void storeChoice(uint8_t& field, int index)
-{
-    if (index >= 0) field = uint8_t(index);
-}
 }  // namespace
 
 CPlayerEditSession::CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links,
@@ -35,18 +28,16 @@ const CPlayer* CPlayerEditSession::shownRecord() const
     return db().player(m_shown);
 }
 
-void CPlayerEditSession::editShown(const char* name, const std::function<void(CTransaction&, CPlayer&)>& edit)
+CPlayer* CPlayerEditSession::editedRecord()
 {
-    if (!shownRecord()) return;
-    m_runner.run(name, [&](CTransaction& tx) {
-        if (CPlayer* record = tx.player(m_shown)) edit(tx, *record);
-    });
+    if (!m_tx || m_shown == 0 || m_shown > db().highestPlayerId()) return nullptr;
+    return m_tx->player(m_shown);
 }
 
-void CPlayerEditSession::markModified(CTransaction& tx, CPlayer& record)
+void CPlayerEditSession::markModified(CPlayer& record)
 {
     record.modified = 1;
-    tx.setModified();
+    m_tx->setModified();
 }
 
 void CPlayerEditSession::refreshRoster()
@@ -69,7 +60,6 @@ void CPlayerEditSession::selectPlayer(uint32_t id)
 {
     const CPlayer* record = db().player(id);
     if (!record) return;
-    storePage();
     m_backup.copyFrom(*record);
     showPlayer(id);
 }
@@ -90,7 +80,8 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     }
     CPlayerPageState& s = m_state;
     s.enabled = true;
-    s.name = record->name.substr(0, CPlayer::kShownNameLength);
+    const CTextEncoding encoding = encodingForLanguage(db().languageCode());
+    s.name = record->name.substr(0, fittingLength(record->name, CPlayer::kShownNameLength, encoding));
     s.letter = record->letterCode ? std::string(1, char(record->letterCode)) : std::string();
     s.numberIndex = record->jerseyNumber >= 1 && record->jerseyNumber <= kNumberCount ? record->jerseyNumber - 1
                                                                                      : CPlayerPageState::kNoChoice;
@@ -109,37 +100,76 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     s.commentary = record->hasCommentary != 0;
 }
 
-bool CPlayerEditSession::storePage()
+CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& before)
 {
-    const CPlayer* shown = shownRecord();
-    if (!shown) return false;
-    CPlayerPageState& s = m_state;
-    if (s.name.size() > CPlayer::kShownNameLength) s.name.resize(CPlayer::kShownNameLength);
-    if (s.letter.size() > 1) s.letter.resize(1);
-    // An emptied name box means the page holds nothing worth keeping (a cleared page, or
-    // a name deleted by mistake); the record keeps what it had.
-    if (s.name.empty()) return false;
+    if (record.sameAs(before)) return CCommitResult::Unchanged;
+    markModified(record);
+    showPlayer(m_shown);
+    refreshRoster();
+    return CCommitResult::Changed;
+}
 
-    bool marked = false;
-    editShown(pagetexts::kEditPlayer, [&](CTransaction& tx, CPlayer& r) {
-    CPlayer* record = &r;
-    writeSkills(*record);
-    record->name = s.name;
-    if (s.positionIndex >= 0) writePosition(*record, s.positionIndex);
-    storeChoice(record->skinColour, s.skinColour);
-    storeChoice(record->hairColour, s.hairColour);
-    storeChoice(record->facialHair, s.facialHair);
-    storeChoice(record->face, s.face);
-    storeChoice(record->hairStyle, s.hairStyle);
-    record->letterCode = s.letter.empty() ? 0 : uint8_t(s.letter[0]);
-    record->jerseyNumber = uint8_t(s.numberIndex + 1);
+CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_view utf8)
+{
+    if (!m_tx) return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field)), [&] { return commitText(field, utf8); });
+    CPlayer* record = editedRecord();
+    if (!record || !m_state.enabled || (field != CPlayerField::Name && field != CPlayerField::Letter))
+        return CCommitResult::Unchanged;
+    const CTextEncoding encoding = encodingForLanguage(db().languageCode());
+    const bool name = field == CPlayerField::Name;
+    // An emptied name box is a name deleted by mistake, not a player without one.
+    if (name && utf8.empty())
+    {
+        showPlayer(m_shown);
+        return CCommitResult::Unchanged;
+    }
+    const std::optional<std::string> bytes =
+        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? CPlayer::kShownNameLength : 1, m_prompts);
+    if (!bytes)
+    {
+        showPlayer(m_shown);
+        return CCommitResult::Refused;
+    }
+    const CPlayer before = *record;
+    if (name)
+        record->name = *bytes;
+    else
+        record->letterCode = bytes->empty() ? 0 : uint8_t((*bytes)[0]);
+    return committed(*record, before);
+}
 
-    if (m_backup.modified || record->sameAs(m_backup)) return;
-    markModified(tx, *record);
-    marked = true;
-    });
-    if (marked) refreshRoster();
-    return true;
+CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int skill)
+{
+    if (!m_tx)
+        return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field) * 16 + uint32_t(skill + 1)),
+                     [&] { return commitValue(field, value, skill); });
+    CPlayer* record = editedRecord();
+    if (!record || !m_state.enabled || value < 0) return CCommitResult::Unchanged;
+    const CPlayer before = *record;
+    switch (field)
+    {
+    case CPlayerField::Number:
+        if (value >= kNumberCount) return CCommitResult::Unchanged;
+        if (record->jerseyNumber == value + 1) return CCommitResult::Unchanged;
+        warnOfUsedNumber(value + 1);
+        record->jerseyNumber = uint8_t(value + 1);
+        break;
+    case CPlayerField::Position:
+        if (value >= kPositionCount) return CCommitResult::Unchanged;
+        writePosition(*record, value);
+        break;
+    case CPlayerField::HairStyle: record->hairStyle = uint8_t(std::min(value, kHairStyles - 1)); break;
+    case CPlayerField::Face: record->face = uint8_t(std::min(value, kFaces - 1)); break;
+    case CPlayerField::FacialHair: record->facialHair = uint8_t(std::min(value, kFacialHairs - 1)); break;
+    case CPlayerField::SkinColour: record->skinColour = uint8_t(std::min(value, 3)); break;
+    case CPlayerField::HairColour: record->hairColour = uint8_t(std::min(value, 3)); break;
+    case CPlayerField::Skill:
+        if (skill < 0 || skill >= CPlayer::kSkillCount) return CCommitResult::Unchanged;
+        record->skill(skill) = uint8_t(std::clamp(value - 1, 0, kHighestStoredSkill));
+        break;
+    default: return CCommitResult::Unchanged;
+    }
+    return committed(*record, before);
 }
 
 void CPlayerEditSession::clearPage()
@@ -158,58 +188,50 @@ void CPlayerEditSession::clearPage()
 
 void CPlayerEditSession::applyPreset(int preset)
 {
+    if (!m_tx) return gated(pagetexts::kApplyPreset, 0, [&] { applyPreset(preset); });
     using namespace playerpresets;
-    if (!shownRecord() || preset < 0 || preset >= kPresetCount) return;
+    CPlayer* record = editedRecord();
+    if (!record || preset < 0 || preset >= kPresetCount) return;
     const bool star = isStarPreset(preset);
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
         m_state.skills[std::size_t(i)] = presetSkillValue(preset, i, m_dice.offset(star));
+    writeSkills(*record);
+    markModified(*record);
+    m_state.rating = record->skillRating();
     const int code = presetPosition(preset);
-    editShown(pagetexts::kApplyPreset, [&](CTransaction& tx, CPlayer& record) {
-        writeSkills(record);
-        markModified(tx, record);
-        m_state.rating = record.skillRating();
-        writePosition(record, code);
-    });
+    writePosition(*record, code);
     m_state.positionIndex = code;
     refreshRoster();
 }
 
 void CPlayerEditSession::maxAttributes()
 {
-    if (!shownRecord()) return;
+    if (!m_tx) return gated(pagetexts::kMaxAttributes, 0, [&] { maxAttributes(); });
+    CPlayer* record = editedRecord();
+    if (!record) return;
     m_state.skills.fill(playerpresets::kHighestShownSkill);
-    editShown(pagetexts::kMaxAttributes, [&](CTransaction& tx, CPlayer& record) {
-        writeSkills(record);
-        markModified(tx, record);
-        m_state.rating = record.skillRating();
-    });
+    writeSkills(*record);
+    markModified(*record);
+    m_state.rating = record->skillRating();
     refreshRoster();
 }
 
 void CPlayerEditSession::resetAll()
 {
+    if (!m_tx) return gated(pagetexts::kResetAll, 0, [&] { resetAll(); });
+    CPlayer* record = editedRecord();
     // The backup is a full copy, id included: put back over any other player it would
     // give that slot a second identity.
-    if (!shownRecord() || m_backup.id != m_shown) return;
-    editShown(pagetexts::kResetAll, [&](CTransaction&, CPlayer& record) { record.copyFrom(m_backup); });
+    if (!record || m_backup.id != m_shown) return;
+    record->copyFrom(m_backup);
     showPlayer(m_shown);
     refreshRoster();
 }
 
-void CPlayerEditSession::choosePosition(int index)
+void CPlayerEditSession::warnOfUsedNumber(int number)
 {
-    m_state.positionIndex = index;
-    if (!shownRecord()) return;
-    editShown(pagetexts::kEditPlayer, [&](CTransaction& tx, CPlayer& record) { markModified(tx, record); });
-    refreshRoster();
-}
-
-void CPlayerEditSession::chooseNumber(int index)
-{
-    m_state.numberIndex = index;
     const uint32_t team = m_links.listedTeam ? m_links.listedTeam() : 0;
-    if (team == 0 || index < 0) return;
-    const int number = index + 1;
+    if (team == 0) return;
     for (uint32_t id : rosterPlayers(db(), team))
         if (const CPlayer* p = db().player(id); p && p->jerseyNumber == number)
         {

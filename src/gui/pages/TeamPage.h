@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "pages/EditPage.h"
 
 #include <array>
 #include <cstdint>
@@ -16,9 +16,9 @@ class CPictureListBox;
 class CTeamEditSession;
 
 // Tab 1: edits the team chosen in the league tree - names, bankroll and both kits. The
-// rules live in CTeamEditSession; the page copies its controls into the session's state,
-// calls it, and shows the result.
-class CTeamPage : public QWidget
+// rules live in CTeamEditSession; each control hands its value to the session the moment
+// the user is done with it.
+class CTeamPage : public CEditPage
 {
     Q_OBJECT
 
@@ -26,10 +26,8 @@ public:
     explicit CTeamPage(CObrixApp& app, QWidget* parent = nullptr);
     ~CTeamPage() override;
 
-    // Stores the team shown so far (unless it is this one), then shows the team.
+    // Shows the team (the record may have changed since it was last shown).
     void showTeam(uint32_t teamId);
-    // Writes the names and bankroll into the team record.
-    void storePage();
     uint32_t teamShown() const;
 
     // Reached by tests and screenshots.
@@ -44,28 +42,17 @@ public:
     QPushButton* presetColoursButton(int side) const { return m_presetColours[std::size_t(side)]; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void showState() override;
 
 private:
-    void takeControls();
-    void showState();
-    template <typename Call>
-    void run(Call call);
-    void onModelStepped(int list, int value);
+    QGroupBox* buildNames();
+    QGroupBox* buildKit(int side);
     void startWeftor(int side);
     void relabel(uint32_t teamId);
 
-    CObrixApp& m_app;
     std::unique_ptr<CTeamEditSession> m_session;
-    bool m_busy = false;
-    // What each model list showed before its latest change, so a step knows its way.
-    std::array<int, 6> m_previousModel{};
-    std::array<int, 6> m_currentModel{};
-    std::array<int, 6> m_shownModels{};
 
-    QWidget* m_content = nullptr;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_abbreviation = nullptr;
     QLineEdit* m_shortName = nullptr;

@@ -24,6 +24,18 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
     addTab(new CComparePage(app, this), QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
 }
 
+bool CDataPropSheet::commitPendingEdits()
+{
+    const bool player = m_playerPage->commitPendingEdits();
+    const bool team = m_teamPage->commitPendingEdits();
+    return player && team;
+}
+
+bool CDataPropSheet::hasPendingEdits() const
+{
+    return m_playerPage->hasPendingEdits() || m_teamPage->hasPendingEdits();
+}
+
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
 CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
 CTransferPage* CDataPropSheet::transferPage() const { return m_transferPage; }

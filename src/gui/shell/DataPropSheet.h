@@ -34,6 +34,12 @@ public:
     // after an import, pages with trees of their own refill them.
     void refreshActivePage();
 
+    // Commits what the Player and Team pages' text boxes hold and the user has not
+    // confirmed yet: every command and the exit question see all that was typed. False
+    // when a value was refused (the user was told; the box keeps it for correcting).
+    bool commitPendingEdits();
+    bool hasPendingEdits() const;
+
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
     CTransferPage* transferPage() const;

@@ -127,8 +127,8 @@ void CExchangeCommands::exportLeague(std::size_t leaguePosition)
     for (const char* file : {exchangetexts::kTeamsFile, exchangetexts::kPlayersFile, exchangetexts::kTransfersFile})
         holdsSet = holdsSet || std::filesystem::exists(resolveGamePath(target, std::string("\\") + file));
     if (holdsSet && !m_app.prompts().askYesNo(frametexts::kExportReplace, CPrompts::CIcon::Warning)) return;
-    // Edits still on the Player page belong in what is written.
-    m_frame.dataView()->sheet()->playerPage()->storePage();
+    // Text still being typed on the pages belongs in what is written.
+    if (!m_frame.dataView()->sheet()->commitPendingEdits()) return;
     CExportResult result;
     {
         const CWaitCursor wait;

@@ -45,14 +45,20 @@ CLeagueTree* CGroupView::tree() const { return m_tree; }
 
 void CGroupView::refresh()
 {
-    const uint32_t value = m_tree->selectedValue();
+    // The leagues the user had open stay open, and a team listed by several leagues is
+    // selected again under the league it was selected in.
+    const QModelIndex selected = m_tree->selectedNode();
+    const uint32_t value = m_tree->nodeValue(selected);
+    const uint32_t league = m_tree->isTeam(selected) ? m_tree->parentValue(selected) : 0;
+    const std::set<uint32_t> open = m_tree->expandedValues();
     m_tree->fill();
-    if (m_app.document().currentTeam() != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value);
+    m_tree->expandValues(open);
+    if (m_app.document().currentTeam() != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value, league);
 }
 
-void CGroupView::selectTeam(uint32_t teamId)
+void CGroupView::selectTeam(uint32_t teamId, uint32_t leagueValue)
 {
-    const QModelIndex node = m_tree->findTeamNode(teamId);
+    const QModelIndex node = leagueValue ? m_tree->findTeamNode(teamId, leagueValue) : m_tree->findTeamNode(teamId);
     if (!node.isValid()) return;
     m_tree->setUpdatesEnabled(false);
     m_tree->selectNode(node);

@@ -19,9 +19,11 @@ public:
 
     CLeagueTree* tree() const;
 
-    // Refills the tree and selects again the team selected before.
+    // Refills the tree, keeps what was open and selects again the team selected before,
+    // where it was.
     void refresh();
-    void selectTeam(uint32_t teamId);
+    // Under the league node of that value when it lists the team, else its first node.
+    void selectTeam(uint32_t teamId, uint32_t leagueValue = 0);
     // The search behind Find and Find Again; the id of the player found, or 0 after the
     // failure message.
     uint32_t find(const std::string& text);

@@ -152,6 +152,11 @@ QAction* CMainFrame::makeAction(CCommand command, const QString& text, const cha
         action->setStatusTip(status);
         action->setToolTip(tip);
     }
+    // A command works on what the pages show, text still being typed included; this is
+    // connected before the command's own slot, so it runs first. Save Data, Export and
+    // Exit commit for themselves, as they must not go on past a refused value.
+    if (command != CCommand::SaveData && command != CCommand::Export && command != CCommand::Exit)
+        connect(action, &QAction::triggered, this, [this] { m_dataView->sheet()->commitPendingEdits(); });
     // Keys work whether or not the action sits in a menu or on the visible toolbar.
     addAction(action);
     m_actions[index(command)] = action;
@@ -526,7 +531,8 @@ void CMainFrame::updateCommands()
     const bool tree = m_focusedPane == TreePane;
     const bool roster = m_focusedPane == RosterPane;
 
-    enable(CCommand::SaveData, m_app.document().isModified());
+    // A name still being typed counts: Save Data (and Ctrl+S) commit it first.
+    enable(CCommand::SaveData, m_app.document().isModified() || m_dataView->sheet()->hasPendingEdits());
     enable(CCommand::Restore, m_app.backupFlag());
     enable(CCommand::Import, true);
     enable(CCommand::GlvImport, true);
@@ -617,12 +623,12 @@ void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3)
 
 void CMainFrame::saveData()
 {
+    if (!m_dataView->sheet()->commitPendingEdits()) return;
     if (!m_app.document().isModified()) return;
     if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
         return;
     {
         const CWaitCursor wait;
-        m_dataView->sheet()->playerPage()->storePage();
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
         m_app.saveToGame();
         setStatusText(QString::fromLatin1(frametexts::kReady));
@@ -681,10 +687,9 @@ void CMainFrame::leagueName()
 
 void CMainFrame::globalModifications()
 {
-    // Edits still on the Player page are kept, then the page is emptied so that its
-    // controls cannot write the old skills back over what the dialog changes.
+    // The page is emptied while the dialog changes the skills it would show.
     CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
-    playerPage->storePage();
+    if (!m_dataView->sheet()->commitPendingEdits()) return;
     playerPage->clearPage();
     if (CGlobalModificationsDialog::run(m_app, this))
     {
@@ -738,7 +743,9 @@ void CMainFrame::about()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_app.confirmClose())
+    // The question is asked about everything the pages show, a box still being typed
+    // into included; a value the page refuses keeps the window open for correcting.
+    if (!m_dataView->sheet()->commitPendingEdits() || !m_app.confirmClose())
     {
         event->ignore();
         return;

@@ -55,8 +55,8 @@ bool CPlayerMoveCommands::canDrop(uint32_t playerId, uint32_t fromTeamId, uint32
 
 bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
-    // Edits still on the Player page go into the record before it moves.
-    if (CPlayerPage* page = playerPage(m_app)) page->storePage();
+    // Text still being typed on the Player page goes into the record before it moves.
+    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
     CTransferResult result;
     m_app.document().run(historytexts::step(historytexts::kMovePlayer),
                          [&](CTransaction& tx) { result = movePlayerToTeam(tx, playerId, fromTeamId, toTeamId); });
@@ -74,7 +74,7 @@ bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
 {
     const CPlayer* player = m_app.db().player(playerId);
     if (!player) return false;
-    if (CPlayerPage* page = playerPage(m_app)) page->storePage();
+    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
     CPlayer copied;
     copied.copyFrom(*player);
     const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());

@@ -259,6 +259,44 @@ QModelIndex CLeagueTree::findTeamNode(uint32_t teamId) const
     return {};
 }
 
+QModelIndex CLeagueTree::findTeamNode(uint32_t teamId, uint32_t leagueValue) const
+{
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        if (m_model->value(league) != leagueValue) continue;
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+            if (const QModelIndex team = m_model->index(t, 0, league); m_model->value(team) == teamId) return team;
+    }
+    return findTeamNode(teamId);
+}
+
+std::set<uint32_t> CLeagueTree::expandedValues() const
+{
+    std::set<uint32_t> out;
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        if (!isExpanded(league)) continue;
+        out.insert(m_model->value(league));
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+            if (const QModelIndex team = m_model->index(t, 0, league); isExpanded(team)) out.insert(m_model->value(team));
+    }
+    return out;
+}
+
+void CLeagueTree::expandValues(const std::set<uint32_t>& values)
+{
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex league = m_model->index(l, 0);
+        if (!values.count(m_model->value(league))) continue;
+        expand(league);
+        for (int t = 0; t < m_model->rowCount(league); ++t)
+            if (const QModelIndex team = m_model->index(t, 0, league); values.count(m_model->value(team))) expand(team);
+    }
+}
+
 QModelIndex CLeagueTree::findPlayerNode(uint32_t playerId, uint32_t teamId) const
 {
     const QModelIndex team = findTeamNode(teamId);

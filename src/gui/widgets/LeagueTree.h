@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include <cstdint>
+#include <set>
 #include <vector>
 
 class CObrixApp;
@@ -46,6 +47,12 @@ public:
     void setNodeText(const QModelIndex& node, const QString& text);
 
     QModelIndex findTeamNode(uint32_t teamId) const;
+    // The team's node under the league node of that value; any of its nodes when that
+    // league does not list it.
+    QModelIndex findTeamNode(uint32_t teamId, uint32_t leagueValue) const;
+    // Values of the league and team nodes that are open, and opening them again after a fill.
+    std::set<uint32_t> expandedValues() const;
+    void expandValues(const std::set<uint32_t>& values);
     QModelIndex findPlayerNode(uint32_t playerId, uint32_t teamId) const;
     int countChildren(const QModelIndex& node) const;
     bool isLeague(const QModelIndex& node) const;
