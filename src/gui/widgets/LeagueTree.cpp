@@ -142,6 +142,10 @@ void CLeagueTree::followChange(const CChange& change)
         const uint32_t league = isPlayer(selected) ? m_model->value(m_model->parent(m_model->parent(selected)))
                                 : isTeam(selected) ? parent
                                                    : value;
+        // The index dies with the fill: only what it named is kept.
+        const bool wasLeague = selected.isValid() && isLeague(selected);
+        const bool wasTeam = selected.isValid() && isTeam(selected);
+        const bool wasPlayer = selected.isValid() && isPlayer(selected);
         const bool reporting = m_notifyOwner;
         fill();
         for (int l = 0; l < m_model->rowCount(); ++l)
@@ -155,12 +159,12 @@ void CLeagueTree::followChange(const CChange& change)
         {
             const QModelIndex leagueNode = m_model->index(l, 0);
             if (m_model->value(leagueNode) != league) continue;
-            if (isLeague(selected)) again = leagueNode;
+            if (wasLeague) again = leagueNode;
             for (int t = 0; t < m_model->rowCount(leagueNode) && !again.isValid(); ++t)
             {
                 const QModelIndex team = m_model->index(t, 0, leagueNode);
-                if (isTeam(selected) && m_model->value(team) == value) again = team;
-                if (isPlayer(selected) && m_model->value(team) == parent)
+                if (wasTeam && m_model->value(team) == value) again = team;
+                if (wasPlayer && m_model->value(team) == parent)
                     for (int p = 0; p < m_model->rowCount(team); ++p)
                         if (m_model->value(m_model->index(p, 0, team)) == value) again = m_model->index(p, 0, team);
             }
