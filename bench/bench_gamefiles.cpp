@@ -85,7 +85,7 @@ std::size_t estimateBytes(const CDatabase& db)
     n += db.leagues().capacity() * sizeof(std::unique_ptr<CLeague>);
     for (const auto& l : db.leagues())
         n += sizeof(CLeague) + l->teamIds.capacity() * sizeof(uint32_t) + heapOf(l->displayName);
-    for (const auto* index : {&db.teamNameIndex, &db.playerNameIndex})
+    for (const auto* index : {&db.teamNameIndex(), &db.playerNameIndex()})
     {
         n += index->capacity() * sizeof(std::string);
         for (const auto& s : *index) n += heapOf(s);

@@ -9,6 +9,7 @@
 #include "app/Resources.h"
 #include "database/GameFiles.h"
 #include "sample/SampleGame.h"
+#include "MemorySettings.h"
 #include "settings/SettingsStore.h"
 #include "shell/MainFrame.h"
 

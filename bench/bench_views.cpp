@@ -12,8 +12,9 @@
 #include "sample/SampleGame.h"
 #include "settings/GameRegistration.h"
 #include "settings/Prompts.h"
+#include "MemorySettings.h"
 #include "settings/SettingsStore.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"
 

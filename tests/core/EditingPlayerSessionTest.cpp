@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "database/Database.h"
 #include "editing/PageTexts.h"
@@ -39,7 +40,8 @@ struct PlayerWorld
     ScriptedDice dice;
     int rosterRefreshes = 0;
     uint32_t listedTeam = 0;
-    CPlayerEditSession session{db, prompts,
+    CDirectRunner runner{db};
+    CPlayerEditSession session{runner, prompts,
                                CPlayerPageLinks{[this] { ++rosterRefreshes; }, [this] { return listedTeam; }},
                                dice.dice()};
 
@@ -50,7 +52,7 @@ struct PlayerWorld
         p->name = name;
         p->jerseyNumber = 7;
         for (int i = 0; i < CPlayer::kSkillCount; ++i) p->skill(i) = uint8_t(i);
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
 };
 }  // namespace
@@ -190,7 +192,7 @@ TEST(EditingPlayerSession, EmptyOrUnholdableNameIsRefusedAndTheOldNameShown)
 TEST(EditingPlayerSession, ShiftJisNamesAreCutAtACharacterAndSingleByteLettersOnly)
 {
     PlayerWorld w;
-    w.db.languageCode = "JAP";
+    build(w.db).setLanguageCode("JAP");
     auto& p = w.player(6, "Name");
     w.session.selectPlayer(6);
     // "A" then eight hiragana "a" (two bytes each): 17 bytes, cut to 15 before the 8th.
@@ -303,8 +305,9 @@ TEST(EditingPlayerSession, PresetIsRepeatableWithTheSameClockAndGenerator)
         auto p = std::make_unique<CPlayer>();
         p->id = 11;
         p->name = "Same";
-        db.addPlayer(std::move(p));
-        CPlayerEditSession session(db, prompts, {},
+        build(db).addPlayer(std::move(p));
+        CDirectRunner runner(db);
+        CPlayerEditSession session(runner, prompts, {},
                                    CPresetDice([] { return int64_t(5000); }, &CPresetDice::standardDraw));
         session.selectPlayer(11);
         session.applyPreset(1);
@@ -323,7 +326,7 @@ TEST(EditingPlayerSession, NumberChoiceWarnsOfAUsedNumberAndKeepsIt)
     team->id = 40;
     team->players[0] = 12;
     team->players[1] = 13;
-    w.db.addTeam(std::move(team));
+    build(w.db).addTeam(std::move(team));
 
     w.session.selectPlayer(12);
     w.session.commitValue(CPlayerField::Number, 8);  // no team listed: no check
@@ -348,7 +351,7 @@ TEST(EditingPlayerSession, NameTipNamesTheOriginalPlayerAndTheTeamOfImportedPlay
     auto team = std::make_unique<CTeam>();
     team->id = 40;
     team->longName = "Club";
-    w.db.addTeam(std::move(team));
+    build(w.db).addTeam(std::move(team));
 
     w.session.selectPlayer(7);
     EXPECT_EQ(w.session.nameToolTip(CTextEncoding::Windows1252), "");

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "HandBytes.h"
 #include "TempFolder.h"
@@ -33,7 +34,8 @@ struct TeamWorld
     FakePrompts prompts;
     TempFolder game;
     std::vector<uint32_t> relabelled;
-    CTeamEditSession session{db, prompts,
+    CDirectRunner runner{db};
+    CTeamEditSession session{runner, prompts,
                              CTeamPageLinks{[this](uint32_t id) { relabelled.push_back(id); }, game.path(), nullptr}};
 
     CTeam& team(uint32_t id, const std::string& name = "Rovers")
@@ -47,7 +49,7 @@ struct TeamWorld
         t->homeJerseyColour1 = 2;
         t->homeShortsColour1 = 19;
         t->awaySocksColour2 = 13;
-        return db.addTeam(std::move(t));
+        return build(db).addTeam(std::move(t));
     }
     void texture(int model, const Bytes& bytes)
     {
@@ -157,7 +159,7 @@ TEST(EditingTeamSession, NamesCommitCutAtACharacterOrAreRefusedWhole)
 
     // Shift-JIS: nine kanji are 18 bytes; the abbreviation holds two of them, not two
     // and a half.
-    w.db.languageCode = "JAP";
+    build(w.db).setLanguageCode("JAP");
     std::string kanji;
     for (int i = 0; i < 9; ++i) kanji += "\xE6\x97\xA5";
     EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, kanji), CCommitResult::Changed);
@@ -274,11 +276,12 @@ TEST(EditingTeamSession, WeftorOpensTheKitsTextureByNumber)
 {
     CDatabase db;
     FakePrompts prompts;
-    CTeamEditSession session(db, prompts, CTeamPageLinks{{}, "C:\\Games\\Golvar", nullptr});
+    CDirectRunner runner(db);
+    CTeamEditSession session(runner, prompts, CTeamPageLinks{{}, "C:\\Games\\Golvar", nullptr});
     auto t = std::make_unique<CTeam>();
     t->id = 4;
     t->awayJerseyStyle = 41;
-    db.addTeam(std::move(t));
+    build(db).addTeam(std::move(t));
     EXPECT_FALSE(session.weftorLaunch(kHome));
     session.showTeam(4);
     const auto home = session.weftorLaunch(kHome);

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "HandBytes.h"
 #include "TempFolder.h"
 
@@ -81,7 +82,7 @@ TEST(GameFiles, FindsTheFilesWithoutRegardToCase)
     ASSERT_FALSE(files.loadAll(db));
     EXPECT_EQ(db.playerCount(), 3u);
     EXPECT_EQ(db.teamCount(), 2u);
-    EXPECT_EQ(db.importGeneration, CDatabase::kFirstImportGeneration);
+    EXPECT_EQ(db.importGeneration(), CDatabase::kFirstImportGeneration);
 }
 
 TEST(GameFiles, ReportsWhichFileCannotBeRead)
@@ -111,12 +112,14 @@ TEST(GameFiles, SaveReplacesTheThreeFilesAndClearsTheMarks)
     CDatabase db;
     const CGameFiles files(g.folder.path());
     ASSERT_FALSE(files.loadAll(db));
-    db.player(1)->destinationTeamId = 20;
-    db.team(20)->addIncoming(1);
-    db.player(2)->name = "Bea Baker";
-    db.player(2)->modified = 1;
-    db.setModified();
-    ASSERT_FALSE(files.save(db));
+    build(db).player(1)->destinationTeamId = 20;
+    build(db).team(20)->addIncoming(1);
+    build(db).player(2)->name = "Bea Baker";
+    build(db).player(2)->modified = 1;
+    build(db).setModified();
+    CDatabase saved;
+    ASSERT_FALSE(files.save(db, &saved));
+    gameformat::applySavedState(gate(db), saved);
     EXPECT_FALSE(db.modified());
     EXPECT_EQ(db.player(2)->modified, 0u);
     // No temporary file stays behind, and the files keep their names.
@@ -167,11 +170,11 @@ TEST(GameFiles, AFailedSaveChangesNothing)
         fs.failRead = c.failRead < 0 ? -1 : fs.reads + c.failRead;
         fs.failWrite = c.failWrite;
         fs.failRename = c.failRename;
-        db.player(1)->destinationTeamId = 20;
-        db.team(20)->addIncoming(1);
-        db.player(3)->speed = 9;
-        db.player(3)->modified = 1;
-        db.setModified();
+        build(db).player(1)->destinationTeamId = 20;
+        build(db).team(20)->addIncoming(1);
+        build(db).player(3)->speed = 9;
+        build(db).player(3)->modified = 1;
+        build(db).setModified();
 
         auto e = files.save(db);
         ASSERT_TRUE(e);
@@ -194,9 +197,9 @@ TEST(GameFiles, RefusedSaveWritesNothing)
     CDatabase db;
     const CGameFiles files(g.folder.path());
     ASSERT_FALSE(files.loadAll(db));
-    db.leagues()[0]->slotCount = 3;
-    db.leagues()[0]->teamIds.push_back(0);
-    db.setModified();
+    build(db).leagues()[0]->slotCount = 3;
+    build(db).leagues()[0]->teamIds.push_back(0);
+    build(db).setModified();
     auto e = files.save(db);
     ASSERT_TRUE(e);
     EXPECT_NE(e->find("odd number (3)"), std::string::npos);
@@ -216,10 +219,10 @@ TEST(GameFiles, AFailedSaveUndoesTheTakeOverOfImportedPlayers)
     newcomer->name = "Newcomer";
     newcomer->teamId = 0x30001;
     newcomer->imported = 1;
-    db.addPlayer(std::move(newcomer));
-    db.player(1)->destinationTeamId = 0x30001;
-    db.team(10)->addIncoming(0x30002);
-    db.setModified();
+    build(db).addPlayer(std::move(newcomer));
+    build(db).player(1)->destinationTeamId = 0x30001;
+    build(db).team(10)->addIncoming(0x30002);
+    build(db).setModified();
     fs.failRename = 2;  // the last of the three renames
 
     ASSERT_TRUE(files.save(db));

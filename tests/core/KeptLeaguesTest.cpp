@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "TempFolder.h"
 
@@ -24,7 +25,7 @@ protected:
     {
         std::vector<const CLeague*> out;
         for (const auto& l : db.leagues())
-            if (l->importedLeague) out.push_back(l.get());
+            if (l->importedLeague) out.push_back(l);
         return out;
     }
 
@@ -40,10 +41,10 @@ TEST_F(KeptLeaguesTest, ImportedLeaguesComeBackWithTheirEditsUntilRemoved)
     load(db);
     const std::size_t gameLeagues = db.leagues().size();
     CInProcessPacker packer;
-    ASSERT_TRUE(importDbFiles(db, (game() / "USER" / kSampleExchangeLeague).string(), "Up North", packer, prompts));
-    ASSERT_TRUE(importGlvFile(db, (game() / "USER" / kSampleGlvFile).string(), prompts));
+    ASSERT_TRUE(importDbFiles(gate(db), (game() / "USER" / kSampleExchangeLeague).string(), "Up North", packer, prompts));
+    ASSERT_TRUE(importGlvFile(gate(db), (game() / "USER" / kSampleGlvFile).string(), prompts));
     const CLeague& north = *db.leagues()[gameLeagues];
-    CPlayer& edited = *db.player(db.team(north.teamIds[0])->players[0]);
+    CPlayer& edited = *build(db).player(db.team(north.teamIds[0])->players[0]);
     edited.name = "Kept Edit";
     edited.speed = 3;
     ASSERT_FALSE(kept.keep(db));
@@ -51,7 +52,7 @@ TEST_F(KeptLeaguesTest, ImportedLeaguesComeBackWithTheirEditsUntilRemoved)
     // The next run: the game's files as they were, the leagues from the editor's folder.
     CDatabase next;
     load(next);
-    EXPECT_EQ(kept.restore(next, prompts), 2u);
+    EXPECT_EQ(kept.restore(gate(next), prompts), 2u);
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_FALSE(next.modified());
     const auto back = imported(next);
@@ -64,18 +65,18 @@ TEST_F(KeptLeaguesTest, ImportedLeaguesComeBackWithTheirEditsUntilRemoved)
     EXPECT_EQ(again.speed, 3);
 
     // Removing one keeps the other; removing both leaves nothing behind.
-    EXPECT_FALSE(removeImportedLeague(next, 0));
-    ASSERT_TRUE(removeImportedLeague(next, gameLeagues));
+    EXPECT_FALSE(removeImportedLeague(gate(next), 0));
+    ASSERT_TRUE(removeImportedLeague(gate(next), gameLeagues));
     ASSERT_FALSE(kept.keep(next));
     CDatabase third;
     load(third);
-    EXPECT_EQ(kept.restore(third, prompts), 1u);
-    ASSERT_TRUE(removeImportedLeague(third, gameLeagues));
+    EXPECT_EQ(kept.restore(gate(third), prompts), 1u);
+    ASSERT_TRUE(removeImportedLeague(gate(third), gameLeagues));
     ASSERT_FALSE(kept.keep(third));
     EXPECT_FALSE(std::filesystem::exists(kept.folder()));
     CDatabase fourth;
     load(fourth);
-    EXPECT_EQ(kept.restore(fourth, prompts), 0u);
+    EXPECT_EQ(kept.restore(gate(fourth), prompts), 0u);
     EXPECT_EQ(fourth.leagues().size(), gameLeagues);
 }
 
@@ -84,20 +85,20 @@ TEST_F(KeptLeaguesTest, AnUnreadableKeptLeagueIsMovedAsideAndAHalfSwappedSetIsFo
     const CKeptLeagues kept(data(), game());
     CDatabase db;
     load(db);
-    ASSERT_TRUE(importGlvFile(db, (game() / "USER" / kSampleGlvFile).string(), prompts));
+    ASSERT_TRUE(importGlvFile(gate(db), (game() / "USER" / kSampleGlvFile).string(), prompts));
     ASSERT_FALSE(kept.keep(db));
     // Interrupted between the two renames of a later keep: only the old name is there.
     const auto old = kept.folder().parent_path() / (kept.folder().filename().string() + ".old");
     std::filesystem::rename(kept.folder(), old);
     CDatabase next;
     load(next);
-    EXPECT_EQ(kept.restore(next, prompts), 1u);
+    EXPECT_EQ(kept.restore(gate(next), prompts), 1u);
 
     std::filesystem::resize_file(kept.folder() / "1" / "CUSTOM.DB", 3);
     CDatabase broken;
     load(broken);
     const std::size_t leagues = broken.leagues().size();
-    EXPECT_EQ(kept.restore(broken, prompts), 0u);
+    EXPECT_EQ(kept.restore(gate(broken), prompts), 0u);
     EXPECT_EQ(broken.leagues().size(), leagues);
     ASSERT_FALSE(prompts.asked.empty());
     EXPECT_NE(prompts.asked.back().text.find("-unreadable-1"), std::string::npos) << prompts.asked.back().text;

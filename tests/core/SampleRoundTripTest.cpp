@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "RunCommand.h"
 #include "TempFolder.h"
 
@@ -119,7 +120,7 @@ TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
         std::vector<std::vector<uint8_t>> before;
         for (const auto& f : files) before.push_back(readAll(game / f));
         CDatabase db;
-        db.languageCode = language;
+        CDatabaseBuilder(db).setLanguageCode(language);
         const CGameFiles gameFiles(game);
         ASSERT_FALSE(gameFiles.loadAll(db));
         ASSERT_FALSE(gameFiles.save(db));
@@ -127,7 +128,7 @@ TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
             EXPECT_TRUE(readAll(game / files[i]) == before[i]) << files[i] << " changed";
 
         CDatabase again;
-        again.languageCode = language;
+        CDatabaseBuilder(again).setLanguageCode(language);
         ASSERT_FALSE(gameFiles.loadAll(again));
         expectSameRecords(db, again);
     }
@@ -141,26 +142,27 @@ TEST_F(SampleGameTest, EditsSurviveSaveAndLoad)
     ASSERT_FALSE(files.loadAll(db));
     // Move the first player of the first club to the last club, copy another one.
     std::vector<CTeam*> clubs;
-    db.forEachTeam([&](CTeam& t) {
+    build(db).forEachTeam([&](CTeam& t) {
         if (t.bankroll != 0 && t.nonEmptySlots() < 24) clubs.push_back(&t);
     });
     ASSERT_GE(clubs.size(), 2u);
     CTeam& from = *clubs.front();
     CTeam& to = *clubs.back();
     const uint32_t moved = from.players[0], copied = from.players[1];
-    db.player(moved)->destinationTeamId = to.id;
+    build(db).player(moved)->destinationTeamId = to.id;
     to.addIncoming(moved);
-    db.player(copied)->destinationTeamId = to.id;
-    db.player(copied)->copyMark = CPlayer::kCopyMark;
+    build(db).player(copied)->destinationTeamId = to.id;
+    build(db).player(copied)->copyMark = CPlayer::kCopyMark;
     to.addIncoming(copied);
-    db.player(moved)->shotPower = 15;
-    db.player(moved)->name = "Renamed Player";
-    db.setModified();
-    ASSERT_FALSE(files.save(db));
+    build(db).player(moved)->shotPower = 15;
+    build(db).player(moved)->name = "Renamed Player";
+    build(db).setModified();
+    CDatabase saved;
+    ASSERT_FALSE(files.save(db, &saved));
 
     CDatabase again;
     ASSERT_FALSE(files.loadAll(again));
-    expectSameRecords(db, again);
+    expectSameRecords(saved, again);
     const auto& fromList = again.team(from.id)->players;
     const auto& toList = again.team(to.id)->players;
     EXPECT_EQ(std::count(fromList.begin(), fromList.end(), moved), 0);

@@ -1,3 +1,4 @@
+#include "MemorySettings.h"
 #include "FakePrompts.h"
 
 #include "settings/GameSettings.h"

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "editing/LeagueTreeOrder.h"
@@ -69,7 +70,7 @@ protected:
         t->bankroll = bankroll;
         std::copy(players.begin(), players.end(), t->players.begin());
         std::copy(incoming.begin(), incoming.end(), t->incomingPlayers.begin());
-        db.addTeam(std::move(t));
+        build(db).addTeam(std::move(t));
     }
 
     CPlayer& addPlayer(uint32_t id, const std::string& name, int jersey, int position, uint32_t value,
@@ -83,7 +84,7 @@ protected:
         p->value = value;
         p->countryId = country;
         p->teamId = teamId;
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
 
     static void setSkills(CPlayer& p, int v)

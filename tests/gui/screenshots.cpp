@@ -7,6 +7,7 @@
 // the platform reports; with it, as if the user had left a WxH window last time.
 // A screen of another size comes from the offscreen platform's own configuration:
 //   QT_QPA_PLATFORM=offscreen:configfile=screen.json
+#include "MemorySettings.h"
 #include "GuiFixtures.h"
 
 #include "app/Resources.h"
@@ -19,7 +20,7 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
 #include "database/GameFiles.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
 #include "editing/TeamEditSession.h"
@@ -105,7 +105,7 @@ std::vector<std::string> kinds(const FakePrompts& prompts)
 CPlayer savedPlayer(const CStarted& s, uint32_t id)
 {
     CDatabase again;
-    again.languageCode = s.app->db().languageCode;
+    CDatabaseBuilder(again).setLanguageCode(s.app->db().languageCode());
     if (CGameFiles(s.fixture.gameFolder()).loadAll(again)) return {};
     const CPlayer* p = again.player(id);
     return p ? *p : CPlayer{};

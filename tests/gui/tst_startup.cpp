@@ -94,14 +94,15 @@ void TestStartup::startsOnTheSampleGame()
 
     CMainFrame* frame = f.app->mainFrame();
     QVERIFY(frame);
-    QCOMPARE(frame->windowTitle(), QStringLiteral("Obrix"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Obrix[*]"));
+    QVERIFY(!frame->isWindowModified());
     QVERIFY(frame->isVisible());
     QVERIFY(f.prompts.asked.empty());
     QCOMPARE(texts(status), (QStringList{"Loading Player Data...", "Loading Team Data...", "Loading League Data..."}));
     QVERIFY(f.app->db().playerCount() > 0);
     QVERIFY(f.app->db().teamCount() > 0);
     QVERIFY(!f.app->db().leagues().empty());
-    QCOMPARE(f.app->db().importGeneration, CDatabase::kFirstImportGeneration);
+    QCOMPARE(f.app->db().importGeneration(), CDatabase::kFirstImportGeneration);
     QVERIFY(!f.app->db().modified());
     // First start: the backup is taken and recorded, restore becomes available.
     QVERIFY(f.app->backupFlag());
@@ -214,7 +215,7 @@ void TestStartup::exitQuestion()
     CMainFrame* frame = f.app->mainFrame();
     const auto database = f.gameFile(gamepaths::kDatabaseFile);
     const auto before = stamp(database);
-    if (modified) f.app->db().setModified();
+    if (modified) arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
     if (answer >= 0) f.prompts.yesNoCancelAnswers = {CPrompts::CAnswer(answer)};
     f.settings.numbers.erase("Window X");
 
@@ -234,7 +235,7 @@ void TestStartup::failedSaveAtExitStillExits()
 {
     CGuiFixture f;
     QVERIFY(f.start());
-    f.app->db().setModified();
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
     std::filesystem::remove(f.gameFile(gamepaths::kDatabaseFile));
     f.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Yes};
     QVERIFY(f.app->confirmClose());
@@ -288,8 +289,10 @@ void TestStartup::firstSaveBacksUpWithoutSettings()
     QVERIFY(!backup.exists());
     QVERIFY(!restoreEnabled());
 
-    f.app->db().team(f.app->db().leagues().front()->teamIds.front())->bankroll += 1000;
-    f.app->db().setModified();
+    f.app->document().run("bankroll", [&](CTransaction& tx) {
+        tx.team(f.app->db().leagues().front()->teamIds.front())->bankroll += 1000;
+        tx.setModified();
+    });
     QVERIFY(f.app->saveToGame());
     QVERIFY(f.prompts.asked.empty());
     QVERIFY(backup.exists());
@@ -316,7 +319,7 @@ void TestStartup::firstSaveAsksWhenNoBackupCanBeMade()
     QVERIFY(f.app->startUp(options));
     const auto database = f.gameFile(gamepaths::kDatabaseFile);
     const auto before = stamp(database);
-    f.app->db().setModified();
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
 
     f.prompts.yesNoAnswers = {false};
     QVERIFY(!f.app->saveToGame());
@@ -341,10 +344,10 @@ void TestStartup::restoreReloadsWithStatusTexts()
     const std::size_t players = f.app->db().playerCount();
     // Damage the game's own file; the backup taken at start-up is whole.
     std::filesystem::resize_file(database, original / 2);
-    f.app->db().setModified();
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
 
     QSignalSpy status(f.app.get(), &CObrixApp::statusText);
-    QSignalSpy reloaded(f.app.get(), &CObrixApp::databaseReloaded);
+    QSignalSpy reloaded(&f.app->document(), &CDocument::reset);
 
     f.prompts.yesNoAnswers = {false};
     f.app->restoreBackup();
@@ -366,7 +369,8 @@ void TestStartup::restoreReloadsWithStatusTexts()
     std::filesystem::remove(database);
     QVERIFY(!f.app->reloadDatabase());
     QCOMPARE(texts(status), (QStringList{"Reading Player Data..."}));
-    QCOMPARE(reloaded.count(), 1);
+    // The views still drop what they showed of the old database.
+    QCOMPARE(reloaded.count(), 2);
 }
 
 void TestStartup::splashShowsStatusAndClosesOnKey()
@@ -439,7 +443,7 @@ void TestStartup::preferencesLanguage()
     else
         QVERIFY(f.prompts.asked.empty());
     // The language of the files in use stays until the next start.
-    QCOMPARE(app.db().languageCode, std::string("ENG"));
+    QCOMPARE(app.db().languageCode(), std::string("ENG"));
 }
 
 void TestStartup::preferencesFolderAndBrowse()

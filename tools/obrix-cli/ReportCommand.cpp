@@ -119,7 +119,7 @@ int runReport(const std::vector<std::string>& args)
     const auto a = parse(args);
     if (!a) return 2;
     CDatabase db;
-    db.languageCode = a->language;
+    CDatabaseBuilder(db).setLanguageCode(a->language);
     std::string recovered;
     if (auto e = CGameFiles(a->gameFolder).loadAll(db, &recovered))
     {

@@ -1,5 +1,6 @@
 #include "SaveCommands.h"
 
+#include "database/Change.h"
 #include "database/BackupBeforeSave.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
@@ -128,7 +129,7 @@ bool tickNames(const std::string& list, const std::array<const char*, N>& names,
 
 int loadDatabase(const CSaveArgs& a, CDatabase& db)
 {
-    db.languageCode = a.language;
+    CDatabaseBuilder(db).setLanguageCode(a.language);
     if (auto e = CGameFiles(a.gameFolder).loadAll(db))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
@@ -203,7 +204,9 @@ int runGlobalMod(const std::vector<std::string>& args)
     modification.amount = *amount.amount;
     CDatabase db;
     if (int rc = loadDatabase(*a, db)) return rc;
-    const int changed = applyGlobalModification(db, modification);
+    CTransaction tx(db);
+    const int changed = applyGlobalModification(tx, modification);
+    tx.commit();
     std::cout << "Changed " << changed << " players by " << modification.amount << ".\n";
     return saveDatabase(*a, db);
 }

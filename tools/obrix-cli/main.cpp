@@ -332,7 +332,7 @@ void dumpLeague(CJson& j, const CLeague& l, CTextEncoding enc)
 
 int load(const CArgs& a, CDatabase& db)
 {
-    db.languageCode = a.language;
+    CDatabaseBuilder(db).setLanguageCode(a.language);
     std::string recovered;
     if (auto e = CGameFiles(a.folder).loadAll(db, &recovered))
     {
@@ -416,8 +416,8 @@ int info(const CArgs& a)
     db.forEachPlayer([&](const CPlayer& p) { spoken += p.hasCommentary != 0; });
     std::cout << "Language: " << a.language << "\n"
               << "Leagues: " << db.leagues().size() << "\n"
-              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId << ")\n"
-              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId << ")\n"
+              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId() << ")\n"
+              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId() << ")\n"
               << "Players with a spoken name: " << spoken << "\n";
     return 0;
 }

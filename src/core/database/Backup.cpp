@@ -293,7 +293,7 @@ CBackup::CRestoreResult CBackup::restore()
     // The same checks as a load of the game's own files.
     {
         CDatabase db;
-        db.languageCode = m_languageCode;
+        CDatabaseBuilder(db).setLanguageCode(m_languageCode);
         std::optional<gameformat::CFormatError> e = gameformat::loadPlayers(db, bytes[0], bytes[2]);
         std::string file = baseName(e && e->inNameFile ? gamePaths[2] : gamePaths[0]);
         if (!e)

@@ -15,6 +15,11 @@ inline constexpr const char* kCharactersNotHeld = QT_TRANSLATE_NOOP(
     "pagetexts", "The game's files cannot hold these characters: %s\nThe name is kept as it was.");
 
 // Player page
+// Names of the steps the pages add to the history.
+inline constexpr const char* kEditPlayer = QT_TRANSLATE_NOOP("pagetexts", "Edit Player");
+inline constexpr const char* kApplyPreset = QT_TRANSLATE_NOOP("pagetexts", "Apply Preset");
+inline constexpr const char* kEditTeam = QT_TRANSLATE_NOOP("pagetexts", "Edit Team");
+inline constexpr const char* kChangeKit = QT_TRANSLATE_NOOP("pagetexts", "Change Kit");
 inline constexpr const char* kPlayerGroup = QT_TRANSLATE_NOOP("pagetexts", "Player");
 inline constexpr const char* kAppearanceGroup = QT_TRANSLATE_NOOP("pagetexts", "Appearance");
 inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("pagetexts", "Skills");

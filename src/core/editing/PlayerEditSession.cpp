@@ -16,21 +16,28 @@ constexpr int kHighestStoredSkill = 15;
 
 }  // namespace
 
-CPlayerEditSession::CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links, CPresetDice dice)
-    : m_db(db), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
+CPlayerEditSession::CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links,
+                                       CPresetDice dice)
+    : m_runner(runner), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
 {
 }
 
-CPlayer* CPlayerEditSession::shownRecord()
+const CPlayer* CPlayerEditSession::shownRecord() const
 {
-    if (m_shown == 0 || m_shown > m_db.highestPlayerId) return nullptr;
-    return m_db.player(m_shown);
+    if (m_shown == 0 || m_shown > db().highestPlayerId()) return nullptr;
+    return db().player(m_shown);
+}
+
+CPlayer* CPlayerEditSession::editedRecord()
+{
+    if (!m_tx || m_shown == 0 || m_shown > db().highestPlayerId()) return nullptr;
+    return m_tx->player(m_shown);
 }
 
 void CPlayerEditSession::markModified(CPlayer& record)
 {
     record.modified = 1;
-    m_db.setModified();
+    m_tx->setModified();
 }
 
 void CPlayerEditSession::refreshRoster()
@@ -51,7 +58,7 @@ void CPlayerEditSession::writePosition(CPlayer& record, int code)
 
 void CPlayerEditSession::selectPlayer(uint32_t id)
 {
-    const CPlayer* record = m_db.player(id);
+    const CPlayer* record = db().player(id);
     if (!record) return;
     m_backup.copyFrom(*record);
     showPlayer(id);
@@ -65,7 +72,7 @@ void CPlayerEditSession::showPlayer(uint32_t id)
         return;
     }
     m_shown = id;
-    const CPlayer* record = m_db.player(id);
+    const CPlayer* record = db().player(id);
     if (!record)
     {
         m_state.enabled = false;
@@ -73,7 +80,7 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     }
     CPlayerPageState& s = m_state;
     s.enabled = true;
-    const CTextEncoding encoding = encodingForLanguage(m_db.languageCode);
+    const CTextEncoding encoding = encodingForLanguage(db().languageCode());
     s.name = record->name.substr(0, fittingLength(record->name, CPlayer::kShownNameLength, encoding));
     s.letter = record->letterCode ? std::string(1, char(record->letterCode)) : std::string();
     s.numberIndex = record->jerseyNumber >= 1 && record->jerseyNumber <= kNumberCount ? record->jerseyNumber - 1
@@ -104,10 +111,11 @@ CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& befo
 
 CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_view utf8)
 {
-    CPlayer* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field)), [&] { return commitText(field, utf8); });
+    CPlayer* record = editedRecord();
     if (!record || !m_state.enabled || (field != CPlayerField::Name && field != CPlayerField::Letter))
         return CCommitResult::Unchanged;
-    const CTextEncoding encoding = encodingForLanguage(m_db.languageCode);
+    const CTextEncoding encoding = encodingForLanguage(db().languageCode());
     const bool name = field == CPlayerField::Name;
     // An emptied name box is a name deleted by mistake, not a player without one.
     if (name && utf8.empty())
@@ -132,7 +140,10 @@ CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_vie
 
 CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int skill)
 {
-    CPlayer* record = shownRecord();
+    if (!m_tx)
+        return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field) * 16 + uint32_t(skill + 1)),
+                     [&] { return commitValue(field, value, skill); });
+    CPlayer* record = editedRecord();
     if (!record || !m_state.enabled || value < 0) return CCommitResult::Unchanged;
     const CPlayer before = *record;
     switch (field)
@@ -177,8 +188,9 @@ void CPlayerEditSession::clearPage()
 
 void CPlayerEditSession::applyPreset(int preset)
 {
+    if (!m_tx) return gated(pagetexts::kApplyPreset, 0, [&] { applyPreset(preset); });
     using namespace playerpresets;
-    CPlayer* record = shownRecord();
+    CPlayer* record = editedRecord();
     if (!record || preset < 0 || preset >= kPresetCount) return;
     const bool star = isStarPreset(preset);
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
@@ -194,7 +206,8 @@ void CPlayerEditSession::applyPreset(int preset)
 
 void CPlayerEditSession::maxAttributes()
 {
-    CPlayer* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kMaxAttributes, 0, [&] { maxAttributes(); });
+    CPlayer* record = editedRecord();
     if (!record) return;
     m_state.skills.fill(playerpresets::kHighestShownSkill);
     writeSkills(*record);
@@ -205,7 +218,8 @@ void CPlayerEditSession::maxAttributes()
 
 void CPlayerEditSession::resetAll()
 {
-    CPlayer* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kResetAll, 0, [&] { resetAll(); });
+    CPlayer* record = editedRecord();
     // The backup is a full copy, id included: put back over any other player it would
     // give that slot a second identity.
     if (!record || m_backup.id != m_shown) return;
@@ -218,8 +232,8 @@ void CPlayerEditSession::warnOfUsedNumber(int number)
 {
     const uint32_t team = m_links.listedTeam ? m_links.listedTeam() : 0;
     if (team == 0) return;
-    for (uint32_t id : rosterPlayers(m_db, team))
-        if (const CPlayer* p = m_db.player(id); p && p->jerseyNumber == number)
+    for (uint32_t id : rosterPlayers(db(), team))
+        if (const CPlayer* p = db().player(id); p && p->jerseyNumber == number)
         {
             m_prompts.message(formatText(pagetexts::kNumberUsed, number), CPrompts::CIcon::Information);
             return;
@@ -234,8 +248,8 @@ void CPlayerEditSession::chooseNationality()
 std::string CPlayerEditSession::nameToolTip(CTextEncoding encoding) const
 {
     if (m_shown <= kImportedIdBase) return {};
-    const CPlayer* record = m_db.player(m_shown);
-    const std::string original = m_db.playerLabel(m_shown & 0xFFFF);
-    const std::string team = record ? m_db.teamLabel(record->teamId) : std::string();
+    const CPlayer* record = db().player(m_shown);
+    const std::string original = db().playerLabel(m_shown & 0xFFFF);
+    const std::string team = record ? db().teamLabel(record->teamId) : std::string();
     return toUtf8(formatText(pagetexts::kOriginally, original.c_str(), team.c_str()), encoding);
 }

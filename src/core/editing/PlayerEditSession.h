@@ -1,5 +1,9 @@
 #pragma once
 
+#include "database/Change.h"
+
+#include <type_traits>
+
 #include "database/Player.h"
 #include "editing/PageCommit.h"
 #include "editing/PlayerPresets.h"
@@ -70,7 +74,7 @@ public:
     static constexpr int kFaces = 9;
     static constexpr int kFacialHairs = 7;
 
-    CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links = {},
+    CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links = {},
                        CPresetDice dice = CPresetDice());
 
     CPlayerPageState& state() { return m_state; }
@@ -108,7 +112,25 @@ public:
     std::string nameToolTip(CTextEncoding encoding) const;
 
 private:
-    CPlayer* shownRecord();
+    // Writable only inside a step (see gated); null elsewhere.
+    CPlayer* editedRecord();
+    const CPlayer* shownRecord() const;
+
+    // Runs f as one step of the history, with the shown record writable through m_tx.
+    template <class F>
+    auto gated(const char* name, uint64_t mergeKey, F&& f) -> decltype(f())
+    {
+        using R = decltype(f());
+        if constexpr (std::is_void_v<R>)
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; f(); m_tx = nullptr; }, mergeKey);
+        else
+        {
+            R r{};
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; r = f(); m_tx = nullptr; }, mergeKey);
+            return r;
+        }
+    }
+    const CDatabase& db() const { return m_runner.database(); }
     void markModified(CPlayer& record);
     void refreshRoster();
     void writeSkills(CPlayer& record);
@@ -116,7 +138,8 @@ private:
     void warnOfUsedNumber(int number);
     CCommitResult committed(CPlayer& record, const CPlayer& before);
 
-    CDatabase& m_db;
+    CChangeRunner& m_runner;
+    CTransaction* m_tx = nullptr;
     CPrompts& m_prompts;
     CPlayerPageLinks m_links;
     CPresetDice m_dice;

@@ -1,5 +1,6 @@
 #include "editing/PlayerMoves.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ CTransferResult checkPlayerMove(const CDatabase& db, uint32_t playerId, uint32_t
     return checkMoveToRight(db, from, teamSide(db, toTeamId));
 }
 
-CTransferResult movePlayerToTeam(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
+CTransferResult movePlayerToTeam(CTransaction& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
     const CTransferResult check = checkPlayerMove(db, playerId, fromTeamId, toTeamId);
     if (check.kind != CTransferResult::CKind::MovedPlayer) return check;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class CDatabase;
+class CTransaction;
 
 // Moves of one player outside the Transfer page (Cut then Paste, a drag onto a team)
 // follow the page's own rules: the player's team stands on the left, the team it goes
@@ -21,4 +22,4 @@ CTransferSide teamSide(const CDatabase& db, uint32_t teamId);
 CTransferResult checkPlayerMove(const CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
 
 // The move itself; the database is changed only when the result says MovedPlayer.
-CTransferResult movePlayerToTeam(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
+CTransferResult movePlayerToTeam(CTransaction& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);

@@ -64,27 +64,27 @@ std::optional<int64_t> parseBankroll(const std::string& text)
     return negative ? -value : value;
 }
 
-CTeamEditSession::CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links)
-    : m_db(db), m_prompts(prompts), m_links(std::move(links))
+CTeamEditSession::CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links)
+    : m_runner(runner), m_prompts(prompts), m_links(std::move(links))
 {
 }
 
-CTeam* CTeamEditSession::shownRecord()
+CTeam* CTeamEditSession::editedRecord()
 {
-    if (m_shown == 0 || m_shown > m_db.highestTeamId) return nullptr;
-    return m_db.team(m_shown);
+    if (!m_tx || m_shown == 0 || m_shown > db().highestTeamId()) return nullptr;
+    return m_tx->team(m_shown);
 }
 
 const CTeam* CTeamEditSession::shownRecord() const
 {
-    if (m_shown == 0 || m_shown > m_db.highestTeamId) return nullptr;
-    return m_db.team(m_shown);
+    if (m_shown == 0 || m_shown > db().highestTeamId()) return nullptr;
+    return db().team(m_shown);
 }
 
 void CTeamEditSession::showTeam(uint32_t id)
 {
-    if (id > m_db.highestTeamId) return;
-    const CTeam* record = m_db.team(id);
+    if (id > db().highestTeamId()) return;
+    const CTeam* record = db().team(id);
     if (!record) return;
     // The attribute copy leaves the id alone, but the compare includes it: without the
     // id every store would find a difference.
@@ -167,14 +167,15 @@ CCommitResult CTeamEditSession::committed(CTeam& record, const CTeam& before)
     if (record.sameAs(before) && record.abbreviation == before.abbreviation && record.shortName == before.shortName)
         return CCommitResult::Unchanged;
     record.modified = 1;
-    m_db.setModified();
+    m_tx->setModified();
     if (m_links.relabelTeam) m_links.relabelTeam(m_shown);
     return CCommitResult::Changed;
 }
 
 CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kEditTeam, fieldMergeKey(2, m_shown, uint32_t(box)), [&] { return commitName(box, utf8); });
+    CTeam* record = editedRecord();
     if (!record || !m_state.enabled) return CCommitResult::Unchanged;
     std::string CTeam::*field = &CTeam::longName;
     std::size_t limit = kLongNameBytes;
@@ -185,7 +186,7 @@ CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
         limit = box == CNameBox::Abbreviation ? kAbbreviationBytes : kShortNameBytes;
     }
     const std::optional<std::string> bytes =
-        takeTypedText(utf8, encodingForLanguage(m_db.languageCode), limit, m_prompts);
+        takeTypedText(utf8, encodingForLanguage(db().languageCode()), limit, m_prompts);
     if (!bytes)
     {
         loadNames(*record);
@@ -200,7 +201,8 @@ CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
 
 CCommitResult CTeamEditSession::commitBankroll(std::string_view text)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kEditTeam, fieldMergeKey(2, m_shown, 8), [&] { return commitBankroll(text); });
+    CTeam* record = editedRecord();
     if (!record || !m_state.enabled) return CCommitResult::Unchanged;
     m_state.bankrollText = std::string(text);
     const std::optional<int64_t> typed = parseBankroll(m_state.bankrollText);
@@ -240,21 +242,24 @@ void CTeamEditSession::writeModel(CTeam& record, int list, int top)
 
 void CTeamEditSession::stepModel(int list, int delta)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kChangeKit, fieldMergeKey(2, m_shown, 16 + uint32_t(list)), [&] { stepModel(list, delta); });
+    CTeam* record = editedRecord();
     if (!record || list < 0 || list >= kModelListCount) return;
     writeModel(*record, list, m_state.models[std::size_t(list)] + (delta < 0 ? -1 : 1));
 }
 
 void CTeamEditSession::chooseModel(int list, int top)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kChangeKit, fieldMergeKey(2, m_shown, 16 + uint32_t(list)), [&] { chooseModel(list, top); });
+    CTeam* record = editedRecord();
     if (!record || list < 0 || list >= kModelListCount) return;
     writeModel(*record, list, top);
 }
 
 void CTeamEditSession::chooseColour(int button, int entry)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kChangeKit, fieldMergeKey(2, m_shown, 64 + uint32_t(button)), [&] { chooseColour(button, entry); });
+    CTeam* record = editedRecord();
     if (!record || button < 0 || button >= kColourButtonCount || entry < 0 || entry >= kitpalette::kPickerEntryCount)
         return;
     const int colour = kitColourForPickerEntry(entry);
@@ -267,7 +272,8 @@ void CTeamEditSession::chooseColour(int button, int entry)
 
 void CTeamEditSession::usePresetColours(int side)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kUsePresetColours, 0, [&] { usePresetColours(side); });
+    CTeam* record = editedRecord();
     if (!record || (side != kHome && side != kAway)) return;
     const CKitPresets& presets = m_presets[std::size_t(side)];
     if (!presets.offered) return;

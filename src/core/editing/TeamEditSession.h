@@ -1,5 +1,9 @@
 #pragma once
 
+#include "database/Change.h"
+
+#include <type_traits>
+
 #include "database/Team.h"
 #include "editing/PageCommit.h"
 #include "kits/KitPalette.h"
@@ -107,7 +111,7 @@ struct CTeamPageLinks
 class CTeamEditSession
 {
 public:
-    CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links = {});
+    CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links = {});
 
     CTeamPageState& state() { return m_state; }
     const CTeamPageState& state() const { return m_state; }
@@ -150,7 +154,24 @@ public:
     void weftorFailed();
 
 private:
-    CTeam* shownRecord();
+    // Writable only inside a step (see gated); null elsewhere.
+    CTeam* editedRecord();
+
+    // Runs f as one step of the history, with the shown record writable through m_tx.
+    template <class F>
+    auto gated(const char* name, uint64_t mergeKey, F&& f) -> decltype(f())
+    {
+        using R = decltype(f());
+        if constexpr (std::is_void_v<R>)
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; f(); m_tx = nullptr; }, mergeKey);
+        else
+        {
+            R r{};
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; r = f(); m_tx = nullptr; }, mergeKey);
+            return r;
+        }
+    }
+    const CDatabase& db() const { return m_runner.database(); }
     const CTeam* shownRecord() const;
     void loadPage(const CTeam& team);
     void loadNames(const CTeam& team);
@@ -159,7 +180,8 @@ private:
     void writeModel(CTeam& record, int list, int top);
     CCommitResult committed(CTeam& record, const CTeam& before);
 
-    CDatabase& m_db;
+    CChangeRunner& m_runner;
+    CTransaction* m_tx = nullptr;
     CPrompts& m_prompts;
     CTeamPageLinks m_links;
     CTeamPageState m_state;

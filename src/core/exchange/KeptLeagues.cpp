@@ -1,6 +1,7 @@
 #include "exchange/KeptLeagues.h"
 
 #include "database/Backup.h"
+#include "database/Change.h"
 #include "database/Database.h"
 #include "exchange/LeagueExport.h"
 #include "exchange/LeagueImport.h"
@@ -104,13 +105,13 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db) const
     return std::nullopt;
 }
 
-std::size_t CKeptLeagues::restore(CDatabase& db, CPrompts& prompts) const
+std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts) const
 {
     std::error_code ec;
     const fs::path old = sibling(m_folder, ".old");
     if (!fs::exists(m_folder, ec) && fs::exists(old, ec)) fs::rename(old, m_folder, ec);
 
-    const bool wasModified = db.modified();
+    const bool wasModified = db.db().modified();
     std::size_t restored = 0;
     CInProcessPacker packer;
     for (const fs::path& set : leagueFolders(m_folder))
@@ -135,7 +136,7 @@ std::size_t CKeptLeagues::restore(CDatabase& db, CPrompts& prompts) const
     return restored;
 }
 
-bool removeImportedLeague(CDatabase& db, std::size_t position)
+bool removeImportedLeague(CTransaction& db, std::size_t position)
 {
     auto& leagues = db.leagues();
     if (position >= leagues.size() || !leagues[position]->importedLeague) return false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 class CDatabase;
+class CTransaction;
 class CPrompts;
 
 namespace keptleaguetexts
@@ -48,7 +49,7 @@ public:
     // Imports the kept leagues into db in their order, marked as imported, leaving db's
     // modified flag as it was. One that cannot be imported is moved out of the way (and
     // the user told where) rather than dropped by the next keep. Returns how many came back.
-    std::size_t restore(CDatabase& db, CPrompts& prompts) const;
+    std::size_t restore(CTransaction& db, CPrompts& prompts) const;
 
 private:
     std::filesystem::path m_folder;
@@ -61,4 +62,4 @@ std::string withImportedLeagueNote(const std::string& warning, const CDatabase& 
 // Takes an imported league out of the database (its records stay, belonging to no
 // league, as records of a league never are written to the game). False when the league
 // at position is not an imported one.
-bool removeImportedLeague(CDatabase& db, std::size_t position);
+bool removeImportedLeague(CTransaction& db, std::size_t position);

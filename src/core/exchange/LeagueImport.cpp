@@ -1,5 +1,7 @@
 #include "exchange/LeagueImport.h"
 
+#include "database/Change.h"
+
 #include "database/Database.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ExchangeTexts.h"
@@ -32,7 +34,7 @@ using namespace exchangetexts;
 class CImportStage
 {
 public:
-    CImportStage(CDatabase& db) : m_db(db), m_generation(db.importGeneration) {}
+    CImportStage(CTransaction& db) : m_db(db), m_generation(db.db().importGeneration()) {}
 
     uint32_t generation() const { return m_generation; }
 
@@ -44,17 +46,17 @@ public:
     const CPlayer* anyPlayer(uint32_t id)
     {
         if (const CPlayer* p = stagedPlayer(id)) return p;
-        return std::as_const(m_db).player(id);
+        return m_db.db().player(id);
     }
-    const CPlayer* gamePlayer(uint32_t id) const { return std::as_const(m_db).player(id); }
-    const CTeam* gameTeam(uint32_t id) const { return std::as_const(m_db).team(id); }
+    const CPlayer* gamePlayer(uint32_t id) const { return m_db.db().player(id); }
+    const CTeam* gameTeam(uint32_t id) const { return m_db.db().team(id); }
 
     // Team ids by fileIndex, among the database's teams: the staged teams are not in the
     // file the transfers were written against.
     std::optional<uint32_t> teamIdAtFileIndex(uint32_t fileIndex) const
     {
         if (fileIndex == CDatabase::kNoFileIndex) return CPlayer::kNoTeam;
-        const int64_t id = m_db.teamIdAtFileIndex(fileIndex);
+        const int64_t id = m_db.db().teamIdAtFileIndex(fileIndex);
         if (id < 0) return std::nullopt;
         return uint32_t(id);
     }
@@ -95,12 +97,12 @@ public:
         league->editorOnly = 1;
         league->importedLeague = 1;
         m_db.addLeague(std::move(league));
-        m_db.importGeneration = m_generation + CDatabase::kImportedIdBase;
+        m_db.setImportGeneration(m_generation + CDatabase::kImportedIdBase);
         m_db.setModified();
     }
 
 private:
-    CDatabase& m_db;
+    CTransaction& m_db;
     uint32_t m_generation;
     std::map<uint32_t, std::unique_ptr<CPlayer>> m_players;
     std::map<uint32_t, std::unique_ptr<CTeam>> m_teams;
@@ -364,7 +366,7 @@ std::string proposedLeagueName(const std::string& folder)
     return at == std::string::npos ? f : f.substr(at + 1);
 }
 
-bool importDbFiles(CDatabase& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
+bool importDbFiles(CTransaction& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
                    CPrompts& prompts, const CStatusSink& status)
 {
     // A set whose export was interrupted is finished or undone before it is read.
@@ -400,7 +402,7 @@ bool importDbFiles(CDatabase& db, const std::string& folder, const std::string& 
     return true;
 }
 
-bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
+bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
 {
     std::vector<uint8_t> bytes;
     if (!CFileSystem::real().readFile(path, bytes))
@@ -409,9 +411,7 @@ bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts, co
         return false;
     }
 
-    const CLeague* baseLeague = std::as_const(db).leagues().size() > kGlvBaseLeaguePosition
-                                    ? db.leagues()[kGlvBaseLeaguePosition].get()
-                                    : nullptr;
+    const CLeague* baseLeague = db.db().league(kGlvBaseLeaguePosition);
     std::vector<uint32_t> baseTeams;
     if (baseLeague)
         for (std::size_t s = 0; s < std::min<std::size_t>(baseLeague->slotCount, baseLeague->teamIds.size()); ++s)

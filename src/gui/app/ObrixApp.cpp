@@ -4,6 +4,7 @@
 #include "shell/MainFrame.h"
 
 #include "database/Backup.h"
+#include "database/Change.h"
 #include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
 #include "exchange/KeptLeagues.h"
@@ -58,7 +59,10 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     readLanguage(m_settings, m_store);
     m_languageRead = true;
-    m_db.languageCode = m_settings.languageCode;
+    m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder(db).setLanguageCode(m_settings.languageCode);
+        return true;
+    });
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
     if (m_layout.fromDefaults) m_layout = firstStartLayout(m_layout, options.freeWidth, options.freeHeight);
@@ -86,15 +90,20 @@ bool CObrixApp::startUp(const CStartOptions& options)
         makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
     }
 
-    if (!loadDatabase(true))
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        if (!loadDatabase(db, true)) return false;
+        restoreKeptLeagues(db);
+        return true;
+    });
+    if (!loaded)
     {
         if (m_splash) m_splash->close();
         return false;
     }
-    restoreKeptLeagues();
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
-    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle));
+    // "[*]" shows while anything differs from the files.
+    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral("[*]"));
     m_mainFrame->move(m_layout.x, m_layout.y);
     if (m_layout.windowWidth > 0 && m_layout.windowHeight > 0)
         m_mainFrame->resize(m_layout.windowWidth, m_layout.windowHeight);
@@ -129,7 +138,7 @@ bool CObrixApp::offerToLocate(const char* question)
     return false;
 }
 
-bool CObrixApp::loadDatabase(bool atStartUp)
+bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
 
@@ -145,34 +154,34 @@ bool CObrixApp::loadDatabase(bool atStartUp)
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
-    if (const auto error = files.loadPlayers(m_db))
+    if (const auto error = files.loadPlayers(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams), atStartUp);
-    if (const auto error = files.loadTeams(m_db))
+    if (const auto error = files.loadTeams(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues), atStartUp);
-    if (const auto error = files.loadLeagues(m_db))
+    if (const auto error = files.loadLeagues(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return false;
     }
 
-    files.readSpokenNames(m_db);
-    if (atStartUp) m_db.importGeneration = CDatabase::kFirstImportGeneration;
+    files.readSpokenNames(db);
+    if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     return true;
 }
 
 bool CObrixApp::confirmClose()
 {
-    if (!m_db.modified()) return true;
+    if (!m_doc.isModified()) return true;
     switch (m_prompts.askYesNoCancel(apptexts::kSaveBeforeExit, CPrompts::CIcon::Question))
     {
     case CPrompts::CAnswer::Cancel:
@@ -200,7 +209,7 @@ bool CObrixApp::saveToGame()
         else
         {
             // The files in use are those of the language loaded at start-up.
-            CBackup backup(m_dataFolder, gameFolder, m_db.languageCode);
+            CBackup backup(m_dataFolder, gameFolder, m_doc.db().languageCode());
             goOn = backUpBeforeFirstSave(backup, m_prompts);
             m_backupFlag = backup.exists();
         }
@@ -208,15 +217,25 @@ bool CObrixApp::saveToGame()
         m_savedThisRun = true;
     }
     const CWaitCursor wait;
-    if (const auto error = CGameFiles(gameFolder).save(m_db)) m_prompts.message(*error, CPrompts::CIcon::Error);
+    // The files are written from the database as it stands; what the save does to memory
+    // (merged lists, cleared marks) follows only once they are committed, as part of the
+    // step saved, so that undoing past the save makes the data modified again.
+    CDatabase savedState;
+    if (const auto error = CGameFiles(gameFolder).save(m_doc.db(), &savedState))
+        m_prompts.message(*error, CPrompts::CIcon::Error);
+    else
+        m_doc.saved(savedState);
     keepImportedLeagues();
     return true;
 }
 
-void CObrixApp::restoreKeptLeagues()
+void CObrixApp::restoreKeptLeagues(CDatabase& db)
 {
     if (m_dataFolder.empty()) return;
-    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(m_db, m_prompts);
+    // Part of loading: they come back as the files' own state, not as a step to undo.
+    CTransaction tx(db);
+    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
+    tx.commit();
     m_leaguesRestored = true;
 }
 
@@ -224,7 +243,7 @@ void CObrixApp::keepImportedLeagues()
 {
     if (m_dataFolder.empty() || !m_leaguesRestored) return;
     const CKeptLeagues kept(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
-    if (const auto error = kept.keep(m_db)) m_prompts.message(*error, CPrompts::CIcon::Warning);
+    if (const auto error = kept.keep(m_doc.db())) m_prompts.message(*error, CPrompts::CIcon::Warning);
 }
 
 void CObrixApp::writeLayout(const CWindowLayout& layout)
@@ -241,16 +260,14 @@ void CObrixApp::exitInstance()
     keepImportedLeagues();
     m_leaguesRestored = false;
     m_mainFrame.reset();
-    const std::string language = m_db.languageCode;
-    m_db = CDatabase();
-    m_db.languageCode = language;
+    m_doc.load([](CDatabase&) { return true; });
 }
 
 void CObrixApp::restoreBackup()
 {
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
-    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode);
+    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_doc.db().languageCode());
     const bool restored = restoreBackedUpData(backup, m_prompts);
     m_backupFlag = backup.exists();
     if (!restored) return;
@@ -265,19 +282,18 @@ bool CObrixApp::reloadDatabase()
     keepImportedLeagues();
     const bool hadKeptLeagues = m_leaguesRestored;
     m_leaguesRestored = false;  // a failed load must not replace them with none
-    const bool wasModified = m_db.modified();
-    const std::string language = m_db.languageCode;
-    const uint32_t generation = m_db.importGeneration;
-    currentTeam = 0;
-    currentPlayer = 0;
-    m_db = CDatabase();
-    m_db.languageCode = language;
-    m_db.importGeneration = generation;
-    m_db.setModified(wasModified);
-
-    if (!loadDatabase(false)) return false;
-    if (hadKeptLeagues) restoreKeptLeagues();
+    const bool wasModified = m_doc.isModified();
+    const uint32_t generation = m_doc.db().importGeneration();
+    // The history starts over: its steps describe the database that is going.
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder b(db);
+        b.setImportGeneration(generation);
+        b.setModified(wasModified);
+        if (!loadDatabase(db, false)) return false;
+        if (hadKeptLeagues) restoreKeptLeagues(db);
+        return true;
+    });
+    if (!loaded) return false;
     emit statusText(QString::fromLatin1(apptexts::kReady));
-    emit databaseReloaded();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Document.h"
 #include "database/Database.h"
 #include "settings/GameRegistration.h"
 #include "settings/GameSettings.h"
@@ -69,7 +70,9 @@ public:
     // At exit: the language written, the records destroyed.
     void exitInstance();
 
-    CDatabase& db() { return m_db; }
+    // The database, read-only: every change goes through the document.
+    const CDatabase& db() const { return m_doc.db(); }
+    CDocument& document() { return m_doc; }
     CGameSettings& settings() { return m_settings; }
     CWindowLayout& layout() { return m_layout; }
     CSettingsStore& store() { return m_store; }
@@ -97,28 +100,19 @@ public:
     // are never in the game's files); a failure is reported.
     void keepImportedLeagues();
 
-    // Copies the backed-up files back after asking, and reloads the database; the
-    // main window clears and refreshes its views on databaseReloaded.
+    // Copies the backed-up files back after asking, and reloads the database; the views
+    // rebuild on the document's reset().
     void restoreBackup();
     // Reloads players, teams and leagues with the status texts of a reload.
     bool reloadDatabase();
 
-    // State of the whole run.
-    uint32_t currentTeam = 0;
-    uint32_t currentPlayer = 0;
-    CPlayer clipboardPlayer;  // id 0 while nothing was copied
-    uint32_t clipboardCutFrom = 0;  // the team the clipboard player was cut from; 0 for a copy
-    CTeam clipboardTeam;      // id 0 while nothing was copied
-    bool transferTreesNeedRefill = false;
-    bool statsTreesNeedRefill = false;
 
 signals:
     void statusText(const QString& text);
-    void databaseReloaded();
 
 private:
-    bool loadDatabase(bool atStartUp);
-    void restoreKeptLeagues();
+    bool loadDatabase(CDatabase& db, bool atStartUp);
+    void restoreKeptLeagues(CDatabase& db);
     bool offerToLocate(const char* question);
     void showStatus(const QString& text, bool atStartUp);
 
@@ -126,7 +120,7 @@ private:
     CPrompts& m_prompts;
     CGameRegistration& m_registration;
     std::filesystem::path m_dataFolder;
-    CDatabase m_db;
+    CDocument m_doc;
     CGameSettings m_settings;
     CWindowLayout m_layout;
     bool m_backupFlag = false;

@@ -93,7 +93,7 @@ void CEditPage::showPage()
     showState();
 }
 
-CTextEncoding CEditPage::encoding() const { return encodingForLanguage(m_app.db().languageCode); }
+CTextEncoding CEditPage::encoding() const { return encodingForLanguage(m_app.db().languageCode()); }
 
 QString CEditPage::shownText(const std::string& bytes) const { return QString::fromStdString(toUtf8(bytes, encoding())); }
 

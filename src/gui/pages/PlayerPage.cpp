@@ -39,7 +39,7 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : CEditPage(app, paren
         CRosterView* roster = rosterOf(m_app);
         return roster ? roster->teamShown() : 0;
     };
-    m_session = std::make_unique<CPlayerEditSession>(app.db(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CPlayerEditSession>(app.document(), app.prompts(), std::move(links));
 
     buildIdentity();
     buildLooks();

@@ -4,7 +4,7 @@
 #include "editing/PageTexts.h"
 #include "editing/TeamEditSession.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/ColourPicker.h"
@@ -57,7 +57,7 @@ CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : CEditPage(app, parent)
     CTeamPageLinks links;
     links.relabelTeam = [this](uint32_t teamId) { relabel(teamId); };
     links.gameFolder = std::filesystem::path(app.settings().gameFolder);
-    m_session = std::make_unique<CTeamEditSession>(app.db(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CTeamEditSession>(app.document(), app.prompts(), std::move(links));
 
     auto* top = new QHBoxLayout;
     top->setSpacing(4);
@@ -211,7 +211,7 @@ void CTeamPage::relabel(uint32_t teamId)
     if (!tree) return;
     const QModelIndex node = tree->findTeamNode(teamId);
     if (!node.isValid()) return;
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     tree->setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), encoding)));
 }
 

@@ -1,13 +1,14 @@
 #include "pages/TransferPage.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "editing/TransferHint.h"
 #include "editing/Transfers.h"
 #include "shell/PlayerMoveCommands.h"
 #include "settings/Prompts.h"
-#include "shell/LeagueTree.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTree.h"
+#include "widgets/LeagueTreeModel.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/WaitCursor.h"
@@ -19,14 +20,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <optional>
-#include <set>
-
-namespace
-{
-QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
-
-}  // namespace
 
 CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
@@ -101,13 +94,7 @@ bool CTransferPage::dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDra
 void CTransferPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_opened)
-        open();
-    else if (m_app.transferTreesNeedRefill)
-    {
-        m_app.transferTreesNeedRefill = false;
-        refillKeepingOpen();
-    }
+    if (!m_opened) open();
 }
 
 void CTransferPage::open()
@@ -120,7 +107,6 @@ void CTransferPage::open()
     fillTrees();
     updateHint();
     if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
-    m_app.transferTreesNeedRefill = false;
     m_opened = true;
 }
 
@@ -130,46 +116,6 @@ void CTransferPage::fillTrees()
     m_right->fill();
 }
 
-void CTransferPage::refillKeepingOpen()
-{
-    const std::set<uint32_t> openLeft = m_left->expandedValues();
-    const std::set<uint32_t> openRight = m_right->expandedValues();
-    const auto selection = [](const CLeagueTree& tree) {
-        const QModelIndex node = tree.selectedNode();
-        return std::pair{tree.nodeValue(node), tree.isPlayer(node) ? tree.parentValue(node) : 0u};
-    };
-    const auto leftSelected = selection(*m_left);
-    const auto rightSelected = selection(*m_right);
-    fillTrees();
-    m_left->expandValues(openLeft);
-    m_right->expandValues(openRight);
-    const auto reselect = [this](CLeagueTree& tree, std::pair<uint32_t, uint32_t> selected) {
-        if (selected.first == 0) return;
-        if (isLeagueValue(selected.first)) return;
-        QModelIndex node = selected.second ? tree.findPlayerNode(selected.first, selected.second)
-                                           : tree.findTeamNode(selected.first);
-        // A player that moved away is looked for under the team it went to.
-        if (!node.isValid() && selected.second)
-            if (const CPlayer* p = m_app.db().player(selected.first); p && p->destinationTeamId)
-                node = tree.findPlayerNode(selected.first, p->destinationTeamId);
-        if (node.isValid()) tree.selectNode(node);
-    };
-    reselect(*m_left, leftSelected);
-    reselect(*m_right, rightSelected);
-    updateHint();
-}
-
-void CTransferPage::playerAdded(uint32_t playerId, uint32_t teamId)
-{
-    if (!m_opened) return;
-    for (CLeagueTree* tree : {m_left, m_right})
-    {
-        const QModelIndex team = tree->findTeamNode(teamId);
-        if (!team.isValid()) continue;
-        tree->treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree->encoding());
-        relabelTeam(*tree, teamId);
-    }
-}
 
 CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
 {
@@ -191,26 +137,19 @@ CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
     return side;
 }
 
-void CTransferPage::relabelTeam(CLeagueTree& tree, uint32_t teamId)
-{
-    const QModelIndex node = tree.findTeamNode(teamId);
-    if (node.isValid()) tree.setNodeText(node, label(m_app.db().teamLabel(teamId), tree.encoding()));
-}
-
-void CTransferPage::movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam)
-{
-    const QModelIndex old = tree.findPlayerNode(playerId, fromTeam);
-    if (old.isValid()) tree.removeNode(old);
-    const QModelIndex team = tree.findTeamNode(toTeam);
-    if (team.isValid())
-        tree.treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree.encoding());
-}
-
 void CTransferPage::transfer()
 {
     const CTransferSide left = sideOf(*m_left);
     const CTransferSide right = sideOf(*m_right);
-    const CTransferResult result = ::transfer(m_app.db(), left, right);
+    CTransferResult result;
+    CDocument& doc = m_app.document();
+    // A refusal changes nothing; the step is named after what the rule did.
+    doc.run(historytexts::step(left.kind == CTransferSide::CKind::Team && right.kind == CTransferSide::CKind::Team
+                                   ? historytexts::kSwapTeams
+                               : left.kind == CTransferSide::CKind::Player && right.kind == CTransferSide::CKind::Player
+                                   ? historytexts::kSwapPlayers
+                                   : historytexts::kMovePlayer),
+            [&](CTransaction& tx) { result = ::transfer(tx, left, right); });
     if (result.kind == CTransferResult::CKind::Refused)
     {
         m_app.prompts().message(result.message, CPrompts::CIcon::Warning);
@@ -218,39 +157,23 @@ void CTransferPage::transfer()
     }
     if (!result.changed()) return;
 
+    // The trees followed the change in place. A moved player stays selected where it went,
+    // so that a second click does not send the next one after it; a swap leaves each side
+    // selected on what came the other way.
     if (result.kind == CTransferResult::CKind::MovedPlayer)
     {
-        for (CLeagueTree* tree : {m_left, m_right})
-        {
-            for (const auto& move : result.moves) movePlayerNode(*tree, move.playerId, move.fromTeamId, move.toTeamId);
-            for (uint32_t team : result.relabelledTeams) relabelTeam(*tree, team);
-        }
-        // The player stays selected where it went, so that a second click does not
-        // send the next one after it.
         CLeagueTree& playerTree = left.kind == CTransferSide::CKind::Player ? *m_left : *m_right;
         for (const auto& move : result.moves)
             playerTree.selectNode(playerTree.findPlayerNode(move.playerId, move.toTeamId));
     }
     else
-    {
-        const bool teams = result.kind == CTransferResult::CKind::SwappedTeams;
-        std::optional<CWaitCursor> wait;
-        if (teams) wait.emplace();
-        refillAfterSwap(result, left, right);
-        if (teams) m_app.statsTreesNeedRefill = true;
-    }
-    if (CMainFrame* frame = m_app.mainFrame()) frame->clearAndRefresh();
+        selectAfterSwap(result, left, right);
     updateHint();
 }
 
-void CTransferPage::refillAfterSwap(const CTransferResult& result, const CTransferSide& left,
+void CTransferPage::selectAfterSwap(const CTransferResult& result, const CTransferSide& left,
                                     const CTransferSide& right)
 {
-    const std::set<uint32_t> openLeft = m_left->expandedValues();
-    const std::set<uint32_t> openRight = m_right->expandedValues();
-    fillTrees();
-    m_left->expandValues(openLeft);
-    m_right->expandValues(openRight);
     if (result.kind == CTransferResult::CKind::SwappedPlayers)
     {
         // Each selected row now shows the player who came the other way.

@@ -6,6 +6,7 @@
 #include <vector>
 
 class CObrixApp;
+class CChange;
 class CLeagueTree;
 class QLabel;
 class QModelIndex;
@@ -30,8 +31,6 @@ public:
     QLabel* hintLine() const { return m_hint; }
     bool opened() const { return m_opened; }
 
-    // After Paste player elsewhere: the player shows under the team in both trees.
-    void playerAdded(uint32_t playerId, uint32_t teamId);
     // The "<---->" button.
     void transfer();
 
@@ -43,16 +42,12 @@ private:
     void fillTrees();
     // Refill both trees keeping what was open and selected (a moved player is found
     // where it went).
-    void refillKeepingOpen();
     void updateHint();
     bool dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDrag& drag, QObject* source,
                 const QModelIndex& target, bool copying, bool perform);
     CTransferSide sideOf(const CLeagueTree& tree) const;
-    void movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam);
-    void relabelTeam(CLeagueTree& tree, uint32_t teamId);
-    // Refill both trees after a swap, keeping what was open and selecting again the
-    // nodes that stand where the selected ones stood.
-    void refillAfterSwap(const CTransferResult& result, const CTransferSide& left, const CTransferSide& right);
+    // After a swap, selects the nodes that stand where the selected ones stood.
+    void selectAfterSwap(const CTransferResult& result, const CTransferSide& left, const CTransferSide& right);
 
     CObrixApp& m_app;
     CLeagueTree* m_left = nullptr;

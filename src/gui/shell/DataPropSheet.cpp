@@ -83,6 +83,7 @@ bool CDataPropSheet::hasPendingEdits() const
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
 CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
 CTransferPage* CDataPropSheet::transferPage() const { return static_cast<CTransferPage*>(page(TransferTab)); }
+CStatsPage* CDataPropSheet::statsPage() const { return static_cast<CStatsPage*>(page(StatsTab)); }
 
 QWidget* CDataPropSheet::page(int tab) const
 {

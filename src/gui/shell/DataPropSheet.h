@@ -8,6 +8,7 @@ class CObrixApp;
 class CPlayerPage;
 class CTeamPage;
 class CTransferPage;
+class CStatsPage;
 
 // The tabbed sheet of editing pages: Player, Team, Transfer, Stats, Compare.
 class CDataPropSheet : public QTabWidget
@@ -45,6 +46,7 @@ public:
     CTransferPage* transferPage() const;
     // The page of a tab, made now if it was not yet.
     QWidget* page(int tab) const;
+    CStatsPage* statsPage() const;
 
 private:
     CPlayerPage* m_playerPage = nullptr;

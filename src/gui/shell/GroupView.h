@@ -57,8 +57,6 @@ signals:
 private:
     void deleteImportedLeague(std::size_t position);
 
-    void afterPlayerPasted(uint32_t playerId, uint32_t teamId);
-
     CObrixApp& m_app;
     CLeagueTree* m_tree;
 };

@@ -2,7 +2,9 @@
 
 #include "exchange/KeptLeagues.h"
 #include "app/AboutBox.h"
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "database/GameFiles.h"
 #include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
@@ -10,7 +12,9 @@
 #include "kits/KitArtwork.h"
 #include "pages/PlayerPage.h"
 #include "pages/PreferencesDialog.h"
+#include "pages/StatsPage.h"
 #include "pages/TeamPage.h"
+#include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/FindDialog.h"
@@ -20,7 +24,7 @@
 #include "shell/GroupView.h"
 #include "shell/HelpWindow.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 #include "shell/DatabaseText.h"
 #include "shell/ExchangeCommands.h"
@@ -33,6 +37,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -216,7 +222,7 @@ void CMainFrame::createActions()
                 else if (m_focusedPane == RosterPane && m_rosterView->canCopy())
                 {
                     m_rosterView->copy();
-                    m_app.clipboardCutFrom = 0;
+                    m_app.document().clipboardCutFrom = 0;
                 }
                 updateCommands();
             });
@@ -248,8 +254,26 @@ void CMainFrame::createActions()
         updateCommands();
     });
     bindKeys(CCommand::Cut, {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)}, true);
-    makeAction(CCommand::Undo, QStringLiteral("&Undo"));
-    bindKeys(CCommand::Undo, {key(Qt::ALT | Qt::Key_Backspace)}, true);
+    // Undo and Redo carry the step's name ("Undo Swap Teams"), as the history gives it.
+    QUndoStack* history = m_app.document().history();
+    QAction* undo = makeAction(CCommand::Undo, historytexts::text(historytexts::kUndoMenu), "undo");
+    bindKeys(CCommand::Undo, {key(Qt::CTRL | Qt::Key_Z), key(Qt::ALT | Qt::Key_Backspace)}, true);
+    connect(undo, &QAction::triggered, history, &QUndoStack::undo);
+    QAction* redo = makeAction(CCommand::Redo, historytexts::text(historytexts::kRedoMenu), "redo");
+    bindKeys(CCommand::Redo, {key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, true);
+    connect(redo, &QAction::triggered, history, &QUndoStack::redo);
+    const auto nameSteps = [this, history, undo, redo] {
+        const QString u = history->undoText(), r = history->redoText();
+        undo->setText(historytexts::text(historytexts::kUndoMenu) + (u.isEmpty() ? QString() : QLatin1Char(' ') + u));
+        redo->setText(historytexts::text(historytexts::kRedoMenu) + (r.isEmpty() ? QString() : QLatin1Char(' ') + r));
+        undo->setToolTip(undo->text().remove(QLatin1Char('&')));
+        redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+        updateCommands();
+    };
+    connect(history, &QUndoStack::indexChanged, this, nameSteps);
+    connect(history, &QUndoStack::cleanChanged, this, nameSteps);
+    connect(makeAction(CCommand::History, historytexts::text(historytexts::kHistoryMenu)), &QAction::triggered, this,
+            &CMainFrame::showHistory);
     // Clone has never had an action of its own: it keeps its place and key, so that
     // muscle memory does not land on another command, but stays greyed.
     makeAction(CCommand::Clone, QStringLiteral("Clo&ne"));
@@ -330,6 +354,9 @@ void CMainFrame::createMenus()
     file->addAction(action(CCommand::Exit));
 
     QMenu* edit = menuBar()->addMenu(QString::fromLatin1(frametexts::kEditMenu));
+    edit->addAction(action(CCommand::Undo));
+    edit->addAction(action(CCommand::Redo));
+    edit->addSeparator();
     edit->addAction(action(CCommand::Cut));
     edit->addAction(action(CCommand::Copy));
     edit->addAction(action(CCommand::Paste));
@@ -358,6 +385,8 @@ void CMainFrame::createMenus()
     view->addSeparator();
     view->addAction(action(CCommand::NextPane));
     view->addAction(action(CCommand::PreviousPane));
+    view->addSeparator();
+    view->addAction(action(CCommand::History));
 
     QMenu* help = menuBar()->addMenu(QString::fromLatin1(frametexts::kHelpMenu));
     help->addAction(action(CCommand::HelpTopics));
@@ -389,6 +418,9 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(action(CCommand::Paste));
     m_toolBar->addAction(action(CCommand::Delete));
     m_toolBar->addSeparator();
+    m_toolBar->addAction(action(CCommand::Undo));
+    m_toolBar->addAction(action(CCommand::Redo));
+    m_toolBar->addSeparator();
     m_toolBar->addAction(action(CCommand::About));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
@@ -405,7 +437,7 @@ void CMainFrame::createToolBar()
 void CMainFrame::connectPanes()
 {
     connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this](uint32_t teamId) {
-        m_app.currentTeam = teamId;
+        m_app.document().setCurrentTeam(teamId);
         m_rosterView->showTeam(teamId);
         m_dataView->sheet()->teamPage()->showTeam(teamId);
         updateCommands();
@@ -413,7 +445,7 @@ void CMainFrame::connectPanes()
     connect(m_groupView, &CGroupView::nodeDoubleClicked, this,
             [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TeamTab); });
     connect(m_rosterView, &CRosterView::playerSelected, this, [this](uint32_t playerId) {
-        m_app.currentPlayer = playerId;
+        m_app.document().setCurrentPlayer(playerId);
         m_dataView->sheet()->playerPage()->selectPlayer(playerId);
         updateCommands();
     });
@@ -422,10 +454,14 @@ void CMainFrame::connectPanes()
             connect(selection, &QItemSelectionModel::currentChanged, this, &CMainFrame::scheduleUpdate);
 
     connect(&m_app, &CObrixApp::statusText, this, &CMainFrame::setStatusText);
-    connect(&m_app, &CObrixApp::databaseReloaded, this, [this] {
-        clearAndRefresh();
+    CDocument& doc = m_app.document();
+    connect(&doc, &CDocument::changed, this, &CMainFrame::onDocumentChanged);
+    connect(&doc, &CDocument::reset, this, &CMainFrame::onDocumentReset);
+    connect(&doc, &CDocument::modifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified);
         updateCommands();
     });
+    setWindowModified(doc.isModified());
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
     // The command rules are looked at again after each click and key, much as an idle
     // pass would: cheap, and nothing can go stale for longer than one user action.
@@ -435,10 +471,43 @@ void CMainFrame::connectPanes()
 void CMainFrame::showTeamInRoster(uint32_t teamId) { m_rosterView->showTeam(teamId); }
 void CMainFrame::selectPlayer(uint32_t playerId) { m_rosterView->selectPlayer(playerId); }
 
-void CMainFrame::clearAndRefresh()
+void CMainFrame::onDocumentChanged(const CChange& change)
+{
+    // The trees and the roster follow the document by themselves.
+    CDataPropSheet* sheet = m_dataView->sheet();
+    const std::vector<uint32_t> players = change.players();
+    const std::vector<uint32_t> teams = change.teams();
+    // A page reloads the record it shows (its own commits come back to it unchanged).
+    const uint32_t player = sheet->playerPage()->playerShown();
+    if (player != 0 && std::find(players.begin(), players.end(), player) != players.end())
+        sheet->playerPage()->showPlayer(player);
+    const uint32_t team = sheet->teamPage()->teamShown();
+    if (team != 0 && std::find(teams.begin(), teams.end(), team) != teams.end()) sheet->teamPage()->showTeam(team);
+    scheduleUpdate();
+}
+
+void CMainFrame::onDocumentReset()
 {
     m_rosterView->clear();
     m_groupView->refresh();
+    m_dataView->sheet()->refreshActivePage();
+    updateCommands();
+}
+
+void CMainFrame::showHistory()
+{
+    if (!m_historyWindow)
+    {
+        auto* view = new QUndoView(m_app.document().history(), this);
+        view->setWindowFlag(Qt::Tool);
+        view->setWindowTitle(historytexts::text(historytexts::kHistoryTitle));
+        view->setEmptyLabel(historytexts::text(historytexts::kLoaded));
+        view->setObjectName(QStringLiteral("historyView"));
+        view->resize(280, 360);
+        m_historyWindow = view;
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
 }
 
 void CMainFrame::setStatusText(const QString& text) { m_statusBar->setMessage(text); }
@@ -464,14 +533,16 @@ void CMainFrame::updateCommands()
     const bool roster = m_focusedPane == RosterPane;
 
     // A name still being typed counts: Save Data (and Ctrl+S) commit it first.
-    enable(CCommand::SaveData, m_app.db().modified() || m_dataView->sheet()->hasPendingEdits());
+    enable(CCommand::SaveData, m_app.document().isModified() || m_dataView->sheet()->hasPendingEdits());
     enable(CCommand::Restore, m_app.backupFlag());
     enable(CCommand::Import, true);
     enable(CCommand::GlvImport, true);
     enable(CCommand::Export, m_groupView->leagueSelected());
     enable(CCommand::GlobalModifications, true);
     enable(CCommand::Cut, roster && m_rosterView->canCopy());
-    enable(CCommand::Undo, false);
+    enable(CCommand::Undo, m_app.document().history()->canUndo());
+    enable(CCommand::Redo, m_app.document().history()->canRedo());
+    enable(CCommand::History, true);
     enable(CCommand::Copy, tree ? m_groupView->canCopy() : roster && m_rosterView->canCopy());
     const bool pasteCut = m_moves->cutPending() && m_groupView->teamSelected();
     enable(CCommand::Paste, tree ? m_groupView->canPaste() || pasteCut : roster && (m_rosterView->canPaste() || pasteCut));
@@ -480,7 +551,7 @@ void CMainFrame::updateCommands()
     enable(CCommand::NewLeague, tree);
     enable(CCommand::FindAgain, !m_lastSearchText.isEmpty());
     enable(CCommand::LeagueName, m_groupView->leagueSelected());
-    enable(CCommand::RememberTeam, m_app.currentTeam != 0);
+    enable(CCommand::RememberTeam, m_app.document().currentTeam() != 0);
     enable(CCommand::ApplyRememberedTeam, m_rememberedTeam != 0);
 }
 
@@ -554,14 +625,13 @@ void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3)
 void CMainFrame::saveData()
 {
     if (!m_dataView->sheet()->commitPendingEdits()) return;
-    if (!m_app.db().modified()) return;
+    if (!m_app.document().isModified()) return;
     if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
         return;
     {
         const CWaitCursor wait;
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
         m_app.saveToGame();
-        clearAndRefresh();
         setStatusText(QString::fromLatin1(frametexts::kReady));
     }
     updateCommands();
@@ -612,12 +682,9 @@ void CMainFrame::leagueName()
     const std::optional<QString> entered = CLeagueNameDialog::ask(this, nodeText);
     if (!entered) return;
     const std::size_t position = m_groupView->selectedValue() - CDatabase::kLeagueNodeBase;
-    if (!renameLeague(m_app.db(), position,
-                      toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode))))
-        return;
-    m_groupView->setSelectedLeagueText(*entered);
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
+    const std::string name = toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode()));
+    m_app.document().run(historytexts::step(historytexts::kLeagueName, *entered),
+                         [&](CTransaction& tx) { renameLeague(tx, position, name); });
     updateCommands();
 }
 
@@ -629,41 +696,28 @@ void CMainFrame::globalModifications()
     playerPage->clearPage();
     if (CGlobalModificationsDialog::run(m_app, this))
     {
-        if (m_app.currentPlayer != 0) playerPage->selectPlayer(m_app.currentPlayer);
-        if (m_app.currentTeam != 0) showTeamInRoster(m_app.currentTeam);
-        // The pages with player trees show the new " +" marks when next shown.
-        m_app.transferTreesNeedRefill = true;
-        m_app.statsTreesNeedRefill = true;
+        const uint32_t current = m_app.document().currentPlayer();
+        if (current != 0) playerPage->selectPlayer(current);
     }
     updateCommands();
 }
 
 void CMainFrame::rememberCurrentTeam()
 {
-    if (m_app.currentTeam == 0) return;
-    const uint32_t team = rememberTeam(m_app.db(), m_app.currentTeam,
-                                       encodingForLanguage(m_app.db().languageCode), m_app.prompts());
+    if (m_app.document().currentTeam() == 0) return;
+    const uint32_t team = rememberTeam(m_app.db(), m_app.document().currentTeam(),
+                                       encodingForLanguage(m_app.db().languageCode()), m_app.prompts());
     if (team != 0) m_rememberedTeam = team;
     updateCommands();
 }
 
 void CMainFrame::applyRememberedTeam()
 {
-    if (m_rememberedTeam == 0 || m_app.currentTeam == 0) return;
-    const uint32_t currentTeam = m_app.currentTeam;
-    if (!::applyRememberedTeam(m_app.db(), m_rememberedTeam, currentTeam)) return;
-    // The page would otherwise store its old controls over the fields just copied.
-    CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
-    if (m_app.currentPlayer != 0) playerPage->showPlayer(m_app.currentPlayer);
-    // Refilling the tree gives the team's node its new label and selects it again, which
-    // shows it in the roster and on the Team page.
-    m_groupView->refresh();
-    m_groupView->selectTeam(currentTeam);
-    m_rosterView->showTeam(currentTeam);
-    m_dataView->sheet()->teamPage()->showTeam(currentTeam);
-    if (m_app.currentPlayer != 0) m_rosterView->selectPlayer(m_app.currentPlayer);
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
+    CDocument& doc = m_app.document();
+    if (m_rememberedTeam == 0 || doc.currentTeam() == 0) return;
+    const uint32_t currentTeam = doc.currentTeam();
+    doc.run(historytexts::step(historytexts::kApplyRememberedTeam),
+            [&](CTransaction& tx) { ::applyRememberedTeam(tx, m_rememberedTeam, currentTeam); });
     updateCommands();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class CObrixApp;
+class CChange;
 class CGroupView;
 class CRosterView;
 class CDataView;
@@ -36,7 +37,6 @@ public:
     void showTeamInRoster(uint32_t teamId);
     void selectPlayer(uint32_t playerId);
     // The roster cleared (with the Player page) and the league tree refreshed.
-    void clearAndRefresh();
     void setStatusText(const QString& text);
 
     QString lastSearchText() const;
@@ -58,6 +58,8 @@ public:
         Delete,
         Cut,
         Undo,
+        Redo,
+        History,
         Clone,
         NewLeague,
         Find,
@@ -114,6 +116,10 @@ private:
     void bindKeys(CCommand command, const QList<QKeySequence>& keys, bool shownInMenu);
 
     void saveData();
+    // Every view follows the document: a change in place, a new database from scratch.
+    void onDocumentChanged(const CChange& change);
+    void onDocumentReset();
+    void showHistory();
     void makeJerseyThumbnails();
     void find();
     void findAgain();
@@ -145,6 +151,7 @@ private:
     bool m_updatePending = false;
     bool m_paneSizesApplied = false;
     QWidget* m_helpWindow = nullptr;
+    QWidget* m_historyWindow = nullptr;
     CExchangeCommands* m_exchange = nullptr;
     std::unique_ptr<CPlayerMoveCommands> m_moves;
 };

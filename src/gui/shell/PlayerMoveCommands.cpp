@@ -1,5 +1,6 @@
 #include "shell/PlayerMoveCommands.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "editing/PlayerMoves.h"
@@ -8,7 +9,7 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"
@@ -26,21 +27,23 @@ void CPlayerMoveCommands::cut(uint32_t playerId, uint32_t fromTeamId)
 {
     const CPlayer* player = m_app.db().player(playerId);
     if (!player || fromTeamId == 0) return;
-    m_app.clipboardPlayer.copyFrom(*player);
-    m_app.clipboardCutFrom = fromTeamId;
+    m_app.document().clipboardPlayer.copyFrom(*player);
+    m_app.document().clipboardCutFrom = fromTeamId;
 }
 
 bool CPlayerMoveCommands::cutPending() const
 {
-    return m_app.clipboardPlayer.id != 0 && m_app.clipboardCutFrom != 0;
+    const CDocument& doc = m_app.document();
+    return doc.clipboardPlayer.id != 0 && doc.clipboardCutFrom != 0;
 }
 
 bool CPlayerMoveCommands::pasteCut(uint32_t toTeamId)
 {
     if (!cutPending()) return false;
-    if (!move(m_app.clipboardPlayer.id, m_app.clipboardCutFrom, toTeamId)) return false;
-    m_app.clipboardPlayer = CPlayer();
-    m_app.clipboardCutFrom = 0;
+    CDocument& doc = m_app.document();
+    if (!move(doc.clipboardPlayer.id, doc.clipboardCutFrom, toTeamId)) return false;
+    doc.clipboardPlayer = CPlayer();
+    doc.clipboardCutFrom = 0;
     return true;
 }
 
@@ -54,7 +57,9 @@ bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t 
 {
     // Text still being typed on the Player page goes into the record before it moves.
     if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
-    const CTransferResult result = movePlayerToTeam(m_app.db(), playerId, fromTeamId, toTeamId);
+    CTransferResult result;
+    m_app.document().run(historytexts::step(historytexts::kMovePlayer),
+                         [&](CTransaction& tx) { result = movePlayerToTeam(tx, playerId, fromTeamId, toTeamId); });
     if (result.kind == CTransferResult::CKind::Refused)
     {
         m_app.prompts().message(result.message, CPrompts::CIcon::Warning);
@@ -72,31 +77,21 @@ bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
     if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
     CPlayer copied;
     copied.copyFrom(*player);
-    if (!pastePlayerIntoTeam(m_app.db(), toTeamId, copied, encodingForLanguage(m_app.db().languageCode),
-                             m_app.prompts()))
-        return false;
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    bool pasted = false;
+    m_app.document().run(
+        historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(copied.name, encoding))),
+        [&](CTransaction& tx) { pasted = pastePlayerIntoTeam(tx, toTeamId, copied, encoding, m_app.prompts()); });
+    if (!pasted) return false;
     afterChange(playerId, 0, toTeamId);
     return true;
 }
 
 void CPlayerMoveCommands::afterChange(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
-    CMainFrame* frame = m_app.mainFrame();
-    if (!frame) return;
-    CLeagueTree* tree = frame->groupView()->tree();
-    for (uint32_t team : {fromTeamId, toTeamId})
-    {
-        const QModelIndex node = team ? tree->findTeamNode(team) : QModelIndex();
-        if (node.isValid())
-            tree->setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(team), tree->encoding())));
-    }
-    CRosterView* roster = frame->rosterView();
-    if (roster->teamShown() == fromTeamId || roster->teamShown() == toTeamId) roster->refreshKeepingPlayer();
-    if (CPlayerPage* page = playerPage(m_app); page && m_app.currentPlayer != 0 && m_app.currentPlayer == playerId)
-        page->showPlayer(playerId);
-    // The pages with trees of their own show the player where it went.
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
-    frame->dataView()->sheet()->refreshActivePage();
-    frame->updateCommands();
+    // The trees, the roster and the pages followed the document's change.
+    (void)playerId;
+    (void)fromTeamId;
+    (void)toTeamId;
+    if (CMainFrame* frame = m_app.mainFrame()) frame->updateCommands();
 }

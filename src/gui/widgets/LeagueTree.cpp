@@ -1,17 +1,21 @@
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
-#include "shell/LeagueTreeDelegate.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTreeDelegate.h"
+#include "widgets/LeagueTreeModel.h"
 #include "util/TextCodec.h"
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QPointer>
+
+#include <algorithm>
 
 CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWidget* parent)
     : QTreeView(parent), m_app(app), m_showPlayers(showPlayers), m_notifyOwner(notifyOwner),
@@ -44,6 +48,8 @@ CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWi
     };
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { reportSelection(current); });
+    // Every tree follows the document by itself, whichever page it sits on.
+    connect(&app.document(), &CDocument::changed, this, &CLeagueTree::followChange);
     connect(this, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (m_notifyOwner && index.isValid()) emit nodeDoubleClicked();
     });
@@ -57,7 +63,7 @@ void CLeagueTree::configure(bool showPlayers, bool notifyOwner, bool fillNow)
 }
 
 // The names were read in the database's language, whatever the settings say since.
-CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.db().languageCode); }
+CTextEncoding CLeagueTree::encoding() const { return encodingForLanguage(m_app.db().languageCode()); }
 
 void CLeagueTree::fill()
 {
@@ -67,6 +73,146 @@ void CLeagueTree::fill()
     setUpdatesEnabled(true);
     viewport()->update();
     m_filling = false;
+}
+
+void CLeagueTree::followChange(const CChange& change)
+{
+    if (m_model->rowCount() == 0) return;  // never filled: the next fill reads everything
+    const CTextEncoding enc = encoding();
+    if (change.touchesLeagues() && !change.addsOrRemovesRecords())
+    {
+        // League entries: a new league goes at the end (the user sees it where it was
+        // made), a gone one leaves, a changed one gets its text and team nodes again.
+        const auto& leagues = m_app.db().leagues();
+        const bool reporting = m_notifyOwner;
+        m_notifyOwner = false;
+        for (int l = m_model->rowCount() - 1; l >= 0; --l)
+            if (m_model->value(m_model->index(l, 0)) - kLeagueNodeBase >= leagues.size())
+                m_model->remove(m_model->index(l, 0));
+        for (std::size_t position : change.leagues())
+        {
+            if (position >= leagues.size()) continue;
+            const uint32_t value = uint32_t(kLeagueNodeBase + position);
+            const CTreeNode fresh = leagueNode(m_app.db(), position, m_showPlayers, enc);
+            QModelIndex node;
+            for (int l = 0; l < m_model->rowCount() && !node.isValid(); ++l)
+                if (m_model->value(m_model->index(l, 0)) == value) node = m_model->index(l, 0);
+            if (!node.isValid())
+            {
+                m_model->append({}, fresh, enc);
+                continue;
+            }
+            const uint32_t selected = isTeam(selectedNode()) && m_model->parent(selectedNode()) == node
+                                          ? m_model->value(selectedNode())
+                                          : 0;
+            m_model->setText(node, QString::fromStdString(toUtf8(fresh.text, enc)));
+            // Teams that left go, teams that joined are added at the end, the rest stay
+            // where the user sees them.
+            std::vector<uint32_t> wanted;
+            for (const CTreeNode& team : fresh.children) wanted.push_back(team.value);
+            for (int t = m_model->rowCount(node) - 1; t >= 0; --t)
+            {
+                const uint32_t value = m_model->value(m_model->index(t, 0, node));
+                auto at = std::find(wanted.begin(), wanted.end(), value);
+                if (at == wanted.end())
+                    m_model->remove(m_model->index(t, 0, node));
+                else
+                    wanted.erase(at);
+            }
+            for (const CTreeNode& team : fresh.children)
+                if (auto at = std::find(wanted.begin(), wanted.end(), team.value); at != wanted.end())
+                {
+                    m_model->append(node, team, enc);
+                    wanted.erase(at);
+                }
+            for (int t = 0; selected != 0 && t < m_model->rowCount(node); ++t)
+                if (m_model->value(m_model->index(t, 0, node)) == selected) selectNode(m_model->index(t, 0, node));
+        }
+        m_notifyOwner = reporting;
+        if (change.teams().empty() && change.players().empty()) return;
+    }
+    if (change.addsOrRemovesRecords())
+    {
+        std::vector<uint32_t> open;
+        for (int l = 0; l < m_model->rowCount(); ++l)
+            if (isExpanded(m_model->index(l, 0))) open.push_back(m_model->value(m_model->index(l, 0)));
+        const QModelIndex selected = selectedNode();
+        const uint32_t value = m_model->value(selected);
+        const uint32_t parent = selected.isValid() ? m_model->value(m_model->parent(selected)) : 0;
+        const uint32_t league = isPlayer(selected) ? m_model->value(m_model->parent(m_model->parent(selected)))
+                                : isTeam(selected) ? parent
+                                                   : value;
+        // The index dies with the fill: only what it named is kept.
+        const bool wasLeague = selected.isValid() && isLeague(selected);
+        const bool wasTeam = selected.isValid() && isTeam(selected);
+        const bool wasPlayer = selected.isValid() && isPlayer(selected);
+        const bool reporting = m_notifyOwner;
+        fill();
+        for (int l = 0; l < m_model->rowCount(); ++l)
+        {
+            const QModelIndex node = m_model->index(l, 0);
+            if (std::find(open.begin(), open.end(), m_model->value(node)) != open.end()) expand(node);
+        }
+        // The same node, found by value under the same league; nothing is reported again.
+        QModelIndex again;
+        for (int l = 0; l < m_model->rowCount() && !again.isValid(); ++l)
+        {
+            const QModelIndex leagueNode = m_model->index(l, 0);
+            if (m_model->value(leagueNode) != league) continue;
+            if (wasLeague) again = leagueNode;
+            for (int t = 0; t < m_model->rowCount(leagueNode) && !again.isValid(); ++t)
+            {
+                const QModelIndex team = m_model->index(t, 0, leagueNode);
+                if (wasTeam && m_model->value(team) == value) again = team;
+                if (wasPlayer && m_model->value(team) == parent)
+                    for (int p = 0; p < m_model->rowCount(team); ++p)
+                        if (m_model->value(m_model->index(p, 0, team)) == value) again = m_model->index(p, 0, team);
+            }
+        }
+        m_notifyOwner = false;
+        if (again.isValid()) selectNode(again);
+        m_notifyOwner = reporting;
+        return;
+    }
+    const std::vector<uint32_t> teams = change.teams();
+    const std::vector<uint32_t> players = change.players();
+    for (int l = 0; l < m_model->rowCount(); ++l)
+    {
+        const QModelIndex leagueNode = m_model->index(l, 0);
+        for (int t = 0; t < m_model->rowCount(leagueNode); ++t)
+        {
+            const QModelIndex team = m_model->index(t, 0, leagueNode);
+            const uint32_t teamId = m_model->value(team);
+            const bool touched = std::find(teams.begin(), teams.end(), teamId) != teams.end();
+            if (touched)
+                m_model->setText(team, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), enc)));
+            if (!m_showPlayers) continue;
+            if (touched)
+            {
+                // Its list changed: the player nodes follow, the selection stays on its player.
+                const QModelIndex selected = selectedNode();
+                const bool selectedHere = selected.isValid() && m_model->parent(selected) == team;
+                const uint32_t selectedPlayer = selectedHere ? m_model->value(selected) : 0;
+                const bool reporting = m_notifyOwner;
+                m_notifyOwner = false;
+                while (m_model->rowCount(team) > 0) m_model->remove(m_model->index(m_model->rowCount(team) - 1, 0, team));
+                for (const CTreeNode& p : playerNodes(m_app.db(), teamId)) m_model->append(team, p, enc);
+                if (selectedHere)
+                    for (int p = 0; p < m_model->rowCount(team); ++p)
+                        if (m_model->value(m_model->index(p, 0, team)) == selectedPlayer)
+                            selectNode(m_model->index(p, 0, team));
+                m_notifyOwner = reporting;
+                continue;
+            }
+            for (int p = 0; p < m_model->rowCount(team); ++p)
+            {
+                const QModelIndex player = m_model->index(p, 0, team);
+                const uint32_t playerId = m_model->value(player);
+                if (std::find(players.begin(), players.end(), playerId) != players.end())
+                    m_model->setText(player, QString::fromStdString(toUtf8(m_app.db().playerLabel(playerId), enc)));
+            }
+        }
+    }
 }
 
 void CLeagueTree::reportSelection(const QModelIndex& current)
@@ -208,10 +354,10 @@ void CLeagueTree::copyPlayer()
         m_app.prompts().message(editingtexts::kCopyPlayerOnly, CPrompts::CIcon::Information);
         return;
     }
-    m_app.clipboardPlayer.copyFrom(*player);
+    m_app.document().clipboardPlayer.copyFrom(*player);
 }
 
-bool CLeagueTree::canPastePlayer() const { return m_app.clipboardPlayer.id != 0; }
+bool CLeagueTree::canPastePlayer() const { return m_app.document().clipboardPlayer.id != 0; }
 
 void CLeagueTree::pastePlayer()
 {
@@ -223,15 +369,12 @@ void CLeagueTree::pastePlayer()
         return;
     }
     const uint32_t teamId = nodeValue(node);
-    if (!pastePlayerIntoTeam(m_app.db(), teamId, m_app.clipboardPlayer, encoding(), m_app.prompts())) return;
-    setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), encoding())));
-    if (m_showPlayers)
-    {
-        // The copy now shows under the team, with its modified mark.
-        const uint32_t playerId = m_app.clipboardPlayer.id;
-        m_model->append(node, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, encoding());
-    }
-    emit playerPasted(m_app.clipboardPlayer.id, teamId);
+    const CPlayer player = m_app.document().clipboardPlayer;
+    bool pasted = false;
+    m_app.document().run(
+        historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(player.name, encoding()))),
+        [&](CTransaction& tx) { pasted = pastePlayerIntoTeam(tx, teamId, player, encoding(), m_app.prompts()); });
+    if (pasted) emit playerPasted(player.id, teamId);
 }
 
 void CLeagueTree::setDropHandler(CNodeDropHandler handler)

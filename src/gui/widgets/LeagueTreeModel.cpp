@@ -1,4 +1,4 @@
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTreeModel.h"
 
 #include "shell/NodeDrag.h"
 

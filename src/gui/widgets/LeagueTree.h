@@ -10,6 +10,7 @@
 #include <vector>
 
 class CObrixApp;
+class CChange;
 class CLeagueTreeModel;
 enum class CTextEncoding;
 
@@ -31,6 +32,10 @@ public:
 
     // Rebuilds every node from the database; no selection is reported meanwhile.
     void fill();
+    // Brings the nodes a change touched up to date in place: the labels of its teams and
+    // players and the player nodes under its teams. A change of the league list or of
+    // which records exist rebuilds the tree, keeping the selection and open leagues.
+    void followChange(const CChange& change);
     bool filling() const { return m_filling; }
     // A node for the last league of the list, with its teams, at the end of the top level.
     QModelIndex addLastLeague();
