@@ -118,7 +118,7 @@ int main(int argc, char** argv)
         return 1;
     }
     auto app = std::make_unique<CObrixApp>(g_settings, g_prompts, g_registration, folder / "data");
-    if (CGameFiles(folder).loadAll(app->db()))
+    if (!app->document().load([&](CDatabase& db) { return !CGameFiles(folder).loadAll(db); }))
     {
         std::cerr << "bench_views: cannot load the sample\n";
         return 1;
