@@ -113,6 +113,7 @@ signals:
     void databaseReloaded();
 
 private:
+    bool finishInterruptedCommit();
     bool loadDatabase(bool atStartUp);
     void restoreKeptLeagues();
     bool offerToLocate(const char* question);
