@@ -240,3 +240,15 @@ TEST(GameFiles, AFailedSaveUndoesTheTakeOverOfImportedPlayers)
     ASSERT_FALSE(CGameFiles(g.folder.path()).loadAll(again));
     EXPECT_EQ(again.player(1)->name, "Newcomer");
 }
+
+TEST(GameFiles, ADamagedLeagueCountIsBlamedOnTheDatabaseFile)
+{
+    HandGame g;
+    Bytes dbi = g.dbi;
+    put32(dbi, 20, 50);  // one league in both files; FCDB.DBI now claims fifty
+    g.folder.write(HandGame::kDbi, dbi);
+    CDatabase db;
+    const auto e = CGameFiles(g.folder.path()).loadLeagues(db);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message.rfind("FCDB.DBI: league count 50 at offset 0x14", 0), 0u) << e->message;
+}

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -362,6 +364,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         const char* what;
         std::function<void(const TempFolder&)> make;
         std::string message;
+        std::string detail = {};  // the file and what is wrong with it, on the next line
     };
     const Bytes notPacked = {1, 2, 3, 4, 5, 6, 7, 8};
     const std::vector<Case> cases = {
@@ -389,6 +392,29 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
              f.write("League/CUSPLYR.DB", bad);
          },
          exchangetexts::kErrorImporting},
+        {"transfers cut short",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             Bytes cut = packBytes(Bytes(400, 7));
+             cut.resize(cut.size() / 2);
+             f.write("League/XFER.DB", cut);
+         },
+         exchangetexts::kErrorImporting, "\nXFER.DB: The packed file is cut short."},
+        {"players announce far more than any exchange file holds",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             Bytes big = packBytes(exchangeFile(4, 32, {playerRecord(101, "X")}));
+             big[2] = 0xC8, big[3] = 0, big[4] = 0;
+             f.write("League/CUSPLYR.DB", big);
+         },
+         exchangetexts::kErrorImporting, "\nCUSPLYR.DB announces 13107200 bytes when unpacked"},
+        {"players file is a pipe",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             std::filesystem::remove(f.path() / "League/CUSPLYR.DB");
+             ::mkfifo((f.path() / "League/CUSPLYR.DB").c_str(), 0644);
+         },
+         exchangetexts::kErrorReadingPlayers, "not a regular file"},
         {"transfers do not unpack",
          [&](const TempFolder& f) {
              writeSet(f, transferSet());
@@ -415,6 +441,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         ASSERT_EQ(p.asked.size(), 1u);
         // The fixed text first, then which file and what is wrong with it.
         EXPECT_EQ(p.asked[0].text.substr(0, p.asked[0].text.find('\n')), c.message);
+        EXPECT_NE(p.asked[0].text.find(c.detail), std::string::npos) << p.asked[0].text;
         EXPECT_EQ(databaseSnapshot(fresh), before);
         EXPECT_EQ(fresh.importGeneration(), G);
         EXPECT_FALSE(fresh.modified());

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Kills obrix-cli at every file system call of a save, restore, backup and export, and
+# Kills obrix-cli at every file system call of a save (after a global modification),
+# restore, backup and export, and
 # fails each of those calls with an injected error, then checks after the next load
 # that the files are all old or all new, that nothing is left beside them, and that the
 # next run of the same command gives the right files.
@@ -44,7 +45,7 @@ backup_folder() { echo "$work/w/data/BACKUP/$(ls "$work/w/data/BACKUP" | head -1
 prepare() {
   rm -rf "$work/w" && mkdir -p "$work/w"
   case $1 in
-    save) cp -a tpl/edited w/game ;;
+    save) cp -a tpl/edited w/game && "$cli" backup w/game --data-folder w/data >/dev/null ;;
     restore) cp -a tpl/clean w/game && "$cli" backup w/game --data-folder w/data >/dev/null &&
              cp tpl/edited/$fe/* w/game/$fe/ ;;
     backup) cp -a tpl/clean w/game && "$cli" backup w/game --data-folder w/data >/dev/null &&
@@ -54,13 +55,16 @@ prepare() {
 }
 args() {
   case $1 in
-    save) echo save w/game ;;
+    save) echo global-mod w/game --amount 5 --groups gk,def,mid,fwd --skills all --data-folder w/data ;;
     restore) echo restore w/game --data-folder w/data ;;
     backup) echo backup w/game --data-folder w/data ;;
     export) echo export w/game --league 0 w/out ;;
   esac
 }
 run() { "$cli" $(args "$1"); }
+# What the user does next: the same command again, but after a global modification a
+# plain save (a second modification would change the players once more).
+again() { case $1 in save) "$cli" save w/game --data-folder w/data ;; *) run "$1" ;; esac; }
 target() {
   case $1 in
     save | restore) echo "$work/w/game/$fe" ;;
@@ -87,6 +91,10 @@ for op in $ops; do
   run "$op" >/dev/null 2>&1 || { echo "crash_commit: $op fails without any injection"; exit 1; }
   new=$(sums "$(target "$op")" $(files "$op"))
   [ "$old" != "$new" ] || { echo "crash_commit: $op changes nothing to check"; exit 1; }
+  prepare "$op" && again "$op" >/dev/null 2>&1
+  againOld=$(sums "$(target "$op")" $(files "$op"))
+  prepare "$op" && run "$op" >/dev/null 2>&1 && again "$op" >/dev/null 2>&1
+  againNew=$(sums "$(target "$op")" $(files "$op"))
 
   # Every call of each kind that touches the work folder, by its number among the
   # calls of that kind (the numbering strace's when= uses).
@@ -111,12 +119,13 @@ for op in $ops; do
       next_load "$op" >/dev/null 2>&1
       state=$(sums "$(target "$op")" $(files "$op"))
       left=$(leftovers "$(target "$op")")
-      if [ "$state" = "$old" ]; then nold=$((nold + 1))
+      expected=$againNew
+      if [ "$state" = "$old" ]; then nold=$((nold + 1)) expected=$againOld
       elif [ "$state" = "$new" ]; then nnew=$((nnew + 1))
       else nmixed=$((nmixed + 1)); echo "MIXED: $op $mode at $c #$n: $state"; fi
-      # The next run after the load gives the new files and leaves nothing behind.
-      run "$op" >/dev/null 2>&1
-      if [ -n "$left" ] || [ "$(sums "$(target "$op")" $(files "$op"))" != "$new" ] || [ -n "$(leftovers "$(target "$op")")" ]; then
+      # The next run after the load gives the right files and leaves nothing behind.
+      again "$op" >/dev/null 2>&1
+      if [ -n "$left" ] || [ "$(sums "$(target "$op")" $(files "$op"))" != "$expected" ] || [ -n "$(leftovers "$(target "$op")")" ]; then
         nbad=$((nbad + 1)); echo "BAD: $op $mode at $c #$n: left behind [$left] or the next run is wrong"
       fi
     done

@@ -71,6 +71,7 @@ private slots:
     void exitQuestion_data();
     void exitQuestion();
     void failedSaveAtExitStillExits();
+    void interruptedSaveIsUndoneAndToldAtStart();
     void exitWritesTheLanguageOnlyWhenRead();
     void restoreReloadsWithStatusTexts();
     void firstSaveBacksUpWithoutSettings();
@@ -229,6 +230,18 @@ void TestStartup::exitQuestion()
     QCOMPARE(f.settings.numbers.count("Window X") == 1, closes);
     QCOMPARE(f.app->db().modified(), modified && !saves);
     if (!saves) QVERIFY(stamp(database) == before);
+}
+
+void TestStartup::interruptedSaveIsUndoneAndToldAtStart()
+{
+    CGuiFixture f;
+    // What a save killed before its commit record was complete leaves behind.
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto stray = std::filesystem::path(database) += ".obrix-new.save.0123456789ab";
+    std::filesystem::copy_file(database, stray);
+    QVERIFY(f.start());
+    QVERIFY(!std::filesystem::exists(stray));
+    QCOMPARE(f.prompts.asked.at(0).text, std::string("An interrupted save was undone: the files are as before it."));
 }
 
 void TestStartup::failedSaveAtExitStillExits()

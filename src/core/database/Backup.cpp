@@ -174,6 +174,9 @@ bool CBackup::make(std::string* error)
         if (error) *error = formatText(backuptexts::kBackupFailed, m_gameFolder.string().c_str(), why.c_str());
         return false;
     };
+    // Never a copy of a set that a save or restore left half done.
+    const CRecovery source = recoverCommit(m_fs, resolveGamePath(m_gameFolder, gamepaths::kDatabaseFile).parent_path());
+    if (source.state == CRecovery::CState::Failed) return fail(source.message);
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     if (ec) return fail(m_folder.string() + ": cannot create the folder: " + ec.message());

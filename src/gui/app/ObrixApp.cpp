@@ -67,6 +67,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
     m_layout = readWindowLayout(m_store, options.screenWidth);
     if (m_layout.fromDefaults) m_layout = firstStartLayout(m_layout, options.freeWidth, options.freeHeight);
 
+    if (!finishInterruptedCommit()) return false;
     bool needThumbnails = false;
     if (!m_dataFolder.empty())
     {
@@ -138,20 +139,22 @@ bool CObrixApp::offerToLocate(const char* question)
     return false;
 }
 
+bool CObrixApp::finishInterruptedCommit()
+{
+    // A save or restore cut off half way is finished or undone before anything is read
+    // or backed up, and the user is told which.
+    const CRecovery recovery = CGameFiles(std::filesystem::path(m_settings.gameFolder)).recoverInterrupted();
+    if (recovery.state == CRecovery::CState::Nothing) return true;
+    if (m_splash) m_splash->close();
+    const bool failed = recovery.state == CRecovery::CState::Failed;
+    m_prompts.message(recovery.message, failed ? CPrompts::CIcon::Error : CPrompts::CIcon::Information);
+    return !failed;
+}
+
 bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
-
-    // A save or restore cut off half way is finished or undone before anything is read,
-    // and the user is told which.
-    const CRecovery recovery = files.recoverInterrupted();
-    if (recovery.state != CRecovery::CState::Nothing)
-    {
-        if (m_splash) m_splash->close();
-        const bool failed = recovery.state == CRecovery::CState::Failed;
-        m_prompts.message(recovery.message, failed ? CPrompts::CIcon::Error : CPrompts::CIcon::Information);
-        if (failed) return false;
-    }
+    if (!finishInterruptedCommit()) return false;
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
     if (const auto error = files.loadPlayers(db))

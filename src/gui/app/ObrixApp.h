@@ -111,6 +111,7 @@ signals:
     void statusText(const QString& text);
 
 private:
+    bool finishInterruptedCommit();
     bool loadDatabase(CDatabase& db, bool atStartUp);
     void restoreKeptLeagues(CDatabase& db);
     bool offerToLocate(const char* question);
