@@ -82,10 +82,10 @@ std::size_t estimateBytes(const CDatabase& db)
     db.forEachTeam([&](const CTeam& t) {
         n += sizeof(CTeam) + heapOf(t.longName) + heapOf(t.abbreviation) + heapOf(t.shortName);
     });
-    n += db.leagues().capacity() * sizeof(std::unique_ptr<CLeague>);
+    n += db.leagues().size() * sizeof(std::unique_ptr<CLeague>);
     for (const auto& l : db.leagues())
         n += sizeof(CLeague) + l->teamIds.capacity() * sizeof(uint32_t) + heapOf(l->displayName);
-    for (const auto* index : {&db.teamNameIndex, &db.playerNameIndex})
+    for (const auto* index : {&db.teamNameIndex(), &db.playerNameIndex()})
     {
         n += index->capacity() * sizeof(std::string);
         for (const auto& s : *index) n += heapOf(s);
@@ -204,7 +204,6 @@ void BM_SaveFull(benchmark::State& state)
     loadOrDie(db);
     for (auto _ : state)
     {
-        db.setModified(true);
         if (auto e = CGameFiles(g_folder).save(db)) state.SkipWithError(e->c_str());
     }
     state.SetBytesProcessed(state.iterations() * fileBytes());
@@ -221,8 +220,10 @@ void BM_WriteRaw(benchmark::State& state)
     for (auto _ : state)
     {
         bool ok = true;
-        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().writeFileDurably(temporaryPathFor(targets[i]), *contents[i]);
-        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().replaceFile(temporaryPathFor(targets[i]), targets[i]);
+        fs::path temps[3];
+        for (int i = 0; i < 3; ++i) temps[i] = fs::path(targets[i]) += ".new";
+        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().createFile(temps[i], *contents[i]);
+        for (int i = 0; i < 3; ++i) ok = ok && CFileSystem::real().renameFile(temps[i], targets[i]);
         if (!ok) state.SkipWithError("write failed");
     }
     state.SetBytesProcessed(state.iterations() * fileBytes());
@@ -234,11 +235,10 @@ void BM_BuildSaveInMemory(benchmark::State& state)
     loadOrDie(db);
     for (auto _ : state)
     {
-        // The save keeps a journal to undo a failed write with; so does this, to time
+        // The save also hands back the state it leaves in memory; so does this, to time
         // the same work.
-        db.setModified();
-        gameformat::CSaveJournal journal(db);
-        auto image = gameformat::buildSave(db, g_files.database, g_files.names, &journal);
+        CDatabase saved;
+        auto image = gameformat::buildSave(db, g_files.database, g_files.names, &saved);
         benchmark::DoNotOptimize(image.database.data());
     }
     state.SetBytesProcessed(state.iterations() * fileBytes());

@@ -9,6 +9,7 @@
 #include "app/Resources.h"
 #include "database/GameFiles.h"
 #include "sample/SampleGame.h"
+#include "MemorySettings.h"
 #include "settings/SettingsStore.h"
 #include "shell/MainFrame.h"
 
@@ -29,6 +30,10 @@ public:
     std::optional<std::string> chooseFolder(const std::string& title, const std::string&) override
     {
         return refuse(title), std::nullopt;
+    }
+    std::optional<std::string> chooseFile(const CFileChoice& choice) override
+    {
+        return refuse(choice.title), std::nullopt;
     }
     void message(const std::string& text, CIcon) override { refuse(text); }
     bool asked = false;

@@ -12,8 +12,9 @@
 #include "sample/SampleGame.h"
 #include "settings/GameRegistration.h"
 #include "settings/Prompts.h"
+#include "MemorySettings.h"
 #include "settings/SettingsStore.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"
 
@@ -36,6 +37,7 @@ public:
     bool askYesNo(const std::string&, CIcon) override { return false; }
     CAnswer askYesNoCancel(const std::string&, CIcon) override { return CAnswer::Cancel; }
     std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseFile(const CFileChoice&) override { return std::nullopt; }
     void message(const std::string&, CIcon) override {}
 };
 
@@ -116,7 +118,7 @@ int main(int argc, char** argv)
         return 1;
     }
     auto app = std::make_unique<CObrixApp>(g_settings, g_prompts, g_registration, folder / "data");
-    if (CGameFiles(folder).loadAll(app->db()))
+    if (!app->document().load([&](CDatabase& db) { return !CGameFiles(folder).loadAll(db); }))
     {
         std::cerr << "bench_views: cannot load the sample\n";
         return 1;

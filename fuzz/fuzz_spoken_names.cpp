@@ -21,7 +21,7 @@ CDatabase smallDatabase()
         auto p = std::make_unique<CPlayer>();
         p->id = id;
         p->name = "P" + std::to_string(id);
-        db.addPlayer(std::move(p));
+        CDatabaseBuilder(db).addPlayer(std::move(p));
     }
     return db;
 }
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     // Built once: the table up to id 16383 costs more than the marking itself.
     static CDatabase db = smallDatabase();
-    db.forEachPlayer([](CPlayer& p) { p.hasCommentary = 0; });
+    CDatabaseBuilder(db).forEachPlayer([](CPlayer& p) { p.hasCommentary = 0; });
     const int marked = markSpokenNames(db, {data, size});
     int flagged = 0;
     db.forEachPlayer([&](const CPlayer& p) { flagged += p.hasCommentary != 0; });

@@ -88,7 +88,7 @@ Bytes tinyDatabase()
         p->acceleration = p->speed = uint8_t(i);
         p->storedName = names[i];
         p->name = p->storedName.substr(0, CPlayer::kShownNameLength);
-        db.addPlayer(std::move(p));
+        CDatabaseBuilder(db).addPlayer(std::move(p));
     }
     struct TeamSeed { uint32_t id, bankroll; std::vector<uint32_t> players; const char *abbr, *shortName, *longName; };
     const TeamSeed teams[] = {
@@ -107,7 +107,7 @@ Bytes tinyDatabase()
         t->abbreviation = s.abbr;
         t->shortName = s.shortName;
         t->longName = s.longName;
-        db.addTeam(std::move(t));
+        CDatabaseBuilder(db).addTeam(std::move(t));
     }
     auto league = [&](uint32_t id, const char* name, std::vector<uint32_t> ids) {
         auto l = std::make_unique<CLeague>();
@@ -115,7 +115,7 @@ Bytes tinyDatabase()
         l->displayName = CLeague::displayNameFromStored(name);
         l->teamIds = std::move(ids);
         l->slotCount = uint32_t(l->teamIds.size());
-        db.addLeague(std::move(l));
+        CDatabaseBuilder(db).addLeague(std::move(l));
     };
     league(3, "First Division", {1, 5});
     league(40, "EC Champions Cup", {1, 5, 9, 0});
@@ -140,16 +140,16 @@ Bytes trimmedSample(const fs::path& folder, std::size_t leagueCount)
     {
         const CLeague& l = *full.leagues()[i];
         for (auto id : l.teamIds) teamIds.insert(id);
-        small.addLeague(std::make_unique<CLeague>(l));
+        CDatabaseBuilder(small).addLeague(std::make_unique<CLeague>(l));
     }
     for (auto id : teamIds)
         if (const CTeam* t = full.team(id))
         {
             for (auto p : t->players) playerIds.insert(p);
-            small.addTeam(std::make_unique<CTeam>(*t));
+            CDatabaseBuilder(small).addTeam(std::make_unique<CTeam>(*t));
         }
     for (auto id : playerIds)
-        if (const CPlayer* p = full.player(id)) small.addPlayer(std::make_unique<CPlayer>(*p));
+        if (const CPlayer* p = full.player(id)) CDatabaseBuilder(small).addPlayer(std::make_unique<CPlayer>(*p));
     if (gameformat::checkWritable(small)) return {};
     Bytes database, names;
     CFileSystem::real().readFile(files.resolve(gamepaths::kDatabaseFile), database);

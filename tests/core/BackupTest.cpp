@@ -1,9 +1,14 @@
+#include "MemorySettings.h"
 #include "FakePrompts.h"
+#include "HandBytes.h"
 #include "TempFolder.h"
 
 #include "database/Backup.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
 
 namespace
 {
@@ -14,7 +19,25 @@ std::vector<uint8_t> text(const std::string& s)
     return {s.begin(), s.end()};
 }
 
-// A game folder whose files hold their own names, so that every copy can be traced.
+// A small valid file of the kind the name says, so that a restore can load it.
+Bytes validPrefix(const std::string& file)
+{
+    if (file == "FCDB.DBI")
+        return databaseFile({{7, "Premier", {10, 20}}}, {simpleTeam(10, 500, {1}), simpleTeam(20, 900, {2})},
+                            {simplePlayer(1), simplePlayer(2)});
+    if (file.rfind("FCDBP", 0) == 0) return playerNameFile({"Ann Able", "Ben Baker"});
+    if (file.rfind("FCDB_", 0) == 0) return nameFile({"Premier"}, {{"ABC", "Abbey", "Abbey Rovers"}, {"BRK", "Brook", "Brookside"}});
+    return {};
+}
+
+// What follows the valid part: the text a test put there.
+std::string tagOf(const std::vector<uint8_t>& b)
+{
+    const auto nul = std::find(b.rbegin(), b.rend(), 0);
+    return {nul.base(), b.end()};
+}
+
+// A game folder whose files end in their own names, so that every copy can be traced.
 struct Installation
 {
     const TempFolder& root;
@@ -22,12 +45,14 @@ struct Installation
 
     std::filesystem::path folder() const { return root.path() / name; }
     std::string fe(const std::string& file) const { return name + "/DATA/CMN/FE/" + file; }
-    void write(const std::string& file, const std::string& content) const { root.write(fe(file), text(content)); }
-    std::string read(const std::string& file) const
+    void write(const std::string& file, const std::string& content) const
     {
-        const auto b = root.read(fe(file));
-        return {b.begin(), b.end()};
+        Bytes b = validPrefix(file);
+        const auto t = text(content);
+        b.insert(b.end(), t.begin(), t.end());
+        root.write(fe(file), b);
     }
+    std::string read(const std::string& file) const { return tagOf(root.read(fe(file))); }
     void fill(const std::string& tag, bool allLanguages = true) const
     {
         write("FCDB.DBI", tag + " database");
@@ -41,7 +66,7 @@ struct Installation
 std::string readFile(const std::filesystem::path& p)
 {
     std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return tagOf({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 } // namespace
 
@@ -54,7 +79,7 @@ TEST(Backup, FirstStartCopiesTheFilesAndRecordsTheFlag)
     CBackup backup(root.path() / "data", game.folder(), "ENG");
     const auto result = backup.check(settings, root.path() / "data" / "Jerseys");
     EXPECT_TRUE(result.backupFlag);
-    EXPECT_FALSE(result.needThumbnails);
+    EXPECT_TRUE(result.needThumbnails);  // the kit pictures are made at once, not at the next start
     EXPECT_EQ(settings.numbers["Backup"], 1u);
     EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
     EXPECT_EQ(readFile(backup.folder() / "FCDBPENG.DBI"), "original player names");
@@ -136,9 +161,10 @@ TEST(Backup, RestoreCopiesBackTheThreeFilesOfTheLanguage)
     FakePrompts prompts;
     prompts.yesNoAnswers = {true};
     EXPECT_TRUE(restoreBackedUpData(backup, prompts));
-    ASSERT_EQ(prompts.asked.size(), 1u);
+    ASSERT_EQ(prompts.asked.size(), 2u);
     EXPECT_EQ(prompts.asked[0].text,
               "Restoring original Golvar data file will overwite all changes made. Do you wish to continue?");
+    EXPECT_EQ(prompts.asked[1].text.rfind("Restored FCDB.DBI, FCDB_GER.DBI and FCDBPENG.DBI from the backup of ", 0), 0u);
     EXPECT_EQ(game.read("FCDB.DBI"), "original database");
     EXPECT_EQ(game.read("FCDBPENG.DBI"), "original player names");
     EXPECT_EQ(game.read("FCDB_GER.DBI"), "original GER");
@@ -180,19 +206,19 @@ TEST(Backup, EachGameFolderHasItsOwnBackup)
     EXPECT_EQ(prompts.asked[1].text, backuptexts::kNoBackup);
 }
 
-TEST(Backup, RestoreReportsTheFilesItCouldNotCopy)
+TEST(Backup, ALanguageTheGameLacksCannotBeBackedUp)
 {
     TempFolder root;
     Installation game{root, "golvar"};
     game.fill("original", false);
     CBackup backup(root.path() / "data", game.folder(), "GER");  // the game has no German names
-    ASSERT_TRUE(backup.make());
-    game.fill("edited", false);
+    std::string error;
+    EXPECT_FALSE(backup.make(&error));
+    EXPECT_NE(error.find("FCDB_GER.DBI"), std::string::npos) << error;
+    EXPECT_FALSE(backup.exists());
     FakePrompts prompts;
     prompts.yesNoAnswers = {true};
-    EXPECT_TRUE(restoreBackedUpData(backup, prompts));
-    ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_EQ(prompts.asked[1].text, "These files could not be restored from the backup:\nFCDB_GER.DBI");
+    EXPECT_FALSE(restoreBackedUpData(backup, prompts));
     EXPECT_EQ(game.read("FCDB.DBI"), "original database");
 }
 
@@ -208,8 +234,128 @@ TEST(Backup, JapanesePlayerNamesKeepTheirOwnFile)
     game.fill("edited");
     // Restoring in English must not put the Japanese names over the English file.
     CBackup english(root.path() / "data", game.folder(), "ENG");
-    EXPECT_EQ(english.restore(), (std::vector<std::string>{"FCDBPENG.DBI"}));
+    const auto refused = english.restore();
+    EXPECT_FALSE(refused.restored);
+    EXPECT_NE(refused.message.find("holds no FCDBPENG.DBI"), std::string::npos) << refused.message;
+    EXPECT_EQ(game.read("FCDB.DBI"), "edited database");
     EXPECT_EQ(game.read("FCDBPENG.DBI"), "edited player names");
-    EXPECT_EQ(japanese.restore(), std::vector<std::string>{});
+    EXPECT_TRUE(japanese.restore().restored);
     EXPECT_EQ(game.read("FCDBPJAP.DBI"), "original japanese player names");
+    EXPECT_EQ(game.read("FCDB.DBI"), "original database");
+}
+
+TEST(Backup, RestoreRefusesABackupThatFailsItsChecks)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> damage;
+        const char* said;
+    };
+    namespace fs = std::filesystem;
+    const Case cases[] = {
+        {"truncated", [](const fs::path& f) { fs::resize_file(f / "FCDB.DBI", 100); }, "FCDB.DBI holds 100 bytes"},
+        {"empty", [](const fs::path& f) { fs::resize_file(f / "FCDBPENG.DBI", 0); }, "FCDBPENG.DBI holds 0 bytes"},
+        {"bit flipped",
+         [](const fs::path& f) {
+             std::fstream io(f / "FCDB_ENG.DBI", std::ios::in | std::ios::out | std::ios::binary);
+             io.seekp(30);
+             io.put('\x5A');
+         },
+         "FCDB_ENG.DBI does not match"},
+        {"missing file", [](const fs::path& f) { fs::remove(f / "FCDB.DBI"); }, "FCDB.DBI: cannot read"},
+        {"missing manifest", [](const fs::path& f) { fs::remove(f / "MANIFEST.TXT"); }, "no manifest"},
+        {"damaged manifest", [](const fs::path& f) { fs::resize_file(f / "MANIFEST.TXT", 40); }, "MANIFEST.TXT is damaged"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempFolder root;
+        Installation game{root, "golvar"};
+        game.fill("original");
+        CBackup backup(root.path() / "data", game.folder(), "ENG");
+        ASSERT_TRUE(backup.make());
+        game.fill("edited");
+        c.damage(backup.folder());
+        FakePrompts prompts;
+        prompts.yesNoAnswers = {true};
+        EXPECT_FALSE(restoreBackedUpData(backup, prompts));
+        ASSERT_EQ(prompts.asked.size(), 2u);
+        EXPECT_EQ(prompts.asked[1].text.rfind("Nothing was restored: ", 0), 0u) << prompts.asked[1].text;
+        EXPECT_NE(prompts.asked[1].text.find(c.said), std::string::npos) << prompts.asked[1].text;
+        EXPECT_EQ(game.read("FCDB.DBI"), "edited database");
+        EXPECT_EQ(game.read("FCDB_ENG.DBI"), "edited ENG");
+        EXPECT_EQ(game.read("FCDBPENG.DBI"), "edited player names");
+    }
+}
+
+TEST(Backup, RestoreRefusesABackupThatDoesNotLoad)
+{
+    TempFolder root;
+    Installation game{root, "golvar"};
+    game.fill("original");
+    game.root.write(game.fe("FCDB.DBI"), text("not a database at all"));  // damaged before the backup
+    CBackup backup(root.path() / "data", game.folder(), "ENG");
+    ASSERT_TRUE(backup.make());
+    const auto result = backup.restore();
+    EXPECT_FALSE(result.restored);
+    EXPECT_NE(result.message.find("does not load as a game database (FCDB.DBI:"), std::string::npos) << result.message;
+}
+
+TEST(Backup, RestoreSaysWhatItRestoredFromWhen)
+{
+    TempFolder root;
+    Installation game{root, "golvar"};
+    game.fill("original");
+    CBackup backup(root.path() / "data", game.folder(), "ENG");
+    ASSERT_TRUE(backup.make());
+    game.fill("edited");
+    const auto result = backup.restore();
+    EXPECT_TRUE(result.restored);
+    EXPECT_EQ(result.message,
+              "Restored FCDB.DBI, FCDB_ENG.DBI and FCDBPENG.DBI from the backup of " + backup.takenAt() + ".");
+    EXPECT_EQ(backup.takenAt().size(), 19u);  // "2026-12-08 14:05:09"
+}
+
+namespace
+{
+// A disk that fills up while one file is written.
+class FullDisk : public CFileSystem
+{
+public:
+    std::string fullAt;
+    bool createFile(const std::filesystem::path& p, std::span<const uint8_t> bytes, const CFileStatus* like) override
+    {
+        if (!fullAt.empty() && p.filename().string().rfind(fullAt, 0) == 0)
+        {
+            errno = ENOSPC;
+            return false;
+        }
+        return CFileSystem::createFile(p, bytes, like);
+    }
+};
+} // namespace
+
+TEST(Backup, AFullDiskFailsTheBackupAndKeepsTheEarlierOne)
+{
+    TempFolder root;
+    Installation game{root, "golvar"};
+    game.fill("original");
+    FullDisk disk;
+    CBackup backup(root.path() / "data", game.folder(), "ENG", disk);
+    disk.fullAt = "FCDB_ENG.DBI";
+    std::string error;
+    EXPECT_FALSE(backup.make(&error));
+    EXPECT_NE(error.find("FCDB_ENG.DBI"), std::string::npos) << error;
+    EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+    EXPECT_FALSE(backup.exists());
+
+    disk.fullAt.clear();
+    ASSERT_TRUE(backup.make());
+    game.fill("edited");
+    disk.fullAt = "FCDBPENG.DBI";
+    EXPECT_FALSE(backup.make());
+    EXPECT_TRUE(backup.exists());
+    EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
+    for (const auto& f : root.files()) EXPECT_EQ(f.find(".obrix-"), std::string::npos) << f;
 }

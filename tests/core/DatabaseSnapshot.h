@@ -48,10 +48,10 @@ inline std::string databaseSnapshot(const CDatabase& db)
         o << '\n';
     }
     o << "N";
-    for (const auto& n : db.playerNameIndex) o << " [" << n << ']';
+    for (const auto& n : db.playerNameIndex()) o << " [" << n << ']';
     o << "\nM";
-    for (const auto& n : db.teamNameIndex) o << " [" << n << ']';
-    o << "\nS " << db.playerTableSize() << ' ' << db.teamTableSize() << ' ' << db.highestPlayerId << ' '
-      << db.highestTeamId << ' ' << db.importGeneration << ' ' << db.modified() << '\n';
+    for (const auto& n : db.teamNameIndex()) o << " [" << n << ']';
+    o << "\nS " << db.playerTableSize() << ' ' << db.teamTableSize() << ' ' << db.highestPlayerId() << ' '
+      << db.highestTeamId() << ' ' << db.importGeneration() << ' ' << db.modified() << '\n';
     return o.str();
 }

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "database/Database.h"
 #include "database/SpokenNames.h"
 
@@ -10,7 +11,7 @@ CPlayer& addPlayer(CDatabase& db, uint32_t id, const std::string& name)
     auto p = std::make_unique<CPlayer>();
     p->id = id;
     p->name = name;
-    return db.addPlayer(std::move(p));
+    return build(db).addPlayer(std::move(p));
 }
 
 CTeam& addTeam(CDatabase& db, uint32_t id, uint16_t country, std::initializer_list<uint32_t> players)
@@ -20,7 +21,7 @@ CTeam& addTeam(CDatabase& db, uint32_t id, uint16_t country, std::initializer_li
     t->countryId = country;
     t->longName = "Team " + std::to_string(id);
     std::copy(players.begin(), players.end(), t->players.begin());
-    return db.addTeam(std::move(t));
+    return build(db).addTeam(std::move(t));
 }
 
 std::vector<uint8_t> speechIndex(int32_t count, std::initializer_list<uint32_t> ids)
@@ -49,7 +50,7 @@ TEST(Database, LookupsYieldNothingOutsideTheTables)
     addPlayer(db, 0x30005, "Imported");
     EXPECT_EQ(db.playerLabel(0x30005), "Imported");
     EXPECT_EQ(db.playerCount(), 2u);
-    EXPECT_EQ(db.highestPlayerId, 0x30005u);
+    EXPECT_EQ(db.highestPlayerId(), 0x30005u);
 }
 
 TEST(Database, LabelsCarryImportAndEditMarks)
@@ -106,9 +107,9 @@ TEST(Database, InternationalMeansListedByTheFirstTeamOfTheCountry)
     EXPECT_TRUE(db.isInternational(1));
     EXPECT_FALSE(db.isInternational(2));
     EXPECT_FALSE(db.isInternational(3));  // no team of its country
-    db.team(10)->addIncoming(2);
+    build(db).team(10)->addIncoming(2);
     EXPECT_TRUE(db.isInternational(2));
-    db.player(1)->destinationTeamId = 11;  // moved away
+    build(db).player(1)->destinationTeamId = 11;  // moved away
     EXPECT_FALSE(db.isInternational(1));
 }
 
@@ -186,7 +187,7 @@ TEST(Database, TeamCopiesAndCompare)
     EXPECT_EQ(dst.players, CTeam::Slots{});
 
     CTeam full;
-    db.copyTeamFull(full, src);
+    build(db).copyTeamFull(full, src);
     EXPECT_EQ(full.id, 10u);
     EXPECT_EQ(full.modified, 0u);
     EXPECT_EQ(full.players, src.players);
@@ -206,10 +207,10 @@ TEST(Database, ListedPlayersSkipMovesAwayAndAddIncoming)
     CDatabase db;
     for (uint32_t i = 1; i <= 4; ++i) addPlayer(db, i, "P");
     addTeam(db, 10, 0, {1, 2, 3});
-    db.player(2)->destinationTeamId = 11;  // moved away
-    db.player(3)->destinationTeamId = 11;  // copied: stays
-    db.player(3)->copyMark = CPlayer::kCopyMark;
-    db.team(10)->addIncoming(4);
+    build(db).player(2)->destinationTeamId = 11;  // moved away
+    build(db).player(3)->destinationTeamId = 11;  // copied: stays
+    build(db).player(3)->copyMark = CPlayer::kCopyMark;
+    build(db).team(10)->addIncoming(4);
     EXPECT_EQ(db.listedPlayers(10), (std::vector<uint32_t>{1, 3, 4}));
 }
 

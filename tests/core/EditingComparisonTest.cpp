@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "database/Database.h"
 #include "editing/Comparison.h"
@@ -19,7 +20,7 @@ struct CompareWorld
         auto p = std::make_unique<CPlayer>();
         p->id = id;
         p->name = name;
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
     CTeam& team(uint32_t id, std::vector<uint32_t> players, std::vector<uint32_t> incoming = {})
     {
@@ -27,7 +28,7 @@ struct CompareWorld
         t->id = id;
         for (std::size_t i = 0; i < players.size(); ++i) t->players[i] = players[i];
         for (std::size_t i = 0; i < incoming.size(); ++i) t->incomingPlayers[i] = incoming[i];
-        return db.addTeam(std::move(t));
+        return build(db).addTeam(std::move(t));
     }
 };
 }  // namespace

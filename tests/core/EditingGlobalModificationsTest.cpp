@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "TempFolder.h"
 
 #include "database/Database.h"
@@ -34,7 +35,7 @@ struct ModWorld
         p->position = position;
         p->altPosition = altPosition;
         for (int s = 0; s < CPlayer::kSkillCount; ++s) p->skill(s) = skillValue;
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
     const CPlayer& get(uint32_t id) const { return *db.player(id); }
 };
@@ -60,7 +61,7 @@ TEST(EditingGlobalModifications, GroupsFollowThePositionAlone)
     ModWorld w;
     w.player(1, 0, 5, 9);
     w.player(2, 9, 5);
-    EXPECT_EQ(applyGlobalModification(w.db, modification(2, {Midfielders}, {Speed})), 1);
+    EXPECT_EQ(applyGlobalModification(gate(w.db), modification(2, {Midfielders}, {Speed})), 1);
     EXPECT_EQ(w.get(1).speed, 5);
     EXPECT_EQ(w.get(1).modified, 0u);
     EXPECT_EQ(w.get(2).speed, 7);
@@ -75,7 +76,7 @@ TEST(EditingGlobalModifications, TickedSkillsMoveAndStayWithinTheStoredRange)
     w.player(3, 8, 10);   // midfielder, not ticked
     w.player(4, 0, 1);    // keeper
 
-    EXPECT_EQ(applyGlobalModification(w.db, modification(3, {Forwards, GoalKeepers}, {Acceleration, ShotPower})), 2);
+    EXPECT_EQ(applyGlobalModification(gate(w.db), modification(3, {Forwards, GoalKeepers}, {Acceleration, ShotPower})), 2);
     EXPECT_EQ(w.get(1).acceleration, 15);  // 14 + 3, held at 15
     EXPECT_EQ(w.get(1).shotPower, 15);
     EXPECT_EQ(w.get(1).shotAccuracy, 14);  // not ticked
@@ -83,7 +84,7 @@ TEST(EditingGlobalModifications, TickedSkillsMoveAndStayWithinTheStoredRange)
     EXPECT_EQ(w.get(2).acceleration, 5);
     EXPECT_TRUE(w.db.modified());
 
-    EXPECT_EQ(applyGlobalModification(w.db, modification(-20, {Defenders}, {Tackle, Fitness})), 1);
+    EXPECT_EQ(applyGlobalModification(gate(w.db), modification(-20, {Defenders}, {Tackle, Fitness})), 1);
     EXPECT_EQ(w.get(2).tackle, 0);  // 5 - 20, held at 0
     EXPECT_EQ(w.get(2).fitness, 0);
     EXPECT_EQ(w.get(2).speed, 5);
@@ -102,9 +103,9 @@ TEST(EditingGlobalModifications, MarksFollowTheTickedGroupsOnly)
     w.player(5, 4, 7);
 
     // Amount 0 leaves everything alone, ticked or not.
-    EXPECT_EQ(applyGlobalModification(w.db, modification(0, {Defenders, Forwards}, {Speed})), 0);
+    EXPECT_EQ(applyGlobalModification(gate(w.db), modification(0, {Defenders, Forwards}, {Speed})), 0);
     // No group ticked: nobody changes and no mark is set.
-    EXPECT_EQ(applyGlobalModification(w.db, modification(5, {}, {Speed, Tackle})), 0);
+    EXPECT_EQ(applyGlobalModification(gate(w.db), modification(5, {}, {Speed, Tackle})), 0);
     EXPECT_FALSE(w.db.modified());
     for (uint32_t id : {1u, 2u, 5u})
     {
@@ -113,7 +114,7 @@ TEST(EditingGlobalModifications, MarksFollowTheTickedGroupsOnly)
     }
 
     // A group with no skill ticked: its players are marked though no value moves.
-    EXPECT_EQ(applyGlobalModification(w.db, modification(5, {Defenders}, {})), 2);
+    EXPECT_EQ(applyGlobalModification(gate(w.db), modification(5, {Defenders}, {})), 2);
     EXPECT_TRUE(w.db.modified());
     EXPECT_EQ(w.get(1).modified, 1u);
     EXPECT_EQ(w.get(5).modified, 1u);
@@ -173,10 +174,10 @@ TEST(EditingGlobalModifications, ClampedValuesSurviveSaveAndLoad)
     };
     const CGlobalModification up = modification(6, {Forwards, Midfielders}, {ShotPower, ShotAccuracy, Speed});
     remember(up);
-    ASSERT_GT(applyGlobalModification(db, up), 0);
+    ASSERT_GT(applyGlobalModification(gate(db), up), 0);
     const CGlobalModification down = modification(-9, {GoalKeepers, Midfielders}, {Speed, Tackle});
     remember(down);
-    ASSERT_GT(applyGlobalModification(db, down), 0);
+    ASSERT_GT(applyGlobalModification(gate(db), down), 0);
 
     int heldAtTop = 0, heldAtBottom = 0;
     for (const auto& [id, skills] : expected)

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "database/Database.h"
 #include "editing/PageTexts.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 
 namespace
 {
@@ -38,7 +40,8 @@ struct PlayerWorld
     ScriptedDice dice;
     int rosterRefreshes = 0;
     uint32_t listedTeam = 0;
-    CPlayerEditSession session{db, prompts,
+    CDirectRunner runner{db};
+    CPlayerEditSession session{runner, prompts,
                                CPlayerPageLinks{[this] { ++rosterRefreshes; }, [this] { return listedTeam; }},
                                dice.dice()};
 
@@ -49,7 +52,7 @@ struct PlayerWorld
         p->name = name;
         p->jerseyNumber = 7;
         for (int i = 0; i < CPlayer::kSkillCount; ++i) p->skill(i) = uint8_t(i);
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
 };
 }  // namespace
@@ -64,8 +67,7 @@ TEST(EditingPlayerSession, EditsAltPositionOnlyWhenPositionIsZeroAndAltIsNot)
     EXPECT_TRUE(w.session.editsAltPosition());
     EXPECT_EQ(w.session.state().positionIndex, 5);
     EXPECT_STREQ(positionLabel(w.session.state().positionIndex), "LCB");
-    w.session.state().positionIndex = 9;
-    ASSERT_TRUE(w.session.storePage());
+    EXPECT_EQ(w.session.commitValue(CPlayerField::Position, 9), CCommitResult::Changed);
     EXPECT_EQ(p.position, 0);
     EXPECT_EQ(p.altPosition, 9);
 
@@ -74,20 +76,17 @@ TEST(EditingPlayerSession, EditsAltPositionOnlyWhenPositionIsZeroAndAltIsNot)
     q.altPosition = 0;
     w.session.selectPlayer(4);
     EXPECT_FALSE(w.session.editsAltPosition());
-    w.session.state().positionIndex = 2;
-    w.session.storePage();
+    w.session.commitValue(CPlayerField::Position, 2);
     EXPECT_EQ(q.position, 2);
     EXPECT_EQ(q.altPosition, 0);
 }
 
-TEST(EditingPlayerSession, LoadsTheControlsAndStoresThemBack)
+TEST(EditingPlayerSession, LoadsTheControls)
 {
     PlayerWorld w;
     auto& p = w.player(2, "Dario");
     p.letterCode = 'K';
     p.jerseyNumber = 0;
-    p.hairStyle = 13;
-    p.skinColour = 3;
     p.hasCommentary = 1;
     w.session.selectPlayer(2);
     const auto& s = w.session.state();
@@ -99,68 +98,119 @@ TEST(EditingPlayerSession, LoadsTheControlsAndStoresThemBack)
     EXPECT_EQ(s.skills[12], 13);
     EXPECT_EQ(s.rating, p.skillRating());
     EXPECT_TRUE(s.commentary);
-
-    w.session.state().letter.clear();
-    ASSERT_TRUE(w.session.storePage());
-    EXPECT_EQ(p.jerseyNumber, 0);
-    EXPECT_EQ(p.letterCode, 0);
-    EXPECT_EQ(p.modified, 1u);  // the letter went
-
-    // The boxes hold 15 characters and 1.
-    w.session.state().name = "Abcdefghijklmnopqr";
-    w.session.state().letter = "XY";
-    w.session.storePage();
-    EXPECT_EQ(p.name, "Abcdefghijklmno");
-    EXPECT_EQ(p.letterCode, 'X');
-    EXPECT_EQ(p.hairStyle, 13);
-    EXPECT_EQ(p.skinColour, 3);
-
-    // The number list offers 1..99 although the file keeps six bits.
-    w.session.state().numberIndex = 63;
-    w.session.storePage();
-    EXPECT_EQ(p.jerseyNumber, 64);
 }
 
-TEST(EditingPlayerSession, UnchangedStoreMarksNothingAndAChangeMarksOnce)
+// Each control reaches its field alone, at once, marking the player and the database;
+// the same value again changes nothing.
+TEST(EditingPlayerSession, EveryControlCommitsItsOwnField)
 {
-    PlayerWorld w;
-    auto& p = w.player(5);
-    w.session.selectPlayer(5);
-    EXPECT_TRUE(w.session.storePage());
-    EXPECT_EQ(p.modified, 0u);
-    EXPECT_FALSE(w.db.modified());
-    EXPECT_EQ(w.rosterRefreshes, 0);
-
-    w.session.state().skills[4] = 16;
-    w.session.storePage();
-    EXPECT_EQ(p.creativity, 15);
-    EXPECT_EQ(p.modified, 1u);
-    EXPECT_TRUE(w.db.modified());
-    EXPECT_EQ(w.rosterRefreshes, 1);
+    struct Case
+    {
+        const char* what;
+        std::function<CCommitResult(CPlayerEditSession&)> commit;
+        std::function<bool(const CPlayer&)> holds;
+    };
+    const std::vector<Case> cases = {
+        {"name", [](auto& s) { return s.commitText(CPlayerField::Name, "Abcdefghijklmnopqr"); },
+         [](const CPlayer& p) { return p.name == "Abcdefghijklmno"; }},
+        {"letter", [](auto& s) { return s.commitText(CPlayerField::Letter, "X"); },
+         [](const CPlayer& p) { return p.letterCode == 'X'; }},
+        {"no letter", [](auto& s) { return s.commitText(CPlayerField::Letter, ""); },
+         [](const CPlayer& p) { return p.letterCode == 0; }},
+        // The list offers 1..99 although the file keeps six bits.
+        {"number", [](auto& s) { return s.commitValue(CPlayerField::Number, 63); },
+         [](const CPlayer& p) { return p.jerseyNumber == 64; }},
+        {"position", [](auto& s) { return s.commitValue(CPlayerField::Position, 14); },
+         [](const CPlayer& p) { return p.position == 14; }},
+        {"hair", [](auto& s) { return s.commitValue(CPlayerField::HairStyle, 13); },
+         [](const CPlayer& p) { return p.hairStyle == 13; }},
+        {"face", [](auto& s) { return s.commitValue(CPlayerField::Face, 8); },
+         [](const CPlayer& p) { return p.face == 8; }},
+        {"facial hair", [](auto& s) { return s.commitValue(CPlayerField::FacialHair, 6); },
+         [](const CPlayer& p) { return p.facialHair == 6; }},
+        {"skin", [](auto& s) { return s.commitValue(CPlayerField::SkinColour, 3); },
+         [](const CPlayer& p) { return p.skinColour == 3; }},
+        {"hair colour", [](auto& s) { return s.commitValue(CPlayerField::HairColour, 2); },
+         [](const CPlayer& p) { return p.hairColour == 2; }},
+        {"skill", [](auto& s) { return s.commitValue(CPlayerField::Skill, 16, 4); },
+         [](const CPlayer& p) { return p.creativity == 15; }},
+    };
+    for (const Case& c : cases)
+    {
+        PlayerWorld w;
+        auto& p = w.player(5);
+        p.letterCode = 'K';
+        w.session.selectPlayer(5);
+        CPlayer expected = p;
+        EXPECT_EQ(c.commit(w.session), CCommitResult::Changed) << c.what;
+        EXPECT_TRUE(c.holds(p)) << c.what;
+        EXPECT_EQ(p.modified, 1u) << c.what;
+        EXPECT_TRUE(w.db.modified()) << c.what;
+        EXPECT_EQ(w.rosterRefreshes, 1) << c.what;
+        EXPECT_EQ(w.session.state().rating, p.skillRating()) << c.what;
+        // Nothing but the one field moved.
+        p.modified = 0;
+        expected.name = p.name, expected.letterCode = p.letterCode, expected.jerseyNumber = p.jerseyNumber;
+        expected.position = p.position, expected.hairStyle = p.hairStyle, expected.face = p.face;
+        expected.facialHair = p.facialHair, expected.skinColour = p.skinColour, expected.hairColour = p.hairColour;
+        expected.creativity = p.creativity;
+        EXPECT_TRUE(p.sameAs(expected)) << c.what;
+        EXPECT_EQ(c.commit(w.session), CCommitResult::Unchanged) << c.what;
+        EXPECT_EQ(p.modified, 0u) << c.what;
+    }
 }
 
-TEST(EditingPlayerSession, StoreWritesNothingForAnEmptyNameAClearedPageOrADeletedPlayer)
+TEST(EditingPlayerSession, EmptyOrUnholdableNameIsRefusedAndTheOldNameShown)
 {
     PlayerWorld w;
     auto& p = w.player(5, "Name");
     w.session.selectPlayer(5);
-    w.session.state().name.clear();
-    w.session.state().skills.fill(16);
-    EXPECT_FALSE(w.session.storePage());
+    EXPECT_EQ(w.session.commitText(CPlayerField::Name, ""), CCommitResult::Unchanged);
     EXPECT_EQ(p.name, "Name");
-    EXPECT_EQ(p.acceleration, 0);
+    EXPECT_EQ(w.session.state().name, "Name");
+    EXPECT_TRUE(w.prompts.asked.empty());
 
-    w.session.showPlayer(5);
+    // Windows-1252 holds the euro sign and u-umlaut but no Polish L-stroke or kana.
+    EXPECT_EQ(w.session.commitText(CPlayerField::Name, "\xC5\x81\xC3\xBC\xE2\x82\xAC\xE3\x81\x82\xC5\x81"),
+              CCommitResult::Refused);
+    EXPECT_EQ(p.name, "Name");
+    EXPECT_EQ(w.session.state().name, "Name");
+    EXPECT_EQ(p.modified, 0u);
+    ASSERT_EQ(w.prompts.asked.size(), 1u);
+    EXPECT_EQ(w.prompts.asked[0].text,
+              "The game's files cannot hold these characters: \xC5\x81, \xE3\x81\x82\nThe name is kept as it was.");
+
+    // A cleared page, or a player deleted meanwhile, takes nothing.
     w.session.clearPage();
-    EXPECT_FALSE(w.session.state().enabled);
-    EXPECT_EQ(w.session.shownPlayer(), 5u);
-    EXPECT_FALSE(w.session.storePage());
-    EXPECT_EQ(p.tackle, 12);
+    EXPECT_EQ(w.session.commitValue(CPlayerField::Skill, 16, 0), CCommitResult::Unchanged);
+    w.session.showPlayer(99);
+    EXPECT_EQ(w.session.commitText(CPlayerField::Name, "Other"), CCommitResult::Unchanged);
+    EXPECT_EQ(p.acceleration, 0);
+    EXPECT_EQ(p.name, "Name");
+}
 
-    w.session.showPlayer(5);
-    w.session.showPlayer(99);  // no such record: nothing to edit, nothing to store
-    EXPECT_FALSE(w.session.state().enabled);
-    EXPECT_FALSE(w.session.storePage());
+TEST(EditingPlayerSession, ShiftJisNamesAreCutAtACharacterAndSingleByteLettersOnly)
+{
+    PlayerWorld w;
+    build(w.db).setLanguageCode("JAP");
+    auto& p = w.player(6, "Name");
+    w.session.selectPlayer(6);
+    // "A" then eight hiragana "a" (two bytes each): 17 bytes, cut to 15 before the 8th.
+    std::string typed = "A";
+    for (int i = 0; i < 8; ++i) typed += "\xE3\x81\x82";
+    EXPECT_EQ(w.session.commitText(CPlayerField::Name, typed), CCommitResult::Changed);
+    std::string expected = "A";
+    for (int i = 0; i < 7; ++i) expected += "\x82\xA0";
+    EXPECT_EQ(p.name, expected);
+    // Half-width katakana is one byte; a kanji is two and cannot be a letter code.
+    EXPECT_EQ(w.session.commitText(CPlayerField::Letter, "\xEF\xBD\xB1"), CCommitResult::Changed);
+    EXPECT_EQ(p.letterCode, 0xB1);
+    EXPECT_EQ(w.session.commitText(CPlayerField::Letter, "\xE6\x97\xA5"), CCommitResult::Refused);
+    EXPECT_EQ(p.letterCode, 0xB1);
+    // A stored name is shown cut at a character too.
+    p.name = "AB" + expected;
+    w.session.showPlayer(6);
+    EXPECT_EQ(w.session.state().name, "AB" + expected.substr(0, 13));
 }
 
 TEST(EditingPlayerSession, MaxAttributesGivesFifteenStoredSixteenShownRatingTen)
@@ -197,7 +247,7 @@ TEST(EditingPlayerSession, PresetThenResetAllRestoresSkillsPositionAndMark)
     EXPECT_EQ(w.session.state().positionIndex, 3);
     EXPECT_EQ(p.modified, 1u);
 
-    w.session.state().name = "Typed";
+    w.session.commitText(CPlayerField::Name, "Typed");
     w.session.resetAll();
     EXPECT_EQ(p.altPosition, 12);
     EXPECT_EQ(p.modified, 0u);
@@ -255,8 +305,9 @@ TEST(EditingPlayerSession, PresetIsRepeatableWithTheSameClockAndGenerator)
         auto p = std::make_unique<CPlayer>();
         p->id = 11;
         p->name = "Same";
-        db.addPlayer(std::move(p));
-        CPlayerEditSession session(db, prompts, {},
+        build(db).addPlayer(std::move(p));
+        CDirectRunner runner(db);
+        CPlayerEditSession session(runner, prompts, {},
                                    CPresetDice([] { return int64_t(5000); }, &CPresetDice::standardDraw));
         session.selectPlayer(11);
         session.applyPreset(1);
@@ -265,7 +316,7 @@ TEST(EditingPlayerSession, PresetIsRepeatableWithTheSameClockAndGenerator)
     EXPECT_EQ(run(), run());
 }
 
-TEST(EditingPlayerSession, PositionChoiceMarksAtOnceAndNumberChoiceWarnsOfAUsedNumber)
+TEST(EditingPlayerSession, NumberChoiceWarnsOfAUsedNumberAndKeepsIt)
 {
     PlayerWorld w;
     auto& p = w.player(12);
@@ -275,26 +326,20 @@ TEST(EditingPlayerSession, PositionChoiceMarksAtOnceAndNumberChoiceWarnsOfAUsedN
     team->id = 40;
     team->players[0] = 12;
     team->players[1] = 13;
-    w.db.addTeam(std::move(team));
+    build(w.db).addTeam(std::move(team));
 
     w.session.selectPlayer(12);
-    w.session.choosePosition(14);
-    EXPECT_EQ(p.modified, 1u);
-    EXPECT_EQ(p.position, 0);  // the position itself waits for the store
-    EXPECT_EQ(w.rosterRefreshes, 1);
-
-    w.session.chooseNumber(8);  // no team listed: no check
+    w.session.commitValue(CPlayerField::Number, 8);  // no team listed: no check
     EXPECT_TRUE(w.prompts.asked.empty());
+    w.session.commitValue(CPlayerField::Number, 0);
     w.listedTeam = 40;
-    w.session.chooseNumber(8);
+    EXPECT_EQ(w.session.commitValue(CPlayerField::Number, 8), CCommitResult::Changed);
     ASSERT_EQ(w.prompts.asked.size(), 1u);
     EXPECT_EQ(w.prompts.asked[0].text, "Number 9 has already been used.");
-    w.session.chooseNumber(9);
+    EXPECT_EQ(p.jerseyNumber, 9);
+    w.session.commitValue(CPlayerField::Number, 9);
     EXPECT_EQ(w.prompts.asked.size(), 1u);
-    EXPECT_EQ(w.session.state().numberIndex, 9);
-    w.session.storePage();
     EXPECT_EQ(p.jerseyNumber, 10);
-    EXPECT_EQ(p.position, 14);
 }
 
 TEST(EditingPlayerSession, NameTipNamesTheOriginalPlayerAndTheTeamOfImportedPlayers)
@@ -306,7 +351,7 @@ TEST(EditingPlayerSession, NameTipNamesTheOriginalPlayerAndTheTeamOfImportedPlay
     auto team = std::make_unique<CTeam>();
     team->id = 40;
     team->longName = "Club";
-    w.db.addTeam(std::move(team));
+    build(w.db).addTeam(std::move(team));
 
     w.session.selectPlayer(7);
     EXPECT_EQ(w.session.nameToolTip(CTextEncoding::Windows1252), "");

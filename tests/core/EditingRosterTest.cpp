@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "database/Database.h"
 #include "editing/Roster.h"
@@ -20,7 +21,7 @@ struct RosterWorld
         p->id = id;
         p->name = name;
         p->jerseyNumber = number;
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
     CTeam& team(uint32_t id, std::vector<uint32_t> players)
     {
@@ -28,7 +29,7 @@ struct RosterWorld
         t->id = id;
         t->longName = "Team";
         for (std::size_t i = 0; i < players.size(); ++i) t->players[i] = players[i];
-        return db.addTeam(std::move(t));
+        return build(db).addTeam(std::move(t));
     }
 };
 
@@ -153,7 +154,7 @@ TEST(EditingRoster, DeleteLimitAndRemoval)
     w.player(1, "Twice");
     auto& t = w.team(2, {3, 1, 1});
     t.incomingPlayers = {0, 1, 1};
-    EXPECT_TRUE(removePlayerFromTeam(w.db, 2, 1));
+    EXPECT_TRUE(removePlayerFromTeam(gate(w.db), 2, 1));
     EXPECT_EQ(t.players[1], 0u);
     EXPECT_EQ(t.players[2], 1u);
     EXPECT_EQ(t.incomingPlayers[1], 0u);
@@ -168,12 +169,12 @@ TEST(EditingRoster, PasteRefusedAtTwentySixRows)
     w.player(1, "Ace");
     w.team(2, {});
     CPlayer clip = *w.db.player(1);
-    EXPECT_FALSE(pastePlayerIntoRoster(w.db, 26, 2, clip, kLatin, w.prompts));
+    EXPECT_FALSE(pastePlayerIntoRoster(gate(w.db), 26, 2, clip, kLatin, w.prompts));
     ASSERT_EQ(w.prompts.asked.size(), 1u);
     EXPECT_EQ(w.prompts.asked[0].text, "Too many players (26) in this team already!");
     EXPECT_EQ(w.db.player(1)->copyMark, 0u);
 
-    EXPECT_TRUE(pastePlayerIntoRoster(w.db, 25, 2, clip, kLatin, w.prompts));
+    EXPECT_TRUE(pastePlayerIntoRoster(gate(w.db), 25, 2, clip, kLatin, w.prompts));
     EXPECT_EQ(w.db.team(2)->incomingPlayers[0], 1u);
 }
 
@@ -187,6 +188,6 @@ TEST(EditingRoster, PasteWithAllSlotsInUseDoesNothingSilently)
     w.team(2, slots);
     CPlayer clip = *w.db.player(1);
     EXPECT_EQ(rosterPlayers(w.db, 2).size(), 0u);
-    EXPECT_FALSE(pastePlayerIntoRoster(w.db, 0, 2, clip, kLatin, w.prompts));
+    EXPECT_FALSE(pastePlayerIntoRoster(gate(w.db), 0, 2, clip, kLatin, w.prompts));
     EXPECT_TRUE(w.prompts.asked.empty());
 }

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "database/Database.h"
 #include "editing/StatsChoice.h"
 
@@ -15,7 +16,7 @@ CDatabase leaguesOf(const std::vector<std::pair<std::vector<uint32_t>, uint32_t>
         auto l = std::make_unique<CLeague>();
         l->teamIds = teams;
         l->slotCount = slots;
-        db.addLeague(std::move(l));
+        build(db).addLeague(std::move(l));
     }
     return db;
 }

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "HandBytes.h"
 #include "TempFolder.h"
@@ -33,7 +34,8 @@ struct TeamWorld
     FakePrompts prompts;
     TempFolder game;
     std::vector<uint32_t> relabelled;
-    CTeamEditSession session{db, prompts,
+    CDirectRunner runner{db};
+    CTeamEditSession session{runner, prompts,
                              CTeamPageLinks{[this](uint32_t id) { relabelled.push_back(id); }, game.path(), nullptr}};
 
     CTeam& team(uint32_t id, const std::string& name = "Rovers")
@@ -47,7 +49,7 @@ struct TeamWorld
         t->homeJerseyColour1 = 2;
         t->homeShortsColour1 = 19;
         t->awaySocksColour2 = 13;
-        return db.addTeam(std::move(t));
+        return build(db).addTeam(std::move(t));
     }
     void texture(int model, const Bytes& bytes)
     {
@@ -92,96 +94,105 @@ TEST(EditingTeamSession, LoadsNamesKitAndTheJerseyModelsTrailer)
     EXPECT_EQ(s.listSlots[AwaySocks], (std::array<int, 7>{-1, -1, -1, -1, -1, 0, 13}));
 }
 
-TEST(EditingTeamSession, BankrollAboveTheLimitIsRefusedOnLeavingAndCappedOnStore)
+// A bankroll is taken only whole and within 0..100000; a refused one leaves the record
+// alone and the box as typed, so the user can put it right.
+TEST(EditingTeamSession, BankrollIsCheckedAtCommitAndARefusedOneIsNotWritten)
+{
+    struct Case
+    {
+        const char* typed;
+        CCommitResult result;
+        uint32_t bankroll;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"100001", CCommitResult::Refused, 5000, "Value out of range in Bankroll field"},
+        {"-1", CCommitResult::Refused, 5000, "Value out of range in Bankroll field"},
+        {"12a", CCommitResult::Refused, 5000, "Invalid character in Bankroll field"},
+        {"", CCommitResult::Refused, 5000, "Invalid character in Bankroll field"},
+        {"99999999999999999999999", CCommitResult::Refused, 5000, "Value out of range in Bankroll field"},
+        {" 7000 ", CCommitResult::Changed, 7000, nullptr},
+        {"100000", CCommitResult::Changed, 100000, nullptr},
+        {"5000", CCommitResult::Unchanged, 5000, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        TeamWorld w;
+        auto& t = w.team(2);
+        w.session.showTeam(2);
+        EXPECT_EQ(w.session.commitBankroll(c.typed), c.result) << c.typed;
+        EXPECT_EQ(t.bankroll, c.bankroll) << c.typed;
+        const bool changed = c.result == CCommitResult::Changed;
+        EXPECT_EQ(t.modified, changed ? 1u : 0u) << c.typed;
+        EXPECT_EQ(w.db.modified(), changed) << c.typed;
+        EXPECT_EQ(w.relabelled.size(), changed ? 1u : 0u) << c.typed;
+        EXPECT_EQ(w.messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << c.typed;
+        if (c.result == CCommitResult::Refused)
+        {
+            EXPECT_EQ(w.session.state().bankrollText, c.typed);
+        }
+    }
+}
+
+TEST(EditingTeamSession, NamesCommitCutAtACharacterOrAreRefusedWhole)
 {
     TeamWorld w;
-    auto& t = w.team(2);
+    auto& t = w.team(2, "First");
     w.session.showTeam(2);
-    w.session.state().bankrollText = "100001";
-    EXPECT_FALSE(w.session.bankrollFocusLost());
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Value out of range in Bankroll field"}));
-    EXPECT_TRUE(w.relabelled.empty());
-
-    ASSERT_TRUE(w.session.storePage());
-    EXPECT_EQ(w.messages().back(), "Bankroll cannot exceed 100000K.\nAdjust to 100000.");
-    EXPECT_EQ(t.bankroll, 100000u);
+    EXPECT_EQ(w.session.commitName(CNameBox::LongName, "A name longer than nineteen"), CCommitResult::Changed);
+    EXPECT_EQ(t.longName, "A name longer than ");
+    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, "ABCDEFG"), CCommitResult::Changed);
+    EXPECT_EQ(t.abbreviation, "ABCDE");
+    // The team compare leaves the short name out; the commit still marks it.
+    t.modified = 0;
+    EXPECT_EQ(w.session.commitName(CNameBox::ShortName, "Short"), CCommitResult::Changed);
+    EXPECT_EQ(t.shortName, "Short");
     EXPECT_EQ(t.modified, 1u);
-    EXPECT_TRUE(w.db.modified());
-    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2}));
+    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2, 2, 2}));
+
+    EXPECT_EQ(w.session.commitName(CNameBox::LongName, "Gda\xC5\x84sk"), CCommitResult::Refused);
+    EXPECT_EQ(t.longName, "A name longer than ");
+    EXPECT_EQ(w.session.state().longName, "A name longer than ");
+    EXPECT_EQ(w.messages().back(),
+              "The game's files cannot hold these characters: \xC5\x84\nThe name is kept as it was.");
+
+    // Shift-JIS: nine kanji are 18 bytes; the abbreviation holds two of them, not two
+    // and a half.
+    build(w.db).setLanguageCode("JAP");
+    std::string kanji;
+    for (int i = 0; i < 9; ++i) kanji += "\xE6\x97\xA5";
+    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, kanji), CCommitResult::Changed);
+    EXPECT_EQ(t.abbreviation, "\x93\xFA\x93\xFA");
 }
 
-TEST(EditingTeamSession, NegativeOrNonNumericBankrollNeverReachesTheRecord)
-{
-    TeamWorld w;
-    auto& t = w.team(2);
-    w.session.showTeam(2);
-    w.session.state().bankrollText = "-1";
-    EXPECT_FALSE(w.session.bankrollFocusLost());
-    w.session.storePage();
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Value out of range in Bankroll field",
-                                                      "Value out of range in Bankroll field"}));
-    EXPECT_EQ(t.bankroll, 5000u);
-    EXPECT_EQ(w.session.state().bankrollText, "5000");
-    EXPECT_EQ(t.modified, 0u);
-
-    w.prompts.asked.clear();
-    w.session.state().bankrollText = "12a";
-    EXPECT_FALSE(w.session.bankrollFocusLost());
-    w.session.storePage();
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Invalid character in Bankroll field", "Please enter an integer."}));
-    EXPECT_EQ(t.bankroll, 5000u);
-
-    w.prompts.asked.clear();
-    w.session.state().bankrollText = " 7000 ";
-    EXPECT_TRUE(w.session.bankrollFocusLost());
-    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2}));  // differs from the backup
-    w.session.storePage();
-    EXPECT_TRUE(w.prompts.asked.empty());
-    EXPECT_EQ(t.bankroll, 7000u);
-    EXPECT_EQ(parseBankroll("99999999999999999999999"), std::numeric_limits<int64_t>::max());
-    EXPECT_FALSE(parseBankroll(""));
-    EXPECT_FALSE(parseBankroll("-"));
-}
-
-TEST(EditingTeamSession, ShowingTheSameTeamDoesNotStoreButAnotherTeamDoes)
+TEST(EditingTeamSession, ShowingATeamTakesItsBackupAndWritesNothing)
 {
     TeamWorld w;
     auto& first = w.team(2, "First");
     w.team(3, "Second");
     w.session.showTeam(2);
     w.session.state().longName = "Typed";
-    w.session.showTeam(2);
-    EXPECT_EQ(first.longName, "First");
-    EXPECT_EQ(w.session.state().longName, "First");
-
-    w.session.state().longName = "Typed";
     w.session.showTeam(3);
-    EXPECT_EQ(first.longName, "Typed");
-    EXPECT_EQ(first.modified, 1u);
+    EXPECT_EQ(first.longName, "First");
+    EXPECT_EQ(first.modified, 0u);
     EXPECT_EQ(w.session.shownTeam(), 3u);
+    EXPECT_EQ(w.session.backup().longName, "Second");
 
     w.session.showTeam(99);  // no record: nothing happens
     EXPECT_EQ(w.session.shownTeam(), 3u);
 }
 
-TEST(EditingTeamSession, KitColourThenAnotherTeamMarksTheFirstAndAnUnchangedStoreMarksNothing)
+TEST(EditingTeamSession, KitColourMarksTheTeamAtOnce)
 {
     TeamWorld w;
     auto& first = w.team(2);
-    auto& second = w.team(3);
-    w.session.showTeam(3);
-    EXPECT_TRUE(w.session.storePage());
-    EXPECT_EQ(second.modified, 0u);
-    EXPECT_FALSE(w.db.modified());
-
     w.session.showTeam(2);
     w.session.chooseColour(8, 16);
-    EXPECT_EQ(first.awayJerseyColour2, 16);  // at once
-    EXPECT_EQ(first.modified, 0u);           // but marked by the store
-    w.session.showTeam(3);
+    EXPECT_EQ(first.awayJerseyColour2, 16);
     EXPECT_EQ(first.modified, 1u);
     EXPECT_TRUE(w.db.modified());
-    EXPECT_EQ(second.modified, 0u);
+    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2}));
 }
 
 TEST(EditingTeamSession, NotUsedStoresBlackAndFreeColoursAreIgnored)
@@ -212,7 +223,6 @@ TEST(EditingTeamSession, PresetColoursFillTheKitAndKeepTheBackup)
     EXPECT_EQ(t.homeSocksColour2, 15);
     EXPECT_EQ(w.session.state().colours[6], 15);
     EXPECT_EQ(w.session.backup().homeJerseyColour1, 2);
-    w.session.storePage();
     EXPECT_EQ(t.modified, 1u);
 
     // A model whose flag is not 1 offers nothing.
@@ -239,11 +249,9 @@ TEST(EditingTeamSession, ModelStepsWriteAtOnceAndReadTheNewJersey)
     EXPECT_TRUE(w.session.state().presetColoursEnabled[kHome]);
     for (int i = 0; i < 6; ++i) w.session.stepModel(AwaySocks, +1);
     EXPECT_EQ(t.awaySocksStyle, 3);
-    EXPECT_EQ(w.relabelled.size(), 8u);
+    EXPECT_EQ(w.relabelled.size(), 4u);  // the steps that moved the model
 
-    w.session.dragModel(HomeShorts, 4);
-    EXPECT_EQ(t.homeShortsStyle, 0);  // a drag waits for the store
-    w.session.storePage();
+    w.session.chooseModel(HomeShorts, 4);
     EXPECT_EQ(t.homeShortsStyle, 4);
     EXPECT_EQ(t.modified, 1u);
 }
@@ -256,29 +264,24 @@ TEST(EditingTeamSession, ImportedTeamsHaveNoAbbreviationOrShortName)
     EXPECT_FALSE(w.session.state().shortNamesEnabled);
     EXPECT_EQ(w.session.state().abbreviation, "");
     EXPECT_EQ(w.session.state().shortName, "");
-    w.session.storePage();
-    EXPECT_EQ(t.abbreviation, "");
-    EXPECT_EQ(t.shortName, "");
+    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, "NEW"), CCommitResult::Unchanged);
+    EXPECT_EQ(t.abbreviation, "ROV");
 
-    auto& base = w.team(65536);
+    w.team(65536);
     w.session.showTeam(65536);
     EXPECT_TRUE(w.session.state().shortNamesEnabled);
-    w.session.state().longName = "A name longer than nineteen";
-    w.session.state().abbreviation = "ABCDEFG";
-    w.session.storePage();
-    EXPECT_EQ(base.longName, "A name longer than ");
-    EXPECT_EQ(base.abbreviation, "ABCDE");
 }
 
 TEST(EditingTeamSession, WeftorOpensTheKitsTextureByNumber)
 {
     CDatabase db;
     FakePrompts prompts;
-    CTeamEditSession session(db, prompts, CTeamPageLinks{{}, "C:\\Games\\Golvar", nullptr});
+    CDirectRunner runner(db);
+    CTeamEditSession session(runner, prompts, CTeamPageLinks{{}, "C:\\Games\\Golvar", nullptr});
     auto t = std::make_unique<CTeam>();
     t->id = 4;
     t->awayJerseyStyle = 41;
-    db.addTeam(std::move(t));
+    build(db).addTeam(std::move(t));
     EXPECT_FALSE(session.weftorLaunch(kHome));
     session.showTeam(4);
     const auto home = session.weftorLaunch(kHome);

@@ -1,7 +1,11 @@
+#include "TestGate.h"
 #include "TempFolder.h"
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "editing/PlayerMoves.h"
+#include "editing/TransferHint.h"
+#include "util/TextCodec.h"
 #include "editing/Transfers.h"
 #include "sample/SampleGame.h"
 
@@ -30,9 +34,9 @@ struct World
             p->id = id * 100 + uint32_t(i) + 1;
             p->name = "P" + std::to_string(p->id);
             t->players[i] = p->id;
-            db.addPlayer(std::move(p));
+            build(db).addPlayer(std::move(p));
         }
-        return db.addTeam(std::move(t));
+        return build(db).addTeam(std::move(t));
     }
     CTransferSide teamSide(uint32_t id) const { return {K::Team, id, id, db.listedPlayers(id)}; }
     CTransferSide playerSide(uint32_t player, uint32_t teamId) const
@@ -56,20 +60,20 @@ TEST(EditingTransfers, RefusalsComeInTheirOrderAndChangeNothing)
     w.team(4, 12);
     const CTransferSide league{K::League, 200000, 0, {}};
 
-    auto r = transfer(w.db, league, w.playerSide(101, 1));
+    auto r = transfer(gate(w.db), league, w.playerSide(101, 1));
     EXPECT_EQ(r.message, "Can't transfer league.");
-    EXPECT_EQ(transfer(w.db, w.teamSide(1), league).message, "Can't transfer league.");
+    EXPECT_EQ(transfer(gate(w.db), w.teamSide(1), league).message, "Can't transfer league.");
     // Full beats too few: the right-hand team is checked first.
-    EXPECT_EQ(transfer(w.db, w.playerSide(101, 1), w.teamSide(2)).message, "Team is full (20 players)");
-    EXPECT_EQ(transfer(w.db, w.playerSide(101, 1), w.teamSide(4)).message, "Team cannot have less than 11 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(2)).message, "Team is full (20 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(4)).message, "Team cannot have less than 11 players)");
     // On the left the limit is 26: a team of 20 still takes players.
-    EXPECT_EQ(transfer(w.db, w.teamSide(3), w.playerSide(101, 1)).message, "Team is full (26 players)");
-    EXPECT_EQ(transfer(w.db, w.teamSide(4), w.playerSide(101, 1)).message, "Team cannot have less than 11 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.teamSide(3), w.playerSide(101, 1)).message, "Team is full (26 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.teamSide(4), w.playerSide(101, 1)).message, "Team cannot have less than 11 players)");
     EXPECT_FALSE(w.db.modified());
     EXPECT_EQ(w.db.player(101)->destinationTeamId, 0u);
-    EXPECT_EQ(transfer(w.db, CTransferSide{}, w.teamSide(1)).kind, CTransferResult::CKind::Nothing);
+    EXPECT_EQ(transfer(gate(w.db), CTransferSide{}, w.teamSide(1)).kind, CTransferResult::CKind::Nothing);
 
-    r = transfer(w.db, w.teamSide(2), w.playerSide(401, 4));
+    r = transfer(gate(w.db), w.teamSide(2), w.playerSide(401, 4));
     EXPECT_EQ(r.kind, CTransferResult::CKind::MovedPlayer);
     EXPECT_TRUE(w.lists(2, 401));
     EXPECT_FALSE(w.lists(4, 401));
@@ -83,13 +87,75 @@ TEST(EditingTransfers, MoveLimitsCountListedPlayersExactly)
     w.team(3, 0);
     w.team(4, 25);
     // From 10 or 12 it goes ahead, into an empty team too.
-    EXPECT_TRUE(transfer(w.db, w.playerSide(101, 1), w.teamSide(3)).changed());
-    EXPECT_TRUE(transfer(w.db, w.playerSide(201, 2), w.teamSide(3)).changed());
+    EXPECT_TRUE(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(3)).changed());
+    EXPECT_TRUE(transfer(gate(w.db), w.playerSide(201, 2), w.teamSide(3)).changed());
     EXPECT_EQ(w.db.listedPlayers(3), (std::vector<uint32_t>{101, 201}));
     // A right-hand team beyond 20 is not "full", but one that already lists 26 is.
-    EXPECT_TRUE(transfer(w.db, w.playerSide(202, 2), w.teamSide(4)).changed());
+    EXPECT_TRUE(transfer(gate(w.db), w.playerSide(202, 2), w.teamSide(4)).changed());
     EXPECT_EQ(w.db.listedPlayers(4).size(), 26u);
-    EXPECT_EQ(transfer(w.db, w.playerSide(203, 2), w.teamSide(4)).message, "Team is full (20 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.playerSide(203, 2), w.teamSide(4)).message, "Team is full (20 players)");
+}
+
+// Cut then Paste and a drag move as "<---->" does from the left tree to a team on the
+// right: the same limits, the same texts, and a refused or idle move changes nothing.
+TEST(EditingTransfers, MoveOutsideThePageKeepsItsRulesAndTexts)
+{
+    World w;
+    w.team(1, 11);
+    w.team(2, 15);
+    w.team(3, 20);
+    w.team(4, 15);
+    struct Case
+    {
+        uint32_t player, from, to;
+        CTransferResult::CKind kind;
+        const char* message;
+    } cases[] = {
+        {201, 2, 3, CTransferResult::CKind::Refused, "Team is full (20 players)"},
+        {101, 1, 2, CTransferResult::CKind::Refused, "Team cannot have less than 11 players)"},
+        {201, 2, 2, CTransferResult::CKind::Nothing, ""},
+        {101, 2, 4, CTransferResult::CKind::Nothing, ""},  // not listed by the team it was cut from
+        {201, 2, 99, CTransferResult::CKind::Nothing, ""},
+    };
+    for (const Case& c : cases)
+    {
+        const CTransferResult r = movePlayerToTeam(gate(w.db), c.player, c.from, c.to);
+        EXPECT_EQ(r.kind, c.kind) << c.player << " to " << c.to;
+        EXPECT_EQ(r.message, c.message);
+    }
+    EXPECT_FALSE(w.db.modified());
+
+    EXPECT_EQ(checkPlayerMove(w.db, 201, 2, 4).kind, CTransferResult::CKind::MovedPlayer);
+    EXPECT_FALSE(w.db.modified());  // asking changes nothing
+    EXPECT_EQ(movePlayerToTeam(gate(w.db), 201, 2, 4).kind, CTransferResult::CKind::MovedPlayer);
+    EXPECT_TRUE(w.lists(4, 201));
+    EXPECT_FALSE(w.lists(2, 201));
+    // Cut again from where it went, and home: no longer counted twice anywhere.
+    EXPECT_EQ(movePlayerToTeam(gate(w.db), 201, 4, 2).kind, CTransferResult::CKind::MovedPlayer);
+    EXPECT_TRUE(w.lists(2, 201));
+    EXPECT_FALSE(w.lists(4, 201));
+}
+
+TEST(EditingTransfers, HintSaysWhatTheButtonWouldDo)
+{
+    World w;
+    w.team(1, 12);
+    w.team(2, 12);
+    const CTransferSide none{}, league{K::League, 200000, 0, {}};
+    const struct
+    {
+        CTransferSide left, right;
+        std::string hint;
+    } cases[] = {
+        {none, w.teamSide(2), "Select a player or a team on each side, then \"<---->\" moves or swaps them."},
+        {league, w.teamSide(2), "A league cannot be transferred: select a team or a player."},
+        {w.playerSide(101, 1), w.teamSide(2), "\"<---->\" moves P101 from Team 1 to Team 2."},
+        {w.teamSide(1), w.playerSide(201, 2), "\"<---->\" moves P201 from Team 2 to Team 1."},
+        {w.playerSide(101, 1), w.teamSide(1), "P101 is already in Team 1."},
+        {w.playerSide(101, 1), w.playerSide(201, 2), "\"<---->\" swaps P101 of Team 1 and P201 of Team 2."},
+        {w.teamSide(1), w.teamSide(2), "\"<---->\" swaps Team 1 and Team 2: names, kits and players."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(describeTransfer(w.db, c.left, c.right, CTextEncoding::Windows1252), c.hint);
 }
 
 TEST(EditingTransfers, MoveRecordsThePlayersPlaceAndMarks)
@@ -97,7 +163,7 @@ TEST(EditingTransfers, MoveRecordsThePlayersPlaceAndMarks)
     World w;
     w.team(1, 15);
     w.team(2, 15);
-    const auto r = transfer(w.db, w.playerSide(103, 1), w.teamSide(2));
+    const auto r = transfer(gate(w.db), w.playerSide(103, 1), w.teamSide(2));
     ASSERT_EQ(r.moves.size(), 1u);
     EXPECT_EQ(r.moves[0].fromTeamId, 1u);
     EXPECT_EQ(r.moves[0].toTeamId, 2u);
@@ -112,7 +178,7 @@ TEST(EditingTransfers, MoveRecordsThePlayersPlaceAndMarks)
 
     // On to a third team: out of 2's incoming list, into 3's.
     w.team(3, 15);
-    transfer(w.db, w.teamSide(3), w.playerSide(103, 2));
+    transfer(gate(w.db), w.teamSide(3), w.playerSide(103, 2));
     EXPECT_EQ(p.destinationTeamId, 3u);
     EXPECT_EQ(p.copyMark, 2u);
     EXPECT_FALSE(w.lists(2, 103));
@@ -125,8 +191,8 @@ TEST(EditingTransfers, SwapPlayersExchangesPlacesAndCommentary)
     World w;
     w.team(1, 15);
     w.team(2, 15);
-    w.db.player(101)->hasCommentary = 1;
-    auto r = transfer(w.db, w.playerSide(101, 1), w.playerSide(201, 2));
+    build(w.db).player(101)->hasCommentary = 1;
+    auto r = transfer(gate(w.db), w.playerSide(101, 1), w.playerSide(201, 2));
     EXPECT_EQ(r.kind, CTransferResult::CKind::SwappedPlayers);
     EXPECT_TRUE(w.lists(2, 101) && w.lists(1, 201));
     EXPECT_FALSE(w.lists(1, 101) || w.lists(2, 201));
@@ -135,7 +201,7 @@ TEST(EditingTransfers, SwapPlayersExchangesPlacesAndCommentary)
     EXPECT_TRUE(w.db.team(1)->modified && w.db.team(2)->modified);
 
     // Swapped back, both are home: no marks, no incoming entries.
-    transfer(w.db, w.playerSide(201, 1), w.playerSide(101, 2));
+    transfer(gate(w.db), w.playerSide(201, 1), w.playerSide(101, 2));
     for (uint32_t id : {101u, 201u})
     {
         EXPECT_EQ(w.db.player(id)->destinationTeamId, 0u);
@@ -147,7 +213,7 @@ TEST(EditingTransfers, SwapPlayersExchangesPlacesAndCommentary)
     EXPECT_TRUE(w.db.player(101)->hasCommentary);
 
     // Two players of one team: nothing to do.
-    EXPECT_FALSE(transfer(w.db, w.playerSide(101, 1), w.playerSide(102, 1)).changed());
+    EXPECT_FALSE(transfer(gate(w.db), w.playerSide(101, 1), w.playerSide(102, 1)).changed());
 }
 
 TEST(EditingTransfers, SwapWhereOnlyOneGoesHomeListsEachOnce)
@@ -156,9 +222,9 @@ TEST(EditingTransfers, SwapWhereOnlyOneGoesHomeListsEachOnce)
     w.team(1, 15);
     w.team(2, 15);
     w.team(3, 15);
-    movePlayer(w.db, 301, 3, 1);  // 301 now in 1's incoming list
-    movePlayer(w.db, 102, 1, 2);  // 102 now in 2's incoming list, moved from 1
-    transfer(w.db, w.playerSide(301, 1), w.playerSide(102, 2));
+    movePlayer(gate(w.db), 301, 3, 1);  // 301 now in 1's incoming list
+    movePlayer(gate(w.db), 102, 1, 2);  // 102 now in 2's incoming list, moved from 1
+    transfer(gate(w.db), w.playerSide(301, 1), w.playerSide(102, 2));
     EXPECT_TRUE(w.lists(2, 301));
     EXPECT_FALSE(w.lists(1, 301));
     EXPECT_TRUE(w.lists(1, 102));
@@ -174,8 +240,8 @@ TEST(EditingTransfers, SwapTeamsExchangesAttributesAndPlacesTheSurplus)
     b.bankroll = 900;
     b.longName = "Bravo";
     w.team(3, 12);
-    movePlayer(w.db, 301, 3, 1);  // listed in 1 through its incoming list: 19 vs 22
-    const auto r = transfer(w.db, w.teamSide(1), w.teamSide(2));
+    movePlayer(gate(w.db), 301, 3, 1);  // listed in 1 through its incoming list: 19 vs 22
+    const auto r = transfer(gate(w.db), w.teamSide(1), w.teamSide(2));
     EXPECT_EQ(r.kind, CTransferResult::CKind::SwappedTeams);
     EXPECT_EQ(r.swaps.size(), 19u);
     EXPECT_EQ(r.moves.size(), 3u);
@@ -193,7 +259,7 @@ TEST(EditingTransfers, SwapTeamsExchangesAttributesAndPlacesTheSurplus)
 
     // Swapped back, every player is home again: 301 too, whose home is now the team
     // it was last moved away from.
-    transfer(w.db, w.teamSide(1), w.teamSide(2));
+    transfer(gate(w.db), w.teamSide(1), w.teamSide(2));
     EXPECT_EQ(a.longName, "Team 1");
     for (uint32_t t : {1u, 2u, 3u})
         w.db.forEachPlayer([&](const CPlayer& p) {
@@ -212,7 +278,7 @@ TEST(EditingTransfers, SwapWithAnEmptyTeamMovesEveryone)
     World w;
     w.team(1, 0);
     w.team(2, 15);
-    transfer(w.db, w.teamSide(1), w.teamSide(2));
+    transfer(gate(w.db), w.teamSide(1), w.teamSide(2));
     EXPECT_EQ(w.db.listedPlayers(1).size(), 15u);
     EXPECT_TRUE(w.db.listedPlayers(2).empty());
 }
@@ -260,13 +326,13 @@ protected:
     {
         CTransferSide left{K::Player, player, from, m_db.listedPlayers(from)};
         CTransferSide right{K::Team, to, to, m_db.listedPlayers(to)};
-        ASSERT_EQ(transfer(m_db, left, right).kind, CTransferResult::CKind::MovedPlayer);
+        ASSERT_EQ(transfer(gate(m_db), left, right).kind, CTransferResult::CKind::MovedPlayer);
     }
     void swap(uint32_t p, uint32_t teamOfP, uint32_t q, uint32_t teamOfQ)
     {
         CTransferSide left{K::Player, p, teamOfP, m_db.listedPlayers(teamOfP)};
         CTransferSide right{K::Player, q, teamOfQ, m_db.listedPlayers(teamOfQ)};
-        ASSERT_EQ(transfer(m_db, left, right).kind, CTransferResult::CKind::SwappedPlayers);
+        ASSERT_EQ(transfer(gate(m_db), left, right).kind, CTransferResult::CKind::SwappedPlayers);
     }
     // National sides list club players too, so only the clubs of a test are counted.
     int inClubs(uint32_t playerId) const
@@ -359,7 +425,7 @@ TEST_F(EditingTransfersSave, TeamsOf18And22SwapTheirPlayers)
     auto fill = [&](uint32_t team, std::size_t size) {
         while (m_db.listedPlayers(team).size() < size && !spare.empty())
         {
-            movePlayer(m_db, spare.back().first, spare.back().second, team);
+            movePlayer(gate(m_db), spare.back().first, spare.back().second, team);
             spare.pop_back();
         }
     };
@@ -372,7 +438,7 @@ TEST_F(EditingTransfersSave, TeamsOf18And22SwapTheirPlayers)
     ASSERT_EQ(high.size(), 22u);
     const std::string lowName = m_db.team(m_low)->longName;
 
-    const auto r = swapTeams(m_db, m_low, m_high, low, high);
+    const auto r = swapTeams(gate(m_db), m_low, m_high, low, high);
     EXPECT_EQ(r.swaps.size(), 18u);
     EXPECT_EQ(r.moves.size(), 4u);
     saveAndReload();

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "FakePrompts.h"
 #include "database/Database.h"
 #include "editing/FindPlayer.h"
@@ -22,7 +23,7 @@ struct World
         auto p = std::make_unique<CPlayer>();
         p->id = id;
         p->name = name;
-        return db.addPlayer(std::move(p));
+        return build(db).addPlayer(std::move(p));
     }
     CTeam& team(uint32_t id, const std::string& name, std::vector<uint32_t> players = {})
     {
@@ -30,7 +31,7 @@ struct World
         t->id = id;
         t->longName = name;
         for (std::size_t i = 0; i < players.size(); ++i) t->players[i] = players[i];
-        return db.addTeam(std::move(t));
+        return build(db).addTeam(std::move(t));
     }
     CLeague& league(const std::string& name, std::vector<uint32_t> teams, uint32_t id = 0)
     {
@@ -39,7 +40,7 @@ struct World
         l->teamIds = teams;
         l->slotCount = static_cast<uint32_t>(teams.size());
         l->id = id;
-        return db.addLeague(std::move(l));
+        return build(db).addLeague(std::move(l));
     }
     std::vector<CTreeNode> tree(bool players = false) const { return buildLeagueTree(db, players, kLatin); }
     std::vector<std::string> messages() const
@@ -68,8 +69,8 @@ TEST(EditingTreeOrder, LeaguesAndTeamsSortedByTextIgnoringCaseWithValues)
     w.team(8, "Gamma");
     w.league("serie", {5, 6, 0, 7, 8});
     w.league("Premier", {8});
-    w.db.leagues()[0]->slotCount = 4;  // team 8 stands beyond the used slots of the first league
-    w.db.leagues()[1]->modified = 1;
+    build(w.db).leagues()[0]->slotCount = 4;  // team 8 stands beyond the used slots of the first league
+    build(w.db).leagues()[1]->modified = 1;
 
     const auto tree = w.tree();
     ASSERT_EQ(tree.size(), 2u);
@@ -207,11 +208,11 @@ TEST_F(EditingFind, CandidatesFollowTheFindRule)
 {
     // A player that moved away (even a pasted copy) is no candidate in its slot; an
     // incoming player is, as long as its record exists.
-    w.db.player(1)->destinationTeamId = 5;
-    w.db.player(1)->copyMark = CPlayer::kCopyMark;
+    build(w.db).player(1)->destinationTeamId = 5;
+    build(w.db).player(1)->copyMark = CPlayer::kCopyMark;
     EXPECT_EQ(find("a1").playerId, 0u);
-    w.db.team(6)->incomingPlayers[0] = 1;
-    w.db.team(6)->incomingPlayers[1] = 4000;  // no record
+    build(w.db).team(6)->incomingPlayers[0] = 1;
+    build(w.db).team(6)->incomingPlayers[1] = 4000;  // no record
     EXPECT_EQ(find("a1").playerId, 1u);
 }
 
@@ -244,18 +245,18 @@ TEST(EditingTeamCommands, CopyThenPasteTeamIntoLeague)
     b.slotCount = 1;
 
     CTeam clip;
-    EXPECT_FALSE(pasteTeamIntoLeague(w.db, 1, clip));
-    ASSERT_TRUE(copyTeamToClipboard(w.db, 4, clip));
+    EXPECT_FALSE(pasteTeamIntoLeague(gate(w.db), 1, clip));
+    ASSERT_TRUE(copyTeamToClipboard(gate(w.db), 4, clip));
     EXPECT_EQ(clip.id, 4u);
     EXPECT_EQ(clip.longName, "Rovers");
     EXPECT_EQ(w.db.player(1)->destinationTeamId, 4u);
 
-    ASSERT_TRUE(pasteTeamIntoLeague(w.db, 1, clip));
+    ASSERT_TRUE(pasteTeamIntoLeague(gate(w.db), 1, clip));
     EXPECT_EQ(b.slotCount, 2u);
     EXPECT_EQ(b.teamIds, (std::vector<uint32_t>{7, 4, 0}));
     EXPECT_TRUE(w.db.modified());
-    ASSERT_TRUE(pasteTeamIntoLeague(w.db, 1, clip));
-    ASSERT_TRUE(pasteTeamIntoLeague(w.db, 1, clip));
+    ASSERT_TRUE(pasteTeamIntoLeague(gate(w.db), 1, clip));
+    ASSERT_TRUE(pasteTeamIntoLeague(gate(w.db), 1, clip));
     EXPECT_EQ(b.teamIds, (std::vector<uint32_t>{7, 4, 4, 4}));
     EXPECT_EQ(b.slotCount, 4u);
 }
@@ -269,7 +270,7 @@ TEST(EditingTeamCommands, PastePlayerMarksTheCopyAndNamesTheTeam)
     to.modified = 1;
     CPlayer clip = *w.db.player(1);
 
-    ASSERT_TRUE(pastePlayerIntoTeam(w.db, 3, clip, kLatin, w.prompts));
+    ASSERT_TRUE(pastePlayerIntoTeam(gate(w.db), 3, clip, kLatin, w.prompts));
     const CPlayer& p = *w.db.player(1);
     EXPECT_EQ(p.destinationTeamId, 3u);
     EXPECT_EQ(p.copyMark, CPlayer::kCopyMark);
@@ -286,8 +287,8 @@ TEST(EditingTeamCommands, PastePlayerIntoFullTeamOrMissingTeamDoesNothing)
     std::vector<uint32_t> full(26, 1);
     w.team(3, "Full", full);
     CPlayer clip = *w.db.player(1);
-    EXPECT_FALSE(pastePlayerIntoTeam(w.db, 3, clip, kLatin, w.prompts));
-    EXPECT_FALSE(pastePlayerIntoTeam(w.db, 44, clip, kLatin, w.prompts));
+    EXPECT_FALSE(pastePlayerIntoTeam(gate(w.db), 3, clip, kLatin, w.prompts));
+    EXPECT_FALSE(pastePlayerIntoTeam(gate(w.db), 44, clip, kLatin, w.prompts));
     EXPECT_EQ(w.db.player(1)->copyMark, 0u);
     EXPECT_FALSE(w.db.modified());
     EXPECT_TRUE(w.prompts.asked.empty());
@@ -299,8 +300,8 @@ TEST(EditingTeamCommands, DeleteTeamShiftsTheUsedSlotsOfThatLeagueOnly)
     auto& a = w.league("A", {1, 2, 3, 2, 9});
     a.slotCount = 4;
     auto& b = w.league("B", {2});
-    EXPECT_FALSE(removeTeamFromLeague(w.db, 0, 9));  // beyond the used slots
-    ASSERT_TRUE(removeTeamFromLeague(w.db, 0, 2));
+    EXPECT_FALSE(removeTeamFromLeague(gate(w.db), 0, 9));  // beyond the used slots
+    ASSERT_TRUE(removeTeamFromLeague(gate(w.db), 0, 2));
     EXPECT_EQ(a.teamIds, (std::vector<uint32_t>{1, 3, 2, 0, 9}));
     EXPECT_EQ(a.slotCount, 3u);
     EXPECT_EQ(b.teamIds, (std::vector<uint32_t>{2}));
@@ -324,18 +325,17 @@ TEST(EditingTeamCommands, NewLeagueIdRule)
     EXPECT_EQ(newLeagueId(full.db), 0u);
 }
 
-TEST(EditingTeamCommands, NewLeagueAppendsAndFlagsTheOtherTrees)
+TEST(EditingTeamCommands, NewLeagueAppends)
 {
     World w;
     w.league("Zeta", {}, 1);
-    bool transfer = false, stats = false;
-    const auto position = addNewLeague(w.db, "New League", {transfer, stats});
+    const auto position = addNewLeague(gate(w.db), "New League");
     EXPECT_EQ(position, 1u);
     const CLeague& l = *w.db.leagues()[1];
     EXPECT_EQ(l.displayName, "New League");
     EXPECT_EQ(l.slotCount, 0u);
     EXPECT_EQ(l.id, 1u);
-    EXPECT_TRUE(transfer && stats && w.db.modified());
+    EXPECT_TRUE(w.db.modified());
     EXPECT_EQ(texts(w.tree()), (std::vector<std::string>{"New League", "Zeta"}));
 }
 
@@ -347,7 +347,7 @@ TEST(EditingTeamCommands, LeagueNameRefusesEuropeanFixtures)
     EXPECT_FALSE(leagueNameEditable("xEC Cup", w.prompts));
     EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot edit European Competion Fixtures."}));
     EXPECT_TRUE(leagueNameEditable("Old *", w.prompts));
-    ASSERT_TRUE(renameLeague(w.db, 1, "Old *"));
+    ASSERT_TRUE(renameLeague(gate(w.db), 1, "Old *"));
     EXPECT_EQ(w.db.leagues()[1]->displayName, "Old *");
     EXPECT_TRUE(w.db.modified());
 }
@@ -365,7 +365,7 @@ TEST(EditingTeamCommands, ApplyRememberedTeamCopiesAsManyPlayersAsTheCurrentTeam
 {
     World w;
     for (uint32_t id = 1; id <= 4; ++id) w.player(id, "source" + std::to_string(id)).speed = uint8_t(id);
-    w.db.player(2)->destinationTeamId = 7;  // moved away: not listed, so not given
+    build(w.db).player(2)->destinationTeamId = 7;  // moved away: not listed, so not given
     auto& source = w.team(1, "Source", {1, 2, 3});
     source.incomingPlayers[0] = 4;
     source.bankroll = 900;
@@ -373,7 +373,7 @@ TEST(EditingTeamCommands, ApplyRememberedTeamCopiesAsManyPlayersAsTheCurrentTeam
     for (uint32_t id = 11; id <= 12; ++id) w.player(id, "target" + std::to_string(id));
     auto& target = w.team(2, "Target", {11, 12, 0, 13});
 
-    EXPECT_EQ(applyRememberedTeam(w.db, 1, 2), 2);
+    EXPECT_EQ(applyRememberedTeam(gate(w.db), 1, 2), 2);
     EXPECT_EQ(target.longName, "Source");
     EXPECT_EQ(target.bankroll, 900u);
     EXPECT_EQ(target.homeJerseyColour1, 5);
@@ -387,5 +387,5 @@ TEST(EditingTeamCommands, ApplyRememberedTeamCopiesAsManyPlayersAsTheCurrentTeam
     EXPECT_EQ(w.db.player(12)->speed, 3);
     EXPECT_EQ(w.db.player(4)->modified, 0u);
     EXPECT_TRUE(w.db.modified());
-    EXPECT_FALSE(applyRememberedTeam(w.db, 1, 99).has_value());
+    EXPECT_FALSE(applyRememberedTeam(gate(w.db), 1, 99).has_value());
 }

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "DatabaseSnapshot.h"
 #include "FakePrompts.h"
 #include "RunCommand.h"
@@ -94,7 +95,7 @@ TEST_F(ExportTest, ALeagueComesBackFieldByFieldThroughAnImport)
 
     CDatabase target;
     load(target);
-    ASSERT_TRUE(importDbFiles(target, out.path().string(), "Back", packer, prompts));
+    ASSERT_TRUE(importDbFiles(gate(target), out.path().string(), "Back", packer, prompts));
     const CLeague& league = *target.leagues().back();
     ASSERT_EQ(league.teamIds.size(), teams.size());
     for (std::size_t k = 0; k < teams.size(); ++k)
@@ -155,12 +156,12 @@ TEST_F(ExportTest, MovesInAndOutOfTheLeagueTravelAndComeBackAsTheSameListings)
     const uint32_t inside = source.team(a)->players[0];   // a to b, both exported
     const uint32_t leaving = source.team(a)->players[1];  // a to x
     const uint32_t joining = source.team(x)->players[0];  // x to a
-    movePlayer(source, inside, a, b);
-    movePlayer(source, leaving, a, x);
-    movePlayer(source, joining, x, a);
+    movePlayer(gate(source), inside, a, b);
+    movePlayer(gate(source), leaving, a, x);
+    movePlayer(gate(source), joining, x, a);
     // A copy to a team outside the league stays listed where it was.
     const uint32_t copied = source.team(a)->players[2];
-    ASSERT_TRUE(pastePlayerIntoTeam(source, x, *source.player(copied), CTextEncoding::Windows1252, prompts));
+    ASSERT_TRUE(pastePlayerIntoTeam(gate(source), x, *source.player(copied), CTextEncoding::Windows1252, prompts));
 
     ASSERT_TRUE(exportLeague(source, 0, out.path().string(), packer).ok);
     const auto entries = exchange::readTransferFile(unpacked(out.path() / "XFER.DB"));
@@ -181,7 +182,7 @@ TEST_F(ExportTest, MovesInAndOutOfTheLeagueTravelAndComeBackAsTheSameListings)
 
     CDatabase target;
     load(target);
-    ASSERT_TRUE(importDbFiles(target, out.path().string(), "Back", packer, prompts));
+    ASSERT_TRUE(importDbFiles(gate(target), out.path().string(), "Back", packer, prompts));
     for (uint32_t team : teams)
     {
         std::vector<uint32_t> back;
@@ -259,8 +260,8 @@ TEST_F(ExportTest, TheSampleUserFilesImportAndSurviveASave)
     const std::size_t teams = db.teamCount();
 
     const auto user = copy.path() / "USER";
-    ASSERT_TRUE(importDbFiles(db, (user / kSampleExchangeLeague).string(), kSampleExchangeLeague, packer, prompts));
-    ASSERT_TRUE(importGlvFile(db, (user / kSampleGlvFile).string(), prompts));
+    ASSERT_TRUE(importDbFiles(gate(db), (user / kSampleExchangeLeague).string(), kSampleExchangeLeague, packer, prompts));
+    ASSERT_TRUE(importGlvFile(gate(db), (user / kSampleGlvFile).string(), prompts));
     EXPECT_TRUE(prompts.asked.empty());
     ASSERT_EQ(db.leagues().size(), leagues + 2);
     const CLeague& northern = *db.leagues()[leagues];
@@ -284,7 +285,7 @@ TEST_F(ExportTest, TheSampleUserFilesImportAndSurviveASave)
     for (uint32_t id : leagueTeams(db, 0))
         if (!gameTeam && id != importedTeam - G && db.team(id)->nonEmptySlots() < CTeam::kSlots) gameTeam = id;
     ASSERT_NE(gameTeam, 0u);
-    movePlayer(db, importedPlayer, importedTeam, gameTeam);
+    movePlayer(gate(db), importedPlayer, importedTeam, gameTeam);
     ASSERT_FALSE(CGameFiles(copy.path()).save(db));
 
     CDatabase again;

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "HandBytes.h"
 #include "TempFolder.h"
 
@@ -45,23 +46,30 @@ public:
 
     bool readFile(const std::filesystem::path& p, std::vector<uint8_t>& out) override
     {
-        if (reads++ == failRead) return false;
+        if (reads++ == failRead)
+        {
+            errno = EACCES;
+            return false;
+        }
         return CFileSystem::readFile(p, out);
     }
-    bool writeFileDurably(const std::filesystem::path& p, std::span<const uint8_t> bytes) override
+    bool createFile(const std::filesystem::path& p, std::span<const uint8_t> bytes, const CFileStatus* like) override
     {
         if (writes++ == failWrite)
         {
-            // A write that fails half way leaves a partial file behind.
-            CFileSystem::writeFileDurably(p, bytes.first(bytes.size() / 2));
+            errno = ENOSPC;
             return false;
         }
-        return CFileSystem::writeFileDurably(p, bytes);
+        return CFileSystem::createFile(p, bytes, like);
     }
-    bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) override
+    bool renameFile(const std::filesystem::path& from, const std::filesystem::path& to) override
     {
-        if (renames++ == failRename) return false;
-        return CFileSystem::replaceFile(from, to);
+        if (renames++ == failRename)
+        {
+            errno = EIO;
+            return false;
+        }
+        return CFileSystem::renameFile(from, to);
     }
 };
 } // namespace
@@ -74,7 +82,7 @@ TEST(GameFiles, FindsTheFilesWithoutRegardToCase)
     ASSERT_FALSE(files.loadAll(db));
     EXPECT_EQ(db.playerCount(), 3u);
     EXPECT_EQ(db.teamCount(), 2u);
-    EXPECT_EQ(db.importGeneration, CDatabase::kFirstImportGeneration);
+    EXPECT_EQ(db.importGeneration(), CDatabase::kFirstImportGeneration);
 }
 
 TEST(GameFiles, ReportsWhichFileCannotBeRead)
@@ -104,12 +112,14 @@ TEST(GameFiles, SaveReplacesTheThreeFilesAndClearsTheMarks)
     CDatabase db;
     const CGameFiles files(g.folder.path());
     ASSERT_FALSE(files.loadAll(db));
-    db.player(1)->destinationTeamId = 20;
-    db.team(20)->addIncoming(1);
-    db.player(2)->name = "Bea Baker";
-    db.player(2)->modified = 1;
-    db.setModified();
-    ASSERT_FALSE(files.save(db));
+    build(db).player(1)->destinationTeamId = 20;
+    build(db).team(20)->addIncoming(1);
+    build(db).player(2)->name = "Bea Baker";
+    build(db).player(2)->modified = 1;
+    build(db).setModified();
+    CDatabase saved;
+    ASSERT_FALSE(files.save(db, &saved));
+    gameformat::applySavedState(gate(db), saved);
     EXPECT_FALSE(db.modified());
     EXPECT_EQ(db.player(2)->modified, 0u);
     // No temporary file stays behind, and the files keep their names.
@@ -135,16 +145,19 @@ TEST(GameFiles, AFailedSaveChangesNothing)
         const char* what;
         int failRead, failWrite, failRename;
         const char* message;
+        const char* file;    // named in the message
+        const char* reason;  // the system's
     };
     const Case cases[] = {
-        {"database unreadable", 0, -1, -1, "Error writing to Team Data File."},
-        {"name file unreadable", 1, -1, -1, "Error writing to Team Name File."},
-        {"database write", -1, 0, -1, "Error writing to Team Data File."},
-        {"name file write", -1, 1, -1, "Error writing to Team Name File."},
-        {"player name file write", -1, 2, -1, "Error writing to Player Name File."},
-        {"first rename", -1, -1, 0, "Error writing to Team Data File."},
-        {"second rename", -1, -1, 1, "Error writing to Team Name File."},
-        {"last rename", -1, -1, 2, "Error writing to Player Name File."},
+        {"database unreadable", 0, -1, -1, "Error writing to Team Data File.", "fcdb.dbi", "Permission denied"},
+        {"name file unreadable", 1, -1, -1, "Error writing to Team Name File.", "fcdb_eng.dbi", "Permission denied"},
+        {"database write", -1, 0, -1, "Error writing to Team Data File.", "fcdb.dbi", "No space left"},
+        {"name file write", -1, 1, -1, "Error writing to Team Name File.", "fcdb_eng.dbi", "No space left"},
+        {"player name file write", -1, 2, -1, "Error writing to Player Name File.", "FCDBPENG.DBI", "No space left"},
+        {"commit record write", -1, 3, -1, "Error writing to Team Data File.", "OBRIX-COMMIT.TXT", "No space left"},
+        {"first rename", -1, -1, 0, "Error writing to Team Data File.", "fcdb.dbi", "Input/output error"},
+        {"second rename", -1, -1, 1, "Error writing to Team Name File.", "fcdb_eng.dbi", "Input/output error"},
+        {"last rename", -1, -1, 2, "Error writing to Player Name File.", "FCDBPENG.DBI", "Input/output error"},
     };
     for (const auto& c : cases)
     {
@@ -157,15 +170,17 @@ TEST(GameFiles, AFailedSaveChangesNothing)
         fs.failRead = c.failRead < 0 ? -1 : fs.reads + c.failRead;
         fs.failWrite = c.failWrite;
         fs.failRename = c.failRename;
-        db.player(1)->destinationTeamId = 20;
-        db.team(20)->addIncoming(1);
-        db.player(3)->speed = 9;
-        db.player(3)->modified = 1;
-        db.setModified();
+        build(db).player(1)->destinationTeamId = 20;
+        build(db).team(20)->addIncoming(1);
+        build(db).player(3)->speed = 9;
+        build(db).player(3)->modified = 1;
+        build(db).setModified();
 
         auto e = files.save(db);
         ASSERT_TRUE(e);
-        EXPECT_EQ(*e, c.message);
+        EXPECT_EQ(e->rfind(c.message, 0), 0u) << *e;
+        EXPECT_NE(e->find(c.file), std::string::npos) << *e;
+        EXPECT_NE(e->find(c.reason), std::string::npos) << *e;
         g.expectUntouched();
         // The database still holds the unsaved edits, ready for another try.
         EXPECT_TRUE(db.modified());
@@ -182,9 +197,9 @@ TEST(GameFiles, RefusedSaveWritesNothing)
     CDatabase db;
     const CGameFiles files(g.folder.path());
     ASSERT_FALSE(files.loadAll(db));
-    db.leagues()[0]->slotCount = 3;
-    db.leagues()[0]->teamIds.push_back(0);
-    db.setModified();
+    build(db).leagues()[0]->slotCount = 3;
+    build(db).leagues()[0]->teamIds.push_back(0);
+    build(db).setModified();
     auto e = files.save(db);
     ASSERT_TRUE(e);
     EXPECT_NE(e->find("odd number (3)"), std::string::npos);
@@ -204,10 +219,10 @@ TEST(GameFiles, AFailedSaveUndoesTheTakeOverOfImportedPlayers)
     newcomer->name = "Newcomer";
     newcomer->teamId = 0x30001;
     newcomer->imported = 1;
-    db.addPlayer(std::move(newcomer));
-    db.player(1)->destinationTeamId = 0x30001;
-    db.team(10)->addIncoming(0x30002);
-    db.setModified();
+    build(db).addPlayer(std::move(newcomer));
+    build(db).player(1)->destinationTeamId = 0x30001;
+    build(db).team(10)->addIncoming(0x30002);
+    build(db).setModified();
     fs.failRename = 2;  // the last of the three renames
 
     ASSERT_TRUE(files.save(db));
@@ -224,4 +239,16 @@ TEST(GameFiles, AFailedSaveUndoesTheTakeOverOfImportedPlayers)
     CDatabase again;
     ASSERT_FALSE(CGameFiles(g.folder.path()).loadAll(again));
     EXPECT_EQ(again.player(1)->name, "Newcomer");
+}
+
+TEST(GameFiles, ADamagedLeagueCountIsBlamedOnTheDatabaseFile)
+{
+    HandGame g;
+    Bytes dbi = g.dbi;
+    put32(dbi, 20, 50);  // one league in both files; FCDB.DBI now claims fifty
+    g.folder.write(HandGame::kDbi, dbi);
+    CDatabase db;
+    const auto e = CGameFiles(g.folder.path()).loadLeagues(db);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message.rfind("FCDB.DBI: league count 50 at offset 0x14", 0), 0u) << e->message;
 }

@@ -189,15 +189,15 @@ TEST(GameReader, LoadsLeaguesTeamsAndPlayersWithTheirLinks)
     EXPECT_EQ(t->shortName, "Brook");
     EXPECT_EQ(t->longName, "Brookside Athletic");
     EXPECT_EQ(t->fileIndex, 1u);
-    EXPECT_EQ(l.db.teamNameIndex[30], "National XI");
-    EXPECT_EQ(l.db.playerNameIndex[3], "Cy Cole");
+    EXPECT_EQ(l.db.teamNameIndex()[30], "National XI");
+    EXPECT_EQ(l.db.playerNameIndex()[3], "Cy Cole");
 
     // Player 2 is listed by team 10 and then by the national team 30 (bankroll 0).
     EXPECT_EQ(l.db.player(1)->teamId, 10u);
     EXPECT_EQ(l.db.player(2)->teamId, CPlayer::kNoTeam);
     EXPECT_EQ(l.db.player(3)->teamId, 20u);
-    EXPECT_EQ(l.db.highestPlayerId, 4u);
-    EXPECT_EQ(l.db.highestTeamId, 30u);
+    EXPECT_EQ(l.db.highestPlayerId(), 4u);
+    EXPECT_EQ(l.db.highestTeamId(), 30u);
 }
 
 TEST(GameReader, LeagueSlotsComeFromTheLengthByte)

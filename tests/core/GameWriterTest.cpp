@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "HandBytes.h"
 
 #include "database/GameFiles.h"
@@ -17,7 +18,14 @@ struct Game : SmallHandGame
         EXPECT_FALSE(gameformat::loadLeagues(db, d, n));
         return db;
     }
-    gameformat::CSaveImage save(CDatabase& db) const { return gameformat::buildSave(db, dbi(), names()); }
+    // The bytes, then what the save leaves in memory, applied as the editor does.
+    gameformat::CSaveImage save(CDatabase& db) const
+    {
+        CDatabase saved;
+        auto img = gameformat::buildSave(db, dbi(), names(), &saved);
+        gameformat::applySavedState(gate(db), saved);
+        return img;
+    }
 };
 
 std::vector<uint32_t> slotsOf(const Bytes& dbi, std::size_t k)
@@ -37,9 +45,9 @@ uint32_t playerCountField(const Bytes& dbi, std::size_t k)
 // Moves player p from team `from` to team `to` as a transfer records it.
 void recordMove(CDatabase& db, uint32_t p, uint32_t to, bool copy = false)
 {
-    db.player(p)->destinationTeamId = to;
-    db.player(p)->copyMark = copy ? CPlayer::kCopyMark : 0;
-    db.team(to)->addIncoming(p);
+    build(db).player(p)->destinationTeamId = to;
+    build(db).player(p)->copyMark = copy ? CPlayer::kCopyMark : 0;
+    build(db).team(to)->addIncoming(p);
 }
 } // namespace
 
@@ -59,7 +67,7 @@ TEST(GameWriter, EditedLongNameIsWrittenAsEdited)
     Game g;
     g.playerNames[1] = "Maximilian Oberhuber-Frankenstein";
     CDatabase db = g.load();
-    db.player(2)->name = "Max Oberhuber";
+    build(db).player(2)->name = "Max Oberhuber";
     const auto img = g.save(db);
     g.playerNames[1] = "Max Oberhuber";
     EXPECT_EQ(img.playerNames, g.pnames());
@@ -70,8 +78,8 @@ TEST(GameWriter, LeagueNamesArePaddedWithOneTwoThree)
     Game g;
     CDatabase db = g.load();
     // Names start at 36; "Premier\0" and "ECCu\0" end at 49 = 4*12 + 1.
-    db.leagues()[1]->displayName = "xECCu";
-    db.leagues()[0]->displayName = "xPremier";  // a leading x the user typed is dropped
+    build(db).leagues()[1]->displayName = "xECCu";
+    build(db).leagues()[0]->displayName = "xPremier";  // a leading x the user typed is dropped
     const auto img = g.save(db);
     ASSERT_GE(img.names.size(), 56u);
     EXPECT_EQ(get32(img.names, 20), 2u);
@@ -91,8 +99,8 @@ TEST(GameWriter, NamesLongerThanTheirFieldsAreCut)
 {
     Game g;
     CDatabase db = g.load();
-    db.team(10)->abbreviation = "ABCDEFGH";
-    db.team(10)->shortName = "Abbey Road Rovers";
+    build(db).team(10)->abbreviation = "ABCDEFGH";
+    build(db).team(10)->shortName = "Abbey Road Rovers";
     const auto img = g.save(db);
     const std::size_t section = get32(img.names, 12);
     const std::size_t entry = section + get32(img.names, section + 8);
@@ -156,16 +164,16 @@ TEST(GameWriter, ImportedPlayersAreFoldedIntoGamePlayers)
         p->imported = 1;
         p->teamId = teamId;
         p->speed = 15;
-        return &db.addPlayer(std::move(p));
+        return &build(db).addPlayer(std::move(p));
     };
     // Player 1 of team 10 went to imported team 0x30001 in exchange for an imported
     // player: player 1's record takes the newcomer over.
     imported(0x30007, "New Arrival", 0x30001);
-    db.player(1)->destinationTeamId = 0x30001;
-    db.team(10)->addIncoming(0x30007);
+    build(db).player(1)->destinationTeamId = 0x30001;
+    build(db).team(10)->addIncoming(0x30007);
     // An imported player whose base id is 4 lands on player 4's record.
     imported(0x30004, "Other Newcomer", 0x30002);
-    db.team(20)->addIncoming(0x30004);
+    build(db).team(20)->addIncoming(0x30004);
 
     const auto img = g.save(db);
     EXPECT_EQ(db.player(1)->name, "New Arrival");
@@ -190,11 +198,11 @@ TEST(GameWriter, EditorOnlyLeaguesAndImportedTeamsAreNotWritten)
     league->importedLeague = 1;
     league->slotCount = 3;
     league->teamIds = {0x30001, 0, 0};
-    db.addLeague(std::move(league));
+    build(db).addLeague(std::move(league));
     auto team = std::make_unique<CTeam>();
     team->id = 0x30001;
     team->imported = 1;
-    db.addTeam(std::move(team));
+    build(db).addTeam(std::move(team));
     EXPECT_FALSE(gameformat::checkWritable(db));
     const auto img = g.save(db);
     EXPECT_EQ(img.database, g.dbi());
@@ -205,23 +213,23 @@ TEST(GameWriter, RefusesLeaguesItCannotWrite)
 {
     Game g;
     CDatabase db = g.load();
-    db.leagues()[0]->slotCount = 19;
-    db.leagues()[0]->teamIds.resize(19);
+    build(db).leagues()[0]->slotCount = 19;
+    build(db).leagues()[0]->teamIds.resize(19);
     auto msg = gameformat::checkWritable(db);
     ASSERT_TRUE(msg);
     EXPECT_EQ(*msg, "Premier League consist an odd number (19) of teams. Please make sure that only even numbers of "
                     "teams are used.");
-    db.leagues()[0]->importedLeague = 1;  // an imported league is not checked for odd counts
+    build(db).leagues()[0]->importedLeague = 1;  // an imported league is not checked for odd counts
     EXPECT_FALSE(gameformat::checkWritable(db));
 
-    db.leagues()[0]->slotCount = 64;  // the entry's length byte would overflow
-    db.leagues()[0]->teamIds.resize(64);
+    build(db).leagues()[0]->slotCount = 64;  // the entry's length byte would overflow
+    build(db).leagues()[0]->teamIds.resize(64);
     msg = gameformat::checkWritable(db);
     ASSERT_TRUE(msg);
     EXPECT_NE(msg->find("Premier"), std::string::npos);
     EXPECT_NE(msg->find("64"), std::string::npos);
-    db.leagues()[0]->slotCount = 62;
-    db.leagues()[0]->teamIds.resize(62);
+    build(db).leagues()[0]->slotCount = 62;
+    build(db).leagues()[0]->teamIds.resize(62);
     EXPECT_FALSE(gameformat::checkWritable(db));
 }
 
@@ -254,7 +262,7 @@ TEST(GameWriter, FewerLeaguesRewriteTheTablesInPlace)
 {
     Game g;
     CDatabase db = g.load();
-    db.leagues().pop_back();
+    build(db).leagues().pop_back();
     const auto img = g.save(db);
     // One directory entry and one league of two slots: the team table moves up.
     EXPECT_EQ(get32(img.database, 20), 1u);

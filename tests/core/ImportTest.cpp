@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "DatabaseSnapshot.h"
 #include "FakePrompts.h"
 #include "HandBytes.h"
@@ -10,6 +11,8 @@
 #include "exchange/Packer.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <functional>
 #include <memory>
@@ -49,12 +52,12 @@ void buildGame(CDatabase& db)
             p->name = "Game Player " + std::to_string(p->id);
             p->teamId = t.id;
             p->hasCommentary = 1;
-            db.addPlayer(std::move(p));
+            build(db).addPlayer(std::move(p));
         }
         team->loadedPlayers = team->players;
-        db.addTeam(std::move(team));
+        build(db).addTeam(std::move(team));
     }
-    db.importGeneration = G;
+    build(db).setImportGeneration(G);
 }
 
 // The 36-byte header of an exchange file, from the format table.
@@ -155,7 +158,7 @@ struct ImportFixture : ::testing::Test
     void SetUp() override { buildGame(db); }
     bool import(const std::string& sub = "League", const std::string& name = "Imported")
     {
-        return importDbFiles(db, (folder.path() / sub).string(), name, packer, prompts,
+        return importDbFiles(gate(db), (folder.path() / sub).string(), name, packer, prompts,
                              [&](const std::string& s) { statuses.push_back(s); });
     }
     std::vector<std::string> messages() const
@@ -194,7 +197,7 @@ TEST_F(ImportDb, BuildsTeamsPlayersAndTheLeagueFromTheRecords)
     const CTeam* a = db.team(5 + G);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->longName, "Northby Rovers");
-    EXPECT_EQ(db.teamNameIndex[5 + G], "Northby Rovers");
+    EXPECT_EQ(db.teamNameIndex()[5 + G], "Northby Rovers");
     EXPECT_EQ(db.team(7 + G)->longName, "Southby Wanderers An");  // cut to 20 in the file
     EXPECT_EQ(a->bankroll, 3000u);
     EXPECT_EQ(a->teamExtra1, 5);
@@ -259,11 +262,11 @@ TEST_F(ImportDb, BuildsTeamsPlayersAndTheLeagueFromTheRecords)
     EXPECT_EQ(p->imported, 1u);
     EXPECT_EQ(p->teamId, 5 + G);
     EXPECT_EQ(db.player(102 + G)->name, "A Much Longer P");
-    EXPECT_EQ(db.playerNameIndex[102 + G], "A Much Longer P");
+    EXPECT_EQ(db.playerNameIndex()[102 + G], "A Much Longer P");
     // The game's player left in the imported roster is now listed by the imported team.
     EXPECT_EQ(db.player(103)->teamId, 5 + G);
 
-    EXPECT_EQ(db.importGeneration, G + 0x10000);
+    EXPECT_EQ(db.importGeneration(), G + 0x10000);
     EXPECT_TRUE(db.modified());
     ASSERT_GE(statuses.size(), 7u);
     EXPECT_EQ(statuses[0], "Importing Player 1/3 Alan Abbot...");
@@ -339,7 +342,7 @@ TEST_F(ImportDb, ImportingTwiceGivesIdsOneGenerationApart)
     EXPECT_EQ(db.player(101 + G + 0x10000)->copyMark, 5 + G + 0x10000);
     EXPECT_EQ(db.team(5 + G + 0x10000)->players[0], 101 + G + 0x10000);
     EXPECT_NE(db.player(101 + G), nullptr);
-    EXPECT_EQ(db.importGeneration, G + 0x20000);
+    EXPECT_EQ(db.importGeneration(), G + 0x20000);
 }
 
 TEST_F(ImportDb, APlayerRecordWithIdZeroAddsNoPlayer)
@@ -361,6 +364,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         const char* what;
         std::function<void(const TempFolder&)> make;
         std::string message;
+        std::string detail = {};  // the file and what is wrong with it, on the next line
     };
     const Bytes notPacked = {1, 2, 3, 4, 5, 6, 7, 8};
     const std::vector<Case> cases = {
@@ -388,6 +392,29 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
              f.write("League/CUSPLYR.DB", bad);
          },
          exchangetexts::kErrorImporting},
+        {"transfers cut short",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             Bytes cut = packBytes(Bytes(400, 7));
+             cut.resize(cut.size() / 2);
+             f.write("League/XFER.DB", cut);
+         },
+         exchangetexts::kErrorImporting, "\nXFER.DB: The packed file is cut short."},
+        {"players announce far more than any exchange file holds",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             Bytes big = packBytes(exchangeFile(4, 32, {playerRecord(101, "X")}));
+             big[2] = 0xC8, big[3] = 0, big[4] = 0;
+             f.write("League/CUSPLYR.DB", big);
+         },
+         exchangetexts::kErrorImporting, "\nCUSPLYR.DB announces 13107200 bytes when unpacked"},
+        {"players file is a pipe",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             std::filesystem::remove(f.path() / "League/CUSPLYR.DB");
+             ::mkfifo((f.path() / "League/CUSPLYR.DB").c_str(), 0644);
+         },
+         exchangetexts::kErrorReadingPlayers, "not a regular file"},
         {"transfers do not unpack",
          [&](const TempFolder& f) {
              writeSet(f, transferSet());
@@ -410,11 +437,13 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         c.make(f);
         const std::string before = databaseSnapshot(fresh);
         FakePrompts p;
-        EXPECT_FALSE(importDbFiles(fresh, (f.path() / "League").string(), "L", packer, p));
+        EXPECT_FALSE(importDbFiles(gate(fresh), (f.path() / "League").string(), "L", packer, p));
         ASSERT_EQ(p.asked.size(), 1u);
-        EXPECT_EQ(p.asked[0].text, c.message);
+        // The fixed text first, then which file and what is wrong with it.
+        EXPECT_EQ(p.asked[0].text.substr(0, p.asked[0].text.find('\n')), c.message);
+        EXPECT_NE(p.asked[0].text.find(c.detail), std::string::npos) << p.asked[0].text;
         EXPECT_EQ(databaseSnapshot(fresh), before);
-        EXPECT_EQ(fresh.importGeneration, G);
+        EXPECT_EQ(fresh.importGeneration(), G);
         EXPECT_FALSE(fresh.modified());
     }
 }
@@ -478,12 +507,12 @@ Bytes glvFile(const std::string& signature, const std::string& league, const std
 // League 52 holds teams 5 and 7; team 7's second slot is empty.
 void addBaseLeague(CDatabase& db)
 {
-    for (int i = 0; i < 52; ++i) db.addLeague(std::make_unique<CLeague>());
+    for (int i = 0; i < 52; ++i) build(db).addLeague(std::make_unique<CLeague>());
     auto league = std::make_unique<CLeague>();
     league->teamIds = {5, 7};
     league->slotCount = 2;
-    db.addLeague(std::move(league));
-    CTeam* b = db.team(7);
+    build(db).addLeague(std::move(league));
+    CTeam* b = build(db).team(7);
     b->players[1] = 0;
     b->players[2] = 202;
 }
@@ -507,7 +536,7 @@ struct ImportGlv : ImportFixture
     bool importFile(const Bytes& bytes)
     {
         folder.write("League.GLV", bytes);
-        return importGlvFile(db, (folder.path() / "League.GLV").string(), prompts,
+        return importGlvFile(gate(db), (folder.path() / "League.GLV").string(), prompts,
                              [&](const std::string& s) { statuses.push_back(s); });
     }
 };
@@ -549,7 +578,7 @@ TEST_F(ImportGlv, TeamsAndPlayersTakeTheBaseIdsOfLeague52)
     const CPlayer* longName = db.player(102 + G);
     EXPECT_EQ(longName->name, "Peregrine Longn");
     EXPECT_EQ(longName->storedName, "Peregrine Longname-Harbourside");
-    EXPECT_EQ(db.playerNameIndex[102 + G], "Peregrine Longn");
+    EXPECT_EQ(db.playerNameIndex()[102 + G], "Peregrine Longn");
 
     // Base slot 1 of team 7 is empty: the block is dropped and the slot keeps the
     // record's id; the third block goes on with slot 2.
@@ -561,7 +590,7 @@ TEST_F(ImportGlv, TeamsAndPlayersTakeTheBaseIdsOfLeague52)
     EXPECT_EQ(db.player(G + 12), nullptr);
 
     EXPECT_EQ(db.player(101)->teamId, 5u);  // game records unchanged
-    EXPECT_EQ(db.importGeneration, G + 0x10000);
+    EXPECT_EQ(db.importGeneration(), G + 0x10000);
     EXPECT_TRUE(db.modified());
     EXPECT_EQ(statuses.front(), "Importing Team 1/2 Harbour Town...");
 }
@@ -614,7 +643,7 @@ TEST_F(ImportGlv, RefusedFilesChangeNothing)
     }
 
     prompts.asked.clear();
-    EXPECT_FALSE(importGlvFile(db, (folder.path() / "missing.GLV").string(), prompts));
+    EXPECT_FALSE(importGlvFile(gate(db), (folder.path() / "missing.GLV").string(), prompts));
     EXPECT_EQ(messages(), (std::vector<std::string>{exchangetexts::kCannotOpenGlv}));
 }
 
@@ -626,7 +655,7 @@ TEST(ImportGlvBase, ADatabaseWithoutLeague52RefusesTeams)
     folder.write("x.GLV", glvFile("GLV", "L", {glvTeamA()}));
     const std::string before = databaseSnapshot(db);
     FakePrompts prompts;
-    EXPECT_FALSE(importGlvFile(db, (folder.path() / "x.GLV").string(), prompts));
+    EXPECT_FALSE(importGlvFile(gate(db), (folder.path() / "x.GLV").string(), prompts));
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_NE(prompts.asked[0].text.find("52"), std::string::npos);
     EXPECT_EQ(databaseSnapshot(db), before);

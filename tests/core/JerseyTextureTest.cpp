@@ -217,7 +217,13 @@ TEST(JerseyThumbnails, SkipsMissingAndShortTexturesAndReplacesOldThumbnails)
         game.write(name, bytes);
     }
     game.write("Jerseys/MJFR1.BMP", Bytes(10, 1));
-    EXPECT_EQ(makeJerseyThumbnails(game.path() / "game", game.path() / "Jerseys"), 4);
+    std::vector<std::string> skipped;
+    EXPECT_EQ(makeJerseyThumbnails(game.path() / "game", game.path() / "Jerseys", CFileSystem::real(), &skipped), 4);
+    // Each skipped texture is named, with the reason.
+    ASSERT_EQ(skipped.size(), 60u);
+    EXPECT_NE(skipped[0].find("003.fsh: cannot read: No such file"), std::string::npos) << skipped[0];
+    EXPECT_NE(skipped[1].find("PK005.FSH: not a texture with a whole jersey picture"), std::string::npos) << skipped[1];
+    EXPECT_EQ(skippedThumbnailsMessage(skipped).rfind("60 of the 64 jersey thumbnails could not be made:\n", 0), 0u);
     EXPECT_EQ(game.files(), (std::vector<std::string>{"Jerseys/MJFR1.BMP", "Jerseys/mjfr2.bmp", "Jerseys/mjfr4.bmp",
                                                       "Jerseys/mjfr6.bmp", "game/DATA/Player/Textures/PK001.FSH",
                                                       "game/DATA/Player/Textures/PK002.FSH",

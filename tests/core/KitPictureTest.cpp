@@ -213,6 +213,7 @@ TEST(KitBitmap, RefusesWhatItCannotDraw)
     TempFolder folder;
     EXPECT_FALSE(drawKitPictureFile(folder.path() / "missing.bmp", {}).image);
     EXPECT_EQ(kitPictureFallbackText(12), "Jersey 12");
+    EXPECT_EQ(kitPictureFallbackText(2, kSocksPictureFallbackFormat), "Socks 2");
 }
 
 TEST(KitArtwork, PicturesUseOnlyTheirOwnRampsOnAPlainBackground)

@@ -1,3 +1,4 @@
+#include "TestGate.h"
 #include "RunCommand.h"
 #include "TempFolder.h"
 
@@ -119,7 +120,7 @@ TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
         std::vector<std::vector<uint8_t>> before;
         for (const auto& f : files) before.push_back(readAll(game / f));
         CDatabase db;
-        db.languageCode = language;
+        CDatabaseBuilder(db).setLanguageCode(language);
         const CGameFiles gameFiles(game);
         ASSERT_FALSE(gameFiles.loadAll(db));
         ASSERT_FALSE(gameFiles.save(db));
@@ -127,7 +128,7 @@ TEST_F(SampleGameTest, SaveWithNothingChangedWritesTheSameBytes)
             EXPECT_TRUE(readAll(game / files[i]) == before[i]) << files[i] << " changed";
 
         CDatabase again;
-        again.languageCode = language;
+        CDatabaseBuilder(again).setLanguageCode(language);
         ASSERT_FALSE(gameFiles.loadAll(again));
         expectSameRecords(db, again);
     }
@@ -141,26 +142,27 @@ TEST_F(SampleGameTest, EditsSurviveSaveAndLoad)
     ASSERT_FALSE(files.loadAll(db));
     // Move the first player of the first club to the last club, copy another one.
     std::vector<CTeam*> clubs;
-    db.forEachTeam([&](CTeam& t) {
+    build(db).forEachTeam([&](CTeam& t) {
         if (t.bankroll != 0 && t.nonEmptySlots() < 24) clubs.push_back(&t);
     });
     ASSERT_GE(clubs.size(), 2u);
     CTeam& from = *clubs.front();
     CTeam& to = *clubs.back();
     const uint32_t moved = from.players[0], copied = from.players[1];
-    db.player(moved)->destinationTeamId = to.id;
+    build(db).player(moved)->destinationTeamId = to.id;
     to.addIncoming(moved);
-    db.player(copied)->destinationTeamId = to.id;
-    db.player(copied)->copyMark = CPlayer::kCopyMark;
+    build(db).player(copied)->destinationTeamId = to.id;
+    build(db).player(copied)->copyMark = CPlayer::kCopyMark;
     to.addIncoming(copied);
-    db.player(moved)->shotPower = 15;
-    db.player(moved)->name = "Renamed Player";
-    db.setModified();
-    ASSERT_FALSE(files.save(db));
+    build(db).player(moved)->shotPower = 15;
+    build(db).player(moved)->name = "Renamed Player";
+    build(db).setModified();
+    CDatabase saved;
+    ASSERT_FALSE(files.save(db, &saved));
 
     CDatabase again;
     ASSERT_FALSE(files.loadAll(again));
-    expectSameRecords(db, again);
+    expectSameRecords(saved, again);
     const auto& fromList = again.team(from.id)->players;
     const auto& toList = again.team(to.id)->players;
     EXPECT_EQ(std::count(fromList.begin(), fromList.end(), moved), 0);
@@ -185,9 +187,12 @@ TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
     EXPECT_EQ(first.rfind("{\"leagues\":[", 0), 0u);
     EXPECT_NE(first.find("\"teamExtra15\":"), std::string::npos);
     EXPECT_NE(first.find("\"incomingPlayers\":["), std::string::npos);
-    runCommand(cli + " save " + quoted, status);
+    const std::string data = " --data-folder '" + (m_own.path() / "data").string() + "'";
+    runCommand(cli + " save " + quoted + data, status);
     ASSERT_EQ(status, 0);
     EXPECT_EQ(runCommand(cli + " dump " + quoted, status), first);
+    // The save backed the untouched files up first.
+    EXPECT_TRUE(std::filesystem::exists(m_own.path() / "data" / "BACKUP"));
 
     // The same seed gives the same files.
     const auto twin = m_own.path() / "twin";
@@ -203,5 +208,42 @@ TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
     const std::string missing = runCommand(cli + " dump '" + (m_own.path() / "nothing").string() + "'", status);
     EXPECT_EQ(status, 1);
     EXPECT_NE(missing.find("FCDB.DBI"), std::string::npos) << missing;
+}
+
+TEST_F(SampleGameTest, CommandLineGlobalModificationChecksItsArgumentsAndSaves)
+{
+    const std::string cli = OBRIX_CLI_PATH;
+    const std::string game = "'" + (m_own.path() / "gm").string() + "'";
+    const std::string data = " --data-folder '" + (m_own.path() / "data").string() + "'";
+    int status = 0;
+    runCommand(cli + " sample " + game + " --seed 5", status);
+    ASSERT_EQ(status, 0);
+    const std::string before = runCommand(cli + " dump " + game, status);
+    const struct
+    {
+        const char* options;
+        int status;
+    } refused[] = {
+        {" --amount 61 --groups gk --skills all", 1},
+        {" --amount 0 --groups gk --skills all", 1},
+        {" --amount x --groups gk --skills all", 1},
+        {" --amount 5 --groups keepers --skills all", 2},
+        {" --amount 5 --groups gk --skills speed,kicking", 2},
+        {" --amount 5 --groups gk", 2},
+    };
+    for (const auto& r : refused)
+    {
+        const std::string out = runCommand(cli + " global-mod " + game + data + r.options, status);
+        EXPECT_EQ(status, r.status) << r.options << "\n" << out;
+    }
+    EXPECT_EQ(runCommand(cli + " dump " + game, status), before);
+
+    const std::string out =
+        runCommand(cli + " global-mod " + game + data + " --amount -60 --groups gk,def,mid,fwd --skills speed", status);
+    ASSERT_EQ(status, 0) << out;
+    const std::string after = runCommand(cli + " dump " + game, status);
+    EXPECT_EQ(after.find("\"speed\":1,"), std::string::npos);
+    EXPECT_NE(after.find("\"speed\":0,"), std::string::npos);
+    EXPECT_EQ(after.find("\"agility\":0,") == std::string::npos, before.find("\"agility\":0,") == std::string::npos);
 }
 #endif

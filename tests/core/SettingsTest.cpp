@@ -1,3 +1,4 @@
+#include "MemorySettings.h"
 #include "FakePrompts.h"
 
 #include "settings/GameSettings.h"
@@ -264,6 +265,34 @@ TEST(SettingsWindowLayoutTest, DefaultsFollowTheScreenWidth)
               (std::vector<int>{800, 600, 245, 352, 791, 142, 539, 352}));
     EXPECT_EQ(defaultWindowLayout(1023).windowWidth, 800);
     EXPECT_EQ(defaultWindowLayout(1024).windowWidth, 1024);
+}
+
+// The table is the least a first start gets; a larger screen is filled, and the panes
+// keep their shares of it.
+TEST(SettingsWindowLayoutTest, FirstStartFillsTheScreen)
+{
+    struct Case
+    {
+        int tableFor, screenWidth, screenHeight;
+        std::vector<int> expected;  // window width, height, group width, data width, group height, roster height
+    } cases[] = {
+        {1280, 1280, 1024, {1280, 1024, 458, 816, 556, 372}},
+        {1024, 1024, 768, {1024, 768, 366, 652, 403, 269}},
+        {640, 600, 400, {640, 480, 228, 406, 230, 154}},  // never below the table
+    };
+    for (const Case& c : cases)
+    {
+        const CWindowLayout l = firstStartLayout(defaultWindowLayout(c.tableFor), c.screenWidth, c.screenHeight);
+        EXPECT_EQ((std::vector<int>{l.windowWidth, l.windowHeight, l.groupWidth, l.dataWidth, l.groupHeight,
+                                    l.rosterHeight}),
+                  c.expected)
+            << c.screenWidth;
+        EXPECT_EQ(l.dataHeight, l.groupHeight);
+        EXPECT_TRUE(l.fromDefaults);
+    }
+    CMemorySettings store;
+    writeWindowLayout(store, windowLayoutFromPanes(false, 0, 0, 900, 700, 300, 250, 200, 500, 880));
+    EXPECT_FALSE(readWindowLayout(store, 1280).fromDefaults);
 }
 
 TEST(SettingsWindowLayoutTest, OneMissingValueReplacesAllButMaximised)

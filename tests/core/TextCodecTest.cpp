@@ -209,3 +209,42 @@ TEST(TextCodecShiftJis, EveryDoubleByteCharacterSurvivesAnEdit)
     // Only the 398 duplicate codes move.
     EXPECT_EQ(characters - sameCode, 398);
 }
+
+TEST(TextCodecFit, UnrepresentableCharactersAreListedOnceInOrder)
+{
+    const struct
+    {
+        const char* utf8;
+        CTextEncoding encoding;
+        const char* refused;
+    } cases[] = {
+        {"M\xC3\xBCller \xE2\x82\xAC", CTextEncoding::Windows1252, ""},
+        {"\xC5\x81\xC3\xB3\xC5\x81\xC5\xBA", CTextEncoding::Windows1252, "\xC5\x81\xC5\xBA"},   // Ł ó Ł ź
+        {"\xE6\x97\xA5\xEF\xBD\xB1", CTextEncoding::ShiftJis, ""},                             // 日 ｱ
+        {"\xC3\xBC\xE6\x97\xA5", CTextEncoding::ShiftJis, "\xC3\xBC"},                          // ü 日
+        {"ok\xF0\x9F\x98\x80", CTextEncoding::ShiftJis, "\xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(unrepresentableCharacters(c.utf8, c.encoding), c.refused) << c.utf8;
+}
+
+TEST(TextCodecFit, ShiftJisIsNeverCutInsideACharacter)
+{
+    const struct
+    {
+        std::string bytes;
+        std::size_t max;
+        CTextEncoding encoding;
+        std::size_t fits;
+    } cases[] = {
+        {"Abcdef", 4, CTextEncoding::Windows1252, 4},
+        {"\x93\xFA\x93\xFA", 4, CTextEncoding::ShiftJis, 4},
+        {"A\x93\xFA\x93\xFA", 4, CTextEncoding::ShiftJis, 3},
+        {"\xB1\x93\xFA", 2, CTextEncoding::ShiftJis, 1},   // half-width kana is one byte
+        {"\x93 \x93\xFA", 2, CTextEncoding::ShiftJis, 2},   // a lead without its trail stands alone
+        {"\x93\xFA", 1, CTextEncoding::ShiftJis, 0},
+        {"Ab", 15, CTextEncoding::ShiftJis, 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fittingLength(c.bytes, c.max, c.encoding), c.fits) << testing::PrintToString(c.bytes);
+}

@@ -122,3 +122,10 @@ void CStartedFrame::trigger(CMainFrame::CCommand command) const
     frame->updateCommands();
     frame->commandAction(command)->trigger();
 }
+
+void arrange(CObrixApp& app, const std::function<void(CTransaction&)>& change)
+{
+    app.document().run("arrange", change);
+    app.document().history()->clear();
+}
+

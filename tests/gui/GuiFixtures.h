@@ -8,6 +8,7 @@
 #include "app/ObrixApp.h"
 #include "shell/MainFrame.h"
 #include "settings/GameRegistration.h"
+#include "MemorySettings.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>
@@ -21,6 +22,7 @@
 #include <optional>
 #include <string>
 
+class CTransaction;
 class QDialog;
 class QWidget;
 
@@ -95,3 +97,8 @@ private:
     std::function<void(QDialog*)> m_answer;
     QTimer m_timer;
 };
+
+// Sets a test's scene up through the document, as if the files had held it: the step is
+// not kept in the history.
+void arrange(CObrixApp& app, const std::function<void(CTransaction&)>& change);
+

@@ -15,7 +15,7 @@
 #include "shell/DataView.h"
 #include "shell/GlobalModificationsDialog.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"
@@ -91,7 +91,7 @@ void TestCompareGlobal::compareListsWhatEachTeamLacks()
     CGuiFixture fixture;
     CObrixApp* app = fixture.start(false);
     QVERIFY(app);
-    CDatabase& db = app->db();
+    const CDatabase& db = app->db();
     const auto clubs = clubsWithPlayers(db, 2);
     QCOMPARE(clubs.size(), std::size_t(2));
     const uint32_t left = clubs[0], right = clubs[1];
@@ -101,9 +101,11 @@ void TestCompareGlobal::compareListsWhatEachTeamLacks()
     const std::vector<uint32_t> leftPlayers = rosterPlayers(db, left);
     const uint32_t shared = leftPlayers[0], marked = leftPlayers[1];
     const uint32_t renamed = rosterPlayers(db, right)[0];
-    db.player(renamed)->name = upperCase(db.player(shared)->name, CTextEncoding::Windows1252);
+    arrange(*app, [&](CTransaction& tx) {
+        tx.player(renamed)->name = upperCase(db.player(shared)->name, CTextEncoding::Windows1252);
+        tx.player(marked)->modified = 1;
+    });
     QVERIFY(db.player(renamed)->name != db.player(shared)->name);
-    db.player(marked)->modified = 1;
 
     CComparePage page(*app);
     QCOMPARE(page.leftTree()->model()->rowCount(), 0);
@@ -170,13 +172,13 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
     CObrixApp* app = fixture.start(true);
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    CDatabase& db = app->db();
+    const CDatabase& db = app->db();
     const uint32_t team = clubsWithPlayers(db, 1).at(0);
     frame->groupView()->selectTeam(team);
     const uint32_t current = rosterPlayers(db, team).at(0);
     frame->rosterView()->selectPlayer(current);
     QApplication::processEvents();
-    QCOMPARE(app->currentPlayer, current);
+    QCOMPARE(app->document().currentPlayer(), current);
     const globalmods::CGroup group = positionGroup(db.player(current)->position);
 
     std::map<uint32_t, CPlayer> before;
@@ -222,14 +224,14 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
     QCOMPARE(page->playerShown(), current);
     QCOMPARE(page->skillSpin(kSpeed)->value(), 16);
     QCOMPARE(page->skillSpin(kAcceleration)->value(), acceleration + 1);
-    QCOMPARE(app->currentPlayer, current);
+    QCOMPARE(app->document().currentPlayer(), current);
     QVERIFY(db.modified());
     QVERIFY(frame->commandAction(CCommand::SaveData)->isEnabled());
 
     // The same values come back from the game's files.
     QVERIFY(!CGameFiles(fixture.gameFolder()).save(db));
     CDatabase again;
-    again.languageCode = db.languageCode;
+    CDatabaseBuilder(again).setLanguageCode(db.languageCode());
     QVERIFY(!CGameFiles(fixture.gameFolder()).loadAll(again));
     int changedGroup = 0;
     again.forEachPlayer([&](const CPlayer& p) {

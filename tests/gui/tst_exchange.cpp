@@ -5,10 +5,11 @@
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "exchange/ExchangeTexts.h"
+#include "exchange/KeptLeagues.h"
 #include "exchange/PackedCodec.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 
 #include <QAction>
@@ -92,6 +93,7 @@ private slots:
     void glvImportRefusesOtherFiles();
     void exportWritesAPackedSetThatImportsBack();
     void screenshotOfAnImportedLeague();
+    void importedLeagueIsKeptAcrossARestartUntilDeleted();
 };
 
 void TestExchange::initTestCase()
@@ -109,11 +111,9 @@ void TestExchange::importAddsTheNamedLeague()
     QVERIFY(s.enabled(CCommand::Import));
     const fs::path set = s.dbSet();
     QVERIFY(!set.empty());
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
-    const uint32_t generation = db.importGeneration;
-    s.app->statsTreesNeedRefill = false;
-    s.app->transferTreesNeedRefill = false;
+    const uint32_t generation = db.importGeneration();
 
     s.fixture.prompts.folderAnswers.push_back(set.string());
     QString proposed;
@@ -137,18 +137,19 @@ void TestExchange::importAddsTheNamedLeague()
     QCOMPARE(added.displayName, std::string("Friends League"));
     QVERIFY(added.editorOnly && added.importedLeague);
     QVERIFY(!added.teamIds.empty());
-    QCOMPARE(db.importGeneration, generation + CDatabase::kImportedIdBase);
+    QCOMPARE(db.importGeneration(), generation + CDatabase::kImportedIdBase);
     const QModelIndex node = s.lastLeagueNode();
     QVERIFY(node.data().toString().startsWith(QStringLiteral("Friends League")));
     QCOMPARE(s.frame->groupView()->tree()->model()->rowCount(node), int(added.teamIds.size()));
-    QVERIFY(s.app->statsTreesNeedRefill && s.app->transferTreesNeedRefill);
+    // One step, named after the league.
+    QCOMPARE(s.frame->commandAction(CCommand::Undo)->text(), QStringLiteral("&Undo Import League 'Friends League'"));
 }
 
 void TestExchange::importCancelledChangesNothing()
 {
     CStarted s;
     QVERIFY(s.frame);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
 
     s.trigger(CCommand::Import);  // the folder dialog cancelled
@@ -170,7 +171,7 @@ void TestExchange::glvImportAddsALeague()
     QCOMPARE(s.frame->commandForKey(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I)), CCommand::GlvImport);
     const fs::path glv = s.glvFile();
     QVERIFY(!glv.empty());
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
 
     s.fixture.prompts.fileAnswers.push_back(glv.string());
@@ -190,7 +191,7 @@ void TestExchange::glvImportRefusesOtherFiles()
 {
     CStarted s;
     QVERIFY(s.frame);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t leagues = db.leagues().size();
     const fs::path notGlv = s.fixture.root() / "lower.glv";
     {
@@ -205,7 +206,7 @@ void TestExchange::glvImportRefusesOtherFiles()
     s.trigger(CCommand::GlvImport);
     QCOMPARE(s.messages(), (std::vector<std::string>{exchangetexts::kNotGlv, exchangetexts::kCannotOpenGlv}));
     QCOMPARE(db.leagues().size(), leagues);
-    QCOMPARE(db.importGeneration, CDatabase::kFirstImportGeneration);
+    QCOMPARE(db.importGeneration(), CDatabase::kFirstImportGeneration);
 }
 
 void TestExchange::exportWritesAPackedSetThatImportsBack()
@@ -218,7 +219,7 @@ void TestExchange::exportWritesAPackedSetThatImportsBack()
     QVERIFY(!s.enabled(CCommand::Export));
     tree->setCurrentIndex(tree->model()->index(0, 0));
     QVERIFY(s.enabled(CCommand::Export));
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const std::size_t position = s.frame->groupView()->selectedValue() - CDatabase::kLeagueNodeBase;
     const std::size_t teams = db.leagues().at(position)->teamIds.size();
 
@@ -250,6 +251,54 @@ void TestExchange::exportWritesAPackedSetThatImportsBack()
     }
     QCOMPARE(db.leagues().back()->displayName, std::string("Exported"));
     QCOMPARE(db.leagues().back()->teamIds.size(), teams);
+}
+
+void TestExchange::importedLeagueIsKeptAcrossARestartUntilDeleted()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    s.fixture.prompts.fileAnswers.push_back(s.glvFile().string());
+    s.trigger(CCommand::GlvImport);
+    const CLeague& league = *s.app->db().leagues().back();
+    QVERIFY(league.importedLeague);
+    const std::string name = league.displayName;
+    const uint32_t edited = s.app->db().team(league.teamIds[0])->players[0];
+    s.app->document().run("rename", [&](CTransaction& tx) { tx.player(edited)->name = "Kept Across"; });
+    QCOMPARE(s.lastLeagueNode().data(Qt::ToolTipRole).toString(),
+             QString::fromLatin1(keptleaguetexts::kImportedLeagueTip));
+
+    // The save warning tells where imported leagues live.
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.trigger(CCommand::SaveData);
+    QVERIFY(!s.fixture.prompts.asked.empty());
+    QVERIFY2(s.fixture.prompts.asked[0].text.find(keptleaguetexts::kImportedLeagueNote) != std::string::npos,
+             s.fixture.prompts.asked[0].text.c_str());
+    QVERIFY2(s.messages().empty(), s.joinedMessages().c_str());
+    s.app->exitInstance();
+
+    QVERIFY(s.fixture.start(true));
+    s.app = s.fixture.app.get();
+    s.frame = s.app->mainFrame();
+    const CLeague& back = *s.app->db().leagues().back();
+    QVERIFY(back.importedLeague);
+    QCOMPARE(back.displayName, name);
+    QCOMPARE(s.app->db().player(s.app->db().team(back.teamIds[0])->players[0])->name, std::string("Kept Across"));
+    QVERIFY(!s.app->db().modified());
+
+    // Delete on the league takes it out, and out of where it was kept.
+    const std::size_t leagues = s.app->db().leagues().size();
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    tree->setCurrentIndex(s.lastLeagueNode());
+    QVERIFY(s.enabled(CCommand::Delete));
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.trigger(CCommand::Delete);
+    QCOMPARE(s.app->db().leagues().size(), leagues - 1);
+    QVERIFY(!s.app->db().modified());
+    QVERIFY(!fs::exists(CKeptLeagues(s.fixture.dataFolder(), s.fixture.gameFolder()).folder()));
+    // A game league cannot be deleted.
+    tree->setCurrentIndex(tree->model()->index(0, 0));
+    QVERIFY(!s.enabled(CCommand::Delete));
 }
 
 void TestExchange::screenshotOfAnImportedLeague()

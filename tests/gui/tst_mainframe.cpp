@@ -13,7 +13,7 @@
 #include "shell/FrameStatusBar.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 
@@ -22,6 +22,9 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include "shell/NodeDrag.h"
+
+#include <cstdlib>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -100,6 +103,18 @@ uint32_t firstClubWithPlayers(const CDatabase& db, uint32_t other = 0)
     return found;
 }
 
+// A club of the game listing between atLeast and atMost players, other than `other`.
+uint32_t clubListing(const CDatabase& db, std::size_t atLeast, std::size_t atMost, uint32_t other = 0)
+{
+    uint32_t found = 0;
+    db.forEachTeam([&](const CTeam& team) {
+        const std::size_t n = db.listedPlayers(team.id).size();
+        if (!found && team.id != other && team.id < CDatabase::kImportedIdBase && n >= atLeast && n <= atMost)
+            found = team.id;
+    });
+    return found;
+}
+
 struct CStarted : CStartedFrame
 {
     explicit CStarted(bool show = true) : CStartedFrame(show)
@@ -119,6 +134,7 @@ class TestMainFrame : public QObject
 
 private slots:
     void menusReadAsDesigned();
+    void cutThenPasteMovesAndDropsMoveOrCopy();
     void toolbarAndStatusTexts();
     void keysMapToTheirCommands_data();
     void keysMapToTheirCommands();
@@ -144,15 +160,67 @@ void TestMainFrame::menusReadAsDesigned()
     QStringList titles;
     for (QAction* action : s.frame->menuBar()->actions()) titles << action->text();
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    // Every command with a key has a menu item that shows the key.
     QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
-             (QStringList{"Save Data", "-", "&Import...", "Ex&port...", "-", "&Make Jersey Thumbnails", "-", "E&xit"}));
+             (QStringList{"Save Data\tCtrl+S", "-", "&Import...\tCtrl+I", "Import &GLV Files...\tCtrl+Alt+I",
+                          "Ex&port...", "-", "&Restore\tCtrl+R", "-", "&Make Jersey Thumbnails\tCtrl+J", "-",
+                          "E&xit"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
-             (QStringList{"&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-", "&Find\tCtrl+F",
-                          "Find &Again\tF3", "-", "&Global Modifications...", "-", "&League Name...\tF2", "-",
-                          "&Preferences..."}));
-    QCOMPARE(menuLines(menuTitled(s.frame, "&View")), (QStringList{"&Toolbar", "&Status Bar"}));
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-",
+                          "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "-",
+                          "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "&Remember Team\tF5",
+                          "Appl&y Remembered Team\tF7", "-", "&Preferences..."}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&View")),
+             (QStringList{"&Toolbar", "&Status Bar", "-", "T&ransfer Page\tCtrl+T", "&Stats Page\tCtrl+E", "-",
+                          "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&About Obrix..."}));
-    QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix"));
+    QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix[*]"));
+}
+
+void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const CDatabase& db = s.app->db();
+    const uint32_t from = clubListing(db, 13, 19), to = clubListing(db, 12, 18, from);
+    QVERIFY(from && to);
+    s.frame->groupView()->selectTeam(from);
+    const uint32_t player = db.listedPlayers(from).front();
+    s.frame->rosterView()->selectPlayer(player);
+    s.trigger(CCommand::NextPane);
+    s.trigger(CCommand::NextPane);  // the roster
+    QVERIFY(s.enabled(CCommand::Cut));
+    s.trigger(CCommand::Cut);
+    QVERIFY(db.player(player)->destinationTeamId == 0);  // nothing moves before the Paste
+
+    s.frame->groupView()->selectTeam(to);
+    QVERIFY(s.enabled(CCommand::Paste));
+    s.trigger(CCommand::Paste);
+    QCOMPARE(db.player(player)->destinationTeamId, to);
+    QCOMPARE(db.listedPlayers(to).back(), player);
+    QCOMPARE(s.frame->rosterView()->teamShown(), to);
+    QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
+    QVERIFY(!s.enabled(CCommand::Paste));  // the clipboard was emptied: a second Paste moves nothing
+
+    // A drop of a roster row on a team of the tree: a move as the Transfer page's, so
+    // a full team refuses it with the page's message; with Ctrl, a copy as Paste's.
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const uint32_t full = clubListing(db, 20, 20, to);
+    const uint32_t next = db.listedPlayers(to).front();
+    const auto drop = [&](uint32_t team, bool copying, bool perform) {
+        return tree->dropHandler()(CNodeDrag{2, next, to}, nullptr, tree->findTeamNode(team), copying, perform);
+    };
+    QVERIFY(!drop(to, false, false));  // onto its own team
+    QVERIFY(!tree->dropHandler()(CNodeDrag{2, next, to}, nullptr, tree->model()->index(0, 0), false, false));
+    if (full)
+    {
+        QVERIFY(drop(full, false, false));
+        QVERIFY(!drop(full, false, true));
+        QCOMPARE(s.fixture.prompts.asked.back().text, std::string("Team is full (20 players)"));
+    }
+    QVERIFY(drop(from, true, true));
+    QVERIFY(s.fixture.prompts.asked.back().text.find(" has been duplicated to ") != std::string::npos);
+    QCOMPARE(db.listedPlayers(from).back(), next);
 }
 
 void TestMainFrame::toolbarAndStatusTexts()
@@ -164,7 +232,7 @@ void TestMainFrame::toolbarAndStatusTexts()
         buttons << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     QCOMPARE(buttons, (QStringList{"Save changes to Golvar data files permanently\\Save", "-",
                                    "Transfer Teams and Players\\Transfer", "-", "Find a player or a team\\Find", "-",
-                                   "Copy", "Paste", "Delete", "-", "About"}));
+                                   "Copy", "Paste", "Delete", "-", "Undo", "Redo", "-", "About"}));
     QAction* copy = s.frame->commandAction(CCommand::Copy);
     QCOMPARE(copy->statusTip(), QStringLiteral("Copy the selected Player/Team and put it on the Clipboard"));
     QCOMPARE(s.frame->commandAction(CCommand::SaveData)->statusTip(),
@@ -221,7 +289,9 @@ void TestMainFrame::keysMapToTheirCommands_data()
     row("Shift+F6", Qt::SHIFT | Qt::Key_F6, CCommand::PreviousPane);
     // Shown beside Delete in the menu, but never a key of its own.
     row("Delete", QKeyCombination(Qt::Key_Delete), CCommand::Count);
-    row("Ctrl+Z", Qt::CTRL | Qt::Key_Z, CCommand::Count);
+    row("Ctrl+Z", Qt::CTRL | Qt::Key_Z, CCommand::Undo);
+    row("Ctrl+Y", Qt::CTRL | Qt::Key_Y, CCommand::Redo);
+    row("Ctrl+Shift+Z", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, CCommand::Redo);
 }
 
 void TestMainFrame::keysMapToTheirCommands()
@@ -283,16 +353,38 @@ void TestMainFrame::saveData()
 
     const std::filesystem::path namesFile = s.fixture.gameFile(gamepaths::playerNameFilePath("ENG"));
     const std::vector<char> before = fileBytes(namesFile);
-    CPlayer* player = s.app->db().player(s.app->db().listedPlayers(firstClubWithPlayers(s.app->db())).front());
-    QVERIFY(player);
-    player->name = "Renamed Zed";
-    player->modified = 1;
-    s.app->db().setModified();
+    const uint32_t playerId = s.app->db().listedPlayers(firstClubWithPlayers(s.app->db())).front();
+    s.app->document().run("rename", [&](CTransaction& tx) {
+        CPlayer* player = tx.player(playerId);
+        player->name = "Renamed Zed";
+        player->modified = 1;
+        tx.setModified();
+    });
     QVERIFY(s.enabled(CCommand::SaveData));
+
+    // A team that two leagues list, selected under the later one, with two leagues open.
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QAbstractItemModel* model = tree->model();
+    QModelIndex second;
+    for (int l = 1; l < model->rowCount() && !second.isValid(); ++l)
+        for (int t = 0; t < model->rowCount(model->index(l, 0)) && !second.isValid(); ++t)
+        {
+            const QModelIndex team = model->index(t, 0, model->index(l, 0));
+            if (tree->findTeamNode(tree->nodeValue(team)) != team) second = team;
+        }
+    QVERIFY(second.isValid());
+    const uint32_t leagueValue = tree->parentValue(second), teamValue = tree->nodeValue(second);
+    tree->expand(model->index(0, 0));
+    tree->expand(second.parent());
+    s.frame->groupView()->selectTeam(teamValue, leagueValue);
+    const std::set<uint32_t> open = tree->expandedValues();
 
     s.fixture.prompts.asked.clear();
     s.fixture.prompts.yesNoAnswers = {answer};
     s.trigger(CCommand::SaveData);
+    QCOMPARE(tree->expandedValues(), open);
+    QCOMPARE(tree->selectedValue(), teamValue);
+    QCOMPARE(tree->parentValue(tree->selectedNode()), leagueValue);
     QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
     QCOMPARE(s.fixture.prompts.asked[0].kind, std::string("yesno"));
     QCOMPARE(s.fixture.prompts.asked[0].text, std::string(frametexts::kSaveWarning));
@@ -301,8 +393,9 @@ void TestMainFrame::saveData()
         QVERIFY(fileBytes(namesFile) != before);
         QVERIFY(!s.app->db().modified());
         QVERIFY(!s.enabled(CCommand::SaveData));
-        QCOMPARE(s.frame->rosterView()->rowCount(), 0);
-        QCOMPARE(s.frame->dataView()->sheet()->playerPage()->playerShown(), 0u);
+        // The roster was cleared and shows the team selected again, read afresh.
+        QCOMPARE(s.frame->rosterView()->teamShown(), teamValue);
+        QCOMPARE(s.frame->rosterView()->rowCount(), int(s.app->db().listedPlayers(teamValue).size()));
     }
     else
     {
@@ -328,7 +421,7 @@ void TestMainFrame::findAgainFollowsTheLastSearch()
     QCOMPARE(s.frame->lastSearchText(), name);
     QVERIFY(s.enabled(CCommand::FindAgain));
     // The roster now lists the team of a player with that name, with the player chosen.
-    const CPlayer* found = s.app->db().player(s.app->currentPlayer);
+    const CPlayer* found = s.app->db().player(s.app->document().currentPlayer());
     QVERIFY(found);
     QVERIFY(QString::fromStdString(found->name).contains(name, Qt::CaseInsensitive));
     QVERIFY(s.frame->rosterView()->teamShown() != 0);
@@ -379,10 +472,10 @@ void TestMainFrame::leagueNameKeepsTheShownMark()
 {
     CStarted s;
     QVERIFY(s.frame);
-    auto& leagues = s.app->db().leagues();
+    const auto leagues = s.app->db().leagues();
     std::size_t position = 0;
     while (leagues[position]->isEuropeanCompetition()) ++position;
-    leagues[position]->modified = 1;
+    arrange(*s.app, [&](CTransaction& tx) { tx.league(position)->modified = 1; });
     s.frame->groupView()->refresh();
     const QString marked = QString::fromStdString(leagues[position]->displayName) + QStringLiteral(" *");
     CLeagueTree* tree = s.frame->groupView()->tree();
@@ -401,7 +494,8 @@ void TestMainFrame::leagueNameKeepsTheShownMark()
     QCOMPARE(offered, marked);
     QCOMPARE(QString::fromStdString(leagues[position]->displayName), marked);
     QVERIFY(s.app->db().modified());
-    QCOMPARE(s.frame->groupView()->selectedText(), marked);
+    // The node reads as the data now says: the name taken as offered, then its mark.
+    QCOMPARE(s.frame->groupView()->selectedText(), marked + QStringLiteral(" *"));
     QVERIFY(s.enabled(CCommand::SaveData));
 }
 
@@ -412,11 +506,11 @@ void TestMainFrame::rememberAndApplyTeam()
     QVERIFY(!s.enabled(CCommand::RememberTeam));
     QVERIFY(!s.enabled(CCommand::ApplyRememberedTeam));
 
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const uint32_t source = firstClubWithPlayers(db);
     const uint32_t target = firstClubWithPlayers(db, source);
     s.frame->groupView()->selectTeam(source);
-    QCOMPARE(s.app->currentTeam, source);
+    QCOMPARE(s.app->document().currentTeam(), source);
     s.fixture.prompts.asked.clear();
     s.trigger(CCommand::RememberTeam);
     QCOMPARE(s.frame->rememberedTeam(), source);
@@ -433,7 +527,7 @@ void TestMainFrame::rememberAndApplyTeam()
     QVERIFY(db.team(target)->modified);
     QVERIFY(db.modified());
     // The pages show the copy, and the team stays the one the user is working on.
-    QCOMPARE(s.app->currentTeam, target);
+    QCOMPARE(s.app->document().currentTeam(), target);
     QCOMPARE(s.frame->dataView()->sheet()->teamPage()->teamShown(), target);
     QCOMPARE(s.frame->rosterView()->teamShown(), target);
     QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
@@ -447,7 +541,7 @@ void TestMainFrame::editCommandsFollowTheFocusedPane()
     s.frame->groupView()->selectTeam(team);
     s.frame->rosterView()->selectPlayer(s.app->db().listedPlayers(team).front());
     QCOMPARE(s.frame->focusedPane(), 0);
-    QVERIFY(s.enabled(CCommand::Clone));
+    QVERIFY(!s.enabled(CCommand::Clone));  // never an action of its own: greyed everywhere
     QVERIFY(s.enabled(CCommand::NewLeague));
     QCOMPARE(s.enabled(CCommand::Copy), s.frame->groupView()->canCopy());
 
@@ -462,8 +556,8 @@ void TestMainFrame::editCommandsFollowTheFocusedPane()
     QCOMPARE(s.enabled(CCommand::Copy), s.frame->rosterView()->canCopy());
     QCOMPARE(s.enabled(CCommand::Delete), s.frame->rosterView()->canDelete());
 
-    // Cut and Undo have keys but nothing to do.
-    QVERIFY(!s.enabled(CCommand::Cut));
+    // Cut takes the roster's selected player; Clone stays greyed.
+    QCOMPARE(s.enabled(CCommand::Cut), s.frame->rosterView()->canCopy());
     QVERIFY(!s.enabled(CCommand::Undo));
 }
 
@@ -471,15 +565,16 @@ void TestMainFrame::panesTakeAndGiveBackTheLayout()
 {
     CStarted s;
     QVERIFY(s.frame);
-    const CWindowLayout layout = defaultWindowLayout(1024);
+    // A first start: the panes take the shares the layout gives them, give or take
+    // what the window's bars leave over.
+    const CWindowLayout layout = s.app->layout();
+    QVERIFY(layout.fromDefaults);
     const QList<int> columns = s.frame->columnSplitter()->sizes();
     const QList<int> rows = s.frame->rowSplitter()->sizes();
-    // The tree keeps its stored size; the data sheet and roster take what the window
-    // has beyond the stored sizes.
-    QCOMPARE(columns[0], layout.groupWidth);
-    QCOMPARE(rows[0], layout.groupHeight);
-    QVERIFY(columns[1] >= layout.dataWidth - 10);
-    QVERIFY(rows[1] >= layout.rosterHeight - 10);
+    QVERIFY(std::abs(columns[0] - layout.groupWidth) <= 4);
+    QVERIFY(std::abs(rows[0] - layout.groupHeight) <= 16);
+    QVERIFY(std::abs(columns[1] - layout.dataWidth) <= 8);
+    QVERIFY(std::abs(rows[1] - layout.rosterHeight) <= 16);
 
     s.frame->columnSplitter()->setSizes({300, columns[0] + columns[1] - 300});
     QVERIFY(s.frame->close());
@@ -493,7 +588,7 @@ void TestMainFrame::closingCancelledKeepsTheWindow()
 {
     CStarted s;
     QVERIFY(s.frame);
-    s.app->db().setModified();
+    arrange(*s.app, [](CTransaction& tx) { tx.setModified(); });
     s.fixture.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Cancel};
     QVERIFY(!s.frame->close());
     QVERIFY(s.frame->isVisible());

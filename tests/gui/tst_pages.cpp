@@ -3,7 +3,8 @@
 
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
-#include "shell/LeagueTree.h"
+#include "database/GameFiles.h"
+#include "widgets/LeagueTree.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
 #include "editing/TeamEditSession.h"
@@ -28,6 +29,8 @@
 #include <QtTest>
 
 #include <algorithm>
+
+using CCommand = CMainFrame::CCommand;
 
 namespace
 {
@@ -61,6 +64,7 @@ struct CStarted : CStartedFrame
         teamId = clubWithPlayers(app->db());
         frame->groupView()->selectTeam(teamId);
         QApplication::processEvents();
+        fixture.prompts.asked.clear();
     }
     CDataPropSheet* sheet() const { return frame->dataView()->sheet(); }
     uint32_t listed(std::size_t i) const { return rosterPlayers(app->db(), teamId).at(i); }
@@ -78,6 +82,35 @@ struct CStarted : CStartedFrame
     }
 };
 
+// Types into a box as the user would: the window active, the box focused, its text replaced.
+void typeInto(const CStarted& s, QLineEdit* box, const QString& text)
+{
+    s.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.frame));
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QApplication::processEvents();
+}
+
+std::vector<std::string> kinds(const FakePrompts& prompts)
+{
+    std::vector<std::string> out;
+    for (const auto& a : prompts.asked) out.push_back(a.kind);
+    return out;
+}
+
+// The player as the game's files hold it now.
+CPlayer savedPlayer(const CStarted& s, uint32_t id)
+{
+    CDatabase again;
+    CDatabaseBuilder(again).setLanguageCode(s.app->db().languageCode());
+    if (CGameFiles(s.fixture.gameFolder()).loadAll(again)) return {};
+    const CPlayer* p = again.player(id);
+    return p ? *p : CPlayer{};
+}
+
 void chooseColour(CColourPicker* picker, int entry)
 {
     auto* popup = qobject_cast<CColourPopup*>(picker->popup());
@@ -91,58 +124,149 @@ class TestPages : public QObject
     Q_OBJECT
 
 private slots:
-    void selectingAnotherRowStoresThePreviousPlayer();
-    void leavingThePageStoresAndAnUnchangedPageMarksNothing();
+    void aSkillStepCommitsAtOnce();
+    void typedNameIsSavedByCtrlSAtOnce();
+    void typedNameAtCloseIsAskedAndYesSavesIt();
+    void teamNameAndBankrollAreSavedByCtrlS();
+    void refusedBankrollIsNotCommitted();
+    void shiftJisNameIsCutAtACharacter();
     void buttonsChangeTheRecordAtOnce();
-    void emptyPageWritesNothing();
+    void emptyPageTakesNothing();
     void kitModelsAndColoursReachTheRecordAtOnce();
-    void namesAndBankrollReachTheRecordAtStore();
     void weftorMissingIsReported();
+    void kitPicturesAtOnceAndAfterRemaking();
     void screenshots();
 };
 
-void TestPages::selectingAnotherRowStoresThePreviousPlayer()
+void TestPages::aSkillStepCommitsAtOnce()
 {
     CStarted s;
     QVERIFY(s.app);
     const uint32_t first = s.listed(0);
-    const uint32_t second = s.listed(1);
     s.frame->rosterView()->selectPlayer(first);
     QCOMPARE(s.player->playerShown(), first);
+    QVERIFY(!s.enabled(CCommand::SaveData));
     const int before = s.app->db().player(first)->skill(2);
     QSpinBox* spin = s.player->skillSpin(2);
     QCOMPARE(spin->value(), before + 1);
-    spin->setValue(before == 15 ? before : before + 2);
-    const int shown = spin->value();
-    QVERIFY(!s.app->db().player(first)->modified);  // only the page holds it so far
-
-    s.frame->rosterView()->selectPlayer(second);
-    QCOMPARE(s.player->playerShown(), second);
+    spin->stepBy(before == 15 ? -1 : 1);
     const CPlayer* stored = s.app->db().player(first);
-    QCOMPARE(int(stored->skill(2)), shown - 1);
+    QCOMPARE(int(stored->skill(2)), spin->value() - 1);
     QVERIFY(stored->modified);
-    QVERIFY(s.app->db().modified());
+    QVERIFY(s.enabled(CCommand::SaveData));
     QVERIFY2(s.rosterName(first).endsWith(QStringLiteral(" +")), qPrintable(s.rosterName(first)));
-    QCOMPARE(s.player->skillSpin(2)->value(), s.app->db().player(second)->skill(2) + 1);
 }
 
-void TestPages::leavingThePageStoresAndAnUnchangedPageMarksNothing()
+void TestPages::typedNameIsSavedByCtrlSAtOnce()
 {
     CStarted s;
     QVERIFY(s.app);
-    const uint32_t first = s.listed(0);
-    s.frame->rosterView()->selectPlayer(first);
-    // Back and forth without an edit.
-    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
-    s.sheet()->bringToFront(CDataPropSheet::PlayerTab);
-    QVERIFY(!s.app->db().player(first)->modified);
+    const uint32_t id = s.listed(0);
+    s.frame->rosterView()->selectPlayer(id);
+    typeInto(s, s.player->nameBox(), QStringLiteral("Zed Quill"));
+    // Nothing is stored yet, but the typed name already counts as a change.
+    QVERIFY(s.app->db().player(id)->name != "Zed Quill");
+    QVERIFY(s.enabled(CCommand::SaveData));
 
-    const std::string name = s.app->db().player(first)->name;
-    s.player->nameBox()->setText(QStringLiteral("Zed Quill"));
-    s.sheet()->bringToFront(CDataPropSheet::StatsTab);
-    QCOMPARE(s.app->db().player(first)->name, std::string("Zed Quill"));
-    QVERIFY(s.app->db().player(first)->modified);
-    QVERIFY(name != "Zed Quill");
+    s.fixture.prompts.yesNoAnswers = {true};
+    QTest::keyClick(s.player->nameBox(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(kinds(s.fixture.prompts), (std::vector<std::string>{"yesno"}));
+    QCOMPARE(savedPlayer(s, id).name, std::string("Zed Quill"));
+    QVERIFY(!s.app->db().modified());
+}
+
+void TestPages::typedNameAtCloseIsAskedAndYesSavesIt()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    const uint32_t id = s.listed(1);
+    s.frame->rosterView()->selectPlayer(id);
+    typeInto(s, s.player->nameBox(), QStringLiteral("Ada Brine"));
+    s.fixture.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Yes};
+    QVERIFY(s.frame->close());
+    QCOMPARE(kinds(s.fixture.prompts), (std::vector<std::string>{"yesnocancel"}));
+    QCOMPARE(s.fixture.prompts.asked[0].text, std::string(apptexts::kSaveBeforeExit));
+    QCOMPARE(savedPlayer(s, id).name, std::string("Ada Brine"));
+}
+
+void TestPages::teamNameAndBankrollAreSavedByCtrlS()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
+    QVERIFY(s.team->abbreviationBox()->isEnabled());
+    QCOMPARE(s.team->nameBox()->maxLength(), 19);
+    QCOMPARE(s.team->abbreviationBox()->maxLength(), 5);
+    QCOMPARE(s.team->shortNameBox()->maxLength(), 10);
+
+    typeInto(s, s.team->nameBox(), QStringLiteral("Quayside Rovers"));
+    typeInto(s, s.team->bankrollBox(), QStringLiteral("4321"));
+    // Leaving the name box committed it; the bankroll is still being typed.
+    QCOMPARE(s.app->db().team(s.teamId)->longName, std::string("Quayside Rovers"));
+    QVERIFY(s.app->db().team(s.teamId)->modified);
+    s.fixture.prompts.yesNoAnswers = {true};
+    QTest::keyClick(s.team->bankrollBox(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(kinds(s.fixture.prompts), (std::vector<std::string>{"yesno"}));
+
+    CDatabase again;
+    QVERIFY(!CGameFiles(s.fixture.gameFolder()).loadAll(again));
+    QCOMPARE(again.team(s.teamId)->longName, std::string("Quayside Rovers"));
+    QCOMPARE(again.team(s.teamId)->bankroll, 4321u);
+    QCOMPARE(s.team->bankrollBox()->text(), QStringLiteral("4321"));
+}
+
+void TestPages::refusedBankrollIsNotCommitted()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
+    const uint32_t bankroll = s.app->db().team(s.teamId)->bankroll;
+    typeInto(s, s.team->bankrollBox(), QStringLiteral("100001"));
+    QTest::keyClick(s.team->bankrollBox(), Qt::Key_Return);
+    QVERIFY(wasTold(s.fixture.prompts, pagetexts::kBankrollOutOfRange));
+    QCOMPARE(s.app->db().team(s.teamId)->bankroll, bankroll);
+    QVERIFY(!s.app->db().modified());
+    // The typed text stays for correcting, and Save Data says so again rather than saving.
+    QCOMPARE(s.team->bankrollBox()->text(), QStringLiteral("100001"));
+    s.fixture.prompts.asked.clear();
+    s.trigger(CCommand::SaveData);
+    QCOMPARE(kinds(s.fixture.prompts), (std::vector<std::string>{"message"}));
+
+    // A word leaving the box is refused as well, and the box takes the focus back.
+    typeInto(s, s.team->bankrollBox(), QStringLiteral("12a"));
+    s.team->nameBox()->setFocus();
+    QTRY_VERIFY(s.team->bankrollBox()->hasFocus());
+    QVERIFY(wasTold(s.fixture.prompts, pagetexts::kBankrollInvalid));
+    QCOMPARE(s.app->db().team(s.teamId)->bankroll, bankroll);
+}
+
+void TestPages::shiftJisNameIsCutAtACharacter()
+{
+    CGuiFixture f;
+    f.settings.strings["Language"] = "JAP";
+    QVERIFY(f.start(true));
+    CMainFrame* frame = f.app->mainFrame();
+    const uint32_t teamId = clubWithPlayers(f.app->db());
+    frame->groupView()->selectTeam(teamId);
+    const uint32_t id = rosterPlayers(f.app->db(), teamId).front();
+    frame->rosterView()->selectPlayer(id);
+    CPlayerPage* page = frame->dataView()->sheet()->playerPage();
+    // "A" and eight hiragana: fifteen bytes hold "A" and seven of them.
+    QString typed = QStringLiteral("A");
+    for (int i = 0; i < 8; ++i) typed += QChar(0x3042);
+    page->nameBox()->setText(typed);
+    page->nameBox()->setModified(true);
+    QVERIFY(page->commitPendingEdits());
+    QCOMPARE(f.app->db().player(id)->name.size(), 15u);
+    QCOMPARE(page->nameBox()->text(), typed.left(8));
+
+    // A character the code page lacks is refused by name and the name stays.
+    page->nameBox()->setText(QStringLiteral("\u00FC"));
+    page->nameBox()->setModified(true);
+    QVERIFY(!page->commitPendingEdits());
+    QVERIFY(wasTold(f.prompts, "The game's files cannot hold these characters: \xC3\xBC\nThe name is kept as it was."));
+    QCOMPARE(page->nameBox()->text(), typed.left(8));
+    QCOMPARE(f.app->db().player(id)->name.size(), 15u);
 }
 
 void TestPages::buttonsChangeTheRecordAtOnce()
@@ -163,7 +287,7 @@ void TestPages::buttonsChangeTheRecordAtOnce()
     QVERIFY(s.app->db().player(id)->modified);
 
     s.player->presetButton(0)->click();  // "Ave. Goalie": goalkeeper, skills from the table
-    QCOMPARE(s.player->presetButton(0)->text(), QStringLiteral("Ave. Goalie"));
+    QCOMPARE(s.player->presetButton(0)->toolTip(), QStringLiteral("Ave. Goalie"));  // "Ave." in the Goalie row
     QCOMPARE(s.player->positionList()->currentText(), QStringLiteral("GK"));
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
         QCOMPARE(int(s.app->db().player(id)->skill(i)), s.player->skillSpin(i)->value() - 1);
@@ -175,7 +299,7 @@ void TestPages::buttonsChangeTheRecordAtOnce()
     QCOMPARE(s.player->skillSpin(0)->value(), original.skill(0) + 1);
 }
 
-void TestPages::emptyPageWritesNothing()
+void TestPages::emptyPageTakesNothing()
 {
     CStarted s;
     QVERIFY(s.app);
@@ -186,10 +310,8 @@ void TestPages::emptyPageWritesNothing()
     QVERIFY(!s.player->nameBox()->isEnabled());
     QVERIFY(!s.player->skillSpin(0)->isEnabled());
     QCOMPARE(s.player->playerShown(), 0u);
-    const CPlayer before = *s.app->db().player(id);
-    s.player->storePage();
-    QVERIFY(s.app->db().player(id)->sameAs(before));
-    QVERIFY(!s.app->db().player(id)->modified);
+    QVERIFY(!s.player->hasPendingEdits());
+    QVERIFY(!s.enabled(CCommand::SaveData));
 }
 
 void TestPages::kitModelsAndColoursReachTheRecordAtOnce()
@@ -213,51 +335,17 @@ void TestPages::kitModelsAndColoursReachTheRecordAtOnce()
     chooseColour(s.team->colourButton(1), 23);
     QCOMPARE(int(team->homeJerseyColour2), 22);
     QCOMPARE(s.team->colourButton(1)->colour(), 22);
-    QVERIFY(!team->modified);
+    QVERIFY(team->modified);
     QVERIFY(secondColour >= 0);
 
-    // Showing another team stores this one, which now differs from its backup.
     const uint32_t other = clubWithPlayers(s.app->db(), s.teamId);
     s.frame->groupView()->selectTeam(other);
     QCOMPARE(s.team->teamShown(), other);
-    QVERIFY(s.app->db().team(s.teamId)->modified);
     QVERIFY(!s.app->db().team(other)->modified);
     QVERIFY(s.frame->groupView()->tree()->model()->match(s.frame->groupView()->tree()->model()->index(0, 0),
                                                          Qt::DisplayRole, QStringLiteral(" +"), 1,
                                                          Qt::MatchContains | Qt::MatchRecursive)
                 .size() == 1);
-}
-
-void TestPages::namesAndBankrollReachTheRecordAtStore()
-{
-    CStarted s;
-    QVERIFY(s.app);
-    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
-    const CTeam* team = s.app->db().team(s.teamId);
-    QVERIFY(s.team->abbreviationBox()->isEnabled());
-    QCOMPARE(s.team->nameBox()->maxLength(), 19);
-    QCOMPARE(s.team->abbreviationBox()->maxLength(), 5);
-    QCOMPARE(s.team->shortNameBox()->maxLength(), 10);
-
-    s.team->nameBox()->setText(QStringLiteral("Quayside Rovers"));
-    s.team->bankrollBox()->setText(QStringLiteral("100001"));
-    QVERIFY(team->longName != "Quayside Rovers");
-    s.sheet()->bringToFront(CDataPropSheet::PlayerTab);
-    QVERIFY(wasTold(s.fixture.prompts, pagetexts::kBankrollCapped));
-    QCOMPARE(team->bankroll, 100000);
-    QCOMPARE(team->longName, std::string("Quayside Rovers"));
-    QVERIFY(team->modified);
-
-    // The box refuses to lose the focus holding a foreign text, with its message.
-    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
-    s.frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(s.frame));
-    s.team->bankrollBox()->setFocus();
-    s.team->bankrollBox()->setText(QStringLiteral("12a"));
-    s.team->nameBox()->setFocus();
-    QTRY_VERIFY(s.team->bankrollBox()->hasFocus());
-    QVERIFY(wasTold(s.fixture.prompts, pagetexts::kBankrollInvalid));
-    QCOMPARE(team->bankroll, 100000);
 }
 
 void TestPages::weftorMissingIsReported()
@@ -268,6 +356,23 @@ void TestPages::weftorMissingIsReported()
     QVERIFY(s.team->editButton(teampage::kAway)->isEnabled());
     s.team->editButton(teampage::kAway)->click();
     QVERIFY(wasTold(s.fixture.prompts, pagetexts::kWeftorFailed));
+}
+
+void TestPages::kitPicturesAtOnceAndAfterRemaking()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
+    QApplication::processEvents();
+    CPictureListBox* jerseys = s.team->modelList(0);
+    QVERIFY(!jerseys->kitImage(jerseys->value()).isNull());
+
+    // A list that drew placeholders gets the pictures as soon as they are made again.
+    std::filesystem::remove_all(s.app->jerseysFolder());
+    jerseys->reloadPictures();
+    QVERIFY(jerseys->kitImage(jerseys->value()).isNull());
+    s.trigger(CMainFrame::CCommand::MakeThumbnails);
+    QVERIFY(!jerseys->kitImage(jerseys->value()).isNull());
 }
 
 void TestPages::screenshots()

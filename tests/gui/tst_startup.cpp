@@ -6,6 +6,8 @@
 #include "app/ObrixApp.h"
 #include "app/QtSettingsStore.h"
 #include "app/SplashWindow.h"
+#include "database/Backup.h"
+#include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
 #include "pages/PreferencesDialog.h"
 #include "settings/IniSettings.h"
@@ -20,7 +22,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace
 {
@@ -38,6 +44,12 @@ QStringList texts(const QSignalSpy& spy)
     return out;
 }
 
+std::string bytesOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 std::filesystem::file_time_type stamp(const std::filesystem::path& file)
 {
     return std::filesystem::last_write_time(file);
@@ -50,7 +62,7 @@ class TestStartup : public QObject
 
 private slots:
     void startsOnTheSampleGame();
-    void secondStartMakesTheThumbnails();
+    void firstStartMakesTheThumbnails();
     void gameFolderOptionAsksAndSavesNothing();
     void noGameFolderEndsStartUp();
     void unreadablePlayerDataOffersToLocate_data();
@@ -59,8 +71,11 @@ private slots:
     void exitQuestion_data();
     void exitQuestion();
     void failedSaveAtExitStillExits();
+    void interruptedSaveIsUndoneAndToldAtStart();
     void exitWritesTheLanguageOnlyWhenRead();
     void restoreReloadsWithStatusTexts();
+    void firstSaveBacksUpWithoutSettings();
+    void firstSaveAsksWhenNoBackupCanBeMade();
     void splashShowsStatusAndClosesOnKey();
     void aboutBoxShowsTheVersion();
     void preferencesLanguage_data();
@@ -80,32 +95,35 @@ void TestStartup::startsOnTheSampleGame()
 
     CMainFrame* frame = f.app->mainFrame();
     QVERIFY(frame);
-    QCOMPARE(frame->windowTitle(), QStringLiteral("Obrix"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Obrix[*]"));
+    QVERIFY(!frame->isWindowModified());
     QVERIFY(frame->isVisible());
     QVERIFY(f.prompts.asked.empty());
     QCOMPARE(texts(status), (QStringList{"Loading Player Data...", "Loading Team Data...", "Loading League Data..."}));
     QVERIFY(f.app->db().playerCount() > 0);
     QVERIFY(f.app->db().teamCount() > 0);
     QVERIFY(!f.app->db().leagues().empty());
-    QCOMPARE(f.app->db().importGeneration, CDatabase::kFirstImportGeneration);
+    QCOMPARE(f.app->db().importGeneration(), CDatabase::kFirstImportGeneration);
     QVERIFY(!f.app->db().modified());
     // First start: the backup is taken and recorded, restore becomes available.
     QVERIFY(f.app->backupFlag());
     QCOMPARE(f.settings.numbers.at("Backup"), 1u);
-    QCOMPARE(f.app->layout(), defaultWindowLayout(1024));
+    QCOMPARE(f.app->layout(), firstStartLayout(defaultWindowLayout(1024), 1024, 768));
     QCOMPARE(frame->size(), QSize(1024, 768));
     saveScreenshot(frame, QStringLiteral("startup-main-window"));
 }
 
-void TestStartup::secondStartMakesTheThumbnails()
+void TestStartup::firstStartMakesTheThumbnails()
 {
     CGuiFixture f;
     QVERIFY(f.start());
-    QVERIFY(!std::filesystem::exists(f.app->jerseysFolder() / "mjfr1.bmp"));
+    for (const char* name : {"mjfr1.bmp", "mjfr64.bmp", "SHMD1.bmp", "SKMD4.bmp"})
+        QVERIFY2(std::filesystem::exists(f.app->jerseysFolder() / name), name);
+    // Pictures the user deleted come back at the next start.
+    std::filesystem::remove_all(f.app->jerseysFolder());
     f.app->exitInstance();
     QVERIFY(f.start());
     QVERIFY(std::filesystem::exists(f.app->jerseysFolder() / "mjfr1.bmp"));
-    QVERIFY(std::filesystem::exists(f.app->jerseysFolder() / "mjfr64.bmp"));
 }
 
 void TestStartup::gameFolderOptionAsksAndSavesNothing()
@@ -198,7 +216,7 @@ void TestStartup::exitQuestion()
     CMainFrame* frame = f.app->mainFrame();
     const auto database = f.gameFile(gamepaths::kDatabaseFile);
     const auto before = stamp(database);
-    if (modified) f.app->db().setModified();
+    if (modified) arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
     if (answer >= 0) f.prompts.yesNoCancelAnswers = {CPrompts::CAnswer(answer)};
     f.settings.numbers.erase("Window X");
 
@@ -214,17 +232,32 @@ void TestStartup::exitQuestion()
     if (!saves) QVERIFY(stamp(database) == before);
 }
 
+void TestStartup::interruptedSaveIsUndoneAndToldAtStart()
+{
+    CGuiFixture f;
+    // What a save killed before its commit record was complete leaves behind.
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto stray = std::filesystem::path(database) += ".obrix-new.save.0123456789ab";
+    std::filesystem::copy_file(database, stray);
+    QVERIFY(f.start());
+    QVERIFY(!std::filesystem::exists(stray));
+    QCOMPARE(f.prompts.asked.at(0).text, std::string("An interrupted save was undone: the files are as before it."));
+}
+
 void TestStartup::failedSaveAtExitStillExits()
 {
     CGuiFixture f;
     QVERIFY(f.start());
-    f.app->db().setModified();
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
     std::filesystem::remove(f.gameFile(gamepaths::kDatabaseFile));
     f.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Yes};
     QVERIFY(f.app->confirmClose());
     QCOMPARE(f.prompts.asked.size(), 2u);
     QCOMPARE(f.prompts.asked[1].kind, std::string("message"));
-    QCOMPARE(f.prompts.asked[1].text, std::string(gametexts::kTeamDataError));
+    // The fixed text, then the file and the system's reason.
+    const std::string& said = f.prompts.asked[1].text;
+    QCOMPARE(said.substr(0, said.find(' ', std::strlen(gametexts::kTeamDataError))), std::string(gametexts::kTeamDataError));
+    QVERIFY2(said.find("FCDB.DBI: cannot read: No such file or directory") != std::string::npos, said.c_str());
 }
 
 void TestStartup::exitWritesTheLanguageOnlyWhenRead()
@@ -249,6 +282,72 @@ void TestStartup::exitWritesTheLanguageOnlyWhenRead()
     }
 }
 
+void TestStartup::firstSaveBacksUpWithoutSettings()
+{
+    // A first run on a copied installation: no settings yet, the folder from the command line.
+    CGuiFixture f;
+    f.settings.keyExists = false;
+    f.makeApp();
+    auto options = quietStart();
+    options.gameFolder = f.gameFolder().string();
+    QVERIFY(f.app->startUp(options));
+    CMainFrame* frame = f.app->mainFrame();
+    const auto restoreEnabled = [&] {
+        frame->updateCommands();
+        return frame->commandAction(CMainFrame::CCommand::Restore)->isEnabled();
+    };
+    const CBackup backup(f.dataFolder(), f.gameFolder(), "ENG");
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const std::string untouched = bytesOf(database);
+    QVERIFY(!backup.exists());
+    QVERIFY(!restoreEnabled());
+
+    f.app->document().run("bankroll", [&](CTransaction& tx) {
+        tx.team(f.app->db().leagues().front()->teamIds.front())->bankroll += 1000;
+        tx.setModified();
+    });
+    QVERIFY(f.app->saveToGame());
+    QVERIFY(f.prompts.asked.empty());
+    QVERIFY(backup.exists());
+    QCOMPARE(bytesOf(backup.folder() / "FCDB.DBI"), untouched);
+    QVERIFY(bytesOf(database) != untouched);
+    QVERIFY(restoreEnabled());
+
+    // Later saves of the run hold edits: a backup made of them would restore the edits.
+    std::filesystem::remove_all(backup.folder());
+    QVERIFY(f.app->saveToGame());
+    QVERIFY(!backup.exists());
+}
+
+void TestStartup::firstSaveAsksWhenNoBackupCanBeMade()
+{
+    CGuiFixture f;
+    f.settings.keyExists = false;
+    f.makeApp();
+    // A file where the backups' folder should be.
+    std::filesystem::create_directories(f.dataFolder());
+    std::ofstream(f.dataFolder() / "BACKUP") << "in the way";
+    auto options = quietStart();
+    options.gameFolder = f.gameFolder().string();
+    QVERIFY(f.app->startUp(options));
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto before = stamp(database);
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
+
+    f.prompts.yesNoAnswers = {false};
+    QVERIFY(!f.app->saveToGame());
+    QCOMPARE(f.prompts.asked.size(), 1u);
+    QVERIFY(f.prompts.asked[0].text.rfind("The original Golvar data files could not be backed up", 0) == 0);
+    QVERIFY(stamp(database) == before);
+    QVERIFY(f.app->db().modified());
+
+    f.prompts.yesNoAnswers = {true};
+    QVERIFY(f.app->saveToGame());
+    QCOMPARE(f.prompts.asked.size(), 2u);
+    QVERIFY(!f.app->db().modified());
+    QVERIFY(!f.app->backupFlag());
+}
+
 void TestStartup::restoreReloadsWithStatusTexts()
 {
     CGuiFixture f;
@@ -258,10 +357,10 @@ void TestStartup::restoreReloadsWithStatusTexts()
     const std::size_t players = f.app->db().playerCount();
     // Damage the game's own file; the backup taken at start-up is whole.
     std::filesystem::resize_file(database, original / 2);
-    f.app->db().setModified();
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
 
     QSignalSpy status(f.app.get(), &CObrixApp::statusText);
-    QSignalSpy reloaded(f.app.get(), &CObrixApp::databaseReloaded);
+    QSignalSpy reloaded(&f.app->document(), &CDocument::reset);
 
     f.prompts.yesNoAnswers = {false};
     f.app->restoreBackup();
@@ -283,7 +382,8 @@ void TestStartup::restoreReloadsWithStatusTexts()
     std::filesystem::remove(database);
     QVERIFY(!f.app->reloadDatabase());
     QCOMPARE(texts(status), (QStringList{"Reading Player Data..."}));
-    QCOMPARE(reloaded.count(), 1);
+    // The views still drop what they showed of the old database.
+    QCOMPARE(reloaded.count(), 2);
 }
 
 void TestStartup::splashShowsStatusAndClosesOnKey()
@@ -356,7 +456,7 @@ void TestStartup::preferencesLanguage()
     else
         QVERIFY(f.prompts.asked.empty());
     // The language of the files in use stays until the next start.
-    QCOMPARE(app.db().languageCode, std::string("ENG"));
+    QCOMPARE(app.db().languageCode(), std::string("ENG"));
 }
 
 void TestStartup::preferencesFolderAndBrowse()

@@ -3,6 +3,7 @@
 #include "GuiFixtures.h"
 
 #include "app/ObrixApp.h"
+#include "editing/TeamCommands.h"
 #include "app/Resources.h"
 #include "database/Database.h"
 #include "editing/Transfers.h"
@@ -10,9 +11,11 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/FrameStatusBar.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/NodeDrag.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -27,7 +30,7 @@ struct CStarted : CStartedFrame
     CStarted() : CStartedFrame(true)
     {
         if (!app) return;
-        page = frame->dataView()->sheet()->findChild<CTransferPage*>();
+        page = qobject_cast<CTransferPage*>(frame->dataView()->sheet()->page(CDataPropSheet::TransferTab));
     }
     void showPage() const
     {
@@ -68,6 +71,7 @@ private slots:
     void firstShowFillsBothTreesAndALaterShowRefillsOnRequest();
     void movePlayerUpdatesBothTreesAndTheDatabase();
     void refusalsShowTheirMessageAndChangeNothing();
+    void dragsDoWhatTheButtonDoes();
     void swapPlayersExchangesTheirNodes();
     void swapTeamsRelabelsAndExchangesPlayers();
     void playerAddedShowsInBothTrees();
@@ -79,10 +83,8 @@ void TestTransfer::firstShowFillsBothTreesAndALaterShowRefillsOnRequest()
     QVERIFY(s.page);
     QVERIFY(!s.page->opened());
     QCOMPARE(s.page->leftTree()->model()->rowCount(), 0);
-    s.app->transferTreesNeedRefill = true;
     s.showPage();
     QVERIFY(s.page->opened());
-    QVERIFY(!s.app->transferTreesNeedRefill);
     const int leagues = int(s.app->db().leagues().size());
     QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues);
     QCOMPARE(s.page->rightTree()->model()->rowCount(), leagues);
@@ -91,20 +93,14 @@ void TestTransfer::firstShowFillsBothTreesAndALaterShowRefillsOnRequest()
     s.page->leftTree()->expand(s.page->leftTree()->model()->index(0, 0));
     saveScreenshot(s.frame, QStringLiteral("transfer"));
 
-    // A league added elsewhere shows after the page comes back with its flag set, and
-    // not before.
+    // A league added elsewhere shows in both trees, and goes again with its undo.
     s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
-    auto league = std::make_unique<CLeague>();
-    league->displayName = "Added";
-    s.app->db().addLeague(std::move(league));
-    s.showPage();
-    QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues);
-    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
-    s.app->transferTreesNeedRefill = true;
+    s.app->document().run("new league", [](CTransaction& tx) { addNewLeague(tx, "Added"); });
     s.showPage();
     QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues + 1);
     QCOMPARE(s.page->rightTree()->model()->rowCount(), leagues + 1);
-    QVERIFY(!s.app->transferTreesNeedRefill);
+    s.app->document().history()->undo();
+    QCOMPARE(s.page->leftTree()->model()->rowCount(), leagues);
 }
 
 void TestTransfer::movePlayerUpdatesBothTreesAndTheDatabase()
@@ -129,6 +125,35 @@ void TestTransfer::movePlayerUpdatesBothTreesAndTheDatabase()
     }
     QCOMPARE(s.app->db().player(player)->destinationTeamId, to);
     QVERIFY(s.app->db().modified());
+    // The player stays selected where it went: a second click moves nobody else.
+    QCOMPARE(s.page->leftTree()->selectedNode(), s.page->leftTree()->findPlayerNode(player, to));
+    const auto before = s.app->db().listedPlayers(from);
+    s.press();
+    QCOMPARE(s.app->db().listedPlayers(from), before);
+    QVERIFY(s.page->hintLine()->text().contains(QStringLiteral("is already in")));
+}
+
+void TestTransfer::dragsDoWhatTheButtonDoes()
+{
+    CStarted s;
+    s.showPage();
+    const uint32_t from = s.club(13, 19), to = s.club(12, 19, from);
+    QVERIFY(from && to);
+    CLeagueTree* left = s.page->leftTree();
+    CLeagueTree* right = s.page->rightTree();
+    const uint32_t player = s.nodesUnder(right, from).front();
+    const CNodeDrag drag{2, player, from};
+    // A league takes no drop; a team or player node of the other tree does.
+    QVERIFY(!left->dropHandler()(drag, right, left->model()->index(0, 0), false, false));
+    QVERIFY(left->dropHandler()(drag, right, left->findTeamNode(to), false, false));
+    QVERIFY(left->dropHandler()(drag, right, left->findTeamNode(to), false, true));
+    QCOMPARE(s.app->db().player(player)->destinationTeamId, to);
+    QCOMPARE(s.nodesUnder(left, to), s.app->db().listedPlayers(to));
+    // The pair the drop chose is the selection, and the line says what it did.
+    QCOMPARE(right->selectedNode(), right->findPlayerNode(player, to));
+    QVERIFY(s.page->hintLine()->text().contains(QStringLiteral("is already in")));
+    left->selectNode(left->findTeamNode(from));
+    QVERIFY(s.page->hintLine()->text().startsWith(QStringLiteral("\"<---->\" moves ")));
 }
 
 void TestTransfer::refusalsShowTheirMessageAndChangeNothing()
@@ -154,9 +179,11 @@ void TestTransfer::refusalsShowTheirMessageAndChangeNothing()
         if (!dump && t.id != eleven && t.id != other && t.id < CDatabase::kImportedIdBase) dump = t.id;
     });
     QVERIFY(eleven && other && dump);
-    for (auto listed = s.app->db().listedPlayers(eleven); listed.size() > 11; listed.pop_back())
-        movePlayer(s.app->db(), listed.back(), eleven, dump);
-    s.app->db().setModified(false);
+    arrange(*s.app, [&](CTransaction& tx) {
+        for (auto listed = s.app->db().listedPlayers(eleven); listed.size() > 11; listed.pop_back())
+            movePlayer(tx, listed.back(), eleven, dump);
+        tx.setModified(false);
+    });
     left->fill();
     right->fill();
     const uint32_t player = s.nodesUnder(left, eleven).front();
@@ -200,12 +227,10 @@ void TestTransfer::swapTeamsRelabelsAndExchangesPlayers()
     CLeagueTree* right = s.page->rightTree();
     const auto playersOfA = s.nodesUnder(left, a), playersOfB = s.nodesUnder(right, b);
     const std::string nameOfA = s.app->db().team(a)->longName;
-    s.app->statsTreesNeedRefill = false;
     left->selectNode(left->findTeamNode(a));
     right->selectNode(right->findTeamNode(b));
     s.press();
     QCOMPARE(s.app->db().team(b)->longName, nameOfA);
-    QVERIFY(s.app->statsTreesNeedRefill);
     for (const CLeagueTree* tree : {left, right})
     {
         QVERIFY(tree->nodeText(tree->findTeamNode(b)).startsWith(QString::fromStdString(nameOfA)));
@@ -219,12 +244,10 @@ void TestTransfer::swapTeamsRelabelsAndExchangesPlayers()
 void TestTransfer::playerAddedShowsInBothTrees()
 {
     CStarted s;
-    s.page->playerAdded(1, 1);  // not open yet: nothing to update, nothing to break
     s.showPage();
     const uint32_t from = s.club(12, 20), to = s.club(12, 20, from);
     const uint32_t player = s.app->db().listedPlayers(from).front();
-    s.app->db().team(to)->addIncoming(player);
-    s.page->playerAdded(player, to);
+    s.app->document().run("incoming", [&](CTransaction& tx) { tx.team(to)->addIncoming(player); });
     for (const CLeagueTree* tree : {s.page->leftTree(), s.page->rightTree()})
         QVERIFY(tree->findPlayerNode(player, to).isValid());
 }

@@ -7,9 +7,9 @@
 #include "editing/Roster.h"
 #include "kits/KitPalette.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
-#include "shell/LeagueTreeDelegate.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTree.h"
+#include "widgets/LeagueTreeDelegate.h"
+#include "widgets/LeagueTreeModel.h"
 #include "shell/RosterView.h"
 
 #include <QHeaderView>
@@ -62,8 +62,9 @@ private:
     {
         CObrixApp& app = m_fixture->makeApp();
         m_fixture->prompts.asked.clear();
-        const auto problem = CGameFiles(m_fixture->gameFolder()).loadAll(app.db());
-        if (problem) qFatal("the sample game does not load");
+        const bool loaded = app.document().load(
+            [this](CDatabase& db) { return !CGameFiles(m_fixture->gameFolder()).loadAll(db); });
+        if (!loaded) qFatal("the sample game does not load");
         return app;
     }
 
@@ -127,12 +128,15 @@ void TestTreeRoster::teamRowsDrawTheirSwatches()
     CLeagueTree tree(app, false, false);
     tree.fill();
     const QModelIndex team = tree.model()->index(0, 0, tree.model()->index(0, 0));
-    CTeam* record = app.db().team(tree.nodeValue(team));
-    QVERIFY(record);
+    const uint32_t teamId = tree.nodeValue(team);
+    QVERIFY(app.db().team(teamId));
     // Jersey colour 2 and jersey colour 1 equal: that colour left and right, shorts between.
-    record->homeJerseyColour2 = 1;
-    record->homeShortsColour1 = 9;
-    record->homeJerseyColour1 = 1;
+    arrange(app, [&](CTransaction& tx) {
+        CTeam* record = tx.team(teamId);
+        record->homeJerseyColour2 = 1;
+        record->homeShortsColour1 = 9;
+        record->homeJerseyColour1 = 1;
+    });
 
     QImage image(300, 24, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -274,12 +278,14 @@ void TestTreeRoster::deleteStopsAtElevenRows()
 {
     CObrixApp& app = freshApp();
     const uint32_t teamId = teamWithAtLeast(app.db(), 12);
-    CTeam& team = *app.db().team(teamId);
     // Exactly 12 listed players: the rest of the slots emptied.
     auto listed = rosterPlayers(app.db(), teamId);
-    team.players.fill(0);
-    team.incomingPlayers.fill(0);
-    for (int i = 0; i < 12; ++i) team.players[i] = listed[i];
+    arrange(app, [&](CTransaction& tx) {
+        CTeam& team = *tx.team(teamId);
+        team.players.fill(0);
+        team.incomingPlayers.fill(0);
+        for (int i = 0; i < 12; ++i) team.players[i] = listed[i];
+    });
 
     CRosterView roster(app);
     roster.showTeam(teamId);
@@ -300,14 +306,14 @@ void TestTreeRoster::pasteRefusedAtTwentySixRows()
 {
     CObrixApp& app = freshApp();
     const uint32_t teamId = teamWithAtLeast(app.db(), 12);
-    CTeam& team = *app.db().team(teamId);
+    const CTeam& team = *app.db().team(teamId);
     auto listed = rosterPlayers(app.db(), teamId);
     // 26 rows: the players slots as they are, the rest made up by incoming players.
     uint32_t extra = 1;
     while (listed.size() < 26)
     {
         while (!app.db().player(extra) || std::count(listed.begin(), listed.end(), extra)) ++extra;
-        team.addIncoming(extra);
+        arrange(app, [&](CTransaction& tx) { tx.team(teamId)->addIncoming(extra); });
         listed.push_back(extra);
     }
     CRosterView roster(app);
@@ -315,7 +321,7 @@ void TestTreeRoster::pasteRefusedAtTwentySixRows()
     QCOMPARE(roster.rowCount(), 26);
     QVERIFY(!roster.canPaste());
 
-    app.clipboardPlayer.copyFrom(*app.db().player(listed.front()));
+    app.document().clipboardPlayer.copyFrom(*app.db().player(listed.front()));
     QVERIFY(roster.canPaste());
     roster.paste();
     QCOMPARE(messages(m_fixture->prompts), std::vector<std::string>{"Too many players (26) in this team already!"});
@@ -323,12 +329,12 @@ void TestTreeRoster::pasteRefusedAtTwentySixRows()
     QVERIFY(!app.db().modified());
 
     // One row fewer, and a free players slot: the paste goes through.
-    team.removeIncoming(listed.back());
+    arrange(app, [&](CTransaction& tx) { tx.team(teamId)->removeIncoming(listed.back()); });
     roster.refresh();
     QCOMPARE(roster.rowCount(), 25);
     while (!app.db().player(extra) || std::count(listed.begin(), listed.end(), extra)) ++extra;
     const uint32_t other = extra;
-    app.clipboardPlayer.copyFrom(*app.db().player(other));
+    app.document().clipboardPlayer.copyFrom(*app.db().player(other));
     QVERIFY(std::count(team.players.begin(), team.players.end(), 0u) > 0);
     roster.paste();
     QCOMPARE(roster.rowCount(), 26);
@@ -372,7 +378,7 @@ void TestTreeRoster::teamCommandsOfTheLeftPane()
     const uint32_t teamId = tree->nodeValue(team);
     tree->selectNode(team);
     group.copy();
-    QCOMPARE(app.clipboardTeam.id, teamId);
+    QCOMPARE(app.document().clipboardTeam.id, teamId);
     const QModelIndex target = model->index(1, 0);
     tree->selectNode(target);
     QVERIFY(group.leagueSelected() && group.canPaste());
@@ -388,23 +394,20 @@ void TestTreeRoster::teamCommandsOfTheLeftPane()
     QCOMPARE(tree->nodeValue(model->index(0, 0, model->index(0, 0))), teamId);
 
     // New League: at the end of the top level, not sorted in.
-    bool before = app.transferTreesNeedRefill;
-    QVERIFY(!before);
     group.newLeagueNamed(QStringLiteral("AAA New"));
     QCOMPARE(model->rowCount(), leagues + 1);
     const QModelIndex added = model->index(leagues, 0);
     QCOMPARE(added.data().toString(), QStringLiteral("AAA New"));
     QCOMPARE(tree->nodeValue(added), uint32_t(kLeagueNodeBase + leagues));
     QCOMPARE(app.db().leagues().back()->displayName, std::string("AAA New"));
-    QVERIFY(app.transferTreesNeedRefill && app.statsTreesNeedRefill);
     group.refresh();
     QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("AAA New"));
 
     // Players only go onto teams.
     tree->selectNode(model->index(0, 0));
-    app.clipboardPlayer.id = 0;
+    app.document().clipboardPlayer.id = 0;
     tree->copyPlayer();
-    app.clipboardPlayer.copyFrom(*app.db().player(rosterPlayers(app.db(), teamId).front()));
+    app.document().clipboardPlayer.copyFrom(*app.db().player(rosterPlayers(app.db(), teamId).front()));
     tree->pastePlayer();
     QCOMPARE(messages(m_fixture->prompts),
              (std::vector<std::string>{"Can only copy a player to clipboard!", "Can only paste player to a team!"}));

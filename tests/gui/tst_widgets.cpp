@@ -152,7 +152,7 @@ void TestWidgets::pictureListShowsExactlyOneCell()
     QVERIFY(list.verticalScrollBar()->isVisible());
 
     list.setKitPictures(CKitList::Socks, m_jerseys);
-    QCOMPARE(list.viewport()->size(), QSize(32, 40));
+    QCOMPARE(list.viewport()->size(), QSize(64, 64));  // as large as the jerseys and shorts
     QCOMPARE(list.count(), 4);
     // Kit items carry the model number + 1, the number in the file name.
     QCOMPARE(list.itemNumber(0), 1);
@@ -333,8 +333,8 @@ void TestWidgets::missingOrBrokenKitPictureShowsTheFallbackText()
     {
         QVERIFY(list.kitImage(model).isNull());
         const QImage cell = list.cellImage(model);
-        // What stands in for the picture is the text "Jersey <model + 1>" in black from
-        // (10, 10): nothing above or left of that, dark pixels below and right of it.
+        // What stands in for the picture is the text "Shorts <model + 1>", inside the
+        // cell with a margin all round, never cut at its edge.
         int dark = 0;
         bool strayInk = false;
         for (int y = 0; y < cell.height(); ++y)
@@ -342,7 +342,7 @@ void TestWidgets::missingOrBrokenKitPictureShowsTheFallbackText()
                 if (qGray(cell.pixel(x, y)) < 80)
                 {
                     ++dark;
-                    strayInk = strayInk || x < 10 || y < 10;
+                    strayInk = strayInk || x < 2 || y < 2 || x >= cell.width() - 2 || y >= cell.height() - 2;
                 }
         QVERIFY(dark > 10);
         QVERIFY(!strayInk);
@@ -360,9 +360,9 @@ void TestWidgets::missingOrBrokenKitPictureShowsTheFallbackText()
 void TestWidgets::largerPicturesAreScaledIntoTheCell()
 {
     // A picture larger than its cell is shrunk rather than cut: the whole pair of socks
-    // stays in view in the socks list's narrow cell.
+    // stays in view in a narrow cell.
     CPictureListBox list;
-    list.setKitPictures(CKitList::Socks, m_jerseys);
+    list.setKitPictures(CKitList::Socks, m_jerseys, QSize(32, 40));
     list.setKitColours({2, 19, 22, 13, 19, 6, 22});
     const QImage cell = list.cellImage(0);
     QCOMPARE(cell.size(), QSize(32, 40));

@@ -51,10 +51,10 @@ int runBackup(const std::vector<std::string>& args)
     const auto a = parse("backup", args);
     if (!a) return 2;
     CBackup backup(a->dataFolder, a->gameFolder, a->language);
-    if (!backup.make())
+    std::string error;
+    if (!backup.make(&error))
     {
-        std::cerr << "obrix-cli: the database file or the player name file could not be copied to "
-                  << backup.folder().string() << "\n";
+        std::cerr << "obrix-cli: " << error << "\n";
         return 1;
     }
     std::cout << "Backup of " << a->gameFolder << " in " << backup.folder().string() << "\n";
@@ -66,19 +66,38 @@ int runRestore(const std::vector<std::string>& args)
     const auto a = parse("restore", args);
     if (!a) return 2;
     CBackup backup(a->dataFolder, a->gameFolder, a->language);
-    if (!backup.exists())
+    // An interrupted save or restore of the game's files is finished before anything else.
+    const CRecovery recovery = CGameFiles(a->gameFolder).recoverInterrupted();
+    if (recovery.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << recovery.message << "\n";
+    if (recovery.state == CRecovery::CState::Failed) return 1;
+    std::error_code ec;
+    if (!backup.exists() && !std::filesystem::exists(backup.folder(), ec))
     {
         std::cerr << "obrix-cli: " << backuptexts::kNoBackup << " (looked in " << backup.folder().string() << ")\n";
         return 1;
     }
-    const auto failed = backup.restore();
-    if (!failed.empty())
+    const auto result = backup.restore();
+    if (!result.restored)
     {
-        std::cerr << "obrix-cli: these files could not be restored:";
-        for (const auto& f : failed) std::cerr << " " << f;
-        std::cerr << "\n";
+        std::cerr << "obrix-cli: " << result.message << "\n";
         return 1;
     }
-    std::cout << "Restored " << a->gameFolder << " from " << backup.folder().string() << "\n";
+    std::cout << result.message << "\n";
     return 0;
+}
+
+int runRecover(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+    {
+        std::cerr << "obrix-cli: give one folder\nusage: obrix-cli recover FOLDER\n";
+        return 2;
+    }
+    std::filesystem::path folder = args[0];
+    std::error_code ec;
+    const auto database = CGameFiles(folder).resolve(gamepaths::kDatabaseFile);
+    if (std::filesystem::is_directory(database.parent_path(), ec)) folder = database.parent_path();
+    const CRecovery r = recoverCommit(CFileSystem::real(), folder);
+    if (r.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << r.message << "\n";
+    return r.state == CRecovery::CState::Failed ? 1 : 0;
 }

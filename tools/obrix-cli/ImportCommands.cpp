@@ -1,5 +1,7 @@
 #include "ImportCommands.h"
 
+#include "database/Change.h"
+
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "exchange/LeagueExport.h"
@@ -79,8 +81,10 @@ bool runImports(CDatabase& db, const std::vector<CCliImport>& imports)
     const auto packer = makePacker(prompts);
     for (const CCliImport& i : imports)
     {
-        const bool ok = i.glv ? importGlvFile(db, i.path, prompts)
-                              : importDbFiles(db, i.path, i.leagueName, *packer, prompts);
+        CTransaction tx(db);
+        const bool ok = i.glv ? importGlvFile(tx, i.path, prompts)
+                              : importDbFiles(tx, i.path, i.leagueName, *packer, prompts);
+        if (ok) tx.commit();
         if (!ok)
         {
             std::cerr << "obrix-cli: the import of " << i.path << " failed\n";
@@ -129,12 +133,14 @@ int runExport(const std::vector<std::string>& args)
     outFolder = positional[1];
 
     CDatabase db;
-    db.languageCode = language;
-    if (auto e = CGameFiles(gameFolder).loadAll(db))
+    CDatabaseBuilder(db).setLanguageCode(language);
+    std::string recovered;
+    if (auto e = CGameFiles(gameFolder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
     CCliPrompts prompts;
     const auto packer = makePacker(prompts);
     const CExportResult r = exportLeague(db, std::size_t(position), outFolder, *packer);

@@ -63,7 +63,9 @@ int runThumbnails(const std::vector<std::string>& args)
         std::cerr << "obrix-cli: " << game.string() << " is not a folder\n";
         return 1;
     }
-    const int thumbnails = makeJerseyThumbnails(game, out);
+    std::vector<std::string> skipped;
+    const int thumbnails = makeJerseyThumbnails(game, out, CFileSystem::real(), &skipped);
+    if (!skipped.empty()) std::cerr << "obrix-cli: " << skippedThumbnailsMessage(skipped) << "\n";
     const CKitArtworkResult artwork = ensureKitArtwork(out);
     std::cout << "wrote " << thumbnails << " jersey thumbnails and " << artwork.written << " kit pictures to "
               << out.string() << "\n";

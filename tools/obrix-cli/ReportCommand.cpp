@@ -119,12 +119,14 @@ int runReport(const std::vector<std::string>& args)
     const auto a = parse(args);
     if (!a) return 2;
     CDatabase db;
-    db.languageCode = a->language;
-    if (auto e = CGameFiles(a->gameFolder).loadAll(db))
+    CDatabaseBuilder(db).setLanguageCode(a->language);
+    std::string recovered;
+    if (auto e = CGameFiles(a->gameFolder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
 
     std::vector<uint32_t> teamIds;
     if (a->byLeague)

@@ -6,6 +6,7 @@
 #include "KitCommands.h"
 #include "LocateCommand.h"
 #include "ReportCommand.h"
+#include "SaveCommands.h"
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
@@ -29,10 +30,19 @@ constexpr const char* kUsage =
     "  dump DIR [--language CODE] [--import-db FOLDER[:LEAGUE NAME]]... [--import-glv FILE]...\n"
     "                                              print the database as JSON, after the imports\n"
     "                                              in the order given\n"
-    "  save DIR [--language CODE]                  load the database and save it back\n"
+    "  save DIR [--language CODE] [--data-folder DIR] [--no-backup]\n"
+    "                                              load the database and save it back (backed up\n"
+    "                                              first unless a backup of DIR is there)\n"
+    "  global-mod DIR --amount N --groups gk,def,mid,fwd --skills NAME,...|all\n"
+    "         [--language CODE] [--data-folder DIR] [--no-backup]\n"
+    "                                              add N (-60..60, not 0) to the skills of the\n"
+    "                                              players of those positions, then save as above\n"
     "  info DIR [--language CODE]                  print the counts and the game files found\n"
     "  backup DIR [--language CODE] [--data-folder DIR]   copy the game's database files aside\n"
     "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
+    "  recover FOLDER                              finish or undo a save, restore, backup or export\n"
+    "                                              that was cut off in FOLDER (a game folder: its\n"
+    "                                              database folder)\n"
     "  locate                                      print the game folder the editor would open\n"
     "  export DIR [--language CODE] --league POSITION OUTFOLDER\n"
     "                                              write a league as CUSTOM.DB, CUSPLYR.DB, XFER.DB\n"
@@ -153,12 +163,14 @@ void dumpRecord(CJson& j, const auto& fields, const auto& record, CTextEncoding 
 
 int load(const CArgs& a, CDatabase& db)
 {
-    db.languageCode = a.language;
-    if (auto e = CGameFiles(a.folder).loadAll(db))
+    CDatabaseBuilder(db).setLanguageCode(a.language);
+    std::string recovered;
+    if (auto e = CGameFiles(a.folder).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
     }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
     return 0;
 }
 
@@ -202,20 +214,6 @@ int dump(const CArgs& a)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-int save(const CArgs& a)
-{
-    CDatabase db;
-    if (int rc = load(a, db)) return rc;
-    if (auto e = CGameFiles(a.folder).save(db))
-    {
-        std::cerr << "obrix-cli: " << *e << "\n";
-        return 1;
-    }
-    std::cout << "Saved " << db.leagues().size() << " leagues, " << db.teamCount() << " teams and "
-              << db.playerCount() << " players.\n";
-    return 0;
-}
-
 int info(const CArgs& a)
 {
     const CGameFiles files(a.folder);
@@ -249,8 +247,8 @@ int info(const CArgs& a)
     db.forEachPlayer([&](const CPlayer& p) { spoken += p.hasCommentary != 0; });
     std::cout << "Language: " << a.language << "\n"
               << "Leagues: " << db.leagues().size() << "\n"
-              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId << ")\n"
-              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId << ")\n"
+              << "Teams: " << db.teamCount() << " (highest id " << db.highestTeamId() << ")\n"
+              << "Players: " << db.playerCount() << " (highest id " << db.highestPlayerId() << ")\n"
               << "Players with a spoken name: " << spoken << "\n";
     return 0;
 }
@@ -284,6 +282,7 @@ int main(int argc, char** argv)
         const std::vector<std::string> rest(argv + 2, argv + argc);
         if (command == "backup") return runBackup(rest);
         if (command == "restore") return runRestore(rest);
+        if (command == "recover") return runRecover(rest);
         if (command == "locate") return runLocate(rest);
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);
@@ -293,12 +292,13 @@ int main(int argc, char** argv)
         if (command == "import-table") return runImportTable(rest);
         if (command == "check") return runCheck(rest);
         if (command == "diff") return runDiff(rest);
+        if (command == "save") return runSave(rest);
+        if (command == "global-mod") return runGlobalMod(rest);
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);
     if (!args) return usage(problem);
     if (args->command == "dump") return dump(*args);
-    if (args->command == "save") return save(*args);
     if (args->command == "info") return info(*args);
     if (args->command == "sample") return sample(*args);
     return usage("unknown command " + args->command);

@@ -1,11 +1,15 @@
 #include "database/Backup.h"
 
+#include "database/Database.h"
 #include "database/GameFiles.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
 
 #include <cctype>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 namespace fs = std::filesystem;
 
@@ -38,12 +42,87 @@ std::string folderKey(const fs::path& gameFolder)
     return name.substr(0, 40) + "-" + hex;
 }
 
-bool copySafely(CFileSystem& fs, const fs::path& from, const fs::path& to)
+constexpr const char* kManifest = "MANIFEST.TXT";
+constexpr const char* kManifestMagic = "OBRIX-BACKUP 1";
+
+struct CManifest
 {
-    std::vector<uint8_t> bytes;
-    if (!fs.readFile(from, bytes)) return false;
-    return !commitFiles(fs, {CPendingFile{to, std::move(bytes), {}}});
+    std::string takenAt;
+    struct CFile
+    {
+        std::string name;
+        uint64_t size;
+        std::string checksum;
+    };
+    std::vector<CFile> files;
+    const CFile* find(const std::string& name) const
+    {
+        for (const auto& f : files)
+            if (f.name == name) return &f;
+        return nullptr;
+    }
+};
+
+std::string manifestText(const CManifest& m)
+{
+    std::string body = std::string(kManifestMagic) + "\ntaken\t" + m.takenAt + "\n";
+    for (const auto& f : m.files) body += "file\t" + f.name + "\t" + std::to_string(f.size) + "\t" + f.checksum + "\n";
+    return body + "end\t" + checksumText({reinterpret_cast<const uint8_t*>(body.data()), body.size()}) + "\n";
 }
+
+std::optional<CManifest> parseManifest(const std::vector<uint8_t>& bytes)
+{
+    const std::string text(bytes.begin(), bytes.end());
+    const auto endAt = text.rfind("end\t");
+    if (endAt == std::string::npos || text.substr(endAt) != "end\t" + checksumText({bytes.data(), endAt}) + "\n")
+        return std::nullopt;
+    CManifest m;
+    std::size_t pos = 0;
+    int line = 0;
+    while (pos < endAt)
+    {
+        const auto nl = text.find('\n', pos);
+        const std::string l = text.substr(pos, nl - pos);
+        pos = nl + 1;
+        std::vector<std::string> f(1);
+        for (char c : l)
+            if (c == '\t')
+                f.emplace_back();
+            else
+                f.back() += c;
+        if (line++ == 0)
+        {
+            if (l != kManifestMagic) return std::nullopt;
+        }
+        else if (f.size() == 2 && f[0] == "taken")
+            m.takenAt = f[1];
+        else if (f.size() == 4 && f[0] == "file" && !f[1].empty() && f[1].find('/') == std::string::npos)
+            m.files.push_back({f[1], std::strtoull(f[2].c_str(), nullptr, 10), f[3]});
+        else
+            return std::nullopt;
+    }
+    return m;
+}
+
+std::string localTimeText(std::time_t t)
+{
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+struct CBackupFiles
+{
+    std::string database = baseName(gamepaths::kDatabaseFile);
+    std::string playerNames;
+    std::string names;
+};
 } // namespace
 
 CBackup::CBackup(fs::path dataFolder, fs::path gameFolder, std::string languageCode, CFileSystem& fs)
@@ -54,35 +133,125 @@ CBackup::CBackup(fs::path dataFolder, fs::path gameFolder, std::string languageC
 {
 }
 
-bool CBackup::exists() const
+std::optional<std::string> CBackup::verify() const
 {
-    std::error_code ec;
-    return fs::is_regular_file(m_folder / "FCDB.DBI", ec);
+    // A backup interrupted while it was written is finished or undone first.
+    const CRecovery recovery = recoverCommit(m_fs, m_folder);
+    if (recovery.state == CRecovery::CState::Failed) return recovery.message;
+    std::vector<uint8_t> bytes;
+    CFileStatus st;
+    if (!m_fs.status(m_folder / kManifest, st) || !st.exists) return std::string("it has no manifest");
+    if (!m_fs.readFile(m_folder / kManifest, bytes)) return fileFailure(m_folder / kManifest, "read", errno);
+    const auto manifest = parseManifest(bytes);
+    if (!manifest || manifest->files.empty()) return std::string(kManifest) + " is damaged";
+    for (const auto& f : manifest->files)
+    {
+        if (!m_fs.readFile(m_folder / f.name, bytes)) return fileFailure(m_folder / f.name, "read", errno);
+        if (bytes.size() != f.size)
+            return f.name + " holds " + std::to_string(bytes.size()) + " bytes, the manifest says "
+                   + std::to_string(f.size);
+        if (checksumText(bytes) != f.checksum) return f.name + " does not match its checksum in the manifest";
+    }
+    return std::nullopt;
 }
 
-bool CBackup::make()
+bool CBackup::exists() const
 {
+    return !verify();
+}
+
+std::string CBackup::takenAt() const
+{
+    std::vector<uint8_t> bytes;
+    if (!m_fs.readFile(m_folder / kManifest, bytes)) return {};
+    const auto manifest = parseManifest(bytes);
+    return manifest ? manifest->takenAt : std::string();
+}
+
+bool CBackup::make(std::string* error)
+{
+    auto fail = [&](const std::string& why) {
+        if (error) *error = formatText(backuptexts::kBackupFailed, m_gameFolder.string().c_str(), why.c_str());
+        return false;
+    };
+    // Never a copy of a set that a save or restore left half done.
+    const CRecovery source = recoverCommit(m_fs, resolveGamePath(m_gameFolder, gamepaths::kDatabaseFile).parent_path());
+    if (source.state == CRecovery::CState::Failed) return fail(source.message);
     std::error_code ec;
     fs::create_directories(m_folder, ec);
-    const std::string note = m_gameFolder.generic_string() + "\n";
-    if (!m_fs.writeFileDurably(m_folder / kSourceNote, {reinterpret_cast<const uint8_t*>(note.data()), note.size()}))
-        return false;
-    if (!copySafely(m_fs, resolveGamePath(m_gameFolder, gamepaths::kDatabaseFile), m_folder / "FCDB.DBI"))
-        return false;
-    const std::string playerNames = gamepaths::playerNameFilePath(m_languageCode);
-    if (!copySafely(m_fs, resolveGamePath(m_gameFolder, playerNames), m_folder / baseName(playerNames)))
-        return false;
+    if (ec) return fail(m_folder.string() + ": cannot create the folder: " + ec.message());
+
+    std::vector<CPendingFile> files;
+    CManifest manifest{localTimeText(std::time(nullptr)), {}};
+    auto add = [&](const std::string& gamePath, bool required) {
+        const fs::path from = resolveGamePath(m_gameFolder, gamePath);
+        CFileStatus st;
+        if (!m_fs.status(from, st)) return std::optional<std::string>(fileFailure(from, "examine", errno));
+        // Only a file that is not there at all is a language the game lacks.
+        if (!st.exists && !required) return std::optional<std::string>();
+        std::vector<uint8_t> bytes;
+        if (!m_fs.readFile(from, bytes)) return std::optional<std::string>(fileFailure(from, "read", errno));
+        const std::string name = baseName(gamePath);
+        manifest.files.push_back({name, bytes.size(), checksumText(bytes)});
+        files.push_back({m_folder / name, std::move(bytes), {}});
+        return std::optional<std::string>();
+    };
+    if (auto e = add(gamepaths::kDatabaseFile, true)) return fail(*e);
+    if (auto e = add(gamepaths::playerNameFilePath(m_languageCode), true)) return fail(*e);
     for (const char* code : gamepaths::kLanguageCodes)
+        if (auto e = add(gamepaths::nameFilePath(code), code == m_languageCode)) return fail(*e);
+
+    const std::string note = m_gameFolder.generic_string() + "\n";
+    files.push_back({m_folder / kSourceNote, {note.begin(), note.end()}, {}});
+    const std::string text = manifestText(manifest);
+    files.push_back({m_folder / kManifest, {text.begin(), text.end()}, {}});
+    if (auto e = commitFiles(m_fs, files, "backup")) return fail(*e);
+    // The copies as the disk now holds them, against the sources' checksums.
+    if (auto e = verify())
     {
-        const std::string names = gamepaths::nameFilePath(code);
-        copySafely(m_fs, resolveGamePath(m_gameFolder, names), m_folder / baseName(names));  // a missing language is fine
+        m_fs.removeFile(m_folder / kManifest);
+        return fail(*e);
     }
     return true;
+}
+bool CBackup::adoptEarlierBackup()
+{
+    // Earlier versions of the editor wrote no manifest. Their copies were taken before
+    // the first save, so they are kept as they are rather than replaced by the files as
+    // they are now; their manifest records what is there.
+    CFileStatus st;
+    if (!m_fs.status(m_folder / kManifest, st) || st.exists) return false;
+    CManifest manifest;
+    std::vector<CPendingFile> files;
+    const std::string database = baseName(gamepaths::kDatabaseFile);
+    std::vector<std::string> names = {database, baseName(gamepaths::playerNameFilePath(m_languageCode))};
+    for (const char* code : gamepaths::kLanguageCodes) names.push_back(baseName(gamepaths::nameFilePath(code)));
+    for (const auto& name : names)
+    {
+        std::vector<uint8_t> bytes;
+        if (!m_fs.status(m_folder / name, st) || !st.exists) continue;
+        if (!st.regular || !m_fs.readFile(m_folder / name, bytes)) return false;
+        manifest.files.push_back({name, bytes.size(), checksumText(bytes)});
+    }
+    if (manifest.files.empty() || manifest.files.front().name != database) return false;
+    std::error_code ec;
+    const auto written = fs::last_write_time(m_folder / database, ec);
+    manifest.takenAt = "an earlier version of the editor";
+    if (!ec)
+    {
+        const auto sys = std::chrono::file_clock::to_sys(written);
+        manifest.takenAt = localTimeText(std::chrono::system_clock::to_time_t(sys));
+    }
+    const std::string text = manifestText(manifest);
+    return !commitFiles(m_fs, {{m_folder / kManifest, {text.begin(), text.end()}, {}}}, "backup") && exists();
 }
 
 CBackup::CCheckResult CBackup::check(CSettingsStore& settings, const fs::path& jerseysFolder)
 {
     CCheckResult result;
+    // The first start needs the pictures most: the team page is empty without them.
+    std::error_code ec;
+    result.needThumbnails = !fs::is_regular_file(jerseysFolder / "mjfr1.bmp", ec);
     if (!settings.open()) return result;
     uint32_t flag = 0;
     if (!settings.readNumber(kBackupValue, flag))
@@ -91,43 +260,77 @@ CBackup::CCheckResult CBackup::check(CSettingsStore& settings, const fs::path& j
         settings.create();
         settings.writeNumber(kBackupValue, flag);
     }
-    else
+    else if (!exists())
     {
-        if (!exists()) make();
-        std::error_code ec;
-        result.needThumbnails = !fs::is_regular_file(jerseysFolder / "mjfr1.bmp", ec);
+        if (!adoptEarlierBackup()) make();
     }
     result.backupFlag = flag == 1;
     return result;
 }
 
-std::vector<std::string> CBackup::restore()
+CBackup::CRestoreResult CBackup::restore()
 {
-    std::vector<std::string> failed;
-    const std::string files[] = {gamepaths::kDatabaseFile, gamepaths::playerNameFilePath(m_languageCode),
-                                 gamepaths::nameFilePath(m_languageCode)};
-    for (const auto& gamePath : files)
+    CRestoreResult result;
+    auto refuse = [&](const std::string& why) {
+        result.message = formatText(backuptexts::kNotRestored, why.c_str());
+        return result;
+    };
+    if (auto e = verify())
+        return refuse(formatText(backuptexts::kBadBackup, m_folder.string().c_str(), e->c_str()));
+
+    const std::string gamePaths[] = {gamepaths::kDatabaseFile, gamepaths::nameFilePath(m_languageCode),
+                                     gamepaths::playerNameFilePath(m_languageCode)};
+    std::vector<uint8_t> bytes[3];
+    std::vector<uint8_t> manifestBytes;
+    m_fs.readFile(m_folder / kManifest, manifestBytes);
+    const auto manifest = parseManifest(manifestBytes);
+    for (int i = 0; i < 3; ++i)
     {
-        const std::string name = baseName(gamePath);
-        if (!copySafely(m_fs, m_folder / name, resolveGamePath(m_gameFolder, gamePath))) failed.push_back(name);
+        const std::string name = baseName(gamePaths[i]);
+        if (!manifest || !manifest->find(name))
+            return refuse(formatText(backuptexts::kBadBackup, m_folder.string().c_str(),
+                                     ("it holds no " + name).c_str()));
+        if (!m_fs.readFile(m_folder / name, bytes[i])) return refuse(fileFailure(m_folder / name, "read", errno));
     }
-    return failed;
+
+    // The same checks as a load of the game's own files.
+    {
+        CDatabase db;
+        CDatabaseBuilder(db).setLanguageCode(m_languageCode);
+        std::optional<gameformat::CFormatError> e = gameformat::loadPlayers(db, bytes[0], bytes[2]);
+        std::string file = baseName(e && e->inNameFile ? gamePaths[2] : gamePaths[0]);
+        if (!e)
+        {
+            e = gameformat::loadTeams(db, bytes[0], bytes[1]);
+            if (!e) e = gameformat::loadLeagues(db, bytes[0], bytes[1]);
+            file = baseName(e && e->inNameFile ? gamePaths[1] : gamePaths[0]);
+        }
+        if (e) return refuse(formatText(backuptexts::kBackupUnreadable, (file + ": " + e->message).c_str()));
+    }
+
+    std::vector<CPendingFile> files;
+    std::string names;
+    for (int i = 0; i < 3; ++i)
+    {
+        const std::string name = baseName(gamePaths[i]);
+        names += (i == 0 ? "" : i == 2 ? " and " : ", ") + name;
+        files.push_back({resolveGamePath(m_gameFolder, gamePaths[i]), std::move(bytes[i]), {}});
+    }
+    if (auto e = commitFiles(m_fs, files, "restore")) return refuse(*e + " The game's files are as they were.");
+    result.restored = true;
+    result.message = formatText(backuptexts::kRestored, names.c_str(), manifest->takenAt.c_str());
+    return result;
 }
 
 bool restoreBackedUpData(CBackup& backup, CPrompts& prompts)
 {
     if (!prompts.askYesNo(backuptexts::kRestoreQuestion, CPrompts::CIcon::Question)) return false;
-    if (!backup.exists())
+    if (!backup.exists() && !fs::exists(backup.folder()))
     {
         prompts.message(backuptexts::kNoBackup, CPrompts::CIcon::Warning);
         return false;
     }
-    const auto failed = backup.restore();
-    if (!failed.empty())
-    {
-        std::string list;
-        for (const auto& f : failed) list += (list.empty() ? "" : "\n") + f;
-        prompts.message(formatText(backuptexts::kRestoreFailed, list.c_str()), CPrompts::CIcon::Warning);
-    }
-    return true;
+    const auto result = backup.restore();
+    prompts.message(result.message, result.restored ? CPrompts::CIcon::Information : CPrompts::CIcon::Warning);
+    return result.restored;
 }

@@ -17,6 +17,10 @@
 // it came from, so that a restore can never copy one installation's files into another.
 // The player name file is kept under its own name (FCDBPENG.DBI or FCDBPJAP.DBI), so a
 // change of language between backup and restore cannot put one over the other.
+//
+// A backup is complete or absent: every file is written in one commit (see commitFiles)
+// together with a manifest of their names, sizes and checksums and the time of the
+// backup, and only a backup whose files match its manifest counts.
 class CBackup
 {
 public:
@@ -25,12 +29,20 @@ public:
 
     // The backup folder of this game folder.
     std::filesystem::path folder() const { return m_folder; }
-    // A backup of this game folder's database file is there.
+    // A complete backup of this game folder is there: its manifest is whole and every
+    // file it lists matches it.
     bool exists() const;
+    // What is wrong with the backup, nothing when it is complete.
+    std::optional<std::string> verify() const;
+    // When the backup was taken, as its manifest says ("2026-12-08 14:05").
+    std::string takenAt() const;
 
-    // Copies the database file and the player name file in use (both needed: false when
-    // either fails) and every language name file the game has (missing ones skipped).
-    bool make();
+    // Copies the database file, the player name file in use and every language name file
+    // the game has (a language the game lacks is skipped; a file that is there but cannot
+    // be copied is a failure), checks the copies against their sources, and writes the
+    // manifest with them. On failure the earlier backup, if any, is left as it was and
+    // error (when given) says what failed.
+    bool make(std::string* error = nullptr);
 
     struct CCheckResult
     {
@@ -39,14 +51,27 @@ public:
     };
     // The start-up check: the first backup (recording "Backup" = 1 or 0 when the value
     // is absent), a new backup when this game folder's copy has gone, and whether the
-    // jersey thumbnails must be made (mjfr1.bmp missing from jerseysFolder).
+    // jersey thumbnails must be made (mjfr1.bmp missing from jerseysFolder), first start
+    // included.
     CCheckResult check(CSettingsStore& settings, const std::filesystem::path& jerseysFolder);
 
-    // Copies the three files of the current language back over the game's files, each
-    // replaced safely. Returns the names of the files that could not be restored.
-    std::vector<std::string> restore();
+    struct CRestoreResult
+    {
+        bool restored = false;  // the game's files were replaced
+        std::string message;    // what was restored from the backup of when, or why nothing was
+    };
+    // Checks the backup against its manifest and loads it as the game would, then puts
+    // the three files of the current language back over the game's files as one set.
+    // A backup that fails a check is refused and nothing is copied.
+    CRestoreResult restore();
+
+    // A backup folder of an earlier version of the editor (copies without a manifest, taken
+    // before its first save) is kept: a manifest of what it holds is added. False when
+    // there is no such backup or it cannot be adopted.
+    bool adoptEarlierBackup();
 
 private:
+
     std::filesystem::path m_folder;
     std::filesystem::path m_gameFolder;
     std::string m_languageCode;
@@ -57,11 +82,16 @@ namespace backuptexts
 {
 inline constexpr const char* kRestoreQuestion =
     "Restoring original Golvar data file will overwite all changes made. Do you wish to continue?";
-inline constexpr const char* kRestoreFailed = "These files could not be restored from the backup:\n%s";
 inline constexpr const char* kNoBackup = "There is no backup of this Golvar folder to restore.";
+inline constexpr const char* kRestored = "Restored %s from the backup of %s.";
+inline constexpr const char* kNotRestored = "Nothing was restored: %s";
+inline constexpr const char* kBadBackup = "the backup in %s is damaged (%s).";
+inline constexpr const char* kBackupUnreadable = "the backup does not load as a game database (%s).";
+inline constexpr const char* kBackupFailed = "The backup of %s could not be made: %s";
 } // namespace backuptexts
 
-// The restore command: asks first; on Yes copies the files back. Returns false when the
-// user said No (nothing changed) and true when the files were copied back (the caller
-// then reloads the database); copies that failed are reported through the prompts.
+// The restore command: asks first; on Yes checks the backup and copies the files back.
+// Returns true when the files were copied back (the caller then reloads the database),
+// false when the user said No or the backup was refused. The outcome is told through
+// the prompts either way.
 bool restoreBackedUpData(CBackup& backup, CPrompts& prompts);

@@ -1,5 +1,7 @@
 #include "database/Database.h"
 
+#include <algorithm>
+
 namespace
 {
 template <class T>
@@ -54,7 +56,7 @@ struct CStoreOps
     }
 };
 
-CPlayer* CDatabase::player(uint32_t id)
+CPlayer* CDatabase::writablePlayer(uint32_t id)
 {
     return lookup(m_playerStore.table, id);
 }
@@ -62,7 +64,7 @@ const CPlayer* CDatabase::player(uint32_t id) const
 {
     return lookup(m_playerStore.table, id);
 }
-CTeam* CDatabase::team(uint32_t id)
+CTeam* CDatabase::writableTeam(uint32_t id)
 {
     return lookup(m_teamStore.table, id);
 }
@@ -71,29 +73,113 @@ const CTeam* CDatabase::team(uint32_t id) const
     return lookup(m_teamStore.table, id);
 }
 
+CDatabase CDatabase::copy() const
+{
+    CDatabase out;
+    std::vector<CPlayer> players;
+    players.reserve(playerCount());
+    forEachPlayer([&](const CPlayer& p) { players.push_back(p); });
+    std::vector<CTeam> teams;
+    teams.reserve(teamCount());
+    forEachTeam([&](const CTeam& t) { teams.push_back(t); });
+    CStoreOps<CPlayer>::addBlock(out.m_playerStore, std::move(players));
+    CStoreOps<CTeam>::addBlock(out.m_teamStore, std::move(teams));
+    out.m_playerStore.table.resize(m_playerStore.table.size(), nullptr);
+    out.m_teamStore.table.resize(m_teamStore.table.size(), nullptr);
+    for (const auto& l : m_leagues) out.m_leagues.push_back(std::make_unique<CLeague>(*l));
+    out.m_highestPlayerId = m_highestPlayerId;
+    out.m_highestTeamId = m_highestTeamId;
+    out.m_teamTableOffset = m_teamTableOffset;
+    out.m_playerTableOffset = m_playerTableOffset;
+    out.m_importGeneration = m_importGeneration;
+    out.m_languageCode = m_languageCode;
+    out.m_teamNameIndex = m_teamNameIndex;
+    out.m_playerNameIndex = m_playerNameIndex;
+    out.m_modified = m_modified;
+    return out;
+}
+
+namespace
+{
+// Puts one record back as an image describes it. A record that must vanish is taken out
+// of the table; when it lives on its own its storage goes too (records added by the step
+// being undone are the newest, so the search from the back is short).
+template <class T, class Store>
+void putRecord(Store& s, uint32_t id, const std::optional<T>& image)
+{
+    T* now = lookup(s.table, id);
+    if (image)
+    {
+        if (now)
+            *now = *image;
+        else
+        {
+            if (id >= s.table.size()) s.table.resize(std::size_t(id) + 1, nullptr);
+            s.singles.push_back(std::make_unique<T>(*image));
+            s.table[id] = s.singles.back().get();
+        }
+        return;
+    }
+    if (!now) return;
+    s.table[id] = nullptr;
+    for (auto it = s.singles.rbegin(); it != s.singles.rend(); ++it)
+        if (it->get() == now)
+        {
+            s.singles.erase(std::next(it).base());
+            break;
+        }
+}
+} // namespace
+
+void CDatabase::putPlayer(uint32_t id, const std::optional<CPlayer>& image, const std::string& indexEntry)
+{
+    putRecord(m_playerStore, id, image);
+    setIndex(m_playerNameIndex, id, indexEntry);
+}
+
+void CDatabase::putTeam(uint32_t id, const std::optional<CTeam>& image, const std::string& indexEntry)
+{
+    putRecord(m_teamStore, id, image);
+    setIndex(m_teamNameIndex, id, indexEntry);
+}
+
+void CDatabase::setSizes(std::size_t playerTableSize, std::size_t teamTableSize, std::size_t playerIndexSize,
+                         std::size_t teamIndexSize)
+{
+    // Only empty slots are cut away: a table never loses a record here.
+    auto fit = [](auto& table, std::size_t size) {
+        while (table.size() > size && table.back() == nullptr) table.pop_back();
+        if (table.size() < size) table.resize(size, nullptr);
+    };
+    fit(m_playerStore.table, playerTableSize);
+    fit(m_teamStore.table, teamTableSize);
+    m_playerNameIndex.resize(playerIndexSize);
+    m_teamNameIndex.resize(teamIndexSize);
+}
+
 void CDatabase::reservePlayers(uint32_t highestId)
 {
     CStoreOps<CPlayer>::grow(m_playerStore, highestId);
-    if (highestId >= playerNameIndex.size()) playerNameIndex.resize(std::size_t(highestId) + 1);
+    if (highestId >= m_playerNameIndex.size()) m_playerNameIndex.resize(std::size_t(highestId) + 1);
 }
 
 void CDatabase::reserveTeams(uint32_t highestId)
 {
     CStoreOps<CTeam>::grow(m_teamStore, highestId);
-    if (highestId >= teamNameIndex.size()) teamNameIndex.resize(std::size_t(highestId) + 1);
+    if (highestId >= m_teamNameIndex.size()) m_teamNameIndex.resize(std::size_t(highestId) + 1);
 }
 
 CPlayer& CDatabase::addPlayer(std::unique_ptr<CPlayer> p)
 {
-    setIndex(playerNameIndex, p->id, p->name);
-    if (p->id > highestPlayerId) highestPlayerId = p->id;
+    setIndex(m_playerNameIndex, p->id, p->name);
+    if (p->id > m_highestPlayerId) m_highestPlayerId = p->id;
     return CStoreOps<CPlayer>::add(m_playerStore, std::move(p));
 }
 
 CTeam& CDatabase::addTeam(std::unique_ptr<CTeam> t)
 {
-    setIndex(teamNameIndex, t->id, t->longName);
-    if (t->id > highestTeamId) highestTeamId = t->id;
+    setIndex(m_teamNameIndex, t->id, t->longName);
+    if (t->id > m_highestTeamId) m_highestTeamId = t->id;
     return CStoreOps<CTeam>::add(m_teamStore, std::move(t));
 }
 
@@ -101,8 +187,8 @@ void CDatabase::addPlayers(std::vector<CPlayer>&& players)
 {
     for (const CPlayer& p : players)
     {
-        setIndex(playerNameIndex, p.id, p.name);
-        if (p.id > highestPlayerId) highestPlayerId = p.id;
+        setIndex(m_playerNameIndex, p.id, p.name);
+        if (p.id > m_highestPlayerId) m_highestPlayerId = p.id;
     }
     CStoreOps<CPlayer>::addBlock(m_playerStore, std::move(players));
 }
@@ -111,8 +197,8 @@ void CDatabase::addTeams(std::vector<CTeam>&& teams)
 {
     for (const CTeam& t : teams)
     {
-        setIndex(teamNameIndex, t.id, t.longName);
-        if (t.id > highestTeamId) highestTeamId = t.id;
+        setIndex(m_teamNameIndex, t.id, t.longName);
+        if (t.id > m_highestTeamId) m_highestTeamId = t.id;
     }
     CStoreOps<CTeam>::addBlock(m_teamStore, std::move(teams));
 }
@@ -137,7 +223,12 @@ std::size_t CDatabase::teamCount() const
     return n;
 }
 
-CLeague* CDatabase::league(std::size_t position)
+const CLeague* CDatabase::league(std::size_t position) const
+{
+    return position < m_leagues.size() ? m_leagues[position].get() : nullptr;
+}
+
+CLeague* CDatabase::writableLeague(std::size_t position)
 {
     return position < m_leagues.size() ? m_leagues[position].get() : nullptr;
 }
@@ -214,7 +305,7 @@ void CDatabase::copyTeamFull(CTeam& target, const CTeam& source)
     target.loadedPlayers = source.loadedPlayers;
     target.incomingPlayers = source.incomingPlayers;
     for (auto id : source.incomingPlayers)
-        if (CPlayer* p = player(id)) p->destinationTeamId = source.id;
+        if (CPlayer* p = writablePlayer(id)) p->destinationTeamId = source.id;
 }
 
 std::vector<uint32_t> CDatabase::listedPlayers(uint32_t teamId) const

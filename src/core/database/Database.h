@@ -5,14 +5,16 @@
 #include "database/Team.h"
 
 #include <cstdint>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The whole game database while the editor runs: players and teams in tables indexed
 // by id (slot 0 is never used; the tables grow on demand), leagues in game-file order.
-// Records are plain data; every change goes through the functions here or through the
-// editing rules built on them.
+// Records are plain data. Readers get a const database; every change after loading runs
+// inside a CTransaction (database/Change.h), which keeps what it needs to undo it.
 class CDatabase
 {
 public:
@@ -27,24 +29,11 @@ public:
     CDatabase(CDatabase&&) = default;
     CDatabase& operator=(CDatabase&&) = default;
 
+    // Reading. Writing goes through a CTransaction (or, while a fresh database is built,
+    // a CDatabaseBuilder), so that every change can be undone.
     // Lookups: null for id 0, an id beyond the table, or an empty slot.
-    CPlayer* player(uint32_t id);
     const CPlayer* player(uint32_t id) const;
-    CTeam* team(uint32_t id);
     const CTeam* team(uint32_t id) const;
-
-    // Stores a record under its id, replacing any record there, and keeps the name
-    // index and the highest id up to date.
-    CPlayer& addPlayer(std::unique_ptr<CPlayer> player);
-    CTeam& addTeam(std::unique_ptr<CTeam> team);
-    // The same for a whole file's worth of records at once, kept in one block.
-    void addPlayers(std::vector<CPlayer>&& players);
-    void addTeams(std::vector<CTeam>&& teams);
-    CLeague& addLeague(std::unique_ptr<CLeague> league);
-
-    // Makes room for ids up to highestId, so that a load grows each table once.
-    void reservePlayers(uint32_t highestId);
-    void reserveTeams(uint32_t highestId);
 
     std::size_t playerTableSize() const { return m_playerStore.table.size(); }
     std::size_t teamTableSize() const { return m_teamStore.table.size(); }
@@ -57,25 +46,58 @@ public:
         for (const CPlayer* p : m_playerStore.table)
             if (p) f(*p);
     }
-    template <class F> void forEachPlayer(F&& f)
-    {
-        for (CPlayer* p : m_playerStore.table)
-            if (p) f(*p);
-    }
     template <class F> void forEachTeam(F&& f) const
     {
         for (const CTeam* t : m_teamStore.table)
             if (t) f(*t);
     }
-    template <class F> void forEachTeam(F&& f)
-    {
-        for (CTeam* t : m_teamStore.table)
-            if (t) f(*t);
-    }
 
-    std::vector<std::unique_ptr<CLeague>>& leagues() { return m_leagues; }
-    const std::vector<std::unique_ptr<CLeague>>& leagues() const { return m_leagues; }
-    CLeague* league(std::size_t position);
+    // The league list, read-only: each entry reads as a const CLeague*.
+    class CLeagueList
+    {
+    public:
+        using Store = std::vector<std::unique_ptr<CLeague>>;
+        class const_iterator
+        {
+        public:
+            using iterator_category = std::random_access_iterator_tag;
+            using value_type = const CLeague*;
+            using difference_type = std::ptrdiff_t;
+            using pointer = const CLeague* const*;
+            using reference = const CLeague*;
+            const_iterator() = default;
+            explicit const_iterator(Store::const_iterator it) : m_it(it) {}
+            const CLeague* operator*() const { return m_it->get(); }
+            const CLeague* operator[](difference_type n) const { return m_it[n].get(); }
+            const_iterator& operator++() { ++m_it; return *this; }
+            const_iterator operator++(int) { auto c = *this; ++m_it; return c; }
+            const_iterator& operator--() { --m_it; return *this; }
+            const_iterator& operator+=(difference_type n) { m_it += n; return *this; }
+            const_iterator operator+(difference_type n) const { return const_iterator(m_it + n); }
+            const_iterator operator-(difference_type n) const { return const_iterator(m_it - n); }
+            difference_type operator-(const const_iterator& o) const { return m_it - o.m_it; }
+            friend bool operator==(const const_iterator&, const const_iterator&) = default;
+            auto operator<=>(const const_iterator& o) const { return m_it <=> o.m_it; }
+
+        private:
+            Store::const_iterator m_it;
+        };
+        using iterator = const_iterator;
+        explicit CLeagueList(const Store& s) : m_s(&s) {}
+        std::size_t size() const { return m_s->size(); }
+        bool empty() const { return m_s->empty(); }
+        const CLeague* operator[](std::size_t i) const { return (*m_s)[i].get(); }
+        const CLeague* at(std::size_t i) const { return m_s->at(i).get(); }
+        const CLeague* front() const { return m_s->front().get(); }
+        const CLeague* back() const { return m_s->back().get(); }
+        const_iterator begin() const { return const_iterator(m_s->begin()); }
+        const_iterator end() const { return const_iterator(m_s->end()); }
+
+    private:
+        const Store* m_s;
+    };
+    CLeagueList leagues() const { return CLeagueList(m_leagues); }
+    const CLeague* league(std::size_t position) const;
 
     // Labels: name, then " *" when imported, then " +" when modified; empty when the
     // record does not exist.
@@ -96,27 +118,70 @@ public:
     // players with no pending move, or among its incoming players).
     bool isInternational(uint32_t playerId) const;
 
-    // Full team copy: id, attributes, names, the three player lists; the players in the
-    // copied incoming list get destinationTeamId = source id.
-    void copyTeamFull(CTeam& target, const CTeam& source);
-
     // The players a team lists now: its players slots whose player has not moved
     // away, then its incoming players.
     std::vector<uint32_t> listedPlayers(uint32_t teamId) const;
 
     bool modified() const { return m_modified != 0; }
-    void setModified(bool on = true) { m_modified = on ? 1 : 0; }
+    uint32_t highestPlayerId() const { return m_highestPlayerId; }
+    uint32_t highestTeamId() const { return m_highestTeamId; }
+    uint32_t teamTableOffset() const { return m_teamTableOffset; }
+    uint32_t playerTableOffset() const { return m_playerTableOffset; }
+    uint32_t importGeneration() const { return m_importGeneration; }
+    const std::string& languageCode() const { return m_languageCode; }
+    // The names the records had when they were added, by id.
+    const std::vector<std::string>& teamNameIndex() const { return m_teamNameIndex; }
+    const std::vector<std::string>& playerNameIndex() const { return m_playerNameIndex; }
 
-    uint32_t highestPlayerId = 0;
-    uint32_t highestTeamId = 0;
-    uint32_t teamTableOffset = 0;
-    uint32_t playerTableOffset = 0;
-    uint32_t importGeneration = 0;
-    std::string languageCode = "ENG";
-    std::vector<std::string> teamNameIndex;
-    std::vector<std::string> playerNameIndex;
+    // A second database equal to this one, record for record (the save works on one).
+    CDatabase copy() const;
 
 private:
+    friend class CTransaction;
+    friend class CChange;
+    friend class CDatabaseBuilder;
+
+    // The writing half, reached through CTransaction and CDatabaseBuilder only.
+    CPlayer* writablePlayer(uint32_t id);
+    CTeam* writableTeam(uint32_t id);
+    CPlayer& addPlayer(std::unique_ptr<CPlayer> player);
+    CTeam& addTeam(std::unique_ptr<CTeam> team);
+    void addPlayers(std::vector<CPlayer>&& players);
+    void addTeams(std::vector<CTeam>&& teams);
+    CLeague& addLeague(std::unique_ptr<CLeague> league);
+    void reservePlayers(uint32_t highestId);
+    void reserveTeams(uint32_t highestId);
+    CLeague* writableLeague(std::size_t position);
+    std::vector<std::unique_ptr<CLeague>>& leagueStore() { return m_leagues; }
+    template <class F> void forEachWritablePlayer(F&& f)
+    {
+        for (CPlayer* p : m_playerStore.table)
+            if (p) f(*p);
+    }
+    template <class F> void forEachWritableTeam(F&& f)
+    {
+        for (CTeam* t : m_teamStore.table)
+            if (t) f(*t);
+    }
+    // Full team copy: id, attributes, names, the three player lists; the players in the
+    // copied incoming list get destinationTeamId = source id.
+    void copyTeamFull(CTeam& target, const CTeam& source);
+    // Undo and redo: a record put back as it was on one side (nullopt: it did not exist),
+    // and the tables and name indexes brought to their sizes on that side.
+    void putPlayer(uint32_t id, const std::optional<CPlayer>& image, const std::string& indexEntry);
+    void putTeam(uint32_t id, const std::optional<CTeam>& image, const std::string& indexEntry);
+    void setSizes(std::size_t playerTableSize, std::size_t teamTableSize, std::size_t playerIndexSize,
+                  std::size_t teamIndexSize);
+
+    uint32_t m_highestPlayerId = 0;
+    uint32_t m_highestTeamId = 0;
+    uint32_t m_teamTableOffset = 0;
+    uint32_t m_playerTableOffset = 0;
+    uint32_t m_importGeneration = 0;
+    std::string m_languageCode = "ENG";
+    std::vector<std::string> m_teamNameIndex;
+    std::vector<std::string> m_playerNameIndex;
+
     // Records live in blocks (a loaded file's records in one allocation) or on their own
     // (records added later); the tables index them by id. A block is never resized, so
     // a record stays where it is for the life of the database.
@@ -133,4 +198,35 @@ private:
     CStore<CTeam> m_teamStore;
     std::vector<std::unique_ptr<CLeague>> m_leagues;
     uint32_t m_modified = 0;
+};
+
+// Writing access for code that builds a fresh database (the file loaders, the sample
+// generator, test fixtures): no images are kept, so it is never used on a database the
+// user is editing.
+class CDatabaseBuilder
+{
+public:
+    explicit CDatabaseBuilder(CDatabase& db) : m_db(db) {}
+    CPlayer* player(uint32_t id) { return m_db.writablePlayer(id); }
+    CTeam* team(uint32_t id) { return m_db.writableTeam(id); }
+    CPlayer& addPlayer(std::unique_ptr<CPlayer> player) { return m_db.addPlayer(std::move(player)); }
+    CTeam& addTeam(std::unique_ptr<CTeam> team) { return m_db.addTeam(std::move(team)); }
+    void addPlayers(std::vector<CPlayer>&& players) { m_db.addPlayers(std::move(players)); }
+    void addTeams(std::vector<CTeam>&& teams) { m_db.addTeams(std::move(teams)); }
+    CLeague& addLeague(std::unique_ptr<CLeague> league) { return m_db.addLeague(std::move(league)); }
+    CLeague* league(std::size_t position) { return m_db.writableLeague(position); }
+    std::vector<std::unique_ptr<CLeague>>& leagues() { return m_db.m_leagues; }
+    void reservePlayers(uint32_t highestId) { m_db.reservePlayers(highestId); }
+    void reserveTeams(uint32_t highestId) { m_db.reserveTeams(highestId); }
+    template <class F> void forEachPlayer(F&& f) { m_db.forEachWritablePlayer(std::forward<F>(f)); }
+    template <class F> void forEachTeam(F&& f) { m_db.forEachWritableTeam(std::forward<F>(f)); }
+    void copyTeamFull(CTeam& target, const CTeam& source) { m_db.copyTeamFull(target, source); }
+    void setModified(bool on = true) { m_db.m_modified = on ? 1 : 0; }
+    void setLanguageCode(std::string code) { m_db.m_languageCode = std::move(code); }
+    void setImportGeneration(uint32_t generation) { m_db.m_importGeneration = generation; }
+    void setTeamTableOffset(uint32_t offset) { m_db.m_teamTableOffset = offset; }
+    void setPlayerTableOffset(uint32_t offset) { m_db.m_playerTableOffset = offset; }
+
+private:
+    CDatabase& m_db;
 };

@@ -118,11 +118,12 @@ std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> 
         }
     });
     if (error) return error;
-    db.playerTableOffset = tableOffset;
+    CDatabaseBuilder b(db);
+    b.setPlayerTableOffset(tableOffset);
     uint32_t highest = 0;
     for (const auto& p : loaded) highest = std::max(highest, p.id);
-    db.reservePlayers(highest);
-    db.addPlayers(std::move(loaded));
+    b.reservePlayers(highest);
+    b.addPlayers(std::move(loaded));
     return std::nullopt;
 }
 
@@ -157,15 +158,16 @@ std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> da
         }
     });
     if (error) return error;
-    db.teamTableOffset = tableOffset;
+    CDatabaseBuilder b(db);
+    b.setTeamTableOffset(tableOffset);
     uint32_t highest = 0;
     for (const auto& t : loaded) highest = std::max(highest, t.id);
-    db.reserveTeams(highest);
+    b.reserveTeams(highest);
     for (const auto& t : loaded)
         for (auto id : t.players)
-            if (CPlayer* p = db.player(id)) p->teamId = t.bankroll != 0 ? t.id : CPlayer::kNoTeam;
+            if (CPlayer* p = b.player(id)) p->teamId = t.bankroll != 0 ? t.id : CPlayer::kNoTeam;
     std::erase_if(loaded, [](const CTeam& t) { return t.id == 0; });  // slot 0 is never a record
-    db.addTeams(std::move(loaded));
+    b.addTeams(std::move(loaded));
     return std::nullopt;
 }
 
@@ -179,6 +181,13 @@ std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> 
         const uint32_t nameSection = n.u32(12, "team name section position");
         const uint32_t count = d.u32(20, "league count");
         requireRecords(d, 28, count, 4, "league directory");
+        // Both files keep the count; when the name file's directory is too short for
+        // FCDB.DBI's count and the name file counts fewer, FCDB.DBI's count is the odd one.
+        if (n.size() >= 24 && count > (n.size() - std::min<std::size_t>(n.size(), 28)) / 4
+            && n.u32(20, "league count") < count)
+            throw CReadError("league count " + std::to_string(count) + " at offset 0x14 is more than the name file's "
+                                 + std::to_string(n.u32(20, "league count")) + " leagues",
+                             kInDatabase);
         requireRecords(n, 28, count, 4, "league name directory");
         if (nameSection < 20 || nameSection > n.size())
             throw CReadError("team name section position " + std::to_string(nameSection)
@@ -214,7 +223,8 @@ std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> 
         }
     });
     if (error) return error;
-    for (auto& l : loaded) db.addLeague(std::move(l));
+    CDatabaseBuilder b(db);
+    for (auto& l : loaded) b.addLeague(std::move(l));
     return std::nullopt;
 }
 
@@ -242,7 +252,7 @@ namespace
 {
 // The team's players as they are to be written: incoming players first (imported ones
 // folded into game players), then the players that have not moved away.
-void mergeTeamList(CDatabase& db, CTeam& team, CSaveJournal* journal)
+void mergeTeamList(CDatabaseBuilder& db, CTeam& team)
 {
     std::vector<uint32_t> list;
     list.reserve(CTeam::kSlots);
@@ -277,7 +287,6 @@ void mergeTeamList(CDatabase& db, CTeam& team, CSaveJournal* journal)
         else
             host = db.player(slot & 0xFFFF);
         if (!host) continue;
-        if (journal) journal->rememberPlayer(*host);
         const uint32_t ownId = host->id;
         host->copyFrom(*incoming);
         host->id = ownId;
@@ -311,45 +320,13 @@ bool writtenPlayer(const CPlayer& p)
 }
 } // namespace
 
-CSaveJournal::CSaveJournal(const CDatabase& db)
-    : m_teamTableOffset(db.teamTableOffset), m_playerTableOffset(db.playerTableOffset)
+CSaveImage buildSave(const CDatabase& current, std::span<const uint8_t> currentDatabase,
+                     std::span<const uint8_t> currentNames, CDatabase* savedState)
 {
-    m_teams.reserve(db.teamCount());
-    db.forEachTeam([&](const CTeam& t) { m_teams.push_back(t); });
-    m_players.reserve(db.playerCount());
-    db.forEachPlayer([&](const CPlayer& p) {
-        m_players.push_back({p.id, p.destinationTeamId, p.copyMark, p.teamId, p.fileIndex, p.modified});
-    });
-}
-
-void CSaveJournal::rememberPlayer(const CPlayer& player)
-{
-    m_overwritten.push_back(player);
-}
-
-void CSaveJournal::restore(CDatabase& db) const
-{
-    for (const CTeam& t : m_teams)
-        if (CTeam* now = db.team(t.id)) *now = t;
-    // Whole records first, in reverse, so that a record overwritten twice ends as it began.
-    for (auto it = m_overwritten.rbegin(); it != m_overwritten.rend(); ++it)
-        if (CPlayer* now = db.player(it->id)) *now = *it;
-    for (const CPlayerState& s : m_players)
-        if (CPlayer* p = db.player(s.id))
-        {
-            p->destinationTeamId = s.destinationTeamId;
-            p->copyMark = s.copyMark;
-            p->teamId = s.teamId;
-            p->fileIndex = s.fileIndex;
-            p->modified = s.modified;
-        }
-    db.teamTableOffset = m_teamTableOffset;
-    db.playerTableOffset = m_playerTableOffset;
-}
-
-CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, std::span<const uint8_t> currentNames,
-                     CSaveJournal* journal)
-{
+    // The merge works on a copy: the database being edited is never touched by a save
+    // that may still fail.
+    CDatabase work = current.copy();
+    CDatabaseBuilder db(work);
     CSaveImage img;
     img.database.assign(currentDatabase.begin(), currentDatabase.end());
     CByteWriter d(img.database);
@@ -385,7 +362,7 @@ CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, st
     for (std::size_t k = 0; k < teams.size(); ++k)
     {
         CTeam& t = *teams[k];
-        mergeTeamList(db, t, journal);
+        mergeTeamList(db, t);
         t.playerCount = uint8_t(t.nonEmptySlots());
         t.fileIndex = uint32_t(k);
         std::memset(record, 0, sizeof record);
@@ -397,8 +374,8 @@ CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, st
     d.putU32(teamTable + 4, layouts::kTeamRecordSize);
     const std::size_t playerTable = teamTable + 8 + layouts::kTeamRecordSize * teams.size();
     d.putU32(16, uint32_t(playerTable));
-    db.teamTableOffset = uint32_t(teamTable);
-    db.playerTableOffset = uint32_t(playerTable);
+    db.setTeamTableOffset(uint32_t(teamTable));
+    db.setPlayerTableOffset(uint32_t(playerTable));
 
     // A move or copy is final once the lists are merged.
     db.forEachPlayer([](CPlayer& p) {
@@ -479,7 +456,21 @@ CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, st
             n.putU32(28 + 4 * k, uint32_t(at - 20));
         }
     }
+    db.setModified(false);
+    if (savedState) *savedState = std::move(work);
     return img;
+}
+
+void applySavedState(CTransaction& tx, const CDatabase& saved)
+{
+    saved.forEachPlayer([&](const CPlayer& p) {
+        if (const CPlayer* now = tx.db().player(p.id); now && !(*now == p)) *tx.player(p.id) = p;
+    });
+    saved.forEachTeam([&](const CTeam& t) {
+        if (const CTeam* now = tx.db().team(t.id); now && !(*now == t)) *tx.team(t.id) = t;
+    });
+    tx.setTableOffsets(saved.teamTableOffset(), saved.playerTableOffset());
+    tx.setModified(false);
 }
 } // namespace gameformat
 
@@ -507,7 +498,7 @@ using CLoadStep = CGameFiles::CLoadStep;
 
 CLoadError unreadable(CLoadStep step, const std::string& gamePath)
 {
-    return CLoadError{step, fileName(gamePath) + ": the file cannot be read"};
+    return CLoadError{step, fileName(gamePath) + ": the file cannot be read: " + systemReason(errno)};
 }
 
 template <class Loader>
@@ -532,24 +523,32 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadWith(CDatabase& db, CLoadS
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadPlayers(CDatabase& db) const
 {
-    return loadWith(db, CLoadStep::Players, gamepaths::playerNameFilePath(db.languageCode), gameformat::loadPlayers);
+    return loadWith(db, CLoadStep::Players, gamepaths::playerNameFilePath(db.languageCode()), gameformat::loadPlayers);
 }
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadTeams(CDatabase& db) const
 {
-    return loadWith(db, CLoadStep::Teams, gamepaths::nameFilePath(db.languageCode), gameformat::loadTeams);
+    return loadWith(db, CLoadStep::Teams, gamepaths::nameFilePath(db.languageCode()), gameformat::loadTeams);
 }
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadLeagues(CDatabase& db) const
 {
-    return loadWith(db, CLoadStep::Leagues, gamepaths::nameFilePath(db.languageCode), gameformat::loadLeagues);
+    return loadWith(db, CLoadStep::Leagues, gamepaths::nameFilePath(db.languageCode()), gameformat::loadLeagues);
 }
 
-std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db) const
+CRecovery CGameFiles::recoverInterrupted() const
 {
+    return recoverCommit(m_fs, resolve(gamepaths::kDatabaseFile).parent_path());
+}
+
+std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db, std::string* recoveryNote) const
+{
+    const CRecovery recovery = recoverInterrupted();
+    if (recovery.state == CRecovery::CState::Failed) return CLoadError{CLoadStep::Players, recovery.message};
+    if (recoveryNote) *recoveryNote = recovery.message;
     // The same three steps, reading each file once.
-    const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode);
-    const std::string namesFile = gamepaths::nameFilePath(db.languageCode);
+    const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode());
+    const std::string namesFile = gamepaths::nameFilePath(db.languageCode());
     std::vector<uint8_t> d, n, p;
     if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
     if (!m_fs.readFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
@@ -558,7 +557,7 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db) const
     if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d, namesFile, n)) return e;
     if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d, namesFile, n)) return e;
     readSpokenNames(db);
-    db.importGeneration = CDatabase::kFirstImportGeneration;
+    CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     return std::nullopt;
 }
 
@@ -569,27 +568,23 @@ int CGameFiles::readSpokenNames(CDatabase& db) const
     return markSpokenNames(db, bytes);
 }
 
-std::optional<std::string> CGameFiles::save(CDatabase& db) const
+std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* savedState) const
 {
     if (auto e = gameformat::checkWritable(db)) return e;
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
-    const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode));
-    const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode));
+    const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
+    const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));
     std::vector<uint8_t> currentDatabase, currentNames;
-    if (!m_fs.readFile(dbPath, currentDatabase)) return std::string(gametexts::kTeamDataError);
-    if (!m_fs.readFile(namesPath, currentNames)) return std::string(gametexts::kTeamNameError);
+    if (!m_fs.readFile(dbPath, currentDatabase))
+        return std::string(gametexts::kTeamDataError) + " " + fileFailure(dbPath, "read", errno);
+    if (!m_fs.readFile(namesPath, currentNames))
+        return std::string(gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
 
-    gameformat::CSaveJournal journal(db);
-    gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, &journal);
+    gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, savedState);
     std::vector<CPendingFile> files;
     files.push_back({dbPath, std::move(image.database), gametexts::kTeamDataError});
     files.push_back({namesPath, std::move(image.names), gametexts::kTeamNameError});
     files.push_back({playerNamesPath, std::move(image.playerNames), gametexts::kPlayerNameError});
-    if (auto e = commitFiles(m_fs, files))
-    {
-        journal.restore(db);
-        return e;
-    }
-    db.setModified(false);
+    if (auto e = commitFiles(m_fs, files, "save")) return e;
     return std::nullopt;
 }

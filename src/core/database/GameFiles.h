@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "util/FileCommit.h"
 
@@ -67,33 +68,15 @@ struct CSaveImage
 // large for their entry, then tables the file cannot address. Returns the message.
 std::optional<std::string> checkWritable(const CDatabase& db);
 
-// What a save changes in the database, noted before it is changed, so that a save
-// whose files cannot be written leaves the database as it was.
-class CSaveJournal
-{
-public:
-    explicit CSaveJournal(const CDatabase& db);
-    // Before a player's record is overwritten as a whole.
-    void rememberPlayer(const CPlayer& player);
-    void restore(CDatabase& db) const;
+// The save's bytes, built from a const database: the merge of moved, copied and imported
+// players and the cleared marks happen on a copy, handed back in savedState (when given)
+// for the caller to apply once the files are committed.
+CSaveImage buildSave(const CDatabase& db, std::span<const uint8_t> currentDatabase,
+                     std::span<const uint8_t> currentNames, CDatabase* savedState = nullptr);
 
-private:
-    struct CPlayerState
-    {
-        uint32_t id, destinationTeamId, copyMark, teamId, fileIndex, modified;
-    };
-    std::vector<CTeam> m_teams;
-    std::vector<CPlayerState> m_players;
-    std::vector<CPlayer> m_overwritten;
-    uint32_t m_teamTableOffset, m_playerTableOffset;
-};
-
-// The save: merges moved, copied and imported players into the teams' lists, clears
-// the records' modified marks, and builds the new bytes of the three files from the
-// current FCDB.DBI and name file. Changes db as the save does; a caller that may still
-// fail afterwards passes a journal to undo it with.
-CSaveImage buildSave(CDatabase& db, std::span<const uint8_t> currentDatabase, std::span<const uint8_t> currentNames,
-                     CSaveJournal* journal = nullptr);
+// After a committed save: the records and marks as the save left them (savedState of
+// buildSave or CGameFiles::save), written through the gate, the modified flag cleared.
+void applySavedState(CTransaction& tx, const CDatabase& savedState);
 } // namespace gameformat
 
 // Loading from and saving to a game folder.
@@ -117,15 +100,20 @@ public:
     std::optional<CLoadError> loadPlayers(CDatabase& db) const;
     std::optional<CLoadError> loadTeams(CDatabase& db) const;
     std::optional<CLoadError> loadLeagues(CDatabase& db) const;
-    // All three, then the spoken names; the import generation starts over.
-    std::optional<CLoadError> loadAll(CDatabase& db) const;
+    // Finishes a save, restore or backup of the game's files that was interrupted (see
+    // commitFiles); its message is the line to show the user. Every load runs it first.
+    CRecovery recoverInterrupted() const;
+    // All three, then the spoken names; the import generation starts over. An
+    // interrupted save is finished first, its line put in recoveryNote.
+    std::optional<CLoadError> loadAll(CDatabase& db, std::string* recoveryNote = nullptr) const;
     // Marks the players the speech index names; a missing file marks nobody.
     int readSpokenNames(CDatabase& db) const;
 
-    // The save step. On success the database's lists are merged, its marks and modified
-    // flag cleared; on failure nothing in the game folder or the database has changed
-    // and the message says which file failed.
-    std::optional<std::string> save(CDatabase& db) const;
+    // The save step; it never changes db. On success savedState (when given) holds the
+    // database as the save leaves it (lists merged, marks and modified flag cleared), to be
+    // applied with gameformat::applySavedState; on failure nothing in the game folder has
+    // changed and the message says which file failed.
+    std::optional<std::string> save(const CDatabase& db, CDatabase* savedState = nullptr) const;
 
 private:
     template <class Loader>

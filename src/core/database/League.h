@@ -20,4 +20,7 @@ struct CLeague
 
     static std::string displayNameFromStored(const std::string& stored);
     static std::string storedNameFromDisplay(const std::string& display);
+
+    // Every field, so that a field added later takes part in every "unchanged?" check.
+    friend bool operator==(const CLeague&, const CLeague&) = default;
 };

@@ -78,6 +78,9 @@ struct CPlayer
     // Field by field, as the pages use it to decide whether an edit changed anything:
     // value, id, hairColour..altPosition except countryId, and name.
     bool sameAs(const CPlayer& other) const;
+
+    // Every field, so that a field added later takes part in every "unchanged?" check.
+    friend bool operator==(const CPlayer&, const CPlayer&) = default;
 };
 
 // The 17 position labels, index 0 "GK" to 16 "LF".

@@ -75,4 +75,7 @@ struct CTeam
     // Compare as the pages do: id, bankroll, teamExtra1, kit, countryId, teamExtra15
     // and longName.
     bool sameAs(const CTeam& other) const;
+
+    // Every field, so that a field added later takes part in every "unchanged?" check.
+    friend bool operator==(const CTeam&, const CTeam&) = default;
 };

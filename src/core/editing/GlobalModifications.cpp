@@ -1,5 +1,6 @@
 #include "editing/GlobalModifications.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/PageTexts.h"
 #include "editing/TeamEditSession.h"
@@ -35,7 +36,7 @@ int spinAmount(const std::string& text, int steps)
     return static_cast<int>(std::clamp<int64_t>(held + steps, globalmods::kSpinMin, globalmods::kSpinMax));
 }
 
-int applyGlobalModification(CDatabase& db, const CGlobalModification& modification)
+int applyGlobalModification(CTransaction& db, const CGlobalModification& modification)
 {
     if (modification.amount == 0) return 0;
     int marked = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 class CDatabase;
+class CTransaction;
 
 namespace globalmodtexts
 {
@@ -68,4 +69,4 @@ int spinAmount(const std::string& text, int steps);
 // Adds the amount to the ticked skills of every player of the ticked groups, held to
 // 0..15, and marks each of those players modified (with the database's flag) even when
 // no skill is ticked. An amount of 0 does nothing. Returns how many players were marked.
-int applyGlobalModification(CDatabase& db, const CGlobalModification& modification);
+int applyGlobalModification(CTransaction& db, const CGlobalModification& modification);

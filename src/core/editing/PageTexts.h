@@ -1,48 +1,106 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <array>
 
 // The fixed texts of the Player and Team pages, in one place: their messages, the
-// formats they fill, and the labels their controls carry.
+// formats they fill, and the labels their controls carry. Each is marked for translation
+// under "pagetexts"; the pages show them through pageform::text().
 namespace pagetexts
 {
+// Both pages
+inline constexpr const char* kAboutLink = QT_TRANSLATE_NOOP("pagetexts", "About Obrix");
+inline constexpr const char* kCharactersNotHeld = QT_TRANSLATE_NOOP(
+    "pagetexts", "The game's files cannot hold these characters: %s\nThe name is kept as it was.");
+
 // Player page
-inline constexpr const char* kNumberUsed = "Number %d has already been used.";
-inline constexpr const char* kOriginally = "Originaly:  %s  from  %s";
-inline constexpr const char* kMaxAttributes = "Max. Attributes";
-inline constexpr const char* kResetAll = "Reset All";
-inline constexpr const char* kCommentary = "Commentary";
-inline constexpr const char* kNumberLabel = "No.:";
-inline constexpr const char* kPositionLabel = "Pos:";
-inline constexpr const char* kHairLabel = "Hair:";
-inline constexpr const char* kFaceLabel = "Face:";
-inline constexpr const char* kFacialHairLabel = "Facial Hair:";
-inline constexpr const char* kSkinColourLabel = "Skin Colour:";
-inline constexpr const char* kHairColourLabel = "Hair Colour:";
-inline constexpr const char* kRatingLabel = "Rating:";
-inline constexpr const char* kNationalityLabel = "Nat.:";
+// Names of the steps the pages add to the history.
+inline constexpr const char* kEditPlayer = QT_TRANSLATE_NOOP("pagetexts", "Edit Player");
+inline constexpr const char* kApplyPreset = QT_TRANSLATE_NOOP("pagetexts", "Apply Preset");
+inline constexpr const char* kEditTeam = QT_TRANSLATE_NOOP("pagetexts", "Edit Team");
+inline constexpr const char* kChangeKit = QT_TRANSLATE_NOOP("pagetexts", "Change Kit");
+inline constexpr const char* kPlayerGroup = QT_TRANSLATE_NOOP("pagetexts", "Player");
+inline constexpr const char* kAppearanceGroup = QT_TRANSLATE_NOOP("pagetexts", "Appearance");
+inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("pagetexts", "Skills");
+inline constexpr const char* kPresetsGroup = QT_TRANSLATE_NOOP("pagetexts", "Presets");
+inline constexpr const char* kNumberUsed = QT_TRANSLATE_NOOP("pagetexts", "Number %d has already been used.");
+inline constexpr const char* kOriginally = QT_TRANSLATE_NOOP("pagetexts", "Originaly:  %s  from  %s");
+inline constexpr const char* kMaxAttributes = QT_TRANSLATE_NOOP("pagetexts", "Max. Attributes");
+inline constexpr const char* kResetAll = QT_TRANSLATE_NOOP("pagetexts", "Reset All");
+inline constexpr const char* kCommentary = QT_TRANSLATE_NOOP("pagetexts", "Commentary");
+inline constexpr const char* kNumberLabel = QT_TRANSLATE_NOOP("pagetexts", "No.:");
+inline constexpr const char* kPositionLabel = QT_TRANSLATE_NOOP("pagetexts", "Pos:");
+inline constexpr const char* kHairLabel = QT_TRANSLATE_NOOP("pagetexts", "Hair:");
+inline constexpr const char* kFaceLabel = QT_TRANSLATE_NOOP("pagetexts", "Face:");
+inline constexpr const char* kFacialHairLabel = QT_TRANSLATE_NOOP("pagetexts", "Facial Hair:");
+inline constexpr const char* kSkinColourLabel = QT_TRANSLATE_NOOP("pagetexts", "Skin Colour:");
+inline constexpr const char* kHairColourLabel = QT_TRANSLATE_NOOP("pagetexts", "Hair Colour:");
+inline constexpr const char* kRatingLabel = QT_TRANSLATE_NOOP("pagetexts", "Rating:");
+inline constexpr const char* kNationalityLabel = QT_TRANSLATE_NOOP("pagetexts", "Nat.:");
 inline constexpr std::array<const char*, 13> kSkillLabels = {
-    "Acceleration:", "Agility:",  "Awareness:", "Ball Control:", "Creativity:", "Fitness:", "Heading:",
-    "Passing:",      "Reaction:", "Shot Power:", "Shot Acc.",    "Speed:",      "Tackle:",
+    QT_TRANSLATE_NOOP("pagetexts", "Acceleration:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Agility:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Awareness:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Ball Control:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Creativity:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Fitness:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Heading:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Passing:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Reaction:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Shot Power:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Shot Acc."),
+    QT_TRANSLATE_NOOP("pagetexts", "Speed:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Tackle:"),
 };
-inline constexpr std::array<const char*, 4> kSkinColours = {"White", "Tanned", "Brown", "Black"};
-inline constexpr std::array<const char*, 4> kHairColours = {"Blond", "Brown", "Red", "Black"};
+inline constexpr std::array<const char*, 4> kSkinColours = {
+    QT_TRANSLATE_NOOP("pagetexts", "White"),
+    QT_TRANSLATE_NOOP("pagetexts", "Tanned"),
+    QT_TRANSLATE_NOOP("pagetexts", "Brown"),
+    QT_TRANSLATE_NOOP("pagetexts", "Black"),
+};
+inline constexpr std::array<const char*, 4> kHairColours = {
+    QT_TRANSLATE_NOOP("pagetexts", "Blond"),
+    QT_TRANSLATE_NOOP("pagetexts", "Brown"),
+    QT_TRANSLATE_NOOP("pagetexts", "Red"),
+    QT_TRANSLATE_NOOP("pagetexts", "Black"),
+};
 
 // Team page
-inline constexpr const char* kBankrollCapped = "Bankroll cannot exceed 100000K.\nAdjust to 100000.";
-inline constexpr const char* kBankrollInvalid = "Invalid character in Bankroll field";
-inline constexpr const char* kBankrollOutOfRange = "Value out of range in Bankroll field";
-inline constexpr const char* kEnterInteger = "Please enter an integer.";
+inline constexpr const char* kTeamGroup = QT_TRANSLATE_NOOP("pagetexts", "Team");
+inline constexpr const char* kNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Name:");
+inline constexpr const char* kHomeKit = QT_TRANSLATE_NOOP("pagetexts", "Home Kit");
+inline constexpr const char* kAwayKit = QT_TRANSLATE_NOOP("pagetexts", "Away Kit");
+inline constexpr const char* kBankrollInvalid = QT_TRANSLATE_NOOP("pagetexts", "Invalid character in Bankroll field");
+inline constexpr const char* kBankrollOutOfRange =
+    QT_TRANSLATE_NOOP("pagetexts", "Value out of range in Bankroll field");
+inline constexpr const char* kEnterInteger = QT_TRANSLATE_NOOP("pagetexts", "Please enter an integer.");
 inline constexpr const char* kWeftorCommand = "Weftor %c%s%c /j%d";
 inline constexpr const char* kWeftorTexture = "%s\\Data\\Player\\Textures\\Pk%03d.fsh";
-inline constexpr const char* kWeftorFailed =
-    "Error executing Weftor. Please make sure that Weftor.exe exists the same folder as Obrix.";
-inline constexpr const char* kAbbreviationLabel = "Abb.";
-inline constexpr const char* kShortNameLabel = "Shorten Name:";
-inline constexpr const char* kBankrollLabel = "Bankroll:";
-inline constexpr const char* kPrimary = "Primary:";
-inline constexpr const char* kSecondary = "Secondary:";
-inline constexpr const char* kTertiary = "Tertiary:";
-inline constexpr const char* kEdit = "Edit...";
-inline constexpr const char* kUsePresetColours = "Use Preset Colours";
+inline constexpr const char* kWeftorFailed = QT_TRANSLATE_NOOP(
+    "pagetexts", "Error executing Weftor. Please make sure that Weftor.exe exists the same folder as Obrix.");
+inline constexpr const char* kAbbreviationLabel = QT_TRANSLATE_NOOP("pagetexts", "Abb.");
+inline constexpr const char* kShortNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Shorten Name:");
+inline constexpr const char* kBankrollLabel = QT_TRANSLATE_NOOP("pagetexts", "Bankroll:");
+inline constexpr const char* kPrimary = QT_TRANSLATE_NOOP("pagetexts", "Primary:");
+inline constexpr const char* kSecondary = QT_TRANSLATE_NOOP("pagetexts", "Secondary:");
+inline constexpr const char* kTertiary = QT_TRANSLATE_NOOP("pagetexts", "Tertiary:");
+inline constexpr const char* kEdit = QT_TRANSLATE_NOOP("pagetexts", "Edit...");
+inline constexpr const char* kUsePresetColours = QT_TRANSLATE_NOOP("pagetexts", "Use Preset Colours");
+inline constexpr const char* kJerseyHeading = QT_TRANSLATE_NOOP("pagetexts", "Jersey");
+inline constexpr const char* kShortsHeading = QT_TRANSLATE_NOOP("pagetexts", "Shorts");
+inline constexpr const char* kSocksHeading = QT_TRANSLATE_NOOP("pagetexts", "Socks");
+
+// The Player page's presets, a row for each kind of player.
+inline constexpr std::array<const char*, 4> kPresetKinds = {
+    QT_TRANSLATE_NOOP("pagetexts", "Goalie:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Defender:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Midfielder:"),
+    QT_TRANSLATE_NOOP("pagetexts", "Forward:"),
+};
+inline constexpr std::array<const char*, 3> kPresetLevels = {
+    QT_TRANSLATE_NOOP("pagetexts", "Star"),
+    QT_TRANSLATE_NOOP("pagetexts", "Good"),
+    QT_TRANSLATE_NOOP("pagetexts", "Ave."),
+};
 }  // namespace pagetexts

@@ -14,29 +14,30 @@ namespace
 constexpr uint32_t kImportedIdBase = CDatabase::kImportedIdBase;
 constexpr int kHighestStoredSkill = 15;
 
-// A list left with nothing chosen keeps what the record held: a value the lists cannot
-// show (a hand-edited or imported record) is written back unchanged.
-void storeChoice(uint8_t& field, int index)
-{
-    if (index >= 0) field = uint8_t(index);
-}
 }  // namespace
 
-CPlayerEditSession::CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links, CPresetDice dice)
-    : m_db(db), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
+CPlayerEditSession::CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links,
+                                       CPresetDice dice)
+    : m_runner(runner), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
 {
 }
 
-CPlayer* CPlayerEditSession::shownRecord()
+const CPlayer* CPlayerEditSession::shownRecord() const
 {
-    if (m_shown == 0 || m_shown > m_db.highestPlayerId) return nullptr;
-    return m_db.player(m_shown);
+    if (m_shown == 0 || m_shown > db().highestPlayerId()) return nullptr;
+    return db().player(m_shown);
+}
+
+CPlayer* CPlayerEditSession::editedRecord()
+{
+    if (!m_tx || m_shown == 0 || m_shown > db().highestPlayerId()) return nullptr;
+    return m_tx->player(m_shown);
 }
 
 void CPlayerEditSession::markModified(CPlayer& record)
 {
     record.modified = 1;
-    m_db.setModified();
+    m_tx->setModified();
 }
 
 void CPlayerEditSession::refreshRoster()
@@ -57,9 +58,8 @@ void CPlayerEditSession::writePosition(CPlayer& record, int code)
 
 void CPlayerEditSession::selectPlayer(uint32_t id)
 {
-    const CPlayer* record = m_db.player(id);
+    const CPlayer* record = db().player(id);
     if (!record) return;
-    storePage();
     m_backup.copyFrom(*record);
     showPlayer(id);
 }
@@ -72,7 +72,7 @@ void CPlayerEditSession::showPlayer(uint32_t id)
         return;
     }
     m_shown = id;
-    const CPlayer* record = m_db.player(id);
+    const CPlayer* record = db().player(id);
     if (!record)
     {
         m_state.enabled = false;
@@ -80,7 +80,8 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     }
     CPlayerPageState& s = m_state;
     s.enabled = true;
-    s.name = record->name.substr(0, CPlayer::kShownNameLength);
+    const CTextEncoding encoding = encodingForLanguage(db().languageCode());
+    s.name = record->name.substr(0, fittingLength(record->name, CPlayer::kShownNameLength, encoding));
     s.letter = record->letterCode ? std::string(1, char(record->letterCode)) : std::string();
     s.numberIndex = record->jerseyNumber >= 1 && record->jerseyNumber <= kNumberCount ? record->jerseyNumber - 1
                                                                                      : CPlayerPageState::kNoChoice;
@@ -99,32 +100,76 @@ void CPlayerEditSession::showPlayer(uint32_t id)
     s.commentary = record->hasCommentary != 0;
 }
 
-bool CPlayerEditSession::storePage()
+CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& before)
 {
-    CPlayer* record = shownRecord();
-    if (!record) return false;
-    CPlayerPageState& s = m_state;
-    if (s.name.size() > CPlayer::kShownNameLength) s.name.resize(CPlayer::kShownNameLength);
-    if (s.letter.size() > 1) s.letter.resize(1);
-    // An emptied name box means the page holds nothing worth keeping (a cleared page, or
-    // a name deleted by mistake); the record keeps what it had.
-    if (s.name.empty()) return false;
-
-    writeSkills(*record);
-    record->name = s.name;
-    if (s.positionIndex >= 0) writePosition(*record, s.positionIndex);
-    storeChoice(record->skinColour, s.skinColour);
-    storeChoice(record->hairColour, s.hairColour);
-    storeChoice(record->facialHair, s.facialHair);
-    storeChoice(record->face, s.face);
-    storeChoice(record->hairStyle, s.hairStyle);
-    record->letterCode = s.letter.empty() ? 0 : uint8_t(s.letter[0]);
-    record->jerseyNumber = uint8_t(s.numberIndex + 1);
-
-    if (m_backup.modified || record->sameAs(m_backup)) return true;
-    markModified(*record);
+    if (record.sameAs(before)) return CCommitResult::Unchanged;
+    markModified(record);
+    showPlayer(m_shown);
     refreshRoster();
-    return true;
+    return CCommitResult::Changed;
+}
+
+CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_view utf8)
+{
+    if (!m_tx) return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field)), [&] { return commitText(field, utf8); });
+    CPlayer* record = editedRecord();
+    if (!record || !m_state.enabled || (field != CPlayerField::Name && field != CPlayerField::Letter))
+        return CCommitResult::Unchanged;
+    const CTextEncoding encoding = encodingForLanguage(db().languageCode());
+    const bool name = field == CPlayerField::Name;
+    // An emptied name box is a name deleted by mistake, not a player without one.
+    if (name && utf8.empty())
+    {
+        showPlayer(m_shown);
+        return CCommitResult::Unchanged;
+    }
+    const std::optional<std::string> bytes =
+        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? CPlayer::kShownNameLength : 1, m_prompts);
+    if (!bytes)
+    {
+        showPlayer(m_shown);
+        return CCommitResult::Refused;
+    }
+    const CPlayer before = *record;
+    if (name)
+        record->name = *bytes;
+    else
+        record->letterCode = bytes->empty() ? 0 : uint8_t((*bytes)[0]);
+    return committed(*record, before);
+}
+
+CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int skill)
+{
+    if (!m_tx)
+        return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field) * 16 + uint32_t(skill + 1)),
+                     [&] { return commitValue(field, value, skill); });
+    CPlayer* record = editedRecord();
+    if (!record || !m_state.enabled || value < 0) return CCommitResult::Unchanged;
+    const CPlayer before = *record;
+    switch (field)
+    {
+    case CPlayerField::Number:
+        if (value >= kNumberCount) return CCommitResult::Unchanged;
+        if (record->jerseyNumber == value + 1) return CCommitResult::Unchanged;
+        warnOfUsedNumber(value + 1);
+        record->jerseyNumber = uint8_t(value + 1);
+        break;
+    case CPlayerField::Position:
+        if (value >= kPositionCount) return CCommitResult::Unchanged;
+        writePosition(*record, value);
+        break;
+    case CPlayerField::HairStyle: record->hairStyle = uint8_t(std::min(value, kHairStyles - 1)); break;
+    case CPlayerField::Face: record->face = uint8_t(std::min(value, kFaces - 1)); break;
+    case CPlayerField::FacialHair: record->facialHair = uint8_t(std::min(value, kFacialHairs - 1)); break;
+    case CPlayerField::SkinColour: record->skinColour = uint8_t(std::min(value, 3)); break;
+    case CPlayerField::HairColour: record->hairColour = uint8_t(std::min(value, 3)); break;
+    case CPlayerField::Skill:
+        if (skill < 0 || skill >= CPlayer::kSkillCount) return CCommitResult::Unchanged;
+        record->skill(skill) = uint8_t(std::clamp(value - 1, 0, kHighestStoredSkill));
+        break;
+    default: return CCommitResult::Unchanged;
+    }
+    return committed(*record, before);
 }
 
 void CPlayerEditSession::clearPage()
@@ -143,8 +188,9 @@ void CPlayerEditSession::clearPage()
 
 void CPlayerEditSession::applyPreset(int preset)
 {
+    if (!m_tx) return gated(pagetexts::kApplyPreset, 0, [&] { applyPreset(preset); });
     using namespace playerpresets;
-    CPlayer* record = shownRecord();
+    CPlayer* record = editedRecord();
     if (!record || preset < 0 || preset >= kPresetCount) return;
     const bool star = isStarPreset(preset);
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
@@ -160,7 +206,8 @@ void CPlayerEditSession::applyPreset(int preset)
 
 void CPlayerEditSession::maxAttributes()
 {
-    CPlayer* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kMaxAttributes, 0, [&] { maxAttributes(); });
+    CPlayer* record = editedRecord();
     if (!record) return;
     m_state.skills.fill(playerpresets::kHighestShownSkill);
     writeSkills(*record);
@@ -171,7 +218,8 @@ void CPlayerEditSession::maxAttributes()
 
 void CPlayerEditSession::resetAll()
 {
-    CPlayer* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kResetAll, 0, [&] { resetAll(); });
+    CPlayer* record = editedRecord();
     // The backup is a full copy, id included: put back over any other player it would
     // give that slot a second identity.
     if (!record || m_backup.id != m_shown) return;
@@ -180,23 +228,12 @@ void CPlayerEditSession::resetAll()
     refreshRoster();
 }
 
-void CPlayerEditSession::choosePosition(int index)
+void CPlayerEditSession::warnOfUsedNumber(int number)
 {
-    m_state.positionIndex = index;
-    CPlayer* record = shownRecord();
-    if (!record) return;
-    markModified(*record);
-    refreshRoster();
-}
-
-void CPlayerEditSession::chooseNumber(int index)
-{
-    m_state.numberIndex = index;
     const uint32_t team = m_links.listedTeam ? m_links.listedTeam() : 0;
-    if (team == 0 || index < 0) return;
-    const int number = index + 1;
-    for (uint32_t id : rosterPlayers(m_db, team))
-        if (const CPlayer* p = m_db.player(id); p && p->jerseyNumber == number)
+    if (team == 0) return;
+    for (uint32_t id : rosterPlayers(db(), team))
+        if (const CPlayer* p = db().player(id); p && p->jerseyNumber == number)
         {
             m_prompts.message(formatText(pagetexts::kNumberUsed, number), CPrompts::CIcon::Information);
             return;
@@ -211,8 +248,8 @@ void CPlayerEditSession::chooseNationality()
 std::string CPlayerEditSession::nameToolTip(CTextEncoding encoding) const
 {
     if (m_shown <= kImportedIdBase) return {};
-    const CPlayer* record = m_db.player(m_shown);
-    const std::string original = m_db.playerLabel(m_shown & 0xFFFF);
-    const std::string team = record ? m_db.teamLabel(record->teamId) : std::string();
+    const CPlayer* record = db().player(m_shown);
+    const std::string original = db().playerLabel(m_shown & 0xFFFF);
+    const std::string team = record ? db().teamLabel(record->teamId) : std::string();
     return toUtf8(formatText(pagetexts::kOriginally, original.c_str(), team.c_str()), encoding);
 }

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "database/Change.h"
+
+#include <type_traits>
+
 #include "database/Player.h"
+#include "editing/PageCommit.h"
 #include "editing/PlayerPresets.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class CDatabase;
 class CPrompts;
@@ -33,6 +39,21 @@ struct CPlayerPageState
     bool commentary = false;        // read-only
 };
 
+// The controls of the Player page that commit a value of their own.
+enum class CPlayerField
+{
+    Name,
+    Letter,
+    Number,      // list index, jerseyNumber - 1
+    Position,    // list index, written to position or altPosition
+    HairStyle,   // the picture lists' top items
+    Face,
+    FacialHair,
+    SkinColour,
+    HairColour,
+    Skill,       // spin position 1..16 of skill n
+};
+
 // What the session needs from the rest of the window: the roster refreshes its list
 // keeping the same player selected, and tells which team it lists (0 for none).
 struct CPlayerPageLinks
@@ -41,9 +62,10 @@ struct CPlayerPageLinks
     std::function<uint32_t()> listedTeam;
 };
 
-// The rules of the Player page over one player record of the database. Presets, Max.
-// Attributes, Reset All and a position choice change the record at once; everything
-// else reaches it at storePage().
+// The rules of the Player page over one player record of the database. Every control
+// value reaches the record as soon as the user is done with it, so nothing waits in the
+// page for a later store: what Save Data, the exit question and every command see is
+// what the page shows.
 class CPlayerEditSession
 {
 public:
@@ -52,7 +74,7 @@ public:
     static constexpr int kFaces = 9;
     static constexpr int kFacialHairs = 7;
 
-    CPlayerEditSession(CDatabase& db, CPrompts& prompts, CPlayerPageLinks links = {},
+    CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links = {},
                        CPresetDice dice = CPresetDice());
 
     CPlayerPageState& state() { return m_state; }
@@ -61,17 +83,20 @@ public:
     const CPlayer& backup() const { return m_backup; }
     bool editsAltPosition() const { return m_editsAltPosition; }
 
-    // The roster's selection changed: store the page, take the backup, show the player.
-    // Nothing happens for an id without a record.
+    // The roster's selection changed: take the backup, show the player. Nothing happens
+    // for an id without a record.
     void selectPlayer(uint32_t id);
     // Loads the page from the record without a new backup; id 0 disables the page.
     void showPlayer(uint32_t id);
-    // Writes the page into the shown record. True when it wrote (a player shown, a name
-    // typed); the record is marked modified only when it differs from the backup.
-    bool storePage();
-    // Empties and disables the page; the shown id stays, but the empty name keeps a
-    // later store from writing.
+    // Empties and disables the page until a player is shown again.
     void clearPage();
+
+    // One control's value into the shown record; a change marks the player modified.
+    // An empty name and a name with characters the game's code page cannot hold are
+    // refused and the page shows the record's name again; a name longer than the file
+    // holds is cut at a character. A number a listed player wears is taken with a word.
+    CCommitResult commitText(CPlayerField field, std::string_view utf8);
+    CCommitResult commitValue(CPlayerField field, int value, int skill = 0);
 
     // Preset 0..11: fills the skills with the preset's values varied by the dice, sets
     // its position and marks the player modified.
@@ -80,11 +105,6 @@ public:
     // Puts the backup back into the record and shows it again.
     void resetAll();
 
-    // The position list's choice: marks the player modified at once; the position
-    // itself is written by the next store.
-    void choosePosition(int index);
-    // The number list's choice: kept, with a message when a listed player has it.
-    void chooseNumber(int index);
     // The hidden nationality list changes nothing but the roster.
     void chooseNationality();
 
@@ -92,13 +112,34 @@ public:
     std::string nameToolTip(CTextEncoding encoding) const;
 
 private:
-    CPlayer* shownRecord();
+    // Writable only inside a step (see gated); null elsewhere.
+    CPlayer* editedRecord();
+    const CPlayer* shownRecord() const;
+
+    // Runs f as one step of the history, with the shown record writable through m_tx.
+    template <class F>
+    auto gated(const char* name, uint64_t mergeKey, F&& f) -> decltype(f())
+    {
+        using R = decltype(f());
+        if constexpr (std::is_void_v<R>)
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; f(); m_tx = nullptr; }, mergeKey);
+        else
+        {
+            R r{};
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; r = f(); m_tx = nullptr; }, mergeKey);
+            return r;
+        }
+    }
+    const CDatabase& db() const { return m_runner.database(); }
     void markModified(CPlayer& record);
     void refreshRoster();
     void writeSkills(CPlayer& record);
     void writePosition(CPlayer& record, int code);
+    void warnOfUsedNumber(int number);
+    CCommitResult committed(CPlayer& record, const CPlayer& before);
 
-    CDatabase& m_db;
+    CChangeRunner& m_runner;
+    CTransaction* m_tx = nullptr;
     CPrompts& m_prompts;
     CPlayerPageLinks m_links;
     CPresetDice m_dice;

@@ -1,5 +1,6 @@
 #include "editing/Roster.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
@@ -120,7 +121,7 @@ void sortRosterRows(std::vector<CRosterRow>& rows, const CRosterSort& sort, CTex
     });
 }
 
-bool removePlayerFromTeam(CDatabase& db, uint32_t teamId, uint32_t playerId)
+bool removePlayerFromTeam(CTransaction& db, uint32_t teamId, uint32_t playerId)
 {
     CTeam* team = db.team(teamId);
     if (!team || playerId == 0) return false;
@@ -134,7 +135,7 @@ bool removePlayerFromTeam(CDatabase& db, uint32_t teamId, uint32_t playerId)
     return removed;
 }
 
-bool pastePlayerIntoRoster(CDatabase& db, int rowCount, uint32_t teamId, const CPlayer& clipboardPlayer,
+bool pastePlayerIntoRoster(CTransaction& db, int rowCount, uint32_t teamId, const CPlayer& clipboardPlayer,
                            CTextEncoding encoding, CPrompts& prompts)
 {
     if (rowCount >= roster::kMaxRows)

@@ -6,6 +6,7 @@
 #include <vector>
 
 class CDatabase;
+class CTransaction;
 class CPrompts;
 struct CPlayer;
 enum class CTextEncoding;
@@ -74,9 +75,9 @@ inline bool rosterCanDelete(int rowCount) { return rowCount > roster::kMinRowsAf
 
 // Delete: the first players slot and the first incoming slot that hold the player are
 // emptied. False when neither did.
-bool removePlayerFromTeam(CDatabase& db, uint32_t teamId, uint32_t playerId);
+bool removePlayerFromTeam(CTransaction& db, uint32_t teamId, uint32_t playerId);
 
 // Paste on the roster: refused with its message once it lists 26 players, else Paste
 // player of the tree. True when the player was pasted.
-bool pastePlayerIntoRoster(CDatabase& db, int rowCount, uint32_t teamId, const CPlayer& clipboardPlayer,
+bool pastePlayerIntoRoster(CTransaction& db, int rowCount, uint32_t teamId, const CPlayer& clipboardPlayer,
                            CTextEncoding encoding, CPrompts& prompts);

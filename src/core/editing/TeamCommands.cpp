@@ -1,5 +1,6 @@
 #include "editing/TeamCommands.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/EditingTexts.h"
 #include "editing/Roster.h"
@@ -10,7 +11,7 @@
 #include <array>
 #include <vector>
 
-bool copyTeamToClipboard(CDatabase& db, uint32_t teamId, CTeam& clipboardTeam)
+bool copyTeamToClipboard(CTransaction& db, uint32_t teamId, CTeam& clipboardTeam)
 {
     const CTeam* team = db.team(teamId);
     if (!team) return false;
@@ -18,7 +19,7 @@ bool copyTeamToClipboard(CDatabase& db, uint32_t teamId, CTeam& clipboardTeam)
     return true;
 }
 
-bool pasteTeamIntoLeague(CDatabase& db, std::size_t leaguePosition, const CTeam& clipboardTeam)
+bool pasteTeamIntoLeague(CTransaction& db, std::size_t leaguePosition, const CTeam& clipboardTeam)
 {
     if (clipboardTeam.id == 0) return false;
     CLeague* league = db.league(leaguePosition);
@@ -34,7 +35,7 @@ bool pasteTeamIntoLeague(CDatabase& db, std::size_t leaguePosition, const CTeam&
     return true;
 }
 
-bool pastePlayerIntoTeam(CDatabase& db, uint32_t teamId, const CPlayer& clipboardPlayer, CTextEncoding encoding,
+bool pastePlayerIntoTeam(CTransaction& db, uint32_t teamId, const CPlayer& clipboardPlayer, CTextEncoding encoding,
                          CPrompts& prompts)
 {
     CTeam* team = db.team(teamId);
@@ -54,7 +55,7 @@ bool pastePlayerIntoTeam(CDatabase& db, uint32_t teamId, const CPlayer& clipboar
     return true;
 }
 
-bool removeTeamFromLeague(CDatabase& db, std::size_t leaguePosition, uint32_t teamId)
+bool removeTeamFromLeague(CTransaction& db, std::size_t leaguePosition, uint32_t teamId)
 {
     CLeague* league = db.league(leaguePosition);
     if (!league || teamId == 0) return false;
@@ -80,15 +81,13 @@ uint32_t newLeagueId(const CDatabase& db)
     return 0;
 }
 
-std::size_t addNewLeague(CDatabase& db, const std::string& name, CRefillFlags refill)
+std::size_t addNewLeague(CTransaction& db, const std::string& name)
 {
     auto league = std::make_unique<CLeague>();
     league->displayName = name;
     league->id = newLeagueId(db);
     db.addLeague(std::move(league));
     db.setModified();
-    refill.transferTrees = true;
-    refill.statsTrees = true;
     return db.leagues().size() - 1;
 }
 
@@ -102,7 +101,7 @@ bool leagueNameEditable(std::string_view nodeText, CPrompts& prompts)
     return true;
 }
 
-bool renameLeague(CDatabase& db, std::size_t leaguePosition, const std::string& name)
+bool renameLeague(CTransaction& db, std::size_t leaguePosition, const std::string& name)
 {
     CLeague* league = db.league(leaguePosition);
     if (!league) return false;
@@ -120,7 +119,7 @@ uint32_t rememberTeam(const CDatabase& db, uint32_t teamId, CTextEncoding encodi
     return teamId;
 }
 
-std::optional<int> applyRememberedTeam(CDatabase& db, uint32_t rememberedTeamId, uint32_t currentTeamId)
+std::optional<int> applyRememberedTeam(CTransaction& db, uint32_t rememberedTeamId, uint32_t currentTeamId)
 {
     const CTeam* source = db.team(rememberedTeamId);
     CTeam* target = db.team(currentTeamId);

@@ -6,6 +6,7 @@
 #include "settings/Prompts.h"
 #include "util/FileCommit.h"
 #include "util/Format.h"
+#include "util/TextCodec.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,11 +30,6 @@ constexpr uint8_t CTeam::*kModelFields[kModelListCount] = {
 
 constexpr int sideOfList(int list) { return list < AwayJersey ? kHome : kAway; }
 constexpr bool isJerseyList(int list) { return list == HomeJersey || list == AwayJersey; }
-
-std::string cut(const std::string& text, std::size_t bytes)
-{
-    return text.size() > bytes ? text.substr(0, bytes) : text;
-}
 }  // namespace
 
 namespace teampage
@@ -68,29 +64,28 @@ std::optional<int64_t> parseBankroll(const std::string& text)
     return negative ? -value : value;
 }
 
-CTeamEditSession::CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links)
-    : m_db(db), m_prompts(prompts), m_links(std::move(links))
+CTeamEditSession::CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links)
+    : m_runner(runner), m_prompts(prompts), m_links(std::move(links))
 {
 }
 
-CTeam* CTeamEditSession::shownRecord()
+CTeam* CTeamEditSession::editedRecord()
 {
-    if (m_shown == 0 || m_shown > m_db.highestTeamId) return nullptr;
-    return m_db.team(m_shown);
+    if (!m_tx || m_shown == 0 || m_shown > db().highestTeamId()) return nullptr;
+    return m_tx->team(m_shown);
 }
 
 const CTeam* CTeamEditSession::shownRecord() const
 {
-    if (m_shown == 0 || m_shown > m_db.highestTeamId) return nullptr;
-    return m_db.team(m_shown);
+    if (m_shown == 0 || m_shown > db().highestTeamId()) return nullptr;
+    return db().team(m_shown);
 }
 
 void CTeamEditSession::showTeam(uint32_t id)
 {
-    if (id > m_db.highestTeamId) return;
-    const CTeam* record = m_db.team(id);
+    if (id > db().highestTeamId()) return;
+    const CTeam* record = db().team(id);
     if (!record) return;
-    if (m_shown != 0 && m_shown != id) storePage();
     // The attribute copy leaves the id alone, but the compare includes it: without the
     // id every store would find a difference.
     m_backup.copyAttributesFrom(*record);
@@ -103,17 +98,22 @@ void CTeamEditSession::loadPage(const CTeam& team)
 {
     CTeamPageState& s = m_state;
     s.enabled = true;
-    s.longName = team.longName;
     s.bankrollText = std::to_string(team.bankroll);
-    m_bankroll = team.bankroll;
-    // Imported teams are written without these two names, so they are not offered.
-    s.shortNamesEnabled = team.id < kFirstImportedTeamId;
-    s.abbreviation = s.shortNamesEnabled ? team.abbreviation : std::string();
-    s.shortName = s.shortNamesEnabled ? team.shortName : std::string();
+    loadNames(team);
     loadJerseyModel(kHome, team.homeJerseyStyle);
     loadJerseyModel(kAway, team.awayJerseyStyle);
     for (int l = 0; l < kModelListCount; ++l) s.models[std::size_t(l)] = team.*kModelFields[l];
     loadColours(team);
+}
+
+void CTeamEditSession::loadNames(const CTeam& team)
+{
+    CTeamPageState& s = m_state;
+    s.longName = team.longName;
+    // Imported teams are written without these two names, so they are not offered.
+    s.shortNamesEnabled = team.id < kFirstImportedTeamId;
+    s.abbreviation = s.shortNamesEnabled ? team.abbreviation : std::string();
+    s.shortName = s.shortNamesEnabled ? team.shortName : std::string();
 }
 
 void CTeamEditSession::loadJerseyModel(int side, int model)
@@ -156,49 +156,73 @@ void CTeamEditSession::loadColours(const CTeam& team)
     }
 }
 
-void CTeamEditSession::takeBankroll(const CTeam& team)
+void CTeamEditSession::reload()
 {
-    const std::optional<int64_t> typed = parseBankroll(m_state.bankrollText);
-    if (!typed) m_prompts.message(pagetexts::kEnterInteger, CPrompts::CIcon::Information);
-    int64_t value = typed ? *typed : m_bankroll;
-    if (value > kBankrollLimit)
-    {
-        m_prompts.message(pagetexts::kBankrollCapped, CPrompts::CIcon::Information);
-        value = kBankrollLimit;
-    }
-    else if (value < 0)
-    {
-        // The file keeps 17 bits of the bankroll: a negative amount would come back from
-        // the next load as a fortune. Keep what the team had and say why.
-        m_prompts.message(pagetexts::kBankrollOutOfRange, CPrompts::CIcon::Information);
-        value = team.bankroll;
-    }
-    m_bankroll = value;
-    m_state.bankrollText = std::to_string(value);
+    if (const CTeam* record = shownRecord()) loadPage(*record);
 }
 
-bool CTeamEditSession::storePage()
+CCommitResult CTeamEditSession::committed(CTeam& record, const CTeam& before)
 {
-    CTeam* record = shownRecord();
-    if (!record) return false;
-    CTeamPageState& s = m_state;
-    s.longName = cut(s.longName, kLongNameBytes);
-    s.abbreviation = record->id < kFirstImportedTeamId ? cut(s.abbreviation, kAbbreviationBytes) : std::string();
-    s.shortName = record->id < kFirstImportedTeamId ? cut(s.shortName, kShortNameBytes) : std::string();
-    takeBankroll(*record);
-
-    record->longName = s.longName;
-    record->abbreviation = s.abbreviation;
-    record->shortName = s.shortName;
-    record->bankroll = uint32_t(m_bankroll);
-    for (int l = 0; l < kModelListCount; ++l) record->*kModelFields[l] = uint8_t(s.models[std::size_t(l)]);
-    for (int b = 0; b < kColourButtonCount; ++b) record->*kColourFields[b] = uint8_t(s.colours[std::size_t(b)]);
-
-    if (record->sameAs(m_backup)) return true;
-    record->modified = 1;
-    m_db.setModified();
+    // The team compare leaves the two short names out; they are written all the same.
+    if (record.sameAs(before) && record.abbreviation == before.abbreviation && record.shortName == before.shortName)
+        return CCommitResult::Unchanged;
+    record.modified = 1;
+    m_tx->setModified();
     if (m_links.relabelTeam) m_links.relabelTeam(m_shown);
-    return true;
+    return CCommitResult::Changed;
+}
+
+CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
+{
+    if (!m_tx) return gated(pagetexts::kEditTeam, fieldMergeKey(2, m_shown, uint32_t(box)), [&] { return commitName(box, utf8); });
+    CTeam* record = editedRecord();
+    if (!record || !m_state.enabled) return CCommitResult::Unchanged;
+    std::string CTeam::*field = &CTeam::longName;
+    std::size_t limit = kLongNameBytes;
+    if (box != CNameBox::LongName)
+    {
+        if (record->id >= kFirstImportedTeamId) return CCommitResult::Unchanged;
+        field = box == CNameBox::Abbreviation ? &CTeam::abbreviation : &CTeam::shortName;
+        limit = box == CNameBox::Abbreviation ? kAbbreviationBytes : kShortNameBytes;
+    }
+    const std::optional<std::string> bytes =
+        takeTypedText(utf8, encodingForLanguage(db().languageCode()), limit, m_prompts);
+    if (!bytes)
+    {
+        loadNames(*record);
+        return CCommitResult::Refused;
+    }
+    const CTeam before = *record;
+    (*record).*field = *bytes;
+    const CCommitResult result = committed(*record, before);
+    loadNames(*record);
+    return result;
+}
+
+CCommitResult CTeamEditSession::commitBankroll(std::string_view text)
+{
+    if (!m_tx) return gated(pagetexts::kEditTeam, fieldMergeKey(2, m_shown, 8), [&] { return commitBankroll(text); });
+    CTeam* record = editedRecord();
+    if (!record || !m_state.enabled) return CCommitResult::Unchanged;
+    m_state.bankrollText = std::string(text);
+    const std::optional<int64_t> typed = parseBankroll(m_state.bankrollText);
+    if (!typed)
+    {
+        m_prompts.message(pagetexts::kBankrollInvalid, CPrompts::CIcon::Information);
+        return CCommitResult::Refused;
+    }
+    // The file keeps 17 bits of the bankroll: a negative amount would come back from the
+    // next load as a fortune, so it is refused with the one above the limit.
+    if (*typed < 0 || *typed > kBankrollLimit)
+    {
+        m_prompts.message(pagetexts::kBankrollOutOfRange, CPrompts::CIcon::Information);
+        return CCommitResult::Refused;
+    }
+    const CTeam before = *record;
+    record->bankroll = uint32_t(*typed);
+    const CCommitResult result = committed(*record, before);
+    m_state.bankrollText = std::to_string(record->bankroll);
+    return result;
 }
 
 void CTeamEditSession::activate()
@@ -206,70 +230,54 @@ void CTeamEditSession::activate()
     if (const CTeam* record = shownRecord()) loadColours(*record);
 }
 
-bool CTeamEditSession::bankrollFocusLost()
+void CTeamEditSession::writeModel(CTeam& record, int list, int top)
 {
-    const std::optional<int64_t> typed = parseBankroll(m_state.bankrollText);
-    if (!typed)
-    {
-        m_prompts.message(pagetexts::kBankrollInvalid, CPrompts::CIcon::Information);
-        return false;
-    }
-    if (*typed < 0 || *typed > kBankrollLimit)
-    {
-        m_prompts.message(pagetexts::kBankrollOutOfRange, CPrompts::CIcon::Information);
-        return false;
-    }
-    if (*typed != int64_t(m_backup.bankroll) && m_links.relabelTeam && shownRecord()) m_links.relabelTeam(m_shown);
-    return true;
-}
-
-void CTeamEditSession::nameFocusLost(CNameBox box)
-{
-    const std::string* typed = nullptr;
-    const std::string* kept = nullptr;
-    switch (box)
-    {
-    case CNameBox::LongName: typed = &m_state.longName, kept = &m_backup.longName; break;
-    case CNameBox::Abbreviation: typed = &m_state.abbreviation, kept = &m_backup.abbreviation; break;
-    case CNameBox::ShortName: typed = &m_state.shortName, kept = &m_backup.shortName; break;
-    }
-    if (*typed != *kept && m_links.relabelTeam && shownRecord()) m_links.relabelTeam(m_shown);
+    top = std::clamp(top, 0, modelCount(list) - 1);
+    m_state.models[std::size_t(list)] = top;
+    const CTeam before = record;
+    record.*kModelFields[list] = uint8_t(top);
+    if (isJerseyList(list)) loadJerseyModel(sideOfList(list), top);
+    committed(record, before);
 }
 
 void CTeamEditSession::stepModel(int list, int delta)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kChangeKit, fieldMergeKey(2, m_shown, 16 + uint32_t(list)), [&] { stepModel(list, delta); });
+    CTeam* record = editedRecord();
     if (!record || list < 0 || list >= kModelListCount) return;
-    int& top = m_state.models[std::size_t(list)];
-    top = std::clamp(top + (delta < 0 ? -1 : 1), 0, modelCount(list) - 1);
-    record->*kModelFields[list] = uint8_t(top);
-    if (isJerseyList(list)) loadJerseyModel(sideOfList(list), top);
-    if (m_links.relabelTeam) m_links.relabelTeam(m_shown);
+    writeModel(*record, list, m_state.models[std::size_t(list)] + (delta < 0 ? -1 : 1));
 }
 
-void CTeamEditSession::dragModel(int list, int top)
+void CTeamEditSession::chooseModel(int list, int top)
 {
-    if (list < 0 || list >= kModelListCount) return;
-    m_state.models[std::size_t(list)] = std::clamp(top, 0, modelCount(list) - 1);
+    if (!m_tx) return gated(pagetexts::kChangeKit, fieldMergeKey(2, m_shown, 16 + uint32_t(list)), [&] { chooseModel(list, top); });
+    CTeam* record = editedRecord();
+    if (!record || list < 0 || list >= kModelListCount) return;
+    writeModel(*record, list, top);
 }
 
 void CTeamEditSession::chooseColour(int button, int entry)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kChangeKit, fieldMergeKey(2, m_shown, 64 + uint32_t(button)), [&] { chooseColour(button, entry); });
+    CTeam* record = editedRecord();
     if (!record || button < 0 || button >= kColourButtonCount || entry < 0 || entry >= kitpalette::kPickerEntryCount)
         return;
     const int colour = kitColourForPickerEntry(entry);
+    const CTeam before = *record;
     record->*kColourFields[button] = uint8_t(colour);
     m_state.colours[std::size_t(button)] = colour;
+    committed(*record, before);
     loadColours(*record);
 }
 
 void CTeamEditSession::usePresetColours(int side)
 {
-    CTeam* record = shownRecord();
+    if (!m_tx) return gated(pagetexts::kUsePresetColours, 0, [&] { usePresetColours(side); });
+    CTeam* record = editedRecord();
     if (!record || (side != kHome && side != kAway)) return;
     const CKitPresets& presets = m_presets[std::size_t(side)];
     if (!presets.offered) return;
+    const CTeam before = *record;
     const int first = firstColourButton(side);
     for (int k = 0; k < kColoursPerSide; ++k)
     {
@@ -277,6 +285,7 @@ void CTeamEditSession::usePresetColours(int side)
         const int colour = presets.colours[std::size_t(k)];
         if (isKitColour(colour)) record->*kColourFields[first + k] = uint8_t(colour);
     }
+    committed(*record, before);
     loadPage(*record);
 }
 

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "database/Change.h"
+
+#include <type_traits>
+
 #include "database/Team.h"
+#include "editing/PageCommit.h"
 #include "kits/KitPalette.h"
 
 #include <array>
@@ -9,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class CDatabase;
 class CFileSystem;
@@ -99,12 +105,13 @@ struct CTeamPageLinks
     CFileSystem* files = nullptr;  // the real file system when null
 };
 
-// The rules of the Team page over one team record. Kit model steps and colour choices
-// reach the record at once; names and bankroll at storePage().
+// The rules of the Team page over one team record. Every control value reaches the record
+// as soon as the user is done with it (a box confirmed or left, a model step, a colour
+// picked), and a change marks the team modified and relabels it in the tree.
 class CTeamEditSession
 {
 public:
-    CTeamEditSession(CDatabase& db, CPrompts& prompts, CTeamPageLinks links = {});
+    CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links = {});
 
     CTeamPageState& state() { return m_state; }
     const CTeamPageState& state() const { return m_state; }
@@ -114,24 +121,25 @@ public:
 
     void setGameFolder(const std::filesystem::path& folder) { m_links.gameFolder = folder; }
 
-    // Stores the team shown so far (unless it is this one), takes the backup and loads
-    // the page. Nothing happens for an id without a record.
+    // Takes the backup and loads the page. Nothing happens for an id without a record.
     void showTeam(uint32_t id);
-    // Writes the page into the shown team. True when it wrote; the team is marked
-    // modified only when it differs from the backup.
-    bool storePage();
+    // Loads the page from the record again (the record was changed elsewhere).
+    void reload();
     // The page became the active page: the colours may have changed elsewhere.
     void activate();
 
-    // Focus checks. The bankroll check returns false (with its message) when the box
-    // must keep the focus; nothing is changed then.
-    bool bankrollFocusLost();
-    void nameFocusLost(teampage::CNameBox box);
+    // A name box confirmed or left. Characters the game's code page cannot hold refuse
+    // the name (the box shows the record's name again); a longer name is cut at a
+    // character. The two short names of an imported team stay blank.
+    CCommitResult commitName(teampage::CNameBox box, std::string_view utf8);
+    // The bankroll box confirmed or left: a text that is not a whole number, or one
+    // outside 0..100000, is refused with its message and the box keeps what was typed.
+    CCommitResult commitBankroll(std::string_view text);
 
-    // A line or page step of a model list (delta -1 or +1): written to the record at once.
+    // A line or page step of a model list (delta -1 or +1).
     void stepModel(int list, int delta);
-    // The scroll box was dragged: only the page changes until the next store.
-    void dragModel(int list, int top);
+    // The list was moved to a model by other means (the scroll box dragged).
+    void chooseModel(int list, int top);
 
     // A colour button reported picker entry 0..23 ("Not Used" stores Black). Entries
     // outside the named palette (a free colour from "More...") are not kit colours and
@@ -146,22 +154,39 @@ public:
     void weftorFailed();
 
 private:
-    CTeam* shownRecord();
+    // Writable only inside a step (see gated); null elsewhere.
+    CTeam* editedRecord();
+
+    // Runs f as one step of the history, with the shown record writable through m_tx.
+    template <class F>
+    auto gated(const char* name, uint64_t mergeKey, F&& f) -> decltype(f())
+    {
+        using R = decltype(f());
+        if constexpr (std::is_void_v<R>)
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; f(); m_tx = nullptr; }, mergeKey);
+        else
+        {
+            R r{};
+            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; r = f(); m_tx = nullptr; }, mergeKey);
+            return r;
+        }
+    }
+    const CDatabase& db() const { return m_runner.database(); }
     const CTeam* shownRecord() const;
     void loadPage(const CTeam& team);
+    void loadNames(const CTeam& team);
     void loadJerseyModel(int side, int model);
     void loadColours(const CTeam& team);
-    void takeBankroll(const CTeam& team);
+    void writeModel(CTeam& record, int list, int top);
+    CCommitResult committed(CTeam& record, const CTeam& before);
 
-    CDatabase& m_db;
+    CChangeRunner& m_runner;
+    CTransaction* m_tx = nullptr;
     CPrompts& m_prompts;
     CTeamPageLinks m_links;
     CTeamPageState m_state;
     CTeam m_backup;
     uint32_t m_shown = 0;
-    // The bankroll the page last took from its box: used again when the box holds no
-    // number at store.
-    int64_t m_bankroll = 0;
     std::array<CKitPresets, 2> m_presets{};
 };
 

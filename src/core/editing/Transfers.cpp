@@ -1,5 +1,6 @@
 #include "editing/Transfers.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 
 #include <algorithm>
@@ -7,17 +8,17 @@
 
 namespace
 {
-void removeIncoming(CDatabase& db, uint32_t teamId, uint32_t playerId)
+void removeIncoming(CTransaction& db, uint32_t teamId, uint32_t playerId)
 {
     if (CTeam* t = db.team(teamId)) t->removeIncoming(playerId);
 }
 
-void addIncoming(CDatabase& db, uint32_t teamId, uint32_t playerId)
+void addIncoming(CTransaction& db, uint32_t teamId, uint32_t playerId)
 {
     if (CTeam* t = db.team(teamId)) t->addIncoming(playerId);
 }
 
-void markTeam(CDatabase& db, uint32_t teamId)
+void markTeam(CTransaction& db, uint32_t teamId)
 {
     if (CTeam* t = db.team(teamId)) t->modified = 1;
 }
@@ -30,7 +31,7 @@ bool hasFreeIncomingSlot(const CDatabase& db, uint32_t teamId)
 
 // One player's half of a swap: home again when it goes back to the team it was moved
 // from, else on to the other team in the place of the player coming the other way.
-void swapHalf(CDatabase& db, CPlayer& p, uint32_t from, uint32_t to, uint32_t other)
+void swapHalf(CTransaction& db, CPlayer& p, uint32_t from, uint32_t to, uint32_t other)
 {
     if (to == p.copyMark)
     {
@@ -46,7 +47,7 @@ void swapHalf(CDatabase& db, CPlayer& p, uint32_t from, uint32_t to, uint32_t ot
 }
 }  // namespace
 
-void movePlayer(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
+void movePlayer(CTransaction& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
     CPlayer* p = db.player(playerId);
     if (!p) return;
@@ -62,7 +63,7 @@ void movePlayer(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t 
     db.setModified();
 }
 
-void placePlayer(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
+void placePlayer(CTransaction& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
     CPlayer* p = db.player(playerId);
     if (!p) return;
@@ -81,7 +82,7 @@ void placePlayer(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t
     p->modified = 1;
 }
 
-void swapPlayers(CDatabase& db, uint32_t p, uint32_t teamOfP, uint32_t q, uint32_t teamOfQ)
+void swapPlayers(CTransaction& db, uint32_t p, uint32_t teamOfP, uint32_t q, uint32_t teamOfQ)
 {
     CPlayer* a = db.player(p);
     CPlayer* b = db.player(q);
@@ -98,7 +99,7 @@ void swapPlayers(CDatabase& db, uint32_t p, uint32_t teamOfP, uint32_t q, uint32
     db.setModified();
 }
 
-CTransferResult swapTeams(CDatabase& db, uint32_t teamA, uint32_t teamB, const std::vector<uint32_t>& playersOfA,
+CTransferResult swapTeams(CTransaction& db, uint32_t teamA, uint32_t teamB, const std::vector<uint32_t>& playersOfA,
                           const std::vector<uint32_t>& playersOfB)
 {
     CTransferResult result;
@@ -160,10 +161,11 @@ CTransferResult refused(const char* text)
     return r;
 }
 
-// A player node of `from` goes to the team node `to`. targetLimit is the count of
-// listed players at which the target is full.
-CTransferResult moveBetween(CDatabase& db, const CTransferSide& from, const CTransferSide& to, int targetLimit,
-                            const char* fullText)
+// Whether a player node of `from` may go to the team node `to`: Refused with the text,
+// Nothing when there is nothing to do, else MovedPlayer (nothing changed yet).
+// targetLimit is the count of listed players at which the target is full.
+CTransferResult checkMoveBetween(const CDatabase& db, const CTransferSide& from, const CTransferSide& to,
+                                 int targetLimit, const char* fullText)
 {
     if (from.teamId == to.teamId) return {};  // already there
     const int targetCount = int(to.teamPlayers.size());
@@ -173,16 +175,29 @@ CTransferResult moveBetween(CDatabase& db, const CTransferSide& from, const CTra
         return refused(fullText);
     if (int(from.teamPlayers.size()) == kMinimumPlayers) return refused(transfertexts::kTooFewPlayers);
     if (!db.player(from.value)) return {};
-    movePlayer(db, from.value, from.teamId, to.teamId);
     CTransferResult r;
     r.kind = CTransferResult::CKind::MovedPlayer;
     r.moves.push_back({from.value, from.teamId, to.teamId});
     r.relabelledTeams = {from.teamId, to.teamId};
     return r;
 }
+
+CTransferResult moveBetween(CTransaction& db, const CTransferSide& from, const CTransferSide& to, int targetLimit,
+                            const char* fullText)
+{
+    CTransferResult r = checkMoveBetween(db, from, to, targetLimit, fullText);
+    if (r.kind == CTransferResult::CKind::MovedPlayer) movePlayer(db, from.value, from.teamId, to.teamId);
+    return r;
+}
 }  // namespace
 
-CTransferResult transfer(CDatabase& db, const CTransferSide& left, const CTransferSide& right)
+CTransferResult checkMoveToRight(const CDatabase& db, const CTransferSide& player, const CTransferSide& team)
+{
+    if (player.kind != CTransferSide::CKind::Player || team.kind != CTransferSide::CKind::Team) return {};
+    return checkMoveBetween(db, player, team, kRightTeamLimit, transfertexts::kRightTeamFull);
+}
+
+CTransferResult transfer(CTransaction& db, const CTransferSide& left, const CTransferSide& right)
 {
     using K = CTransferSide::CKind;
     if (left.kind == K::None || right.kind == K::None) return {};

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CDatabase;
+class CTransaction;
 
 // The Transfer page's rules. A transfer never touches a team's players slots: it is
 // recorded in the player's destinationTeamId and copyMark and in the teams' incoming
@@ -29,12 +30,12 @@ inline constexpr int kMinimumPlayers = 11;
 inline constexpr int kTeamSwapSteps = 26;
 
 // Move: P leaves A (and A's incoming list, when it was there) for B's incoming list.
-void movePlayer(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
+void movePlayer(CTransaction& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
 // The half of a swap: back home when B is the team P was moved away from, else on to B.
-void placePlayer(CDatabase& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
+void placePlayer(CTransaction& db, uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
 // P of A goes to B and Q of B to A; they exchange their commentary marks too, since the
 // spoken name belongs to the record's place in the game's lists.
-void swapPlayers(CDatabase& db, uint32_t p, uint32_t teamOfP, uint32_t q, uint32_t teamOfQ);
+void swapPlayers(CTransaction& db, uint32_t p, uint32_t teamOfP, uint32_t q, uint32_t teamOfQ);
 
 // What one side of the page had selected: the node's kind and value, and for a team
 // or a player node, the team node concerned and the players listed under it in that tree.
@@ -80,8 +81,12 @@ struct CTransferResult
 // Swap teams: attributes and names change places (ids stay), both incoming lists are
 // emptied, then the listed players are walked in parallel for at most 26 steps, pairs
 // swapped and the longer list's surplus placed into the other team.
-CTransferResult swapTeams(CDatabase& db, uint32_t teamA, uint32_t teamB, const std::vector<uint32_t>& playersOfA,
+CTransferResult swapTeams(CTransaction& db, uint32_t teamA, uint32_t teamB, const std::vector<uint32_t>& playersOfA,
                           const std::vector<uint32_t>& playersOfB);
 
+// What "<---->" answers for a player node on the left and a team node on the right,
+// without changing anything: Refused with its text, Nothing, or MovedPlayer.
+CTransferResult checkMoveToRight(const CDatabase& db, const CTransferSide& player, const CTransferSide& team);
+
 // The "<---->" button over the two selections, refusals checked in their fixed order.
-CTransferResult transfer(CDatabase& db, const CTransferSide& left, const CTransferSide& right);
+CTransferResult transfer(CTransaction& db, const CTransferSide& left, const CTransferSide& right);

@@ -110,7 +110,7 @@ std::string temporaryFolder()
 
 bool writeWhole(const fs::path& path, const std::vector<uint8_t>& bytes)
 {
-    return CFileSystem::real().writeFileDurably(path, bytes);
+    return CFileSystem::real().createFile(path, bytes);
 }
 }  // namespace
 
@@ -174,7 +174,7 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     fs::remove_all(scratch, ec);
     if (!result.message.empty()) return result;
 
-    if (auto failure = commitFiles(CFileSystem::real(), pending))
+    if (auto failure = commitFiles(CFileSystem::real(), pending, "export"))
     {
         result.message = *failure;
         return result;

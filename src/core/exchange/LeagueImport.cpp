@@ -1,9 +1,12 @@
 #include "exchange/LeagueImport.h"
 
+#include "database/Change.h"
+
 #include "database/Database.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/GlvFile.h"
+#include "exchange/PackedCodec.h"
 #include "exchange/Packer.h"
 #include "settings/Prompts.h"
 #include "util/FileCommit.h"
@@ -31,7 +34,7 @@ using namespace exchangetexts;
 class CImportStage
 {
 public:
-    CImportStage(CDatabase& db) : m_db(db), m_generation(db.importGeneration) {}
+    CImportStage(CTransaction& db) : m_db(db), m_generation(db.db().importGeneration()) {}
 
     uint32_t generation() const { return m_generation; }
 
@@ -43,17 +46,17 @@ public:
     const CPlayer* anyPlayer(uint32_t id)
     {
         if (const CPlayer* p = stagedPlayer(id)) return p;
-        return std::as_const(m_db).player(id);
+        return m_db.db().player(id);
     }
-    const CPlayer* gamePlayer(uint32_t id) const { return std::as_const(m_db).player(id); }
-    const CTeam* gameTeam(uint32_t id) const { return std::as_const(m_db).team(id); }
+    const CPlayer* gamePlayer(uint32_t id) const { return m_db.db().player(id); }
+    const CTeam* gameTeam(uint32_t id) const { return m_db.db().team(id); }
 
     // Team ids by fileIndex, among the database's teams: the staged teams are not in the
     // file the transfers were written against.
     std::optional<uint32_t> teamIdAtFileIndex(uint32_t fileIndex) const
     {
         if (fileIndex == CDatabase::kNoFileIndex) return CPlayer::kNoTeam;
-        const int64_t id = m_db.teamIdAtFileIndex(fileIndex);
+        const int64_t id = m_db.db().teamIdAtFileIndex(fileIndex);
         if (id < 0) return std::nullopt;
         return uint32_t(id);
     }
@@ -94,12 +97,12 @@ public:
         league->editorOnly = 1;
         league->importedLeague = 1;
         m_db.addLeague(std::move(league));
-        m_db.importGeneration = m_generation + CDatabase::kImportedIdBase;
+        m_db.setImportGeneration(m_generation + CDatabase::kImportedIdBase);
         m_db.setModified();
     }
 
 private:
-    CDatabase& m_db;
+    CTransaction& m_db;
     uint32_t m_generation;
     std::map<uint32_t, std::unique_ptr<CPlayer>> m_players;
     std::map<uint32_t, std::unique_ptr<CTeam>> m_teams;
@@ -120,33 +123,60 @@ enum class CReadOutcome
     NothingUnpacked,
 };
 
-// One packed file of the set: the length its header announces, then the unpacked bytes.
-CReadOutcome readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& out)
+struct CRead
 {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return CReadOutcome::CannotOpen;
+    CReadOutcome outcome = CReadOutcome::Read;
+    std::string detail;  // which file and what is wrong with it
+};
+
+std::string problem(const std::string& name, std::string what)
+{
+    while (!what.empty() && what.back() == '.') what.pop_back();
+    return formatText(kExchangeFileProblem, name.c_str(), what.c_str());
+}
+
+// One packed file of the set: the length its header announces, then the unpacked bytes.
+CRead readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& out)
+{
+    const std::string name = path.filename().string();
+    std::vector<uint8_t> packed;
+    // Asked first so that a pipe or device in the file's place is never opened.
+    if (!CFileSystem::real().readFile(path, packed))
+        return {CReadOutcome::CannotOpen, problem(name, systemReason(errno))};
     const auto length = announcedUnpackedLength(path.string());
-    if (!length) return CReadOutcome::CannotOpen;
+    if (!length) return {CReadOutcome::CannotOpen, problem(name, "too short for a packed file")};
+    if (*length > kMaxExchangeUnpackedLength)
+        return {CReadOutcome::NothingUnpacked,
+                formatText(kExchangeTooLarge, name.c_str(), unsigned(*length), unsigned(kMaxExchangeUnpackedLength))};
     try
     {
         out = packer.unpackFile(path.string(), *length);
     }
     catch (const std::bad_alloc&)
     {
-        return CReadOutcome::NoMemory;
+        return {CReadOutcome::NoMemory, {}};
     }
-    return out.empty() ? CReadOutcome::NothingUnpacked : CReadOutcome::Read;
+    if (!out.empty()) return {};
+    // The packer says only that it failed; the codec says why.
+    const CUnpackResult why = unpackBytes(packed);
+    return {CReadOutcome::NothingUnpacked,
+            problem(name, why.ok() ? "it unpacks to nothing" : why.message)};
 }
 
 // Reports a failed read; true when the import must stop.
-bool failed(CReadOutcome outcome, const char* cannotOpenText, CPrompts& prompts)
+bool failed(const CRead& read, const char* cannotOpenText, CPrompts& prompts)
 {
-    switch (outcome)
+    auto say = [&](const char* text) {
+        prompts.message(read.detail.empty() ? std::string(text) : std::string(text) + "\n" + read.detail,
+                        CPrompts::CIcon::Error);
+        return true;
+    };
+    switch (read.outcome)
     {
     case CReadOutcome::Read: return false;
-    case CReadOutcome::CannotOpen: prompts.message(cannotOpenText, CPrompts::CIcon::Error); return true;
-    case CReadOutcome::NoMemory: prompts.message(kErrorAllocating, CPrompts::CIcon::Error); return true;
-    case CReadOutcome::NothingUnpacked: prompts.message(kErrorImporting, CPrompts::CIcon::Error); return true;
+    case CReadOutcome::CannotOpen: return say(cannotOpenText);
+    case CReadOutcome::NoMemory: return say(kErrorAllocating);
+    case CReadOutcome::NothingUnpacked: return say(kErrorImporting);
     }
     return true;
 }
@@ -336,9 +366,16 @@ std::string proposedLeagueName(const std::string& folder)
     return at == std::string::npos ? f : f.substr(at + 1);
 }
 
-bool importDbFiles(CDatabase& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
+bool importDbFiles(CTransaction& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
                    CPrompts& prompts, const CStatusSink& status)
 {
+    // A set whose export was interrupted is finished or undone before it is read.
+    const CRecovery recovery = recoverCommit(CFileSystem::real(), fs::path(folder));
+    if (recovery.state != CRecovery::CState::Nothing)
+        prompts.message(recovery.message, recovery.state == CRecovery::CState::Failed ? CPrompts::CIcon::Error
+                                                                                       : CPrompts::CIcon::Information);
+    if (recovery.state == CRecovery::CState::Failed) return false;
+
     CImportStage stage(db);
     std::vector<uint8_t> data;
 
@@ -365,7 +402,7 @@ bool importDbFiles(CDatabase& db, const std::string& folder, const std::string& 
     return true;
 }
 
-bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
+bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
 {
     std::vector<uint8_t> bytes;
     if (!CFileSystem::real().readFile(path, bytes))
@@ -374,9 +411,7 @@ bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts, co
         return false;
     }
 
-    const CLeague* baseLeague = std::as_const(db).leagues().size() > kGlvBaseLeaguePosition
-                                    ? db.leagues()[kGlvBaseLeaguePosition].get()
-                                    : nullptr;
+    const CLeague* baseLeague = db.db().league(kGlvBaseLeaguePosition);
     std::vector<uint32_t> baseTeams;
     if (baseLeague)
         for (std::size_t s = 0; s < std::min<std::size_t>(baseLeague->slotCount, baseLeague->teamIds.size()); ++s)

@@ -4,6 +4,7 @@
 #include <string>
 
 class CDatabase;
+class CTransaction;
 class CPacker;
 class CPrompts;
 
@@ -19,11 +20,11 @@ std::string proposedLeagueName(const std::string& folder);
 // go to prompts, progress to status. All or nothing: on failure the database is exactly
 // as it was and the generation is not advanced. The file names are found in the folder
 // whatever their case.
-bool importDbFiles(CDatabase& db, const std::string& folder, const std::string& leagueName,
+bool importDbFiles(CTransaction& db, const std::string& folder, const std::string& leagueName,
                    CPacker& packer, CPrompts& prompts, const CStatusSink& status = {});
 
 // Adds the league of a GLV file, based on the league at position 52. All or nothing.
-bool importGlvFile(CDatabase& db, const std::string& path, CPrompts& prompts,
+bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts,
                    const CStatusSink& status = {});
 
 // The league position GLV team blocks are based on.

@@ -32,24 +32,13 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// At most limit bytes of a file; nothing when it cannot be opened.
+// At most limit bytes of a file; nothing when it cannot be read or is no regular file
+// (a pipe in its place must not hang the program).
 std::optional<std::vector<uint8_t>> readHead(const fs::path& path, std::size_t limit)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
     std::vector<uint8_t> bytes;
-    // The size of a temporary file the packer just wrote is known; read it in one go but
-    // never reserve more than the caller allows.
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (!ec) bytes.reserve(std::size_t(std::min<uintmax_t>(size, limit)));
-    char block[64 * 1024];
-    while (bytes.size() < limit && in)
-    {
-        const std::size_t want = std::min(sizeof block, limit - bytes.size());
-        in.read(block, std::streamsize(want));
-        bytes.insert(bytes.end(), block, block + in.gcount());
-    }
+    if (!CFileSystem::real().readFile(path, bytes)) return std::nullopt;
+    if (bytes.size() > limit) bytes.resize(limit);
     return bytes;
 }
 }  // namespace

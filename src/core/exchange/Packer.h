@@ -27,6 +27,13 @@ public:
 // nothing when the file cannot be opened or is shorter than 5 bytes.
 std::optional<std::size_t> announcedUnpackedLength(const std::string& packedFile);
 
+// The most an exchange file can hold unpacked. Player ids are kept in 14 bits there, so a
+// CUSPLYR.DB names at most 16384 players: 36 + 16384 * 32 = 524,324 bytes; CUSTOM.DB
+// (11-bit team ids, 44-byte records) and XFER.DB (4-byte entries, one per player) stay
+// far below. Twice the largest, so that no real file is refused while one that
+// announces hundreds of megabytes is refused before anything is unpacked.
+inline constexpr std::size_t kMaxExchangeUnpackedLength = std::size_t(1) << 20;
+
 // Runs the packer program once per file: "gfxpak -decompress "SOURCE" TEMPFILE" with a
 // fresh temporary file named "Obx..." in the system's temporary folder, hidden, waiting
 // for it to end, then reads and deletes the temporary file. A program that cannot be

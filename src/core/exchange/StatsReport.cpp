@@ -278,13 +278,13 @@ std::vector<std::string> gridColumnTitles(CStatsKind kind)
 
 std::vector<std::string> gridCells(const CStatsRow& row, CStatsKind kind)
 {
-    // The grid shows the label rather than the bare name, so that the imported and
-    // modified marks the Name filter matches against are visible.
+    // The grid shows the name as the report prints it; the tree's imported and modified
+    // marks are no part of a player's name.
     std::vector<std::string> cells;
     if (kind == CStatsKind::Characteristics)
     {
         cells.reserve(8);
-        cells.push_back(row.label);
+        cells.push_back(row.name);
         cells.push_back(std::to_string(row.jerseyNumber));
         cells.emplace_back(gridPositionText(row.position));
         cells.emplace_back(hairColourText(row.hairColour));
@@ -295,7 +295,7 @@ std::vector<std::string> gridCells(const CStatsRow& row, CStatsKind kind)
         return cells;
     }
     cells.reserve(21);
-    cells.push_back(row.label);
+    cells.push_back(row.name);
     cells.push_back(std::to_string(row.jerseyNumber));
     cells.emplace_back(gridPositionText(row.position));
     cells.emplace_back();

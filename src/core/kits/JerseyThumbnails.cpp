@@ -1,5 +1,7 @@
 #include "kits/JerseyThumbnails.h"
 
+#include "util/Format.h"
+
 #include <system_error>
 
 #include "kits/JerseyTexture.h"
@@ -51,22 +53,45 @@ std::string jerseyThumbnailFileName(int number)
 }
 
 int makeJerseyThumbnails(const std::filesystem::path& gameFolder, const std::filesystem::path& jerseysFolder,
-                         CFileSystem& fs)
+                         CFileSystem& fs, std::vector<std::string>* skipped)
 {
+    auto skip = [&](std::string why) {
+        if (skipped) skipped->push_back(std::move(why));
+    };
     std::error_code ec;
     std::filesystem::create_directories(jerseysFolder, ec);
     int written = 0;
     for (int number = 1; number <= kModelCount; ++number)
     {
         std::vector<uint8_t> texture;
-        if (!fs.readFile(jerseyTexturePath(gameFolder, number - 1), texture)) continue;
+        const auto source = jerseyTexturePath(gameFolder, number - 1);
+        if (!fs.readFile(source, texture))
+        {
+            skip(fileFailure(source, "read", errno));
+            continue;
+        }
         const auto thumbnail = makeJerseyThumbnail(texture);
-        if (!thumbnail) continue;
+        if (!thumbnail)
+        {
+            skip(formatText(thumbnailtexts::kNotAPicture, source.string().c_str()));
+            continue;
+        }
         // An existing "MJFR1.BMP" is the same picture to the picture lists, so it is
         // replaced rather than joined by a second file.
         const auto target = resolveGamePath(jerseysFolder, jerseyThumbnailFileName(number));
-        const auto failed = commitFiles(fs, {{target, *thumbnail, {}}});
-        if (!failed) ++written;
+        const auto failed = commitFiles(fs, {{target, *thumbnail, {}}}, "thumbnail");
+        if (!failed)
+            ++written;
+        else
+            skip(*failed);
     }
     return written;
+}
+
+std::string skippedThumbnailsMessage(const std::vector<std::string>& skipped)
+{
+    if (skipped.empty()) return {};
+    std::string list;
+    for (const auto& s : skipped) list += (list.empty() ? "" : "\n") + s;
+    return formatText(thumbnailtexts::kSkipped, int(skipped.size()), list.c_str());
 }

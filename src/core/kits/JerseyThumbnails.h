@@ -24,8 +24,18 @@ std::string jerseyThumbnailFileName(int number);
 
 // Writes the thumbnails of textures 1..64 into jerseysFolder, creating the folder when it
 // is missing. Each file is written beside its target and renamed over it, so an existing
-// thumbnail is never left half written. A texture that is missing, unreadable or not a
-// whole picture, and a target that cannot be written, are skipped silently, as the game
-// editor always did; the count of files written is all that is reported.
+// thumbnail is never left half written (not flushed: the textures are there to make them
+// again). A texture that is missing, unreadable or not a
+// whole picture, and a target that cannot be written, are skipped; each gets a line in
+// skipped (when given) saying which texture and why. Returns the count written.
 int makeJerseyThumbnails(const std::filesystem::path& gameFolder, const std::filesystem::path& jerseysFolder,
-                         CFileSystem& fs = CFileSystem::real());
+                         CFileSystem& fs = CFileSystem::unflushed(), std::vector<std::string>* skipped = nullptr);
+
+// The message after Make Jersey Thumbnails skipped some textures; empty when none were.
+std::string skippedThumbnailsMessage(const std::vector<std::string>& skipped);
+
+namespace thumbnailtexts
+{
+inline constexpr const char* kSkipped = "%d of the 64 jersey thumbnails could not be made:\n%s";
+inline constexpr const char* kNotAPicture = "%s: not a texture with a whole jersey picture";
+} // namespace thumbnailtexts

@@ -29,6 +29,7 @@ struct CKitArtworkResult
 };
 
 // Writes whichever of SHMD1..5.bmp and SKMD1..4.bmp are missing from the jerseys folder
-// (looked up without regard to case), each crash-safely, creating the folder when needed.
+// (looked up without regard to case), each renamed into place whole (unflushed, as they
+// can be drawn again), creating the folder when needed.
 // Pictures already there are the user's and are left alone.
-CKitArtworkResult ensureKitArtwork(const std::filesystem::path& jerseysFolder, CFileSystem& fs = CFileSystem::real());
+CKitArtworkResult ensureKitArtwork(const std::filesystem::path& jerseysFolder, CFileSystem& fs = CFileSystem::unflushed());

@@ -165,9 +165,9 @@ CKitImageResult drawKitPictureFile(const std::filesystem::path& file, const CKit
     return drawKitPicture(bytes, slots);
 }
 
-std::string kitPictureFallbackText(int number)
+std::string kitPictureFallbackText(int number, const char* format)
 {
-    return formatText(kKitPictureFallbackFormat, number);
+    return formatText(format, number);
 }
 
 std::filesystem::path kitPicturePath(const std::filesystem::path& jerseysFolder, const std::string& prefix, int number)

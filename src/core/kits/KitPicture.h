@@ -56,10 +56,12 @@ CKitImageResult drawKitPicture(std::span<const uint8_t> bmpBytes, const CKitSlot
 CKitImageResult drawKitPictureFile(const std::filesystem::path& file, const CKitSlotColours& slots,
                                    CFileSystem& fs = CFileSystem::real());
 
-// What a picture list shows instead of a picture that cannot be drawn; number is the
-// model number + 1, for jersey, shorts and socks lists alike.
+// What a picture list shows instead of a picture that cannot be drawn: the list's kind
+// and the model number + 1.
 constexpr const char* kKitPictureFallbackFormat = "Jersey %d";
-std::string kitPictureFallbackText(int number);
+constexpr const char* kShortsPictureFallbackFormat = "Shorts %d";
+constexpr const char* kSocksPictureFallbackFormat = "Socks %d";
+std::string kitPictureFallbackText(int number, const char* format = kKitPictureFallbackFormat);
 
 // "<jerseysFolder>/<prefix><number>.bmp" found without regard to case, with the prefixes
 // "MJFR" (1..64), "SHMD" (1..5) and "SKMD" (1..4).

@@ -1,5 +1,6 @@
 #include "settings/WindowLayout.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -63,6 +64,26 @@ CWindowLayout defaultWindowLayout(int screenWidth)
         l.rosterWidth = 1018, l.rosterHeight = 307;
         l.dataWidth = 623, l.dataHeight = 352;
     }
+    l.fromDefaults = true;
+    return l;
+}
+
+CWindowLayout firstStartLayout(const CWindowLayout& table, int screenWidth, int screenHeight)
+{
+    // What the menu bar, toolbar, status bar and splitter handles take from the height,
+    // and the splitter handle and frames from the width.
+    constexpr int kChromeHeight = 96;
+    constexpr int kChromeWidth = 6;
+    CWindowLayout l = table;
+    l.windowWidth = std::max(table.windowWidth, screenWidth);
+    l.windowHeight = std::max(table.windowHeight, screenHeight);
+    const int clientWidth = l.windowWidth - kChromeWidth;
+    const int clientHeight = l.windowHeight - kChromeHeight;
+    l.groupWidth = clientWidth * 36 / 100;
+    l.dataWidth = clientWidth - l.groupWidth;
+    l.rosterWidth = clientWidth;
+    l.groupHeight = l.dataHeight = clientHeight * 60 / 100;
+    l.rosterHeight = clientHeight - l.groupHeight;
     return l;
 }
 

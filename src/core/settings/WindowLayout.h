@@ -19,6 +19,9 @@ struct CWindowLayout
     int32_t rosterHeight = 0;
     int32_t dataWidth = 0;
     int32_t dataHeight = 0;
+    // Nothing was saved: the layout comes from the table below, and a window on a larger
+    // screen takes the screen (firstStartLayout).
+    bool fromDefaults = false;
 
     bool operator==(const CWindowLayout&) const = default;
 };
@@ -26,6 +29,12 @@ struct CWindowLayout
 // The layout for a first start on a display `screenWidth` pixels wide: sized for 640,
 // 800 or 1024 pixel screens, at 0,0, not maximised.
 CWindowLayout defaultWindowLayout(int screenWidth);
+
+// A first start's layout for a screen whose free area is screenWidth x screenHeight: the
+// window fills that area (the table's layout being the least it gets), and the rows and
+// columns share it so that the data sheet's pages show their content - the tree a good
+// third of the width, the league tree and data sheet three fifths of the height.
+CWindowLayout firstStartLayout(const CWindowLayout& table, int screenWidth, int screenHeight);
 
 // The layout the main window closes with: the window rectangle, the two rows of the main
 // splitter, the two columns of the splitter nested in its first row and the main

@@ -1,97 +1,272 @@
 #include "util/FileCommit.h"
 
+#include "util/Format.h"
+
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <chrono>
+#include <cstring>
+#include <random>
 #include <system_error>
 
 #ifdef _WIN32
-#include <io.h>
+#include <fstream>
 #else
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
 
-bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
+std::string systemReason(int error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) return false;
-    out.resize(static_cast<std::size_t>(size));
-    if (size && !in.read(reinterpret_cast<char*>(out.data()), std::streamsize(size))) return false;
-    // A file that grew meanwhile is read whole as well.
-    char extra;
-    while (in.read(&extra, 1)) out.push_back(uint8_t(extra));
-    return true;
+    if (error == kNotRegularFile) return committexts::kNotRegular;
+    if (error == 0) return "unknown error";
+    return std::strerror(error);
 }
 
-bool CFileSystem::writeFileDurably(const fs::path& path, std::span<const uint8_t> bytes)
+std::string fileFailure(const fs::path& path, const std::string& step, int error)
 {
-#ifdef _WIN32
-    std::FILE* f = _wfopen(path.c_str(), L"wbc");  // "c": fflush commits to disk
-    if (!f) return false;
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = _commit(_fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    return ok;
-#else
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    return path.string() + ": cannot " + step + ": " + systemReason(error);
+}
+
+std::string checksumText(std::span<const uint8_t> bytes)
+{
+    // FNV-1a, folded eight bytes at a time would not be faster enough to matter here.
+    uint64_t h = 1469598103934665603ull;
+    for (uint8_t b : bytes) h = (h ^ b) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+    return hex;
+}
+
+#ifndef _WIN32
+namespace
+{
+bool writeAll(int fd, std::span<const uint8_t> bytes)
+{
     std::size_t done = 0;
-    bool ok = true;
     while (done < bytes.size())
     {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0)
         {
             if (errno == EINTR) continue;
-            ok = false;
-            break;
+            return false;
         }
         done += std::size_t(n);
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    return ok;
-#endif
+    return true;
+}
+} // namespace
+
+bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
+{
+    // Asked before opening: opening a device may already do something, and opening a
+    // pipe for reading waits for a writer.
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return false;
+    if (!S_ISREG(st.st_mode))
+    {
+        errno = kNotRegularFile;
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    // The name may have been swapped for a pipe since.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    {
+        ::close(fd);
+        errno = kNotRegularFile;
+        return false;
+    }
+    out.clear();
+    out.reserve(std::size_t(st.st_size));
+    uint8_t buffer[65536];
+    for (;;)
+    {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0)
+        {
+            if (errno == EINTR) continue;
+            const int e = errno;
+            ::close(fd);
+            errno = e;
+            return false;
+        }
+        if (n == 0) break;
+        out.insert(out.end(), buffer, buffer + n);
+    }
+    ::close(fd);
+    return true;
 }
 
-bool CFileSystem::replaceFile(const fs::path& from, const fs::path& to)
+bool CFileSystem::status(const fs::path& path, CFileStatus& out)
+{
+    out = {};
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR;
+    out.exists = true;
+    out.regular = S_ISREG(st.st_mode);
+    out.mode = uint32_t(st.st_mode & 07777);
+    out.owner = uint32_t(st.st_uid);
+    out.group = uint32_t(st.st_gid);
+    out.size = uint64_t(st.st_size);
+    return true;
+}
+
+bool CFileSystem::createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus* like)
+{
+    const mode_t mode = like ? mode_t(like->mode & 07777) : 0666;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return false;
+    bool ok = true;
+    if (like)
+    {
+        // Where the system lets us, the copy belongs to whoever owned the file; where it
+        // does not (another user's file), it stays ours.
+        if (::fchown(fd, uid_t(like->owner), gid_t(like->group)) != 0 && ::fchown(fd, uid_t(-1), gid_t(like->group)) != 0)
+        {
+        }
+        ok = ::fchmod(fd, mode) == 0;  // the umask took bits away
+    }
+    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int e = errno;
+    if (::close(fd) != 0 && ok)
+    {
+        ok = false;
+        e = errno;
+    }
+    if (!ok)
+    {
+        ::unlink(path.c_str());
+        errno = e;
+    }
+    return ok;
+}
+
+bool CFileSystem::syncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // Some file systems cannot flush a folder and say so; their names are as durable
+    // as they get.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    const int e = errno;
+    ::close(fd);
+    errno = e;
+    return ok;
+}
+
+bool CFileSystem::linkFile(const fs::path& from, const fs::path& to)
+{
+    return ::link(from.c_str(), to.c_str()) == 0;
+}
+
+bool CFileSystem::renameFile(const fs::path& from, const fs::path& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool CFileSystem::removeFile(const fs::path& path)
+{
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool CFileSystem::listFolder(const fs::path& folder, std::vector<std::string>& names)
+{
+    names.clear();
+    DIR* d = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!d) return false;
+    while (const dirent* e = ::readdir(d))
+    {
+        const std::string n = e->d_name;
+        if (n != "." && n != "..") names.push_back(n);
+    }
+    ::closedir(d);
+    return true;
+}
+#else
+// Windows: no pipes among a game's files, no hard links on the disks games live on.
+bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+    {
+        errno = ec ? ENOENT : kNotRegularFile;
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool CFileSystem::status(const fs::path& path, CFileStatus& out)
+{
+    out = {};
+    std::error_code ec;
+    const auto st = fs::symlink_status(path, ec);
+    if (ec || !fs::exists(st)) return true;
+    out.exists = true;
+    out.regular = fs::is_regular_file(st);
+    out.mode = uint32_t(st.permissions()) & 0777;
+    out.size = out.regular ? fs::file_size(path, ec) : 0;
+    return true;
+}
+
+bool CFileSystem::createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus*)
+{
+    std::FILE* f = _wfopen(path.c_str(), L"wbxc");  // "x": exclusive, "c": fflush commits to disk
+    if (!f) return false;
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) _wremove(path.c_str());
+    return ok;
+}
+
+bool CFileSystem::syncFolder(const fs::path&)
+{
+    return true;
+}
+
+bool CFileSystem::linkFile(const fs::path& from, const fs::path& to)
+{
+    std::error_code ec;
+    fs::create_hard_link(from, to, ec);
+    if (ec) errno = EPERM;
+    return !ec;
+}
+
+bool CFileSystem::renameFile(const fs::path& from, const fs::path& to)
 {
     std::error_code ec;
     fs::rename(from, to, ec);
-    if (ec) return false;
-#ifndef _WIN32
-    // Make the rename itself durable.
-    const int dir = ::open(to.parent_path().empty() ? "." : to.parent_path().c_str(), O_RDONLY | O_CLOEXEC);
-    if (dir >= 0)
-    {
-        ::fsync(dir);
-        ::close(dir);
-    }
-#endif
-    return true;
+    if (ec) errno = EIO;
+    return !ec;
 }
 
 bool CFileSystem::removeFile(const fs::path& path)
 {
     std::error_code ec;
-    return fs::remove(path, ec);
+    fs::remove(path, ec);
+    if (ec) errno = EIO;
+    return !ec;
 }
 
-bool CFileSystem::keepAside(const fs::path& path, const fs::path& aside)
+bool CFileSystem::listFolder(const fs::path& folder, std::vector<std::string>& names)
 {
+    names.clear();
     std::error_code ec;
-    fs::remove(aside, ec);
-    fs::create_hard_link(path, aside, ec);
-    if (!ec) return true;
-    return fs::copy_file(path, aside, fs::copy_options::overwrite_existing, ec) && !ec;
+    for (const auto& e : fs::directory_iterator(folder, ec)) names.push_back(e.path().filename().string());
+    if (ec) errno = ENOENT;
+    return !ec;
 }
+#endif
 
 CFileSystem& CFileSystem::real()
 {
@@ -99,72 +274,392 @@ CFileSystem& CFileSystem::real()
     return fs;
 }
 
-fs::path temporaryPathFor(const fs::path& target)
+namespace
 {
-    fs::path tmp = target;
-    tmp += ".obrix-new";
-    return tmp;
+class CUnflushedFileSystem : public CFileSystem
+{
+public:
+    bool createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus*) override
+    {
+        std::FILE* f = std::fopen(path.string().c_str(), "wbx");  // "x": never an existing name
+        if (!f) return false;
+        bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        ok = std::fclose(f) == 0 && ok;
+        if (!ok)
+        {
+            const int e = errno;
+            std::remove(path.string().c_str());
+            errno = e;
+        }
+        return ok;
+    }
+    bool syncFolder(const fs::path&) override { return true; }
+};
+}  // namespace
+
+CFileSystem& CFileSystem::unflushed()
+{
+    static CUnflushedFileSystem fs;
+    return fs;
 }
 
-fs::path previousPathFor(const fs::path& target)
+namespace
 {
-    fs::path old = target;
-    old += ".obrix-old";
-    return old;
+constexpr const char* kRecordMagic = "OBRIX-COMMIT 1";
+constexpr const char* kNewMark = ".obrix-new.";
+constexpr const char* kOldMark = ".obrix-old.";
+
+std::string randomSuffix()
+{
+    static std::atomic<uint64_t> counter{0};
+    static const uint64_t seed = [] {
+        std::random_device rd;
+        return (uint64_t(rd()) << 32) ^ rd()
+               ^ uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    }();
+    uint64_t x = seed + 0x9E3779B97F4A7C15ull * ++counter;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    x ^= x >> 31;
+    char hex[13];
+    std::snprintf(hex, sizeof hex, "%012llx", static_cast<unsigned long long>(x & 0xFFFFFFFFFFFFull));
+    return hex;
 }
 
-std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files)
+struct CEntry
 {
-    std::vector<fs::path> written;
-    std::vector<bool> hadOld(files.size(), false);
-    auto discard = [&] {
-        for (const auto& p : written) fs.removeFile(p);
-        for (std::size_t i = 0; i < files.size(); ++i)
-            if (hadOld[i]) fs.removeFile(previousPathFor(files[i].target));
+    std::string target, temp, kept;  // names in the folder; kept empty when there was no old file
+    uint64_t size = 0;
+    std::string checksum;
+};
+
+struct CRecord
+{
+    std::string operation;
+    std::vector<CEntry> entries;
+};
+
+std::string recordText(const CRecord& r)
+{
+    std::string body = std::string(kRecordMagic) + "\noperation\t" + r.operation + "\n";
+    for (const auto& e : r.entries)
+        body += "file\t" + e.target + "\t" + e.temp + "\t" + (e.kept.empty() ? "-" : e.kept) + "\t"
+                + std::to_string(e.size) + "\t" + e.checksum + "\n";
+    const std::string sum = checksumText({reinterpret_cast<const uint8_t*>(body.data()), body.size()});
+    return body + "end\t" + sum + "\n";
+}
+
+std::vector<std::string> split(const std::string& s, char sep)
+{
+    std::vector<std::string> out(1);
+    for (char c : s)
+        if (c == sep)
+            out.emplace_back();
+        else
+            out.back() += c;
+    return out;
+}
+
+// A name the record may use: a plain name in the folder, nothing that leads out of it.
+bool plainName(const std::string& n)
+{
+    return !n.empty() && n != "." && n != ".." && n.find('/') == std::string::npos
+           && n.find('\\') == std::string::npos;
+}
+
+// A record that is complete and unchanged, or nothing.
+std::optional<CRecord> parseRecord(const std::vector<uint8_t>& bytes)
+{
+    const std::string text(bytes.begin(), bytes.end());
+    const auto endAt = text.rfind("end\t");
+    if (endAt == std::string::npos) return std::nullopt;
+    const std::string body = text.substr(0, endAt);
+    if (text.substr(endAt) != "end\t" + checksumText({bytes.data(), endAt}) + "\n") return std::nullopt;
+    const auto lines = split(body, '\n');
+    if (lines.size() < 3 || lines[0] != kRecordMagic) return std::nullopt;
+    CRecord r;
+    const auto op = split(lines[1], '\t');
+    if (op.size() != 2 || op[0] != "operation") return std::nullopt;
+    r.operation = op[1];
+    for (std::size_t i = 2; i + 1 < lines.size(); ++i)
+    {
+        const auto f = split(lines[i], '\t');
+        if (f.size() != 6 || f[0] != "file" || !plainName(f[1]) || !plainName(f[2])
+            || (f[3] != "-" && !plainName(f[3])))
+            return std::nullopt;
+        CEntry e{f[1], f[2], f[3] == "-" ? std::string() : f[3], 0, f[5]};
+        try
+        {
+            e.size = std::stoull(f[4]);
+        }
+        catch (...)
+        {
+            return std::nullopt;
+        }
+        r.entries.push_back(std::move(e));
+    }
+    if (r.entries.empty() || !lines.back().empty()) return std::nullopt;
+    return r;
+}
+
+// The operation an abandoned temporary or kept file belonged to.
+std::string operationOf(const std::string& name, const char* mark)
+{
+    const auto at = name.find(mark);
+    const std::string rest = name.substr(at + std::strlen(mark));
+    const auto dot = rest.find('.');
+    return dot == std::string::npos ? std::string("save") : rest.substr(0, dot);
+}
+
+bool holds(CFileSystem& fs, const fs::path& path, const CEntry& e)
+{
+    std::vector<uint8_t> bytes;
+    return fs.readFile(path, bytes) && bytes.size() == e.size && checksumText(bytes) == e.checksum;
+}
+
+std::string joinNames(const std::vector<std::string>& names)
+{
+    std::string out;
+    for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
+    return out;
+}
+} // namespace
+
+CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
+{
+    CRecovery result;
+    std::vector<std::string> names;
+    if (!fs.listFolder(folder, names)) return result;  // no folder, nothing to finish
+    const fs::path recordPath = folder / committexts::kRecordName;
+    std::optional<CRecord> record;
+    bool recordFound = false;
+    for (const auto& n : names) recordFound = recordFound || n == committexts::kRecordName;
+    std::string operation;
+    if (recordFound)
+    {
+        CFileStatus st;
+        std::vector<uint8_t> bytes;
+        if (fs.status(recordPath, st) && st.regular && fs.readFile(recordPath, bytes)) record = parseRecord(bytes);
+        if (record) operation = record->operation;
+    }
+
+    auto failed = [&](const std::string& what) {
+        result.state = CRecovery::CState::Failed;
+        result.message = formatText(committexts::kRecoveryFailed, operation.empty() ? "save" : operation.c_str(),
+                                    folder.string().c_str(), what.c_str(), committexts::kRecordName);
+        return result;
     };
+
+    if (record)
+    {
+        // Forward when every new file is there, either still under its temporary name
+        // or already in place; otherwise back to the kept old files.
+        bool forward = true;
+        std::vector<bool> pending(record->entries.size(), false);
+        for (std::size_t i = 0; i < record->entries.size(); ++i)
+        {
+            const CEntry& e = record->entries[i];
+            CFileStatus st;
+            if (!fs.status(folder / e.temp, st)) return failed(fileFailure(folder / e.temp, "examine", errno));
+            if (st.exists)
+                pending[i] = holds(fs, folder / e.temp, e);
+            if (!pending[i] && (st.exists || !holds(fs, folder / e.target, e))) forward = false;
+        }
+        std::vector<std::string> targets;
+        if (forward)
+        {
+            for (std::size_t i = 0; i < record->entries.size(); ++i)
+            {
+                const CEntry& e = record->entries[i];
+                targets.push_back(e.target);
+                if (pending[i] && !fs.renameFile(folder / e.temp, folder / e.target))
+                    return failed(fileFailure(folder / e.target, "put the new file in place", errno));
+            }
+            if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
+        }
+        else
+        {
+            for (const CEntry& e : record->entries)
+            {
+                CFileStatus kept;
+                if (!e.kept.empty() && fs.status(folder / e.kept, kept) && kept.exists)
+                {
+                    if (!fs.renameFile(folder / e.kept, folder / e.target))
+                        return failed(fileFailure(folder / e.target, "put the old file back", errno));
+                }
+                else if (e.kept.empty() && holds(fs, folder / e.target, e))
+                {
+                    // The file was new with this commit.
+                    if (!fs.removeFile(folder / e.target))
+                        return failed(fileFailure(folder / e.target, "remove the new file", errno));
+                }
+            }
+            if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
+        }
+        for (const CEntry& e : record->entries)
+        {
+            if (!forward && !fs.removeFile(folder / e.temp)) return failed(fileFailure(folder / e.temp, "remove", errno));
+            if (!e.kept.empty() && !fs.removeFile(folder / e.kept))
+                return failed(fileFailure(folder / e.kept, "remove", errno));
+        }
+        if (!fs.removeFile(recordPath)) return failed(fileFailure(recordPath, "remove", errno));
+        if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
+        result.state = forward ? CRecovery::CState::Completed : CRecovery::CState::Undone;
+        result.message = forward ? formatText(committexts::kCompleted, operation.c_str(), joinNames(targets).c_str())
+                                 : formatText(committexts::kUndone, operation.c_str());
+        return result;
+    }
+
+    // No complete record: the commit stopped before its first rename. What it left
+    // behind goes; the targets are untouched.
+    bool removed = false;
+    for (const auto& n : names)
+    {
+        const char* mark = n.find(kNewMark) != std::string::npos   ? kNewMark
+                           : n.find(kOldMark) != std::string::npos ? kOldMark
+                                                                   : nullptr;
+        if (!mark && n != committexts::kRecordName) continue;
+        if (mark && operation.empty()) operation = operationOf(n, mark);
+        if (!fs.removeFile(folder / n)) return failed(fileFailure(folder / n, "remove", errno));
+        removed = true;
+    }
+    if (!removed) return result;
+    if (operation.empty()) operation = "save";
+    if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
+    result.state = CRecovery::CState::Undone;
+    result.message = formatText(committexts::kUndone, operation.c_str());
+    return result;
+}
+
+std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
+                                       const std::string& operation, std::string* recoveryNote)
+{
+    if (files.empty()) return std::nullopt;
+    const fs::path folder = files.front().target.parent_path();
+    auto lead = [](const CPendingFile& f) { return f.failureMessage.empty() ? std::string() : f.failureMessage + " "; };
     for (const auto& f : files)
+        if (f.target.parent_path() != folder || !plainName(f.target.filename().string()))
+            return lead(f) + f.target.string() + ": the files of one set must lie in one folder";
+
+    const CRecovery earlier = recoverCommit(fs, folder);
+    if (earlier.state == CRecovery::CState::Failed) return earlier.message;
+    if (recoveryNote) *recoveryNote = earlier.message;
+
+    const std::size_t n = files.size();
+    std::vector<CFileStatus> old(n);
+    CRecord record{operation, {}};
+    for (std::size_t i = 0; i < n; ++i)
     {
-        const fs::path tmp = temporaryPathFor(f.target);
-        if (!fs.writeFileDurably(tmp, f.bytes))
-        {
-            fs.removeFile(tmp);
-            discard();
-            return f.failureMessage;
-        }
-        written.push_back(tmp);
+        if (!fs.status(files[i].target, old[i])) return lead(files[i]) + fileFailure(files[i].target, "examine", errno);
+        if (old[i].exists && !old[i].regular)
+            return lead(files[i]) + fileFailure(files[i].target, "replace", kNotRegularFile);
+        const std::string name = files[i].target.filename().string();
+        record.entries.push_back({name, {}, {}, files[i].bytes.size(), checksumText(files[i].bytes)});
     }
-    for (std::size_t i = 0; i < files.size(); ++i)
+
+    const fs::path recordPath = folder / committexts::kRecordName;
+    std::vector<fs::path> temps, kept;
+    bool recordWritten = false;
+    // Before the first rename: the targets are untouched, so undoing is removing.
+    auto abandon = [&](std::string message) {
+        const int e = errno;
+        bool clean = true;
+        if (recordWritten) clean = fs.removeFile(recordPath) && fs.syncFolder(folder);
+        for (const auto& p : kept) clean = fs.removeFile(p) && clean;
+        for (const auto& p : temps) clean = fs.removeFile(p) && clean;
+        clean = fs.syncFolder(folder) && clean;
+        if (!clean) message += " (some temporary files ending \".obrix-new\" or \".obrix-old\" could not be removed; "
+                               "the next load removes them)";
+        errno = e;
+        return message;
+    };
+
+    for (std::size_t i = 0; i < n; ++i)
     {
-        std::error_code ec;
-        if (!fs::exists(files[i].target, ec)) continue;
-        if (!fs.keepAside(files[i].target, previousPathFor(files[i].target)))
+        const std::string base = files[i].target.filename().string() + kNewMark + operation + ".";
+        for (int attempt = 0;; ++attempt)
         {
-            discard();
-            return files[i].failureMessage;
+            const fs::path tmp = folder / (base + randomSuffix());
+            if (fs.createFile(tmp, files[i].bytes, old[i].exists ? &old[i] : nullptr))
+            {
+                temps.push_back(tmp);
+                record.entries[i].temp = tmp.filename().string();
+                break;
+            }
+            // Something has taken the name (a planted link, say): another name.
+            if (errno == EEXIST && attempt < 8) continue;
+            return abandon(lead(files[i]) + fileFailure(tmp, "write the new contents", errno));
         }
-        hadOld[i] = true;
     }
-    for (std::size_t i = 0; i < files.size(); ++i)
+    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
+
+    for (std::size_t i = 0; i < n; ++i)
+        if (old[i].exists)
+            record.entries[i].kept = files[i].target.filename().string() + kOldMark + operation + "." + randomSuffix();
+    const std::string text = recordText(record);
+    if (!fs.createFile(recordPath, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}))
     {
-        if (fs.replaceFile(written[i], files[i].target)) continue;
+        const int e = errno;
+        std::string message = lead(files[0]) + fileFailure(recordPath, "write the commit record", e);
+        if (e != EEXIST) fs.removeFile(recordPath);
+        errno = e;
+        return abandon(message);
+    }
+    recordWritten = true;
+    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
+
+    for (std::size_t i = 0; i < n; ++i)
+    {
+        if (!old[i].exists) continue;
+        const fs::path aside = folder / record.entries[i].kept;
+        bool ok = fs.linkFile(files[i].target, aside);
+        if (!ok && (errno == EPERM || errno == EXDEV || errno == EMLINK || errno == ENOTSUP || errno == ENOSYS))
+        {
+            // No hard links here: a copy does the same job, only slower.
+            std::vector<uint8_t> bytes;
+            ok = fs.readFile(files[i].target, bytes) && fs.createFile(aside, bytes, &old[i]);
+        }
+        if (!ok) return abandon(lead(files[i]) + fileFailure(aside, "keep the old contents aside", errno));
+        kept.push_back(aside);
+    }
+    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
+
+    for (std::size_t i = 0; i < n; ++i)
+    {
+        if (fs.renameFile(temps[i], files[i].target)) continue;
+        const std::string failure = lead(files[i]) + fileFailure(files[i].target, "put the new file in place", errno);
         // Put back what was replaced so far; the rest still hold their old contents.
+        std::vector<std::string> isNew, keptNames;
         for (std::size_t j = 0; j < i; ++j)
         {
-            if (!hadOld[j])
+            const fs::path target = files[j].target;
+            const bool back = old[j].exists ? fs.renameFile(folder / record.entries[j].kept, target)
+                                            : fs.removeFile(target);
+            if (!back)
             {
-                fs.removeFile(files[j].target);
-                continue;
+                isNew.push_back(target.filename().string() + " is new");
+                if (old[j].exists) keptNames.push_back((folder / record.entries[j].kept).string());
             }
-            // Should even this fail, the old contents stay beside the file, under the name
-            // ending ".obrix-old", for the user to recover: they are not discarded below.
-            fs.replaceFile(previousPathFor(files[j].target), files[j].target);
-            hadOld[j] = false;
         }
-        written.erase(written.begin(), written.begin() + long(i));
-        discard();
-        return files[i].failureMessage;
+        if (!isNew.empty())
+        {
+            // The record stays: the next load finishes the set one way or the other.
+            return failure + "\n"
+                   + formatText(committexts::kMixed, operation.c_str(), joinNames(isNew).c_str(),
+                                joinNames(keptNames).c_str());
+        }
+        if (!fs.syncFolder(folder))
+            return failure + " (" + fileFailure(folder, "flush the folder", errno) + ": the next load checks the files)";
+        kept.clear();
+        for (std::size_t j = i; j < n; ++j)
+            if (old[j].exists) kept.push_back(folder / record.entries[j].kept);
+        temps.erase(temps.begin(), temps.begin() + long(i));
+        return abandon(failure);
     }
-    for (std::size_t i = 0; i < files.size(); ++i)
-        if (hadOld[i]) fs.removeFile(previousPathFor(files[i].target));
+    // From here on the new set is in place; what is left to tidy, the next load tidies.
+    fs.syncFolder(folder);
+    bool tidy = true;
+    for (const auto& p : kept) tidy = fs.removeFile(p) && tidy;
+    if (tidy && fs.removeFile(recordPath)) fs.syncFolder(folder);
     return std::nullopt;
 }

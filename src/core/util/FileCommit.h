@@ -7,40 +7,118 @@
 #include <string>
 #include <vector>
 
-// The few file operations the editor needs, behind an interface so that tests can make
-// any step fail.
+// What the editor learns of a file without opening it (links are not followed).
+struct CFileStatus
+{
+    bool exists = false;
+    bool regular = false;  // a plain file, not a link, pipe, device or folder
+    uint32_t mode = 0;     // permission bits
+    uint32_t owner = 0, group = 0;
+    uint64_t size = 0;
+};
+
+// The file operations the editor needs, behind an interface so that tests can make any
+// step fail. Each returns false on failure with errno set to the system's reason
+// (kNotRegularFile when the file is a pipe, device, folder or link).
 class CFileSystem
 {
 public:
     virtual ~CFileSystem() = default;
-    // Reads a whole file; false when it cannot be opened or read.
+    // Reads a whole file. Anything but a regular file (a link to one is fine) is refused
+    // without ever blocking on it: a pipe or device is not read from.
     virtual bool readFile(const std::filesystem::path& path, std::vector<uint8_t>& out);
-    // Creates or truncates the file, writes the bytes and flushes them to the disk.
-    virtual bool writeFileDurably(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+    // The file itself, links not followed. A missing file is a success with exists false.
+    virtual bool status(const std::filesystem::path& path, CFileStatus& out);
+    // Creates a new file (never an existing name, never through a link), writes the bytes
+    // and flushes them to the disk. With like, the file gets its permission bits and,
+    // where the system allows, its owner.
+    virtual bool createFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                            const CFileStatus* like = nullptr);
+    // Makes the names in a folder (renames, links, removals) durable.
+    virtual bool syncFolder(const std::filesystem::path& folder);
+    // A second name for a file's contents (a hard link).
+    virtual bool linkFile(const std::filesystem::path& from, const std::filesystem::path& to);
     // Renames over an existing file.
-    virtual bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+    virtual bool renameFile(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Removes a file; a missing file is a success.
     virtual bool removeFile(const std::filesystem::path& path);
-    // Keeps the current contents of a file under a second name (a hard link where the
-    // file system has them, else a copy).
-    virtual bool keepAside(const std::filesystem::path& path, const std::filesystem::path& aside);
+    // The names in a folder.
+    virtual bool listFolder(const std::filesystem::path& folder, std::vector<std::string>& names);
 
     static CFileSystem& real();
+    // For files the program can make again at any time (the kit pictures): replaced by a
+    // rename like the others, so no reader ever sees half a file, but never flushed. A
+    // flush per file made the first start wait a second for 73 small pictures; after a
+    // power cut one of them may be short, which only costs a placeholder until they are
+    // made again.
+    static CFileSystem& unflushed();
 };
 
-// A set of whole-file replacements made safe against failures: every new file is first
-// written and flushed as a temporary file beside its target, and only when all of them
-// are in place are they renamed over the targets. A failure at any step leaves every
-// target as it was: the old files are kept aside until all renames have succeeded, and
-// put back if one fails. Temporary files never stay behind.
+// errno value of a file that is not a regular file.
+inline constexpr int kNotRegularFile = 0x4F42;
+// The system's reason for an errno value, in words.
+std::string systemReason(int error);
+// "NAME: cannot STEP: REASON" for the last failure (errno).
+std::string fileFailure(const std::filesystem::path& path, const std::string& step, int error);
+
+// A 64-bit checksum of a file's bytes, written as 16 hex digits in commit records and
+// backup manifests.
+std::string checksumText(std::span<const uint8_t> bytes);
+
+// A set of whole-file replacements in one folder that happens completely or not at all,
+// even when the program is killed or the machine stops half way:
+//  1. every new file is written to a new, uniquely named temporary file beside its
+//     target (created exclusively, never through a link, with the target's permissions)
+//     and flushed;
+//  2. a commit record naming the targets, their temporary and kept names, sizes and
+//     checksums is written and flushed ("OBRIX-COMMIT.TXT" in that folder);
+//  3. the old files are kept aside under a second name (hard links);
+//  4. the temporary files are renamed over the targets;
+//  5. the kept copies and the record are removed.
+// The folder is flushed after each step that changes names. An interruption before the
+// record is complete leaves only temporary files (the targets are old); after it, the
+// record lets recoverCommit finish the set. A failure is undone before returning.
 struct CPendingFile
 {
     std::filesystem::path target;
     std::vector<uint8_t> bytes;
-    std::string failureMessage;  // reported when this file cannot be written
+    std::string failureMessage;  // leads the message when this file cannot be written
 };
 
-// Returns the failure message of the file that failed, nothing on success.
-std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files);
+// What is being written, for the messages: "save", "restore", "backup", "export".
+// Returns the message of the failure (naming the file, the step and the system's
+// reason), nothing on success. recoveryNote receives the line of recoverCommit when a
+// commit interrupted earlier in the same folder was finished first.
+std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
+                                       const std::string& operation = "save", std::string* recoveryNote = nullptr);
 
-// The temporary name used beside a target.
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target);
+struct CRecovery
+{
+    enum class CState
+    {
+        Nothing,    // no interrupted commit in the folder
+        Completed,  // the new files were put in place
+        Undone,     // the old files are back
+        Failed,     // could not be finished either way: the message says what is where
+    };
+    CState state = CState::Nothing;
+    std::string message;  // one line for the user, empty for Nothing
+};
+// Finds an interrupted commit in the folder and completes it (every new file there and
+// intact) or undoes it, so that the set is all old or all new; removes what an
+// interrupted commit left behind.
+CRecovery recoverCommit(CFileSystem& fs, const std::filesystem::path& folder);
+
+namespace committexts
+{
+inline constexpr const char* kRecordName = "OBRIX-COMMIT.TXT";
+inline constexpr const char* kCompleted = "An interrupted %s was completed: %s now hold the new contents.";
+inline constexpr const char* kUndone = "An interrupted %s was undone: the files are as before it.";
+inline constexpr const char* kNotRegular = "it is not a regular file (a link, pipe, device or folder is in its place)";
+inline constexpr const char* kMixed =
+    "The %s failed and the old files could not all be put back, so the set is mixed: %s. The old contents are kept "
+    "beside them (%s); the editor finishes the set at the next load of this folder.";
+inline constexpr const char* kRecoveryFailed =
+    "An interrupted %s in %s could not be finished: %s. The old contents are kept beside the files (names "
+    "ending \".obrix-old...\") and the record in %s.";
+} // namespace committexts

@@ -252,6 +252,41 @@ bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out)
     return true;
 }
 
+std::string unrepresentableCharacters(std::string_view utf8, CTextEncoding encoding)
+{
+    std::u32string text;
+    if (!decodeUtf8(utf8, text)) return {};
+    std::u32string refused;
+    for (const char32_t c : text)
+    {
+        if (refused.find(c) != std::u32string::npos) continue;
+        std::string ignored;
+        const std::u32string_view one(&c, 1);
+        const bool ok = encoding == CTextEncoding::ShiftJis ? sjisFromUnicode(one, ignored) : cp1252FromUnicode(one, ignored);
+        if (!ok) refused += c;
+    }
+    std::string out;
+    for (const char32_t c : refused) appendUtf8(out, c);
+    return out;
+}
+
+std::size_t fittingLength(std::string_view bytes, std::size_t maxBytes, CTextEncoding encoding)
+{
+    if (bytes.size() <= maxBytes) return bytes.size();
+    if (encoding != CTextEncoding::ShiftJis) return maxBytes;
+    // Walked from the start the way the decoder reads it: a lead byte takes the next
+    // byte with it only when that byte can be a trail byte.
+    std::size_t i = 0;
+    while (i < maxBytes)
+    {
+        const bool pair = isSjisLead(uint8_t(bytes[i])) && i + 1 < bytes.size() && sjisTrailIndex(uint8_t(bytes[i + 1])) >= 0;
+        const std::size_t width = pair ? 2 : 1;
+        if (i + width > maxBytes) break;
+        i += width;
+    }
+    return i;
+}
+
 bool isValidUtf8(std::string_view text)
 {
     std::u32string ignored;

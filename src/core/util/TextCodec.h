@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,15 @@ std::string toUtf8(std::string_view bytes, CTextEncoding encoding);
 // False (and out unchanged) when the text is not valid UTF-8 or holds a character the
 // encoding cannot represent.
 bool fromUtf8(std::string_view utf8, CTextEncoding encoding, std::string& out);
+
+// The characters of a UTF-8 text that the encoding cannot hold, each once, in the order
+// they first appear, as UTF-8. Empty when the whole text can be held (or is not UTF-8,
+// which fromUtf8 refuses on its own).
+std::string unrepresentableCharacters(std::string_view utf8, CTextEncoding encoding);
+
+// How many bytes of an 8-bit text fit in maxBytes without splitting a double-byte
+// Shift-JIS character: a field of the game's files is cut there, never inside one.
+std::size_t fittingLength(std::string_view bytes, std::size_t maxBytes, CTextEncoding encoding);
 
 // True when the text is well-formed UTF-8 (no overlong forms, surrogates or code points
 // beyond U+10FFFF).

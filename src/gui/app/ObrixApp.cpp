@@ -4,9 +4,13 @@
 #include "shell/MainFrame.h"
 
 #include "database/Backup.h"
+#include "database/Change.h"
+#include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
+#include "util/Format.h"
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
@@ -55,20 +59,23 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     readLanguage(m_settings, m_store);
     m_languageRead = true;
-    m_db.languageCode = m_settings.languageCode;
+    m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder(db).setLanguageCode(m_settings.languageCode);
+        return true;
+    });
 
     m_layout = readWindowLayout(m_store, options.screenWidth);
+    if (m_layout.fromDefaults) m_layout = firstStartLayout(m_layout, options.freeWidth, options.freeHeight);
 
+    if (!finishInterruptedCommit()) return false;
+    bool needThumbnails = false;
     if (!m_dataFolder.empty())
     {
         CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
         const auto check = backup.check(m_store, jerseysFolder());
-        m_backupFlag = check.backupFlag;
-        if (check.needThumbnails)
-        {
-            ensureKitArtwork(jerseysFolder());
-            makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
-        }
+        // Restore is there when a backup is, whatever the settings recorded.
+        m_backupFlag = backup.exists();
+        needThumbnails = check.needThumbnails;
     }
 
     if (options.showSplash)
@@ -76,15 +83,28 @@ bool CObrixApp::startUp(const CStartOptions& options)
         m_splash = new CSplashWindow(QString::fromLatin1(kVersion));
         m_splash->showCentred();
     }
+    // Before the pages are made, so that the team page has its pictures from the start;
+    // behind the splash, which is already on the screen.
+    if (needThumbnails)
+    {
+        ensureKitArtwork(jerseysFolder());
+        makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
+    }
 
-    if (!loadDatabase(true))
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        if (!loadDatabase(db, true)) return false;
+        restoreKeptLeagues(db);
+        return true;
+    });
+    if (!loaded)
     {
         if (m_splash) m_splash->close();
         return false;
     }
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
-    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle));
+    // "[*]" shows while anything differs from the files.
+    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral("[*]"));
     m_mainFrame->move(m_layout.x, m_layout.y);
     if (m_layout.windowWidth > 0 && m_layout.windowHeight > 0)
         m_mainFrame->resize(m_layout.windowWidth, m_layout.windowHeight);
@@ -119,55 +139,114 @@ bool CObrixApp::offerToLocate(const char* question)
     return false;
 }
 
-bool CObrixApp::loadDatabase(bool atStartUp)
+bool CObrixApp::finishInterruptedCommit()
+{
+    // A save or restore cut off half way is finished or undone before anything is read
+    // or backed up, and the user is told which.
+    const CRecovery recovery = CGameFiles(std::filesystem::path(m_settings.gameFolder)).recoverInterrupted();
+    if (recovery.state == CRecovery::CState::Nothing) return true;
+    if (m_splash) m_splash->close();
+    const bool failed = recovery.state == CRecovery::CState::Failed;
+    m_prompts.message(recovery.message, failed ? CPrompts::CIcon::Error : CPrompts::CIcon::Information);
+    return !failed;
+}
+
+bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
+    if (!finishInterruptedCommit()) return false;
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
-    if (const auto error = files.loadPlayers(m_db))
+    if (const auto error = files.loadPlayers(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams), atStartUp);
-    if (const auto error = files.loadTeams(m_db))
+    if (const auto error = files.loadTeams(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
     }
 
     showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues), atStartUp);
-    if (const auto error = files.loadLeagues(m_db))
+    if (const auto error = files.loadLeagues(db))
     {
         qWarning().noquote() << QString::fromStdString(error->message);
         return false;
     }
 
-    files.readSpokenNames(m_db);
-    if (atStartUp) m_db.importGeneration = CDatabase::kFirstImportGeneration;
+    files.readSpokenNames(db);
+    if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     return true;
 }
 
 bool CObrixApp::confirmClose()
 {
-    if (!m_db.modified()) return true;
+    if (!m_doc.isModified()) return true;
     switch (m_prompts.askYesNoCancel(apptexts::kSaveBeforeExit, CPrompts::CIcon::Question))
     {
     case CPrompts::CAnswer::Cancel:
         return false;
     case CPrompts::CAnswer::Yes:
     {
-        const CWaitCursor wait;
         // A failed save is the save's own message; the user chose to leave either way.
-        if (const auto error = CGameFiles(std::filesystem::path(m_settings.gameFolder)).save(m_db))
-            m_prompts.message(*error, CPrompts::CIcon::Error);
+        saveToGame();
         break;
     }
     case CPrompts::CAnswer::No:
         break;
     }
     return true;
+}
+
+bool CObrixApp::saveToGame()
+{
+    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    if (!m_savedThisRun)
+    {
+        bool goOn = false;
+        if (m_dataFolder.empty())  // no home folder: nowhere to keep a backup
+            goOn = m_prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackup, ""), CPrompts::CIcon::Warning);
+        else
+        {
+            // The files in use are those of the language loaded at start-up.
+            CBackup backup(m_dataFolder, gameFolder, m_doc.db().languageCode());
+            goOn = backUpBeforeFirstSave(backup, m_prompts);
+            m_backupFlag = backup.exists();
+        }
+        if (!goOn) return false;
+        m_savedThisRun = true;
+    }
+    const CWaitCursor wait;
+    // The files are written from the database as it stands; what the save does to memory
+    // (merged lists, cleared marks) follows only once they are committed, as part of the
+    // step saved, so that undoing past the save makes the data modified again.
+    CDatabase savedState;
+    if (const auto error = CGameFiles(gameFolder).save(m_doc.db(), &savedState))
+        m_prompts.message(*error, CPrompts::CIcon::Error);
+    else
+        m_doc.saved(savedState);
+    keepImportedLeagues();
+    return true;
+}
+
+void CObrixApp::restoreKeptLeagues(CDatabase& db)
+{
+    if (m_dataFolder.empty()) return;
+    // Part of loading: they come back as the files' own state, not as a step to undo.
+    CTransaction tx(db);
+    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
+    tx.commit();
+    m_leaguesRestored = true;
+}
+
+void CObrixApp::keepImportedLeagues()
+{
+    if (m_dataFolder.empty() || !m_leaguesRestored) return;
+    const CKeptLeagues kept(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
+    if (const auto error = kept.keep(m_doc.db())) m_prompts.message(*error, CPrompts::CIcon::Warning);
 }
 
 void CObrixApp::writeLayout(const CWindowLayout& layout)
@@ -181,18 +260,20 @@ void CObrixApp::exitInstance()
     // A start that ended before the language was read must not overwrite the saved one.
     if (m_languageRead) writeLanguage(m_settings, m_store);
     if (m_splash) delete m_splash.data();
+    keepImportedLeagues();
+    m_leaguesRestored = false;
     m_mainFrame.reset();
-    const std::string language = m_db.languageCode;
-    m_db = CDatabase();
-    m_db.languageCode = language;
+    m_doc.load([](CDatabase&) { return true; });
 }
 
 void CObrixApp::restoreBackup()
 {
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
-    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_db.languageCode);
-    if (!restoreBackedUpData(backup, m_prompts)) return;
+    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_doc.db().languageCode());
+    const bool restored = restoreBackedUpData(backup, m_prompts);
+    m_backupFlag = backup.exists();
+    if (!restored) return;
     reloadDatabase();
 }
 
@@ -200,18 +281,22 @@ bool CObrixApp::reloadDatabase()
 {
     const CWaitCursor wait;
     // A restore leaves the modified flag alone; everything else starts over.
-    const bool wasModified = m_db.modified();
-    const std::string language = m_db.languageCode;
-    const uint32_t generation = m_db.importGeneration;
-    currentTeam = 0;
-    currentPlayer = 0;
-    m_db = CDatabase();
-    m_db.languageCode = language;
-    m_db.importGeneration = generation;
-    m_db.setModified(wasModified);
-
-    if (!loadDatabase(false)) return false;
+    // The imported leagues are not in the game's files: they come back from where they are kept.
+    keepImportedLeagues();
+    const bool hadKeptLeagues = m_leaguesRestored;
+    m_leaguesRestored = false;  // a failed load must not replace them with none
+    const bool wasModified = m_doc.isModified();
+    const uint32_t generation = m_doc.db().importGeneration();
+    // The history starts over: its steps describe the database that is going.
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder b(db);
+        b.setImportGeneration(generation);
+        b.setModified(wasModified);
+        if (!loadDatabase(db, false)) return false;
+        if (hadKeptLeagues) restoreKeptLeagues(db);
+        return true;
+    });
+    if (!loaded) return false;
     emit statusText(QString::fromLatin1(apptexts::kReady));
-    emit databaseReloaded();
     return true;
 }

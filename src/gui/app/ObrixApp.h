@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Document.h"
 #include "database/Database.h"
 #include "settings/GameRegistration.h"
 #include "settings/GameSettings.h"
@@ -60,13 +61,18 @@ public:
         bool showSplash = true;
         bool showWindow = true;
         int screenWidth = 1024;
+        // The screen's free area, which a first start's window fills.
+        int freeWidth = 1024;
+        int freeHeight = 768;
     };
     // The start-up steps in order; true when the main window is open, false to end.
     bool startUp(const CStartOptions& options);
     // At exit: the language written, the records destroyed.
     void exitInstance();
 
-    CDatabase& db() { return m_db; }
+    // The database, read-only: every change goes through the document.
+    const CDatabase& db() const { return m_doc.db(); }
+    CDocument& document() { return m_doc; }
     CGameSettings& settings() { return m_settings; }
     CWindowLayout& layout() { return m_layout; }
     CSettingsStore& store() { return m_store; }
@@ -85,26 +91,29 @@ public:
     // Where the folder dialog opens when the user is asked to locate the game.
     static std::string folderDialogStart();
 
-    // Copies the backed-up files back after asking, and reloads the database; the
-    // main window clears and refreshes its views on databaseReloaded.
+    // Saves the database into the game's files. The first save of a run backs the
+    // untouched files up first (or asks to go on without a backup when that fails);
+    // a failed save is reported. False when nothing was saved because the user said No.
+    bool saveToGame();
+
+    // Writes the imported leagues into the editor's data folder for the next run (they
+    // are never in the game's files); a failure is reported.
+    void keepImportedLeagues();
+
+    // Copies the backed-up files back after asking, and reloads the database; the views
+    // rebuild on the document's reset().
     void restoreBackup();
     // Reloads players, teams and leagues with the status texts of a reload.
     bool reloadDatabase();
 
-    // State of the whole run.
-    uint32_t currentTeam = 0;
-    uint32_t currentPlayer = 0;
-    CPlayer clipboardPlayer;  // id 0 while nothing was copied
-    CTeam clipboardTeam;      // id 0 while nothing was copied
-    bool transferTreesNeedRefill = false;
-    bool statsTreesNeedRefill = false;
 
 signals:
     void statusText(const QString& text);
-    void databaseReloaded();
 
 private:
-    bool loadDatabase(bool atStartUp);
+    bool finishInterruptedCommit();
+    bool loadDatabase(CDatabase& db, bool atStartUp);
+    void restoreKeptLeagues(CDatabase& db);
     bool offerToLocate(const char* question);
     void showStatus(const QString& text, bool atStartUp);
 
@@ -112,10 +121,12 @@ private:
     CPrompts& m_prompts;
     CGameRegistration& m_registration;
     std::filesystem::path m_dataFolder;
-    CDatabase m_db;
+    CDocument m_doc;
     CGameSettings m_settings;
     CWindowLayout m_layout;
     bool m_backupFlag = false;
+    bool m_leaguesRestored = false;  // until then the database holds no kept league to keep
+    bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QPointer<CSplashWindow> m_splash;  // it deletes itself when it closes

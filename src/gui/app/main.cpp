@@ -34,7 +34,14 @@ int main(int argc, char** argv)
     CObrixApp::CStartOptions options;
     if (parser.isSet(gameFolderOption))
         options.gameFolder = QDir::toNativeSeparators(QDir(parser.value(gameFolderOption)).absolutePath()).toStdString();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) options.screenWidth = screen->geometry().width();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    {
+        options.screenWidth = screen->geometry().width();
+        // The window's title bar is not part of the size we set; leave room for it.
+        constexpr int kTitleBarAllowance = 32;
+        options.freeWidth = screen->availableGeometry().width();
+        options.freeHeight = screen->availableGeometry().height() - kTitleBarAllowance;
+    }
 
     // Backups and kit pictures live in the per-user data folder, not wherever we were started.
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -2,7 +2,7 @@
 
 #include "app/ObrixApp.h"
 #include "editing/Comparison.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "util/TextCodec.h"
 
 #include <QGridLayout>
@@ -76,8 +76,8 @@ void CComparePage::showEvent(QShowEvent* event)
 
 void CComparePage::compare()
 {
-    CDatabase& db = m_app.db();
-    const CTextEncoding encoding = encodingForLanguage(db.languageCode);
+    const CDatabase& db = m_app.db();
+    const CTextEncoding encoding = encodingForLanguage(db.languageCode());
     const std::optional<CTeamComparison> result =
         compareSelection(db, selectedValue(m_leftTree), selectedValue(m_rightTree), encoding, m_app.prompts());
     if (!result) return;

@@ -1,7 +1,5 @@
 #include "pages/PlayerPage.h"
-#include "pages/PageForm.h"
 
-#include "app/AboutBox.h"
 #include "app/ObrixApp.h"
 #include "editing/PageTexts.h"
 #include "editing/PlayerEditSession.h"
@@ -12,7 +10,6 @@
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/PictureListBox.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,8 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -34,7 +29,7 @@ namespace
 CRosterView* rosterOf(CObrixApp& app) { return app.mainFrame() ? app.mainFrame()->rosterView() : nullptr; }
 }  // namespace
 
-CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : CEditPage(app, parent)
 {
     CPlayerPageLinks links;
     links.refreshRoster = [this] {
@@ -44,77 +39,131 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
         CRosterView* roster = rosterOf(m_app);
         return roster ? roster->teamShown() : 0;
     };
-    m_session = std::make_unique<CPlayerEditSession>(app.db(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CPlayerEditSession>(app.document(), app.prompts(), std::move(links));
 
-    // The pane is sized by the user; rather than clip the page, let it scroll.
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    m_content = new QWidget(scroll);
-    scroll->setWidget(m_content);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    buildIdentity();
+    buildLooks();
+    buildSkills();
+    buildPresets();
 
-    // Identity: letter, name, number, position, rating, commentary.
-    auto* player = new QGroupBox(QStringLiteral("Player"), m_content);
-    QGridLayout* playerGrid = tightGrid(player);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(m_identityGroup);
+    left->addWidget(m_looksGroup);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(makeAboutLink(), 0, Qt::AlignHCenter);
+    right->addWidget(m_presetsGroup);
+    right->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(m_skillsGroup);
+    middle->addStretch(1);
+    auto* columns = new QHBoxLayout(content());
+    columns->setContentsMargins(4, 4, 4, 4);
+    columns->setSpacing(4);
+    columns->addLayout(left, 3);
+    columns->addLayout(middle, 0);
+    columns->addLayout(right, 2);
+
+    reload([] {});
+}
+
+CPlayerPage::~CPlayerPage() = default;
+
+// Identity: letter, name, number, position, rating, commentary.
+void CPlayerPage::buildIdentity()
+{
+    auto* player = pageform::group(pagetexts::kPlayerGroup, content());
+    m_identityGroup = player;
+    QGridLayout* grid = tightGrid(player);
     m_letter = new QLineEdit(player);
     m_letter->setMaxLength(1);
     m_letter->setFixedWidth(m_letter->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 10);
     m_name = new QLineEdit(player);
-    m_name->setMaxLength(15);
+    // Characters, as the box counts them; the session cuts to what the file holds.
+    m_name->setMaxLength(int(CPlayer::kShownNameLength));
+    addTextBox(m_name, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Name, typed); });
+    addTextBox(m_letter,
+               [this](const std::string& typed) { return m_session->commitText(CPlayerField::Letter, typed); });
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(3);
     nameRow->addWidget(m_letter);
     nameRow->addWidget(m_name, 1);
-    playerGrid->addLayout(nameRow, 0, 0, 1, 4);
+    grid->addLayout(nameRow, 0, 0, 1, 4);
+
     m_number = new QComboBox(player);
     for (int n = 1; n <= CPlayerEditSession::kNumberCount; ++n) m_number->addItem(QString::number(n));
     m_position = new QComboBox(player);
     for (int p = 0; p < kPositionCount; ++p) m_position->addItem(QString::fromLatin1(positionLabel(p)));
-    playerGrid->addWidget(label(pagetexts::kNumberLabel, player), 1, 0);
-    playerGrid->addWidget(m_number, 1, 1);
-    playerGrid->addWidget(label(pagetexts::kPositionLabel, player), 1, 2);
-    playerGrid->addWidget(m_position, 1, 3);
+    grid->addWidget(label(pagetexts::kNumberLabel, player), 1, 0);
+    grid->addWidget(m_number, 1, 1);
+    grid->addWidget(label(pagetexts::kPositionLabel, player), 1, 2);
+    grid->addWidget(m_position, 1, 3);
+    connect(m_position, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { commitValue(CPlayerField::Position, index); });
+    connect(m_number, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { commitValue(CPlayerField::Number, index); });
+
     m_rating = new QLineEdit(player);
     m_rating->setReadOnly(true);
     m_rating->setFixedWidth(m_rating->fontMetrics().horizontalAdvance(QStringLiteral("888")) + 12);
-    m_commentary = new QCheckBox(QString::fromLatin1(pagetexts::kCommentary), player);
-    playerGrid->addWidget(label(pagetexts::kRatingLabel, player), 2, 0);
-    playerGrid->addWidget(m_rating, 2, 1);
-    playerGrid->addWidget(m_commentary, 2, 2, 1, 2);
+    m_commentary = new QCheckBox(pageform::text(pagetexts::kCommentary), player);
+    grid->addWidget(label(pagetexts::kRatingLabel, player), 2, 0);
+    grid->addWidget(m_rating, 2, 1);
+    grid->addWidget(m_commentary, 2, 2, 1, 2);
     // The nationality list is kept, hidden with its label: nothing of the record is behind it.
     m_nationalityLabel = label(pagetexts::kNationalityLabel, player);
     m_nationality = new QComboBox(player);
-    playerGrid->addWidget(m_nationalityLabel, 3, 0);
-    playerGrid->addWidget(m_nationality, 3, 1, 1, 3);
+    grid->addWidget(m_nationalityLabel, 3, 0);
+    grid->addWidget(m_nationality, 3, 1, 1, 3);
     m_nationalityLabel->hide();
     m_nationality->hide();
-    playerGrid->setColumnStretch(3, 1);
+    connect(m_nationality, qOverload<int>(&QComboBox::activated), this,
+            [this] { run([this] { m_session->chooseNationality(); }); });
+    grid->setColumnStretch(3, 1);
+}
 
-    // Looks: three picture lists, then the two colour lists.
-    auto* looks = new QGroupBox(QStringLiteral("Appearance"), m_content);
-    QGridLayout* looksGrid = tightGrid(looks);
+// Looks: three picture lists, then the two colour lists.
+void CPlayerPage::buildLooks()
+{
+    auto* looks = pageform::group(pagetexts::kAppearanceGroup, content());
+    m_looksGroup = looks;
+    QGridLayout* grid = tightGrid(looks);
     const QSize cell(appearance::kPictureSize, appearance::kPictureSize);
     m_hair = new CPictureListBox(looks);
-    m_hair->setPictures(hairPictures(), cell);
+    // Drawn when first shown: all thirty at once were most of the window's start-up.
+    m_hair->setPictures(appearance::kHairModels, [](int m) { return hairPicture(m); }, cell);
     m_face = new CPictureListBox(looks);
-    m_face->setPictures(facePictures(), cell);
+    m_face->setPictures(appearance::kFaceModels, [](int m) { return facePicture(m); }, cell);
     m_facialHair = new CPictureListBox(looks);
-    m_facialHair->setPictures(facialHairPictures(), cell);
-    const std::array<std::pair<const char*, CPictureListBox*>, 3> pictureLists = {
-        {{pagetexts::kHairLabel, m_hair}, {pagetexts::kFaceLabel, m_face}, {pagetexts::kFacialHairLabel, m_facialHair}}};
+    m_facialHair->setPictures(appearance::kFacialHairModels, [](int m) { return facialHairPicture(m); }, cell);
+    struct CLook
+    {
+        const char* caption;
+        CPictureListBox* list;
+        CPlayerField field;
+    };
+    const std::array<CLook, 3> lists = {{{pagetexts::kHairLabel, m_hair, CPlayerField::HairStyle},
+                                         {pagetexts::kFaceLabel, m_face, CPlayerField::Face},
+                                         {pagetexts::kFacialHairLabel, m_facialHair, CPlayerField::FacialHair}}};
     for (int column = 0; column < 3; ++column)
     {
-        auto* caption = new QLabel(QString::fromLatin1(pictureLists[std::size_t(column)].first), looks);
-        looksGrid->addWidget(caption, 0, column, Qt::AlignHCenter | Qt::AlignBottom);
-        looksGrid->addWidget(pictureLists[std::size_t(column)].second, 1, column, Qt::AlignHCenter | Qt::AlignTop);
+        const CLook& look = lists[std::size_t(column)];
+        auto* caption = new QLabel(pageform::text(look.caption), looks);
+        grid->addWidget(caption, 0, column, Qt::AlignHCenter | Qt::AlignBottom);
+        grid->addWidget(look.list, 1, column, Qt::AlignHCenter | Qt::AlignTop);
+        connect(look.list, &CPictureListBox::valueChanged, this,
+                [this, field = look.field](int value) { commitValue(field, value); });
     }
     m_skin = new QComboBox(looks);
-    for (const char* text : pagetexts::kSkinColours) m_skin->addItem(QString::fromLatin1(text));
+    for (const char* text : pagetexts::kSkinColours) m_skin->addItem(pageform::text(text));
     m_hairColour = new QComboBox(looks);
-    for (const char* text : pagetexts::kHairColours) m_hairColour->addItem(QString::fromLatin1(text));
+    for (const char* text : pagetexts::kHairColours) m_hairColour->addItem(pageform::text(text));
+    connect(m_skin, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { commitValue(CPlayerField::SkinColour, index); });
+    connect(m_hairColour, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { commitValue(CPlayerField::HairColour, index); });
     auto* colourForm = new QGridLayout;
     colourForm->setHorizontalSpacing(4);
     colourForm->setVerticalSpacing(2);
@@ -123,13 +172,17 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
     colourForm->addWidget(label(pagetexts::kHairColourLabel, looks), 1, 0);
     colourForm->addWidget(m_hairColour, 1, 1);
     colourForm->setColumnStretch(1, 1);
-    looksGrid->addLayout(colourForm, 2, 0, 1, 3);
+    grid->addLayout(colourForm, 2, 0, 1, 3);
+}
 
-    // Skills: a spin box per skill whose text cannot be typed into.
-    auto* skills = new QGroupBox(QStringLiteral("Skills"), m_content);
-    QGridLayout* skillGrid = tightGrid(skills);
-    skillGrid->setVerticalSpacing(1);
-    skillGrid->setContentsMargins(6, 2, 6, 2);
+// Skills: a spin box per skill whose text cannot be typed into, so every change is a step.
+void CPlayerPage::buildSkills()
+{
+    auto* skills = pageform::group(pagetexts::kSkillsGroup, content());
+    m_skillsGroup = skills;
+    QGridLayout* grid = tightGrid(skills);
+    grid->setVerticalSpacing(1);
+    grid->setContentsMargins(6, 2, 6, 2);
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
     {
         auto* spin = new QSpinBox(skills);
@@ -139,31 +192,40 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
         spin->setFixedWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("888")) + 34);
         // Thirteen rows must fit the sheet's default height.
         spin->setFixedHeight(20);
-        skillGrid->addWidget(label(pagetexts::kSkillLabels[std::size_t(i)], skills), i, 0);
-        skillGrid->addWidget(spin, i, 1);
+        grid->addWidget(label(pagetexts::kSkillLabels[std::size_t(i)], skills), i, 0);
+        grid->addWidget(spin, i, 1);
         m_skills[std::size_t(i)] = spin;
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
+                [this, i](int value) { commitValue(CPlayerField::Skill, value, i); });
     }
+}
 
-    // Presets in the dialog's order: star, good, average for each kind of player.
-    auto* presets = new QGroupBox(QStringLiteral("Presets"), m_content);
-    QGridLayout* presetGrid = tightGrid(presets);
+// One row for each kind of player, star, good and average side by side, so that a row
+// never pairs two kinds; the button's whole name is its tool tip.
+void CPlayerPage::buildPresets()
+{
+    auto* presets = pageform::group(pagetexts::kPresetsGroup, content());
+    m_presetsGroup = presets;
+    QGridLayout* grid = tightGrid(presets);
     for (int kind = 0; kind < 4; ++kind)
+    {
+        grid->addWidget(label(pagetexts::kPresetKinds[std::size_t(kind)], presets), kind, 0);
         for (int level = 0; level < 3; ++level)
         {
             const int preset = kind * 3 + (2 - level);
-            auto* button = new QPushButton(QString::fromLatin1(playerpresets::presetName(preset)), presets);
-            button->setAutoDefault(false);
-            const int index = kind * 3 + level;
-            presetGrid->addWidget(button, index / 2, index % 2);
+            auto* button = new QPushButton(pageform::text(pagetexts::kPresetLevels[std::size_t(level)]), presets);
+            button->setToolTip(pageform::text(playerpresets::presetName(preset)));
+            button->setAccessibleName(button->toolTip());
+            grid->addWidget(button, kind, 1 + level);
             m_presets[std::size_t(preset)] = button;
-            connect(button, &QPushButton::clicked, this, [this, preset] {
-                run([this, preset] { m_session->applyPreset(preset); });
-            });
+            connect(button, &QPushButton::clicked, this,
+                    [this, preset] { run([this, preset] { m_session->applyPreset(preset); }); });
         }
-    m_maxAttributes = new QPushButton(QString::fromLatin1(pagetexts::kMaxAttributes), presets);
-    m_resetAll = new QPushButton(QString::fromLatin1(pagetexts::kResetAll), presets);
-    presetGrid->addWidget(m_maxAttributes, 6, 0);
-    presetGrid->addWidget(m_resetAll, 6, 1);
+    }
+    m_maxAttributes = new QPushButton(pageform::text(pagetexts::kMaxAttributes), presets);
+    m_resetAll = new QPushButton(pageform::text(pagetexts::kResetAll), presets);
+    grid->addWidget(m_maxAttributes, 4, 0, 1, 2);
+    grid->addWidget(m_resetAll, 4, 2, 1, 2);
     for (QPushButton* button : presets->findChildren<QPushButton*>())
     {
         button->setAutoDefault(false);
@@ -171,53 +233,11 @@ CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_a
     }
     connect(m_maxAttributes, &QPushButton::clicked, this, [this] { run([this] { m_session->maxAttributes(); }); });
     connect(m_resetAll, &QPushButton::clicked, this, [this] { run([this] { m_session->resetAll(); }); });
-
-    auto* link = new CHyperlinkLabel(m_content);
-    link->setToolTip(QStringLiteral("About Obrix"));
-    connect(link, &CHyperlinkLabel::clicked, this, [this] { CAboutBox(m_app, window()).exec(); });
-
-    connect(m_position, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { run([this, index] { m_session->choosePosition(index); }); });
-    connect(m_number, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { run([this, index] { m_session->chooseNumber(index); }); });
-    connect(m_nationality, qOverload<int>(&QComboBox::activated), this,
-            [this] { run([this] { m_session->chooseNationality(); }); });
-
-    auto* left = new QVBoxLayout;
-    left->setSpacing(4);
-    left->addWidget(player);
-    left->addWidget(looks);
-    left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    right->setSpacing(4);
-    right->addWidget(link, 0, Qt::AlignHCenter);
-    right->addWidget(presets);
-    right->addStretch(1);
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(skills);
-    middle->addStretch(1);
-    auto* columns = new QHBoxLayout(m_content);
-    columns->setContentsMargins(4, 4, 4, 4);
-    columns->setSpacing(4);
-    columns->addLayout(left, 3);
-    columns->addLayout(middle, 0);
-    columns->addLayout(right, 2);
-
-    connect(qApp, &QApplication::focusChanged, this, &CPlayerPage::onFocusChanged);
-    showState();
 }
 
-CPlayerPage::~CPlayerPage() = default;
-
-template <typename Call>
-void CPlayerPage::run(Call call)
+void CPlayerPage::commitValue(CPlayerField field, int value, int skill)
 {
-    if (m_busy) return;
-    m_busy = true;
-    takeControls();
-    call();
-    showState();
-    m_busy = false;
+    run([this, field, value, skill] { m_session->commitValue(field, value, skill); });
 }
 
 void CPlayerPage::selectPlayer(uint32_t playerId)
@@ -227,90 +247,32 @@ void CPlayerPage::selectPlayer(uint32_t playerId)
 
 void CPlayerPage::showPlayer(uint32_t playerId)
 {
-    // Loads from the record: what the controls hold is dropped, not taken.
-    if (m_busy) return;
-    m_busy = true;
-    m_session->showPlayer(playerId);
-    showState();
-    m_busy = false;
-}
-
-void CPlayerPage::storePage()
-{
-    run([this] { m_session->storePage(); });
+    reload([this, playerId] { m_session->showPlayer(playerId); });
 }
 
 void CPlayerPage::clearPage()
 {
-    if (m_busy) return;
-    m_busy = true;
-    m_session->clearPage();
-    showState();
-    m_busy = false;
+    reload([this] { m_session->clearPage(); });
 }
 
 uint32_t CPlayerPage::playerShown() const { return m_session->state().enabled ? m_session->shownPlayer() : 0; }
 
-void CPlayerPage::hideEvent(QHideEvent* event)
-{
-    // Another page of the sheet came to the front.
-    storePage();
-    QWidget::hideEvent(event);
-}
-
-void CPlayerPage::onFocusChanged(QWidget* old, QWidget* now)
-{
-    // The edits are written when the focus leaves the sheet for the tree or the roster,
-    // so that what they show is never behind the page.
-    if (!old || !isAncestorOf(old)) return;
-    QWidget* sheet = parentWidget() ? parentWidget() : this;
-    while (sheet && !sheet->inherits("QTabWidget")) sheet = sheet->parentWidget();
-    if (now && (sheet ? sheet->isAncestorOf(now) : isAncestorOf(now))) return;
-    storePage();
-}
-
-void CPlayerPage::takeControls()
-{
-    CPlayerPageState& s = m_session->state();
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
-    std::string bytes;
-    if (fromUtf8(m_name->text().toStdString(), encoding, bytes)) s.name = bytes;
-    bytes.clear();
-    if (fromUtf8(m_letter->text().left(1).toStdString(), encoding, bytes)) s.letter = bytes.substr(0, 1);
-    s.numberIndex = m_number->currentIndex();
-    s.positionIndex = m_position->currentIndex();
-    // A look the list cannot show (an imported record) stays as it was unless the user
-    // scrolled the list.
-    const std::array<std::pair<CPictureListBox*, int*>, 3> looks = {
-        {{m_hair, &s.hairStyle}, {m_face, &s.face}, {m_facialHair, &s.facialHair}}};
-    for (std::size_t i = 0; i < looks.size(); ++i)
-        if (looks[i].first->value() != m_shownLooks[i]) *looks[i].second = looks[i].first->value();
-    s.skinColour = m_skin->currentIndex();
-    s.hairColour = m_hairColour->currentIndex();
-    for (std::size_t i = 0; i < m_skills.size(); ++i) s.skills[i] = m_skills[i]->value();
-}
-
 void CPlayerPage::showState()
 {
     const CPlayerPageState& s = m_session->state();
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
-    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
-    for (QWidget* w : m_content->findChildren<QWidget*>()) blockers.push_back(std::make_unique<QSignalBlocker>(w));
-
-    m_name->setText(QString::fromStdString(toUtf8(s.name, encoding)));
-    m_letter->setText(QString::fromStdString(toUtf8(s.letter, encoding)));
+    m_name->setText(shownText(s.name));
+    m_letter->setText(shownText(s.letter));
     m_number->setCurrentIndex(s.numberIndex);
     m_position->setCurrentIndex(s.positionIndex);
     m_hair->setValue(s.hairStyle);
     m_face->setValue(s.face);
     m_facialHair->setValue(s.facialHair);
-    m_shownLooks = {m_hair->value(), m_face->value(), m_facialHair->value()};
     m_skin->setCurrentIndex(s.skinColour);
     m_hairColour->setCurrentIndex(s.hairColour);
     for (std::size_t i = 0; i < m_skills.size(); ++i) m_skills[i]->setValue(s.skills[i]);
     m_rating->setText(s.enabled ? QString::number(s.rating) : QString());
     m_commentary->setChecked(s.commentary);
-    m_name->setToolTip(QString::fromStdString(m_session->nameToolTip(encoding)));
+    m_name->setToolTip(QString::fromStdString(m_session->nameToolTip(encoding())));
 
     std::vector<QWidget*> editing = {m_letter, m_name, m_number, m_position, m_nationality, m_hair, m_face,
                                      m_facialHair, m_skin, m_hairColour, m_maxAttributes, m_resetAll};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "pages/EditPage.h"
 
 #include <array>
 #include <cstdint>
@@ -16,10 +16,11 @@ class QSpinBox;
 class CObrixApp;
 class CPictureListBox;
 class CPlayerEditSession;
+enum class CPlayerField;
 
 // Tab 0: edits the player chosen in the roster. The rules live in CPlayerEditSession;
-// the page copies its controls into the session's state, calls it, and shows the result.
-class CPlayerPage : public QWidget
+// each control hands its value to the session the moment the user is done with it.
+class CPlayerPage : public CEditPage
 {
     Q_OBJECT
 
@@ -27,18 +28,17 @@ public:
     explicit CPlayerPage(CObrixApp& app, QWidget* parent = nullptr);
     ~CPlayerPage() override;
 
-    // Stores the page into the player shown so far, then shows the new player.
+    // Shows the player and takes the copy Reset All goes back to.
     void selectPlayer(uint32_t playerId);
     // Reloads the controls from the record.
     void showPlayer(uint32_t playerId);
-    // Writes the controls into the player record.
-    void storePage();
-    // Empties and disables the page; a later store writes nothing.
+    // Empties and disables the page.
     void clearPage();
     uint32_t playerShown() const;
 
     // Reached by tests and screenshots.
     QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* letterBox() const { return m_letter; }
     QSpinBox* skillSpin(int skill) const { return m_skills[static_cast<std::size_t>(skill)]; }
     QComboBox* numberList() const { return m_number; }
     QComboBox* positionList() const { return m_position; }
@@ -49,24 +49,21 @@ public:
     QLineEdit* ratingBox() const { return m_rating; }
 
 protected:
-    void hideEvent(QHideEvent* event) override;
+    void showState() override;
 
 private:
-    void takeControls();
-    void showState();
-    // Runs one session call between taking the controls and showing the result.
-    template <typename Call>
-    void run(Call call);
-    void onFocusChanged(QWidget* old, QWidget* now);
+    void buildIdentity();
+    void buildLooks();
+    void buildSkills();
+    void buildPresets();
+    void commitValue(CPlayerField field, int value, int skill = 0);
 
-    CObrixApp& m_app;
     std::unique_ptr<CPlayerEditSession> m_session;
-    // A session call can refresh the roster, which may report its selection again.
-    bool m_busy = false;
-    // What the three picture lists showed when the page was last filled.
-    std::array<int, 3> m_shownLooks{};
 
-    QWidget* m_content = nullptr;
+    QGroupBox* m_identityGroup = nullptr;
+    QGroupBox* m_looksGroup = nullptr;
+    QGroupBox* m_skillsGroup = nullptr;
+    QGroupBox* m_presetsGroup = nullptr;
     QLineEdit* m_letter = nullptr;
     QLineEdit* m_name = nullptr;
     QComboBox* m_number = nullptr;

@@ -1,6 +1,7 @@
 #include "pages/StatsPage.h"
 
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/LeagueTreeOrder.h"
 #include "editing/StatsChoice.h"
@@ -9,7 +10,7 @@
 #include "pages/StatsGridFill.h"
 #include "pages/StatsGridModel.h"
 #include "settings/Prompts.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/GridPrinter.h"
@@ -72,6 +73,7 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
       m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics), this)), m_summary(new QLineEdit(this)),
       m_grid(new QTableView(this)), m_model(new CStatsGridModel(this)), m_fill(new CStatsGridFill(this))
 {
+    connect(&app.document(), &CDocument::changed, this, &CStatsPage::followChange);
     m_tree->setObjectName(QStringLiteral("statsTree"));
     m_chosen->setObjectName(QStringLiteral("chosenTeams"));
     m_chosen->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -216,17 +218,31 @@ void CStatsPage::showEvent(QShowEvent* event)
     if (!m_opened)
     {
         m_opened = true;
-        m_app.statsTreesNeedRefill = false;
+        m_stale = false;
         m_tree->fill();
         // The lists get what they need to show a few teams; the grid the rest.
         const int total = m_splitter->height();
         const int upper = std::max(m_splitter->widget(0)->minimumSizeHint().height(), total * 2 / 5);
         if (total > upper) m_splitter->setSizes({upper, total - upper});
     }
-    else if (m_app.statsTreesNeedRefill)
+    else if (m_stale)
     {
-        m_app.statsTreesNeedRefill = false;
+        m_stale = false;
         refill();
+    }
+}
+
+void CStatsPage::followChange(const CChange& change)
+{
+    if (!m_opened) return;
+    // The tree relabels itself; which teams a league lists, or which exist, changed: the chosen teams may be gone,
+    // so the tree and the list start again (now, or when the page is next shown).
+    if (change.touchesLeagues() || change.addsOrRemovesRecords() || !change.teams().empty())
+    {
+        if (isVisible())
+            refill();
+        else
+            m_stale = true;
     }
 }
 

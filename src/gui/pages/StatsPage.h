@@ -8,6 +8,7 @@
 #include <vector>
 
 class CObrixApp;
+class CChange;
 class CLeagueTree;
 class CStatsGridFill;
 class CStatsGridModel;
@@ -28,6 +29,10 @@ class CStatsPage : public QWidget
 public:
     explicit CStatsPage(CObrixApp& app, QWidget* parent = nullptr);
     ~CStatsPage() override;
+
+    // Follows a change of the document: labels in place, a change of what the leagues
+    // list refills the tree and the chosen teams (at once, or when next shown).
+    void followChange(const CChange& change);
 
     // The buttons' work, callable without a click.
     void add();
@@ -101,5 +106,6 @@ private:
     CStatsFilters m_filters;
     bool m_filtersActive = false;
     bool m_opened = false;
+    bool m_stale = false;
     bool m_waitCursor = false;
 };

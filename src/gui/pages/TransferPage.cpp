@@ -1,56 +1,25 @@
 #include "pages/TransferPage.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Database.h"
+#include "editing/TransferHint.h"
 #include "editing/Transfers.h"
+#include "shell/PlayerMoveCommands.h"
 #include "settings/Prompts.h"
-#include "shell/LeagueTree.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTree.h"
+#include "widgets/LeagueTreeModel.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/WaitCursor.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <optional>
-#include <set>
-
-namespace
-{
-QString label(const std::string& bytes, CTextEncoding encoding) { return QString::fromStdString(toUtf8(bytes, encoding)); }
-
-// Leagues and teams whose nodes are open, by value.
-std::set<uint32_t> expandedValues(const CLeagueTree& tree)
-{
-    std::set<uint32_t> out;
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!tree.isExpanded(league)) continue;
-        out.insert(tree.nodeValue(league));
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); tree.isExpanded(team)) out.insert(tree.nodeValue(team));
-    }
-    return out;
-}
-
-void expandAgain(CLeagueTree& tree, const std::set<uint32_t>& values)
-{
-    const QAbstractItemModel* model = tree.model();
-    for (int l = 0; l < model->rowCount(); ++l)
-    {
-        const QModelIndex league = model->index(l, 0);
-        if (!values.count(tree.nodeValue(league))) continue;
-        tree.expand(league);
-        for (int t = 0; t < model->rowCount(league); ++t)
-            if (const QModelIndex team = model->index(t, 0, league); values.count(tree.nodeValue(team))) tree.expand(team);
-    }
-}
-}  // namespace
 
 CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
@@ -67,24 +36,65 @@ CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent),
     middle->addStretch();
     middle->addWidget(m_button);
     middle->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_left, 1);
-    layout->addLayout(middle);
-    layout->addWidget(m_right, 1);
+    auto* trees = new QHBoxLayout;
+    trees->addWidget(m_left, 1);
+    trees->addLayout(middle);
+    trees->addWidget(m_right, 1);
+    m_hint = new QLabel(QString::fromLatin1(transfertexts::kHintSelect), this);
+    m_hint->setObjectName(QStringLiteral("transferHint"));
+    m_hint->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(trees, 1);
+    layout->addWidget(m_hint);
 
     connect(m_button, &QPushButton::clicked, this, &CTransferPage::transfer);
+    for (CLeagueTree* tree : {m_left, m_right})
+    {
+        connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTransferPage::updateHint);
+        CLeagueTree* other = tree == m_left ? m_right : m_left;
+        tree->setDropHandler([this, tree, other](const CNodeDrag& drag, QObject* source, const QModelIndex& target,
+                                                 bool copying, bool perform) {
+            return dropOn(*tree, *other, drag, source, target, copying, perform);
+        });
+    }
+}
+
+void CTransferPage::updateHint()
+{
+    m_hint->setText(QString::fromStdString(
+        describeTransfer(m_app.db(), sideOf(*m_left), sideOf(*m_right), m_left->encoding())));
+}
+
+bool CTransferPage::dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDrag& drag, QObject* source,
+                           const QModelIndex& target, bool copying, bool perform)
+{
+    if (tree.isLeague(target) || !target.isValid()) return false;
+    if (source == &other)
+    {
+        // From one tree onto the other: what "<---->" does for that pair.
+        if (drag.level < 1) return false;
+        if (!perform) return true;
+        const QModelIndex dragged =
+            drag.level == 2 ? other.findPlayerNode(drag.value, drag.teamId) : other.findTeamNode(drag.value);
+        if (!dragged.isValid()) return false;
+        other.selectNode(dragged);
+        tree.selectNode(target);
+        transfer();
+        return true;
+    }
+    // A player from this tree or the roster onto a team: moved, or copied with Ctrl.
+    CMainFrame* frame = m_app.mainFrame();
+    if (drag.level != 2 || !tree.isTeam(target) || !frame) return false;
+    CPlayerMoveCommands& moves = frame->playerMoves();
+    const uint32_t team = tree.nodeValue(target);
+    if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+    return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
 }
 
 void CTransferPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_opened)
-        open();
-    else if (m_app.transferTreesNeedRefill)
-    {
-        m_app.transferTreesNeedRefill = false;
-        fillTrees();
-    }
+    if (!m_opened) open();
 }
 
 void CTransferPage::open()
@@ -95,8 +105,8 @@ void CTransferPage::open()
     m_left->configure(true, false, false);
     m_right->configure(true, false, false);
     fillTrees();
+    updateHint();
     if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
-    m_app.transferTreesNeedRefill = false;
     m_opened = true;
 }
 
@@ -106,17 +116,6 @@ void CTransferPage::fillTrees()
     m_right->fill();
 }
 
-void CTransferPage::playerAdded(uint32_t playerId, uint32_t teamId)
-{
-    if (!m_opened) return;
-    for (CLeagueTree* tree : {m_left, m_right})
-    {
-        const QModelIndex team = tree->findTeamNode(teamId);
-        if (!team.isValid()) continue;
-        tree->treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree->encoding());
-        relabelTeam(*tree, teamId);
-    }
-}
 
 CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
 {
@@ -138,26 +137,19 @@ CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
     return side;
 }
 
-void CTransferPage::relabelTeam(CLeagueTree& tree, uint32_t teamId)
-{
-    const QModelIndex node = tree.findTeamNode(teamId);
-    if (node.isValid()) tree.setNodeText(node, label(m_app.db().teamLabel(teamId), tree.encoding()));
-}
-
-void CTransferPage::movePlayerNode(CLeagueTree& tree, uint32_t playerId, uint32_t fromTeam, uint32_t toTeam)
-{
-    const QModelIndex old = tree.findPlayerNode(playerId, fromTeam);
-    if (old.isValid()) tree.removeNode(old);
-    const QModelIndex team = tree.findTeamNode(toTeam);
-    if (team.isValid())
-        tree.treeModel()->append(team, CTreeNode{playerId, m_app.db().playerLabel(playerId), {}}, tree.encoding());
-}
-
 void CTransferPage::transfer()
 {
     const CTransferSide left = sideOf(*m_left);
     const CTransferSide right = sideOf(*m_right);
-    const CTransferResult result = ::transfer(m_app.db(), left, right);
+    CTransferResult result;
+    CDocument& doc = m_app.document();
+    // A refusal changes nothing; the step is named after what the rule did.
+    doc.run(historytexts::step(left.kind == CTransferSide::CKind::Team && right.kind == CTransferSide::CKind::Team
+                                   ? historytexts::kSwapTeams
+                               : left.kind == CTransferSide::CKind::Player && right.kind == CTransferSide::CKind::Player
+                                   ? historytexts::kSwapPlayers
+                                   : historytexts::kMovePlayer),
+            [&](CTransaction& tx) { result = ::transfer(tx, left, right); });
     if (result.kind == CTransferResult::CKind::Refused)
     {
         m_app.prompts().message(result.message, CPrompts::CIcon::Warning);
@@ -165,33 +157,23 @@ void CTransferPage::transfer()
     }
     if (!result.changed()) return;
 
+    // The trees followed the change in place. A moved player stays selected where it went,
+    // so that a second click does not send the next one after it; a swap leaves each side
+    // selected on what came the other way.
     if (result.kind == CTransferResult::CKind::MovedPlayer)
     {
-        for (CLeagueTree* tree : {m_left, m_right})
-        {
-            for (const auto& move : result.moves) movePlayerNode(*tree, move.playerId, move.fromTeamId, move.toTeamId);
-            for (uint32_t team : result.relabelledTeams) relabelTeam(*tree, team);
-        }
+        CLeagueTree& playerTree = left.kind == CTransferSide::CKind::Player ? *m_left : *m_right;
+        for (const auto& move : result.moves)
+            playerTree.selectNode(playerTree.findPlayerNode(move.playerId, move.toTeamId));
     }
     else
-    {
-        const bool teams = result.kind == CTransferResult::CKind::SwappedTeams;
-        std::optional<CWaitCursor> wait;
-        if (teams) wait.emplace();
-        refillAfterSwap(result, left, right);
-        if (teams) m_app.statsTreesNeedRefill = true;
-    }
-    if (CMainFrame* frame = m_app.mainFrame()) frame->clearAndRefresh();
+        selectAfterSwap(result, left, right);
+    updateHint();
 }
 
-void CTransferPage::refillAfterSwap(const CTransferResult& result, const CTransferSide& left,
+void CTransferPage::selectAfterSwap(const CTransferResult& result, const CTransferSide& left,
                                     const CTransferSide& right)
 {
-    const std::set<uint32_t> openLeft = expandedValues(*m_left);
-    const std::set<uint32_t> openRight = expandedValues(*m_right);
-    fillTrees();
-    expandAgain(*m_left, openLeft);
-    expandAgain(*m_right, openRight);
     if (result.kind == CTransferResult::CKind::SwappedPlayers)
     {
         // Each selected row now shows the player who came the other way.

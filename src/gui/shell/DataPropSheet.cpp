@@ -9,6 +9,48 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace
+{
+// The tab of a page that is made the first time the tab is shown or the page asked for.
+// The window opens on the Player page; the Transfer, Stats and Compare pages with their
+// trees and tables were a good part of its start-up while nobody could see them.
+class CDeferredPage : public QWidget
+{
+public:
+    CDeferredPage(std::function<QWidget*(QWidget*)> make, QWidget* parent) : QWidget(parent), m_make(std::move(make))
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    QWidget* page()
+    {
+        if (!m_page)
+        {
+            m_page = m_make(this);
+            layout()->addWidget(m_page);
+            if (isVisible()) m_page->show();
+        }
+        return m_page;
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // Made while the tab is being shown, the page still gets a show of its own, so it
+        // fills itself as a page brought to the front always does.
+        page();
+        QWidget::showEvent(event);
+    }
+
+private:
+    std::function<QWidget*(QWidget*)> m_make;
+    QWidget* m_page = nullptr;
+};
+}  // namespace
 
 CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(parent)
 {
@@ -17,23 +59,46 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
     m_teamPage = new CTeamPage(app, this);
     addTab(m_playerPage, QIcon(QStringLiteral(":/icons/player.svg")), QStringLiteral("Player"));
     addTab(m_teamPage, QIcon(QStringLiteral(":/icons/team.svg")), QStringLiteral("Team"));
-    m_transferPage = new CTransferPage(app, this);
-    addTab(m_transferPage, QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
-    addTab(new CStatsPage(app, this), QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
-    addTab(new CComparePage(app, this), QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
+    CObrixApp* shared = &app;
+    addTab(new CDeferredPage([shared](QWidget* tab) { return new CTransferPage(*shared, tab); }, this),
+           QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
+    addTab(new CDeferredPage([shared](QWidget* tab) { return new CStatsPage(*shared, tab); }, this),
+           QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
+    addTab(new CDeferredPage([shared](QWidget* tab) { return new CComparePage(*shared, tab); }, this),
+           QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
+}
+
+bool CDataPropSheet::commitPendingEdits()
+{
+    const bool player = m_playerPage->commitPendingEdits();
+    const bool team = m_teamPage->commitPendingEdits();
+    return player && team;
+}
+
+bool CDataPropSheet::hasPendingEdits() const
+{
+    return m_playerPage->hasPendingEdits() || m_teamPage->hasPendingEdits();
 }
 
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
 CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
-CTransferPage* CDataPropSheet::transferPage() const { return m_transferPage; }
+CTransferPage* CDataPropSheet::transferPage() const { return static_cast<CTransferPage*>(page(TransferTab)); }
+CStatsPage* CDataPropSheet::statsPage() const { return static_cast<CStatsPage*>(page(StatsTab)); }
+
+QWidget* CDataPropSheet::page(int tab) const
+{
+    QWidget* w = widget(tab);
+    if (auto* deferred = dynamic_cast<CDeferredPage*>(w)) return deferred->page();
+    return w;
+}
 
 void CDataPropSheet::refreshActivePage()
 {
     // Pages look at the database when shown; the page on top is told so again, without
     // hiding it (which would take the focus away).
-    if (QWidget* page = currentWidget(); page && page->isVisible())
+    if (QWidget* shownPage = page(currentIndex()); shownPage && shownPage->isVisible())
     {
         QShowEvent shown;
-        QCoreApplication::sendEvent(page, &shown);
+        QCoreApplication::sendEvent(shownPage, &shown);
     }
 }

@@ -8,6 +8,7 @@ class CObrixApp;
 class CPlayerPage;
 class CTeamPage;
 class CTransferPage;
+class CStatsPage;
 
 // The tabbed sheet of editing pages: Player, Team, Transfer, Stats, Compare.
 class CDataPropSheet : public QTabWidget
@@ -33,12 +34,21 @@ public:
     // after an import, pages with trees of their own refill them.
     void refreshActivePage();
 
+    // Commits what the Player and Team pages' text boxes hold and the user has not
+    // confirmed yet: every command and the exit question see all that was typed. False
+    // when a value was refused (the user was told; the box keeps it for correcting).
+    bool commitPendingEdits();
+    bool hasPendingEdits() const;
+
     CPlayerPage* playerPage() const;
     CTeamPage* teamPage() const;
+    // Made when first asked for or shown, like the Stats and Compare pages.
     CTransferPage* transferPage() const;
+    // The page of a tab, made now if it was not yet.
+    QWidget* page(int tab) const;
+    CStatsPage* statsPage() const;
 
 private:
     CPlayerPage* m_playerPage = nullptr;
-    CTransferPage* m_transferPage = nullptr;
     CTeamPage* m_teamPage = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "shell/ExchangeCommands.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "exchange/ExchangeTexts.h"
@@ -13,7 +14,7 @@
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/GamePath.h"
 #include "util/TextCodec.h"
@@ -42,7 +43,7 @@ std::unique_ptr<CPacker> CExchangeCommands::makePacker() const
 CStatusSink CExchangeCommands::statusSink() const
 {
     // The texts carry names as the database keeps them, in the game's 8-bit encoding.
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     return [this, encoding](const std::string& text) {
         m_frame.setStatusText(QString::fromStdString(toUtf8(text, encoding)));
     };
@@ -68,10 +69,10 @@ void CExchangeCommands::importDbFiles()
         const CWaitCursor wait;
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingLeague));
         const std::unique_ptr<CPacker> packer = makePacker();
-        added = ::importDbFiles(m_app.db(), *folder,
-                                toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode)), *packer,
-                                m_app.prompts(),
-                                statusSink());
+        const std::string leagueName = toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode()));
+        m_app.document().run(historytexts::step(historytexts::kImportLeague, *name), [&](CTransaction& tx) {
+            added = ::importDbFiles(tx, *folder, leagueName, *packer, m_app.prompts(), statusSink());
+        });
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
     }
     afterImport(added);
@@ -89,8 +90,9 @@ void CExchangeCommands::importGlvFile()
     {
         const CWaitCursor wait;
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingGlv));
-        added = ::importGlvFile(m_app.db(), *path, m_app.prompts(),
-                                statusSink());
+        m_app.document().run(historytexts::step(historytexts::kImportGlv), [&](CTransaction& tx) {
+            added = ::importGlvFile(tx, *path, m_app.prompts(), statusSink());
+        });
         m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
     }
     afterImport(added);
@@ -98,13 +100,9 @@ void CExchangeCommands::importGlvFile()
 
 void CExchangeCommands::afterImport(bool added)
 {
-    // The pages with trees of their own show the new league when next shown, whatever
-    // the import did.
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
+    // The views followed the document's change; the new league is brought into sight.
     if (added)
     {
-        m_frame.clearAndRefresh();
         // The top level is sorted by name, so the new league is looked for by its value.
         CLeagueTree* tree = m_frame.groupView()->tree();
         const auto value = static_cast<uint32_t>(CDatabase::kLeagueNodeBase + m_app.db().leagues().size() - 1);
@@ -129,8 +127,8 @@ void CExchangeCommands::exportLeague(std::size_t leaguePosition)
     for (const char* file : {exchangetexts::kTeamsFile, exchangetexts::kPlayersFile, exchangetexts::kTransfersFile})
         holdsSet = holdsSet || std::filesystem::exists(resolveGamePath(target, std::string("\\") + file));
     if (holdsSet && !m_app.prompts().askYesNo(frametexts::kExportReplace, CPrompts::CIcon::Warning)) return;
-    // Edits still on the Player page belong in what is written.
-    m_frame.dataView()->sheet()->playerPage()->storePage();
+    // Text still being typed on the pages belongs in what is written.
+    if (!m_frame.dataView()->sheet()->commitPendingEdits()) return;
     CExportResult result;
     {
         const CWaitCursor wait;

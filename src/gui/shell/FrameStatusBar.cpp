@@ -10,7 +10,7 @@
 
 namespace
 {
-QLabel* makeIndicator(const QString& text, QWidget* parent)
+[[maybe_unused]] QLabel* makeIndicator(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setFrameShape(QFrame::Panel);
@@ -28,6 +28,7 @@ CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent)
     m_message = new QLabel(QString::fromLatin1(frametexts::kReady), this);
     m_message->setMinimumWidth(1);
     addWidget(m_message, 1);
+#ifdef Q_OS_WIN
     m_caps = makeIndicator(QStringLiteral("CAP"), this);
     m_num = makeIndicator(QStringLiteral("NUM"), this);
     m_scroll = makeIndicator(QStringLiteral("SCRL"), this);
@@ -35,6 +36,9 @@ CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent)
     addPermanentWidget(m_num);
     addPermanentWidget(m_scroll);
     refreshLocks();
+#endif
+    // Elsewhere the lock keys cannot be read, and indicators that never light would only
+    // mislead; the bar shows none.
 }
 
 void CFrameStatusBar::setMessage(const QString& text)

@@ -4,8 +4,8 @@
 
 class QLabel;
 
-// The status bar: a message pane ("Ready" when idle) and the caps-lock, num-lock and
-// scroll-lock indicators. Status tips of menus and toolbar buttons show over the message
+// The status bar: a message pane ("Ready" when idle) and, where the platform lets us read
+// them, the caps-lock, num-lock and scroll-lock indicators. Status tips of menus and toolbar buttons show over the message
 // pane while the pointer rests on them, then the pane's own text comes back.
 class CFrameStatusBar : public QStatusBar
 {
@@ -16,8 +16,7 @@ public:
 
     void setMessage(const QString& text);
     QString message() const;
-    // Reads the lock keys again where the platform lets us; elsewhere the indicators stay
-    // greyed, since a guess would be worse than no answer.
+    // Reads the lock keys again where the platform lets us; elsewhere there are none.
     void refreshLocks();
 
 private:

@@ -19,6 +19,7 @@ inline constexpr const char* kExportStatus = "Export to DB files\nExport";
 inline constexpr const char* kTransferStatus = "Transfer Teams and Players\\Transfer";
 inline constexpr const char* kThumbnailsStatus = "Generate thumbnail images of jersey files\nMake Jersey Thumbnails";
 inline constexpr const char* kCopyStatus = "Copy the selected Player/Team and put it on the Clipboard\nCopy";
+inline constexpr const char* kCutStatus = "Cut the selected player; Paste on a team moves it there\nCut";
 inline constexpr const char* kPasteStatus = "Insert the copied Player/Team to Team/League\nPaste";
 inline constexpr const char* kDeleteStatus = "Delete a player/team from a team/league\nDelete";
 inline constexpr const char* kFindStatus = "Find a player or a team\\Find";

@@ -1,5 +1,6 @@
 #include "shell/GlobalModificationsDialog.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "editing/GlobalModifications.h"
 
@@ -108,6 +109,7 @@ void CGlobalModificationsDialog::accept()
     modification.amount = *check.amount;
     for (std::size_t g = 0; g < m_groups.size(); ++g) modification.groups[g] = m_groups[g]->isChecked();
     for (std::size_t s = 0; s < m_skills.size(); ++s) modification.skills[s] = m_skills[s]->isChecked();
-    applyGlobalModification(m_app.db(), modification);
+    m_app.document().run(historytexts::step(historytexts::kGlobalModifications),
+                         [&](CTransaction& tx) { applyGlobalModification(tx, modification); });
     QDialog::accept();
 }

@@ -1,16 +1,20 @@
 #include "shell/GroupView.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "editing/EditingTexts.h"
 #include "editing/FindPlayer.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"
+#include "util/Format.h"
 #include "util/TextCodec.h"
 
 #include <QVBoxLayout>
@@ -24,7 +28,16 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     m_tree->setObjectName(QStringLiteral("leagueTree"));
     connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
     connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
-    connect(m_tree, &CLeagueTree::playerPasted, this, [this](uint32_t p, uint32_t t) { afterPlayerPasted(p, t); });
+    // A player dropped on a team moves there as the Transfer page moves it (Ctrl: a copy).
+    m_tree->setDropHandler([this](const CNodeDrag& drag, QObject*, const QModelIndex& target, bool copying,
+                                  bool perform) {
+        CMainFrame* frame = m_app.mainFrame();
+        if (drag.level != 2 || !m_tree->isTeam(target) || !frame) return false;
+        CPlayerMoveCommands& moves = frame->playerMoves();
+        const uint32_t team = m_tree->nodeValue(target);
+        if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
+        return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
+    });
     m_tree->fill();
 }
 
@@ -32,14 +45,20 @@ CLeagueTree* CGroupView::tree() const { return m_tree; }
 
 void CGroupView::refresh()
 {
-    const uint32_t value = m_tree->selectedValue();
+    // The leagues the user had open stay open, and a team listed by several leagues is
+    // selected again under the league it was selected in.
+    const QModelIndex selected = m_tree->selectedNode();
+    const uint32_t value = m_tree->nodeValue(selected);
+    const uint32_t league = m_tree->isTeam(selected) ? m_tree->parentValue(selected) : 0;
+    const std::set<uint32_t> open = m_tree->expandedValues();
     m_tree->fill();
-    if (m_app.currentTeam != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value);
+    m_tree->expandValues(open);
+    if (m_app.document().currentTeam() != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value, league);
 }
 
-void CGroupView::selectTeam(uint32_t teamId)
+void CGroupView::selectTeam(uint32_t teamId, uint32_t leagueValue)
 {
-    const QModelIndex node = m_tree->findTeamNode(teamId);
+    const QModelIndex node = leagueValue ? m_tree->findTeamNode(teamId, leagueValue) : m_tree->findTeamNode(teamId);
     if (!node.isValid()) return;
     m_tree->setUpdatesEnabled(false);
     m_tree->selectNode(node);
@@ -70,15 +89,28 @@ bool CGroupView::canCopy() const { return teamSelected(); }
 
 bool CGroupView::canPaste() const
 {
-    return (m_app.clipboardPlayer.id != 0 && teamSelected()) || (m_app.clipboardTeam.id != 0 && leagueSelected());
+    const CDocument& doc = m_app.document();
+    return (doc.clipboardPlayer.id != 0 && teamSelected()) || (doc.clipboardTeam.id != 0 && leagueSelected());
 }
 
-bool CGroupView::canDelete() const { return teamSelected(); }
+bool CGroupView::importedLeagueSelected() const
+{
+    const QModelIndex node = m_tree->selectedNode();
+    if (!m_tree->isLeague(node)) return false;
+    const std::size_t position = m_tree->nodeValue(node) - kLeagueNodeBase;
+    const auto& leagues = m_app.db().leagues();
+    return position < leagues.size() && leagues[position]->importedLeague;
+}
+
+bool CGroupView::canDelete() const { return teamSelected() || importedLeagueSelected(); }
 
 void CGroupView::copy()
 {
     if (!teamSelected()) return;
-    copyTeamToClipboard(m_app.db(), m_tree->selectedValue(), m_app.clipboardTeam);
+    // The copy also points the team's incoming players at it, which they already do, so
+    // no step is recorded in the usual case.
+    CDocument& doc = m_app.document();
+    doc.run(std::string(), [&](CTransaction& tx) { copyTeamToClipboard(tx, m_tree->selectedValue(), doc.clipboardTeam); });
 }
 
 void CGroupView::paste()
@@ -86,32 +118,51 @@ void CGroupView::paste()
     const QModelIndex node = m_tree->selectedNode();
     if (m_tree->isTeam(node))
     {
-        if (m_app.clipboardPlayer.id != 0) m_tree->pastePlayer();
+        if (m_app.document().clipboardPlayer.id != 0) m_tree->pastePlayer();
         return;
     }
-    if (!m_tree->isLeague(node) || m_app.clipboardTeam.id == 0) return;
+    CDocument& doc = m_app.document();
+    if (!m_tree->isLeague(node) || doc.clipboardTeam.id == 0) return;
     const std::size_t position = m_tree->nodeValue(node) - kLeagueNodeBase;
-    if (!pasteTeamIntoLeague(m_app.db(), position, m_app.clipboardTeam)) return;
-    m_tree->addTeamNode(node, m_app.clipboardTeam.id);
-}
-
-void CGroupView::afterPlayerPasted(uint32_t playerId, uint32_t teamId)
-{
-    if (CMainFrame* frame = m_app.mainFrame())
-    {
-        // The Transfer page learns that the player now belongs to the team too.
-        frame->dataView()->sheet()->transferPage()->playerAdded(playerId, teamId);
-        if (CRosterView* roster = frame->rosterView()) roster->refresh();
-    }
+    const CTeam team = doc.clipboardTeam;
+    doc.run(historytexts::step(historytexts::kPasteTeam, QString::fromStdString(toUtf8(team.longName, m_tree->encoding()))),
+            [&](CTransaction& tx) { pasteTeamIntoLeague(tx, position, team); });
 }
 
 void CGroupView::deleteSelected()
 {
     const QModelIndex node = m_tree->selectedNode();
+    if (importedLeagueSelected())
+    {
+        deleteImportedLeague(m_tree->nodeValue(node) - kLeagueNodeBase);
+        return;
+    }
     if (!m_tree->isTeam(node)) return;
     const std::size_t position = m_tree->parentValue(node) - kLeagueNodeBase;
-    if (!removeTeamFromLeague(m_app.db(), position, m_tree->nodeValue(node))) return;
-    m_tree->removeNode(node);
+    const uint32_t teamId = m_tree->nodeValue(node);
+    m_app.document().run(historytexts::step(historytexts::kDeleteTeam, QString::fromStdString(toUtf8(m_app.db().teamName(teamId), m_tree->encoding()))),
+                         [&](CTransaction& tx) { removeTeamFromLeague(tx, position, teamId); });
+}
+
+void CGroupView::deleteImportedLeague(std::size_t position)
+{
+    const std::string& name = m_app.db().leagues()[position]->displayName;
+    const std::string shown = toUtf8(name, m_tree->encoding());
+    if (!m_app.prompts().askYesNo(formatText(keptleaguetexts::kRemoveQuestion, shown.c_str()), CPrompts::CIcon::Question))
+        return;
+    // The current team may be one of the league's; the positions after it move up.
+    m_app.document().setCurrentTeam(0);
+    m_app.document().setCurrentPlayer(0);
+    m_app.document().run(historytexts::step(historytexts::kRemoveLeague, QString::fromStdString(shown)),
+                         [&](CTransaction& tx) { removeImportedLeague(tx, position); });
+    m_app.keepImportedLeagues();
+    if (CMainFrame* frame = m_app.mainFrame())
+    {
+        frame->rosterView()->clear();
+        frame->updateCommands();
+    }
+    else
+        refresh();
 }
 
 void CGroupView::newLeague()
@@ -126,7 +177,6 @@ void CGroupView::newLeagueNamed(const QString& name)
     std::string bytes;
     if (!fromUtf8(name.toStdString(), m_tree->encoding(), bytes))
         bytes = name.toLatin1().toStdString();  // characters the names cannot hold become '?'
-    const auto value = static_cast<uint32_t>(kLeagueNodeBase + m_app.db().leagues().size());
-    addNewLeague(m_app.db(), bytes, {m_app.transferTreesNeedRefill, m_app.statsTreesNeedRefill});
-    m_tree->addLeagueNode(QString::fromStdString(toUtf8(bytes, m_tree->encoding())), value);
+    m_app.document().run(historytexts::step(historytexts::kNewLeague, name),
+                         [&](CTransaction& tx) { addNewLeague(tx, bytes); });
 }

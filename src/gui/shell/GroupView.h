@@ -19,9 +19,11 @@ public:
 
     CLeagueTree* tree() const;
 
-    // Refills the tree and selects again the team selected before.
+    // Refills the tree, keeps what was open and selects again the team selected before,
+    // where it was.
     void refresh();
-    void selectTeam(uint32_t teamId);
+    // Under the league node of that value when it lists the team, else its first node.
+    void selectTeam(uint32_t teamId, uint32_t leagueValue = 0);
     // The search behind Find and Find Again; the id of the player found, or 0 after the
     // failure message.
     uint32_t find(const std::string& text);
@@ -31,6 +33,8 @@ public:
     uint32_t selectedValue() const;
     bool leagueSelected() const;
     bool teamSelected() const;
+    // A league that came from an import: Delete takes it out of the editor.
+    bool importedLeagueSelected() const;
     // The text of the selected node, as shown.
     QString selectedText() const;
     // Gives the selected league node a new text after League Name.
@@ -51,7 +55,7 @@ signals:
     void nodeDoubleClicked();
 
 private:
-    void afterPlayerPasted(uint32_t playerId, uint32_t teamId);
+    void deleteImportedLeague(std::size_t position);
 
     CObrixApp& m_app;
     CLeagueTree* m_tree;

@@ -1,15 +1,21 @@
 #include "shell/MainFrame.h"
 
+#include "exchange/KeptLeagues.h"
 #include "app/AboutBox.h"
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "database/GameFiles.h"
 #include "editing/TeamCommands.h"
+#include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
 #include "pages/PlayerPage.h"
 #include "pages/PreferencesDialog.h"
+#include "pages/StatsPage.h"
 #include "pages/TeamPage.h"
 #include "shell/BulkEditCommands.h"
+#include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/FindDialog.h"
@@ -19,20 +25,26 @@
 #include "shell/GroupView.h"
 #include "shell/HelpWindow.h"
 #include "shell/LeagueNameDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 #include "shell/DatabaseText.h"
 #include "shell/ExchangeCommands.h"
+#include "shell/PlayerMoveCommands.h"
+#include "editing/EditingTexts.h"
 #include "util/TextCodec.h"
+#include "widgets/PictureListBox.h"
 #include "widgets/WaitCursor.h"
 
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -71,12 +83,13 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
     m_dataView = new CDataView(app, m_columns);
     m_rosterView = new CRosterView(app, m_rows);
     // A pane may be squeezed but never vanish: a collapsed pane cannot be found again.
-    for (QSplitter* splitter : {m_rows, m_columns})
-    {
-        splitter->setChildrenCollapsible(false);
-        splitter->setStretchFactor(0, 0);
-        splitter->setStretchFactor(1, 1);
-    }
+    // When the window grows, the tree and data sheet grow with the roster, and the data
+    // sheet takes the larger part of the width: every pane gains something to show.
+    for (QSplitter* splitter : {m_rows, m_columns}) splitter->setChildrenCollapsible(false);
+    m_rows->setStretchFactor(0, 3);
+    m_rows->setStretchFactor(1, 2);
+    m_columns->setStretchFactor(0, 1);
+    m_columns->setStretchFactor(1, 2);
     setCentralWidget(m_rows);
     applyPaneSizes();
 
@@ -85,6 +98,7 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
 
     m_exchange = new CExchangeCommands(m_app, *this);
     m_bulkEdit = new CBulkEditCommands(m_app, *this);
+    m_moves = std::make_unique<CPlayerMoveCommands>(m_app);
     createActions();
     createMenus();
     createToolBar();
@@ -112,6 +126,17 @@ CGroupView* CMainFrame::groupView() const { return m_groupView; }
 CRosterView* CMainFrame::rosterView() const { return m_rosterView; }
 CDataView* CMainFrame::dataView() const { return m_dataView; }
 
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_paneSizesApplied) return;
+    m_paneSizesApplied = true;
+    // The sizes are those of the window at its final size; set on the window still being
+    // built they would be spread again by the stretch factors.
+    if (layout()) layout()->activate();
+    applyPaneSizes();
+}
+
 void CMainFrame::applyPaneSizes()
 {
     const CWindowLayout& layout = m_app.layout();
@@ -130,6 +155,11 @@ QAction* CMainFrame::makeAction(CCommand command, const QString& text, const cha
         action->setStatusTip(status);
         action->setToolTip(tip);
     }
+    // A command works on what the pages show, text still being typed included; this is
+    // connected before the command's own slot, so it runs first. Save Data, Export and
+    // Exit commit for themselves, as they must not go on past a refused value.
+    if (command != CCommand::SaveData && command != CCommand::Export && command != CCommand::Exit)
+        connect(action, &QAction::triggered, this, [this] { m_dataView->sheet()->commitPendingEdits(); });
     // Keys work whether or not the action sits in a menu or on the visible toolbar.
     addAction(action);
     m_actions[index(command)] = action;
@@ -165,11 +195,11 @@ void CMainFrame::createActions()
 
     connect(makeAction(CCommand::SaveData, QStringLiteral("Save Data"), "save", kSaveStatus), &QAction::triggered,
             this, &CMainFrame::saveData);
-    bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, false);
+    bindKeys(CCommand::SaveData, {key(Qt::CTRL | Qt::Key_S)}, true);
     connect(makeAction(CCommand::Import, QStringLiteral("&Import..."), nullptr, kImportStatus), &QAction::triggered,
             this, [this] { m_exchange->importDbFiles(); });
-    bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, false);
-    connect(makeAction(CCommand::GlvImport, QStringLiteral("Import GLV Files..."), nullptr, kGlvImportStatus),
+    bindKeys(CCommand::Import, {key(Qt::CTRL | Qt::Key_I)}, true);
+    connect(makeAction(CCommand::GlvImport, QStringLiteral("Import &GLV Files..."), nullptr, kGlvImportStatus),
             &QAction::triggered, this, [this] { m_exchange->importGlvFile(); });
     bindKeys(CCommand::GlvImport, {key(Qt::CTRL | Qt::ALT | Qt::Key_I)}, true);
     // "E&xit" has the x already, so the export takes the p.
@@ -182,8 +212,8 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::MakeThumbnails, QStringLiteral("&Make Jersey Thumbnails"), nullptr,
                        kThumbnailsStatus),
             &QAction::triggered, this, &CMainFrame::makeJerseyThumbnails);
-    bindKeys(CCommand::MakeThumbnails, {key(Qt::CTRL | Qt::Key_J)}, false);
-    connect(makeAction(CCommand::Restore, QStringLiteral("Restore")), &QAction::triggered, this,
+    bindKeys(CCommand::MakeThumbnails, {key(Qt::CTRL | Qt::Key_J)}, true);
+    connect(makeAction(CCommand::Restore, QStringLiteral("&Restore")), &QAction::triggered, this,
             [this] { m_app.restoreBackup(); updateCommands(); });
     bindKeys(CCommand::Restore, {key(Qt::CTRL | Qt::Key_R)}, true);
     connect(makeAction(CCommand::Exit, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
@@ -191,13 +221,24 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::Copy, QStringLiteral("&Copy"), "copy", kCopyStatus), &QAction::triggered, this,
             [this] {
                 if (m_focusedPane == TreePane) m_groupView->copy();
-                else if (m_focusedPane == RosterPane) m_rosterView->copy();
+                else if (m_focusedPane == RosterPane && m_rosterView->canCopy())
+                {
+                    m_rosterView->copy();
+                    m_app.document().clipboardCutFrom = 0;
+                }
                 updateCommands();
             });
     bindKeys(CCommand::Copy, {key(Qt::CTRL | Qt::Key_C), key(Qt::CTRL | Qt::Key_Insert)}, true);
     connect(makeAction(CCommand::Paste, QStringLiteral("&Paste"), "paste", kPasteStatus), &QAction::triggered, this,
             [this] {
-                if (m_focusedPane == TreePane) m_groupView->paste();
+                // A cut player moves; the team is the tree's, whichever pane has the focus.
+                if (m_moves->cutPending() && m_focusedPane != SheetPane)
+                {
+                    if (m_groupView->teamSelected()) m_moves->pasteCut(m_groupView->selectedValue());
+                    else if (m_focusedPane == TreePane)
+                        m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+                }
+                else if (m_focusedPane == TreePane) m_groupView->paste();
                 else if (m_focusedPane == RosterPane) m_rosterView->paste();
                 updateCommands();
             });
@@ -209,15 +250,37 @@ void CMainFrame::createActions()
                 else if (m_focusedPane == RosterPane) m_rosterView->deleteSelected();
                 updateCommands();
             });
-    makeAction(CCommand::Cut, QStringLiteral("Cu&t"));
+    connect(makeAction(CCommand::Cut, QStringLiteral("Cu&t"), nullptr, kCutStatus), &QAction::triggered, this, [this] {
+        if (m_focusedPane == RosterPane && m_rosterView->canCopy())
+            m_moves->cut(m_rosterView->selectedPlayer(), m_rosterView->teamShown());
+        updateCommands();
+    });
     bindKeys(CCommand::Cut, {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)}, true);
-    makeAction(CCommand::Undo, QStringLiteral("&Undo"));
-    bindKeys(CCommand::Undo, {key(Qt::ALT | Qt::Key_Backspace)}, true);
-    // Clone has always done nothing; it keeps its place and key so that muscle memory
-    // does not land on another command.
+    // Undo and Redo carry the step's name ("Undo Swap Teams"), as the history gives it.
+    QUndoStack* history = m_app.document().history();
+    QAction* undo = makeAction(CCommand::Undo, historytexts::text(historytexts::kUndoMenu), "undo");
+    bindKeys(CCommand::Undo, {key(Qt::CTRL | Qt::Key_Z), key(Qt::ALT | Qt::Key_Backspace)}, true);
+    connect(undo, &QAction::triggered, history, &QUndoStack::undo);
+    QAction* redo = makeAction(CCommand::Redo, historytexts::text(historytexts::kRedoMenu), "redo");
+    bindKeys(CCommand::Redo, {key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, true);
+    connect(redo, &QAction::triggered, history, &QUndoStack::redo);
+    const auto nameSteps = [this, history, undo, redo] {
+        const QString u = history->undoText(), r = history->redoText();
+        undo->setText(historytexts::text(historytexts::kUndoMenu) + (u.isEmpty() ? QString() : QLatin1Char(' ') + u));
+        redo->setText(historytexts::text(historytexts::kRedoMenu) + (r.isEmpty() ? QString() : QLatin1Char(' ') + r));
+        undo->setToolTip(undo->text().remove(QLatin1Char('&')));
+        redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+        updateCommands();
+    };
+    connect(history, &QUndoStack::indexChanged, this, nameSteps);
+    connect(history, &QUndoStack::cleanChanged, this, nameSteps);
+    connect(makeAction(CCommand::History, historytexts::text(historytexts::kHistoryMenu)), &QAction::triggered, this,
+            &CMainFrame::showHistory);
+    // Clone has never had an action of its own: it keeps its place and key, so that
+    // muscle memory does not land on another command, but stays greyed.
     makeAction(CCommand::Clone, QStringLiteral("Clo&ne"));
     bindKeys(CCommand::Clone, {key(Qt::CTRL | Qt::Key_N)}, true);
-    connect(makeAction(CCommand::NewLeague, QStringLiteral("New League")), &QAction::triggered, this, [this] {
+    connect(makeAction(CCommand::NewLeague, QStringLiteral("&New League")), &QAction::triggered, this, [this] {
         m_groupView->newLeague();
         updateCommands();
     });
@@ -238,22 +301,22 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::Preferences, QStringLiteral("&Preferences...")), &QAction::triggered, this,
             &CMainFrame::preferences);
 
-    connect(makeAction(CCommand::Transfer, QStringLiteral("Transfer"), "transfer", kTransferStatus),
+    connect(makeAction(CCommand::Transfer, QStringLiteral("T&ransfer Page"), "transfer", kTransferStatus),
             &QAction::triggered, this, [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TransferTab); });
     bindKeys(CCommand::Transfer, {key(Qt::CTRL | Qt::Key_T)}, true);
-    connect(makeAction(CCommand::StatsTab, QStringLiteral("Export"), nullptr, kExportStatus), &QAction::triggered,
+    connect(makeAction(CCommand::StatsTab, QStringLiteral("&Stats Page"), nullptr, kExportStatus), &QAction::triggered,
             this, [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::StatsTab); });
     bindKeys(CCommand::StatsTab, {key(Qt::CTRL | Qt::Key_E)}, true);
-    connect(makeAction(CCommand::RememberTeam, QStringLiteral("Remember Team")), &QAction::triggered, this,
+    connect(makeAction(CCommand::RememberTeam, QStringLiteral("&Remember Team")), &QAction::triggered, this,
             &CMainFrame::rememberCurrentTeam);
     bindKeys(CCommand::RememberTeam, {key(Qt::Key_F5)}, true);
-    connect(makeAction(CCommand::ApplyRememberedTeam, QStringLiteral("Apply Remembered Team")), &QAction::triggered,
+    connect(makeAction(CCommand::ApplyRememberedTeam, QStringLiteral("Appl&y Remembered Team")), &QAction::triggered,
             this, &CMainFrame::applyRememberedTeam);
     bindKeys(CCommand::ApplyRememberedTeam, {key(Qt::Key_F7)}, true);
-    connect(makeAction(CCommand::NextPane, QStringLiteral("Next Pane")), &QAction::triggered, this,
+    connect(makeAction(CCommand::NextPane, QStringLiteral("&Next Pane")), &QAction::triggered, this,
             [this] { moveFocus(1); });
     bindKeys(CCommand::NextPane, {key(Qt::Key_F6)}, true);
-    connect(makeAction(CCommand::PreviousPane, QStringLiteral("Previous Pane")), &QAction::triggered, this,
+    connect(makeAction(CCommand::PreviousPane, QStringLiteral("Pre&vious Pane")), &QAction::triggered, this,
             [this] { moveFocus(-1); });
     bindKeys(CCommand::PreviousPane, {key(Qt::SHIFT | Qt::Key_F6)}, true);
 
@@ -283,15 +346,22 @@ void CMainFrame::createMenus()
     file->addAction(action(CCommand::SaveData));
     file->addSeparator();
     file->addAction(action(CCommand::Import));
+    file->addAction(action(CCommand::GlvImport));
     file->addAction(action(CCommand::Export));
     file->addAction(m_bulkEdit->importTableAction());
     file->addAction(m_bulkEdit->exportTableAction());
+    file->addSeparator();
+    file->addAction(action(CCommand::Restore));
     file->addSeparator();
     file->addAction(action(CCommand::MakeThumbnails));
     file->addSeparator();
     file->addAction(action(CCommand::Exit));
 
     QMenu* edit = menuBar()->addMenu(QString::fromLatin1(frametexts::kEditMenu));
+    edit->addAction(action(CCommand::Undo));
+    edit->addAction(action(CCommand::Redo));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::Cut));
     edit->addAction(action(CCommand::Copy));
     edit->addAction(action(CCommand::Paste));
     edit->addAction(action(CCommand::Delete));
@@ -303,7 +373,11 @@ void CMainFrame::createMenus()
     edit->addAction(action(CCommand::GlobalModifications));
     edit->addAction(m_bulkEdit->checkAction());
     edit->addSeparator();
+    edit->addAction(action(CCommand::NewLeague));
     edit->addAction(action(CCommand::LeagueName));
+    edit->addSeparator();
+    edit->addAction(action(CCommand::RememberTeam));
+    edit->addAction(action(CCommand::ApplyRememberedTeam));
     edit->addSeparator();
     edit->addAction(action(CCommand::Preferences));
 
@@ -311,6 +385,13 @@ void CMainFrame::createMenus()
     view->addAction(action(CCommand::ToggleToolbar));
     view->addAction(action(CCommand::ToggleStatusBar));
     view->addSeparator();
+    view->addAction(action(CCommand::Transfer));
+    view->addAction(action(CCommand::StatsTab));
+    view->addSeparator();
+    view->addAction(action(CCommand::NextPane));
+    view->addAction(action(CCommand::PreviousPane));
+    view->addSeparator();
+    view->addAction(action(CCommand::History));
     view->addAction(m_bulkEdit->changesAction());
 
     QMenu* help = menuBar()->addMenu(QString::fromLatin1(frametexts::kHelpMenu));
@@ -319,7 +400,7 @@ void CMainFrame::createMenus()
 
     // The rules depend on state that changes without telling us (the Player page sets
     // the modified flag as the user types), so look again whenever a menu opens.
-    for (QMenu* menu : {file, edit})
+    for (QMenu* menu : {file, edit, view})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
 }
 
@@ -343,6 +424,9 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(action(CCommand::Paste));
     m_toolBar->addAction(action(CCommand::Delete));
     m_toolBar->addSeparator();
+    m_toolBar->addAction(action(CCommand::Undo));
+    m_toolBar->addAction(action(CCommand::Redo));
+    m_toolBar->addSeparator();
     m_toolBar->addAction(action(CCommand::About));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
@@ -359,7 +443,7 @@ void CMainFrame::createToolBar()
 void CMainFrame::connectPanes()
 {
     connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this](uint32_t teamId) {
-        m_app.currentTeam = teamId;
+        m_app.document().setCurrentTeam(teamId);
         m_rosterView->showTeam(teamId);
         m_dataView->sheet()->teamPage()->showTeam(teamId);
         updateCommands();
@@ -367,7 +451,7 @@ void CMainFrame::connectPanes()
     connect(m_groupView, &CGroupView::nodeDoubleClicked, this,
             [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TeamTab); });
     connect(m_rosterView, &CRosterView::playerSelected, this, [this](uint32_t playerId) {
-        m_app.currentPlayer = playerId;
+        m_app.document().setCurrentPlayer(playerId);
         m_dataView->sheet()->playerPage()->selectPlayer(playerId);
         updateCommands();
     });
@@ -376,11 +460,15 @@ void CMainFrame::connectPanes()
             connect(selection, &QItemSelectionModel::currentChanged, this, &CMainFrame::scheduleUpdate);
 
     connect(&m_app, &CObrixApp::statusText, this, &CMainFrame::setStatusText);
-    connect(&m_app, &CObrixApp::databaseReloaded, this, [this] {
-        m_bulkEdit->filesChanged();
-        clearAndRefresh();
+    CDocument& doc = m_app.document();
+    connect(&doc, &CDocument::changed, this, &CMainFrame::onDocumentChanged);
+    connect(&doc, &CDocument::reset, this, &CMainFrame::onDocumentReset);
+    connect(&doc, &CDocument::reset, this, [this] { m_bulkEdit->filesChanged(); });
+    connect(&doc, &CDocument::modifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified);
         updateCommands();
     });
+    setWindowModified(doc.isModified());
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
     // The command rules are looked at again after each click and key, much as an idle
     // pass would: cheap, and nothing can go stale for longer than one user action.
@@ -390,10 +478,43 @@ void CMainFrame::connectPanes()
 void CMainFrame::showTeamInRoster(uint32_t teamId) { m_rosterView->showTeam(teamId); }
 void CMainFrame::selectPlayer(uint32_t playerId) { m_rosterView->selectPlayer(playerId); }
 
-void CMainFrame::clearAndRefresh()
+void CMainFrame::onDocumentChanged(const CChange& change)
+{
+    // The trees and the roster follow the document by themselves.
+    CDataPropSheet* sheet = m_dataView->sheet();
+    const std::vector<uint32_t> players = change.players();
+    const std::vector<uint32_t> teams = change.teams();
+    // A page reloads the record it shows (its own commits come back to it unchanged).
+    const uint32_t player = sheet->playerPage()->playerShown();
+    if (player != 0 && std::find(players.begin(), players.end(), player) != players.end())
+        sheet->playerPage()->showPlayer(player);
+    const uint32_t team = sheet->teamPage()->teamShown();
+    if (team != 0 && std::find(teams.begin(), teams.end(), team) != teams.end()) sheet->teamPage()->showTeam(team);
+    scheduleUpdate();
+}
+
+void CMainFrame::onDocumentReset()
 {
     m_rosterView->clear();
     m_groupView->refresh();
+    m_dataView->sheet()->refreshActivePage();
+    updateCommands();
+}
+
+void CMainFrame::showHistory()
+{
+    if (!m_historyWindow)
+    {
+        auto* view = new QUndoView(m_app.document().history(), this);
+        view->setWindowFlag(Qt::Tool);
+        view->setWindowTitle(historytexts::text(historytexts::kHistoryTitle));
+        view->setEmptyLabel(historytexts::text(historytexts::kLoaded));
+        view->setObjectName(QStringLiteral("historyView"));
+        view->resize(280, 360);
+        m_historyWindow = view;
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
 }
 
 void CMainFrame::setStatusText(const QString& text) { m_statusBar->setMessage(text); }
@@ -418,22 +539,26 @@ void CMainFrame::updateCommands()
     const bool tree = m_focusedPane == TreePane;
     const bool roster = m_focusedPane == RosterPane;
 
-    enable(CCommand::SaveData, m_app.db().modified());
+    // A name still being typed counts: Save Data (and Ctrl+S) commit it first.
+    enable(CCommand::SaveData, m_app.document().isModified() || m_dataView->sheet()->hasPendingEdits());
     enable(CCommand::Restore, m_app.backupFlag());
     enable(CCommand::Import, true);
     enable(CCommand::GlvImport, true);
     enable(CCommand::Export, m_groupView->leagueSelected());
     enable(CCommand::GlobalModifications, true);
-    enable(CCommand::Cut, false);
-    enable(CCommand::Undo, false);
+    enable(CCommand::Cut, roster && m_rosterView->canCopy());
+    enable(CCommand::Undo, m_app.document().history()->canUndo());
+    enable(CCommand::Redo, m_app.document().history()->canRedo());
+    enable(CCommand::History, true);
     enable(CCommand::Copy, tree ? m_groupView->canCopy() : roster && m_rosterView->canCopy());
-    enable(CCommand::Paste, tree ? m_groupView->canPaste() : roster && m_rosterView->canPaste());
+    const bool pasteCut = m_moves->cutPending() && m_groupView->teamSelected();
+    enable(CCommand::Paste, tree ? m_groupView->canPaste() || pasteCut : roster && (m_rosterView->canPaste() || pasteCut));
     enable(CCommand::Delete, tree ? m_groupView->canDelete() : roster && m_rosterView->canDelete());
-    enable(CCommand::Clone, tree);
+    enable(CCommand::Clone, false);
     enable(CCommand::NewLeague, tree);
     enable(CCommand::FindAgain, !m_lastSearchText.isEmpty());
     enable(CCommand::LeagueName, m_groupView->leagueSelected());
-    enable(CCommand::RememberTeam, m_app.currentTeam != 0);
+    enable(CCommand::RememberTeam, m_app.document().currentTeam() != 0);
     enable(CCommand::ApplyRememberedTeam, m_rememberedTeam != 0);
 }
 
@@ -506,24 +631,22 @@ void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3)
 
 void CMainFrame::saveData()
 {
-    if (!m_app.db().modified()) return;
+    if (!m_dataView->sheet()->commitPendingEdits()) return;
+    if (!m_app.document().isModified()) return;
     // What the save or the game would stumble on is listed in full before anything is
     // asked, rather than refused with one line after.
-    m_dataView->sheet()->playerPage()->storePage();
     if (!m_bulkEdit->checkBeforeSave())
     {
         updateCommands();
         return;
     }
-    if (!m_app.prompts().askYesNo(frametexts::kSaveWarning, CPrompts::CIcon::Warning)) return;
+    if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
+        return;
     {
         const CWaitCursor wait;
-        m_dataView->sheet()->playerPage()->storePage();
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
-        const auto error = CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).save(m_app.db());
-        if (error) m_app.prompts().message(*error, CPrompts::CIcon::Error);
+        m_app.saveToGame();
         m_bulkEdit->filesChanged();
-        clearAndRefresh();
         setStatusText(QString::fromLatin1(frametexts::kReady));
     }
     updateCommands();
@@ -535,8 +658,13 @@ void CMainFrame::makeJerseyThumbnails()
     // The kit pictures of the Team page need our shorts and socks artwork beside the
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
-    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder());
+    std::vector<std::string> skipped;
+    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder(),
+                           CFileSystem::unflushed(), &skipped);
+    // The lists remember pictures they could not draw; the team on show gets the new ones now.
+    for (CPictureListBox* list : m_dataView->findChildren<CPictureListBox*>()) list->reloadPictures();
     setStatusText(QString::fromLatin1(frametexts::kReady));
+    if (!skipped.empty()) m_app.prompts().message(skippedThumbnailsMessage(skipped), CPrompts::CIcon::Warning);
 }
 
 void CMainFrame::find()
@@ -569,59 +697,42 @@ void CMainFrame::leagueName()
     const std::optional<QString> entered = CLeagueNameDialog::ask(this, nodeText);
     if (!entered) return;
     const std::size_t position = m_groupView->selectedValue() - CDatabase::kLeagueNodeBase;
-    if (!renameLeague(m_app.db(), position,
-                      toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode))))
-        return;
-    m_groupView->setSelectedLeagueText(*entered);
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
+    const std::string name = toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode()));
+    m_app.document().run(historytexts::step(historytexts::kLeagueName, *entered),
+                         [&](CTransaction& tx) { renameLeague(tx, position, name); });
     updateCommands();
 }
 
 void CMainFrame::globalModifications()
 {
-    // Edits still on the Player page are kept, then the page is emptied so that its
-    // controls cannot write the old skills back over what the dialog changes.
+    // The page is emptied while the dialog changes the skills it would show.
     CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
-    playerPage->storePage();
+    if (!m_dataView->sheet()->commitPendingEdits()) return;
     playerPage->clearPage();
     if (CGlobalModificationsDialog::run(m_app, this))
     {
-        if (m_app.currentPlayer != 0) playerPage->selectPlayer(m_app.currentPlayer);
-        if (m_app.currentTeam != 0) showTeamInRoster(m_app.currentTeam);
-        // The pages with player trees show the new " +" marks when next shown.
-        m_app.transferTreesNeedRefill = true;
-        m_app.statsTreesNeedRefill = true;
+        const uint32_t current = m_app.document().currentPlayer();
+        if (current != 0) playerPage->selectPlayer(current);
     }
     updateCommands();
 }
 
 void CMainFrame::rememberCurrentTeam()
 {
-    if (m_app.currentTeam == 0) return;
-    const uint32_t team = rememberTeam(m_app.db(), m_app.currentTeam,
-                                       encodingForLanguage(m_app.db().languageCode), m_app.prompts());
+    if (m_app.document().currentTeam() == 0) return;
+    const uint32_t team = rememberTeam(m_app.db(), m_app.document().currentTeam(),
+                                       encodingForLanguage(m_app.db().languageCode()), m_app.prompts());
     if (team != 0) m_rememberedTeam = team;
     updateCommands();
 }
 
 void CMainFrame::applyRememberedTeam()
 {
-    if (m_rememberedTeam == 0 || m_app.currentTeam == 0) return;
-    const uint32_t currentTeam = m_app.currentTeam;
-    if (!::applyRememberedTeam(m_app.db(), m_rememberedTeam, currentTeam)) return;
-    // The page would otherwise store its old controls over the fields just copied.
-    CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
-    if (m_app.currentPlayer != 0) playerPage->showPlayer(m_app.currentPlayer);
-    // Refilling the tree gives the team's node its new label and selects it again, which
-    // shows it in the roster and on the Team page.
-    m_groupView->refresh();
-    m_groupView->selectTeam(currentTeam);
-    m_rosterView->showTeam(currentTeam);
-    m_dataView->sheet()->teamPage()->showTeam(currentTeam);
-    if (m_app.currentPlayer != 0) m_rosterView->selectPlayer(m_app.currentPlayer);
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
+    CDocument& doc = m_app.document();
+    if (m_rememberedTeam == 0 || doc.currentTeam() == 0) return;
+    const uint32_t currentTeam = doc.currentTeam();
+    doc.run(historytexts::step(historytexts::kApplyRememberedTeam),
+            [&](CTransaction& tx) { ::applyRememberedTeam(tx, m_rememberedTeam, currentTeam); });
     updateCommands();
 }
 
@@ -650,7 +761,9 @@ void CMainFrame::about()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_app.confirmClose())
+    // The question is asked about everything the pages show, a box still being typed
+    // into included; a value the page refuses keeps the window open for correcting.
+    if (!m_dataView->sheet()->commitPendingEdits() || !m_app.confirmClose())
     {
         event->ignore();
         return;

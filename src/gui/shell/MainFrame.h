@@ -3,15 +3,18 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <cstdint>
 
 class CObrixApp;
+class CChange;
 class CGroupView;
 class CRosterView;
 class CDataView;
 class CFrameStatusBar;
 class CExchangeCommands;
 class CBulkEditCommands;
+class CPlayerMoveCommands;
 class QAction;
 class QSplitter;
 class QToolBar;
@@ -30,12 +33,12 @@ public:
     CRosterView* rosterView() const;
     CDataView* dataView() const;
     CBulkEditCommands* bulkEdit() const { return m_bulkEdit; }
+    CPlayerMoveCommands& playerMoves() const { return *m_moves; }
 
     // Show team in roster, and select player on the Player page.
     void showTeamInRoster(uint32_t teamId);
     void selectPlayer(uint32_t playerId);
     // The roster cleared (with the Player page) and the league tree refreshed.
-    void clearAndRefresh();
     void setStatusText(const QString& text);
 
     QString lastSearchText() const;
@@ -57,6 +60,8 @@ public:
         Delete,
         Cut,
         Undo,
+        Redo,
+        History,
         Clone,
         NewLeague,
         Find,
@@ -92,6 +97,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -112,6 +118,10 @@ private:
     void bindKeys(CCommand command, const QList<QKeySequence>& keys, bool shownInMenu);
 
     void saveData();
+    // Every view follows the document: a change in place, a new database from scratch.
+    void onDocumentChanged(const CChange& change);
+    void onDocumentReset();
+    void showHistory();
     void makeJerseyThumbnails();
     void find();
     void findAgain();
@@ -141,7 +151,10 @@ private:
     uint32_t m_rememberedTeam = 0;
     int m_focusedPane = TreePane;
     bool m_updatePending = false;
+    bool m_paneSizesApplied = false;
     QWidget* m_helpWindow = nullptr;
+    QWidget* m_historyWindow = nullptr;
     CExchangeCommands* m_exchange = nullptr;
     CBulkEditCommands* m_bulkEdit = nullptr;
+    std::unique_ptr<CPlayerMoveCommands> m_moves;
 };

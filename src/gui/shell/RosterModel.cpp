@@ -1,10 +1,13 @@
 #include "shell/RosterModel.h"
 
+#include "shell/NodeDrag.h"
+
 #include "util/TextCodec.h"
 
-void CRosterModel::setRows(const std::vector<CRosterRow>& rows, CTextEncoding encoding)
+void CRosterModel::setRows(const std::vector<CRosterRow>& rows, CTextEncoding encoding, uint32_t teamId)
 {
     beginResetModel();
+    m_team = teamId;
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (const CRosterRow& from : rows)
@@ -79,5 +82,16 @@ QVariant CRosterModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags CRosterModel::flags(const QModelIndex& index) const
 {
-    return index.isValid() ? (Qt::ItemIsEnabled | Qt::ItemIsSelectable) : Qt::NoItemFlags;
+    return index.isValid() ? (Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled) : Qt::NoItemFlags;
 }
+
+QStringList CRosterModel::mimeTypes() const { return {CNodeDrag::mimeType()}; }
+
+QMimeData* CRosterModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty() || m_team == 0) return nullptr;
+    const uint32_t playerId = playerAt(indexes.front().row());
+    return playerId ? CNodeDrag{2, playerId, m_team}.toMime() : nullptr;
+}
+
+Qt::DropActions CRosterModel::supportedDragActions() const { return Qt::MoveAction | Qt::CopyAction; }

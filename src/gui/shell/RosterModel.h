@@ -19,7 +19,8 @@ class CRosterModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(const std::vector<CRosterRow>& rows, CTextEncoding encoding);
+    // teamId: the team the rows are listed under, which a dragged row carries along.
+    void setRows(const std::vector<CRosterRow>& rows, CTextEncoding encoding, uint32_t teamId = 0);
     void clear();
     uint32_t playerAt(int row) const;
     int rowOf(uint32_t playerId) const;
@@ -29,6 +30,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
 
 private:
     struct CRow
@@ -37,4 +41,5 @@ private:
         std::array<QString, roster::kColumnCount> cells;
     };
     std::vector<CRow> m_rows;
+    uint32_t m_team = 0;
 };

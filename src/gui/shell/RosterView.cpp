@@ -1,12 +1,14 @@
 #include "shell/RosterView.h"
 
+#include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "pages/PlayerPage.h"
 #include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterModel.h"
 #include "util/TextCodec.h"
@@ -14,6 +16,8 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -32,6 +36,7 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
+    connect(&app.document(), &CDocument::changed, this, &CRosterView::followChange);
 
     m_table->setObjectName(QStringLiteral("rosterList"));
     m_table->setModel(m_model);
@@ -41,6 +46,10 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);
     m_table->setCornerButtonEnabled(false);
+    // A row dragged onto a team in a tree moves the player there (Ctrl: copies it).
+    m_table->setDragEnabled(true);
+    m_table->setDragDropMode(QAbstractItemView::DragOnly);
+    m_table->setDefaultDropAction(Qt::MoveAction);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
@@ -66,10 +75,10 @@ void CRosterView::fill(uint32_t teamId)
 {
     m_filling = true;
     m_table->setUpdatesEnabled(false);
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
     std::vector<CRosterRow> rows = rosterRows(m_app.db(), teamId);
     sortRosterRows(rows, m_sort, encoding);
-    m_model->setRows(rows, encoding);
+    m_model->setRows(rows, encoding, teamId);
     m_table->setUpdatesEnabled(true);
     m_filling = false;
 }
@@ -97,6 +106,30 @@ void CRosterView::refreshKeepingPlayer()
     const uint32_t player = selectedPlayer();
     fill(m_team);
     if (player != 0) selectPlayer(player);
+}
+
+void CRosterView::followChange(const CChange& change)
+{
+    if (m_team == 0) return;
+    const std::vector<uint32_t> teams = change.teams();
+    const std::vector<uint32_t> players = change.players();
+    bool touched = change.addsOrRemovesRecords() || std::find(teams.begin(), teams.end(), m_team) != teams.end();
+    for (int row = 0; !touched && row < m_model->rowCount(); ++row)
+        touched = std::find(players.begin(), players.end(), m_model->playerAt(row)) != players.end();
+    if (!touched) return;
+    const uint32_t player = selectedPlayer();
+    const int row = m_lastReportedRow;
+    fill(m_team);
+    const int again = player != 0 ? m_model->rowOf(player) : -1;
+    m_filling = true;
+    selectRow(again >= 0 ? again : std::min(row, m_model->rowCount() - 1));
+    m_filling = false;
+    // A player who left is no longer the one on show: the row's player is reported.
+    if (again < 0)
+    {
+        m_lastReportedRow = -1;
+        onSelectionChanged();
+    }
 }
 
 void CRosterView::selectPlayer(uint32_t playerId)
@@ -153,8 +186,8 @@ void CRosterView::sortBy(int column)
     if (column < 0 || column >= roster::kColumnCount) return;
     m_sort.click(column);
     // The page stores its controls first, so that the sort sees the edits made so far.
-    if (CPlayerPage* page = playerPageOf(m_app); page && m_app.currentPlayer != 0)
-        page->selectPlayer(m_app.currentPlayer);
+    if (CPlayerPage* page = playerPageOf(m_app); page && m_app.document().currentPlayer() != 0)
+        page->selectPlayer(m_app.document().currentPlayer());
 
     const uint32_t selected = selectedPlayer();
     fill(m_team);
@@ -172,12 +205,13 @@ void CRosterView::sortBy(int column)
 }
 
 bool CRosterView::canCopy() const { return selectedRow() >= 0; }
-bool CRosterView::canPaste() const { return m_app.clipboardPlayer.id != 0; }
+bool CRosterView::canPaste() const { return m_app.document().clipboardPlayer.id != 0; }
 bool CRosterView::canDelete() const { return rosterCanDelete(rowCount()) && selectedRow() >= 0; }
 
 void CRosterView::copy()
 {
-    if (const CPlayer* player = m_app.db().player(selectedPlayer())) m_app.clipboardPlayer.copyFrom(*player);
+    if (const CPlayer* player = m_app.db().player(selectedPlayer()))
+        m_app.document().clipboardPlayer.copyFrom(*player);
 }
 
 uint32_t CRosterView::treeTeam() const
@@ -189,30 +223,16 @@ uint32_t CRosterView::treeTeam() const
     return group->teamSelected() ? group->selectedValue() : 0;
 }
 
-void CRosterView::afterTeamChanged(uint32_t teamId)
-{
-    CMainFrame* frame = m_app.mainFrame();
-    CGroupView* group = frame ? frame->groupView() : nullptr;
-    if (!group) return;
-    // The team's node gains its modified mark.
-    CLeagueTree* tree = group->tree();
-    const QModelIndex node = tree->findTeamNode(teamId);
-    if (node.isValid())
-        tree->setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), tree->encoding())));
-}
-
 void CRosterView::paste()
 {
     if (!canPaste()) return;
     const uint32_t teamId = treeTeam();
     if (teamId == 0) return;
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode);
-    if (!pastePlayerIntoRoster(m_app.db(), rowCount(), teamId, m_app.clipboardPlayer, encoding, m_app.prompts()))
-        return;
-    if (CMainFrame* frame = m_app.mainFrame())
-        frame->dataView()->sheet()->transferPage()->playerAdded(m_app.clipboardPlayer.id, teamId);
-    afterTeamChanged(teamId);
-    refresh();
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    const CPlayer player = m_app.document().clipboardPlayer;
+    m_app.document().run(
+        historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(player.name, encoding))),
+        [&](CTransaction& tx) { pastePlayerIntoRoster(tx, rowCount(), teamId, player, encoding, m_app.prompts()); });
 }
 
 void CRosterView::deleteSelected()
@@ -221,6 +241,8 @@ void CRosterView::deleteSelected()
     const uint32_t playerId = selectedPlayer();
     const uint32_t teamId = treeTeam();
     if (playerId == 0 || teamId == 0) return;
-    removePlayerFromTeam(m_app.db(), teamId, playerId);
-    refresh();
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    m_app.document().run(historytexts::step(historytexts::kDeletePlayer,
+                                            QString::fromStdString(toUtf8(m_app.db().playerName(playerId), encoding))),
+                         [&](CTransaction& tx) { removePlayerFromTeam(tx, teamId, playerId); });
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class CObrixApp;
+class CChange;
 class CRosterModel;
 class QTableView;
 
@@ -22,6 +23,9 @@ public:
     void showTeam(uint32_t teamId);
     void refresh();
     void refreshKeepingPlayer();
+    // Follows a change of the document: the rows again when the team shown or one of its
+    // players was touched, the selection on the same player (or row, when he left).
+    void followChange(const CChange& change);
     void selectPlayer(uint32_t playerId);
     void clear();
     uint32_t teamShown() const;
@@ -52,7 +56,6 @@ private:
     void onSelectionChanged();
     // The team Paste and Delete work on: the one selected in the league tree.
     uint32_t treeTeam() const;
-    void afterTeamChanged(uint32_t teamId);
 
     CObrixApp& m_app;
     QTableView* m_table;

@@ -1,7 +1,10 @@
 #include "widgets/PictureListBox.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionSlider>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -52,6 +55,38 @@ void drawInCell(QPainter& p, const QRect& cell, const Picture& picture)
     p.restore();
 }
 
+// The list's bar is short (one cell high) and, in light styles, its handle hardly shows
+// against the track; drawn over in a darker shade it says where in the list one is.
+class CVisibleHandleStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control != CC_ScrollBar || !(option->state & State_Enabled)) return;
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (!bar || bar->maximum <= bar->minimum) return;
+        const QRect handle = subControlRect(control, option, SC_ScrollBarSlider, widget).adjusted(2, 1, -2, -1);
+        if (handle.height() < 2) return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(option->palette.color(QPalette::Dark));
+        painter->drawRoundedRect(handle, 2, 2);
+        painter->restore();
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        // Long enough to see, short enough to move in a bar one cell high.
+        if (metric == PM_ScrollBarSliderMin) return 8;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 }  // namespace
 
 CPictureListBox::CPictureListBox(QWidget* parent)
@@ -65,6 +100,9 @@ CPictureListBox::CPictureListBox(QWidget* parent)
     viewport()->setAutoFillBackground(true);
 
     QScrollBar* bar = verticalScrollBar();
+    auto* handleStyle = new CVisibleHandleStyle();
+    handleStyle->setParent(bar);
+    bar->setStyle(handleStyle);
     bar->setRange(0, 0);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -99,7 +137,16 @@ void CPictureListBox::setPictures(const QList<QPixmap>& pictures, QSize cell, in
 {
     m_source = CSource::Pixmaps;
     m_pictures = pictures;
+    m_makePicture = nullptr;
     configure(int(pictures.size()), cell, firstNumber);
+}
+
+void CPictureListBox::setPictures(int count, std::function<QPixmap(int)> make, QSize cell, int firstNumber)
+{
+    m_source = CSource::Pixmaps;
+    m_pictures = QList<QPixmap>(std::max(count, 0));
+    m_makePicture = std::move(make);
+    configure(count, cell, firstNumber);
 }
 
 void CPictureListBox::setKitPictures(CKitList kind, const std::filesystem::path& jerseysFolder, QSize cell)
@@ -108,6 +155,7 @@ void CPictureListBox::setKitPictures(CKitList kind, const std::filesystem::path&
     m_kind = kind;
     m_jerseysFolder = jerseysFolder;
     m_pictures.clear();
+    m_makePicture = nullptr;
     m_hasKit = false;
     configure(kitCount(kind), cell.isValid() ? cell : kitCell(kind), 1);
 }
@@ -167,7 +215,10 @@ int CPictureListBox::kitCount(CKitList kind)
 
 QSize CPictureListBox::kitCell(CKitList kind)
 {
-    return kind == CKitList::Socks ? QSize(32, 40) : QSize(64, 64);
+    // Socks get the same cell as the others: squeezed into a narrow one they were
+    // scaled down and hard to tell apart.
+    (void)kind;
+    return QSize(64, 64);
 }
 
 CKitSlotColours CPictureListBox::slotsForKind() const
@@ -211,7 +262,8 @@ void CPictureListBox::drawCell(QPainter& p, const QRect& cell, int index) const
     p.setClipRect(cell);
     if (m_source == CSource::Pixmaps)
     {
-        const QPixmap& picture = m_pictures.at(index);
+        QPixmap& picture = m_pictures[index];
+        if (picture.isNull() && m_makePicture) picture = m_makePicture(index);
         if (!picture.isNull()) drawInCell(p, cell, picture.toImage());
     }
     else if (m_source == CSource::Kit)
@@ -221,10 +273,21 @@ void CPictureListBox::drawCell(QPainter& p, const QRect& cell, int index) const
             drawInCell(p, cell, image);
         else
         {
-            p.setPen(Qt::black);
-            p.drawText(QRect(cell.left() + 10, cell.top() + 10, cell.width() + 200, cell.height()),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                       QString::fromStdString(kitPictureFallbackText(itemNumber(index))));
+            // The text names the list's kind and stays inside the cell, wrapped onto a
+            // second line and made smaller when the cell is narrow (socks).
+            const char* format = m_kind == CKitList::Shorts  ? kShortsPictureFallbackFormat
+                                 : m_kind == CKitList::Socks ? kSocksPictureFallbackFormat
+                                                             : kKitPictureFallbackFormat;
+            const QString text = QString::fromStdString(kitPictureFallbackText(itemNumber(index), format));
+            const QRect inside = cell.adjusted(2, 2, -2, -2);
+            const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+            QFont font = p.font();
+            while (font.pointSizeF() > 5 &&
+                   !inside.contains(QFontMetrics(font).boundingRect(inside, flags, text)))
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            p.setFont(font);
+            p.setPen(palette().color(QPalette::Text));
+            p.drawText(inside, flags, text);
         }
     }
     p.restore();

@@ -8,6 +8,7 @@
 #include <QSize>
 
 #include <filesystem>
+#include <functional>
 
 #include "kits/KitPicture.h"
 
@@ -38,6 +39,9 @@ public:
     // Pictures of the program's own, item k showing pictures[k]. A picture larger than the
     // cell is scaled down to fit; transparent parts show the list's background.
     void setPictures(const QList<QPixmap>& pictures, QSize cell, int firstNumber = 0);
+    // The same, each picture made by make(k) when it is first drawn: the list shows one
+    // item at a time, so a window with several long lists opens without drawing them all.
+    void setPictures(int count, std::function<QPixmap(int)> make, QSize cell, int firstNumber = 0);
 
     // The kit pictures "<prefix><number>.bmp" of the jerseys folder, numbers 1..count; the
     // item with index k is model k and carries number k + 1. The pictures are drawn
@@ -65,7 +69,7 @@ public:
 
     static QString kitPrefix(CKitList kind);
     static int kitCount(CKitList kind);
-    // The cells the team page uses: 64 x 64 for jerseys and shorts, 32 x 40 for socks.
+    // The cells the team page uses: 64 x 64, socks too.
     static QSize kitCell(CKitList kind);
 
     QSize sizeHint() const override;
@@ -102,7 +106,9 @@ private:
     int m_count = 0;
     int m_firstNumber = 0;
     QSize m_cell{40, 40};
-    QList<QPixmap> m_pictures;
+    // Made on first use when there is a maker; a null picture is one not made yet.
+    mutable QList<QPixmap> m_pictures;
+    std::function<QPixmap(int)> m_makePicture;
 
     CKitList m_kind = CKitList::Jersey;
     std::filesystem::path m_jerseysFolder;

@@ -1,9 +1,9 @@
-#include "shell/LeagueTreeDelegate.h"
+#include "widgets/LeagueTreeDelegate.h"
 
 #include "app/ObrixApp.h"
 #include "editing/LeagueTreeOrder.h"
 #include "kits/KitPalette.h"
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTreeModel.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,6 @@
-#include "shell/LeagueTreeModel.h"
+#include "widgets/LeagueTreeModel.h"
+
+#include "shell/NodeDrag.h"
 
 #include "util/TextCodec.h"
 
@@ -179,6 +181,13 @@ QVariant CLeagueTreeModel::data(const QModelIndex& index, int role) const
     }
     case ValueRole:
         return QVariant::fromValue(n->value);
+    case Qt::ToolTipRole:
+        if (level(index) == 0 && leagueToolTip)
+        {
+            const QString tip = leagueToolTip(n->value);
+            if (!tip.isEmpty()) return tip;
+        }
+        return {};
     default:
         return {};
     }
@@ -186,5 +195,24 @@ QVariant CLeagueTreeModel::data(const QModelIndex& index, int role) const
 
 Qt::ItemFlags CLeagueTreeModel::flags(const QModelIndex& index) const
 {
-    return index.isValid() ? (Qt::ItemIsEnabled | Qt::ItemIsSelectable) : Qt::NoItemFlags;
+    if (!index.isValid()) return Qt::NoItemFlags;
+    // Players and teams may be dragged; whether a node takes a drop is the tree owner's
+    // rule, asked while the pointer moves.
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
+    if (level(index) > 0) flags |= Qt::ItemIsDragEnabled;
+    return flags;
 }
+
+QStringList CLeagueTreeModel::mimeTypes() const { return {CNodeDrag::mimeType()}; }
+
+QMimeData* CLeagueTreeModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty()) return nullptr;
+    const QModelIndex node = indexes.front();
+    const int nodeLevel = level(node);
+    if (nodeLevel <= 0) return nullptr;
+    return CNodeDrag{nodeLevel, value(node), nodeLevel == 2 ? value(parent(node)) : value(node)}.toMime();
+}
+
+Qt::DropActions CLeagueTreeModel::supportedDragActions() const { return Qt::MoveAction | Qt::CopyAction; }
+Qt::DropActions CLeagueTreeModel::supportedDropActions() const { return Qt::MoveAction | Qt::CopyAction; }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "editing/LeagueTreeOrder.h"
+#include "shell/NodeDrag.h"
 
 #include <QTreeView>
 
 #include <cstdint>
+#include <set>
 #include <vector>
 
 class CObrixApp;
+class CChange;
 class CLeagueTreeModel;
 enum class CTextEncoding;
 
@@ -29,6 +32,10 @@ public:
 
     // Rebuilds every node from the database; no selection is reported meanwhile.
     void fill();
+    // Brings the nodes a change touched up to date in place: the labels of its teams and
+    // players and the player nodes under its teams. A change of the league list or of
+    // which records exist rebuilds the tree, keeping the selection and open leagues.
+    void followChange(const CChange& change);
     bool filling() const { return m_filling; }
     // A node for the last league of the list, with its teams, at the end of the top level.
     QModelIndex addLastLeague();
@@ -40,6 +47,12 @@ public:
     void setNodeText(const QModelIndex& node, const QString& text);
 
     QModelIndex findTeamNode(uint32_t teamId) const;
+    // The team's node under the league node of that value; any of its nodes when that
+    // league does not list it.
+    QModelIndex findTeamNode(uint32_t teamId, uint32_t leagueValue) const;
+    // Values of the league and team nodes that are open, and opening them again after a fill.
+    std::set<uint32_t> expandedValues() const;
+    void expandValues(const std::set<uint32_t>& values);
     QModelIndex findPlayerNode(uint32_t playerId, uint32_t teamId) const;
     int countChildren(const QModelIndex& node) const;
     bool isLeague(const QModelIndex& node) const;
@@ -67,18 +80,30 @@ public:
     CTextEncoding encoding() const;
     CLeagueTreeModel* treeModel() const { return m_model; }
 
+    // Nodes may be dragged out; drops are taken only once the owner says which.
+    void setDropHandler(CNodeDropHandler handler);
+    const CNodeDropHandler& dropHandler() const { return m_dropHandler; }
+
 signals:
     void teamSelected(uint32_t teamId);
     void nodeDoubleClicked();
     // After a paste of a player onto a team node of this tree.
     void playerPasted(uint32_t playerId, uint32_t teamId);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void reportSelection(const QModelIndex& current);
+    // Whether the drop under the pointer would be taken; performs it when asked.
+    bool handleDrop(QDropEvent* event, bool perform);
 
     CObrixApp& m_app;
     bool m_showPlayers;
     bool m_notifyOwner;
     bool m_filling = false;
     CLeagueTreeModel* m_model;
+    CNodeDropHandler m_dropHandler;
 };

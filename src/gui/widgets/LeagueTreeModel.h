@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,12 +41,19 @@ public:
     CTreePath pathOf(const QModelIndex& index) const;
     QModelIndex indexOf(const CTreePath& path) const;
 
+    // The tool tip of a league node, by its value; none when not set.
+    std::function<QString(uint32_t)> leagueToolTip;
+
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+    Qt::DropActions supportedDropActions() const override;
 
 private:
     struct CNode

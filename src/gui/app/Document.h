@@ -1,0 +1,72 @@
+#pragma once
+
+#include "database/Change.h"
+#include "database/Database.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The open document: the database, its history of changes, the editor's clipboard and
+// the current team and player. Every change to the database arrives through run() (or
+// undo and redo of the history) and is announced by changed(); a whole new database
+// (load, restore, reload) by reset(). Views read the const database and update the rows
+// and nodes a change names.
+class CDocument : public QObject, public CChangeRunner
+{
+    Q_OBJECT
+
+public:
+    explicit CDocument(QObject* parent = nullptr);
+    ~CDocument() override;
+
+    const CDatabase& db() const { return m_db; }
+    const CDatabase& database() const override { return m_db; }
+    QUndoStack* history() { return &m_history; }
+
+    // The rule runs inside one transaction; a change that is not empty becomes one step of
+    // the history called name (merged into the step before when mergeKey matches it).
+    void run(const std::string& name, const std::function<void(CTransaction&)>& rule,
+             uint64_t mergeKey = 0) override;
+
+    // Anything differs from the files: the history is away from its saved point, or the
+    // database itself says so (a reload that kept the flag).
+    bool isModified() const;
+
+    // A fresh database filled by fill (the file loaders): the history starts over and the
+    // views rebuild. Returns what fill returned; the database is replaced either way.
+    bool load(const std::function<bool(CDatabase&)>& fill);
+    // After a committed save: the save's bookkeeping (merged lists, cleared marks) is
+    // applied and folded into the step that was saved, which becomes the saved point.
+    void saved(const CDatabase& savedState);
+
+    uint32_t currentTeam() const { return m_currentTeam; }
+    uint32_t currentPlayer() const { return m_currentPlayer; }
+    void setCurrentTeam(uint32_t id);
+    void setCurrentPlayer(uint32_t id);
+
+    CPlayer clipboardPlayer;  // id 0 while nothing was copied
+    uint32_t clipboardCutFrom = 0;  // the team the clipboard player was cut from; 0 for a copy
+    CTeam clipboardTeam;      // id 0 while nothing was copied
+
+signals:
+    void changed(const CChange& change);
+    void reset();
+    void modifiedChanged(bool modified);
+    void currentTeamChanged(uint32_t id);
+    void currentPlayerChanged(uint32_t id);
+
+private:
+    friend class CChangeCommand;
+    void put(const CChange& change, bool after);
+    void announceModified();
+
+    CDatabase m_db;
+    QUndoStack m_history;
+    uint32_t m_currentTeam = 0;
+    uint32_t m_currentPlayer = 0;
+    bool m_lastModified = false;
+};

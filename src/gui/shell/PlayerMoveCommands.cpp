@@ -1,0 +1,97 @@
+#include "shell/PlayerMoveCommands.h"
+
+#include "app/HistoryTexts.h"
+#include "app/ObrixApp.h"
+#include "database/Database.h"
+#include "editing/PlayerMoves.h"
+#include "editing/TeamCommands.h"
+#include "pages/PlayerPage.h"
+#include "shell/DataPropSheet.h"
+#include "shell/DataView.h"
+#include "shell/GroupView.h"
+#include "widgets/LeagueTree.h"
+#include "shell/MainFrame.h"
+#include "shell/RosterView.h"
+#include "util/TextCodec.h"
+
+namespace
+{
+CPlayerPage* playerPage(CObrixApp& app)
+{
+    CMainFrame* frame = app.mainFrame();
+    return frame ? frame->dataView()->sheet()->playerPage() : nullptr;
+}
+}  // namespace
+
+void CPlayerMoveCommands::cut(uint32_t playerId, uint32_t fromTeamId)
+{
+    const CPlayer* player = m_app.db().player(playerId);
+    if (!player || fromTeamId == 0) return;
+    m_app.document().clipboardPlayer.copyFrom(*player);
+    m_app.document().clipboardCutFrom = fromTeamId;
+}
+
+bool CPlayerMoveCommands::cutPending() const
+{
+    const CDocument& doc = m_app.document();
+    return doc.clipboardPlayer.id != 0 && doc.clipboardCutFrom != 0;
+}
+
+bool CPlayerMoveCommands::pasteCut(uint32_t toTeamId)
+{
+    if (!cutPending()) return false;
+    CDocument& doc = m_app.document();
+    if (!move(doc.clipboardPlayer.id, doc.clipboardCutFrom, toTeamId)) return false;
+    doc.clipboardPlayer = CPlayer();
+    doc.clipboardCutFrom = 0;
+    return true;
+}
+
+bool CPlayerMoveCommands::canDrop(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId, bool copying) const
+{
+    if (!m_app.db().player(playerId) || !m_app.db().team(toTeamId)) return false;
+    return copying || fromTeamId != toTeamId;
+}
+
+bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
+{
+    // Text still being typed on the Player page goes into the record before it moves.
+    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
+    CTransferResult result;
+    m_app.document().run(historytexts::step(historytexts::kMovePlayer),
+                         [&](CTransaction& tx) { result = movePlayerToTeam(tx, playerId, fromTeamId, toTeamId); });
+    if (result.kind == CTransferResult::CKind::Refused)
+    {
+        m_app.prompts().message(result.message, CPrompts::CIcon::Warning);
+        return false;
+    }
+    if (!result.changed()) return false;
+    afterChange(playerId, fromTeamId, toTeamId);
+    return true;
+}
+
+bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
+{
+    const CPlayer* player = m_app.db().player(playerId);
+    if (!player) return false;
+    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
+    CPlayer copied;
+    copied.copyFrom(*player);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    bool pasted = false;
+    m_app.document().run(
+        historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(copied.name, encoding))),
+        [&](CTransaction& tx) { pasted = pastePlayerIntoTeam(tx, toTeamId, copied, encoding, m_app.prompts()); });
+    if (!pasted) return false;
+    afterChange(playerId, 0, toTeamId);
+    return true;
+}
+
+void CPlayerMoveCommands::afterChange(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
+{
+    // The trees, the roster and the pages followed the document's change.
+    (void)playerId;
+    (void)fromTeamId;
+    (void)toTeamId;
+    if (CMainFrame* frame = m_app.mainFrame()) frame->updateCommands();
+}

@@ -1,0 +1,253 @@
+#include "TempFolder.h"
+
+#include "util/FileCommit.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <future>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+using Bytes = std::vector<uint8_t>;
+
+Bytes bytesOf(const std::string& s)
+{
+    return {s.begin(), s.end()};
+}
+
+struct Killed
+{
+};
+
+// Counts every call that changes the disk; the chosen one either throws, as if the
+// program were killed at that instant, or fails with the chosen reason.
+class StepFileSystem : public CFileSystem
+{
+public:
+    int stopAt = -1;  // the call to stop at
+    int error = 0;    // 0: killed there; otherwise the errno the call fails with
+    int calls = 0;
+
+    bool createFile(const fs::path& p, std::span<const uint8_t> b, const CFileStatus* like) override
+    {
+        if (step())
+        {
+            // A kill half way through the write leaves half a file.
+            if (!error) CFileSystem::createFile(p, b.first(b.size() / 2), like);
+            return fail();
+        }
+        return CFileSystem::createFile(p, b, like);
+    }
+    bool syncFolder(const fs::path& f) override { return step() ? fail() : CFileSystem::syncFolder(f); }
+    bool linkFile(const fs::path& a, const fs::path& b) override { return step() ? fail() : CFileSystem::linkFile(a, b); }
+    bool renameFile(const fs::path& a, const fs::path& b) override
+    {
+        return step() ? fail() : CFileSystem::renameFile(a, b);
+    }
+    bool removeFile(const fs::path& p) override { return step() ? fail() : CFileSystem::removeFile(p); }
+
+private:
+    bool step() { return calls++ == stopAt; }
+    bool fail()
+    {
+        if (!error) throw Killed{};
+        errno = error;
+        return false;
+    }
+};
+
+// Three files, two of them there before, one new with the commit.
+struct Set
+{
+    TempFolder folder;
+    const std::vector<std::string> names = {"FCDB.DBI", "FCDB_ENG.DBI", "NEW.DB"};
+    Set()
+    {
+        folder.write("FCDB.DBI", bytesOf("old database"));
+        folder.write("FCDB_ENG.DBI", bytesOf("old names"));
+    }
+    std::vector<CPendingFile> pending() const
+    {
+        return {{folder.path() / names[0], bytesOf("new database, longer"), "Error writing to Team Data File."},
+                {folder.path() / names[1], bytesOf("new names"), {}},
+                {folder.path() / names[2], bytesOf("new file"), {}}};
+    }
+    // "old", "new" or "mixed", with nothing left beside the files.
+    std::string state() const
+    {
+        const bool allOld = folder.read(names[0]) == bytesOf("old database")
+                            && folder.read(names[1]) == bytesOf("old names") && !fs::exists(folder.path() / names[2]);
+        const bool allNew = folder.read(names[0]) == bytesOf("new database, longer")
+                            && folder.read(names[1]) == bytesOf("new names") && folder.read(names[2]) == bytesOf("new file");
+        const auto files = folder.files();
+        const std::size_t expected = allNew ? 3 : 2;
+        if (files.size() != expected) return "left behind: " + files.back();
+        return allOld ? "old" : allNew ? "new" : "mixed";
+    }
+};
+} // namespace
+
+// A kill at every step of the commit: the next recovery always ends in all old or all
+// new, says which, and leaves nothing behind.
+TEST(FileCommit, AKillAtAnyStepIsFinishedOrUndoneByTheNextRecovery)
+{
+    int steps = 0;
+    {
+        Set s;
+        StepFileSystem count;
+        ASSERT_FALSE(commitFiles(count, s.pending()));
+        steps = count.calls;
+        EXPECT_EQ(s.state(), "new");
+    }
+    ASSERT_GT(steps, 10);
+    int oldCount = 0, newCount = 0;
+    for (int k = 0; k < steps; ++k)
+    {
+        SCOPED_TRACE("killed at call " + std::to_string(k));
+        Set s;
+        StepFileSystem killer;
+        killer.stopAt = k;
+        EXPECT_THROW(commitFiles(killer, s.pending()), Killed);
+        const CRecovery r = recoverCommit(CFileSystem::real(), s.folder.path());
+        const std::string state = s.state();
+        ASSERT_TRUE(state == "old" || state == "new") << state;
+        (state == "old" ? oldCount : newCount)++;
+        if (r.state == CRecovery::CState::Completed)
+            EXPECT_EQ(r.message, "An interrupted save was completed: FCDB.DBI, FCDB_ENG.DBI, NEW.DB now hold the new "
+                                 "contents.");
+        if (r.state == CRecovery::CState::Undone)
+            EXPECT_EQ(r.message, "An interrupted save was undone: the files are as before it.");
+        EXPECT_EQ(state == "new", r.state == CRecovery::CState::Completed || r.state == CRecovery::CState::Nothing);
+        // A second recovery finds nothing; the next commit works.
+        EXPECT_EQ(recoverCommit(CFileSystem::real(), s.folder.path()).state, CRecovery::CState::Nothing);
+        EXPECT_FALSE(commitFiles(CFileSystem::real(), s.pending()));
+        EXPECT_EQ(s.state(), "new");
+    }
+    EXPECT_GT(oldCount, 0);
+    EXPECT_GT(newCount, 0);
+}
+
+// An error at any step: the commit reports it with the file and the system's reason
+// and leaves the files all old, or all new once they are all in place.
+TEST(FileCommit, AnErrorAtAnyStepLeavesTheSetWhole)
+{
+    for (int error : {EIO, ENOSPC})
+        for (int k = 0; k < 40; ++k)
+        {
+            SCOPED_TRACE("error " + std::to_string(error) + " at call " + std::to_string(k));
+            Set s;
+            StepFileSystem fs;
+            fs.stopAt = k;
+            fs.error = error;
+            const auto e = commitFiles(fs, s.pending());
+            if (fs.calls <= k) break;  // past the last step
+            // A failure after the new files are in place is tidied by the next recovery.
+            recoverCommit(CFileSystem::real(), s.folder.path());
+            const std::string state = s.state();
+            if (e)
+            {
+                EXPECT_EQ(state, "old") << *e;
+                EXPECT_NE(e->find(std::strerror(error)), std::string::npos) << *e;
+                EXPECT_NE(e->find(s.folder.path().string()), std::string::npos) << *e;
+            }
+            else
+                EXPECT_EQ(state, "new");
+        }
+}
+
+// A rename fails, and so does putting the first file back: the message says the set is
+// mixed and where the old contents are; the next recovery makes it whole.
+TEST(FileCommit, ASecondFailureSaysTheSetIsMixed)
+{
+    class TwoFailures : public CFileSystem
+    {
+    public:
+        int renames = 0;
+        bool renameFile(const fs::path& a, const fs::path& b) override
+        {
+            ++renames;
+            if (renames == 2 || renames == 3)  // the second new file, then the first old one back
+            {
+                errno = EIO;
+                return false;
+            }
+            return CFileSystem::renameFile(a, b);
+        }
+    } fs;
+    Set s;
+    const auto e = commitFiles(fs, s.pending());
+    ASSERT_TRUE(e);
+    EXPECT_NE(e->find("the set is mixed: FCDB.DBI is new"), std::string::npos) << *e;
+    EXPECT_NE(e->find("FCDB.DBI.obrix-old.save."), std::string::npos) << *e;
+    const CRecovery r = recoverCommit(CFileSystem::real(), s.folder.path());
+    EXPECT_NE(r.state, CRecovery::CState::Failed);
+    EXPECT_TRUE(s.state() == "old" || s.state() == "new") << s.state();
+}
+
+// What lies in the way of a target: refused, and nothing outside the folder is touched.
+TEST(FileCommit, RefusesWhatIsNotARegularFile)
+{
+    struct Case
+    {
+        const char* what;
+        void (*plant)(const fs::path& target, const fs::path& outside);
+    };
+    const Case cases[] = {
+        {"link to a file elsewhere", [](const fs::path& t, const fs::path& o) { fs::create_symlink(o, t); }},
+        {"named pipe", [](const fs::path& t, const fs::path&) { ::mkfifo(t.c_str(), 0644); }},
+        {"folder", [](const fs::path& t, const fs::path&) { fs::create_directory(t); }},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        folder.write("outside/secret", bytesOf("keep me"));
+        const fs::path target = folder.path() / "game" / "FCDB.DBI";
+        fs::create_directories(target.parent_path());
+        c.plant(target, folder.path() / "outside" / "secret");
+        const auto e = commitFiles(CFileSystem::real(), {{target, bytesOf("new"), {}}});
+        ASSERT_TRUE(e);
+        EXPECT_NE(e->find("not a regular file"), std::string::npos) << *e;
+        EXPECT_EQ(folder.read("outside/secret"), bytesOf("keep me"));
+        // Reading one never blocks: a pipe is refused before it is opened.
+        auto read = std::async(std::launch::async, [&] {
+            std::vector<uint8_t> out;
+            return CFileSystem::real().readFile(target, out) ? 0 : errno;
+        });
+        ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+        if (std::string(c.what) != "link to a file elsewhere") EXPECT_EQ(read.get(), kNotRegularFile);
+    }
+    // A link planted where earlier versions put their temporary file is never followed.
+    TempFolder folder;
+    folder.write("game/FCDB.DBI", bytesOf("old"));
+    folder.write("outside/secret", bytesOf("keep me"));
+    fs::create_symlink(folder.path() / "outside" / "secret", folder.path() / "game" / "FCDB.DBI.obrix-new");
+    EXPECT_FALSE(commitFiles(CFileSystem::real(), {{folder.path() / "game" / "FCDB.DBI", bytesOf("new"), {}}}));
+    EXPECT_EQ(folder.read("game/FCDB.DBI"), bytesOf("new"));
+    EXPECT_EQ(folder.read("outside/secret"), bytesOf("keep me"));
+}
+
+TEST(FileCommit, KeepsPermissionBits)
+{
+    for (mode_t mode : {0444, 0600, 0664, 0640})
+    {
+        SCOPED_TRACE(mode);
+        TempFolder folder;
+        folder.write("FCDB.DBI", bytesOf("old"));
+        const fs::path target = folder.path() / "FCDB.DBI";
+        ::chmod(target.c_str(), mode);
+        ASSERT_FALSE(commitFiles(CFileSystem::real(), {{target, bytesOf("new"), {}}}));
+        struct stat st;
+        ASSERT_EQ(::stat(target.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        EXPECT_EQ(st.st_uid, ::getuid());
+        EXPECT_EQ(folder.read("FCDB.DBI"), bytesOf("new"));
+    }
+}
