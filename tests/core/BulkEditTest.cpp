@@ -126,13 +126,21 @@ TEST_F(BulkEditTest, ASpreadsheetEditChangesExactlyTheEditedCells)
               "player " + std::to_string(a.id) + " name: \"" + toUtf8(a.name, kEnc) + "\" -> \"Müller, Jörg\"");
 
     const std::string playersBefore = tableexchange::exportTable(m_db, CRecordKind::Player, kEnc);
-    applyFieldChanges(m_db, plan.changes);
+    {
+        CTransaction tx(m_db);
+        applyFieldChanges(tx, plan.changes);
+        tx.commit();
+    }
     EXPECT_EQ(m_db.player(a.id)->name, "M\xFCller, J\xF6rg");
     EXPECT_EQ(m_db.player(a.id)->speed, newSpeed);
     EXPECT_TRUE(m_db.modified());
     // Putting the before values back gives the table it was, but for the modified marks.
-    applyFieldChanges(m_db, reversedChanges(plan.changes));
-    m_db.player(a.id)->modified = 0;
+    {
+        CTransaction tx(m_db);
+        applyFieldChanges(tx, reversedChanges(plan.changes));
+        tx.player(a.id)->modified = 0;
+        tx.commit();
+    }
     EXPECT_EQ(tableexchange::exportTable(m_db, CRecordKind::Player, kEnc), playersBefore);
 }
 
@@ -186,13 +194,15 @@ TEST_F(BulkEditTest, EachKindOfBadCellIsRefusedWithItsLineAndColumn)
 // The records a check case breaks, found afresh in each database.
 struct CVictims
 {
-    explicit CVictims(CDatabase& db) : league(*db.leagues().front())
+    // Fixtures break the database by hand, past the gate, as a damaged file would.
+    explicit CVictims(CDatabase& db) : league(*CDatabaseBuilder(db).leagues().front())
     {
-        db.forEachTeam([&](CTeam& t) {
+        CDatabaseBuilder b(db);
+        b.forEachTeam([&](CTeam& t) {
             if (!club && t.bankroll != 0 && t.nonEmptySlots() >= 13) club = &t;
         });
-        first = db.player(club->players[0]);
-        second = db.player(club->players[1]);
+        first = b.player(club->players[0]);
+        second = b.player(club->players[1]);
     }
     CLeague& league;
     CTeam* club = nullptr;

@@ -3,7 +3,9 @@
 // a double-click goes to the record.
 #include "GuiFixtures.h"
 
+#include "app/Document.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/DatabaseCheck.h"
 #include "shell/BulkEditCommands.h"
@@ -62,7 +64,7 @@ void TestBulkEdit::importShowsAPreviewAndAppliesOnOk()
 {
     CStartedFrame s(true);
     QVERIFY(s.app);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const auto ids = firstPlayers(db, 3);
     const CPlayer before = *db.player(ids[1]);
     const std::string csv = "id,speed,name\r\n" + std::to_string(ids[0]) + "," + std::to_string((db.player(ids[0])->speed + 3) % 16) +
@@ -109,14 +111,16 @@ void TestBulkEdit::saveListsTheCheckErrorsInstead()
 {
     CStartedFrame s(true);
     QVERIFY(s.app);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     uint32_t club = 0;
     db.forEachTeam([&](const CTeam& t) {
         if (!club && t.bankroll != 0) club = t.id;
     });
-    CTeam* team = db.team(club);
-    team->players[1] = team->players[0];
-    db.setModified();
+    arrange(*s.app, [&](CTransaction& tx) {
+        CTeam* team = tx.team(club);
+        team->players[1] = team->players[0];
+        tx.setModified();
+    });
     s.trigger(CCommand::SaveData);
     QCOMPARE(s.fixture.prompts.asked.back().text, std::string(bulkviewtexts::kSaveHasErrors));
     QVERIFY(db.modified());
@@ -129,7 +133,7 @@ void TestBulkEdit::saveListsTheCheckErrorsInstead()
     saveScreenshot(s.frame, QStringLiteral("check-database"));
     const QModelIndex cell = dock->model()->index(row, CCheckListModel::RecordColumn);
     emit dock->list()->doubleClicked(cell);
-    QCOMPARE(s.app->currentTeam, club);
+    QCOMPARE(s.app->document().currentTeam(), club);
     QCOMPARE(s.frame->groupView()->selectedValue(), club);
 }
 
@@ -137,7 +141,7 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
 {
     CStartedFrame s(true);
     QVERIFY(s.app);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     const auto ids = firstPlayers(db, 2);
     const uint8_t speed = db.player(ids[0])->speed, tackle = db.player(ids[1])->tackle;
     s.frame->bulkEdit()->applyAsOneStep({{CRecordKind::Player, ids[0], recordfields::fieldIndex(CRecordKind::Player, "speed"),
@@ -161,7 +165,7 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
     QCOMPARE(dock->model()->rowCount(), 1);
 
     emit dock->list()->doubleClicked(dock->model()->index(0, 0));
-    QCOMPARE(s.app->currentPlayer, ids[1]);
+    QCOMPARE(s.app->document().currentPlayer(), ids[1]);
 
     // Against the backup the start-up made, the same one difference.
     dock->setBase(CChangesDock::Backup);
@@ -172,7 +176,7 @@ void TestBulkEdit::changesListOfEveryPlayerStaysQuick()
 {
     CStartedFrame s(true);
     QVERIFY(s.app);
-    CDatabase& db = s.app->db();
+    const CDatabase& db = s.app->db();
     std::vector<CFieldChange> all;
     const int speed = recordfields::fieldIndex(CRecordKind::Player, "speed");
     db.forEachPlayer([&](const CPlayer& p) {

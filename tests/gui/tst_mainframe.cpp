@@ -163,16 +163,16 @@ void TestMainFrame::menusReadAsDesigned()
     // Every command with a key has a menu item that shows the key.
     QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
              (QStringList{"Save Data\tCtrl+S", "-", "&Import...\tCtrl+I", "Import &GLV Files...\tCtrl+Alt+I",
-                          "Ex&port...", "-", "&Restore\tCtrl+R", "-", "&Make Jersey Thumbnails\tCtrl+J", "-",
+                          "Ex&port...", "Import T&able...", "Export &Table...", "-", "&Restore\tCtrl+R", "-", "&Make Jersey Thumbnails\tCtrl+J", "-",
                           "E&xit"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-",
-                          "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "-",
+                          "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "C&heck Database...", "-",
                           "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "&Remember Team\tF5",
                           "Appl&y Remembered Team\tF7", "-", "&Preferences..."}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "-", "T&ransfer Page\tCtrl+T", "&Stats Page\tCtrl+E", "-",
-                          "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History"}));
+                          "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History", "C&hanges"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&About Obrix..."}));
     QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix[*]"));
 }

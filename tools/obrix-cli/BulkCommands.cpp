@@ -92,7 +92,7 @@ int usageError(const std::string& why, const char* usage)
 
 bool load(const std::string& folder, const std::string& language, CDatabase& db)
 {
-    db.languageCode = language;
+    CDatabaseBuilder(db).setLanguageCode(language);
     if (auto e = CGameFiles(folder).loadAll(db))
     {
         std::cerr << "obrix-cli: cannot read the game database in " << folder << ": " << e->message << "\n";
@@ -199,7 +199,11 @@ int runImportTable(const std::vector<std::string>& args)
                + " records; nothing written (dry run).\n";
     else
     {
-        applyFieldChanges(db, plan.changes);
+        {
+            CTransaction tx(db);
+            applyFieldChanges(tx, plan.changes);
+            tx.commit();
+        }
         if (auto e = CGameFiles(a->positional[0]).save(db))
         {
             writeOut(out);

@@ -44,8 +44,8 @@ private:
         if (kind == CRecordKind::Team && league < 0)
         {
             if (m_leagueOfTeam.empty())
-                for (auto it = m_db.leagues().rbegin(); it != m_db.leagues().rend(); ++it)
-                    for (uint32_t t : (*it)->teamIds) m_leagueOfTeam[t] = (*it)->id;
+                for (std::size_t i = m_db.leagues().size(); i-- > 0;)
+                    for (uint32_t t : m_db.leagues()[i]->teamIds) m_leagueOfTeam[t] = m_db.leagues()[i]->id;
             if (auto found = m_leagueOfTeam.find(id); found != m_leagueOfTeam.end()) league = found->second;
         }
         m_out.push_back({error, code, false, kind, id, league, std::move(message)});

@@ -108,7 +108,7 @@ std::optional<std::string> loadBackupDatabase(const CBackup& backup, const std::
     std::vector<uint8_t> bytes[3];
     for (int i = 0; i < 3; ++i)
         if (!readFile(folder / files[i], bytes[i])) return "cannot read " + (folder / files[i]).string();
-    db.languageCode = languageCode;
+    CDatabaseBuilder(db).setLanguageCode(languageCode);
     auto fail = [&](const gameformat::CFormatError& e) {
         return (folder / files[e.inNameFile ? 2 : 0]).string() + ": " + e.message;
     };

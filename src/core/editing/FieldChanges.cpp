@@ -1,5 +1,6 @@
 #include "editing/FieldChanges.h"
 
+#include "database/Change.h"
 #include "database/Database.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@
 const CLeague* leagueById(const CDatabase& db, uint32_t id, uint32_t occurrence)
 {
     for (const auto& l : db.leagues())
-        if (l->id == id && occurrence-- == 0) return l.get();
+        if (l->id == id && occurrence-- == 0) return l;
     return nullptr;
 }
 
@@ -46,9 +47,9 @@ CFieldValue fieldValue(const CDatabase& db, CRecordKind kind, uint32_t id, int f
     return {};
 }
 
-void applyFieldChanges(CDatabase& db, std::span<const CFieldChange> changes)
+void applyFieldChanges(CTransaction& tx, std::span<const CFieldChange> changes)
 {
-    applyFieldChangesWith(db, changes);
+    applyFieldChangesWith(tx, changes);
 }
 
 std::vector<CFieldChange> reversedChanges(std::span<const CFieldChange> changes)

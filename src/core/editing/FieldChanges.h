@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/RecordFields.h"
 #include "util/TextCodec.h"
@@ -51,7 +52,7 @@ CFieldValue fieldValue(const CDatabase& db, CRecordKind kind, uint32_t id, int f
 // the players' club links as a fresh load would derive them when a team's list changed.
 // This is the one place a bulk edit writes the database: an import, a revert and their
 // undo all come through here.
-void applyFieldChanges(CDatabase& db, std::span<const CFieldChange> changes);
+void applyFieldChanges(CTransaction& tx, std::span<const CFieldChange> changes);
 
 // The same through any writer with the database's writing calls (player(), team(),
 // leagues(), setModified()) that reads as a const database: the change gate's

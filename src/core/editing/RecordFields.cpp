@@ -81,7 +81,7 @@ constexpr CFieldRole D = CFieldRole::Derived;
 constexpr CFieldRole B = CFieldRole::Bookkeeping;
 
 #define P(f) NUMBER(CPlayer, kPlayerFields, f, E, true)
-const CPlayerField kPlayers[] = {
+const CPlayerRecordField kPlayers[] = {
     NUMBER(CPlayer, kPlayerFields, id, K, true),
     P(value), P(hairColour), P(jerseyNumber), P(position), P(face), P(skinColour), P(hairStyle), P(facialHair),
     P(acceleration), P(agility), P(awareness), P(ballControl), P(creativity), P(fitness), P(heading), P(passing),
@@ -99,14 +99,14 @@ const CPlayerField kPlayers[] = {
 #undef P
 
 #define T(f) NUMBER(CTeam, kTeamFields, f, E, true)
-CTeamField signedTeamExtra15()
+CTeamRecordField signedTeamExtra15()
 {
-    CTeamField f = NUMBER(CTeam, kTeamFields, teamExtra15, E, true);
+    CTeamRecordField f = NUMBER(CTeam, kTeamFields, teamExtra15, E, true);
     f.min = std::numeric_limits<int16_t>::min();
     f.max = std::numeric_limits<int16_t>::max();
     return f;
 }
-const CTeamField kTeams[] = {
+const CTeamRecordField kTeams[] = {
     NUMBER(CTeam, kTeamFields, fileIndex, D, false),
     NUMBER(CTeam, kTeamFields, id, K, true),
     T(bankroll), T(teamExtra1), T(homeJerseyStyle), T(homeJerseyColour1), T(homeJerseyColour2),
@@ -133,16 +133,16 @@ const CTeamField kTeams[] = {
 // Leagues have no bit table; the id is a 16-bit word of the league entry.
 constexpr CBitField<CLeague> kLeagueBits[] = {{"id", 0, 2, 0, 16, &CLeague::id}};
 // A league has as many slots as its list has entries.
-CLeagueField leagueTeamIds()
+CLeagueRecordField leagueTeamIds()
 {
-    CLeagueField f = IDS(CLeague, teamIds, kLeagueSlots, E, true);
+    CLeagueRecordField f = IDS(CLeague, teamIds, kLeagueSlots, E, true);
     f.set = [](CLeague& l, const CFieldValue& v) {
         l.teamIds = v.ids;
         l.slotCount = uint32_t(v.ids.size());
     };
     return f;
 }
-const CLeagueField kLeagues[] = {
+const CLeagueRecordField kLeagues[] = {
     NUMBER(CLeague, kLeagueBits, editorOnly, B, true),
     leagueTeamIds(),
     NUMBER(CLeague, kLeagueBits, slotCount, D, false),
@@ -158,9 +158,9 @@ template <class F> auto withTable(CRecordKind kind, F&& f)
 {
     switch (kind)
     {
-    case CRecordKind::League: return f(std::span<const CLeagueField>(kLeagues));
-    case CRecordKind::Team: return f(std::span<const CTeamField>(kTeams));
-    default: return f(std::span<const CPlayerField>(kPlayers));
+    case CRecordKind::League: return f(std::span<const CLeagueRecordField>(kLeagues));
+    case CRecordKind::Team: return f(std::span<const CTeamRecordField>(kTeams));
+    default: return f(std::span<const CPlayerRecordField>(kPlayers));
     }
 }
 } // namespace
@@ -177,9 +177,9 @@ const char* recordKindName(CRecordKind kind)
 
 namespace recordfields
 {
-std::span<const CPlayerField> players() { return kPlayers; }
-std::span<const CTeamField> teams() { return kTeams; }
-std::span<const CLeagueField> leagues() { return kLeagues; }
+std::span<const CPlayerRecordField> players() { return kPlayers; }
+std::span<const CTeamRecordField> teams() { return kTeams; }
+std::span<const CLeagueRecordField> leagues() { return kLeagues; }
 
 const char* fieldName(CRecordKind kind, int field)
 {

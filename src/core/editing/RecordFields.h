@@ -64,15 +64,15 @@ struct CRecordField
     void (*set)(T&, const CFieldValue&);
 };
 
-using CPlayerField = CRecordField<CPlayer>;
-using CTeamField = CRecordField<CTeam>;
-using CLeagueField = CRecordField<CLeague>;
+using CPlayerRecordField = CRecordField<CPlayer>;
+using CTeamRecordField = CRecordField<CTeam>;
+using CLeagueRecordField = CRecordField<CLeague>;
 
 namespace recordfields
 {
-std::span<const CPlayerField> players();
-std::span<const CTeamField> teams();
-std::span<const CLeagueField> leagues();
+std::span<const CPlayerRecordField> players();
+std::span<const CTeamRecordField> teams();
+std::span<const CLeagueRecordField> leagues();
 
 // The field's name by kind and index into that kind's table.
 const char* fieldName(CRecordKind kind, int field);

@@ -1,6 +1,8 @@
 #include "shell/BulkEditCommands.h"
 
+#include "app/Document.h"
 #include "app/ObrixApp.h"
+#include "database/Change.h"
 #include "database/Backup.h"
 #include "database/GameFiles.h"
 #include "editing/DatabaseCheck.h"
@@ -15,7 +17,7 @@
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
 #include "shell/ImportPreviewDialog.h"
-#include "shell/LeagueTree.h"
+#include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 #include "util/Format.h"
@@ -54,6 +56,13 @@ CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObjec
     connect(m_import, &QAction::triggered, this, &CBulkEditCommands::importTable);
     m_check = newAction(this, kCheckDatabase, kCheckStatus);
     connect(m_check, &QAction::triggered, this, &CBulkEditCommands::checkDatabase);
+    // Edits, undo and redo all arrive here; the open lists show the data as it is now.
+    auto follow = [this] {
+        if (m_changesDock && m_changesDock->isVisible()) m_changesDock->refresh();
+        if (m_checkDock && m_checkDock->isVisible()) m_checkDock->runCheck();
+    };
+    connect(&m_app.document(), &CDocument::changed, this, follow);
+    connect(&m_app.document(), &CDocument::reset, this, follow);
 }
 
 QAction* CBulkEditCommands::changesAction() const
@@ -81,8 +90,8 @@ CChangesDock* CBulkEditCommands::changesDock()
     {
         auto loader = [this](CChangesDock::CBase base, std::string& why) -> std::unique_ptr<CDatabase> {
             auto db = std::make_unique<CDatabase>();
-            const std::string language = m_app.db().languageCode;
-            db->languageCode = language;
+            const std::string language = m_app.db().languageCode();
+            CDatabaseBuilder(*db).setLanguageCode(language);
             const std::filesystem::path game(m_app.settings().gameFolder);
             if (base == CChangesDock::LoadedFiles)
             {
@@ -115,7 +124,7 @@ CChangesDock* CBulkEditCommands::changesDock()
         connect(m_changesDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
             if (!visible) return;
             // Edits on the Player page wait in its controls until stored.
-            m_frame.dataView()->sheet()->playerPage()->storePage();
+            m_frame.dataView()->sheet()->commitPendingEdits();
             m_changesDock->refresh();
         });
         connect(m_changesDock, &CChangesDock::recordActivated, this, &CBulkEditCommands::goToRecord);
@@ -144,9 +153,9 @@ void CBulkEditCommands::exportTable()
     choice.startFolder = startFolder(m_app);
     const auto path = m_app.prompts().chooseFile(choice);
     if (!path) return;
-    m_frame.dataView()->sheet()->playerPage()->storePage();
+    m_frame.dataView()->sheet()->commitPendingEdits();
     const CWaitCursor wait;
-    const std::string text = tableexchange::exportTable(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode));
+    const std::string text = tableexchange::exportTable(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode()));
     std::ofstream out(*path, std::ios::binary | std::ios::trunc);
     out.write(text.data(), std::streamsize(text.size()));
     out.close();
@@ -176,11 +185,11 @@ void CBulkEditCommands::importTable()
         m_app.prompts().message(formatText(kCannotRead, path->c_str()), CPrompts::CIcon::Error);
         return;
     }
-    m_frame.dataView()->sheet()->playerPage()->storePage();
+    m_frame.dataView()->sheet()->commitPendingEdits();
     tableexchange::CImportPlan plan;
     {
         const CWaitCursor wait;
-        plan = tableexchange::planImport(m_app.db(), text, encodingForLanguage(m_app.db().languageCode));
+        plan = tableexchange::planImport(m_app.db(), text, encodingForLanguage(m_app.db().languageCode()));
     }
     if (plan.refused())
     {
@@ -201,40 +210,21 @@ void CBulkEditCommands::importTable()
     applyAsOneStep(plan.changes, kImportStep);
 }
 
-void CBulkEditCommands::applyAsOneStep(const std::vector<CFieldChange>& changes, const char*)
+void CBulkEditCommands::applyAsOneStep(const std::vector<CFieldChange>& changes, const char* stepName)
 {
     if (changes.empty()) return;
-    CPlayerPage* playerPage = m_frame.dataView()->sheet()->playerPage();
-    playerPage->storePage();
-    playerPage->clearPage();
+    if (!m_frame.dataView()->sheet()->commitPendingEdits()) return;
     {
         const CWaitCursor wait;
-        applyFieldChanges(m_app.db(), changes);
+        // One step of the history; the views follow the document's change signal.
+        m_app.document().run(stepName, [&](CTransaction& tx) { applyFieldChanges(tx, changes); });
     }
-    // The tree's labels, the roster and the pages show the new values.
-    const uint32_t team = m_app.currentTeam, player = m_app.currentPlayer;
-    m_frame.groupView()->refresh();
-    if (team != 0)
-    {
-        m_frame.groupView()->selectTeam(team);
-        m_frame.showTeamInRoster(team);
-        m_frame.dataView()->sheet()->teamPage()->showTeam(team);
-    }
-    if (player != 0)
-    {
-        playerPage->selectPlayer(player);
-        m_frame.selectPlayer(player);
-    }
-    m_app.transferTreesNeedRefill = true;
-    m_app.statsTreesNeedRefill = true;
-    if (m_changesDock && m_changesDock->isVisible()) m_changesDock->refresh();
-    if (m_checkDock && m_checkDock->isVisible()) m_checkDock->runCheck();
     m_frame.updateCommands();
 }
 
 void CBulkEditCommands::checkDatabase()
 {
-    m_frame.dataView()->sheet()->playerPage()->storePage();
+    m_frame.dataView()->sheet()->commitPendingEdits();
     CCheckDock* dock = checkDock();
     {
         const CWaitCursor wait;
@@ -246,7 +236,7 @@ void CBulkEditCommands::checkDatabase()
 
 bool CBulkEditCommands::checkBeforeSave()
 {
-    const auto problems = ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode));
+    const auto problems = ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode()));
     if (!hasErrors(problems)) return true;
     CCheckDock* dock = checkDock();
     dock->runCheck();
@@ -305,7 +295,7 @@ void CBulkEditCommands::goToRecord(CRecordKind kind, uint32_t id)
             m_frame.selectPlayer(id);
         }
         sheet->playerPage()->selectPlayer(id);
-        m_app.currentPlayer = id;
+        m_app.document().setCurrentPlayer(id);
         sheet->bringToFront(CDataPropSheet::PlayerTab);
         break;
     }

@@ -8,7 +8,7 @@
 
 QString recordLabel(const CDatabase& db, CRecordKind kind, uint32_t id)
 {
-    const CTextEncoding enc = encodingForLanguage(db.languageCode);
+    const CTextEncoding enc = encodingForLanguage(db.languageCode());
     std::string name;
     switch (kind)
     {
@@ -63,7 +63,7 @@ QString CChangeListModel::valueText(const CFieldChange& c, bool after) const
                        : QString();
     }
     return QString::fromStdString(
-        displayValue(c.kind, c.field, after ? c.after : c.before, encodingForLanguage(m_db.languageCode)));
+        displayValue(c.kind, c.field, after ? c.after : c.before, encodingForLanguage(m_db.languageCode())));
 }
 
 QVariant CChangeListModel::data(const QModelIndex& index, int role) const

@@ -121,7 +121,7 @@ CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(paren
 
 void CCheckDock::runCheck()
 {
-    auto problems = checkDatabase(m_db, encodingForLanguage(m_db.languageCode));
+    auto problems = checkDatabase(m_db, encodingForLanguage(m_db.languageCode()));
     const int errors = int(std::count_if(problems.begin(), problems.end(), [](const auto& p) { return p.error; }));
     const int warnings = int(problems.size()) - errors;
     m_summary->setText(problems.empty() ? QString::fromLatin1(bulkviewtexts::kCheckClean)
