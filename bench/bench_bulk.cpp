@@ -6,6 +6,7 @@
 //
 //   bench_bulk [--folder=DIR] [benchmark flags]
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "editing/DatabaseCheck.h"
@@ -95,7 +96,11 @@ int main(int argc, char** argv)
     g_other = other.get();
     g_players = tableexchange::exportTable(*db, CRecordKind::Player, kEnc);
     g_everySpeed = withEverySpeedChanged(g_players);
-    applyFieldChanges(*other, tableexchange::planImport(*other, g_everySpeed, kEnc).changes);
+    {
+        CTransaction tx(*other);
+        applyFieldChanges(tx, tableexchange::planImport(*other, g_everySpeed, kEnc).changes);
+        tx.commit();
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

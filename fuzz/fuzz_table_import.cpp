@@ -2,6 +2,7 @@
 // the records it reads must come back the same through the writer, and an import that
 // is accepted must leave nothing to do when the same file is imported again.
 
+#include "database/Change.h"
 #include "database/Database.h"
 #include "editing/TableExchange.h"
 #include "util/Csv.h"
@@ -23,7 +24,7 @@ void buildDatabase(CDatabase& db)
         p->id = id;
         p->name = id == 7 ? "J\xF6rg, Jr." : "Player";
         p->speed = uint8_t(id % 16);
-        db.addPlayer(std::move(p));
+        CDatabaseBuilder(db).addPlayer(std::move(p));
     }
     for (uint32_t id : {3u, 2047u})
     {
@@ -33,14 +34,14 @@ void buildDatabase(CDatabase& db)
         t->longName = "Team";
         t->players = {1, 7};
         t->loadedPlayers = t->players;
-        db.addTeam(std::move(t));
+        CDatabaseBuilder(db).addTeam(std::move(t));
     }
     auto l = std::make_unique<CLeague>();
     l->id = 12;
     l->teamIds = {3, 2047};
     l->slotCount = 2;
     l->displayName = "League";
-    db.addLeague(std::move(l));
+    CDatabaseBuilder(db).addLeague(std::move(l));
 }
 } // namespace
 
@@ -74,7 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
                 std::abort();
             continue;
         }
-        applyFieldChanges(db, plan.changes);
+        {
+            CTransaction tx(db);
+            applyFieldChanges(tx, plan.changes);
+            tx.commit();
+        }
         const auto second = tableexchange::planImport(db, text, enc);
         if (second.refused() || !second.changes.empty()) std::abort();
     }
