@@ -87,6 +87,13 @@ TEST(CsvTest, ReadsWhatSpreadsheetsWriteAndPointsAtBrokenQuotes)
     std::string out;
     csv::appendRecord(out, {"plain", "a,b", "say \"hi\"", "two\nlines"});
     EXPECT_EQ(out, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\"\r\n");
+    // A first cell that begins with a byte order mark keeps it through a round trip.
+    out.clear();
+    csv::appendRecord(out, {"\xEF\xBB\xBFx"});
+    std::vector<csv::CRecord> back;
+    ASSERT_FALSE(csv::parse(out, back));
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].fields, std::vector<std::string>{"\xEF\xBB\xBFx"});
 }
 
 TEST_F(BulkEditTest, AnExportedTableImportsBackUnchanged)

@@ -4,7 +4,9 @@ namespace csv
 {
 void appendField(std::string& out, std::string_view field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos)
+    // A cell that begins with a byte order mark is quoted: unquoted at the start of a file
+    // the reader would take the mark for the file's own and drop it.
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos && field.substr(0, kByteOrderMark.size()) != kByteOrderMark)
     {
         out += field;
         return;
