@@ -302,10 +302,10 @@ TEST_F(PackerProgram, ProgramThatCannotStartIsReported)
     EXPECT_TRUE(temporaryLeftovers(temporary.path()).empty());
 }
 
-TEST(PackerFindProgram, BesideThenCurrentThenPath)
+TEST(PackerFindProgram, BesideThenInstallFoldersThenCurrentThenPath)
 {
     TempFolder root;
-    for (const char* folder : {"beside", "current", "path1", "path2"})
+    for (const char* folder : {"beside", "libexec/obrix", "lib/obrix", "current", "path1", "path2"})
     {
         writeScript(root, std::string(folder) + "/gfxpak", "exit 0");
     }
@@ -318,6 +318,10 @@ TEST(PackerFindProgram, BesideThenCurrentThenPath)
 
     EXPECT_EQ(found(), (beside / "gfxpak").string());
     fs::permissions(beside / "gfxpak", fs::perms::all, fs::perm_options::remove);
+    EXPECT_EQ(found(), (root.path() / "libexec" / "obrix" / "gfxpak").string());
+    fs::remove(root.path() / "libexec" / "obrix" / "gfxpak");
+    EXPECT_EQ(found(), (root.path() / "lib" / "obrix" / "gfxpak").string());
+    fs::remove(root.path() / "lib" / "obrix" / "gfxpak");
     EXPECT_EQ(found(), (root.path() / "current" / "gfxpak").string());
     fs::remove(root.path() / "current" / "gfxpak");
     fs::create_directory(root.path() / "current" / "gfxpak");  // a folder of that name is no program

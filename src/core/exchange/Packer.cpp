@@ -305,7 +305,14 @@ CExternalPacker::CExternalPacker(std::string program, CPrompts& prompts, std::ch
 std::optional<std::string> CExternalPacker::findProgram(const std::string& executableFolder)
 {
     std::vector<fs::path> folders;
-    if (!executableFolder.empty()) folders.emplace_back(executableFolder);
+    if (!executableFolder.empty())
+    {
+        folders.emplace_back(executableFolder);
+        // An installed editor may keep its helper programs out of the user's PATH, in the
+        // install's own folders next to bin/.
+        folders.push_back(fs::path(executableFolder) / ".." / "libexec" / "obrix");
+        folders.push_back(fs::path(executableFolder) / ".." / "lib" / "obrix");
+    }
     std::error_code ec;
     const fs::path current = fs::current_path(ec);
     if (!ec) folders.push_back(current);
