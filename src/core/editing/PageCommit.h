@@ -1,7 +1,11 @@
 #pragma once
 
+#include "database/Change.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <type_traits>
 #include <string>
 #include <string_view>
 
@@ -23,3 +27,20 @@ enum class CCommitResult
 // when not even its first character fits.
 std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding encoding, std::size_t maxBytes,
                                          CPrompts& prompts);
+
+// Runs f as one step of the history, with slot pointing at the step's transaction while f
+// runs: a page session writes its shown record through it and nowhere else.
+template <class F>
+auto runGatedStep(CChangeRunner& runner, CTransaction*& slot, const char* name, uint64_t mergeKey, F&& f)
+    -> decltype(f())
+{
+    using R = decltype(f());
+    if constexpr (std::is_void_v<R>)
+        runner.run(name, [&](CTransaction& tx) { slot = &tx; f(); slot = nullptr; }, mergeKey);
+    else
+    {
+        R r{};
+        runner.run(name, [&](CTransaction& tx) { slot = &tx; r = f(); slot = nullptr; }, mergeKey);
+        return r;
+    }
+}

@@ -2,7 +2,6 @@
 
 #include "database/Change.h"
 
-#include <type_traits>
 
 #include "database/Player.h"
 #include "editing/PageCommit.h"
@@ -120,15 +119,7 @@ private:
     template <class F>
     auto gated(const char* name, uint64_t mergeKey, F&& f) -> decltype(f())
     {
-        using R = decltype(f());
-        if constexpr (std::is_void_v<R>)
-            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; f(); m_tx = nullptr; }, mergeKey);
-        else
-        {
-            R r{};
-            m_runner.run(name, [&](CTransaction& tx) { m_tx = &tx; r = f(); m_tx = nullptr; }, mergeKey);
-            return r;
-        }
+        return runGatedStep(m_runner, m_tx, name, mergeKey, std::forward<F>(f));
     }
     const CDatabase& db() const { return m_runner.database(); }
     void markModified(CPlayer& record);

@@ -3,6 +3,7 @@
 #include "database/Database.h"
 #include "editing/DatabaseDiff.h"
 #include "shell/BulkViewTexts.h"
+#include "shell/RecordList.h"
 #include "shell/ChangeListModel.h"
 #include "util/Format.h"
 
@@ -32,19 +33,7 @@ CChangesDock::CChangesDock(const CDatabase& db, CBaseLoader loader, QWidget* par
     connect(m_tabs, &QTabBar::currentChanged, this, [this] { refresh(); });
 
     m_model = new CChangeListModel(db, this);
-    m_list = new QTableView(body);
-    m_list->setObjectName(QStringLiteral("changesList"));
-    m_list->setModel(m_model);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setAlternatingRowColors(true);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
-    m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->setSortingEnabled(true);
-    m_list->sortByColumn(-1, Qt::AscendingOrder);
+    m_list = makeRecordList(body, m_model, QStringLiteral("changesList"));
     m_list->setColumnWidth(CChangeListModel::RecordColumn, 220);
     m_list->setColumnWidth(CChangeListModel::FieldColumn, 120);
     m_list->setColumnWidth(CChangeListModel::OldColumn, 140);

@@ -2,6 +2,7 @@
 
 #include "database/Database.h"
 #include "shell/BulkViewTexts.h"
+#include "shell/RecordList.h"
 #include "shell/ChangeListModel.h"
 #include "util/Format.h"
 
@@ -83,19 +84,7 @@ CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(paren
     setObjectName(QStringLiteral("checkDock"));
     auto* body = new QWidget(this);
     m_model = new CCheckListModel(db, this);
-    m_list = new QTableView(body);
-    m_list->setObjectName(QStringLiteral("checkList"));
-    m_list->setModel(m_model);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setAlternatingRowColors(true);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
-    m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->setSortingEnabled(true);
-    m_list->sortByColumn(-1, Qt::AscendingOrder);
+    m_list = makeRecordList(body, m_model, QStringLiteral("checkList"));
     m_list->setColumnWidth(CCheckListModel::SeverityColumn, 70);
     m_list->setColumnWidth(CCheckListModel::CodeColumn, 160);
     m_list->setColumnWidth(CCheckListModel::RecordColumn, 200);
