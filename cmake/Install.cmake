@@ -3,35 +3,19 @@
 include(GNUInstallDirs)
 
 set(OBRIX_APP_ID org.brannoc.Obrix)
-# The sizes of the icon theme that desktops look in for menus, docks and task switchers.
-set(OBRIX_ICON_SIZES 16 24 32 48 64 128 256)
 
 install(TARGETS obrix-cli gfxpak RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(TARGET obrix)
   install(TARGETS obrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-  # The icon comes in fixed sizes as well, drawn from the same picture at build time.
-  find_package(Qt6 REQUIRED COMPONENTS Gui Svg)
-  add_executable(icon-render ${CMAKE_SOURCE_DIR}/tools/icon-render/main.cpp)
-  target_link_libraries(icon-render PRIVATE Qt6::Gui Qt6::Svg)
-  set(icon_source ${CMAKE_SOURCE_DIR}/resources/app/obrix.svg)
-  set(icon_folder ${CMAKE_BINARY_DIR}/icons)
-  set(icon_files)
-  foreach(size IN LISTS OBRIX_ICON_SIZES)
-    list(APPEND icon_files ${icon_folder}/${size}/obrix.png)
-  endforeach()
-  add_custom_command(OUTPUT ${icon_files}
-                     COMMAND icon-render ${icon_source} ${icon_folder} ${OBRIX_ICON_SIZES}
-                     DEPENDS icon-render ${icon_source}
-                     COMMENT "Drawing the icon in the theme's sizes"
-                     VERBATIM)
-  add_custom_target(obrix_icons ALL DEPENDS ${icon_files})
-
-  foreach(size IN LISTS OBRIX_ICON_SIZES)
-    install(FILES ${icon_folder}/${size}/obrix.png
+  # The icon comes in fixed sizes as well, drawn from the same picture at build time
+  # (src/gui/CMakeLists.txt), where the editor takes its own copies from.
+  foreach(size IN LISTS OBRIX_APP_ICON_SIZES)
+    install(FILES ${OBRIX_PICTURES}/app/${size}/obrix.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   endforeach()
+  set(icon_source ${CMAKE_SOURCE_DIR}/resources/app/obrix.svg)
   install(FILES ${icon_source} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${OBRIX_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

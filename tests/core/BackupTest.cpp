@@ -251,21 +251,22 @@ TEST(Backup, RestoreRefusesABackupThatFailsItsChecks)
         const char* what;
         std::function<void(const std::filesystem::path&)> damage;
         const char* said;
+        bool looksPresent;  // to the quick look at start-up, which reads no file but the manifest
     };
     namespace fs = std::filesystem;
     const Case cases[] = {
-        {"truncated", [](const fs::path& f) { fs::resize_file(f / "FCDB.DBI", 100); }, "FCDB.DBI holds 100 bytes"},
-        {"empty", [](const fs::path& f) { fs::resize_file(f / "FCDBPENG.DBI", 0); }, "FCDBPENG.DBI holds 0 bytes"},
+        {"truncated", [](const fs::path& f) { fs::resize_file(f / "FCDB.DBI", 100); }, "FCDB.DBI holds 100 bytes", false},
+        {"empty", [](const fs::path& f) { fs::resize_file(f / "FCDBPENG.DBI", 0); }, "FCDBPENG.DBI holds 0 bytes", false},
         {"bit flipped",
          [](const fs::path& f) {
              std::fstream io(f / "FCDB_ENG.DBI", std::ios::in | std::ios::out | std::ios::binary);
              io.seekp(30);
              io.put('\x5A');
          },
-         "FCDB_ENG.DBI does not match"},
-        {"missing file", [](const fs::path& f) { fs::remove(f / "FCDB.DBI"); }, "FCDB.DBI: cannot read"},
-        {"missing manifest", [](const fs::path& f) { fs::remove(f / "MANIFEST.TXT"); }, "no manifest"},
-        {"damaged manifest", [](const fs::path& f) { fs::resize_file(f / "MANIFEST.TXT", 40); }, "MANIFEST.TXT is damaged"},
+         "FCDB_ENG.DBI does not match", true},
+        {"missing file", [](const fs::path& f) { fs::remove(f / "FCDB.DBI"); }, "FCDB.DBI: cannot read", false},
+        {"missing manifest", [](const fs::path& f) { fs::remove(f / "MANIFEST.TXT"); }, "no manifest", false},
+        {"damaged manifest", [](const fs::path& f) { fs::resize_file(f / "MANIFEST.TXT", 40); }, "MANIFEST.TXT is damaged", false},
     };
     for (const auto& c : cases)
     {
@@ -275,8 +276,10 @@ TEST(Backup, RestoreRefusesABackupThatFailsItsChecks)
         game.fill("original");
         CBackup backup(root.path() / "data", game.folder(), "ENG");
         ASSERT_TRUE(backup.make());
+        EXPECT_TRUE(backup.present());
         game.fill("edited");
         c.damage(backup.folder());
+        EXPECT_EQ(backup.present(), c.looksPresent);
         FakePrompts prompts;
         prompts.yesNoAnswers = {true};
         EXPECT_FALSE(restoreBackedUpData(backup, prompts));

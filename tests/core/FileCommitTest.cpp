@@ -120,10 +120,14 @@ TEST(FileCommit, AKillAtAnyStepIsFinishedOrUndoneByTheNextRecovery)
         ASSERT_TRUE(state == "old" || state == "new") << state;
         (state == "old" ? oldCount : newCount)++;
         if (r.state == CRecovery::CState::Completed)
+        {
             EXPECT_EQ(r.message, "An interrupted save was completed: FCDB.DBI, FCDB_ENG.DBI, NEW.DB now hold the new "
                                  "contents.");
+        }
         if (r.state == CRecovery::CState::Undone)
+        {
             EXPECT_EQ(r.message, "An interrupted save was undone: the files are as before it.");
+        }
         EXPECT_EQ(state == "new", r.state == CRecovery::CState::Completed || r.state == CRecovery::CState::Nothing);
         // A second recovery finds nothing; the next commit works.
         EXPECT_EQ(recoverCommit(CFileSystem::real(), s.folder.path()).state, CRecovery::CState::Nothing);
@@ -222,7 +226,10 @@ TEST(FileCommit, RefusesWhatIsNotARegularFile)
             return CFileSystem::real().readFile(target, out) ? 0 : errno;
         });
         ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-        if (std::string(c.what) != "link to a file elsewhere") EXPECT_EQ(read.get(), kNotRegularFile);
+        if (std::string(c.what) != "link to a file elsewhere")
+        {
+            EXPECT_EQ(read.get(), kNotRegularFile);
+        }
     }
     // A link planted where earlier versions put their temporary file is never followed.
     TempFolder folder;

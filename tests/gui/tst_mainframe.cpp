@@ -8,6 +8,7 @@
 #include "editing/EditingTexts.h"
 #include "pages/PlayerPage.h"
 #include "pages/TeamPage.h"
+#include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/FrameStatusBar.h"
@@ -221,6 +222,29 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
     QVERIFY(drop(from, true, true));
     QVERIFY(s.fixture.prompts.asked.back().text.find(" has been duplicated to ") != std::string::npos);
     QCOMPARE(db.listedPlayers(from).back(), next);
+
+    // Cut on a player node of a Transfer tree, Paste on a team node of the other tree:
+    // the same move, and Paste is offered only on a team node.
+    CDataPropSheet* sheet = s.frame->dataView()->sheet();
+    sheet->bringToFront(CDataPropSheet::TransferTab);
+    CTransferPage* transfer = sheet->transferPage();
+    CLeagueTree* left = transfer->leftTree();
+    CLeagueTree* right = transfer->rightTree();
+    const uint32_t source = clubListing(db, 13, 19, to), target = clubListing(db, 12, 18, source);
+    QVERIFY(source && target && source != target);
+    const uint32_t moving = db.listedPlayers(source).front();
+    left->selectNode(left->findPlayerNode(moving, source));
+    left->setFocus();
+    QVERIFY(s.enabled(CCommand::Cut));
+    s.trigger(CCommand::Cut);
+    right->selectNode(right->findPlayerNode(db.listedPlayers(target).front(), target));
+    right->setFocus();
+    QVERIFY(!s.enabled(CCommand::Paste));
+    right->selectNode(right->findTeamNode(target));
+    QVERIFY(s.enabled(CCommand::Paste));
+    s.trigger(CCommand::Paste);
+    QCOMPARE(db.player(moving)->destinationTeamId, target);
+    QCOMPARE(db.listedPlayers(target).back(), moving);
 }
 
 void TestMainFrame::toolbarAndStatusTexts()
@@ -241,8 +265,23 @@ void TestMainFrame::toolbarAndStatusTexts()
     QCOMPARE(s.frame->commandAction(CCommand::FindAgain)->statusTip(), QStringLiteral("Repeat Last Find"));
     QVERIFY(s.frame->toolBar()->isMovable());
     QCOMPARE(s.frame->toolBar()->allowedAreas(), Qt::AllToolBarAreas);
+    // Every icon is found among the pictures drawn at build time, in the sizes menus and
+    // the toolbar ask for (40: scaled from the largest), and greys out when disabled.
+    const auto drawn = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 0) return true;
+        return false;
+    };
     for (QAction* action : s.frame->toolBar()->actions())
-        if (!action->isSeparator()) QVERIFY2(!action->icon().isNull(), qPrintable(action->toolTip()));
+        if (!action->isSeparator())
+            for (int size : {16, 24, 40})
+            {
+                const QImage normal = action->icon().pixmap(size, size).toImage();
+                QCOMPARE(normal.size(), QSize(size, size));
+                QVERIFY2(drawn(normal), qPrintable(action->toolTip()));
+                QVERIFY(action->icon().pixmap(size, size, QIcon::Disabled).toImage() != normal);
+            }
 
     // The message pane is "Ready" when idle, and the View menu hides and shows the bars.
     auto* status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar());

@@ -484,6 +484,15 @@ void TestWidgets::appearanceModelsAreAllDifferent()
     // Black is see-through in the pictures the lists show; ours have real transparency
     // at the corners so the list background shows.
     QCOMPARE(qAlpha(facePicture(0).toImage().pixel(0, 0)), 0);
+    // The page shows the copies drawn at build time: the same pictures, in the same order.
+    const CAppearanceKind kinds[] = {CAppearanceKind::Hair, CAppearanceKind::Face, CAppearanceKind::FacialHair};
+    for (int k = 0; k < 3; ++k)
+    {
+        for (int m = 0; m < sets[k].size(); ++m)
+            QVERIFY2(differingPixels(storedAppearancePicture(kinds[k], m).toImage(), sets[k][m].toImage()) == 0,
+                     qPrintable(QStringLiteral("kind %1 model %2 differs from its stored copy").arg(k).arg(m)));
+        QCOMPARE(qAlpha(storedAppearancePicture(kinds[k], int(sets[k].size())).toImage().pixel(20, 20)), 0);
+    }
 }
 
 void TestWidgets::screenshots()

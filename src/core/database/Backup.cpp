@@ -160,6 +160,21 @@ bool CBackup::exists() const
     return !verify();
 }
 
+bool CBackup::present() const
+{
+    if (recoverCommit(m_fs, m_folder).state == CRecovery::CState::Failed) return false;
+    std::vector<uint8_t> bytes;
+    if (!m_fs.readFile(m_folder / kManifest, bytes)) return false;
+    const auto manifest = parseManifest(bytes);
+    if (!manifest || manifest->files.empty()) return false;
+    for (const auto& f : manifest->files)
+    {
+        CFileStatus st;
+        if (!m_fs.status(m_folder / f.name, st) || !st.regular || st.size != f.size) return false;
+    }
+    return true;
+}
+
 std::string CBackup::takenAt() const
 {
     std::vector<uint8_t> bytes;
@@ -260,7 +275,7 @@ CBackup::CCheckResult CBackup::check(CSettingsStore& settings, const fs::path& j
         settings.create();
         settings.writeNumber(kBackupValue, flag);
     }
-    else if (!exists())
+    else if (!present())
     {
         if (!adoptEarlierBackup()) make();
     }

@@ -34,6 +34,11 @@ public:
     bool exists() const;
     // What is wrong with the backup, nothing when it is complete.
     std::optional<std::string> verify() const;
+    // The quick look made at start-up: the manifest is whole and every file it lists has
+    // the size it gives. Whatever reads the backup (restore, the first save) checks it
+    // fully first; this only decides whether Restore is offered and whether a backup
+    // must be made anew.
+    bool present() const;
     // When the backup was taken, as its manifest says ("2026-12-08 14:05").
     std::string takenAt() const;
 

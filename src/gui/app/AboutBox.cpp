@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/ObrixApp.h"
+#include "widgets/AppIcons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ CAboutBox::CAboutBox(CObrixApp&, QWidget* parent)
     setWindowTitle(QStringLiteral("About Obrix"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/app/obrix.svg")).pixmap(64, 64));
+    icon->setPixmap(programIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
     auto* name = new QLabel(QStringLiteral("<b><big>Obrix</big></b>"), this);

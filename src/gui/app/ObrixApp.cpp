@@ -11,6 +11,7 @@
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
 #include "util/Format.h"
+#include "widgets/AppIcons.h"
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration
     , m_registration(registration)
     , m_dataFolder(std::move(dataFolder))
 {
+    installAppStyle();
 }
 
 CObrixApp::~CObrixApp()
@@ -73,8 +75,9 @@ bool CObrixApp::startUp(const CStartOptions& options)
     {
         CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
         const auto check = backup.check(m_store, jerseysFolder());
-        // Restore is there when a backup is, whatever the settings recorded.
-        m_backupFlag = backup.exists();
+        // Restore is there when a backup is, whatever the settings recorded; it checks the
+        // backup fully before it copies anything.
+        m_backupFlag = backup.present();
         needThumbnails = check.needThumbnails;
     }
 
@@ -214,7 +217,7 @@ bool CObrixApp::saveToGame()
             // The files in use are those of the language loaded at start-up.
             CBackup backup(m_dataFolder, gameFolder, m_doc.db().languageCode());
             goOn = backUpBeforeFirstSave(backup, m_prompts);
-            m_backupFlag = backup.exists();
+            m_backupFlag = backup.present();
         }
         if (!goOn) return false;
         m_savedThisRun = true;
@@ -272,7 +275,7 @@ void CObrixApp::restoreBackup()
     // preferences say now.
     CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_doc.db().languageCode());
     const bool restored = restoreBackedUpData(backup, m_prompts);
-    m_backupFlag = backup.exists();
+    m_backupFlag = backup.present();
     if (!restored) return;
     reloadDatabase();
 }

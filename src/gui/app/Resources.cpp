@@ -4,6 +4,6 @@
 
 void initObrixResources()
 {
-    Q_INIT_RESOURCE(app);
-    Q_INIT_RESOURCE(shell);
+    // The icons, the program's icon and the splash, drawn at build time.
+    Q_INIT_RESOURCE(obrix_pictures);
 }

@@ -1,11 +1,12 @@
 #include "app/SplashWindow.h"
 
+#include "widgets/AppIcons.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace
@@ -20,11 +21,12 @@ QPixmap renderArtwork()
 {
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(QColor(0x1b, 0x5e, 0x20));
-    QSvgRenderer renderer(QStringLiteral(":/app/splash.svg"));
-    if (renderer.isValid())
+    // Drawn from splash.svg at build time, at the splash's own size.
+    const QPixmap artwork = resourcePicture(QStringLiteral(":/app/420x260/splash.png"));
+    if (!artwork.isNull())
     {
         QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(0, 0, kWidth, kHeight));
+        painter.drawPixmap(0, 0, artwork);
     }
     return pixmap;
 }

@@ -3,6 +3,7 @@
 #include "app/QtPrompts.h"
 #include "app/QtSettingsStore.h"
 #include "app/Resources.h"
+#include "widgets/AppIcons.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,7 +19,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QString::fromLatin1(CObrixApp::kVersion));
     QApplication application(argc, argv);
     initObrixResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/obrix.svg")));
+    QApplication::setWindowIcon(programIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Database editor for the leagues, teams and players of Golvar."));

@@ -132,12 +132,12 @@ void CPlayerPage::buildLooks()
     QGridLayout* grid = tightGrid(looks);
     const QSize cell(appearance::kPictureSize, appearance::kPictureSize);
     m_hair = new CPictureListBox(looks);
-    // Drawn when first shown: all thirty at once were most of the window's start-up.
-    m_hair->setPictures(appearance::kHairModels, [](int m) { return hairPicture(m); }, cell);
+    // Cut from the strips drawn at build time, as each is first shown.
+    m_hair->setPictures(appearance::kHairModels, [](int m) { return storedAppearancePicture(CAppearanceKind::Hair, m); }, cell);
     m_face = new CPictureListBox(looks);
-    m_face->setPictures(appearance::kFaceModels, [](int m) { return facePicture(m); }, cell);
+    m_face->setPictures(appearance::kFaceModels, [](int m) { return storedAppearancePicture(CAppearanceKind::Face, m); }, cell);
     m_facialHair = new CPictureListBox(looks);
-    m_facialHair->setPictures(appearance::kFacialHairModels, [](int m) { return facialHairPicture(m); }, cell);
+    m_facialHair->setPictures(appearance::kFacialHairModels, [](int m) { return storedAppearancePicture(CAppearanceKind::FacialHair, m); }, cell);
     struct CLook
     {
         const char* caption;

@@ -1,10 +1,12 @@
 #include "shell/DataPropSheet.h"
 
+#include "app/ObrixApp.h"
 #include "pages/ComparePage.h"
 #include "pages/PlayerPage.h"
 #include "pages/StatsPage.h"
 #include "pages/TeamPage.h"
 #include "pages/TransferPage.h"
+#include "widgets/AppIcons.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -16,8 +18,9 @@
 namespace
 {
 // The tab of a page that is made the first time the tab is shown or the page asked for.
-// The window opens on the Player page; the Transfer, Stats and Compare pages with their
-// trees and tables were a good part of its start-up while nobody could see them.
+// The window opens on the Player page; the Team, Transfer, Stats and Compare pages with
+// their pictures, trees and tables were a good part of its start-up while nobody could
+// see them.
 class CDeferredPage : public QWidget
 {
 public:
@@ -26,6 +29,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
     }
+    QWidget* made() const { return m_page; }
     QWidget* page()
     {
         if (!m_page)
@@ -56,32 +60,45 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
 {
     setWindowTitle(QStringLiteral("Data Sheet"));
     m_playerPage = new CPlayerPage(app, this);
-    m_teamPage = new CTeamPage(app, this);
-    addTab(m_playerPage, QIcon(QStringLiteral(":/icons/player.svg")), QStringLiteral("Player"));
-    addTab(m_teamPage, QIcon(QStringLiteral(":/icons/team.svg")), QStringLiteral("Team"));
+    addTab(m_playerPage, appIcon("player"), QStringLiteral("Player"));
     CObrixApp* shared = &app;
+    addTab(new CDeferredPage(
+               [shared](QWidget* tab) {
+                   // Made late, it starts on the team the rest of the window shows.
+                   auto* page = new CTeamPage(*shared, tab);
+                   page->showTeam(shared->document().currentTeam());
+                   return page;
+               },
+               this),
+           appIcon("team"), QStringLiteral("Team"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CTransferPage(*shared, tab); }, this),
-           QIcon(QStringLiteral(":/icons/transfer.svg")), QStringLiteral("Transfer"));
+           appIcon("transfer"), QStringLiteral("Transfer"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CStatsPage(*shared, tab); }, this),
-           QIcon(QStringLiteral(":/icons/stats.svg")), QStringLiteral("Stats"));
+           appIcon("stats"), QStringLiteral("Stats"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CComparePage(*shared, tab); }, this),
-           QIcon(QStringLiteral(":/icons/compare.svg")), QStringLiteral("Compare"));
+           appIcon("compare"), QStringLiteral("Compare"));
 }
 
 bool CDataPropSheet::commitPendingEdits()
 {
     const bool player = m_playerPage->commitPendingEdits();
-    const bool team = m_teamPage->commitPendingEdits();
+    CTeamPage* teamPage = teamPageIfMade();
+    const bool team = !teamPage || teamPage->commitPendingEdits();
     return player && team;
 }
 
 bool CDataPropSheet::hasPendingEdits() const
 {
-    return m_playerPage->hasPendingEdits() || m_teamPage->hasPendingEdits();
+    CTeamPage* teamPage = teamPageIfMade();
+    return m_playerPage->hasPendingEdits() || (teamPage && teamPage->hasPendingEdits());
 }
 
 CPlayerPage* CDataPropSheet::playerPage() const { return m_playerPage; }
-CTeamPage* CDataPropSheet::teamPage() const { return m_teamPage; }
+CTeamPage* CDataPropSheet::teamPage() const { return static_cast<CTeamPage*>(page(TeamTab)); }
+CTeamPage* CDataPropSheet::teamPageIfMade() const
+{
+    return static_cast<CTeamPage*>(static_cast<CDeferredPage*>(widget(TeamTab))->made());
+}
 CTransferPage* CDataPropSheet::transferPage() const { return static_cast<CTransferPage*>(page(TransferTab)); }
 CStatsPage* CDataPropSheet::statsPage() const { return static_cast<CStatsPage*>(page(StatsTab)); }
 

@@ -41,7 +41,10 @@ public:
     bool hasPendingEdits() const;
 
     CPlayerPage* playerPage() const;
+    // Made when first asked for or shown, like the pages after it.
     CTeamPage* teamPage() const;
+    // The Team page if it has been made, else null: what it would show is set when it is.
+    CTeamPage* teamPageIfMade() const;
     // Made when first asked for or shown, like the Stats and Compare pages.
     CTransferPage* transferPage() const;
     // The page of a tab, made now if it was not yet.
@@ -50,5 +53,4 @@ public:
 
 private:
     CPlayerPage* m_playerPage = nullptr;
-    CTeamPage* m_teamPage = nullptr;
 };

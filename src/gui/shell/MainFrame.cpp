@@ -32,6 +32,7 @@
 #include "shell/PlayerMoveCommands.h"
 #include "editing/EditingTexts.h"
 #include "util/TextCodec.h"
+#include "widgets/AppIcons.h"
 #include "widgets/PictureListBox.h"
 #include "widgets/WaitCursor.h"
 
@@ -73,7 +74,7 @@ std::pair<QString, QString> splitStatusText(const char* text)
 CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m_app(app)
 {
     setWindowTitle(QString::fromLatin1(CObrixApp::kTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/league.svg")));
+    setWindowIcon(programIcon());
 
     m_rows = new QSplitter(Qt::Vertical, this);
     m_rows->setObjectName(QStringLiteral("rowSplitter"));
@@ -148,7 +149,7 @@ QAction* CMainFrame::makeAction(CCommand command, const QString& text, const cha
 {
     auto* action = new QAction(text, this);
     action->setProperty("obrixCommand", static_cast<int>(command));
-    if (icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    if (icon) action->setIcon(appIcon(icon));
     if (statusText)
     {
         const auto [status, tip] = splitStatusText(statusText);
@@ -232,7 +233,13 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::Paste, QStringLiteral("&Paste"), "paste", kPasteStatus), &QAction::triggered, this,
             [this] {
                 // A cut player moves; the team is the tree's, whichever pane has the focus.
-                if (m_moves->cutPending() && m_focusedPane != SheetPane)
+                CLeagueTree* sheetTree = focusedSheetTree();
+                if (m_moves->cutPending() && sheetTree)
+                {
+                    if (sheetTree->isTeam(sheetTree->selectedNode())) m_moves->pasteCut(sheetTree->selectedValue());
+                    else m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+                }
+                else if (m_moves->cutPending() && m_focusedPane != SheetPane)
                 {
                     if (m_groupView->teamSelected()) m_moves->pasteCut(m_groupView->selectedValue());
                     else if (m_focusedPane == TreePane)
@@ -253,6 +260,8 @@ void CMainFrame::createActions()
     connect(makeAction(CCommand::Cut, QStringLiteral("Cu&t"), nullptr, kCutStatus), &QAction::triggered, this, [this] {
         if (m_focusedPane == RosterPane && m_rosterView->canCopy())
             m_moves->cut(m_rosterView->selectedPlayer(), m_rosterView->teamShown());
+        else if (CLeagueTree* tree = focusedSheetTree(); tree && tree->isPlayer(tree->selectedNode()))
+            m_moves->cut(tree->selectedValue(), tree->parentValue(tree->selectedNode()));
         updateCommands();
     });
     bindKeys(CCommand::Cut, {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)}, true);
@@ -445,7 +454,7 @@ void CMainFrame::connectPanes()
     connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this](uint32_t teamId) {
         m_app.document().setCurrentTeam(teamId);
         m_rosterView->showTeam(teamId);
-        m_dataView->sheet()->teamPage()->showTeam(teamId);
+        if (CTeamPage* page = m_dataView->sheet()->teamPageIfMade()) page->showTeam(teamId);
         updateCommands();
     });
     connect(m_groupView, &CGroupView::nodeDoubleClicked, this,
@@ -488,8 +497,9 @@ void CMainFrame::onDocumentChanged(const CChange& change)
     const uint32_t player = sheet->playerPage()->playerShown();
     if (player != 0 && std::find(players.begin(), players.end(), player) != players.end())
         sheet->playerPage()->showPlayer(player);
-    const uint32_t team = sheet->teamPage()->teamShown();
-    if (team != 0 && std::find(teams.begin(), teams.end(), team) != teams.end()) sheet->teamPage()->showTeam(team);
+    CTeamPage* teamPage = sheet->teamPageIfMade();
+    const uint32_t team = teamPage ? teamPage->teamShown() : 0;
+    if (team != 0 && std::find(teams.begin(), teams.end(), team) != teams.end()) teamPage->showTeam(team);
     scheduleUpdate();
 }
 
@@ -546,13 +556,17 @@ void CMainFrame::updateCommands()
     enable(CCommand::GlvImport, true);
     enable(CCommand::Export, m_groupView->leagueSelected());
     enable(CCommand::GlobalModifications, true);
-    enable(CCommand::Cut, roster && m_rosterView->canCopy());
+    CLeagueTree* sheetTree = focusedSheetTree();
+    const QModelIndex sheetNode = sheetTree ? sheetTree->selectedNode() : QModelIndex();
+    enable(CCommand::Cut, (roster && m_rosterView->canCopy()) || (sheetTree && sheetTree->isPlayer(sheetNode)));
     enable(CCommand::Undo, m_app.document().history()->canUndo());
     enable(CCommand::Redo, m_app.document().history()->canRedo());
     enable(CCommand::History, true);
     enable(CCommand::Copy, tree ? m_groupView->canCopy() : roster && m_rosterView->canCopy());
     const bool pasteCut = m_moves->cutPending() && m_groupView->teamSelected();
-    enable(CCommand::Paste, tree ? m_groupView->canPaste() || pasteCut : roster && (m_rosterView->canPaste() || pasteCut));
+    enable(CCommand::Paste, tree     ? m_groupView->canPaste() || pasteCut
+                            : roster ? m_rosterView->canPaste() || pasteCut
+                                     : m_moves->cutPending() && sheetTree && sheetTree->isTeam(sheetNode));
     enable(CCommand::Delete, tree ? m_groupView->canDelete() : roster && m_rosterView->canDelete());
     enable(CCommand::Clone, false);
     enable(CCommand::NewLeague, tree);
@@ -589,6 +603,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+CLeagueTree* CMainFrame::focusedSheetTree() const
+{
+    if (m_focusedPane != SheetPane) return nullptr;
+    auto* tree = qobject_cast<CLeagueTree*>(QApplication::focusWidget());
+    return tree && m_dataView->isAncestorOf(tree) ? tree : nullptr;
 }
 
 void CMainFrame::onFocusChanged(QWidget*, QWidget* now)

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class CObrixApp;
+class CLeagueTree;
 class CChange;
 class CGroupView;
 class CRosterView;
@@ -101,6 +102,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The tree of the data sheet (the Transfer page's) that has the keyboard focus, if any:
+    // Cut and Paste of players work on its player and team nodes too.
+    CLeagueTree* focusedSheetTree() const;
     enum CPane
     {
         TreePane = 0,

@@ -28,6 +28,16 @@ QPixmap facePicture(int model, const QColor& skin = appearance::defaultSkin());
 QPixmap facialHairPicture(int model, const QColor& hair = appearance::defaultHair(),
                           const QColor& skin = appearance::defaultSkin());
 
+// The same pictures as drawn at build time into the program's resources, which is what
+// the player page shows: reading them is far quicker than drawing them.
+enum class CAppearanceKind
+{
+    Hair,
+    Face,
+    FacialHair,
+};
+QPixmap storedAppearancePicture(CAppearanceKind kind, int model);
+
 // Every model of a kind in order, ready for CPictureListBox::setPictures.
 QList<QPixmap> hairPictures();
 QList<QPixmap> facePictures();

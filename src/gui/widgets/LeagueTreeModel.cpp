@@ -3,6 +3,7 @@
 #include "shell/NodeDrag.h"
 
 #include "util/TextCodec.h"
+#include "widgets/AppIcons.h"
 
 namespace
 {
@@ -14,9 +15,9 @@ QString display(const std::string& bytes, CTextEncoding encoding)
 
 CLeagueTreeModel::CLeagueTreeModel(QObject* parent) : QAbstractItemModel(parent)
 {
-    m_icons[0] = QIcon(QStringLiteral(":/icons/league.svg"));
-    m_icons[1] = QIcon(QStringLiteral(":/icons/team.svg"));
-    m_icons[2] = QIcon(QStringLiteral(":/icons/player.svg"));
+    m_icons[0] = appIcon("league");
+    m_icons[1] = appIcon("team");
+    m_icons[2] = appIcon("player");
 }
 
 CLeagueTreeModel::~CLeagueTreeModel() = default;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+
+#include <functional>
+
+// The editor's icons come as PNG files drawn at build time in a few sizes. An icon reads
+// only the size it is asked for, the first time it is painted, so building the menus and
+// toolbar decodes nothing.
+QIcon appIcon(const char* name);  // one of resources/icons: "player", "save", ...
+QIcon programIcon();              // the program's own icon
+
+// A PNG picture from the resources. Only the PNG reader is used: a reader left to find
+// the format itself first loads and asks every image plugin the system has.
+QPixmap resourcePicture(const QString& path);
+
+// An icon made by make() the first time it is painted or measured. The style's own icons
+// (the overflow arrows of menu bars and toolbars, dock buttons) are asked for when those
+// widgets are built, and reading them loads every image plugin the system has.
+QIcon deferredIcon(std::function<QIcon()> make);
+
+// Puts the editor's style in front of the application's style, once: the same look, with
+// the style's icons deferred as above.
+void installAppStyle();
