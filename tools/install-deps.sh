@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev strace)
+          qt6-base-dev qt6-svg-dev libgl-dev strace
+          desktop-file-utils appstream fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

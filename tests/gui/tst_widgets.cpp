@@ -133,6 +133,7 @@ private slots:
     void shortsAndSocksListsUseOnlyTheirSlots();
     void missingOrBrokenKitPictureShowsTheFallbackText();
     void largerPicturesAreScaledIntoTheCell();
+    void smallerPicturesAreEnlargedCrisply();
     void colourButtonPaintsItsColour();
     void notUsedIsReportedAndStoredAsBlack();
     void popupListsTheNamedPalette();
@@ -355,6 +356,23 @@ void TestWidgets::missingOrBrokenKitPictureShowsTheFallbackText()
     QVERIFY(list.kitImage(0).isNull());  // remembered as missing until told
     list.reloadPictures();
     QVERIFY(!list.kitImage(0).isNull());
+}
+
+void TestWidgets::smallerPicturesAreEnlargedCrisply()
+{
+    // A 10x10 checkerboard in a 40x36 cell: three times larger (the most that fits),
+    // centred, every source pixel a sharp 3x3 block.
+    QImage board(10, 10, QImage::Format_RGB32);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) board.setPixel(x, y, (x + y) % 2 ? qRgb(200, 30, 30) : qRgb(20, 20, 160));
+    CPictureListBox list;
+    list.setPictures(QList<QPixmap>{QPixmap::fromImage(board)}, QSize(40, 36));
+    const QImage cell = list.cellImage(0).convertToFormat(QImage::Format_RGB32);
+    const QPoint origin(5, 3);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            QCOMPARE(cell.pixel(origin + QPoint(x, y)), board.pixel(x / 3, y / 3));
+    QCOMPARE(cell.pixelColor(origin - QPoint(1, 1)), list.palette().color(QPalette::Base));
 }
 
 void TestWidgets::largerPicturesAreScaledIntoTheCell()

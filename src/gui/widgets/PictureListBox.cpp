@@ -34,16 +34,25 @@ QString cacheKey(const std::filesystem::path& file, const CKitSlotColours& slotC
     return key;
 }
 
-// A picture that fits is copied 1:1 to the top left of the cell, as the lists always
-// drew them; a larger one (a socks picture in its narrow cell) is scaled to fit and
-// centred, rather than cut off.
+// A picture that fits is drawn as large as the cell allows by a whole factor, centred; a
+// larger one is scaled down smoothly to fit and centred, rather than cut off.
 template <typename Picture>
 void drawInCell(QPainter& p, const QRect& cell, const Picture& picture)
 {
     const QSize size = picture.size();
+    if (size.isEmpty()) return;
     if (size.width() <= cell.width() && size.height() <= cell.height())
     {
-        p.drawImage(cell.topLeft(), QImage(picture));
+        // Pixel art: enlarged by a whole factor where the cell has room, each source pixel
+        // a sharp block (no smoothing), and centred.
+        const int factor = std::max(1, std::min(cell.width() / size.width(), cell.height() / size.height()));
+        const QSize shown = size * factor;
+        const QRect target(cell.left() + (cell.width() - shown.width()) / 2,
+                           cell.top() + (cell.height() - shown.height()) / 2, shown.width(), shown.height());
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawImage(target, QImage(picture));
+        p.restore();
         return;
     }
     const QSize fitted = size.scaled(cell.size(), Qt::KeepAspectRatio);
