@@ -140,6 +140,8 @@ private:
 class CAppStyle : public QProxyStyle
 {
 public:
+    using QProxyStyle::QProxyStyle;
+
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
     {
         // The caller's option may be gone by the time the icon is painted: its common part
@@ -167,7 +169,9 @@ QIcon deferredIcon(std::function<QIcon()> make)
 
 void installAppStyle()
 {
-    if (!dynamic_cast<CAppStyle*>(QApplication::style())) QApplication::setStyle(new CAppStyle);
+    // Made by name, so that a style chosen with -style or QT_STYLE_OVERRIDE is kept.
+    if (!dynamic_cast<CAppStyle*>(QApplication::style()))
+        QApplication::setStyle(new CAppStyle(QApplication::style()->name()));
 }
 
 QIcon appIcon(const char* name)
