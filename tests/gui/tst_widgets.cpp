@@ -13,6 +13,7 @@
 #include "widgets/ColourPicker.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/PictureListBox.h"
+#include "widgets/RawPicture.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -502,6 +503,13 @@ void TestWidgets::appearanceModelsAreAllDifferent()
     // Black is see-through in the pictures the lists show; ours have real transparency
     // at the corners so the list background shows.
     QCOMPARE(qAlpha(facePicture(0).toImage().pixel(0, 0)), 0);
+    // Raw pictures come back as they went in; cut short or of another kind, they are refused.
+    const QImage face = facePicture(3).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QByteArray raw = rawpicture::encode(face);
+    QCOMPARE(rawpicture::decode(raw), face);
+    QVERIFY(rawpicture::decode(raw.left(raw.size() - 1)).isNull());
+    QVERIFY(rawpicture::decode(QByteArray("\x89PNG\r\n\x1a\n") + raw.mid(8)).isNull());
+    QVERIFY(rawpicture::decode(QByteArray()).isNull());
     // The page shows the copies drawn at build time: the same pictures, in the same order.
     const CAppearanceKind kinds[] = {CAppearanceKind::Hair, CAppearanceKind::Face, CAppearanceKind::FacialHair};
     for (int k = 0; k < 3; ++k)

@@ -1,10 +1,13 @@
 // appearance-render: the Player page's pictures of hair, faces and facial hair, drawn once
 // at build time from the code in AppearanceArt so that opening the window only reads them.
-//   appearance-render OUTFOLDER   writes OUTFOLDER/{hair,face,facialhair}.png
-// Each file is one strip of 40 x 40 squares, model 0 at the left.
+//   appearance-render OUTFOLDER   writes OUTFOLDER/{hair,face,facialhair}.raw
+// Each file is one strip of 40 x 40 squares, model 0 at the left, as a raw picture
+// (widgets/RawPicture.h).
 #include "widgets/AppearanceArt.h"
+#include "widgets/RawPicture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -23,7 +26,8 @@ bool writeStrip(const QString& file, int count, const std::function<QPixmap(int)
         QPainter painter(&strip);
         for (int m = 0; m < count; ++m) painter.drawPixmap(m * size, 0, picture(m));
     }
-    return strip.save(file, "PNG");
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(rawpicture::encode(strip)) >= 0;
 }
 } // namespace
 
@@ -43,11 +47,11 @@ int main(int argc, char** argv)
         return 1;
     }
     const bool written =
-        writeStrip(folder.filePath(QStringLiteral("hair.png")), appearance::kHairModels,
+        writeStrip(folder.filePath(QStringLiteral("hair.raw")), appearance::kHairModels,
                    [](int m) { return hairPicture(m); }) &&
-        writeStrip(folder.filePath(QStringLiteral("face.png")), appearance::kFaceModels,
+        writeStrip(folder.filePath(QStringLiteral("face.raw")), appearance::kFaceModels,
                    [](int m) { return facePicture(m); }) &&
-        writeStrip(folder.filePath(QStringLiteral("facialhair.png")), appearance::kFacialHairModels,
+        writeStrip(folder.filePath(QStringLiteral("facialhair.raw")), appearance::kFacialHairModels,
                    [](int m) { return facialHairPicture(m); });
     if (!written)
     {

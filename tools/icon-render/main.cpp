@@ -1,9 +1,13 @@
 // icon-render: draws an SVG picture as PNG files in fixed sizes, for the desktop's icon
 // theme and for the editor's own icons, which are read as ready-made pictures so that
 // starting the editor does not parse any SVG.
-//   icon-render SOURCE.svg OUTFOLDER SIZE...   writes OUTFOLDER/<SIZE>/<name>.png
-// A SIZE is a number for a square picture or WIDTHxHEIGHT.
+//   icon-render SOURCE.svg OUTFOLDER SIZE...   writes OUTFOLDER/<SIZE>/<name>.png and .raw
+// A SIZE is a number for a square picture or WIDTHxHEIGHT. The PNG files are for the
+// desktop's icon theme, the raw ones (widgets/RawPicture.h) for the editor's resources.
+#include "widgets/RawPicture.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -42,7 +46,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "icon-render: cannot read %s\n", argv[1]);
         return 1;
     }
-    const QString name = QFileInfo(source).completeBaseName() + QStringLiteral(".png");
+    const QString name = QFileInfo(source).completeBaseName();
     for (int i = 3; i < argc; ++i)
     {
         int width = 0, height = 0;
@@ -59,9 +63,12 @@ int main(int argc, char** argv)
             renderer.render(&painter, QRectF(0, 0, width, height));
         }
         const QString folder = QDir(QString::fromLocal8Bit(argv[2])).filePath(QString::fromLocal8Bit(argv[i]));
-        if (!QDir().mkpath(folder) || !image.save(QDir(folder).filePath(name), "PNG"))
+        QFile raw(QDir(folder).filePath(name + QStringLiteral(".raw")));
+        if (!QDir().mkpath(folder) || !image.save(QDir(folder).filePath(name + QStringLiteral(".png")), "PNG") ||
+            !raw.open(QIODevice::WriteOnly) || raw.write(rawpicture::encode(image)) < 0)
         {
-            std::fprintf(stderr, "icon-render: cannot write %s\n", qPrintable(QDir(folder).filePath(name)));
+            std::fprintf(stderr, "icon-render: cannot write the pictures of %s in %s\n", qPrintable(name),
+                         qPrintable(folder));
             return 1;
         }
     }

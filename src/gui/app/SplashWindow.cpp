@@ -22,7 +22,7 @@ QPixmap renderArtwork()
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(QColor(0x1b, 0x5e, 0x20));
     // Drawn from splash.svg at build time, at the splash's own size.
-    const QPixmap artwork = resourcePicture(QStringLiteral(":/app/420x260/splash.png"));
+    const QPixmap artwork = resourcePicture(QStringLiteral(":/app/420x260/splash.raw"));
     if (!artwork.isNull())
     {
         QPainter painter(&pixmap);

@@ -1,11 +1,13 @@
 #include "widgets/AppIcons.h"
 
+#include "widgets/RawPicture.h"
+
 #include <QApplication>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -42,7 +44,7 @@ public:
                 source = s;
                 break;
             }
-        QPixmap picture = resourcePicture(QStringLiteral(":/%1/%2/%3.png").arg(m_folder).arg(source).arg(m_name));
+        QPixmap picture = resourcePicture(QStringLiteral(":/%1/%2/%3.raw").arg(m_folder).arg(source).arg(m_name));
         if (!picture.isNull() && source != side)
             picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal && !picture.isNull())
@@ -157,9 +159,7 @@ public:
 
 QPixmap resourcePicture(const QString& path)
 {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return QPixmap::fromImage(rawpicture::decode(QResource(path).uncompressedData()));
 }
 
 QIcon deferredIcon(std::function<QIcon()> make)

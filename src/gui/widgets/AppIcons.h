@@ -4,14 +4,15 @@
 
 #include <functional>
 
-// The editor's icons come as PNG files drawn at build time in a few sizes. An icon reads
+// The editor's icons come as pictures drawn at build time in a few sizes. An icon reads
 // only the size it is asked for, the first time it is painted, so building the menus and
 // toolbar decodes nothing.
 QIcon appIcon(const char* name);  // one of resources/icons: "player", "save", ...
 QIcon programIcon();              // the program's own icon
 
-// A PNG picture from the resources. Only the PNG reader is used: a reader left to find
-// the format itself first loads and asks every image plugin the system has.
+// A picture drawn at build time, from the resources (":/icons/16/save.raw"); a null pixmap
+// when there is none. The pictures are raw pixels (RawPicture.h): no decoding, and no
+// image plugin is asked.
 QPixmap resourcePicture(const QString& path);
 
 // An icon made by make() the first time it is painted or measured. The style's own icons

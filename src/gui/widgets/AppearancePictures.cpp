@@ -19,7 +19,7 @@ QPixmap storedAppearancePicture(CAppearanceKind kind, int model)
     QPixmap strip;
     if (!QPixmapCache::find(key, &strip))
     {
-        strip = resourcePicture(QStringLiteral(":/appearance/%1.png").arg(QLatin1String(files[k])));
+        strip = resourcePicture(QStringLiteral(":/appearance/%1.raw").arg(QLatin1String(files[k])));
         QPixmapCache::insert(key, strip);
     }
     return strip.copy(model * size, 0, size, size);

@@ -17,7 +17,7 @@ CHyperlinkLabel::CHyperlinkLabel(QWidget* parent)
 QPixmap CHyperlinkLabel::linkPicture()
 {
     // Drawn from resources/app/about-badge.svg at build time.
-    return resourcePicture(QStringLiteral(":/app/128x80/about-badge.png"));
+    return resourcePicture(QStringLiteral(":/app/128x80/about-badge.raw"));
 }
 
 void CHyperlinkLabel::mousePressEvent(QMouseEvent* event)
