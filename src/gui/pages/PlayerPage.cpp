@@ -226,10 +226,15 @@ void CPlayerPage::buildPresets()
     m_resetAll = new QPushButton(pageform::text(pagetexts::kResetAll), presets);
     grid->addWidget(m_maxAttributes, 4, 0, 1, 2);
     grid->addWidget(m_resetAll, 4, 2, 1, 2);
+    // Compact buttons, a little wider than their text: the style's own minimum width would
+    // make the grid wider than the page. (Sized here rather than by a style sheet, which
+    // gave each button a style of its own to build and paint with.)
     for (QPushButton* button : presets->findChildren<QPushButton*>())
     {
         button->setAutoDefault(false);
-        button->setStyleSheet(QStringLiteral("padding: 2px 4px;"));
+        const QFontMetrics metrics = button->fontMetrics();
+        button->setMaximumSize(metrics.horizontalAdvance(button->text()) + 14, metrics.height() + 8);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     connect(m_maxAttributes, &QPushButton::clicked, this, [this] { run([this] { m_session->maxAttributes(); }); });
     connect(m_resetAll, &QPushButton::clicked, this, [this] { run([this] { m_session->resetAll(); }); });

@@ -1,8 +1,10 @@
 #include "widgets/PictureListBox.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
 #include <QScrollBar>
@@ -96,6 +98,20 @@ public:
     }
 };
 
+// One for all the lists, over the style the application uses (a proxy's own base: the
+// name of the style chosen with -style or QT_STYLE_OVERRIDE).
+QStyle* visibleHandleStyle()
+{
+    static QPointer<CVisibleHandleStyle> style;
+    if (!style)
+    {
+        const QStyle* app = QApplication::style();
+        if (const auto* proxy = qobject_cast<const QProxyStyle*>(app)) app = proxy->baseStyle();
+        style = new CVisibleHandleStyle(app->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
 }  // namespace
 
 CPictureListBox::CPictureListBox(QWidget* parent)
@@ -109,9 +125,7 @@ CPictureListBox::CPictureListBox(QWidget* parent)
     viewport()->setAutoFillBackground(true);
 
     QScrollBar* bar = verticalScrollBar();
-    auto* handleStyle = new CVisibleHandleStyle();
-    handleStyle->setParent(bar);
-    bar->setStyle(handleStyle);
+    bar->setStyle(visibleHandleStyle());
     bar->setRange(0, 0);
     bar->setSingleStep(1);
     bar->setPageStep(1);
