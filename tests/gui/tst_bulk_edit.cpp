@@ -149,9 +149,12 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
                                          {CRecordKind::Player, ids[1], recordfields::fieldIndex(CRecordKind::Player, "tackle"),
                                           {tackle, {}, {}}, {(tackle + 1) % 16, {}, {}}}},
                                         bulkviewtexts::kImportStep);
-    s.frame->bulkEdit()->changesAction()->trigger();
+    QVERIFY(!s.frame->findChild<CChangesDock*>());  // made when first shown
+    QAction* toggle = s.frame->bulkEdit()->changesAction();
+    toggle->trigger();
     CChangesDock* dock = s.frame->bulkEdit()->changesDock();
     QVERIFY(dock->isVisible());
+    QVERIFY(toggle->isChecked());
     QCOMPARE(dock->model()->rowCount(), 2);
     saveScreenshot(s.frame, QStringLiteral("changes-list"));
 
@@ -170,6 +173,9 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
     // Against the backup the start-up made, the same one difference.
     dock->setBase(CChangesDock::Backup);
     QCOMPARE(dock->model()->rowCount(), 1);
+    // Closed by its own button, the menu's tick goes too.
+    dock->close();
+    QVERIFY(!toggle->isChecked());
 }
 
 void TestBulkEdit::changesListOfEveryPlayerStaysQuick()

@@ -56,6 +56,9 @@ CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObjec
     connect(m_import, &QAction::triggered, this, &CBulkEditCommands::importTable);
     m_check = newAction(this, kCheckDatabase, kCheckStatus);
     connect(m_check, &QAction::triggered, this, &CBulkEditCommands::checkDatabase);
+    m_changes = newAction(this, kChanges, kChangesStatus);
+    m_changes->setCheckable(true);
+    connect(m_changes, &QAction::triggered, this, [this](bool on) { changesDock()->setVisible(on); });
     // Edits, undo and redo all arrive here; the open lists show the data as it is now.
     auto follow = [this] {
         if (m_changesDock && m_changesDock->isVisible()) m_changesDock->refresh();
@@ -63,11 +66,6 @@ CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObjec
     };
     connect(&m_app.document(), &CDocument::changed, this, follow);
     connect(&m_app.document(), &CDocument::reset, this, follow);
-}
-
-QAction* CBulkEditCommands::changesAction() const
-{
-    return const_cast<CBulkEditCommands*>(this)->changesDock()->toggleViewAction();
 }
 
 CCheckDock* CBulkEditCommands::checkDock()
@@ -121,6 +119,8 @@ CChangesDock* CBulkEditCommands::changesDock()
             QString::fromLatin1(bulkviewtexts::kChangesStatus).section(QLatin1Char('\n'), 0, 0));
         m_frame.addDockWidget(Qt::BottomDockWidgetArea, m_changesDock);
         m_changesDock->hide();
+        // The menu's tick follows the list however it was shown or closed.
+        connect(m_changesDock->toggleViewAction(), &QAction::toggled, m_changes, &QAction::setChecked);
         connect(m_changesDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
             if (!visible) return;
             // Edits on the Player page wait in its controls until stored.

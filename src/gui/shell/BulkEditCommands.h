@@ -26,7 +26,8 @@ public:
     QAction* exportTableAction() const { return m_export; }
     QAction* importTableAction() const { return m_import; }
     QAction* checkAction() const { return m_check; }
-    QAction* changesAction() const;
+    // View > Changes: shows and hides the list, which is made the first time it is shown.
+    QAction* changesAction() const { return m_changes; }
 
     void exportTable();
     void importTable();
@@ -52,6 +53,7 @@ private:
     QAction* m_export = nullptr;
     QAction* m_import = nullptr;
     QAction* m_check = nullptr;
+    QAction* m_changes = nullptr;
     CCheckDock* m_checkDock = nullptr;
     CChangesDock* m_changesDock = nullptr;
 };

@@ -28,6 +28,22 @@ CPlayerPage* playerPageOf(CObrixApp& app)
     CDataPropSheet* sheet = data ? data->sheet() : nullptr;
     return sheet ? sheet->playerPage() : nullptr;
 }
+
+// The headings are one line each in one font, so the header is as high as any one of
+// them: the toolkit measured every column for it, several times over while the window
+// was built. (Only the height of a horizontal header's size hint is used.)
+class CRosterHeader : public QHeaderView
+{
+public:
+    using QHeaderView::QHeaderView;
+
+    QSize sizeHint() const override
+    {
+        for (int i = 0; i < count(); ++i)
+            if (!isSectionHidden(i)) return sectionSizeFromContents(i);
+        return QHeaderView::sizeHint();
+    }
+};
 }  // namespace
 
 CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
@@ -39,6 +55,7 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     connect(&app.document(), &CDocument::changed, this, &CRosterView::followChange);
 
     m_table->setObjectName(QStringLiteral("rosterList"));
+    m_table->setHorizontalHeader(new CRosterHeader(Qt::Horizontal, m_table));
     m_table->setModel(m_model);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
