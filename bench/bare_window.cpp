@@ -1,4 +1,6 @@
 // The floor for bench_startup: the toolkit started and an empty main window shown.
+#include "FirstPaint.h"
+
 #include <QApplication>
 #include <QMainWindow>
 
@@ -9,6 +11,5 @@ int main(int argc, char** argv)
     window.setWindowTitle(QStringLiteral("Obrix"));
     window.resize(1024, 768);
     window.show();
-    QApplication::processEvents();
-    return 0;
+    return waitForFirstPaint(window) ? 0 : 1;
 }

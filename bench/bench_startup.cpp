@@ -1,14 +1,15 @@
 // The editor's start-up, timed from outside beside bare_window:
 //   QT_QPA_PLATFORM=offscreen /usr/bin/time bench_startup /tmp/obrix-full-sample
 // Writes the full-size sample game to the folder the first time, then starts the
-// application on it without the splash, as far as the main window shown and painted,
-// and ends. The editor's own folder (backup, kit pictures) is the game folder's name
-// with ".data" added, kept between runs so that they time an ordinary start, not the
-// first one.
+// application on it without the splash, as far as the main window shown and painted
+// (waitForFirstPaint), and ends. The editor's own folder (backup, kit pictures) is the
+// game folder's name with ".data" added, kept between runs so that they time an ordinary
+// start, not the first one.
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
 #include "database/GameFiles.h"
 #include "sample/SampleGame.h"
+#include "FirstPaint.h"
 #include "MemorySettings.h"
 #include "settings/SettingsStore.h"
 #include "shell/MainFrame.h"
@@ -90,7 +91,11 @@ int main(int argc, char** argv)
         std::cerr << "bench_startup: start-up failed\n";
         return 1;
     }
-    QApplication::processEvents();
+    if (!waitForFirstPaint(*app.mainFrame()))
+    {
+        std::cerr << "bench_startup: the window was not painted\n";
+        return 1;
+    }
     app.exitInstance();
     return 0;
 }
