@@ -4,6 +4,7 @@
 
 void initObrixResources()
 {
-    // The icons, the program's icon and the splash, drawn at build time.
+    // The pictures drawn at build time: icons, the program's icon, the splash, the About
+    // badge and the pictures of players' looks.
     Q_INIT_RESOURCE(obrix_pictures);
 }

@@ -133,11 +133,14 @@ void CPlayerPage::buildLooks()
     const QSize cell(appearance::kPictureSize, appearance::kPictureSize);
     m_hair = new CPictureListBox(looks);
     // Cut from the strips drawn at build time, as each is first shown.
-    m_hair->setPictures(appearance::kHairModels, [](int m) { return storedAppearancePicture(CAppearanceKind::Hair, m); }, cell);
+    const auto stored = [](CAppearanceKind kind) {
+        return [kind](int model) { return storedAppearancePicture(kind, model); };
+    };
+    m_hair->setPictures(appearance::kHairModels, stored(CAppearanceKind::Hair), cell);
     m_face = new CPictureListBox(looks);
-    m_face->setPictures(appearance::kFaceModels, [](int m) { return storedAppearancePicture(CAppearanceKind::Face, m); }, cell);
+    m_face->setPictures(appearance::kFaceModels, stored(CAppearanceKind::Face), cell);
     m_facialHair = new CPictureListBox(looks);
-    m_facialHair->setPictures(appearance::kFacialHairModels, [](int m) { return storedAppearancePicture(CAppearanceKind::FacialHair, m); }, cell);
+    m_facialHair->setPictures(appearance::kFacialHairModels, stored(CAppearanceKind::FacialHair), cell);
     struct CLook
     {
         const char* caption;

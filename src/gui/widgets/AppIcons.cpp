@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -150,7 +151,9 @@ public:
         // (direction, palette, state) is kept, which is what styles choose icons by.
         std::optional<QStyleOption> kept;
         if (option) kept = *option;
-        return deferredIcon([style = QPointer<const QStyle>(baseStyle()), icon, kept, owner = QPointer<const QWidget>(widget)] {
+        const QPointer<const QStyle> style(baseStyle());
+        const QPointer<const QWidget> owner(widget);
+        return deferredIcon([style, icon, kept, owner] {
             return style ? style->standardIcon(icon, kept ? &*kept : nullptr, owner.data()) : QIcon();
         });
     }
