@@ -39,6 +39,18 @@ void load(CDatabase& db)
 }
 
 // One global modification over every player, undone and redone in turn.
+// Undo and redo of the step in turn, with the players it touched and the bytes it holds.
+void timeUndoRedo(benchmark::State& state, CDatabase& db, const CChange& change)
+{
+    for (auto _ : state)
+    {
+        change.undo(db);
+        change.redo(db);
+    }
+    state.counters["players"] = double(change.players().size());
+    state.counters["bytes"] = double(change.memoryBytes());
+}
+
 void BM_UndoGlobalModification(benchmark::State& state)
 {
     CDatabase db;
@@ -49,14 +61,7 @@ void BM_UndoGlobalModification(benchmark::State& state)
     m.skills.fill(true);
     CTransaction tx(db);
     applyGlobalModification(tx, m);
-    const CChange change = tx.commit();
-    for (auto _ : state)
-    {
-        change.undo(db);
-        change.redo(db);
-    }
-    state.counters["players"] = double(change.players().size());
-    state.counters["bytes"] = double(change.memoryBytes());
+    timeUndoRedo(state, db, tx.commit());
 }
 
 // A league import (the sample's exchange folder), undone and redone in turn.
@@ -69,14 +74,7 @@ void BM_UndoImport(benchmark::State& state)
     CTransaction tx(db);
     if (!importDbFiles(tx, (g_sample->folder() / "USER" / kSampleExchangeLeague).string(), "North", packer, prompts))
         std::abort();
-    const CChange change = tx.commit();
-    for (auto _ : state)
-    {
-        change.undo(db);
-        change.redo(db);
-    }
-    state.counters["players"] = double(change.players().size());
-    state.counters["bytes"] = double(change.memoryBytes());
+    timeUndoRedo(state, db, tx.commit());
 }
 
 // 1,000 single-field edits, each its own step: what the history holds.

@@ -170,11 +170,17 @@ QIcon deferredIcon(std::function<QIcon()> make)
     return QIcon(new CDeferredIconEngine(std::move(make)));
 }
 
+QString applicationStyleName()
+{
+    const QStyle* style = QApplication::style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+    return style->name();
+}
+
 void installAppStyle()
 {
     // Made by name, so that a style chosen with -style or QT_STYLE_OVERRIDE is kept.
-    if (!dynamic_cast<CAppStyle*>(QApplication::style()))
-        QApplication::setStyle(new CAppStyle(QApplication::style()->name()));
+    if (!dynamic_cast<CAppStyle*>(QApplication::style())) QApplication::setStyle(new CAppStyle(applicationStyleName()));
 }
 
 QIcon appIcon(const char* name)

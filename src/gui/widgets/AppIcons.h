@@ -20,6 +20,11 @@ QPixmap resourcePicture(const QString& path);
 // widgets are built, and reading them loads every image plugin the system has.
 QIcon deferredIcon(std::function<QIcon()> make);
 
+// The name of the style the application draws with (the one chosen with -style or
+// QT_STYLE_OVERRIDE, or the platform's), under the editor's own style once that is in
+// front: what a style of our own for one widget is to build on.
+QString applicationStyleName();
+
 // Puts the editor's style in front of the application's style, once: the same look, with
 // the style's icons deferred as above.
 void installAppStyle();

@@ -1,5 +1,7 @@
 #include "widgets/PictureListBox.h"
 
+#include "widgets/AppIcons.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -98,16 +100,13 @@ public:
     }
 };
 
-// One for all the lists, over the style the application uses (a proxy's own base: the
-// name of the style chosen with -style or QT_STYLE_OVERRIDE).
+// One for all the lists, over the style the application draws with.
 QStyle* visibleHandleStyle()
 {
     static QPointer<CVisibleHandleStyle> style;
     if (!style)
     {
-        const QStyle* app = QApplication::style();
-        if (const auto* proxy = qobject_cast<const QProxyStyle*>(app)) app = proxy->baseStyle();
-        style = new CVisibleHandleStyle(app->name());
+        style = new CVisibleHandleStyle(applicationStyleName());
         style->setParent(qApp);
     }
     return style;
