@@ -10,6 +10,7 @@
 #include "kits/KitPalette.h"
 #include "kits/KitPicture.h"
 #include "widgets/AppearanceArt.h"
+#include "widgets/BandedFrames.h"
 #include "widgets/ColourPicker.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/PictureListBox.h"
@@ -17,11 +18,15 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QLibraryInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
@@ -135,6 +140,7 @@ private slots:
     void missingOrBrokenKitPictureShowsTheFallbackText();
     void largerPicturesAreScaledIntoTheCell();
     void smallerPicturesAreEnlargedCrisply();
+    void bandedFramesDrawTheStylesPixels();
     void colourButtonPaintsItsColour();
     void notUsedIsReportedAndStoredAsBlack();
     void popupListsTheNamedPalette();
@@ -374,6 +380,78 @@ void TestWidgets::smallerPicturesAreEnlargedCrisply()
         for (int x = 0; x < 30; ++x)
             QCOMPARE(cell.pixel(origin + QPoint(x, y)), board.pixel(x / 3, y / 3));
     QCOMPARE(cell.pixelColor(origin - QPoint(1, 1)), list.palette().color(QPalette::Base));
+}
+
+void TestWidgets::bandedFramesDrawTheStylesPixels()
+{
+    // The editor draws these frames itself, a few rows at a time; the pixels must be the
+    // style's own, on a translucent background too, at sizes above the thread threshold
+    // (more than a hundred rows, lines longer than the engine's span buffer).
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    if (QLibraryInfo::version().minorVersion() != 4) QSKIP("drawn by the style itself on this toolkit version");
+    QGroupBox titled(QStringLiteral("Skills")), untitled;
+    // Dark, so that every translucent line shows, and a pixel blended twice too.
+    const QPalette dark(QColor(70, 80, 95));
+    const auto compare = [&](const QString& what, const QSize& size, auto draw) {
+        for (const bool smooth : {false, true})
+        {
+            QImage mine(size, QImage::Format_ARGB32_Premultiplied), theirs(size, QImage::Format_ARGB32_Premultiplied);
+            mine.fill(QColor(120, 200, 90, 140));
+            theirs.fill(QColor(120, 200, 90, 140));
+            QPainter ours(&mine), style(&theirs);
+            ours.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+            style.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+            ours.translate(3, 2);
+            style.translate(3, 2);
+            QVERIFY2(draw(&ours, &style), qPrintable(what + QStringLiteral(": not drawn")));
+            ours.end();
+            style.end();
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    if (mine.pixel(x, y) != theirs.pixel(x, y))
+                        QFAIL(qPrintable(QStringLiteral("%1 %2x%3: pixel (%4, %5) is %6, the style's %7")
+                                             .arg(what).arg(size.width()).arg(size.height()).arg(x).arg(y)
+                                             .arg(mine.pixel(x, y), 8, 16).arg(theirs.pixel(x, y), 8, 16)));
+        }
+    };
+    for (const QSize size : {QSize(40, 30), QSize(700, 37), QSize(300, 260)})
+    {
+        const QRect rect(QPoint(0, 0), size - QSize(4, 4));
+        for (const auto position : {QStyleOptionToolBar::OnlyOne, QStyleOptionToolBar::Middle})
+        {
+            QStyleOptionToolBar bar;
+            bar.rect = rect;
+            bar.palette = dark;
+            bar.state = QStyle::State_Horizontal | QStyle::State_Enabled;
+            bar.toolBarArea = Qt::TopToolBarArea;
+            bar.positionOfLine = position;
+            compare(QStringLiteral("toolbar"), size, [&](QPainter* ours, QPainter* style) {
+                fusion->drawControl(QStyle::CE_ToolBar, &bar, style, nullptr);
+                return bandedframes::drawFusionControl(QStyle::CE_ToolBar, &bar, ours, nullptr, fusion.get());
+            });
+        }
+        for (const auto shape : {QTabBar::RoundedNorth, QTabBar::RoundedSouth})
+        {
+            QStyleOptionTabWidgetFrame frame;
+            frame.rect = rect;
+            frame.palette = dark;
+            frame.shape = shape;
+            compare(QStringLiteral("tab frame"), size, [&](QPainter* ours, QPainter* style) {
+                fusion->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, style, nullptr);
+                return bandedframes::drawFusionPrimitive(QStyle::PE_FrameTabWidget, &frame, ours, nullptr, fusion.get());
+            });
+        }
+        for (QGroupBox* box : {&titled, &untitled})
+        {
+            QStyleOptionFrame frame;
+            frame.initFrom(box);
+            frame.rect = rect;
+            compare(QStringLiteral("group box"), size, [&](QPainter* ours, QPainter* style) {
+                fusion->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, style, box);
+                return bandedframes::drawFusionPrimitive(QStyle::PE_FrameGroupBox, &frame, ours, box, fusion.get());
+            });
+        }
+    }
 }
 
 void TestWidgets::largerPicturesAreScaledIntoTheCell()

@@ -1,5 +1,6 @@
 #include "widgets/AppIcons.h"
 
+#include "widgets/BandedFrames.h"
 #include "widgets/RawPicture.h"
 
 #include <QApplication>
@@ -156,6 +157,20 @@ public:
         return deferredIcon([style, icon, kept, owner] {
             return style ? style->standardIcon(icon, kept ? &*kept : nullptr, owner.data()) : QIcon();
         });
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (!bandedframes::drawFusionControl(element, option, painter, widget, baseStyle()))
+            QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (!bandedframes::drawFusionPrimitive(element, option, painter, widget, baseStyle()))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 };
 } // namespace

@@ -26,5 +26,6 @@ QIcon deferredIcon(std::function<QIcon()> make);
 QString applicationStyleName();
 
 // Puts the editor's style in front of the application's style, once: the same look, with
-// the style's icons deferred as above.
+// the style's icons deferred as above and a few frames drawn without thread hand-overs
+// (BandedFrames.h).
 void installAppStyle();

@@ -1,0 +1,213 @@
+#include "widgets/BandedFrames.h"
+
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLibraryInfo>
+#include <QMainWindow>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+#include <algorithm>
+
+namespace bandedframes
+{
+namespace
+{
+// At most this many spans in one blend: under the engine's threshold for worker threads.
+constexpr int kBandRows = 64;
+
+void fillBrush(QPainter& painter, const QRect& rect, const QBrush& brush)
+{
+    for (int y = rect.top(); y <= rect.bottom(); y += kBandRows)
+        painter.fillRect(QRect(rect.left(), y, rect.width(), std::min(kBandRows, rect.bottom() - y + 1)), brush);
+}
+
+// A stretched piece of a picture, drawn a band of rows at a time. The piece does not change
+// down its height, so every band may take the whole source.
+void stretchPiece(QPainter& painter, const QRect& target, const QPixmap& picture, const QRect& source)
+{
+    if (target.isEmpty() || source.isEmpty()) return;
+    for (int y = target.top(); y <= target.bottom(); y += kBandRows)
+        painter.drawPixmap(QRect(target.left(), y, target.width(), std::min(kBandRows, target.bottom() - y + 1)),
+                           picture, source);
+}
+
+// The version of the style these elements were matched against, pixel for pixel; any
+// other version draws them itself.
+bool fusionMatched(const QStyle* style, const QPainter* painter)
+{
+    static const bool matchedVersion = QLibraryInfo::version().majorVersion() == 6 &&
+                                       QLibraryInfo::version().minorVersion() == 4;
+    if (!matchedVersion || !style || style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        return false;
+    // One device pixel per pixel and no scaling: what the pieces assume.
+    return painter->device() && painter->device()->devicePixelRatio() == 1.0 &&
+           painter->transform().type() <= QTransform::TxTranslate && !painter->testRenderHint(QPainter::Antialiasing);
+}
+
+// The style's colours, as it works them out from the palette.
+QColor fusionOutline(const QPalette& palette)
+{
+    if (palette.window().style() == Qt::TexturePattern) return QColor(0, 0, 0, 160);
+    return palette.window().color().darker(140);
+}
+
+QColor fusionTabFrame(const QPalette& palette)
+{
+    if (palette.window().style() == Qt::TexturePattern) return QColor(255, 255, 255, 8);
+    QColor button = palette.button().color();
+    const int grey = qGray(button.rgb());
+    button = button.lighter(100 + std::max(1, (180 - grey) / 6));
+    button.setHsv(button.hue(), int(button.saturation() * 0.75), button.value());
+    return button.lighter(104);
+}
+
+const QColor kInnerContrast(255, 255, 255, 30);
+const QColor kLightShade(255, 255, 255, 90);
+const QColor kDarkShade(0, 0, 0, 60);
+
+// The style's group box frame picture, read as PNG by name: asked to guess the format,
+// the reader loads every image plugin on the system first.
+QPixmap groupBoxPicture()
+{
+    static const QString key = QStringLiteral("obrix-fusion-groupbox");
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) return picture;
+    QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    if (!picture.isNull()) QPixmapCache::insert(key, picture);
+    return picture;
+}
+
+bool drawToolBar(const QStyleOption* option, QPainter* painter, const QWidget* widget)
+{
+    const auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option);
+    // Only the main window's toolbars along the top; the style draws the rest.
+    if (!bar || bar->toolBarArea != Qt::TopToolBarArea || !(option->state & QStyle::State_Horizontal) ||
+        (widget && !qobject_cast<const QMainWindow*>(widget->parentWidget())))
+        return false;
+    const QRect& rect = option->rect;
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, option->palette.window().color().lighter(104));
+    gradient.setColorAt(1, option->palette.window().color());
+    fillBrush(*painter, rect, gradient);
+    if (bar->positionOfLine == QStyleOptionToolBar::End || bar->positionOfLine == QStyleOptionToolBar::OnlyOne)
+    {
+        // A double line at the bottom, into the window below.
+        line(*painter, rect.bottomLeft(), rect.bottomRight(), kLightShade);
+        line(*painter, QPoint(rect.left(), rect.bottom() - 1), QPoint(rect.right(), rect.bottom() - 1), kDarkShade);
+    }
+    else
+    {
+        line(*painter, rect.bottomLeft(), rect.bottomRight(), kDarkShade);
+    }
+    line(*painter, rect.topLeft(), rect.topRight(), kLightShade);
+    return true;
+}
+
+bool drawTabFrame(const QStyleOption* option, QPainter* painter)
+{
+    fill(*painter, option->rect.adjusted(0, 0, -1, -1), fusionTabFrame(option->palette));
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option))
+    {
+        QRect rect = option->rect.adjusted(0, 0, -1, -1);
+        if (frame->shape != QTabBar::RoundedSouth)
+        {
+            rect.adjust(0, 0, 0, -1);
+            line(*painter, option->rect.bottomLeft(), option->rect.bottomRight(), QColor(0, 0, 0, 15));
+        }
+        outline(*painter, rect, fusionOutline(option->palette));
+        outline(*painter, rect.adjusted(1, 1, -1, -1), kInnerContrast);
+    }
+    return true;
+}
+
+bool drawGroupBoxFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget, const QStyle* style)
+{
+    const QPixmap picture = groupBoxPicture();
+    if (picture.isNull() || picture.devicePixelRatio() != 1.0) return false;
+    // The frame starts below the title, or just below the top when there is none.
+    constexpr int kTopGap = 3;
+    int top = kTopGap;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    if (!box || box->isCheckable() || !box->title().isEmpty())
+        top += std::max(style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
+                        option->fontMetrics.height());
+    borderPicture(*painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), picture);
+    return true;
+}
+} // namespace
+
+void fill(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    fillBrush(painter, rect, QBrush(colour));
+}
+
+void line(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
+{
+    fill(painter, QRect(from, to).normalized(), colour);
+}
+
+void outline(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    const int left = rect.left(), top = rect.top();
+    const int right = rect.left() + rect.width(), bottom = rect.top() + rect.height();
+    line(painter, QPoint(left, top), QPoint(right, top), colour);
+    if (bottom == top) return;
+    line(painter, QPoint(left, bottom), QPoint(right, bottom), colour);
+    if (bottom - top < 2) return;
+    line(painter, QPoint(left, top + 1), QPoint(left, bottom - 1), colour);
+    if (right != left) line(painter, QPoint(right, top + 1), QPoint(right, bottom - 1), colour);
+}
+
+void borderPicture(QPainter& painter, const QRect& target, const QMargins& margins, const QPixmap& picture)
+{
+    const int l = margins.left(), t = margins.top(), r = margins.right(), b = margins.bottom();
+    const int w = picture.width(), h = picture.height();
+    if (target.width() < l + r || target.height() < t + b || w < l + r || h < t + b)
+    {
+        qDrawBorderPixmap(&painter, target, margins, picture);
+        return;
+    }
+    const int x0 = target.left(), y0 = target.top();
+    const int midWidth = target.width() - l - r, midHeight = target.height() - t - b;
+    const int sourceMidWidth = w - l - r, sourceMidHeight = h - t - b;
+    // Corners as they are.
+    painter.drawPixmap(QPoint(x0, y0), picture, QRect(0, 0, l, t));
+    painter.drawPixmap(QPoint(x0 + l + midWidth, y0), picture, QRect(w - r, 0, r, t));
+    painter.drawPixmap(QPoint(x0, y0 + t + midHeight), picture, QRect(0, h - b, l, b));
+    painter.drawPixmap(QPoint(x0 + l + midWidth, y0 + t + midHeight), picture, QRect(w - r, h - b, r, b));
+    // Top and bottom edges: a few rows each, stretched across.
+    stretchPiece(painter, QRect(x0 + l, y0, midWidth, t), picture, QRect(l, 0, sourceMidWidth, t));
+    stretchPiece(painter, QRect(x0 + l, y0 + t + midHeight, midWidth, b), picture,
+                 QRect(l, h - b, sourceMidWidth, b));
+    // The sides and the middle, stretched down.
+    stretchPiece(painter, QRect(x0, y0 + t, l, midHeight), picture, QRect(0, t, l, sourceMidHeight));
+    stretchPiece(painter, QRect(x0 + l + midWidth, y0 + t, r, midHeight), picture,
+                 QRect(w - r, t, r, sourceMidHeight));
+    stretchPiece(painter, QRect(x0 + l, y0 + t, midWidth, midHeight), picture,
+                 QRect(l, t, sourceMidWidth, sourceMidHeight));
+}
+
+bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget, const QStyle* style)
+{
+    if (element != QStyle::CE_ToolBar || !option || !fusionMatched(style, painter)) return false;
+    return drawToolBar(option, painter, widget);
+}
+
+bool drawFusionPrimitive(QStyle::PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget, const QStyle* style)
+{
+    if (!option || !fusionMatched(style, painter)) return false;
+    switch (element)
+    {
+    case QStyle::PE_FrameTabWidget: return drawTabFrame(option, painter);
+    case QStyle::PE_FrameGroupBox: return drawGroupBoxFrame(option, painter, widget, style);
+    default: return false;
+    }
+}
+} // namespace bandedframes
