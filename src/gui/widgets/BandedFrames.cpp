@@ -1,7 +1,8 @@
 #include "widgets/BandedFrames.h"
 
+#include "widgets/AppIcons.h"
+
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QMainWindow>
 #include <QPainter>
@@ -68,16 +69,15 @@ const QColor kInnerContrast(255, 255, 255, 30);
 const QColor kLightShade(255, 255, 255, 90);
 const QColor kDarkShade(0, 0, 0, 60);
 
-// The style's group box frame picture, read as PNG by name: asked to guess the format,
-// the reader loads every image plugin on the system first.
+// The style's group box frame picture, copied from the toolkit's resources at build time
+// (tools/style-picture): read at run time, the PNG would have every image plugin on the
+// system looked through first.
 QPixmap groupBoxPicture()
 {
     static const QString key = QStringLiteral("obrix-fusion-groupbox");
     QPixmap picture;
     if (QPixmapCache::find(key, &picture)) return picture;
-    QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    picture = QPixmap::fromImage(reader.read());
+    picture = resourcePicture(QStringLiteral(":/style/fusion-groupbox.raw"));
     if (!picture.isNull()) QPixmapCache::insert(key, picture);
     return picture;
 }
