@@ -25,13 +25,15 @@ void fillBrush(QPainter& painter, const QRect& rect, const QBrush& brush)
         painter.fillRect(QRect(rect.left(), y, rect.width(), std::min(kBandRows, rect.bottom() - y + 1)), brush);
 }
 
-// A stretched piece of a picture, drawn a band of rows at a time. The piece does not change
-// down its height, so every band may take the whole source.
+// A stretched piece of a picture that does not change along the stretch, drawn a band of
+// rows at a time, each band from the whole source. Scaled smoothly inside a widget's clip
+// region, a band gives the engine several spans per row, hence the few rows.
 void stretchPiece(QPainter& painter, const QRect& target, const QPixmap& picture, const QRect& source)
 {
+    constexpr int kPictureBandRows = 8;
     if (target.isEmpty() || source.isEmpty()) return;
-    for (int y = target.top(); y <= target.bottom(); y += kBandRows)
-        painter.drawPixmap(QRect(target.left(), y, target.width(), std::min(kBandRows, target.bottom() - y + 1)),
+    for (int y = target.top(); y <= target.bottom(); y += kPictureBandRows)
+        painter.drawPixmap(QRect(target.left(), y, target.width(), std::min(kPictureBandRows, target.bottom() - y + 1)),
                            picture, source);
 }
 
@@ -180,11 +182,11 @@ void borderPicture(QPainter& painter, const QRect& target, const QMargins& margi
     painter.drawPixmap(QPoint(x0 + l + midWidth, y0), picture, QRect(w - r, 0, r, t));
     painter.drawPixmap(QPoint(x0, y0 + t + midHeight), picture, QRect(0, h - b, l, b));
     painter.drawPixmap(QPoint(x0 + l + midWidth, y0 + t + midHeight), picture, QRect(w - r, h - b, r, b));
-    // Top and bottom edges: a few rows each, stretched across.
+    // Top and bottom edges: a few rows each, along the top and bottom.
     stretchPiece(painter, QRect(x0 + l, y0, midWidth, t), picture, QRect(l, 0, sourceMidWidth, t));
     stretchPiece(painter, QRect(x0 + l, y0 + t + midHeight, midWidth, b), picture,
                  QRect(l, h - b, sourceMidWidth, b));
-    // The sides and the middle, stretched down.
+    // The sides and the middle.
     stretchPiece(painter, QRect(x0, y0 + t, l, midHeight), picture, QRect(0, t, l, sourceMidHeight));
     stretchPiece(painter, QRect(x0 + l + midWidth, y0 + t, r, midHeight), picture,
                  QRect(w - r, t, r, sourceMidHeight));

@@ -14,10 +14,10 @@ class QRect;
 //
 // The toolkit's raster engine hands every blend of more than about a hundred spans to
 // worker threads and waits for them. A translucent one-pixel line is one span per pixel,
-// a stretched picture one span per row: the toolbar's three lines across the window, the
-// tab frame's edges and the group boxes' frames cost some fifty thread hand-overs in the
-// first paint, each far dearer than the few pixels blended. A piece of at most 64 rows or
-// one row at a time stays on the painting thread.
+// a picture stretched over a panel several per row: the toolbar's three lines across the
+// window, the tab frame's edges and the group boxes' frames cost over a hundred thread
+// hand-overs in the first paint, each far dearer than the few pixels blended. Drawn a
+// band of rows at a time (a row for a line across), they stay on the painting thread.
 namespace bandedframes
 {
 // Fills rect, in bands of at most 64 rows.
