@@ -441,6 +441,22 @@ void TestWidgets::bandedFramesDrawTheStylesPixels()
                 return bandedframes::drawFusionPrimitive(QStyle::PE_FrameTabWidget, &frame, ours, nullptr, fusion.get());
             });
         }
+        for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal})
+        {
+            QStyleOptionSlider bar;
+            bar.rect = orientation == Qt::Vertical ? QRect(0, 0, 15, rect.height()) : QRect(0, 0, rect.width(), 15);
+            bar.palette = dark;
+            bar.orientation = orientation;
+            bar.state = QStyle::State_Enabled | (orientation == Qt::Horizontal ? QStyle::State_Horizontal : QStyle::State_None);
+            bar.maximum = 1000;
+            bar.pageStep = 150;
+            bar.sliderPosition = bar.sliderValue = 420;
+            bar.subControls = QStyle::SC_All;
+            compare(QStringLiteral("scroll bar"), size, [&](QPainter* ours, QPainter* style) {
+                fusion->drawComplexControl(QStyle::CC_ScrollBar, &bar, style, nullptr);
+                return bandedframes::drawFusionComplexControl(QStyle::CC_ScrollBar, &bar, ours, nullptr, fusion.get());
+            });
+        }
         for (QGroupBox* box : {&titled, &untitled})
         {
             QStyleOptionFrame frame;

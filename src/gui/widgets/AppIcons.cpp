@@ -166,6 +166,13 @@ public:
             QProxyStyle::drawControl(element, option, painter, widget);
     }
 
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        if (!bandedframes::drawFusionComplexControl(control, option, painter, widget, baseStyle()))
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override
     {

@@ -57,14 +57,19 @@ QColor fusionOutline(const QPalette& palette)
     return palette.window().color().darker(140);
 }
 
-QColor fusionTabFrame(const QPalette& palette)
+QColor fusionButton(const QPalette& palette)
 {
-    if (palette.window().style() == Qt::TexturePattern) return QColor(255, 255, 255, 8);
     QColor button = palette.button().color();
     const int grey = qGray(button.rgb());
     button = button.lighter(100 + std::max(1, (180 - grey) / 6));
     button.setHsv(button.hue(), int(button.saturation() * 0.75), button.value());
-    return button.lighter(104);
+    return button;
+}
+
+QColor fusionTabFrame(const QPalette& palette)
+{
+    if (palette.window().style() == Qt::TexturePattern) return QColor(255, 255, 255, 8);
+    return fusionButton(palette).lighter(104);
 }
 
 const QColor kInnerContrast(255, 255, 255, 30);
@@ -127,6 +132,37 @@ bool drawTabFrame(const QStyleOption* option, QPainter* painter)
     return true;
 }
 
+// The groove is drawn here, the handle and the arrows by the style over it.
+bool drawScrollBar(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget, const QStyle* style)
+{
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (!bar || !(bar->subControls & QStyle::SC_ScrollBarGroove) ||
+        style->proxy()->styleHint(QStyle::SH_ScrollBar_Transient, option, widget))
+        return false;
+    const QRect& rect = option->rect;
+    const bool across = bar->orientation == Qt::Horizontal;
+    QLinearGradient gradient = across ? QLinearGradient(rect.center().x(), rect.top(), rect.center().x(), rect.bottom())
+                                      : QLinearGradient(rect.left(), rect.center().y(), rect.right(), rect.center().y());
+    const QColor button = fusionButton(option->palette);
+    gradient.setColorAt(0, button.darker(107));
+    gradient.setColorAt(0.1, button.darker(105));
+    gradient.setColorAt(0.9, button.darker(105));
+    gradient.setColorAt(1, button.darker(107));
+    fillBrush(*painter, rect, gradient);
+    QColor edge = fusionOutline(option->palette);
+    edge.setAlpha(180);
+    line(*painter, rect.topLeft(), across ? rect.topRight() : rect.bottomLeft(), edge);
+    edge.setAlpha(40);
+    // The style clips this faint edge short of the groove's right (or bottom) end.
+    const QRect groove = style->proxy()->subControlRect(QStyle::CC_ScrollBar, bar, QStyle::SC_ScrollBarGroove, widget);
+    outline(*painter, groove.adjusted(1, 0, -1, -1), edge, groove.adjusted(1, 0, -1, -3));
+
+    QStyleOptionSlider rest(*bar);
+    rest.subControls &= ~QStyle::SC_ScrollBarGroove;
+    style->drawComplexControl(QStyle::CC_ScrollBar, &rest, painter, widget);
+    return true;
+}
+
 bool drawGroupBoxFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget, const QStyle* style)
 {
     const QPixmap picture = groupBoxPicture();
@@ -153,16 +189,20 @@ void line(QPainter& painter, QPoint from, QPoint to, const QColor& colour)
     fill(painter, QRect(from, to).normalized(), colour);
 }
 
-void outline(QPainter& painter, const QRect& rect, const QColor& colour)
+void outline(QPainter& painter, const QRect& rect, const QColor& colour, const QRect& within)
 {
     const int left = rect.left(), top = rect.top();
     const int right = rect.left() + rect.width(), bottom = rect.top() + rect.height();
-    line(painter, QPoint(left, top), QPoint(right, top), colour);
+    const auto edge = [&](QPoint from, QPoint to) {
+        const QRect part = within.isNull() ? QRect(from, to) : QRect(from, to) & within;
+        if (!part.isEmpty()) fill(painter, part, colour);
+    };
+    edge(QPoint(left, top), QPoint(right, top));
     if (bottom == top) return;
-    line(painter, QPoint(left, bottom), QPoint(right, bottom), colour);
+    edge(QPoint(left, bottom), QPoint(right, bottom));
     if (bottom - top < 2) return;
-    line(painter, QPoint(left, top + 1), QPoint(left, bottom - 1), colour);
-    if (right != left) line(painter, QPoint(right, top + 1), QPoint(right, bottom - 1), colour);
+    edge(QPoint(left, top + 1), QPoint(left, bottom - 1));
+    if (right != left) edge(QPoint(right, top + 1), QPoint(right, bottom - 1));
 }
 
 void borderPicture(QPainter& painter, const QRect& target, const QMargins& margins, const QPixmap& picture)
@@ -199,6 +239,13 @@ bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* optio
 {
     if (element != QStyle::CE_ToolBar || !option || !fusionMatched(style, painter)) return false;
     return drawToolBar(option, painter, widget);
+}
+
+bool drawFusionComplexControl(QStyle::ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                              const QWidget* widget, const QStyle* style)
+{
+    if (control != QStyle::CC_ScrollBar || !option || !fusionMatched(style, painter)) return false;
+    return drawScrollBar(option, painter, widget, style);
 }
 
 bool drawFusionPrimitive(QStyle::PrimitiveElement element, const QStyleOption* option, QPainter* painter,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QStyle>
 
 class QColor;
@@ -7,10 +8,9 @@ class QMargins;
 class QPainter;
 class QPixmap;
 class QPoint;
-class QRect;
 
-// The Fusion style's toolbar, tab frame and group box frame, drawn pixel for pixel as the
-// style draws them, in pieces a few rows high.
+// The Fusion style's toolbar, tab frame, group box frame and scroll bar groove, drawn
+// pixel for pixel as the style draws them, in pieces a few rows high.
 //
 // The toolkit's raster engine hands every blend of more than about a hundred spans to
 // worker threads and waits for them. A translucent one-pixel line is one span per pixel,
@@ -26,8 +26,8 @@ void fill(QPainter& painter, const QRect& rect, const QColor& colour);
 // straight across or straight down.
 void line(QPainter& painter, QPoint from, QPoint to, const QColor& colour);
 // The pixels painter.drawRect(rect) draws with a one-pixel pen: rect grown by one to the
-// right and down, each pixel once.
-void outline(QPainter& painter, const QRect& rect, const QColor& colour);
+// right and down, each pixel once; only those inside `within` when that is given.
+void outline(QPainter& painter, const QRect& rect, const QColor& colour, const QRect& within = QRect());
 // qDrawBorderPixmap with the same margins in the picture and on screen and stretched
 // edges, for a picture whose edges and middle do not change along the stretch.
 void borderPicture(QPainter& painter, const QRect& target, const QMargins& margins, const QPixmap& picture);
@@ -37,6 +37,8 @@ void borderPicture(QPainter& painter, const QRect& target, const QMargins& margi
 // draws itself. Only for a style whose name is "fusion".
 bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget, const QStyle* style);
+bool drawFusionComplexControl(QStyle::ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                              const QWidget* widget, const QStyle* style);
 bool drawFusionPrimitive(QStyle::PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                          const QWidget* widget, const QStyle* style);
 } // namespace bandedframes
