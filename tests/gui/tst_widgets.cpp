@@ -430,6 +430,20 @@ void TestWidgets::bandedFramesDrawTheStylesPixels()
                 return bandedframes::drawFusionControl(QStyle::CE_ToolBar, &bar, ours, nullptr, fusion.get());
             });
         }
+        for (const auto position : {QStyleOptionHeader::Middle, QStyleOptionHeader::End})
+            for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical})
+            {
+                QStyleOptionHeader section;
+                section.rect = orientation == Qt::Horizontal ? QRect(0, 0, rect.width(), 22) : QRect(0, 0, 40, rect.height());
+                section.palette = dark;
+                section.orientation = orientation;
+                section.position = position;
+                section.state = QStyle::State_Enabled | QStyle::State_Raised;
+                compare(QStringLiteral("header section"), size, [&](QPainter* ours, QPainter* style) {
+                    fusion->drawControl(QStyle::CE_HeaderSection, &section, style, nullptr);
+                    return bandedframes::drawFusionControl(QStyle::CE_HeaderSection, &section, ours, nullptr, fusion.get());
+                });
+            }
         for (const auto shape : {QTabBar::RoundedNorth, QTabBar::RoundedSouth})
         {
             QStyleOptionTabWidgetFrame frame;

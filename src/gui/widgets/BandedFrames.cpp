@@ -72,6 +72,16 @@ QColor fusionTabFrame(const QPalette& palette)
     return fusionButton(palette).lighter(104);
 }
 
+// factor per cent of a, the rest of b, channel by channel.
+QColor mixed(const QColor& a, const QColor& b, int factor)
+{
+    QColor mix = a;
+    mix.setRed(a.red() * factor / 100 + b.red() * (100 - factor) / 100);
+    mix.setGreen(a.green() * factor / 100 + b.green() * (100 - factor) / 100);
+    mix.setBlue(a.blue() * factor / 100 + b.blue() * (100 - factor) / 100);
+    return mix;
+}
+
 const QColor kInnerContrast(255, 255, 255, 30);
 const QColor kLightShade(255, 255, 255, 90);
 const QColor kDarkShade(0, 0, 0, 60);
@@ -115,6 +125,39 @@ bool drawToolBar(const QStyleOption* option, QPainter* painter, const QWidget* w
     return true;
 }
 
+// The style draws a section into a picture of its own first; the section is opaque, so
+// drawing it in place gives the same pixels.
+bool drawHeaderSection(const QStyleOption* option, QPainter* painter)
+{
+    const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
+    if (!header || option->palette.window().gradient()) return false;
+    const QRect& rect = option->rect;
+    const QColor button = fusionButton(option->palette);
+    const QColor start = button.lighter(104), stop = button.darker(102);
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, start);
+    gradient.setColorAt(0.5, mixed(start, stop, 60));
+    gradient.setColorAt(0.501, mixed(start, stop, 40));
+    gradient.setColorAt(0.92, stop);
+    gradient.setColorAt(1, stop.darker(104));
+    fillBrush(*painter, rect, gradient);
+    line(*painter, rect.topLeft(), rect.topRight(), kInnerContrast);
+    line(*painter, rect.bottomLeft(), rect.bottomRight(), fusionOutline(option->palette));
+    if (header->orientation == Qt::Horizontal)
+    {
+        if (header->position != QStyleOptionHeader::End && header->position != QStyleOptionHeader::OnlyOneSection)
+        {
+            line(*painter, rect.topRight(), rect.bottomRight() - QPoint(0, 1), QColor(0, 0, 0, 40));
+            line(*painter, rect.topRight() - QPoint(1, 0), rect.bottomRight() - QPoint(1, 1), kInnerContrast);
+        }
+    }
+    else
+    {
+        line(*painter, rect.topRight(), rect.bottomRight(), fusionOutline(option->palette));
+    }
+    return true;
+}
+
 bool drawTabFrame(const QStyleOption* option, QPainter* painter)
 {
     fill(*painter, option->rect.adjusted(0, 0, -1, -1), fusionTabFrame(option->palette));
@@ -132,7 +175,7 @@ bool drawTabFrame(const QStyleOption* option, QPainter* painter)
     return true;
 }
 
-// The groove is drawn here, the handle and the arrows by the style over it.
+// The groove and the handle at rest are drawn here, the arrows by the style over them.
 bool drawScrollBar(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget, const QStyle* style)
 {
     const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
@@ -159,6 +202,25 @@ bool drawScrollBar(const QStyleOptionComplex* option, QPainter* painter, const Q
 
     QStyleOptionSlider rest(*bar);
     rest.subControls &= ~QStyle::SC_ScrollBarGroove;
+    // The handle at rest; pressed or under the pointer, the style draws it.
+    const bool handleActive = (bar->activeSubControls & QStyle::SC_ScrollBarSlider) &&
+                              (option->state & (QStyle::State_Sunken | QStyle::State_MouseOver));
+    const QRect handle = style->proxy()->subControlRect(QStyle::CC_ScrollBar, bar, QStyle::SC_ScrollBarSlider, widget);
+    // A bar too short for its arrows has a handle of no use, which the style draws its way.
+    if ((bar->subControls & QStyle::SC_ScrollBarSlider) && !handleActive && !handle.isEmpty() && groove.contains(handle))
+    {
+        QLinearGradient shade = across ? QLinearGradient(handle.center().x(), handle.top(), handle.center().x(), handle.bottom())
+                                       : QLinearGradient(handle.left(), handle.center().y(), handle.right(), handle.center().y());
+        shade.setColorAt(0, button.lighter(108));
+        shade.setColorAt(1, button);
+        // drawRect with a brush and a pen: the brush fills the rectangle, the pen goes round it.
+        const QRect body = handle.adjusted(across ? -1 : 0, across ? 0 : -1, across ? 0 : 1, across ? 1 : 0);
+        fillBrush(*painter, body, shade);
+        edge.setAlpha(180);
+        outline(*painter, body, edge);
+        outline(*painter, handle.adjusted(across ? 0 : 1, across ? 1 : 0, -1, -1), kInnerContrast);
+        rest.subControls &= ~QStyle::SC_ScrollBarSlider;
+    }
     style->drawComplexControl(QStyle::CC_ScrollBar, &rest, painter, widget);
     return true;
 }
@@ -237,8 +299,13 @@ void borderPicture(QPainter& painter, const QRect& target, const QMargins& margi
 bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget, const QStyle* style)
 {
-    if (element != QStyle::CE_ToolBar || !option || !fusionMatched(style, painter)) return false;
-    return drawToolBar(option, painter, widget);
+    if (!option || !fusionMatched(style, painter)) return false;
+    switch (element)
+    {
+    case QStyle::CE_ToolBar: return drawToolBar(option, painter, widget);
+    case QStyle::CE_HeaderSection: return drawHeaderSection(option, painter);
+    default: return false;
+    }
 }
 
 bool drawFusionComplexControl(QStyle::ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

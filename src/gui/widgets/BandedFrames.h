@@ -9,8 +9,9 @@ class QPainter;
 class QPixmap;
 class QPoint;
 
-// The Fusion style's toolbar, tab frame, group box frame and scroll bar groove, drawn
-// pixel for pixel as the style draws them, in pieces a few rows high.
+// The Fusion style's toolbar, header sections, tab frame, group box frame and scroll bars
+// (all but their arrows), drawn pixel for pixel as the style draws them, in pieces a few
+// rows high.
 //
 // The toolkit's raster engine hands every blend of more than about a hundred spans to
 // worker threads and waits for them. A translucent one-pixel line is one span per pixel,
