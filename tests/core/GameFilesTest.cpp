@@ -252,3 +252,25 @@ TEST(GameFiles, ADamagedLeagueCountIsBlamedOnTheDatabaseFile)
     ASSERT_TRUE(e);
     EXPECT_EQ(e->message.rfind("FCDB.DBI: league count 50 at offset 0x14", 0), 0u) << e->message;
 }
+
+TEST(GameFiles, LoadStepsNamesEachStepAndStopsAtTheOneThatFails)
+{
+    using CStep = CGameFiles::CLoadStep;
+    HandGame g;
+    std::vector<CStep> seen;
+    CDatabase db;
+    ASSERT_FALSE(CGameFiles(g.folder.path()).loadSteps(db, [&](CStep s) { seen.push_back(s); }));
+    EXPECT_EQ(seen, (std::vector<CStep>{CStep::Players, CStep::Teams, CStep::Leagues}));
+    EXPECT_EQ(db.player(1)->name, "Ann Able");
+
+    // A damaged league count: the players and teams are read, the leagues step fails.
+    Bytes dbi = g.dbi;
+    put32(dbi, 20, 50);
+    g.folder.write(HandGame::kDbi, dbi);
+    seen.clear();
+    CDatabase damaged;
+    const auto e = CGameFiles(g.folder.path()).loadSteps(damaged, [&](CStep s) { seen.push_back(s); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->step, CStep::Leagues);
+    EXPECT_EQ(seen.back(), CStep::Leagues);
+}

@@ -541,22 +541,34 @@ CRecovery CGameFiles::recoverInterrupted() const
     return recoverCommit(m_fs, resolve(gamepaths::kDatabaseFile).parent_path());
 }
 
+std::optional<CGameFiles::CLoadError> CGameFiles::loadSteps(CDatabase& db,
+                                                             const std::function<void(CLoadStep)>& starting) const
+{
+    const auto step = [&starting](CLoadStep s) {
+        if (starting) starting(s);
+    };
+    const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode());
+    const std::string namesFile = gamepaths::nameFilePath(db.languageCode());
+    std::vector<uint8_t> d, n, p;
+    step(CLoadStep::Players);
+    if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
+    if (!m_fs.readFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
+    if (auto e = runLoader(CLoadStep::Players, gameformat::loadPlayers, db, d, playerNamesFile, p)) return e;
+    step(CLoadStep::Teams);
+    if (!m_fs.readFile(resolve(namesFile), n)) return unreadable(CLoadStep::Teams, namesFile);
+    if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d, namesFile, n)) return e;
+    step(CLoadStep::Leagues);
+    if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d, namesFile, n)) return e;
+    readSpokenNames(db);
+    return std::nullopt;
+}
+
 std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db, std::string* recoveryNote) const
 {
     const CRecovery recovery = recoverInterrupted();
     if (recovery.state == CRecovery::CState::Failed) return CLoadError{CLoadStep::Players, recovery.message};
     if (recoveryNote) *recoveryNote = recovery.message;
-    // The same three steps, reading each file once.
-    const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode());
-    const std::string namesFile = gamepaths::nameFilePath(db.languageCode());
-    std::vector<uint8_t> d, n, p;
-    if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
-    if (!m_fs.readFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
-    if (auto e = runLoader(CLoadStep::Players, gameformat::loadPlayers, db, d, playerNamesFile, p)) return e;
-    if (!m_fs.readFile(resolve(namesFile), n)) return unreadable(CLoadStep::Teams, namesFile);
-    if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d, namesFile, n)) return e;
-    if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d, namesFile, n)) return e;
-    readSpokenNames(db);
+    if (auto e = loadSteps(db)) return e;
     CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -103,8 +104,11 @@ public:
     // Finishes a save, restore or backup of the game's files that was interrupted (see
     // commitFiles); its message is the line to show the user. Every load runs it first.
     CRecovery recoverInterrupted() const;
-    // All three, then the spoken names; the import generation starts over. An
-    // interrupted save is finished first, its line put in recoveryNote.
+    // All three in turn, then the spoken names, reading each file once; starting (when
+    // given) is told each step before it runs. Stops at the first step that fails.
+    std::optional<CLoadError> loadSteps(CDatabase& db, const std::function<void(CLoadStep)>& starting = {}) const;
+    // The same, with an interrupted save finished first (its line put in recoveryNote),
+    // and the import generation started over.
     std::optional<CLoadError> loadAll(CDatabase& db, std::string* recoveryNote = nullptr) const;
     // Marks the players the speech index names; a missing file marks nobody.
     int readSpokenNames(CDatabase& db) const;

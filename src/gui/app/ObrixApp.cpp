@@ -159,28 +159,24 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
     if (!finishInterruptedCommit()) return false;
 
-    showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers), atStartUp);
-    if (const auto error = files.loadPlayers(db))
+    using CStep = CGameFiles::CLoadStep;
+    // Each file is read once; the splash and the status bar name each step as it starts.
+    const auto error = files.loadSteps(db, [&](CStep step) {
+        const char* text = step == CStep::Players ? (atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers)
+                           : step == CStep::Teams ? (atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams)
+                                                  : (atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues);
+        showStatus(QString::fromLatin1(text), atStartUp);
+    });
+    if (error)
     {
         qWarning().noquote() << QString::fromStdString(error->message);
-        return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
+        switch (error->step)
+        {
+        case CStep::Players: return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
+        case CStep::Teams: return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
+        case CStep::Leagues: return false;
+        }
     }
-
-    showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams), atStartUp);
-    if (const auto error = files.loadTeams(db))
-    {
-        qWarning().noquote() << QString::fromStdString(error->message);
-        return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
-    }
-
-    showStatus(QString::fromLatin1(atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues), atStartUp);
-    if (const auto error = files.loadLeagues(db))
-    {
-        qWarning().noquote() << QString::fromStdString(error->message);
-        return false;
-    }
-
-    files.readSpokenNames(db);
     if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     return true;
 }
