@@ -8,6 +8,12 @@ install(TARGETS obrix-cli gfxpak RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(TARGET obrix)
   install(TARGETS obrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The print module, where the editor looks for it (src/gui/CMakeLists.txt).
+  if(WIN32)
+    install(TARGETS obrix-print LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
+  else()
+    install(TARGETS obrix-print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/obrix)
+  endif()
 
   # The icon comes in fixed sizes as well, drawn from the same picture at build time
   # (src/gui/CMakeLists.txt), where the editor takes its own copies from.

@@ -17,13 +17,15 @@
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
-#include "widgets/GridPrinter.h"
+#include "GridPrinter.h"
+#include "PrintModule.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLibrary>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -131,6 +133,7 @@ private slots:
     void refillFlagEmptiesListAndGridOnActivation();
     void pageDestroyedWhileFillingIsSafe();
     void printsTitlesOnEveryPageToPdf();
+    void printLoadsItsModuleOrSaysWhyNot();
     void screenshotWithAFilterActive();
 };
 
@@ -476,7 +479,7 @@ void TestStats::printsTitlesOnEveryPageToPdf()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    const int pages = s.page->printTo(printer);
+    const int pages = CGridPrinter(s.page->gridTitles(), s.page->gridRows()).print(printer);
     QVERIFY(pages > 1);
     QVERIFY(QFileInfo(path).size() > 10000);
 
@@ -486,6 +489,25 @@ void TestStats::printsTitlesOnEveryPageToPdf()
     few.setOutputFormat(QPrinter::PdfFormat);
     few.setOutputFileName(small);
     QCOMPARE(CGridPrinter({QStringLiteral("A"), QStringLiteral("B")}, {{"1", "x"}, {"2", "y"}}).print(few), 1);
+}
+
+void TestStats::printLoadsItsModuleOrSaysWhyNot()
+{
+    // The module the build puts beside the editor exports the entry the page calls, and
+    // is found by its bare name, as the editor asks for it.
+    const QString folder = QFileInfo(QStringLiteral(OBRIX_PRINT_MODULE_FILE)).absolutePath();
+    QLibrary module(QDir(folder).filePath(QString::fromLatin1(printmodule::kName)));
+    QVERIFY2(module.load(), qPrintable(module.errorString()));
+    QVERIFY(module.resolve(printmodule::kPrintGrid));
+
+    // This test program is neither beside the editor nor installed: "Print" says so
+    // instead of doing nothing.
+    CStarted s;
+    QVERIFY(s.page);
+    s.click(statstexts::kPrint);
+    const std::vector<std::string> messages = s.messages();
+    QCOMPARE(messages.size(), std::size_t(1));
+    QVERIFY(messages.front().rfind(statstexts::kPrintingUnavailable, 0) == 0);
 }
 
 void TestStats::screenshotWithAFilterActive()

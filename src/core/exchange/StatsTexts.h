@@ -9,6 +9,10 @@ namespace statstexts
 {
 // Messages
 inline constexpr const char* kSelectToAdd = QT_TRANSLATE_NOOP("statstexts", "Please select a team/league to add.");
+// Printing is a module of its own, loaded when first used; the reason follows the first line.
+inline constexpr const char* kPrintingUnavailable =
+    QT_TRANSLATE_NOOP("statstexts", "Printing is not available: its module was not found with the editor.");
+inline constexpr const char* kPrinterNotStarted = QT_TRANSLATE_NOOP("statstexts", "The printer could not be started.");
 inline constexpr const char* kSelectToRemove =
     QT_TRANSLATE_NOOP("statstexts", "Please select team(s) to be removed first.");
 inline constexpr const char* kSelectToExport =

@@ -13,7 +13,7 @@
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "util/TextCodec.h"
-#include "widgets/GridPrinter.h"
+#include "widgets/PrintModuleLoader.h"
 #include "widgets/WaitCursor.h"
 
 #include <QButtonGroup>
@@ -23,8 +23,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
@@ -491,16 +489,19 @@ void CStatsPage::fillFinished(const QList<QStringList>& rows)
     emit gridFilled();
 }
 
-int CStatsPage::printTo(QPrinter& printer) const
-{
-    return CGridPrinter(m_model->titles(), m_model->rows()).print(printer);
-}
+QStringList CStatsPage::gridTitles() const { return m_model->titles(); }
+QList<QStringList> CStatsPage::gridRows() const { return m_model->rows(); }
 
 void CStatsPage::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    const CWaitCursor wait;
-    printTo(printer);
+    // The print support is loaded now, not when the editor starts.
+    QString problem;
+    const printmodule::CPrintGrid printGrid = printGridFunction(&problem);
+    if (!printGrid)
+    {
+        m_app.prompts().message(std::string(kPrintingUnavailable) + "\n\n" + problem.toStdString(),
+                                CPrompts::CIcon::Error);
+        return;
+    }
+    if (printGrid(this, gridTitles(), gridRows()) == 0) m_app.prompts().message(kPrinterNotStarted, CPrompts::CIcon::Error);
 }

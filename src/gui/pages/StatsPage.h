@@ -14,7 +14,6 @@ class CStatsGridFill;
 class CStatsGridModel;
 class QLineEdit;
 class QListWidget;
-class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QSplitter;
@@ -45,8 +44,9 @@ public:
     // Takes the dialog's answer as if the user had pressed OK there.
     void applyFilters(const CStatsFilters& filters);
     void print();
-    // Prints without asking, to a printer already set up (a PDF file in tests).
-    int printTo(QPrinter& printer) const;
+    // What "Print" prints: the grid's column titles and rows as shown.
+    QStringList gridTitles() const;
+    QList<QStringList> gridRows() const;
     void updateGrid();
     void setKind(CStatsKind kind);
 

@@ -1,4 +1,4 @@
-#include "widgets/GridPrinter.h"
+#include "GridPrinter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
