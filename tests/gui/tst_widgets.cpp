@@ -438,7 +438,10 @@ void TestWidgets::bandedFramesDrawTheStylesPixels()
                 section.palette = dark;
                 section.orientation = orientation;
                 section.position = position;
-                section.state = QStyle::State_Enabled | QStyle::State_Raised;
+                // Pressed under the pointer on the last one: the style draws a section the same way.
+                section.state = QStyle::State_Enabled | (position == QStyleOptionHeader::End
+                                                             ? QStyle::State_Sunken | QStyle::State_MouseOver
+                                                             : QStyle::State_Raised);
                 compare(QStringLiteral("header section"), size, [&](QPainter* ours, QPainter* style) {
                     fusion->drawControl(QStyle::CE_HeaderSection, &section, style, nullptr);
                     return bandedframes::drawFusionControl(QStyle::CE_HeaderSection, &section, ours, nullptr, fusion.get());
@@ -467,6 +470,13 @@ void TestWidgets::bandedFramesDrawTheStylesPixels()
             bar.sliderPosition = bar.sliderValue = 420;
             bar.subControls = QStyle::SC_All;
             compare(QStringLiteral("scroll bar"), size, [&](QPainter* ours, QPainter* style) {
+                fusion->drawComplexControl(QStyle::CC_ScrollBar, &bar, style, nullptr);
+                return bandedframes::drawFusionComplexControl(QStyle::CC_ScrollBar, &bar, ours, nullptr, fusion.get());
+            });
+            // The handle under the pointer is left to the style, over the banded groove.
+            bar.activeSubControls = QStyle::SC_ScrollBarSlider;
+            bar.state |= QStyle::State_MouseOver;
+            compare(QStringLiteral("scroll bar, handle under the pointer"), size, [&](QPainter* ours, QPainter* style) {
                 fusion->drawComplexControl(QStyle::CC_ScrollBar, &bar, style, nullptr);
                 return bandedframes::drawFusionComplexControl(QStyle::CC_ScrollBar, &bar, ours, nullptr, fusion.get());
             });
