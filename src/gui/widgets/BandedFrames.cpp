@@ -37,10 +37,11 @@ void stretchPiece(QPainter& painter, const QRect& target, const QPixmap& picture
                            picture, source);
 }
 
-// The version of the style these elements were matched against, pixel for pixel; any
-// other version draws them itself.
-bool fusionMatched(const QStyle* style, const QPainter* painter)
+// The version of the style these elements were matched against, pixel for pixel, left to
+// right; any other version, or a right-to-left layout, draws them itself.
+bool fusionMatched(const QStyle* style, const QStyleOption* option, const QPainter* painter)
 {
+    if (!option || option->direction != Qt::LeftToRight) return false;
     static const bool matchedVersion = QLibraryInfo::version().majorVersion() == 6 &&
                                        QLibraryInfo::version().minorVersion() == 4;
     if (!matchedVersion || !style || style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
@@ -299,7 +300,7 @@ void borderPicture(QPainter& painter, const QRect& target, const QMargins& margi
 bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget, const QStyle* style)
 {
-    if (!option || !fusionMatched(style, painter)) return false;
+    if (!fusionMatched(style, option, painter)) return false;
     switch (element)
     {
     case QStyle::CE_ToolBar: return drawToolBar(option, painter, widget);
@@ -311,14 +312,14 @@ bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* optio
 bool drawFusionComplexControl(QStyle::ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                               const QWidget* widget, const QStyle* style)
 {
-    if (control != QStyle::CC_ScrollBar || !option || !fusionMatched(style, painter)) return false;
+    if (control != QStyle::CC_ScrollBar || !fusionMatched(style, option, painter)) return false;
     return drawScrollBar(option, painter, widget, style);
 }
 
 bool drawFusionPrimitive(QStyle::PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                          const QWidget* widget, const QStyle* style)
 {
-    if (!option || !fusionMatched(style, painter)) return false;
+    if (!fusionMatched(style, option, painter)) return false;
     switch (element)
     {
     case QStyle::PE_FrameTabWidget: return drawTabFrame(option, painter);

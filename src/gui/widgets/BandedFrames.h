@@ -35,7 +35,7 @@ void borderPicture(QPainter& painter, const QRect& target, const QMargins& margi
 
 // The Fusion style's own element drawn with the above; false for an element (or a case of
 // one, such as a toolbar not at the top) that this does not draw, which the style then
-// draws itself. Only for a style whose name is "fusion".
+// draws itself. Only for a style whose name is "fusion", in a left-to-right layout.
 bool drawFusionControl(QStyle::ControlElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget, const QStyle* style);
 bool drawFusionComplexControl(QStyle::ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
