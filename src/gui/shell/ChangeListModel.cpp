@@ -4,7 +4,6 @@
 #include "shell/BulkViewTexts.h"
 
 #include <algorithm>
-#include <numeric>
 
 QString recordLabel(const CDatabase& db, CRecordKind kind, uint32_t id)
 {
@@ -27,20 +26,14 @@ QString recordLabel(const CDatabase& db, CRecordKind kind, uint32_t id)
     return label;
 }
 
-CChangeListModel::CChangeListModel(const CDatabase& db, QObject* parent) : QAbstractTableModel(parent), m_db(db) {}
+CChangeListModel::CChangeListModel(const CDatabase& db, QObject* parent) : CSortedListModel(parent), m_db(db) {}
 
 void CChangeListModel::setChanges(std::vector<CFieldChange> changes)
 {
     beginResetModel();
     m_changes = std::move(changes);
-    m_order.resize(m_changes.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
+    resetOrder(m_changes.size());
     endResetModel();
-}
-
-int CChangeListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(m_changes.size());
 }
 
 int CChangeListModel::columnCount(const QModelIndex& parent) const
@@ -91,9 +84,6 @@ QVariant CChangeListModel::headerData(int section, Qt::Orientation orientation, 
 
 void CChangeListModel::sort(int column, Qt::SortOrder order)
 {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    std::vector<int> oldOrder = m_order;
     // Keys made once per row, not once per comparison.
     struct CKey
     {
@@ -128,17 +118,5 @@ void CChangeListModel::sort(int column, Qt::SortOrder order)
         if (x.text != y.text) return x.text.localeAwareCompare(y.text) < 0;
         return x.number < y.number;
     };
-    std::iota(m_order.begin(), m_order.end(), 0);
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(m_order.begin(), m_order.end(), less);
-    else
-        std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return less(b, a); });
-    // Keep selections on the same changes.
-    std::vector<int> rowOf(m_order.size());
-    for (std::size_t r = 0; r < m_order.size(); ++r) rowOf[std::size_t(m_order[r])] = int(r);
-    QModelIndexList after;
-    for (const QModelIndex& i : before)
-        after << index(rowOf[std::size_t(oldOrder[std::size_t(i.row())])], i.column());
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    sortRows(order, less);
 }

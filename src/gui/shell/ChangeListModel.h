@@ -2,7 +2,7 @@
 
 #include "editing/FieldChanges.h"
 
-#include <QAbstractTableModel>
+#include "shell/SortedListModel.h"
 
 #include <vector>
 
@@ -11,7 +11,7 @@ class CDatabase;
 // Field changes as a table (record, field, old, new) for the import preview and the
 // Changes list. Texts are made when a row is shown, so a list of every player's change
 // costs nothing until it is scrolled; sorting orders a permutation of the rows.
-class CChangeListModel : public QAbstractTableModel
+class CChangeListModel : public CSortedListModel
 {
     Q_OBJECT
 
@@ -30,9 +30,8 @@ public:
     void setChanges(std::vector<CFieldChange> changes);
     const std::vector<CFieldChange>& changes() const { return m_changes; }
     // The change shown in that row.
-    const CFieldChange& changeAt(int row) const { return m_changes[std::size_t(m_order[std::size_t(row)])]; }
+    const CFieldChange& changeAt(int row) const { return m_changes[item(row)]; }
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
@@ -44,7 +43,6 @@ private:
 
     const CDatabase& m_db;
     std::vector<CFieldChange> m_changes;
-    std::vector<int> m_order;
 };
 
 // "player 123 Name": the kind, the id and the record's name in the database now.

@@ -15,20 +15,17 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <numeric>
 
-CCheckListModel::CCheckListModel(const CDatabase& db, QObject* parent) : QAbstractTableModel(parent), m_db(db) {}
+CCheckListModel::CCheckListModel(const CDatabase& db, QObject* parent) : CSortedListModel(parent), m_db(db) {}
 
 void CCheckListModel::setProblems(std::vector<CCheckProblem> problems)
 {
     beginResetModel();
     m_problems = std::move(problems);
-    m_order.resize(m_problems.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
+    resetOrder(m_problems.size());
     endResetModel();
 }
 
-int CCheckListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_problems.size()); }
 int CCheckListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant CCheckListModel::data(const QModelIndex& index, int role) const
@@ -57,7 +54,6 @@ QVariant CCheckListModel::headerData(int section, Qt::Orientation orientation, i
 
 void CCheckListModel::sort(int column, Qt::SortOrder order)
 {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     auto less = [&](int a, int b) {
         const CCheckProblem& x = m_problems[std::size_t(a)];
         const CCheckProblem& y = m_problems[std::size_t(b)];
@@ -69,12 +65,7 @@ void CCheckListModel::sort(int column, Qt::SortOrder order)
         default: return x.message < y.message;
         }
     };
-    std::iota(m_order.begin(), m_order.end(), 0);
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(m_order.begin(), m_order.end(), less);
-    else
-        std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return less(b, a); });
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    sortRows(order, less);
 }
 
 CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(parent), m_db(db)

@@ -2,7 +2,7 @@
 
 #include "editing/DatabaseCheck.h"
 
-#include <QAbstractTableModel>
+#include "shell/SortedListModel.h"
 #include <QDockWidget>
 
 #include <vector>
@@ -12,7 +12,7 @@ class QLabel;
 class QTableView;
 
 // The problems of a database check as a table: severity, code, record, message.
-class CCheckListModel : public QAbstractTableModel
+class CCheckListModel : public CSortedListModel
 {
     Q_OBJECT
 
@@ -28,10 +28,9 @@ public:
 
     CCheckListModel(const CDatabase& db, QObject* parent = nullptr);
     void setProblems(std::vector<CCheckProblem> problems);
-    const CCheckProblem& problemAt(int row) const { return m_problems[std::size_t(m_order[std::size_t(row)])]; }
+    const CCheckProblem& problemAt(int row) const { return m_problems[item(row)]; }
     const std::vector<CCheckProblem>& problems() const { return m_problems; }
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
@@ -40,7 +39,6 @@ public:
 private:
     const CDatabase& m_db;
     std::vector<CCheckProblem> m_problems;
-    std::vector<int> m_order;
 };
 
 // Edit > Check Database...: a dockable list of the problems; a double-click asks to go
