@@ -11,9 +11,7 @@
 #include "util/UserFolders.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <set>
 
@@ -139,11 +137,7 @@ int runExportTable(const std::vector<std::string>& args)
     if (!table) return usageError("give the table with --table players, teams or leagues", kExportUsage);
     CDatabase db;
     if (!load(a->positional[0], a->language, db)) return 1;
-    const std::string text = tableexchange::exportTable(db, *table, encodingForLanguage(a->language));
-    std::ofstream out(a->positional[1], std::ios::binary | std::ios::trunc);
-    out.write(text.data(), std::streamsize(text.size()));
-    out.close();
-    if (!out)
+    if (!tableexchange::exportTableFile(db, *table, encodingForLanguage(a->language), a->positional[1]))
     {
         std::cerr << "obrix-cli: cannot write " << a->positional[1] << "\n";
         return 1;
@@ -161,18 +155,13 @@ int runImportTable(const std::vector<std::string>& args)
         return 0;
     }
     if (a->positional.size() != 2) return usageError("give the game folder and the file to read", kImportUsage);
-    std::ifstream in(a->positional[1], std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof())
+    const auto read = tableexchange::readTableFile(a->positional[1]);
+    if (!read)
     {
         std::cerr << "obrix-cli: cannot read " << a->positional[1] << "\n";
         return 1;
     }
-    if (!std::filesystem::is_regular_file(a->positional[1]))
-    {
-        std::cerr << "obrix-cli: cannot read " << a->positional[1] << "\n";
-        return 1;
-    }
+    const std::string& text = *read;
     CDatabase db;
     if (!load(a->positional[0], a->language, db)) return 1;
     const CTextEncoding enc = encodingForLanguage(a->language);

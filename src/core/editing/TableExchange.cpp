@@ -3,10 +3,12 @@
 #include "database/Database.h"
 #include "editing/BulkTexts.h"
 #include "util/Csv.h"
+#include "util/FileCommit.h"
 #include "util/Format.h"
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -244,6 +246,24 @@ std::string exportTable(const CDatabase& db, CRecordKind table, CTextEncoding en
         break;
     }
     return out;
+}
+
+std::optional<std::size_t> exportTableFile(const CDatabase& db, CRecordKind table, CTextEncoding encoding,
+                                           const std::filesystem::path& path)
+{
+    const std::string text = exportTable(db, table, encoding);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), std::streamsize(text.size()));
+    out.close();
+    if (!out) return std::nullopt;
+    return std::size_t(std::count(text.begin(), text.end(), '\n')) - 1;  // the heading row is not a record
+}
+
+std::optional<std::string> readTableFile(const std::filesystem::path& path)
+{
+    std::vector<uint8_t> bytes;
+    if (!CFileSystem::real().readFile(path, bytes)) return std::nullopt;
+    return std::string(bytes.begin(), bytes.end());
 }
 
 CImportPlan planImport(const CDatabase& db, std::string_view fileText, CTextEncoding encoding)

@@ -4,6 +4,7 @@
 #include "util/TextCodec.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,13 @@ std::optional<CRecordKind> tableFromName(std::string_view name);
 // UTF-8 with a byte order mark, comma separated, CRLF: players and teams by ascending
 // id, leagues in list order; a list field is one cell of ids separated by spaces.
 std::string exportTable(const CDatabase& db, CRecordKind table, CTextEncoding encoding);
+// The same, written to a file, replacing what it held; the number of records written, or
+// nothing when the file cannot be written (errno says why).
+std::optional<std::size_t> exportTableFile(const CDatabase& db, CRecordKind table, CTextEncoding encoding,
+                                           const std::filesystem::path& path);
+// A table file's text, read whole, or nothing when it cannot be read (errno says why);
+// anything but a regular file is refused without being read from.
+std::optional<std::string> readTableFile(const std::filesystem::path& path);
 
 struct CProblem
 {

@@ -26,8 +26,6 @@
 #include <QAction>
 #include <QInputDialog>
 
-#include <fstream>
-#include <iterator>
 
 namespace
 {
@@ -155,17 +153,14 @@ void CBulkEditCommands::exportTable()
     if (!path) return;
     m_frame.dataView()->sheet()->commitPendingEdits();
     const CWaitCursor wait;
-    const std::string text = tableexchange::exportTable(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode()));
-    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), std::streamsize(text.size()));
-    out.close();
-    if (!out)
+    const auto rows =
+        tableexchange::exportTableFile(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode()), *path);
+    if (!rows)
     {
         m_app.prompts().message(formatText(kCannotWrite, path->c_str()), CPrompts::CIcon::Error);
         return;
     }
-    const int rows = int(std::count(text.begin(), text.end(), '\n')) - 1;
-    m_frame.setStatusText(QString::fromStdString(formatText(kExported, rows, path->c_str())));
+    m_frame.setStatusText(QString::fromStdString(formatText(kExported, int(*rows), path->c_str())));
 }
 
 void CBulkEditCommands::importTable()
@@ -178,13 +173,13 @@ void CBulkEditCommands::importTable()
     choice.startFolder = startFolder(m_app);
     const auto path = m_app.prompts().chooseFile(choice);
     if (!path) return;
-    std::ifstream in(*path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof())
+    const auto read = tableexchange::readTableFile(*path);
+    if (!read)
     {
         m_app.prompts().message(formatText(kCannotRead, path->c_str()), CPrompts::CIcon::Error);
         return;
     }
+    const std::string& text = *read;
     m_frame.dataView()->sheet()->commitPendingEdits();
     tableexchange::CImportPlan plan;
     {
