@@ -223,6 +223,12 @@ void TestTreeRoster::teamSelectedFillsTheRoster()
     QVERIFY(roster.table()->isColumnHidden(3) && roster.table()->isColumnHidden(roster::kIndexColumn));
     QCOMPARE(roster.table()->horizontalHeader()->sectionSize(1), 135);
     QCOMPARE(roster.table()->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Rating"));
+    // The headings are measured in the font they are drawn in, not in bold as the
+    // toolkit's own header does: the header is as high all the same.
+    QHeaderView plain(Qt::Horizontal);
+    plain.setModel(roster.table()->model());
+    QCOMPARE(roster.table()->horizontalHeader()->sizeHint().height(), plain.sizeHint().height());
+    QVERIFY(roster.table()->horizontalHeader()->height() >= plain.sizeHint().height());
 
     // The first row is reported; choosing it again is not, another row is.
     QCOMPARE(players.count(), 1);

@@ -13,10 +13,12 @@
 #include "widgets/BandedFrames.h"
 #include "widgets/ColourPicker.h"
 #include "widgets/HyperlinkLabel.h"
+#include "widgets/ListComboBox.h"
 #include "widgets/PictureListBox.h"
 #include "widgets/RawPicture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLibraryInfo>
@@ -145,6 +147,7 @@ private slots:
     void notUsedIsReportedAndStoredAsBlack();
     void popupListsTheNamedPalette();
     void linkReportsOnlyRealClicks();
+    void listComboBoxIsSizedAsTheToolkitSizesIt();
     void appearanceModelsAreAllDifferent();
     void screenshots();
 };
@@ -596,6 +599,59 @@ void TestWidgets::linkReportsOnlyRealClicks()
     QCOMPARE(clicked.count(), 1);
     QTest::keyClick(&link, Qt::Key_Space);
     QCOMPARE(clicked.count(), 2);
+}
+
+void TestWidgets::listComboBoxIsSizedAsTheToolkitSizesIt()
+{
+    const QFont normal = QApplication::font();
+    QFont small = normal, large = normal, bold = normal;
+    small.setPointSizeF(7);
+    large.setPointSizeF(15);
+    bold.setBold(true);
+    const QStringList words = {QStringLiteral("Goalkeeper"), QStringLiteral("Left Wing Back"), QStringLiteral("W"),
+                               QStringLiteral("Centre Forward")};
+    for (const QFont& font : {normal, small, large, bold})
+    {
+        // Words: measured once, as the toolkit measures them twice.
+        QComboBox plainWords;
+        CListComboBox listWords;
+        for (QComboBox* box : {static_cast<QComboBox*>(&plainWords), static_cast<QComboBox*>(&listWords)})
+        {
+            box->setFont(font);
+            box->addItems(words);
+        }
+        QCOMPARE(listWords.sizeHint(), plainWords.sizeHint());
+        QCOMPARE(listWords.minimumSizeHint(), plainWords.minimumSizeHint());
+
+        // Numbers: measured on the widest one, which is as wide as the widest of all of them.
+        for (const int last : {9, 99, 999})
+        {
+            QComboBox plainNumbers;
+            CListComboBox listNumbers;
+            plainNumbers.setFont(font);
+            listNumbers.setFont(font);
+            for (int n = 1; n <= last; ++n) plainNumbers.addItem(QString::number(n));
+            listNumbers.addNumbers(1, last);
+            QCOMPARE(listNumbers.count(), last);
+            QCOMPARE(listNumbers.itemText(last - 1), QString::number(last));
+            QCOMPARE(listNumbers.sizeHint(), plainNumbers.sizeHint());
+            QCOMPARE(listNumbers.minimumSizeHint(), plainNumbers.minimumSizeHint());
+        }
+    }
+
+    // A list that lacks some numbers of its longest length is measured item by item.
+    QComboBox plainPart;
+    CListComboBox listPart;
+    for (int n = 1; n <= 20; ++n) plainPart.addItem(QString::number(n));
+    listPart.addNumbers(1, 20);
+    QCOMPARE(listPart.sizeHint(), plainPart.sizeHint());
+
+    // A font set later is measured afresh.
+    CListComboBox later;
+    later.addNumbers(1, 99);
+    const QSize before = later.sizeHint();
+    later.setFont(large);
+    QVERIFY(later.sizeHint().width() > before.width());
 }
 
 void TestWidgets::appearanceModelsAreAllDifferent()

@@ -8,6 +8,7 @@
 #include "util/TextCodec.h"
 #include "widgets/AppearanceArt.h"
 #include "widgets/HyperlinkLabel.h"
+#include "widgets/ListComboBox.h"
 #include "widgets/PictureListBox.h"
 
 #include <QCheckBox>
@@ -92,9 +93,10 @@ void CPlayerPage::buildIdentity()
     nameRow->addWidget(m_name, 1);
     grid->addLayout(nameRow, 0, 0, 1, 4);
 
-    m_number = new QComboBox(player);
-    for (int n = 1; n <= CPlayerEditSession::kNumberCount; ++n) m_number->addItem(QString::number(n));
-    m_position = new QComboBox(player);
+    auto* number = new CListComboBox(player);
+    number->addNumbers(1, CPlayerEditSession::kNumberCount);
+    m_number = number;
+    m_position = new CListComboBox(player);
     for (int p = 0; p < kPositionCount; ++p) m_position->addItem(QString::fromLatin1(positionLabel(p)));
     grid->addWidget(label(pagetexts::kNumberLabel, player), 1, 0);
     grid->addWidget(m_number, 1, 1);
@@ -159,9 +161,9 @@ void CPlayerPage::buildLooks()
         connect(look.list, &CPictureListBox::valueChanged, this,
                 [this, field = look.field](int value) { commitValue(field, value); });
     }
-    m_skin = new QComboBox(looks);
+    m_skin = new CListComboBox(looks);
     for (const char* text : pagetexts::kSkinColours) m_skin->addItem(pageform::text(text));
-    m_hairColour = new QComboBox(looks);
+    m_hairColour = new CListComboBox(looks);
     for (const char* text : pagetexts::kHairColours) m_hairColour->addItem(pageform::text(text));
     connect(m_skin, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { commitValue(CPlayerField::SkinColour, index); });

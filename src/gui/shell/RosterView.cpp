@@ -14,6 +14,7 @@
 #include "util/TextCodec.h"
 
 #include <QHeaderView>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -43,6 +44,22 @@ public:
             if (!isSectionHidden(i)) return sectionSizeFromContents(i);
         return QHeaderView::sizeHint();
     }
+
+protected:
+    // A heading measured in the font it is drawn in. The toolkit measures headings in
+    // bold, in case a highlighted one is drawn bold; ours never are (no highlighted
+    // sections, widths set per column), and the bold face would be read from disk for
+    // that alone. The columns' widths are ours: only the height is used.
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.fontMetrics = fontMetrics();
+        option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        if (isSortIndicatorShown()) option.sortIndicator = QStyleOptionHeader::SortDown;
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
 };
 }  // namespace
 
@@ -56,6 +73,8 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
 
     m_table->setObjectName(QStringLiteral("rosterList"));
     m_table->setHorizontalHeader(new CRosterHeader(Qt::Horizontal, m_table));
+    // Hidden before the model comes, or the toolkit measures its rows' headings.
+    m_table->verticalHeader()->hide();
     m_table->setModel(m_model);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -67,7 +86,6 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     m_table->setDragEnabled(true);
     m_table->setDragDropMode(QAbstractItemView::DragOnly);
     m_table->setDefaultDropAction(Qt::MoveAction);
-    m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
 
