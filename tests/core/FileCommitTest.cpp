@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -220,15 +221,22 @@ TEST(FileCommit, RefusesWhatIsNotARegularFile)
         ASSERT_TRUE(e);
         EXPECT_NE(e->find("not a regular file"), std::string::npos) << *e;
         EXPECT_EQ(folder.read("outside/secret"), bytesOf("keep me"));
-        // Reading one never blocks: a pipe is refused before it is opened.
+        // Reading one never blocks, whether read or viewed: a pipe is refused before it
+        // is opened.
         auto read = std::async(std::launch::async, [&] {
             std::vector<uint8_t> out;
             return CFileSystem::real().readFile(target, out) ? 0 : errno;
         });
+        auto view = std::async(std::launch::async, [&] {
+            CFileBytes out;
+            return CFileSystem::real().viewFile(target, out) ? 0 : errno;
+        });
         ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+        ASSERT_EQ(view.wait_for(std::chrono::seconds(5)), std::future_status::ready);
         if (std::string(c.what) != "link to a file elsewhere")
         {
             EXPECT_EQ(read.get(), kNotRegularFile);
+            EXPECT_EQ(view.get(), kNotRegularFile);
         }
     }
     // A link planted where earlier versions put their temporary file is never followed.
@@ -239,6 +247,35 @@ TEST(FileCommit, RefusesWhatIsNotARegularFile)
     EXPECT_FALSE(commitFiles(CFileSystem::real(), {{folder.path() / "game" / "FCDB.DBI", bytesOf("new"), {}}}));
     EXPECT_EQ(folder.read("game/FCDB.DBI"), bytesOf("new"));
     EXPECT_EQ(folder.read("outside/secret"), bytesOf("keep me"));
+}
+
+// A file viewed holds the same bytes as one read, empty or not, and keeps them when the
+// view is moved; a missing file fails with the system's reason.
+TEST(FileCommit, ViewedFilesHoldTheirBytes)
+{
+    TempFolder folder;
+    std::vector<uint8_t> big(300000);
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = uint8_t(i * 7 + i / 251);
+    folder.write("big.dbi", big);
+    folder.write("empty.dbi", {});
+    for (const char* name : {"big.dbi", "empty.dbi"})
+    {
+        SCOPED_TRACE(name);
+        std::vector<uint8_t> read;
+        ASSERT_TRUE(CFileSystem::real().readFile(folder.path() / name, read));
+        CFileBytes viewed;
+        ASSERT_TRUE(CFileSystem::real().viewFile(folder.path() / name, viewed));
+        EXPECT_TRUE(std::ranges::equal(viewed.bytes(), read));
+        CFileBytes moved = std::move(viewed);
+        EXPECT_TRUE(viewed.bytes().empty());
+        EXPECT_TRUE(std::ranges::equal(moved.bytes(), read));
+        moved = CFileBytes();
+        EXPECT_TRUE(moved.bytes().empty());
+    }
+    CFileBytes missing;
+    errno = 0;
+    EXPECT_FALSE(CFileSystem::real().viewFile(folder.path() / "missing.dbi", missing));
+    EXPECT_EQ(errno, ENOENT);
 }
 
 TEST(FileCommit, KeepsPermissionBits)

@@ -53,6 +53,15 @@ public:
         }
         return CFileSystem::readFile(p, out);
     }
+    bool viewFile(const std::filesystem::path& p, CFileBytes& out) override
+    {
+        if (reads++ == failRead)
+        {
+            errno = EACCES;
+            return false;
+        }
+        return CFileSystem::viewFile(p, out);
+    }
     bool createFile(const std::filesystem::path& p, std::span<const uint8_t> bytes, const CFileStatus* like) override
     {
         if (writes++ == failWrite)

@@ -502,8 +502,8 @@ CLoadError unreadable(CLoadStep step, const std::string& gamePath)
 }
 
 template <class Loader>
-std::optional<CLoadError> runLoader(CLoadStep step, Loader&& loader, CDatabase& db, const std::vector<uint8_t>& d,
-                                    const std::string& namesFile, const std::vector<uint8_t>& n)
+std::optional<CLoadError> runLoader(CLoadStep step, Loader&& loader, CDatabase& db, std::span<const uint8_t> d,
+                                    const std::string& namesFile, std::span<const uint8_t> n)
 {
     if (auto e = loader(db, d, n))
         return CLoadError{step, fileName(e->inNameFile ? namesFile : gamepaths::kDatabaseFile) + ": " + e->message};
@@ -515,10 +515,10 @@ template <class Loader>
 std::optional<CGameFiles::CLoadError> CGameFiles::loadWith(CDatabase& db, CLoadStep step, const std::string& namesFile,
                                                            Loader&& loader) const
 {
-    std::vector<uint8_t> d, n;
-    if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(step, gamepaths::kDatabaseFile);
-    if (!m_fs.readFile(resolve(namesFile), n)) return unreadable(step, namesFile);
-    return runLoader(step, loader, db, d, namesFile, n);
+    CFileBytes d, n;
+    if (!m_fs.viewFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(step, gamepaths::kDatabaseFile);
+    if (!m_fs.viewFile(resolve(namesFile), n)) return unreadable(step, namesFile);
+    return runLoader(step, loader, db, d.bytes(), namesFile, n.bytes());
 }
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadPlayers(CDatabase& db) const
@@ -549,16 +549,18 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadSteps(CDatabase& db,
     };
     const std::string playerNamesFile = gamepaths::playerNameFilePath(db.languageCode());
     const std::string namesFile = gamepaths::nameFilePath(db.languageCode());
-    std::vector<uint8_t> d, n, p;
+    CFileBytes d, n, p;
     step(CLoadStep::Players);
-    if (!m_fs.readFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
-    if (!m_fs.readFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
-    if (auto e = runLoader(CLoadStep::Players, gameformat::loadPlayers, db, d, playerNamesFile, p)) return e;
+    if (!m_fs.viewFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
+    if (!m_fs.viewFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
+    if (auto e = runLoader(CLoadStep::Players, gameformat::loadPlayers, db, d.bytes(), playerNamesFile, p.bytes()))
+        return e;
+    p = CFileBytes();
     step(CLoadStep::Teams);
-    if (!m_fs.readFile(resolve(namesFile), n)) return unreadable(CLoadStep::Teams, namesFile);
-    if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d, namesFile, n)) return e;
+    if (!m_fs.viewFile(resolve(namesFile), n)) return unreadable(CLoadStep::Teams, namesFile);
+    if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d.bytes(), namesFile, n.bytes())) return e;
     step(CLoadStep::Leagues);
-    if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d, namesFile, n)) return e;
+    if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d.bytes(), namesFile, n.bytes())) return e;
     readSpokenNames(db);
     return std::nullopt;
 }
@@ -575,9 +577,9 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db, std::st
 
 int CGameFiles::readSpokenNames(CDatabase& db) const
 {
-    std::vector<uint8_t> bytes;
-    if (!m_fs.readFile(resolve(gamepaths::kSpeechIndexFile), bytes)) return 0;
-    return markSpokenNames(db, bytes);
+    CFileBytes bytes;
+    if (!m_fs.viewFile(resolve(gamepaths::kSpeechIndexFile), bytes)) return 0;
+    return markSpokenNames(db, bytes.bytes());
 }
 
 std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* savedState) const

@@ -9,12 +9,14 @@
 #include <cstring>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <fstream>
 #else
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -31,6 +33,32 @@ std::string systemReason(int error)
 std::string fileFailure(const fs::path& path, const std::string& step, int error)
 {
     return path.string() + ": cannot " + step + ": " + systemReason(error);
+}
+
+CFileBytes::~CFileBytes() { release(); }
+
+CFileBytes::CFileBytes(CFileBytes&& other) noexcept
+    : m_mapped(std::exchange(other.m_mapped, nullptr)), m_size(std::exchange(other.m_size, 0)),
+      m_read(std::move(other.m_read))
+{
+}
+
+CFileBytes& CFileBytes::operator=(CFileBytes&& other) noexcept
+{
+    if (this != &other)
+    {
+        release();
+        m_mapped = std::exchange(other.m_mapped, nullptr);
+        m_size = std::exchange(other.m_size, 0);
+        m_read = std::move(other.m_read);
+    }
+    return *this;
+}
+
+void CFileBytes::assign(std::vector<uint8_t> bytes)
+{
+    release();
+    m_read = std::move(bytes);
 }
 
 std::string checksumText(std::span<const uint8_t> bytes)
@@ -63,26 +91,70 @@ bool writeAll(int fd, std::span<const uint8_t> bytes)
 }
 } // namespace
 
-bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
+namespace
+{
+// Opens a regular file for reading, or fails with errno set (kNotRegularFile for
+// anything else) without having opened anything that could block or act.
+int openRegular(const fs::path& path, struct stat& st)
 {
     // Asked before opening: opening a device may already do something, and opening a
     // pipe for reading waits for a writer.
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return false;
+    if (::stat(path.c_str(), &st) != 0) return -1;
     if (!S_ISREG(st.st_mode))
     {
         errno = kNotRegularFile;
-        return false;
+        return -1;
     }
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return -1;
     // The name may have been swapped for a pipe since.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
     {
         ::close(fd);
         errno = kNotRegularFile;
-        return false;
+        return -1;
     }
+    return fd;
+}
+} // namespace
+
+bool CFileSystem::viewFile(const fs::path& path, CFileBytes& out)
+{
+    out.release();
+    struct stat st;
+    const int fd = openRegular(path, st);
+    if (fd < 0) return false;
+    if (st.st_size > 0)
+    {
+        // Private and read-only; every page is brought in at once, so that reading
+        // through it takes no page faults.
+        void* mapped = ::mmap(nullptr, std::size_t(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (mapped != MAP_FAILED)
+        {
+            ::close(fd);
+            out.m_mapped = static_cast<const uint8_t*>(mapped);
+            out.m_size = std::size_t(st.st_size);
+            return true;
+        }
+    }
+    // Empty, or a file system that cannot map: read it.
+    ::close(fd);
+    return CFileSystem::readFile(path, out.m_read);
+}
+
+void CFileBytes::release()
+{
+    if (m_mapped) ::munmap(const_cast<uint8_t*>(m_mapped), m_size);
+    m_mapped = nullptr;
+    m_size = 0;
+    m_read.clear();
+}
+
+bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
+{
+    struct stat st;
+    const int fd = openRegular(path, st);
+    if (fd < 0) return false;
     out.clear();
     out.reserve(std::size_t(st.st_size));
     uint8_t buffer[65536];
@@ -191,6 +263,17 @@ bool CFileSystem::listFolder(const fs::path& folder, std::vector<std::string>& n
 }
 #else
 // Windows: no pipes among a game's files, no hard links on the disks games live on.
+bool CFileSystem::viewFile(const fs::path& path, CFileBytes& out)
+{
+    out.release();
+    return CFileSystem::readFile(path, out.m_read);
+}
+
+void CFileBytes::release()
+{
+    m_read.clear();
+}
+
 bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
 {
     std::error_code ec;

@@ -17,6 +17,32 @@ struct CFileStatus
     uint64_t size = 0;
 };
 
+// A whole file's bytes, read-only, for reading through once. Where the system allows, the
+// file is mapped into memory: nothing is copied and no memory is set aside for it, the
+// pages come from the system's file cache. Elsewhere, and for a file that cannot be
+// mapped, the bytes are read into memory. Keep one only while its bytes are looked at.
+class CFileBytes
+{
+public:
+    CFileBytes() = default;
+    ~CFileBytes();
+    CFileBytes(CFileBytes&& other) noexcept;
+    CFileBytes& operator=(CFileBytes&& other) noexcept;
+    CFileBytes(const CFileBytes&) = delete;
+    CFileBytes& operator=(const CFileBytes&) = delete;
+
+    std::span<const uint8_t> bytes() const { return m_mapped ? std::span<const uint8_t>(m_mapped, m_size) : m_read; }
+    // Bytes that were read, as a test's file system hands them over.
+    void assign(std::vector<uint8_t> bytes);
+
+private:
+    friend class CFileSystem;
+    void release();
+    const uint8_t* m_mapped = nullptr;
+    std::size_t m_size = 0;
+    std::vector<uint8_t> m_read;
+};
+
 // The file operations the editor needs, behind an interface so that tests can make any
 // step fail. Each returns false on failure with errno set to the system's reason
 // (kNotRegularFile when the file is a pipe, device, folder or link).
@@ -27,6 +53,9 @@ public:
     // Reads a whole file. Anything but a regular file (a link to one is fine) is refused
     // without ever blocking on it: a pipe or device is not read from.
     virtual bool readFile(const std::filesystem::path& path, std::vector<uint8_t>& out);
+    // The same for a file only read through (the game's files at start-up): mapped
+    // rather than copied where the system allows.
+    virtual bool viewFile(const std::filesystem::path& path, CFileBytes& out);
     // The file itself, links not followed. A missing file is a success with exists false.
     virtual bool status(const std::filesystem::path& path, CFileStatus& out);
     // Creates a new file (never an existing name, never through a link), writes the bytes
