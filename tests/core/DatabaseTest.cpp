@@ -1,8 +1,11 @@
 #include "TestGate.h"
 #include "database/Database.h"
 #include "database/SpokenNames.h"
+#include "util/Prefault.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -51,6 +54,27 @@ TEST(Database, LookupsYieldNothingOutsideTheTables)
     EXPECT_EQ(db.playerLabel(0x30005), "Imported");
     EXPECT_EQ(db.playerCount(), 2u);
     EXPECT_EQ(db.highestPlayerId(), 0x30005u);
+}
+
+// Tables grown ahead of a load (their pages asked for in one go) keep what they held.
+TEST(Database, ReservingKeepsWhatTheTablesHold)
+{
+    CDatabase db;
+    addPlayer(db, 5, "Five");
+    CDatabaseBuilder(db).reservePlayers(40000);
+    ASSERT_NE(db.player(5), nullptr);
+    EXPECT_EQ(db.playerLabel(5), "Five");
+    EXPECT_EQ(db.playerNameIndex().size(), 40001u);
+    EXPECT_EQ(db.playerNameIndex()[5], "Five");
+    EXPECT_TRUE(db.playerNameIndex()[39999].empty());
+    EXPECT_EQ(db.player(40000), nullptr);
+    CDatabaseBuilder(db).reservePlayers(10);  // never shrinks
+    EXPECT_EQ(db.playerNameIndex().size(), 40001u);
+
+    std::vector<uint32_t> filled(100000, 0xA5A5A5A5u);
+    prefaultForWriting(filled.data() + 3, (filled.size() - 7) * sizeof(uint32_t));
+    prefaultForWriting(nullptr, 1 << 20);
+    EXPECT_TRUE(std::ranges::all_of(filled, [](uint32_t v) { return v == 0xA5A5A5A5u; }));
 }
 
 TEST(Database, LabelsCarryImportAndEditMarks)

@@ -1,5 +1,7 @@
 #include "database/Database.h"
 
+#include "util/Prefault.h"
+
 #include <algorithm>
 
 namespace
@@ -19,6 +21,19 @@ std::string label(const T* record, const std::string& name)
     if (record->imported) out += " *";
     if (record->modified) out += " +";
     return out;
+}
+
+// Grows a table about to be filled to `size` entries, its new pages given in one go.
+template <class Vector>
+void growForFilling(Vector& v, std::size_t size, const typename Vector::value_type& empty = {})
+{
+    if (size <= v.size()) return;
+    if (size > v.capacity())
+    {
+        v.reserve(size);
+        prefaultCapacity(v);
+    }
+    v.resize(size, empty);
 }
 
 void setIndex(std::vector<std::string>& index, uint32_t id, const std::string& name)
@@ -159,14 +174,14 @@ void CDatabase::setSizes(std::size_t playerTableSize, std::size_t teamTableSize,
 
 void CDatabase::reservePlayers(uint32_t highestId)
 {
-    CStoreOps<CPlayer>::grow(m_playerStore, highestId);
-    if (highestId >= m_playerNameIndex.size()) m_playerNameIndex.resize(std::size_t(highestId) + 1);
+    growForFilling(m_playerStore.table, std::size_t(highestId) + 1, nullptr);
+    growForFilling(m_playerNameIndex, std::size_t(highestId) + 1);
 }
 
 void CDatabase::reserveTeams(uint32_t highestId)
 {
-    CStoreOps<CTeam>::grow(m_teamStore, highestId);
-    if (highestId >= m_teamNameIndex.size()) m_teamNameIndex.resize(std::size_t(highestId) + 1);
+    growForFilling(m_teamStore.table, std::size_t(highestId) + 1, nullptr);
+    growForFilling(m_teamNameIndex, std::size_t(highestId) + 1);
 }
 
 CPlayer& CDatabase::addPlayer(std::unique_ptr<CPlayer> p)

@@ -5,6 +5,7 @@
 #include "util/ByteReader.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
+#include "util/Prefault.h"
 
 #include <algorithm>
 #include <cstring>
@@ -102,6 +103,7 @@ std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> 
         // The directory of the name file must hold a position for every record.
         requireRecords(n, 28, count, 4, "player name directory");
         loaded.reserve(count);
+        prefaultCapacity(loaded);
         for (uint32_t k = 0; k < count; ++k)
         {
             CPlayer& p = loaded.emplace_back();
@@ -145,6 +147,7 @@ std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> da
         const uint32_t section = n.u32(12, "team name section position");
         requireRecords(n, std::size_t(section) + 8, count, 4, "team name directory");
         loaded.reserve(count);
+        prefaultCapacity(loaded);
         for (uint32_t k = 0; k < count; ++k)
         {
             CTeam* t = &loaded.emplace_back();
