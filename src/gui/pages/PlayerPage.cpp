@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,20 @@ using pageform::tightGrid;
 
 namespace
 {
+// A skill's box is given its size outright. The toolkit would still measure the lowest
+// and highest values, twice over, for a size the layout then bounds to the fixed one.
+class CSkillSpinBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+
+    QSize sizeHint() const override { return sizeIsFixed() ? minimumSize() : QSpinBox::sizeHint(); }
+    QSize minimumSizeHint() const override { return sizeIsFixed() ? minimumSize() : QSpinBox::minimumSizeHint(); }
+
+private:
+    bool sizeIsFixed() const { return minimumSize() == maximumSize(); }
+};
+
 CRosterView* rosterOf(CObrixApp& app) { return app.mainFrame() ? app.mainFrame()->rosterView() : nullptr; }
 }  // namespace
 
@@ -188,15 +203,15 @@ void CPlayerPage::buildSkills()
     QGridLayout* grid = tightGrid(skills);
     grid->setVerticalSpacing(1);
     grid->setContentsMargins(6, 2, 6, 2);
+    const int spinWidth = skills->fontMetrics().horizontalAdvance(QStringLiteral("888")) + 34;
     for (int i = 0; i < CPlayer::kSkillCount; ++i)
     {
-        auto* spin = new QSpinBox(skills);
+        auto* spin = new CSkillSpinBox(skills);
         spin->setRange(playerpresets::kLowestSkill, playerpresets::kHighestShownSkill);
         spin->findChild<QLineEdit*>()->setReadOnly(true);
         spin->setAlignment(Qt::AlignRight);
-        spin->setFixedWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("888")) + 34);
         // Thirteen rows must fit the sheet's default height.
-        spin->setFixedHeight(20);
+        spin->setFixedSize(spinWidth, 20);
         grid->addWidget(label(pagetexts::kSkillLabels[std::size_t(i)], skills), i, 0);
         grid->addWidget(spin, i, 1);
         m_skills[std::size_t(i)] = spin;
@@ -234,11 +249,14 @@ void CPlayerPage::buildPresets()
     // Compact buttons, a little wider than their text: the style's own minimum width would
     // make the grid wider than the page. (Sized here rather than by a style sheet, which
     // gave each button a style of its own to build and paint with.)
+    const QFontMetrics metrics = presets->fontMetrics();
+    QHash<QString, int> textWidths;  // four rows of the same three words
     for (QPushButton* button : presets->findChildren<QPushButton*>())
     {
         button->setAutoDefault(false);
-        const QFontMetrics metrics = button->fontMetrics();
-        button->setMaximumSize(metrics.horizontalAdvance(button->text()) + 14, metrics.height() + 8);
+        auto width = textWidths.find(button->text());
+        if (width == textWidths.end()) width = textWidths.insert(button->text(), metrics.horizontalAdvance(button->text()));
+        button->setMaximumSize(*width + 14, metrics.height() + 8);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     connect(m_maxAttributes, &QPushButton::clicked, this, [this] { run([this] { m_session->maxAttributes(); }); });
