@@ -681,6 +681,9 @@ void TestWidgets::appearanceModelsAreAllDifferent()
     const QImage face = facePicture(3).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QByteArray raw = rawpicture::encode(face);
     QCOMPARE(rawpicture::decode(raw), face);
+    // A view shows the bytes where they lie, without a copy.
+    QCOMPARE(rawpicture::view(raw), face);
+    QCOMPARE(rawpicture::view(raw).constBits(), reinterpret_cast<const uchar*>(raw.constData()) + rawpicture::kHeaderSize);
     QVERIFY(rawpicture::decode(raw.left(raw.size() - 1)).isNull());
     QVERIFY(rawpicture::decode(QByteArray("\x89PNG\r\n\x1a\n") + raw.mid(8)).isNull());
     QVERIFY(rawpicture::decode(QByteArray()).isNull());

@@ -1,7 +1,10 @@
 #include "widgets/AppearanceArt.h"
-#include "widgets/AppIcons.h"
 
-#include <QPixmapCache>
+#include "widgets/RawPicture.h"
+
+#include <QResource>
+
+#include <array>
 
 QPixmap storedAppearancePicture(CAppearanceKind kind, int model)
 {
@@ -15,12 +18,19 @@ QPixmap storedAppearancePicture(CAppearanceKind kind, int model)
         blank.fill(Qt::transparent);
         return blank;
     }
-    const QString key = QStringLiteral("obrix-appearance-%1").arg(QLatin1String(files[k]));
-    QPixmap strip;
-    if (!QPixmapCache::find(key, &strip))
+    // Each strip is looked at where the program keeps it (the bytes are kept here when the
+    // resource had to be unpacked): only the pictures shown are copied out of it.
+    struct CStrip
     {
-        strip = resourcePicture(QStringLiteral(":/appearance/%1.raw").arg(QLatin1String(files[k])));
-        QPixmapCache::insert(key, strip);
+        QByteArray bytes;
+        QImage pixels;
+    };
+    static std::array<CStrip, 3> strips;
+    CStrip& strip = strips[std::size_t(k)];
+    if (strip.pixels.isNull())
+    {
+        strip.bytes = QResource(QStringLiteral(":/appearance/%1.raw").arg(QLatin1String(files[k]))).uncompressedData();
+        strip.pixels = rawpicture::view(strip.bytes);
     }
-    return strip.copy(model * size, 0, size, size);
+    return QPixmap::fromImage(strip.pixels.copy(model * size, 0, size, size));
 }

@@ -27,16 +27,23 @@ inline QByteArray encode(const QImage& picture)
     return bytes;
 }
 
+// The picture in the bytes without copying its pixels: valid only while the bytes are.
 // A null image when the bytes are not a whole raw picture.
-inline QImage decode(const QByteArray& bytes)
+inline QImage view(const QByteArray& bytes)
 {
     if (bytes.size() < kHeaderSize || std::memcmp(bytes.constData(), kMagic, sizeof kMagic) != 0) return {};
     uint32_t size[2];
     std::memcpy(size, bytes.constData() + sizeof kMagic, sizeof size);
     if (size[0] == 0 || size[1] == 0 || size[0] > 4096 || size[1] > 4096) return {};
     if (bytes.size() != kHeaderSize + qsizetype(size[0]) * size[1] * 4) return {};
-    const QImage view(reinterpret_cast<const uchar*>(bytes.constData()) + kHeaderSize, int(size[0]), int(size[1]),
-                      int(size[0]) * 4, QImage::Format_ARGB32_Premultiplied);
-    return view.copy();  // its own pixels: the bytes go when the caller's copy does
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kHeaderSize, int(size[0]), int(size[1]),
+                  int(size[0]) * 4, QImage::Format_ARGB32_Premultiplied);
+}
+
+// The picture with pixels of its own. A null image when the bytes are not a whole raw
+// picture.
+inline QImage decode(const QByteArray& bytes)
+{
+    return view(bytes).copy();
 }
 }  // namespace rawpicture
