@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QtTest>
 
@@ -74,6 +75,7 @@ private slots:
 
     void fillFollowsTheSortedTreeOrder();
     void teamRowsDrawTheirSwatches();
+    void leagueRowsDrawAsTheStyleDraws();
     void selectionReportsOnlyTeamsAndNotWhileFilling();
     void teamSelectedFillsTheRoster();
     void rosterSortsByNameTwiceThenRating();
@@ -167,6 +169,44 @@ void TestTreeRoster::teamRowsDrawTheirSwatches()
     QCOMPARE(CLeagueTreeDelegate::swatchQColor(24), QColor(128, 128, 128));
     const CRgb first = *swatchColour(0);
     QCOMPARE(CLeagueTreeDelegate::swatchQColor(0), QColor(first.r, first.g, first.b));
+}
+
+// League rows lay their label out once instead of as the style does (three times), with
+// the very same pixels in every state, shortened or not.
+void TestTreeRoster::leagueRowsDrawAsTheStyleDraws()
+{
+    CObrixApp& app = freshApp();
+    CLeagueTree tree(app, false, false);
+    tree.fill();
+    tree.resize(300, 400);
+    QStyledItemDelegate plain;
+    const QModelIndex league = tree.model()->index(0, 0);
+    QVERIFY(!league.data().toString().isEmpty());
+    const QStyle::State states[] = {
+        QStyle::State_Enabled | QStyle::State_Active,
+        QStyle::State_Enabled | QStyle::State_Active | QStyle::State_Selected,
+        QStyle::State_Enabled | QStyle::State_Selected,
+        QStyle::State_Enabled | QStyle::State_Active | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange,
+        QStyle::State_None,
+    };
+    for (const int width : {300, 120, 60})
+        for (const QStyle::State state : states)
+        {
+            const auto draw = [&](const QAbstractItemDelegate& delegate) {
+                QImage image(width, 22, QImage::Format_ARGB32_Premultiplied);
+                image.fill(QColor(40, 90, 160, 128));
+                QPainter painter(&image);
+                QStyleOptionViewItem option;
+                option.initFrom(tree.viewport());
+                option.widget = &tree;
+                option.rect = QRect(2, 1, width - 4, 20);
+                option.state = state;
+                option.showDecorationSelected = true;
+                delegate.paint(&painter, option, league);
+                return image;
+            };
+            QCOMPARE(draw(*tree.itemDelegate()), draw(plain));
+        }
 }
 
 void TestTreeRoster::selectionReportsOnlyTeamsAndNotWhileFilling()
