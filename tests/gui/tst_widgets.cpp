@@ -12,6 +12,7 @@
 #include "widgets/AppearanceArt.h"
 #include "widgets/BandedFrames.h"
 #include "widgets/ColourPicker.h"
+#include "widgets/FormLabel.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/ListComboBox.h"
 #include "widgets/PictureListBox.h"
@@ -34,6 +35,7 @@
 #include <QtTest>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 
 namespace
@@ -148,6 +150,7 @@ private slots:
     void popupListsTheNamedPalette();
     void linkReportsOnlyRealClicks();
     void listComboBoxIsSizedAsTheToolkitSizesIt();
+    void formLabelIsSizedAsTheToolkitSizesIt();
     void appearanceModelsAreAllDifferent();
     void screenshots();
 };
@@ -652,6 +655,55 @@ void TestWidgets::listComboBoxIsSizedAsTheToolkitSizesIt()
     const QSize before = later.sizeHint();
     later.setFont(large);
     QVERIFY(later.sizeHint().width() > before.width());
+}
+
+void TestWidgets::formLabelIsSizedAsTheToolkitSizesIt()
+{
+    QFont small = QApplication::font(), large = small, bold = small;
+    small.setPointSizeF(7);
+    large.setPointSizeF(15);
+    bold.setBold(true);
+    const QString texts[] = {QStringLiteral("Acceleration:"), QStringLiteral("No.:"), QStringLiteral("W"),
+                             QStringLiteral("Facial Hair"), QStringLiteral("")};
+    const Qt::Alignment alignments[] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+                                        Qt::AlignHCenter | Qt::AlignBottom};
+    for (const QFont& font : {QApplication::font(), small, large, bold})
+        for (const QString& text : texts)
+            for (const Qt::Alignment alignment : alignments)
+            {
+                QLabel plain(text);
+                CFormLabel ours(text);
+                for (QLabel* label : {&plain, static_cast<QLabel*>(&ours)})
+                {
+                    label->setTextFormat(Qt::PlainText);
+                    label->setFont(font);
+                    label->setAlignment(alignment);
+                }
+                QCOMPARE(ours.sizeHint(), plain.sizeHint());
+                QCOMPARE(ours.minimumSizeHint(), plain.minimumSizeHint());
+            }
+    // Measured afresh when the text, margins or minimum change; anything but one line of
+    // plain text is left to the toolkit.
+    QLabel plain(QStringLiteral("Pos:"));
+    CFormLabel ours(QStringLiteral("Pos:"));
+    plain.setTextFormat(Qt::PlainText);
+    QCOMPARE(ours.sizeHint(), plain.sizeHint());
+    const auto change = [&](const std::function<void(QLabel&)>& how) {
+        how(plain);
+        how(ours);
+        QCOMPARE(ours.sizeHint(), plain.sizeHint());
+        QCOMPARE(ours.minimumSizeHint(), plain.minimumSizeHint());
+    };
+    change([](QLabel& l) { l.setText(QStringLiteral("Position of the player:")); });
+    change([](QLabel& l) { l.setContentsMargins(3, 1, 5, 2); });
+    change([](QLabel& l) { l.setMinimumWidth(250); });
+    change([](QLabel& l) { l.setMargin(4); });
+    change([](QLabel& l) { l.setIndent(6); });
+    change([](QLabel& l) { l.setText(QStringLiteral("Two\nlines")); });
+    change([](QLabel& l) {
+        l.setText(QStringLiteral("Words enough to be wrapped onto more than one line of the label"));
+        l.setWordWrap(true);
+    });
 }
 
 void TestWidgets::appearanceModelsAreAllDifferent()

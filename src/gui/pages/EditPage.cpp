@@ -4,6 +4,7 @@
 #include "app/ObrixApp.h"
 #include "editing/PageTexts.h"
 #include "util/TextCodec.h"
+#include "widgets/FormLabel.h"
 #include "widgets/HyperlinkLabel.h"
 
 #include <QCoreApplication>
@@ -103,7 +104,7 @@ QString text(const char* fixed) { return QCoreApplication::translate("pagetexts"
 
 QLabel* label(const char* fixed, QWidget* parent)
 {
-    auto* l = new QLabel(text(fixed), parent);
+    auto* l = new CFormLabel(text(fixed), parent);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }

@@ -7,6 +7,7 @@
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"
 #include "widgets/AppearanceArt.h"
+#include "widgets/FormLabel.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/ListComboBox.h"
 #include "widgets/PictureListBox.h"
@@ -170,7 +171,7 @@ void CPlayerPage::buildLooks()
     for (int column = 0; column < 3; ++column)
     {
         const CLook& look = lists[std::size_t(column)];
-        auto* caption = new QLabel(pageform::text(look.caption), looks);
+        auto* caption = new CFormLabel(pageform::text(look.caption), looks);
         grid->addWidget(caption, 0, column, Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(look.list, 1, column, Qt::AlignHCenter | Qt::AlignTop);
         connect(look.list, &CPictureListBox::valueChanged, this,
