@@ -46,6 +46,7 @@ public:
         textOption.setTextDirection(option.direction);
         textOption.setAlignment(QStyle::visualAlignment(option.direction, option.displayAlignment));
         m_layout.setTextOption(textOption);
+        m_layout.setCacheEnabled(true);  // the shaped line is drawn, not shaped again
         m_layout.beginLayout();
         for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine())
         {
