@@ -55,12 +55,6 @@ CFileBytes& CFileBytes::operator=(CFileBytes&& other) noexcept
     return *this;
 }
 
-void CFileBytes::assign(std::vector<uint8_t> bytes)
-{
-    release();
-    m_read = std::move(bytes);
-}
-
 std::string checksumText(std::span<const uint8_t> bytes)
 {
     // FNV-1a, folded eight bytes at a time would not be faster enough to matter here.

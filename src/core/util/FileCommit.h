@@ -20,7 +20,9 @@ struct CFileStatus
 // A whole file's bytes, read-only, for reading through once. Where the system allows, the
 // file is mapped into memory: nothing is copied and no memory is set aside for it, the
 // pages come from the system's file cache. Elsewhere, and for a file that cannot be
-// mapped, the bytes are read into memory. Keep one only while its bytes are looked at.
+// mapped, the bytes are read into memory. Keep one only while its bytes are looked at: a
+// mapped file cut short by another program meanwhile could not be read to its end (this
+// editor never rewrites a file in place; it renames a new one over it).
 class CFileBytes
 {
 public:
@@ -32,8 +34,6 @@ public:
     CFileBytes& operator=(const CFileBytes&) = delete;
 
     std::span<const uint8_t> bytes() const { return m_mapped ? std::span<const uint8_t>(m_mapped, m_size) : m_read; }
-    // Bytes that were read, as a test's file system hands them over.
-    void assign(std::vector<uint8_t> bytes);
 
 private:
     friend class CFileSystem;
