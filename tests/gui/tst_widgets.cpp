@@ -649,6 +649,33 @@ void TestWidgets::listComboBoxIsSizedAsTheToolkitSizesIt()
     listPart.addNumbers(1, 20);
     QCOMPARE(listPart.sizeHint(), plainPart.sizeHint());
 
+    // Another item added, or some taken away, once the box was measured (as a layout asks
+    // for both sizes together): the sizes worked out are kept, as the toolkit keeps its
+    // own, and the next size hint (a new font) is worked out item by item.
+    for (const bool add : {true, false})
+    {
+        QComboBox plainChanged;
+        CListComboBox listChanged;
+        for (int n = 1; n <= 99; ++n) plainChanged.addItem(QString::number(n));
+        listChanged.addNumbers(1, 99);
+        QCOMPARE(listChanged.sizeHint(), plainChanged.sizeHint());
+        QCOMPARE(listChanged.minimumSizeHint(), plainChanged.minimumSizeHint());
+        for (QComboBox* box : {static_cast<QComboBox*>(&plainChanged), static_cast<QComboBox*>(&listChanged)})
+        {
+            if (add)
+                box->addItem(QStringLiteral("Substitute"));
+            else
+                for (int i = 0; i < 89; ++i) box->removeItem(box->count() - 1);
+        }
+        QCOMPARE(listChanged.sizeHint(), plainChanged.sizeHint());
+        QCOMPARE(listChanged.minimumSizeHint(), plainChanged.minimumSizeHint());
+        // (The toolkit keeps its old minimum after a new font; only the size hint is
+        // worked out again.)
+        plainChanged.setFont(large);
+        listChanged.setFont(large);
+        QCOMPARE(listChanged.sizeHint(), plainChanged.sizeHint());
+    }
+
     // A font set later is measured afresh.
     CListComboBox later;
     later.addNumbers(1, 99);

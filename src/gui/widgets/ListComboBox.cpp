@@ -9,12 +9,21 @@
 
 void CListComboBox::addNumbers(int first, int last)
 {
+    const bool onlyNumbers = count() == 0;
     for (int n = first; n <= last; ++n) addItem(QString::number(n));
     const int digits = int(QString::number(last).size());
     int lowest = 1;  // the smallest number with that many digits
     for (int d = 1; d < digits; ++d) lowest *= 10;
-    m_numberDigits = (first >= 0 && first <= lowest && last == lowest * 10 - 1) ? digits : 0;
+    m_numberDigits = (onlyNumbers && first >= 0 && first <= lowest && last == lowest * 10 - 1) ? digits : 0;
     m_numberHint = QSize();
+    if (m_numberDigits == 0) return;
+    // Once the list holds anything else, it is measured item by item the next time it is
+    // measured at all (a size worked out is kept until the font or style changes, as the
+    // toolkit keeps its own).
+    const auto measureItems = [this] { m_numberDigits = 0; };
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model(), signal, this, measureItems, Qt::SingleShotConnection);
+    connect(model(), &QAbstractItemModel::modelReset, this, measureItems, Qt::SingleShotConnection);
 }
 
 QString CListComboBox::widestNumber(const QFontMetricsF& metrics, int digits)
@@ -46,8 +55,8 @@ QString CListComboBox::widestNumber(const QFontMetricsF& metrics, int digits)
 
 QSize CListComboBox::sizeHint() const
 {
-    if (m_numberDigits == 0) return QComboBox::sizeHint();
     if (m_numberHint.isValid()) return m_numberHint;
+    if (m_numberDigits == 0) return QComboBox::sizeHint();
     // The toolkit's own sum for a list without icons, on the one widest number: its
     // width, one line high (at least 14), and the style's frame and arrow around it.
     const QFontMetrics metrics = fontMetrics();

@@ -12,7 +12,8 @@ class CListComboBox : public QComboBox
 public:
     using QComboBox::QComboBox;
 
-    // Adds first, first + 1, ..., last as items.
+    // Adds first, first + 1, ..., last as items. Measured on one number while the list
+    // holds just these; added to or cut, it is measured item by item from then on.
     void addNumbers(int first, int last);
 
     QSize sizeHint() const override;
