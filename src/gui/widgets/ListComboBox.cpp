@@ -12,7 +12,7 @@ void CListComboBox::addNumbers(int first, int last)
     const bool onlyNumbers = count() == 0;
     for (int n = first; n <= last; ++n) addItem(QString::number(n));
     const int digits = int(QString::number(last).size());
-    int lowest = 1;  // the smallest number with that many digits
+    long long lowest = 1;  // the smallest number with that many digits
     for (int d = 1; d < digits; ++d) lowest *= 10;
     m_numberDigits = (onlyNumbers && first >= 0 && first <= lowest && last == lowest * 10 - 1) ? digits : 0;
     m_numberHint = QSize();
