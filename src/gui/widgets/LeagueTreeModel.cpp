@@ -27,7 +27,8 @@ std::unique_ptr<CLeagueTreeModel::CNode> CLeagueTreeModel::build(const CTreeNode
 {
     auto node = std::make_unique<CNode>();
     node->value = from.value;
-    node->text = display(from.text, encoding);
+    node->bytes = from.text;
+    node->encoding = encoding;
     node->parent = parent;
     node->row = row;
     node->children.reserve(from.children.size());
@@ -73,6 +74,7 @@ void CLeagueTreeModel::setText(const QModelIndex& index, const QString& text)
     if (CNode* n = node(index))
     {
         n->text = text;
+        n->bytes.clear();
         emit dataChanged(index, index, {Qt::DisplayRole});
     }
 }
@@ -93,10 +95,16 @@ uint32_t CLeagueTreeModel::value(const QModelIndex& index) const
     return n ? n->value : 0;
 }
 
+const QString& CLeagueTreeModel::CNode::shownText() const
+{
+    if (!text) text = display(bytes, encoding);
+    return *text;
+}
+
 QString CLeagueTreeModel::text(const QModelIndex& index) const
 {
     const CNode* n = node(index);
-    return n ? n->text : QString();
+    return n ? n->shownText() : QString();
 }
 
 int CLeagueTreeModel::level(const QModelIndex& index) const
@@ -174,7 +182,7 @@ QVariant CLeagueTreeModel::data(const QModelIndex& index, int role) const
     switch (role)
     {
     case Qt::DisplayRole:
-        return n->text;
+        return n->shownText();
     case Qt::DecorationRole:
     {
         const int l = level(index);

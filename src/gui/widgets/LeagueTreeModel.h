@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 enum class CTextEncoding;
@@ -59,10 +61,16 @@ private:
     struct CNode
     {
         uint32_t value = 0;
-        QString text;
+        // The label as the database holds it, made into text the first time it is shown:
+        // most nodes of a full tree (teams, players) are never shown in a run.
+        std::string bytes;
+        CTextEncoding encoding{};
+        mutable std::optional<QString> text;
         CNode* parent = nullptr;
         int row = 0;
         std::vector<std::unique_ptr<CNode>> children;
+
+        const QString& shownText() const;
     };
 
     CNode* node(const QModelIndex& index) const;
