@@ -12,8 +12,8 @@ CFormLabel::CFormLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 
 bool CFormLabel::plainLine() const
 {
-    return !text().isEmpty() && textFormat() == Qt::PlainText && !wordWrap() && !buddy() && margin() == 0 && indent() < 0 &&
-           frameWidth() == 0 && !text().contains(u'\n');
+    return !text().isEmpty() && !text().contains(u'\n') && textFormat() == Qt::PlainText && !wordWrap() &&
+           !buddy() && margin() == 0 && indent() < 0 && frameWidth() == 0;
 }
 
 QSize CFormLabel::sizeHint() const

@@ -26,10 +26,7 @@ bool isTeamRow(const QModelIndex& index)
     const auto* model = qobject_cast<const CLeagueTreeModel*>(index.model());
     return model && model->level(index) == 1;
 }
-}  // namespace
 
-namespace
-{
 // A row's label laid out once, where the style would lay it out (its vertical alignment
 // in the text area, the focus frame's margin each side), as long as it fits on one line
 // unshortened; the style lays out and shapes a label three times over to draw it.
