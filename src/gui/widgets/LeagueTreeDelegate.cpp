@@ -99,9 +99,15 @@ void CLeagueTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const QRect area = textArea(opt, style);
     if (!isTeamRow(index))
     {
+        // The focus frame is drawn over the text: the row that has it is drawn by the style,
+        // without laying its label out first for nothing.
+        if (opt.state & QStyle::State_HasFocus)
+        {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
         const CRowLabel label(text, opt, area, style);
-        // The focus frame is drawn over the text: the row that has it is drawn by the style.
-        if (!label.fits() || (opt.state & QStyle::State_HasFocus))
+        if (!label.fits())
         {
             QStyledItemDelegate::paint(painter, option, index);
             return;
