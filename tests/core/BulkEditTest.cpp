@@ -231,9 +231,9 @@ TEST_F(BulkEditTest, TheCheckFindsEachProblemOnADatabaseBuiltToHaveIt)
     const CCase cases[] = {
         {checkcodes::kLeagueOddSlots, true, [](CDatabase&, CVictims& v) { v.league.teamIds.push_back(0), ++v.league.slotCount; }},
         {checkcodes::kLeagueTooLarge, true, [](CDatabase&, CVictims& v) { v.league.teamIds.resize(64), v.league.slotCount = 64; }},
-        {checkcodes::kLeagueTeamTwice, true, [](CDatabase&, CVictims& v) { v.league.teamIds[1] = v.league.teamIds[0]; }},
-        {checkcodes::kLeagueMissingTeam, true, [](CDatabase&, CVictims& v) { v.league.teamIds[0] = 2000; }},
-        {checkcodes::kTeamTooFew, true, [](CDatabase&, CVictims& v) { std::fill(v.club->players.begin() + 10, v.club->players.end(), 0u); }},
+        {checkcodes::kLeagueTeamTwice, false, [](CDatabase&, CVictims& v) { v.league.teamIds[1] = v.league.teamIds[0]; }},
+        {checkcodes::kLeagueMissingTeam, false, [](CDatabase&, CVictims& v) { v.league.teamIds[0] = 2000; }},
+        {checkcodes::kTeamTooFew, false, [](CDatabase&, CVictims& v) { std::fill(v.club->players.begin() + 10, v.club->players.end(), 0u); }},
         {checkcodes::kTeamTooMany, true, [](CDatabase& db, CVictims& v) {
              std::size_t n = 0;
              db.forEachPlayer([&](const CPlayer& p) {
@@ -241,8 +241,8 @@ TEST_F(BulkEditTest, TheCheckFindsEachProblemOnADatabaseBuiltToHaveIt)
                      v.club->incomingPlayers[n++] = p.id;
              });
          }},
-        {checkcodes::kTeamPlayerTwice, true, [](CDatabase&, CVictims& v) { v.club->players[2] = v.club->players[0]; }},
-        {checkcodes::kTeamMissingPlayer, true, [](CDatabase&, CVictims& v) { v.club->players[2] = 16000; }},
+        {checkcodes::kTeamPlayerTwice, false, [](CDatabase&, CVictims& v) { v.club->players[2] = v.club->players[0]; }},
+        {checkcodes::kTeamMissingPlayer, false, [](CDatabase&, CVictims& v) { v.club->players[2] = 16000; }},
         {checkcodes::kTeamSameNumber, false, [](CDatabase&, CVictims& v) { v.second->jerseyNumber = v.first->jerseyNumber = 9; }},
         {checkcodes::kPlayerUnlisted, false, [](CDatabase&, CVictims& v) { v.club->players[12] = 0; }},
         {checkcodes::kNameEmpty, false, [](CDatabase&, CVictims& v) { v.first->name.clear(); }},

@@ -63,11 +63,19 @@ class CRecordingRunner : public CChangeRunner
 public:
     explicit CRecordingRunner(CDatabase& db) : m_db(db) {}
     const CDatabase& database() const override { return m_db; }
-    void run(const std::string&, const std::function<void(CTransaction&)>& rule, uint64_t) override
+    std::optional<std::string> run(const std::string&, const std::function<void(CTransaction&)>& rule, uint64_t) override
     {
-        CTransaction tx(m_db);
-        rule(tx);
-        changes.push_back(tx.commit());
+        try
+        {
+            CTransaction tx(m_db);
+            rule(tx);
+            changes.push_back(tx.commit());
+            return std::nullopt;
+        }
+        catch (const CChangeRefused& refused)
+        {
+            return std::string(refused.what());
+        }
     }
     std::vector<CChange> changes;
 

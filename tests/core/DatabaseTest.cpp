@@ -245,6 +245,11 @@ TEST(Database, LeagueNamesOfEuropeanCompetitions)
     EXPECT_EQ(CLeague::displayNameFromStored("E"), "E");
     EXPECT_EQ(CLeague::storedNameFromDisplay("xEC Champions"), "EC Champions");
     EXPECT_EQ(CLeague::storedNameFromDisplay("Premier"), "Premier");
+    // A name the user began with "x" is not a competition's mark: stored as typed.
+    for (const char* shown : {"xTreme League", "x", "xE", "xEC Cup", "EC Cup"})
+        EXPECT_EQ(CLeague::displayNameFromStored(CLeague::storedNameFromDisplay(shown)) == shown,
+                  std::string(shown) != "EC Cup")
+            << shown;
 }
 
 TEST(SpokenNames, MarksListedPlayersOnce)

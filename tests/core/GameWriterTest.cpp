@@ -79,7 +79,7 @@ TEST(GameWriter, LeagueNamesArePaddedWithOneTwoThree)
     CDatabase db = g.load();
     // Names start at 36; "Premier\0" and "ECCu\0" end at 49 = 4*12 + 1.
     build(db).leagues()[1]->displayName = "xECCu";
-    build(db).leagues()[0]->displayName = "xPremier";  // a leading x the user typed is dropped
+    build(db).leagues()[0]->displayName = "Premier";
     const auto img = g.save(db);
     ASSERT_GE(img.names.size(), 56u);
     EXPECT_EQ(get32(img.names, 20), 2u);

@@ -3,6 +3,7 @@
 #include "Json.h"
 
 #include "database/Backup.h"
+#include "database/Change.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "editing/DatabaseCheck.h"
@@ -182,17 +183,40 @@ int runImportTable(const std::vector<std::string>& args)
     }
     const std::size_t records = recordCount(plan.changes);
     if (plan.changes.empty())
+    {
         out += "No changes.\n";
-    else if (a->dryRun)
+        return writeOut(out) ? 0 : 1;
+    }
+    // A dry run goes the whole way but for the writing: the gate, then what the save
+    // would say of the result, so that it answers as the real run would.
+    try
+    {
+        CTransaction tx(db);
+        applyFieldChanges(tx, plan.changes);
+        tx.commit();
+    }
+    catch (const CChangeRefused& refused)
+    {
+        writeOut(out);
+        for (const auto& p : refused.problems())
+            std::cerr << a->positional[1] << ": " << recordKindName(p.kind) << " " << p.id << " " << p.field << ": "
+                      << p.message << "\n";
+        std::cerr << "obrix-cli: the file was refused; nothing was changed.\n";
+        return 1;
+    }
+    const auto problems = checkDatabase(db, enc);
+    for (const auto& p : problems) std::cerr << "obrix-cli: " << describeProblem(p) << "\n";
+    if (hasErrors(problems))
+    {
+        writeOut(out);
+        std::cerr << "obrix-cli: the database could not be saved with these changes; nothing was written.\n";
+        return 1;
+    }
+    if (a->dryRun)
         out += std::to_string(plan.changes.size()) + " changes in " + std::to_string(records)
                + " records; nothing written (dry run).\n";
     else
     {
-        {
-            CTransaction tx(db);
-            applyFieldChanges(tx, plan.changes);
-            tx.commit();
-        }
         if (auto e = CGameFiles(a->positional[0]).save(db))
         {
             writeOut(out);
@@ -253,14 +277,7 @@ int runCheck(const std::vector<std::string>& args)
     }
     else
     {
-        for (const auto& p : problems)
-        {
-            out += p.error ? "error " : "warning ";
-            out += p.code + " ";
-            out += p.wholeDatabase ? std::string("database") : std::string(recordKindName(p.kind)) + " " + std::to_string(p.id);
-            if (p.leagueId >= 0) out += " (league " + std::to_string(p.leagueId) + ")";
-            out += ": " + p.message + "\n";
-        }
+        for (const auto& p : problems) out += describeProblem(p) + "\n";
         out += std::to_string(errors) + " errors, " + std::to_string(problems.size() - std::size_t(errors)) + " warnings.\n";
     }
     if (!writeOut(out)) return 1;

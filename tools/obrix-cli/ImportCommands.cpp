@@ -81,10 +81,18 @@ bool runImports(CDatabase& db, const std::vector<CCliImport>& imports)
     const auto packer = makePacker(prompts);
     for (const CCliImport& i : imports)
     {
-        CTransaction tx(db);
-        const bool ok = i.glv ? importGlvFile(tx, i.path, prompts)
-                              : importDbFiles(tx, i.path, i.leagueName, *packer, prompts);
-        if (ok) tx.commit();
+        bool ok = false;
+        try
+        {
+            CTransaction tx(db);
+            ok = i.glv ? importGlvFile(tx, i.path, prompts) : importDbFiles(tx, i.path, i.leagueName, *packer, prompts);
+            if (ok) tx.commit();
+        }
+        catch (const CChangeRefused& refused)
+        {
+            std::cerr << "obrix-cli: " << refused.what() << "\n";
+            ok = false;
+        }
         if (!ok)
         {
             std::cerr << "obrix-cli: the import of " << i.path << " failed\n";

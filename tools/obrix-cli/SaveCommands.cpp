@@ -4,6 +4,7 @@
 #include "database/BackupBeforeSave.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "editing/DatabaseCheck.h"
 #include "editing/GlobalModifications.h"
 #include "util/UserFolders.h"
 
@@ -153,6 +154,9 @@ int saveDatabase(const CSaveArgs& a, CDatabase& db)
         CBackup backup(a.dataFolder, a.gameFolder, a.language);
         if (!backUpBeforeFirstSave(backup, prompts)) return 1;
     }
+    // The command line has nobody to ask: what the game may dislike is printed, and saved.
+    for (const auto& p : checkDatabase(db, encodingForLanguage(a.language)))
+        if (!p.error) std::cerr << "obrix-cli: " << describeProblem(p) << "\n";
     if (auto e = CGameFiles(a.gameFolder).save(db))
     {
         std::cerr << "obrix-cli: " << *e << "\n";
@@ -204,9 +208,18 @@ int runGlobalMod(const std::vector<std::string>& args)
     modification.amount = *amount.amount;
     CDatabase db;
     if (int rc = loadDatabase(*a, db)) return rc;
-    CTransaction tx(db);
-    const int changed = applyGlobalModification(tx, modification);
-    tx.commit();
+    int changed = 0;
+    try
+    {
+        CTransaction tx(db);
+        changed = applyGlobalModification(tx, modification);
+        tx.commit();
+    }
+    catch (const CChangeRefused& refused)
+    {
+        std::cerr << "obrix-cli: " << refused.what() << "\n";
+        return 1;
+    }
     std::cout << "Changed " << changed << " players by " << modification.amount << ".\n";
     return saveDatabase(*a, db);
 }

@@ -311,6 +311,46 @@ void CTransaction::setTableOffsets(uint32_t teamTableOffset, uint32_t playerTabl
     m_db.m_playerTableOffset = playerTableOffset;
 }
 
+namespace
+{
+// The gate: what the change leaves in the records it touched, judged field by field against
+// the same record before it, so that an edit is refused only for what it changed.
+std::vector<CLimitProblem> limitProblems(const CChange& change, const CDatabase& db)
+{
+    std::vector<CLimitProblem> out;
+    const CTextEncoding enc = encodingForLanguage(db.languageCode());
+    for (const auto& r : change.playerImages())
+        if (r.after) recordlimits::checkPlayer(*r.after, enc, out, r.before ? &*r.before : nullptr);
+    for (const auto& r : change.teamImages())
+        if (r.after) recordlimits::checkTeam(*r.after, db, enc, out, r.before ? &*r.before : nullptr);
+    if (change.leagueImagesAfter())
+    {
+        const auto& before = *change.leagueImagesBefore();
+        const auto& after = *change.leagueImagesAfter();
+        for (std::size_t i = 0; i < after.size(); ++i)
+        {
+            const CLeague* was = nullptr;
+            if (i < before.size() && before[i].id == after[i].id)
+                was = &before[i];
+            else
+                for (const auto& b : before)
+                    if (b.id == after[i].id)
+                    {
+                        was = &b;
+                        break;
+                    }
+            recordlimits::checkLeague(after[i], enc, out, was);
+        }
+    }
+    if (change.touchesLeagues() || change.addsOrRemovesRecords())
+    {
+        // Only a change of the league list or of which records exist moves the tables.
+        recordlimits::checkTables(db, out);
+    }
+    return out;
+}
+} // namespace
+
 CChange CTransaction::commit()
 {
     assert(m_open);
@@ -340,6 +380,12 @@ CChange CTransaction::commit()
     }
     out.m_players.shrink_to_fit();
     out.m_teams.shrink_to_fit();
+    auto problems = limitProblems(out, m_db);
+    if (!problems.empty())
+    {
+        out.put(m_db, false);
+        throw CChangeRefused(std::move(problems));
+    }
     return out;
 }
 
@@ -351,9 +397,23 @@ void CTransaction::rollback()
     m_change.put(m_db, false);
 }
 
-void CDirectRunner::run(const std::string&, const std::function<void(CTransaction&)>& rule, uint64_t)
+std::optional<std::string> CDirectRunner::run(const std::string&, const std::function<void(CTransaction&)>& rule,
+                                              uint64_t)
 {
-    CTransaction tx(m_db);
-    rule(tx);
-    tx.commit();
+    try
+    {
+        CTransaction tx(m_db);
+        rule(tx);
+        tx.commit();
+        return std::nullopt;
+    }
+    catch (const CChangeRefused& refused)
+    {
+        return std::string(refused.what());
+    }
+}
+
+CChangeRefused::CChangeRefused(std::vector<CLimitProblem> problems)
+    : std::runtime_error(recordlimits::describe(problems)), m_problems(std::move(problems))
+{
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "database/Database.h"
+#include "database/RecordLimits.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,12 @@ public:
     const CDatabaseHeader& headerBefore() const { return m_headerBefore; }
     const CDatabaseHeader& headerAfter() const { return m_headerAfter; }
 
+    // The images themselves, for the gate.
+    const std::vector<CRecordImage<CPlayer>>& playerImages() const { return m_players; }
+    const std::vector<CRecordImage<CTeam>>& teamImages() const { return m_teams; }
+    const std::optional<std::vector<CLeague>>& leagueImagesBefore() const { return m_leaguesBefore; }
+    const std::optional<std::vector<CLeague>>& leagueImagesAfter() const { return m_leaguesAfter; }
+
     // Bytes this change holds, for the history's memory figure.
     std::size_t memoryBytes() const;
 
@@ -89,6 +97,18 @@ private:
     std::vector<CRecordImage<CTeam>> m_teams;
     std::optional<std::vector<CLeague>> m_leaguesBefore;
     std::optional<std::vector<CLeague>> m_leaguesAfter;
+};
+
+// Thrown by CTransaction::commit when the change would leave a record the game's files cannot
+// hold (see RecordLimits.h). The database is as it was before the transaction began.
+class CChangeRefused : public std::runtime_error
+{
+public:
+    explicit CChangeRefused(std::vector<CLimitProblem> problems);
+    const std::vector<CLimitProblem>& problems() const { return m_problems; }
+
+private:
+    std::vector<CLimitProblem> m_problems;
 };
 
 // The change transaction every rule runs inside. It mirrors the writing half of
@@ -133,7 +153,9 @@ public:
     void setTableOffsets(uint32_t teamTableOffset, uint32_t playerTableOffset);
 
     // Ends the transaction: the change (empty when nothing differs). Afterwards the
-    // transaction is spent; further writes are an error.
+    // transaction is spent; further writes are an error. A change that breaks the limits of
+    // the game's files is put back and refused: CChangeRefused names each record, field and
+    // limit.
     CChange commit();
     // Puts everything back now (what the destructor does without commit()).
     void rollback();
@@ -159,8 +181,10 @@ public:
     virtual const CDatabase& database() const = 0;
     // Runs rule inside one transaction and records the change (when not empty) as one
     // step called name. Two steps in a row with the same non-zero mergeKey become one.
-    virtual void run(const std::string& name, const std::function<void(CTransaction&)>& rule,
-                     uint64_t mergeKey = 0) = 0;
+    // A change the gate refuses leaves nothing behind; the refusal's message (one line per
+    // problem) is returned, and nothing on success.
+    virtual std::optional<std::string> run(const std::string& name, const std::function<void(CTransaction&)>& rule,
+                                           uint64_t mergeKey = 0) = 0;
 };
 
 // Applies changes and keeps nothing.
@@ -169,7 +193,8 @@ class CDirectRunner : public CChangeRunner
 public:
     explicit CDirectRunner(CDatabase& db) : m_db(db) {}
     const CDatabase& database() const override { return m_db; }
-    void run(const std::string& name, const std::function<void(CTransaction&)>& rule, uint64_t mergeKey = 0) override;
+    std::optional<std::string> run(const std::string& name, const std::function<void(CTransaction&)>& rule,
+                                   uint64_t mergeKey = 0) override;
 
 private:
     CDatabase& m_db;

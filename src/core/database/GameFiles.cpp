@@ -1,6 +1,7 @@
 #include "database/GameFiles.h"
 
 #include "database/RecordLayouts.h"
+#include "database/RecordLimits.h"
 #include "database/SpokenNames.h"
 #include "util/ByteReader.h"
 #include "util/Format.h"
@@ -14,10 +15,6 @@ namespace
 {
 constexpr std::size_t kDatabaseHeaderSize = 28;
 constexpr std::size_t kMaxLeagueNameBytes = 80;
-// Long names are read up to their NUL; this only bounds a hostile file.
-constexpr std::size_t kMaxNameBytes = 255;
-constexpr std::size_t kMaxLeagueSlots = 63;  // the entry's length byte holds 4 * slots + 2
-constexpr uint32_t kTableAddressLimit = 0x10000;  // table positions are read from 16 bits
 
 std::size_t tablePosition(const CByteReader& r, std::size_t offset, const char* what)
 {
@@ -95,6 +92,7 @@ std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> 
     uint32_t tableOffset = 0;
     auto error = guarded([&] {
         const CByteReader d(database, kInDatabase), n(playerNames, kInNames);
+        const CTextEncoding encoding = encodingForLanguage(db.languageCode());
         d.require(0, kDatabaseHeaderSize, "header");
         tableOffset = uint32_t(tablePosition(d, 16, "player table position"));
         const uint32_t count = d.u32(tableOffset, "player record count");
@@ -110,12 +108,8 @@ std::optional<CFormatError> loadPlayers(CDatabase& db, std::span<const uint8_t> 
             layouts::unpackPlayer(database.data() + tableOffset + 8 + layouts::kPlayerRecordSize * k, p);
             p.fileIndex = k;
             const std::size_t at = namePosition(n, 20, 28 + 4 * std::size_t(k), "player name position");
-            p.name = n.cString(at, kMaxNameBytes);
-            if (p.name.size() > CPlayer::kShownNameLength)
-            {
-                p.storedName = std::move(p.name);
-                p.name = p.storedName.substr(0, CPlayer::kShownNameLength);
-            }
+            // Read whole, however long: a name nobody edits is written back as it stands.
+            p.setNameAsStored(n.cString(at, n.size()), encoding);
             if (p.id == 0) loaded.pop_back();  // slot 0 is never a record
         }
     });
@@ -157,7 +151,7 @@ std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> da
                                                 "team name position");
             t->abbreviation = n.cString(at, CTeam::kAbbreviationBytes);
             t->shortName = n.cString(at + CTeam::kAbbreviationBytes, CTeam::kShortNameBytes);
-            t->longName = n.cString(at + CTeam::kAbbreviationBytes + CTeam::kShortNameBytes, kMaxNameBytes);
+            t->longName = n.cString(at + CTeam::kAbbreviationBytes + CTeam::kShortNameBytes, n.size());
         }
     });
     if (error) return error;
@@ -233,22 +227,126 @@ std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> 
 
 std::optional<std::string> checkWritable(const CDatabase& db)
 {
-    for (const auto& l : db.leagues())
-        if (!l->importedLeague && l->slotCount % 2 != 0)
-            return formatText(gametexts::kOddLeague, l->displayName.c_str(), int(l->slotCount));
-    uint64_t tablePos = 28;
-    for (const auto& l : db.leagues())
+    const auto blockers = recordlimits::saveBlockers(db);
+    if (blockers.empty()) return std::nullopt;
+    return recordlimits::describe(blockers);
+}
+
+namespace
+{
+std::string numberText(int64_t v)
+{
+    return std::to_string(v);
+}
+
+std::string quoted(const std::string& bytes, CTextEncoding enc)
+{
+    return "\"" + toUtf8(bytes, enc) + "\"";
+}
+
+std::string idsText(std::span<const uint32_t> ids)
+{
+    std::string out;
+    for (uint32_t id : ids) out += (out.empty() ? "" : " ") + std::to_string(id);
+    return out;
+}
+
+// Compares what the save meant to write with what its bytes read back as, field by field,
+// and names the first difference.
+class CReadBack
+{
+public:
+    explicit CReadBack(CTextEncoding enc) : m_enc(enc) {}
+
+    std::optional<std::string> difference;
+
+    void field(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
     {
-        if (l->editorOnly) continue;
-        if (l->slotCount > kMaxLeagueSlots)
-            return formatText(gametexts::kLeagueTooLarge, l->displayName.c_str(), int(l->slotCount));
-        tablePos += 4 + 4 + 2 * uint64_t(l->slotCount);
+        if (difference || meant == read) return;
+        difference = formatText(gametexts::kReadBackDiffers, kind, unsigned(id), field, meant.c_str(), read.c_str());
     }
-    uint64_t teams = 0;
-    db.forEachTeam([&](const CTeam& t) { teams += t.id < CDatabase::kImportedIdBase && !t.imported; });
-    const uint64_t playerTable = tablePos + 8 + layouts::kTeamRecordSize * teams;
-    if (playerTable >= kTableAddressLimit) return formatText(gametexts::kTooManyTeams, unsigned(playerTable));
-    return std::nullopt;
+    template <class T>
+    void bits(const char* kind, const T& meant, const T& read, std::span<const CBitField<T>> table)
+    {
+        for (const auto& f : table)
+        {
+            const auto value = [&f](const T& r) {
+                return std::visit([&r](auto member) { return int64_t(r.*member); }, f.member);
+            };
+            field(kind, meant.id, f.name, numberText(value(meant)), numberText(value(read)));
+        }
+    }
+    std::string text(const std::string& bytes) const { return quoted(bytes, m_enc); }
+    CTextEncoding encoding() const { return m_enc; }
+
+private:
+    CTextEncoding m_enc;
+};
+} // namespace
+
+std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& image)
+{
+    CDatabase back;
+    CDatabaseBuilder(back).setLanguageCode(meant.languageCode());
+    std::optional<CFormatError> error = loadPlayers(back, image.database, image.playerNames);
+    if (!error) error = loadTeams(back, image.database, image.names);
+    if (!error) error = loadLeagues(back, image.database, image.names);
+    if (error) return formatText(gametexts::kReadBackUnreadable, error->message.c_str());
+
+    CReadBack r(encodingForLanguage(meant.languageCode()));
+    std::size_t players = 0, teams = 0;
+    meant.forEachPlayer([&](const CPlayer& p) {
+        if (p.id >= CDatabase::kImportedIdBase || r.difference) return;
+        ++players;
+        const CPlayer* b = back.player(p.id);
+        if (!b)
+        {
+            r.field("player", p.id, "id", numberText(p.id), "nothing");
+            return;
+        }
+        r.bits<CPlayer>("player", p, *b, layouts::kPlayerFields);
+        r.field("player", p.id, "name", r.text(p.name), r.text(b->name));
+        r.field("player", p.id, "name", r.text(p.nameToWrite(r.encoding())), r.text(b->nameToWrite(r.encoding())));
+        r.field("player", p.id, "teamId", numberText(p.teamId), numberText(b->teamId));
+    });
+    meant.forEachTeam([&](const CTeam& t) {
+        if (t.id >= CDatabase::kImportedIdBase || t.imported || r.difference) return;
+        ++teams;
+        const CTeam* b = back.team(t.id);
+        if (!b)
+        {
+            r.field("team", t.id, "id", numberText(t.id), "nothing");
+            return;
+        }
+        r.bits<CTeam>("team", t, *b, layouts::kTeamFields);
+        r.field("team", t.id, "longName", r.text(t.longName), r.text(b->longName));
+        r.field("team", t.id, "abbreviation", r.text(t.abbreviation), r.text(b->abbreviation));
+        r.field("team", t.id, "shortName", r.text(t.shortName), r.text(b->shortName));
+        r.field("team", t.id, "players", idsText(t.players), idsText(b->players));
+    });
+    if (!r.difference && (players != back.playerCount() || teams != back.teamCount()))
+        r.difference = formatText(gametexts::kReadBackCount, unsigned(players), unsigned(teams),
+                                  unsigned(back.playerCount()), unsigned(back.teamCount()));
+    std::size_t k = 0;
+    for (const auto& l : meant.leagues())
+    {
+        if (l->editorOnly || r.difference) continue;
+        if (k >= back.leagues().size())
+        {
+            r.field("league", l->id, "id", numberText(l->id), "nothing");
+            break;
+        }
+        const CLeague& b = *back.leagues()[k++];
+        r.field("league", l->id, "id", numberText(l->id), numberText(b.id));
+        r.field("league", l->id, "name", r.text(l->displayName), r.text(b.displayName));
+        // The entry holds slotCount slots: a longer list is cut there, a shorter one padded.
+        std::vector<uint32_t> slots(l->slotCount, 0);
+        std::copy_n(l->teamIds.begin(), std::min<std::size_t>(l->slotCount, l->teamIds.size()), slots.begin());
+        r.field("league", l->id, "teamIds", idsText(slots), idsText(b.teamIds));
+    }
+    if (!r.difference && k != back.leagues().size())
+        r.field("league", 0, "count", numberText(int64_t(k)), numberText(int64_t(back.leagues().size())));
+    return r.difference;
 }
 
 namespace
@@ -455,7 +553,7 @@ CSaveImage buildSave(const CDatabase& current, std::span<const uint8_t> currentD
         for (std::size_t k = 0; k < players.size(); ++k)
         {
             const std::size_t at = n.size();
-            n.appendString(players[k]->nameToWrite(), true);
+            n.appendString(players[k]->nameToWrite(encodingForLanguage(current.languageCode())), true);
             n.putU32(28 + 4 * k, uint32_t(at - 20));
         }
     }
@@ -587,6 +685,8 @@ int CGameFiles::readSpokenNames(CDatabase& db) const
 
 std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* savedState) const
 {
+    CDatabase state;
+    if (!savedState) savedState = &state;
     if (auto e = gameformat::checkWritable(db)) return e;
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
@@ -598,6 +698,8 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
         return std::string(gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
 
     gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, savedState);
+    // The bytes are read back as the next start will read them before anything is written.
+    if (auto e = gameformat::verifySave(*savedState, image)) return e;
     std::vector<CPendingFile> files;
     files.push_back({dbPath, std::move(image.database), gametexts::kTeamDataError});
     files.push_back({namesPath, std::move(image.names), gametexts::kTeamNameError});

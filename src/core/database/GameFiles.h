@@ -27,13 +27,14 @@ std::string playerNameFilePath(const std::string& languageCode);
 // Fixed texts of loading and saving.
 namespace gametexts
 {
-inline constexpr const char* kOddLeague =
-    "%s League consist an odd number (%d) of teams. Please make sure that only even numbers of teams are used.";
-inline constexpr const char* kLeagueTooLarge =
-    "%s League has %d team slots; a league can hold at most 63. Please remove teams from it before saving.";
-inline constexpr const char* kTooManyTeams =
-    "The database holds too many leagues and teams for the game's file (the player table would begin at %u; "
-    "it must begin below 65536). Please delete teams or leagues before saving.";
+inline constexpr const char* kReadBackDiffers =
+    "The save was refused and nothing was written: read back, %s %u would have %s %s in the files, where the "
+    "editor holds %s.";
+inline constexpr const char* kReadBackUnreadable =
+    "The save was refused and nothing was written: the files it built could not be read back (%s).";
+inline constexpr const char* kReadBackCount =
+    "The save was refused and nothing was written: it meant to write %u players and %u teams, and read back %u "
+    "and %u.";
 inline constexpr const char* kTeamDataError = "Error writing to Team Data File.";
 inline constexpr const char* kTeamNameError = "Error writing to Team Name File.";
 inline constexpr const char* kPlayerDataError = "Error writing to Player Data File.";
@@ -65,9 +66,14 @@ struct CSaveImage
     std::vector<uint8_t> playerNames;
 };
 
-// Checks that the database can be written at all: the odd-slot check, then leagues too
-// large for their entry, then tables the file cannot address. Returns the message.
+// Checks that the database can be written at all (recordlimits::saveBlockers, the same
+// answer the check gives). Returns the message.
 std::optional<std::string> checkWritable(const CDatabase& db);
+
+// Reads the save's bytes back with the loaders and compares the records with meant (the
+// savedState of buildSave), field by field, leaving out the editor's bookkeeping. The
+// first difference, named by record and field, when they differ.
+std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& image);
 
 // The save's bytes, built from a const database: the merge of moved, copied and imported
 // players and the cleared marks happen on a copy, handed back in savedState (when given)

@@ -8,7 +8,8 @@ std::string CLeague::displayNameFromStored(const std::string& stored)
 
 std::string CLeague::storedNameFromDisplay(const std::string& display)
 {
-    // Any leading "x" goes, also one the user typed: the game file cannot tell them apart.
-    if (!display.empty() && display[0] == 'x') return display.substr(1);
+    // Only the mark of a competition goes: a name the user began with "x" ("xTreme League")
+    // is stored as typed and reads back the same.
+    if (display.size() >= 3 && display.compare(0, 3, "xEC") == 0) return display.substr(1);
     return display;
 }

@@ -15,8 +15,8 @@ struct CLeague
     uint32_t importedLeague = 0;   // skipped by the odd-slot check before saving
     uint32_t modified = 0;         // shown as " *" in the tree; never written to the file
 
-    // European competitions are shown with a leading "x".
-    bool isEuropeanCompetition() const { return !displayName.empty() && displayName[0] == 'x'; }
+    // European competitions (stored names beginning "EC") are shown with a leading "x".
+    bool isEuropeanCompetition() const { return displayName.compare(0, 3, "xEC") == 0; }
 
     static std::string displayNameFromStored(const std::string& stored);
     static std::string storedNameFromDisplay(const std::string& display);

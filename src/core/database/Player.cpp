@@ -67,9 +67,30 @@ int CPlayer::skillAverage() const
     return (4 * skillSum() + 507) / 13;
 }
 
-const std::string& CPlayer::nameToWrite() const
+namespace
 {
-    if (storedName.size() > kShownNameLength && storedName.compare(0, kShownNameLength, name) == 0)
+std::size_t shownLength(const std::string& whole, CTextEncoding encoding)
+{
+    return fittingLength(whole, CPlayer::kShownNameLength, encoding);
+}
+} // namespace
+
+void CPlayer::setNameAsStored(std::string whole, CTextEncoding encoding)
+{
+    if (whole.size() <= kShownNameLength)
+    {
+        name = std::move(whole);
+        storedName.clear();
+        return;
+    }
+    name = whole.substr(0, shownLength(whole, encoding));
+    storedName = std::move(whole);
+}
+
+const std::string& CPlayer::nameToWrite(CTextEncoding encoding) const
+{
+    if (storedName.size() > name.size() && storedName.compare(0, name.size(), name) == 0
+        && shownLength(storedName, encoding) == name.size())
         return storedName;
     return name;
 }

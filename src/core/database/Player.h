@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/TextCodec.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -66,9 +68,13 @@ struct CPlayer
     // (4*S + 507) / 13: 39..99
     int skillAverage() const;
 
-    // The name to write to the player name file: the stored long name while the
-    // shown name is still its first 15 characters, else the name as edited.
-    const std::string& nameToWrite() const;
+    // Takes a name as a file holds it: the editor shows its first 15 bytes, cut before a
+    // double-byte character rather than through it, and keeps a longer name whole in
+    // storedName, so that an unedited name is written back byte for byte.
+    void setNameAsStored(std::string whole, CTextEncoding encoding);
+    // The name to write to the player name file: the stored long name while the shown
+    // name is still the part of it setNameAsStored shows, else the name as edited.
+    const std::string& nameToWrite(CTextEncoding encoding) const;
 
     // Full copy: identity, value, appearance, skills, name, marks and teamId.
     void copyFrom(const CPlayer& other);

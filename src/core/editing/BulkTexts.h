@@ -27,18 +27,13 @@ inline constexpr const char* kEmptyFile = "the file has no header row";
 inline constexpr const char* kMoreProblems = "... and %d more problems";
 
 // Check: one message per code.
-inline constexpr const char* kLeagueOddSlots = "League \"%s\" has an odd number (%d) of team slots.";
-inline constexpr const char* kLeagueTooLarge = "League \"%s\" has %d team slots; a league holds at most 63.";
 inline constexpr const char* kLeagueTeamTwice = "League \"%s\" lists team %s (%u) more than once.";
 inline constexpr const char* kLeagueMissingTeam = "League \"%s\" has a slot naming team %u, which does not exist.";
 inline constexpr const char* kTeamTooFew = "Team \"%s\" lists %d players; a team needs at least 11.";
-inline constexpr const char* kTeamTooMany = "Team \"%s\" lists %d players; a team holds at most 26, the rest would be dropped at save.";
 inline constexpr const char* kTeamPlayerTwice = "Team \"%s\" lists player %s (%u) more than once.";
 inline constexpr const char* kTeamMissingPlayer = "Team \"%s\" lists player %u, which does not exist.";
 inline constexpr const char* kTeamSameNumber = "Team \"%s\": %s and %s both wear number %d.";
 inline constexpr const char* kPlayerUnlisted = "Player %s (%u) was listed by a team when the files were read and is listed by no team now.";
 inline constexpr const char* kNameEmpty = "The %s %u has an empty %s.";
 inline constexpr const char* kValueUnused = "The %s %s (%u) has %s = %lld; the game uses %lld..%lld.";
-inline constexpr const char* kTableTooLarge =
-    "The player table would begin at %llu, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.";
 } // namespace bulktexts

@@ -1,7 +1,7 @@
 #include "editing/DatabaseCheck.h"
 
 #include "database/Database.h"
-#include "database/RecordLayouts.h"
+#include "database/RecordLimits.h"
 #include "editing/BulkTexts.h"
 #include "editing/TeamEditSession.h"
 #include "kits/KitPalette.h"
@@ -12,9 +12,7 @@
 
 namespace
 {
-constexpr int kMostSlots = 63;
 constexpr int kFewestPlayers = 11;
-constexpr uint64_t kTableAddressLimit = 0x10000;
 
 class CChecker
 {
@@ -23,8 +21,16 @@ public:
 
     std::vector<CCheckProblem> run()
     {
+        // The errors are exactly what the save refuses: the gate's limits and odd leagues.
+        for (auto& p : recordlimits::saveBlockers(m_db))
+        {
+            if (p.wholeDatabase)
+                m_out.push_back({true, p.code, true, p.kind, 0, -1, std::move(p.message)});
+            else
+                add(true, p.code.c_str(), p.kind, p.id, std::move(p.message),
+                    p.kind == CRecordKind::League ? int64_t(p.id) : -1);
+        }
         for (const auto& l : m_db.leagues()) league(*l);
-        tableSize();
         m_db.forEachTeam([&](const CTeam& t) { team(t); });
         // Free agents, whom the files list in no team, are the game's own; a player that a
         // team listed when the files were read and no team lists now was dropped by an edit.
@@ -56,38 +62,18 @@ private:
     {
         const std::string name = utf8(l.displayName);
         const CRecordKind K = CRecordKind::League;
-        if (!l.importedLeague && l.slotCount % 2 != 0)
-            add(true, checkcodes::kLeagueOddSlots, K, l.id, formatText(bulktexts::kLeagueOddSlots, name.c_str(), int(l.slotCount)));
-        if (!l.editorOnly && l.slotCount > kMostSlots)
-            add(true, checkcodes::kLeagueTooLarge, K, l.id, formatText(bulktexts::kLeagueTooLarge, name.c_str(), int(l.slotCount)));
+        // A slot naming no team, or a team twice, is written and read back as it stands.
         std::unordered_set<uint32_t> seen, reported;
         for (uint32_t id : l.teamIds)
         {
             if (id == 0) continue;
             if (!m_db.team(id))
-                add(true, checkcodes::kLeagueMissingTeam, K, l.id, formatText(bulktexts::kLeagueMissingTeam, name.c_str(), id));
+                add(false, checkcodes::kLeagueMissingTeam, K, l.id, formatText(bulktexts::kLeagueMissingTeam, name.c_str(), id));
             else if (!seen.insert(id).second && reported.insert(id).second)
-                add(true, checkcodes::kLeagueTeamTwice, K, l.id,
+                add(false, checkcodes::kLeagueTeamTwice, K, l.id,
                     formatText(bulktexts::kLeagueTeamTwice, name.c_str(), utf8(m_db.team(id)->longName).c_str(), id));
         }
         if (l.displayName.empty()) add(false, checkcodes::kNameEmpty, K, l.id, formatText(bulktexts::kNameEmpty, "league", l.id, "name"));
-    }
-
-    // The same sum the save makes before it writes the team table.
-    void tableSize()
-    {
-        uint64_t pos = 28;
-        for (const auto& l : m_db.leagues())
-            if (!l->editorOnly) pos += 8 + 2 * uint64_t(l->slotCount);
-        uint64_t teams = 0;
-        m_db.forEachTeam([&](const CTeam& t) { teams += t.id < CDatabase::kImportedIdBase && !t.imported; });
-        const uint64_t playerTable = pos + 8 + layouts::kTeamRecordSize * teams;
-        if (playerTable >= kTableAddressLimit)
-        {
-            CCheckProblem p{true, checkcodes::kTableTooLarge, true, CRecordKind::League, 0, -1,
-                            formatText(bulktexts::kTableTooLarge, (unsigned long long)playerTable)};
-            m_out.push_back(std::move(p));
-        }
     }
 
     void unused(CRecordKind kind, const std::string& name, uint32_t id, const char* field, int64_t v, int64_t lo, int64_t hi)
@@ -111,19 +97,18 @@ private:
             const CPlayer* p = m_db.player(id);
             if (!p)
             {
-                add(true, checkcodes::kTeamMissingPlayer, K, t.id, formatText(bulktexts::kTeamMissingPlayer, name.c_str(), id));
+                add(false, checkcodes::kTeamMissingPlayer, K, t.id, formatText(bulktexts::kTeamMissingPlayer, name.c_str(), id));
                 continue;
             }
             ++existing;
             if (!seen.insert(id).second && reported.insert(id).second)
-                add(true, checkcodes::kTeamPlayerTwice, K, t.id,
+                add(false, checkcodes::kTeamPlayerTwice, K, t.id,
                     formatText(bulktexts::kTeamPlayerTwice, name.c_str(), utf8(p->name).c_str(), id));
         }
+        // The files hold a short side as well as a full one; the game may not field it.
         const int distinct = int(seen.size());
         if (distinct < kFewestPlayers)
-            add(true, checkcodes::kTeamTooFew, K, t.id, formatText(bulktexts::kTeamTooFew, name.c_str(), distinct));
-        if (distinct > CTeam::kSlots)
-            add(true, checkcodes::kTeamTooMany, K, t.id, formatText(bulktexts::kTeamTooMany, name.c_str(), distinct));
+            add(false, checkcodes::kTeamTooFew, K, t.id, formatText(bulktexts::kTeamTooFew, name.c_str(), distinct));
         // Shirt numbers belong to clubs: a national side lists its players' club numbers.
         if (t.bankroll != 0)
         {
@@ -181,4 +166,14 @@ private:
 std::vector<CCheckProblem> checkDatabase(const CDatabase& db, CTextEncoding encoding)
 {
     return CChecker(db, encoding).run();
+}
+
+std::string describeProblem(const CCheckProblem& p)
+{
+    std::string out = p.error ? "error " : "warning ";
+    out += p.code + " ";
+    out += p.wholeDatabase ? std::string("database") : std::string(recordKindName(p.kind)) + " " + std::to_string(p.id);
+    if (p.leagueId >= 0) out += " (league " + std::to_string(p.leagueId) + ")";
+    out += ": " + p.message;
+    return out;
 }

@@ -11,9 +11,10 @@ class CDatabase;
 
 // What the game or the editor would stumble on in a database, found before a save.
 //
-// Errors: the save would be refused, or the game would break on the files (slots that
-// name nothing, a team short of a side, lists the save would cut). Warnings: legal, but
-// most likely a mistake.
+// Errors: exactly what the save refuses (recordlimits::saveBlockers): a record the game's
+// files cannot hold as it stands, or a game league with an odd number of slots. Warnings:
+// the files hold it and read it back, but the game may not like it (a team short of a side,
+// a player or team listed twice, a slot naming nothing) or it is most likely a mistake.
 //
 // "Values the game uses" are the ranges the editor's own controls offer: the 17 position
 // labels (0..16), the 23 kit colours (0..22), the 5 shorts and 4 socks models, shirt
@@ -47,10 +48,14 @@ inline constexpr const char* kPlayerUnlisted = "player-unlisted";
 inline constexpr const char* kNameEmpty = "name-empty";
 inline constexpr const char* kValueUnused = "value-unused";
 inline constexpr const char* kTableTooLarge = "table-too-large";
+// And the other codes of the limits (limitcodes in RecordLimits.h).
 } // namespace checkcodes
 
 // Every problem, leagues first (list order), then teams and players by id.
 std::vector<CCheckProblem> checkDatabase(const CDatabase& db, CTextEncoding encoding);
+
+// "error CODE KIND ID (league L): MESSAGE", as obrix-cli prints a problem.
+std::string describeProblem(const CCheckProblem& problem);
 
 inline bool hasErrors(const std::vector<CCheckProblem>& problems)
 {

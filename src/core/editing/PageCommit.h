@@ -29,18 +29,29 @@ std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding en
                                          CPrompts& prompts);
 
 // Runs f as one step of the history, with slot pointing at the step's transaction while f
-// runs: a page session writes its shown record through it and nowhere else.
+// runs: a page session writes its shown record through it and nowhere else. A step the
+// gate refuses changes nothing (the runner has told the user why); refused says so, and a
+// commit's result becomes Refused.
 template <class F>
-auto runGatedStep(CChangeRunner& runner, CTransaction*& slot, const char* name, uint64_t mergeKey, F&& f)
-    -> decltype(f())
+auto runGatedStep(CChangeRunner& runner, CTransaction*& slot, const char* name, uint64_t mergeKey, F&& f,
+                  bool* refused = nullptr) -> decltype(f())
 {
     using R = decltype(f());
+    std::optional<std::string> refusal;
     if constexpr (std::is_void_v<R>)
-        runner.run(name, [&](CTransaction& tx) { slot = &tx; f(); slot = nullptr; }, mergeKey);
+    {
+        refusal = runner.run(name, [&](CTransaction& tx) { slot = &tx; f(); slot = nullptr; }, mergeKey);
+        slot = nullptr;
+        if (refused) *refused = refusal.has_value();
+    }
     else
     {
         R r{};
-        runner.run(name, [&](CTransaction& tx) { slot = &tx; r = f(); slot = nullptr; }, mergeKey);
+        refusal = runner.run(name, [&](CTransaction& tx) { slot = &tx; r = f(); slot = nullptr; }, mergeKey);
+        slot = nullptr;
+        if (refused) *refused = refusal.has_value();
+        if constexpr (std::is_same_v<R, CCommitResult>)
+            if (refusal) r = CCommitResult::Refused;
         return r;
     }
 }

@@ -165,16 +165,6 @@ template <class F> auto withTable(CRecordKind kind, F&& f)
 }
 } // namespace
 
-const char* recordKindName(CRecordKind kind)
-{
-    switch (kind)
-    {
-    case CRecordKind::League: return "league";
-    case CRecordKind::Team: return "team";
-    default: return "player";
-    }
-}
-
 namespace recordfields
 {
 std::span<const CPlayerRecordField> players() { return kPlayers; }

@@ -2,6 +2,7 @@
 
 #include "database/League.h"
 #include "database/Player.h"
+#include "database/RecordKind.h"
 #include "database/Team.h"
 
 #include <cstdint>
@@ -12,15 +13,6 @@
 // Every field of the three records under one name, in one order: the order and names
 // the JSON dump, the table export and import, the comparison of two databases and the
 // check all share, so that a column written by one is read back by the others.
-enum class CRecordKind
-{
-    League,
-    Team,
-    Player,
-};
-
-// "league", "team", "player"
-const char* recordKindName(CRecordKind kind);
 
 enum class CFieldType
 {

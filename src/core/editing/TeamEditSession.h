@@ -160,7 +160,19 @@ private:
     template <class F>
     auto gated(const char* name, uint64_t mergeKey, F&& f) -> decltype(f())
     {
-        return runGatedStep(m_runner, m_tx, name, mergeKey, std::forward<F>(f));
+        // A refused step put the record back: the page shows what it holds again.
+        bool refused = false;
+        if constexpr (std::is_void_v<decltype(f())>)
+        {
+            runGatedStep(m_runner, m_tx, name, mergeKey, std::forward<F>(f), &refused);
+            if (refused) showTeam(m_shown);
+        }
+        else
+        {
+            auto r = runGatedStep(m_runner, m_tx, name, mergeKey, std::forward<F>(f), &refused);
+            if (refused) showTeam(m_shown);
+            return r;
+        }
     }
     const CDatabase& db() const { return m_runner.database(); }
     const CTeam* shownRecord() const;

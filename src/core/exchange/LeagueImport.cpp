@@ -458,8 +458,7 @@ bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts,
             p->altPosition = 0;
             p->hasCommentary = p->modified = p->destinationTeamId = p->copyMark = 0;
             p->imported = 1;
-            p->storedName = pb.name.size() > CPlayer::kShownNameLength ? pb.name : std::string();
-            p->name = pb.name.substr(0, CPlayer::kShownNameLength);
+            p->setNameAsStored(pb.name, encodingForLanguage(db.db().languageCode()));
             p->teamId = base->id;
             p->id = baseSlot + g;
             team->players[j] = p->id;

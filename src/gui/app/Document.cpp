@@ -56,17 +56,25 @@ CDocument::~CDocument()
     m_history.clear();
 }
 
-void CDocument::run(const std::string& name, const std::function<void(CTransaction&)>& rule, uint64_t mergeKey)
+std::optional<std::string> CDocument::run(const std::string& name, const std::function<void(CTransaction&)>& rule,
+                                          uint64_t mergeKey)
 {
     CChange change;
+    try
     {
         CTransaction tx(m_db);
         rule(tx);
         change = tx.commit();
     }
-    if (change.empty()) return;
+    catch (const CChangeRefused& refusal)
+    {
+        emit refused(QString::fromStdString(refusal.what()));
+        return std::string(refusal.what());
+    }
+    if (change.empty()) return std::nullopt;
     m_history.push(new CChangeCommand(*this, name, std::move(change), mergeKey));
     announceModified();
+    return std::nullopt;
 }
 
 void CDocument::put(const CChange& change, bool after)

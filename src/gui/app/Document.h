@@ -29,8 +29,9 @@ public:
 
     // The rule runs inside one transaction; a change that is not empty becomes one step of
     // the history called name (merged into the step before when mergeKey matches it).
-    void run(const std::string& name, const std::function<void(CTransaction&)>& rule,
-             uint64_t mergeKey = 0) override;
+    // A change the gate refuses changes nothing: refused() says why, and so does the result.
+    std::optional<std::string> run(const std::string& name, const std::function<void(CTransaction&)>& rule,
+                                   uint64_t mergeKey = 0) override;
 
     // Anything differs from the files: the history is away from its saved point, or the
     // database itself says so (a reload that kept the flag).
@@ -54,6 +55,8 @@ public:
 
 signals:
     void changed(const CChange& change);
+    // An edit the gate refused (UTF-8 text, one line per problem); nothing changed.
+    void refused(const QString& message);
     void reset();
     void modifiedChanged(bool modified);
     void currentTeamChanged(uint32_t id);

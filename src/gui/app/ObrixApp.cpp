@@ -28,6 +28,9 @@ CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration
     , m_dataFolder(std::move(dataFolder))
 {
     installAppStyle();
+    // Every road into the database meets the same gate; whatever it refuses is said here once.
+    connect(&m_doc, &CDocument::refused, this,
+            [this](const QString& why) { m_prompts.message(why.toStdString(), CPrompts::CIcon::Warning); });
 }
 
 CObrixApp::~CObrixApp()
@@ -181,7 +184,7 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
     return true;
 }
 
-bool CObrixApp::confirmClose()
+bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
 {
     if (!m_doc.isModified()) return true;
     switch (m_prompts.askYesNoCancel(apptexts::kSaveBeforeExit, CPrompts::CIcon::Question))
@@ -190,6 +193,9 @@ bool CObrixApp::confirmClose()
         return false;
     case CPrompts::CAnswer::Yes:
     {
+        // The same question as Save Data: a database the save would refuse, or whose
+        // warnings the user wants to see to, keeps the window open.
+        if (checkBeforeSave && !checkBeforeSave()) return false;
         // A failed save is the save's own message; the user chose to leave either way.
         saveToGame();
         break;
@@ -235,10 +241,18 @@ void CObrixApp::restoreKeptLeagues(CDatabase& db)
 {
     if (m_dataFolder.empty()) return;
     // Part of loading: they come back as the files' own state, not as a step to undo.
-    CTransaction tx(db);
-    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
-    tx.commit();
-    m_leaguesRestored = true;
+    try
+    {
+        CTransaction tx(db);
+        CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
+        tx.commit();
+        m_leaguesRestored = true;
+    }
+    catch (const CChangeRefused& refused)
+    {
+        // Left unrestored, so that they are not kept over with none at the next save.
+        m_prompts.message(refused.what(), CPrompts::CIcon::Warning);
+    }
 }
 
 void CObrixApp::keepImportedLeagues()

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -85,7 +86,7 @@ public:
     // The main frame's close request, before it writes the layout: asks about unsaved
     // changes and saves on Yes (a failed save is reported and the exit goes on). False
     // on Cancel: the window stays open and nothing is written.
-    bool confirmClose();
+    bool confirmClose(const std::function<bool()>& checkBeforeSave = {});
     // The layout the main frame closes with, written to the settings.
     void writeLayout(const CWindowLayout& layout);
     // Where the folder dialog opens when the user is asked to locate the game.

@@ -64,6 +64,8 @@ CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObjec
     };
     connect(&m_app.document(), &CDocument::changed, this, follow);
     connect(&m_app.document(), &CDocument::reset, this, follow);
+    connect(&m_app.document(), &CDocument::reset, this, &CBulkEditCommands::rememberLoadedWarnings);
+    rememberLoadedWarnings();
 }
 
 CCheckDock* CBulkEditCommands::checkDock()
@@ -232,17 +234,37 @@ void CBulkEditCommands::checkDatabase()
 bool CBulkEditCommands::checkBeforeSave()
 {
     const auto problems = ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode()));
-    if (!hasErrors(problems)) return true;
+    // Only what the files could not hold stops a save; what the game may dislike is the
+    // user's call, asked once with the list in view.
+    const auto& base = m_baseWarnings;
+    std::size_t fresh = 0;
+    for (const auto& p : problems)
+        if (!p.error && !base.count(p.message)) ++fresh;
+    if (!hasErrors(problems) && fresh == 0) return true;
     CCheckDock* dock = checkDock();
     dock->runCheck();
     dock->show();
     dock->raise();
-    m_app.prompts().message(bulkviewtexts::kSaveHasErrors, CPrompts::CIcon::Error);
-    return false;
+    if (hasErrors(problems))
+    {
+        m_app.prompts().message(bulkviewtexts::kSaveHasErrors, CPrompts::CIcon::Error);
+        return false;
+    }
+    return m_app.prompts().askYesNo(formatText(bulkviewtexts::kSaveHasWarnings, int(fresh)), CPrompts::CIcon::Warning);
+}
+
+void CBulkEditCommands::rememberLoadedWarnings()
+{
+    // What the files held when read is the game's own business; a save asks only about
+    // what the edits brought.
+    m_baseWarnings.clear();
+    for (const auto& p : ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode())))
+        if (!p.error) m_baseWarnings.insert(p.message);
 }
 
 void CBulkEditCommands::filesChanged()
 {
+    rememberLoadedWarnings();
     if (!m_changesDock) return;
     m_changesDock->forgetBase();
     if (m_changesDock->isVisible()) m_changesDock->refresh();

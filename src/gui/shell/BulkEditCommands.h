@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <string>
+#include <unordered_set>
+
 #include <vector>
 
 class CObrixApp;
@@ -34,7 +37,10 @@ public:
     void checkDatabase();
     // Before a save: true when the check finds no errors; otherwise the errors are shown
     // in the Check Database list, the user is told, and the save must not go on.
+    // Errors stop the save; warnings the edits brought are asked about once. True: save.
     bool checkBeforeSave();
+    // The warnings the files held when read, which a save does not ask about again.
+    void rememberLoadedWarnings();
     // The files on disk changed (save, restore, reload): the Changes list compares
     // against them afresh.
     void filesChanged();
@@ -56,4 +62,5 @@ private:
     QAction* m_changes = nullptr;
     CCheckDock* m_checkDock = nullptr;
     CChangesDock* m_changesDock = nullptr;
+    std::unordered_set<std::string> m_baseWarnings;
 };

@@ -35,6 +35,9 @@ inline constexpr const char* kCheckTitle = "Check Database";
 inline constexpr const char* kCheckAgain = "Check Again";
 inline constexpr const char* kCheckSummary = "%d errors, %d warnings";
 inline constexpr const char* kCheckClean = "No problems found.";
+inline constexpr const char* kSaveHasWarnings =
+    "The edits leave %d things the game may not like, listed in Check Database (the game's files can hold them). "
+    "Save anyway?";
 inline constexpr const char* kSaveHasErrors =
     "The database has errors that the save or the game would stumble on; nothing was saved. "
     "They are listed in Check Database: double-click one to go to its record.";

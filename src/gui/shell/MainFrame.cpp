@@ -784,7 +784,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The question is asked about everything the pages show, a box still being typed
     // into included; a value the page refuses keeps the window open for correcting.
-    if (!m_dataView->sheet()->commitPendingEdits() || !m_app.confirmClose())
+    if (!m_dataView->sheet()->commitPendingEdits()
+        || !m_app.confirmClose([this] { return m_bulkEdit->checkBeforeSave(); }))
     {
         event->ignore();
         return;

@@ -1,0 +1,230 @@
+#include "database/RecordLimits.h"
+
+#include "database/Database.h"
+#include "database/RecordLayouts.h"
+#include "util/Format.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <variant>
+
+const char* recordKindName(CRecordKind kind)
+{
+    switch (kind)
+    {
+    case CRecordKind::League: return "league";
+    case CRecordKind::Team: return "team";
+    default: return "player";
+    }
+}
+
+namespace limittexts
+{
+inline constexpr const char* kLeague = "League \"%s\" (id %u)";
+inline constexpr const char* kTeam = "Team \"%s\" (id %u)";
+inline constexpr const char* kPlayer = "Player \"%s\" (id %u)";
+inline constexpr const char* kTooLong =
+    "%s: the %s is %d bytes long in the game's encoding; the game's files hold at most %d.";
+inline constexpr const char* kHasNul = "%s: the %s holds a NUL character, which would end it in the game's files.";
+inline constexpr const char* kReserved =
+    "%s: a league name beginning with \"EC\" marks one of the game's European competitions, which the editor "
+    "shows with a leading \"x\". Begin the name with \"xEC\" for a competition, or choose another name.";
+inline constexpr const char* kTooLarge = "%s: %s is %lld; the game's files hold %lld at most.";
+inline constexpr const char* kIdOutOfRange = "%s: the id does not fit the game's files, which hold ids up to %u.";
+inline constexpr const char* kSlotId = "%s: %s names id %u; the game's files hold ids up to 65535.";
+inline constexpr const char* kTeamTooMany =
+    "%s lists %d players; the game's files hold 26 for a team, the rest would be lost at save.";
+inline constexpr const char* kLeagueTooLarge = "%s has %d team slots; the game's files hold at most 63 for a league.";
+inline constexpr const char* kOddSlots =
+    "%s League consist an odd number (%d) of teams. Please make sure that only even numbers of teams are used.";
+inline constexpr const char* kTableTooLarge =
+    "The player table would begin at %llu, beyond the 16-bit position the game reads (below 65536): delete "
+    "teams or leagues.";
+} // namespace limittexts
+
+namespace
+{
+constexpr uint32_t kPlayerIdLimit = (1u << 14) - 1;  // 14 bits of the record's first word
+constexpr uint32_t kTeamIdLimit = (1u << 11) - 1;    // 11 bits
+constexpr uint32_t kSlotIdLimit = 0xFFFF;
+
+std::string shown(const std::string& bytes, CTextEncoding enc)
+{
+    return toUtf8(bytes, enc);
+}
+
+struct CJudge
+{
+    std::vector<CLimitProblem>& out;
+    CRecordKind kind;
+    uint32_t id;
+    std::string label;
+
+    void add(const char* code, const char* field, std::string message)
+    {
+        out.push_back({code, kind, id, false, field, std::move(message)});
+    }
+
+    void text(const char* field, const std::string& value, std::size_t maxBytes)
+    {
+        if (value.find('\0') != std::string::npos)
+            add(limitcodes::kNameHasNul, field, formatText(limittexts::kHasNul, label.c_str(), field));
+        else if (value.size() > maxBytes)
+            add(limitcodes::kNameTooLong, field,
+                formatText(limittexts::kTooLong, label.c_str(), field, int(value.size()), int(maxBytes)));
+    }
+
+    template <class T>
+    void bits(const T& record, const CBitField<T>& f)
+    {
+        const int64_t value = std::visit(
+            [&](auto member) -> int64_t {
+                using V = std::remove_cvref_t<decltype(record.*member)>;
+                // A signed field holds every value of its type.
+                if constexpr (std::is_signed_v<V>) return 0;
+                else return int64_t(record.*member);
+            },
+            f.member);
+        if (value > int64_t(f.mask()))
+            add(limitcodes::kValueTooLarge, f.name,
+                formatText(limittexts::kTooLarge, label.c_str(), f.name, (long long)value, (long long)f.mask()));
+    }
+};
+
+template <class T>
+bool sameField(const T* before, const T& now, const CBitField<T>& f)
+{
+    if (!before) return false;
+    return std::visit([&](auto member) { return (*before).*member == now.*member; }, f.member);
+}
+} // namespace
+
+namespace recordlimits
+{
+void checkPlayer(const CPlayer& p, CTextEncoding enc, std::vector<CLimitProblem>& out, const CPlayer* before)
+{
+    CJudge j{out, CRecordKind::Player, p.id, formatText(limittexts::kPlayer, shown(p.name, enc).c_str(), p.id)};
+    // Imported players are written as the game players that take them over, under the
+    // game player's id; their own id never reaches the files.
+    if (p.id < CDatabase::kImportedIdBase && p.id > kPlayerIdLimit && !before)
+        j.add(limitcodes::kIdOutOfRange, "id", formatText(limittexts::kIdOutOfRange, j.label.c_str(), kPlayerIdLimit));
+    for (const auto& f : layouts::kPlayerFields)
+        if (std::string_view(f.name) != "id" && !sameField(before, p, f)) j.bits(p, f);
+    if (!before || before->name != p.name) j.text("name", p.name, kPlayerNameBytes);
+    if ((!before || before->storedName != p.storedName) && p.storedName.find('\0') != std::string::npos)
+        j.add(limitcodes::kNameHasNul, "name", formatText(limittexts::kHasNul, j.label.c_str(), "name"));
+}
+
+void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vector<CLimitProblem>& out,
+               const CTeam* before)
+{
+    // Imported teams stay in the editor; the game's files never hold them.
+    if (t.id >= CDatabase::kImportedIdBase || t.imported) return;
+    CJudge j{out, CRecordKind::Team, t.id, formatText(limittexts::kTeam, shown(t.longName, enc).c_str(), t.id)};
+    if (t.id > kTeamIdLimit && !before)
+        j.add(limitcodes::kIdOutOfRange, "id", formatText(limittexts::kIdOutOfRange, j.label.c_str(), kTeamIdLimit));
+    for (const auto& f : layouts::kTeamFields)
+        if (std::string_view(f.name) != "id" && std::string_view(f.name) != "playerCount" && !sameField(before, t, f))
+            j.bits(t, f);
+    if (!before || before->longName != t.longName) j.text("longName", t.longName, std::string::npos - 1);
+    if (!before || before->abbreviation != t.abbreviation) j.text("abbreviation", t.abbreviation, kAbbreviationBytes);
+    if (!before || before->shortName != t.shortName) j.text("shortName", t.shortName, kShortNameBytes);
+    if (!before || before->players != t.players)
+        for (uint32_t id : t.players)
+            if (id > kSlotIdLimit)
+            {
+                j.add(limitcodes::kIdOutOfRange, "players", formatText(limittexts::kSlotId, j.label.c_str(), "players", id));
+                break;
+            }
+    if (!before || before->players != t.players || before->incomingPlayers != t.incomingPlayers)
+    {
+        // What the save's merge would list: each existing player once.
+        std::unordered_set<uint32_t> listed;
+        for (uint32_t id : db.listedPlayers(t.id))
+            if (db.player(id)) listed.insert(id);
+        if (listed.size() > std::size_t(CTeam::kSlots))
+            j.add(limitcodes::kTeamTooMany, "players",
+                  formatText(limittexts::kTeamTooMany, j.label.c_str(), int(listed.size())));
+    }
+}
+
+void checkLeague(const CLeague& l, CTextEncoding enc, std::vector<CLimitProblem>& out, const CLeague* before)
+{
+    // Leagues the editor keeps for itself never reach the game's files.
+    if (l.editorOnly) return;
+    CJudge j{out, CRecordKind::League, l.id, formatText(limittexts::kLeague, shown(l.displayName, enc).c_str(), l.id)};
+    if (l.id > 0xFFFF && (!before || before->id != l.id))
+        j.add(limitcodes::kIdOutOfRange, "id", formatText(limittexts::kIdOutOfRange, j.label.c_str(), 0xFFFFu));
+    if (!before || before->displayName != l.displayName || before->editorOnly != l.editorOnly)
+    {
+        const std::string stored = CLeague::storedNameFromDisplay(l.displayName);
+        const std::size_t problemsBefore = out.size();
+        j.text("name", stored, kLeagueNameBytes);
+        if (out.size() == problemsBefore && CLeague::displayNameFromStored(stored) != l.displayName)
+            j.add(limitcodes::kLeagueNameReserved, "name", formatText(limittexts::kReserved, j.label.c_str()));
+    }
+    if (!before || before->teamIds != l.teamIds || before->slotCount != l.slotCount || before->editorOnly != l.editorOnly)
+    {
+        if (l.slotCount > kLeagueSlots)
+            j.add(limitcodes::kLeagueTooLarge, "teamIds",
+                  formatText(limittexts::kLeagueTooLarge, j.label.c_str(), int(l.slotCount)));
+        for (uint32_t id : l.teamIds)
+            if (id > kSlotIdLimit)
+            {
+                j.add(limitcodes::kIdOutOfRange, "teamIds", formatText(limittexts::kSlotId, j.label.c_str(), "teamIds", id));
+                break;
+            }
+    }
+}
+
+void checkTables(const CDatabase& db, std::vector<CLimitProblem>& out)
+{
+    // The same sum the save makes before it writes the team table.
+    uint64_t pos = 28;
+    for (const auto& l : db.leagues())
+        if (!l->editorOnly) pos += 8 + 2 * uint64_t(l->slotCount);
+    uint64_t teams = 0;
+    db.forEachTeam([&](const CTeam& t) { teams += t.id < CDatabase::kImportedIdBase && !t.imported; });
+    const uint64_t playerTable = pos + 8 + layouts::kTeamRecordSize * teams;
+    if (playerTable >= kTableAddressLimit)
+        out.push_back({limitcodes::kTableTooLarge, CRecordKind::League, 0, true, "",
+                       formatText(limittexts::kTableTooLarge, (unsigned long long)playerTable)});
+}
+
+std::vector<CLimitProblem> checkDatabase(const CDatabase& db)
+{
+    const CTextEncoding enc = encodingForLanguage(db.languageCode());
+    std::vector<CLimitProblem> out;
+    for (const auto& l : db.leagues()) checkLeague(*l, enc, out);
+    checkTables(db, out);
+    db.forEachTeam([&](const CTeam& t) { checkTeam(t, db, enc, out); });
+    db.forEachPlayer([&](const CPlayer& p) { checkPlayer(p, enc, out); });
+    return out;
+}
+
+std::vector<CLimitProblem> saveBlockers(const CDatabase& db)
+{
+    const CTextEncoding enc = encodingForLanguage(db.languageCode());
+    std::vector<CLimitProblem> odd;
+    for (const auto& l : db.leagues())
+        if (!l->importedLeague && !l->editorOnly && l->slotCount % 2 != 0)
+            odd.push_back({limitcodes::kLeagueOddSlots, CRecordKind::League, l->id, false, "teamIds",
+                           formatText(limittexts::kOddSlots, shown(l->displayName, enc).c_str(), int(l->slotCount))});
+    std::vector<CLimitProblem> out = checkDatabase(db);
+    out.insert(out.begin(), std::make_move_iterator(odd.begin()), std::make_move_iterator(odd.end()));
+    return out;
+}
+
+std::string describe(const std::vector<CLimitProblem>& problems)
+{
+    constexpr std::size_t kShown = 5;
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < kShown; ++i)
+    {
+        if (i) text += '\n';
+        text += problems[i].message;
+    }
+    if (problems.size() > kShown) text += formatText("\n(and %d more)", int(problems.size() - kShown));
+    return text;
+}
+} // namespace recordlimits
