@@ -145,6 +145,7 @@ private slots:
     void findAgainFollowsTheLastSearch();
     void leagueNameOnlyOnLeagues();
     void leagueNameKeepsTheShownMark();
+    void leagueNameBeyondTheFileIsRefusedWithItsLimit();
     void rememberAndApplyTeam();
     void editCommandsFollowTheFocusedPane();
     void panesTakeAndGiveBackTheLayout();
@@ -536,6 +537,34 @@ void TestMainFrame::leagueNameKeepsTheShownMark()
     // The node reads as the data now says: the name taken as offered, then its mark.
     QCOMPARE(s.frame->groupView()->selectedText(), marked + QStringLiteral(" *"));
     QVERIFY(s.enabled(CCommand::SaveData));
+}
+
+void TestMainFrame::leagueNameBeyondTheFileIsRefusedWithItsLimit()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    std::size_t position = 0;
+    while (s.app->db().leagues()[position]->isEuropeanCompetition()) ++position;
+    const std::string before = s.app->db().leagues()[position]->displayName;
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex node =
+        topLevelNode(tree, [&before](const QString& text) { return text == QString::fromStdString(before); });
+    QVERIFY(node.isValid());
+    tree->setCurrentIndex(node);
+    s.fixture.prompts.asked.clear();
+    {
+        CNextDialog answer([](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>()->setText(QString(80, QLatin1Char('L')));
+            dialog->accept();
+        });
+        s.trigger(CCommand::LeagueName);
+    }
+    QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
+    const std::string said = s.fixture.prompts.asked[0].text;
+    QVERIFY2(said.find("80 bytes") != std::string::npos && said.find("at most 79") != std::string::npos, said.c_str());
+    QCOMPARE(s.app->db().leagues()[position]->displayName, before);
+    QVERIFY(!s.app->document().isModified());
+    QCOMPARE(s.frame->groupView()->selectedText(), QString::fromStdString(before));
 }
 
 void TestMainFrame::rememberAndApplyTeam()

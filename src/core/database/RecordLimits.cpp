@@ -32,6 +32,10 @@ inline constexpr const char* kReserved =
 inline constexpr const char* kTooLarge = "%s: %s is %lld; the game's files hold %lld at most.";
 inline constexpr const char* kIdOutOfRange = "%s: the id does not fit the game's files, which hold ids up to %u.";
 inline constexpr const char* kSlotId = "%s: %s names id %u; the game's files hold ids up to 65535.";
+inline constexpr const char* kImportedTeam =
+    "%s is a league of the game, and team %u was imported: the game's files have no record for it, so the league "
+    "cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, "
+    "Cut and Paste, or dragging them) and save.";
 inline constexpr const char* kTeamTooMany =
     "%s lists %d players; the game's files hold 26 for a team, the rest would be lost at save.";
 inline constexpr const char* kLeagueTooLarge = "%s has %d team slots; the game's files hold at most 63 for a league.";
@@ -171,7 +175,8 @@ void checkLeague(const CLeague& l, CTextEncoding enc, std::vector<CLimitProblem>
         for (uint32_t id : l.teamIds)
             if (id > kSlotIdLimit)
             {
-                j.add(limitcodes::kIdOutOfRange, "teamIds", formatText(limittexts::kSlotId, j.label.c_str(), "teamIds", id));
+                // Only an imported team has such an id: the game has no record to list.
+                j.add(limitcodes::kIdOutOfRange, "teamIds", formatText(limittexts::kImportedTeam, j.label.c_str(), id));
                 break;
             }
     }

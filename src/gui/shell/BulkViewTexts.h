@@ -35,6 +35,8 @@ inline constexpr const char* kCheckTitle = "Check Database";
 inline constexpr const char* kCheckAgain = "Check Again";
 inline constexpr const char* kCheckSummary = "%d errors, %d warnings";
 inline constexpr const char* kCheckClean = "No problems found.";
+inline constexpr const char* kLeagueLeftOdd =
+    "%s now has an odd number (%d) of team slots: add or remove a team before saving.";
 inline constexpr const char* kSaveHasWarnings =
     "The edits leave %d things the game may not like, listed in Check Database (the game's files can hold them). "
     "Save anyway?";

@@ -1,5 +1,8 @@
 #include "shell/GroupView.h"
 
+#include "shell/BulkEditCommands.h"
+#include "shell/BulkViewTexts.h"
+
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "editing/EditingTexts.h"
@@ -142,6 +145,17 @@ void CGroupView::deleteSelected()
     const uint32_t teamId = m_tree->nodeValue(node);
     m_app.document().run(historytexts::step(historytexts::kDeleteTeam, QString::fromStdString(toUtf8(m_app.db().teamName(teamId), m_tree->encoding()))),
                          [&](CTransaction& tx) { removeTeamFromLeague(tx, position, teamId); });
+    // A league left odd cannot be saved until its partner goes too, or a team comes in:
+    // said now, where the user is, rather than only when Save Data refuses.
+    const CLeague* league = m_app.db().league(position);
+    if (league && !league->importedLeague && !league->editorOnly && league->slotCount % 2 != 0)
+        if (CMainFrame* frame = m_app.mainFrame())
+        {
+            frame->setStatusText(QString::fromStdString(formatText(bulkviewtexts::kLeagueLeftOdd,
+                                                                   toUtf8(league->displayName, m_tree->encoding()).c_str(),
+                                                                   int(league->slotCount))));
+            frame->bulkEdit()->checkDatabase();
+        }
 }
 
 void CGroupView::deleteImportedLeague(std::size_t position)
