@@ -150,7 +150,7 @@ TEST(PackerInProcess, FailuresGiveNothing)
     EXPECT_FALSE(packer.packFile((folder.path() / "plain.bin").string(), (folder.path() / "no/such/out.db").string()));
 }
 
-TEST(PackerAnnouncedLength, ReadsBytesTwoToFourBigEndian)
+TEST(PackerAnnouncedLength, ReadsTheLengthOfTheHeaderFormTheCodecDecodes)
 {
     TempFolder folder;
     folder.write("five.db", {0x10, 0xFB, 0x01, 0x02, 0x03});
@@ -160,8 +160,8 @@ TEST(PackerAnnouncedLength, ReadsBytesTwoToFourBigEndian)
     const auto at = [&](const char* name) { return announcedUnpackedLength((folder.path() / name).string()); };
 
     EXPECT_EQ(at("five.db"), 0x010203u);
-    // Only those three bytes count, whatever the type says of the rest.
-    EXPECT_EQ(at("longer.db"), 0xFF0080u);
+    // 0x11FB: the three bytes after the type are skipped; the length follows them.
+    EXPECT_EQ(at("longer.db"), 0x123456u);
     EXPECT_EQ(at("four.db"), std::nullopt);
     EXPECT_EQ(at("empty.db"), std::nullopt);
     EXPECT_EQ(at("missing.db"), std::nullopt);
