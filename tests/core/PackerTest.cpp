@@ -334,3 +334,52 @@ TEST(PackerFindProgram, BesideThenInstallFoldersThenCurrentThenPath)
 }
 
 #endif
+
+#ifndef _WIN32
+#include "RunCommand.h"
+
+// gfxpak refuses a file whose header, in any of its forms, announces more than its limit
+// (16 MiB unless --limit says otherwise) before unpacking, and writes nothing then.
+TEST(PackerProgramLimit, RefusesMoreThanTheLimitBeforeUnpacking)
+{
+    const Bytes small = packBytes(sampleBytes(101));
+    struct Case
+    {
+        const char* what;
+        std::string options;
+        Bytes packed;
+        int status;
+        const char* said;
+    };
+    const std::vector<Case> cases = {
+        {"4-byte form above the default", "", {0x90, 0xFB, 0x02, 0x00, 0x00, 0x00, 0xFC}, 1,
+         "announces 33554432 bytes unpacked, more than the limit of 16777216"},
+        {"packed size first", "--limit 1048576", {0x91, 0xFB, 0, 0, 0, 9, 0x00, 0x10, 0x00, 0x01, 0xFC}, 1,
+         "announces 1048577 bytes unpacked, more than the limit of 1048576"},
+        {"skipped field first", "--limit 1048576", {0x11, 0xFB, 0, 0, 9, 0x20, 0x00, 0x00, 0xFC}, 1,
+         "announces 2097152 bytes unpacked"},
+        {"one byte over", "--limit 100", small, 1, "more than the limit of 100"},
+        {"at the limit", "--limit 101", small, 0, ""},
+        {"no number", "--limit many", small, 2, "--limit takes a whole number"},
+        {"zero", "--limit 0", small, 2, "--limit takes a whole number"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempFolder work;
+        work.write("in.db", c.packed);
+        int status = 0;
+        const std::string said = runCommand(std::string(OBRIX_GFXPAK_PATH) + " " + c.options + " -decompress '"
+                                                + (work.path() / "in.db").string() + "' '"
+                                                + (work.path() / "out.bin").string() + "'",
+                                            status);
+        EXPECT_EQ(status, c.status) << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_EQ(fs::exists(work.path() / "out.bin"), c.status == 0);
+        if (c.status == 0)
+        {
+            EXPECT_EQ(work.read("out.bin"), sampleBytes(101));
+        }
+    }
+}
+#endif
