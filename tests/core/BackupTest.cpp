@@ -362,3 +362,78 @@ TEST(Backup, AFullDiskFailsTheBackupAndKeepsTheEarlierOne)
     EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
     for (const auto& f : root.files()) EXPECT_EQ(f.find(".obrix-"), std::string::npos) << f;
 }
+
+namespace
+{
+// A disk that gives back something else (or nothing) for one file of the backup folder.
+class BadReadBack : public CFileSystem
+{
+public:
+    std::filesystem::path folder;
+    std::string prefix;  // the start of a temporary copy's name, or a whole name
+    int error = 0;       // fail with this instead of giving back other bytes
+    bool readFile(const std::filesystem::path& p, std::vector<uint8_t>& out) override
+    {
+        const std::string name = p.filename().string();
+        const bool temporary = prefix.find(".obrix-new") != std::string::npos;
+        if (prefix.empty() || p.parent_path() != folder || (temporary ? name.rfind(prefix, 0) != 0 : name != prefix))
+            return CFileSystem::readFile(p, out);
+        if (error)
+        {
+            errno = error;
+            return false;
+        }
+        if (!CFileSystem::readFile(p, out)) return false;
+        if (!out.empty()) out[out.size() / 2] ^= 0x40;
+        return true;
+    }
+};
+} // namespace
+
+// A copy that does not read back as written fails the backup with the file and the reason.
+// Caught before the copies replace anything, the earlier backup stays; caught only once in
+// place, the new backup is removed whole, never left to pass for a good one.
+TEST(Backup, ACopyThatDoesNotReadBackLeavesNoHalfBackup)
+{
+    struct Case
+    {
+        const char* what;
+        const char* prefix;
+        int error;
+        bool earlierKept;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"new copy reads back different", "FCDB_ENG.DBI.obrix-new", 0, true,
+         "FCDB_ENG.DBI: the new copy read back from the disk differs"},
+        {"new copy cannot be read back", "FCDBPENG.DBI.obrix-new", EIO, true,
+         "FCDBPENG.DBI: cannot read the new copy back: Input/output error"},
+        {"copy in place reads back different", "FCDB.DBI", 0, false,
+         "FCDB.DBI: the new copy read back from the disk differs"},
+        {"copy in place cannot be read back", "FCDB_GER.DBI", EIO, false, "FCDB_GER.DBI: cannot read back: Input/output error"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempFolder root;
+        Installation game{root, "golvar"};
+        game.fill("original");
+        BadReadBack disk;
+        CBackup backup(root.path() / "data", game.folder(), "ENG", disk);
+        ASSERT_TRUE(backup.make());
+        game.fill("edited");
+        disk.folder = backup.folder();
+        disk.prefix = c.prefix;
+        disk.error = c.error;
+        std::string error;
+        EXPECT_FALSE(backup.make(&error));
+        EXPECT_NE(error.find((backup.folder() / "").string() + c.said), std::string::npos) << error;
+        disk.prefix.clear();
+        EXPECT_EQ(backup.exists(), c.earlierKept);
+        if (c.earlierKept)
+            EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
+        else
+            EXPECT_TRUE(std::filesystem::is_empty(backup.folder())) << error;
+        for (const auto& f : root.files()) EXPECT_EQ(f.find(".obrix-"), std::string::npos) << f;
+    }
+}

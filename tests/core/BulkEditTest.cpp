@@ -288,18 +288,34 @@ TEST_F(BulkEditTest, DiffListsExactlyWhatAnImportChanged)
     EXPECT_NE(dry.find("nothing written (dry run)"), std::string::npos) << dry;
     EXPECT_EQ(runCommand(cli + " diff " + quoted(sample()) + " " + quoted(changed), status), "");
 
+    // The game's files are backed up before the first import saves, as every save does;
+    // without a backup the import saves nothing, unless --no-backup says to go on.
+    const auto data = work.path() / "data";
+    std::ofstream(work.path() / "not-a-folder") << "x";
+    out = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(csvFile) + " --data-folder "
+                         + quoted(work.path() / "not-a-folder"),
+                     status);
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("could not be backed up"), std::string::npos) << out;
+    EXPECT_NE(out.find(": cannot create the folder: Not a directory"), std::string::npos) << out;
+    EXPECT_NE(out.find("nothing was changed"), std::string::npos) << out;
+    EXPECT_EQ(runCommand(cli + " diff " + quoted(sample()) + " " + quoted(changed), status), "");
     for (const auto& file : {csvFile, work.path() / "teams.csv"})
     {
-        out = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(file), status);
+        out = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(file) + " --data-folder " + quoted(data),
+                         status);
         EXPECT_EQ(status, 0) << out;
     }
     out = runCommand(cli + " diff " + quoted(sample()) + " " + quoted(changed), status);
     EXPECT_EQ(status, 1);
     const std::string pid = std::to_string(p.id);
-    EXPECT_EQ(out, "team " + std::to_string(team->id) + " longName: \"" + toUtf8(team->longName, kEnc) +
+    const std::string imported = "team " + std::to_string(team->id) + " longName: \"" + toUtf8(team->longName, kEnc) +
                        "\" -> \"Club, Ünited\"\nplayer " + pid + " tackle: " + std::to_string(p.tackle) + " -> " +
                        std::to_string((p.tackle + 1) % 16) + "\nplayer " + pid + " name: \"" + toUtf8(p.name, kEnc) +
-                       "\" -> \"Zoë\"\n");
+                       "\" -> \"Zoë\"\n";
+    EXPECT_EQ(out, imported);
+    // The backup holds the files from before the first import, not from between the two.
+    EXPECT_EQ(runCommand(cli + " diff " + quoted(changed) + " --backup --data-folder " + quoted(data), status), imported);
     out = runCommand(cli + " diff " + quoted(sample()) + " " + quoted(changed) + " --json", status);
     EXPECT_NE(out.find("{\"kind\":\"player\",\"id\":" + pid + ",\"field\":\"tackle\",\"old\":" + std::to_string(p.tackle)),
               std::string::npos)
@@ -307,7 +323,8 @@ TEST_F(BulkEditTest, DiffListsExactlyWhatAnImportChanged)
 
     // A refused file changes nothing and says where.
     std::ofstream(csvFile, std::ios::binary) << "id,tackle\r\n" << p.id << ",40\r\n";
-    out = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(csvFile), status);
+    out = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(csvFile) + " --data-folder " + quoted(data),
+                     status);
     EXPECT_EQ(status, 1);
     EXPECT_NE(out.find("line 2, column 2 (tackle)"), std::string::npos) << out;
     out = runCommand(cli + " check " + quoted(changed) + " --json", status);

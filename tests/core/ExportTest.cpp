@@ -377,3 +377,101 @@ TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
     EXPECT_NE(json.find("\"displayName\":\"Two Words\""), std::string::npos);
 }
 #endif
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The scratch folder of an export that was killed is removed by the next export and by
+// `obrix-cli recover`; one of an export still running, and anything not made by an
+// export, is left alone.
+TEST_F(ExportTest, AKilledExportsScratchFolderIsRemovedByTheNextExportOrRecover)
+{
+    namespace fs = std::filesystem;
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);  // a process id that no longer runs
+    const std::string dead = std::to_string(child), running = std::to_string(::getppid());
+    const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    struct Case
+    {
+        std::string name;
+        bool removed;
+        bool old = false;
+        enum { Folder, File, Link } kind = Folder;
+    };
+    const std::vector<Case> cases = {
+        {"Obx-export-" + dead + "-123", true},
+        {"Obx-export-" + running + "-7", false},
+        {"Obx-export-" + running + "-8", true, true},  // no export runs for two days
+        {"Obx-export-" + std::to_string(::getpid()) + "-9", false},
+        {"Obxx12345", false},
+        {"Obxx67890", true, true},  // an earlier version's name
+        {"Obx-export-x-1", false},
+        {"Obx-export-" + dead + "-4", false, false, Case::File},
+        {"Obx-export-" + dead + "-5", false, false, Case::Link},
+        {"ObxA1b2C3", false, true},  // the packer's temporary file name
+    };
+    auto plant = [&](const fs::path& tmp) {
+        fs::create_directories(tmp / "elsewhere");
+        for (const auto& c : cases)
+        {
+            const fs::path p = tmp / c.name;
+            if (c.kind == Case::Folder)
+            {
+                fs::create_directories(p);
+                std::ofstream(p / "CUSTOM.DB.raw") << "half";
+            }
+            else if (c.kind == Case::File)
+                std::ofstream(p) << "x";
+            else
+                fs::create_directory_symlink(tmp / "elsewhere", p);
+            if (c.old) fs::last_write_time(p, twoDaysAgo);
+        }
+    };
+    auto check = [&](const fs::path& tmp) {
+        for (const auto& c : cases)
+            EXPECT_EQ(fs::exists(fs::symlink_status(tmp / c.name)), !c.removed) << c.name;
+        EXPECT_TRUE(fs::exists(tmp / "elsewhere"));
+    };
+
+    TempFolder tmp;
+    plant(tmp.path());
+    const auto removed = removeExportLeftovers(tmp.path());
+    EXPECT_EQ(removed.size(), 3u);
+    check(tmp.path());
+
+    // The next export, with the system's temporary folder there.
+    TempFolder tmp2;
+    plant(tmp2.path());
+    const char* before = std::getenv("TMPDIR");
+    const std::string saved = before ? before : "";
+    ::setenv("TMPDIR", tmp2.path().c_str(), 1);
+    CDatabase db;
+    load(db);
+    const CExportResult result = exportLeague(db, 0, (out.path() / "set").string(), packer);
+    if (before)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+    EXPECT_TRUE(result.ok) << result.message;
+    check(tmp2.path());
+    std::size_t left = 0;
+    for (const auto& e : fs::directory_iterator(tmp2.path())) left += e.path().filename() != "elsewhere";
+    EXPECT_EQ(left, 7u);  // its own scratch folder is gone too
+
+    TempFolder tmp3;
+    plant(tmp3.path());
+    int status = 0;
+    const std::string said = runCommand("TMPDIR=" + quoted(tmp3.path()) + " " + OBRIX_CLI_PATH + " recover "
+                                            + quoted(out.path()),
+                                        status);
+    EXPECT_EQ(status, 0) << said;
+    EXPECT_NE(said.find("Removed " + (tmp3.path() / ("Obx-export-" + dead + "-123")).string()
+                        + ", the temporary folder of an export that was cut off."),
+              std::string::npos)
+        << said;
+    check(tmp3.path());
+}
+#endif

@@ -233,11 +233,9 @@ TEST(FileCommit, RefusesWhatIsNotARegularFile)
         });
         ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
         ASSERT_EQ(view.wait_for(std::chrono::seconds(5)), std::future_status::ready);
-        if (std::string(c.what) != "link to a file elsewhere")
-        {
-            EXPECT_EQ(read.get(), kNotRegularFile);
-            EXPECT_EQ(view.get(), kNotRegularFile);
-        }
+        // A link is not followed on reading either: what it points at is not the file.
+        EXPECT_EQ(read.get(), kNotRegularFile);
+        EXPECT_EQ(view.get(), kNotRegularFile);
     }
     // A link planted where earlier versions put their temporary file is never followed.
     TempFolder folder;
@@ -293,5 +291,46 @@ TEST(FileCommit, KeepsPermissionBits)
         EXPECT_EQ(st.st_mode & 07777, mode);
         EXPECT_EQ(st.st_uid, ::getuid());
         EXPECT_EQ(folder.read("FCDB.DBI"), bytesOf("new"));
+    }
+}
+
+// Only the name itself must not be a link: a game folder reached through a linked folder
+// (a Wine prefix's drive_c often is one) reads as usual. A file the user named may be a
+// link to a regular file, never to a pipe.
+TEST(FileCommit, LinksAboveTheNameAreFollowedAndAChosenFileMayBeALink)
+{
+    TempFolder folder;
+    folder.write("real/game/FCDB.DBI", bytesOf("data"));
+    fs::create_directory_symlink(folder.path() / "real", folder.path() / "drive_c");
+    fs::create_symlink(folder.path() / "real" / "game" / "FCDB.DBI", folder.path() / "chosen.csv");
+    ::mkfifo((folder.path() / "pipe").c_str(), 0644);
+    fs::create_symlink(folder.path() / "pipe", folder.path() / "to-pipe.csv");
+    struct Case
+    {
+        const char* what;
+        CFileSystem& fs;
+        fs::path path;
+        int error;  // 0: read, holding "data"
+    };
+    const Case cases[] = {
+        {"game file below a linked folder", CFileSystem::real(), folder.path() / "drive_c/game/FCDB.DBI", 0},
+        {"link as a game file", CFileSystem::real(), folder.path() / "chosen.csv", kNotRegularFile},
+        {"link the user chose", CFileSystem::userChosen(), folder.path() / "chosen.csv", 0},
+        {"chosen link to a pipe", CFileSystem::userChosen(), folder.path() / "to-pipe.csv", kNotRegularFile},
+        {"chosen file missing", CFileSystem::userChosen(), folder.path() / "missing.csv", ENOENT},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> read;
+        CFileBytes viewed;
+        errno = 0;
+        EXPECT_EQ(c.fs.readFile(c.path, read) ? 0 : errno, c.error);
+        EXPECT_EQ(c.fs.viewFile(c.path, viewed) ? 0 : errno, c.error);
+        if (!c.error)
+        {
+            EXPECT_EQ(read, bytesOf("data"));
+            EXPECT_EQ(std::vector<uint8_t>(viewed.bytes().begin(), viewed.bytes().end()), bytesOf("data"));
+        }
     }
 }

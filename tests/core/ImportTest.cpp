@@ -408,6 +408,25 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
              f.write("League/CUSPLYR.DB", big);
          },
          exchangetexts::kErrorImporting, "\nCUSPLYR.DB announces 13107200 bytes when unpacked"},
+        // The other header forms keep their length elsewhere; it is that length that counts.
+        {"players announce 256 MiB in the 4-byte form",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             Bytes big = packBytes(exchangeFile(4, 32, {playerRecord(101, "X")}));
+             big.erase(big.begin(), big.begin() + 5);
+             big.insert(big.begin(), {0x90, 0xFB, 0x10, 0x00, 0x00, 0x00});
+             f.write("League/CUSPLYR.DB", big);
+         },
+         exchangetexts::kErrorImporting, "\nCUSPLYR.DB announces 268435456 bytes when unpacked"},
+        {"teams announce 4 MiB after a skipped field",
+         [&](const TempFolder& f) {
+             writeSet(f, transferSet());
+             Bytes big = packBytes(exchangeFile(3, 44, {teamRecord(5, "X")}));
+             big.erase(big.begin(), big.begin() + 5);
+             big.insert(big.begin(), {0x91, 0xFB, 0x00, 0x00, 0x00, 0x10, 0x00, 0x40, 0x00, 0x00});
+             f.write("League/CUSTOM.DB", big);
+         },
+         exchangetexts::kErrorImporting, "\nCUSTOM.DB announces 4194304 bytes when unpacked"},
         {"players file is a pipe",
          [&](const TempFolder& f) {
              writeSet(f, transferSet());

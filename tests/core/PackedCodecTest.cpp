@@ -183,6 +183,42 @@ TEST(PackedCodecDecode, HugeAnnouncedLengthCostsNoMemoryUpFront)
     EXPECT_FALSE(result.message.empty());
 }
 
+// Whichever form the header takes, the length it announces is the one the limit is held
+// against, and more than the limit is refused before a byte of the stream is read: each
+// header here is followed by nothing, so a decoder that began would say "cut short".
+TEST(PackedCodecDecode, ALimitHoldsForEveryHeaderFormBeforeUnpacking)
+{
+    constexpr std::size_t kLimit = std::size_t(1) << 20;
+    struct Case
+    {
+        const char* form;
+        Bytes header;
+        std::size_t announced;
+    };
+    const Case cases[] = {
+        {"0x10FB", {0x10, 0xFB, 0x10, 0x00, 0x01}, 0x100001},
+        {"0x11FB, skipped field first", {0x11, 0xFB, 0x00, 0x00, 0x01, 0x10, 0x00, 0x01}, 0x100001},
+        {"0x90FB, 4-byte length", {0x90, 0xFB, 0x10, 0x00, 0x00, 0x00}, 0x10000000},
+        {"0x91FB, packed size first", {0x91, 0xFB, 0x00, 0x00, 0x00, 0x10, 0x00, 0x10, 0x00, 0x01}, 0x100001},
+        {"0x91FB, small field, large length", {0x91, 0xFB, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}, 0xFFFFFFFF},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.form);
+        EXPECT_EQ(packedUnpackedLength(c.header), c.announced);
+        EXPECT_EQ(unpackBytes(c.header, kLimit).problem, CPackedProblem::TooLarge);
+        EXPECT_EQ(unpackBytes(c.header).problem, CPackedProblem::ReadsPastInput);  // no limit: it began
+        // At the limit itself the stream is read.
+        Bytes atLimit = c.header;
+        const std::size_t fieldBytes = (c.header[0] & 0x80) ? 4 : 3;
+        for (std::size_t i = 0; i < fieldBytes; ++i)
+            atLimit[c.header.size() - 1 - i] = uint8_t(kLimit >> (8 * i));
+        EXPECT_EQ(unpackBytes(atLimit, kLimit).problem, CPackedProblem::ReadsPastInput);
+    }
+    EXPECT_EQ(packedUnpackedLength(Bytes{0x90, 0xFB, 0, 0, 0}), std::nullopt);  // cut inside the length
+    EXPECT_EQ(packedUnpackedLength(Bytes{0x12, 0xFB, 0, 0, 1}), std::nullopt);  // no known type
+}
+
 TEST(PackedCodecDecode, OverlappingCopyRepeatsItsPattern)
 {
     // "abc" then 1028 bytes from 3 back, through a 4-byte command.

@@ -150,7 +150,7 @@ TEST(PackerInProcess, FailuresGiveNothing)
     EXPECT_FALSE(packer.packFile((folder.path() / "plain.bin").string(), (folder.path() / "no/such/out.db").string()));
 }
 
-TEST(PackerAnnouncedLength, ReadsBytesTwoToFourBigEndian)
+TEST(PackerAnnouncedLength, ReadsTheLengthOfTheHeaderFormTheCodecDecodes)
 {
     TempFolder folder;
     folder.write("five.db", {0x10, 0xFB, 0x01, 0x02, 0x03});
@@ -160,8 +160,8 @@ TEST(PackerAnnouncedLength, ReadsBytesTwoToFourBigEndian)
     const auto at = [&](const char* name) { return announcedUnpackedLength((folder.path() / name).string()); };
 
     EXPECT_EQ(at("five.db"), 0x010203u);
-    // Only those three bytes count, whatever the type says of the rest.
-    EXPECT_EQ(at("longer.db"), 0xFF0080u);
+    // 0x11FB: the three bytes after the type are skipped; the length follows them.
+    EXPECT_EQ(at("longer.db"), 0x123456u);
     EXPECT_EQ(at("four.db"), std::nullopt);
     EXPECT_EQ(at("empty.db"), std::nullopt);
     EXPECT_EQ(at("missing.db"), std::nullopt);
@@ -333,4 +333,53 @@ TEST(PackerFindProgram, BesideThenInstallFoldersThenCurrentThenPath)
     EXPECT_EQ(CExternalPacker::findProgram(""), std::nullopt);
 }
 
+#endif
+
+#ifndef _WIN32
+#include "RunCommand.h"
+
+// gfxpak refuses a file whose header, in any of its forms, announces more than its limit
+// (16 MiB unless --limit says otherwise) before unpacking, and writes nothing then.
+TEST(PackerProgramLimit, RefusesMoreThanTheLimitBeforeUnpacking)
+{
+    const Bytes small = packBytes(sampleBytes(101));
+    struct Case
+    {
+        const char* what;
+        std::string options;
+        Bytes packed;
+        int status;
+        const char* said;
+    };
+    const std::vector<Case> cases = {
+        {"4-byte form above the default", "", {0x90, 0xFB, 0x02, 0x00, 0x00, 0x00, 0xFC}, 1,
+         "announces 33554432 bytes unpacked, more than the limit of 16777216"},
+        {"packed size first", "--limit 1048576", {0x91, 0xFB, 0, 0, 0, 9, 0x00, 0x10, 0x00, 0x01, 0xFC}, 1,
+         "announces 1048577 bytes unpacked, more than the limit of 1048576"},
+        {"skipped field first", "--limit 1048576", {0x11, 0xFB, 0, 0, 9, 0x20, 0x00, 0x00, 0xFC}, 1,
+         "announces 2097152 bytes unpacked"},
+        {"one byte over", "--limit 100", small, 1, "more than the limit of 100"},
+        {"at the limit", "--limit 101", small, 0, ""},
+        {"no number", "--limit many", small, 2, "--limit takes a whole number"},
+        {"zero", "--limit 0", small, 2, "--limit takes a whole number"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempFolder work;
+        work.write("in.db", c.packed);
+        int status = 0;
+        const std::string said = runCommand(std::string(OBRIX_GFXPAK_PATH) + " " + c.options + " -decompress '"
+                                                + (work.path() / "in.db").string() + "' '"
+                                                + (work.path() / "out.bin").string() + "'",
+                                            status);
+        EXPECT_EQ(status, c.status) << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_EQ(fs::exists(work.path() / "out.bin"), c.status == 0);
+        if (c.status == 0)
+        {
+            EXPECT_EQ(work.read("out.bin"), sampleBytes(101));
+        }
+    }
+}
 #endif

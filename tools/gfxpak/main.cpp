@@ -1,37 +1,30 @@
 // The packer the editor runs for exchange files:
 //
-//   gfxpak -decompress "SOURCE" TARGET
+//   gfxpak [--limit BYTES] -decompress "SOURCE" TARGET
 //   gfxpak -compress SOURCE TARGET
 //
-// Words after TARGET are taken as the rest of its name.
+// Words after TARGET are taken as the rest of its name. A packed file whose header
+// announces more than BYTES unpacked (16 MiB unless given) is refused before anything is
+// unpacked: a few bytes of header must not be able to claim gigabytes.
 //
 // Exit status 0 when TARGET has been written, 1 with a message on stderr otherwise. TARGET
 // is only written once the whole result is known, so a failure leaves no half file.
 
 #include "exchange/PackedCodec.h"
+#include "util/FileCommit.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace
 {
-bool readAll(const char* path, std::vector<uint8_t>& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0) return false;
-    file.seekg(0, std::ios::beg);
-    bytes.resize(std::size_t(size));
-    return bool(file.read(reinterpret_cast<char*>(bytes.data()), size)) || size == 0;
-}
+constexpr std::size_t kDefaultLimit = std::size_t(16) << 20;
 
 bool writeAll(const char* path, const std::vector<uint8_t>& bytes)
 {
@@ -44,36 +37,71 @@ bool writeAll(const char* path, const std::vector<uint8_t>& bytes)
 
 int usage()
 {
-    std::cerr << "usage: gfxpak -decompress SOURCE TARGET\n"
+    std::cerr << "usage: gfxpak [--limit BYTES] -decompress SOURCE TARGET\n"
                  "       gfxpak -compress SOURCE TARGET\n";
     return 2;
+}
+
+// A whole positive number of bytes, nothing else.
+bool parseLimit(const char* text, std::size_t& limit)
+{
+    if (!*text) return false;
+    unsigned long long value = 0;
+    for (const char* c = text; *c; ++c)
+    {
+        if (*c < '0' || *c > '9' || value > (SIZE_MAX - 9) / 10) return false;
+        value = value * 10 + unsigned(*c - '0');
+    }
+    if (value == 0) return false;
+    limit = std::size_t(value);
+    return true;
 }
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 4) return usage();
-    const bool decompress = std::strcmp(argv[1], "-decompress") == 0;
-    if (!decompress && std::strcmp(argv[1], "-compress") != 0) return usage();
+    std::size_t limit = kDefaultLimit;
+    int first = 1;
+    if (argc > 2 && std::strcmp(argv[1], "--limit") == 0)
+    {
+        if (!parseLimit(argv[2], limit))
+        {
+            std::cerr << "gfxpak: --limit takes a whole number of bytes above 0\n";
+            return usage();
+        }
+        first = 3;
+    }
+    if (argc < first + 3) return usage();
+    const bool decompress = std::strcmp(argv[first], "-decompress") == 0;
+    if (!decompress && std::strcmp(argv[first], "-compress") != 0) return usage();
+    const char* sourceName = argv[first + 1];
     // The editor names the temporary target unquoted, so a temporary folder with a blank
     // in its name (a Windows user name with one) arrives as several words.
-    std::string target = argv[3];
-    for (int i = 4; i < argc; ++i) target += std::string(" ") + argv[i];
+    std::string target = argv[first + 2];
+    for (int i = first + 3; i < argc; ++i) target += std::string(" ") + argv[i];
 
+    // The file named here is read as the user named it (a link to a file is followed);
+    // a pipe or device in its place is refused rather than waited on.
     std::vector<uint8_t> source;
-    if (!readAll(argv[2], source))
+    if (!CFileSystem::userChosen().readFile(sourceName, source))
     {
-        std::cerr << "gfxpak: cannot read " << argv[2] << ": " << std::strerror(errno) << "\n";
+        std::cerr << "gfxpak: " << fileFailure(sourceName, "read", errno) << "\n";
         return 1;
     }
 
     std::vector<uint8_t> result;
     if (decompress)
     {
-        CUnpackResult unpacked = unpackBytes(source);
+        CUnpackResult unpacked = unpackBytes(source, limit);
+        if (unpacked.problem == CPackedProblem::TooLarge)
+        {
+            std::cerr << "gfxpak: " << sourceName << ": the header announces " << *packedUnpackedLength(source)
+                      << " bytes unpacked, more than the limit of " << limit << " (--limit BYTES)\n";
+            return 1;
+        }
         if (!unpacked.ok())
         {
-            std::cerr << "gfxpak: " << argv[2] << ": " << unpacked.message << "\n";
+            std::cerr << "gfxpak: " << sourceName << ": " << unpacked.message << "\n";
             return 1;
         }
         result = std::move(unpacked.data);

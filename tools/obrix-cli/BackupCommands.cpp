@@ -2,6 +2,9 @@
 
 #include "database/Backup.h"
 #include "database/GameFiles.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/LeagueExport.h"
+#include "util/Format.h"
 #include "util/UserFolders.h"
 
 #include <iostream>
@@ -99,5 +102,7 @@ int runRecover(const std::vector<std::string>& args)
     if (std::filesystem::is_directory(database.parent_path(), ec)) folder = database.parent_path();
     const CRecovery r = recoverCommit(CFileSystem::real(), folder);
     if (r.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << r.message << "\n";
+    for (const auto& leftover : removeExportLeftovers())
+        std::cerr << "obrix-cli: " << formatText(exchangetexts::kExportLeftoverRemoved, leftover.string().c_str()) << "\n";
     return r.state == CRecovery::CState::Failed ? 1 : 0;
 }

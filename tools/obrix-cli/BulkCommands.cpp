@@ -1,6 +1,7 @@
 #include "BulkCommands.h"
 
 #include "Json.h"
+#include "SaveCommands.h"
 
 #include "database/Backup.h"
 #include "database/Change.h"
@@ -19,7 +20,8 @@
 namespace
 {
 constexpr const char* kExportUsage = "obrix-cli export-table DIR --table players|teams|leagues [--language CODE] OUT.csv";
-constexpr const char* kImportUsage = "obrix-cli import-table DIR FILE.csv [--language CODE] [--dry-run]";
+constexpr const char* kImportUsage =
+    "obrix-cli import-table DIR FILE.csv [--language CODE] [--dry-run] [--data-folder D] [--no-backup]";
 constexpr const char* kCheckUsage = "obrix-cli check DIR [--language CODE] [--json]";
 constexpr const char* kDiffUsage =
     "obrix-cli diff DIR_A DIR_B [--language CODE] [--json]\n"
@@ -35,6 +37,7 @@ struct CBulkArgs
     bool dryRun = false;
     bool json = false;
     bool backup = false;
+    bool noBackup = false;
     bool help = false;
 };
 
@@ -63,6 +66,7 @@ std::optional<CBulkArgs> parse(const std::vector<std::string>& args, const std::
         if (o == "--dry-run") a.dryRun = true;
         else if (o == "--json") a.json = true;
         else if (o == "--backup") a.backup = true;
+        else if (o == "--no-backup") a.noBackup = true;
         else
         {
             if (i + 1 >= args.size()) return fail("option " + o + " needs a value");
@@ -148,7 +152,7 @@ int runExportTable(const std::vector<std::string>& args)
 
 int runImportTable(const std::vector<std::string>& args)
 {
-    const auto a = parse(args, {"--language", "--dry-run"}, kImportUsage);
+    const auto a = parse(args, {"--language", "--dry-run", "--data-folder", "--no-backup"}, kImportUsage);
     if (!a) return 2;
     if (a->help)
     {
@@ -217,6 +221,12 @@ int runImportTable(const std::vector<std::string>& args)
                + " records; nothing written (dry run).\n";
     else
     {
+        // The game's files as they were before this import, as the editor's first save keeps them.
+        if (!backUpBeforeCommandLineSave(a->positional[0], a->language, a->dataFolder, a->noBackup))
+        {
+            std::cerr << "obrix-cli: nothing was changed.\n";
+            return 1;
+        }
         if (auto e = CGameFiles(a->positional[0]).save(db))
         {
             writeOut(out);
@@ -302,9 +312,15 @@ int runDiff(const std::vector<std::string>& args)
     {
         if (a->dataFolder.empty()) return usageError("no data folder known: give --data-folder", kDiffUsage);
         const CBackup backup(a->dataFolder, a->positional[0], a->language);
-        if (!backup.exists())
+        if (const auto wrong = backup.verify())
         {
-            std::cerr << "obrix-cli: there is no backup of " << a->positional[0] << " in " << backup.folder().string() << "\n";
+            std::error_code ec;
+            if (std::filesystem::exists(backup.folder(), ec))
+                std::cerr << "obrix-cli: the backup of " << a->positional[0] << " in " << backup.folder().string()
+                          << " cannot be used: " << *wrong << "\n";
+            else
+                std::cerr << "obrix-cli: there is no backup of " << a->positional[0] << " in " << backup.folder().string()
+                          << "\n";
             return 1;
         }
         if (auto e = loadBackupDatabase(backup, a->language, da))

@@ -66,6 +66,8 @@ int runThumbnails(const std::vector<std::string>& args)
     std::vector<std::string> skipped;
     const int thumbnails = makeJerseyThumbnails(game, out, CFileSystem::real(), &skipped);
     if (!skipped.empty()) std::cerr << "obrix-cli: " << skippedThumbnailsMessage(skipped) << "\n";
+    // A texture that could not be read is a failure of the command, as any unreadable file is.
+    const bool texturesRead = skipped.empty();
     const CKitArtworkResult artwork = ensureKitArtwork(out);
     std::cout << "wrote " << thumbnails << " jersey thumbnails and " << artwork.written << " kit pictures to "
               << out.string() << "\n";
@@ -74,7 +76,7 @@ int runThumbnails(const std::vector<std::string>& args)
         std::cerr << "obrix-cli: " << artwork.problem << "\n";
         return 1;
     }
-    return 0;
+    return texturesRead ? 0 : 1;
 }
 
 int runKit(const std::vector<std::string>& args)
@@ -97,7 +99,7 @@ int runKit(const std::vector<std::string>& args)
     if (files.size() != 2) return usageError("kit needs a picture and an output file", kKitUsage);
     if (!slots) return usageError("kit needs --colours", kKitUsage);
 
-    const CKitImageResult drawn = drawKitPictureFile(files[0], *slots);
+    const CKitImageResult drawn = drawKitPictureFile(files[0], *slots, CFileSystem::userChosen());
     if (!drawn.image)
     {
         std::cerr << "obrix-cli: " << files[0] << ": " << drawn.problem << "\n";

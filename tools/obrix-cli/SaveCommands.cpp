@@ -142,18 +142,7 @@ int loadDatabase(const CSaveArgs& a, CDatabase& db)
 // As the editor saves: the untouched files backed up first, then the save.
 int saveDatabase(const CSaveArgs& a, CDatabase& db)
 {
-    CCommandLinePrompts prompts(a.withoutBackup);
-    if (a.dataFolder.empty())
-    {
-        if (!prompts.askYesNo("No data folder is known for the backup (give --data-folder). Save without a backup?",
-                              CPrompts::CIcon::Warning))
-            return 1;
-    }
-    else
-    {
-        CBackup backup(a.dataFolder, a.gameFolder, a.language);
-        if (!backUpBeforeFirstSave(backup, prompts)) return 1;
-    }
+    if (!backUpBeforeCommandLineSave(a.gameFolder, a.language, a.dataFolder, a.withoutBackup)) return 1;
     // The command line has nobody to ask: what the game may dislike is printed, and saved.
     for (const auto& p : checkDatabase(db, encodingForLanguage(a.language)))
         if (!p.error) std::cerr << "obrix-cli: " << describeProblem(p) << "\n";
@@ -167,6 +156,17 @@ int saveDatabase(const CSaveArgs& a, CDatabase& db)
     return 0;
 }
 } // namespace
+
+bool backUpBeforeCommandLineSave(const std::string& gameFolder, const std::string& language,
+                                 const std::filesystem::path& dataFolder, bool withoutBackup)
+{
+    CCommandLinePrompts prompts(withoutBackup);
+    if (dataFolder.empty())
+        return prompts.askYesNo("No data folder is known for the backup (give --data-folder). Save without a backup?",
+                                CPrompts::CIcon::Warning);
+    CBackup backup(dataFolder, gameFolder, language);
+    return backUpBeforeFirstSave(backup, prompts);
+}
 
 int runSave(const std::vector<std::string>& args)
 {

@@ -1,7 +1,15 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+// The backup every command that saves takes first, as the editor's first save does: kept
+// when a valid one is there, made otherwise. False when the save must not go on (the
+// backup failed and withoutBackup, --no-backup, does not say to go on); the reason is on
+// stderr.
+bool backUpBeforeCommandLineSave(const std::string& gameFolder, const std::string& language,
+                                 const std::filesystem::path& dataFolder, bool withoutBackup);
 
 // obrix-cli save DIR [--language CODE] [--data-folder DIR] [--no-backup]
 int runSave(const std::vector<std::string>& args);

@@ -42,7 +42,8 @@ constexpr const char* kUsage =
     "  restore DIR [--language CODE] [--data-folder DIR]  copy them back over the game's files\n"
     "  recover FOLDER                              finish or undo a save, restore, backup or export\n"
     "                                              that was cut off in FOLDER (a game folder: its\n"
-    "                                              database folder)\n"
+    "                                              database folder), and remove the temporary\n"
+    "                                              folders of exports that were cut off\n"
     "  locate                                      print the game folder the editor would open\n"
     "  export DIR [--language CODE] --league POSITION OUTFOLDER\n"
     "                                              write a league as CUSTOM.DB, CUSPLYR.DB, XFER.DB\n"
@@ -54,8 +55,9 @@ constexpr const char* kUsage =
     "         --format plain|delimited [--language CODE] OUT   write the statistics page's report\n"
     "  export-table DIR --table players|teams|leagues [--language CODE] OUT.csv\n"
     "                                              write a table as a spreadsheet file\n"
-    "  import-table DIR FILE.csv [--language CODE] [--dry-run]\n"
-    "                                              apply the cells that differ, then save\n"
+    "  import-table DIR FILE.csv [--language CODE] [--dry-run] [--data-folder DIR] [--no-backup]\n"
+    "                                              apply the cells that differ, then save (backed\n"
+    "                                              up first unless a backup of DIR is there)\n"
     "  check DIR [--language CODE] [--json]        list what the game or the editor would stumble on\n"
     "  diff DIR_A DIR_B [--language CODE] [--json] every difference between two databases\n"
     "  diff DIR --backup [--data-folder D]         the game folder against its backup\n";
@@ -223,11 +225,21 @@ int info(const CArgs& a)
     paths.push_back(gamepaths::playerNameFilePath("JAP"));
     paths.push_back(gamepaths::kSpeechIndexFile);
     std::cout << "Game folder: " << a.folder << "\n";
+    // Looked at as the reads see them: a link, pipe or folder at a file's name is not the
+    // file, and is refused.
+    bool refused = false;
+    auto look = [&](const std::filesystem::path& resolved) {
+        CFileStatus st;
+        if (!CFileSystem::real().status(resolved, st) || !st.exists) return false;
+        if (st.regular) return true;
+        std::cerr << "obrix-cli: " << fileFailure(resolved, "read", kNotRegularFile) << "\n";
+        refused = true;
+        return false;
+    };
     for (const auto& p : paths)
     {
-        std::error_code ec;
         const auto resolved = files.resolve(p);
-        const bool found = std::filesystem::is_regular_file(resolved, ec);
+        const bool found = look(resolved);
         std::cout << (found ? "  found    " : "  missing  ") << p;
         if (found) std::cout << "  (" << resolved.string() << ")";
         std::cout << "\n";
@@ -237,12 +249,12 @@ int info(const CArgs& a)
     {
         char name[48];
         std::snprintf(name, sizeof name, "\\Data\\Player\\Textures\\Pk%03d.fsh", i);
-        std::error_code ec;
-        textures += std::filesystem::is_regular_file(files.resolve(name), ec);
+        textures += look(files.resolve(name));
     }
     std::cout << "  " << textures << " of 64 jersey textures (\\Data\\Player\\Textures\\Pk001.fsh..Pk064.fsh)\n";
     CDatabase db;
     if (int rc = load(a, db)) return rc;
+    if (refused) return 1;
     int spoken = 0;
     db.forEachPlayer([&](const CPlayer& p) { spoken += p.hasCommentary != 0; });
     std::cout << "Language: " << a.language << "\n"

@@ -220,12 +220,29 @@ bool CBackup::make(std::string* error)
     files.push_back({m_folder / kSourceNote, {note.begin(), note.end()}, {}});
     const std::string text = manifestText(manifest);
     files.push_back({m_folder / kManifest, {text.begin(), text.end()}, {}});
-    if (auto e = commitFiles(m_fs, files, "backup")) return fail(*e);
-    // The copies as the disk now holds them, against the sources' checksums.
-    if (auto e = verify())
+    // Each copy is read back before it replaces anything, so a disk that does not give
+    // back what it was given leaves the earlier backup as it was.
+    if (auto e = commitFiles(m_fs, files, "backup", nullptr, true)) return fail(*e);
+    // The copies as they now lie under their names, against the sources' checksums.
+    for (const auto& f : manifest.files)
     {
-        m_fs.removeFile(m_folder / kManifest);
-        return fail(*e);
+        const fs::path copy = m_folder / f.name;
+        std::vector<uint8_t> bytes;
+        std::string why;
+        if (!m_fs.readFile(copy, bytes))
+            why = fileFailure(copy, "read back", errno);
+        else if (bytes.size() != f.size || checksumText(bytes) != f.checksum)
+            why = formatText(committexts::kReadBackDiffers, copy.string().c_str(), std::to_string(bytes.size()).c_str(),
+                             std::to_string(f.size).c_str());
+        if (why.empty()) continue;
+        // No half backup is left to pass for a whole one: the manifest goes first, so
+        // that even a removal cut short leaves nothing that counts as a backup.
+        bool removed = m_fs.removeFile(m_folder / kManifest);
+        for (const auto& other : manifest.files) removed = m_fs.removeFile(m_folder / other.name) && removed;
+        removed = m_fs.removeFile(m_folder / kSourceNote) && removed;
+        m_fs.syncFolder(m_folder);
+        return fail(formatText(removed ? backuptexts::kHalfBackupRemoved : backuptexts::kHalfBackupLeft, why.c_str(),
+                               m_folder.string().c_str()));
     }
     return true;
 }

@@ -45,8 +45,10 @@ public:
     // Copies the database file, the player name file in use and every language name file
     // the game has (a language the game lacks is skipped; a file that is there but cannot
     // be copied is a failure), checks the copies against their sources, and writes the
-    // manifest with them. On failure the earlier backup, if any, is left as it was and
-    // error (when given) says what failed.
+    // manifest with them. Every copy is read back before it replaces anything; on such a
+    // failure the earlier backup, if any, is left as it was. Should a copy read back wrong
+    // only once it is in place, the new backup is removed whole. error (when given) says
+    // which file failed and why.
     bool make(std::string* error = nullptr);
 
     struct CCheckResult
@@ -93,6 +95,10 @@ inline constexpr const char* kNotRestored = "Nothing was restored: %s";
 inline constexpr const char* kBadBackup = "the backup in %s is damaged (%s).";
 inline constexpr const char* kBackupUnreadable = "the backup does not load as a game database (%s).";
 inline constexpr const char* kBackupFailed = "The backup of %s could not be made: %s";
+inline constexpr const char* kHalfBackupRemoved =
+    "%s The copies in %s were removed, so no incomplete backup is left (the earlier backup there was already replaced).";
+inline constexpr const char* kHalfBackupLeft =
+    "%s Some copies in %s could not be removed; they have no manifest, so they do not count as a backup.";
 } // namespace backuptexts
 
 // The restore command: asks first; on Yes checks the backup and copies the files back.

@@ -4,7 +4,9 @@
 
 bool backUpBeforeFirstSave(CBackup& backup, CPrompts& prompts)
 {
-    if (backup.exists() || backup.adoptEarlierBackup() || backup.make()) return true;
+    std::string why;
+    if (backup.exists() || backup.adoptEarlierBackup() || backup.make(&why)) return true;
     const std::string where = backup.folder().string();
-    return prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackup, where.c_str()), CPrompts::CIcon::Warning);
+    return prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackupBecause, where.c_str(), why.c_str()),
+                            CPrompts::CIcon::Warning);
 }

@@ -4,7 +4,7 @@
 #include "database/Database.h"
 #include "database/GameFiles.h"
 
-#include <fstream>
+#include <cerrno>
 #include <unordered_map>
 #include <iterator>
 
@@ -43,13 +43,6 @@ void diffTable(const CDatabase& a, const CDatabase& b, std::span<const CRecordFi
     }
 }
 
-bool readFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 } // namespace
 
 std::vector<CFieldChange> diffDatabases(const CDatabase& a, const CDatabase& b)
@@ -107,7 +100,8 @@ std::optional<std::string> loadBackupDatabase(const CBackup& backup, const std::
                                  base(gamepaths::nameFilePath(languageCode))};
     std::vector<uint8_t> bytes[3];
     for (int i = 0; i < 3; ++i)
-        if (!readFile(folder / files[i], bytes[i])) return "cannot read " + (folder / files[i]).string();
+        if (!CFileSystem::real().readFile(folder / files[i], bytes[i]))
+            return fileFailure(folder / files[i], "read", errno);
     CDatabaseBuilder(db).setLanguageCode(languageCode);
     auto fail = [&](const gameformat::CFormatError& e) {
         return (folder / files[e.inNameFile ? 2 : 0]).string() + ": " + e.message;

@@ -262,7 +262,7 @@ std::optional<std::size_t> exportTableFile(const CDatabase& db, CRecordKind tabl
 std::optional<std::string> readTableFile(const std::filesystem::path& path)
 {
     std::vector<uint8_t> bytes;
-    if (!CFileSystem::real().readFile(path, bytes)) return std::nullopt;
+    if (!CFileSystem::userChosen().readFile(path, bytes)) return std::nullopt;
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -66,6 +66,8 @@ inline constexpr const char* kExportNoTempFolder =
     QT_TRANSLATE_NOOP("exchangetexts", "Cannot create a temporary folder %s.");
 inline constexpr const char* kExportTempWriteFailed =
     QT_TRANSLATE_NOOP("exchangetexts", "Cannot write the temporary file %s.");
+inline constexpr const char* kExportLeftoverRemoved = QT_TRANSLATE_NOOP(
+    "exchangetexts", "Removed %s, the temporary folder of an export that was cut off.");
 inline constexpr const char* kExportPackFailed = QT_TRANSLATE_NOOP("exchangetexts", "Packing %s failed.");
 inline constexpr const char* kExportNothingPacked =
     QT_TRANSLATE_NOOP("exchangetexts", "Packing %s left no packed file.");

@@ -9,10 +9,22 @@
 #include "util/GamePath.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <set>
 #include <vector>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <cerrno>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -99,13 +111,73 @@ CExportSet collect(const CDatabase& db, const CLeague& league)
     return set;
 }
 
-std::string temporaryFolder()
+constexpr const char* kScratchMark = "-export-";
+
+fs::path systemTemporaryFolder()
 {
-    std::random_device rd;
     std::error_code ec;
     fs::path base = fs::temp_directory_path(ec);
-    if (ec) base = ".";
-    return (base / (std::string(kTempPrefix) + "x" + std::to_string(rd()) + std::to_string(rd()))).string();
+    return ec ? fs::path(".") : base;
+}
+
+long long currentProcessId()
+{
+#ifdef _WIN32
+    return static_cast<long long>(::_getpid());
+#else
+    return static_cast<long long>(::getpid());
+#endif
+}
+
+// The process id is in the name, so that the next export can tell a folder another
+// export is working in from one whose program was killed.
+fs::path temporaryFolder()
+{
+    std::random_device rd;
+    return systemTemporaryFolder()
+           / (std::string(kTempPrefix) + kScratchMark + std::to_string(currentProcessId()) + "-"
+              + std::to_string(rd()) + std::to_string(rd()));
+}
+
+bool allDigits(const std::string& s)
+{
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The id of the export that made a scratch folder: nothing when the name is not one.
+std::optional<long long> scratchOwner(const std::string& name)
+{
+    const std::string lead = std::string(kTempPrefix) + kScratchMark;
+    if (name.rfind(lead, 0) != 0) return std::nullopt;
+    const std::string rest = name.substr(lead.size());
+    const auto dash = rest.find('-');
+    if (dash == std::string::npos || dash > 18 || !allDigits(rest.substr(0, dash)) || !allDigits(rest.substr(dash + 1)))
+        return std::nullopt;
+    return std::stoll(rest.substr(0, dash));
+}
+
+bool stillRunning(long long pid)
+{
+#ifdef _WIN32
+    (void)pid;
+    return true;  // not asked here: the age decides
+#else
+    if (pid <= 1 || pid != static_cast<long long>(static_cast<pid_t>(pid))) return false;
+    // Signal 0 only asks; a process of another user still counts as running.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+}
+
+// A real folder of this user's (never a link, never someone else's).
+bool ownFolder(const fs::path& path)
+{
+#ifdef _WIN32
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(path, ec));
+#else
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+#endif
 }
 
 bool writeWhole(const fs::path& path, const std::vector<uint8_t>& bytes)
@@ -145,11 +217,12 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
         return result;
     }
 
+    removeExportLeftovers();
     // The packer works on files: each part goes through a scratch folder of its own, and
-    // only when all three are packed do they go into the target folder together.
+    // only when all three are packed do they go into the target folder together. The
+    // folder must be new: one already there under the name is not ours to write into.
     const fs::path scratch = temporaryFolder();
-    fs::create_directories(scratch, ec);
-    if (ec)
+    if (!fs::create_directory(scratch, ec) || ec)
     {
         result.message = formatText(kExportNoTempFolder, scratch.string().c_str());
         return result;
@@ -183,4 +256,31 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     result.message = formatText(kExportDone, int(set.teams.size()), int(set.players.size()), int(set.transfers.size()),
                                 folder.c_str());
     return result;
+}
+
+std::vector<fs::path> removeExportLeftovers(const fs::path& tempFolder)
+{
+    using namespace std::chrono;
+    const fs::path folder = tempFolder.empty() ? systemTemporaryFolder() : tempFolder;
+    const auto dayAgo = fs::file_time_type::clock::now() - hours(24);
+    std::vector<fs::path> removed;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+    {
+        const std::string name = entry.path().filename().string();
+        const auto owner = scratchOwner(name);
+        const bool earlierVersion = name.size() > 4 && name.rfind(std::string(kTempPrefix) + "x", 0) == 0
+                                    && allDigits(name.substr(std::strlen(kTempPrefix) + 1));
+        if (!owner && !earlierVersion) continue;
+        if (!ownFolder(entry.path())) continue;
+        std::error_code timeError;
+        const bool old = fs::last_write_time(entry.path(), timeError) < dayAgo && !timeError;
+        // A folder of a running export is left alone; one of this very program too.
+        const bool inUse = owner ? *owner == currentProcessId() || (stillRunning(*owner) && !old) : !old;
+        if (inUse) continue;
+        std::error_code removeError;
+        fs::remove_all(entry.path(), removeError);
+        if (!removeError) removed.push_back(entry.path());
+    }
+    return removed;
 }

@@ -143,8 +143,10 @@ CRead readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& ou
     // Asked first so that a pipe or device in the file's place is never opened.
     if (!CFileSystem::real().readFile(path, packed))
         return {CReadOutcome::CannotOpen, problem(name, systemReason(errno))};
-    const auto length = announcedUnpackedLength(path.string());
-    if (!length) return {CReadOutcome::CannotOpen, problem(name, "too short for a packed file")};
+    // The length of the header form the codec will decode, from the bytes just read.
+    const auto length = packedUnpackedLength(packed);
+    // No whole header of any form: the codec says whether it is cut short or no packed file.
+    if (!length) return {CReadOutcome::NothingUnpacked, problem(name, unpackBytes(packed).message)};
     if (*length > kMaxExchangeUnpackedLength)
         return {CReadOutcome::NothingUnpacked,
                 formatText(kExchangeTooLarge, name.c_str(), unsigned(*length), unsigned(kMaxExchangeUnpackedLength))};
@@ -386,8 +388,10 @@ bool importDbFiles(CTransaction& db, const std::string& folder, const std::strin
 
     std::vector<CPendingTransfer> pending;
     const fs::path transfers = resolveGamePath(folder, std::string("\\") + kTransfersFile);
-    std::error_code ec;
-    if (fs::is_regular_file(transfers, ec))
+    // Whatever is at the name is read (and refused unless it is a regular file): a link
+    // or pipe there must not pass for a set without transfers.
+    CFileStatus transfersStatus;
+    if (CFileSystem::real().status(transfers, transfersStatus) && transfersStatus.exists)
     {
         if (failed(readPacked(transfers, packer, data), kErrorImporting, prompts)) return false;
         pending = stageTransfers(stage, data, status);
@@ -405,7 +409,8 @@ bool importDbFiles(CTransaction& db, const std::string& folder, const std::strin
 bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
 {
     std::vector<uint8_t> bytes;
-    if (!CFileSystem::real().readFile(path, bytes))
+    // The user named this file: a link to one is followed.
+    if (!CFileSystem::userChosen().readFile(path, bytes))
     {
         prompts.message(kCannotOpenGlv, CPrompts::CIcon::Error);
         return false;

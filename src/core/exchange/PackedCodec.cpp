@@ -80,7 +80,14 @@ bool hasPackedHeader(std::span<const uint8_t> bytes)
     return readHeader(bytes, header);
 }
 
-CUnpackResult unpackBytes(std::span<const uint8_t> packed)
+std::optional<std::size_t> packedUnpackedLength(std::span<const uint8_t> bytes)
+{
+    CHeader header;
+    if (!readHeader(bytes, header)) return std::nullopt;
+    return header.length;
+}
+
+CUnpackResult unpackBytes(std::span<const uint8_t> packed, std::size_t limit)
 {
     const auto truncated = [] { return refuse(CPackedProblem::ReadsPastInput, "The packed file is cut short."); };
     const auto overrun = [] {
@@ -93,6 +100,8 @@ CUnpackResult unpackBytes(std::span<const uint8_t> packed)
         if (packed.size() >= 2 && packed[1] == 0xFB && (packed[0] & ~0x81u) == 0x10) return truncated();
         return refuse(CPackedProblem::NotPacked, "This is not a packed file.");
     }
+    if (header.length > limit)
+        return refuse(CPackedProblem::TooLarge, "The packed file announces more unpacked bytes than allowed.");
 
     COutput out(header.length, packed.size());
     const uint8_t* in = packed.data();

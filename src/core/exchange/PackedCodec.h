@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ enum class CPackedProblem
     CopyBeforeStart,  // a copy that reaches back before the first byte of the output
     Overrun,          // output beyond the length the header announces
     EndsEarly,        // the stop command comes before the announced length is reached
+    TooLarge,         // the header announces more than the caller's limit
 };
 
 struct CUnpackResult
@@ -43,7 +45,13 @@ struct CUnpackResult
 // True when the bytes begin with one of the four header types.
 bool hasPackedHeader(std::span<const uint8_t> bytes);
 
-CUnpackResult unpackBytes(std::span<const uint8_t> packed);
+// The unpacked length the header announces, in whichever of its four forms it is;
+// nothing when the bytes do not begin with a whole header.
+std::optional<std::size_t> packedUnpackedLength(std::span<const uint8_t> bytes);
+
+// A header announcing more than limit bytes is refused (TooLarge) before any of the
+// stream is read or any memory is set aside for it.
+CUnpackResult unpackBytes(std::span<const uint8_t> packed, std::size_t limit = SIZE_MAX);
 
 // 0x10FB, or 0x90FB when the length needs more than 24 bits.
 std::vector<uint8_t> packedHeader(std::size_t unpackedLength);

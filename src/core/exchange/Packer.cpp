@@ -45,10 +45,10 @@ std::optional<std::vector<uint8_t>> readHead(const fs::path& path, std::size_t l
 
 std::optional<std::size_t> announcedUnpackedLength(const std::string& packedFile)
 {
-    const auto head = readHead(packedFile, 5);
-    if (!head || head->size() < 5) return std::nullopt;
-    const auto& b = *head;
-    return (std::size_t(b[2]) << 16) | (std::size_t(b[3]) << 8) | std::size_t(b[4]);
+    // The longest header (0x91FB) is ten bytes.
+    const auto head = readHead(packedFile, 10);
+    if (!head) return std::nullopt;
+    return packedUnpackedLength(*head);
 }
 
 // ---------------------------------------------------------------------------------------

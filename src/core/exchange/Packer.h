@@ -23,8 +23,9 @@ public:
     virtual bool packFile(const std::string& source, const std::string& target) = 0;
 };
 
-// The unpacked length that bytes 2 to 4 of a packed file announce (24-bit big-endian);
-// nothing when the file cannot be opened or is shorter than 5 bytes.
+// The unpacked length a packed file's header announces, in whichever form the header
+// takes (see packedUnpackedLength); nothing when the file cannot be read or holds no
+// whole header.
 std::optional<std::size_t> announcedUnpackedLength(const std::string& packedFile);
 
 // The most an exchange file can hold unpacked. Player ids are kept in 14 bits there, so a

@@ -438,7 +438,7 @@ void CIniSettings::parse(std::string_view text)
 bool CIniSettings::load()
 {
     std::vector<uint8_t> bytes;
-    if (m_file.empty() || !CFileSystem::real().readFile(m_file, bytes))
+    if (m_file.empty() || !CFileSystem::userChosen().readFile(m_file, bytes))
     {
         m_loaded = false;
         m_general.clear();

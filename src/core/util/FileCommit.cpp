@@ -88,19 +88,26 @@ bool writeAll(int fd, std::span<const uint8_t> bytes)
 namespace
 {
 // Opens a regular file for reading, or fails with errno set (kNotRegularFile for
-// anything else) without having opened anything that could block or act.
+// anything else) without having opened anything that could block or act. A link at the
+// name is not followed: the game's files, backups and kept leagues are read only as the
+// files they are, never as whatever a link planted among them points at. Links above the
+// name (a prefix folder reached through one) are followed as usual.
 int openRegular(const fs::path& path, struct stat& st)
 {
     // Asked before opening: opening a device may already do something, and opening a
     // pipe for reading waits for a writer.
-    if (::stat(path.c_str(), &st) != 0) return -1;
+    if (::lstat(path.c_str(), &st) != 0) return -1;
     if (!S_ISREG(st.st_mode))
     {
         errno = kNotRegularFile;
         return -1;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+    {
+        if (errno == ELOOP) errno = kNotRegularFile;  // a link put there since
+        return -1;
+    }
     // The name may have been swapped for a pipe since.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
     {
@@ -270,10 +277,18 @@ void CFileBytes::release()
 
 bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
 {
+    // A reparse point (a symbolic link or junction) at the name is not followed, as on
+    // other systems.
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
+    const auto st = fs::symlink_status(path, ec);
+    if (ec || !fs::exists(st))
     {
-        errno = ec ? ENOENT : kNotRegularFile;
+        errno = ENOENT;
+        return false;
+    }
+    if (!fs::is_regular_file(st))
+    {
+        errno = kNotRegularFile;
         return false;
     }
     std::ifstream in(path, std::ios::binary);
@@ -377,6 +392,36 @@ public:
 CFileSystem& CFileSystem::unflushed()
 {
     static CUnflushedFileSystem fs;
+    return fs;
+}
+
+namespace
+{
+// Reads what a link the user named points at; the file at its end must still be a
+// regular one.
+class CUserChosenFileSystem : public CFileSystem
+{
+public:
+    bool readFile(const fs::path& path, std::vector<uint8_t>& out) override
+    {
+        return CFileSystem::readFile(target(path), out);
+    }
+    bool viewFile(const fs::path& path, CFileBytes& out) override { return CFileSystem::viewFile(target(path), out); }
+
+private:
+    static fs::path target(const fs::path& path)
+    {
+        std::error_code ec;
+        const fs::path resolved = fs::canonical(path, ec);
+        // A dangling link or a missing file: the read says so with the name as given.
+        return ec ? path : resolved;
+    }
+};
+}  // namespace
+
+CFileSystem& CFileSystem::userChosen()
+{
+    static CUserChosenFileSystem fs;
     return fs;
 }
 
@@ -609,7 +654,7 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
 }
 
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
-                                       const std::string& operation, std::string* recoveryNote)
+                                       const std::string& operation, std::string* recoveryNote, bool readBack)
 {
     if (files.empty()) return std::nullopt;
     const fs::path folder = files.front().target.parent_path();
@@ -669,6 +714,18 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         }
     }
     if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
+    // Checked while the old files are still the only ones under their names, so that a
+    // copy the disk does not give back never replaces a good one.
+    for (std::size_t i = 0; readBack && i < n; ++i)
+    {
+        std::vector<uint8_t> back;
+        if (!fs.readFile(temps[i], back))
+            return abandon(lead(files[i]) + fileFailure(files[i].target, "read the new copy back", errno));
+        if (back != files[i].bytes)
+            return abandon(lead(files[i]) + formatText(committexts::kReadBackDiffers, files[i].target.string().c_str(),
+                                                       std::to_string(back.size()).c_str(),
+                                                       std::to_string(files[i].bytes.size()).c_str()));
+    }
 
     for (std::size_t i = 0; i < n; ++i)
         if (old[i].exists)

@@ -50,8 +50,9 @@ class CFileSystem
 {
 public:
     virtual ~CFileSystem() = default;
-    // Reads a whole file. Anything but a regular file (a link to one is fine) is refused
-    // without ever blocking on it: a pipe or device is not read from.
+    // Reads a whole file. Anything but a regular file is refused without ever blocking on
+    // it: a pipe or device is not read from, and a link at the name is not followed
+    // (folders above it may be reached through links).
     virtual bool readFile(const std::filesystem::path& path, std::vector<uint8_t>& out);
     // The same for a file only read through (the game's files at start-up): mapped
     // rather than copied where the system allows.
@@ -81,6 +82,11 @@ public:
     // power cut one of them may be short, which only costs a placeholder until they are
     // made again.
     static CFileSystem& unflushed();
+    // For a file the user named himself (a table or GLV file given on the command line or
+    // picked in a dialog): a link there is his own choice and is followed, but what it
+    // leads to must still be a regular file. Never for files found by name in the game,
+    // backup or kept-league folders.
+    static CFileSystem& userChosen();
 };
 
 // errno value of a file that is not a regular file.
@@ -118,8 +124,11 @@ struct CPendingFile
 // Returns the message of the failure (naming the file, the step and the system's
 // reason), nothing on success. recoveryNote receives the line of recoverCommit when a
 // commit interrupted earlier in the same folder was finished first.
+// With readBack, every new file is read back from the disk before the first rename and
+// compared with the bytes meant for it; a difference or a failed read abandons the set.
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
-                                       const std::string& operation = "save", std::string* recoveryNote = nullptr);
+                                       const std::string& operation = "save", std::string* recoveryNote = nullptr,
+                                       bool readBack = false);
 
 struct CRecovery
 {
@@ -144,6 +153,8 @@ inline constexpr const char* kRecordName = "OBRIX-COMMIT.TXT";
 inline constexpr const char* kCompleted = "An interrupted %s was completed: %s now hold the new contents.";
 inline constexpr const char* kUndone = "An interrupted %s was undone: the files are as before it.";
 inline constexpr const char* kNotRegular = "it is not a regular file (a link, pipe, device or folder is in its place)";
+inline constexpr const char* kReadBackDiffers =
+    "%s: the new copy read back from the disk differs from what was written (%s bytes read, %s written).";
 inline constexpr const char* kMixed =
     "The %s failed and the old files could not all be put back, so the set is mixed: %s. The old contents are kept "
     "beside them (%s); the editor finishes the set at the next load of this folder.";
