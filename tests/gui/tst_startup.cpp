@@ -10,8 +10,11 @@
 #include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
 #include "pages/PreferencesDialog.h"
+#include "sample/SampleGame.h"
 #include "settings/IniSettings.h"
+#include "shell/GroupView.h"
 #include "shell/MainFrame.h"
+#include "widgets/LeagueTree.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -81,6 +84,7 @@ private slots:
     void preferencesLanguage_data();
     void preferencesLanguage();
     void preferencesFolderAndBrowse();
+    void preferencesOpenAnotherFolderAfterAskingAboutEdits();
     void qtSettingsAgreeWithTheIniReader();
 };
 
@@ -471,11 +475,14 @@ void TestStartup::preferencesFolderAndBrowse()
         QCOMPARE(app.settings().gameFolder, std::string("/old"));
     }
     {
+        // A folder without a database the editor can read is refused, with the reason.
         CPreferencesDialog dialog(app);
         dialog.folderEdit()->setText(QStringLiteral("/typed/folder"));
         dialog.accept();
-        QCOMPARE(app.settings().gameFolder, std::string("/typed/folder"));
+        QCOMPARE(app.settings().gameFolder, std::string("/old"));
         QVERIFY(f.settings.strings.count("Path") == 0);  // typed, not browsed: not saved
+        QVERIFY(!f.prompts.asked.empty());
+        QVERIFY(f.prompts.asked.back().text.find("/typed/folder cannot be read") != std::string::npos);
     }
     {
         // Browse saves the chosen folder and shows it; a cancelled browse shows what was there.
@@ -489,6 +496,49 @@ void TestStartup::preferencesFolderAndBrowse()
         QCOMPARE(dialog.folderText(), QStringLiteral("/browsed"));
         QCOMPARE(f.prompts.asked.back().text, std::string(settingtexts::kSelectFolderTitle));
     }
+}
+
+void TestStartup::preferencesOpenAnotherFolderAfterAskingAboutEdits()
+{
+    CGuiFixture f;
+    CObrixApp* app = f.start();
+    QVERIFY(app);
+    const std::filesystem::path other = f.root() / "other";
+    QVERIFY(!writeSampleGame(other, {9, CSampleScale::Small}));
+    const auto original = [&f] {
+        std::ifstream in(f.gameFile(gamepaths::kDatabaseFile), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string before = original();
+    uint32_t edited = 0;
+    app->db().forEachPlayer([&](const CPlayer& p) { edited = edited ? edited : p.id; });
+    app->document().run("edit", [&](CTransaction& tx) { tx.player(edited)->speed ^= 1; });
+    QVERIFY(app->document().isModified());
+    const auto openOther = [&](CPrompts::CAnswer answer) {
+        f.prompts.asked.clear();
+        f.prompts.yesNoCancelAnswers = {answer};
+        CPreferencesDialog dialog(*app);
+        dialog.folderEdit()->setText(QString::fromStdString(other.string()));
+        dialog.accept();
+    };
+
+    // Cancel: the edits and the folder stay.
+    openOther(CPrompts::CAnswer::Cancel);
+    QCOMPARE(f.prompts.asked.size(), std::size_t(1));
+    QVERIFY(f.prompts.asked[0].text.find("save them there before Obrix opens " + other.string()) != std::string::npos);
+    QCOMPARE(app->settings().gameFolder, f.gameFolder().string());
+    QVERIFY(app->document().isModified());
+
+    // No: the other folder's database is shown, and nothing was written into either.
+    openOther(CPrompts::CAnswer::No);
+    QCOMPARE(app->settings().gameFolder, other.string());
+    QVERIFY(!app->document().isModified());
+    CDatabase expected;
+    QVERIFY(!CGameFiles(other).loadAll(expected));
+    QCOMPARE(app->db().playerCount(), expected.playerCount());
+    expected.forEachPlayer([&](const CPlayer& p) { QCOMPARE(app->db().player(p.id)->name, p.name); });
+    QCOMPARE(original(), before);
+    QCOMPARE(app->mainFrame()->groupView()->tree()->model()->rowCount(), int(expected.leagues().size()));
 }
 
 void TestStartup::qtSettingsAgreeWithTheIniReader()

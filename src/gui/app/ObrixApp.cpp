@@ -1,6 +1,7 @@
 #include "app/ObrixApp.h"
 
 #include "app/SplashWindow.h"
+#include "shell/BulkEditCommands.h"
 #include "shell/MainFrame.h"
 
 #include "database/Backup.h"
@@ -288,6 +289,57 @@ void CObrixApp::restoreBackup()
     m_backupFlag = backup.present();
     if (!restored) return;
     reloadDatabase();
+}
+
+bool CObrixApp::openGameFolder(const std::string& folder)
+{
+    if (folder == m_settings.gameFolder) return true;
+    // Nothing is given up for a folder that cannot be read: it is tried first on its own.
+    {
+        const CWaitCursor wait;
+        CDatabase trial;
+        CDatabaseBuilder(trial).setLanguageCode(m_doc.db().languageCode());
+        if (const auto error = CGameFiles(std::filesystem::path(folder)).loadAll(trial))
+        {
+            m_prompts.message(formatText(apptexts::kCannotOpenFolder, folder.c_str(), error->message.c_str(),
+                                         m_settings.gameFolder.c_str()),
+                              CPrompts::CIcon::Error);
+            return false;
+        }
+    }
+    // A save only ever goes into the folder the database was read from.
+    if (m_doc.isModified())
+    {
+        switch (m_prompts.askYesNoCancel(
+            formatText(apptexts::kSaveBeforeSwitch, m_settings.gameFolder.c_str(), folder.c_str()),
+            CPrompts::CIcon::Question))
+        {
+        case CPrompts::CAnswer::Cancel: return false;
+        case CPrompts::CAnswer::Yes:
+            if (m_mainFrame && !m_mainFrame->bulkEdit()->checkBeforeSave()) return false;
+            saveToGame();
+            if (m_doc.isModified()) return false;  // the save failed or was declined: its edits stay
+            break;
+        case CPrompts::CAnswer::No: break;
+        }
+    }
+    keepImportedLeagues();
+    m_settings.gameFolder = folder;
+    m_settings.commentaryFolder = commentaryFolderFor(folder);
+    // A new folder gets its own backup before its first save, and its own kept leagues.
+    m_savedThisRun = false;
+    m_leaguesRestored = false;
+    m_backupFlag = !m_dataFolder.empty()
+                   && CBackup(m_dataFolder, std::filesystem::path(folder), m_doc.db().languageCode()).present();
+    const CWaitCursor wait;
+    const bool loaded = m_doc.load([&](CDatabase& db) {
+        if (!loadDatabase(db, false)) return false;
+        CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
+        restoreKeptLeagues(db);
+        return true;
+    });
+    emit statusText(QString::fromLatin1(apptexts::kReady));
+    return loaded;
 }
 
 bool CObrixApp::reloadDatabase()

@@ -36,6 +36,10 @@ inline constexpr const char* kCannotReadPlayers =
 inline constexpr const char* kCannotReadTeams = "Cannot read team data. Would you like to locate Golvar folder?";
 inline constexpr const char* kFolderLocated =
     "Golvar folder has been located. Please re-start Obrix for it to take effect.";
+inline constexpr const char* kSaveBeforeSwitch =
+    "You have made modifications to the data of %s. Do you want to save them there before Obrix opens %s?";
+inline constexpr const char* kCannotOpenFolder =
+    "The Golvar database in %s cannot be read: %s\nObrix goes on with the database of %s.";
 inline constexpr const char* kSaveBeforeExit =
     "You have made modifications to the data. Do you want to save the changes before exiting Obrix?";
 } // namespace apptexts
@@ -106,6 +110,11 @@ public:
     void restoreBackup();
     // Reloads players, teams and leagues with the status texts of a reload.
     bool reloadDatabase();
+    // Makes folder the game folder of this run (Preferences): a folder whose database
+    // cannot be read is refused with the reason; unsaved edits are offered a save into the
+    // folder they were read from first; then the new folder's database and kept leagues are
+    // loaded, and its first save backs it up. False when nothing changed.
+    bool openGameFolder(const std::string& folder);
 
 
 signals:

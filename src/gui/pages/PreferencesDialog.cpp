@@ -109,8 +109,10 @@ QRadioButton* CPreferencesDialog::languageButton(int index) const
 
 void CPreferencesDialog::browse()
 {
-    chooseGameFolder(m_app.settings(), m_app.store(), m_app.prompts(), CObrixApp::folderDialogStart());
-    setFolderText(QString::fromStdString(m_app.settings().gameFolder));
+    // The choice is kept for later runs as soon as it is made; this run opens it on OK.
+    CGameSettings chosen = m_app.settings();
+    if (chooseGameFolder(chosen, m_app.store(), m_app.prompts(), CObrixApp::folderDialogStart()))
+        setFolderText(QString::fromStdString(chosen.gameFolder));
 }
 
 void CPreferencesDialog::accept()
@@ -121,6 +123,8 @@ void CPreferencesDialog::accept()
         m_app.prompts().message(kRestartForLanguage, CPrompts::CIcon::Information);
         m_app.settings().languageCode = kLanguages[index].code;
     }
-    m_app.settings().gameFolder = folderText().toStdString();
+    const std::string folder = folderText().toStdString();
     QDialog::accept();
+    // The database goes with its folder: another folder is opened, never saved into.
+    if (folder != m_app.settings().gameFolder) m_app.openGameFolder(folder);
 }
