@@ -3,6 +3,8 @@
 // a double-click goes to the record.
 #include "GuiFixtures.h"
 
+#include "editing/TeamCommands.h"
+
 #include "app/Document.h"
 #include "app/ObrixApp.h"
 #include "database/Change.h"
@@ -116,9 +118,14 @@ void TestBulkEdit::saveListsTheCheckErrorsInstead()
     db.forEachTeam([&](const CTeam& t) {
         if (!club && t.bankroll != 0) club = t.id;
     });
+    // The one state an edit may leave that the save refuses: a game league with an odd
+    // number of slots, as deleting one team of a pair leaves it.
+    std::size_t position = 0;
+    while (std::find(db.leagues()[position]->teamIds.begin(), db.leagues()[position]->teamIds.end(), club)
+           == db.leagues()[position]->teamIds.end())
+        ++position;
     arrange(*s.app, [&](CTransaction& tx) {
-        CTeam* team = tx.team(club);
-        team->players[1] = team->players[0];
+        removeTeamFromLeague(tx, position, club);
         tx.setModified();
     });
     s.trigger(CCommand::SaveData);
@@ -128,13 +135,12 @@ void TestBulkEdit::saveListsTheCheckErrorsInstead()
     QVERIFY(dock->isVisible());
     int row = -1;
     for (int r = 0; r < dock->model()->rowCount(); ++r)
-        if (dock->model()->problemAt(r).code == checkcodes::kTeamPlayerTwice) row = r;
+        if (dock->model()->problemAt(r).code == checkcodes::kLeagueOddSlots) row = r;
     QVERIFY(row >= 0);
     saveScreenshot(s.frame, QStringLiteral("check-database"));
     const QModelIndex cell = dock->model()->index(row, CCheckListModel::RecordColumn);
     emit dock->list()->doubleClicked(cell);
-    QCOMPARE(s.app->document().currentTeam(), club);
-    QCOMPARE(s.frame->groupView()->selectedValue(), club);
+    QCOMPARE(s.frame->groupView()->selectedValue(), uint32_t(CDatabase::kLeagueNodeBase + position));
 }
 
 void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()

@@ -174,14 +174,18 @@ void TestTransfer::refusalsShowTheirMessageAndChangeNothing()
     // A club brought down to exactly 11 listed players cannot give one away.
     const uint32_t eleven = s.club(12, 20);
     const uint32_t other = s.club(12, 19, eleven);
-    uint32_t dump = 0;
+    // The players it gives away go to teams with room, as the files hold 26 a team.
+    std::vector<uint32_t> dumps;
     s.app->db().forEachTeam([&](const CTeam& t) {
-        if (!dump && t.id != eleven && t.id != other && t.id < CDatabase::kImportedIdBase) dump = t.id;
+        if (t.id != eleven && t.id != other && t.id < CDatabase::kImportedIdBase
+            && s.app->db().listedPlayers(t.id).size() < CTeam::kSlots)
+            dumps.push_back(t.id);
     });
-    QVERIFY(eleven && other && dump);
+    QVERIFY(eleven && other && dumps.size() >= 15);
     arrange(*s.app, [&](CTransaction& tx) {
+        std::size_t next = 0;
         for (auto listed = s.app->db().listedPlayers(eleven); listed.size() > 11; listed.pop_back())
-            movePlayer(tx, listed.back(), eleven, dump);
+            movePlayer(tx, listed.back(), eleven, dumps[next++]);
         tx.setModified(false);
     });
     left->fill();

@@ -231,6 +231,29 @@ void CBulkEditCommands::checkDatabase()
     dock->raise();
 }
 
+namespace
+{
+// Imported leagues, teams and players stay in the editor: what the game may think of them
+// is no reason to ask before saving the game's files.
+bool aboutTheGameFiles(const CDatabase& db, const CCheckProblem& p)
+{
+    if (p.wholeDatabase) return true;
+    switch (p.kind)
+    {
+    case CRecordKind::League:
+        for (const auto& l : db.leagues())
+            if (l->id == p.id && !l->editorOnly) return true;
+        return false;
+    case CRecordKind::Team:
+    {
+        const CTeam* t = db.team(p.id);
+        return t && !t->imported && t->id < CDatabase::kImportedIdBase;
+    }
+    default: return p.id < CDatabase::kImportedIdBase;
+    }
+}
+} // namespace
+
 bool CBulkEditCommands::checkBeforeSave()
 {
     const auto problems = ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode()));
@@ -239,7 +262,7 @@ bool CBulkEditCommands::checkBeforeSave()
     const auto& base = m_baseWarnings;
     std::size_t fresh = 0;
     for (const auto& p : problems)
-        if (!p.error && !base.count(p.message)) ++fresh;
+        if (!p.error && !base.count(p.message) && aboutTheGameFiles(m_app.db(), p)) ++fresh;
     if (!hasErrors(problems) && fresh == 0) return true;
     CCheckDock* dock = checkDock();
     dock->runCheck();
