@@ -190,8 +190,10 @@ bool CBackup::make(std::string* error)
         return false;
     };
     // Never a copy of a set that a save or restore left half done.
-    const CRecovery source = recoverCommit(m_fs, resolveGamePath(m_gameFolder, gamepaths::kDatabaseFile).parent_path());
-    if (source.state == CRecovery::CState::Failed) return fail(source.message);
+    // (Through the game files' own recovery: never one that another program is in the middle of.)
+    const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
+    if (source.state == CRecovery::CState::Failed || source.state == CRecovery::CState::Skipped)
+        return fail(source.message);
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     if (ec) return fail(m_folder.string() + ": cannot create the folder: " + ec.message());
