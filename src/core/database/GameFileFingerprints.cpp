@@ -47,6 +47,7 @@ std::vector<std::string> CGameFileFingerprints::changedFiles(CFileSystem& fs) co
     for (const CFingerprint& then : m_files)
     {
         const CFingerprint now = fingerprintOf(fs, m_gameFolder, then.gamePath);
+        if (!now.exists) continue;
         // A file unreadable both times is not known to be unchanged either.
         if (!(now == then) || (now.exists && now.checksum.empty())) changed.push_back(then.gamePath);
     }

@@ -12,8 +12,9 @@
 // whether another program changed them since: the editor keeps the database in memory
 // for as long as it is open, and a save over someone else's would lose their work.
 //
-// A file counts as changed when it appeared, went, or holds other bytes (size and
-// checksum). The modification time is not used: a program that wrote the same bytes again
+// A file counts as changed when it appeared or holds other bytes (size and checksum). A
+// file that went is not: nothing another program saved is lost by writing it again (and
+// a save that needs to read it says so itself). The modification time is not used: a program that wrote the same bytes again
 // changed nothing a save could lose, and an unchanged time (a copying tool sets it back)
 // proves nothing about the bytes. The files are a few megabytes, read in milliseconds.
 class CGameFileFingerprints
