@@ -14,9 +14,10 @@
 //
 // A file counts as changed when it appeared or holds other bytes (size and checksum). A
 // file that went is not: nothing another program saved is lost by writing it again (and
-// a save that needs to read it says so itself). The modification time is not used: a program that wrote the same bytes again
-// changed nothing a save could lose, and an unchanged time (a copying tool sets it back)
-// proves nothing about the bytes. The files are a few megabytes, read in milliseconds.
+// a save that needs to read it says so itself). The modification time is not used: a
+// program that wrote the same bytes again changed nothing a save could lose, and an
+// unchanged time (a copying tool sets it back) proves nothing about the bytes. The files
+// are small (under a megabyte on the full sample), so reading them again costs little.
 class CGameFileFingerprints
 {
 public:
