@@ -13,13 +13,15 @@ class FakePrompts : public CPrompts
 public:
     struct Asked
     {
-        std::string kind;  // "yesno", "yesnocancel", "folder", "file", "message"
+        std::string kind;  // "yesno", "yesnocancel", "choice", "folder", "file", "message"
         std::string text;  // the question, message, or folder dialog title
         std::string startFolder;
     };
 
     std::deque<bool> yesNoAnswers;
     std::deque<CAnswer> yesNoCancelAnswers;
+    std::deque<int> choiceAnswers;  // button indexes; none left chooses the cancel button
+    std::vector<std::vector<std::string>> choiceButtons;
     std::deque<std::optional<std::string>> folderAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<CFileChoice> fileChoices;
@@ -39,6 +41,15 @@ public:
         if (yesNoCancelAnswers.empty()) return CAnswer::Cancel;
         const CAnswer a = yesNoCancelAnswers.front();
         yesNoCancelAnswers.pop_front();
+        return a;
+    }
+    int askChoice(const std::string& text, const std::vector<std::string>& buttons, int cancelButton, CIcon) override
+    {
+        asked.push_back({"choice", text, {}});
+        choiceButtons.push_back(buttons);
+        if (choiceAnswers.empty()) return cancelButton;
+        const int a = choiceAnswers.front();
+        choiceAnswers.pop_front();
         return a;
     }
     std::optional<std::string> chooseFolder(const std::string& title, const std::string& startFolder) override

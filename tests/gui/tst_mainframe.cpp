@@ -4,7 +4,9 @@
 
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
+#include "database/Change.h"
 #include "database/GameFiles.h"
+#include "util/FolderLock.h"
 #include "editing/EditingTexts.h"
 #include "pages/PlayerPage.h"
 #include "pages/TeamPage.h"
@@ -33,6 +35,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -142,6 +148,9 @@ private slots:
     void keysReachTheSheetAndPanes();
     void saveData_data();
     void saveData();
+    void saveAfterAnotherProgramSaved_data();
+    void saveAfterAnotherProgramSaved();
+    void saveWhileAnotherProgramHoldsTheFolder();
     void findAgainFollowsTheLastSearch();
     void leagueNameOnlyOnLeagues();
     void leagueNameKeepsTheShownMark();
@@ -443,6 +452,139 @@ void TestMainFrame::saveData()
         QVERIFY(s.app->db().modified());
         QVERIFY(s.enabled(CCommand::SaveData));
     }
+}
+
+namespace
+{
+// A player's name as the game's files hold it now.
+std::string nameOnDisk(const std::filesystem::path& gameFolder, uint32_t playerId)
+{
+    CDatabase db;
+    if (CGameFiles(gameFolder).loadAll(db)) return "(unreadable)";
+    return db.player(playerId) ? db.player(playerId)->name : "(missing)";
+}
+} // namespace
+
+void TestMainFrame::saveAfterAnotherProgramSaved_data()
+{
+    QTest::addColumn<int>("choice");        // 0 Reload, 1 Save Over Them, 2 Cancel
+    QTest::addColumn<bool>("reloadAnswer");  // the second question of Reload
+    QTest::newRow("Cancel") << 2 << false;
+    QTest::newRow("Save Over Them") << 1 << false;
+    QTest::newRow("Reload, then No") << 0 << false;
+    QTest::newRow("Reload, then Yes") << 0 << true;
+}
+
+// Another program saves the game's files while the editor holds edits: Save Data asks
+// before anything is written, and each answer does what it says.
+void TestMainFrame::saveAfterAnotherProgramSaved()
+{
+    QFETCH(int, choice);
+    QFETCH(bool, reloadAnswer);
+    CStarted s(false);
+    QVERIFY(s.frame);
+    const std::filesystem::path game = s.fixture.gameFolder();
+    const uint32_t club = firstClubWithPlayers(s.app->db());
+    const uint32_t ours = s.app->db().listedPlayers(club).front(), theirs = s.app->db().listedPlayers(club).back();
+    const std::string oursBefore = s.app->db().player(ours)->name, theirsBefore = s.app->db().player(theirs)->name;
+    s.app->document().run("rename", [&](CTransaction& tx) {
+        tx.player(ours)->name = "Edited Here";
+        tx.player(ours)->modified = 1;
+        tx.setModified();
+    });
+    {
+        CDatabase other;
+        QVERIFY(!CGameFiles(game).loadAll(other));
+        CTransaction tx(other);
+        tx.player(theirs)->name = "Saved Elsewhere";
+        tx.player(theirs)->modified = 1;
+        tx.setModified();
+        tx.commit();
+        QVERIFY(!CGameFiles(game).save(other));
+    }
+    const std::filesystem::path database = s.fixture.gameFile(gamepaths::kDatabaseFile);
+    const std::filesystem::path playerNames = s.fixture.gameFile(gamepaths::playerNameFilePath("ENG"));
+    const std::vector<char> theirDatabase = fileBytes(database), theirNames = fileBytes(playerNames);
+
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {true, reloadAnswer};
+    s.fixture.prompts.choiceAnswers = {choice};
+    s.trigger(CCommand::SaveData);
+
+    const auto& asked = s.fixture.prompts.asked;
+    QVERIFY(asked.size() >= 2);
+    QCOMPARE(asked[1].kind, std::string("choice"));
+    QVERIFY(asked[1].text.rfind("The game's files were changed by another program since Obrix read them (", 0) == 0);
+    QVERIFY(asked[1].text.find("FCDBPENG.DBI") != std::string::npos);
+    QCOMPARE(s.fixture.prompts.choiceButtons.back(),
+             (std::vector<std::string>{"Reload", "Save Over Them", "Cancel"}));
+    const bool written = choice == 1;
+    const bool reloaded = choice == 0 && reloadAnswer;
+    if (choice == 0)
+    {
+        QCOMPARE(asked.size(), std::size_t(3));
+        QCOMPARE(asked[2].text, std::string(apptexts::kReloadDropsChanges));
+    }
+    else
+        QCOMPARE(asked.size(), std::size_t(2));
+
+    if (!written) QVERIFY(fileBytes(database) == theirDatabase);
+    QCOMPARE(fileBytes(playerNames) == theirNames, !written);
+    QCOMPARE(nameOnDisk(game, ours), written ? std::string("Edited Here") : oursBefore);
+    QCOMPARE(nameOnDisk(game, theirs), written ? theirsBefore : std::string("Saved Elsewhere"));
+    // The window shows the disk's data after a reload, and keeps the edits otherwise.
+    QCOMPARE(s.app->db().player(ours)->name, reloaded ? oursBefore : std::string("Edited Here"));
+    QCOMPARE(s.app->db().player(theirs)->name, reloaded ? std::string("Saved Elsewhere") : theirsBefore);
+    QCOMPARE(s.app->document().isModified(), !written && !reloaded);
+
+    if (written || reloaded)
+    {
+        // The files as now read or written are the new ground: the next save asks nothing.
+        s.app->document().run("rename again", [&](CTransaction& tx) {
+            tx.player(ours)->name = "Edited Again";
+            tx.player(ours)->modified = 1;
+            tx.setModified();
+        });
+        s.fixture.prompts.asked.clear();
+        s.fixture.prompts.yesNoAnswers = {true};
+        s.trigger(CCommand::SaveData);
+        QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
+        QCOMPARE(nameOnDisk(game, ours), std::string("Edited Again"));
+    }
+}
+
+// A save while another program holds the game's folder: refused after a short wait,
+// with nothing written and the edits kept; the exit question's save keeps the window.
+void TestMainFrame::saveWhileAnotherProgramHoldsTheFolder()
+{
+    CStarted s(false);
+    QVERIFY(s.frame);
+    arrange(*s.app, [](CTransaction& tx) { tx.setModified(); });
+    const std::filesystem::path folder = CGameFiles(s.fixture.gameFolder()).databaseFolder();
+    // A lock of our own on a file of its own is another holder as far as the system is
+    // concerned, whatever process it is in.
+    const int fd = ::open((folder / locktexts::kLockFileName).c_str(), O_RDONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::flock(fd, LOCK_EX), 0);
+    qputenv("OBRIX_LOCK_WAIT_MS", "100");
+    const std::vector<char> before = fileBytes(s.fixture.gameFile(gamepaths::kDatabaseFile));
+
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Yes};
+    QVERIFY(!s.app->confirmClose());
+    QCOMPARE(s.fixture.prompts.asked.back().kind, std::string("message"));
+    QCOMPARE(s.fixture.prompts.asked.back().text,
+             s.fixture.gameFolder().string()
+                 + ": the game folder is in use by another program. Nothing was saved; please save again once it has "
+                   "finished.");
+    QVERIFY(fileBytes(s.fixture.gameFile(gamepaths::kDatabaseFile)) == before);
+    QVERIFY(s.app->document().isModified());
+
+    ::close(fd);
+    qunsetenv("OBRIX_LOCK_WAIT_MS");
+    s.fixture.prompts.yesNoCancelAnswers = {CPrompts::CAnswer::Yes};
+    QVERIFY(s.app->confirmClose());
+    QVERIFY(!s.app->document().isModified());
 }
 
 void TestMainFrame::findAgainFollowsTheLastSearch()

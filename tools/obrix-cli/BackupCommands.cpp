@@ -1,5 +1,7 @@
 #include "BackupCommands.h"
 
+#include "GameFolderLock.h"
+
 #include "database/Backup.h"
 #include "database/GameFiles.h"
 #include "exchange/ExchangeTexts.h"
@@ -53,6 +55,9 @@ int runBackup(const std::vector<std::string>& args)
 {
     const auto a = parse("backup", args);
     if (!a) return 2;
+    // Not a copy of a set another program is in the middle of replacing.
+    CFolderLock lock;
+    if (!lockGameFolder(a->gameFolder, lock)) return 1;
     CBackup backup(a->dataFolder, a->gameFolder, a->language);
     std::string error;
     if (!backup.make(&error))
@@ -68,6 +73,8 @@ int runRestore(const std::vector<std::string>& args)
 {
     const auto a = parse("restore", args);
     if (!a) return 2;
+    CFolderLock lock;
+    if (!lockGameFolder(a->gameFolder, lock)) return 1;
     CBackup backup(a->dataFolder, a->gameFolder, a->language);
     // An interrupted save or restore of the game's files is finished before anything else.
     const CRecovery recovery = CGameFiles(a->gameFolder).recoverInterrupted();
@@ -100,6 +107,14 @@ int runRecover(const std::vector<std::string>& args)
     std::error_code ec;
     const auto database = CGameFiles(folder).resolve(gamepaths::kDatabaseFile);
     if (std::filesystem::is_directory(database.parent_path(), ec)) folder = database.parent_path();
+    // A set cut off in a folder another program holds may be that program's commit in
+    // progress: it is never finished or undone from here.
+    CFolderLock lock;
+    if (lock.acquire(folder, CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
+    {
+        std::cerr << "obrix-cli: " << formatText(locktexts::kInUse, args[0].c_str()) << "\n";
+        return 1;
+    }
     const CRecovery r = recoverCommit(CFileSystem::real(), folder);
     if (r.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << r.message << "\n";
     for (const auto& leftover : removeExportLeftovers())

@@ -1,4 +1,5 @@
 #include "BulkCommands.h"
+#include "GameFolderLock.h"
 
 #include "Json.h"
 #include "SaveCommands.h"
@@ -167,6 +168,9 @@ int runImportTable(const std::vector<std::string>& args)
         return 1;
     }
     const std::string& text = *read;
+    // A dry run writes nothing, but its report must be what the real run would do now.
+    CFolderLock lock;
+    if (!lockGameFolder(a->positional[0], lock)) return 1;
     CDatabase db;
     if (!load(a->positional[0], a->language, db)) return 1;
     const CTextEncoding enc = encodingForLanguage(a->language);

@@ -1,5 +1,7 @@
 #include "SaveCommands.h"
 
+#include "GameFolderLock.h"
+
 #include "database/Change.h"
 #include "database/BackupBeforeSave.h"
 #include "database/Database.h"
@@ -172,6 +174,10 @@ int runSave(const std::vector<std::string>& args)
 {
     const auto a = parse("save", "DIR [--language CODE] [--data-folder DIR] [--no-backup]", args);
     if (!a) return 2;
+    // Held from the load to the end of the save: another program's save in between
+    // would be overwritten by this one.
+    CFolderLock lock;
+    if (!lockGameFolder(a->gameFolder, lock)) return 1;
     CDatabase db;
     if (int rc = loadDatabase(*a, db)) return rc;
     return saveDatabase(*a, db);
@@ -206,6 +212,8 @@ int runGlobalMod(const std::vector<std::string>& args)
         return 1;
     }
     modification.amount = *amount.amount;
+    CFolderLock lock;
+    if (!lockGameFolder(a->gameFolder, lock)) return 1;
     CDatabase db;
     if (int rc = loadDatabase(*a, db)) return rc;
     int changed = 0;

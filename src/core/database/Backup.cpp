@@ -2,6 +2,7 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "util/FolderLock.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
 
@@ -189,9 +190,17 @@ bool CBackup::make(std::string* error)
         if (error) *error = formatText(backuptexts::kBackupFailed, m_gameFolder.string().c_str(), why.c_str());
         return false;
     };
+    // Never a copy of a set that another program is replacing: the game's files are read
+    // under their folder's lock (the caller's, when it holds it already).
+    CFolderLock lock;
+    if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
+        == CFolderLock::CResult::Busy)
+        return fail(formatText(locktexts::kInUse, m_gameFolder.string().c_str()));
     // Never a copy of a set that a save or restore left half done.
-    const CRecovery source = recoverCommit(m_fs, resolveGamePath(m_gameFolder, gamepaths::kDatabaseFile).parent_path());
-    if (source.state == CRecovery::CState::Failed) return fail(source.message);
+    // (Through the game files' own recovery: never one that another program is in the middle of.)
+    const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
+    if (source.state == CRecovery::CState::Failed || source.state == CRecovery::CState::Skipped)
+        return fail(source.message);
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     if (ec) return fail(m_folder.string() + ": cannot create the folder: " + ec.message());
@@ -307,6 +316,11 @@ CBackup::CRestoreResult CBackup::restore()
         result.message = formatText(backuptexts::kNotRestored, why.c_str());
         return result;
     };
+    // No other program's save may land in the game's folder while it is put back.
+    CFolderLock lock;
+    if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
+        == CFolderLock::CResult::Busy)
+        return refuse(formatText(locktexts::kInUse, m_gameFolder.string().c_str()));
     if (auto e = verify())
         return refuse(formatText(backuptexts::kBadBackup, m_folder.string().c_str(), e->c_str()));
 

@@ -4,6 +4,7 @@
 #include "database/RecordLimits.h"
 #include "database/SpokenNames.h"
 #include "util/ByteReader.h"
+#include "util/FolderLock.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
 #include "util/Prefault.h"
@@ -637,9 +638,33 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadLeagues(CDatabase& db) con
     return loadWith(db, CLoadStep::Leagues, gamepaths::nameFilePath(db.languageCode()), gameformat::loadLeagues);
 }
 
+std::filesystem::path CGameFiles::databaseFolder() const
+{
+    return resolve(gamepaths::kDatabaseFile).parent_path();
+}
+
 CRecovery CGameFiles::recoverInterrupted() const
 {
-    return recoverCommit(m_fs, resolve(gamepaths::kDatabaseFile).parent_path());
+    const std::filesystem::path folder = databaseFolder();
+    CFolderLock lock;
+    switch (lock.acquire(folder, CFolderLock::defaultWait()))
+    {
+    case CFolderLock::CResult::Locked:
+        break;
+    case CFolderLock::CResult::Busy:
+    {
+        CRecovery skipped;
+        skipped.state = CRecovery::CState::Skipped;
+        skipped.message = formatText(locktexts::kRecoverySkipped, m_folder.string().c_str());
+        return skipped;
+    }
+    case CFolderLock::CResult::Failed:
+        // No lock file can be made there (a missing or read-only folder): no program of
+        // ours can be saving through it either, and recovery fails on its own if it must
+        // change something it cannot.
+        break;
+    }
+    return recoverCommit(m_fs, folder);
 }
 
 std::optional<CGameFiles::CLoadError> CGameFiles::loadSteps(CDatabase& db,
@@ -688,6 +713,12 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     CDatabase state;
     if (!savedState) savedState = &state;
     if (auto e = gameformat::checkWritable(db)) return e;
+    // The current files are read and replaced under the lock, so that no other program's
+    // save lands between the two. A lock file that cannot be made (a missing or read-only
+    // folder) leaves the save to fail on its own with its own message.
+    CFolderLock lock;
+    if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
+        return formatText(locktexts::kInUse, m_folder.string().c_str());
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));

@@ -107,8 +107,13 @@ public:
     std::optional<CLoadError> loadPlayers(CDatabase& db) const;
     std::optional<CLoadError> loadTeams(CDatabase& db) const;
     std::optional<CLoadError> loadLeagues(CDatabase& db) const;
+    // The folder that holds FCDB.DBI: where the game's files are committed and locked.
+    std::filesystem::path databaseFolder() const;
     // Finishes a save, restore or backup of the game's files that was interrupted (see
     // commitFiles); its message is the line to show the user. Every load runs it first.
+    // Only under the folder's lock (CFolderLock): while another program holds it, the
+    // unfinished set may be that program's save in progress, so it is left alone (Skipped,
+    // with a note) once the wait is over.
     CRecovery recoverInterrupted() const;
     // All three in turn, then the spoken names, reading each file once; starting (when
     // given) is told each step before it runs. Stops at the first step that fails.
@@ -119,7 +124,8 @@ public:
     // Marks the players the speech index names; a missing file marks nobody.
     int readSpokenNames(CDatabase& db) const;
 
-    // The save step; it never changes db. On success savedState (when given) holds the
+    // The save step; it never changes db. It holds the folder's lock while it reads the
+    // current files and commits the new ones (a caller may already hold it). On success savedState (when given) holds the
     // database as the save leaves it (lists merged, marks and modified flag cleared), to be
     // applied with gameformat::applySavedState; on failure nothing in the game folder has
     // changed and the message says which file failed.

@@ -138,6 +138,7 @@ struct CRecovery
         Completed,  // the new files were put in place
         Undone,     // the old files are back
         Failed,     // could not be finished either way: the message says what is where
+        Skipped,    // left alone: another program holding the folder's lock is in the middle of it
     };
     CState state = CState::Nothing;
     std::string message;  // one line for the user, empty for Nothing

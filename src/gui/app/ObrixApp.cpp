@@ -11,6 +11,7 @@
 #include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
+#include "util/FolderLock.h"
 #include "util/Format.h"
 #include "widgets/AppIcons.h"
 #include "widgets/WaitCursor.h"
@@ -161,7 +162,14 @@ bool CObrixApp::finishInterruptedCommit()
 bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
     const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
+    // Held while the files are read, so that another program's save lands before or after
+    // the read, not half way. Should another program keep it, the read goes on: the
+    // fingerprints, taken before the files are read, then flag anything that changed
+    // under it at the next save.
+    CFolderLock lock;
+    lock.acquire(files.databaseFolder(), CFolderLock::defaultWait());
     if (!finishInterruptedCommit()) return false;
+    CGameFileFingerprints fingerprints = CGameFileFingerprints::take(files.gameFolder(), db.languageCode());
 
     using CStep = CGameFiles::CLoadStep;
     // Each file is read once; the splash and the status bar name each step as it starts.
@@ -182,6 +190,7 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
         }
     }
     if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
+    m_fingerprints = std::move(fingerprints);
     return true;
 }
 
@@ -197,8 +206,10 @@ bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
         // The same question as Save Data: a database the save would refuse, or whose
         // warnings the user wants to see to, keeps the window open.
         if (checkBeforeSave && !checkBeforeSave()) return false;
-        // A failed save is the save's own message; the user chose to leave either way.
+        // A failed save is the save's own message; the user chose to leave either way,
+        // unless the save was only held back and the edits would be lost for nothing.
         saveToGame();
+        if (m_saveHeldBack) return false;
         break;
     }
     case CPrompts::CAnswer::No:
@@ -207,9 +218,65 @@ bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
     return true;
 }
 
-bool CObrixApp::saveToGame()
+CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
 {
     const std::filesystem::path gameFolder(m_settings.gameFolder);
+    CGameFileFingerprints known = m_fingerprints;
+    for (;;)
+    {
+        const std::vector<std::string> changed = known.changedFiles();
+        if (changed.empty()) return CChangedFiles::SaveOver;
+        std::string names;
+        for (const auto& gamePath : changed)
+            names += (names.empty() ? "" : ", ") + gamePath.substr(gamePath.find_last_of('\\') + 1);
+        // What the user is told about is what "Save Over Them" agrees to overwrite.
+        const CGameFileFingerprints seen = CGameFileFingerprints::take(gameFolder, m_doc.db().languageCode());
+        // No other program waits on the user's answer.
+        lock.release();
+        const int answer = m_prompts.askChoice(formatText(apptexts::kChangedByAnotherProgram, names.c_str()),
+                                               {apptexts::kReload, apptexts::kSaveOverThem, apptexts::kCancel}, 2,
+                                               CPrompts::CIcon::Warning);
+        if (answer == 0)
+        {
+            if (!m_prompts.askYesNo(apptexts::kReloadDropsChanges, CPrompts::CIcon::Warning))
+                return CChangedFiles::Cancelled;
+            reloadDatabase(false);
+            return CChangedFiles::Reloaded;
+        }
+        if (answer != 1) return CChangedFiles::Cancelled;
+        if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait())
+            == CFolderLock::CResult::Busy)
+        {
+            m_prompts.message(formatText(apptexts::kFolderInUse, gameFolder.string().c_str()), CPrompts::CIcon::Error);
+            return CChangedFiles::Cancelled;
+        }
+        // Changed yet again while the question was open: asked again.
+        known = seen;
+    }
+}
+
+bool CObrixApp::saveToGame()
+{
+    m_saveHeldBack = false;
+    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    // The folder is locked for the save alone, never while the editor is merely open: the
+    // editor keeps the database in memory for hours, and holding the folder all that time
+    // would shut obrix-cli and every other program out of the game for nothing. What keeps
+    // their saves safe meanwhile is the comparison with the files as read, made under the
+    // lock, so that no other save can land between it and the commit.
+    CFolderLock lock;
+    if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
+    {
+        m_prompts.message(formatText(apptexts::kFolderInUse, gameFolder.string().c_str()), CPrompts::CIcon::Error);
+        m_saveHeldBack = true;
+        return false;
+    }
+    switch (askAboutChangedFiles(lock))
+    {
+    case CChangedFiles::SaveOver: break;
+    case CChangedFiles::Reloaded: return false;
+    case CChangedFiles::Cancelled: m_saveHeldBack = true; return false;
+    }
     if (!m_savedThisRun)
     {
         bool goOn = false;
@@ -233,7 +300,10 @@ bool CObrixApp::saveToGame()
     if (const auto error = CGameFiles(gameFolder).save(m_doc.db(), &savedState))
         m_prompts.message(*error, CPrompts::CIcon::Error);
     else
+    {
         m_doc.saved(savedState);
+        m_fingerprints = CGameFileFingerprints::take(gameFolder, m_doc.db().languageCode());
+    }
     keepImportedLeagues();
     return true;
 }
@@ -342,7 +412,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
     return loaded;
 }
 
-bool CObrixApp::reloadDatabase()
+bool CObrixApp::reloadDatabase(bool keepModified)
 {
     const CWaitCursor wait;
     // A restore leaves the modified flag alone; everything else starts over.
@@ -350,7 +420,7 @@ bool CObrixApp::reloadDatabase()
     keepImportedLeagues();
     const bool hadKeptLeagues = m_leaguesRestored;
     m_leaguesRestored = false;  // a failed load must not replace them with none
-    const bool wasModified = m_doc.isModified();
+    const bool wasModified = keepModified && m_doc.isModified();
     const uint32_t generation = m_doc.db().importGeneration();
     // The history starts over: its steps describe the database that is going.
     const bool loaded = m_doc.load([&](CDatabase& db) {

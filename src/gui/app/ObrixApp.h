@@ -2,6 +2,7 @@
 
 #include "app/Document.h"
 #include "database/Database.h"
+#include "database/GameFileFingerprints.h"
 #include "settings/GameRegistration.h"
 #include "settings/GameSettings.h"
 #include "settings/Prompts.h"
@@ -18,6 +19,7 @@
 #include <optional>
 #include <string>
 
+class CFolderLock;
 class CMainFrame;
 class CSplashWindow;
 
@@ -42,6 +44,17 @@ inline constexpr const char* kCannotOpenFolder =
     "The Golvar database in %s cannot be read: %s\nObrix goes on with the database of %s.";
 inline constexpr const char* kSaveBeforeExit =
     "You have made modifications to the data. Do you want to save the changes before exiting Obrix?";
+inline constexpr const char* kChangedByAnotherProgram =
+    "The game's files were changed by another program since Obrix read them (%s).\n\n"
+    "Reload reads them again and drops your changes. Save Over Them replaces what the other program saved "
+    "with the data shown here.";
+inline constexpr const char* kReload = "Reload";
+inline constexpr const char* kSaveOverThem = "Save Over Them";
+inline constexpr const char* kCancel = "Cancel";
+inline constexpr const char* kReloadDropsChanges =
+    "Every change you made since the data was last read or saved will be lost. Reload the game's files?";
+inline constexpr const char* kFolderInUse =
+    "%s: the game folder is in use by another program. Nothing was saved; please save again once it has finished.";
 } // namespace apptexts
 
 // The application object: owns the database, the settings and the state the whole run
@@ -89,7 +102,9 @@ public:
 
     // The main frame's close request, before it writes the layout: asks about unsaved
     // changes and saves on Yes (a failed save is reported and the exit goes on). False
-    // on Cancel: the window stays open and nothing is written.
+    // on Cancel, when the check stops the save, and when the save was held back (Cancel at
+    // the question about files another program changed, or its save in progress): the
+    // window stays open.
     bool confirmClose(const std::function<bool()>& checkBeforeSave = {});
     // The layout the main frame closes with, written to the settings.
     void writeLayout(const CWindowLayout& layout);
@@ -98,7 +113,10 @@ public:
 
     // Saves the database into the game's files. The first save of a run backs the
     // untouched files up first (or asks to go on without a backup when that fails);
-    // a failed save is reported. False when nothing was saved because the user said No.
+    // a failed save is reported. When another program changed the files since they were
+    // read, asks first: Reload (after a second question), Save Over Them or Cancel. False
+    // when nothing was saved because the user said No, Cancel or Reload, or another
+    // program kept the folder.
     bool saveToGame();
 
     // Writes the imported leagues into the editor's data folder for the next run (they
@@ -108,8 +126,9 @@ public:
     // Copies the backed-up files back after asking, and reloads the database; the views
     // rebuild on the document's reset().
     void restoreBackup();
-    // Reloads players, teams and leagues with the status texts of a reload.
-    bool reloadDatabase();
+    // Reloads players, teams and leagues with the status texts of a reload. The modified
+    // flag is kept (a restore) or cleared (the files read again over the edits).
+    bool reloadDatabase(bool keepModified = true);
     // Makes folder the game folder of this run (Preferences): a folder whose database
     // cannot be read is refused with the reason; unsaved edits are offered a save into the
     // folder they were read from first; then the new folder's database and kept leagues are
@@ -122,6 +141,10 @@ signals:
 
 private:
     bool finishInterruptedCommit();
+    enum class CChangedFiles { SaveOver, Reloaded, Cancelled };
+    // Before a save, under the folder's lock: the question about files another program
+    // changed, when any did. The lock is let go while the user answers.
+    CChangedFiles askAboutChangedFiles(CFolderLock& lock);
     bool loadDatabase(CDatabase& db, bool atStartUp);
     void restoreKeptLeagues(CDatabase& db);
     bool offerToLocate(const char* question);
@@ -138,6 +161,10 @@ private:
     bool m_leaguesRestored = false;  // until then the database holds no kept league to keep
     bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
+    // The last save was held back for a reason that passes (Cancel at the question about
+    // changed files, another program's save): the exit question then keeps the window open.
+    bool m_saveHeldBack = false;
+    CGameFileFingerprints m_fingerprints;  // the game's files as last read or saved
     std::unique_ptr<CMainFrame> m_mainFrame;
     QPointer<CSplashWindow> m_splash;  // it deletes itself when it closes
 };

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace
 {
@@ -43,6 +44,28 @@ CPrompts::CAnswer CQtPrompts::askYesNoCancel(const std::string& text, CIcon icon
     case QMessageBox::No: return CAnswer::No;
     default: return CAnswer::Cancel;  // Escape and the close box count as Cancel
     }
+}
+
+int CQtPrompts::askChoice(const std::string& text, const std::vector<std::string>& buttons, int cancelButton,
+                          CIcon icon)
+{
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(CObrixApp::kTitle), QString::fromStdString(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    std::vector<QAbstractButton*> added;
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+    {
+        const bool cancel = int(i) == cancelButton;
+        added.push_back(box.addButton(QString::fromStdString(buttons[i]),
+                                      cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+        if (cancel) box.setEscapeButton(added.back());
+    }
+    // The cautious choice is the one Enter picks.
+    if (cancelButton >= 0 && std::size_t(cancelButton) < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added[std::size_t(cancelButton)]));
+    box.exec();
+    for (std::size_t i = 0; i < added.size(); ++i)
+        if (box.clickedButton() == added[i]) return int(i);
+    return cancelButton;
 }
 
 std::optional<std::string> CQtPrompts::chooseFolder(const std::string& title, const std::string& startFolder)

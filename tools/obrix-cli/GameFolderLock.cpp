@@ -1,0 +1,14 @@
+#include "GameFolderLock.h"
+
+#include "database/GameFiles.h"
+#include "util/Format.h"
+
+#include <iostream>
+
+bool lockGameFolder(const std::string& gameFolder, CFolderLock& lock)
+{
+    const auto folder = CGameFiles(gameFolder).databaseFolder();
+    if (lock.acquire(folder, CFolderLock::defaultWait()) != CFolderLock::CResult::Busy) return true;
+    std::cerr << "obrix-cli: " << formatText(locktexts::kInUse, gameFolder.c_str()) << "\n";
+    return false;
+}
