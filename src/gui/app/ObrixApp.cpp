@@ -236,16 +236,16 @@ void CObrixApp::restoreKeptLeagues(CDatabase& db)
     if (m_dataFolder.empty()) return;
     // Part of loading: they come back as the files' own state, not as a step to undo.
     CTransaction tx(db);
-    CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
+    m_keptLeagues = std::make_unique<CKeptLeagues>(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
+    m_keptLeagues->restore(tx, m_prompts);
     tx.commit();
     m_leaguesRestored = true;
 }
 
 void CObrixApp::keepImportedLeagues()
 {
-    if (m_dataFolder.empty() || !m_leaguesRestored) return;
-    const CKeptLeagues kept(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
-    if (const auto error = kept.keep(m_doc.db())) m_prompts.message(*error, CPrompts::CIcon::Warning);
+    if (m_dataFolder.empty() || !m_leaguesRestored || !m_keptLeagues) return;
+    if (const auto note = m_keptLeagues->keep(m_doc.db())) m_prompts.message(*note, CPrompts::CIcon::Warning);
 }
 
 void CObrixApp::writeLayout(const CWindowLayout& layout)

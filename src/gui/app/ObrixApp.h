@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+class CKeptLeagues;
 class CMainFrame;
 class CSplashWindow;
 
@@ -126,6 +127,8 @@ private:
     CWindowLayout m_layout;
     bool m_backupFlag = false;
     bool m_leaguesRestored = false;  // until then the database holds no kept league to keep
+    // The kept leagues read at the last restore: only what it read is replaced by a keep.
+    std::unique_ptr<CKeptLeagues> m_keptLeagues;
     bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
     std::unique_ptr<CMainFrame> m_mainFrame;
