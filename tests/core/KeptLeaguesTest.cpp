@@ -1,5 +1,6 @@
 #include "TestGate.h"
 #include "FakePrompts.h"
+#include "RunCommand.h"
 #include "TempFolder.h"
 
 #include "database/Database.h"
@@ -243,8 +244,10 @@ TEST_F(KeptLeaguesTest, DamagedOrHostileKeptFilesAreRefusedNamedAndLeftWhereThey
 
         // The next keep leaves the damaged file alone and says where the leagues went.
         importBoth(next);
-        const auto note = kept.keep(next);
+        bool failed = true;
+        const auto note = kept.keep(next, &failed);
         ASSERT_TRUE(note);
+        EXPECT_FALSE(failed);
         EXPECT_NE(note->find("KEPT-2.OBK"), std::string::npos) << *note;
         EXPECT_EQ(bytesOf(kept.file()), c.bytes);
 
@@ -284,8 +287,10 @@ TEST_F(KeptLeaguesTest, AFolderThatCannotBeListedIsReportedAndNeverMovedOrRemove
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_NE(lastMessage().find(kept.folder().string()), std::string::npos) << lastMessage();
     importBoth(db);
-    const auto error = kept.keep(db);
+    bool failed = false;
+    const auto error = kept.keep(db, &failed);
     ASSERT_TRUE(error);
+    EXPECT_TRUE(failed);
     EXPECT_NE(error->find(kept.folder().string()), std::string::npos) << *error;
     EXPECT_TRUE(std::filesystem::is_regular_file(kept.folder()));
     EXPECT_EQ(bytesOf(kept.folder()), std::vector<uint8_t>{'x'});
@@ -318,3 +323,57 @@ TEST_F(KeptLeaguesTest, LeaguesKeptAsExchangeSetsAreReadOnceAndWrittenInTheNewFo
     EXPECT_EQ(kept.restore(gate(third), prompts), 1u);
     EXPECT_EQ(*third.leagues().back(), *next.leagues().back());
 }
+
+#ifdef OBRIX_CLI_PATH
+TEST_F(KeptLeaguesTest, TheCommandLineImportsKeepsAndSeesKeptLeaguesAsTheEditorDoes)
+{
+    auto q = [](const std::filesystem::path& p) { return "'" + p.string() + "'"; };
+    const std::string cli = std::string(OBRIX_CLI_PATH) + " ";
+    const std::string withData = " --data-folder " + q(data());
+    int status = -1;
+    std::string out = runCommand(cli + "import " + q(game()) + " --glv " + q(game() / "USER" / kSampleGlvFile) + withData, status);
+    EXPECT_EQ(status, 0) << out;
+    out = runCommand(cli + "import " + q(game()) + " --db " + q(game() / "USER" / kSampleExchangeLeague) + withData, status);
+    EXPECT_EQ(status, 0) << out;
+
+    // The editor's restore finds both, as the command line left them.
+    CKeptLeagues kept(data(), game());
+    CDatabase db;
+    load(db);
+    const std::size_t gameLeagues = db.leagues().size();
+    ASSERT_EQ(kept.restore(gate(db), prompts), 2u);
+    const CLeague& north = *db.leagues()[gameLeagues + 1];
+    EXPECT_EQ(north.displayName, kSampleExchangeLeague);
+    const uint32_t playerId = db.team(north.teamIds[0])->players[0];
+
+    // An import-table edit of a kept player is kept; without the data folder it is not seen.
+    const auto csv = m_root.path() / "edit.csv";
+    {
+        std::ofstream f(csv, std::ios::binary | std::ios::trunc);
+        f << "id,value,position\n" << playerId << ",4321,16\n";
+    }
+    out = runCommand(cli + "import-table " + q(game()) + " " + q(csv) + withData, status);
+    EXPECT_EQ(status, 0) << out;
+    out = runCommand(cli + "dump " + q(game()) + withData, status);
+    EXPECT_EQ(status, 0);
+    const std::string record = "{\"id\":" + std::to_string(playerId) + ",\"value\":4321,";
+    EXPECT_NE(out.find(record), std::string::npos);
+    EXPECT_NE(out.find("\"position\":16"), std::string::npos);
+    out = runCommand(cli + "dump " + q(game()) + " --data-folder " + q(m_root.path() / "elsewhere"), status);
+    EXPECT_EQ(out.find(record), std::string::npos);
+
+    // A damaged kept file is named by every command that reads it, and left as it is.
+    std::vector<uint8_t> bytes = bytesOf(kept.file());
+    bytes.resize(bytes.size() / 2);
+    write(kept.file(), bytes);
+    for (const char* command : {"check", "dump"})
+    {
+        out = runCommand(cli + command + " " + q(game()) + withData, status);
+        EXPECT_NE(out.find(kept.file().string()), std::string::npos) << command << ": " << out.substr(0, 400);
+    }
+    out = runCommand(cli + "import " + q(game()) + " --glv " + q(game() / "USER" / kSampleGlvFile) + withData, status);
+    EXPECT_EQ(status, 0) << out;
+    EXPECT_NE(out.find("KEPT-2.OBK"), std::string::npos) << out;
+    EXPECT_EQ(bytesOf(kept.file()), bytes);
+}
+#endif

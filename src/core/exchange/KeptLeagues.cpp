@@ -464,8 +464,13 @@ CKeptLeagues::CKeptLeagues(const fs::path& dataFolder, const fs::path& gameFolde
 {
 }
 
-std::optional<std::string> CKeptLeagues::keep(const CDatabase& db)
+std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
 {
+    if (failed) *failed = false;
+    auto failure = [&](const std::string& why) -> std::optional<std::string> {
+        if (failed) *failed = true;
+        return formatText(keptleaguetexts::kKeepFailed, m_folder.string().c_str(), why.c_str());
+    };
     using namespace keptleaguetexts;
     CFileSystem& files = CFileSystem::real();
     const std::vector<uint8_t> bytes = keptformat::encode(db);
@@ -496,16 +501,15 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db)
         else if (notOurs.empty())
             notOurs = name;
     }
-    if (any && target.empty()) return formatText(kKeepFailed, m_folder.string().c_str(), "no free file name is left");
+    if (any && target.empty()) return failure("no free file name is left");
 
     std::string note;
     if (any)
     {
         std::error_code ec;
         fs::create_directories(m_folder, ec);
-        if (ec) return formatText(kKeepFailed, m_folder.string().c_str(), ec.message().c_str());
-        if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep"))
-            return formatText(kKeepFailed, m_folder.string().c_str(), error->c_str());
+        if (ec) return failure(ec.message());
+        if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep")) return failure(*error);
         const bool wasOurs = owned(target) != m_owned.end();
         if (!notOurs.empty() && !wasOurs)
             note = formatText(kKeptElsewhere, (m_folder / target).string().c_str(), (m_folder / notOurs).string().c_str());

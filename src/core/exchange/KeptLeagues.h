@@ -69,8 +69,9 @@ public:
     // Writes every imported league of db that has teams, with its edits, in place of the
     // leagues kept before that this object read or wrote. A message for the user when
     // there is one: the failure (the leagues kept before are then still there), or where
-    // the leagues went when the usual file was not this object's to replace.
-    std::optional<std::string> keep(const CDatabase& db);
+    // the leagues went when the usual file was not this object's to replace; failed (when
+    // given) tells the two apart.
+    std::optional<std::string> keep(const CDatabase& db, bool* failed = nullptr);
 
     // Adds the kept leagues to db in their order, with their records as they were kept,
     // leaving db's modified flag as it was. Their import generations are renumbered from
