@@ -426,6 +426,13 @@ std::optional<std::string> addDecoded(CTransaction& db, keptformat::CDecoded& d)
     for (const CPlayer& p : d.players)
         if (db.db().player(map(p.id))) return "player id " + std::to_string(map(p.id)) + " is already taken";
 
+    // The tables grow once, to the last id, rather than step by step with each record:
+    // 200 leagues reach ids of 13 million, and each step would move the tables again.
+    uint32_t lastPlayer = 0, lastTeam = 0;
+    for (const CPlayer& p : d.players) lastPlayer = std::max(lastPlayer, map(p.id));
+    for (const CTeam& t : d.teams) lastTeam = std::max(lastTeam, map(t.id));
+    if (lastPlayer >= db.db().playerTableSize()) db.reservePlayers(lastPlayer);
+    if (lastTeam >= db.db().teamTableSize()) db.reserveTeams(lastTeam);
     for (CPlayer& p : d.players)
     {
         p.id = map(p.id);
