@@ -304,23 +304,35 @@ TEST_F(KeptLeaguesTest, LeaguesKeptAsExchangeSetsAreReadOnceAndWrittenInTheNewFo
     CDatabase db;
     load(db);
     const std::size_t first = importBoth(db);
-    // As an earlier version kept them: a numbered exchange set and the name beside it.
+    // As an earlier version kept them: numbered exchange sets with their names beside
+    // them, here cut off between its two renames, so only the ".old" name is there; the
+    // second set is damaged.
+    const auto old = kept.folder().parent_path() / (kept.folder().filename().string() + ".old");
     CInProcessPacker packer;
-    const auto set = kept.folder() / "1";
-    ASSERT_TRUE(exportLeague(db, first, set.string(), packer).ok);
-    write(set / keptleaguetexts::kNameFile, {'U', 'p', ' ', 'N', 'o', 'r', 't', 'h'});
+    for (const char* n : {"1", "2"})
+    {
+        ASSERT_TRUE(exportLeague(db, first, (old / n).string(), packer).ok);
+        write(old / n / keptleaguetexts::kNameFile, {'U', 'p', ' ', 'N', 'o', 'r', 't', 'h'});
+    }
+    std::filesystem::resize_file(old / "2" / "CUSTOM.DB", 3);
 
     CDatabase next;
     load(next);
     EXPECT_EQ(kept.restore(gate(next), prompts), 1u);
     EXPECT_EQ(next.leagues().back()->displayName, "Up North");
+    ASSERT_FALSE(prompts.asked.empty());
+    EXPECT_NE(lastMessage().find((old / "2").string()), std::string::npos) << lastMessage();
     ASSERT_FALSE(kept.keep(next));
-    EXPECT_FALSE(std::filesystem::exists(set));
+    EXPECT_FALSE(std::filesystem::exists(old / "1"));
+    EXPECT_TRUE(std::filesystem::exists(old / "2" / "CUSTOM.DB"));  // reported, never removed
     EXPECT_TRUE(std::filesystem::exists(kept.file()));
 
     CDatabase third;
     load(third);
-    EXPECT_EQ(kept.restore(gate(third), prompts), 1u);
+    prompts.asked.clear();
+    EXPECT_EQ(kept.restore(gate(third), prompts), 1u);  // the damaged set is named again
+    EXPECT_EQ(prompts.asked.size(), 2u);
+    ASSERT_EQ(third.leagues().size(), next.leagues().size());
     EXPECT_EQ(*third.leagues().back(), *next.leagues().back());
 }
 

@@ -532,12 +532,63 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     m_owned = std::move(still);
     if (any) m_owned.push_back({target, checksumText(bytes)});
     std::error_code ec;
-    for (const fs::path& set : m_oldSets) fs::remove_all(set, ec);
+    for (const fs::path& set : m_oldSets)
+    {
+        fs::remove_all(set, ec);
+        if (set.parent_path() != m_folder) fs::remove(set.parent_path(), ec);  // the earlier ".old", when empty
+    }
     m_oldSets.clear();
     if (!any) fs::remove(m_folder, ec);  // only when empty
     files.syncFolder(m_folder);
     if (note.empty()) return std::nullopt;
     return note;
+}
+
+std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
+{
+    using namespace keptleaguetexts;
+    CFileSystem& files = CFileSystem::real();
+    // A keep cut off half way is finished or undone first.
+    const CRecovery recovery = recoverCommit(files, m_folder);
+    if (recovery.state == CRecovery::CState::Failed) prompts.message(recovery.message, CPrompts::CIcon::Warning);
+
+    std::vector<std::string> names;
+    if (!files.listFolder(m_folder, names))
+    {
+        prompts.message(formatText(kFolderUnreadable, m_folder.string().c_str(), systemReason(errno).c_str()),
+                        CPrompts::CIcon::Warning);
+        return 0;
+    }
+    std::size_t restored = 0;
+    std::vector<std::pair<int, std::string>> kept;
+    for (const std::string& name : names)
+        if (const int n = keptNumber(name)) kept.emplace_back(n, name);
+    std::sort(kept.begin(), kept.end());
+
+    for (const auto& [n, name] : kept)
+    {
+        const fs::path path = m_folder / name;
+        std::vector<uint8_t> bytes;
+        keptformat::CDecoded decoded;
+        std::optional<std::string> why;
+        if (!files.readFile(path, bytes))
+            why = systemReason(errno);
+        else if (auto error = keptformat::decode(bytes, name, decoded))
+            why = *error;
+        else
+        {
+            const std::size_t leagues = decoded.leagues.size();
+            why = addDecoded(db, decoded);
+            if (!why)
+            {
+                restored += leagues;
+                m_owned.push_back({name, checksumText(bytes)});
+            }
+        }
+        if (why) prompts.message(formatText(kUnreadable, path.string().c_str(), why->c_str()), CPrompts::CIcon::Warning);
+    }
+
+    return restored;
 }
 
 std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
@@ -556,46 +607,7 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
                         CPrompts::CIcon::Warning);
         return 0;
     }
-    if (!folderStatus.exists) return 0;
-
-    // A keep cut off half way is finished or undone first.
-    const CRecovery recovery = recoverCommit(files, m_folder);
-    if (recovery.state == CRecovery::CState::Failed) prompts.message(recovery.message, CPrompts::CIcon::Warning);
-
-    std::vector<std::string> names;
-    if (!files.listFolder(m_folder, names))
-    {
-        prompts.message(formatText(kFolderUnreadable, m_folder.string().c_str(), systemReason(errno).c_str()),
-                        CPrompts::CIcon::Warning);
-        return 0;
-    }
-    std::vector<std::pair<int, std::string>> kept;
-    for (const std::string& name : names)
-        if (const int n = keptNumber(name)) kept.emplace_back(n, name);
-    std::sort(kept.begin(), kept.end());
-
-    for (const auto& [n, name] : kept)
-    {
-        const fs::path path = m_folder / name;
-        std::vector<uint8_t> bytes;
-        keptformat::CDecoded decoded;
-        std::optional<std::string> why;
-        if (!files.readFile(path, bytes))
-            why = systemReason(errno);
-        else if (auto error = keptformat::decode(bytes, path.string(), decoded))
-            why = *error;
-        else
-        {
-            const std::size_t leagues = decoded.leagues.size();
-            why = addDecoded(db, decoded);
-            if (!why)
-            {
-                restored += leagues;
-                m_owned.push_back({name, checksumText(bytes)});
-            }
-        }
-        if (why) prompts.message(formatText(kUnreadable, path.string().c_str(), why->c_str()), CPrompts::CIcon::Warning);
-    }
+    if (folderStatus.exists) restored += restoreFiles(db, prompts);
 
     // Leagues an earlier version kept as exchange sets: imported once more, then written
     // in the new form by the next keep. One that cannot be read is left where it is.

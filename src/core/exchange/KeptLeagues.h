@@ -81,6 +81,8 @@ public:
     std::size_t restore(CTransaction& db, CPrompts& prompts);
 
 private:
+    std::size_t restoreFiles(CTransaction& db, CPrompts& prompts);
+
     struct COwned
     {
         std::string name;      // a kept file in the folder
