@@ -133,6 +133,10 @@ TEST_F(KeptLeaguesTest, AKeptLeagueComesBackRecordForRecordAfterEdits)
     }
     const CLeague glv = *db.leagues()[first + 1];
     ASSERT_FALSE(kept.keep(db));
+    // A keep with nothing changed leaves the file as it is.
+    const auto written = std::filesystem::last_write_time(kept.file());
+    ASSERT_FALSE(kept.keep(db));
+    EXPECT_EQ(std::filesystem::last_write_time(kept.file()), written);
 
     CDatabase next;
     load(next);

@@ -500,10 +500,12 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     {
         const std::string name = keptName(n);
         CFileStatus st;
-        const bool known = files.status(m_folder / name, st);
-        if (known && !st.exists)
-            target = name;
-        else if (known && owned(name) != m_owned.end() && stillOurs(*owned(name)))
+        if (!files.status(m_folder / name, st))
+        {
+            if (!any) break;
+            return failure(fileFailure(m_folder / name, "examine", errno));
+        }
+        if (!st.exists || (owned(name) != m_owned.end() && stillOurs(*owned(name))))
             target = name;
         else if (notOurs.empty())
             notOurs = name;
@@ -513,11 +515,15 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     std::string note;
     if (any)
     {
-        std::error_code ec;
-        fs::create_directories(m_folder, ec);
-        if (ec) return failure(ec.message());
-        if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep")) return failure(*error);
         const bool wasOurs = owned(target) != m_owned.end();
+        // Most saves change no imported league: the file already holds these bytes.
+        if (!wasOurs || owned(target)->checksum != checksumText(bytes))
+        {
+            std::error_code ec;
+            fs::create_directories(m_folder, ec);
+            if (ec) return failure(ec.message());
+            if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep")) return failure(*error);
+        }
         if (!notOurs.empty() && !wasOurs)
             note = formatText(kKeptElsewhere, (m_folder / target).string().c_str(), (m_folder / notOurs).string().c_str());
     }
