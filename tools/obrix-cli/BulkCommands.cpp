@@ -1,6 +1,7 @@
 #include "BulkCommands.h"
 #include "GameFolderLock.h"
 
+#include "ImportCommands.h"
 #include "Json.h"
 #include "SaveCommands.h"
 
@@ -11,6 +12,7 @@
 #include "editing/DatabaseCheck.h"
 #include "editing/DatabaseDiff.h"
 #include "editing/TableExchange.h"
+#include "exchange/KeptLeagues.h"
 #include "util/UserFolders.h"
 
 #include <cstdio>
@@ -20,12 +22,13 @@
 
 namespace
 {
-constexpr const char* kExportUsage = "obrix-cli export-table DIR --table players|teams|leagues [--language CODE] OUT.csv";
+constexpr const char* kExportUsage =
+    "obrix-cli export-table DIR --table players|teams|leagues [--language CODE] [--data-folder D] OUT.csv";
 constexpr const char* kImportUsage =
-    "obrix-cli import-table DIR FILE.csv [--language CODE] [--dry-run] [--data-folder D] [--no-backup]";
-constexpr const char* kCheckUsage = "obrix-cli check DIR [--language CODE] [--json]";
+    "obrix-cli import-table DIR FILE.csv [--language CODE] [--data-folder D] [--dry-run] [--no-backup]";
+constexpr const char* kCheckUsage = "obrix-cli check DIR [--language CODE] [--data-folder D] [--json]";
 constexpr const char* kDiffUsage =
-    "obrix-cli diff DIR_A DIR_B [--language CODE] [--json]\n"
+    "obrix-cli diff DIR_A DIR_B [--language CODE] [--data-folder D] [--json]\n"
     "       obrix-cli diff DIR --backup [--data-folder D] [--language CODE] [--json]";
 
 // What the four commands accept; each takes the options it names.
@@ -94,14 +97,18 @@ int usageError(const std::string& why, const char* usage)
     return 2;
 }
 
-bool load(const std::string& folder, const std::string& language, CDatabase& db)
+// The game's database and, from the data folder, the imported leagues the editor keeps
+// for that folder, so that the command sees what the editor shows.
+bool load(const std::string& folder, const CBulkArgs& a, CDatabase& db, std::unique_ptr<CKeptLeagues>* kept = nullptr)
 {
-    CDatabaseBuilder(db).setLanguageCode(language);
+    CDatabaseBuilder(db).setLanguageCode(a.language);
     if (auto e = CGameFiles(folder).loadAll(db))
     {
         std::cerr << "obrix-cli: cannot read the game database in " << folder << ": " << e->message << "\n";
         return false;
     }
+    auto restored = restoreKeptLeagues(db, a.dataFolder, folder);
+    if (kept) *kept = std::move(restored);
     return true;
 }
 
@@ -131,7 +138,7 @@ std::size_t recordCount(const std::vector<CFieldChange>& changes)
 
 int runExportTable(const std::vector<std::string>& args)
 {
-    const auto a = parse(args, {"--table", "--language"}, kExportUsage);
+    const auto a = parse(args, {"--table", "--language", "--data-folder"}, kExportUsage);
     if (!a) return 2;
     if (a->help)
     {
@@ -142,7 +149,7 @@ int runExportTable(const std::vector<std::string>& args)
     const auto table = tableexchange::tableFromName(a->table);
     if (!table) return usageError("give the table with --table players, teams or leagues", kExportUsage);
     CDatabase db;
-    if (!load(a->positional[0], a->language, db)) return 1;
+    if (!load(a->positional[0], *a, db)) return 1;
     if (!tableexchange::exportTableFile(db, *table, encodingForLanguage(a->language), a->positional[1]))
     {
         std::cerr << "obrix-cli: cannot write " << a->positional[1] << "\n";
@@ -172,7 +179,8 @@ int runImportTable(const std::vector<std::string>& args)
     CFolderLock lock;
     if (!lockGameFolder(a->positional[0], lock)) return 1;
     CDatabase db;
-    if (!load(a->positional[0], a->language, db)) return 1;
+    std::unique_ptr<CKeptLeagues> kept;
+    if (!load(a->positional[0], *a, db, &kept)) return 1;
     const CTextEncoding enc = encodingForLanguage(a->language);
     const auto plan = tableexchange::planImport(db, text, enc);
     if (plan.refused())
@@ -237,6 +245,12 @@ int runImportTable(const std::vector<std::string>& args)
             std::cerr << "obrix-cli: " << *e << "\n";
             return 1;
         }
+        // Edits of a kept league live where it is kept, not in the game's files.
+        if (!keepLeagues(kept.get(), db))
+        {
+            writeOut(out);
+            return 1;
+        }
         out += "Saved " + std::to_string(plan.changes.size()) + " changes in " + std::to_string(records) + " records.\n";
     }
     return writeOut(out) ? 0 : 1;
@@ -244,7 +258,7 @@ int runImportTable(const std::vector<std::string>& args)
 
 int runCheck(const std::vector<std::string>& args)
 {
-    const auto a = parse(args, {"--language", "--json"}, kCheckUsage);
+    const auto a = parse(args, {"--language", "--json", "--data-folder"}, kCheckUsage);
     if (!a) return 2;
     if (a->help)
     {
@@ -253,7 +267,7 @@ int runCheck(const std::vector<std::string>& args)
     }
     if (a->positional.size() != 1) return usageError("give the game folder", kCheckUsage);
     CDatabase db;
-    if (!load(a->positional[0], a->language, db)) return 1;
+    if (!load(a->positional[0], *a, db)) return 1;
     const auto problems = checkDatabase(db, encodingForLanguage(a->language));
     std::string out;
     int errors = 0;
@@ -332,9 +346,12 @@ int runDiff(const std::vector<std::string>& args)
             std::cerr << "obrix-cli: cannot read the backup: " << *e << "\n";
             return 1;
         }
-        if (!load(a->positional[0], a->language, dbB)) return 1;
+        // After a restore the editor shows the backup with the leagues it keeps, so both
+        // sides carry them and only the game's own records differ.
+        restoreKeptLeagues(da, a->dataFolder, a->positional[0]);
+        if (!load(a->positional[0], *a, dbB)) return 1;
     }
-    else if (!load(a->positional[0], a->language, da) || !load(a->positional[1], a->language, dbB))
+    else if (!load(a->positional[0], *a, da) || !load(a->positional[1], *a, dbB))
         return 1;
     const CTextEncoding enc = encodingForLanguage(a->language);
     const auto diffs = diffDatabases(da, dbB);

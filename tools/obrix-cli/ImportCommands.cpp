@@ -4,10 +4,12 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "exchange/KeptLeagues.h"
 #include "exchange/LeagueExport.h"
 #include "exchange/LeagueImport.h"
 #include "exchange/Packer.h"
 #include "settings/Prompts.h"
+#include "util/UserFolders.h"
 
 #include <filesystem>
 #include <iostream>
@@ -158,5 +160,91 @@ int runExport(const std::vector<std::string>& args)
         return 1;
     }
     std::cout << r.message << "\n";
+    return 0;
+}
+
+std::unique_ptr<CKeptLeagues> restoreKeptLeagues(CDatabase& db, const std::filesystem::path& dataFolder,
+                                                 const std::string& gameFolder)
+{
+    if (dataFolder.empty()) return nullptr;
+    auto kept = std::make_unique<CKeptLeagues>(dataFolder, std::filesystem::path(gameFolder));
+    CCliPrompts prompts;
+    CTransaction tx(db);
+    kept->restore(tx, prompts);
+    tx.commit();
+    return kept;
+}
+
+bool keepLeagues(CKeptLeagues* kept, const CDatabase& db)
+{
+    if (!kept) return true;
+    bool failed = false;
+    if (const auto message = kept->keep(db, &failed)) std::cerr << "obrix-cli: " << *message << "\n";
+    return !failed;
+}
+
+int runImport(const std::vector<std::string>& args)
+{
+    constexpr const char* kUsage =
+        "usage: obrix-cli import DIR (--db FOLDER[:LEAGUE NAME] | --glv FILE) [--data-folder D] [--language CODE]\n";
+    auto fail = [&](const std::string& why) {
+        std::cerr << "obrix-cli: " << why << "\n" << kUsage;
+        return 2;
+    };
+    std::string gameFolder, language = "ENG";
+    std::filesystem::path dataFolder = userDataFolder();
+    std::vector<CCliImport> imports;
+    for (std::size_t i = 0; i < args.size(); ++i)
+    {
+        const std::string& o = args[i];
+        if (o == "--help" || o == "-h")
+        {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (o.rfind("--", 0) != 0)
+        {
+            if (!gameFolder.empty()) return fail("give one game folder");
+            gameFolder = o;
+            continue;
+        }
+        if (i + 1 >= args.size()) return fail("option " + o + " needs a value");
+        const std::string& v = args[++i];
+        if (o == "--db" || o == "--glv")
+        {
+            imports.emplace_back();
+            parseImportOption(o == "--db" ? "--import-db" : "--import-glv", v, imports.back());
+        }
+        else if (o == "--data-folder")
+            dataFolder = v;
+        else if (o == "--language")
+        {
+            bool known = false;
+            for (const char* code : gamepaths::kLanguageCodes) known = known || v == code;
+            if (!known) return fail("unknown language code " + v);
+            language = v;
+        }
+        else
+            return fail("unknown option " + o);
+    }
+    if (gameFolder.empty()) return fail("give the game folder");
+    if (imports.size() != 1) return fail("give one league to import, with --db FOLDER or --glv FILE");
+    if (dataFolder.empty()) return fail("no data folder known: give --data-folder");
+
+    CDatabase db;
+    CDatabaseBuilder(db).setLanguageCode(language);
+    std::string recovered;
+    if (auto e = CGameFiles(gameFolder).loadAll(db, &recovered))
+    {
+        std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
+        return 1;
+    }
+    if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
+    const auto kept = restoreKeptLeagues(db, dataFolder, gameFolder);
+    if (!runImports(db, imports)) return 1;
+    if (!keepLeagues(kept.get(), db)) return 1;
+    const CLeague& league = *db.leagues().back();
+    std::cout << "Imported " << league.displayName << " (" << league.teamIds.size() << " teams) at league position "
+              << db.leagues().size() - 1 << "; kept in " << kept->folder().string() << "\n";
     return 0;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CDatabase;
+class CKeptLeagues;
 
 // One import asked for on the command line, run in the order given.
 struct CCliImport
@@ -23,3 +26,16 @@ bool runImports(CDatabase& db, const std::vector<CCliImport>& imports);
 
 // obrix-cli export DIR [--language CODE] --league POSITION OUTFOLDER
 int runExport(const std::vector<std::string>& args);
+
+// The imported leagues the editor keeps for a game folder, read into db as the editor
+// reads them at start (what cannot be read is reported on stderr and left alone). Null
+// when no data folder is known.
+std::unique_ptr<CKeptLeagues> restoreKeptLeagues(CDatabase& db, const std::filesystem::path& dataFolder,
+                                                 const std::string& gameFolder);
+
+// Keeps db's imported leagues in place of those restoreKeptLeagues read; false (with the
+// message on stderr) when that failed. Nothing to do without a data folder.
+bool keepLeagues(CKeptLeagues* kept, const CDatabase& db);
+
+// obrix-cli import DIR (--db FOLDER[:NAME] | --glv FILE) [--data-folder D] [--language CODE]
+int runImport(const std::vector<std::string>& args);

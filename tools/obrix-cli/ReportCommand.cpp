@@ -1,10 +1,14 @@
 #include "ReportCommand.h"
 
+#include "ImportCommands.h"
+
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "editing/LeagueTreeOrder.h"
+#include "exchange/KeptLeagues.h"
 #include "exchange/StatsReport.h"
 #include "util/TextCodec.h"
+#include "util/UserFolders.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,12 +19,14 @@ namespace
 {
 constexpr const char* kReportUsage =
     "usage: obrix-cli report DIR (--teams ID,ID,... | --leagues POS,POS,...)\n"
-    "                        --kind stats|characteristics --format plain|delimited [--language CODE] OUT\n";
+    "                        --kind stats|characteristics --format plain|delimited [--language CODE]\n"
+    "                        [--data-folder D] OUT\n";
 
 struct CReportArgs
 {
     std::string gameFolder;
     std::string language = "ENG";
+    std::filesystem::path dataFolder = userDataFolder();
     std::vector<uint32_t> teams;
     std::vector<uint32_t> leagues;
     bool byLeague = false;
@@ -102,6 +108,8 @@ std::optional<CReportArgs> parse(const std::vector<std::string>& args)
             if (!known) return fail("unknown language code " + val);
             a.language = val;
         }
+        else if (opt == "--data-folder")
+            a.dataFolder = val;
         else
             return fail("unknown option " + opt + " for report");
     }
@@ -127,6 +135,7 @@ int runReport(const std::vector<std::string>& args)
         return 1;
     }
     if (!recovered.empty()) std::cerr << "obrix-cli: " << recovered << "\n";
+    restoreKeptLeagues(db, a->dataFolder, a->gameFolder);
 
     std::vector<uint32_t> teamIds;
     if (a->byLeague)

@@ -10,9 +10,11 @@
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "exchange/KeptLeagues.h"
 #include "editing/RecordFields.h"
 #include "sample/SampleGame.h"
 #include "util/TextCodec.h"
+#include "util/UserFolders.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,9 +29,11 @@ namespace
 constexpr const char* kUsage =
     "usage: obrix-cli COMMAND ...\n"
     "  sample DIR [--seed N] [--scale small|full]  write a synthetic game folder\n"
-    "  dump DIR [--language CODE] [--import-db FOLDER[:LEAGUE NAME]]... [--import-glv FILE]...\n"
-    "                                              print the database as JSON, after the imports\n"
-    "                                              in the order given\n"
+    "  dump DIR [--language CODE] [--data-folder D] [--import-db FOLDER[:LEAGUE NAME]]...\n"
+    "         [--import-glv FILE]...               print the database as JSON with the kept leagues,\n"
+    "                                              after the imports in the order given (not kept)\n"
+    "  import DIR (--db FOLDER[:LEAGUE NAME] | --glv FILE) [--language CODE] [--data-folder D]\n"
+    "                                              import a league and keep it as the editor does\n"
     "  save DIR [--language CODE] [--data-folder DIR] [--no-backup]\n"
     "                                              load the database and save it back (backed up\n"
     "                                              first unless a backup of DIR is there)\n"
@@ -52,15 +56,21 @@ constexpr const char* kUsage =
     "  thumbnails DIR OUTDIR                       write the jersey thumbnails and kit pictures\n"
     "  kit BMPFILE --colours c1,...,c7 OUT.bmp     recolour a kit picture (a colour 0..22 or -)\n"
     "  report DIR (--teams ID,... | --leagues POS,...) --kind stats|characteristics\n"
-    "         --format plain|delimited [--language CODE] OUT   write the statistics page's report\n"
-    "  export-table DIR --table players|teams|leagues [--language CODE] OUT.csv\n"
+    "         --format plain|delimited [--language CODE] [--data-folder D] OUT\n"
+    "                                              write the statistics page's report\n"
+    "  export-table DIR --table players|teams|leagues [--language CODE] [--data-folder D] OUT.csv\n"
     "                                              write a table as a spreadsheet file\n"
-    "  import-table DIR FILE.csv [--language CODE] [--dry-run] [--data-folder DIR] [--no-backup]\n"
+    "  import-table DIR FILE.csv [--language CODE] [--data-folder D] [--dry-run] [--no-backup]\n"
     "                                              apply the cells that differ, then save (backed\n"
-    "                                              up first unless a backup of DIR is there)\n"
-    "  check DIR [--language CODE] [--json]        list what the game or the editor would stumble on\n"
-    "  diff DIR_A DIR_B [--language CODE] [--json] every difference between two databases\n"
-    "  diff DIR --backup [--data-folder D]         the game folder against its backup\n";
+    "                                              up first unless a backup of DIR is there; the\n"
+    "                                              edits of kept leagues are kept)\n"
+    "  check DIR [--language CODE] [--data-folder D] [--json]\n"
+    "                                              list what the game or the editor would stumble on\n"
+    "  diff DIR_A DIR_B [--language CODE] [--data-folder D] [--json]\n"
+    "                                              every difference between two databases\n"
+    "  diff DIR --backup [--data-folder D]         the game folder against its backup\n"
+    "    (D is the editor's data folder, by default the one the editor uses; the commands that\n"
+    "     read a game folder see the imported leagues the editor keeps for it there)\n";
 
 int usage(const std::string& problem = {})
 {
@@ -77,6 +87,7 @@ struct CArgs
     uint32_t seed = 1;
     CSampleScale scale = CSampleScale::Small;
     std::vector<CCliImport> imports;
+    std::filesystem::path dataFolder = userDataFolder();
 };
 
 std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
@@ -114,6 +125,8 @@ std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
             a.imports.emplace_back();
             parseImportOption(opt, val, a.imports.back());
         }
+        else if (opt == "--data-folder" && a.command == "dump")
+            a.dataFolder = val;
         else if (opt == "--seed" && a.command == "sample")
         {
             char* end = nullptr;
@@ -180,6 +193,7 @@ int dump(const CArgs& a)
 {
     CDatabase db;
     if (int rc = load(a, db)) return rc;
+    restoreKeptLeagues(db, a.dataFolder, a.folder);
     if (!runImports(db, a.imports)) return 1;
     const CTextEncoding enc = encodingForLanguage(a.language);
     std::string out;
@@ -299,6 +313,7 @@ int main(int argc, char** argv)
         if (command == "thumbnails") return runThumbnails(rest);
         if (command == "kit") return runKit(rest);
         if (command == "export") return runExport(rest);
+        if (command == "import") return runImport(rest);
         if (command == "report") return runReport(rest);
         if (command == "export-table") return runExportTable(rest);
         if (command == "import-table") return runImportTable(rest);

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "database/League.h"
+#include "database/Player.h"
+#include "database/Team.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,36 +30,89 @@ inline constexpr const char* kRemoveQuestion =
     "and it will not come back at the next start.";
 inline constexpr const char* kKeepFailed = "The imported leagues could not be kept in %s: %s";
 inline constexpr const char* kUnreadable =
-    "The kept league %s could not be imported again. Its files were moved to\n%s\n"
-    "where File/Import can try them again.";
+    "The kept leagues in %s could not be read: %s.\n"
+    "The file is left as it is; the leagues it holds are not in this run.";
+inline constexpr const char* kFolderUnreadable =
+    "The folder of the kept leagues, %s, could not be read: %s.\n"
+    "Nothing in it is changed; the leagues kept there are not in this run.";
+inline constexpr const char* kOldSetUnreadable =
+    "The kept league %s (kept by an earlier version of Obrix in %s) could not be read again.\n"
+    "Its files are left as they are, where File/Import can try them again.";
+inline constexpr const char* kKeptElsewhere =
+    "The imported leagues were kept in %s, because %s was not read in this run and is left as it is.";
+inline constexpr const char* kFileName = "KEPT.OBK";
+inline constexpr const char* kFileStem = "KEPT";
+inline constexpr const char* kFileExtension = ".OBK";
 inline constexpr const char* kNameFile = "LEAGUE.TXT";
 } // namespace keptleaguetexts
 
 // Imported leagues live in the editor, never in the game's files, so they are kept
 // between runs in the editor's data folder: below "LEAGUES", a folder per game folder
-// (named as its backup folder is), and in it one exchange set per league, numbered in
-// league order, with the league's name beside it. The whole set is written anew each
-// time and swapped in by renames, so a failed or interrupted write leaves the last set.
+// (named as its backup folder is), and in it one file, KEPT.OBK, holding every kept
+// league with its teams and players exactly as the document holds them (see the format
+// in KeptLeagues.cpp). The file is replaced through the file layer's commit, so a failed
+// or interrupted keep leaves the last one whole.
+//
+// A kept file this object did not read whole (damaged, unreadable, or changed by someone
+// else since) is never replaced, moved or removed: the leagues then go to the next free
+// name, KEPT-2.OBK and so on, and every such file is read at the next start. Leagues an
+// earlier version kept as numbered exchange sets are imported once, and their folders go
+// when the next keep has written them in the new form.
 class CKeptLeagues
 {
 public:
     CKeptLeagues(const std::filesystem::path& dataFolder, const std::filesystem::path& gameFolder);
 
     std::filesystem::path folder() const { return m_folder; }
+    std::filesystem::path file() const { return m_folder / keptleaguetexts::kFileName; }
 
     // Writes every imported league of db that has teams, with its edits, in place of the
-    // leagues kept before (none left: the folder goes). The error text when that failed;
-    // the leagues kept before are then still there.
-    std::optional<std::string> keep(const CDatabase& db) const;
+    // leagues kept before that this object read or wrote. A message for the user when
+    // there is one: the failure (the leagues kept before are then still there), or where
+    // the leagues went when the usual file was not this object's to replace; failed (when
+    // given) tells the two apart.
+    std::optional<std::string> keep(const CDatabase& db, bool* failed = nullptr);
 
-    // Imports the kept leagues into db in their order, marked as imported, leaving db's
-    // modified flag as it was. One that cannot be imported is moved out of the way (and
-    // the user told where) rather than dropped by the next keep. Returns how many came back.
-    std::size_t restore(CTransaction& db, CPrompts& prompts) const;
+    // Adds the kept leagues to db in their order, with their records as they were kept,
+    // leaving db's modified flag as it was. Their import generations are renumbered from
+    // db's next one on (the low 16 bits of every id stay), and db's generation moves past
+    // them, so later imports never collide. What cannot be read is reported with its path
+    // and the reason, and left where it is. Returns how many leagues came back.
+    std::size_t restore(CTransaction& db, CPrompts& prompts);
 
 private:
+    std::size_t restoreFiles(CTransaction& db, CPrompts& prompts);
+
+    struct COwned
+    {
+        std::string name;      // a kept file in the folder
+        std::string checksum;  // its bytes as this object read or wrote them
+    };
     std::filesystem::path m_folder;
+    std::vector<COwned> m_owned;
+    std::vector<std::filesystem::path> m_oldSets;  // exchange sets imported by restore
 };
+
+// The kept-league file format on its own, for the keep, the restore and tests.
+namespace keptformat
+{
+// The imported leagues of db that have teams, with the records they reach, as bytes.
+std::vector<uint8_t> encode(const CDatabase& db);
+struct CDecoded
+{
+    std::vector<CLeague> leagues;
+    std::vector<CTeam> teams;
+    std::vector<CPlayer> players;
+    struct CLink
+    {
+        uint32_t playerId = 0, teamId = 0, destinationTeamId = 0;
+    };
+    std::vector<CLink> links;  // the game's players the kept teams list
+};
+// The records of a kept-league file; the error text (naming the file and the offset)
+// when the bytes are not a whole one.
+std::optional<std::string> decode(std::span<const uint8_t> bytes, const std::string& fileName, CDecoded& out);
+} // namespace keptformat
 
 // The save warning, with the note on imported leagues put before its closing question when
 // the database holds any.

@@ -315,7 +315,8 @@ void CObrixApp::restoreKeptLeagues(CDatabase& db)
     try
     {
         CTransaction tx(db);
-        CKeptLeagues(m_dataFolder, std::filesystem::path(m_settings.gameFolder)).restore(tx, m_prompts);
+        m_keptLeagues = std::make_unique<CKeptLeagues>(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
+        m_keptLeagues->restore(tx, m_prompts);
         tx.commit();
         m_leaguesRestored = true;
     }
@@ -328,9 +329,8 @@ void CObrixApp::restoreKeptLeagues(CDatabase& db)
 
 void CObrixApp::keepImportedLeagues()
 {
-    if (m_dataFolder.empty() || !m_leaguesRestored) return;
-    const CKeptLeagues kept(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
-    if (const auto error = kept.keep(m_doc.db())) m_prompts.message(*error, CPrompts::CIcon::Warning);
+    if (m_dataFolder.empty() || !m_leaguesRestored || !m_keptLeagues) return;
+    if (const auto note = m_keptLeagues->keep(m_doc.db())) m_prompts.message(*note, CPrompts::CIcon::Warning);
 }
 
 void CObrixApp::writeLayout(const CWindowLayout& layout)

@@ -20,6 +20,7 @@
 #include <string>
 
 class CFolderLock;
+class CKeptLeagues;
 class CMainFrame;
 class CSplashWindow;
 
@@ -159,6 +160,8 @@ private:
     CWindowLayout m_layout;
     bool m_backupFlag = false;
     bool m_leaguesRestored = false;  // until then the database holds no kept league to keep
+    // The kept leagues read at the last restore: only what it read is replaced by a keep.
+    std::unique_ptr<CKeptLeagues> m_keptLeagues;
     bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
     // The last save was held back for a reason that passes (Cancel at the question about
