@@ -292,17 +292,21 @@ TEST(Backup, RestoreRefusesABackupThatFailsItsChecks)
     }
 }
 
-TEST(Backup, RestoreRefusesABackupThatDoesNotLoad)
+TEST(Backup, FilesThatDoNotLoadNeverReplaceAGoodBackup)
 {
     TempFolder root;
     Installation game{root, "golvar"};
     game.fill("original");
-    game.root.write(game.fe("FCDB.DBI"), text("not a database at all"));  // damaged before the backup
     CBackup backup(root.path() / "data", game.folder(), "ENG");
     ASSERT_TRUE(backup.make());
-    const auto result = backup.restore();
-    EXPECT_FALSE(result.restored);
-    EXPECT_NE(result.message.find("does not load as a game database (FCDB.DBI:"), std::string::npos) << result.message;
+    game.root.write(game.fe("FCDB.DBI"), text("not a database at all"));  // damaged since
+    std::string why;
+    EXPECT_FALSE(backup.make(&why));
+    EXPECT_NE(why.find("do not load as a game database (FCDB.DBI:"), std::string::npos) << why;
+    // The good backup is still there, and puts the files back.
+    ASSERT_TRUE(backup.present());
+    EXPECT_TRUE(backup.restore().restored);
+    EXPECT_EQ(game.read("FCDB.DBI"), "original database");
 }
 
 TEST(Backup, RestoreSaysWhatItRestoredFromWhen)

@@ -71,6 +71,7 @@ private slots:
     void unreadablePlayerDataOffersToLocate_data();
     void unreadablePlayerDataOffersToLocate();
     void unreadableTeamDataAsksAboutTeams();
+    void damagedDatabaseOffersTheBackup();
     void exitQuestion_data();
     void exitQuestion();
     void failedSaveAtExitStillExits();
@@ -156,44 +157,78 @@ void TestStartup::noGameFolderEndsStartUp()
 
 void TestStartup::unreadablePlayerDataOffersToLocate_data()
 {
-    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("choose");
     QTest::addColumn<bool>("chooseFolder");
-    QTest::newRow("No") << false << false;
-    QTest::newRow("Yes, folder chosen") << true << true;
-    QTest::newRow("Yes, dialog cancelled") << true << false;
+    QTest::newRow("Quit") << false << false;
+    QTest::newRow("another folder, chosen") << true << true;
+    QTest::newRow("another folder, dialog cancelled") << true << false;
 }
 
 void TestStartup::unreadablePlayerDataOffersToLocate()
 {
-    QFETCH(bool, answerYes);
+    QFETCH(bool, choose);
     QFETCH(bool, chooseFolder);
-    // A saved folder that lacks the game's files: the player question comes first.
+    // A saved folder that lacks the game's files: the player step fails first. No backup of
+    // it exists, so the ways back are another folder or Quit.
     CGuiFixture f(false);
-    f.prompts.yesNoAnswers = {answerYes};
-    const std::string chosen = (f.root() / "elsewhere").string();
-    if (chooseFolder) f.prompts.folderAnswers = {chosen};
+    const std::filesystem::path chosen = f.root() / "elsewhere";
+    if (choose) f.prompts.choiceAnswers = {0};
+    if (chooseFolder)
+    {
+        QVERIFY(!writeSampleGame(chosen, {4, CSampleScale::Small}));
+        f.prompts.folderAnswers = {chosen.string()};
+    }
 
-    QVERIFY(!f.start());
-    QVERIFY(!f.app->mainFrame());
-
-    std::vector<std::string> expected{std::string("yesno:") + apptexts::kCannotReadPlayers};
-    if (answerYes) expected.push_back(std::string("folder:") + settingtexts::kSelectFolderTitle);
-    if (chooseFolder) expected.push_back(std::string("message:") + apptexts::kFolderLocated);
-    QCOMPARE(kinds(f.prompts), expected);
-    if (answerYes) QCOMPARE(f.prompts.asked[1].startFolder, QDir::homePath().toStdString());
-    // The new folder is for the next start; nothing is loaded from it now.
-    QCOMPARE(f.settings.strings.at("Path"), chooseFolder ? chosen : f.gameFolder().string());
-    QCOMPARE(f.app->db().playerCount(), 0u);
+    QCOMPARE(f.start() != nullptr, chooseFolder);
+    QCOMPARE(f.prompts.asked.at(0).kind, std::string("choice"));
+    const std::string& said = f.prompts.asked[0].text;
+    QVERIFY2(said.find(apptexts::kCannotReadPlayers) == 0, said.c_str());
+    QVERIFY2(said.find("FCDB.DBI") != std::string::npos, said.c_str());  // the reader's reason
+    QVERIFY2(said.find(apptexts::kWayBackWithoutBackup) != std::string::npos, said.c_str());
+    QCOMPARE(f.prompts.choiceButtons.at(0),
+             (std::vector<std::string>{apptexts::kChooseAnotherFolder, apptexts::kQuit}));
+    if (choose) QCOMPARE(f.prompts.asked.at(1).startFolder, QDir::homePath().toStdString());
+    // The folder chosen is kept and opened now; a cancelled choice asks again, then quits.
+    QCOMPARE(f.settings.strings.at("Path"), chooseFolder ? chosen.string() : f.gameFolder().string());
+    if (chooseFolder)
+        QVERIFY(f.app->db().playerCount() > 0);
+    else
+        QVERIFY(!f.app->mainFrame());
 }
 
 void TestStartup::unreadableTeamDataAsksAboutTeams()
 {
     CGuiFixture f;
     std::filesystem::remove(f.gameFile(gamepaths::nameFilePath("ENG")));
-    f.prompts.yesNoAnswers = {false};
     QVERIFY(!f.start());
     QVERIFY(!f.app->mainFrame());
-    QCOMPARE(kinds(f.prompts), (std::vector<std::string>{std::string("yesno:") + apptexts::kCannotReadTeams}));
+    QCOMPARE(f.prompts.asked.size(), std::size_t(1));
+    QVERIFY(f.prompts.asked[0].text.find(apptexts::kCannotReadTeams) == 0);
+}
+
+void TestStartup::damagedDatabaseOffersTheBackup()
+{
+    CGuiFixture f;
+    // A backup of the folder, then the database damaged behind the editor's back.
+    CBackup backup(f.dataFolder(), f.gameFolder(), "ENG");
+    QVERIFY(backup.make());
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const auto good = std::filesystem::file_size(database);
+    // The first start's backup of these files is refused: it would replace the good one.
+    std::filesystem::resize_file(database, 40);
+    f.prompts.choiceAnswers = {0};  // Restore Backup
+    const bool started = f.start() != nullptr;
+    std::string told;
+    for (const auto& a : f.prompts.asked) told += a.kind + ": " + a.text + "\n";
+    QVERIFY2(started, told.c_str());
+    QCOMPARE(f.prompts.asked.at(0).kind, std::string("choice"));
+    const std::string& said = f.prompts.asked[0].text;
+    QVERIFY2(said.find("FCDB.DBI") != std::string::npos && said.find("offset") != std::string::npos, said.c_str());
+    QCOMPARE(f.prompts.choiceButtons.at(0),
+             (std::vector<std::string>{apptexts::kRestoreBackup, apptexts::kChooseAnotherFolder, apptexts::kQuit}));
+    QCOMPARE(std::filesystem::file_size(database), good);
+    QVERIFY(f.app->mainFrame());
+    QVERIFY(f.app->db().playerCount() > 0);
 }
 
 void TestStartup::exitQuestion_data()

@@ -7,6 +7,7 @@
 #include "util/GamePath.h"
 
 #include <cctype>
+#include <span>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -184,6 +185,28 @@ std::string CBackup::takenAt() const
     return manifest ? manifest->takenAt : std::string();
 }
 
+namespace
+{
+// The same checks as a load of the game's own files: what a backup must hold to be worth
+// restoring. The reason, with the file, when the three do not load.
+std::optional<std::string> loadProblem(const std::string& languageCode, std::span<const uint8_t> database,
+                                       std::span<const uint8_t> names, std::span<const uint8_t> playerNames)
+{
+    CDatabase db;
+    CDatabaseBuilder(db).setLanguageCode(languageCode);
+    std::optional<gameformat::CFormatError> e = gameformat::loadPlayers(db, database, playerNames);
+    std::string file = baseName(e && e->inNameFile ? gamepaths::playerNameFilePath(languageCode) : gamepaths::kDatabaseFile);
+    if (!e)
+    {
+        e = gameformat::loadTeams(db, database, names);
+        if (!e) e = gameformat::loadLeagues(db, database, names);
+        file = baseName(e && e->inNameFile ? gamepaths::nameFilePath(languageCode) : gamepaths::kDatabaseFile);
+    }
+    if (!e) return std::nullopt;
+    return file + ": " + e->message;
+}
+} // namespace
+
 bool CBackup::make(std::string* error)
 {
     auto fail = [&](const std::string& why) {
@@ -224,6 +247,19 @@ bool CBackup::make(std::string* error)
     if (auto e = add(gamepaths::playerNameFilePath(m_languageCode), true)) return fail(*e);
     for (const char* code : gamepaths::kLanguageCodes)
         if (auto e = add(gamepaths::nameFilePath(code), code == m_languageCode)) return fail(*e);
+
+    // A copy of files that do not load would only replace a backup worth having.
+    {
+        const auto bytesOf = [&](const std::string& gamePath) -> std::span<const uint8_t> {
+            for (const auto& f : files)
+                if (f.target.filename() == baseName(gamePath)) return f.bytes;
+            return {};
+        };
+        if (auto e = loadProblem(m_languageCode, bytesOf(gamepaths::kDatabaseFile),
+                                 bytesOf(gamepaths::nameFilePath(m_languageCode)),
+                                 bytesOf(gamepaths::playerNameFilePath(m_languageCode))))
+            return fail(formatText(backuptexts::kSourceUnreadable, e->c_str()));
+    }
 
     const std::string note = m_gameFolder.generic_string() + "\n";
     files.push_back({m_folder / kSourceNote, {note.begin(), note.end()}, {}});
@@ -339,20 +375,8 @@ CBackup::CRestoreResult CBackup::restore()
         if (!m_fs.readFile(m_folder / name, bytes[i])) return refuse(fileFailure(m_folder / name, "read", errno));
     }
 
-    // The same checks as a load of the game's own files.
-    {
-        CDatabase db;
-        CDatabaseBuilder(db).setLanguageCode(m_languageCode);
-        std::optional<gameformat::CFormatError> e = gameformat::loadPlayers(db, bytes[0], bytes[2]);
-        std::string file = baseName(e && e->inNameFile ? gamePaths[2] : gamePaths[0]);
-        if (!e)
-        {
-            e = gameformat::loadTeams(db, bytes[0], bytes[1]);
-            if (!e) e = gameformat::loadLeagues(db, bytes[0], bytes[1]);
-            file = baseName(e && e->inNameFile ? gamePaths[1] : gamePaths[0]);
-        }
-        if (e) return refuse(formatText(backuptexts::kBackupUnreadable, (file + ": " + e->message).c_str()));
-    }
+    if (auto e = loadProblem(m_languageCode, bytes[0], bytes[1], bytes[2]))
+        return refuse(formatText(backuptexts::kBackupUnreadable, e->c_str()));
 
     std::vector<CPendingFile> files;
     std::string names;

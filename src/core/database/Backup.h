@@ -95,6 +95,9 @@ inline constexpr const char* kNotRestored = "Nothing was restored: %s";
 inline constexpr const char* kBadBackup = "the backup in %s is damaged (%s).";
 inline constexpr const char* kBackupUnreadable = "the backup does not load as a game database (%s).";
 inline constexpr const char* kBackupFailed = "The backup of %s could not be made: %s";
+inline constexpr const char* kSourceUnreadable =
+    "the game's files do not load as a game database (%s), and a backup of them would be of no use; the earlier "
+    "backup, if any, is kept";
 inline constexpr const char* kHalfBackupRemoved =
     "%s The copies in %s were removed, so no incomplete backup is left (the earlier backup there was already replaced).";
 inline constexpr const char* kHalfBackupLeft =

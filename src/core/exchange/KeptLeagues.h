@@ -19,12 +19,13 @@ class CPrompts;
 namespace keptleaguetexts
 {
 inline constexpr const char* kImportedLeagueNote =
-    "Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time\n"
-    "Obrix starts. To put their teams into the game, paste them into a game league, or use\n"
-    "File/Export to share the league.";
+    "Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time "
+    "Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer "
+    "page, Cut and Paste, or dragging them); the save writes them as those teams' players. "
+    "Use File/Export to share the league.";
 inline constexpr const char* kImportedLeagueTip =
     "Imported league: kept by Obrix, not in the Golvar data files.\n"
-    "To put its teams into the game, paste them into a game league, or export it with File/Export.";
+    "To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.";
 inline constexpr const char* kRemoveQuestion =
     "Remove the imported league %s from Obrix? Its teams and its edits will be gone, "
     "and it will not come back at the next start.";

@@ -99,15 +99,18 @@ bool CObrixApp::startUp(const CStartOptions& options)
         makeJerseyThumbnails(m_settings.gameFolder, jerseysFolder());
     }
 
-    const bool loaded = m_doc.load([&](CDatabase& db) {
-        if (!loadDatabase(db, true)) return false;
-        restoreKeptLeagues(db);
-        return true;
-    });
-    if (!loaded)
+    for (;;)
     {
+        m_startFailure.reset();
+        const bool loaded = m_doc.load([&](CDatabase& db) {
+            if (!loadDatabase(db, true)) return false;
+            restoreKeptLeagues(db);
+            return true;
+        });
+        if (loaded) break;
         if (m_splash) m_splash->close();
-        return false;
+        // Never an end without a word: the reason, and the ways back to a game that opens.
+        if (!m_startFailure || !offerWayBack(*m_startFailure)) return false;
     }
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
@@ -135,16 +138,38 @@ void CObrixApp::showStatus(const QString& text, bool atStartUp)
     emit statusText(text);
 }
 
-bool CObrixApp::offerToLocate(const char* question)
+bool CObrixApp::offerWayBack(const CGameFiles::CLoadError& failure)
 {
-    // The question must not hide behind the splash.
-    if (m_splash) m_splash->close();
-    if (m_prompts.askYesNo(question, CPrompts::CIcon::Error) &&
-        chooseGameFolder(m_settings, m_store, m_prompts, folderDialogStart()))
+    using CStep = CGameFiles::CLoadStep;
+    const char* what = failure.step == CStep::Players ? apptexts::kCannotReadPlayers
+                       : failure.step == CStep::Teams ? apptexts::kCannotReadTeams
+                                                      : apptexts::kCannotReadLeagues;
+    std::optional<CBackup> backup;
+    if (!m_dataFolder.empty())
+        backup.emplace(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_settings.languageCode);
+    // Only a backup that matches its manifest is offered: restore would refuse any other.
+    const bool restorable = backup && backup->present() && !backup->verify();
+    std::string text = formatText(apptexts::kUnreadableAtStart, what, m_settings.gameFolder.c_str(), failure.message.c_str());
+    text += "\n\n";
+    text += restorable ? formatText(apptexts::kWayBackWithBackup, backup->takenAt().c_str())
+                       : std::string(apptexts::kWayBackWithoutBackup);
+    std::vector<std::string> buttons;
+    if (restorable) buttons.push_back(apptexts::kRestoreBackup);
+    buttons.push_back(apptexts::kChooseAnotherFolder);
+    buttons.push_back(apptexts::kQuit);
+    const int quit = int(buttons.size()) - 1;
+    const int choice = m_prompts.askChoice(text, buttons, quit, CPrompts::CIcon::Error);
+    if (choice == quit || choice < 0 || choice > quit) return false;
+    if (restorable && choice == 0)
     {
-        m_prompts.message(apptexts::kFolderLocated, CPrompts::CIcon::Information);
+        const auto result = backup->restore();
+        m_prompts.message(result.message, result.restored ? CPrompts::CIcon::Information : CPrompts::CIcon::Warning);
+        m_backupFlag = backup->present();
+        return true;  // read again: the restored files, or the same question once more
     }
-    return false;
+    // Another folder, kept for later runs; a cancelled choice asks again.
+    chooseGameFolder(m_settings, m_store, m_prompts, folderDialogStart());
+    return true;
 }
 
 bool CObrixApp::finishInterruptedCommit()
@@ -182,12 +207,8 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
     if (error)
     {
         qWarning().noquote() << QString::fromStdString(error->message);
-        switch (error->step)
-        {
-        case CStep::Players: return atStartUp ? offerToLocate(apptexts::kCannotReadPlayers) : false;
-        case CStep::Teams: return atStartUp ? offerToLocate(apptexts::kCannotReadTeams) : false;
-        case CStep::Leagues: return false;
-        }
+        if (atStartUp) m_startFailure = *error;
+        return false;
     }
     if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
     m_fingerprints = std::move(fingerprints);

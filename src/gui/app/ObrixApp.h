@@ -2,6 +2,7 @@
 
 #include "app/Document.h"
 #include "database/Database.h"
+#include "database/GameFiles.h"
 #include "database/GameFileFingerprints.h"
 #include "settings/GameRegistration.h"
 #include "settings/GameSettings.h"
@@ -34,11 +35,18 @@ inline constexpr const char* kReadingPlayers = "Reading Player Data...";
 inline constexpr const char* kReadingTeams = "Reading Team Data...";
 inline constexpr const char* kReadingLeagues = "Reading League Data...";
 inline constexpr const char* kReady = "Ready";
-inline constexpr const char* kCannotReadPlayers =
-    "Cannot read player data. Would you like to locate Golvar folder?";
-inline constexpr const char* kCannotReadTeams = "Cannot read team data. Would you like to locate Golvar folder?";
-inline constexpr const char* kFolderLocated =
-    "Golvar folder has been located. Please re-start Obrix for it to take effect.";
+inline constexpr const char* kCannotReadPlayers = "Cannot read player data.";
+inline constexpr const char* kCannotReadTeams = "Cannot read team data.";
+inline constexpr const char* kCannotReadLeagues = "Cannot read league data.";
+inline constexpr const char* kUnreadableAtStart = "%s The Golvar database in %s cannot be read:\n%s";
+inline constexpr const char* kWayBackWithBackup =
+    "Restore Backup puts back the game's files as they were backed up on %s. Choose Another Folder opens a "
+    "different Golvar folder.";
+inline constexpr const char* kWayBackWithoutBackup =
+    "There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.";
+inline constexpr const char* kRestoreBackup = "Restore Backup";
+inline constexpr const char* kChooseAnotherFolder = "Choose Another Folder";
+inline constexpr const char* kQuit = "Quit";
 inline constexpr const char* kSaveBeforeSwitch =
     "You have made modifications to the data of %s. Do you want to save them there before Obrix opens %s?";
 inline constexpr const char* kCannotOpenFolder =
@@ -148,7 +156,9 @@ private:
     CChangedFiles askAboutChangedFiles(CFolderLock& lock);
     bool loadDatabase(CDatabase& db, bool atStartUp);
     void restoreKeptLeagues(CDatabase& db);
-    bool offerToLocate(const char* question);
+    // After the database could not be read at start: the reason, and the ways back (restore
+    // the backup, another folder). True to try again, false to quit.
+    bool offerWayBack(const CGameFiles::CLoadError& failure);
     void showStatus(const QString& text, bool atStartUp);
 
     CSettingsStore& m_store;
@@ -164,6 +174,7 @@ private:
     std::unique_ptr<CKeptLeagues> m_keptLeagues;
     bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
+    std::optional<CGameFiles::CLoadError> m_startFailure;  // why the last start-up load failed
     // The last save was held back for a reason that passes (Cancel at the question about
     // changed files, another program's save): the exit question then keeps the window open.
     bool m_saveHeldBack = false;
