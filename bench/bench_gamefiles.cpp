@@ -244,6 +244,22 @@ void BM_BuildSaveInMemory(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * fileBytes());
 }
 
+// What the save adds before it writes: its bytes read back and compared with the records.
+void BM_VerifySaveInMemory(benchmark::State& state)
+{
+    CDatabase db;
+    loadOrDie(db);
+    CDatabase saved;
+    const auto image = gameformat::buildSave(db, g_files.database, g_files.names, &saved);
+    for (auto _ : state)
+    {
+        auto difference = gameformat::verifySave(saved, image);
+        if (difference) state.SkipWithError(difference->c_str());
+        benchmark::DoNotOptimize(difference);
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes());
+}
+
 void BM_DatabaseMemory(benchmark::State& state)
 {
     for (auto _ : state) benchmark::DoNotOptimize(g_estimatedBytes);
@@ -262,6 +278,7 @@ BENCHMARK(BM_LoadFromMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFull)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRaw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildSaveInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VerifySaveInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DatabaseMemory)->Iterations(1);
 
 Bytes readOrDie(const fs::path& path)
