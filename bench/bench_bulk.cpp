@@ -41,7 +41,7 @@ std::string withEverySpeedChanged(const std::string& file)
     for (std::size_t r = 1; r < rows.size(); ++r)
     {
         auto& cell = rows[r].fields[speed];
-        cell = std::to_string((std::stoi(cell) + 1) % 16);
+        cell = std::to_string(std::stoi(cell) % 16 + 1);  // skills read 1..16
         csv::appendRecord(out, rows[r].fields);
     }
     return out;

@@ -118,17 +118,18 @@ TEST_F(BulkEditTest, ASpreadsheetEditChangesExactlyTheEditedCells)
     });
     const CPlayer a = *m_db.player(ids[0]), c = *m_db.player(ids[2]);
     const int newSpeed = (a.speed + 1) % 16;
+    // Skills as the Player page shows them, one more than stored.
+    auto shown = [](int stored) { return std::to_string(stored + 1); };
     // Columns reordered, two rows of three, a name with a comma and accents in quotes,
     // one row left as it is.
-    const std::string file = "speed,name,id,agility\r\n" + std::to_string(newSpeed) + ",\"Müller, Jörg\"," +
-                             std::to_string(a.id) + "," + std::to_string(a.agility) + "\r\n" +
-                             std::to_string(c.speed) + "," + toUtf8(c.name, kEnc) + "," + std::to_string(c.id) +
-                             "," + std::to_string(c.agility) + "\r\n";
+    const std::string file = "speed,name,id,agility\r\n" + shown(newSpeed) + ",\"Müller, Jörg\"," +
+                             std::to_string(a.id) + "," + shown(a.agility) + "\r\n" + shown(c.speed) + "," +
+                             toUtf8(c.name, kEnc) + "," + std::to_string(c.id) + "," + shown(c.agility) + "\r\n";
     const auto plan = tableexchange::planImport(m_db, file, kEnc);
     ASSERT_FALSE(plan.refused()) << tableexchange::describeProblem(plan.problems[0]);
     ASSERT_EQ(plan.changes.size(), 2u);
     EXPECT_EQ(describeChange(plan.changes[0], kEnc),
-              "player " + std::to_string(a.id) + " speed: " + std::to_string(a.speed) + " -> " + std::to_string(newSpeed));
+              "player " + std::to_string(a.id) + " speed: " + shown(a.speed) + " -> " + shown(newSpeed));
     EXPECT_EQ(describeChange(plan.changes[1], kEnc),
               "player " + std::to_string(a.id) + " name: \"" + toUtf8(a.name, kEnc) + "\" -> \"Müller, Jörg\"");
 
@@ -151,6 +152,80 @@ TEST_F(BulkEditTest, ASpreadsheetEditChangesExactlyTheEditedCells)
     EXPECT_EQ(tableexchange::exportTable(m_db, CRecordKind::Player, kEnc), playersBefore);
 }
 
+TEST_F(BulkEditTest, SkillsReadAndWriteAsThePlayerPageShowsThem)
+{
+    const CPlayer& p = firstPlayer();
+    const std::string id = std::to_string(p.id);
+    // The exported row: every skill one more than stored, every other number as stored.
+    std::vector<csv::CRecord> rows;
+    ASSERT_FALSE(csv::parse(tableexchange::exportTable(m_db, CRecordKind::Player, kEnc), rows));
+    auto cell = [&](const char* name) {
+        const int f = recordfields::fieldIndex(CRecordKind::Player, name);
+        return rows.at(1).fields.at(std::size_t(f));
+    };
+    ASSERT_EQ(cell("id"), id);
+    const char* const skills[] = {"acceleration", "agility",   "awareness", "ballControl",  "creativity",
+                                  "fitness",      "heading",   "passing",   "reaction",     "shotPower",
+                                  "shotAccuracy", "speed",     "tackle"};
+    for (int s = 0; s < CPlayer::kSkillCount; ++s)
+        EXPECT_EQ(cell(skills[s]), std::to_string(p.skill(s) + 1)) << skills[s];
+    EXPECT_EQ(cell("jerseyNumber"), std::to_string(p.jerseyNumber));
+    EXPECT_EQ(cell("position"), std::to_string(p.position));
+
+    struct CCase
+    {
+        const char* column;
+        std::string value;
+        int stored;          // what the record holds after; -1: refused
+        std::string reason;  // accepted: the value as the preview shows it; refused: a part of why
+    };
+    const std::string number = std::to_string((p.jerseyNumber + 1) % 64);
+    const CCase cases[] = {
+        {"speed", "16", 15, "16"},
+        {"speed", "1", 0, "1"},
+        {"tackle", " 9 ", 8, "9"},
+        {"jerseyNumber", number, (p.jerseyNumber + 1) % 64, number},
+        {"speed", "0", -1, "0 is outside 1..16"},
+        {"acceleration", "17", -1, "17 is outside 1..16"},
+        {"speed", "-1", -1, "-1 is outside 1..16"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.column) + " " + c.value);
+        const auto plan = tableexchange::planImport(m_db, std::string("id,name,") + c.column + "\r\n" + id + ",x," + c.value + "\r\n", kEnc);
+        if (c.stored < 0)
+        {
+            ASSERT_TRUE(plan.refused());
+            EXPECT_EQ(plan.problems[0].line, 2u);
+            EXPECT_EQ(plan.problems[0].column, 3u);
+            EXPECT_EQ(plan.problems[0].columnName, c.column);
+            EXPECT_NE(plan.problems[0].reason.find(c.reason), std::string::npos) << plan.problems[0].reason;
+            continue;
+        }
+        ASSERT_FALSE(plan.refused()) << tableexchange::describeProblem(plan.problems[0]);
+        const int field = recordfields::fieldIndex(CRecordKind::Player, c.column);
+        const auto change = std::find_if(plan.changes.begin(), plan.changes.end(),
+                                         [&](const CFieldChange& ch) { return ch.field == field; });
+        const int64_t before = fieldValue(m_db, CRecordKind::Player, p.id, field).number;
+        if (before == c.stored)
+        {
+            EXPECT_EQ(change, plan.changes.end());
+            continue;
+        }
+        ASSERT_NE(change, plan.changes.end());
+        EXPECT_EQ(change->after.number, c.stored);
+        // The preview and the Changes list read the value as it was typed.
+        EXPECT_EQ(displayValue(CRecordKind::Player, field, change->after, kEnc), c.reason);
+    }
+
+    // A speed change, stored 6 to 9, reads 7 -> 10 wherever people read it.
+    const CFieldChange speed{CRecordKind::Player, p.id, recordfields::fieldIndex(CRecordKind::Player, "speed"),
+                             CFieldValue{6, {}, {}}, CFieldValue{9, {}, {}}};
+    EXPECT_EQ(describeChange(speed, kEnc), "player " + id + " speed: 7 -> 10");
+    EXPECT_EQ(describeChange(reversedChanges(std::span(&speed, 1))[0], kEnc), "player " + id + " speed: 10 -> 7");
+    EXPECT_EQ(cellValue(CRecordKind::Player, speed.field, speed.after, kEnc), "10");
+}
+
 TEST_F(BulkEditTest, EachKindOfBadCellIsRefusedWithItsLineAndColumn)
 {
     const CPlayer& p = firstPlayer();
@@ -165,7 +240,9 @@ TEST_F(BulkEditTest, EachKindOfBadCellIsRefusedWithItsLineAndColumn)
         std::string reason;  // a part of it
     };
     const CCase cases[] = {
-        {"id,speed\n" + id + ",16\n", 2, 2, "outside 0..15"},
+        {"id,speed\n" + id + ",17\n", 2, 2, "17 is outside 1..16"},
+        {"id,name,tackle\n" + id + ",x,0\n", 2, 3, "0 is outside 1..16"},
+        {"id,jerseyNumber\n" + id + ",64\n", 2, 2, "64 is outside 0..63"},
         {"id,speed\n" + id + ",fast\n", 2, 2, "not a whole number"},
         {"id,name\n" + id + ",\"ひらがな\"\n", 2, 2, "cannot store"},
         {"id,name\n" + id + ",Sixteen letters!\n", 2, 2, "at most 15"},
@@ -280,7 +357,9 @@ TEST_F(BulkEditTest, DiffListsExactlyWhatAnImportChanged)
     const CTeam* team = nullptr;
     m_db.forEachTeam([&](const CTeam& t) { team = team ? team : &t; });
     const auto csvFile = work.path() / "edit.csv";
-    std::ofstream(csvFile, std::ios::binary) << "id,tackle,name\r\n" << p.id << "," << (p.tackle + 1) % 16 << ",Zoë\r\n";
+    // The spreadsheet and diff's text show skills 1..16; diff's JSON keeps the stored 0..15.
+    const int newTackle = (p.tackle + 1) % 16;
+    std::ofstream(csvFile, std::ios::binary) << "id,tackle,name\r\n" << p.id << "," << newTackle + 1 << ",Zoë\r\n";
     std::ofstream(work.path() / "teams.csv", std::ios::binary) << "longName,id\r\n\"Club, Ünited\"," << team->id << "\r\n";
 
     const std::string dry = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(csvFile) + " --dry-run", status);
@@ -310,14 +389,15 @@ TEST_F(BulkEditTest, DiffListsExactlyWhatAnImportChanged)
     EXPECT_EQ(status, 1);
     const std::string pid = std::to_string(p.id);
     const std::string imported = "team " + std::to_string(team->id) + " longName: \"" + toUtf8(team->longName, kEnc) +
-                       "\" -> \"Club, Ünited\"\nplayer " + pid + " tackle: " + std::to_string(p.tackle) + " -> " +
-                       std::to_string((p.tackle + 1) % 16) + "\nplayer " + pid + " name: \"" + toUtf8(p.name, kEnc) +
+                       "\" -> \"Club, Ünited\"\nplayer " + pid + " tackle: " + std::to_string(p.tackle + 1) + " -> " +
+                       std::to_string(newTackle + 1) + "\nplayer " + pid + " name: \"" + toUtf8(p.name, kEnc) +
                        "\" -> \"Zoë\"\n";
     EXPECT_EQ(out, imported);
     // The backup holds the files from before the first import, not from between the two.
     EXPECT_EQ(runCommand(cli + " diff " + quoted(changed) + " --backup --data-folder " + quoted(data), status), imported);
     out = runCommand(cli + " diff " + quoted(sample()) + " " + quoted(changed) + " --json", status);
-    EXPECT_NE(out.find("{\"kind\":\"player\",\"id\":" + pid + ",\"field\":\"tackle\",\"old\":" + std::to_string(p.tackle)),
+    EXPECT_NE(out.find("{\"kind\":\"player\",\"id\":" + pid + ",\"field\":\"tackle\",\"old\":" + std::to_string(p.tackle)
+                       + ",\"new\":" + std::to_string(newTackle) + "}"),
               std::string::npos)
         << out;
 

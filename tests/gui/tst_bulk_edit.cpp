@@ -69,17 +69,27 @@ void TestBulkEdit::importShowsAPreviewAndAppliesOnOk()
     const CDatabase& db = s.app->db();
     const auto ids = firstPlayers(db, 3);
     const CPlayer before = *db.player(ids[1]);
-    const std::string csv = "id,speed,name\r\n" + std::to_string(ids[0]) + "," + std::to_string((db.player(ids[0])->speed + 3) % 16) +
-          ",\"Núñez, Ana\"\r\n" + std::to_string(ids[1]) + "," + std::to_string((before.speed + 3) % 16) + "," +
+    // The file holds skills as the Player page shows them, 1..16.
+    const int newSpeed = (before.speed + 3) % 16;
+    const std::string csv = "id,speed,name\r\n" + std::to_string(ids[0]) + "," + std::to_string((db.player(ids[0])->speed + 3) % 16 + 1) +
+          ",\"Núñez, Ana\"\r\n" + std::to_string(ids[1]) + "," + std::to_string(newSpeed + 1) + "," +
           toUtf8(before.name, CTextEncoding::Windows1252) + "\r\n";
     s.fixture.prompts.fileAnswers.push_back(writeFile(s.fixture, "edit.csv", csv));
 
     int rows = -1;
+    QStringList speedRow;
     {
         CNextDialog answer([&](QDialog* dialog) {
             auto* preview = qobject_cast<CImportPreviewDialog*>(dialog);
             if (!preview) return dialog->reject();
             rows = preview->model()->rowCount();
+            for (int r = 0; r < rows; ++r)
+            {
+                const auto cell = [&](int column) { return preview->model()->index(r, column).data().toString(); };
+                if (cell(CChangeListModel::RecordColumn).startsWith(QStringLiteral("player %1 ").arg(ids[1])))
+                    speedRow = {cell(CChangeListModel::FieldColumn), cell(CChangeListModel::OldColumn),
+                                cell(CChangeListModel::NewColumn)};
+            }
             preview->changeList()->sortByColumn(CChangeListModel::FieldColumn, Qt::AscendingOrder);
             saveScreenshot(preview, QStringLiteral("import-table-preview"));
             preview->accept();
@@ -87,8 +97,9 @@ void TestBulkEdit::importShowsAPreviewAndAppliesOnOk()
         s.frame->bulkEdit()->importTableAction()->trigger();
     }
     QCOMPARE(rows, 3);
+    QCOMPARE(speedRow, QStringList({QStringLiteral("speed"), QString::number(before.speed + 1), QString::number(newSpeed + 1)}));
     QCOMPARE(db.player(ids[0])->name, std::string("N\xFA\xF1" "ez, Ana"));
-    QCOMPARE(int(db.player(ids[1])->speed), (before.speed + 3) % 16);
+    QCOMPARE(int(db.player(ids[1])->speed), newSpeed);
     QVERIFY(db.modified());
     QVERIFY(s.enabled(CCommand::SaveData));
 }
@@ -162,6 +173,14 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
     QVERIFY(dock->isVisible());
     QVERIFY(toggle->isChecked());
     QCOMPARE(dock->model()->rowCount(), 2);
+    // Skills read as the Player page shows them.
+    for (int r = 0; r < 2; ++r)
+    {
+        const bool first = dock->model()->index(r, CChangeListModel::FieldColumn).data().toString() == QStringLiteral("speed");
+        const int old = first ? speed : tackle;
+        QCOMPARE(dock->model()->index(r, CChangeListModel::OldColumn).data().toString(), QString::number(old + 1));
+        QCOMPARE(dock->model()->index(r, CChangeListModel::NewColumn).data().toString(), QString::number((old + 1) % 16 + 1));
+    }
     saveScreenshot(s.frame, QStringLiteral("changes-list"));
 
     dock->list()->selectionModel()->select(dock->model()->index(0, 0),

@@ -30,6 +30,14 @@ constexpr const char* kCheckUsage = "obrix-cli check DIR [--language CODE] [--da
 constexpr const char* kDiffUsage =
     "obrix-cli diff DIR_A DIR_B [--language CODE] [--data-folder D] [--json]\n"
     "       obrix-cli diff DIR --backup [--data-folder D] [--language CODE] [--json]";
+// The spreadsheet and the text people read show skills as the Player page does; the
+// JSON is for programs and keeps the files' own numbers, as dump does.
+constexpr const char* kTableScale =
+    "Skills are written and read 1..16, as the Player page shows them (the files hold 0..15);\n"
+    "every other number as the files hold it, as dump prints it.\n";
+constexpr const char* kDiffScale =
+    "The text shows skills 1..16, as the Player page does; --json gives every value as the\n"
+    "files hold it (skills 0..15), as dump does.\n";
 
 // What the four commands accept; each takes the options it names.
 struct CBulkArgs
@@ -142,7 +150,7 @@ int runExportTable(const std::vector<std::string>& args)
     if (!a) return 2;
     if (a->help)
     {
-        std::cout << "usage: " << kExportUsage << "\n";
+        std::cout << "usage: " << kExportUsage << "\n" << kTableScale;
         return 0;
     }
     if (a->positional.size() != 2) return usageError("give the game folder and the file to write", kExportUsage);
@@ -164,7 +172,7 @@ int runImportTable(const std::vector<std::string>& args)
     if (!a) return 2;
     if (a->help)
     {
-        std::cout << "usage: " << kImportUsage << "\n";
+        std::cout << "usage: " << kImportUsage << "\n" << kTableScale;
         return 0;
     }
     if (a->positional.size() != 2) return usageError("give the game folder and the file to read", kImportUsage);
@@ -319,6 +327,7 @@ int runDiff(const std::vector<std::string>& args)
     if (a->help)
     {
         std::cout << "usage: " << kDiffUsage << "\n"
+                  << kDiffScale
                   << "Left out of the comparison (a save rewrites them, or they follow from other fields):\n"
                   << uncomparedFields();
         return 0;

@@ -31,7 +31,8 @@ constexpr const char* kUsage =
     "  sample DIR [--seed N] [--scale small|full]  write a synthetic game folder\n"
     "  dump DIR [--language CODE] [--data-folder D] [--import-db FOLDER[:LEAGUE NAME]]...\n"
     "         [--import-glv FILE]...               print the database as JSON with the kept leagues,\n"
-    "                                              after the imports in the order given (not kept)\n"
+    "                                              after the imports in the order given (not kept);\n"
+    "                                              every value as the files hold it (skills 0..15)\n"
     "  import DIR (--db FOLDER[:LEAGUE NAME] | --glv FILE) [--language CODE] [--data-folder D]\n"
     "                                              import a league and keep it as the editor does\n"
     "  save DIR [--language CODE] [--data-folder DIR] [--no-backup]\n"
@@ -59,7 +60,9 @@ constexpr const char* kUsage =
     "         --format plain|delimited [--language CODE] [--data-folder D] OUT\n"
     "                                              write the statistics page's report\n"
     "  export-table DIR --table players|teams|leagues [--language CODE] [--data-folder D] OUT.csv\n"
-    "                                              write a table as a spreadsheet file\n"
+    "                                              write a table as a spreadsheet file (skills\n"
+    "                                              1..16 as the Player page shows them, the rest\n"
+    "                                              as dump prints it; import-table reads the same)\n"
     "  import-table DIR FILE.csv [--language CODE] [--data-folder D] [--dry-run] [--no-backup]\n"
     "                                              apply the cells that differ, then save (backed\n"
     "                                              up first unless a backup of DIR is there; the\n"
@@ -67,7 +70,9 @@ constexpr const char* kUsage =
     "  check DIR [--language CODE] [--data-folder D] [--json]\n"
     "                                              list what the game or the editor would stumble on\n"
     "  diff DIR_A DIR_B [--language CODE] [--data-folder D] [--json]\n"
-    "                                              every difference between two databases\n"
+    "                                              every difference between two databases (skills\n"
+    "                                              1..16 as the Player page shows them; --json as\n"
+    "                                              the files hold them, 0..15)\n"
     "  diff DIR --backup [--data-folder D]         the game folder against its backup\n"
     "    (D is the editor's data folder, by default the one the editor uses; the commands that\n"
     "     read a game folder see the imported leagues the editor keeps for it there)\n";
@@ -321,6 +326,13 @@ int main(int argc, char** argv)
         if (command == "diff") return runDiff(rest);
         if (command == "save") return runSave(rest);
         if (command == "global-mod") return runGlobalMod(rest);
+    }
+    const std::string command = argv[1];
+    if (argc == 3 && (command == "dump" || command == "info" || command == "sample")
+        && (std::strcmp(argv[2], "--help") == 0 || std::strcmp(argv[2], "-h") == 0))
+    {
+        std::cout << kUsage;
+        return 0;
     }
     std::string problem;
     const auto args = parse(argc, argv, problem);

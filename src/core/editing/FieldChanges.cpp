@@ -79,7 +79,7 @@ std::string cellValue(CRecordKind kind, int field, const CFieldValue& value, CTe
     {
     case CFieldType::Text: return toUtf8(value.text, encoding);
     case CFieldType::IdList: return joinIds(value.ids, value.ids.size());
-    default: return std::to_string(value.number);
+    default: return std::to_string(recordfields::shownNumber(kind, field, value.number));
     }
 }
 
@@ -94,7 +94,7 @@ std::string displayValue(CRecordKind kind, int field, const CFieldValue& value, 
         while (used > 0 && value.ids[used - 1] == 0) --used;
         return "[" + joinIds(value.ids, used) + "]";
     }
-    default: return std::to_string(value.number);
+    default: return std::to_string(recordfields::shownNumber(kind, field, value.number));
     }
 }
 

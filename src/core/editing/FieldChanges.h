@@ -130,11 +130,12 @@ void applyFieldChangesWith(Writer& writer, std::span<const CFieldChange> changes
 // The same changes the other way round: applying them puts the before values back.
 std::vector<CFieldChange> reversedChanges(std::span<const CFieldChange> changes);
 
-// A value for people: numbers in decimal, text in quotes as UTF-8, lists as ids
-// separated by spaces in brackets (empty slots at the end left out).
+// A value for people: numbers in decimal as people read them (skills 1..16), text in
+// quotes as UTF-8, lists as ids separated by spaces in brackets (empty slots at the end
+// left out).
 std::string displayValue(CRecordKind kind, int field, const CFieldValue& value, CTextEncoding encoding);
-// A value as a table cell holds it: text unquoted, lists as every entry separated by
-// single spaces.
+// A value as a table cell holds it: numbers as people read them, text unquoted, lists as
+// every entry separated by single spaces.
 std::string cellValue(CRecordKind kind, int field, const CFieldValue& value, CTextEncoding encoding);
 
 // "KIND ID FIELD: OLD -> NEW", or "KIND ID: only in A" / "... only in B".

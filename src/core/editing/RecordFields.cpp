@@ -37,7 +37,7 @@ constexpr int64_t widest(const Table& table, const char* name)
                 v.number = int64_t(r.f);                                                                               \
                 return v;                                                                                              \
             },                                                                                                         \
-            [](T& r, const CFieldValue& v) { r.f = decltype(r.f)(v.number); }                                          \
+            [](T& r, const CFieldValue& v) { r.f = decltype(r.f)(v.number); }, 0                                       \
     }
 #define TEXT(T, f, bytes)                                                                                              \
     CRecordField<T>                                                                                                    \
@@ -48,7 +48,7 @@ constexpr int64_t widest(const Table& table, const char* name)
                 v.text = r.f;                                                                                          \
                 return v;                                                                                              \
             },                                                                                                         \
-            [](T& r, const CFieldValue& v) { r.f = v.text; }                                                           \
+            [](T& r, const CFieldValue& v) { r.f = v.text; }, 0                                                        \
     }
 #define IDS(T, f, entries, role, compared)                                                                             \
     CRecordField<T>                                                                                                    \
@@ -59,7 +59,7 @@ constexpr int64_t widest(const Table& table, const char* name)
                 v.ids.assign(r.f.begin(), r.f.end());                                                                  \
                 return v;                                                                                              \
             },                                                                                                         \
-            [](T& r, const CFieldValue& v) { assignIds(r.f, v.ids); }                                                  \
+            [](T& r, const CFieldValue& v) { assignIds(r.f, v.ids); }, 0                                               \
     }
 
 void assignIds(CTeam::Slots& slots, const std::vector<uint32_t>& ids)
@@ -80,12 +80,20 @@ constexpr CFieldRole K = CFieldRole::Key;
 constexpr CFieldRole D = CFieldRole::Derived;
 constexpr CFieldRole B = CFieldRole::Bookkeeping;
 
+// The Player page spins a skill from 1 to 16 over the stored 0..15.
+constexpr CPlayerRecordField shownFromOne(CPlayerRecordField f)
+{
+    f.shownOffset = 1;
+    return f;
+}
+
 #define P(f) NUMBER(CPlayer, kPlayerFields, f, E, true)
+#define S(f) shownFromOne(P(f))
 const CPlayerRecordField kPlayers[] = {
     NUMBER(CPlayer, kPlayerFields, id, K, true),
     P(value), P(hairColour), P(jerseyNumber), P(position), P(face), P(skinColour), P(hairStyle), P(facialHair),
-    P(acceleration), P(agility), P(awareness), P(ballControl), P(creativity), P(fitness), P(heading), P(passing),
-    P(reaction), P(shotPower), P(shotAccuracy), P(speed), P(tackle), P(countryId), P(topByte), P(extraNibble1),
+    S(acceleration), S(agility), S(awareness), S(ballControl), S(creativity), S(fitness), S(heading), S(passing),
+    S(reaction), S(shotPower), S(shotAccuracy), S(speed), S(tackle), P(countryId), P(topByte), P(extraNibble1),
     P(extraNibble2), P(extraNibble3), P(extraNibble4), P(letterCode), P(extraNibble5), P(altPosition),
     TEXT(CPlayer, name, int64_t(CPlayer::kShownNameLength)),
     NUMBER(CPlayer, kPlayerFields, hasCommentary, D, false),
@@ -96,6 +104,7 @@ const CPlayerRecordField kPlayers[] = {
     NUMBER(CPlayer, kPlayerFields, teamId, D, false),
     NUMBER(CPlayer, kPlayerFields, fileIndex, D, false),
 };
+#undef S
 #undef P
 
 #define T(f) NUMBER(CTeam, kTeamFields, f, E, true)
@@ -189,6 +198,16 @@ CFieldRole fieldRole(CRecordKind kind, int field)
 int fieldCount(CRecordKind kind)
 {
     return withTable(kind, [&](auto t) { return int(t.size()); });
+}
+
+int64_t shownNumber(CRecordKind kind, int field, int64_t stored)
+{
+    return withTable(kind, [&](auto t) { return stored + t[std::size_t(field)].shownOffset; });
+}
+
+int64_t storedNumber(CRecordKind kind, int field, int64_t shown)
+{
+    return withTable(kind, [&](auto t) { return shown - t[std::size_t(field)].shownOffset; });
 }
 
 int fieldIndex(CRecordKind kind, const std::string& name)

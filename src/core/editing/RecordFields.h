@@ -54,6 +54,9 @@ struct CRecordField
     int64_t max;
     CFieldValue (*get)(const T&);
     void (*set)(T&, const CFieldValue&);
+    // Number: what people read and type is the stored number plus this. The skills are
+    // kept 0..15 and shown 1..16, as the Player page spins them; the rest as stored.
+    int64_t shownOffset;
 };
 
 using CPlayerRecordField = CRecordField<CPlayer>;
@@ -73,4 +76,11 @@ CFieldRole fieldRole(CRecordKind kind, int field);
 int fieldCount(CRecordKind kind);
 // -1 when the kind has no such field.
 int fieldIndex(CRecordKind kind, const std::string& name);
+
+// The one statement of how a stored number reads to people and back: the spreadsheet
+// files, the import's messages, the Changes list and the comparison's text all show
+// shownNumber, and an import stores storedNumber of what it reads. Only the dump (the
+// files' own values) shows stored numbers.
+int64_t shownNumber(CRecordKind kind, int field, int64_t stored);
+int64_t storedNumber(CRecordKind kind, int field, int64_t shown);
 } // namespace recordfields

@@ -67,10 +67,16 @@ std::optional<std::string> readCell(const CDatabase& db, CRecordKind kind, const
     switch (f.type)
     {
     case CFieldType::Number:
-        if (!parseNumber(cell, out.number)) return text(bulktexts::kNotANumber, cell.c_str());
-        if (out.number < f.min || out.number > f.max)
-            return text(bulktexts::kOutOfRange, (long long)out.number, (long long)f.min, (long long)f.max);
+    {
+        // The cell holds the number as people read it; the range is said the same way.
+        int64_t shown = 0;
+        if (!parseNumber(cell, shown)) return text(bulktexts::kNotANumber, cell.c_str());
+        const int64_t lowest = f.min + f.shownOffset, highest = f.max + f.shownOffset;
+        if (shown < lowest || shown > highest)
+            return text(bulktexts::kOutOfRange, (long long)shown, (long long)lowest, (long long)highest);
+        out.number = shown - f.shownOffset;
         return std::nullopt;
+    }
     case CFieldType::Text:
         if (!isValidUtf8(cell)) return std::string(bulktexts::kNotUtf8);
         if (!fromUtf8(cell, encoding, out.text)) return text(bulktexts::kNotRepresentable, cell.c_str());

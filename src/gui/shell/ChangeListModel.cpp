@@ -104,8 +104,9 @@ void CChangeListModel::sort(int column, Qt::SortOrder order)
         default:
         {
             const bool after = column == NewColumn;
+            // As shown, so that a skill and a shirt number that read alike sort alike.
             if (c.field >= 0 && recordfields::fieldType(c.kind, c.field) == CFieldType::Number)
-                k.number = (after ? c.after : c.before).number;
+                k.number = recordfields::shownNumber(c.kind, c.field, (after ? c.after : c.before).number);
             else
                 k.text = valueText(c, after);
         }
