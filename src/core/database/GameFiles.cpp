@@ -235,25 +235,29 @@ std::optional<std::string> checkWritable(const CDatabase& db)
 
 namespace
 {
-std::string numberText(int64_t v)
-{
-    return std::to_string(v);
-}
-
 std::string quoted(const std::string& bytes, CTextEncoding enc)
 {
-    return "\"" + toUtf8(bytes, enc) + "\"";
+    std::string out(1, '"');
+    out.append(toUtf8(bytes, enc));
+    out.push_back('"');
+    return out;
 }
 
-std::string idsText(std::span<const uint32_t> ids)
+template <class List>
+std::string idsText(const List& ids)
 {
     std::string out;
-    for (uint32_t id : ids) out += (out.empty() ? "" : " ") + std::to_string(id);
+    for (uint32_t id : ids)
+    {
+        if (!out.empty()) out.push_back(' ');
+        out.append(std::to_string(id));
+    }
     return out;
 }
 
 // Compares what the save meant to write with what its bytes read back as, field by field,
-// and names the first difference.
+// and names the first difference. Values are compared as they are; only a difference is
+// made into text.
 class CReadBack
 {
 public:
@@ -261,10 +265,24 @@ public:
 
     std::optional<std::string> difference;
 
-    void field(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
+    void differs(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
     {
-        if (difference || meant == read) return;
-        difference = formatText(gametexts::kReadBackDiffers, kind, unsigned(id), field, meant.c_str(), read.c_str());
+        if (!difference)
+            difference = formatText(gametexts::kReadBackDiffers, kind, unsigned(id), field, read.c_str(), meant.c_str());
+    }
+    void number(const char* kind, uint32_t id, const char* field, int64_t meant, int64_t read)
+    {
+        if (meant != read) differs(kind, id, field, std::to_string(meant), std::to_string(read));
+    }
+    void text(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
+    {
+        if (meant != read) differs(kind, id, field, quoted(meant, m_enc), quoted(read, m_enc));
+    }
+    template <class List>
+    void ids(const char* kind, uint32_t id, const char* field, const List& meant, const List& read)
+    {
+        if (!std::equal(meant.begin(), meant.end(), read.begin(), read.end()))
+            differs(kind, id, field, idsText(meant), idsText(read));
     }
     template <class T>
     void bits(const char* kind, const T& meant, const T& read, std::span<const CBitField<T>> table)
@@ -274,10 +292,9 @@ public:
             const auto value = [&f](const T& r) {
                 return std::visit([&r](auto member) { return int64_t(r.*member); }, f.member);
             };
-            field(kind, meant.id, f.name, numberText(value(meant)), numberText(value(read)));
+            number(kind, meant.id, f.name, value(meant), value(read));
         }
     }
-    std::string text(const std::string& bytes) const { return quoted(bytes, m_enc); }
     CTextEncoding encoding() const { return m_enc; }
 
 private:
@@ -302,13 +319,13 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
         const CPlayer* b = back.player(p.id);
         if (!b)
         {
-            r.field("player", p.id, "id", numberText(p.id), "nothing");
+            r.differs("player", p.id, "id", std::to_string(p.id), "nothing");
             return;
         }
         r.bits<CPlayer>("player", p, *b, layouts::kPlayerFields);
-        r.field("player", p.id, "name", r.text(p.name), r.text(b->name));
-        r.field("player", p.id, "name", r.text(p.nameToWrite(r.encoding())), r.text(b->nameToWrite(r.encoding())));
-        r.field("player", p.id, "teamId", numberText(p.teamId), numberText(b->teamId));
+        r.text("player", p.id, "name", p.name, b->name);
+        r.text("player", p.id, "name", p.nameToWrite(r.encoding()), b->nameToWrite(r.encoding()));
+        r.number("player", p.id, "teamId", p.teamId, b->teamId);
     });
     meant.forEachTeam([&](const CTeam& t) {
         if (t.id >= CDatabase::kImportedIdBase || t.imported || r.difference) return;
@@ -316,14 +333,14 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
         const CTeam* b = back.team(t.id);
         if (!b)
         {
-            r.field("team", t.id, "id", numberText(t.id), "nothing");
+            r.differs("team", t.id, "id", std::to_string(t.id), "nothing");
             return;
         }
         r.bits<CTeam>("team", t, *b, layouts::kTeamFields);
-        r.field("team", t.id, "longName", r.text(t.longName), r.text(b->longName));
-        r.field("team", t.id, "abbreviation", r.text(t.abbreviation), r.text(b->abbreviation));
-        r.field("team", t.id, "shortName", r.text(t.shortName), r.text(b->shortName));
-        r.field("team", t.id, "players", idsText(t.players), idsText(b->players));
+        r.text("team", t.id, "longName", t.longName, b->longName);
+        r.text("team", t.id, "abbreviation", t.abbreviation, b->abbreviation);
+        r.text("team", t.id, "shortName", t.shortName, b->shortName);
+        r.ids("team", t.id, "players", t.players, b->players);
     });
     if (!r.difference && (players != back.playerCount() || teams != back.teamCount()))
         r.difference = formatText(gametexts::kReadBackCount, unsigned(players), unsigned(teams),
@@ -334,19 +351,19 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
         if (l->editorOnly || r.difference) continue;
         if (k >= back.leagues().size())
         {
-            r.field("league", l->id, "id", numberText(l->id), "nothing");
+            r.differs("league", l->id, "id", std::to_string(l->id), "nothing");
             break;
         }
         const CLeague& b = *back.leagues()[k++];
-        r.field("league", l->id, "id", numberText(l->id), numberText(b.id));
-        r.field("league", l->id, "name", r.text(l->displayName), r.text(b.displayName));
+        r.number("league", l->id, "id", l->id, b.id);
+        r.text("league", l->id, "name", l->displayName, b.displayName);
         // The entry holds slotCount slots: a longer list is cut there, a shorter one padded.
         std::vector<uint32_t> slots(l->slotCount, 0);
         std::copy_n(l->teamIds.begin(), std::min<std::size_t>(l->slotCount, l->teamIds.size()), slots.begin());
-        r.field("league", l->id, "teamIds", idsText(slots), idsText(b.teamIds));
+        r.ids("league", l->id, "teamIds", slots, b.teamIds);
     }
     if (!r.difference && k != back.leagues().size())
-        r.field("league", 0, "count", numberText(int64_t(k)), numberText(int64_t(back.leagues().size())));
+        r.number("league", 0, "count", int64_t(k), int64_t(back.leagues().size()));
     return r.difference;
 }
 
