@@ -32,6 +32,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -138,6 +139,7 @@ private slots:
     void editsOfFieldsKeepTheChosenTeamsAndGrid();
     void aPlayerMoveRefillsTheChosenTeams();
     void gridShowsTwentyRowsWithoutSidewaysScrollAt1280x1024();
+    void lentRoomIsNotWhatTheWindowRemembers();
     void pageDestroyedWhileFillingIsSafe();
     void printsTitlesOnEveryPageToPdf();
     void printLoadsItsModuleOrSaysWhyNot();
@@ -582,6 +584,26 @@ void TestStats::gridShowsTwentyRowsWithoutSidewaysScrollAt1280x1024()
     s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
     QApplication::processEvents();
     QVERIFY(s.frame->rosterView()->isVisible());
+}
+
+// The window remembers the panes as the user left them, not as the Stats page borrowed them.
+void TestStats::lentRoomIsNotWhatTheWindowRemembers()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    QApplication::processEvents();
+    const QList<int> rows = s.frame->rowSplitter()->sizes();
+    const QList<int> columns = s.frame->columnSplitter()->sizes();
+    QVERIFY(rows.value(1) > 10 && columns.value(0) > 10);
+
+    s.showPage();
+    QVERIFY(!s.frame->rosterView()->isVisible());
+    QVERIFY(s.frame->columnSplitter()->sizes().value(0) < columns.value(0));
+    QVERIFY(s.frame->close());
+    QCOMPARE(s.app->layout().rosterHeight, rows.value(1));
+    QCOMPARE(s.app->layout().groupHeight, rows.value(0));
+    QCOMPARE(s.app->layout().groupWidth, columns.value(0));
 }
 
 void TestStats::pageDestroyedWhileFillingIsSafe()
