@@ -6,6 +6,7 @@
 #include "editing/TeamCommands.h"
 #include "editing/Transfers.h"
 #include "database/Database.h"
+#include "database/GameFiles.h"
 #include "editing/LeagueTreeOrder.h"
 #include "exchange/StatsReport.h"
 #include "exchange/StatsTexts.h"
@@ -541,6 +542,13 @@ void TestStats::aPlayerMoveRefillsTheChosenTeams()
     s.app->document().history()->undo();
     s.showPage();
     QCOMPARE(s.page->chosenList()->count(), 0);
+
+    // A whole database read again (restore, reload) may hold other teams under the same ids.
+    s.addLeague(0);
+    QVERIFY(s.page->chosenList()->count() > 0);
+    s.app->document().load([&](CDatabase& db) { return !CGameFiles(s.fixture.gameFolder()).loadAll(db); });
+    QCOMPARE(s.page->chosenList()->count(), 0);
+    QVERIFY(s.tree()->countChildren(s.league(0)) > 0);
 }
 
 // The page is given the window while it is on top: with the default columns the grid
