@@ -589,8 +589,24 @@ void CStatsPage::fillFinished(const QList<QStringList>& rows)
     emit gridFilled();
 }
 
-QStringList CStatsPage::gridTitles() const { return m_model->titles(); }
-QList<QStringList> CStatsPage::gridRows() const { return m_model->rows(); }
+QStringList CStatsPage::gridTitles() const { return shownColumns(m_model->titles()); }
+
+QList<QStringList> CStatsPage::gridRows() const
+{
+    QList<QStringList> out;
+    const QList<QStringList> rows = m_model->rows();
+    out.reserve(rows.size());
+    for (const QStringList& row : rows) out.push_back(shownColumns(row));
+    return out;
+}
+
+QStringList CStatsPage::shownColumns(const QStringList& cells) const
+{
+    QStringList out;
+    for (int c = 0; c < cells.size(); ++c)
+        if (!m_grid->isColumnHidden(c)) out.push_back(cells[c]);
+    return out;
+}
 
 void CStatsPage::print()
 {

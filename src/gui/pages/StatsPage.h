@@ -45,7 +45,8 @@ public:
     // Takes the dialog's answer as if the user had pressed OK there.
     void applyFilters(const CStatsFilters& filters);
     void print();
-    // What "Print" prints: the grid's column titles and rows as shown.
+    // What "Print" prints: the grid's column titles and rows as shown (the column the
+    // grid hides left out).
     QStringList gridTitles() const;
     QList<QStringList> gridRows() const;
     void updateGrid();
@@ -83,6 +84,7 @@ private:
     void setColumns();
     void sizeColumns();
     void splitLists();
+    QStringList shownColumns(const QStringList& cells) const;
     // A refill now when shown, else when next shown.
     void startAgain();
     void relabelChosen(const std::vector<uint32_t>& teamIds);
