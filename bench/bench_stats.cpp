@@ -61,7 +61,7 @@ void BM_StatsGridRows(benchmark::State& state)
     const auto rows = contributedRows(g_db, g_teams);
     for (auto _ : state)
     {
-        auto grid = gridRows(rows, kind, {});
+        auto grid = gridRows(rows, kind, {}, CTextEncoding::Windows1252);
         benchmark::DoNotOptimize(grid.data());
     }
     setCounters(state, rows.size());
@@ -83,7 +83,7 @@ void BM_StatsFill(benchmark::State& state)
     for (auto _ : state)
     {
         const auto rows = contributedRows(g_db, g_teams);
-        auto grid = gridRows(rows, kind, filters);
+        auto grid = gridRows(rows, kind, filters, CTextEncoding::Windows1252);
         shown = grid.size();
         players = rows.size();
         benchmark::DoNotOptimize(grid.data());

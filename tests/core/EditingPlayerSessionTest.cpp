@@ -357,3 +357,36 @@ TEST(EditingPlayerSession, NameTipNamesTheOriginalPlayerAndTheTeamOfImportedPlay
     w.session.selectPlayer(7 + 2 * 65536);
     EXPECT_EQ(w.session.nameToolTip(CTextEncoding::Windows1252), "Originaly:  Base +  from  Club");
 }
+
+// National sides name the countries; clubs, nameless sides and later sides of a code
+// already named do not.
+TEST(EditingPlayerSession, NationalityListNamesEachCountryByItsFirstNationalSide)
+{
+    CDatabase db;
+    struct CSide
+    {
+        uint32_t id;
+        uint16_t country;
+        uint32_t bankroll;
+        const char* name;
+    };
+    const CSide sides[] = {
+        {9, 21, 0, "Germany"},    {3, 14, 0, "England"}, {5, 14, 0, "England B"}, {7, 21, 5000, "Bayern Club"},
+        {2, 45, 40000, "Madrid"}, {4, 60, 0, ""},        {8, 3, 0, "\xC9" "cosse"},
+    };
+    for (const CSide& s : sides)
+    {
+        auto t = std::make_unique<CTeam>();
+        t->id = s.id;
+        t->countryId = s.country;
+        t->bankroll = s.bankroll;
+        t->longName = s.name;
+        build(db).addTeam(std::move(t));
+    }
+    const std::vector<CNationality> list = nationalityList(db);
+    std::vector<std::pair<uint16_t, std::string>> got;
+    for (const CNationality& n : list) got.emplace_back(n.code, n.name);
+    EXPECT_EQ(got, (std::vector<std::pair<uint16_t, std::string>>{
+                       {3, "\xC9" "cosse"}, {14, "England"}, {21, "Germany"}}));
+    EXPECT_TRUE(nationalityList(CDatabase()).empty());
+}

@@ -120,11 +120,11 @@ protected:
         return out;
     }
 
-    std::vector<uint32_t> passing(const CStatsFilters& f) const
+    std::vector<uint32_t> passing(const CStatsFilters& f, CTextEncoding encoding = CTextEncoding::Windows1252) const
     {
         std::vector<uint32_t> out;
         for (const CStatsRow& r : rows())
-            if (passesFilters(r, f)) out.push_back(r.playerId);
+            if (passesFilters(r, f, encoding)) out.push_back(r.playerId);
         return out;
     }
 
@@ -328,6 +328,34 @@ TEST_F(StatsTest, NameFilterIgnoresCaseAndMatchesTheLabel)
     EXPECT_EQ(passing(f), V{});
 }
 
+// Accented letters match across case as Find matches them, in the names' own bytes; in
+// Shift-JIS those bytes are halves of double-byte characters and stay as they are.
+TEST_F(StatsTest, NameFilterFoldsAccentedLettersInTheNamesEncoding)
+{
+    build(db).player(4)->name = "\xC9mile \xD8" "deg\xE5rd";  // Émile Ødegård in Windows-1252
+    build(db).player(5)->name = "\x83\x41\x83\x43";          // two katakana in Shift-JIS
+    struct CCase
+    {
+        const char* text;
+        CTextEncoding encoding;
+        V passing;
+    };
+    const CCase cases[] = {
+        {"\xE9mile", CTextEncoding::Windows1252, {4}},           // émile
+        {"\xC9MILE \xF8" "DEG\xC5RD", CTextEncoding::Windows1252, {4}},  // ÉMILE øDEGÅRD
+        {"\xF8", CTextEncoding::Windows1252, {4}},
+        {"\xE9mile", CTextEncoding::ShiftJis, V{}},  // no case outside ASCII
+        {"\x83\x41", CTextEncoding::ShiftJis, {5}},
+        {"\x83\x61", CTextEncoding::ShiftJis, V{}},  // a trail byte is not a letter to fold
+    };
+    for (const CCase& c : cases)
+    {
+        CStatsFilters f;
+        f.name = c.text;
+        EXPECT_EQ(passing(f, c.encoding), c.passing) << c.text;
+    }
+}
+
 TEST_F(StatsTest, InternationalFilter)
 {
     CStatsFilters f;
@@ -418,12 +446,12 @@ TEST_F(StatsTest, GridTitlesAndCells)
 
     CStatsFilters f;
     f.international = 1;
-    const auto grid = gridRows(rows(), CStatsKind::Characteristics, f);
+    const auto grid = gridRows(rows(), CStatsKind::Characteristics, f, CTextEncoding::Windows1252);
     ASSERT_EQ(grid.size(), 2u);
     EXPECT_EQ(grid[0][0], "ADAMS");
     EXPECT_EQ(grid[1][0], "Carlsson");  // the marks are the tree's, not the name's
     EXPECT_EQ(grid[1][2], "F_CF");
-    EXPECT_EQ(gridRows(rows(), CStatsKind::PlayerStats, {}).size(), 5u);
+    EXPECT_EQ(gridRows(rows(), CStatsKind::PlayerStats, {}, CTextEncoding::Windows1252).size(), 5u);
 }
 
 TEST_F(StatsTest, ReportFileAndStatusTexts)

@@ -150,6 +150,14 @@ void TestBulkEdit::saveListsTheCheckErrorsInstead()
     QVERIFY(row >= 0);
     saveScreenshot(s.frame, QStringLiteral("check-database"));
     const QModelIndex cell = dock->model()->index(row, CCheckListModel::RecordColumn);
+    // The columns before the message read whole: the league's name is not cut.
+    for (int column : {int(CCheckListModel::SeverityColumn), int(CCheckListModel::CodeColumn),
+                       int(CCheckListModel::RecordColumn)})
+    {
+        const QString text = dock->model()->index(row, column).data().toString();
+        QVERIFY2(dock->list()->columnWidth(column) > dock->list()->fontMetrics().horizontalAdvance(text),
+                 qPrintable(text));
+    }
     emit dock->list()->doubleClicked(cell);
     QCOMPARE(s.frame->groupView()->selectedValue(), uint32_t(CDatabase::kLeagueNodeBase + position));
 }

@@ -6,6 +6,7 @@
 #include "database/GameFiles.h"
 #include "widgets/LeagueTree.h"
 #include "editing/PageTexts.h"
+#include "editing/PlayerEditSession.h"
 #include "editing/Roster.h"
 #include "editing/TeamEditSession.h"
 #include "pages/PlayerPage.h"
@@ -15,6 +16,7 @@
 #include "shell/GroupView.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
+#include "util/TextCodec.h"
 #include "widgets/ColourPicker.h"
 #include "widgets/PictureListBox.h"
 
@@ -135,8 +137,32 @@ private slots:
     void kitModelsAndColoursReachTheRecordAtOnce();
     void weftorMissingIsReported();
     void kitPicturesAtOnceAndAfterRemaking();
+    void nationalityListHoldsTheCountriesOfTheDatabase();
     void screenshots();
 };
+
+// The hidden list is filled when the page opens: every named country of the database, in
+// code order, each item carrying its code; the sample names its nations by their sides.
+void TestPages::nationalityListHoldsTheCountriesOfTheDatabase()
+{
+    CStarted s;
+    QVERIFY(s.player);
+    auto* list = s.player->findChild<QComboBox*>(QStringLiteral("nationality"));
+    QVERIFY(list);
+    QVERIFY(!list->isVisible());
+    const std::vector<CNationality> expected = nationalityList(s.app->db());
+    QVERIFY(expected.size() >= 10);
+    QCOMPARE(list->count(), int(expected.size()));
+    int previous = -1;
+    for (int i = 0; i < list->count(); ++i)
+    {
+        const int code = list->itemData(i).toInt();
+        QVERIFY(code > previous);
+        previous = code;
+        QCOMPARE(code, int(expected[std::size_t(i)].code));
+        QCOMPARE(list->itemText(i).toStdString(), toUtf8(expected[std::size_t(i)].name, CTextEncoding::Windows1252));
+    }
+}
 
 void TestPages::aSkillStepCommitsAtOnce()
 {

@@ -4,7 +4,9 @@
 
 #include "app/ObrixApp.h"
 #include "editing/TeamCommands.h"
+#include "editing/Transfers.h"
 #include "database/Database.h"
+#include "database/GameFiles.h"
 #include "editing/LeagueTreeOrder.h"
 #include "exchange/StatsReport.h"
 #include "exchange/StatsTexts.h"
@@ -16,18 +18,22 @@
 #include "shell/FrameStatusBar.h"
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
+#include "shell/RosterView.h"
 #include "util/TextCodec.h"
 #include "GridPrinter.h"
 #include "PrintModule.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLibrary>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -131,6 +137,10 @@ private slots:
     void updateGridFillsOnAWorkerAndNumbersRows();
     void kindSwitchChangesColumnsAndHeaderClicksSort();
     void refillFlagEmptiesListAndGridOnActivation();
+    void editsOfFieldsKeepTheChosenTeamsAndGrid();
+    void aPlayerMoveRefillsTheChosenTeams();
+    void gridShowsTwentyRowsWithoutSidewaysScrollAt1280x1024();
+    void lentRoomIsNotWhatTheWindowRemembers();
     void pageDestroyedWhileFillingIsSafe();
     void printsTitlesOnEveryPageToPdf();
     void printLoadsItsModuleOrSaysWhyNot();
@@ -325,7 +335,8 @@ void TestStats::filtersDialogOkResetAndCancel()
     QVERIFY(s.page->filtersActive());
     QTRY_VERIFY(s.fillDone());
     QCOMPARE(s.page->summaryLine()->text().toStdString(), filterSummary(taken));
-    const auto expected = gridRows(contributedRows(s.app->db(), s.page->chosenTeams()), CStatsKind::PlayerStats, taken);
+    const auto expected = gridRows(contributedRows(s.app->db(), s.page->chosenTeams()), CStatsKind::PlayerStats, taken,
+                                   CTextEncoding::Windows1252);
     QCOMPARE(s.page->gridModel()->rowCount(), int(expected.size()));
 
     // The dialog opens on the page's filters; Reset clears all but the name.
@@ -361,7 +372,8 @@ void TestStats::updateGridFillsOnAWorkerAndNumbersRows()
     QTRY_VERIFY(s.fillDone());
     QVERIFY(!QGuiApplication::overrideCursor());
 
-    const auto expected = gridRows(contributedRows(s.app->db(), s.page->chosenTeams()), CStatsKind::PlayerStats, {});
+    const auto expected = gridRows(contributedRows(s.app->db(), s.page->chosenTeams()), CStatsKind::PlayerStats, {},
+                                   CTextEncoding::Windows1252);
     QVERIFY(!expected.empty());
     CStatsGridModel* model = s.page->gridModel();
     QCOMPARE(model->rowCount(), int(expected.size()));
@@ -444,6 +456,165 @@ void TestStats::refillFlagEmptiesListAndGridOnActivation()
     QCOMPARE(s.page->chosenList()->count(), 0);
     QCOMPARE(s.page->gridModel()->rowCount(), 0);
     QVERIFY(s.tree()->countChildren(s.league(0)) > 0);
+}
+
+// A rename, a kit or bankroll edit, a league's new name, the remembered team applied and
+// Save Data change no team's players: the user's choice and grid stay, the names follow.
+void TestStats::editsOfFieldsKeepTheChosenTeamsAndGrid()
+{
+    CStarted s;
+    QVERIFY(s.page);
+    s.addLeague(0);
+    s.click(statstexts::kUpdateGrid);
+    QTRY_VERIFY(s.fillDone());
+    const std::vector<uint32_t> chosen = s.page->chosenTeams();
+    const QList<QStringList> grid = s.page->gridRows();
+    const int inTree = s.teamNodes();
+    QVERIFY(chosen.size() > 2 && !grid.isEmpty());
+    const uint32_t first = chosen[0];
+    const uint32_t second = chosen[1];
+    auto keeps = [&](const char* what) {
+        QVERIFY2(s.page->chosenTeams() == chosen, what);
+        QVERIFY2(s.page->gridRows() == grid, what);
+        QVERIFY2(s.teamNodes() == inTree, what);  // the chosen teams stay out of the tree
+    };
+
+    s.app->document().run("Rename", [&](CTransaction& tx) {
+        tx.team(first)->longName = "Renamed Rovers";
+        tx.team(first)->modified = 1;
+        tx.setModified();
+    });
+    keeps("rename");
+    QCOMPARE(s.page->chosenList()->item(0)->text().toStdString(), s.app->db().teamLabel(first));
+    QVERIFY(s.page->chosenList()->item(0)->text().startsWith(QStringLiteral("Renamed Rovers")));
+
+    s.app->document().run("Kit", [&](CTransaction& tx) {
+        tx.team(second)->homeJerseyColour1 = uint8_t(tx.team(second)->homeJerseyColour1 ^ 1);
+        tx.team(second)->awayJerseyStyle = uint8_t(tx.team(second)->awayJerseyStyle ^ 1);
+        tx.team(second)->modified = 1;
+        tx.setModified();
+    });
+    keeps("kit");
+    s.app->document().run("Bankroll", [&](CTransaction& tx) { tx.team(second)->bankroll += 500; });
+    keeps("bankroll");
+    s.app->document().run("League", [](CTransaction& tx) { renameLeague(tx, 0, "Renamed League"); });
+    keeps("league name");
+    s.app->document().run("F7", [&](CTransaction& tx) { applyRememberedTeam(tx, second, first); });
+    keeps("remembered team");
+
+    s.fixture.prompts.yesNoAnswers = {true, true};
+    s.trigger(CMainFrame::CCommand::SaveData);
+    QVERIFY(!s.app->document().isModified());
+    s.showPage();
+    keeps("save");
+    // The saved teams lost their marks; the list says so.
+    QCOMPARE(s.page->chosenList()->item(0)->text().toStdString(), s.app->db().teamLabel(first));
+}
+
+// A player moved into a chosen team changes what the grid would list: the page starts again.
+void TestStats::aPlayerMoveRefillsTheChosenTeams()
+{
+    CStarted s;
+    QVERIFY(s.page);
+    s.addLeague(0);
+    s.click(statstexts::kUpdateGrid);
+    QTRY_VERIFY(s.fillDone());
+    const std::vector<uint32_t> chosenTeams = s.page->chosenTeams();
+    const uint32_t chosen = chosenTeams.front();
+    uint32_t from = 0;
+    for (int l = 1; l < s.tree()->model()->rowCount() && from == 0; ++l)
+        for (uint32_t team : s.teamsUnder(s.league(l)))
+            if (from == 0 && std::count(chosenTeams.begin(), chosenTeams.end(), team) == 0 &&
+                !s.app->db().listedPlayers(team).empty())
+                from = team;
+    QVERIFY(from != 0);
+    const uint32_t moved = s.app->db().listedPlayers(from).front();
+    QVERIFY(!s.app->document().run("Move", [&](CTransaction& tx) { movePlayer(tx, moved, from, chosen); }));
+    QCOMPARE(s.app->db().player(moved)->destinationTeamId, chosen);
+    QCOMPARE(s.page->chosenList()->count(), 0);
+    QCOMPARE(s.page->gridModel()->rowCount(), 0);
+    QVERIFY(s.tree()->countChildren(s.league(0)) > 0);
+
+    // Undone while the page is away: it starts again when shown.
+    s.addLeague(0);
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::TransferTab);
+    QApplication::processEvents();
+    s.app->document().history()->undo();
+    s.showPage();
+    QCOMPARE(s.page->chosenList()->count(), 0);
+
+    // A whole database read again (restore, reload) may hold other teams under the same ids.
+    s.addLeague(0);
+    QVERIFY(s.page->chosenList()->count() > 0);
+    s.app->document().load([&](CDatabase& db) { return !CGameFiles(s.fixture.gameFolder()).loadAll(db); });
+    QCOMPARE(s.page->chosenList()->count(), 0);
+    QVERIFY(s.tree()->countChildren(s.league(0)) > 0);
+}
+
+// The page is given the window while it is on top: with the default columns the grid
+// shows twenty rows or more, every shown column headed, and no sideways scroll bar.
+void TestStats::gridShowsTwentyRowsWithoutSidewaysScrollAt1280x1024()
+{
+    CStarted s;
+    QVERIFY(s.page);
+    s.frame->showNormal();
+    s.frame->resize(1280, 1024);
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    QApplication::processEvents();
+    s.showPage();
+    s.addLeague(0);
+    s.addLeague(1);
+    s.click(statstexts::kUpdateGrid);
+    QTRY_VERIFY(s.fillDone());
+    QApplication::processEvents();
+    saveScreenshot(s.frame, QStringLiteral("stats-page-1280"));
+    QTableView* grid = s.page->grid();
+    QVERIFY(s.page->gridModel()->rowCount() > 40);
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    const int rowsShown = grid->viewport()->height() / grid->verticalHeader()->defaultSectionSize();
+    QVERIFY2(rowsShown >= 20, qPrintable(QString::number(rowsShown)));
+    for (int c = 0; c < s.page->gridModel()->columnCount(); ++c)
+        if (!grid->isColumnHidden(c))
+            QVERIFY(!s.page->gridModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().isEmpty());
+    // Every title reads whole, and Print gets the headed columns only.
+    QHeaderView* header = grid->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c)
+        if (!grid->isColumnHidden(c))
+            QVERIFY(header->sectionSize(c) >=
+                    header->fontMetrics().horizontalAdvance(
+                        s.page->gridModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()));
+    QVERIFY(!s.page->gridTitles().contains(QString()));
+    QCOMPARE(s.page->gridRows().front().size(), s.page->gridTitles().size());
+    // The line above the grid has its label.
+    const QList<QLabel*> labels = s.page->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [&](QLabel* l) {
+        return l->buddy() == s.page->summaryLine() && l->isVisible() && !l->text().isEmpty();
+    }));
+
+    // Another page gives the roster and the tree their room back.
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    QApplication::processEvents();
+    QVERIFY(s.frame->rosterView()->isVisible());
+}
+
+// The window remembers the panes as the user left them, not as the Stats page borrowed them.
+void TestStats::lentRoomIsNotWhatTheWindowRemembers()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    QApplication::processEvents();
+    const QList<int> rows = s.frame->rowSplitter()->sizes();
+    const QList<int> columns = s.frame->columnSplitter()->sizes();
+    QVERIFY(rows.value(1) > 10 && columns.value(0) > 10);
+
+    s.showPage();
+    QVERIFY(!s.frame->rosterView()->isVisible());
+    QVERIFY(s.frame->columnSplitter()->sizes().value(0) < columns.value(0));
+    QVERIFY(s.frame->close());
+    QCOMPARE(s.app->layout().rosterHeight, rows.value(1));
+    QCOMPARE(s.app->layout().groupHeight, rows.value(0));
+    QCOMPARE(s.app->layout().groupWidth, columns.value(0));
 }
 
 void TestStats::pageDestroyedWhileFillingIsSafe()

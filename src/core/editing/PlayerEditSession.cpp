@@ -253,3 +253,16 @@ std::string CPlayerEditSession::nameToolTip(CTextEncoding encoding) const
     const std::string team = record ? db().teamLabel(record->teamId) : std::string();
     return toUtf8(formatText(pagetexts::kOriginally, original.c_str(), team.c_str()), encoding);
 }
+
+std::vector<CNationality> nationalityList(const CDatabase& db)
+{
+    std::vector<CNationality> out;
+    db.forEachTeam([&](const CTeam& team) {
+        if (team.bankroll != 0 || team.longName.empty()) return;
+        const auto at = std::lower_bound(out.begin(), out.end(), team.countryId,
+                                         [](const CNationality& n, uint16_t code) { return n.code < code; });
+        if (at != out.end() && at->code == team.countryId) return;  // a side with a lower id names it
+        out.insert(at, {team.countryId, team.longName});
+    });
+    return out;
+}

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CDatabase;
 class CPrompts;
@@ -151,3 +152,16 @@ private:
     uint32_t m_shown = 0;
     bool m_editsAltPosition = false;
 };
+
+// One entry of the Player page's nationality list.
+struct CNationality
+{
+    uint16_t code = 0;  // the nation code players and teams hold
+    std::string name;   // 8-bit text as the database holds it
+};
+
+// The country names the database knows, by nation code: the files keep no list of their
+// own, so a country is named by its national side (a team without a bankroll, which is not
+// a club; the first in id order when there are several). Only codes with a name, in code
+// order.
+std::vector<CNationality> nationalityList(const CDatabase& db);

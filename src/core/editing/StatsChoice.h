@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class CChange;
 class CDatabase;
 
 // Rules of the statistics page that sit between its tree of leagues and its list of
@@ -21,3 +22,13 @@ std::size_t chooseTeams(std::vector<uint32_t>& chosen, const std::vector<uint32_
 // The grid's sort order for one column: cells that read as whole numbers compare by
 // value and come before texts; texts compare ignoring case.
 bool gridCellLess(const std::string& a, const std::string& b);
+
+// Whether a change added, removed, moved or copied teams or players: a record came or
+// went, a league lists other teams or the league list grew or shrank, or a team now lists
+// other players (its own slots, its incoming players, or a player of its slots moved away
+// or back). Edits of fields (names, kits, bankrolls, skills, marks) are not, and neither is
+// a save's merge of moved players into the lists of the teams they went to: every team
+// lists the same players before and after. The page's chosen teams and grid stand through
+// everything else. db is the database on either side of the change: the records the
+// change does not hold are the same on both.
+bool movesTeamsOrPlayers(const CChange& change, const CDatabase& db);

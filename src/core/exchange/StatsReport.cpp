@@ -1,6 +1,8 @@
 #include "exchange/StatsReport.h"
 
 #include "database/Database.h"
+#include "editing/TextOrder.h"
+#include "util/TextCodec.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -69,13 +71,6 @@ bool holds(const CNumberFilter& f, int v)
     case 1: return v > f.number;
     default: return v < f.number;
     }
-}
-
-std::string upperAscii(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    return s;
 }
 
 // A delimited field that would otherwise split or break the line is quoted, with its
@@ -232,9 +227,10 @@ bool positionMatches(int choice, int positionCode)
     }
 }
 
-bool passesFilters(const CStatsRow& row, const CStatsFilters& filters)
+bool passesFilters(const CStatsRow& row, const CStatsFilters& filters, CTextEncoding encoding)
 {
-    if (!filters.name.empty() && upperAscii(row.label).find(upperAscii(filters.name)) == std::string::npos)
+    if (!filters.name.empty() &&
+        upperCase(row.label, encoding).find(upperCase(filters.name, encoding)) == std::string::npos)
         return false;
     if (!positionMatches(filters.position, row.position)) return false;
     if ((filters.international == 0 || filters.international == 1) && (filters.international == 1) != row.international)
@@ -308,12 +304,12 @@ std::vector<std::string> gridCells(const CStatsRow& row, CStatsKind kind)
 }
 
 std::vector<std::vector<std::string>> gridRows(const std::vector<CStatsRow>& rows, CStatsKind kind,
-                                               const CStatsFilters& filters)
+                                               const CStatsFilters& filters, CTextEncoding encoding)
 {
     std::vector<std::vector<std::string>> out;
     out.reserve(rows.size());
     for (const CStatsRow& r : rows)
-        if (passesFilters(r, filters)) out.push_back(gridCells(r, kind));
+        if (passesFilters(r, filters, encoding)) out.push_back(gridCells(r, kind));
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CDatabase;
+enum class CTextEncoding;
 
 // The statistics page's rules: which players chosen teams contribute, the filters, the
 // grid's cells and the text reports.
@@ -87,7 +88,9 @@ struct CStatsFilters
 const std::vector<std::string>& positionFilterChoices();
 bool positionMatches(int choice, int positionCode);
 
-bool passesFilters(const CStatsRow& row, const CStatsFilters& filters);
+// The name filter ignores case as Find does, in the names' own encoding (accented
+// letters of Windows-1252 too); row.label and filters.name are both in that encoding.
+bool passesFilters(const CStatsRow& row, const CStatsFilters& filters, CTextEncoding encoding);
 std::string filterSummary(const CStatsFilters& filters);
 
 // Grid: column titles (21 or 8) and the cells of one row, as the page shows them.
@@ -97,7 +100,7 @@ std::vector<std::string> gridCells(const CStatsRow& row, CStatsKind kind);
 // The rows that pass the filters, each with its cells; the computation a fill runs off
 // the user-interface thread.
 std::vector<std::vector<std::string>> gridRows(const std::vector<CStatsRow>& rows, CStatsKind kind,
-                                               const CStatsFilters& filters);
+                                               const CStatsFilters& filters, CTextEncoding encoding);
 
 // A whole report (header line, blank line where the format has one, one line per row),
 // ignoring the filters. Lines end in "\n"; the file writer may turn them into the

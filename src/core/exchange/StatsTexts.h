@@ -43,6 +43,10 @@ inline constexpr const char* kCharacteristics = QT_TRANSLATE_NOOP("statstexts", 
 inline constexpr const char* kFilters = QT_TRANSLATE_NOOP("statstexts", "&Filters");
 inline constexpr const char* kPrint = QT_TRANSLATE_NOOP("statstexts", "&Print");
 inline constexpr const char* kUpdateGrid = QT_TRANSLATE_NOOP("statstexts", "&Update Grid");
+// The line above the grid: the filters the grid was filled with, or the team being read.
+inline constexpr const char* kSummaryLabel = QT_TRANSLATE_NOOP("statstexts", "Filters:");
+inline constexpr const char* kNoFilters =
+    QT_TRANSLATE_NOOP("statstexts", "None: the grid lists every player of the chosen teams");
 
 // The filter dialog; the skill labels are in the dialog's order, Rating last.
 inline constexpr const char* kFiltersTitle = QT_TRANSLATE_NOOP("statstexts", "Filters");

@@ -133,6 +133,10 @@ void CPlayerPage::buildIdentity()
     // The nationality list is kept, hidden with its label: nothing of the record is behind it.
     m_nationalityLabel = label(pagetexts::kNationalityLabel, player);
     m_nationality = new QComboBox(player);
+    m_nationality->setObjectName(QStringLiteral("nationality"));
+    fillNationalities();
+    // Another game folder may name other countries.
+    connect(&m_app.document(), &CDocument::reset, this, &CPlayerPage::fillNationalities);
     grid->addWidget(m_nationalityLabel, 3, 0);
     grid->addWidget(m_nationality, 3, 1, 1, 3);
     m_nationalityLabel->hide();
@@ -140,6 +144,14 @@ void CPlayerPage::buildIdentity()
     connect(m_nationality, qOverload<int>(&QComboBox::activated), this,
             [this] { run([this] { m_session->chooseNationality(); }); });
     grid->setColumnStretch(3, 1);
+}
+
+void CPlayerPage::fillNationalities()
+{
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    m_nationality->clear();
+    for (const CNationality& n : nationalityList(m_app.db()))
+        m_nationality->addItem(QString::fromStdString(toUtf8(n.name, encoding)), int(n.code));
 }
 
 // Looks: three picture lists, then the two colour lists.

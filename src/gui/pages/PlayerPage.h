@@ -56,6 +56,8 @@ private:
     void buildLooks();
     void buildSkills();
     void buildPresets();
+    // The hidden nationality list: the countries of the database, each with its code.
+    void fillNationalities();
     void commitValue(CPlayerField field, int value, int skill = 0);
 
     std::unique_ptr<CPlayerEditSession> m_session;

@@ -37,7 +37,7 @@ void CStatsGridFill::start(std::vector<CStatsRow> rows, std::vector<CTeam> teams
             std::vector<CStatsRow> mine;
             for (const CStatsRow& row : rows)
                 if (row.teamId == team.id) mine.push_back(row);
-            for (const auto& cells : gridRows(mine, kind, filters))
+            for (const auto& cells : gridRows(mine, kind, filters, encoding))
             {
                 QStringList line;
                 line.reserve(qsizetype(cells.size()));

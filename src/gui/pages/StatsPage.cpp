@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,13 +72,18 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
       m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics), this)), m_summary(new QLineEdit(this)),
       m_grid(new QTableView(this)), m_model(new CStatsGridModel(this)), m_fill(new CStatsGridFill(this))
 {
+    // The page leads its tree through a change: the tree must not give back the teams the
+    // user has chosen.
+    disconnect(&app.document(), &CDocument::changed, m_tree, &CLeagueTree::followChange);
     connect(&app.document(), &CDocument::changed, this, &CStatsPage::followChange);
+    connect(&app.document(), &CDocument::reset, this, &CStatsPage::startAgain);
     m_tree->setObjectName(QStringLiteral("statsTree"));
     m_chosen->setObjectName(QStringLiteral("chosenTeams"));
     m_chosen->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_summary->setObjectName(QStringLiteral("filterSummary"));
     m_summary->setReadOnly(true);
     m_summary->setFocusPolicy(Qt::NoFocus);
+    m_summary->setPlaceholderText(QString::fromLatin1(kNoFilters));
 
     auto makeButton = [this](const char* caption, void (CStatsPage::*slot)()) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
@@ -140,6 +146,10 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setAlternatingRowColors(true);
     m_grid->setWordWrap(false);
+    // Columns are sized on a sample of the rows: a few hundred hold every width a column
+    // takes, and measuring thousands of cells would hold the page up after each fill.
+    m_grid->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
+    m_grid->verticalHeader()->setResizeContentsPrecision(kMeasuredRows);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QHeaderView* header = m_grid->horizontalHeader();
@@ -151,14 +161,19 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     header->setSortIndicator(-1, Qt::AscendingOrder);
     connect(header, &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) { m_model->sort(column, order); });
-    m_model->setColumns(toStringList(gridColumnTitles(m_kind)));
-    m_grid->resizeColumnsToContents();
+    setColumns();
 
     auto* lower = new QWidget(this);
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->setSpacing(4);
-    lowerLayout->addWidget(m_summary);
+    auto* summaryRow = new QHBoxLayout;
+    summaryRow->setSpacing(6);
+    auto* summaryLabel = new QLabel(QString::fromLatin1(kSummaryLabel), lower);
+    summaryLabel->setBuddy(m_summary);
+    summaryRow->addWidget(summaryLabel);
+    summaryRow->addWidget(m_summary, 1);
+    lowerLayout->addLayout(summaryRow);
     lowerLayout->addWidget(m_grid, 1);
 
     // The data pane is short; the user may give the grid more of it.
@@ -168,6 +183,7 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     m_splitter->addWidget(lower);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_userSplit = true; });
     m_tree->setMinimumHeight(m_tree->fontMetrics().height() * 5);
     m_chosen->setMinimumHeight(m_tree->minimumHeight());
     m_grid->setMinimumHeight(m_tree->minimumHeight());
@@ -218,10 +234,7 @@ void CStatsPage::showEvent(QShowEvent* event)
         m_opened = true;
         m_stale = false;
         m_tree->fill();
-        // The lists get what they need to show a few teams; the grid the rest.
-        const int total = m_splitter->height();
-        const int upper = std::max(m_splitter->widget(0)->minimumSizeHint().height(), total * 2 / 5);
-        if (total > upper) m_splitter->setSizes({upper, total - upper});
+        splitLists();
     }
     else if (m_stale)
     {
@@ -230,19 +243,87 @@ void CStatsPage::showEvent(QShowEvent* event)
     }
 }
 
+void CStatsPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The window lends the page more room while it is on top: the share follows until the
+    // user moves the splitter.
+    if (m_opened && !m_userSplit) splitLists();
+}
+
+void CStatsPage::splitLists()
+{
+    // The lists get what they need to show a few teams; the grid the rest.
+    const QMargins margins = layout()->contentsMargins();
+    const int total = height() - margins.top() - margins.bottom() - m_splitter->handleWidth();
+    const int upper = std::max(m_splitter->widget(0)->minimumSizeHint().height(), total * 2 / 5);
+    if (total > upper) m_splitter->setSizes({upper, total - upper});
+}
+
 void CStatsPage::followChange(const CChange& change)
 {
-    if (!m_opened) return;
-    // The tree relabels itself; which teams a league lists, or which exist, changed: the chosen teams may be gone,
-    // so the tree and the list start again (now, or when the page is next shown).
-    if (change.touchesLeagues() || change.addsOrRemovesRecords() || !change.teams().empty())
+    if (!m_opened) return;  // the first showing reads everything
+    // Teams or players came, went, moved or were copied: the chosen teams may be gone or
+    // list other players, so the tree and the list start again (now, or when the page is
+    // next shown). Edits of fields keep the user's choice and grid.
+    if (movesTeamsOrPlayers(change, m_app.db()))
     {
-        if (isVisible())
-            refill();
-        else
-            m_stale = true;
+        startAgain();
+        return;
+    }
+    // The tree relabels itself, and gives a league whose entry changed (a rename) all its
+    // teams again: those it did not show before (the chosen ones) leave it once more.
+    std::vector<std::pair<uint32_t, std::vector<uint32_t>>> shown;
+    if (change.touchesLeagues())
+        for (std::size_t position : change.leagues())
+        {
+            const auto value = uint32_t(kLeagueNodeBase + position);
+            for (int l = 0; l < m_tree->model()->rowCount(); ++l)
+            {
+                const QModelIndex league = m_tree->model()->index(l, 0);
+                if (m_tree->nodeValue(league) != value) continue;
+                std::vector<uint32_t> teams;
+                for (int r = 0; r < m_tree->countChildren(league); ++r)
+                    teams.push_back(m_tree->nodeValue(m_tree->model()->index(r, 0, league)));
+                shown.emplace_back(value, std::move(teams));
+            }
+        }
+    m_tree->followChange(change);
+    for (const auto& [value, teams] : shown)
+        for (int l = 0; l < m_tree->model()->rowCount(); ++l)
+        {
+            const QModelIndex league = m_tree->model()->index(l, 0);
+            if (m_tree->nodeValue(league) != value) continue;
+            for (int r = m_tree->countChildren(league) - 1; r >= 0; --r)
+            {
+                const QModelIndex team = m_tree->model()->index(r, 0, league);
+                if (std::find(teams.begin(), teams.end(), m_tree->nodeValue(team)) == teams.end())
+                    m_tree->removeNode(team);
+            }
+        }
+    relabelChosen(change.teams());
+}
+
+void CStatsPage::startAgain()
+{
+    if (!m_opened) return;
+    if (isVisible())
+        refill();
+    else
+        m_stale = true;
+}
+
+void CStatsPage::relabelChosen(const std::vector<uint32_t>& teamIds)
+{
+    if (teamIds.empty()) return;
+    for (int i = 0; i < m_chosen->count(); ++i)
+    {
+        QListWidgetItem* item = m_chosen->item(i);
+        const uint32_t id = item->data(Qt::UserRole).toUInt();
+        if (std::find(teamIds.begin(), teamIds.end(), id) != teamIds.end()) item->setText(teamText(id));
     }
 }
+
 
 // Teams were moved or leagues added elsewhere: the tree and the list start again.
 void CStatsPage::refill()
@@ -475,22 +556,57 @@ void CStatsPage::updateGrid()
     }
     setEnabled(false);
     m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_model->setColumns(toStringList(gridColumnTitles(m_kind)));
-    m_grid->resizeColumnsToContents();
+    setColumns();
     m_fill->start(std::move(rows), std::move(labels), m_kind, m_filters, m_tree->encoding());
     m_summary->setText(summaryText());
+}
+
+void CStatsPage::setColumns()
+{
+    const QStringList titles = toStringList(gridColumnTitles(m_kind));
+    m_model->setColumns(titles);
+    // The report keeps an always empty column without a title, for its own layout; the
+    // grid has nothing to show in it.
+    for (int c = 0; c < titles.size(); ++c) m_grid->setColumnHidden(c, titles[c].isEmpty());
+    sizeColumns();
+}
+
+void CStatsPage::sizeColumns()
+{
+    // Measured without the room the header keeps in every title for a sort arrow that only
+    // one column shows: with it the default columns do not fit the window's width.
+    QHeaderView* header = m_grid->horizontalHeader();
+    header->setSortIndicatorShown(false);
+    m_grid->resizeColumnsToContents();
+    header->setSortIndicatorShown(true);
 }
 
 void CStatsPage::fillFinished(const QList<QStringList>& rows)
 {
     m_model->setRows(rows);
-    m_grid->resizeColumnsToContents();
+    sizeColumns();
     endFill();
     emit gridFilled();
 }
 
-QStringList CStatsPage::gridTitles() const { return m_model->titles(); }
-QList<QStringList> CStatsPage::gridRows() const { return m_model->rows(); }
+QStringList CStatsPage::gridTitles() const { return shownColumns(m_model->titles()); }
+
+QList<QStringList> CStatsPage::gridRows() const
+{
+    QList<QStringList> out;
+    const QList<QStringList> rows = m_model->rows();
+    out.reserve(rows.size());
+    for (const QStringList& row : rows) out.push_back(shownColumns(row));
+    return out;
+}
+
+QStringList CStatsPage::shownColumns(const QStringList& cells) const
+{
+    QStringList out;
+    for (int c = 0; c < cells.size(); ++c)
+        if (!m_grid->isColumnHidden(c)) out.push_back(cells[c]);
+    return out;
+}
 
 void CStatsPage::print()
 {

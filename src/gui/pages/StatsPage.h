@@ -29,8 +29,9 @@ public:
     explicit CStatsPage(CObrixApp& app, QWidget* parent = nullptr);
     ~CStatsPage() override;
 
-    // Follows a change of the document: labels in place, a change of what the leagues
-    // list refills the tree and the chosen teams (at once, or when next shown).
+    // Follows a change of the document: teams or players added, moved or copied refill
+    // the tree and empty the chosen teams and the grid (at once, or when next shown); any
+    // other change relabels the chosen teams in place.
     void followChange(const CChange& change);
 
     // The buttons' work, callable without a click.
@@ -44,7 +45,8 @@ public:
     // Takes the dialog's answer as if the user had pressed OK there.
     void applyFilters(const CStatsFilters& filters);
     void print();
-    // What "Print" prints: the grid's column titles and rows as shown.
+    // What "Print" prints: the grid's column titles and rows as shown (the column the
+    // grid hides left out).
     QStringList gridTitles() const;
     QList<QStringList> gridRows() const;
     void updateGrid();
@@ -74,9 +76,18 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void refill();
+    // The grid's columns for the kind shown, headed and sized to their titles.
+    void setColumns();
+    void sizeColumns();
+    void splitLists();
+    QStringList shownColumns(const QStringList& cells) const;
+    // A refill now when shown, else when next shown.
+    void startAgain();
+    void relabelChosen(const std::vector<uint32_t>& teamIds);
     void addNode(const QModelIndex& node);
     void chooseTeam(uint32_t teamId);
     void returnTeams(const std::vector<uint32_t>& teamIds);
@@ -90,6 +101,9 @@ private:
     void endFill();
 
     CObrixApp& m_app;
+    // Rows a column's width is measured on.
+    static constexpr int kMeasuredRows = 300;
+
     CLeagueTree* m_tree;
     QListWidget* m_chosen;
     QRadioButton* m_plain;
@@ -108,4 +122,5 @@ private:
     bool m_opened = false;
     bool m_stale = false;
     bool m_waitCursor = false;
+    bool m_userSplit = false;  // the user moved the splitter: the page keeps his sizes
 };

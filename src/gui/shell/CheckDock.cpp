@@ -79,6 +79,10 @@ CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(paren
     m_list->setColumnWidth(CCheckListModel::SeverityColumn, 70);
     m_list->setColumnWidth(CCheckListModel::CodeColumn, 160);
     m_list->setColumnWidth(CCheckListModel::RecordColumn, 200);
+    // Columns are sized to their texts after each check; a long list is measured on a
+    // sample of its rows, which holds every kind of problem a check reports in bulk.
+    m_list->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
+    m_list->verticalHeader()->setResizeContentsPrecision(kMeasuredRows);
     connect(m_list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (!index.isValid()) return;
         const CCheckProblem& p = m_model->problemAt(index.row());
@@ -107,4 +111,8 @@ void CCheckDock::runCheck()
     m_summary->setText(problems.empty() ? QString::fromLatin1(bulkviewtexts::kCheckClean)
                                         : QString::fromStdString(formatText(bulkviewtexts::kCheckSummary, errors, warnings)));
     m_model->setProblems(std::move(problems));
+    // The message takes what is left; the other columns show their whole texts (league
+    // names in the Record column included).
+    for (int column : {CCheckListModel::SeverityColumn, CCheckListModel::CodeColumn, CCheckListModel::RecordColumn})
+        m_list->resizeColumnToContents(column);
 }

@@ -59,6 +59,9 @@ signals:
     void recordActivated(CRecordKind kind, uint32_t id, bool wholeDatabase);
 
 private:
+    // Rows a column's width is measured on.
+    static constexpr int kMeasuredRows = 400;
+
     const CDatabase& m_db;
     QTableView* m_list = nullptr;
     QLabel* m_summary = nullptr;

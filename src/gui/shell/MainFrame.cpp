@@ -18,6 +18,7 @@
 #include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
+#include "shell/PaneRoom.h"
 #include "shell/FindDialog.h"
 #include "shell/FrameStatusBar.h"
 #include "shell/FrameTexts.h"
@@ -93,6 +94,7 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
     m_columns->setStretchFactor(1, 2);
     setCentralWidget(m_rows);
     applyPaneSizes();
+    m_paneRoom = new CPaneRoom(m_rows, m_columns, this);
 
     m_statusBar = new CFrameStatusBar(this);
     setStatusBar(m_statusBar);
@@ -451,6 +453,8 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::connectPanes()
 {
+    connect(m_dataView->sheet(), &QTabWidget::currentChanged, this,
+            [this](int tab) { m_paneRoom->setSheetWide(tab == CDataPropSheet::StatsTab); });
     connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this](uint32_t teamId) {
         m_app.document().setCurrentTeam(teamId);
         m_rosterView->showTeam(teamId);
@@ -792,8 +796,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     const bool maximised = isMaximized();
     const QRect frame = maximised ? normalGeometry() : QRect(pos(), size());
-    const QList<int> rows = m_rows->sizes();
-    const QList<int> columns = m_columns->sizes();
+    const QList<int> rows = m_paneRoom->rowSizes();
+    const QList<int> columns = m_paneRoom->columnSizes();
     m_app.writeLayout(windowLayoutFromPanes(maximised, frame.x(), frame.y(), frame.width(), frame.height(),
                                             rows.value(0), rows.value(1), columns.value(0), columns.value(1),
                                             m_rows->width()));

@@ -15,6 +15,7 @@ class CDataView;
 class CFrameStatusBar;
 class CExchangeCommands;
 class CBulkEditCommands;
+class CPaneRoom;
 class CPlayerMoveCommands;
 class QAction;
 class QSplitter;
@@ -161,4 +162,5 @@ private:
     CExchangeCommands* m_exchange = nullptr;
     CBulkEditCommands* m_bulkEdit = nullptr;
     std::unique_ptr<CPlayerMoveCommands> m_moves;
+    CPaneRoom* m_paneRoom = nullptr;
 };
