@@ -15,6 +15,7 @@
 #include "shell/ChangeListModel.h"
 #include "shell/ChangesDock.h"
 #include "shell/CheckDock.h"
+#include "shell/FrameStatusBar.h"
 #include "shell/GroupView.h"
 #include "shell/ImportPreviewDialog.h"
 #include "shell/MainFrame.h"
@@ -58,6 +59,7 @@ private slots:
     void importShowsAPreviewAndAppliesOnOk();
     void aRefusedFileSaysWhereAndChangesNothing();
     void saveListsTheCheckErrorsInstead();
+    void aDeleteThatLeavesALeagueOddSaysSoAtOnce();
     void changesListRevertsAFieldAndGoesToTheRecord();
     void changesListOfEveryPlayerStaysQuick();
 };
@@ -160,6 +162,39 @@ void TestBulkEdit::saveListsTheCheckErrorsInstead()
     }
     emit dock->list()->doubleClicked(cell);
     QCOMPARE(s.frame->groupView()->selectedValue(), uint32_t(CDatabase::kLeagueNodeBase + position));
+}
+
+void TestBulkEdit::aDeleteThatLeavesALeagueOddSaysSoAtOnce()
+{
+    CStartedFrame s(true);
+    QVERIFY(s.app);
+    const CDatabase& db = s.app->db();
+    uint32_t club = 0;
+    std::size_t position = 0;
+    for (std::size_t i = 0; i < db.leagues().size() && !club; ++i)
+        if (!db.leagues()[i]->editorOnly && db.leagues()[i]->slotCount >= 4 && db.leagues()[i]->slotCount % 2 == 0)
+            club = db.leagues()[i]->teamIds[0], position = i;
+    QVERIFY(club);
+    std::vector<uint32_t> slotsBefore;
+    for (const auto& l : db.leagues()) slotsBefore.push_back(l->slotCount);
+    s.frame->groupView()->selectTeam(club);
+    s.trigger(CCommand::Delete);
+    // The team's node may sit in another league first: the one that lost a slot.
+    for (std::size_t i = 0; i < db.leagues().size(); ++i)
+        if (db.leagues()[i]->slotCount != slotsBefore[i]) position = i;
+    const CLeague& league = *db.leagues()[position];
+    QCOMPARE(league.slotCount + 1, slotsBefore[position]);
+    QVERIFY(slotsBefore[position] % 2 == 0);
+    const QString said = s.frame->findChild<CFrameStatusBar*>()->message();
+    QVERIFY2(said.contains(QStringLiteral("odd number")), qPrintable(said));
+    CCheckDock* dock = s.frame->bulkEdit()->checkDock();
+    QVERIFY(dock->isVisible());
+    bool listed = false;
+    for (int r = 0; r < dock->model()->rowCount(); ++r)
+        listed = listed || (dock->model()->problemAt(r).code == checkcodes::kLeagueOddSlots && dock->model()->problemAt(r).id == league.id);
+    QVERIFY(listed);
+    // Nothing asked yet: the save is where it stops.
+    QVERIFY(s.fixture.prompts.asked.empty());
 }
 
 void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
