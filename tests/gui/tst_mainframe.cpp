@@ -392,6 +392,23 @@ void TestMainFrame::keysReachTheSheetAndPanes()
     const std::vector<uint32_t> listed = s.app->db().listedPlayers(team);
     QVERIFY(std::find(listed.begin(), listed.end(), gone) == listed.end());
     QVERIFY(s.enabled(CCommand::Undo));
+    // The player chosen now is one of the team's, and the Player page shows him.
+    QVERIFY(std::find(listed.begin(), listed.end(), s.app->document().currentPlayer()) != listed.end());
+    QCOMPARE(sheet->playerPage()->playerShown(), s.app->document().currentPlayer());
+
+    // In a text box, Delete deletes text and nothing else.
+    sheet->bringToFront(CDataPropSheet::PlayerTab);
+    QLineEdit* name = nullptr;
+    for (QLineEdit* box : sheet->playerPage()->findChildren<QLineEdit*>())
+        if (!name && box->isEnabled() && !box->text().isEmpty() && box->isVisible()) name = box;
+    QVERIFY(name && name->isEnabled());
+    const QString was = name->text();
+    name->setFocus();
+    name->setCursorPosition(0);
+    QTest::keyClick(name, Qt::Key_Delete);
+    QCOMPARE(name->text(), was.mid(1));
+    QCOMPARE(s.frame->rosterView()->rowCount(), rows - 1);
+    name->setText(was);
 }
 
 namespace

@@ -201,7 +201,10 @@ void CGroupView::deleteImportedLeague(std::size_t position)
     m_app.document().run(historytexts::step(historytexts::kRemoveLeague, QString::fromStdString(shown)),
                          [&](CTransaction& tx) { removeImportedLeague(tx, position); });
     m_app.keepImportedLeagues();
-    if (CMainFrame* frame = m_app.mainFrame()) frame->updateCommands();
+    if (CMainFrame* frame = m_app.mainFrame())
+        frame->updateCommands();
+    else
+        refresh();
 }
 
 void CGroupView::newLeague()
