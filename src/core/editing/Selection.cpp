@@ -21,9 +21,9 @@ bool contains(const std::vector<uint32_t>& ids, uint32_t id) { return std::find(
 std::size_t placeNow(const CDatabase& db, std::size_t position, const CLeague& was)
 {
     const auto& leagues = db.leagues();
-    if (position < leagues.size() && leagues[position]->id == was.id) return position;
+    if (position < leagues.size() && leagues[position] && leagues[position]->id == was.id) return position;
     for (std::size_t i = 0; i < leagues.size(); ++i)
-        if (leagues[i]->id == was.id) return i;
+        if (leagues[i] && leagues[i]->id == was.id) return i;
     return CSelection::kNoLeague;
 }
 }  // namespace
@@ -73,6 +73,7 @@ CSelection settleSelection(const CDatabase& db, const CSelection& current, const
         if (leagues.empty()) return {};
         return CSelection{std::min(current.league, leagues.size() - 1), 0, 0};
     }
+    if (!leagues[out.league]) return {};
     const CLeague& league = *leagues[out.league];
     if (out.team != 0 && (!lists(league, out.team) || !db.team(out.team)))
     {

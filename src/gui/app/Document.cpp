@@ -188,6 +188,7 @@ void CDocument::setCurrentTeam(uint32_t id)
         return;
     }
     const auto lists = [&](std::size_t position) {
+        if (!m_db.leagues()[position]) return false;
         const CLeague& league = *m_db.leagues()[position];
         const std::size_t used = std::min<std::size_t>(league.slotCount, league.teamIds.size());
         return std::find(league.teamIds.begin(), league.teamIds.begin() + used, id) != league.teamIds.begin() + used;
