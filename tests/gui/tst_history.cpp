@@ -5,6 +5,7 @@
 
 #include "app/ObrixApp.h"
 #include "database/Database.h"
+#include "editing/LeagueTreeOrder.h"
 #include "pages/TransferPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
@@ -77,6 +78,11 @@ void TestHistory::deleteTeamThenUndoPutsItBack()
     QCOMPARE(s.app->db().leagues()[position]->teamIds, teamSlots);  // back in its slot
     const QModelIndex again = tree->findTeamNode(teamId);
     QVERIFY(again.isValid());
+    // ... and back at its place in the tree, where a fresh fill lists it: first.
+    QCOMPARE(again.row(), 0);
+    const CTreeNode fresh = leagueNode(s.app->db(), position, false, tree->encoding());
+    for (int t = 0; t < tree->model()->rowCount(again.parent()); ++t)
+        QCOMPARE(tree->nodeValue(tree->model()->index(t, 0, again.parent())), fresh.children[std::size_t(t)].value);
     tree->selectNode(again);
     QCOMPARE(s.frame->rosterView()->teamShown(), teamId);
     QCOMPARE(s.frame->rosterView()->rowCount(), rows);

@@ -8,6 +8,7 @@
 #include "database/GameFiles.h"
 #include "util/FolderLock.h"
 #include "editing/EditingTexts.h"
+#include "editing/TeamCommands.h"
 #include "pages/PlayerPage.h"
 #include "pages/TeamPage.h"
 #include "pages/TransferPage.h"
@@ -40,6 +41,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -146,6 +148,9 @@ private slots:
     void keysMapToTheirCommands_data();
     void keysMapToTheirCommands();
     void keysReachTheSheetAndPanes();
+    void deletingTheSelectedTeamMovesEveryPaneToItsNeighbour();
+    void deleteKeyOnTheTreeDeletesAsTheMenuDoes();
+    void restoreLeavesNoPageOnAStaleRecord();
     void saveData_data();
     void saveData();
     void saveAfterAnotherProgramSaved_data();
@@ -336,8 +341,7 @@ void TestMainFrame::keysMapToTheirCommands_data()
     row("F7", QKeyCombination(Qt::Key_F7), CCommand::ApplyRememberedTeam);
     row("F6", QKeyCombination(Qt::Key_F6), CCommand::NextPane);
     row("Shift+F6", Qt::SHIFT | Qt::Key_F6, CCommand::PreviousPane);
-    // Shown beside Delete in the menu, but never a key of its own.
-    row("Delete", QKeyCombination(Qt::Key_Delete), CCommand::Count);
+    row("Delete", QKeyCombination(Qt::Key_Delete), CCommand::Delete);
     row("Ctrl+Z", Qt::CTRL | Qt::Key_Z, CCommand::Undo);
     row("Ctrl+Y", Qt::CTRL | Qt::Key_Y, CCommand::Redo);
     row("Ctrl+Shift+Z", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, CCommand::Redo);
@@ -377,13 +381,181 @@ void TestMainFrame::keysReachTheSheetAndPanes()
     QTest::keyClick(s.frame, Qt::Key_F6, Qt::ShiftModifier);
     QCOMPARE(s.frame->focusedPane(), 2);
 
-    // Delete alone, with a team in the roster and the roster focused, removes nobody.
-    const uint32_t team = firstClubWithPlayers(s.app->db());
+    // Delete, with the roster focused, takes the selected player off as Edit > Delete does.
+    const uint32_t team = clubListing(s.app->db(), 13, 26);
     s.frame->groupView()->selectTeam(team);
     const int rows = s.frame->rosterView()->rowCount();
+    const uint32_t gone = s.frame->rosterView()->selectedPlayer();
+    QVERIFY(gone != 0);
     QTest::keyClick(s.frame, Qt::Key_Delete);
-    QCOMPARE(s.frame->rosterView()->rowCount(), rows);
-    QVERIFY(!s.app->db().modified());
+    QCOMPARE(s.frame->rosterView()->rowCount(), rows - 1);
+    const std::vector<uint32_t> listed = s.app->db().listedPlayers(team);
+    QVERIFY(std::find(listed.begin(), listed.end(), gone) == listed.end());
+    QVERIFY(s.enabled(CCommand::Undo));
+    // The player chosen now is one of the team's, and the Player page shows him.
+    QVERIFY(std::find(listed.begin(), listed.end(), s.app->document().currentPlayer()) != listed.end());
+    QCOMPARE(sheet->playerPage()->playerShown(), s.app->document().currentPlayer());
+
+    // In a text box, Delete deletes text and nothing else.
+    sheet->bringToFront(CDataPropSheet::PlayerTab);
+    QLineEdit* name = nullptr;
+    for (QLineEdit* box : sheet->playerPage()->findChildren<QLineEdit*>())
+        if (!name && box->isEnabled() && !box->text().isEmpty() && box->isVisible()) name = box;
+    QVERIFY(name && name->isEnabled());
+    const QString was = name->text();
+    name->setFocus();
+    name->setCursorPosition(0);
+    QTest::keyClick(name, Qt::Key_Delete);
+    QCOMPARE(name->text(), was.mid(1));
+    QCOMPARE(s.frame->rosterView()->rowCount(), rows - 1);
+    name->setText(was);
+}
+
+namespace
+{
+// A league node of the window's tree with at least n team nodes, no European competition.
+QModelIndex leagueWithTeams(CLeagueTree* tree, const CDatabase& db, int n)
+{
+    for (int l = 0; l < tree->model()->rowCount(); ++l)
+    {
+        const QModelIndex league = tree->model()->index(l, 0);
+        if (!db.leagues()[tree->nodeValue(league) - CDatabase::kLeagueNodeBase]->isEuropeanCompetition() &&
+            tree->model()->rowCount(league) >= n)
+            return league;
+    }
+    return {};
+}
+
+bool lists(const CDatabase& db, uint32_t team, uint32_t player)
+{
+    const std::vector<uint32_t> listed = db.listedPlayers(team);
+    return std::find(listed.begin(), listed.end(), player) != listed.end();
+}
+
+// Every pane and page shows the document's current team and player, or nothing.
+void verifyPanesShowTheSelection(const CStarted& s)
+{
+    const CDocument& doc = s.app->document();
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    CDataPropSheet* sheet = s.frame->dataView()->sheet();
+    const uint32_t team = doc.currentTeam();
+    QCOMPARE(s.frame->rosterView()->teamShown(), team);
+    QCOMPARE(sheet->teamPage()->teamShown(), team);
+    QCOMPARE(sheet->playerPage()->playerShown(), doc.currentPlayer());
+    if (team == 0)
+    {
+        QCOMPARE(s.frame->rosterView()->rowCount(), 0);
+        QVERIFY(!sheet->teamPage()->findChild<QLineEdit*>()->isEnabled());
+        QVERIFY(!tree->isTeam(tree->selectedNode()));
+        return;
+    }
+    QCOMPARE(tree->selectedValue(), team);
+    QCOMPARE(tree->parentValue(tree->selectedNode()), uint32_t(CDatabase::kLeagueNodeBase + doc.currentLeague()));
+    QVERIFY(doc.currentPlayer() != 0 && lists(s.app->db(), team, doc.currentPlayer()));
+    QCOMPARE(s.frame->rosterView()->selectedPlayer(), doc.currentPlayer());
+}
+}  // namespace
+
+void TestMainFrame::deletingTheSelectedTeamMovesEveryPaneToItsNeighbour()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex league = leagueWithTeams(tree, s.app->db(), 3);
+    QVERIFY(league.isValid());
+    const uint32_t leagueValue = tree->nodeValue(league);
+    const uint32_t gone = tree->nodeValue(tree->model()->index(1, 0, league));
+    const uint32_t next = tree->nodeValue(tree->model()->index(2, 0, league));
+    const uint32_t last = tree->nodeValue(tree->model()->index(tree->model()->rowCount(league) - 1, 0, league));
+    s.frame->dataView()->sheet()->teamPage();  // made, so that it has something to show
+    tree->setFocus();
+    tree->selectNode(tree->model()->index(1, 0, league));
+    verifyPanesShowTheSelection(s);
+    QCOMPARE(s.app->document().currentTeam(), gone);
+
+    // The next team of the league is chosen, and every pane shows it: no page is left on
+    // the deleted team's record.
+    s.trigger(CCommand::Delete);
+    QCOMPARE(s.app->document().currentTeam(), next);
+    verifyPanesShowTheSelection(s);
+    QVERIFY(lists(s.app->db(), next, s.frame->dataView()->sheet()->playerPage()->playerShown()));
+
+    // Undo gives the league its team back; the choice stays where the user now is.
+    s.trigger(CCommand::Undo);
+    QCOMPARE(s.app->document().currentTeam(), next);
+    verifyPanesShowTheSelection(s);
+
+    // The last team goes: the one before it.
+    tree->selectNode(tree->findTeamNode(last, leagueValue));
+    const uint32_t beforeLast = tree->nodeValue(tree->model()->index(tree->model()->rowCount(league) - 2, 0, league));
+    s.trigger(CCommand::Delete);
+    QCOMPARE(s.app->document().currentTeam(), beforeLast);
+    verifyPanesShowTheSelection(s);
+
+    // A league of one team: nothing is left to show, and nothing is shown.
+    s.app->document().run("one team", [&](CTransaction& tx) {
+        const std::size_t position = addNewLeague(tx, "ZZ One");
+        pasteTeamIntoLeague(tx, position, *tx.db().team(gone));
+    });
+    const std::size_t position = s.app->db().leagues().size() - 1;
+    tree->selectNode(tree->findTeamNode(gone, uint32_t(CDatabase::kLeagueNodeBase + position)));
+    QCOMPARE(s.app->document().currentLeague(), position);
+    verifyPanesShowTheSelection(s);
+    s.trigger(CCommand::Delete);
+    QCOMPARE(s.app->document().currentTeam(), 0u);
+    QCOMPARE(tree->selectedValue(), uint32_t(CDatabase::kLeagueNodeBase + position));
+    verifyPanesShowTheSelection(s);
+    // Undo brings the team back without choosing it for the user.
+    s.trigger(CCommand::Undo);
+    QCOMPARE(s.app->document().currentTeam(), 0u);
+    verifyPanesShowTheSelection(s);
+}
+
+void TestMainFrame::deleteKeyOnTheTreeDeletesAsTheMenuDoes()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex league = leagueWithTeams(tree, s.app->db(), 3);
+    QVERIFY(league.isValid());
+    const std::size_t position = tree->nodeValue(league) - CDatabase::kLeagueNodeBase;
+    const int teams = tree->model()->rowCount(league);
+    const uint32_t gone = tree->nodeValue(tree->model()->index(0, 0, league));
+    tree->setFocus();
+    tree->selectNode(tree->model()->index(0, 0, league));
+    QCOMPARE(s.frame->focusedPane(), 0);
+    QTest::keyClick(tree, Qt::Key_Delete);
+    QCOMPARE(tree->model()->rowCount(league), teams - 1);
+    const CLeague& stored = *s.app->db().leagues()[position];
+    QVERIFY(std::find(stored.teamIds.begin(), stored.teamIds.begin() + stored.slotCount, gone) ==
+            stored.teamIds.begin() + stored.slotCount);
+    verifyPanesShowTheSelection(s);
+
+    // A league node of the game: the menu's rules say no, and so does the key.
+    tree->selectNode(league);
+    QVERIFY(!s.enabled(CCommand::Delete));
+    QTest::keyClick(tree, Qt::Key_Delete);
+    QCOMPARE(tree->model()->rowCount(league), teams - 1);
+    QCOMPARE(s.app->document().history()->count(), 1);
+}
+
+void TestMainFrame::restoreLeavesNoPageOnAStaleRecord()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex league = leagueWithTeams(tree, s.app->db(), 1);
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::TeamTab);
+    tree->selectNode(tree->model()->index(0, 0, league));
+    QVERIFY(s.app->document().currentTeam() != 0);
+    verifyPanesShowTheSelection(s);
+
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.app->restoreBackup();
+    QCOMPARE(s.app->document().currentTeam(), 0u);
+    QCOMPARE(s.app->document().currentPlayer(), 0u);
+    verifyPanesShowTheSelection(s);
+    QVERIFY(!s.enabled(CCommand::SaveData));
 }
 
 void TestMainFrame::saveData_data()

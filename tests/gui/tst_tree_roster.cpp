@@ -241,9 +241,9 @@ void TestTreeRoster::selectionReportsOnlyTeamsAndNotWhileFilling()
 void TestTreeRoster::teamSelectedFillsTheRoster()
 {
     CObrixApp& app = freshApp();
+    // No wiring between the two: the roster follows the team the document has chosen.
     CGroupView group(app);
     CRosterView roster(app);
-    connect(&group, qOverload<uint32_t>(&CGroupView::teamSelected), &roster, &CRosterView::showTeam);
     QSignalSpy players(&roster, &CRosterView::playerSelected);
 
     CLeagueTree* tree = group.tree();
@@ -419,7 +419,21 @@ void TestTreeRoster::teamCommandsOfTheLeftPane()
     QAbstractItemModel* model = tree->model();
     const int leagues = model->rowCount();
 
-    // Copy a team, paste it into another league: a node at the end of that league.
+    // The nodes of a league as a fresh fill would list them.
+    const auto nodesOf = [&](const QModelIndex& league) {
+        std::vector<uint32_t> shown;
+        for (int t = 0; t < model->rowCount(league); ++t) shown.push_back(tree->nodeValue(model->index(t, 0, league)));
+        return shown;
+    };
+    const auto freshNodesOf = [&](const QModelIndex& league) {
+        std::vector<uint32_t> fresh;
+        for (const CTreeNode& t : leagueNode(app.db(), tree->nodeValue(league) - kLeagueNodeBase, false,
+                                             tree->encoding()).children)
+            fresh.push_back(t.value);
+        return fresh;
+    };
+
+    // Copy a team, paste it into another league: a node at its place in that league.
     const QModelIndex team = model->index(0, 0, model->index(0, 0));
     const uint32_t teamId = tree->nodeValue(team);
     tree->selectNode(team);
@@ -430,22 +444,25 @@ void TestTreeRoster::teamCommandsOfTheLeftPane()
     QVERIFY(group.leagueSelected() && group.canPaste());
     group.paste();
     const int count = model->rowCount(target);
-    QCOMPARE(tree->nodeValue(model->index(count - 1, 0, target)), teamId);
+    QCOMPARE(nodesOf(target), freshNodesOf(target));
     QVERIFY(app.db().modified());
 
     // Delete it there again: the first league keeps it.
-    tree->selectNode(model->index(count - 1, 0, target));
+    tree->selectNode(tree->findTeamNode(teamId, tree->nodeValue(target)));
     group.deleteSelected();
     QCOMPARE(model->rowCount(target), count - 1);
     QCOMPARE(tree->nodeValue(model->index(0, 0, model->index(0, 0))), teamId);
 
-    // New League: at the end of the top level, not sorted in.
+    // New League: sorted in where a fill puts it, chosen and shown.
     group.newLeagueNamed(QStringLiteral("AAA New"));
     QCOMPARE(model->rowCount(), leagues + 1);
-    const QModelIndex added = model->index(leagues, 0);
+    const QModelIndex added = model->index(0, 0);
     QCOMPARE(added.data().toString(), QStringLiteral("AAA New"));
     QCOMPARE(tree->nodeValue(added), uint32_t(kLeagueNodeBase + leagues));
     QCOMPARE(app.db().leagues().back()->displayName, std::string("AAA New"));
+    QCOMPARE(tree->selectedNode(), added);
+    QCOMPARE(app.document().currentLeague(), std::size_t(leagues));
+    QCOMPARE(app.document().currentTeam(), 0u);
     group.refresh();
     QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("AAA New"));
 

@@ -83,6 +83,14 @@ const CTeam* CTeamEditSession::shownRecord() const
 
 void CTeamEditSession::showTeam(uint32_t id)
 {
+    if (id == 0)
+    {
+        // No team chosen: nothing on show, nothing to edit.
+        m_state = CTeamPageState{};
+        m_backup = CTeam{};
+        m_shown = 0;
+        return;
+    }
     if (id > db().highestTeamId()) return;
     const CTeam* record = db().team(id);
     if (!record) return;

@@ -120,7 +120,8 @@ public:
 
     void setGameFolder(const std::filesystem::path& folder) { m_links.gameFolder = folder; }
 
-    // Takes the backup and loads the page. Nothing happens for an id without a record.
+    // Takes the backup and loads the page. Nothing happens for an id without a record;
+    // 0 empties the page and disables it.
     void showTeam(uint32_t id);
     // Loads the page from the record again (the record was changed elsewhere).
     void reload();

@@ -1,8 +1,11 @@
 #include "app/Document.h"
 
 #include "database/GameFiles.h"
+#include "util/TextCodec.h"
 
 #include <QUndoCommand>
+
+#include <algorithm>
 
 // One step of the history. Its change is already applied when it is pushed, so the
 // first redo only announces it.
@@ -21,7 +24,7 @@ public:
         else
         {
             m_applied = true;
-            emit m_doc.changed(m_change);
+            m_doc.announce(m_change, m_change.leagueImagesBefore());
         }
     }
     void undo() override { m_doc.put(m_change, false); }
@@ -83,8 +86,34 @@ void CDocument::put(const CChange& change, bool after)
         change.redo(m_db);
     else
         change.undo(m_db);
-    emit changed(change);
+    announce(change, after ? change.leagueImagesBefore() : change.leagueImagesAfter());
     announceModified();
+}
+
+void CDocument::announce(const CChange& change, const std::optional<std::vector<CLeague>>& leaguesBefore)
+{
+    const CSelection was = m_selection;
+    m_selection = settleSelection(m_db, was, leaguesBefore ? &*leaguesBefore : nullptr,
+                                  encodingForLanguage(m_db.languageCode()));
+    emit changed(change);
+    // A view may have chosen a player while it followed the change; that counts too.
+    announceSelection(was);
+}
+
+void CDocument::moveSelection(const CSelection& to)
+{
+    const CSelection was = m_selection;
+    m_selection = to;
+    announceSelection(was);
+}
+
+void CDocument::announceSelection(const CSelection& was)
+{
+    const CSelection now = m_selection;
+    if (now == was) return;
+    if (now.team != was.team) emit currentTeamChanged(now.team);
+    if (now.player != was.player) emit currentPlayerChanged(now.player);
+    emit selectionChanged();
 }
 
 bool CDocument::isModified() const
@@ -107,10 +136,12 @@ bool CDocument::load(const std::function<bool(CDatabase&)>& fill)
     CDatabaseBuilder(fresh).setLanguageCode(m_db.languageCode());
     const bool ok = fill(fresh);
     m_db = std::move(fresh);
-    m_currentTeam = 0;
-    m_currentPlayer = 0;
+    // Positions and ids may mean other records now: nothing stays chosen.
+    const CSelection was = m_selection;
+    m_selection = {};
     m_history.setClean();
     emit reset();
+    announceSelection(was);
     announceModified();
     return ok;
 }
@@ -138,20 +169,51 @@ void CDocument::saved(const CDatabase& savedState)
         m_history.clear();
     }
     m_history.setClean();
-    if (!announced.empty()) emit changed(announced);
+    if (!announced.empty()) announce(announced, announced.leagueImagesBefore());
     announceModified();
+}
+
+void CDocument::selectTeam(std::size_t league, uint32_t team)
+{
+    CSelection to{league, team, team == m_selection.team ? m_selection.player : 0};
+    if (league >= m_db.leagues().size()) to = {};
+    moveSelection(to);
 }
 
 void CDocument::setCurrentTeam(uint32_t id)
 {
-    if (id == m_currentTeam) return;
-    m_currentTeam = id;
-    emit currentTeamChanged(id);
+    if (id == 0)
+    {
+        moveSelection(CSelection{m_selection.league, 0, 0});
+        return;
+    }
+    const auto lists = [&](std::size_t position) {
+        if (!m_db.leagues()[position]) return false;
+        const CLeague& league = *m_db.leagues()[position];
+        const std::size_t used = std::min<std::size_t>(league.slotCount, league.teamIds.size());
+        return std::find(league.teamIds.begin(), league.teamIds.begin() + used, id) != league.teamIds.begin() + used;
+    };
+    std::size_t league = m_selection.league;
+    if (league >= m_db.leagues().size() || !lists(league))
+    {
+        league = CSelection::kNoLeague;
+        for (std::size_t i = 0; i < m_db.leagues().size() && league == CSelection::kNoLeague; ++i)
+            if (lists(i)) league = i;
+    }
+    if (league == CSelection::kNoLeague)
+        moveSelection({});
+    else
+        selectTeam(league, id);
 }
 
 void CDocument::setCurrentPlayer(uint32_t id)
 {
-    if (id == m_currentPlayer) return;
-    m_currentPlayer = id;
-    emit currentPlayerChanged(id);
+    if (id == m_selection.player) return;
+    // Only a player of the current team can be chosen.
+    if (id != 0)
+    {
+        const std::vector<uint32_t> listed = m_db.listedPlayers(m_selection.team);
+        if (std::find(listed.begin(), listed.end(), id) == listed.end()) return;
+    }
+    moveSelection(CSelection{m_selection.league, m_selection.team, id});
 }

@@ -2,6 +2,7 @@
 
 #include "database/Change.h"
 #include "database/Database.h"
+#include "editing/Selection.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -11,10 +12,16 @@
 #include <string>
 
 // The open document: the database, its history of changes, the editor's clipboard and
-// the current team and player. Every change to the database arrives through run() (or
-// undo and redo of the history) and is announced by changed(); a whole new database
+// the current league, team and player. Every change to the database arrives through run()
+// (or undo and redo of the history) and is announced by changed(); a whole new database
 // (load, restore, reload) by reset(). Views read the const database and update the rows
 // and nodes a change names.
+//
+// The selection is the document's: before a change is announced it is settled (a team
+// the change took out of its league gives way to its neighbour, see settleSelection), so
+// that views reading it while they follow the change see where it will be; once the
+// change is announced, selectionChanged() tells every view to show it. A view never
+// keeps a record of its own choosing on show.
 class CDocument : public QObject, public CChangeRunner
 {
     Q_OBJECT
@@ -44,9 +51,18 @@ public:
     // applied and folded into the step that was saved, which becomes the saved point.
     void saved(const CDatabase& savedState);
 
-    uint32_t currentTeam() const { return m_currentTeam; }
-    uint32_t currentPlayer() const { return m_currentPlayer; }
+    const CSelection& selection() const { return m_selection; }
+    // CSelection::kNoLeague when no league is chosen.
+    std::size_t currentLeague() const { return m_selection.league; }
+    uint32_t currentTeam() const { return m_selection.team; }
+    uint32_t currentPlayer() const { return m_selection.player; }
+    // The team as listed by the league at that position; its player is kept only when the
+    // team stays the same. A team of 0 chooses the league alone.
+    void selectTeam(std::size_t league, uint32_t team);
+    // The team under the current league when it lists the team, else under the first
+    // league that does (none when no league does).
     void setCurrentTeam(uint32_t id);
+    // Nothing happens for a player the current team does not list.
     void setCurrentPlayer(uint32_t id);
 
     CPlayer clipboardPlayer;  // id 0 while nothing was copied
@@ -61,15 +77,22 @@ signals:
     void modifiedChanged(bool modified);
     void currentTeamChanged(uint32_t id);
     void currentPlayerChanged(uint32_t id);
+    // Any level of the selection moved, by a view's choice or after a change; sent after
+    // the per-level signals.
+    void selectionChanged();
 
 private:
     friend class CChangeCommand;
     void put(const CChange& change, bool after);
+    // Settles the selection against the change (leaguesBefore: the league list on the side
+    // the database has just left), announces the change, then the selection if it moved.
+    void announce(const CChange& change, const std::optional<std::vector<CLeague>>& leaguesBefore);
+    void moveSelection(const CSelection& to);
+    void announceSelection(const CSelection& was);
     void announceModified();
 
     CDatabase m_db;
     QUndoStack m_history;
-    uint32_t m_currentTeam = 0;
-    uint32_t m_currentPlayer = 0;
+    CSelection m_selection;
     bool m_lastModified = false;
 };

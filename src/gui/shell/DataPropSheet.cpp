@@ -56,7 +56,7 @@ private:
 };
 }  // namespace
 
-CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(parent)
+CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(parent), m_app(app)
 {
     setWindowTitle(QStringLiteral("Data Sheet"));
     m_playerPage = new CPlayerPage(app, this);
@@ -77,6 +77,21 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
            appIcon("stats"), QStringLiteral("Stats"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CComparePage(*shared, tab); }, this),
            appIcon("compare"), QStringLiteral("Compare"));
+    connect(&app.document(), &CDocument::selectionChanged, this, &CDataPropSheet::followSelection);
+}
+
+void CDataPropSheet::followSelection()
+{
+    const CDocument& doc = m_app.document();
+    const uint32_t player = doc.currentPlayer();
+    if (player == 0)
+    {
+        if (m_playerPage->playerShown() != 0) m_playerPage->clearPage();
+    }
+    else if (m_playerPage->playerShown() != player)
+        m_playerPage->selectPlayer(player);
+    if (CTeamPage* page = teamPageIfMade(); page && page->teamShown() != doc.currentTeam())
+        page->showTeam(doc.currentTeam());
 }
 
 bool CDataPropSheet::commitPendingEdits()

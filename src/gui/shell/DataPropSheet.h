@@ -40,6 +40,10 @@ public:
     bool commitPendingEdits();
     bool hasPendingEdits() const;
 
+    // The Player and Team pages show the document's current player and team, or nothing
+    // when none is chosen: never a record of their own keeping.
+    void followSelection();
+
     CPlayerPage* playerPage() const;
     // Made when first asked for or shown, like the pages after it.
     CTeamPage* teamPage() const;
@@ -52,5 +56,6 @@ public:
     CStatsPage* statsPage() const;
 
 private:
+    CObrixApp& m_app;
     CPlayerPage* m_playerPage = nullptr;
 };

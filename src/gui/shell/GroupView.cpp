@@ -29,7 +29,21 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
     m_tree->setObjectName(QStringLiteral("leagueTree"));
-    connect(m_tree, &CLeagueTree::teamSelected, this, qOverload<uint32_t>(&CGroupView::teamSelected));
+    // A team the user chooses becomes the document's; the tree shows what the document
+    // chose in turn (a neighbour after a delete, a new league, nothing after a restore).
+    connect(m_tree, &CLeagueTree::teamSelected, this, [this](uint32_t teamId) {
+        const QModelIndex node = m_tree->currentIndex();
+        const uint32_t league = m_tree->isTeam(node) ? m_tree->parentValue(node) : 0;
+        if (isLeagueValue(league))
+        {
+            m_followed = {league - kLeagueNodeBase, teamId, 0};
+            m_app.document().selectTeam(league - kLeagueNodeBase, teamId);
+        }
+        else
+            m_app.document().setCurrentTeam(teamId);
+        emit teamSelected(teamId);
+    });
+    connect(&app.document(), &CDocument::selectionChanged, this, &CGroupView::followSelection);
     connect(m_tree, &CLeagueTree::nodeDoubleClicked, this, &CGroupView::nodeDoubleClicked);
     // A player dropped on a team moves there as the Transfer page moves it (Ctrl: a copy).
     m_tree->setDropHandler([this](const CNodeDrag& drag, QObject*, const QModelIndex& target, bool copying,
@@ -57,6 +71,24 @@ void CGroupView::refresh()
     m_tree->fill();
     m_tree->expandValues(open);
     if (m_app.document().currentTeam() != 0 && value != 0 && !isLeagueValue(value)) selectTeam(value, league);
+}
+
+void CGroupView::followSelection()
+{
+    const CSelection& chosen = m_app.document().selection();
+    // Only a move of the league or team: a player chosen in the roster leaves alone a
+    // league node the user has clicked since.
+    if (chosen.league == m_followed.league && chosen.team == m_followed.team) return;
+    QModelIndex node;
+    if (chosen.team != 0)
+        node = m_tree->findTeamNode(chosen.team, uint32_t(kLeagueNodeBase + chosen.league));
+    else if (chosen.league != CSelection::kNoLeague)
+        node = m_tree->findLeagueNode(uint32_t(kLeagueNodeBase + chosen.league));
+    // A node the tree has not made yet (it is still following the change) is chosen
+    // once the change has reached it.
+    if (!node.isValid() && chosen.league != CSelection::kNoLeague) return;
+    m_followed = {chosen.league, chosen.team, 0};
+    if (node != m_tree->selectedNode()) m_tree->selectNode(node);
 }
 
 void CGroupView::selectTeam(uint32_t teamId, uint32_t leagueValue)
@@ -164,17 +196,13 @@ void CGroupView::deleteImportedLeague(std::size_t position)
     const std::string shown = toUtf8(name, m_tree->encoding());
     if (!m_app.prompts().askYesNo(formatText(keptleaguetexts::kRemoveQuestion, shown.c_str()), CPrompts::CIcon::Question))
         return;
-    // The current team may be one of the league's; the positions after it move up.
-    m_app.document().setCurrentTeam(0);
-    m_app.document().setCurrentPlayer(0);
+    // The current team may be one of the league's, and the positions after it move up:
+    // the document settles its selection by itself.
     m_app.document().run(historytexts::step(historytexts::kRemoveLeague, QString::fromStdString(shown)),
                          [&](CTransaction& tx) { removeImportedLeague(tx, position); });
     m_app.keepImportedLeagues();
     if (CMainFrame* frame = m_app.mainFrame())
-    {
-        frame->rosterView()->clear();
         frame->updateCommands();
-    }
     else
         refresh();
 }
@@ -191,6 +219,9 @@ void CGroupView::newLeagueNamed(const QString& name)
     std::string bytes;
     if (!fromUtf8(name.toStdString(), m_tree->encoding(), bytes))
         bytes = name.toLatin1().toStdString();  // characters the names cannot hold become '?'
-    m_app.document().run(historytexts::step(historytexts::kNewLeague, name),
-                         [&](CTransaction& tx) { addNewLeague(tx, bytes); });
+    std::optional<std::size_t> position;
+    const std::optional<std::string> refusal = m_app.document().run(
+        historytexts::step(historytexts::kNewLeague, name), [&](CTransaction& tx) { position = addNewLeague(tx, bytes); });
+    // The user sees the league just made, chosen and scrolled to, ready for its teams.
+    if (!refusal && position) m_app.document().selectTeam(*position, 0);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/Selection.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -56,7 +58,10 @@ signals:
 
 private:
     void deleteImportedLeague(std::size_t position);
+    // Selects the node of the document's current team (or league), or none.
+    void followSelection();
 
     CObrixApp& m_app;
     CLeagueTree* m_tree;
+    CSelection m_followed;  // the league and team the tree last showed for the document
 };

@@ -252,13 +252,15 @@ void CMainFrame::createActions()
                 updateCommands();
             });
     bindKeys(CCommand::Paste, {key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)}, true);
-    // "Del" is only a hint in the menu: the Delete key alone must never remove a record.
-    connect(makeAction(CCommand::Delete, QStringLiteral("&Delete\tDel"), "delete", kDeleteStatus),
+    // The key does what the menu item does, on the focused pane and under its rules; text
+    // boxes keep their own Delete (they claim the key before any shortcut sees it).
+    connect(makeAction(CCommand::Delete, QStringLiteral("&Delete"), "delete", kDeleteStatus),
             &QAction::triggered, this, [this] {
                 if (m_focusedPane == TreePane) m_groupView->deleteSelected();
                 else if (m_focusedPane == RosterPane) m_rosterView->deleteSelected();
                 updateCommands();
             });
+    bindKeys(CCommand::Delete, {key(QKeyCombination(Qt::Key_Delete))}, true);
     connect(makeAction(CCommand::Cut, QStringLiteral("Cu&t"), nullptr, kCutStatus), &QAction::triggered, this, [this] {
         if (m_focusedPane == RosterPane && m_rosterView->canCopy())
             m_moves->cut(m_rosterView->selectedPlayer(), m_rosterView->teamShown());
@@ -455,17 +457,12 @@ void CMainFrame::connectPanes()
 {
     connect(m_dataView->sheet(), &QTabWidget::currentChanged, this,
             [this](int tab) { m_paneRoom->setSheetWide(tab == CDataPropSheet::StatsTab); });
-    connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this](uint32_t teamId) {
-        m_app.document().setCurrentTeam(teamId);
-        m_rosterView->showTeam(teamId);
-        if (CTeamPage* page = m_dataView->sheet()->teamPageIfMade()) page->showTeam(teamId);
-        updateCommands();
-    });
+    // The panes and pages follow the document's selection by themselves.
+    connect(m_groupView, qOverload<uint32_t>(&CGroupView::teamSelected), this, [this] { updateCommands(); });
     connect(m_groupView, &CGroupView::nodeDoubleClicked, this,
             [this] { m_dataView->sheet()->bringToFront(CDataPropSheet::TeamTab); });
     connect(m_rosterView, &CRosterView::playerSelected, this, [this](uint32_t playerId) {
         m_app.document().setCurrentPlayer(playerId);
-        m_dataView->sheet()->playerPage()->selectPlayer(playerId);
         updateCommands();
     });
     if (CLeagueTree* tree = m_groupView->tree())
@@ -512,6 +509,7 @@ void CMainFrame::onDocumentReset()
     m_rosterView->clear();
     m_groupView->refresh();
     m_dataView->sheet()->refreshActivePage();
+    m_dataView->sheet()->followSelection();
     updateCommands();
 }
 

@@ -70,6 +70,7 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
     connect(&app.document(), &CDocument::changed, this, &CRosterView::followChange);
+    connect(&app.document(), &CDocument::selectionChanged, this, &CRosterView::followSelection);
 
     m_table->setObjectName(QStringLiteral("rosterList"));
     m_table->setHorizontalHeader(new CRosterHeader(Qt::Horizontal, m_table));
@@ -143,9 +144,30 @@ void CRosterView::refreshKeepingPlayer()
     if (player != 0) selectPlayer(player);
 }
 
+void CRosterView::followSelection()
+{
+    const CDocument& doc = m_app.document();
+    if (doc.currentTeam() == 0)
+    {
+        if (m_team != 0 || m_model->rowCount() > 0) clear();
+        return;
+    }
+    if (doc.currentTeam() != m_team) showTeam(doc.currentTeam());
+    const uint32_t player = m_app.document().currentPlayer();
+    const int row = player != 0 ? m_model->rowOf(player) : -1;
+    if (row < 0 || row == selectedRow()) return;
+    // The document chose him: no report back.
+    m_filling = true;
+    selectRow(row);
+    m_filling = false;
+    m_lastReportedRow = row;
+}
+
 void CRosterView::followChange(const CChange& change)
 {
-    if (m_team == 0) return;
+    // A team the document has given up for another is left to the selection that follows.
+    const uint32_t chosen = m_app.document().currentTeam();
+    if (m_team == 0 || (chosen != 0 && chosen != m_team)) return;
     const std::vector<uint32_t> teams = change.teams();
     const std::vector<uint32_t> players = change.players();
     bool touched = change.addsOrRemovesRecords() || std::find(teams.begin(), teams.end(), m_team) != teams.end();
@@ -179,7 +201,7 @@ void CRosterView::clear()
     m_model->clear();
     m_filling = false;
     m_lastReportedRow = -1;
-    if (CPlayerPage* page = playerPageOf(m_app)) page->clearPage();
+    m_team = 0;
 }
 
 uint32_t CRosterView::teamShown() const { return m_team; }

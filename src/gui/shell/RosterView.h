@@ -27,6 +27,9 @@ public:
     // players was touched, the selection on the same player (or row, when he left).
     void followChange(const CChange& change);
     void selectPlayer(uint32_t playerId);
+    // Shows the document's current team with its current player selected; empty when
+    // no team is chosen.
+    void followSelection();
     void clear();
     uint32_t teamShown() const;
     int rowCount() const;

@@ -17,6 +17,33 @@
 
 #include <algorithm>
 
+namespace
+{
+// The row a node belongs at among the siblings on show: after each of them that comes
+// before it in the order the tree is built in.
+int rowInOrder(const CLeagueTreeModel& model, const QModelIndex& parent, const std::vector<uint32_t>& order,
+               uint32_t value)
+{
+    const auto at = std::find(order.begin(), order.end(), value);
+    int row = 0;
+    for (int r = 0; r < model.rowCount(parent); ++r)
+        if (std::find(order.begin(), at, model.value(model.index(r, 0, parent))) != at) row = r + 1;
+    return row;
+}
+
+// The league node values in the order of the top level of a fresh tree.
+std::vector<uint32_t> leagueOrder(const CDatabase& db, CTextEncoding encoding)
+{
+    std::vector<CTreeNode> leagues;
+    for (std::size_t i = 0; i < db.leagues().size(); ++i)
+        leagues.push_back(CTreeNode{uint32_t(kLeagueNodeBase + i), leagueNodeText(db, i), {}});
+    sortNodesByText(leagues, encoding);
+    std::vector<uint32_t> order;
+    for (const CTreeNode& league : leagues) order.push_back(league.value);
+    return order;
+}
+}  // namespace
+
 CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWidget* parent)
     : QTreeView(parent), m_app(app), m_showPlayers(showPlayers), m_notifyOwner(notifyOwner),
       m_model(new CLeagueTreeModel(this))
@@ -81,8 +108,8 @@ void CLeagueTree::followChange(const CChange& change)
     const CTextEncoding enc = encoding();
     if (change.touchesLeagues() && !change.addsOrRemovesRecords())
     {
-        // League entries: a new league goes at the end (the user sees it where it was
-        // made), a gone one leaves, a changed one gets its text and team nodes again.
+        // League entries: a new league goes where a fresh tree would list it, a gone one
+        // leaves, a changed one gets its text and team nodes again.
         const auto& leagues = m_app.db().leagues();
         const bool reporting = m_notifyOwner;
         m_notifyOwner = false;
@@ -99,15 +126,15 @@ void CLeagueTree::followChange(const CChange& change)
                 if (m_model->value(m_model->index(l, 0)) == value) node = m_model->index(l, 0);
             if (!node.isValid())
             {
-                m_model->append({}, fresh, enc);
+                m_model->insert({}, rowInOrder(*m_model, {}, leagueOrder(m_app.db(), enc), value), fresh, enc);
                 continue;
             }
             const uint32_t selected = isTeam(selectedNode()) && m_model->parent(selectedNode()) == node
                                           ? m_model->value(selectedNode())
                                           : 0;
             m_model->setText(node, QString::fromStdString(toUtf8(fresh.text, enc)));
-            // Teams that left go, teams that joined are added at the end, the rest stay
-            // where the user sees them.
+            // Teams that left go, teams that joined (or came back with an undo) take their
+            // place in the league's order, the rest stay where the user sees them.
             std::vector<uint32_t> wanted;
             for (const CTreeNode& team : fresh.children) wanted.push_back(team.value);
             for (int t = m_model->rowCount(node) - 1; t >= 0; --t)
@@ -119,10 +146,12 @@ void CLeagueTree::followChange(const CChange& change)
                 else
                     wanted.erase(at);
             }
+            std::vector<uint32_t> order;
+            for (const CTreeNode& team : fresh.children) order.push_back(team.value);
             for (const CTreeNode& team : fresh.children)
                 if (auto at = std::find(wanted.begin(), wanted.end(), team.value); at != wanted.end())
                 {
-                    m_model->append(node, team, enc);
+                    m_model->insert(node, rowInOrder(*m_model, node, order, team.value), team, enc);
                     wanted.erase(at);
                 }
             for (int t = 0; selected != 0 && t < m_model->rowCount(node); ++t)
@@ -248,6 +277,13 @@ QModelIndex CLeagueTree::addTeamNode(const QModelIndex& parent, uint32_t teamId)
 void CLeagueTree::removeNode(const QModelIndex& node) { m_model->remove(node); }
 
 void CLeagueTree::setNodeText(const QModelIndex& node, const QString& text) { m_model->setText(node, text); }
+
+QModelIndex CLeagueTree::findLeagueNode(uint32_t leagueValue) const
+{
+    for (int l = 0; l < m_model->rowCount(); ++l)
+        if (const QModelIndex league = m_model->index(l, 0); m_model->value(league) == leagueValue) return league;
+    return {};
+}
 
 QModelIndex CLeagueTree::findTeamNode(uint32_t teamId) const
 {

@@ -46,6 +46,7 @@ public:
     void removeNode(const QModelIndex& node);
     void setNodeText(const QModelIndex& node, const QString& text);
 
+    QModelIndex findLeagueNode(uint32_t leagueValue) const;
     QModelIndex findTeamNode(uint32_t teamId) const;
     // The team's node under the league node of that value; any of its nodes when that
     // league does not list it.

@@ -1,5 +1,7 @@
 #include "widgets/LeagueTreeModel.h"
 
+#include <algorithm>
+
 #include "shell/NodeDrag.h"
 
 #include "util/TextCodec.h"
@@ -49,10 +51,16 @@ void CLeagueTreeModel::reset(const std::vector<CTreeNode>& tree, CTextEncoding e
 
 QModelIndex CLeagueTreeModel::append(const QModelIndex& parent, const CTreeNode& from, CTextEncoding encoding)
 {
+    return insert(parent, rowCount(parent), from, encoding);
+}
+
+QModelIndex CLeagueTreeModel::insert(const QModelIndex& parent, int row, const CTreeNode& from, CTextEncoding encoding)
+{
     CNode* p = parent.isValid() ? node(parent) : &m_root;
-    const int row = static_cast<int>(p->children.size());
+    row = std::clamp(row, 0, static_cast<int>(p->children.size()));
     beginInsertRows(parent, row, row);
-    p->children.push_back(build(from, p, row, encoding));
+    p->children.insert(p->children.begin() + row, build(from, p, row, encoding));
+    for (std::size_t i = std::size_t(row) + 1; i < p->children.size(); ++i) p->children[i]->row = static_cast<int>(i);
     endInsertRows();
     return index(row, 0, parent);
 }

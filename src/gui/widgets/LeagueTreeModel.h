@@ -31,6 +31,8 @@ public:
     // Adds a node (with its children) at the end of the parent's children, or of the
     // top level for an invalid parent.
     QModelIndex append(const QModelIndex& parent, const CTreeNode& node, CTextEncoding encoding);
+    // The same at that row of the parent's children.
+    QModelIndex insert(const QModelIndex& parent, int row, const CTreeNode& node, CTextEncoding encoding);
     void remove(const QModelIndex& index);
     void setText(const QModelIndex& index, const QString& text);
 
