@@ -203,8 +203,12 @@ void CLeagueTree::followChange(const CChange& change)
         m_notifyOwner = reporting;
         return;
     }
-    const std::vector<uint32_t> teams = change.teams();
-    const std::vector<uint32_t> players = change.players();
+    // Looked up once per node, for every node of the tree: a sorted list, not a scan of
+    // the change (a global modification names every player).
+    std::vector<uint32_t> teams = change.teams();
+    std::vector<uint32_t> players = change.players();
+    std::sort(teams.begin(), teams.end());
+    std::sort(players.begin(), players.end());
     for (int l = 0; l < m_model->rowCount(); ++l)
     {
         const QModelIndex leagueNode = m_model->index(l, 0);
@@ -212,7 +216,7 @@ void CLeagueTree::followChange(const CChange& change)
         {
             const QModelIndex team = m_model->index(t, 0, leagueNode);
             const uint32_t teamId = m_model->value(team);
-            const bool touched = std::find(teams.begin(), teams.end(), teamId) != teams.end();
+            const bool touched = std::binary_search(teams.begin(), teams.end(), teamId);
             if (touched)
                 m_model->setText(team, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), enc)));
             if (!m_showPlayers) continue;
@@ -237,7 +241,7 @@ void CLeagueTree::followChange(const CChange& change)
             {
                 const QModelIndex player = m_model->index(p, 0, team);
                 const uint32_t playerId = m_model->value(player);
-                if (std::find(players.begin(), players.end(), playerId) != players.end())
+                if (std::binary_search(players.begin(), players.end(), playerId))
                     m_model->setText(player, QString::fromStdString(toUtf8(m_app.db().playerLabel(playerId), enc)));
             }
         }
