@@ -1,6 +1,5 @@
 #include "shell/GroupView.h"
 
-#include "shell/BulkEditCommands.h"
 #include "shell/BulkViewTexts.h"
 
 #include "app/HistoryTexts.h"
@@ -181,13 +180,8 @@ void CGroupView::deleteSelected()
     // said now, where the user is, rather than only when Save Data refuses.
     const CLeague* league = m_app.db().league(position);
     if (league && !league->importedLeague && !league->editorOnly && league->slotCount % 2 != 0)
-        if (CMainFrame* frame = m_app.mainFrame())
-        {
-            frame->setStatusText(QString::fromStdString(formatText(bulkviewtexts::kLeagueLeftOdd,
-                                                                   toUtf8(league->displayName, m_tree->encoding()).c_str(),
-                                                                   int(league->slotCount))));
-            frame->bulkEdit()->checkDatabase();
-        }
+        emit leagueLeftOdd(QString::fromStdString(formatText(
+            bulkviewtexts::kLeagueLeftOdd, toUtf8(league->displayName, m_tree->encoding()).c_str(), int(league->slotCount))));
 }
 
 void CGroupView::deleteImportedLeague(std::size_t position)

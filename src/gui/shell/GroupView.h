@@ -54,6 +54,8 @@ public:
 
 signals:
     void teamSelected(uint32_t teamId);
+    // A delete left a game league with an odd number of slots, which the save refuses.
+    void leagueLeftOdd(const QString& message);
     void nodeDoubleClicked();
 
 private:

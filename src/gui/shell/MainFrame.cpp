@@ -101,6 +101,11 @@ CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m
 
     m_exchange = new CExchangeCommands(m_app, *this);
     m_bulkEdit = new CBulkEditCommands(m_app, *this);
+    // Said where the user is, and listed with the check, at the delete rather than at the save.
+    connect(m_groupView, &CGroupView::leagueLeftOdd, this, [this](const QString& message) {
+        setStatusText(message);
+        m_bulkEdit->checkDatabase();
+    });
     m_moves = std::make_unique<CPlayerMoveCommands>(m_app);
     createActions();
     createMenus();
