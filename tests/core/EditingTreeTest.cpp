@@ -345,7 +345,7 @@ TEST(EditingTeamCommands, LeagueNameRefusesEuropeanFixtures)
     w.league("xEC Cup", {});
     w.league("Old *", {});
     EXPECT_FALSE(leagueNameEditable("xEC Cup", w.prompts));
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot edit European Competion Fixtures."}));
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot edit European Competition Fixtures."}));
     EXPECT_TRUE(leagueNameEditable("Old *", w.prompts));
     ASSERT_TRUE(renameLeague(gate(w.db), 1, "Old *"));
     EXPECT_EQ(w.db.leagues()[1]->displayName, "Old *");

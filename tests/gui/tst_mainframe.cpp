@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include "shell/NodeDrag.h"
@@ -161,8 +162,27 @@ private slots:
     void closingCancelledKeepsTheWindow();
     void makeJerseyThumbnails();
     void helpTopicsOpenOurPages();
+    void newLeagueDialogIsTitledNewLeague();
     void screenshots();
 };
+
+// New League asks under its own title, not the imported league's.
+void TestMainFrame::newLeagueDialogIsTitledNewLeague()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const std::size_t leagues = s.app->db().leagues().size();
+    QString title;
+    {
+        CNextDialog answer([&](QDialog* dialog) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        s.trigger(CCommand::NewLeague);
+    }
+    QCOMPARE(title, QStringLiteral("New League"));
+    QCOMPARE(s.app->db().leagues().size(), leagues);
+}
 
 void TestMainFrame::menusReadAsDesigned()
 {
@@ -203,12 +223,18 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
     QVERIFY(s.enabled(CCommand::Cut));
     s.trigger(CCommand::Cut);
     QVERIFY(db.player(player)->destinationTeamId == 0);  // nothing moves before the Paste
+    // The status line says what the cut waits for, and then what the paste did.
+    auto* status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar());
+    const QString name = QString::fromLatin1(db.player(player)->name.c_str());
+    QCOMPARE(status->message(), QStringLiteral("Cut %1: paste on a team to move him").arg(name));
 
     s.frame->groupView()->selectTeam(to);
     QVERIFY(s.enabled(CCommand::Paste));
     s.trigger(CCommand::Paste);
     QCOMPARE(db.player(player)->destinationTeamId, to);
     QCOMPARE(db.listedPlayers(to).back(), player);
+    QCOMPARE(status->message(),
+             QStringLiteral("Moved %1 to %2").arg(name, QString::fromLatin1(db.team(to)->longName.c_str())));
     QCOMPARE(s.frame->rosterView()->teamShown(), to);
     QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
     QVERIFY(!s.enabled(CCommand::Paste));  // the clipboard was emptied: a second Paste moves nothing
@@ -437,8 +463,11 @@ void TestMainFrame::saveData()
     QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
     QCOMPARE(s.fixture.prompts.asked[0].kind, std::string("yesno"));
     QCOMPARE(s.fixture.prompts.asked[0].text, std::string(frametexts::kSaveWarning));
+    const QString statusLine = qobject_cast<CFrameStatusBar*>(s.frame->statusBar())->message();
     if (answer)
     {
+        QCOMPARE(statusLine, QStringLiteral("Saved 1 changed record to %1")
+                                 .arg(QDir::toNativeSeparators(QString::fromStdString(s.fixture.gameFolder().string()))));
         QVERIFY(fileBytes(namesFile) != before);
         QVERIFY(!s.app->db().modified());
         QVERIFY(!s.enabled(CCommand::SaveData));
@@ -449,6 +478,7 @@ void TestMainFrame::saveData()
     else
     {
         QVERIFY(fileBytes(namesFile) == before);
+        QVERIFY(!statusLine.startsWith(QStringLiteral("Saved")));
         QVERIFY(s.app->db().modified());
         QVERIFY(s.enabled(CCommand::SaveData));
     }

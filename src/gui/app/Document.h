@@ -2,6 +2,7 @@
 
 #include "database/Change.h"
 #include "database/Database.h"
+#include "util/TextCodec.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -64,6 +65,7 @@ signals:
 
 private:
     friend class CChangeCommand;
+    CTextEncoding encoding() const { return encodingForLanguage(m_db.languageCode()); }
     void put(const CChange& change, bool after);
     void announceModified();
 

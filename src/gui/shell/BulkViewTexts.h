@@ -50,7 +50,12 @@ inline constexpr const char* kBackupTab = "Since the backup";
 inline constexpr const char* kRevert = "Revert";
 inline constexpr const char* kRevertRecord = "Revert Record";
 inline constexpr const char* kRefresh = "Refresh";
-inline constexpr const char* kChangesSummary = "%d differences in %d records";
+// "%s in %s": the differences, then the records, each counted with its noun.
+inline constexpr const char* kChangesSummary = "%s in %s";
+inline constexpr const char* kDifference = "difference";
+inline constexpr const char* kDifferences = "differences";
+inline constexpr const char* kRecord = "record";
+inline constexpr const char* kRecords = "records";
 inline constexpr const char* kNoBackup = "There is no backup of this game folder yet.";
 inline constexpr const char* kRevertStep = "Revert";
 
