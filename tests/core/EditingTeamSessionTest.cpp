@@ -297,5 +297,5 @@ TEST(EditingTeamSession, WeftorOpensTheKitsTextureByNumber)
     session.weftorFailed();
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0].text,
-              "Error executing Weftor. Please make sure that Weftor.exe exists the same folder as Obrix.");
+              "The jersey editor Weftor was found but could not be started.");
 }

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QUndoStack>
 #include <QUndoView>
