@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableView>
 #include "shell/NodeDrag.h"
 
 #include <cstdlib>
@@ -227,6 +228,16 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
     auto* status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar());
     const QString name = QString::fromLatin1(db.player(player)->name.c_str());
     QCOMPARE(status->message(), QStringLiteral("Cut %1: paste on a team to move him").arg(name));
+    // Only the cut row is drawn greyed, until the paste.
+    const QAbstractItemModel* rows = s.frame->rosterView()->table()->model();
+    const auto greyed = [&](uint32_t id) {
+        for (int r = 0; r < rows->rowCount(); ++r)
+            if (rows->index(r, 1).data().toString().startsWith(QString::fromLatin1(db.player(id)->name.c_str())))
+                return !rows->index(r, 1).data(Qt::ForegroundRole).isNull();
+        return false;
+    };
+    QVERIFY(greyed(player));
+    QVERIFY(!greyed(db.listedPlayers(from).at(1)));
 
     s.frame->groupView()->selectTeam(to);
     QVERIFY(s.enabled(CCommand::Paste));
@@ -235,6 +246,7 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
     QCOMPARE(db.listedPlayers(to).back(), player);
     QCOMPARE(status->message(),
              QStringLiteral("Moved %1 to %2").arg(name, QString::fromLatin1(db.team(to)->longName.c_str())));
+    QVERIFY(!greyed(player));
     QCOMPARE(s.frame->rosterView()->teamShown(), to);
     QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
     QVERIFY(!s.enabled(CCommand::Paste));  // the clipboard was emptied: a second Paste moves nothing

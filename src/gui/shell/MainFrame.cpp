@@ -567,6 +567,7 @@ void CMainFrame::updateCommands()
     const bool tree = m_focusedPane == TreePane;
     const bool roster = m_focusedPane == RosterPane;
 
+    m_rosterView->showCutPlayer(m_moves->cutPending() ? m_app.document().clipboardPlayer.id : 0);
     // A name still being typed counts: Save Data (and Ctrl+S) commit it first.
     enable(CCommand::SaveData, m_app.document().isModified() || m_dataView->sheet()->hasPendingEdits());
     enable(CCommand::Restore, m_app.backupFlag());

@@ -281,3 +281,5 @@ void CRosterView::deleteSelected()
                                             QString::fromStdString(toUtf8(m_app.db().playerName(playerId), encoding))),
                          [&](CTransaction& tx) { removePlayerFromTeam(tx, teamId, playerId); });
 }
+
+void CRosterView::showCutPlayer(uint32_t playerId) { m_model->setCutPlayer(playerId); }
