@@ -767,7 +767,7 @@ void TestMainFrame::rememberAndApplyTeam()
     s.trigger(CCommand::RememberTeam);
     QCOMPARE(s.frame->rememberedTeam(), source);
     QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
-    QCOMPARE(s.fixture.prompts.asked[0].text, "Copy " + db.teamLabel(source) + " successfully");
+    QCOMPARE(s.fixture.prompts.asked[0].text, "Copied " + db.teamLabel(source));
     QVERIFY(s.enabled(CCommand::ApplyRememberedTeam));
 
     s.frame->groupView()->selectTeam(target);

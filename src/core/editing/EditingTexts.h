@@ -6,14 +6,14 @@
 // marked for translation under the namespace's name.
 namespace editingtexts
 {
-inline constexpr const char* kFindFailedStart = QT_TRANSLATE_NOOP("editingtexts", "Can not find the string '");
+inline constexpr const char* kFindFailedStart = QT_TRANSLATE_NOOP("editingtexts", "Cannot find '");
 inline constexpr const char* kFindFailedEnd = "'";
 inline constexpr const char* kDuplicatedTo = QT_TRANSLATE_NOOP("editingtexts", " has been duplicated to ");
 inline constexpr const char* kRosterFull =
     QT_TRANSLATE_NOOP("editingtexts", "Too many players (26) in this team already!");
 inline constexpr const char* kEuropeanFixtures =
     QT_TRANSLATE_NOOP("editingtexts", "Cannot edit European Competition Fixtures.");
-inline constexpr const char* kRememberedTeam = QT_TRANSLATE_NOOP("editingtexts", "Copy %s successfully");
+inline constexpr const char* kRememberedTeam = QT_TRANSLATE_NOOP("editingtexts", "Copied %s");
 inline constexpr const char* kCopyPlayerOnly =
     QT_TRANSLATE_NOOP("editingtexts", "Can only copy a player to clipboard!");
 inline constexpr const char* kPastePlayerOnly = QT_TRANSLATE_NOOP("editingtexts", "Can only paste player to a team!");

@@ -89,7 +89,7 @@ inline constexpr const char* kWeftorNotFound = QT_TRANSLATE_NOOP(
     "pagetexts", "Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.");
 inline constexpr const char* kWeftorFound = QT_TRANSLATE_NOOP("pagetexts", "Edits the jersey texture with %1");
 inline constexpr const char* kAbbreviationLabel = QT_TRANSLATE_NOOP("pagetexts", "Abb.");
-inline constexpr const char* kShortNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Shorten Name:");
+inline constexpr const char* kShortNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Short Name:");
 inline constexpr const char* kBankrollLabel = QT_TRANSLATE_NOOP("pagetexts", "Bankroll:");
 inline constexpr const char* kPrimary = QT_TRANSLATE_NOOP("pagetexts", "Primary:");
 inline constexpr const char* kSecondary = QT_TRANSLATE_NOOP("pagetexts", "Secondary:");
