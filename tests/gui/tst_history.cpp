@@ -208,6 +208,7 @@ void TestHistory::pageStepsAreNamedAndTheSavedPointMarked()
     QVERIFY(!marked(0));
     QVERIFY(!marked(1));
     QVERIFY(marked(2));
+    saveScreenshot(view, QStringLiteral("history-view"));
 }
 
 QTEST_MAIN(TestHistory)

@@ -538,7 +538,7 @@ void CMainFrame::showHistory()
         // The state the files hold carries the save mark, wherever undo and redo have gone.
         view->setCleanIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
         view->setObjectName(QStringLiteral("historyView"));
-        view->resize(280, 360);
+        view->resize(360, 360);  // room for "Bankroll of <team> 61544 -> 70000"
         m_historyWindow = view;
     }
     m_historyWindow->show();
