@@ -465,7 +465,12 @@ void TestPages::kitModelsAndColoursReachTheRecordAtOnce()
 
 void TestPages::weftorMissingIsReported()
 {
-    const QByteArray path = qgetenv("PATH");
+    // The PATH holds only an empty folder while the test runs, whatever way it ends.
+    struct CPathKept
+    {
+        QByteArray path = qgetenv("PATH");
+        ~CPathKept() { qputenv("PATH", path); }
+    } kept;
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     qputenv("PATH", QFile::encodeName(folder.path()));
@@ -493,7 +498,6 @@ void TestPages::weftorMissingIsReported()
     QVERIFY(s.team->editButton(teampage::kAway)->toolTip().contains(QStringLiteral("Weftor")));
     s.team->editButton(teampage::kAway)->click();
     QVERIFY(!wasTold(s.fixture.prompts, pagetexts::kWeftorFailed));
-    qputenv("PATH", path);
 }
 
 void TestPages::kitPicturesAtOnceAndAfterRemaking()
