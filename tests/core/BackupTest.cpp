@@ -163,7 +163,7 @@ TEST(Backup, RestoreCopiesBackTheThreeFilesOfTheLanguage)
     EXPECT_TRUE(restoreBackedUpData(backup, prompts));
     ASSERT_EQ(prompts.asked.size(), 2u);
     EXPECT_EQ(prompts.asked[0].text,
-              "Restoring original Golvar data file will overwite all changes made. Do you wish to continue?");
+              "Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?");
     EXPECT_EQ(prompts.asked[1].text.rfind("Restored FCDB.DBI, FCDB_GER.DBI and FCDBPENG.DBI from the backup of ", 0), 0u);
     EXPECT_EQ(game.read("FCDB.DBI"), "original database");
     EXPECT_EQ(game.read("FCDBPENG.DBI"), "original player names");

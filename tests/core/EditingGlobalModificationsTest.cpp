@@ -201,3 +201,28 @@ TEST(EditingGlobalModifications, ClampedValuesSurviveSaveAndLoad)
     });
     EXPECT_EQ(seen, expected.size());
 }
+
+// The status line names the ticked skills, the signed amount and the players counted.
+TEST(EditingGlobalModifications, SummaryNamesSkillsAmountAndPlayers)
+{
+    struct Case
+    {
+        std::vector<int> skills;
+        int amount;
+        int players;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{11}, 3, 4033, "Speed +3 for 4,033 players"},
+        {{11, 12}, -2, 12, "Speed, Tackle -2 for 12 players"},
+        {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 1, 1, "All skills +1 for 1 player"},
+        {{}, 5, 0, "No skill +5 for 0 players"},
+    };
+    for (const Case& c : cases)
+    {
+        CGlobalModification m;
+        m.amount = c.amount;
+        for (int s : c.skills) m.skills[std::size_t(s)] = true;
+        EXPECT_EQ(globalModificationSummary(m, c.players), c.text);
+    }
+}

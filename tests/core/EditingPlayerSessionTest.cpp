@@ -164,10 +164,18 @@ TEST(EditingPlayerSession, EmptyOrUnholdableNameIsRefusedAndTheOldNameShown)
     PlayerWorld w;
     auto& p = w.player(5, "Name");
     w.session.selectPlayer(5);
-    EXPECT_EQ(w.session.commitText(CPlayerField::Name, ""), CCommitResult::Unchanged);
-    EXPECT_EQ(p.name, "Name");
-    EXPECT_EQ(w.session.state().name, "Name");
-    EXPECT_TRUE(w.prompts.asked.empty());
+    // A name cleared, or only spaces left, is refused with a word, not put back silently.
+    for (const char* blank : {"", "   ", " \t"})
+    {
+        w.prompts.asked.clear();
+        EXPECT_EQ(w.session.commitText(CPlayerField::Name, blank), CCommitResult::Refused) << blank;
+        EXPECT_EQ(p.name, "Name");
+        EXPECT_EQ(p.modified, 0u);
+        EXPECT_EQ(w.session.state().name, "Name");
+        ASSERT_EQ(w.prompts.asked.size(), 1u);
+        EXPECT_EQ(w.prompts.asked[0].text, pagetexts::kPlayerNameEmpty);
+    }
+    w.prompts.asked.clear();
 
     // Windows-1252 holds the euro sign and u-umlaut but no Polish L-stroke or kana.
     EXPECT_EQ(w.session.commitText(CPlayerField::Name, "\xC5\x81\xC3\xBC\xE2\x82\xAC\xE3\x81\x82\xC5\x81"),
@@ -355,7 +363,7 @@ TEST(EditingPlayerSession, NameTipNamesTheOriginalPlayerAndTheTeamOfImportedPlay
     w.session.selectPlayer(7);
     EXPECT_EQ(w.session.nameToolTip(CTextEncoding::Windows1252), "");
     w.session.selectPlayer(7 + 2 * 65536);
-    EXPECT_EQ(w.session.nameToolTip(CTextEncoding::Windows1252), "Originaly:  Base +  from  Club");
+    EXPECT_EQ(w.session.nameToolTip(CTextEncoding::Windows1252), "Originally: Base + from Club");
 }
 
 // National sides name the countries; clubs, nameless sides and later sides of a code

@@ -95,7 +95,7 @@ TEST(EditingTeamSession, LoadsNamesKitAndTheJerseyModelsTrailer)
 }
 
 // A bankroll is taken only whole and within 0..100000; a refused one leaves the record
-// alone and the box as typed, so the user can put it right.
+// alone, the message names the range, and the box shows the stored amount again.
 TEST(EditingTeamSession, BankrollIsCheckedAtCommitAndARefusedOneIsNotWritten)
 {
     struct Case
@@ -106,11 +106,11 @@ TEST(EditingTeamSession, BankrollIsCheckedAtCommitAndARefusedOneIsNotWritten)
         const char* message;
     };
     const Case cases[] = {
-        {"100001", CCommitResult::Refused, 5000, "Value out of range in Bankroll field"},
-        {"-1", CCommitResult::Refused, 5000, "Value out of range in Bankroll field"},
-        {"12a", CCommitResult::Refused, 5000, "Invalid character in Bankroll field"},
-        {"", CCommitResult::Refused, 5000, "Invalid character in Bankroll field"},
-        {"99999999999999999999999", CCommitResult::Refused, 5000, "Value out of range in Bankroll field"},
+        {"100001", CCommitResult::Refused, 5000, "Bankroll must be between 0 and 100000"},
+        {"-1", CCommitResult::Refused, 5000, "Bankroll must be between 0 and 100000"},
+        {"12a", CCommitResult::Refused, 5000, "Bankroll must be a whole number between 0 and 100000"},
+        {"", CCommitResult::Refused, 5000, "Bankroll must be a whole number between 0 and 100000"},
+        {"99999999999999999999999", CCommitResult::Refused, 5000, "Bankroll must be between 0 and 100000"},
         {" 7000 ", CCommitResult::Changed, 7000, nullptr},
         {"100000", CCommitResult::Changed, 100000, nullptr},
         {"5000", CCommitResult::Unchanged, 5000, nullptr},
@@ -130,7 +130,7 @@ TEST(EditingTeamSession, BankrollIsCheckedAtCommitAndARefusedOneIsNotWritten)
             << c.typed;
         if (c.result == CCommitResult::Refused)
         {
-            EXPECT_EQ(w.session.state().bankrollText, c.typed);
+            EXPECT_EQ(w.session.state().bankrollText, "5000") << c.typed;
         }
     }
 }
@@ -156,6 +156,10 @@ TEST(EditingTeamSession, NamesCommitCutAtACharacterOrAreRefusedWhole)
     EXPECT_EQ(w.session.state().longName, "A name longer than ");
     EXPECT_EQ(w.messages().back(),
               "The game's files cannot hold these characters: \xC5\x84\nThe name is kept as it was.");
+    // An emptied team name is refused as well; the abbreviation and short name may be empty.
+    EXPECT_EQ(w.session.commitName(CNameBox::LongName, "  "), CCommitResult::Refused);
+    EXPECT_EQ(t.longName, "A name longer than ");
+    EXPECT_EQ(w.messages().back(), pagetexts::kTeamNameEmpty);
 
     // Shift-JIS: nine kanji are 18 bytes; the abbreviation holds two of them, not two
     // and a half.
@@ -293,5 +297,5 @@ TEST(EditingTeamSession, WeftorOpensTheKitsTextureByNumber)
     session.weftorFailed();
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0].text,
-              "Error executing Weftor. Please make sure that Weftor.exe exists the same folder as Obrix.");
+              "The jersey editor Weftor was found but could not be started.");
 }

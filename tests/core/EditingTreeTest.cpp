@@ -172,7 +172,7 @@ TEST_F(EditingFind, NoSelectionSearchesFirstToLastOnce)
     EXPECT_EQ(find("c2").playerId, 6u);
     EXPECT_TRUE(w.messages().empty());
     EXPECT_EQ(find("nobody").playerId, 0u);
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Can not find the string 'nobody'"}));
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot find 'nobody'"}));
 }
 
 TEST_F(EditingFind, StartsAfterTheSelectedTeamAndWrapsToTheTeamsBeforeIt)
@@ -194,7 +194,7 @@ TEST_F(EditingFind, OnlyMatchInsideTheSelectedTeamIsNotFound)
 TEST_F(EditingFind, LastTeamOfLastLeagueFailsAtOnce)
 {
     EXPECT_EQ(find("a1", {2, 1}).playerId, 0u);
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Can not find the string 'a1'"}));
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot find 'a1'"}));
 }
 
 TEST_F(EditingFind, SelectedLeagueIsSkippedAndLastLeagueWrapsToFirst)
@@ -220,7 +220,7 @@ TEST(EditingFindEdge, EmptyTreeFailsWithMessage)
 {
     World w;
     EXPECT_EQ(findPlayer(w.db, {}, {}, "x", kLatin, w.prompts).playerId, 0u);
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Can not find the string 'x'"}));
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot find 'x'"}));
 }
 
 TEST(EditingFindEdge, MatchesAccentedNamesIgnoringCase)
@@ -345,7 +345,7 @@ TEST(EditingTeamCommands, LeagueNameRefusesEuropeanFixtures)
     w.league("xEC Cup", {});
     w.league("Old *", {});
     EXPECT_FALSE(leagueNameEditable("xEC Cup", w.prompts));
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot edit European Competion Fixtures."}));
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Cannot edit European Competition Fixtures."}));
     EXPECT_TRUE(leagueNameEditable("Old *", w.prompts));
     ASSERT_TRUE(renameLeague(gate(w.db), 1, "Old *"));
     EXPECT_EQ(w.db.leagues()[1]->displayName, "Old *");
@@ -358,7 +358,7 @@ TEST(EditingTeamCommands, RememberTeamMessage)
     w.team(2, "Harbour").imported = 1;
     EXPECT_EQ(rememberTeam(w.db, 2, kLatin, w.prompts), 2u);
     EXPECT_EQ(rememberTeam(w.db, 3, kLatin, w.prompts), 0u);
-    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Copy Harbour * successfully"}));
+    EXPECT_EQ(w.messages(), (std::vector<std::string>{"Copied Harbour *"}));
 }
 
 TEST(EditingTeamCommands, ApplyRememberedTeamCopiesAsManyPlayersAsTheCurrentTeamHolds)

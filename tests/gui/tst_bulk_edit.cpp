@@ -24,9 +24,11 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QTableView>
 #include <QtTest>
 
+#include <algorithm>
 #include <fstream>
 
 using CCommand = CMainFrame::CCommand;
@@ -216,6 +218,11 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
     QVERIFY(dock->isVisible());
     QVERIFY(toggle->isChecked());
     QCOMPARE(dock->model()->rowCount(), 2);
+    const auto summaryReads = [dock](const QString& text) {
+        const auto labels = dock->findChildren<QLabel*>();
+        return std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->text() == text; });
+    };
+    QVERIFY(summaryReads(QStringLiteral("2 differences in 2 records")));
     // Skills read as the Player page shows them.
     for (int r = 0; r < 2; ++r)
     {
@@ -234,6 +241,7 @@ void TestBulkEdit::changesListRevertsAFieldAndGoesToTheRecord()
     QCOMPARE(db.player(ids[0])->speed, speed);
     QCOMPARE(int(db.player(ids[1])->tackle), (tackle + 1) % 16);
     QCOMPARE(dock->model()->rowCount(), 1);
+    QVERIFY(summaryReads(QStringLiteral("1 difference in 1 record")));
 
     emit dock->list()->doubleClicked(dock->model()->index(0, 0));
     QCOMPARE(s.app->document().currentPlayer(), ids[1]);

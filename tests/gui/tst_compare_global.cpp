@@ -13,11 +13,13 @@
 #include "pages/PlayerPage.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
+#include "shell/FrameStatusBar.h"
 #include "shell/GlobalModificationsDialog.h"
 #include "shell/GroupView.h"
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
+#include "util/Format.h"
 #include "util/TextCodec.h"
 
 #include <QAbstractSpinBox>
@@ -248,6 +250,9 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
         }
     });
     QVERIFY(changedGroup > 1);
+    // The status line says what was done, to how many players (all of the ticked group).
+    QCOMPARE(frame->findChild<CFrameStatusBar*>()->message(),
+             QStringLiteral("Speed +20 for %1 players").arg(QString::fromStdString(groupedNumber(changedGroup))));
 }
 
 void TestCompareGlobal::globalModificationsCancelledChangesNothing()

@@ -6,7 +6,10 @@
 #include "app/ObrixApp.h"
 #include "database/Database.h"
 #include "editing/LeagueTreeOrder.h"
+#include "pages/PlayerPage.h"
+#include "pages/TeamPage.h"
 #include "pages/TransferPage.h"
+#include "util/TextCodec.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
@@ -15,6 +18,10 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QTest>
 
 #include <algorithm>
@@ -50,6 +57,7 @@ private slots:
     void deleteTeamThenUndoPutsItBack();
     void swapTeamsUndoRedo();
     void undoPastASaveMarksTheDataModified();
+    void pageStepsAreNamedAndTheSavedPointMarked();
 };
 
 void TestHistory::deleteTeamThenUndoPutsItBack()
@@ -154,6 +162,59 @@ void TestHistory::undoPastASaveMarksTheDataModified()
     s.fixture.prompts.yesNoAnswers = {true};
     s.app->restoreBackup();
     QCOMPARE(s.app->document().history()->count(), 0);
+}
+
+// A page edit is named by field, record and shown values; two steps of one field are one
+// step from the first old value; View > History marks the state the files hold.
+void TestHistory::pageStepsAreNamedAndTheSavedPointMarked()
+{
+    CStartedFrame s(true);
+    QVERIFY(s.frame);
+    const CDatabase& db = s.app->db();
+    uint32_t teamId = 0;
+    db.forEachTeam([&](const CTeam& t) {
+        if (!teamId && t.id < CDatabase::kImportedIdBase && t.bankroll > 0 && t.bankroll < 90000 &&
+            !db.listedPlayers(t.id).empty())
+            teamId = t.id;
+    });
+    QVERIFY(teamId);
+    s.frame->groupView()->selectTeam(teamId);
+    const uint32_t playerId = db.listedPlayers(teamId).front();
+    s.frame->rosterView()->selectPlayer(playerId);
+    CDataPropSheet* sheet = s.frame->dataView()->sheet();
+    QSpinBox* speed = sheet->playerPage()->skillSpin(11);
+    const int from = speed->value();
+    const int step = from <= 14 ? 1 : -1;
+    speed->stepBy(step);
+    speed->stepBy(step);
+    QUndoStack* history = s.app->document().history();
+    QCOMPARE(history->count(), 1);
+    const CTextEncoding encoding = encodingForLanguage(db.languageCode());
+    const QString player = QString::fromStdString(toUtf8(db.player(playerId)->name, encoding));
+    QCOMPARE(history->text(0), QStringLiteral("Speed of %1 %2 -> %3").arg(player).arg(from).arg(from + 2 * step));
+    QCOMPARE(undoText(s), QStringLiteral("&Undo ") + history->text(0));
+
+    CTeamPage* teamPage = sheet->teamPage();
+    const uint32_t bankroll = db.team(teamId)->bankroll;
+    teamPage->bankrollBox()->setText(QString::number(bankroll + 5));
+    teamPage->bankrollBox()->setModified(true);
+    QVERIFY(teamPage->commitPendingEdits());
+    const QString team = QString::fromStdString(toUtf8(db.team(teamId)->longName, encoding));
+    QCOMPARE(history->text(1), QStringLiteral("Bankroll of %1 %2 -> %3").arg(team).arg(bankroll).arg(bankroll + 5));
+
+    s.fixture.prompts.yesNoAnswers = {true, true};
+    s.trigger(CCommand::SaveData);
+    s.trigger(CCommand::Undo);
+    s.trigger(CCommand::History);
+    auto* view = s.frame->findChild<QUndoView*>(QStringLiteral("historyView"));
+    QVERIFY(view);
+    // Rows: the state as loaded, then one for each step. The saved one carries the mark.
+    const auto marked = [view](int row) { return !view->model()->index(row, 0).data(Qt::DecorationRole).isNull(); };
+    QCOMPARE(view->model()->rowCount(), 3);
+    QVERIFY(!marked(0));
+    QVERIFY(!marked(1));
+    QVERIFY(marked(2));
+    saveScreenshot(view, QStringLiteral("history-view"));
 }
 
 QTEST_MAIN(TestHistory)

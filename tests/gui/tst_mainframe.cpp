@@ -24,8 +24,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableView>
 #include "shell/NodeDrag.h"
 
 #include <cstdlib>
@@ -166,8 +168,27 @@ private slots:
     void closingCancelledKeepsTheWindow();
     void makeJerseyThumbnails();
     void helpTopicsOpenOurPages();
+    void newLeagueDialogIsTitledNewLeague();
     void screenshots();
 };
+
+// New League asks under its own title, not the imported league's.
+void TestMainFrame::newLeagueDialogIsTitledNewLeague()
+{
+    CStarted s;
+    QVERIFY(s.frame);
+    const std::size_t leagues = s.app->db().leagues().size();
+    QString title;
+    {
+        CNextDialog answer([&](QDialog* dialog) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        s.trigger(CCommand::NewLeague);
+    }
+    QCOMPARE(title, QStringLiteral("New League"));
+    QCOMPARE(s.app->db().leagues().size(), leagues);
+}
 
 void TestMainFrame::menusReadAsDesigned()
 {
@@ -208,12 +229,29 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
     QVERIFY(s.enabled(CCommand::Cut));
     s.trigger(CCommand::Cut);
     QVERIFY(db.player(player)->destinationTeamId == 0);  // nothing moves before the Paste
+    // The status line says what the cut waits for, and then what the paste did.
+    auto* status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar());
+    const QString name = QString::fromLatin1(db.player(player)->name.c_str());
+    QCOMPARE(status->message(), QStringLiteral("Cut %1: paste on a team to move him").arg(name));
+    // Only the cut row is drawn greyed, until the paste.
+    const QAbstractItemModel* rows = s.frame->rosterView()->table()->model();
+    const auto greyed = [&](uint32_t id) {
+        for (int r = 0; r < rows->rowCount(); ++r)
+            if (rows->index(r, 1).data().toString().startsWith(QString::fromLatin1(db.player(id)->name.c_str())))
+                return !rows->index(r, 1).data(Qt::ForegroundRole).isNull();
+        return false;
+    };
+    QVERIFY(greyed(player));
+    QVERIFY(!greyed(db.listedPlayers(from).at(1)));
 
     s.frame->groupView()->selectTeam(to);
     QVERIFY(s.enabled(CCommand::Paste));
     s.trigger(CCommand::Paste);
     QCOMPARE(db.player(player)->destinationTeamId, to);
     QCOMPARE(db.listedPlayers(to).back(), player);
+    QCOMPARE(status->message(),
+             QStringLiteral("Moved %1 to %2").arg(name, QString::fromLatin1(db.team(to)->longName.c_str())));
+    QVERIFY(!greyed(player));
     QCOMPARE(s.frame->rosterView()->teamShown(), to);
     QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
     QVERIFY(!s.enabled(CCommand::Paste));  // the clipboard was emptied: a second Paste moves nothing
@@ -609,8 +647,11 @@ void TestMainFrame::saveData()
     QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
     QCOMPARE(s.fixture.prompts.asked[0].kind, std::string("yesno"));
     QCOMPARE(s.fixture.prompts.asked[0].text, std::string(frametexts::kSaveWarning));
+    const QString statusLine = qobject_cast<CFrameStatusBar*>(s.frame->statusBar())->message();
     if (answer)
     {
+        QCOMPARE(statusLine, QStringLiteral("Saved 1 changed record to %1")
+                                 .arg(QDir::toNativeSeparators(QString::fromStdString(s.fixture.gameFolder().string()))));
         QVERIFY(fileBytes(namesFile) != before);
         QVERIFY(!s.app->db().modified());
         QVERIFY(!s.enabled(CCommand::SaveData));
@@ -621,6 +662,7 @@ void TestMainFrame::saveData()
     else
     {
         QVERIFY(fileBytes(namesFile) == before);
+        QVERIFY(!statusLine.startsWith(QStringLiteral("Saved")));
         QVERIFY(s.app->db().modified());
         QVERIFY(s.enabled(CCommand::SaveData));
     }
@@ -897,7 +939,7 @@ void TestMainFrame::rememberAndApplyTeam()
     s.trigger(CCommand::RememberTeam);
     QCOMPARE(s.frame->rememberedTeam(), source);
     QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
-    QCOMPARE(s.fixture.prompts.asked[0].text, "Copy " + db.teamLabel(source) + " successfully");
+    QCOMPARE(s.fixture.prompts.asked[0].text, "Copied " + db.teamLabel(source));
     QVERIFY(s.enabled(CCommand::ApplyRememberedTeam));
 
     s.frame->groupView()->selectTeam(target);

@@ -462,7 +462,7 @@ void TestStartup::preferencesLanguage_data()
     QTest::addColumn<int>("shownIndex");
     QTest::addColumn<QString>("result");
     QTest::addColumn<bool>("message");
-    QTest::newRow("Portugese") << "ENG" << 3 << 0 << "BRP" << true;
+    QTest::newRow("Portuguese") << "ENG" << 3 << 0 << "BRP" << true;
     QTest::newRow("unchanged") << "GER" << -1 << 4 << "GER" << false;
     QTest::newRow("Swedish chosen again") << "SWE" << 8 << 8 << "SWE" << false;
     QTest::newRow("unknown code kept") << "XYZ" << -1 << -1 << "XYZ" << false;

@@ -408,7 +408,7 @@ void TestTreeRoster::findSelectsTheTeam()
     QVERIFY(messages(m_fixture->prompts).empty());
 
     QCOMPARE(group.find("no such name at all"), 0u);
-    QCOMPARE(messages(m_fixture->prompts), std::vector<std::string>{"Can not find the string 'no such name at all'"});
+    QCOMPARE(messages(m_fixture->prompts), std::vector<std::string>{"Cannot find 'no such name at all'"});
 }
 
 void TestTreeRoster::teamCommandsOfTheLeftPane()

@@ -12,6 +12,7 @@
 #include "widgets/AppearanceArt.h"
 #include "widgets/BandedFrames.h"
 #include "widgets/ColourPicker.h"
+#include "widgets/DragLabel.h"
 #include "widgets/FormLabel.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/ListComboBox.h"
@@ -152,8 +153,24 @@ private slots:
     void listComboBoxIsSizedAsTheToolkitSizesIt();
     void formLabelIsSizedAsTheToolkitSizesIt();
     void appearanceModelsAreAllDifferent();
+    void dragLabelIsTheNameAlone();
     void screenshots();
 };
+
+// A dragged row travels as a label one line high and about as wide as its name; a name of
+// any length keeps it small.
+void TestWidgets::dragLabelIsTheNameAlone()
+{
+    QWidget look;
+    const QFontMetrics metrics(look.font());
+    const QPixmap label = dragLabel(QStringLiteral("Jan Brouwer"), &look);
+    const QSize size = label.deviceIndependentSize().toSize();
+    QVERIFY(size.height() < 2 * metrics.height());
+    QVERIFY(size.width() >= metrics.horizontalAdvance(QStringLiteral("Jan Brouwer")));
+    QVERIFY(size.width() < metrics.horizontalAdvance(QStringLiteral("Jan Brouwer")) + 4 * metrics.averageCharWidth());
+    const QPixmap longer = dragLabel(QString(200, QLatin1Char('W')), &look);
+    QVERIFY(longer.deviceIndependentSize().width() <= 31 * metrics.averageCharWidth() + 8);
+}
 
 void TestWidgets::pictureListShowsExactlyOneCell()
 {

@@ -88,7 +88,7 @@ private:
 namespace backuptexts
 {
 inline constexpr const char* kRestoreQuestion =
-    "Restoring original Golvar data file will overwite all changes made. Do you wish to continue?";
+    "Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?";
 inline constexpr const char* kNoBackup = "There is no backup of this Golvar folder to restore.";
 inline constexpr const char* kRestored = "Restored %s from the backup of %s.";
 inline constexpr const char* kNotRestored = "Nothing was restored: %s";

@@ -6,18 +6,25 @@
 // marked for translation under the namespace's name.
 namespace editingtexts
 {
-inline constexpr const char* kFindFailedStart = QT_TRANSLATE_NOOP("editingtexts", "Can not find the string '");
+inline constexpr const char* kFindFailedStart = QT_TRANSLATE_NOOP("editingtexts", "Cannot find '");
 inline constexpr const char* kFindFailedEnd = "'";
 inline constexpr const char* kDuplicatedTo = QT_TRANSLATE_NOOP("editingtexts", " has been duplicated to ");
 inline constexpr const char* kRosterFull =
     QT_TRANSLATE_NOOP("editingtexts", "Too many players (26) in this team already!");
 inline constexpr const char* kEuropeanFixtures =
-    QT_TRANSLATE_NOOP("editingtexts", "Cannot edit European Competion Fixtures.");
-inline constexpr const char* kRememberedTeam = QT_TRANSLATE_NOOP("editingtexts", "Copy %s successfully");
+    QT_TRANSLATE_NOOP("editingtexts", "Cannot edit European Competition Fixtures.");
+inline constexpr const char* kRememberedTeam = QT_TRANSLATE_NOOP("editingtexts", "Copied %s");
 inline constexpr const char* kCopyPlayerOnly =
     QT_TRANSLATE_NOOP("editingtexts", "Can only copy a player to clipboard!");
 inline constexpr const char* kPastePlayerOnly = QT_TRANSLATE_NOOP("editingtexts", "Can only paste player to a team!");
 inline constexpr const char* kNewLeagueName = QT_TRANSLATE_NOOP("editingtexts", "New League");
-inline constexpr const char* kLeagueNameTitle = QT_TRANSLATE_NOOP("editingtexts", "Imported League Name");
+// The league name dialog's titles: League Name, New League, and an imported league's.
+inline constexpr const char* kLeagueNameTitle = QT_TRANSLATE_NOOP("editingtexts", "League Name");
+inline constexpr const char* kNewLeagueTitle = QT_TRANSLATE_NOOP("editingtexts", "New League");
+inline constexpr const char* kImportedLeagueTitle = QT_TRANSLATE_NOOP("editingtexts", "Imported League Name");
 inline constexpr const char* kLeagueNameLabel = QT_TRANSLATE_NOOP("editingtexts", "League Name:");
+// The history's name of a step that changed one field: the field, the record, the value
+// before and after ("Speed of Frank van den B 7 -> 9"); a rename names the two names.
+inline constexpr const char* kFieldStep = QT_TRANSLATE_NOOP("editingtexts", "%s of %s %s -> %s");
+inline constexpr const char* kRenameStep = QT_TRANSLATE_NOOP("editingtexts", "%s %s -> %s");
 }  // namespace editingtexts

@@ -4,6 +4,7 @@
 #include "database/Database.h"
 #include "editing/PageTexts.h"
 #include "editing/TeamEditSession.h"
+#include "util/Format.h"
 
 #include <algorithm>
 
@@ -53,4 +54,20 @@ int applyGlobalModification(CTransaction& db, const CGlobalModification& modific
     });
     if (marked > 0) db.setModified();
     return marked;
+}
+
+std::string globalModificationSummary(const CGlobalModification& modification, int players)
+{
+    std::string skills;
+    std::size_t ticked = 0;
+    for (std::size_t s = 0; s < modification.skills.size(); ++s)
+    {
+        if (!modification.skills[s]) continue;
+        skills += (skills.empty() ? "" : ", ") + std::string(globalmodtexts::kSkills[s]);
+        ++ticked;
+    }
+    if (ticked == modification.skills.size()) skills = globalmodtexts::kAllSkills;
+    if (ticked == 0) skills = globalmodtexts::kNoSkill;
+    return formatText(globalmodtexts::kDone, skills.c_str(), modification.amount,
+                      counted(players, globalmodtexts::kPlayer, globalmodtexts::kPlayers).c_str());
 }

@@ -21,6 +21,12 @@ inline constexpr std::array<const char*, 13> kSkills = {
     "Passing",      "Reaction", "Shooting Power", "Shooting Accuracy", "Speed",      "Tackle",
 };
 inline constexpr const char* kRange = "Please enter an integer between %1 and %2.";
+// The status line after OK: the skills, the amount with its sign, the players counted.
+inline constexpr const char* kDone = "%s %+d for %s";
+inline constexpr const char* kAllSkills = "All skills";
+inline constexpr const char* kNoSkill = "No skill";
+inline constexpr const char* kPlayer = "player";
+inline constexpr const char* kPlayers = "players";
 }  // namespace globalmodtexts
 
 namespace globalmods
@@ -70,3 +76,7 @@ int spinAmount(const std::string& text, int steps);
 // 0..15, and marks each of those players modified (with the database's flag) even when
 // no skill is ticked. An amount of 0 does nothing. Returns how many players were marked.
 int applyGlobalModification(CTransaction& db, const CGlobalModification& modification);
+
+// What was done, for the status line: "Speed +3 for 4,033 players", "Speed, Tackle -2 for
+// 12 players", "All skills +1 for 1 player". players: as applyGlobalModification returned.
+std::string globalModificationSummary(const CGlobalModification& modification, int players);

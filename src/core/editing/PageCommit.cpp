@@ -51,3 +51,8 @@ std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding en
     }
     return bytes;
 }
+
+bool isBlank(std::string_view utf8)
+{
+    return utf8.find_first_not_of(" \t") == std::string_view::npos;
+}

@@ -28,6 +28,9 @@ enum class CCommitResult
 std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding encoding, std::size_t maxBytes,
                                          CPrompts& prompts);
 
+// Nothing but spaces and tabs: a name box holding no name.
+bool isBlank(std::string_view utf8);
+
 // Runs f as one step of the history, with slot pointing at the step's transaction while f
 // runs: a page session writes its shown record through it and nowhere else. A step the
 // gate refuses changes nothing (the runner has told the user why); refused says so, and a

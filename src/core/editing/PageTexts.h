@@ -24,8 +24,10 @@ inline constexpr const char* kPlayerGroup = QT_TRANSLATE_NOOP("pagetexts", "Play
 inline constexpr const char* kAppearanceGroup = QT_TRANSLATE_NOOP("pagetexts", "Appearance");
 inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("pagetexts", "Skills");
 inline constexpr const char* kPresetsGroup = QT_TRANSLATE_NOOP("pagetexts", "Presets");
+inline constexpr const char* kPlayerNameEmpty =
+    QT_TRANSLATE_NOOP("pagetexts", "A player must have a name. The name is kept as it was.");
 inline constexpr const char* kNumberUsed = QT_TRANSLATE_NOOP("pagetexts", "Number %d has already been used.");
-inline constexpr const char* kOriginally = QT_TRANSLATE_NOOP("pagetexts", "Originaly:  %s  from  %s");
+inline constexpr const char* kOriginally = QT_TRANSLATE_NOOP("pagetexts", "Originally: %s from %s");
 inline constexpr const char* kMaxAttributes = QT_TRANSLATE_NOOP("pagetexts", "Max. Attributes");
 inline constexpr const char* kResetAll = QT_TRANSLATE_NOOP("pagetexts", "Reset All");
 inline constexpr const char* kCommentary = QT_TRANSLATE_NOOP("pagetexts", "Commentary");
@@ -71,16 +73,23 @@ inline constexpr const char* kTeamGroup = QT_TRANSLATE_NOOP("pagetexts", "Team")
 inline constexpr const char* kNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Name:");
 inline constexpr const char* kHomeKit = QT_TRANSLATE_NOOP("pagetexts", "Home Kit");
 inline constexpr const char* kAwayKit = QT_TRANSLATE_NOOP("pagetexts", "Away Kit");
-inline constexpr const char* kBankrollInvalid = QT_TRANSLATE_NOOP("pagetexts", "Invalid character in Bankroll field");
-inline constexpr const char* kBankrollOutOfRange =
-    QT_TRANSLATE_NOOP("pagetexts", "Value out of range in Bankroll field");
+// Both filled with the lowest and highest bankroll the file holds.
+inline constexpr const char* kBankrollInvalid =
+    QT_TRANSLATE_NOOP("pagetexts", "Bankroll must be a whole number between %d and %d");
+inline constexpr const char* kBankrollOutOfRange = QT_TRANSLATE_NOOP("pagetexts", "Bankroll must be between %d and %d");
+inline constexpr const char* kTeamNameEmpty =
+    QT_TRANSLATE_NOOP("pagetexts", "A team must have a name. The name is kept as it was.");
 inline constexpr const char* kEnterInteger = QT_TRANSLATE_NOOP("pagetexts", "Please enter an integer.");
 inline constexpr const char* kWeftorCommand = "Weftor %c%s%c /j%d";
 inline constexpr const char* kWeftorTexture = "%s\\Data\\Player\\Textures\\Pk%03d.fsh";
-inline constexpr const char* kWeftorFailed = QT_TRANSLATE_NOOP(
-    "pagetexts", "Error executing Weftor. Please make sure that Weftor.exe exists the same folder as Obrix.");
+inline constexpr const char* kWeftorFailed =
+    QT_TRANSLATE_NOOP("pagetexts", "The jersey editor Weftor was found but could not be started.");
+// The Edit... button's tool tip; %1 is Obrix's own folder, or the editor's program.
+inline constexpr const char* kWeftorNotFound = QT_TRANSLATE_NOOP(
+    "pagetexts", "Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.");
+inline constexpr const char* kWeftorFound = QT_TRANSLATE_NOOP("pagetexts", "Edits the jersey texture with %1");
 inline constexpr const char* kAbbreviationLabel = QT_TRANSLATE_NOOP("pagetexts", "Abb.");
-inline constexpr const char* kShortNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Shorten Name:");
+inline constexpr const char* kShortNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Short Name:");
 inline constexpr const char* kBankrollLabel = QT_TRANSLATE_NOOP("pagetexts", "Bankroll:");
 inline constexpr const char* kPrimary = QT_TRANSLATE_NOOP("pagetexts", "Primary:");
 inline constexpr const char* kSecondary = QT_TRANSLATE_NOOP("pagetexts", "Secondary:");

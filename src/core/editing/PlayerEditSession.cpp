@@ -118,10 +118,11 @@ CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_vie
     const CTextEncoding encoding = encodingForLanguage(db().languageCode());
     const bool name = field == CPlayerField::Name;
     // An emptied name box is a name deleted by mistake, not a player without one.
-    if (name && utf8.empty())
+    if (name && isBlank(utf8))
     {
+        m_prompts.message(pagetexts::kPlayerNameEmpty, CPrompts::CIcon::Information);
         showPlayer(m_shown);
-        return CCommitResult::Unchanged;
+        return CCommitResult::Refused;
     }
     const std::optional<std::string> bytes =
         utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? CPlayer::kShownNameLength : 1, m_prompts);

@@ -193,6 +193,12 @@ CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
         field = box == CNameBox::Abbreviation ? &CTeam::abbreviation : &CTeam::shortName;
         limit = box == CNameBox::Abbreviation ? kAbbreviationBytes : kShortNameBytes;
     }
+    if (box == CNameBox::LongName && isBlank(utf8))
+    {
+        m_prompts.message(pagetexts::kTeamNameEmpty, CPrompts::CIcon::Information);
+        loadNames(*record);
+        return CCommitResult::Refused;
+    }
     const std::optional<std::string> bytes =
         takeTypedText(utf8, encodingForLanguage(db().languageCode()), limit, m_prompts);
     if (!bytes)
@@ -212,18 +218,21 @@ CCommitResult CTeamEditSession::commitBankroll(std::string_view text)
     if (!m_tx) return gated(pagetexts::kEditTeam, fieldMergeKey(2, m_shown, 8), [&] { return commitBankroll(text); });
     CTeam* record = editedRecord();
     if (!record || !m_state.enabled) return CCommitResult::Unchanged;
-    m_state.bankrollText = std::string(text);
-    const std::optional<int64_t> typed = parseBankroll(m_state.bankrollText);
+    // A refused amount is not left in the box looking stored: the stored one is shown again
+    // and the message says what would be taken.
+    const std::optional<int64_t> typed = parseBankroll(std::string(text));
+    m_state.bankrollText = std::to_string(record->bankroll);
     if (!typed)
     {
-        m_prompts.message(pagetexts::kBankrollInvalid, CPrompts::CIcon::Information);
+        m_prompts.message(formatText(pagetexts::kBankrollInvalid, 0, kBankrollLimit), CPrompts::CIcon::Information);
         return CCommitResult::Refused;
     }
     // The file keeps 17 bits of the bankroll: a negative amount would come back from the
     // next load as a fortune, so it is refused with the one above the limit.
     if (*typed < 0 || *typed > kBankrollLimit)
     {
-        m_prompts.message(pagetexts::kBankrollOutOfRange, CPrompts::CIcon::Information);
+        m_prompts.message(formatText(pagetexts::kBankrollOutOfRange, 0, kBankrollLimit),
+                          CPrompts::CIcon::Information);
         return CCommitResult::Refused;
     }
     const CTeam before = *record;

@@ -66,7 +66,7 @@ enum class CNameBox
 struct CTeamPageState
 {
     bool enabled = false;            // every editing control
-    bool shortNamesEnabled = false;  // "Abb." and "Shorten Name:"
+    bool shortNamesEnabled = false;  // "Abb." and "Short Name:"
     std::string longName;            // 8-bit text as the database holds it
     std::string abbreviation;
     std::string shortName;

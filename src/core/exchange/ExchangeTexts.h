@@ -72,8 +72,14 @@ inline constexpr const char* kExportPackFailed = QT_TRANSLATE_NOOP("exchangetext
 inline constexpr const char* kExportNothingPacked =
     QT_TRANSLATE_NOOP("exchangetexts", "Packing %s left no packed file.");
 inline constexpr const char* kExportWriteFailed = QT_TRANSLATE_NOOP("exchangetexts", "Cannot write %s.");
-inline constexpr const char* kExportDone =
-    QT_TRANSLATE_NOOP("exchangetexts", "Exported %d teams, %d players and %d transfers to %s.");
+// Each count filled with counted(): "1 team", "22 players".
+inline constexpr const char* kExportDone = QT_TRANSLATE_NOOP("exchangetexts", "Exported %s, %s and %s to %s.");
+inline constexpr const char* kTeam = "team";
+inline constexpr const char* kTeams = "teams";
+inline constexpr const char* kPlayer = "player";
+inline constexpr const char* kPlayers = "players";
+inline constexpr const char* kTransfer = "transfer";
+inline constexpr const char* kTransfers = "transfers";
 
 inline constexpr const char* kReady = QT_TRANSLATE_NOOP("exchangetexts", "Ready");
 }  // namespace exchangetexts

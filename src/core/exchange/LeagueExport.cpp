@@ -253,8 +253,9 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
         return result;
     }
     result.ok = true;
-    result.message = formatText(kExportDone, int(set.teams.size()), int(set.players.size()), int(set.transfers.size()),
-                                folder.c_str());
+    result.message = formatText(kExportDone, counted(int64_t(set.teams.size()), kTeam, kTeams).c_str(),
+                                counted(int64_t(set.players.size()), kPlayer, kPlayers).c_str(),
+                                counted(int64_t(set.transfers.size()), kTransfer, kTransfers).c_str(), folder.c_str());
     return result;
 }
 

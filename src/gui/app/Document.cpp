@@ -2,6 +2,7 @@
 
 #include "database/GameFiles.h"
 #include "util/TextCodec.h"
+#include "editing/StepNames.h"
 
 #include <QUndoCommand>
 
@@ -35,6 +36,9 @@ public:
         auto* later = dynamic_cast<const CChangeCommand*>(other);
         if (!later || later->m_mergeKey != m_mergeKey) return false;
         m_change.absorb(std::move(const_cast<CChangeCommand*>(later)->m_change));
+        // The merged step reads from its first old value to its last new one.
+        if (const std::string named = fieldStepName(m_change, m_doc.encoding()); !named.empty())
+            setText(QString::fromStdString(named));
         return true;
     }
     void absorb(CChange&& later) { m_change.absorb(std::move(later)); }
@@ -75,7 +79,11 @@ std::optional<std::string> CDocument::run(const std::string& name, const std::fu
         return std::string(refusal.what());
     }
     if (change.empty()) return std::nullopt;
-    m_history.push(new CChangeCommand(*this, name, std::move(change), mergeKey));
+    // Steps that merge are edits of one field: they are named by record, field and values,
+    // so the history tells one from the next.
+    std::string named = mergeKey != 0 ? fieldStepName(change, encoding()) : std::string();
+    if (named.empty()) named = name;
+    m_history.push(new CChangeCommand(*this, named, std::move(change), mergeKey));
     announceModified();
     return std::nullopt;
 }

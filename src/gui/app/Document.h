@@ -3,6 +3,7 @@
 #include "database/Change.h"
 #include "database/Database.h"
 #include "editing/Selection.h"
+#include "util/TextCodec.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -83,6 +84,7 @@ signals:
 
 private:
     friend class CChangeCommand;
+    CTextEncoding encoding() const { return encodingForLanguage(m_db.languageCode()); }
     void put(const CChange& change, bool after);
     // Settles the selection against the change (leaguesBefore: the league list on the side
     // the database has just left), announces the change, then the selection if it moved.

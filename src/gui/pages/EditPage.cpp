@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QVBoxLayout>
 
 CEditPage::CEditPage(CObrixApp& app, QWidget* parent) : QWidget(parent), m_app(app)
@@ -51,17 +50,12 @@ CCommitResult CEditPage::commitBox(const CTextBox& entry)
     QLineEdit* box = entry.box;
     if (m_busy || !box->isModified() || !box->isEnabled()) return CCommitResult::Unchanged;
     m_busy = true;
-    const QString typed = box->text();
-    const CCommitResult result = entry.commit(typed.toStdString());
+    const CCommitResult result = entry.commit(box->text().toStdString());
+    // A refused value is not left in the box: the page shows what the record holds, so the
+    // box never looks stored when it is not, and leaving it later asks nothing again.
     showPage();
+    box->setModified(false);
     m_busy = false;
-    if (result == CCommitResult::Refused && box->text() == typed)
-    {
-        // Still what the user typed: it stays waiting, and the box is handed back once
-        // the focus change in progress is over.
-        box->setModified(true);
-        QTimer::singleShot(0, box, [box] { box->setFocus(); });
-    }
     return result;
 }
 

@@ -30,8 +30,8 @@ class CEditPage : public QWidget
 
 public:
     // Commits every text box whose text the user changed. False when one was refused
-    // (the user was told; the box keeps what was typed and gets the focus back): the
-    // caller should not go on as if the page were stored.
+    // (the user was told, and the box shows the stored value again): the caller should
+    // not go on as if what was typed were stored.
     bool commitPendingEdits();
     // True while a text box holds typed text not committed yet.
     bool hasPendingEdits() const;

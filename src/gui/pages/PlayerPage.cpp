@@ -208,7 +208,9 @@ void CPlayerPage::buildLooks()
     grid->addLayout(colourForm, 2, 0, 1, 3);
 }
 
-// Skills: a spin box per skill whose text cannot be typed into, so every change is a step.
+// Skills: a spin box per skill, stepped by its arrows or typed into. A typed value is
+// committed when Enter is pressed or the box is left, not at each digit, so "12" is one
+// step and never passes through 1.
 void CPlayerPage::buildSkills()
 {
     auto* skills = pageform::group(pagetexts::kSkillsGroup, content());
@@ -221,7 +223,7 @@ void CPlayerPage::buildSkills()
     {
         auto* spin = new CSkillSpinBox(skills);
         spin->setRange(playerpresets::kLowestSkill, playerpresets::kHighestShownSkill);
-        spin->findChild<QLineEdit*>()->setReadOnly(true);
+        spin->setKeyboardTracking(false);
         spin->setAlignment(Qt::AlignRight);
         // Thirteen rows must fit the sheet's default height.
         spin->setFixedSize(spinWidth, 20);

@@ -27,7 +27,7 @@ public:
         {"English", "ENG"},
         {"French", "FRE"},
         {"Japanese", "JAP"},
-        {"Portugese", "BRP"},
+        {"Portuguese", "BRP"},
         {"German", "GER"},
         {"Spanish", "SPA"},
         {"Dutch", "DUT"},

@@ -74,6 +74,7 @@ CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : CEditPage(app, parent)
     layout->addLayout(kitRow);
     layout->addStretch(1);
 
+    findJerseyEditor();
     reload([] {});
 }
 
@@ -185,8 +186,24 @@ uint32_t CTeamPage::teamShown() const { return m_session->state().enabled ? m_se
 void CTeamPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // The jersey editor may have been put in place since the page was last shown.
+    findJerseyEditor();
     // The kit colours may have been changed elsewhere (a remembered team, an import).
     if (m_session->state().enabled) run([this] { m_session->activate(); });
+}
+
+void CTeamPage::findJerseyEditor()
+{
+    m_weftor = findWeftor();
+    const QString tip = m_weftor.isEmpty()
+                            ? pageform::text(pagetexts::kWeftorNotFound)
+                                  .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()))
+                            : pageform::text(pagetexts::kWeftorFound).arg(QDir::toNativeSeparators(m_weftor));
+    for (QPushButton* edit : m_edit)
+    {
+        edit->setToolTip(tip);
+        edit->setEnabled(m_session->state().enabled && !m_weftor.isEmpty());
+    }
 }
 
 void CTeamPage::startWeftor(int side)
@@ -194,12 +211,11 @@ void CTeamPage::startWeftor(int side)
     const std::optional<CWeftorLaunch> launch = m_session->weftorLaunch(side);
     if (!launch) return;
     QStringList words = QProcess::splitCommand(QString::fromStdString(launch->commandLine));
-    const QString program = findWeftor();
     bool started = false;
-    if (!program.isEmpty() && !words.isEmpty())
+    if (!m_weftor.isEmpty() && !words.isEmpty())
     {
         words.removeFirst();
-        started = QProcess::startDetached(program, words);
+        started = QProcess::startDetached(m_weftor, words);
     }
     if (!started) m_session->weftorFailed();
 }
@@ -245,7 +261,7 @@ void CTeamPage::showState()
     for (CColourPicker* picker : m_colours) picker->setEnabled(s.enabled);
     for (std::size_t side = 0; side < 2; ++side)
     {
-        m_edit[side]->setEnabled(s.enabled);
+        m_edit[side]->setEnabled(s.enabled && !m_weftor.isEmpty());
         m_presetColours[side]->setEnabled(s.enabled && s.presetColoursEnabled[side]);
     }
 }

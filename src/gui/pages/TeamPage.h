@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include <QString>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +51,8 @@ private:
     QGroupBox* buildNames();
     QGroupBox* buildKit(int side);
     void startWeftor(int side);
+    // Looks for the jersey editor again and offers Edit... only when it is there.
+    void findJerseyEditor();
     void relabel(uint32_t teamId);
 
     std::unique_ptr<CTeamEditSession> m_session;
@@ -62,4 +66,5 @@ private:
     std::array<CColourPicker*, 14> m_colours{};
     std::array<QPushButton*, 2> m_edit{};
     std::array<QPushButton*, 2> m_presetColours{};
+    QString m_weftor;  // the jersey editor's program; empty when it was not found
 };

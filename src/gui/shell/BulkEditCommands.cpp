@@ -162,7 +162,7 @@ void CBulkEditCommands::exportTable()
         m_app.prompts().message(formatText(kCannotWrite, path->c_str()), CPrompts::CIcon::Error);
         return;
     }
-    m_frame.setStatusText(QString::fromStdString(formatText(kExported, int(*rows), path->c_str())));
+    m_frame.setStatusText(QString::fromStdString(formatText(kExported, counted(int64_t(*rows), kRow, kRows).c_str(), path->c_str())));
 }
 
 void CBulkEditCommands::importTable()

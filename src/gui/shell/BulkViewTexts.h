@@ -23,17 +23,25 @@ inline constexpr const char* kExportTitle = "Export Table";
 inline constexpr const char* kImportTitle = "Import Table";
 inline constexpr const char* kCannotWrite = "The file %s could not be written.";
 inline constexpr const char* kCannotRead = "The file %s could not be read.";
-inline constexpr const char* kExported = "%d rows written to %s";
+// The counts in these are filled with counted(): "1 row", "2 rows".
+inline constexpr const char* kExported = "%s written to %s";
+inline constexpr const char* kRow = "row";
+inline constexpr const char* kRows = "rows";
 inline constexpr const char* kRefused = "The file was refused; nothing was changed.\n\n%s";
 inline constexpr const char* kNothingToChange = "The file changes nothing: every cell already holds its value.";
 inline constexpr const char* kPreviewTitle = "Import Table: Preview";
-inline constexpr const char* kPreviewSummary = "%d changes in %d records of the %s table. OK applies them all as one step.";
+inline constexpr const char* kPreviewSummary = "%s in %s of the %s table. OK applies them all as one step.";
+inline constexpr const char* kOneChange = "change";
+inline constexpr const char* kManyChanges = "changes";
 inline constexpr const char* kCountsHeading = "Changes by field";
 inline constexpr const char* kImportStep = "Import Table";
 
 inline constexpr const char* kCheckTitle = "Check Database";
 inline constexpr const char* kCheckAgain = "Check Again";
-inline constexpr const char* kCheckSummary = "%d errors, %d warnings";
+// kError and kWarning (the severity column's words), then these.
+inline constexpr const char* kCheckSummary = "%s, %s";
+inline constexpr const char* kErrors = "errors";
+inline constexpr const char* kWarnings = "warnings";
 inline constexpr const char* kCheckClean = "No problems found.";
 inline constexpr const char* kLeagueLeftOdd =
     "%s now has an odd number (%d) of team slots: add or remove a team before saving.";
@@ -50,7 +58,12 @@ inline constexpr const char* kBackupTab = "Since the backup";
 inline constexpr const char* kRevert = "Revert";
 inline constexpr const char* kRevertRecord = "Revert Record";
 inline constexpr const char* kRefresh = "Refresh";
-inline constexpr const char* kChangesSummary = "%d differences in %d records";
+// "%s in %s": the differences, then the records, each counted with its noun.
+inline constexpr const char* kChangesSummary = "%s in %s";
+inline constexpr const char* kDifference = "difference";
+inline constexpr const char* kDifferences = "differences";
+inline constexpr const char* kRecord = "record";
+inline constexpr const char* kRecords = "records";
 inline constexpr const char* kNoBackup = "There is no backup of this game folder yet.";
 inline constexpr const char* kRevertStep = "Revert";
 

@@ -111,7 +111,9 @@ void CChangesDock::refresh()
     std::set<std::pair<int, uint32_t>> records;
     for (const auto& c : changes) records.emplace(int(c.kind), c.id);
     m_summary->setText(QString::fromStdString(
-        formatText(bulkviewtexts::kChangesSummary, int(changes.size()), int(records.size()))));
+        formatText(bulkviewtexts::kChangesSummary,
+                   counted(int64_t(changes.size()), bulkviewtexts::kDifference, bulkviewtexts::kDifferences).c_str(),
+                   counted(int64_t(records.size()), bulkviewtexts::kRecord, bulkviewtexts::kRecords).c_str())));
     m_model->setChanges(std::move(changes));
 }
 

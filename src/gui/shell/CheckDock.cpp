@@ -109,7 +109,9 @@ void CCheckDock::runCheck()
     const int errors = int(std::count_if(problems.begin(), problems.end(), [](const auto& p) { return p.error; }));
     const int warnings = int(problems.size()) - errors;
     m_summary->setText(problems.empty() ? QString::fromLatin1(bulkviewtexts::kCheckClean)
-                                        : QString::fromStdString(formatText(bulkviewtexts::kCheckSummary, errors, warnings)));
+                                        : QString::fromStdString(formatText(bulkviewtexts::kCheckSummary,
+                                                   counted(errors, bulkviewtexts::kError, bulkviewtexts::kErrors).c_str(),
+                                                   counted(warnings, bulkviewtexts::kWarning, bulkviewtexts::kWarnings).c_str())));
     m_model->setProblems(std::move(problems));
     // The message takes what is left; the other columns show their whole texts (league
     // names in the Record column included).

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -77,6 +78,10 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
            appIcon("stats"), QStringLiteral("Stats"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CComparePage(*shared, tab); }, this),
            appIcon("compare"), QStringLiteral("Compare"));
+    // What a page's box holds is settled while the tab is pressed, before the pages trade
+    // places: a refusal's message then comes between two whole states of the sheet, not
+    // in the middle of the switch, where its window took the tab bar's click.
+    connect(tabBar(), &QTabBar::tabBarClicked, this, [this] { commitPendingEdits(); });
     connect(&app.document(), &CDocument::selectionChanged, this, &CDataPropSheet::followSelection);
 }
 

@@ -13,6 +13,7 @@
 #include "shell/DatabaseText.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
+#include "editing/EditingTexts.h"
 #include "shell/LeagueNameDialog.h"
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
@@ -62,7 +63,8 @@ void CExchangeCommands::importDbFiles()
         m_app.prompts().chooseFolder(exchangetexts::kImportFolderTitle, userFolder());
     if (!folder) return;
     const std::optional<QString> name =
-        CLeagueNameDialog::ask(&m_frame, QString::fromStdString(proposedLeagueName(*folder)));
+        CLeagueNameDialog::ask(&m_frame, QString::fromStdString(proposedLeagueName(*folder)),
+                               editingtexts::kImportedLeagueTitle);
     if (!name) return;
     bool added = false;
     {

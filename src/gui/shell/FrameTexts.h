@@ -7,11 +7,19 @@ namespace frametexts
 {
 inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kSavingData = "Saving Data...";
+// After Save Data: the changed records counted, then the game folder.
+inline constexpr const char* kSaved = "Saved %s to %s";
+inline constexpr const char* kChangedRecord = "changed record";
+inline constexpr const char* kChangedRecords = "changed records";
+inline constexpr const char* kNotSaved = "Nothing was saved";
+// After Cut and the paste that moves the cut player.
+inline constexpr const char* kCutPlayer = "Cut %s: paste on a team to move him";
+inline constexpr const char* kMovedPlayer = "Moved %s to %s";
 inline constexpr const char* kSaveWarning =
-    "W A R N I N G !\n\nThis action will save changes you have made to Golvar data files PERMANENTLY.\n"
-    "Some teams and players may be announced in their original names.\n"
-    "If you do not wish to make permanent changes to the files, it is suggested\n"
-    "that you use the File/Export feature.\n\nDo you wish to continue?";
+    "W A R N I N G !\n\nThis action will save changes you have made to Golvar data files PERMANENTLY. "
+    "Some teams and players may be announced in their original names.\n\n"
+    "If you do not wish to make permanent changes to the files, it is suggested that you use the "
+    "File/Export feature.\n\nDo you wish to continue?";
 
 inline constexpr const char* kSaveStatus = "Save changes to Golvar data files permanently\\Save";
 inline constexpr const char* kImportStatus = "Import from DB files\nImport";

@@ -86,10 +86,12 @@ CGlobalModificationsDialog::CGlobalModificationsDialog(CObrixApp& app, QWidget* 
     layout->addWidget(buttons);
 }
 
-bool CGlobalModificationsDialog::run(CObrixApp& app, QWidget* parent)
+bool CGlobalModificationsDialog::run(CObrixApp& app, QWidget* parent, std::string* summary)
 {
     CGlobalModificationsDialog dialog(app, parent);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (summary) *summary = accepted ? dialog.m_summary : std::string();
+    return accepted;
 }
 
 void CGlobalModificationsDialog::accept()
@@ -109,7 +111,11 @@ void CGlobalModificationsDialog::accept()
     modification.amount = *check.amount;
     for (std::size_t g = 0; g < m_groups.size(); ++g) modification.groups[g] = m_groups[g]->isChecked();
     for (std::size_t s = 0; s < m_skills.size(); ++s) modification.skills[s] = m_skills[s]->isChecked();
-    m_app.document().run(historytexts::step(historytexts::kGlobalModifications),
-                         [&](CTransaction& tx) { applyGlobalModification(tx, modification); });
+    int players = 0;
+    const std::optional<std::string> refusal = m_app.document().run(
+        historytexts::step(historytexts::kGlobalModifications),
+        [&](CTransaction& tx) { players = applyGlobalModification(tx, modification); });
+    // A refused change was told by the document and changed nothing: there is nothing to report.
+    m_summary = refusal ? std::string() : globalModificationSummary(modification, players);
     QDialog::accept();
 }

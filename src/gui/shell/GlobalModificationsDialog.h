@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <array>
+#include <string>
 
 class CObrixApp;
 class QAbstractSpinBox;
@@ -17,8 +18,9 @@ class CGlobalModificationsDialog : public QDialog
 public:
     explicit CGlobalModificationsDialog(CObrixApp& app, QWidget* parent = nullptr);
 
-    // True when the dialog ended with OK (and so changed the database).
-    static bool run(CObrixApp& app, QWidget* parent);
+    // True when the dialog ended with OK (and so changed the database); summary gets what
+    // was done for the status line, empty when the change was refused.
+    static bool run(CObrixApp& app, QWidget* parent, std::string* summary = nullptr);
 
     void accept() override;
 
@@ -31,4 +33,5 @@ private:
     QAbstractSpinBox* m_value;
     std::array<QCheckBox*, 4> m_groups{};
     std::array<QCheckBox*, 13> m_skills{};
+    std::string m_summary;
 };

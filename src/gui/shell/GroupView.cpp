@@ -204,7 +204,7 @@ void CGroupView::deleteImportedLeague(std::size_t position)
 void CGroupView::newLeague()
 {
     const std::optional<QString> name =
-        CLeagueNameDialog::ask(this, QString::fromLatin1(editingtexts::kNewLeagueName));
+        CLeagueNameDialog::ask(this, QString::fromLatin1(editingtexts::kNewLeagueName), editingtexts::kNewLeagueTitle);
     if (name) newLeagueNamed(*name);
 }
 

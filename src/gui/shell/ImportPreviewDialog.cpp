@@ -55,8 +55,9 @@ CImportPreviewDialog::CImportPreviewDialog(const CDatabase& db, const tableexcha
         records.emplace(int(c.kind), c.id);
         ++perField[recordfields::fieldName(c.kind, c.field)];
     }
-    auto* summary = new QLabel(QString::fromStdString(formatText(kPreviewSummary, int(plan.changes.size()),
-                                                                 int(records.size()), tableName(plan.table))),
+    auto* summary = new QLabel(QString::fromStdString(formatText(kPreviewSummary, counted(int64_t(plan.changes.size()), kOneChange, kManyChanges).c_str(),
+                                                                 counted(int64_t(records.size()), kRecord, kRecords).c_str(),
+                                                                 tableName(plan.table))),
                                this);
     summary->setObjectName(QStringLiteral("previewSummary"));
 

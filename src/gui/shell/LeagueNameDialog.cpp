@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial)
+CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial, const char* title)
     : QDialog(parent), m_edit(new QLineEdit(initial, this))
 {
-    setWindowTitle(QString::fromLatin1(editingtexts::kLeagueNameTitle));
+    setWindowTitle(QString::fromLatin1(title));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     form->addRow(QString::fromLatin1(editingtexts::kLeagueNameLabel), m_edit);
@@ -25,9 +25,9 @@ CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial)
 
 QString CLeagueNameDialog::text() const { return m_edit->text(); }
 
-std::optional<QString> CLeagueNameDialog::ask(QWidget* parent, const QString& initial)
+std::optional<QString> CLeagueNameDialog::ask(QWidget* parent, const QString& initial, const char* title)
 {
-    CLeagueNameDialog dialog(parent, initial);
+    CLeagueNameDialog dialog(parent, initial, title);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.text();
 }

@@ -32,6 +32,7 @@
 #include "shell/ExchangeCommands.h"
 #include "shell/PlayerMoveCommands.h"
 #include "editing/EditingTexts.h"
+#include "util/Format.h"
 #include "util/TextCodec.h"
 #include "widgets/AppIcons.h"
 #include "widgets/PictureListBox.h"
@@ -43,12 +44,14 @@
 #include <QUndoStack>
 #include <QUndoView>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -70,6 +73,15 @@ std::pair<QString, QString> splitStatusText(const char* text)
     return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
 }
 
+// The records a save writes as changed: those carrying the modified mark.
+int modifiedRecords(const CDatabase& db)
+{
+    int records = 0;
+    db.forEachPlayer([&](const CPlayer& p) { records += p.modified ? 1 : 0; });
+    db.forEachTeam([&](const CTeam& t) { records += t.modified ? 1 : 0; });
+    for (const auto& league : db.leagues()) records += league->modified ? 1 : 0;
+    return records;
+}
 }  // namespace
 
 CMainFrame::CMainFrame(CObrixApp& app, QWidget* parent) : QMainWindow(parent), m_app(app)
@@ -526,8 +538,10 @@ void CMainFrame::showHistory()
         view->setWindowFlag(Qt::Tool);
         view->setWindowTitle(historytexts::text(historytexts::kHistoryTitle));
         view->setEmptyLabel(historytexts::text(historytexts::kLoaded));
+        // The state the files hold carries the save mark, wherever undo and redo have gone.
+        view->setCleanIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
         view->setObjectName(QStringLiteral("historyView"));
-        view->resize(280, 360);
+        view->resize(360, 360);  // room for "Bankroll of <team> 61544 -> 70000"
         m_historyWindow = view;
     }
     m_historyWindow->show();
@@ -556,6 +570,7 @@ void CMainFrame::updateCommands()
     const bool tree = m_focusedPane == TreePane;
     const bool roster = m_focusedPane == RosterPane;
 
+    m_rosterView->showCutPlayer(m_moves->cutPending() ? m_app.document().clipboardPlayer.id : 0);
     // A name still being typed counts: Save Data (and Ctrl+S) commit it first.
     enable(CCommand::SaveData, m_app.document().isModified() || m_dataView->sheet()->hasPendingEdits());
     enable(CCommand::Restore, m_app.backupFlag());
@@ -673,9 +688,18 @@ void CMainFrame::saveData()
     {
         const CWaitCursor wait;
         setStatusText(QString::fromLatin1(frametexts::kSavingData));
+        const int records = modifiedRecords(m_app.db());
         m_app.saveToGame();
         m_bulkEdit->filesChanged();
-        setStatusText(QString::fromLatin1(frametexts::kReady));
+        // Said only when the files took it: a save held back or failed leaves the data modified.
+        const QString folder = QDir::toNativeSeparators(QString::fromStdString(m_app.settings().gameFolder));
+        setStatusText(m_app.document().isModified()
+                          ? QString::fromLatin1(frametexts::kNotSaved)
+                          : QString::fromStdString(formatText(frametexts::kSaved,
+                                                              counted(records, frametexts::kChangedRecord,
+                                                                      frametexts::kChangedRecords)
+                                                                  .c_str(),
+                                                              folder.toStdString().c_str())));
     }
     updateCommands();
 }
@@ -722,7 +746,7 @@ void CMainFrame::leagueName()
     if (!m_groupView->leagueSelected()) return;
     const QString nodeText = m_groupView->selectedText();
     if (!leagueNameEditable(nodeText.toStdString(), m_app.prompts())) return;
-    const std::optional<QString> entered = CLeagueNameDialog::ask(this, nodeText);
+    const std::optional<QString> entered = CLeagueNameDialog::ask(this, nodeText, editingtexts::kLeagueNameTitle);
     if (!entered) return;
     const std::size_t position = m_groupView->selectedValue() - CDatabase::kLeagueNodeBase;
     const std::string name = toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode()));
@@ -737,8 +761,10 @@ void CMainFrame::globalModifications()
     CPlayerPage* playerPage = m_dataView->sheet()->playerPage();
     if (!m_dataView->sheet()->commitPendingEdits()) return;
     playerPage->clearPage();
-    if (CGlobalModificationsDialog::run(m_app, this))
+    std::string summary;
+    if (CGlobalModificationsDialog::run(m_app, this, &summary))
     {
+        if (!summary.empty()) setStatusText(QString::fromStdString(summary));
         const uint32_t current = m_app.document().currentPlayer();
         if (current != 0) playerPage->selectPlayer(current);
     }

@@ -12,6 +12,8 @@
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
+#include "shell/FrameTexts.h"
+#include "util/Format.h"
 #include "util/TextCodec.h"
 
 namespace
@@ -29,6 +31,18 @@ void CPlayerMoveCommands::cut(uint32_t playerId, uint32_t fromTeamId)
     if (!player || fromTeamId == 0) return;
     m_app.document().clipboardPlayer.copyFrom(*player);
     m_app.document().clipboardCutFrom = fromTeamId;
+    // Nothing moves yet: the status line says what the cut waits for.
+    showStatus(formatText(frametexts::kCutPlayer, shownName(player->name).c_str()));
+}
+
+std::string CPlayerMoveCommands::shownName(const std::string& bytes) const
+{
+    return toUtf8(bytes, encodingForLanguage(m_app.db().languageCode()));
+}
+
+void CPlayerMoveCommands::showStatus(const std::string& text) const
+{
+    if (CMainFrame* frame = m_app.mainFrame()) frame->setStatusText(QString::fromStdString(text));
 }
 
 bool CPlayerMoveCommands::cutPending() const
@@ -42,6 +56,9 @@ bool CPlayerMoveCommands::pasteCut(uint32_t toTeamId)
     if (!cutPending()) return false;
     CDocument& doc = m_app.document();
     if (!move(doc.clipboardPlayer.id, doc.clipboardCutFrom, toTeamId)) return false;
+    const CTeam* team = m_app.db().team(toTeamId);
+    showStatus(formatText(frametexts::kMovedPlayer, shownName(doc.clipboardPlayer.name).c_str(),
+                          shownName(team ? team->longName : std::string()).c_str()));
     doc.clipboardPlayer = CPlayer();
     doc.clipboardCutFrom = 0;
     return true;

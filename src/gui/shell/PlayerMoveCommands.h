@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class CObrixApp;
 
@@ -29,6 +30,8 @@ public:
 
 private:
     void afterChange(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
+    std::string shownName(const std::string& bytes) const;
+    void showStatus(const std::string& text) const;
 
     CObrixApp& m_app;
 };

@@ -4,6 +4,9 @@
 
 #include "util/TextCodec.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 void CRosterModel::setRows(const std::vector<CRosterRow>& rows, CTextEncoding encoding, uint32_t teamId)
 {
     beginResetModel();
@@ -69,7 +72,19 @@ QVariant CRosterModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size())) return {};
     if (role == Qt::DisplayRole) return m_rows[index.row()].cells[index.column()];
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(roster::columns()[index.column()].align));
+    if (role == Qt::ForegroundRole && m_cut != 0 && m_rows[std::size_t(index.row())].playerId == m_cut)
+        return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
     return {};
+}
+
+void CRosterModel::setCutPlayer(uint32_t playerId)
+{
+    if (playerId == m_cut) return;
+    const uint32_t before = m_cut;
+    m_cut = playerId;
+    for (uint32_t id : {before, playerId})
+        if (const int row = id ? rowOf(id) : -1; row >= 0)
+            emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::ForegroundRole});
 }
 
 QVariant CRosterModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -23,6 +23,8 @@ public:
     void setRows(const std::vector<CRosterRow>& rows, CTextEncoding encoding, uint32_t teamId = 0);
     void clear();
     uint32_t playerAt(int row) const;
+    // The cut player's row is drawn greyed until the cut is pasted or dropped; 0 for none.
+    void setCutPlayer(uint32_t playerId);
     int rowOf(uint32_t playerId) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -42,4 +44,5 @@ private:
     };
     std::vector<CRow> m_rows;
     uint32_t m_team = 0;
+    uint32_t m_cut = 0;
 };

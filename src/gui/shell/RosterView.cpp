@@ -12,6 +12,7 @@
 #include "shell/MainFrame.h"
 #include "shell/RosterModel.h"
 #include "util/TextCodec.h"
+#include "widgets/DragLabel.h"
 
 #include <QHeaderView>
 #include <QStyleOptionHeader>
@@ -61,10 +62,25 @@ protected:
         return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
     }
 };
+// The list whose dragged row travels as the player's name beside the pointer.
+class CRosterTable : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+protected:
+    void startDrag(Qt::DropActions supported) override
+    {
+        startLabelledDrag(this, supported, currentIndex().siblingAtColumn(kNameColumn).data().toString());
+    }
+
+private:
+    static constexpr int kNameColumn = 1;
+};
 }  // namespace
 
 CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
-    : QWidget(parent), m_app(app), m_table(new QTableView(this)), m_model(new CRosterModel(this))
+    : QWidget(parent), m_app(app), m_table(new CRosterTable(this)), m_model(new CRosterModel(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -303,3 +319,5 @@ void CRosterView::deleteSelected()
                                             QString::fromStdString(toUtf8(m_app.db().playerName(playerId), encoding))),
                          [&](CTransaction& tx) { removePlayerFromTeam(tx, teamId, playerId); });
 }
+
+void CRosterView::showCutPlayer(uint32_t playerId) { m_model->setCutPlayer(playerId); }

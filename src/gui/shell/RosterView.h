@@ -33,6 +33,8 @@ public:
     void clear();
     uint32_t teamShown() const;
     int rowCount() const;
+    // The player cut and not pasted yet, drawn greyed wherever he is listed; 0 for none.
+    void showCutPlayer(uint32_t playerId);
 
     bool canCopy() const;
     bool canPaste() const;

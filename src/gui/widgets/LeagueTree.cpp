@@ -6,6 +6,7 @@
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
+#include "widgets/DragLabel.h"
 #include "widgets/LeagueTreeDelegate.h"
 #include "widgets/LeagueTreeModel.h"
 #include "util/TextCodec.h"
@@ -430,6 +431,11 @@ bool CLeagueTree::handleDrop(QDropEvent* event, bool perform)
     if (!drag || !target.isValid() || !m_dropHandler) return false;
     const bool copying = event->modifiers().testFlag(Qt::ControlModifier);
     return m_dropHandler(*drag, event->source(), target, copying, perform);
+}
+
+void CLeagueTree::startDrag(Qt::DropActions supported)
+{
+    startLabelledDrag(this, supported, nodeText(currentIndex()));
 }
 
 void CLeagueTree::dragEnterEvent(QDragEnterEvent* event)

@@ -92,6 +92,7 @@ signals:
     void playerPasted(uint32_t playerId, uint32_t teamId);
 
 protected:
+    void startDrag(Qt::DropActions supported) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
