@@ -344,11 +344,13 @@ TEST_F(FolderLockTest, TwoCommandsAtOnceNeverLoseAChange)
         CDatabase after;
         ASSERT_FALSE(CGameFiles(game()).loadAll(after));
         int checked = 0;
+        // Plain copies: clang 14 does not let a lambda capture structured bindings.
+        const int speedSaved = speedStatus, tackleSaved = tackleStatus;
         before.forEachPlayer([&](const CPlayer& p) {
             const CPlayer* now = after.player(p.id);
             ASSERT_NE(now, nullptr);
-            EXPECT_EQ(now->speed, speedStatus == 0 ? std::min(15, p.speed + 1) : p.speed) << p.id;
-            EXPECT_EQ(now->tackle, tackleStatus == 0 ? std::min(15, p.tackle + 1) : p.tackle) << p.id;
+            EXPECT_EQ(now->speed, speedSaved == 0 ? std::min(15, p.speed + 1) : p.speed) << p.id;
+            EXPECT_EQ(now->tackle, tackleSaved == 0 ? std::min(15, p.tackle + 1) : p.tackle) << p.id;
             ++checked;
         });
         EXPECT_GT(checked, 0);
