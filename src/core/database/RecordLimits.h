@@ -37,7 +37,6 @@ namespace limitcodes
 {
 inline constexpr const char* kNameTooLong = "name-too-long";
 inline constexpr const char* kNameHasNul = "name-has-nul";
-inline constexpr const char* kNameNotEncodable = "name-not-encodable";
 inline constexpr const char* kLeagueNameReserved = "league-name-reserved";
 inline constexpr const char* kValueTooLarge = "value-too-large";
 inline constexpr const char* kIdOutOfRange = "id-out-of-range";
