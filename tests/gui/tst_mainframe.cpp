@@ -201,9 +201,9 @@ void TestMainFrame::menusReadAsDesigned()
     QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
              (QStringList{"Save Data\tCtrl+S", "-", "&Import...\tCtrl+I", "Import &GLV Files...\tCtrl+Alt+I",
                           "Ex&port...", "Import T&able...", "Export &Table...", "-", "&Restore\tCtrl+R", "-", "&Make Jersey Thumbnails\tCtrl+J", "-",
-                          "E&xit"}));
+                          "E&xit\tCtrl+Q"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
-             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "Clo&ne\tCtrl+N", "-",
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "-",
                           "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "C&heck Database...", "-",
                           "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "&Remember Team\tF5",
                           "Appl&y Remembered Team\tF7", "-", "&Preferences..."}));
@@ -367,6 +367,7 @@ void TestMainFrame::keysMapToTheirCommands_data()
     row("F3", QKeyCombination(Qt::Key_F3), CCommand::FindAgain);
     row("F2", QKeyCombination(Qt::Key_F2), CCommand::LeagueName);
     row("Ctrl+N", Qt::CTRL | Qt::Key_N, CCommand::Clone);
+    row("Ctrl+Q", Qt::CTRL | Qt::Key_Q, CCommand::Exit);
     row("Ctrl+S", Qt::CTRL | Qt::Key_S, CCommand::SaveData);
     row("Ctrl+I", Qt::CTRL | Qt::Key_I, CCommand::Import);
     row("Ctrl+Alt+I", Qt::CTRL | Qt::ALT | Qt::Key_I, CCommand::GlvImport);
@@ -1052,6 +1053,16 @@ void TestMainFrame::helpTopicsOpenOurPages()
     }
     browser->setSource(QUrl(QStringLiteral("qrc:/help/keys.html")));
     saveScreenshot(browser->window(), QStringLiteral("help-keys"));
+    // The keyboard page names every key a menu item shows.
+    const QString page = browser->toPlainText();
+    for (QAction* menu : s.frame->menuBar()->actions())
+        for (QAction* item : menu->menu()->actions())
+            for (const QKeySequence& shortcut : item->shortcuts())
+            {
+                QString text = shortcut.toString(QKeySequence::PortableText);
+                if (text == QStringLiteral("Del")) text = QStringLiteral("Delete");
+                QVERIFY2(page.contains(text), qPrintable(item->text() + QStringLiteral(": ") + text));
+            }
 }
 
 void TestMainFrame::screenshots()

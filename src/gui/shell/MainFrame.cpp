@@ -237,6 +237,7 @@ void CMainFrame::createActions()
             [this] { m_app.restoreBackup(); updateCommands(); });
     bindKeys(CCommand::Restore, {key(Qt::CTRL | Qt::Key_R)}, true);
     connect(makeAction(CCommand::Exit, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    bindKeys(CCommand::Exit, {key(Qt::CTRL | Qt::Key_Q)}, true);
 
     connect(makeAction(CCommand::Copy, QStringLiteral("&Copy"), "copy", kCopyStatus), &QAction::triggered, this,
             [this] {
@@ -306,8 +307,8 @@ void CMainFrame::createActions()
     connect(history, &QUndoStack::cleanChanged, this, nameSteps);
     connect(makeAction(CCommand::History, historytexts::text(historytexts::kHistoryMenu)), &QAction::triggered, this,
             &CMainFrame::showHistory);
-    // Clone has never had an action of its own: it keeps its place and key, so that
-    // muscle memory does not land on another command, but stays greyed.
+    // Clone has never had an action of its own: it stays out of the menus until it has one,
+    // and keeps its key, greyed, so that muscle memory does not land on another command.
     makeAction(CCommand::Clone, QStringLiteral("Clo&ne"));
     bindKeys(CCommand::Clone, {key(Qt::CTRL | Qt::Key_N)}, true);
     connect(makeAction(CCommand::NewLeague, QStringLiteral("&New League")), &QAction::triggered, this, [this] {
@@ -395,7 +396,6 @@ void CMainFrame::createMenus()
     edit->addAction(action(CCommand::Copy));
     edit->addAction(action(CCommand::Paste));
     edit->addAction(action(CCommand::Delete));
-    edit->addAction(action(CCommand::Clone));
     edit->addSeparator();
     edit->addAction(action(CCommand::Find));
     edit->addAction(action(CCommand::FindAgain));
