@@ -87,7 +87,14 @@ std::string displayValue(CRecordKind kind, int field, const CFieldValue& value, 
 {
     switch (recordfields::fieldType(kind, field))
     {
-    case CFieldType::Text: return "\"" + toUtf8(value.text, encoding) + "\"";
+    case CFieldType::Text:
+    {
+        // Built in place: GCC 12 warns (wrongly) about "\"" + text at -O2.
+        std::string quoted(1, '"');
+        quoted += toUtf8(value.text, encoding);
+        quoted += '"';
+        return quoted;
+    }
     case CFieldType::IdList:
     {
         std::size_t used = value.ids.size();
