@@ -213,10 +213,13 @@ std::vector<fs::path> oldSets(const fs::path& folder)
     return out;
 }
 
+// Through the file layer: a link or pipe in the name file's place is never followed or
+// waited on; the league then goes without its name.
 std::string readName(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    std::vector<uint8_t> bytes;
+    if (!CFileSystem::real().readFile(file, bytes)) return {};
+    return {bytes.begin(), bytes.end()};
 }
 
 // KEPT.OBK, KEPT-2.OBK, ...: the names a keep may write, in the order it tries them.
