@@ -194,16 +194,7 @@ std::optional<std::string> loadProblem(const std::string& languageCode, std::spa
 {
     CDatabase db;
     CDatabaseBuilder(db).setLanguageCode(languageCode);
-    std::optional<gameformat::CFormatError> e = gameformat::loadPlayers(db, database, playerNames);
-    std::string file = baseName(e && e->inNameFile ? gamepaths::playerNameFilePath(languageCode) : gamepaths::kDatabaseFile);
-    if (!e)
-    {
-        e = gameformat::loadTeams(db, database, names);
-        if (!e) e = gameformat::loadLeagues(db, database, names);
-        file = baseName(e && e->inNameFile ? gamepaths::nameFilePath(languageCode) : gamepaths::kDatabaseFile);
-    }
-    if (!e) return std::nullopt;
-    return file + ": " + e->message;
+    return gameformat::loadFromBytes(db, database, names, playerNames);
 }
 } // namespace
 

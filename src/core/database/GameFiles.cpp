@@ -302,14 +302,27 @@ private:
 };
 } // namespace
 
+std::optional<std::string> loadFromBytes(CDatabase& db, std::span<const uint8_t> database,
+                                         std::span<const uint8_t> names, std::span<const uint8_t> playerNames)
+{
+    const std::string& language = db.languageCode();
+    const auto named = [](const std::string& gamePath, const CFormatError& e) {
+        return gamePath.substr(gamePath.find_last_of('\\') + 1) + ": " + e.message;
+    };
+    if (auto e = loadPlayers(db, database, playerNames))
+        return named(e->inNameFile ? gamepaths::playerNameFilePath(language) : gamepaths::kDatabaseFile, *e);
+    std::optional<CFormatError> e = loadTeams(db, database, names);
+    if (!e) e = loadLeagues(db, database, names);
+    if (e) return named(e->inNameFile ? gamepaths::nameFilePath(language) : gamepaths::kDatabaseFile, *e);
+    return std::nullopt;
+}
+
 std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& image)
 {
     CDatabase back;
     CDatabaseBuilder(back).setLanguageCode(meant.languageCode());
-    std::optional<CFormatError> error = loadPlayers(back, image.database, image.playerNames);
-    if (!error) error = loadTeams(back, image.database, image.names);
-    if (!error) error = loadLeagues(back, image.database, image.names);
-    if (error) return formatText(gametexts::kReadBackUnreadable, error->message.c_str());
+    if (auto error = loadFromBytes(back, image.database, image.names, image.playerNames))
+        return formatText(gametexts::kReadBackUnreadable, error->c_str());
 
     CReadBack r(encodingForLanguage(meant.languageCode()));
     std::size_t players = 0, teams = 0;

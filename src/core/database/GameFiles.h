@@ -58,6 +58,11 @@ std::optional<CFormatError> loadTeams(CDatabase& db, std::span<const uint8_t> da
 std::optional<CFormatError> loadLeagues(CDatabase& db, std::span<const uint8_t> database,
                                         std::span<const uint8_t> names);
 
+// The three loaders over the three files' bytes in their order, stopping at the first
+// failure: "FILE: what is wrong" naming the file at fault.
+std::optional<std::string> loadFromBytes(CDatabase& db, std::span<const uint8_t> database,
+                                         std::span<const uint8_t> names, std::span<const uint8_t> playerNames);
+
 // What a save writes, built in memory.
 struct CSaveImage
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/RecordLimits.h"
 #include "editing/RecordFields.h"
 #include "util/TextCodec.h"
 
@@ -35,20 +36,21 @@ struct CCheckProblem
 
 namespace checkcodes
 {
-inline constexpr const char* kLeagueOddSlots = "league-odd-slots";
-inline constexpr const char* kLeagueTooLarge = "league-too-large";
+// The errors: the limits of the game's files (RecordLimits.h), by the same names.
+inline constexpr const char* kLeagueOddSlots = limitcodes::kLeagueOddSlots;
+inline constexpr const char* kLeagueTooLarge = limitcodes::kLeagueTooLarge;
+inline constexpr const char* kTeamTooMany = limitcodes::kTeamTooMany;
+inline constexpr const char* kTableTooLarge = limitcodes::kTableTooLarge;
+// The warnings.
 inline constexpr const char* kLeagueTeamTwice = "league-team-twice";
 inline constexpr const char* kLeagueMissingTeam = "league-missing-team";
 inline constexpr const char* kTeamTooFew = "team-too-few-players";
-inline constexpr const char* kTeamTooMany = "team-too-many-players";
 inline constexpr const char* kTeamPlayerTwice = "team-player-twice";
 inline constexpr const char* kTeamMissingPlayer = "team-missing-player";
 inline constexpr const char* kTeamSameNumber = "team-same-number";
 inline constexpr const char* kPlayerUnlisted = "player-unlisted";
 inline constexpr const char* kNameEmpty = "name-empty";
 inline constexpr const char* kValueUnused = "value-unused";
-inline constexpr const char* kTableTooLarge = "table-too-large";
-// And the other codes of the limits (limitcodes in RecordLimits.h).
 } // namespace checkcodes
 
 // Every problem, leagues first (list order), then teams and players by id.

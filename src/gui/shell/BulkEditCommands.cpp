@@ -64,8 +64,6 @@ CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObjec
     };
     connect(&m_app.document(), &CDocument::changed, this, follow);
     connect(&m_app.document(), &CDocument::reset, this, follow);
-    connect(&m_app.document(), &CDocument::reset, this, &CBulkEditCommands::rememberLoadedWarnings);
-    rememberLoadedWarnings();
 }
 
 CCheckDock* CBulkEditCommands::checkDock()
@@ -259,10 +257,15 @@ bool CBulkEditCommands::checkBeforeSave()
     const auto problems = ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode()));
     // Only what the files could not hold stops a save; what the game may dislike is the
     // user's call, asked once with the list in view.
-    const auto& base = m_baseWarnings;
-    std::size_t fresh = 0;
+    std::vector<const CCheckProblem*> warnings;
     for (const auto& p : problems)
-        if (!p.error && !base.count(p.message) && aboutTheGameFiles(m_app.db(), p)) ++fresh;
+        if (!p.error && aboutTheGameFiles(m_app.db(), p)) warnings.push_back(&p);
+    std::size_t fresh = 0;
+    if (!warnings.empty())
+    {
+        const auto base = warningsOfTheFiles();
+        for (const CCheckProblem* p : warnings) fresh += base.count(p->message) == 0;
+    }
     if (!hasErrors(problems) && fresh == 0) return true;
     CCheckDock* dock = checkDock();
     dock->runCheck();
@@ -276,18 +279,22 @@ bool CBulkEditCommands::checkBeforeSave()
     return m_app.prompts().askYesNo(formatText(bulkviewtexts::kSaveHasWarnings, int(fresh)), CPrompts::CIcon::Warning);
 }
 
-void CBulkEditCommands::rememberLoadedWarnings()
+std::unordered_set<std::string> CBulkEditCommands::warningsOfTheFiles() const
 {
-    // What the files held when read is the game's own business; a save asks only about
-    // what the edits brought.
-    m_baseWarnings.clear();
-    for (const auto& p : ::checkDatabase(m_app.db(), encodingForLanguage(m_app.db().languageCode())))
-        if (!p.error) m_baseWarnings.insert(p.message);
+    // What the files hold is the game's own business; a save asks only about what the
+    // edits brought. Read here, at a save, rather than kept from the load: start-up does
+    // not pay for a check of the whole database that only a save with warnings needs.
+    std::unordered_set<std::string> out;
+    CDatabase files;
+    CDatabaseBuilder(files).setLanguageCode(m_app.db().languageCode());
+    if (CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).loadSteps(files)) return out;
+    for (const auto& p : ::checkDatabase(files, encodingForLanguage(files.languageCode())))
+        if (!p.error) out.insert(p.message);
+    return out;
 }
 
 void CBulkEditCommands::filesChanged()
 {
-    rememberLoadedWarnings();
     if (!m_changesDock) return;
     m_changesDock->forgetBase();
     if (m_changesDock->isVisible()) m_changesDock->refresh();

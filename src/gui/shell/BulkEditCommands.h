@@ -39,8 +39,8 @@ public:
     // in the Check Database list, the user is told, and the save must not go on.
     // Errors stop the save; warnings the edits brought are asked about once. True: save.
     bool checkBeforeSave();
-    // The warnings the files held when read, which a save does not ask about again.
-    void rememberLoadedWarnings();
+    // The warnings of the game's files as they are on disk, which a save does not ask about.
+    std::unordered_set<std::string> warningsOfTheFiles() const;
     // The files on disk changed (save, restore, reload): the Changes list compares
     // against them afresh.
     void filesChanged();
@@ -62,5 +62,4 @@ private:
     QAction* m_changes = nullptr;
     CCheckDock* m_checkDock = nullptr;
     CChangesDock* m_changesDock = nullptr;
-    std::unordered_set<std::string> m_baseWarnings;
 };
