@@ -83,6 +83,7 @@ int main(int argc, char** argv)
     const std::filesystem::path data = game.string() + ".data";
     std::filesystem::create_directories(data);
 
+    useMainFrame();
     CObrixApp app(settings, prompts, registration, data);
     CObrixApp::CStartOptions options;
     options.showSplash = false;
@@ -91,7 +92,7 @@ int main(int argc, char** argv)
         std::cerr << "bench_startup: start-up failed\n";
         return 1;
     }
-    if (!waitForFirstPaint(*app.mainFrame()))
+    if (!waitForFirstPaint(*mainFrameOf(app)))
     {
         std::cerr << "bench_startup: the window was not painted\n";
         return 1;

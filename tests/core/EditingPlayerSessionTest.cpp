@@ -38,12 +38,13 @@ struct PlayerWorld
     CDatabase db;
     FakePrompts prompts;
     ScriptedDice dice;
-    int rosterRefreshes = 0;
-    uint32_t listedTeam = 0;
-    CDirectRunner runner{db};
-    CPlayerEditSession session{runner, prompts,
-                               CPlayerPageLinks{[this] { ++rosterRefreshes; }, [this] { return listedTeam; }},
-                               dice.dice()};
+    int changes = 0;  // what the window's views would each follow once
+    CDirectRunner runner = [this] {
+        CDirectRunner r(db);
+        r.onChange = [this](const CChange&) { ++changes; };
+        return r;
+    }();
+    CPlayerEditSession session{runner, prompts, dice.dice()};
 
     CPlayer& player(uint32_t id, const std::string& name = "Keeper")
     {
@@ -145,7 +146,7 @@ TEST(EditingPlayerSession, EveryControlCommitsItsOwnField)
         EXPECT_TRUE(c.holds(p)) << c.what;
         EXPECT_EQ(p.modified, 1u) << c.what;
         EXPECT_TRUE(w.db.modified()) << c.what;
-        EXPECT_EQ(w.rosterRefreshes, 1) << c.what;
+        EXPECT_EQ(w.changes, 1) << c.what;
         EXPECT_EQ(w.session.state().rating, p.skillRating()) << c.what;
         // Nothing but the one field moved.
         p.modified = 0;
@@ -238,7 +239,7 @@ TEST(EditingPlayerSession, MaxAttributesGivesFifteenStoredSixteenShownRatingTen)
     EXPECT_TRUE(w.db.modified());
     EXPECT_EQ(p.position, 4);
     EXPECT_EQ(p.face, 2);
-    EXPECT_EQ(w.rosterRefreshes, 1);
+    EXPECT_EQ(w.changes, 1);
 }
 
 TEST(EditingPlayerSession, PresetThenResetAllRestoresSkillsPositionAndMark)
@@ -314,7 +315,7 @@ TEST(EditingPlayerSession, PresetIsRepeatableWithTheSameClockAndGenerator)
         p->name = "Same";
         build(db).addPlayer(std::move(p));
         CDirectRunner runner(db);
-        CPlayerEditSession session(runner, prompts, {},
+        CPlayerEditSession session(runner, prompts,
                                    CPresetDice([] { return int64_t(5000); }, &CPresetDice::standardDraw));
         session.selectPlayer(11);
         session.applyPreset(1);
@@ -339,7 +340,7 @@ TEST(EditingPlayerSession, NumberChoiceWarnsOfAUsedNumberAndKeepsIt)
     w.session.commitValue(CPlayerField::Number, 8);  // no team listed: no check
     EXPECT_TRUE(w.prompts.asked.empty());
     w.session.commitValue(CPlayerField::Number, 0);
-    w.listedTeam = 40;
+    w.session.setListedTeam(40);
     EXPECT_EQ(w.session.commitValue(CPlayerField::Number, 8), CCommitResult::Changed);
     ASSERT_EQ(w.prompts.asked.size(), 1u);
     EXPECT_EQ(w.prompts.asked[0].text, "Number 9 has already been used.");

@@ -33,10 +33,15 @@ struct TeamWorld
     CDatabase db;
     FakePrompts prompts;
     TempFolder game;
-    std::vector<uint32_t> relabelled;
-    CDirectRunner runner{db};
-    CTeamEditSession session{runner, prompts,
-                             CTeamPageLinks{[this](uint32_t id) { relabelled.push_back(id); }, game.path(), nullptr}};
+    std::vector<uint32_t> relabelled;  // the teams of each change, as the tree relabels them
+    CDirectRunner runner = [this] {
+        CDirectRunner r(db);
+        r.onChange = [this](const CChange& change) {
+            for (uint32_t id : change.teams()) relabelled.push_back(id);
+        };
+        return r;
+    }();
+    CTeamEditSession session{runner, prompts, CKitFiles{game.path(), nullptr}};
 
     CTeam& team(uint32_t id, const std::string& name = "Rovers")
     {
@@ -281,7 +286,7 @@ TEST(EditingTeamSession, WeftorOpensTheKitsTextureByNumber)
     CDatabase db;
     FakePrompts prompts;
     CDirectRunner runner(db);
-    CTeamEditSession session(runner, prompts, CTeamPageLinks{{}, "C:\\Games\\Golvar", nullptr});
+    CTeamEditSession session(runner, prompts, CKitFiles{"C:\\Games\\Golvar", nullptr});
     auto t = std::make_unique<CTeam>();
     t->id = 4;
     t->awayJerseyStyle = 41;

@@ -63,6 +63,7 @@ std::filesystem::path CGuiFixture::gameFile(const std::string& gamePath) const
 
 CObrixApp& CGuiFixture::makeApp()
 {
+    useMainFrame();
     app = std::make_unique<CObrixApp>(settings, prompts, registration, dataFolder());
     return *app;
 }
@@ -108,7 +109,7 @@ CNextDialog::CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::m
 CStartedFrame::CStartedFrame(bool showWindow)
 {
     app = fixture.start(showWindow);
-    frame = app ? app->mainFrame() : nullptr;
+    frame = app ? mainFrameOf(*app) : nullptr;
 }
 
 bool CStartedFrame::enabled(CMainFrame::CCommand command) const

@@ -108,6 +108,7 @@ int main(int argc, char** argv)
         ensureKitArtwork(data / "Jerseys");
         makeJerseyThumbnails(game, data / "Jerseys");
     }
+    useMainFrame();
     CObrixApp app(settings, prompts, registration, data);
     CObrixApp::CStartOptions options = quietStart(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -118,7 +119,7 @@ int main(int argc, char** argv)
         std::printf("screen %dx%d\n", screen->geometry().width(), screen->geometry().height());
     }
     if (!app.startUp(options)) return 1;
-    CMainFrame* frame = app.mainFrame();
+    CMainFrame* frame = mainFrameOf(app);
     settle(200);
     std::printf("window %dx%d\n", frame->width(), frame->height());
 

@@ -173,7 +173,7 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
     CGuiFixture fixture;
     CObrixApp* app = fixture.start(true);
     QVERIFY(app);
-    CMainFrame* frame = app->mainFrame();
+    CMainFrame* frame = mainFrameOf(*app);
     const CDatabase& db = app->db();
     const uint32_t team = clubsWithPlayers(db, 1).at(0);
     frame->groupView()->selectTeam(team);

@@ -279,7 +279,7 @@ void TestExchange::importedLeagueIsKeptAcrossARestartUntilDeleted()
 
     QVERIFY(s.fixture.start(true));
     s.app = s.fixture.app.get();
-    s.frame = s.app->mainFrame();
+    s.frame = mainFrameOf(*s.app);
     const CLeague& back = *s.app->db().leagues().back();
     QVERIFY(back.importedLeague);
     QCOMPARE(back.displayName, name);

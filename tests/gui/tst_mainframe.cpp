@@ -20,6 +20,7 @@
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
+#include "widgets/DragLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,10 +29,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
-#include "shell/NodeDrag.h"
+#include "widgets/NodeDrag.h"
 
 #include <cstdlib>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -205,12 +207,13 @@ void TestMainFrame::menusReadAsDesigned()
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "-",
                           "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "C&heck Database...", "-",
-                          "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "&Remember Team\tF5",
+                          "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "Swap Tea&ms", "S&wap Players", "-",
+                          "&Remember Team\tF5",
                           "Appl&y Remembered Team\tF7", "-", "&Preferences..."}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "-", "T&ransfer Page\tCtrl+T", "&Stats Page\tCtrl+E", "-",
                           "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History", "C&hanges"}));
-    QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&About Obrix..."}));
+    QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&Keyboard", "&About Obrix..."}));
     QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix[*]"));
 }
 
@@ -576,6 +579,18 @@ void TestMainFrame::deleteKeyOnTheTreeDeletesAsTheMenuDoes()
     QTest::keyClick(tree, Qt::Key_Delete);
     QCOMPARE(tree->model()->rowCount(league), teams - 1);
     QCOMPARE(s.app->document().history()->count(), 1);
+
+    // The status line says what the delete did (or why the league needs a look), and what
+    // Undo and Redo did after it.
+    auto* status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar());
+    const QString step = s.app->document().history()->text(0);
+    QVERIFY(step.startsWith(QStringLiteral("Delete Team")));
+    QVERIFY2(status->message() == QStringLiteral("Done: ") + step || (teams - 1) % 2 == 1,
+             qPrintable(status->message()));
+    s.trigger(CCommand::Undo);
+    QCOMPARE(status->message(), QStringLiteral("Undone: ") + step);
+    s.trigger(CCommand::Redo);
+    QCOMPARE(status->message(), QStringLiteral("Redone: ") + step);
 }
 
 void TestMainFrame::restoreLeavesNoPageOnAStaleRecord()
@@ -1051,18 +1066,28 @@ void TestMainFrame::helpTopicsOpenOurPages()
         QVERIFY2(!browser->documentTitle().isEmpty() && browser->documentTitle() != QStringLiteral("Obrix Help"),
                  page);
     }
-    browser->setSource(QUrl(QStringLiteral("qrc:/help/keys.html")));
+    // Help > Keyboard opens the page the command table makes: it names every key a menu
+    // item shows, and nothing the menus do not hold (Clone's greyed key).
+    s.trigger(CCommand::Keyboard);
+    QCOMPARE(browser->documentTitle(), QStringLiteral("Keyboard"));
     saveScreenshot(browser->window(), QStringLiteral("help-keys"));
-    // The keyboard page names every key a menu item shows.
     const QString page = browser->toPlainText();
+    int keys = 0;
     for (QAction* menu : s.frame->menuBar()->actions())
         for (QAction* item : menu->menu()->actions())
             for (const QKeySequence& shortcut : item->shortcuts())
             {
-                QString text = shortcut.toString(QKeySequence::PortableText);
-                if (text == QStringLiteral("Del")) text = QStringLiteral("Delete");
+                const QString text = shortcut.toString(QKeySequence::NativeText);
                 QVERIFY2(page.contains(text), qPrintable(item->text() + QStringLiteral(": ") + text));
+                ++keys;
             }
+    QVERIFY(keys >= 25);
+    QVERIFY(page.contains(QStringLiteral("Undo")) && page.contains(QStringLiteral("Cut")));
+    QVERIFY(!page.contains(QStringLiteral("Clone")));
+    // The contents page links to it as well.
+    browser->home();
+    browser->setSource(QUrl(QStringLiteral("keys.html")));
+    QCOMPARE(browser->documentTitle(), QStringLiteral("Keyboard"));
 }
 
 void TestMainFrame::screenshots()
@@ -1081,6 +1106,31 @@ void TestMainFrame::screenshots()
         saveScreenshot(s.frame, QStringLiteral("mainframe-%1").arg(QLatin1String(names[tab])));
     }
     QCOMPARE(s.frame->size(), QSize(1024, 768));
+
+    // A player dragged from the roster onto another team of the tree, as the screen shows
+    // it: a live drag cannot be grabbed offscreen, so its label and the pointer are drawn
+    // where the drag puts them (the label below and right of the pointer's tip).
+    const QString folder = qEnvironmentVariable("OBRIX_SCREENSHOT_DIR");
+    if (folder.isEmpty()) return;
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    const QModelIndex here = tree->findTeamNode(team);
+    const QModelIndex target = tree->model()->index(here.row() + (here.row() > 0 ? -1 : 1), 0, here.parent());
+    tree->scrollTo(target);
+    const QPoint tip = tree->viewport()->mapTo(s.frame, tree->visualRect(target).center());
+    QPixmap shot = s.frame->grab();
+    QPainter painter(&shot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    const QPointF arrow[] = {{0, 0}, {0, 17}, {4, 13}, {7, 20}, {10, 19}, {7, 12}, {12, 12}};
+    painter.translate(tip);
+    painter.drawPolygon(arrow, 7);
+    painter.resetTransform();
+    const uint32_t dragged = s.app->db().listedPlayers(team).at(1);
+    painter.drawPixmap(tip + QPoint(14, 6),
+                       dragLabel(QString::fromStdString(s.app->db().player(dragged)->name), s.frame->rosterView()));
+    painter.end();
+    shot.save(QDir(folder).filePath(QStringLiteral("drag-in-progress.png")));
 }
 
 int main(int argc, char** argv)

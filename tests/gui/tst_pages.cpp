@@ -130,6 +130,7 @@ class TestPages : public QObject
 
 private slots:
     void aSkillStepCommitsAtOnce();
+    void anEditRefillsEachViewOnce();
     void typedNameIsSavedByCtrlSAtOnce();
     void typedNameAtCloseIsAskedAndYesSavesIt();
     void teamNameAndBankrollAreSavedByCtrlS();
@@ -186,6 +187,34 @@ void TestPages::aSkillStepCommitsAtOnce()
     QVERIFY(stored->modified);
     QVERIFY(s.enabled(CCommand::SaveData));
     QVERIFY2(s.rosterName(first).endsWith(QStringLiteral(" +")), qPrintable(s.rosterName(first)));
+}
+
+// One edit is one change, and each view that shows the record follows it once: no page
+// refreshes the roster or the tree behind the document's back.
+void TestPages::anEditRefillsEachViewOnce()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    const uint32_t first = s.listed(0);
+    s.frame->rosterView()->selectPlayer(first);
+    const int pageBefore = s.player->refills(), rosterBefore = s.frame->rosterView()->fills();
+    QSpinBox* spin = s.player->skillSpin(2);
+    spin->stepBy(spin->value() == 16 ? -1 : 1);
+    QCOMPARE(s.player->refills() - pageBefore, 1);
+    QCOMPARE(s.frame->rosterView()->fills() - rosterBefore, 1);
+
+    // A team renamed on its page: the tree's entry follows the change, the page shows it once.
+    s.sheet()->bringToFront(CDataPropSheet::TeamTab);
+    QApplication::processEvents();
+    const int teamBefore = s.team->refills();
+    const int rosterAtRename = s.frame->rosterView()->fills();
+    typeInto(s, s.team->nameBox(), QStringLiteral("Refill Rovers"));
+    QTest::keyClick(s.team->nameBox(), Qt::Key_Return);
+    QCOMPARE(s.app->db().team(s.teamId)->longName, std::string("Refill Rovers"));
+    QCOMPARE(s.team->refills() - teamBefore, 1);
+    QVERIFY(s.frame->rosterView()->fills() - rosterAtRename <= 1);
+    CLeagueTree* tree = s.frame->groupView()->tree();
+    QVERIFY(tree->nodeText(tree->findTeamNode(s.teamId)).startsWith(QStringLiteral("Refill Rovers")));
 }
 
 void TestPages::typedNameIsSavedByCtrlSAtOnce()
@@ -360,7 +389,7 @@ void TestPages::shiftJisNameIsCutAtACharacter()
     CGuiFixture f;
     f.settings.strings["Language"] = "JAP";
     QVERIFY(f.start(true));
-    CMainFrame* frame = f.app->mainFrame();
+    CMainFrame* frame = mainFrameOf(*f.app);
     const uint32_t teamId = clubWithPlayers(f.app->db());
     frame->groupView()->selectTeam(teamId);
     const uint32_t id = rosterPlayers(f.app->db(), teamId).front();

@@ -98,7 +98,7 @@ void TestStartup::startsOnTheSampleGame()
     f.settings.strings["Path"] = f.gameFolder().string();
     QVERIFY(f.app->startUp(quietStart(true)));
 
-    CMainFrame* frame = f.app->mainFrame();
+    CMainFrame* frame = mainFrameOf(*f.app);
     QVERIFY(frame);
     QCOMPARE(frame->windowTitle(), QStringLiteral("Obrix[*]"));
     QVERIFY(!frame->isWindowModified());
@@ -138,7 +138,7 @@ void TestStartup::gameFolderOptionAsksAndSavesNothing()
     auto options = quietStart();
     options.gameFolder = f.gameFolder().string();
     QVERIFY(f.app->startUp(options));
-    QVERIFY(f.app->mainFrame());
+    QVERIFY(mainFrameOf(*f.app));
     QVERIFY(f.prompts.asked.empty());
     QCOMPARE(f.app->settings().gameFolder, f.gameFolder().string());
     QVERIFY(f.settings.strings.count("Path") == 0);
@@ -150,7 +150,7 @@ void TestStartup::noGameFolderEndsStartUp()
     f.makeApp();
     f.prompts.yesNoAnswers = {false};
     QVERIFY(!f.app->startUp(quietStart()));
-    QVERIFY(!f.app->mainFrame());
+    QVERIFY(!mainFrameOf(*f.app));
     QCOMPARE(kinds(f.prompts), (std::vector<std::string>{std::string("yesno:") + settingtexts::kCannotLocate}));
     QCOMPARE(f.app->db().playerCount(), 0u);
 }
@@ -193,7 +193,7 @@ void TestStartup::unreadablePlayerDataOffersToLocate()
     if (chooseFolder)
         QVERIFY(f.app->db().playerCount() > 0);
     else
-        QVERIFY(!f.app->mainFrame());
+        QVERIFY(!mainFrameOf(*f.app));
 }
 
 void TestStartup::unreadableTeamDataAsksAboutTeams()
@@ -201,7 +201,7 @@ void TestStartup::unreadableTeamDataAsksAboutTeams()
     CGuiFixture f;
     std::filesystem::remove(f.gameFile(gamepaths::nameFilePath("ENG")));
     QVERIFY(!f.start());
-    QVERIFY(!f.app->mainFrame());
+    QVERIFY(!mainFrameOf(*f.app));
     QCOMPARE(f.prompts.asked.size(), std::size_t(1));
     QVERIFY(f.prompts.asked[0].text.find(apptexts::kCannotReadTeams) == 0);
 }
@@ -227,7 +227,7 @@ void TestStartup::damagedDatabaseOffersTheBackup()
     QCOMPARE(f.prompts.choiceButtons.at(0),
              (std::vector<std::string>{apptexts::kRestoreBackup, apptexts::kChooseAnotherFolder, apptexts::kQuit}));
     QCOMPARE(std::filesystem::file_size(database), good);
-    QVERIFY(f.app->mainFrame());
+    QVERIFY(mainFrameOf(*f.app));
     QVERIFY(f.app->db().playerCount() > 0);
 }
 
@@ -252,7 +252,7 @@ void TestStartup::exitQuestion()
 
     CGuiFixture f;
     QVERIFY(f.start(true));
-    CMainFrame* frame = f.app->mainFrame();
+    CMainFrame* frame = mainFrameOf(*f.app);
     const auto database = f.gameFile(gamepaths::kDatabaseFile);
     const auto before = stamp(database);
     if (modified) arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
@@ -330,7 +330,7 @@ void TestStartup::firstSaveBacksUpWithoutSettings()
     auto options = quietStart();
     options.gameFolder = f.gameFolder().string();
     QVERIFY(f.app->startUp(options));
-    CMainFrame* frame = f.app->mainFrame();
+    CMainFrame* frame = mainFrameOf(*f.app);
     const auto restoreEnabled = [&] {
         frame->updateCommands();
         return frame->commandAction(CMainFrame::CCommand::Restore)->isEnabled();
@@ -573,7 +573,7 @@ void TestStartup::preferencesOpenAnotherFolderAfterAskingAboutEdits()
     QCOMPARE(app->db().playerCount(), expected.playerCount());
     expected.forEachPlayer([&](const CPlayer& p) { QCOMPARE(app->db().player(p.id)->name, p.name); });
     QCOMPARE(original(), before);
-    QCOMPARE(app->mainFrame()->groupView()->tree()->model()->rowCount(), int(expected.leagues().size()));
+    QCOMPARE(mainFrameOf(*app)->groupView()->tree()->model()->rowCount(), int(expected.leagues().size()));
 }
 
 void TestStartup::qtSettingsAgreeWithTheIniReader()

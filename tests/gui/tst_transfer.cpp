@@ -13,7 +13,7 @@
 #include "shell/FrameStatusBar.h"
 #include "widgets/LeagueTree.h"
 #include "shell/MainFrame.h"
-#include "shell/NodeDrag.h"
+#include "widgets/NodeDrag.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -208,8 +208,12 @@ void TestTransfer::swapPlayersExchangesTheirNodes()
     CLeagueTree* right = s.page->rightTree();
     const uint32_t p = s.nodesUnder(left, a).front(), q = s.nodesUnder(right, b).front();
     left->selectNode(left->findPlayerNode(p, a));
+    QVERIFY(!s.enabled(CMainFrame::CCommand::SwapPlayers));
     right->selectNode(right->findPlayerNode(q, b));
-    s.press();
+    // Edit > Swap Players does what the button does, for two players and nothing else.
+    QVERIFY(s.enabled(CMainFrame::CCommand::SwapPlayers));
+    QVERIFY(!s.enabled(CMainFrame::CCommand::SwapTeams));
+    s.trigger(CMainFrame::CCommand::SwapPlayers);
     for (const CLeagueTree* tree : {left, right})
     {
         QVERIFY(tree->findPlayerNode(q, a).isValid());
@@ -222,6 +226,11 @@ void TestTransfer::swapPlayersExchangesTheirNodes()
     QVERIFY(s.app->db().team(a)->modified && s.app->db().team(b)->modified);
 }
 
+namespace
+{
+void showAgain(const CStarted& s) { s.showPage(); }
+}  // namespace
+
 void TestTransfer::swapTeamsRelabelsAndExchangesPlayers()
 {
     CStarted s;
@@ -233,8 +242,14 @@ void TestTransfer::swapTeamsRelabelsAndExchangesPlayers()
     const std::string nameOfA = s.app->db().team(a)->longName;
     left->selectNode(left->findTeamNode(a));
     right->selectNode(right->findTeamNode(b));
-    s.press();
+    QVERIFY(s.enabled(CMainFrame::CCommand::SwapTeams));
+    QVERIFY(!s.enabled(CMainFrame::CCommand::SwapPlayers));
+    s.trigger(CMainFrame::CCommand::SwapTeams);
     QCOMPARE(s.app->db().team(b)->longName, nameOfA);
+    // Away from the Transfer page there is nothing to swap.
+    s.frame->dataView()->sheet()->bringToFront(CDataPropSheet::PlayerTab);
+    QVERIFY(!s.enabled(CMainFrame::CCommand::SwapTeams));
+    showAgain(s);
     for (const CLeagueTree* tree : {left, right})
     {
         QVERIFY(tree->nodeText(tree->findTeamNode(b)).startsWith(QString::fromStdString(nameOfA)));

@@ -404,7 +404,8 @@ std::optional<std::string> CDirectRunner::run(const std::string&, const std::fun
     {
         CTransaction tx(m_db);
         rule(tx);
-        tx.commit();
+        const CChange change = tx.commit();
+        if (onChange && !change.empty()) onChange(change);
         return std::nullopt;
     }
     catch (const CChangeRefused& refused)

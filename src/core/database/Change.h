@@ -196,6 +196,9 @@ public:
     std::optional<std::string> run(const std::string& name, const std::function<void(CTransaction&)>& rule,
                                    uint64_t mergeKey = 0) override;
 
+    // Told of every change that is not empty, as the window's views are.
+    std::function<void(const CChange&)> onChange;
+
 private:
     CDatabase& m_db;
 };

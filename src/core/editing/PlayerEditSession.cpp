@@ -16,9 +16,8 @@ constexpr int kHighestStoredSkill = 15;
 
 }  // namespace
 
-CPlayerEditSession::CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links,
-                                       CPresetDice dice)
-    : m_runner(runner), m_prompts(prompts), m_links(std::move(links)), m_dice(std::move(dice))
+CPlayerEditSession::CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPresetDice dice)
+    : m_runner(runner), m_prompts(prompts), m_dice(std::move(dice))
 {
 }
 
@@ -38,11 +37,6 @@ void CPlayerEditSession::markModified(CPlayer& record)
 {
     record.modified = 1;
     m_tx->setModified();
-}
-
-void CPlayerEditSession::refreshRoster()
-{
-    if (m_links.refreshRoster) m_links.refreshRoster();
 }
 
 void CPlayerEditSession::writeSkills(CPlayer& record)
@@ -105,7 +99,6 @@ CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& befo
     if (record.sameAs(before)) return CCommitResult::Unchanged;
     markModified(record);
     showPlayer(m_shown);
-    refreshRoster();
     return CCommitResult::Changed;
 }
 
@@ -202,7 +195,6 @@ void CPlayerEditSession::applyPreset(int preset)
     const int code = presetPosition(preset);
     writePosition(*record, code);
     m_state.positionIndex = code;
-    refreshRoster();
 }
 
 void CPlayerEditSession::maxAttributes()
@@ -214,7 +206,6 @@ void CPlayerEditSession::maxAttributes()
     writeSkills(*record);
     markModified(*record);
     m_state.rating = record->skillRating();
-    refreshRoster();
 }
 
 void CPlayerEditSession::resetAll()
@@ -226,12 +217,11 @@ void CPlayerEditSession::resetAll()
     if (!record || m_backup.id != m_shown) return;
     record->copyFrom(m_backup);
     showPlayer(m_shown);
-    refreshRoster();
 }
 
 void CPlayerEditSession::warnOfUsedNumber(int number)
 {
-    const uint32_t team = m_links.listedTeam ? m_links.listedTeam() : 0;
+    const uint32_t team = m_listedTeam;
     if (team == 0) return;
     for (uint32_t id : rosterPlayers(db(), team))
         if (const CPlayer* p = db().player(id); p && p->jerseyNumber == number)
@@ -243,7 +233,6 @@ void CPlayerEditSession::warnOfUsedNumber(int number)
 
 void CPlayerEditSession::chooseNationality()
 {
-    refreshRoster();
 }
 
 std::string CPlayerEditSession::nameToolTip(CTextEncoding encoding) const

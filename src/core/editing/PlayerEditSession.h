@@ -54,14 +54,6 @@ enum class CPlayerField
     Skill,       // spin position 1..16 of skill n
 };
 
-// What the session needs from the rest of the window: the roster refreshes its list
-// keeping the same player selected, and tells which team it lists (0 for none).
-struct CPlayerPageLinks
-{
-    std::function<void()> refreshRoster;
-    std::function<uint32_t()> listedTeam;
-};
-
 // The rules of the Player page over one player record of the database. Every control
 // value reaches the record as soon as the user is done with it, so nothing waits in the
 // page for a later store: what Save Data, the exit question and every command see is
@@ -74,8 +66,11 @@ public:
     static constexpr int kFaces = 9;
     static constexpr int kFacialHairs = 7;
 
-    CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPlayerPageLinks links = {},
-                       CPresetDice dice = CPresetDice());
+    CPlayerEditSession(CChangeRunner& runner, CPrompts& prompts, CPresetDice dice = CPresetDice());
+
+    // The team whose list the player was chosen from (0 for none): a shirt number is
+    // looked for among its players.
+    void setListedTeam(uint32_t teamId) { m_listedTeam = teamId; }
 
     CPlayerPageState& state() { return m_state; }
     const CPlayerPageState& state() const { return m_state; }
@@ -136,7 +131,6 @@ private:
     }
     const CDatabase& db() const { return m_runner.database(); }
     void markModified(CPlayer& record);
-    void refreshRoster();
     void writeSkills(CPlayer& record);
     void writePosition(CPlayer& record, int code);
     void warnOfUsedNumber(int number);
@@ -145,7 +139,7 @@ private:
     CChangeRunner& m_runner;
     CTransaction* m_tx = nullptr;
     CPrompts& m_prompts;
-    CPlayerPageLinks m_links;
+    uint32_t m_listedTeam = 0;
     CPresetDice m_dice;
     CPlayerPageState m_state;
     CPlayer m_backup;

@@ -64,8 +64,8 @@ std::optional<int64_t> parseBankroll(const std::string& text)
     return negative ? -value : value;
 }
 
-CTeamEditSession::CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links)
-    : m_runner(runner), m_prompts(prompts), m_links(std::move(links))
+CTeamEditSession::CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CKitFiles kitFiles)
+    : m_runner(runner), m_prompts(prompts), m_kitFiles(std::move(kitFiles))
 {
 }
 
@@ -126,8 +126,8 @@ void CTeamEditSession::loadNames(const CTeam& team)
 
 void CTeamEditSession::loadJerseyModel(int side, int model)
 {
-    CFileSystem& fs = m_links.files ? *m_links.files : CFileSystem::real();
-    const CJerseyTexture texture = readJerseyModel(m_links.gameFolder, model, fs);
+    CFileSystem& fs = m_kitFiles.files ? *m_kitFiles.files : CFileSystem::real();
+    const CJerseyTexture texture = readJerseyModel(m_kitFiles.gameFolder, model, fs);
     CKitPresets& presets = m_presets[std::size_t(side)];
     presets = {};
     std::string& description = m_state.descriptions[std::size_t(side)];
@@ -176,7 +176,6 @@ CCommitResult CTeamEditSession::committed(CTeam& record, const CTeam& before)
         return CCommitResult::Unchanged;
     record.modified = 1;
     m_tx->setModified();
-    if (m_links.relabelTeam) m_links.relabelTeam(m_shown);
     return CCommitResult::Changed;
 }
 
@@ -313,9 +312,9 @@ std::optional<CWeftorLaunch> CTeamEditSession::weftorLaunch(int side) const
     const int model = side == kHome ? record->homeJerseyStyle : record->awayJerseyStyle;
     CWeftorLaunch launch;
     launch.textureNumber = model + 1;
-    const std::string path = formatText(pagetexts::kWeftorTexture, m_links.gameFolder.string().c_str(), model + 1);
+    const std::string path = formatText(pagetexts::kWeftorTexture, m_kitFiles.gameFolder.string().c_str(), model + 1);
     launch.commandLine = formatText(pagetexts::kWeftorCommand, '"', path.c_str(), '"', model + 1);
-    launch.texture = jerseyTexturePath(m_links.gameFolder, model);
+    launch.texture = jerseyTexturePath(m_kitFiles.gameFolder, model);
     return launch;
 }
 

@@ -96,21 +96,20 @@ struct CWeftorLaunch
     int textureNumber = 0;               // model + 1, the value of the /j switch
 };
 
-struct CTeamPageLinks
+// Where the kit pictures are read from.
+struct CKitFiles
 {
-    // Relabel the team's entry in the league tree.
-    std::function<void(uint32_t teamId)> relabelTeam;
     std::filesystem::path gameFolder;
     CFileSystem* files = nullptr;  // the real file system when null
 };
 
 // The rules of the Team page over one team record. Every control value reaches the record
 // as soon as the user is done with it (a box confirmed or left, a model step, a colour
-// picked), and a change marks the team modified and relabels it in the tree.
+// picked), and a change marks the team modified.
 class CTeamEditSession
 {
 public:
-    CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CTeamPageLinks links = {});
+    CTeamEditSession(CChangeRunner& runner, CPrompts& prompts, CKitFiles kitFiles = {});
 
     CTeamPageState& state() { return m_state; }
     const CTeamPageState& state() const { return m_state; }
@@ -118,7 +117,7 @@ public:
     const CTeam& backup() const { return m_backup; }
     const CKitPresets& presets(int side) const { return m_presets[std::size_t(side)]; }
 
-    void setGameFolder(const std::filesystem::path& folder) { m_links.gameFolder = folder; }
+    void setGameFolder(const std::filesystem::path& folder) { m_kitFiles.gameFolder = folder; }
 
     // Takes the backup and loads the page. Nothing happens for an id without a record;
     // 0 empties the page and disables it.
@@ -187,7 +186,7 @@ private:
     CChangeRunner& m_runner;
     CTransaction* m_tx = nullptr;
     CPrompts& m_prompts;
-    CTeamPageLinks m_links;
+    CKitFiles m_kitFiles;
     CTeamPageState m_state;
     CTeam m_backup;
     uint32_t m_shown = 0;

@@ -28,6 +28,10 @@ inline constexpr const char* kNewLeague = QT_TRANSLATE_NOOP("History", "New Leag
 inline constexpr const char* kLeagueName = QT_TRANSLATE_NOOP("History", "League Name '%1'");
 inline constexpr const char* kRemoveLeague = QT_TRANSLATE_NOOP("History", "Remove League '%1'");
 inline constexpr const char* kApplyRememberedTeam = QT_TRANSLATE_NOOP("History", "Apply Remembered Team");
+// The status line after a step was taken, undone or redone; %1 is the step's name.
+inline constexpr const char* kDone = QT_TRANSLATE_NOOP("History", "Done: %1");
+inline constexpr const char* kUndone = QT_TRANSLATE_NOOP("History", "Undone: %1");
+inline constexpr const char* kRedone = QT_TRANSLATE_NOOP("History", "Redone: %1");
 
 inline QString text(const char* source)
 {

@@ -1,8 +1,6 @@
 #include "app/ObrixApp.h"
 
 #include "app/SplashWindow.h"
-#include "shell/BulkEditCommands.h"
-#include "shell/MainFrame.h"
 
 #include "database/Backup.h"
 #include "database/Change.h"
@@ -35,11 +33,28 @@ CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration
             [this](const QString& why) { m_prompts.message(why.toStdString(), CPrompts::CIcon::Warning); });
 }
 
+namespace
+{
+CObrixApp::CWindowMaker& windowMaker()
+{
+    static CObrixApp::CWindowMaker maker;
+    return maker;
+}
+}  // namespace
+
+void CObrixApp::setWindowMaker(CWindowMaker maker) { windowMaker() = std::move(maker); }
+
 CObrixApp::~CObrixApp()
 {
     delete m_splash.data();
     // The views look records up in the database, so they go first.
-    m_mainFrame.reset();
+    closeWindow();
+}
+
+void CObrixApp::closeWindow()
+{
+    m_services = nullptr;
+    m_window.reset();
 }
 
 std::string CObrixApp::folderDialogStart()
@@ -113,19 +128,20 @@ bool CObrixApp::startUp(const CStartOptions& options)
         if (!m_startFailure || !offerWayBack(*m_startFailure)) return false;
     }
 
-    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_window = windowMaker() ? windowMaker()(*this) : std::make_unique<QMainWindow>();
+    m_services = dynamic_cast<CWindowServices*>(m_window.get());
     // "[*]" shows while anything differs from the files.
-    m_mainFrame->setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral("[*]"));
-    m_mainFrame->move(m_layout.x, m_layout.y);
+    m_window->setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral("[*]"));
+    m_window->move(m_layout.x, m_layout.y);
     if (m_layout.windowWidth > 0 && m_layout.windowHeight > 0)
-        m_mainFrame->resize(m_layout.windowWidth, m_layout.windowHeight);
-    if (m_layout.maximised) m_mainFrame->setWindowState(m_mainFrame->windowState() | Qt::WindowMaximized);
+        m_window->resize(m_layout.windowWidth, m_layout.windowHeight);
+    if (m_layout.maximised) m_window->setWindowState(m_window->windowState() | Qt::WindowMaximized);
     if (options.showWindow)
     {
         if (m_layout.maximised)
-            m_mainFrame->showMaximized();
+            m_window->showMaximized();
         else
-            m_mainFrame->show();
+            m_window->show();
         // The splash stays in front until its time is up.
         if (m_splash) m_splash->raise();
     }
@@ -367,7 +383,7 @@ void CObrixApp::exitInstance()
     if (m_splash) delete m_splash.data();
     keepImportedLeagues();
     m_leaguesRestored = false;
-    m_mainFrame.reset();
+    closeWindow();
     m_doc.load([](CDatabase&) { return true; });
 }
 
@@ -407,7 +423,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
         {
         case CPrompts::CAnswer::Cancel: return false;
         case CPrompts::CAnswer::Yes:
-            if (m_mainFrame && !m_mainFrame->bulkEdit()->checkBeforeSave()) return false;
+            if (!services().checkBeforeSave()) return false;
             saveToGame();
             if (m_doc.isModified()) return false;  // the save failed or was declined: its edits stay
             break;

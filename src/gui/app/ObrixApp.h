@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Document.h"
+#include "app/WindowServices.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
 #include "database/GameFileFingerprints.h"
@@ -10,6 +11,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/WindowLayout.h"
 
+#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
 
@@ -22,7 +24,7 @@
 
 class CFolderLock;
 class CKeptLeagues;
-class CMainFrame;
+class QMainWindow;
 class CSplashWindow;
 
 // The fixed texts of start-up, reload and exit.
@@ -107,7 +109,17 @@ public:
     bool backupFlag() const { return m_backupFlag; }
     const std::filesystem::path& dataFolder() const { return m_dataFolder; }
     std::filesystem::path jerseysFolder() const { return m_dataFolder / "Jerseys"; }
-    CMainFrame* mainFrame() { return m_mainFrame.get(); }
+    // The main window, once start() has made it (null before, and after exit).
+    QMainWindow* window() const { return m_window.get(); }
+    // What views and pages ask of the window: the main window's services, or those of
+    // no window while there is none.
+    CWindowServices& services() { return m_services ? *m_services : m_noServices; }
+    // Says text in the status line.
+    void showStatus(const QString& text) { emit statusText(text); }
+
+    // The main window start() makes: set once by the program (and by tests) before start().
+    using CWindowMaker = std::function<std::unique_ptr<QMainWindow>(CObrixApp&)>;
+    static void setWindowMaker(CWindowMaker maker);
 
     // The main frame's close request, before it writes the layout: asks about unsaved
     // changes and saves on Yes (a failed save is reported and the exit goes on). False
@@ -160,6 +172,7 @@ private:
     // the backup, another folder). True to try again, false to quit.
     bool offerWayBack(const CGameFiles::CLoadError& failure);
     void showStatus(const QString& text, bool atStartUp);
+    void closeWindow();
 
     CSettingsStore& m_store;
     CPrompts& m_prompts;
@@ -179,6 +192,8 @@ private:
     // changed files, another program's save): the exit question then keeps the window open.
     bool m_saveHeldBack = false;
     CGameFileFingerprints m_fingerprints;  // the game's files as last read or saved
-    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<QMainWindow> m_window;
+    CWindowServices* m_services = nullptr;  // m_window's, when it provides them
+    CNoWindowServices m_noServices;
     QPointer<CSplashWindow> m_splash;  // it deletes itself when it closes
 };

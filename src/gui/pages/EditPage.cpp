@@ -83,6 +83,7 @@ bool CEditPage::hasPendingEdits() const
 
 void CEditPage::showPage()
 {
+    ++m_refills;
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QWidget* w : m_content->findChildren<QWidget*>()) blockers.push_back(std::make_unique<QSignalBlocker>(w));
     showState();

@@ -35,6 +35,8 @@ public:
     bool commitPendingEdits();
     // True while a text box holds typed text not committed yet.
     bool hasPendingEdits() const;
+    // How often the page has put its record into the controls (once per change it follows).
+    int refills() const { return m_refills; }
 
 protected:
     CEditPage(CObrixApp& app, QWidget* parent);
@@ -92,6 +94,7 @@ private:
     QWidget* m_content = nullptr;
     std::vector<CTextBox> m_textBoxes;
     bool m_busy = false;
+    int m_refills = 0;
 };
 
 // Small helpers the pages share, so that they read alike.

@@ -3,8 +3,6 @@
 #include "app/ObrixApp.h"
 #include "editing/PageTexts.h"
 #include "editing/PlayerEditSession.h"
-#include "shell/MainFrame.h"
-#include "shell/RosterView.h"
 #include "util/TextCodec.h"
 #include "widgets/AppearanceArt.h"
 #include "widgets/FormLabel.h"
@@ -43,20 +41,11 @@ private:
     bool sizeIsFixed() const { return minimumSize() == maximumSize(); }
 };
 
-CRosterView* rosterOf(CObrixApp& app) { return app.mainFrame() ? app.mainFrame()->rosterView() : nullptr; }
 }  // namespace
 
 CPlayerPage::CPlayerPage(CObrixApp& app, QWidget* parent) : CEditPage(app, parent)
 {
-    CPlayerPageLinks links;
-    links.refreshRoster = [this] {
-        if (CRosterView* roster = rosterOf(m_app)) roster->refreshKeepingPlayer();
-    };
-    links.listedTeam = [this]() -> uint32_t {
-        CRosterView* roster = rosterOf(m_app);
-        return roster ? roster->teamShown() : 0;
-    };
-    m_session = std::make_unique<CPlayerEditSession>(app.document(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CPlayerEditSession>(app.document(), app.prompts());
 
     buildIdentity();
     buildLooks();
@@ -285,11 +274,13 @@ void CPlayerPage::commitValue(CPlayerField field, int value, int skill)
 
 void CPlayerPage::selectPlayer(uint32_t playerId)
 {
+    m_session->setListedTeam(m_app.document().currentTeam());
     run([this, playerId] { m_session->selectPlayer(playerId); });
 }
 
 void CPlayerPage::showPlayer(uint32_t playerId)
 {
+    m_session->setListedTeam(m_app.document().currentTeam());
     reload([this, playerId] { m_session->showPlayer(playerId); });
 }
 

@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 
+#include <unordered_map>
+
 CStatsGridFill::~CStatsGridFill() { abandon(); }
 
 void CStatsGridFill::abandon()
@@ -24,6 +26,9 @@ void CStatsGridFill::start(std::vector<CStatsRow> rows, std::vector<CTeam> teams
     m_thread = std::thread([this, generation, rows = std::move(rows), teams = std::move(teams), kind,
                             filters = std::move(filters), encoding] {
         QList<QStringList> out;
+        // The rows sorted out by team once, not looked for again for every team.
+        std::unordered_map<uint32_t, std::vector<CStatsRow>> byTeam;
+        for (const CStatsRow& row : rows) byTeam[row.teamId].push_back(row);
         for (const CTeam& team : teams)
         {
             if (m_cancel) return;
@@ -34,10 +39,9 @@ void CStatsGridFill::start(std::vector<CStatsRow> rows, std::vector<CTeam> teams
                     if (generation == m_generation) emit teamStarted(text);
                 },
                 Qt::QueuedConnection);
-            std::vector<CStatsRow> mine;
-            for (const CStatsRow& row : rows)
-                if (row.teamId == team.id) mine.push_back(row);
-            for (const auto& cells : gridRows(mine, kind, filters, encoding))
+            const auto mine = byTeam.find(team.id);
+            if (mine == byTeam.end()) continue;
+            for (const auto& cells : gridRows(mine->second, kind, filters, encoding))
             {
                 QStringList line;
                 line.reserve(qsizetype(cells.size()));

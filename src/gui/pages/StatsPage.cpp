@@ -11,7 +11,6 @@
 #include "pages/StatsGridModel.h"
 #include "settings/Prompts.h"
 #include "widgets/LeagueTree.h"
-#include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/PrintModuleLoader.h"
 #include "widgets/WaitCursor.h"
@@ -27,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -374,7 +374,7 @@ CReportFormat CStatsPage::format() const
 
 void CStatsPage::setStatus(const QString& text)
 {
-    if (CMainFrame* frame = m_app.mainFrame()) frame->setStatusText(text);
+    m_app.showStatus(text);
 }
 
 void CStatsPage::chooseTeam(uint32_t teamId)
@@ -575,10 +575,32 @@ void CStatsPage::sizeColumns()
 {
     // Measured without the room the header keeps in every title for a sort arrow that only
     // one column shows: with it the default columns do not fit the window's width.
+    // Shaping every cell of a large grid costs more than the fill: each column is as wide as
+    // its title or its widest text, and only the texts nearly as long as the longest (in
+    // characters) are measured.
     QHeaderView* header = m_grid->horizontalHeader();
-    header->setSortIndicatorShown(false);
-    m_grid->resizeColumnsToContents();
-    header->setSortIndicatorShown(true);
+    const QFontMetrics cellFont(m_grid->font()), titleFont(header->font());
+    const QList<QStringList>& rows = m_model->rows();
+    const QStringList& titles = m_model->titles();
+    const int cellMargin = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 2;
+    const int titleMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
+    constexpr int kMeasured = 32;
+    for (int c = 0; c < titles.size(); ++c)
+    {
+        if (m_grid->isColumnHidden(c)) continue;
+        qsizetype longest = 0;
+        for (const QStringList& row : rows)
+            if (c < row.size()) longest = std::max(longest, row[c].size());
+        int width = titleFont.horizontalAdvance(titles[c]) + titleMargin;
+        int measured = 0;
+        for (const QStringList& row : rows)
+        {
+            if (c >= row.size() || row[c].size() + 2 < longest) continue;
+            width = std::max(width, cellFont.horizontalAdvance(row[c]) + cellMargin);
+            if (++measured == kMeasured) break;
+        }
+        m_grid->setColumnWidth(c, width);
+    }
 }
 
 void CStatsPage::fillFinished(const QList<QStringList>& rows)

@@ -3,9 +3,7 @@
 #include "app/ObrixApp.h"
 #include "editing/PageTexts.h"
 #include "editing/TeamEditSession.h"
-#include "shell/GroupView.h"
 #include "widgets/LeagueTree.h"
-#include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/ColourPicker.h"
 #include "widgets/HyperlinkLabel.h"
@@ -54,10 +52,8 @@ QString findWeftor()
 
 CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : CEditPage(app, parent)
 {
-    CTeamPageLinks links;
-    links.relabelTeam = [this](uint32_t teamId) { relabel(teamId); };
-    links.gameFolder = std::filesystem::path(app.settings().gameFolder);
-    m_session = std::make_unique<CTeamEditSession>(app.document(), app.prompts(), std::move(links));
+    m_session = std::make_unique<CTeamEditSession>(app.document(), app.prompts(),
+                                                   CKitFiles{std::filesystem::path(app.settings().gameFolder)});
 
     auto* top = new QHBoxLayout;
     top->setSpacing(4);
@@ -218,17 +214,6 @@ void CTeamPage::startWeftor(int side)
         started = QProcess::startDetached(m_weftor, words);
     }
     if (!started) m_session->weftorFailed();
-}
-
-void CTeamPage::relabel(uint32_t teamId)
-{
-    CMainFrame* frame = m_app.mainFrame();
-    CLeagueTree* tree = frame && frame->groupView() ? frame->groupView()->tree() : nullptr;
-    if (!tree) return;
-    const QModelIndex node = tree->findTeamNode(teamId);
-    if (!node.isValid()) return;
-    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
-    tree->setNodeText(node, QString::fromStdString(toUtf8(m_app.db().teamLabel(teamId), encoding)));
 }
 
 void CTeamPage::showState()

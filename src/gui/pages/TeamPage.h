@@ -53,7 +53,6 @@ private:
     void startWeftor(int side);
     // Looks for the jersey editor again and offers Edit... only when it is there.
     void findJerseyEditor();
-    void relabel(uint32_t teamId);
 
     std::unique_ptr<CTeamEditSession> m_session;
 

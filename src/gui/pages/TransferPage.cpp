@@ -5,11 +5,9 @@
 #include "database/Database.h"
 #include "editing/TransferHint.h"
 #include "editing/Transfers.h"
-#include "shell/PlayerMoveCommands.h"
 #include "settings/Prompts.h"
 #include "widgets/LeagueTree.h"
 #include "widgets/LeagueTreeModel.h"
-#include "shell/MainFrame.h"
 #include "util/TextCodec.h"
 #include "widgets/WaitCursor.h"
 
@@ -83,12 +81,11 @@ bool CTransferPage::dropOn(CLeagueTree& tree, CLeagueTree& other, const CNodeDra
         return true;
     }
     // A player from this tree or the roster onto a team: moved, or copied with Ctrl.
-    CMainFrame* frame = m_app.mainFrame();
-    if (drag.level != 2 || !tree.isTeam(target) || !frame) return false;
-    CPlayerMoveCommands& moves = frame->playerMoves();
+    if (drag.level != 2 || !tree.isTeam(target)) return false;
     const uint32_t team = tree.nodeValue(target);
-    if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
-    return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
+    CWindowServices& window = m_app.services();
+    return perform ? window.dropPlayer(drag.value, drag.teamId, team, copying)
+                   : window.canDropPlayer(drag.value, drag.teamId, team, copying);
 }
 
 void CTransferPage::showEvent(QShowEvent* event)
@@ -100,13 +97,12 @@ void CTransferPage::showEvent(QShowEvent* event)
 void CTransferPage::open()
 {
     const CWaitCursor wait;
-    CMainFrame* frame = m_app.mainFrame();
-    if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kCreatingTables));
+    m_app.showStatus(QString::fromLatin1(transfertexts::kCreatingTables));
     m_left->configure(true, false, false);
     m_right->configure(true, false, false);
     fillTrees();
     updateHint();
-    if (frame) frame->setStatusText(QString::fromLatin1(transfertexts::kReady));
+    m_app.showStatus(QString::fromLatin1(transfertexts::kReady));
     m_opened = true;
 }
 
@@ -135,6 +131,20 @@ CTransferSide CTransferPage::sideOf(const CLeagueTree& tree) const
     side.teamPlayers.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r) side.teamPlayers.push_back(tree.nodeValue(tree.model()->index(r, 0, team)));
     return side;
+}
+
+bool CTransferPage::canSwapTeams() const
+{
+    const CTransferSide left = sideOf(*m_left), right = sideOf(*m_right);
+    return left.kind == CTransferSide::CKind::Team && right.kind == CTransferSide::CKind::Team
+           && left.value != right.value;
+}
+
+bool CTransferPage::canSwapPlayers() const
+{
+    const CTransferSide left = sideOf(*m_left), right = sideOf(*m_right);
+    return left.kind == CTransferSide::CKind::Player && right.kind == CTransferSide::CKind::Player
+           && left.value != right.value;
 }
 
 void CTransferPage::transfer()

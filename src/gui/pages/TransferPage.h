@@ -33,6 +33,10 @@ public:
 
     // The "<---->" button.
     void transfer();
+    // Whether the two selections are two different teams, or two different players, that
+    // the button would swap.
+    bool canSwapTeams() const;
+    bool canSwapPlayers() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -34,29 +34,10 @@ std::string startFolder(CObrixApp& app)
     return app.settings().gameFolder;
 }
 
-QAction* newAction(QObject* parent, const char* text, const char* status)
-{
-    auto* action = new QAction(QString::fromLatin1(text), parent);
-    const QString whole = QString::fromLatin1(status);
-    const qsizetype lineBreak = whole.indexOf(QLatin1Char('\n'));
-    action->setStatusTip(whole.left(lineBreak));
-    action->setToolTip(whole.mid(lineBreak + 1));
-    return action;
-}
 } // namespace
 
 CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObject(&frame), m_app(app), m_frame(frame)
 {
-    using namespace bulkviewtexts;
-    m_export = newAction(this, kExportTable, kExportTableStatus);
-    connect(m_export, &QAction::triggered, this, &CBulkEditCommands::exportTable);
-    m_import = newAction(this, kImportTable, kImportTableStatus);
-    connect(m_import, &QAction::triggered, this, &CBulkEditCommands::importTable);
-    m_check = newAction(this, kCheckDatabase, kCheckStatus);
-    connect(m_check, &QAction::triggered, this, &CBulkEditCommands::checkDatabase);
-    m_changes = newAction(this, kChanges, kChangesStatus);
-    m_changes->setCheckable(true);
-    connect(m_changes, &QAction::triggered, this, [this](bool on) { changesDock()->setVisible(on); });
     // Edits, undo and redo all arrive here; the open lists show the data as it is now.
     auto follow = [this] {
         if (m_changesDock && m_changesDock->isVisible()) m_changesDock->refresh();
@@ -64,6 +45,25 @@ CBulkEditCommands::CBulkEditCommands(CObrixApp& app, CMainFrame& frame) : QObjec
     };
     connect(&m_app.document(), &CDocument::changed, this, follow);
     connect(&m_app.document(), &CDocument::reset, this, follow);
+}
+
+void CBulkEditCommands::addTableCommands(CCommandTable& table)
+{
+    using namespace bulkviewtexts;
+    m_import = table.add({.id = CCommand::ImportTable, .text = kImportTable, .status = kImportTableStatus,
+                          .menu = CMenuPlace::File, .menuGroup = 1, .run = [this] { importTable(); }});
+    m_export = table.add({.id = CCommand::ExportTable, .text = kExportTable, .status = kExportTableStatus,
+                          .menu = CMenuPlace::File, .menuGroup = 1, .run = [this] { exportTable(); }});
+}
+
+void CBulkEditCommands::addReviewCommands(CCommandTable& table)
+{
+    using namespace bulkviewtexts;
+    m_check = table.add({.id = CCommand::CheckDatabase, .text = kCheckDatabase, .status = kCheckStatus,
+                         .menu = CMenuPlace::Edit, .menuGroup = 3, .run = [this] { checkDatabase(); }});
+    m_changes = table.add({.id = CCommand::Changes, .text = kChanges, .status = kChangesStatus,
+                           .menu = CMenuPlace::View, .menuGroup = 3, .checkable = true});
+    connect(m_changes, &QAction::triggered, this, [this](bool on) { changesDock()->setVisible(on); });
 }
 
 CCheckDock* CBulkEditCommands::checkDock()
@@ -338,8 +338,8 @@ void CBulkEditCommands::goToRecord(CRecordKind kind, uint32_t id)
         if (team != 0)
         {
             m_frame.groupView()->selectTeam(team);
-            m_frame.showTeamInRoster(team);
-            m_frame.selectPlayer(id);
+            m_frame.rosterView()->showTeam(team);
+            m_frame.rosterView()->selectPlayer(id);
         }
         sheet->playerPage()->selectPlayer(id);
         m_app.document().setCurrentPlayer(id);

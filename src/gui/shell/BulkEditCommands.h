@@ -11,6 +11,7 @@
 
 class CObrixApp;
 class CMainFrame;
+class CCommandTable;
 class CCheckDock;
 class CChangesDock;
 class QAction;
@@ -25,6 +26,10 @@ class CBulkEditCommands : public QObject
 
 public:
     CBulkEditCommands(CObrixApp& app, CMainFrame& frame);
+    // The rows of Import Table... and Export Table... (File), and of Check Database...
+    // (Edit) and Changes (View): each added last to its group.
+    void addTableCommands(CCommandTable& table);
+    void addReviewCommands(CCommandTable& table);
 
     QAction* exportTableAction() const { return m_export; }
     QAction* importTableAction() const { return m_import; }

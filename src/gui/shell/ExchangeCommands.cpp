@@ -31,6 +31,26 @@ CExchangeCommands::CExchangeCommands(CObrixApp& app, CMainFrame& frame) : QObjec
 {
 }
 
+void CExchangeCommands::addCommands(CCommandTable& table)
+{
+    using namespace frametexts;
+    const auto key = [](QKeyCombination combination) { return QKeySequence(combination); };
+    table.add({.id = CCommand::Import, .text = "&Import...", .keys = {key(Qt::CTRL | Qt::Key_I)},
+               .status = kImportStatus, .menu = CMenuPlace::File, .menuGroup = 1, .run = [this] { importDbFiles(); }});
+    table.add({.id = CCommand::GlvImport, .text = "Import &GLV Files...", .keys = {key(Qt::CTRL | Qt::ALT | Qt::Key_I)},
+               .status = kGlvImportStatus, .menu = CMenuPlace::File, .menuGroup = 1,
+               .run = [this] { importGlvFile(); }});
+    // "E&xit" has the x already, so the export takes the p.
+    table.add({.id = CCommand::Export, .text = "Ex&port...", .status = kLeagueExportStatus,
+               .menu = CMenuPlace::File, .menuGroup = 1,
+               .enabled = [this] { return m_frame.groupView()->leagueSelected(); },
+               .run = [this] {
+                   if (!m_frame.groupView()->leagueSelected()) return;
+                   exportLeague(m_frame.groupView()->selectedValue() - CDatabase::kLeagueNodeBase);
+                   m_frame.updateCommands();
+               }});
+}
+
 std::unique_ptr<CPacker> CExchangeCommands::makePacker() const
 {
     const std::string beside = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();

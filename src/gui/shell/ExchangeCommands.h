@@ -9,6 +9,7 @@
 
 class CObrixApp;
 class CMainFrame;
+class CCommandTable;
 class CPacker;
 
 // The main window's import and export commands: a league from a folder of DB files
@@ -19,6 +20,8 @@ class CExchangeCommands : public QObject
 
 public:
     CExchangeCommands(CObrixApp& app, CMainFrame& frame);
+    // The rows of Import..., Import GLV Files... and Export....
+    void addCommands(CCommandTable& table);
 
     // "&Import...": folder dialog, league name, import.
     void importDbFiles();

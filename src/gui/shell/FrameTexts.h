@@ -47,4 +47,32 @@ inline constexpr const char* kFileMenu = "&File";
 inline constexpr const char* kEditMenu = "&Edit";
 inline constexpr const char* kViewMenu = "&View";
 inline constexpr const char* kHelpMenu = "&Help";
+
+inline constexpr const char* kSwapTeamsStatus =
+    "Swap the two teams selected on the Transfer page between their leagues\nSwap Teams";
+inline constexpr const char* kSwapPlayersStatus =
+    "Swap the two players selected on the Transfer page between their teams\nSwap Players";
+inline constexpr const char* kRestoreStatus = "Put back the game's files as they were backed up\nRestore";
+inline constexpr const char* kExitStatus = "Quit Obrix; unsaved changes are asked about first\nExit";
+inline constexpr const char* kUndoStatus = "Undo the last change\nUndo";
+inline constexpr const char* kRedoStatus = "Redo the change undone last\nRedo";
+inline constexpr const char* kNewLeagueStatus = "Add a new, empty league\nNew League";
+inline constexpr const char* kRememberStatus = "Remember the selected team's kit and names\nRemember Team";
+inline constexpr const char* kApplyRememberedStatus =
+    "Give the selected team what was remembered with Remember Team\nApply Remembered Team";
+inline constexpr const char* kNextPaneStatus = "Move to the next pane: tree, data sheet, roster\nNext Pane";
+inline constexpr const char* kPreviousPaneStatus = "Move to the previous pane\nPrevious Pane";
+inline constexpr const char* kKeyboardStatus = "List every key of the editor\nKeyboard";
+inline constexpr const char* kCloneStatus = "Not available yet\nClone";
+
+// The keyboard help page: %1 is the table's rows (keys, command, what it does).
+inline constexpr const char* kKeyboardPage =
+    "<html><head><title>Keyboard</title><link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\"></head><body>"
+    "<p class=\"nav\"><a href=\"index.html\">Contents</a> | <a href=\"window.html\">The window</a> | "
+    "<a href=\"commands.html\">Commands</a> | <a href=\"keys.html\">Keyboard</a> | "
+    "<a href=\"saving.html\">Saving and backup</a></p>"
+    "<h1>Keyboard</h1><table>%1</table>"
+    "<p class=\"note\">Delete works on the pane that has the focus; in a text box it deletes text as usual. "
+    "A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</p>"
+    "</body></html>";
 }  // namespace frametexts

@@ -13,8 +13,6 @@
 #include "shell/DataView.h"
 #include "shell/LeagueNameDialog.h"
 #include "widgets/LeagueTree.h"
-#include "shell/MainFrame.h"
-#include "shell/PlayerMoveCommands.h"
 #include "shell/RosterView.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
@@ -47,12 +45,11 @@ CGroupView::CGroupView(CObrixApp& app, QWidget* parent)
     // A player dropped on a team moves there as the Transfer page moves it (Ctrl: a copy).
     m_tree->setDropHandler([this](const CNodeDrag& drag, QObject*, const QModelIndex& target, bool copying,
                                   bool perform) {
-        CMainFrame* frame = m_app.mainFrame();
-        if (drag.level != 2 || !m_tree->isTeam(target) || !frame) return false;
-        CPlayerMoveCommands& moves = frame->playerMoves();
+        if (drag.level != 2 || !m_tree->isTeam(target)) return false;
         const uint32_t team = m_tree->nodeValue(target);
-        if (!perform) return moves.canDrop(drag.value, drag.teamId, team, copying);
-        return copying ? moves.copy(drag.value, team) : moves.move(drag.value, drag.teamId, team);
+        CWindowServices& window = m_app.services();
+        return perform ? window.dropPlayer(drag.value, drag.teamId, team, copying)
+                       : window.canDropPlayer(drag.value, drag.teamId, team, copying);
     });
     m_tree->fill();
 }
@@ -195,10 +192,6 @@ void CGroupView::deleteImportedLeague(std::size_t position)
     m_app.document().run(historytexts::step(historytexts::kRemoveLeague, QString::fromStdString(shown)),
                          [&](CTransaction& tx) { removeImportedLeague(tx, position); });
     m_app.keepImportedLeagues();
-    if (CMainFrame* frame = m_app.mainFrame())
-        frame->updateCommands();
-    else
-        refresh();
 }
 
 void CGroupView::newLeague()

@@ -14,11 +14,31 @@ static void initHelpPages()
     (void)registered;
 }
 
-CHelpWindow::CHelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window)
+namespace
+{
+class CHelpBrowser : public QTextBrowser
+{
+public:
+    CHelpBrowser(QString keyboardPage, QWidget* parent) : QTextBrowser(parent), m_keyboardPage(std::move(keyboardPage))
+    {
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (type == QTextDocument::HtmlResource && name.fileName() == QStringLiteral("keys.html")) return m_keyboardPage;
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    QString m_keyboardPage;
+};
+}  // namespace
+
+CHelpWindow::CHelpWindow(QString keyboardPage, QWidget* parent) : QMainWindow(parent, Qt::Window)
 {
     initHelpPages();
     setWindowTitle(QStringLiteral("Obrix Help"));
-    m_browser = new QTextBrowser(this);
+    m_browser = new CHelpBrowser(std::move(keyboardPage), this);
     m_browser->setOpenExternalLinks(false);
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
     setCentralWidget(m_browser);

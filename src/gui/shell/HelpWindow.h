@@ -4,13 +4,15 @@
 
 class QTextBrowser;
 
-// The help topics: our own pages from the resources, with back, forward and contents.
+// The help topics: our own pages from the resources, with back, forward and contents, and
+// the keyboard page the window's command table makes.
 class CHelpWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit CHelpWindow(QWidget* parent = nullptr);
+    // keyboardPage: the page the help's "Keyboard" links open, made from the keys as they are.
+    explicit CHelpWindow(QString keyboardPage, QWidget* parent = nullptr);
     QTextBrowser* browser() const { return m_browser; }
 
 private:

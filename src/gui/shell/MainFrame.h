@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/WindowServices.h"
+#include "shell/CommandTable.h"
+
 #include <QMainWindow>
 
-#include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 
 class CObrixApp;
 class CLeagueTree;
@@ -17,13 +19,14 @@ class CExchangeCommands;
 class CBulkEditCommands;
 class CPaneRoom;
 class CPlayerMoveCommands;
+class CFrameCommands;
 class QAction;
 class QSplitter;
 class QToolBar;
 
-// The single main window: the three panes, menu, toolbar, status bar, shortcuts, and
-// the commands that act on them.
-class CMainFrame : public QMainWindow
+// The single main window: the three panes, the menus, toolbar and keys made from one
+// command table, and the status bar.
+class CMainFrame : public QMainWindow, public CWindowServices
 {
     Q_OBJECT
 
@@ -31,71 +34,47 @@ public:
     explicit CMainFrame(CObrixApp& app, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CGroupView* groupView() const;
-    CRosterView* rosterView() const;
-    CDataView* dataView() const;
+    using CCommand = ::CCommand;
+
+    CGroupView* groupView() const { return m_groupView; }
+    CRosterView* rosterView() const { return m_rosterView; }
+    CDataView* dataView() const { return m_dataView; }
     CBulkEditCommands* bulkEdit() const { return m_bulkEdit; }
     CPlayerMoveCommands& playerMoves() const { return *m_moves; }
+    const CCommandTable& commands() const;
 
-    // Show team in roster, and select player on the Player page.
-    void showTeamInRoster(uint32_t teamId);
-    void selectPlayer(uint32_t playerId);
-    // The roster cleared (with the Player page) and the league tree refreshed.
     void setStatusText(const QString& text);
-
     QString lastSearchText() const;
     uint32_t rememberedTeam() const;
 
-    // Every command of the window, whether it sits in a menu, on the toolbar or only
-    // behind a key.
-    enum class CCommand
-    {
-        SaveData,
-        Import,
-        GlvImport,
-        Export,
-        MakeThumbnails,
-        Restore,
-        Exit,
-        Copy,
-        Paste,
-        Delete,
-        Cut,
-        Undo,
-        Redo,
-        History,
-        Clone,
-        NewLeague,
-        Find,
-        FindAgain,
-        GlobalModifications,
-        LeagueName,
-        Preferences,
-        Transfer,
-        StatsTab,
-        RememberTeam,
-        ApplyRememberedTeam,
-        NextPane,
-        PreviousPane,
-        ToggleToolbar,
-        ToggleStatusBar,
-        HelpTopics,
-        About,
-        Count
-    };
-    // The action of a command; a key bound to a command whose menu text shows no key
-    // is carried by a second, hidden action that forwards to this one.
-    QAction* commandAction(CCommand command) const;
-    // The command a key starts, or Count when the key starts none.
-    CCommand commandForKey(const QKeySequence& key) const;
+    QAction* commandAction(CCommand command) const { return commands().action(command); }
+    CCommand commandForKey(const QKeySequence& key) const { return commands().commandForKey(key); }
     // Enables each command by its rule for the focus and state of this moment.
     void updateCommands();
 
     QSplitter* rowSplitter() const { return m_rows; }
     QSplitter* columnSplitter() const { return m_columns; }
     QToolBar* toolBar() const { return m_toolBar; }
-    // The pane that commands are routed to: 0 league tree, 1 data sheet, 2 roster.
+    enum CPane
+    {
+        TreePane = 0,
+        SheetPane = 1,
+        RosterPane = 2,
+    };
+    // The pane that commands are routed to.
     int focusedPane() const { return m_focusedPane; }
+    // The tree of the data sheet (the Transfer page's) that has the keyboard focus, if any:
+    // Cut and Paste of players work on its player and team nodes too.
+    CLeagueTree* focusedSheetTree() const;
+    // F6 and Shift+F6: the next or previous pane takes the focus.
+    void moveFocus(int step);
+
+    // What the views and pages ask of the window.
+    void showStatus(const QString& text) override { setStatusText(text); }
+    bool commitPendingEdits() override;
+    bool checkBeforeSave() override;
+    bool canDropPlayer(uint32_t playerId, uint32_t fromTeam, uint32_t toTeam, bool copying) override;
+    bool dropPlayer(uint32_t playerId, uint32_t fromTeam, uint32_t toTeam, bool copying) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,42 +82,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The tree of the data sheet (the Transfer page's) that has the keyboard focus, if any:
-    // Cut and Paste of players work on its player and team nodes too.
-    CLeagueTree* focusedSheetTree() const;
-    enum CPane
-    {
-        TreePane = 0,
-        SheetPane = 1,
-        RosterPane = 2,
-    };
-
-    void createActions();
-    void createMenus();
     void createToolBar();
     void connectPanes();
     void applyPaneSizes();
-    QAction* makeAction(CCommand command, const QString& text, const char* icon = nullptr,
-                        const char* statusText = nullptr);
-    void bindKeys(CCommand command, const QList<QKeySequence>& keys, bool shownInMenu);
 
-    void saveData();
-    // Every view follows the document: a change in place, a new database from scratch.
     void onDocumentChanged(const CChange& change);
     void onDocumentReset();
-    void showHistory();
-    void makeJerseyThumbnails();
-    void find();
-    void findAgain();
-    void runFind();
-    void leagueName();
-    void globalModifications();
-    void rememberCurrentTeam();
-    void applyRememberedTeam();
-    void preferences();
-    void helpTopics();
-    void about();
-    void moveFocus(int step);
     void focusPane(int pane);
     void onFocusChanged(QWidget* old, QWidget* now);
     void scheduleUpdate();
@@ -151,16 +100,17 @@ private:
     CDataView* m_dataView = nullptr;
     QToolBar* m_toolBar = nullptr;
     CFrameStatusBar* m_statusBar = nullptr;
-    std::array<QAction*, static_cast<std::size_t>(CCommand::Count)> m_actions{};
-    QString m_lastSearchText;
-    uint32_t m_rememberedTeam = 0;
+    CFrameCommands* m_commands = nullptr;
     int m_focusedPane = TreePane;
     bool m_updatePending = false;
     bool m_paneSizesApplied = false;
-    QWidget* m_helpWindow = nullptr;
-    QWidget* m_historyWindow = nullptr;
     CExchangeCommands* m_exchange = nullptr;
     CBulkEditCommands* m_bulkEdit = nullptr;
     std::unique_ptr<CPlayerMoveCommands> m_moves;
     CPaneRoom* m_paneRoom = nullptr;
 };
+
+// Makes CMainFrame the window the application starts with.
+void useMainFrame();
+// The application's main window, when it is a CMainFrame.
+CMainFrame* mainFrameOf(const CObrixApp& app);

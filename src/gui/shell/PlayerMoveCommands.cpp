@@ -5,25 +5,9 @@
 #include "database/Database.h"
 #include "editing/PlayerMoves.h"
 #include "editing/TeamCommands.h"
-#include "pages/PlayerPage.h"
-#include "shell/DataPropSheet.h"
-#include "shell/DataView.h"
-#include "shell/GroupView.h"
-#include "widgets/LeagueTree.h"
-#include "shell/MainFrame.h"
-#include "shell/RosterView.h"
 #include "shell/FrameTexts.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
-
-namespace
-{
-CPlayerPage* playerPage(CObrixApp& app)
-{
-    CMainFrame* frame = app.mainFrame();
-    return frame ? frame->dataView()->sheet()->playerPage() : nullptr;
-}
-}  // namespace
 
 void CPlayerMoveCommands::cut(uint32_t playerId, uint32_t fromTeamId)
 {
@@ -42,7 +26,7 @@ std::string CPlayerMoveCommands::shownName(const std::string& bytes) const
 
 void CPlayerMoveCommands::showStatus(const std::string& text) const
 {
-    if (CMainFrame* frame = m_app.mainFrame()) frame->setStatusText(QString::fromStdString(text));
+    m_app.showStatus(QString::fromStdString(text));
 }
 
 bool CPlayerMoveCommands::cutPending() const
@@ -73,7 +57,7 @@ bool CPlayerMoveCommands::canDrop(uint32_t playerId, uint32_t fromTeamId, uint32
 bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
 {
     // Text still being typed on the Player page goes into the record before it moves.
-    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
+    m_app.services().commitPendingEdits();
     CTransferResult result;
     m_app.document().run(historytexts::step(historytexts::kMovePlayer),
                          [&](CTransaction& tx) { result = movePlayerToTeam(tx, playerId, fromTeamId, toTeamId); });
@@ -91,7 +75,7 @@ bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
 {
     const CPlayer* player = m_app.db().player(playerId);
     if (!player) return false;
-    if (CPlayerPage* page = playerPage(m_app)) page->commitPendingEdits();
+    m_app.services().commitPendingEdits();
     CPlayer copied;
     copied.copyFrom(*player);
     const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
@@ -104,11 +88,9 @@ bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
     return true;
 }
 
-void CPlayerMoveCommands::afterChange(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId)
+void CPlayerMoveCommands::afterChange(uint32_t, uint32_t, uint32_t)
 {
-    // The trees, the roster and the pages followed the document's change.
-    (void)playerId;
-    (void)fromTeamId;
-    (void)toTeamId;
-    if (CMainFrame* frame = m_app.mainFrame()) frame->updateCommands();
+    // The trees, the roster and the pages followed the document's change; the commands
+    // look at their rules again.
+    if (m_commandsChanged) m_commandsChanged();
 }

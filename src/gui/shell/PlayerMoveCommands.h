@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CObrixApp;
@@ -11,7 +12,11 @@ class CObrixApp;
 class CPlayerMoveCommands
 {
 public:
-    explicit CPlayerMoveCommands(CObrixApp& app) : m_app(app) {}
+    // commandsChanged: told after each move, copy or paste.
+    CPlayerMoveCommands(CObrixApp& app, std::function<void()> commandsChanged)
+        : m_app(app), m_commandsChanged(std::move(commandsChanged))
+    {
+    }
 
     // The player goes to the clipboard marked as cut from the team.
     void cut(uint32_t playerId, uint32_t fromTeamId);
@@ -34,4 +39,5 @@ private:
     void showStatus(const std::string& text) const;
 
     CObrixApp& m_app;
+    std::function<void()> m_commandsChanged;
 };

@@ -1,6 +1,6 @@
 #include "shell/RosterModel.h"
 
-#include "shell/NodeDrag.h"
+#include "widgets/NodeDrag.h"
 
 #include "util/TextCodec.h"
 

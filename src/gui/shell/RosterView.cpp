@@ -3,13 +3,7 @@
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Change.h"
-#include "pages/PlayerPage.h"
-#include "pages/TransferPage.h"
-#include "shell/DataPropSheet.h"
-#include "shell/DataView.h"
-#include "shell/GroupView.h"
 #include "widgets/LeagueTree.h"
-#include "shell/MainFrame.h"
 #include "shell/RosterModel.h"
 #include "util/TextCodec.h"
 #include "widgets/DragLabel.h"
@@ -23,14 +17,6 @@
 
 namespace
 {
-CPlayerPage* playerPageOf(CObrixApp& app)
-{
-    CMainFrame* frame = app.mainFrame();
-    CDataView* data = frame ? frame->dataView() : nullptr;
-    CDataPropSheet* sheet = data ? data->sheet() : nullptr;
-    return sheet ? sheet->playerPage() : nullptr;
-}
-
 // The headings are one line each in one font, so the header is as high as any one of
 // them: the toolkit measured every column for it, several times over while the window
 // was built. (Only the height of a horizontal header's size hint is used.)
@@ -125,6 +111,7 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
 
 void CRosterView::fill(uint32_t teamId)
 {
+    ++m_fills;
     m_filling = true;
     m_table->setUpdatesEnabled(false);
     const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
@@ -259,8 +246,7 @@ void CRosterView::sortBy(int column)
     if (column < 0 || column >= roster::kColumnCount) return;
     m_sort.click(column);
     // The page stores its controls first, so that the sort sees the edits made so far.
-    if (CPlayerPage* page = playerPageOf(m_app); page && m_app.document().currentPlayer() != 0)
-        page->selectPlayer(m_app.document().currentPlayer());
+    m_app.services().commitPendingEdits();
 
     const uint32_t selected = selectedPlayer();
     fill(m_team);
@@ -289,11 +275,9 @@ void CRosterView::copy()
 
 uint32_t CRosterView::treeTeam() const
 {
-    CMainFrame* frame = m_app.mainFrame();
-    CGroupView* group = frame ? frame->groupView() : nullptr;
-    // Without a main window (a view on its own) the team shown stands in for the tree's.
-    if (!group) return m_team;
-    return group->teamSelected() ? group->selectedValue() : 0;
+    // The tree's team is the document's; a view on its own shows the team it was given.
+    const uint32_t team = m_app.document().currentTeam();
+    return team != 0 ? team : m_team;
 }
 
 void CRosterView::paste()

@@ -33,6 +33,8 @@ public:
     void clear();
     uint32_t teamShown() const;
     int rowCount() const;
+    // How often the list has been filled (once per change that touches it).
+    int fills() const { return m_fills; }
     // The player cut and not pasted yet, drawn greyed wherever he is listed; 0 for none.
     void showCutPlayer(uint32_t playerId);
 
@@ -69,4 +71,5 @@ private:
     int m_lastReportedRow = -1;
     CRosterSort m_sort;
     bool m_filling = false;
+    int m_fills = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/LeagueTreeOrder.h"
-#include "shell/NodeDrag.h"
+#include "widgets/NodeDrag.h"
 
 #include <QTreeView>
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/NodeDrag.h"
+#include "widgets/NodeDrag.h"
 
 #include "util/TextCodec.h"
 #include "widgets/AppIcons.h"

@@ -3,6 +3,7 @@
 #include "app/QtPrompts.h"
 #include "app/QtSettingsStore.h"
 #include "app/Resources.h"
+#include "shell/MainFrame.h"
 #include "widgets/AppIcons.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QString::fromLatin1(CObrixApp::kVersion));
     QApplication application(argc, argv);
     initObrixResources();
+    useMainFrame();
     QApplication::setWindowIcon(programIcon());
 
     QCommandLineParser parser;

@@ -1,0 +1,144 @@
+#include "shell/CommandTable.h"
+
+#include "shell/FrameTexts.h"
+#include "widgets/AppIcons.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QWidget>
+
+namespace
+{
+constexpr std::size_t index(CCommand id) { return static_cast<std::size_t>(id); }
+
+// A status text is the status line, then after a line break the tool tip; a text without
+// a break is both.
+std::pair<QString, QString> splitStatusText(const char* text)
+{
+    const QString whole = QString::fromUtf8(text);
+    const qsizetype lineBreak = whole.indexOf(QLatin1Char('\n'));
+    if (lineBreak < 0) return {whole, whole};
+    return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
+}
+
+QString plainText(const char* menuText) { return QString::fromUtf8(menuText).remove(QLatin1Char('&')); }
+}  // namespace
+
+CCommandTable::CCommandTable(QWidget& window, std::function<bool()> commitPendingEdits)
+    : QObject(&window), m_window(window), m_commitPendingEdits(std::move(commitPendingEdits))
+{
+}
+
+QAction* CCommandTable::add(CCommandRow row)
+{
+    auto* action = new QAction(QString::fromUtf8(row.text), &m_window);
+    action->setProperty("obrixCommand", static_cast<int>(row.id));
+    if (row.icon) action->setIcon(appIcon(row.icon));
+    if (row.status)
+    {
+        const auto [status, tip] = splitStatusText(row.status);
+        action->setStatusTip(status);
+        action->setToolTip(tip);
+    }
+    action->setShortcuts(row.keys);
+    action->setCheckable(row.checkable);
+    // A command works on what the pages show, text still being typed included; this runs
+    // before the command itself.
+    if (row.commitsFirst && m_commitPendingEdits)
+        connect(action, &QAction::triggered, this, [this] { m_commitPendingEdits(); });
+    if (row.run)
+        connect(action, &QAction::triggered, this, [this, id = row.id, run = row.run] {
+            if (m_runner) m_runner(id, run);
+            else run();
+        });
+    // Keys work whether or not the action sits in a menu or on the visible toolbar.
+    m_window.addAction(action);
+    m_actions[index(row.id)] = action;
+    m_rows.push_back(std::move(row));
+    return action;
+}
+
+QAction* CCommandTable::action(CCommand id) const { return id == CCommand::Count ? nullptr : m_actions[index(id)]; }
+
+CCommand CCommandTable::commandForKey(const QKeySequence& key) const
+{
+    for (const CCommandRow& row : m_rows)
+        if (row.keys.contains(key)) return row.id;
+    return CCommand::Count;
+}
+
+std::vector<const CCommandRow*> CCommandTable::menuRows(CMenuPlace place) const
+{
+    std::vector<const CCommandRow*> items;
+    for (const CCommandRow& row : m_rows)
+        if (row.menu == place) items.push_back(&row);
+    std::stable_sort(items.begin(), items.end(),
+                     [](const CCommandRow* a, const CCommandRow* b) { return a->menuGroup < b->menuGroup; });
+    return items;
+}
+
+void CCommandTable::fillMenus(QMenuBar& bar) const
+{
+    using namespace frametexts;
+    const std::pair<CMenuPlace, const char*> menus[] = {
+        {CMenuPlace::File, kFileMenu}, {CMenuPlace::Edit, kEditMenu}, {CMenuPlace::View, kViewMenu},
+        {CMenuPlace::Help, kHelpMenu}};
+    for (const auto& [place, title] : menus)
+    {
+        QMenu* menu = bar.addMenu(QString::fromUtf8(title));
+        int group = -1;
+        for (const CCommandRow* row : menuRows(place))
+        {
+            if (group >= 0 && row->menuGroup != group) menu->addSeparator();
+            group = row->menuGroup;
+            menu->addAction(action(row->id));
+        }
+        // Some rules depend on state that changes without telling anyone (a box being
+        // typed into): look again whenever a menu opens.
+        connect(menu, &QMenu::aboutToShow, this, &CCommandTable::updateEnabled);
+    }
+}
+
+void CCommandTable::fillToolBar(QToolBar& bar) const
+{
+    std::vector<const CCommandRow*> onBar;
+    for (const CCommandRow& row : m_rows)
+        if (row.toolbarGroup >= 0) onBar.push_back(&row);
+    std::stable_sort(onBar.begin(), onBar.end(),
+                     [](const CCommandRow* a, const CCommandRow* b) { return a->toolbarGroup < b->toolbarGroup; });
+    int group = -1;
+    for (const CCommandRow* row : onBar)
+    {
+        if (group >= 0 && row->toolbarGroup != group) bar.addSeparator();
+        group = row->toolbarGroup;
+        bar.addAction(action(row->id));
+    }
+}
+
+void CCommandTable::updateEnabled() const
+{
+    for (const CCommandRow& row : m_rows)
+        if (row.enabled) action(row.id)->setEnabled(row.enabled());
+}
+
+QString CCommandTable::keyboardPage() const
+{
+    QString rows;
+    const auto addRows = [&](CMenuPlace place) {
+        for (const CCommandRow* row : menuRows(place))
+        {
+            if (row->keys.isEmpty()) continue;
+            QStringList keys;
+            for (const QKeySequence& key : row->keys) keys << key.toString(QKeySequence::NativeText).toHtmlEscaped();
+            const QString what = row->status ? splitStatusText(row->status).first : QString();
+            rows += QStringLiteral("<tr><th>%1</th><td>%2</td><td>%3</td></tr>\n")
+                        .arg(keys.join(QStringLiteral(", ")), plainText(row->text).toHtmlEscaped(),
+                             what.toHtmlEscaped());
+        }
+    };
+    // A key without a menu item (Clone's, kept greyed) is no command to learn.
+    for (CMenuPlace place : {CMenuPlace::File, CMenuPlace::Edit, CMenuPlace::View, CMenuPlace::Help}) addRows(place);
+    return QString::fromUtf8(frametexts::kKeyboardPage).arg(rows);
+}
