@@ -132,7 +132,9 @@ QString CCommandTable::keyboardPage() const
             if (row->keys.isEmpty()) continue;
             QStringList keys;
             for (const QKeySequence& key : row->keys) keys << key.toString(QKeySequence::NativeText).toHtmlEscaped();
-            const QString what = row->status ? splitStatusText(row->status).first : QString();
+            // (A status text written with a backslash before its tool tip is cut there.)
+            const QString what = row->status ? splitStatusText(row->status).first.section(QLatin1Char('\\'), 0, 0)
+                                             : QString();
             rows += QStringLiteral("<tr><th>%1</th><td>%2</td><td>%3</td></tr>\n")
                         .arg(keys.join(QStringLiteral(", ")), plainText(row->text).toHtmlEscaped(),
                              what.toHtmlEscaped());
