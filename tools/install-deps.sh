@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-svg-dev libgl-dev strace
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-vlgothic
           desktop-file-utils appstream fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Marks a fixed text of a catalogue for the translation tools without making the core
 // depend on Qt: the text stays a plain C string here, and the window looks it up under
 // its catalogue's name when it shows it (QCoreApplication::translate(scope, text)). The
@@ -7,3 +9,13 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+
+// How a catalogue's text is looked up in the user's language (UTF-8). The window installs
+// its own at start (app/CatalogueText.h); without one, and in obrix-cli, the text is given
+// back as it is, in English.
+using CTextLookup = std::string (*)(const char* scope, const char* text);
+void setTextLookup(CTextLookup lookup);
+
+// A catalogue's text in the user's language, for messages the core puts together before the
+// window sees them: translated("pagetexts", pagetexts::kNumberUsed), then filled.
+std::string translated(const char* scope, const char* text);
