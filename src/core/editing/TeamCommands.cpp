@@ -6,6 +6,7 @@
 #include "editing/Roster.h"
 #include "settings/Prompts.h"
 #include "util/TextCodec.h"
+#include "util/Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -95,7 +96,7 @@ bool leagueNameEditable(std::string_view nodeText, CPrompts& prompts)
 {
     if (!nodeText.empty() && nodeText.front() == 'x')
     {
-        prompts.message(editingtexts::kEuropeanFixtures, CPrompts::CIcon::Information);
+        prompts.message(translated("editingtexts", editingtexts::kEuropeanFixtures), CPrompts::CIcon::Information);
         return false;
     }
     return true;
