@@ -52,10 +52,6 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
         <translation>Durchsuchen...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>Sprache auswählen:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>Sprache des Editors:</translation>
     </message>
@@ -106,6 +102,10 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>Bitte beenden Sie Obrix und starten Sie es neu, damit die Änderung der Sprache wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Sprache der Namen im Spiel:</translation>
     </message>
 </context>
 <context>

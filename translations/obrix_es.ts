@@ -52,10 +52,6 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
         <translation>Examinar...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>Seleccione un idioma:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>Idioma del editor:</translation>
     </message>
@@ -106,6 +102,10 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>¡Cierre Obrix y vuelva a iniciarlo para que el cambio de idioma surta efecto!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Idioma de los nombres del juego:</translation>
     </message>
 </context>
 <context>

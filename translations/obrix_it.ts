@@ -52,10 +52,6 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
         <translation>Sfoglia...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>Scegli una lingua:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>Lingua dell&apos;editor:</translation>
     </message>
@@ -106,6 +102,10 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>Chiudi Obrix e riavvialo perché il cambio di lingua abbia effetto!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Lingua dei nomi del gioco:</translation>
     </message>
 </context>
 <context>

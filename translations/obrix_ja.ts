@@ -52,10 +52,6 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
         <translation>参照...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>言語を選択:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>エディターの言語:</translation>
     </message>
@@ -106,6 +102,10 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>言語の変更を反映するには、Obrix を終了して再起動してください。</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>ゲームの名前の言語:</translation>
     </message>
 </context>
 <context>

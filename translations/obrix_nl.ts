@@ -52,10 +52,6 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
         <translation>Bladeren...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>Kies een taal:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>Taal van de editor:</translation>
     </message>
@@ -106,6 +102,10 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>Sluit Obrix af en start het opnieuw om de taalwijziging van kracht te laten worden!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Taal van de namen in het spel:</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
         <translation>Procurar...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>Selecione um idioma:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>Idioma do editor:</translation>
     </message>
@@ -106,6 +102,10 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>Feche o Obrix e inicie-o de novo para que a mudança de idioma tenha efeito!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Idioma dos nomes do jogo:</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
         <translation>Bläddra...</translation>
     </message>
     <message>
-        <source>Select a language:</source>
-        <translation>Välj ett språk:</translation>
-    </message>
-    <message>
         <source>Language of the editor:</source>
         <translation>Redigerarens språk:</translation>
     </message>
@@ -106,6 +102,10 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     <message>
         <source>Please close down Obrix and restart before change of language takes effect!</source>
         <translation>Stäng Obrix och starta om det för att språkbytet ska gälla!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Språk för spelets namn:</translation>
     </message>
 </context>
 <context>

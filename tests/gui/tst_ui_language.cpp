@@ -93,6 +93,10 @@ void TestUiLanguage::textsInTheChosenLanguage()
     for (int i = 1; i < int(kUiLanguages.size()); ++i)
         QCOMPARE(languages->itemText(i), QString::fromUtf8(kUiLanguages[std::size_t(i)].nativeName));
     QCOMPARE(preferences.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), cancel);
+    preferences.adjustSize();
+    saveScreenshot(&preferences, QStringLiteral("preferences-") + code);
+    about.adjustSize();
+    saveScreenshot(&about, QStringLiteral("about-") + code);
 
     // A core catalogue's text, looked up by the window and by the core alike.
     QCOMPARE(catalogueText("kitpalette", kitColourName(2)), red);

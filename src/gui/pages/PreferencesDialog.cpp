@@ -33,7 +33,7 @@ CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
 
-    auto* group = new QGroupBox(tr("Select a language:"), this);
+    auto* group = new QGroupBox(tr("Language of the game's names:"), this);
     auto* grid = new QGridLayout(group);
     m_languages = new QButtonGroup(this);
     // The group starts with nothing chosen when the saved code is none of ours.
