@@ -112,67 +112,67 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     <name>History</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>&lt;as loaded&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;wie geladen&gt;</translation>
     </message>
     <message>
         <source>Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaften tauschen</translation>
     </message>
     <message>
         <source>Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler tauschen</translation>
     </message>
     <message>
         <source>Move Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler verschieben</translation>
     </message>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Änderungen</translation>
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga „%1“ importieren</translation>
     </message>
     <message>
         <source>Import GLV File</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-Datei importieren</translation>
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%1“ löschen</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler „%1“ löschen</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%1“ einfügen</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
@@ -180,19 +180,19 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Liga „%1“</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liganame „%1“</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga „%1“ entfernen</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemerkte Mannschaft anwenden</translation>
     </message>
 </context>
 <context>

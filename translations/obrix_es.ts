@@ -112,67 +112,67 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     <name>History</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>&lt;as loaded&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;tal como se cargó&gt;</translation>
     </message>
     <message>
         <source>Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar equipos</translation>
     </message>
     <message>
         <source>Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar jugadores</translation>
     </message>
     <message>
         <source>Move Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover jugador</translation>
     </message>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificaciones globales</translation>
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar liga «%1»</translation>
     </message>
     <message>
         <source>Import GLV File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivo GLV</translation>
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar equipo «%1»</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar jugador «%1»</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar equipo «%1»</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
@@ -180,19 +180,19 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva liga «%1»</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de liga «%1»</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar liga «%1»</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar equipo recordado</translation>
     </message>
 </context>
 <context>

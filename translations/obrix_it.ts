@@ -112,67 +112,67 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     <name>History</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronologia</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>&lt;as loaded&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;come caricato&gt;</translation>
     </message>
     <message>
         <source>Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia squadre</translation>
     </message>
     <message>
         <source>Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia giocatori</translation>
     </message>
     <message>
         <source>Move Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giocatore</translation>
     </message>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche globali</translation>
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa campionato «%1»</translation>
     </message>
     <message>
         <source>Import GLV File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa file GLV</translation>
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina squadra «%1»</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina giocatore «%1»</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla squadra «%1»</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
@@ -180,19 +180,19 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo campionato «%1»</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome campionato «%1»</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi campionato «%1»</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica squadra memorizzata</translation>
     </message>
 </context>
 <context>

@@ -112,67 +112,67 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <name>History</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴(&amp;H)</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
     <message>
         <source>&lt;as loaded&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;読み込み時のまま&gt;</translation>
     </message>
     <message>
         <source>Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>チームを入れ替え</translation>
     </message>
     <message>
         <source>Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>選手を入れ替え</translation>
     </message>
     <message>
         <source>Move Player</source>
-        <translation type="unfinished"></translation>
+        <translation>選手を移動</translation>
     </message>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished"></translation>
+        <translation>一括変更</translation>
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ「%1」をインポート</translation>
     </message>
     <message>
         <source>Import GLV File</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルをインポート</translation>
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%1」を削除</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>選手「%1」を削除</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%1」を貼り付け</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
@@ -180,19 +180,19 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいリーグ「%1」</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ名「%1」</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ「%1」を取り除く</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>記憶したチームを適用</translation>
     </message>
 </context>
 <context>

@@ -112,67 +112,67 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     <name>History</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;pnieuw</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschiedenis</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis</translation>
     </message>
     <message>
         <source>&lt;as loaded&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;zoals geladen&gt;</translation>
     </message>
     <message>
         <source>Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams wisselen</translation>
     </message>
     <message>
         <source>Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers wisselen</translation>
     </message>
     <message>
         <source>Move Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler verplaatsen</translation>
     </message>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale wijzigingen</translation>
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie ‘%1’ importeren</translation>
     </message>
     <message>
         <source>Import GLV File</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-bestand importeren</translation>
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Team ‘%1’ verwijderen</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler ‘%1’ verwijderen</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Team ‘%1’ plakken</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
@@ -180,19 +180,19 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe competitie ‘%1’</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitienaam ‘%1’</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie ‘%1’ weghalen</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Onthouden team toepassen</translation>
     </message>
 </context>
 <context>
