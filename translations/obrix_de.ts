@@ -432,24 +432,12 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
 <context>
     <name>editingtexts</name>
     <message>
-        <source>Cannot find &apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has been duplicated to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Too many players (26) in this team already!</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Mannschaft hat bereits zu viele Spieler (26)!</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copied %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielpläne der Europapokal-Wettbewerbe können nicht bearbeitet werden.</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
@@ -461,27 +449,39 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     </message>
     <message>
         <source>New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Liga</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Liganame</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der importierten Liga</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liganame:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s von %s %s -&gt; %s</translation>
     </message>
     <message>
         <source>%s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>„%1“ nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 wurde als Kopie in %2 aufgenommen</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
     </message>
 </context>
 <context>

@@ -432,24 +432,12 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
 <context>
     <name>editingtexts</name>
     <message>
-        <source>Cannot find &apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has been duplicated to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Too many players (26) in this team already!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este equipo ya tiene demasiados jugadores (26)!</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copied %s</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden editar los calendarios de las competiciones europeas.</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
@@ -461,27 +449,39 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     </message>
     <message>
         <source>New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva liga</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de liga</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la liga importada</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de liga:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s de %s %s -&gt; %s</translation>
     </message>
     <message>
         <source>%s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>No se encuentra «%1»</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 se ha duplicado en %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copiado</translation>
     </message>
 </context>
 <context>

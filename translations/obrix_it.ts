@@ -432,24 +432,12 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
 <context>
     <name>editingtexts</name>
     <message>
-        <source>Cannot find &apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has been duplicated to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Too many players (26) in this team already!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa squadra ha già troppi giocatori (26)!</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copied %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare i calendari delle coppe europee.</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
@@ -461,27 +449,39 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
     </message>
     <message>
         <source>New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo campionato</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome campionato</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del campionato importato</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome campionato:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s di %s %s -&gt; %s</translation>
     </message>
     <message>
         <source>%s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>Impossibile trovare «%1»</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 è stato duplicato in %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Copiato: %1</translation>
     </message>
 </context>
 <context>

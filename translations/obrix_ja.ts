@@ -432,24 +432,12 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
 <context>
     <name>editingtexts</name>
     <message>
-        <source>Cannot find &apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has been duplicated to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Too many players (26) in this team already!</source>
-        <translation type="unfinished"></translation>
+        <translation>このチームの選手はすでに多すぎます (26 人)。</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copied %s</source>
-        <translation type="unfinished"></translation>
+        <translation>ヨーロッパの大会の日程は編集できません。</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
@@ -461,27 +449,39 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     </message>
     <message>
         <source>New League</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいリーグ</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ名</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしたリーグの名前</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ名:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (%s) %s -&gt; %s</translation>
     </message>
     <message>
         <source>%s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>「%1」が見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 を %2 に複製しました</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 をコピーしました</translation>
     </message>
 </context>
 <context>

@@ -432,24 +432,12 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
 <context>
     <name>editingtexts</name>
     <message>
-        <source>Cannot find &apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has been duplicated to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Too many players (26) in this team already!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit team heeft al te veel spelers (26)!</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copied %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma van de Europese competities kan niet worden bewerkt.</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
@@ -461,27 +449,39 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
     </message>
     <message>
         <source>New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe competitie</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitienaam</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de geïmporteerde competitie</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitienaam:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s van %s %s -&gt; %s</translation>
     </message>
     <message>
         <source>%s %s -&gt; %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>Kan ‘%1’ niet vinden</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 is gedupliceerd naar %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 gekopieerd</translation>
     </message>
 </context>
 <context>

@@ -50,8 +50,8 @@ bool pastePlayerIntoTeam(CTransaction& db, uint32_t teamId, const CPlayer& clipb
     player->modified = 1;
     team->modified = 1;
     db.setModified();
-    prompts.message(toUtf8(clipboardPlayer.name, encoding) + editingtexts::kDuplicatedTo +
-                        toUtf8(db.teamLabel(teamId), encoding),
+    prompts.message(translatedArgs("editingtexts", editingtexts::kDuplicatedTo,
+                                   {toUtf8(clipboardPlayer.name, encoding), toUtf8(db.teamLabel(teamId), encoding)}),
                     CPrompts::CIcon::Information);
     return true;
 }
@@ -114,9 +114,8 @@ bool renameLeague(CTransaction& db, std::size_t leaguePosition, const std::strin
 uint32_t rememberTeam(const CDatabase& db, uint32_t teamId, CTextEncoding encoding, CPrompts& prompts)
 {
     if (!db.team(teamId)) return 0;
-    std::string text = editingtexts::kRememberedTeam;
-    text.replace(text.find("%s"), 2, toUtf8(db.teamLabel(teamId), encoding));
-    prompts.message(text, CPrompts::CIcon::Information);
+    prompts.message(translatedArgs("editingtexts", editingtexts::kRememberedTeam, {toUtf8(db.teamLabel(teamId), encoding)}),
+                    CPrompts::CIcon::Information);
     return teamId;
 }
 
