@@ -30,6 +30,8 @@ if(TARGET obrix)
   # The help is compiled into the editor; the same pages are installed to be read in a
   # browser, where the rest of the system's documentation is.
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/obrix/help)
+  # The translations, which the editor prefers to its own compiled-in copies (app/UiLanguage.cpp).
+  install(FILES ${OBRIX_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/obrix/translations)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/obrix)
 
@@ -53,6 +55,9 @@ if(OBRIX_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 if(TARGET obrix)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  # Qt's own translations (qtbase_<lang>.qm) speak for the standard buttons and dialogs; the
+  # font draws Japanese menus and the game's Japanese names.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-vlgothic")
 endif()
 include(CPack)

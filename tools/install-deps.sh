@@ -3,8 +3,12 @@
 # through sudo). Does nothing when everything is there.
 set -euo pipefail
 
+# qt6-tools-dev holds the CMake functions of the translation tools (Qt6LinguistTools),
+# qt6-l10n-tools lupdate and lrelease, qt6-translations-l10n Qt's own qtbase_<lang>.qm;
+# fonts-vlgothic (the smallest Debian font with Japanese glyphs) draws Japanese menus and names.
 packages=(cmake g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-svg-dev libgl-dev strace
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-vlgothic
           desktop-file-utils appstream fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "app/QtPrompts.h"
 #include "app/QtSettingsStore.h"
 #include "app/Resources.h"
+#include "app/UiLanguage.h"
 #include "shell/MainFrame.h"
 #include "widgets/AppIcons.h"
 
@@ -32,6 +33,12 @@ int main(int argc, char** argv)
         QStringLiteral("Open the Golvar folder <dir> for this run, without looking it up or saving it."),
         QStringLiteral("dir"));
     parser.addOption(gameFolderOption);
+    const QCommandLineOption uiLanguageOption(
+        QStringList{QStringLiteral("ui-language")},
+        QStringLiteral("Speak <code> in this run instead of the language chosen in Preferences: "
+                       "en, de, es, it, nl, pt_BR, sv or ja."),
+        QStringLiteral("code"));
+    parser.addOption(uiLanguageOption);
     parser.process(application);
 
     CObrixApp::CStartOptions options;
@@ -51,6 +58,9 @@ int main(int argc, char** argv)
     QDir().mkpath(dataFolder);
 
     CQtSettingsStore store;
+    // Before the first window: every text from here on is in the user's language.
+    applyUiLanguage(parser.isSet(uiLanguageOption) ? std::optional<QString>(parser.value(uiLanguageOption)) : std::nullopt,
+                    store);
     CQtPrompts prompts;
     const auto registration = makeSystemGameRegistration();
     CObrixApp app(store, prompts, *registration, std::filesystem::path(dataFolder.toStdString()));

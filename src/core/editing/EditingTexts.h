@@ -6,14 +6,15 @@
 // marked for translation under the namespace's name.
 namespace editingtexts
 {
-inline constexpr const char* kFindFailedStart = QT_TRANSLATE_NOOP("editingtexts", "Cannot find '");
-inline constexpr const char* kFindFailedEnd = "'";
-inline constexpr const char* kDuplicatedTo = QT_TRANSLATE_NOOP("editingtexts", " has been duplicated to ");
+// %1 is what was looked for.
+inline constexpr const char* kFindFailed = QT_TRANSLATE_NOOP("editingtexts", "Cannot find '%1'");
+// %1 is the player, %2 the team the copy went to.
+inline constexpr const char* kDuplicatedTo = QT_TRANSLATE_NOOP("editingtexts", "%1 has been duplicated to %2");
 inline constexpr const char* kRosterFull =
     QT_TRANSLATE_NOOP("editingtexts", "Too many players (26) in this team already!");
 inline constexpr const char* kEuropeanFixtures =
     QT_TRANSLATE_NOOP("editingtexts", "Cannot edit European Competition Fixtures.");
-inline constexpr const char* kRememberedTeam = QT_TRANSLATE_NOOP("editingtexts", "Copied %s");
+inline constexpr const char* kRememberedTeam = QT_TRANSLATE_NOOP("editingtexts", "Copied %1");
 inline constexpr const char* kCopyPlayerOnly =
     QT_TRANSLATE_NOOP("editingtexts", "Can only copy a player to clipboard!");
 inline constexpr const char* kPastePlayerOnly = QT_TRANSLATE_NOOP("editingtexts", "Can only paste player to a team!");

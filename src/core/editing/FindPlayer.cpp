@@ -30,7 +30,7 @@ uint32_t searchTeam(const CDatabase& db, uint32_t teamId, const std::string& upp
 
 std::string findFailedMessage(std::string_view text)
 {
-    return std::string(editingtexts::kFindFailedStart) + std::string(text) + editingtexts::kFindFailedEnd;
+    return translatedArgs("editingtexts", editingtexts::kFindFailed, {text});
 }
 
 CFindResult findPlayerInTree(const CDatabase& db, const std::vector<CTreeNode>& tree, const CTreePath& selection,

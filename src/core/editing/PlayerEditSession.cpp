@@ -6,6 +6,7 @@
 #include "settings/Prompts.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
+#include "util/Translatable.h"
 
 #include <algorithm>
 
@@ -113,7 +114,7 @@ CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_vie
     // An emptied name box is a name deleted by mistake, not a player without one.
     if (name && isBlank(utf8))
     {
-        m_prompts.message(pagetexts::kPlayerNameEmpty, CPrompts::CIcon::Information);
+        m_prompts.message(translated("pagetexts", pagetexts::kPlayerNameEmpty), CPrompts::CIcon::Information);
         showPlayer(m_shown);
         return CCommitResult::Refused;
     }

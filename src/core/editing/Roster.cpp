@@ -6,6 +6,7 @@
 #include "editing/TeamCommands.h"
 #include "editing/TextOrder.h"
 #include "settings/Prompts.h"
+#include "util/Translatable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -140,7 +141,7 @@ bool pastePlayerIntoRoster(CTransaction& db, int rowCount, uint32_t teamId, cons
 {
     if (rowCount >= roster::kMaxRows)
     {
-        prompts.message(editingtexts::kRosterFull, CPrompts::CIcon::Information);
+        prompts.message(translated("editingtexts", editingtexts::kRosterFull), CPrompts::CIcon::Information);
         return false;
     }
     return pastePlayerIntoTeam(db, teamId, clipboardPlayer, encoding, prompts);

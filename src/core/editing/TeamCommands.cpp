@@ -6,6 +6,7 @@
 #include "editing/Roster.h"
 #include "settings/Prompts.h"
 #include "util/TextCodec.h"
+#include "util/Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -49,8 +50,8 @@ bool pastePlayerIntoTeam(CTransaction& db, uint32_t teamId, const CPlayer& clipb
     player->modified = 1;
     team->modified = 1;
     db.setModified();
-    prompts.message(toUtf8(clipboardPlayer.name, encoding) + editingtexts::kDuplicatedTo +
-                        toUtf8(db.teamLabel(teamId), encoding),
+    prompts.message(translatedArgs("editingtexts", editingtexts::kDuplicatedTo,
+                                   {toUtf8(clipboardPlayer.name, encoding), toUtf8(db.teamLabel(teamId), encoding)}),
                     CPrompts::CIcon::Information);
     return true;
 }
@@ -95,7 +96,7 @@ bool leagueNameEditable(std::string_view nodeText, CPrompts& prompts)
 {
     if (!nodeText.empty() && nodeText.front() == 'x')
     {
-        prompts.message(editingtexts::kEuropeanFixtures, CPrompts::CIcon::Information);
+        prompts.message(translated("editingtexts", editingtexts::kEuropeanFixtures), CPrompts::CIcon::Information);
         return false;
     }
     return true;
@@ -113,9 +114,8 @@ bool renameLeague(CTransaction& db, std::size_t leaguePosition, const std::strin
 uint32_t rememberTeam(const CDatabase& db, uint32_t teamId, CTextEncoding encoding, CPrompts& prompts)
 {
     if (!db.team(teamId)) return 0;
-    std::string text = editingtexts::kRememberedTeam;
-    text.replace(text.find("%s"), 2, toUtf8(db.teamLabel(teamId), encoding));
-    prompts.message(text, CPrompts::CIcon::Information);
+    prompts.message(translatedArgs("editingtexts", editingtexts::kRememberedTeam, {toUtf8(db.teamLabel(teamId), encoding)}),
+                    CPrompts::CIcon::Information);
     return teamId;
 }
 

@@ -7,6 +7,7 @@
 #include "util/FileCommit.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
+#include "util/Translatable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -194,7 +195,7 @@ CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
     }
     if (box == CNameBox::LongName && isBlank(utf8))
     {
-        m_prompts.message(pagetexts::kTeamNameEmpty, CPrompts::CIcon::Information);
+        m_prompts.message(translated("pagetexts", pagetexts::kTeamNameEmpty), CPrompts::CIcon::Information);
         loadNames(*record);
         return CCommitResult::Refused;
     }
@@ -320,5 +321,5 @@ std::optional<CWeftorLaunch> CTeamEditSession::weftorLaunch(int side) const
 
 void CTeamEditSession::weftorFailed()
 {
-    m_prompts.message(pagetexts::kWeftorFailed, CPrompts::CIcon::Error);
+    m_prompts.message(translated("pagetexts", pagetexts::kWeftorFailed), CPrompts::CIcon::Error);
 }

@@ -3,6 +3,7 @@
 #include "database/League.h"
 #include "database/Player.h"
 #include "database/Team.h"
+#include "util/Translatable.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,9 +24,10 @@ inline constexpr const char* kImportedLeagueNote =
     "Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer "
     "page, Cut and Paste, or dragging them); the save writes them as those teams' players. "
     "Use File/Export to share the league.";
-inline constexpr const char* kImportedLeagueTip =
+inline constexpr const char* kImportedLeagueTip = QT_TRANSLATE_NOOP(
+    "keptleaguetexts",
     "Imported league: kept by Obrix, not in the Golvar data files.\n"
-    "To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.";
+    "To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.");
 inline constexpr const char* kRemoveQuestion =
     "Remove the imported league %s from Obrix? Its teams and its edits will be gone, "
     "and it will not come back at the next start.";

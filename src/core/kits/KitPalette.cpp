@@ -1,5 +1,7 @@
 #include "kits/KitPalette.h"
 
+#include "util/Translatable.h"
+
 namespace
 {
 
@@ -64,14 +66,29 @@ struct CPickerEntry
 };
 
 const CPickerEntry kPicker[kitpalette::kPickerEntryCount] = {
-    {"Pink", {237, 84, 127}},        {"Light Red", {170, 43, 33}},   {"Red", {107, 33, 16}},
-    {"Light Orange", {239, 137, 51}}, {"Orange", {225, 100, 19}},     {"Brown", {162, 51, 8}},
-    {"Yellow", {239, 193, 16}},       {"Gold", {231, 165, 33}},       {"Dark Gold", {171, 109, 20}},
-    {"Light Green", {66, 197, 61}},   {"Green", {16, 144, 16}},       {"Dark Green", {16, 99, 41}},
-    {"Light Blue", {57, 136, 197}},   {"Blue", {49, 86, 165}},        {"Dark Blue", {49, 57, 148}},
-    {"Navy", {33, 24, 115}},          {"Light Purple", {162, 78, 208}}, {"Purple", {136, 36, 140}},
-    {"Dark Purple", {90, 49, 144}},   {"White", {244, 241, 241}},     {"Light Gray", {228, 225, 225}},
-    {"Dark Gray", {156, 160, 160}},   {"Black", {40, 40, 40}},        {"Not Used", {40, 40, 40}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Pink"), {237, 84, 127}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Light Red"), {170, 43, 33}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Red"), {107, 33, 16}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Light Orange"), {239, 137, 51}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Orange"), {225, 100, 19}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Brown"), {162, 51, 8}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Yellow"), {239, 193, 16}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Gold"), {231, 165, 33}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Dark Gold"), {171, 109, 20}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Light Green"), {66, 197, 61}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Green"), {16, 144, 16}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Dark Green"), {16, 99, 41}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Light Blue"), {57, 136, 197}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Blue"), {49, 86, 165}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Dark Blue"), {49, 57, 148}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Navy"), {33, 24, 115}},          {QT_TRANSLATE_NOOP("kitpalette", "Light Purple"), {162, 78, 208}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Purple"), {136, 36, 140}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Dark Purple"), {90, 49, 144}},
+    {QT_TRANSLATE_NOOP("kitpalette", "White"), {244, 241, 241}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Light Gray"), {228, 225, 225}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Dark Gray"), {156, 160, 160}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Black"), {40, 40, 40}},
+    {QT_TRANSLATE_NOOP("kitpalette", "Not Used"), {40, 40, 40}},
 };
 
 const CRgb kSwatches[kSwatchCount] = {

@@ -45,6 +45,7 @@ const std::array<CRgb, kitpalette::kShadeCount>& kitRamp(int colour);
 
 // The picker's entries 0..23 by name ("Pink" .. "Black", "Not Used") and the colour its
 // button shows; nullptr / black outside the range.
+// Marked for translation under "kitpalette"; the picker shows it translated.
 const char* kitColourName(int entry);
 CRgb kitColourButtonRgb(int entry);
 

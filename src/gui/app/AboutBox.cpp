@@ -11,28 +11,30 @@
 
 namespace
 {
-constexpr const char* kDescription =
+constexpr const char* kDescription = QT_TRANSLATE_NOOP(
+    "CAboutBox",
     "A database editor for Golvar: edit its leagues, teams and players, their kits and "
-    "skills, move players between clubs and bring in leagues made by other players.";
-constexpr const char* kCredits = "Programming and artwork: the Obrix developers at Brannoc.\n"
-                                 "Thanks to everyone who tried the early versions and sent in their leagues.";
+    "skills, move players between clubs and bring in leagues made by other players.");
+constexpr const char* kCredits =
+    QT_TRANSLATE_NOOP("CAboutBox", "Programming and artwork: the Obrix developers at Brannoc.\n"
+                                   "Thanks to everyone who tried the early versions and sent in their leagues.");
 } // namespace
 
 CAboutBox::CAboutBox(CObrixApp&, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Obrix"));
+    setWindowTitle(tr("About Obrix"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
     auto* name = new QLabel(QStringLiteral("<b><big>Obrix</big></b>"), this);
-    m_version = new QLabel(QStringLiteral("Version %1").arg(QString::fromLatin1(CObrixApp::kVersion)), this);
+    m_version = new QLabel(tr("Version %1").arg(QString::fromLatin1(CObrixApp::kVersion)), this);
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* description = new QLabel(QString::fromLatin1(kDescription), this);
+    auto* description = new QLabel(tr(kDescription), this);
     description->setWordWrap(true);
-    auto* credits = new QLabel(QString::fromLatin1(kCredits), this);
+    auto* credits = new QLabel(tr(kCredits), this);
     credits->setWordWrap(true);
 
     auto* texts = new QVBoxLayout;

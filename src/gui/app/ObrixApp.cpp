@@ -15,9 +15,27 @@
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QtDebug>
+
+namespace
+{
+// A text of apptexts in the user's language.
+QString text(const char* source)
+{
+    return QCoreApplication::translate("apptexts", source);
+}
+std::string utf8(const char* source)
+{
+    return text(source).toStdString();
+}
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+} // namespace
 
 CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration& registration,
                      std::filesystem::path dataFolder, QObject* parent)
@@ -165,16 +183,16 @@ bool CObrixApp::offerWayBack(const CGameFiles::CLoadError& failure)
         backup.emplace(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_settings.languageCode);
     // Only a backup that matches its manifest is offered: restore would refuse any other.
     const bool restorable = backup && backup->present() && !backup->verify();
-    std::string text = formatText(apptexts::kUnreadableAtStart, what, m_settings.gameFolder.c_str(), failure.message.c_str());
-    text += "\n\n";
-    text += restorable ? formatText(apptexts::kWayBackWithBackup, backup->takenAt().c_str())
-                       : std::string(apptexts::kWayBackWithoutBackup);
+    QString said = text(apptexts::kUnreadableAtStart).arg(text(what), q(m_settings.gameFolder), q(failure.message));
+    said += QStringLiteral("\n\n");
+    said += restorable ? text(apptexts::kWayBackWithBackup).arg(q(backup->takenAt()))
+                       : text(apptexts::kWayBackWithoutBackup);
     std::vector<std::string> buttons;
-    if (restorable) buttons.push_back(apptexts::kRestoreBackup);
-    buttons.push_back(apptexts::kChooseAnotherFolder);
-    buttons.push_back(apptexts::kQuit);
+    if (restorable) buttons.push_back(utf8(apptexts::kRestoreBackup));
+    buttons.push_back(utf8(apptexts::kChooseAnotherFolder));
+    buttons.push_back(utf8(apptexts::kQuit));
     const int quit = int(buttons.size()) - 1;
-    const int choice = m_prompts.askChoice(text, buttons, quit, CPrompts::CIcon::Error);
+    const int choice = m_prompts.askChoice(said.toStdString(), buttons, quit, CPrompts::CIcon::Error);
     if (choice == quit || choice < 0 || choice > quit) return false;
     if (restorable && choice == 0)
     {
@@ -215,10 +233,10 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
     using CStep = CGameFiles::CLoadStep;
     // Each file is read once; the splash and the status bar name each step as it starts.
     const auto error = files.loadSteps(db, [&](CStep step) {
-        const char* text = step == CStep::Players ? (atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers)
+        const char* said = step == CStep::Players ? (atStartUp ? apptexts::kLoadingPlayers : apptexts::kReadingPlayers)
                            : step == CStep::Teams ? (atStartUp ? apptexts::kLoadingTeams : apptexts::kReadingTeams)
                                                   : (atStartUp ? apptexts::kLoadingLeagues : apptexts::kReadingLeagues);
-        showStatus(QString::fromLatin1(text), atStartUp);
+        showStatus(text(said), atStartUp);
     });
     if (error)
     {
@@ -234,7 +252,7 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
 {
     if (!m_doc.isModified()) return true;
-    switch (m_prompts.askYesNoCancel(apptexts::kSaveBeforeExit, CPrompts::CIcon::Question))
+    switch (m_prompts.askYesNoCancel(utf8(apptexts::kSaveBeforeExit), CPrompts::CIcon::Question))
     {
     case CPrompts::CAnswer::Cancel:
         return false;
@@ -270,12 +288,12 @@ CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
         const CGameFileFingerprints seen = CGameFileFingerprints::take(gameFolder, m_doc.db().languageCode());
         // No other program waits on the user's answer.
         lock.release();
-        const int answer = m_prompts.askChoice(formatText(apptexts::kChangedByAnotherProgram, names.c_str()),
-                                               {apptexts::kReload, apptexts::kSaveOverThem, apptexts::kCancel}, 2,
+        const int answer = m_prompts.askChoice(text(apptexts::kChangedByAnotherProgram).arg(q(names)).toStdString(),
+                                               {utf8(apptexts::kReload), utf8(apptexts::kSaveOverThem), utf8(apptexts::kCancel)}, 2,
                                                CPrompts::CIcon::Warning);
         if (answer == 0)
         {
-            if (!m_prompts.askYesNo(apptexts::kReloadDropsChanges, CPrompts::CIcon::Warning))
+            if (!m_prompts.askYesNo(utf8(apptexts::kReloadDropsChanges), CPrompts::CIcon::Warning))
                 return CChangedFiles::Cancelled;
             reloadDatabase(false);
             return CChangedFiles::Reloaded;
@@ -284,7 +302,7 @@ CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
         if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait())
             == CFolderLock::CResult::Busy)
         {
-            m_prompts.message(formatText(apptexts::kFolderInUse, gameFolder.string().c_str()), CPrompts::CIcon::Error);
+            m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
             return CChangedFiles::Cancelled;
         }
         // Changed yet again while the question was open: asked again.
@@ -304,7 +322,7 @@ bool CObrixApp::saveToGame()
     CFolderLock lock;
     if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
     {
-        m_prompts.message(formatText(apptexts::kFolderInUse, gameFolder.string().c_str()), CPrompts::CIcon::Error);
+        m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
         m_saveHeldBack = true;
         return false;
     }
@@ -408,8 +426,9 @@ bool CObrixApp::openGameFolder(const std::string& folder)
         CDatabaseBuilder(trial).setLanguageCode(m_doc.db().languageCode());
         if (const auto error = CGameFiles(std::filesystem::path(folder)).loadAll(trial))
         {
-            m_prompts.message(formatText(apptexts::kCannotOpenFolder, folder.c_str(), error->message.c_str(),
-                                         m_settings.gameFolder.c_str()),
+            m_prompts.message(text(apptexts::kCannotOpenFolder)
+                                  .arg(q(folder), q(error->message), q(m_settings.gameFolder))
+                                  .toStdString(),
                               CPrompts::CIcon::Error);
             return false;
         }
@@ -418,7 +437,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
     if (m_doc.isModified())
     {
         switch (m_prompts.askYesNoCancel(
-            formatText(apptexts::kSaveBeforeSwitch, m_settings.gameFolder.c_str(), folder.c_str()),
+            text(apptexts::kSaveBeforeSwitch).arg(q(m_settings.gameFolder), q(folder)).toStdString(),
             CPrompts::CIcon::Question))
         {
         case CPrompts::CAnswer::Cancel: return false;
@@ -445,7 +464,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
         restoreKeptLeagues(db);
         return true;
     });
-    emit statusText(QString::fromLatin1(apptexts::kReady));
+    emit statusText(text(apptexts::kReady));
     return loaded;
 }
 
@@ -469,6 +488,6 @@ bool CObrixApp::reloadDatabase(bool keepModified)
         return true;
     });
     if (!loaded) return false;
-    emit statusText(QString::fromLatin1(apptexts::kReady));
+    emit statusText(text(apptexts::kReady));
     return true;
 }

@@ -27,45 +27,63 @@ class CKeptLeagues;
 class QMainWindow;
 class CSplashWindow;
 
-// The fixed texts of start-up, reload and exit.
+// The fixed texts of start-up, reload and exit, translated under "apptexts"; %1, %2 and %3
+// are filled with QString::arg.
 namespace apptexts
 {
-inline constexpr const char* kLoadingPlayers = "Loading Player Data...";
-inline constexpr const char* kLoadingTeams = "Loading Team Data...";
-inline constexpr const char* kLoadingLeagues = "Loading League Data...";
-inline constexpr const char* kReadingPlayers = "Reading Player Data...";
-inline constexpr const char* kReadingTeams = "Reading Team Data...";
-inline constexpr const char* kReadingLeagues = "Reading League Data...";
-inline constexpr const char* kReady = "Ready";
-inline constexpr const char* kCannotReadPlayers = "Cannot read player data.";
-inline constexpr const char* kCannotReadTeams = "Cannot read team data.";
-inline constexpr const char* kCannotReadLeagues = "Cannot read league data.";
-inline constexpr const char* kUnreadableAtStart = "%s The Golvar database in %s cannot be read:\n%s";
-inline constexpr const char* kWayBackWithBackup =
-    "Restore Backup puts back the game's files as they were backed up on %s. Choose Another Folder opens a "
-    "different Golvar folder.";
-inline constexpr const char* kWayBackWithoutBackup =
-    "There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.";
-inline constexpr const char* kRestoreBackup = "Restore Backup";
-inline constexpr const char* kChooseAnotherFolder = "Choose Another Folder";
-inline constexpr const char* kQuit = "Quit";
-inline constexpr const char* kSaveBeforeSwitch =
-    "You have made modifications to the data of %s. Do you want to save them there before Obrix opens %s?";
-inline constexpr const char* kCannotOpenFolder =
-    "The Golvar database in %s cannot be read: %s\nObrix goes on with the database of %s.";
-inline constexpr const char* kSaveBeforeExit =
-    "You have made modifications to the data. Do you want to save the changes before exiting Obrix?";
-inline constexpr const char* kChangedByAnotherProgram =
-    "The game's files were changed by another program since Obrix read them (%s).\n\n"
+inline constexpr const char* kLoadingPlayers = QT_TRANSLATE_NOOP(
+    "apptexts", "Loading Player Data...");
+inline constexpr const char* kLoadingTeams = QT_TRANSLATE_NOOP(
+    "apptexts", "Loading Team Data...");
+inline constexpr const char* kLoadingLeagues = QT_TRANSLATE_NOOP(
+    "apptexts", "Loading League Data...");
+inline constexpr const char* kReadingPlayers = QT_TRANSLATE_NOOP(
+    "apptexts", "Reading Player Data...");
+inline constexpr const char* kReadingTeams = QT_TRANSLATE_NOOP(
+    "apptexts", "Reading Team Data...");
+inline constexpr const char* kReadingLeagues = QT_TRANSLATE_NOOP(
+    "apptexts", "Reading League Data...");
+inline constexpr const char* kReady = QT_TRANSLATE_NOOP(
+    "apptexts", "Ready");
+inline constexpr const char* kCannotReadPlayers = QT_TRANSLATE_NOOP(
+    "apptexts", "Cannot read player data.");
+inline constexpr const char* kCannotReadTeams = QT_TRANSLATE_NOOP(
+    "apptexts", "Cannot read team data.");
+inline constexpr const char* kCannotReadLeagues = QT_TRANSLATE_NOOP(
+    "apptexts", "Cannot read league data.");
+inline constexpr const char* kUnreadableAtStart = QT_TRANSLATE_NOOP(
+    "apptexts", "%1 The Golvar database in %2 cannot be read:\n%3");
+inline constexpr const char* kWayBackWithBackup = QT_TRANSLATE_NOOP(
+    "apptexts", "Restore Backup puts back the game's files as they were backed up on %1. Choose Another Folder opens a "
+    "different Golvar folder.");
+inline constexpr const char* kWayBackWithoutBackup = QT_TRANSLATE_NOOP(
+    "apptexts", "There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.");
+inline constexpr const char* kRestoreBackup = QT_TRANSLATE_NOOP(
+    "apptexts", "Restore Backup");
+inline constexpr const char* kChooseAnotherFolder = QT_TRANSLATE_NOOP(
+    "apptexts", "Choose Another Folder");
+inline constexpr const char* kQuit = QT_TRANSLATE_NOOP(
+    "apptexts", "Quit");
+inline constexpr const char* kSaveBeforeSwitch = QT_TRANSLATE_NOOP(
+    "apptexts", "You have made modifications to the data of %1. Do you want to save them there before Obrix opens %2?");
+inline constexpr const char* kCannotOpenFolder = QT_TRANSLATE_NOOP(
+    "apptexts", "The Golvar database in %1 cannot be read: %2\nObrix goes on with the database of %3.");
+inline constexpr const char* kSaveBeforeExit = QT_TRANSLATE_NOOP(
+    "apptexts", "You have made modifications to the data. Do you want to save the changes before exiting Obrix?");
+inline constexpr const char* kChangedByAnotherProgram = QT_TRANSLATE_NOOP(
+    "apptexts", "The game's files were changed by another program since Obrix read them (%1).\n\n"
     "Reload reads them again and drops your changes. Save Over Them replaces what the other program saved "
-    "with the data shown here.";
-inline constexpr const char* kReload = "Reload";
-inline constexpr const char* kSaveOverThem = "Save Over Them";
-inline constexpr const char* kCancel = "Cancel";
-inline constexpr const char* kReloadDropsChanges =
-    "Every change you made since the data was last read or saved will be lost. Reload the game's files?";
-inline constexpr const char* kFolderInUse =
-    "%s: the game folder is in use by another program. Nothing was saved; please save again once it has finished.";
+    "with the data shown here.");
+inline constexpr const char* kReload = QT_TRANSLATE_NOOP(
+    "apptexts", "Reload");
+inline constexpr const char* kSaveOverThem = QT_TRANSLATE_NOOP(
+    "apptexts", "Save Over Them");
+inline constexpr const char* kCancel = QT_TRANSLATE_NOOP(
+    "apptexts", "Cancel");
+inline constexpr const char* kReloadDropsChanges = QT_TRANSLATE_NOOP(
+    "apptexts", "Every change you made since the data was last read or saved will be lost. Reload the game's files?");
+inline constexpr const char* kFolderInUse = QT_TRANSLATE_NOOP(
+    "apptexts", "%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.");
 } // namespace apptexts
 
 // The application object: owns the database, the settings and the state the whole run

@@ -1,8 +1,10 @@
 #include "pages/PreferencesDialog.h"
 
 #include "app/ObrixApp.h"
+#include "settings/UiLanguage.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,12 +19,12 @@ CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
     : QDialog(parent)
     , m_app(app)
 {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
-    auto* folderLabel = new QLabel(QStringLiteral("Golvar Folder:"), this);
+    auto* folderLabel = new QLabel(tr("Golvar Folder:"), this);
     m_folder = new QLineEdit(this);
     folderLabel->setBuddy(m_folder);
-    m_browse = new QPushButton(QStringLiteral("Browse..."), this);
+    m_browse = new QPushButton(tr("Browse..."), this);
     m_browse->setAutoDefault(false);
     connect(m_browse, &QPushButton::clicked, this, &CPreferencesDialog::browse);
 
@@ -31,7 +33,7 @@ CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
 
-    auto* group = new QGroupBox(QStringLiteral("Select a language:"), this);
+    auto* group = new QGroupBox(tr("Language of the game's names:"), this);
     auto* grid = new QGridLayout(group);
     m_languages = new QButtonGroup(this);
     // The group starts with nothing chosen when the saved code is none of ours.
@@ -39,10 +41,26 @@ CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
     constexpr int kRows = 3;
     for (int i = 0; i < int(kLanguages.size()); ++i)
     {
-        auto* button = new QRadioButton(QString::fromLatin1(kLanguages[i].label), group);
+        auto* button = new QRadioButton(tr(kLanguages[i].label), group);
         m_languages->addButton(button, i);
         grid->addWidget(button, i % kRows, i / kRows);
     }
+
+    // The editor's own language, apart from the game's names above. The languages are
+    // named in their own words, so a user finds theirs whatever the editor speaks now.
+    auto* uiLanguageLabel = new QLabel(tr("Language of the editor:"), this);
+    m_uiLanguage = new QComboBox(this);
+    uiLanguageLabel->setBuddy(m_uiLanguage);
+    for (const CUiLanguage& language : kUiLanguages)
+        m_uiLanguage->addItem(*language.code ? QString::fromUtf8(language.nativeName) : tr("System"),
+                              QString::fromLatin1(language.code));
+    const int saved = m_uiLanguage->findData(QString::fromStdString(readUiLanguage(m_app.store())));
+    m_uiLanguage->setCurrentIndex(saved < 0 ? 0 : saved);
+    auto* uiLanguageNote = new QLabel(tr("Applied at the next start."), this);
+    auto* uiLanguageRow = new QHBoxLayout;
+    uiLanguageRow->addWidget(uiLanguageLabel);
+    uiLanguageRow->addWidget(m_uiLanguage);
+    uiLanguageRow->addWidget(uiLanguageNote, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -51,6 +69,7 @@ CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(folderRow);
     layout->addWidget(group);
+    layout->addLayout(uiLanguageRow);
     layout->addWidget(buttons);
     setMinimumWidth(420);
 
@@ -120,9 +139,11 @@ void CPreferencesDialog::accept()
     const int index = languageIndex();
     if (index >= 0 && m_app.settings().languageCode != kLanguages[index].code)
     {
-        m_app.prompts().message(kRestartForLanguage, CPrompts::CIcon::Information);
+        m_app.prompts().message(tr(kRestartForLanguage).toStdString(), CPrompts::CIcon::Information);
         m_app.settings().languageCode = kLanguages[index].code;
     }
+    const std::string uiLanguage = m_uiLanguage->currentData().toString().toStdString();
+    if (uiLanguage != readUiLanguage(m_app.store())) writeUiLanguage(m_app.store(), uiLanguage);
     const std::string folder = folderText().toStdString();
     QDialog::accept();
     // The database goes with its folder: another folder is opened, never saved into.

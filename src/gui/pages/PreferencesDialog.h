@@ -1,17 +1,19 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
 
 class CObrixApp;
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// "Preferences": the game folder and the language whose name files are read at the next
-// start.
+// "Preferences": the game folder, the language whose name files are read at the next
+// start, and the language the editor itself speaks from the next start on.
 class CPreferencesDialog : public QDialog
 {
     Q_OBJECT
@@ -22,20 +24,20 @@ public:
         const char* label;
         const char* code;
     };
-    // In the order of the buttons.
+    // The game's name files, in the order of the buttons.
     static constexpr std::array<CLanguage, 9> kLanguages{{
-        {"English", "ENG"},
-        {"French", "FRE"},
-        {"Japanese", "JAP"},
-        {"Portuguese", "BRP"},
-        {"German", "GER"},
-        {"Spanish", "SPA"},
-        {"Dutch", "DUT"},
-        {"Italian", "ITA"},
-        {"Swedish", "SWE"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "English"), "ENG"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "French"), "FRE"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "Japanese"), "JAP"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "Portuguese"), "BRP"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "German"), "GER"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "Spanish"), "SPA"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "Dutch"), "DUT"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "Italian"), "ITA"},
+        {QT_TRANSLATE_NOOP("CPreferencesDialog", "Swedish"), "SWE"},
     }};
-    static constexpr const char* kRestartForLanguage =
-        "Please close down Obrix and restart before change of language takes effect!";
+    static constexpr const char* kRestartForLanguage = QT_TRANSLATE_NOOP(
+        "CPreferencesDialog", "Please close down Obrix and restart before change of language takes effect!");
 
     explicit CPreferencesDialog(CObrixApp& app, QWidget* parent = nullptr);
 
@@ -50,9 +52,11 @@ public:
     QLineEdit* folderEdit() const { return m_folder; }
     QPushButton* browseButton() const { return m_browse; }
     QRadioButton* languageButton(int index) const;
+    // "Language of the editor": the index into kUiLanguages (0 is System).
+    QComboBox* uiLanguageBox() const { return m_uiLanguage; }
 
-    // OK: a changed language is noted for the next start, the folder text becomes the
-    // game folder.
+    // OK: a changed language of the names is noted for the next start, the editor's
+    // language is saved for the next start, the folder text becomes the game folder.
     void accept() override;
 
 private:
@@ -62,4 +66,5 @@ private:
     QLineEdit* m_folder = nullptr;
     QPushButton* m_browse = nullptr;
     QButtonGroup* m_languages = nullptr;
+    QComboBox* m_uiLanguage = nullptr;
 };

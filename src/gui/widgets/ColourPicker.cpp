@@ -1,5 +1,7 @@
 #include "widgets/ColourPicker.h"
 
+#include "app/CatalogueText.h"
+
 #include "kits/KitPalette.h"
 
 #include <QGridLayout>
@@ -58,7 +60,7 @@ CColourPopup::CColourPopup(QWidget* parent)
         button->setCheckable(true);
         button->setIcon(swatch(entry));
         button->setIconSize(QSize(30, 16));
-        button->setText(QString::fromLatin1(kitColourName(entry)));
+        button->setText(catalogueText("kitpalette", kitColourName(entry)));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setFocusPolicy(Qt::StrongFocus);
         connect(button, &QToolButton::clicked, this, [this, entry] {

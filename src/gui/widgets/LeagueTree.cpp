@@ -1,5 +1,7 @@
 #include "widgets/LeagueTree.h"
 
+#include "app/CatalogueText.h"
+
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
 #include "database/Change.h"
@@ -72,7 +74,7 @@ CLeagueTree::CLeagueTree(CObrixApp& app, bool showPlayers, bool notifyOwner, QWi
         const std::size_t position = value - CDatabase::kLeagueNodeBase;
         if (value < CDatabase::kLeagueNodeBase || position >= leagues.size() || !leagues[position]->importedLeague)
             return QString();
-        return QString::fromLatin1(keptleaguetexts::kImportedLeagueTip);
+        return catalogueText("keptleaguetexts", keptleaguetexts::kImportedLeagueTip);
     };
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { reportSelection(current); });
@@ -392,7 +394,7 @@ void CLeagueTree::copyPlayer()
     const CPlayer* player = isPlayer(node) ? m_app.db().player(nodeValue(node)) : nullptr;
     if (!player)
     {
-        m_app.prompts().message(editingtexts::kCopyPlayerOnly, CPrompts::CIcon::Information);
+        m_app.prompts().message(catalogueUtf8("editingtexts", editingtexts::kCopyPlayerOnly), CPrompts::CIcon::Information);
         return;
     }
     m_app.document().clipboardPlayer.copyFrom(*player);
@@ -406,7 +408,7 @@ void CLeagueTree::pastePlayer()
     const QModelIndex node = selectedNode();
     if (!isTeam(node))
     {
-        m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+        m_app.prompts().message(catalogueUtf8("editingtexts", editingtexts::kPastePlayerOnly), CPrompts::CIcon::Information);
         return;
     }
     const uint32_t teamId = nodeValue(node);

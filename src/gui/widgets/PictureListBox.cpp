@@ -297,10 +297,10 @@ void CPictureListBox::drawCell(QPainter& p, const QRect& cell, int index) const
         {
             // The text names the list's kind and stays inside the cell, wrapped onto a
             // second line and made smaller when the cell is narrow (socks).
-            const char* format = m_kind == CKitList::Shorts  ? kShortsPictureFallbackFormat
-                                 : m_kind == CKitList::Socks ? kSocksPictureFallbackFormat
-                                                             : kKitPictureFallbackFormat;
-            const QString text = QString::fromStdString(kitPictureFallbackText(itemNumber(index), format));
+            const int number = itemNumber(index);
+            const QString text = m_kind == CKitList::Shorts  ? tr("Shorts %1").arg(number)
+                                 : m_kind == CKitList::Socks ? tr("Socks %1").arg(number)
+                                                             : tr("Jersey %1").arg(number);
             const QRect inside = cell.adjusted(2, 2, -2, -2);
             const int flags = Qt::AlignCenter | Qt::TextWordWrap;
             QFont font = p.font();

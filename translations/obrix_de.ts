@@ -1,0 +1,1254 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CAboutBox</name>
+    <message>
+        <source>A database editor for Golvar: edit its leagues, teams and players, their kits and skills, move players between clubs and bring in leagues made by other players.</source>
+        <translation>Ein Datenbank-Editor für Golvar: Bearbeiten Sie Ligen, Mannschaften und Spieler, ihre Trikots und Fähigkeiten, transferieren Sie Spieler zwischen Vereinen und übernehmen Sie Ligen, die andere Spieler erstellt haben.</translation>
+    </message>
+    <message>
+        <source>Programming and artwork: the Obrix developers at Brannoc.
+Thanks to everyone who tried the early versions and sent in their leagues.</source>
+        <translation>Programmierung und Grafik: die Obrix-Entwickler bei Brannoc.
+Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt haben.</translation>
+    </message>
+    <message>
+        <source>About Obrix</source>
+        <translation>Über Obrix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureListBox</name>
+    <message>
+        <source>Shorts %1</source>
+        <translation>Hose %1</translation>
+    </message>
+    <message>
+        <source>Socks %1</source>
+        <translation>Stutzen %1</translation>
+    </message>
+    <message>
+        <source>Jersey %1</source>
+        <translation>Trikot %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Golvar Folder:</source>
+        <translation>Golvar-Ordner:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Language of the editor:</source>
+        <translation>Sprache des Editors:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Applied at the next start.</source>
+        <translation>Wird beim nächsten Start wirksam.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Please close down Obrix and restart before change of language takes effect!</source>
+        <translation>Bitte beenden Sie Obrix und starten Sie es neu, damit die Änderung der Sprache wirksam wird!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Sprache der Namen im Spiel:</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&lt;as loaded&gt;</source>
+        <translation>&lt;wie geladen&gt;</translation>
+    </message>
+    <message>
+        <source>Swap Teams</source>
+        <translation>Mannschaften tauschen</translation>
+    </message>
+    <message>
+        <source>Swap Players</source>
+        <translation>Spieler tauschen</translation>
+    </message>
+    <message>
+        <source>Move Player</source>
+        <translation>Spieler verschieben</translation>
+    </message>
+    <message>
+        <source>Global Modifications</source>
+        <translation>Globale Änderungen</translation>
+    </message>
+    <message>
+        <source>Import League &apos;%1&apos;</source>
+        <translation>Liga „%1“ importieren</translation>
+    </message>
+    <message>
+        <source>Import GLV File</source>
+        <translation>GLV-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Delete Team &apos;%1&apos;</source>
+        <translation>Mannschaft „%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Delete Player &apos;%1&apos;</source>
+        <translation>Spieler „%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Paste Team &apos;%1&apos;</source>
+        <translation>Mannschaft „%1“ einfügen</translation>
+    </message>
+    <message>
+        <source>Paste Player &apos;%1&apos;</source>
+        <translation>Spieler „%1“ einfügen</translation>
+    </message>
+    <message>
+        <source>New League &apos;%1&apos;</source>
+        <translation>Neue Liga „%1“</translation>
+    </message>
+    <message>
+        <source>League Name &apos;%1&apos;</source>
+        <translation>Liganame „%1“</translation>
+    </message>
+    <message>
+        <source>Remove League &apos;%1&apos;</source>
+        <translation>Liga „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Apply Remembered Team</source>
+        <translation>Gemerkte Mannschaft anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>apptexts</name>
+    <message>
+        <source>Loading Player Data...</source>
+        <translation>Spielerdaten werden geladen...</translation>
+    </message>
+    <message>
+        <source>Loading Team Data...</source>
+        <translation>Mannschaftsdaten werden geladen...</translation>
+    </message>
+    <message>
+        <source>Loading League Data...</source>
+        <translation>Ligadaten werden geladen...</translation>
+    </message>
+    <message>
+        <source>Reading Player Data...</source>
+        <translation>Spielerdaten werden eingelesen...</translation>
+    </message>
+    <message>
+        <source>Reading Team Data...</source>
+        <translation>Mannschaftsdaten werden eingelesen...</translation>
+    </message>
+    <message>
+        <source>Reading League Data...</source>
+        <translation>Ligadaten werden eingelesen...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Cannot read player data.</source>
+        <translation>Die Spielerdaten können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read team data.</source>
+        <translation>Die Mannschaftsdaten können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read league data.</source>
+        <translation>Die Ligadaten können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read:
+%3</source>
+        <translation>%1 Die Golvar-Datenbank in %2 kann nicht gelesen werden:
+%3</translation>
+    </message>
+    <message>
+        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>„Sicherung wiederherstellen“ stellt die Dateien des Spiels so wieder her, wie sie am %1 gesichert wurden. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Für diesen Ordner gibt es keine brauchbare Sicherung zum Wiederherstellen. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder</source>
+        <translation>Anderen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>You have made modifications to the data of %1. Do you want to save them there before Obrix opens %2?</source>
+        <translation>Sie haben die Daten von %1 geändert. Möchten Sie die Änderungen dort speichern, bevor Obrix %2 öffnet?</translation>
+    </message>
+    <message>
+        <source>The Golvar database in %1 cannot be read: %2
+Obrix goes on with the database of %3.</source>
+        <translation>Die Golvar-Datenbank in %1 kann nicht gelesen werden: %2
+Obrix arbeitet mit der Datenbank von %3 weiter.</translation>
+    </message>
+    <message>
+        <source>You have made modifications to the data. Do you want to save the changes before exiting Obrix?</source>
+        <translation>Sie haben die Daten geändert. Möchten Sie die Änderungen speichern, bevor Sie Obrix beenden?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
+        <translation>Die Dateien des Spiels wurden von einem anderen Programm geändert, seit Obrix sie gelesen hat (%1).
+
+„Neu laden“ liest sie erneut ein und verwirft Ihre Änderungen. „Darüber speichern“ ersetzt, was das andere Programm gespeichert hat, durch die hier angezeigten Daten.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Save Over Them</source>
+        <translation>Darüber speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Every change you made since the data was last read or saved will be lost. Reload the game&apos;s files?</source>
+        <translation>Alle Änderungen seit dem letzten Einlesen oder Speichern der Daten gehen verloren. Die Dateien des Spiels neu laden?</translation>
+    </message>
+    <message>
+        <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
+        <translation>%1: Der Spielordner wird von einem anderen Programm benutzt. Es wurde nichts gespeichert; bitte speichern Sie erneut, sobald es fertig ist.</translation>
+    </message>
+</context>
+<context>
+    <name>bulktexts</name>
+    <message>
+        <source>&quot;%s&quot; is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%lld is outside %lld..%lld, what this field can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list has %d entries; at most %lld fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list names %s %lld, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list names %lld twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s follows from other data and cannot be changed (it is %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no %s with id %lld; an import changes records, it does not add them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than one league has id %lld; change those leagues in the editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id %lld is on line %d already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the row has %d fields; the header has %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%s&quot; appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no id column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the columns do not all belong to one of players, teams or leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the columns fit more than one table; add a column that only one of them has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file has no header row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %d more problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %s %u has an empty %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editingtexts</name>
+    <message>
+        <source>Too many players (26) in this team already!</source>
+        <translation>Diese Mannschaft hat bereits zu viele Spieler (26)!</translation>
+    </message>
+    <message>
+        <source>Cannot edit European Competition Fixtures.</source>
+        <translation>Die Spielpläne der Europapokal-Wettbewerbe können nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Can only copy a player to clipboard!</source>
+        <translation>Nur ein Spieler kann in die Zwischenablage kopiert werden!</translation>
+    </message>
+    <message>
+        <source>Can only paste player to a team!</source>
+        <translation>Ein Spieler kann nur in eine Mannschaft eingefügt werden!</translation>
+    </message>
+    <message>
+        <source>New League</source>
+        <translation>Neue Liga</translation>
+    </message>
+    <message>
+        <source>League Name</source>
+        <translation>Liganame</translation>
+    </message>
+    <message>
+        <source>Imported League Name</source>
+        <translation>Name der importierten Liga</translation>
+    </message>
+    <message>
+        <source>League Name:</source>
+        <translation>Liganame:</translation>
+    </message>
+    <message>
+        <source>%s of %s %s -&gt; %s</source>
+        <translation>%s von %s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>%s %s -&gt; %s</source>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>„%1“ nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 wurde als Kopie in %2 aufgenommen</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>exchangetexts</name>
+    <message>
+        <source>Failed!  %s
+(Code is %d)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FormatMessage() failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from DB files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select directory to import DB files from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing League...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing Player %d/%d %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing Xfer %d/%d ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing Team %d/%d %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading CUSPLYR.DB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading CUSTOM.DB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error allocating memory for output buffer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Importing data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s: %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing GLV file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open GLV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File is not a GLV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file gives a negative number of teams (%d).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file ends before its list of teams.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file ends in the middle of team %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no league at position %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the temporary file %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %s, the temporary folder of an export that was cut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing %s failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing %s left no packed file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %s, %s and %s to %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>keptleaguetexts</name>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
+        <translation>Importierte Liga: von Obrix aufbewahrt, nicht in den Golvar-Datendateien.
+Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels; mit Datei/Exportieren geben Sie die Liga weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>kitpalette</name>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Light Red</source>
+        <translation>Hellrot</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Hellorange</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Dark Gold</source>
+        <translation>Dunkelgold</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Light Purple</source>
+        <translation>Helllila</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Dark Purple</source>
+        <translation>Dunkellila</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Not Used</source>
+        <translation>Nicht benutzt</translation>
+    </message>
+</context>
+<context>
+    <name>pagetexts</name>
+    <message>
+        <source>About Obrix</source>
+        <translation type="unfinished">Über Obrix</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files cannot hold these characters: %s
+The name is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A player must have a name. The name is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number %d has already been used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Originally: %s from %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. Attributes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hair:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facial Hair:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skin Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hair Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nat.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agility:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awareness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ball Control:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creativity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Acc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tackle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished">Weiß</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation type="unfinished">Braun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished">Schwarz</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">Rot</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away Kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll must be a whole number between %d and %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll must be between %d and %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A team must have a name. The name is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The jersey editor Weftor was found but could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edits the jersey texture with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abb.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tertiary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Preset Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jersey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shorts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goalie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midfielder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ave.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>statstexts</name>
+    <message>
+        <source>Please select a team/league to add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing is not available: its module was not found with the editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select team(s) to be removed first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select team(s) to be exported first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing data for players of : %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing data for player of : %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Bereit</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delimited Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player &amp;Stats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Characteristics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: the grid lists every player of the chosen teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awareness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ball Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Acc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tackle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1254 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>CAboutBox</name>
+    <message>
+        <source>A database editor for Golvar: edit its leagues, teams and players, their kits and skills, move players between clubs and bring in leagues made by other players.</source>
+        <translation>Een database-editor voor Golvar: bewerk de competities, teams en spelers, hun tenues en vaardigheden, verplaats spelers tussen clubs en haal competities binnen die andere spelers hebben gemaakt.</translation>
+    </message>
+    <message>
+        <source>Programming and artwork: the Obrix developers at Brannoc.
+Thanks to everyone who tried the early versions and sent in their leagues.</source>
+        <translation>Programmering en vormgeving: de ontwikkelaars van Obrix bij Brannoc.
+Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities heeft ingestuurd.</translation>
+    </message>
+    <message>
+        <source>About Obrix</source>
+        <translation>Over Obrix</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureListBox</name>
+    <message>
+        <source>Shorts %1</source>
+        <translation>Broek %1</translation>
+    </message>
+    <message>
+        <source>Socks %1</source>
+        <translation>Kousen %1</translation>
+    </message>
+    <message>
+        <source>Jersey %1</source>
+        <translation>Shirt %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+    <message>
+        <source>Golvar Folder:</source>
+        <translation>Golvar-map:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren...</translation>
+    </message>
+    <message>
+        <source>Language of the editor:</source>
+        <translation>Taal van de editor:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>Applied at the next start.</source>
+        <translation>Wordt bij de volgende start toegepast.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japans</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugees</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Zweeds</translation>
+    </message>
+    <message>
+        <source>Please close down Obrix and restart before change of language takes effect!</source>
+        <translation>Sluit Obrix af en start het opnieuw om de taalwijziging van kracht te laten worden!</translation>
+    </message>
+    <message>
+        <source>Language of the game&apos;s names:</source>
+        <translation>Taal van de namen in het spel:</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>O&amp;pnieuw</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Geschiedenis</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>&lt;as loaded&gt;</source>
+        <translation>&lt;zoals geladen&gt;</translation>
+    </message>
+    <message>
+        <source>Swap Teams</source>
+        <translation>Teams wisselen</translation>
+    </message>
+    <message>
+        <source>Swap Players</source>
+        <translation>Spelers wisselen</translation>
+    </message>
+    <message>
+        <source>Move Player</source>
+        <translation>Speler verplaatsen</translation>
+    </message>
+    <message>
+        <source>Global Modifications</source>
+        <translation>Globale wijzigingen</translation>
+    </message>
+    <message>
+        <source>Import League &apos;%1&apos;</source>
+        <translation>Competitie ‘%1’ importeren</translation>
+    </message>
+    <message>
+        <source>Import GLV File</source>
+        <translation>GLV-bestand importeren</translation>
+    </message>
+    <message>
+        <source>Delete Team &apos;%1&apos;</source>
+        <translation>Team ‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete Player &apos;%1&apos;</source>
+        <translation>Speler ‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Paste Team &apos;%1&apos;</source>
+        <translation>Team ‘%1’ plakken</translation>
+    </message>
+    <message>
+        <source>Paste Player &apos;%1&apos;</source>
+        <translation>Speler ‘%1’ plakken</translation>
+    </message>
+    <message>
+        <source>New League &apos;%1&apos;</source>
+        <translation>Nieuwe competitie ‘%1’</translation>
+    </message>
+    <message>
+        <source>League Name &apos;%1&apos;</source>
+        <translation>Competitienaam ‘%1’</translation>
+    </message>
+    <message>
+        <source>Remove League &apos;%1&apos;</source>
+        <translation>Competitie ‘%1’ weghalen</translation>
+    </message>
+    <message>
+        <source>Apply Remembered Team</source>
+        <translation>Onthouden team toepassen</translation>
+    </message>
+</context>
+<context>
+    <name>apptexts</name>
+    <message>
+        <source>Loading Player Data...</source>
+        <translation>Spelersgegevens laden...</translation>
+    </message>
+    <message>
+        <source>Loading Team Data...</source>
+        <translation>Teamgegevens laden...</translation>
+    </message>
+    <message>
+        <source>Loading League Data...</source>
+        <translation>Competitiegegevens laden...</translation>
+    </message>
+    <message>
+        <source>Reading Player Data...</source>
+        <translation>Spelersgegevens inlezen...</translation>
+    </message>
+    <message>
+        <source>Reading Team Data...</source>
+        <translation>Teamgegevens inlezen...</translation>
+    </message>
+    <message>
+        <source>Reading League Data...</source>
+        <translation>Competitiegegevens inlezen...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Cannot read player data.</source>
+        <translation>De spelersgegevens kunnen niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Cannot read team data.</source>
+        <translation>De teamgegevens kunnen niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Cannot read league data.</source>
+        <translation>De competitiegegevens kunnen niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read:
+%3</source>
+        <translation>%1 De Golvar-database in %2 kan niet worden gelezen:
+%3</translation>
+    </message>
+    <message>
+        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Back-up terugzetten zet de bestanden van het spel terug zoals ze op %1 zijn geback-upt. Andere map kiezen opent een andere Golvar-map.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Er is geen bruikbare back-up van deze map om terug te zetten. Andere map kiezen opent een andere Golvar-map.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder</source>
+        <translation>Andere map kiezen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>You have made modifications to the data of %1. Do you want to save them there before Obrix opens %2?</source>
+        <translation>U hebt de gegevens van %1 gewijzigd. Wilt u ze daar opslaan voordat Obrix %2 opent?</translation>
+    </message>
+    <message>
+        <source>The Golvar database in %1 cannot be read: %2
+Obrix goes on with the database of %3.</source>
+        <translation>De Golvar-database in %1 kan niet worden gelezen: %2
+Obrix gaat verder met de database van %3.</translation>
+    </message>
+    <message>
+        <source>You have made modifications to the data. Do you want to save the changes before exiting Obrix?</source>
+        <translation>U hebt de gegevens gewijzigd. Wilt u de wijzigingen opslaan voordat u Obrix afsluit?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
+        <translation>De bestanden van het spel zijn door een ander programma gewijzigd sinds Obrix ze las (%1).
+
+Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan vervangt wat het andere programma heeft opgeslagen door de gegevens die hier worden getoond.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Opnieuw laden</translation>
+    </message>
+    <message>
+        <source>Save Over Them</source>
+        <translation>Eroverheen opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Every change you made since the data was last read or saved will be lost. Reload the game&apos;s files?</source>
+        <translation>Alle wijzigingen sinds de gegevens voor het laatst zijn gelezen of opgeslagen gaan verloren. De bestanden van het spel opnieuw laden?</translation>
+    </message>
+    <message>
+        <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
+        <translation>%1: de spelmap wordt door een ander programma gebruikt. Er is niets opgeslagen; sla opnieuw op zodra het klaar is.</translation>
+    </message>
+</context>
+<context>
+    <name>bulktexts</name>
+    <message>
+        <source>&quot;%s&quot; is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%lld is outside %lld..%lld, what this field can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list has %d entries; at most %lld fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list names %s %lld, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list names %lld twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s follows from other data and cannot be changed (it is %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no %s with id %lld; an import changes records, it does not add them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than one league has id %lld; change those leagues in the editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id %lld is on line %d already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the row has %d fields; the header has %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%s&quot; appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no id column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the columns do not all belong to one of players, teams or leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the columns fit more than one table; add a column that only one of them has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file has no header row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %d more problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %s %u has an empty %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editingtexts</name>
+    <message>
+        <source>Too many players (26) in this team already!</source>
+        <translation>Dit team heeft al te veel spelers (26)!</translation>
+    </message>
+    <message>
+        <source>Cannot edit European Competition Fixtures.</source>
+        <translation>Het programma van de Europese competities kan niet worden bewerkt.</translation>
+    </message>
+    <message>
+        <source>Can only copy a player to clipboard!</source>
+        <translation>Alleen een speler kan naar het klembord worden gekopieerd!</translation>
+    </message>
+    <message>
+        <source>Can only paste player to a team!</source>
+        <translation>Een speler kan alleen in een team worden geplakt!</translation>
+    </message>
+    <message>
+        <source>New League</source>
+        <translation>Nieuwe competitie</translation>
+    </message>
+    <message>
+        <source>League Name</source>
+        <translation>Competitienaam</translation>
+    </message>
+    <message>
+        <source>Imported League Name</source>
+        <translation>Naam van de geïmporteerde competitie</translation>
+    </message>
+    <message>
+        <source>League Name:</source>
+        <translation>Competitienaam:</translation>
+    </message>
+    <message>
+        <source>%s of %s %s -&gt; %s</source>
+        <translation>%s van %s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>%s %s -&gt; %s</source>
+        <translation>%s %s -&gt; %s</translation>
+    </message>
+    <message>
+        <source>Cannot find &apos;%1&apos;</source>
+        <translation>Kan ‘%1’ niet vinden</translation>
+    </message>
+    <message>
+        <source>%1 has been duplicated to %2</source>
+        <translation>%1 is gedupliceerd naar %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 gekopieerd</translation>
+    </message>
+</context>
+<context>
+    <name>exchangetexts</name>
+    <message>
+        <source>Failed!  %s
+(Code is %d)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FormatMessage() failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from DB files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select directory to import DB files from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing League...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing Player %d/%d %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing Xfer %d/%d ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing Team %d/%d %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading CUSPLYR.DB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading CUSTOM.DB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error allocating memory for output buffer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Importing data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s: %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing GLV file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open GLV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File is not a GLV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file gives a negative number of teams (%d).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file ends before its list of teams.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GLV file ends in the middle of team %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no league at position %d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the temporary file %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %s, the temporary folder of an export that was cut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing %s failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing %s left no packed file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %s, %s and %s to %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Gereed</translation>
+    </message>
+</context>
+<context>
+    <name>keptleaguetexts</name>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
+        <translation>Geïmporteerde competitie: bewaard door Obrix, niet in de gegevensbestanden van Golvar.
+Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel; exporteer de competitie met Bestand/Exporteren om deze te delen.</translation>
+    </message>
+</context>
+<context>
+    <name>kitpalette</name>
+    <message>
+        <source>Pink</source>
+        <translation>Roze</translation>
+    </message>
+    <message>
+        <source>Light Red</source>
+        <translation>Lichtrood</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Light Orange</source>
+        <translation>Lichtoranje</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Oranje</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Bruin</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Goud</translation>
+    </message>
+    <message>
+        <source>Dark Gold</source>
+        <translation>Donkergoud</translation>
+    </message>
+    <message>
+        <source>Light Green</source>
+        <translation>Lichtgroen</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>Dark Green</source>
+        <translation>Donkergroen</translation>
+    </message>
+    <message>
+        <source>Light Blue</source>
+        <translation>Lichtblauw</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <translation>Donkerblauw</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblauw</translation>
+    </message>
+    <message>
+        <source>Light Purple</source>
+        <translation>Lichtpaars</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Paars</translation>
+    </message>
+    <message>
+        <source>Dark Purple</source>
+        <translation>Donkerpaars</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation>Lichtgrijs</translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation>Donkergrijs</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Not Used</source>
+        <translation>Niet gebruikt</translation>
+    </message>
+</context>
+<context>
+    <name>pagetexts</name>
+    <message>
+        <source>About Obrix</source>
+        <translation type="unfinished">Over Obrix</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files cannot hold these characters: %s
+The name is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A player must have a name. The name is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number %d has already been used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Originally: %s from %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. Attributes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hair:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facial Hair:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skin Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hair Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nat.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agility:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awareness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ball Control:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creativity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitness:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Acc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tackle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished">Wit</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation type="unfinished">Bruin</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished">Zwart</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished">Rood</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away Kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll must be a whole number between %d and %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll must be between %d and %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A team must have a name. The name is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The jersey editor Weftor was found but could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edits the jersey texture with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abb.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankroll:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tertiary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Preset Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jersey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shorts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goalie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midfielder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ave.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>statstexts</name>
+    <message>
+        <source>Please select a team/league to add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing is not available: its module was not found with the editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select team(s) to be removed first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select team(s) to be exported first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing data for players of : %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing data for player of : %s...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Gereed</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delimited Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player &amp;Stats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Characteristics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: the grid lists every player of the chosen teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awareness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ball Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Acc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tackle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuleren</translation>
+    </message>
+</context>
+</TS>
