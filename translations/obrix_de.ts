@@ -310,123 +310,123 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <name>bulktexts</name>
     <message>
         <source>&quot;%s&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>%lld is outside %lld..%lld, what this field can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld liegt außerhalb von %lld..%lld, dem Bereich, den dieses Feld fassen kann</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>der Text ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ enthält ein Zeichen, das die Kodierung des Spiels nicht speichern kann</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist in der Kodierung des Spiels %d Bytes lang; höchstens %lld passen hinein</translation>
     </message>
     <message>
         <source>the list has %d entries; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste hat %d Einträge; höchstens %lld passen hinein</translation>
     </message>
     <message>
         <source>the list names %s %lld, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste nennt %s %lld, aber diesen Datensatz gibt es nicht</translation>
     </message>
     <message>
         <source>the list names %lld twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste nennt %lld zweimal</translation>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ergibt sich aus anderen Daten und kann nicht geändert werden (der Wert ist %s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist eine interne Angabe des Editors und kann nicht geändert werden (der Wert ist %s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Datensatz %s mit der ID %lld; ein Import ändert Datensätze, er fügt keine hinzu</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als eine Liga hat die ID %lld; ändern Sie diese Ligen im Editor</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
-        <translation type="unfinished"></translation>
+        <translation>die ID %lld steht bereits in Zeile %d</translation>
     </message>
     <message>
         <source>the row has %d fields; the header has %d</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile hat %d Felder; die Kopfzeile hat %d</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist kein Feld von Spielern, Mannschaften oder Ligen</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalte „%s“ kommt zweimal vor</translation>
     </message>
     <message>
         <source>there is no id column</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine ID-Spalte</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalten gehören nicht alle zu derselben Tabelle (Spieler, Mannschaften oder Ligen)</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalten passen zu mehr als einer Tabelle; fügen Sie eine Spalte hinzu, die nur eine davon hat</translation>
     </message>
     <message>
         <source>the file has no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keine Kopfzeile</translation>
     </message>
     <message>
         <source>... and %d more problems</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %d weitere Probleme</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga „%s“ führt Mannschaft %s (%u) mehr als einmal auf.</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga „%s“ hat einen Platz für Mannschaft %u, die es nicht gibt.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%s“ hat %d Spieler im Kader; eine Mannschaft braucht mindestens 11.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%s“ führt Spieler %s (%u) mehr als einmal im Kader.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%s“ führt Spieler %u im Kader, den es nicht gibt.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%s“: %s und %s tragen beide die Nummer %d.</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %s (%u) stand beim Einlesen der Dateien im Kader einer Mannschaft und steht jetzt in keinem Kader mehr.</translation>
     </message>
     <message>
         <source>The %s %u has an empty %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %u: Das Feld %s ist leer.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s (%u): %s = %lld; das Spiel verwendet %lld..%lld.</translation>
     </message>
 </context>
 <context>
@@ -489,151 +489,152 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <message>
         <source>Failed!  %s
 (Code is %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen!  %s
+(Code %d)</translation>
     </message>
     <message>
         <source>FormatMessage() failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>FormatMessage() ist fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Import from DB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Import aus DB-Dateien</translation>
     </message>
     <message>
         <source>Select directory to import DB files from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen, aus dem die DB-Dateien importiert werden:</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga wird importiert...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %d/%d %s wird importiert...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer %d/%d wird importiert ...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft %d/%d %s wird importiert...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen von CUSPLYR.DB.</translation>
     </message>
     <message>
         <source>Error reading CUSTOM.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen von CUSTOM.DB.</translation>
     </message>
     <message>
         <source>Error allocating memory for output buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Reservieren von Speicher für den Ausgabepuffer.</translation>
     </message>
     <message>
         <source>Error Importing data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Importieren der Daten.</translation>
     </message>
     <message>
         <source>%s: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s.</translation>
     </message>
     <message>
         <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s gibt entpackt %u Bytes an; keine Austauschdatei enthält mehr als %u, daher wird sie nicht gelesen.</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei CUSTOM.DB scheint beschädigt zu sein. Import fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-Datei wird importiert...</translation>
     </message>
     <message>
         <source>Cannot open GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>File is not a GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine GLV-Datei</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat keine Liga an Position %d, auf deren Mannschaften die einer GLV-Datei aufbauen können. Import fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft %d der GLV-Datei hat keine Mannschaft, auf der sie aufbauen kann, in der Liga an Position %d. Import fehlgeschlagen!</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-Dateien (*.GLV)|*.GLV|Alle Dateien (*.*)|*.*|</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GLV-Datei enthält %d Mannschaften, aber die Liga, auf der ihre Mannschaften aufbauen, hat nur %d.</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GLV-Datei gibt eine negative Anzahl von Mannschaften an (%d).</translation>
     </message>
     <message>
         <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft %d der GLV-Datei enthält %d Spieler; eine Mannschaft hat höchstens %d.</translation>
     </message>
     <message>
         <source>The GLV file ends before its list of teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GLV-Datei endet vor ihrer Liste der Mannschaften.</translation>
     </message>
     <message>
         <source>The GLV file ends in the middle of team %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GLV-Datei endet mitten in Mannschaft %d.</translation>
     </message>
     <message>
         <source>Packing %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>%s wird gepackt...</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>An Position %d gibt es keine Liga.</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %s kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der temporäre Ordner %s kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Cannot write the temporary file %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die temporäre Datei %s kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Removed %s, the temporary folder of an export that was cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s wurde entfernt, der temporäre Ordner eines abgebrochenen Exports.</translation>
     </message>
     <message>
         <source>Packing %s failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Packen von %s fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Packing %s left no packed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Packen von %s ist keine gepackte Datei entstanden.</translation>
     </message>
     <message>
         <source>Cannot write %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Exported %s, %s and %s to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s, %s und %s nach %s exportiert.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
 </context>
 <context>
@@ -748,507 +749,508 @@ Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Manns
     <name>pagetexts</name>
     <message>
         <source>About Obrix</source>
-        <translation type="unfinished">Über Obrix</translation>
+        <translation>Über Obrix</translation>
     </message>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien des Spiels können diese Zeichen nicht speichern: %s
+Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Edit Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler bearbeiten</translation>
     </message>
     <message>
         <source>Apply Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe anwenden</translation>
     </message>
     <message>
         <source>Edit Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft bearbeiten</translation>
     </message>
     <message>
         <source>Change Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trikots ändern</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Fähigkeiten</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben</translation>
     </message>
     <message>
         <source>A player must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spieler muss einen Namen haben. Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Number %d has already been used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %d ist bereits vergeben.</translation>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprünglich: %s bei %s</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Fähigkeiten</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zurücksetzen</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:</translation>
     </message>
     <message>
         <source>Pos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.:</translation>
     </message>
     <message>
         <source>Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frisur:</translation>
     </message>
     <message>
         <source>Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesicht:</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bart:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautfarbe:</translation>
     </message>
     <message>
         <source>Hair Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haarfarbe:</translation>
     </message>
     <message>
         <source>Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke:</translation>
     </message>
     <message>
         <source>Nat.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nat.:</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigung:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beweglichkeit:</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballkontrolle:</translation>
     </message>
     <message>
         <source>Creativity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreativität:</translation>
     </message>
     <message>
         <source>Fitness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitness:</translation>
     </message>
     <message>
         <source>Heading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfball:</translation>
     </message>
     <message>
         <source>Passing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passspiel:</translation>
     </message>
     <message>
         <source>Reaction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktion:</translation>
     </message>
     <message>
         <source>Shot Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schusskraft:</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schussgen.</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Tackle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tackling:</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">Weiß</translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Tanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebräunt</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished">Braun</translation>
+        <translation>Braun</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished">Schwarz</translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Blond</source>
-        <translation type="unfinished"></translation>
+        <translation>Blond</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rot</translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Home Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Heimtrikots</translation>
     </message>
     <message>
         <source>Away Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswärtstrikots</translation>
     </message>
     <message>
         <source>Bankroll must be a whole number between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Budget muss eine ganze Zahl zwischen %d und %d sein</translation>
     </message>
     <message>
         <source>Bankroll must be between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Budget muss zwischen %d und %d liegen</translation>
     </message>
     <message>
         <source>A team must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Mannschaft muss einen Namen haben. Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
     <message>
         <source>The jersey editor Weftor was found but could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Trikot-Editor Weftor wurde gefunden, konnte aber nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigt den Trikot-Editor Weftor, der in %1 und im PATH gesucht, aber nicht gefunden wurde.</translation>
     </message>
     <message>
         <source>Edits the jersey texture with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitet die Trikot-Textur mit %1</translation>
     </message>
     <message>
         <source>Abb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abk.</translation>
     </message>
     <message>
         <source>Short Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzname:</translation>
     </message>
     <message>
         <source>Bankroll:</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget:</translation>
     </message>
     <message>
         <source>Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfarbe:</translation>
     </message>
     <message>
         <source>Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweitfarbe:</translation>
     </message>
     <message>
         <source>Tertiary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drittfarbe:</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten...</translation>
     </message>
     <message>
         <source>Use Preset Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabefarben verwenden</translation>
     </message>
     <message>
         <source>Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>Trikot</translation>
     </message>
     <message>
         <source>Shorts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hose</translation>
     </message>
     <message>
         <source>Socks</source>
-        <translation type="unfinished"></translation>
+        <translation>Stutzen</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Torwart:</translation>
     </message>
     <message>
         <source>Defender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteidiger:</translation>
     </message>
     <message>
         <source>Midfielder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelfeld:</translation>
     </message>
     <message>
         <source>Forward:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stürmer:</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Star</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut</translation>
     </message>
     <message>
         <source>Ave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
 </context>
 <context>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Mannschaft/Liga zum Hinzufügen aus.</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken ist nicht verfügbar: Das Druckmodul wurde beim Editor nicht gefunden.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie zuerst die zu entfernende(n) Mannschaft(en) aus.</translation>
     </message>
     <message>
         <source>Please select team(s) to be exported first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie zuerst die zu exportierende(n) Mannschaft(en) aus.</translation>
     </message>
     <message>
         <source>Writing data for players of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielerdaten von %s werden geschrieben...</translation>
     </message>
     <message>
         <source>Processing data for player of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielerdaten von %s werden verarbeitet...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.TXT)|*.TXT|Alle Dateien (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>A&amp;dd All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle e&amp;ntfernen</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Text</translation>
     </message>
     <message>
         <source>Delimited Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text mit Trennzeichen</translation>
     </message>
     <message>
         <source>&amp;Write to File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;In Datei schreiben</translation>
     </message>
     <message>
         <source>Player &amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler&amp;statistik</translation>
     </message>
     <message>
         <source>&amp;Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Merkmale</translation>
     </message>
     <message>
         <source>&amp;Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Update Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabelle aktualisieren</translation>
     </message>
     <message>
         <source>Filters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter:</translation>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine: Die Tabelle zeigt alle Spieler der gewählten Mannschaften</translation>
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Nationality</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalität</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalspieler</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigung</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished"></translation>
+        <translation>Beweglichkeit</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballkontrolle</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreativität</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitness</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfball</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished"></translation>
+        <translation>Passspiel</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktion</translation>
     </message>
     <message>
         <source>Shot Acc</source>
-        <translation type="unfinished"></translation>
+        <translation>Schussgenauigkeit</translation>
     </message>
     <message>
         <source>Shot Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Schusskraft</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tackling</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>GT</source>
-        <translation type="unfinished"></translation>
+        <translation>größer</translation>
     </message>
     <message>
         <source>LT</source>
-        <translation type="unfinished"></translation>
+        <translation>kleiner</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>
