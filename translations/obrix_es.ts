@@ -310,123 +310,123 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     <name>bulktexts</name>
     <message>
         <source>&quot;%s&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» no es un número entero</translation>
     </message>
     <message>
         <source>%lld is outside %lld..%lld, what this field can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld está fuera de %lld..%lld, el rango que admite este campo</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no es UTF-8 válido</translation>
     </message>
     <message>
         <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» contiene un carácter que la codificación del juego no puede guardar</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» ocupa %d bytes en la codificación del juego; caben como máximo %lld</translation>
     </message>
     <message>
         <source>the list has %d entries; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista tiene %d entradas; caben como máximo %lld</translation>
     </message>
     <message>
         <source>the list names %s %lld, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista incluye el registro %s %lld, que no existe</translation>
     </message>
     <message>
         <source>the list names %lld twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista incluye %lld dos veces</translation>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s se deriva de otros datos y no se puede cambiar (vale %s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s es un dato interno del editor y no se puede cambiar (vale %s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún registro %s con id %lld; una importación modifica registros, no los añade</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>más de una liga tiene el id %lld; cambie esas ligas en el editor</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
-        <translation type="unfinished"></translation>
+        <translation>el id %lld ya está en la línea %d</translation>
     </message>
     <message>
         <source>the row has %d fields; the header has %d</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila tiene %d campos; la cabecera tiene %d</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» no es un campo de jugadores, equipos ni ligas</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna «%s» aparece dos veces</translation>
     </message>
     <message>
         <source>there is no id column</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna columna id</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>las columnas no pertenecen todas a una misma tabla: jugadores, equipos o ligas</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
-        <translation type="unfinished"></translation>
+        <translation>las columnas encajan en más de una tabla; añada una columna que solo tenga una de ellas</translation>
     </message>
     <message>
         <source>the file has no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no tiene fila de cabecera</translation>
     </message>
     <message>
         <source>... and %d more problems</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %d problemas más</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liga «%s» incluye el equipo %s (%u) más de una vez.</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liga «%s» tiene una plaza con el equipo %u, que no existe.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo «%s» tiene %d jugadores; un equipo necesita al menos 11.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo «%s» incluye al jugador %s (%u) más de una vez.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo «%s» incluye al jugador %u, que no existe.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo «%s»: %s y %s llevan el mismo dorsal, el %d.</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation type="unfinished"></translation>
+        <translation>El jugador %s (%u) figuraba en un equipo cuando se leyeron los archivos y ahora no figura en ninguno.</translation>
     </message>
     <message>
         <source>The %s %u has an empty %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro %s %u tiene vacío el campo %s.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro %s %s (%u) tiene %s = %lld; el juego usa %lld..%lld.</translation>
     </message>
 </context>
 <context>
@@ -489,151 +489,152 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     <message>
         <source>Failed!  %s
 (Code is %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error!  %s
+(Código %d)</translation>
     </message>
     <message>
         <source>FormatMessage() failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡FormatMessage() ha fallado!</translation>
     </message>
     <message>
         <source>Import from DB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde archivos DB</translation>
     </message>
     <message>
         <source>Select directory to import DB files from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta desde la que importar los archivos DB:</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando liga...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando jugador %d/%d %s...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando traspaso %d/%d ...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando equipo %d/%d %s...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer CUSPLYR.DB.</translation>
     </message>
     <message>
         <source>Error reading CUSTOM.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer CUSTOM.DB.</translation>
     </message>
     <message>
         <source>Error allocating memory for output buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al reservar memoria para el búfer de salida.</translation>
     </message>
     <message>
         <source>Error Importing data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al importar los datos.</translation>
     </message>
     <message>
         <source>%s: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s.</translation>
     </message>
     <message>
         <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s anuncia %u bytes una vez descomprimido; ningún archivo de intercambio ocupa más de %u, así que no se lee.</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo CUSTOM.DB parece estar dañado. ¡La importación ha fallado!</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando archivo GLV...</translation>
     </message>
     <message>
         <source>Cannot open GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo GLV</translation>
     </message>
     <message>
         <source>File is not a GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo GLV</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos no tiene ninguna liga en la posición %d en la que basar los equipos de un archivo GLV. ¡La importación ha fallado!</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo %d del archivo GLV no tiene ningún equipo en el que basarse en la liga de la posición %d. ¡La importación ha fallado!</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos GLV (*.GLV)|*.GLV|Todos los archivos (*.*)|*.*|</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo GLV contiene %d equipos, pero la liga en la que se basan sus equipos solo tiene %d.</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo GLV indica un número negativo de equipos (%d).</translation>
     </message>
     <message>
         <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo %d del archivo GLV contiene %d jugadores; un equipo tiene como máximo %d.</translation>
     </message>
     <message>
         <source>The GLV file ends before its list of teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo GLV termina antes de su lista de equipos.</translation>
     </message>
     <message>
         <source>The GLV file ends in the middle of team %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo GLV termina en mitad del equipo %d.</translation>
     </message>
     <message>
         <source>Packing %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empaquetando %s...</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna liga en la posición %d.</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %s.</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta temporal %s.</translation>
     </message>
     <message>
         <source>Cannot write the temporary file %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo temporal %s.</translation>
     </message>
     <message>
         <source>Removed %s, the temporary folder of an export that was cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado %s, la carpeta temporal de una exportación interrumpida.</translation>
     </message>
     <message>
         <source>Packing %s failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al empaquetar %s.</translation>
     </message>
     <message>
         <source>Packing %s left no packed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El empaquetado de %s no ha generado ningún archivo.</translation>
     </message>
     <message>
         <source>Cannot write %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %s.</translation>
     </message>
     <message>
         <source>Exported %s, %s and %s to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han exportado %s, %s y %s a %s.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Listo</translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
@@ -748,507 +749,508 @@ Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego; e
     <name>pagetexts</name>
     <message>
         <source>About Obrix</source>
-        <translation type="unfinished">Acerca de Obrix</translation>
+        <translation>Acerca de Obrix</translation>
     </message>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos del juego no pueden guardar estos caracteres: %s
+Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Edit Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar jugador</translation>
     </message>
     <message>
         <source>Apply Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar perfil</translation>
     </message>
     <message>
         <source>Edit Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar equipo</translation>
     </message>
     <message>
         <source>Change Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar equipación</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Habilidades</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>A player must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador debe tener nombre. Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Number %d has already been used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dorsal %d ya está en uso.</translation>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalmente: %s, de %s</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Habilidades máx.</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer todo</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dorsal:</translation>
     </message>
     <message>
         <source>Pos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos.:</translation>
     </message>
     <message>
         <source>Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelo:</translation>
     </message>
     <message>
         <source>Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara:</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barba:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de piel:</translation>
     </message>
     <message>
         <source>Hair Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de pelo:</translation>
     </message>
     <message>
         <source>Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración:</translation>
     </message>
     <message>
         <source>Nat.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nac.:</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilidad:</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocación:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de balón:</translation>
     </message>
     <message>
         <source>Creativity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creatividad:</translation>
     </message>
     <message>
         <source>Fitness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma física:</translation>
     </message>
     <message>
         <source>Heading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabezazo:</translation>
     </message>
     <message>
         <source>Passing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pase:</translation>
     </message>
     <message>
         <source>Reaction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción:</translation>
     </message>
     <message>
         <source>Shot Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de tiro:</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prec. tiro</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>Tackle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas:</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">Blanco</translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Tanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Bronceado</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished">Marrón</translation>
+        <translation>Moreno</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished">Negro</translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Blond</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubio</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rojo</translation>
+        <translation>Pelirrojo</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Home Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipación local</translation>
     </message>
     <message>
         <source>Away Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipación visitante</translation>
     </message>
     <message>
         <source>Bankroll must be a whole number between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>El presupuesto debe ser un número entero entre %d y %d</translation>
     </message>
     <message>
         <source>Bankroll must be between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>El presupuesto debe estar entre %d y %d</translation>
     </message>
     <message>
         <source>A team must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un equipo debe tener nombre. Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero.</translation>
     </message>
     <message>
         <source>The jersey editor Weftor was found but could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha encontrado el editor de camisetas Weftor, pero no se ha podido iniciar.</translation>
     </message>
     <message>
         <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesita el editor de camisetas Weftor, que se ha buscado en %1 y en el PATH sin encontrarlo.</translation>
     </message>
     <message>
         <source>Edits the jersey texture with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita la textura de la camiseta con %1</translation>
     </message>
     <message>
         <source>Abb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrev.</translation>
     </message>
     <message>
         <source>Short Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre corto:</translation>
     </message>
     <message>
         <source>Bankroll:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presupuesto:</translation>
     </message>
     <message>
         <source>Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primario:</translation>
     </message>
     <message>
         <source>Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Secundario:</translation>
     </message>
     <message>
         <source>Tertiary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terciario:</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar...</translation>
     </message>
     <message>
         <source>Use Preset Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar colores predefinidos</translation>
     </message>
     <message>
         <source>Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>Camiseta</translation>
     </message>
     <message>
         <source>Shorts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalón</translation>
     </message>
     <message>
         <source>Socks</source>
-        <translation type="unfinished"></translation>
+        <translation>Medias</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Portero:</translation>
     </message>
     <message>
         <source>Defender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Defensa:</translation>
     </message>
     <message>
         <source>Midfielder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrocampista:</translation>
     </message>
     <message>
         <source>Forward:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delantero:</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Bueno</translation>
     </message>
     <message>
         <source>Ave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
 </context>
 <context>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un equipo o una liga para añadir.</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresión no está disponible: no se ha encontrado su módulo junto al editor.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la impresora.</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero los equipos que desea quitar.</translation>
     </message>
     <message>
         <source>Please select team(s) to be exported first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero los equipos que desea exportar.</translation>
     </message>
     <message>
         <source>Writing data for players of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo datos de los jugadores de: %s...</translation>
     </message>
     <message>
         <source>Processing data for player of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando datos de los jugadores de: %s...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Listo</translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.TXT)|*.TXT|Todos los archivos (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>A&amp;dd All</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;todos</translation>
     </message>
     <message>
         <source>Re&amp;move All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar t&amp;odos</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto sin formato</translation>
     </message>
     <message>
         <source>Delimited Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto delimitado</translation>
     </message>
     <message>
         <source>&amp;Write to File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar en archivo</translation>
     </message>
     <message>
         <source>Player &amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stadísticas de jugadores</translation>
     </message>
     <message>
         <source>&amp;Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Características</translation>
     </message>
     <message>
         <source>&amp;Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtros</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>&amp;Update Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Act&amp;ualizar tabla</translation>
     </message>
     <message>
         <source>Filters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtros:</translation>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno: la tabla muestra todos los jugadores de los equipos elegidos</translation>
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtros</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Nationality</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacionalidad</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>Internacional</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilidad</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocación</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de balón</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Creatividad</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma física</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabezazo</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pase</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reacción</translation>
     </message>
     <message>
         <source>Shot Acc</source>
-        <translation type="unfinished"></translation>
+        <translation>Prec. tiro</translation>
     </message>
     <message>
         <source>Shot Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de tiro</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración</translation>
     </message>
     <message>
         <source>EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual</translation>
     </message>
     <message>
         <source>GT</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor</translation>
     </message>
     <message>
         <source>LT</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>
