@@ -310,123 +310,123 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
     <name>bulktexts</name>
     <message>
         <source>&quot;%s&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» non è un numero intero</translation>
     </message>
     <message>
         <source>%lld is outside %lld..%lld, what this field can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld è fuori dall&apos;intervallo %lld..%lld che questo campo può contenere</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo non è UTF-8 valido</translation>
     </message>
     <message>
         <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» contiene un carattere che la codifica del gioco non può memorizzare</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» occupa %d byte nella codifica del gioco; ne entrano al massimo %lld</translation>
     </message>
     <message>
         <source>the list has %d entries; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco ha %d voci; ne entrano al massimo %lld</translation>
     </message>
     <message>
         <source>the list names %s %lld, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco indica %s %lld, che non esiste</translation>
     </message>
     <message>
         <source>the list names %lld twice</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco indica %lld due volte</translation>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s deriva da altri dati e non può essere modificato (vale %s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s è un dato interno dell&apos;editor e non può essere modificato (vale %s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
-        <translation type="unfinished"></translation>
+        <translation>non esiste alcun record %s con id %lld; un&apos;importazione modifica i record, non ne aggiunge</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>più di un campionato ha id %lld; modifica quei campionati nell&apos;editor</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;id %lld è già alla riga %d</translation>
     </message>
     <message>
         <source>the row has %d fields; the header has %d</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga ha %d campi; l&apos;intestazione ne ha %d</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» non è un campo di giocatori, squadre o campionati</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonna «%s» compare due volte</translation>
     </message>
     <message>
         <source>there is no id column</source>
-        <translation type="unfinished"></translation>
+        <translation>manca la colonna id</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>le colonne non appartengono tutte alla stessa tabella tra giocatori, squadre e campionati</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
-        <translation type="unfinished"></translation>
+        <translation>le colonne valgono per più di una tabella; aggiungi una colonna presente in una sola di esse</translation>
     </message>
     <message>
         <source>the file has no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>il file non ha una riga di intestazione</translation>
     </message>
     <message>
         <source>... and %d more problems</source>
-        <translation type="unfinished"></translation>
+        <translation>... e altri %d problemi</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campionato «%s» elenca la squadra %s (%u) più di una volta.</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campionato «%s» ha un posto assegnato alla squadra %u, che non esiste.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra «%s» ha %d giocatori in rosa; una squadra ne richiede almeno 11.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra «%s» elenca il giocatore %s (%u) più di una volta.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra «%s» elenca il giocatore %u, che non esiste.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Squadra «%s»: %s e %s hanno entrambi il numero %d.</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore %s (%u) era nella rosa di una squadra quando i file sono stati letti e ora non è nella rosa di nessuna squadra.</translation>
     </message>
     <message>
         <source>The %s %u has an empty %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Record %s %u: il campo %s è vuoto.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
-        <translation type="unfinished"></translation>
+        <translation>Record %s %s (%u): %s = %lld; il gioco usa %lld..%lld.</translation>
     </message>
 </context>
 <context>
@@ -489,151 +489,152 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
     <message>
         <source>Failed!  %s
 (Code is %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione non riuscita!  %s
+(Codice %d)</translation>
     </message>
     <message>
         <source>FormatMessage() failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>FormatMessage() non riuscita!</translation>
     </message>
     <message>
         <source>Import from DB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa da file DB</translation>
     </message>
     <message>
         <source>Select directory to import DB files from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella da cui importare i file DB:</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione campionato...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione giocatore %d/%d %s...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione trasferimento %d/%d ...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione squadra %d/%d %s...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura di CUSPLYR.DB.</translation>
     </message>
     <message>
         <source>Error reading CUSTOM.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura di CUSTOM.DB.</translation>
     </message>
     <message>
         <source>Error allocating memory for output buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di allocazione della memoria per il buffer di output.</translation>
     </message>
     <message>
         <source>Error Importing data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante l&apos;importazione dei dati.</translation>
     </message>
     <message>
         <source>%s: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s.</translation>
     </message>
     <message>
         <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s dichiara %u byte una volta decompresso; nessun file di scambio supera i %u, quindi non viene letto.</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file CUSTOM.DB sembra danneggiato. Importazione non riuscita!</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione file GLV...</translation>
     </message>
     <message>
         <source>Cannot open GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file GLV</translation>
     </message>
     <message>
         <source>File is not a GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è un file GLV</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database non ha alcun campionato in posizione %d su cui basare le squadre di un file GLV. Importazione non riuscita!</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra %d del file GLV non ha una squadra su cui basarsi nel campionato in posizione %d. Importazione non riuscita!</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>File GLV (*.GLV)|*.GLV|Tutti i file (*.*)|*.*|</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file GLV contiene %d squadre, ma il campionato su cui si basano ne ha solo %d.</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file GLV indica un numero negativo di squadre (%d).</translation>
     </message>
     <message>
         <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra %d del file GLV contiene %d giocatori; una squadra ne ha al massimo %d.</translation>
     </message>
     <message>
         <source>The GLV file ends before its list of teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file GLV termina prima dell&apos;elenco delle squadre.</translation>
     </message>
     <message>
         <source>The GLV file ends in the middle of team %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file GLV termina a metà della squadra %d.</translation>
     </message>
     <message>
         <source>Packing %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressione di %s...</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è alcun campionato in posizione %d.</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %s.</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella temporanea %s.</translation>
     </message>
     <message>
         <source>Cannot write the temporary file %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file temporaneo %s.</translation>
     </message>
     <message>
         <source>Removed %s, the temporary folder of an export that was cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimossa %s, la cartella temporanea di un&apos;esportazione interrotta.</translation>
     </message>
     <message>
         <source>Packing %s failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressione di %s non riuscita.</translation>
     </message>
     <message>
         <source>Packing %s left no packed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La compressione di %s non ha prodotto alcun file compresso.</translation>
     </message>
     <message>
         <source>Cannot write %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %s.</translation>
     </message>
     <message>
         <source>Exported %s, %s and %s to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportati %s, %s e %s in %s.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Pronto</translation>
+        <translation>Pronto</translation>
     </message>
 </context>
 <context>
@@ -748,507 +749,508 @@ Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco;
     <name>pagetexts</name>
     <message>
         <source>About Obrix</source>
-        <translation type="unfinished">Informazioni su Obrix</translation>
+        <translation>Informazioni su Obrix</translation>
     </message>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file del gioco non possono contenere questi caratteri: %s
+Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Edit Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica giocatore</translation>
     </message>
     <message>
         <source>Apply Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica preimpostazione</translation>
     </message>
     <message>
         <source>Edit Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica squadra</translation>
     </message>
     <message>
         <source>Change Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia divisa</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetto</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostazioni</translation>
     </message>
     <message>
         <source>A player must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un giocatore deve avere un nome. Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Number %d has already been used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero %d è già stato assegnato.</translation>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation type="unfinished"></translation>
+        <translation>In origine: %s della squadra %s</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità al max</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina tutto</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Telecronaca</translation>
     </message>
     <message>
         <source>No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.:</translation>
     </message>
     <message>
         <source>Pos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo:</translation>
     </message>
     <message>
         <source>Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capelli:</translation>
     </message>
     <message>
         <source>Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>Viso:</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barba:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnagione:</translation>
     </message>
     <message>
         <source>Hair Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore capelli:</translation>
     </message>
     <message>
         <source>Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione:</translation>
     </message>
     <message>
         <source>Nat.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naz.:</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Accelerazione:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilità:</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intuito:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo palla:</translation>
     </message>
     <message>
         <source>Creativity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creatività:</translation>
     </message>
     <message>
         <source>Fitness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma fisica:</translation>
     </message>
     <message>
         <source>Heading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colpo di testa:</translation>
     </message>
     <message>
         <source>Passing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio:</translation>
     </message>
     <message>
         <source>Reaction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reattività:</translation>
     </message>
     <message>
         <source>Shot Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di tiro:</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione tiro:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità:</translation>
     </message>
     <message>
         <source>Tackle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto:</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">Bianco</translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Tanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbronzato</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished">Marrone</translation>
+        <translation>Marrone</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished">Nero</translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>Blond</source>
-        <translation type="unfinished"></translation>
+        <translation>Biondo</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rosso</translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Squadra</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Home Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisa di casa</translation>
     </message>
     <message>
         <source>Away Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisa da trasferta</translation>
     </message>
     <message>
         <source>Bankroll must be a whole number between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Il budget deve essere un numero intero tra %d e %d</translation>
     </message>
     <message>
         <source>Bankroll must be between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Il budget deve essere compreso tra %d e %d</translation>
     </message>
     <message>
         <source>A team must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una squadra deve avere un nome. Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un numero intero.</translation>
     </message>
     <message>
         <source>The jersey editor Weftor was found but could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;editor di maglie Weftor è stato trovato, ma non è stato possibile avviarlo.</translation>
     </message>
     <message>
         <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiede l&apos;editor di maglie Weftor, cercato in %1 e nel PATH ma non trovato.</translation>
     </message>
     <message>
         <source>Edits the jersey texture with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica la texture della maglia con %1</translation>
     </message>
     <message>
         <source>Abb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigla</translation>
     </message>
     <message>
         <source>Short Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome breve:</translation>
     </message>
     <message>
         <source>Bankroll:</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget:</translation>
     </message>
     <message>
         <source>Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primario:</translation>
     </message>
     <message>
         <source>Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondario:</translation>
     </message>
     <message>
         <source>Tertiary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terziario:</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica...</translation>
     </message>
     <message>
         <source>Use Preset Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa colori predefiniti</translation>
     </message>
     <message>
         <source>Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>Maglia</translation>
     </message>
     <message>
         <source>Shorts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantaloncini</translation>
     </message>
     <message>
         <source>Socks</source>
-        <translation type="unfinished"></translation>
+        <translation>Calzettoni</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Portiere:</translation>
     </message>
     <message>
         <source>Defender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Difensore:</translation>
     </message>
     <message>
         <source>Midfielder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrocampista:</translation>
     </message>
     <message>
         <source>Forward:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaccante:</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Campione</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Buono</translation>
     </message>
     <message>
         <source>Ave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
 </context>
 <context>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una squadra o un campionato da aggiungere.</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampa non è disponibile: il suo modulo non è stato trovato insieme all&apos;editor.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la stampante.</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona prima le squadre da rimuovere.</translation>
     </message>
     <message>
         <source>Please select team(s) to be exported first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona prima le squadre da esportare.</translation>
     </message>
     <message>
         <source>Writing data for players of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dei dati dei giocatori di: %s...</translation>
     </message>
     <message>
         <source>Processing data for player of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione dei dati dei giocatori di: %s...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Pronto</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.TXT)|*.TXT|Tutti i file (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>A&amp;dd All</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;tutto</translation>
     </message>
     <message>
         <source>Re&amp;move All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi tutto</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo semplice</translation>
     </message>
     <message>
         <source>Delimited Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo delimitato</translation>
     </message>
     <message>
         <source>&amp;Write to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi su &amp;file</translation>
     </message>
     <message>
         <source>Player &amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiche giocatori</translation>
     </message>
     <message>
         <source>&amp;Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Caratteristiche</translation>
     </message>
     <message>
         <source>&amp;Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltri</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa</translation>
     </message>
     <message>
         <source>&amp;Update Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna &amp;griglia</translation>
     </message>
     <message>
         <source>Filters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtri:</translation>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno: la griglia elenca tutti i giocatori delle squadre scelte</translation>
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtri</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Nationality</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazionalità</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazionale</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Accelerazione</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilità</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>Intuito</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo palla</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Creatività</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma fisica</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Colpo di testa</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggio</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reattività</translation>
     </message>
     <message>
         <source>Shot Acc</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione tiro</translation>
     </message>
     <message>
         <source>Shot Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di tiro</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione</translation>
     </message>
     <message>
         <source>EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Uguale</translation>
     </message>
     <message>
         <source>GT</source>
-        <translation type="unfinished"></translation>
+        <translation>Maggiore</translation>
     </message>
     <message>
         <source>LT</source>
-        <translation type="unfinished"></translation>
+        <translation>Minore</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reimposta</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>
