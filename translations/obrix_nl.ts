@@ -310,123 +310,123 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
     <name>bulktexts</name>
     <message>
         <source>&quot;%s&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>“%s” is geen geheel getal</translation>
     </message>
     <message>
         <source>%lld is outside %lld..%lld, what this field can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld ligt buiten %lld..%lld, het bereik van dit veld</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst is geen geldige UTF-8</translation>
     </message>
     <message>
         <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>“%s” bevat een teken dat de codering van het spel niet kan opslaan</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>“%s” is %d bytes in de codering van het spel; er passen er hoogstens %lld in</translation>
     </message>
     <message>
         <source>the list has %d entries; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst heeft %d items; er passen er hoogstens %lld in</translation>
     </message>
     <message>
         <source>the list names %s %lld, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %lld uit de lijst bestaat niet</translation>
     </message>
     <message>
         <source>the list names %lld twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst noemt %lld twee keer</translation>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s volgt uit andere gegevens en kan niet worden gewijzigd (de waarde is %s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s is de eigen administratie van de editor en kan niet worden gewijzigd (de waarde is %s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen %s met id %lld; een import wijzigt records, maar voegt er geen toe</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan één competitie heeft id %lld; wijzig die competities in de editor</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
-        <translation type="unfinished"></translation>
+        <translation>id %lld staat al op regel %d</translation>
     </message>
     <message>
         <source>the row has %d fields; the header has %d</source>
-        <translation type="unfinished"></translation>
+        <translation>de rij heeft %d velden; de kopregel heeft er %d</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>“%s” is geen veld van spelers, teams of competities</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolom “%s” komt twee keer voor</translation>
     </message>
     <message>
         <source>there is no id column</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen id-kolom</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolommen horen niet allemaal bij één tabel: spelers, teams of competities</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolommen passen bij meer dan één tabel; voeg een kolom toe die maar één ervan heeft</translation>
     </message>
     <message>
         <source>the file has no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand heeft geen kopregel</translation>
     </message>
     <message>
         <source>... and %d more problems</source>
-        <translation type="unfinished"></translation>
+        <translation>... en nog %d problemen</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie “%s” noemt team %s (%u) meer dan eens.</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie “%s” heeft een plaats voor team %u, dat niet bestaat.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Team “%s” heeft %d spelers; een team heeft er minstens 11 nodig.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Team “%s” noemt speler %s (%u) meer dan eens.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Team “%s” noemt speler %u, die niet bestaat.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Team “%s”: %s en %s dragen allebei nummer %d.</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %s (%u) stond bij een team toen de bestanden werden gelezen en staat nu bij geen enkel team.</translation>
     </message>
     <message>
         <source>The %s %u has an empty %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij %s %u is het veld %s leeg.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij %s %s (%u) is %s = %lld; het spel gebruikt %lld..%lld.</translation>
     </message>
 </context>
 <context>
@@ -489,151 +489,152 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
     <message>
         <source>Failed!  %s
 (Code is %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mislukt!  %s
+(Code is %d)</translation>
     </message>
     <message>
         <source>FormatMessage() failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>FormatMessage() is mislukt!</translation>
     </message>
     <message>
         <source>Import from DB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit DB-bestanden</translation>
     </message>
     <message>
         <source>Select directory to import DB files from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de map waaruit u DB-bestanden wilt importeren:</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie importeren...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %d/%d %s importeren...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer %d/%d importeren...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Team %d/%d %s importeren...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het lezen van CUSPLYR.DB.</translation>
     </message>
     <message>
         <source>Error reading CUSTOM.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het lezen van CUSTOM.DB.</translation>
     </message>
     <message>
         <source>Error allocating memory for output buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het reserveren van geheugen voor de uitvoerbuffer.</translation>
     </message>
     <message>
         <source>Error Importing data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van de gegevens.</translation>
     </message>
     <message>
         <source>%s: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s.</translation>
     </message>
     <message>
         <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s meldt %u bytes na het uitpakken; geen uitwisselingsbestand bevat meer dan %u, dus het wordt niet gelezen.</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand CUSTOM.DB lijkt beschadigd. Importeren mislukt!</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-bestand importeren...</translation>
     </message>
     <message>
         <source>Cannot open GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het GLV-bestand niet openen</translation>
     </message>
     <message>
         <source>File is not a GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen GLV-bestand</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>De database heeft geen competitie op positie %d waarop de teams van een GLV-bestand kunnen worden gebaseerd. Importeren mislukt!</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor team %d van het GLV-bestand is er in de competitie op positie %d geen team om op te baseren. Importeren mislukt!</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-bestanden (*.GLV)|*.GLV|Alle bestanden (*.*)|*.*|</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het GLV-bestand bevat %d teams, maar de competitie waarop de teams zijn gebaseerd heeft er maar %d.</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het GLV-bestand geeft een negatief aantal teams op (%d).</translation>
     </message>
     <message>
         <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Team %d van het GLV-bestand bevat %d spelers; een team heeft er hoogstens %d.</translation>
     </message>
     <message>
         <source>The GLV file ends before its list of teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het GLV-bestand eindigt vóór de lijst met teams.</translation>
     </message>
     <message>
         <source>The GLV file ends in the middle of team %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het GLV-bestand eindigt midden in team %d.</translation>
     </message>
     <message>
         <source>Packing %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>%s inpakken...</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen competitie op positie %d.</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de map %s niet aanmaken.</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de tijdelijke map %s niet aanmaken.</translation>
     </message>
     <message>
         <source>Cannot write the temporary file %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het tijdelijke bestand %s niet schrijven.</translation>
     </message>
     <message>
         <source>Removed %s, the temporary folder of an export that was cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s verwijderd, de tijdelijke map van een afgebroken export.</translation>
     </message>
     <message>
         <source>Packing %s failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inpakken van %s is mislukt.</translation>
     </message>
     <message>
         <source>Packing %s left no packed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inpakken van %s heeft geen ingepakt bestand opgeleverd.</translation>
     </message>
     <message>
         <source>Cannot write %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %s niet schrijven.</translation>
     </message>
     <message>
         <source>Exported %s, %s and %s to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s, %s en %s geëxporteerd naar %s.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Gereed</translation>
+        <translation>Gereed</translation>
     </message>
 </context>
 <context>
@@ -748,507 +749,508 @@ Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar tea
     <name>pagetexts</name>
     <message>
         <source>About Obrix</source>
-        <translation type="unfinished">Over Obrix</translation>
+        <translation>Over Obrix</translation>
     </message>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestanden van het spel kunnen deze tekens niet bevatten: %s
+De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Edit Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler bewerken</translation>
     </message>
     <message>
         <source>Apply Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjabloon toepassen</translation>
     </message>
     <message>
         <source>Edit Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team bewerken</translation>
     </message>
     <message>
         <source>Change Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenue wijzigen</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Uiterlijk</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaardigheden</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjablonen</translation>
     </message>
     <message>
         <source>A player must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een speler moet een naam hebben. De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Number %d has already been used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer %d is al in gebruik.</translation>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijk: %s van %s</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. vaardigheden</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles herstellen</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaar</translation>
     </message>
     <message>
         <source>No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:</translation>
     </message>
     <message>
         <source>Pos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos:</translation>
     </message>
     <message>
         <source>Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haar:</translation>
     </message>
     <message>
         <source>Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezicht:</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezichtshaar:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidskleur:</translation>
     </message>
     <message>
         <source>Hair Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haarkleur:</translation>
     </message>
     <message>
         <source>Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beoordeling:</translation>
     </message>
     <message>
         <source>Nat.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nat.:</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleratie:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Behendigheid:</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelinzicht:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>Balcontrole:</translation>
     </message>
     <message>
         <source>Creativity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creativiteit:</translation>
     </message>
     <message>
         <source>Fitness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditie:</translation>
     </message>
     <message>
         <source>Heading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Koppen:</translation>
     </message>
     <message>
         <source>Passing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen:</translation>
     </message>
     <message>
         <source>Reaction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactie:</translation>
     </message>
     <message>
         <source>Shot Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotkracht:</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotprec.</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid:</translation>
     </message>
     <message>
         <source>Tackle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tackelen:</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">Wit</translation>
+        <translation>Wit</translation>
     </message>
     <message>
         <source>Tanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Getint</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished">Bruin</translation>
+        <translation>Bruin</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished">Zwart</translation>
+        <translation>Zwart</translation>
     </message>
     <message>
         <source>Blond</source>
-        <translation type="unfinished"></translation>
+        <translation>Blond</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">Rood</translation>
+        <translation>Rood</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Home Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Thuistenue</translation>
     </message>
     <message>
         <source>Away Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>Uittenue</translation>
     </message>
     <message>
         <source>Bankroll must be a whole number between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Het budget moet een geheel getal tussen %d en %d zijn</translation>
     </message>
     <message>
         <source>Bankroll must be between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Het budget moet tussen %d en %d liggen</translation>
     </message>
     <message>
         <source>A team must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een team moet een naam hebben. De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een geheel getal in.</translation>
     </message>
     <message>
         <source>The jersey editor Weftor was found but could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>De shirteditor Weftor is gevonden, maar kon niet worden gestart.</translation>
     </message>
     <message>
         <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiervoor is de shirteditor Weftor nodig; die is gezocht in %1 en in het PATH, maar niet gevonden.</translation>
     </message>
     <message>
         <source>Edits the jersey texture with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerkt de textuur van het shirt met %1</translation>
     </message>
     <message>
         <source>Abb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afk.</translation>
     </message>
     <message>
         <source>Short Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Korte naam:</translation>
     </message>
     <message>
         <source>Bankroll:</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget:</translation>
     </message>
     <message>
         <source>Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoofdkleur:</translation>
     </message>
     <message>
         <source>Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede kleur:</translation>
     </message>
     <message>
         <source>Tertiary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde kleur:</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken...</translation>
     </message>
     <message>
         <source>Use Preset Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardkleuren gebruiken</translation>
     </message>
     <message>
         <source>Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>Shirt</translation>
     </message>
     <message>
         <source>Shorts</source>
-        <translation type="unfinished"></translation>
+        <translation>Broek</translation>
     </message>
     <message>
         <source>Socks</source>
-        <translation type="unfinished"></translation>
+        <translation>Kousen</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keeper:</translation>
     </message>
     <message>
         <source>Defender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdediger:</translation>
     </message>
     <message>
         <source>Midfielder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Middenvelder:</translation>
     </message>
     <message>
         <source>Forward:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanvaller:</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Ster</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Goed</translation>
     </message>
     <message>
         <source>Ave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem.</translation>
     </message>
 </context>
 <context>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer een team/competitie om toe te voegen.</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken is niet beschikbaar: de module ervoor is niet bij de editor gevonden.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer kon niet worden gestart.</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer eerst de team(s) die u wilt verwijderen.</translation>
     </message>
     <message>
         <source>Please select team(s) to be exported first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer eerst de team(s) die u wilt exporteren.</translation>
     </message>
     <message>
         <source>Writing data for players of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelersgegevens schrijven voor: %s...</translation>
     </message>
     <message>
         <source>Processing data for player of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelersgegevens verwerken voor: %s...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Gereed</translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstbestanden (*.TXT)|*.TXT|Alle bestanden (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>A&amp;dd All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles toevoegen</translation>
     </message>
     <message>
         <source>Re&amp;move All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles ve&amp;rwijderen</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Platte tekst</translation>
     </message>
     <message>
         <source>Delimited Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst met scheidingstekens</translation>
     </message>
     <message>
         <source>&amp;Write to File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naar bestand schrijven</translation>
     </message>
     <message>
         <source>Player &amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelersstatistieken</translation>
     </message>
     <message>
         <source>&amp;Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kenmerken</translation>
     </message>
     <message>
         <source>&amp;Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filters</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>&amp;Update Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel &amp;bijwerken</translation>
     </message>
     <message>
         <source>Filters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filters:</translation>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen: de tabel toont elke speler van de gekozen teams</translation>
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filters</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Nationality</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationaliteit</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>International</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleratie</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished"></translation>
+        <translation>Behendigheid</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelinzicht</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Balcontrole</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Creativiteit</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditie</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Koppen</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished"></translation>
+        <translation>Passen</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactie</translation>
     </message>
     <message>
         <source>Shot Acc</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotprecisie</translation>
     </message>
     <message>
         <source>Shot Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotkracht</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tackelen</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Beoordeling</translation>
     </message>
     <message>
         <source>EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>GT</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;</translation>
     </message>
     <message>
         <source>LT</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herstellen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuleren</translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>
