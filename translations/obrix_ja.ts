@@ -310,123 +310,123 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <name>bulktexts</name>
     <message>
         <source>&quot;%s&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>「%s」は整数ではありません</translation>
     </message>
     <message>
         <source>%lld is outside %lld..%lld, what this field can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld は、このフィールドに入る範囲 %lld..%lld の外です</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストが有効な UTF-8 ではありません</translation>
     </message>
     <message>
         <source>&quot;%s&quot; holds a character the game&apos;s encoding cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>「%s」には、ゲームの文字コードで保存できない文字が含まれています</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is %d bytes in the game&apos;s encoding; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>「%s」はゲームの文字コードで %d バイトです。入るのは最大 %lld バイトです</translation>
     </message>
     <message>
         <source>the list has %d entries; at most %lld fit</source>
-        <translation type="unfinished"></translation>
+        <translation>リストの項目は %d 個です。入るのは最大 %lld 個です</translation>
     </message>
     <message>
         <source>the list names %s %lld, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>リストにある %s %lld は存在しません</translation>
     </message>
     <message>
         <source>the list names %lld twice</source>
-        <translation type="unfinished"></translation>
+        <translation>リストに %lld が 2 回あります</translation>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s は他のデータから決まるため変更できません (現在の値: %s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s はエディターが内部で管理する値のため変更できません (現在の値: %s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
-        <translation type="unfinished"></translation>
+        <translation>%s に ID %lld のものはありません。インポートはレコードを変更するだけで、追加はしません</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %lld のリーグが複数あります。それらのリーグをエディターで変更してください</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %lld はすでに %d 行目にあります</translation>
     </message>
     <message>
         <source>the row has %d fields; the header has %d</source>
-        <translation type="unfinished"></translation>
+        <translation>この行のフィールド数は %d ですが、見出し行は %d です</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>「%s」は選手、チーム、リーグのどのフィールドでもありません</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>列「%s」が 2 回あります</translation>
     </message>
     <message>
         <source>there is no id column</source>
-        <translation type="unfinished"></translation>
+        <translation>ID 列がありません</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>列が選手、チーム、リーグのどれか 1 つにそろっていません</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
-        <translation type="unfinished"></translation>
+        <translation>列が複数の表に当てはまります。どれか 1 つの表にしかない列を追加してください</translation>
     </message>
     <message>
         <source>the file has no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに見出し行がありません</translation>
     </message>
     <message>
         <source>... and %d more problems</source>
-        <translation type="unfinished"></translation>
+        <translation>... ほかに %d 件の問題があります</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ「%s」にチーム %s (%u) が複数回登録されています。</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ「%s」の枠に、存在しないチーム %u が指定されています。</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%s」の選手は %d 人です。1 チームには 11 人以上が必要です。</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %s (%u) more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%s」に選手 %s (%u) が複数回登録されています。</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists player %u, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%s」に、存在しない選手 %u が登録されています。</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%s」: %s と %s が同じ背番号 %d を付けています。</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation type="unfinished"></translation>
+        <translation>選手 %s (%u) はファイルを読み込んだときにはチームに登録されていましたが、現在はどのチームにも登録されていません。</translation>
     </message>
     <message>
         <source>The %s %u has an empty %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %u の %s が空です。</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s %s (%u) の %s は %lld です。ゲームで使われる範囲は %lld..%lld です。</translation>
     </message>
 </context>
 <context>
@@ -489,151 +489,152 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <message>
         <source>Failed!  %s
 (Code is %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗しました: %s
+(コード %d)</translation>
     </message>
     <message>
         <source>FormatMessage() failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>FormatMessage() が失敗しました。</translation>
     </message>
     <message>
         <source>Import from DB files</source>
-        <translation type="unfinished"></translation>
+        <translation>DB ファイルからインポート</translation>
     </message>
     <message>
         <source>Select directory to import DB files from:</source>
-        <translation type="unfinished"></translation>
+        <translation>DB ファイルをインポートするフォルダーを選択してください:</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグをインポートしています...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>選手をインポートしています %d/%d %s...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation type="unfinished"></translation>
+        <translation>移籍情報をインポートしています %d/%d ...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>チームをインポートしています %d/%d %s...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSPLYR.DB の読み取り中にエラーが発生しました。</translation>
     </message>
     <message>
         <source>Error reading CUSTOM.DB.</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTOM.DB の読み取り中にエラーが発生しました。</translation>
     </message>
     <message>
         <source>Error allocating memory for output buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力バッファーのメモリを確保できませんでした。</translation>
     </message>
     <message>
         <source>Error Importing data.</source>
-        <translation type="unfinished"></translation>
+        <translation>データのインポート中にエラーが発生しました。</translation>
     </message>
     <message>
         <source>%s: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s。</translation>
     </message>
     <message>
         <source>%s announces %u bytes when unpacked; no exchange file holds more than %u, so it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s は展開後に %u バイトになると示していますが、交換ファイルは %u バイトを超えないため、読み込みません。</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTOM.DB ファイルが壊れているようです。インポートに失敗しました。</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルをインポートしています...</translation>
     </message>
     <message>
         <source>Cannot open GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルを開けません</translation>
     </message>
     <message>
         <source>File is not a GLV file</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルではありません</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースの %d 番目に、GLV ファイルのチームの元になるリーグがありません。インポートに失敗しました。</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルのチーム %d には、%d 番目のリーグに元になるチームがありません。インポートに失敗しました。</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイル (*.GLV)|*.GLV|すべてのファイル (*.*)|*.*|</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルには %d チームがありますが、元になるリーグには %d チームしかありません。</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルのチーム数が負の値です (%d)。</translation>
     </message>
     <message>
         <source>Team %d of the GLV file holds %d players; a team has at most %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルのチーム %d には %d 人の選手がいます。1 チームの上限は %d 人です。</translation>
     </message>
     <message>
         <source>The GLV file ends before its list of teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルがチーム一覧の前で終わっています。</translation>
     </message>
     <message>
         <source>The GLV file ends in the middle of team %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルがチーム %d の途中で終わっています。</translation>
     </message>
     <message>
         <source>Packing %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>%s を圧縮しています...</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d 番目のリーグはありません。</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %s を作成できません。</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>一時フォルダー %s を作成できません。</translation>
     </message>
     <message>
         <source>Cannot write the temporary file %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>一時ファイル %s に書き込めません。</translation>
     </message>
     <message>
         <source>Removed %s, the temporary folder of an export that was cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>中断されたエクスポートの一時フォルダー %s を削除しました。</translation>
     </message>
     <message>
         <source>Packing %s failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s の圧縮に失敗しました。</translation>
     </message>
     <message>
         <source>Packing %s left no packed file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s を圧縮しましたが、圧縮ファイルが作成されませんでした。</translation>
     </message>
     <message>
         <source>Cannot write %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s に書き込めません。</translation>
     </message>
     <message>
         <source>Exported %s, %s and %s to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s、%s、%s を %s にエクスポートしました。</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">準備完了</translation>
+        <translation>準備完了</translation>
     </message>
 </context>
 <context>
@@ -748,507 +749,508 @@ To bring its players into the game, move or copy them onto game teams; export it
     <name>pagetexts</name>
     <message>
         <source>About Obrix</source>
-        <translation type="unfinished">Obrix について</translation>
+        <translation>Obrix について</translation>
     </message>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームのファイルには次の文字を保存できません: %s
+名前は元のままです。</translation>
     </message>
     <message>
         <source>Edit Player</source>
-        <translation type="unfinished"></translation>
+        <translation>選手を編集</translation>
     </message>
     <message>
         <source>Apply Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットを適用</translation>
     </message>
     <message>
         <source>Edit Team</source>
-        <translation type="unfinished"></translation>
+        <translation>チームを編集</translation>
     </message>
     <message>
         <source>Change Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>ユニフォームを変更</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>選手</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外見</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>能力</translation>
     </message>
     <message>
         <source>Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>A player must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>選手には名前が必要です。名前は元のままです。</translation>
     </message>
     <message>
         <source>Number %d has already been used.</source>
-        <translation type="unfinished"></translation>
+        <translation>背番号 %d はすでに使われています。</translation>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation type="unfinished"></translation>
+        <translation>元の選手: %s (%s)</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>能力を最大に</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてリセット</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>実況</translation>
     </message>
     <message>
         <source>No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>背番号:</translation>
     </message>
     <message>
         <source>Pos:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポジション:</translation>
     </message>
     <message>
         <source>Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>髪型:</translation>
     </message>
     <message>
         <source>Face:</source>
-        <translation type="unfinished"></translation>
+        <translation>顔:</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation type="unfinished"></translation>
+        <translation>ひげ:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>肌の色:</translation>
     </message>
     <message>
         <source>Hair Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>髪の色:</translation>
     </message>
     <message>
         <source>Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>評価:</translation>
     </message>
     <message>
         <source>Nat.:</source>
-        <translation type="unfinished"></translation>
+        <translation>国籍:</translation>
     </message>
     <message>
         <source>Acceleration:</source>
-        <translation type="unfinished"></translation>
+        <translation>加速力:</translation>
     </message>
     <message>
         <source>Agility:</source>
-        <translation type="unfinished"></translation>
+        <translation>敏捷性:</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation type="unfinished"></translation>
+        <translation>判断力:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
-        <translation type="unfinished"></translation>
+        <translation>ボールコントロール:</translation>
     </message>
     <message>
         <source>Creativity:</source>
-        <translation type="unfinished"></translation>
+        <translation>創造性:</translation>
     </message>
     <message>
         <source>Fitness:</source>
-        <translation type="unfinished"></translation>
+        <translation>体力:</translation>
     </message>
     <message>
         <source>Heading:</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘディング:</translation>
     </message>
     <message>
         <source>Passing:</source>
-        <translation type="unfinished"></translation>
+        <translation>パス:</translation>
     </message>
     <message>
         <source>Reaction:</source>
-        <translation type="unfinished"></translation>
+        <translation>反応:</translation>
     </message>
     <message>
         <source>Shot Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>シュート力:</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
-        <translation type="unfinished"></translation>
+        <translation>シュート精度</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>スピード:</translation>
     </message>
     <message>
         <source>Tackle:</source>
-        <translation type="unfinished"></translation>
+        <translation>タックル:</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished">白</translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>Tanned</source>
-        <translation type="unfinished"></translation>
+        <translation>日焼け</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished">茶色</translation>
+        <translation>褐色</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished">黒</translation>
+        <translation>黒</translation>
     </message>
     <message>
         <source>Blond</source>
-        <translation type="unfinished"></translation>
+        <translation>金髪</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished">赤</translation>
+        <translation>赤毛</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前:</translation>
     </message>
     <message>
         <source>Home Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームユニフォーム</translation>
     </message>
     <message>
         <source>Away Kit</source>
-        <translation type="unfinished"></translation>
+        <translation>アウェイユニフォーム</translation>
     </message>
     <message>
         <source>Bankroll must be a whole number between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>資金には %d から %d までの整数を入力してください</translation>
     </message>
     <message>
         <source>Bankroll must be between %d and %d</source>
-        <translation type="unfinished"></translation>
+        <translation>資金は %d から %d までの範囲で入力してください</translation>
     </message>
     <message>
         <source>A team must have a name. The name is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>チームには名前が必要です。名前は元のままです。</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>整数を入力してください。</translation>
     </message>
     <message>
         <source>The jersey editor Weftor was found but could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>シャツエディター Weftor は見つかりましたが、起動できませんでした。</translation>
     </message>
     <message>
         <source>Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>シャツエディター Weftor が必要ですが、%1 と PATH を探しても見つかりませんでした。</translation>
     </message>
     <message>
         <source>Edits the jersey texture with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 でシャツのテクスチャを編集します</translation>
     </message>
     <message>
         <source>Abb.</source>
-        <translation type="unfinished"></translation>
+        <translation>略称</translation>
     </message>
     <message>
         <source>Short Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>短縮名:</translation>
     </message>
     <message>
         <source>Bankroll:</source>
-        <translation type="unfinished"></translation>
+        <translation>資金:</translation>
     </message>
     <message>
         <source>Primary:</source>
-        <translation type="unfinished"></translation>
+        <translation>第1色:</translation>
     </message>
     <message>
         <source>Secondary:</source>
-        <translation type="unfinished"></translation>
+        <translation>第2色:</translation>
     </message>
     <message>
         <source>Tertiary:</source>
-        <translation type="unfinished"></translation>
+        <translation>第3色:</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編集...</translation>
     </message>
     <message>
         <source>Use Preset Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセットの色を使用</translation>
     </message>
     <message>
         <source>Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>シャツ</translation>
     </message>
     <message>
         <source>Shorts</source>
-        <translation type="unfinished"></translation>
+        <translation>パンツ</translation>
     </message>
     <message>
         <source>Socks</source>
-        <translation type="unfinished"></translation>
+        <translation>ソックス</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>GK:</translation>
     </message>
     <message>
         <source>Defender:</source>
-        <translation type="unfinished"></translation>
+        <translation>DF:</translation>
     </message>
     <message>
         <source>Midfielder:</source>
-        <translation type="unfinished"></translation>
+        <translation>MF:</translation>
     </message>
     <message>
         <source>Forward:</source>
-        <translation type="unfinished"></translation>
+        <translation>FW:</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>スター</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>優秀</translation>
     </message>
     <message>
         <source>Ave.</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
 </context>
 <context>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>追加するチーム/リーグを選択してください。</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷できません: 印刷モジュールがエディターと一緒に見つかりませんでした。</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンターを開始できませんでした。</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に削除するチームを選択してください。</translation>
     </message>
     <message>
         <source>Please select team(s) to be exported first.</source>
-        <translation type="unfinished"></translation>
+        <translation>先にエクスポートするチームを選択してください。</translation>
     </message>
     <message>
         <source>Writing data for players of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>%s の選手のデータを書き出しています...</translation>
     </message>
     <message>
         <source>Processing data for player of : %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>%s の選手のデータを処理しています...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">準備完了</translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル (*.TXT)|*.TXT|すべてのファイル (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>統計</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <source>A&amp;dd All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて追加(&amp;D)</translation>
     </message>
     <message>
         <source>Re&amp;move All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除(&amp;M)</translation>
     </message>
     <message>
         <source>Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーンテキスト</translation>
     </message>
     <message>
         <source>Delimited Text</source>
-        <translation type="unfinished"></translation>
+        <translation>区切り付きテキスト</translation>
     </message>
     <message>
         <source>&amp;Write to File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに書き出し(&amp;W)</translation>
     </message>
     <message>
         <source>Player &amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>選手の統計(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Characteristics</source>
-        <translation type="unfinished"></translation>
+        <translation>特徴(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Update Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>表を更新(&amp;U)</translation>
     </message>
     <message>
         <source>Filters:</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター:</translation>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation type="unfinished"></translation>
+        <translation>なし: 選んだチームの全選手を表に表示します</translation>
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Nationality</source>
-        <translation type="unfinished"></translation>
+        <translation>国籍</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>ポジション</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>市場価値</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>代表選手</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>加速力</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished"></translation>
+        <translation>敏捷性</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished"></translation>
+        <translation>判断力</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished"></translation>
+        <translation>ボールコントロール</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>創造性</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished"></translation>
+        <translation>体力</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘディング</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished"></translation>
+        <translation>パス</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>反応</translation>
     </message>
     <message>
         <source>Shot Acc</source>
-        <translation type="unfinished"></translation>
+        <translation>シュート精度</translation>
     </message>
     <message>
         <source>Shot Power</source>
-        <translation type="unfinished"></translation>
+        <translation>シュート力</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>スピード</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished"></translation>
+        <translation>タックル</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>評価</translation>
     </message>
     <message>
         <source>EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>等しい</translation>
     </message>
     <message>
         <source>GT</source>
-        <translation type="unfinished"></translation>
+        <translation>より大きい</translation>
     </message>
     <message>
         <source>LT</source>
-        <translation type="unfinished"></translation>
+        <translation>より小さい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット(&amp;R)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>
