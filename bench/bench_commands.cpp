@@ -1,8 +1,8 @@
 // The window's commands over the full-size sample game, each timed from its trigger until
 // the window is idle again (every posted event handled, every view repainted):
-//   QT_QPA_PLATFORM=offscreen bench_commands /tmp/obrix-full-sample [RUNS]
+//   QT_QPA_PLATFORM=offscreen bench_commands /tmp/obrix-full-sample [RUNS [ONLY]]
 // Prints each command's median and maximum in milliseconds over RUNS runs (20 unless
-// given). The game folder is written the first time; each run of a command that changes
+// given); ONLY times just the commands whose name holds it (for a profile). The game folder is written the first time; each run of a command that changes
 // data is put back (undo, or a reload) outside the timed part.
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
@@ -29,7 +29,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTimer>
@@ -44,6 +43,8 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+
+using Clock = std::chrono::steady_clock;
 
 namespace
 {
@@ -76,23 +77,32 @@ void settle()
     }
 }
 
-// Answers the next modal dialog with answer, as the user would, from inside its loop.
-void answerNextDialog(std::function<void(QDialog*)> answer)
+// While it lives, answers the next modal dialog with answer, as the user would, from inside
+// the dialog's loop; a dialog that never came is not waited for.
+class CNextDialog
 {
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer = std::move(answer)] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-        {
-            timer->stop();
-            timer->deleteLater();
-            answer(dialog);
-        }
-    });
-    timer->start();
-}
+public:
+    explicit CNextDialog(std::function<void(QDialog*)> answer) : m_answer(std::move(answer))
+    {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            {
+                m_timer.stop();
+                m_answered = true;
+                m_answer(dialog);
+            }
+        });
+        m_timer.start();
+    }
+    bool answered() const { return m_answered; }
 
-using Clock = std::chrono::steady_clock;
+private:
+    std::function<void(QDialog*)> m_answer;
+    QTimer m_timer;
+    bool m_answered = false;
+};
+
 double msSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -104,6 +114,10 @@ struct CResult
     std::vector<double> ms;
 };
 std::vector<CResult> g_results;
+std::string g_only;  // time only the commands whose name holds this
+// Set by a dialog's answer when it presses OK: the command is timed from there, not from
+// the dialog's opening.
+Clock::time_point g_okPressed;
 
 void record(const std::string& name, double ms)
 {
@@ -116,14 +130,16 @@ void record(const std::string& name, double ms)
 void measure(const std::string& name, int runs, const std::function<void()>& command,
              const std::function<void()>& restore = {}, const std::function<void()>& prepare = {})
 {
+    if (name.find(g_only) == std::string::npos) return;
     for (int i = 0; i < runs; ++i)
     {
         if (prepare) prepare();
         settle();
+        g_okPressed = {};
         const Clock::time_point start = Clock::now();
         command();
         settle();
-        record(name, msSince(start));
+        record(name, msSince(g_okPressed == Clock::time_point{} ? start : g_okPressed));
         if (restore) restore();
         settle();
     }
@@ -163,6 +179,7 @@ int main(int argc, char** argv)
     }
     const fs::path game = fs::absolute(argv[1]);
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
+    if (argc > 3) g_only = argv[3];
     if (!fs::exists(CGameFiles(game).resolve(gamepaths::kDatabaseFile)))
         if (const auto problem = writeSampleGame(game, {1, CSampleScale::Full}))
         {
@@ -243,22 +260,27 @@ int main(int argc, char** argv)
                 focusTree();
                 frame.commandAction(CCommand::Delete)->trigger();
             });
+    history->setIndex(0);
     settle();
     focusTree();
 
     // Global Modifications: every player's Speed up one.
     const auto globalSpeedUp = [&] {
-        answerNextDialog([](QDialog* dialog) {
+        const CNextDialog answer([](QDialog* dialog) {
             auto* mods = qobject_cast<CGlobalModificationsDialog*>(dialog);
-            for (QGroupBox* group : mods->findChildren<QGroupBox*>())
-                if (group->isCheckable()) group->setChecked(true);
+            for (int group = 0; group < 4; ++group) mods->groupBox(group)->setChecked(true);
             mods->skillBox(11)->setChecked(true);
             mods->valueField()->findChild<QLineEdit*>()->setText(QStringLiteral("1"));
+            g_okPressed = Clock::now();
             mods->accept();
         });
+        const int steps = history->index();
         frame.commandAction(CCommand::GlobalModifications)->trigger();
+        if (history->index() != steps + 1 || !answer.answered())
+            std::cerr << "bench_commands: the global modification took no step (" << steps << " -> " << history->index()
+                      << (answer.answered() ? "" : ", no dialog") << ")\n";
     };
-    measure("Global Modifications OK (pages never opened)", std::min(runs, 5), globalSpeedUp, undo);
+    measure("Global Modifications: OK (pages never opened)", std::min(runs, 5), globalSpeedUp, undo);
     measure("Undo of Global Modifications (pages never opened)", std::min(runs, 5), undo,
             [history] { history->redo(); }, globalSpeedUp);
 
@@ -267,6 +289,8 @@ int main(int argc, char** argv)
             [&] { sheet->bringToFront(CDataPropSheet::PlayerTab); });
     measure("Transfer page, again", runs, [&] { sheet->bringToFront(CDataPropSheet::TransferTab); },
             [&] { sheet->bringToFront(CDataPropSheet::PlayerTab); });
+    sheet->bringToFront(CDataPropSheet::TransferTab);
+    settle();
     sheet->bringToFront(CDataPropSheet::StatsTab);
     settle();
     CStatsPage* stats = sheet->statsPage();
@@ -281,7 +305,7 @@ int main(int argc, char** argv)
     settle();
     sheet->bringToFront(CDataPropSheet::PlayerTab);
     settle();
-    measure("Global Modifications OK (every page opened)", runs, globalSpeedUp, undo);
+    measure("Global Modifications: OK (every page opened)", runs, globalSpeedUp, undo);
     measure("Undo of Global Modifications (every page opened)", runs, undo, [history] { history->redo(); },
             globalSpeedUp);
 
@@ -304,20 +328,26 @@ int main(int argc, char** argv)
     }
     prompts.file = table.string();
     double previewMs = 0;
-    measure("Import Table: preview of every player", std::min(runs, 5), [&] {
+    measure("Import Table: the preview of every player, Cancel", std::min(runs, 5), [&] {
         const Clock::time_point start = Clock::now();
-        answerNextDialog([&](QDialog* dialog) {
+        const CNextDialog answer([&](QDialog* dialog) {
             previewMs = msSince(start);
             dialog->reject();
         });
         frame.bulkEdit()->importTableAction()->trigger();
-    }, {}, globalSpeedUp);
-    // (The time above includes the dialog's close; the preview alone is what the user waits for.)
-    measure("Import Table: apply every player", std::min(runs, 5), [&] {
-        answerNextDialog([](QDialog* dialog) { dialog->accept(); });
-        frame.bulkEdit()->importTableAction()->trigger();
+        record("Import Table: the preview of every player shown", previewMs);
     }, undo, globalSpeedUp);
-    record("Import Table: preview shown (last run)", previewMs);
+    // (The time above includes the dialog's close; the preview alone is what the user waits for.)
+    measure("Import Table: OK on the preview of every player", std::min(runs, 5), [&] {
+        const CNextDialog answer([](QDialog* dialog) {
+            g_okPressed = Clock::now();
+            dialog->accept();
+        });
+        frame.bulkEdit()->importTableAction()->trigger();
+    }, [&] {
+        undo();
+        undo();
+    }, globalSpeedUp);
     history->clear();
 
     // Save Data of one edited player (a disk flush).

@@ -240,13 +240,11 @@ void CLeagueTree::followChange(const CChange& change)
                 m_notifyOwner = reporting;
                 continue;
             }
-            for (int p = 0; p < m_model->rowCount(team); ++p)
-            {
-                const QModelIndex player = m_model->index(p, 0, team);
-                const uint32_t playerId = m_model->value(player);
-                if (std::binary_search(players.begin(), players.end(), playerId))
-                    m_model->setText(player, QString::fromStdString(toUtf8(m_app.db().playerLabel(playerId), enc)));
-            }
+            // The team's player nodes at once: one signal for those whose label changed.
+            m_model->relabelChildren(team, [&](uint32_t playerId) -> std::optional<std::string> {
+                if (!std::binary_search(players.begin(), players.end(), playerId)) return std::nullopt;
+                return m_app.db().playerLabel(playerId);
+            });
         }
     }
 }

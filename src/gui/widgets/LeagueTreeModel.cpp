@@ -87,6 +87,28 @@ void CLeagueTreeModel::setText(const QModelIndex& index, const QString& text)
     }
 }
 
+void CLeagueTreeModel::relabelChildren(const QModelIndex& parent,
+                                       const std::function<std::optional<std::string>(uint32_t value)>& label)
+{
+    CNode* p = parent.isValid() ? node(parent) : &m_root;
+    if (!p) return;
+    int first = -1, last = -1;
+    for (const auto& child : p->children)
+    {
+        std::optional<std::string> bytes = label(child->value);
+        if (!bytes) continue;
+        // A node whose text was set directly has no bytes: compare what it shows.
+        if (child->bytes.empty() && child->text ? *child->text == display(*bytes, child->encoding)
+                                                : child->bytes == *bytes)
+            continue;
+        child->bytes = std::move(*bytes);
+        child->text.reset();
+        if (first < 0) first = child->row;
+        last = child->row;
+    }
+    if (first >= 0) emit dataChanged(index(first, 0, parent), index(last, 0, parent), {Qt::DisplayRole});
+}
+
 CLeagueTreeModel::CNode* CLeagueTreeModel::node(const QModelIndex& index) const
 {
     return index.isValid() && index.model() == this ? static_cast<CNode*>(index.internalPointer()) : nullptr;

@@ -35,6 +35,12 @@ public:
     QModelIndex insert(const QModelIndex& parent, int row, const CTreeNode& node, CTextEncoding encoding);
     void remove(const QModelIndex& index);
     void setText(const QModelIndex& index, const QString& text);
+    // The children of parent that label() gives a label for (in the database's bytes;
+    // nullopt leaves a node as it is): only those whose label differs change, told in one
+    // signal for the rows between the first and the last of them. The labels are made into
+    // text when next shown.
+    void relabelChildren(const QModelIndex& parent,
+                         const std::function<std::optional<std::string>(uint32_t value)>& label);
 
     uint32_t value(const QModelIndex& index) const;
     QString text(const QModelIndex& index) const;
