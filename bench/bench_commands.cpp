@@ -2,8 +2,9 @@
 // the window is idle again (every posted event handled, every view repainted):
 //   QT_QPA_PLATFORM=offscreen bench_commands /tmp/obrix-full-sample [RUNS [ONLY]]
 // Prints each command's median and maximum in milliseconds over RUNS runs (20 unless
-// given); ONLY times just the commands whose name holds it (for a profile). The game folder is written the first time; each run of a command that changes
-// data is put back (undo, or a reload) outside the timed part.
+// given); ONLY times just the commands whose name holds it (for a profile). The game folder
+// is written afresh (whatever it held is removed: Save Data writes into it); each run of a
+// command that changes data is put back (undo) outside the timed part.
 #include "app/ObrixApp.h"
 #include "app/Resources.h"
 #include "database/GameFiles.h"
@@ -17,6 +18,7 @@
 #include "shell/BulkEditCommands.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
+#include "shell/FrameStatusBar.h"
 #include "shell/GlobalModificationsDialog.h"
 #include "shell/GroupView.h"
 #include "shell/MainFrame.h"
@@ -115,6 +117,7 @@ struct CResult
 };
 std::vector<CResult> g_results;
 std::string g_only;  // time only the commands whose name holds this
+std::string g_measuring;  // the command being timed, for messages
 // Set by a dialog's answer when it presses OK: the command is timed from there, not from
 // the dialog's opening.
 Clock::time_point g_okPressed;
@@ -131,6 +134,7 @@ void measure(const std::string& name, int runs, const std::function<void()>& com
              const std::function<void()>& restore = {}, const std::function<void()>& prepare = {})
 {
     if (name.find(g_only) == std::string::npos) return;
+    g_measuring = name;
     for (int i = 0; i < runs; ++i)
     {
         if (prepare) prepare();
@@ -180,12 +184,14 @@ int main(int argc, char** argv)
     const fs::path game = fs::absolute(argv[1]);
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
     if (argc > 3) g_only = argv[3];
-    if (!fs::exists(CGameFiles(game).resolve(gamepaths::kDatabaseFile)))
-        if (const auto problem = writeSampleGame(game, {1, CSampleScale::Full}))
-        {
-            std::cerr << "bench_commands: " << *problem << "\n";
-            return 1;
-        }
+    // Written afresh each time: Save Data writes into it.
+    fs::remove_all(game);
+    fs::remove_all(game.string() + ".data");
+    if (const auto problem = writeSampleGame(game, {1, CSampleScale::Full}))
+    {
+        std::cerr << "bench_commands: " << *problem << "\n";
+        return 1;
+    }
 
     QApplication application(argc, argv);
     initObrixResources();
@@ -238,7 +244,7 @@ int main(int argc, char** argv)
     settle();
     QSpinBox* speed = sheet->playerPage()->skillSpin(11);
     measure("Player page: Speed one step", runs, [&] { speed->stepBy(speed->value() >= 16 ? -1 : 1); }, undo);
-    measure("Undo of a Speed step", runs, undo, [history] { history->redo(); },
+    measure("Undo of a Speed step", runs, undo, {},
             [&] { speed->stepBy(speed->value() >= 16 ? -1 : 1); });
 
     // Delete of the selected team from the tree, and its undo.
@@ -255,7 +261,7 @@ int main(int argc, char** argv)
                 focusTree();
             },
             focusTree);
-    measure("Undo of a Delete", runs, undo, [&] { history->redo(); },
+    measure("Undo of a Delete", runs, undo, {},
             [&] {
                 focusTree();
                 frame.commandAction(CCommand::Delete)->trigger();
@@ -277,12 +283,13 @@ int main(int argc, char** argv)
         const int steps = history->index();
         frame.commandAction(CCommand::GlobalModifications)->trigger();
         if (history->index() != steps + 1 || !answer.answered())
-            std::cerr << "bench_commands: the global modification took no step (" << steps << " -> " << history->index()
-                      << (answer.answered() ? "" : ", no dialog") << ")\n";
+            std::cerr << "bench_commands: at " << g_measuring << ", the global modification took no step (" << steps
+                      << " -> " << history->index()
+                      << (answer.answered() ? "" : ", no dialog") << "; "
+                      << qobject_cast<CFrameStatusBar*>(frame.statusBar())->message().toStdString() << ")\n";
     };
     measure("Global Modifications: OK (pages never opened)", std::min(runs, 5), globalSpeedUp, undo);
-    measure("Undo of Global Modifications (pages never opened)", std::min(runs, 5), undo,
-            [history] { history->redo(); }, globalSpeedUp);
+    measure("Undo of Global Modifications (pages never opened)", std::min(runs, 5), undo, {}, globalSpeedUp);
 
     // The pages that follow the whole database, opened once.
     measure("Transfer page, first time", 1, [&] { sheet->bringToFront(CDataPropSheet::TransferTab); },
@@ -306,7 +313,7 @@ int main(int argc, char** argv)
     sheet->bringToFront(CDataPropSheet::PlayerTab);
     settle();
     measure("Global Modifications: OK (every page opened)", runs, globalSpeedUp, undo);
-    measure("Undo of Global Modifications (every page opened)", runs, undo, [history] { history->redo(); },
+    measure("Undo of Global Modifications (every page opened)", runs, undo, {},
             globalSpeedUp);
 
     // View > Changes after a global modification.
@@ -318,8 +325,12 @@ int main(int argc, char** argv)
     undo();
     settle();
 
-    // The spreadsheet of every player: exported as it is, read back after a global
-    // modification, so that each row changes.
+    // The spreadsheet of every player: exported after one global modification (so that the
+    // editor's own modified marks are set, as the import requires them to stay), read back
+    // after a second one, so that each row changes.
+    history->setIndex(0);
+    globalSpeedUp();
+    settle();
     const fs::path table = game.string() + ".players.csv";
     if (!tableexchange::exportTableFile(db, CRecordKind::Player, encodingForLanguage(db.languageCode()), table.string()))
     {

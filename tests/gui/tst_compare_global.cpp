@@ -253,6 +253,23 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
     // The status line says what was done, to how many players (all of the ticked group).
     QCOMPARE(frame->findChild<CFrameStatusBar*>()->message(),
              QStringLiteral("Speed +20 for %1 players").arg(QString::fromStdString(groupedNumber(changedGroup))));
+
+    // A second one straight after is a step of its own.
+    const int steps = app->document().history()->count();
+    const int accelerationBefore = db.player(current)->acceleration;
+    {
+        CNextDialog answer([&](QDialog* dialog) {
+            auto* mods = qobject_cast<CGlobalModificationsDialog*>(dialog);
+            QVERIFY(mods);
+            for (int g = 0; g < 4; ++g) mods->groupBox(g)->setChecked(true);
+            mods->skillBox(kAcceleration)->setChecked(true);
+            mods->valueField()->findChild<QLineEdit*>()->setText(QStringLiteral("-1"));
+            mods->accept();
+        });
+        action->trigger();
+    }
+    QCOMPARE(app->document().history()->count(), steps + 1);
+    QCOMPARE(int(db.player(current)->acceleration), std::max(0, accelerationBefore - 1));
 }
 
 void TestCompareGlobal::globalModificationsCancelledChangesNothing()
