@@ -1,4 +1,5 @@
 #include "database/GameFiles.h"
+#include "util/Translatable.h"
 
 #include "database/RecordLayouts.h"
 #include "database/RecordLimits.h"
@@ -268,7 +269,7 @@ public:
     void differs(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
     {
         if (!difference)
-            difference = formatText(gametexts::kReadBackDiffers, kind, unsigned(id), field, read.c_str(), meant.c_str());
+            difference = formatText(translated("gametexts", gametexts::kReadBackDiffers).c_str(), kind, unsigned(id), field, read.c_str(), meant.c_str());
     }
     void number(const char* kind, uint32_t id, const char* field, int64_t meant, int64_t read)
     {
@@ -322,7 +323,7 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
     CDatabase back;
     CDatabaseBuilder(back).setLanguageCode(meant.languageCode());
     if (auto error = loadFromBytes(back, image.database, image.names, image.playerNames))
-        return formatText(gametexts::kReadBackUnreadable, error->c_str());
+        return formatText(translated("gametexts", gametexts::kReadBackUnreadable).c_str(), error->c_str());
 
     CReadBack r(encodingForLanguage(meant.languageCode()));
     std::size_t players = 0, teams = 0;
@@ -356,7 +357,7 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
         r.ids("team", t.id, "players", t.players, b->players);
     });
     if (!r.difference && (players != back.playerCount() || teams != back.teamCount()))
-        r.difference = formatText(gametexts::kReadBackCount, unsigned(players), unsigned(teams),
+        r.difference = formatText(translated("gametexts", gametexts::kReadBackCount).c_str(), unsigned(players), unsigned(teams),
                                   unsigned(back.playerCount()), unsigned(back.teamCount()));
     std::size_t k = 0;
     for (const auto& l : meant.leagues())
@@ -685,7 +686,7 @@ CRecovery CGameFiles::recoverInterrupted() const
     {
         CRecovery skipped;
         skipped.state = CRecovery::CState::Skipped;
-        skipped.message = formatText(locktexts::kRecoverySkipped, m_folder.string().c_str());
+        skipped.message = formatText(translated("locktexts", locktexts::kRecoverySkipped).c_str(), m_folder.string().c_str());
         return skipped;
     }
     case CFolderLock::CResult::Failed:
@@ -748,15 +749,15 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     // folder) leaves the save to fail on its own with its own message.
     CFolderLock lock;
     if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
-        return formatText(locktexts::kInUse, m_folder.string().c_str());
+        return formatText(translated("locktexts", locktexts::kInUse).c_str(), m_folder.string().c_str());
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));
     std::vector<uint8_t> currentDatabase, currentNames;
     if (!m_fs.readFile(dbPath, currentDatabase))
-        return std::string(gametexts::kTeamDataError) + " " + fileFailure(dbPath, "read", errno);
+        return translated("gametexts", gametexts::kTeamDataError) + " " + fileFailure(dbPath, "read", errno);
     if (!m_fs.readFile(namesPath, currentNames))
-        return std::string(gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
+        return translated("gametexts", gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
 
     gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, savedState);
     // The bytes are read back as the next start will read them before anything is written.

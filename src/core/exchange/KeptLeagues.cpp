@@ -1,4 +1,5 @@
 #include "exchange/KeptLeagues.h"
+#include "util/Translatable.h"
 
 #include "database/Backup.h"
 #include "database/Change.h"
@@ -479,7 +480,7 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     if (failed) *failed = false;
     auto failure = [&](const std::string& why) -> std::optional<std::string> {
         if (failed) *failed = true;
-        return formatText(keptleaguetexts::kKeepFailed, m_folder.string().c_str(), why.c_str());
+        return formatText(translated("keptleaguetexts", keptleaguetexts::kKeepFailed).c_str(), m_folder.string().c_str(), why.c_str());
     };
     using namespace keptleaguetexts;
     CFileSystem& files = CFileSystem::real();
@@ -659,7 +660,7 @@ std::string withImportedLeagueNote(const std::string& warning, const CDatabase& 
     const bool any = std::any_of(db.leagues().begin(), db.leagues().end(),
                                  [](const auto& league) { return league->importedLeague != 0; });
     if (!any) return warning;
-    const std::string note = std::string(keptleaguetexts::kImportedLeagueNote) + "\n\n";
+    const std::string note = translated("keptleaguetexts", keptleaguetexts::kImportedLeagueNote) + "\n\n";
     const std::size_t question = warning.rfind("\n\n");
     if (question == std::string::npos) return warning + "\n\n" + note;
     return warning.substr(0, question + 2) + note + warning.substr(question + 2);
