@@ -639,7 +639,7 @@ void CStatsPage::print()
     const printmodule::CPrintGrid printGrid = printGridFunction(&problem);
     if (!printGrid)
     {
-        m_app.prompts().message(std::string(kPrintingUnavailable) + "\n\n" + problem.toStdString(),
+        m_app.prompts().message(catalogueUtf8("statstexts", kPrintingUnavailable) + "\n\n" + problem.toStdString(),
                                 CPrompts::CIcon::Error);
         return;
     }
