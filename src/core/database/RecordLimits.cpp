@@ -13,9 +13,10 @@ const char* recordKindName(CRecordKind kind)
 {
     switch (kind)
     {
-    case CRecordKind::League: return "league";
-    case CRecordKind::Team: return "team";
-    default: return "player";
+    // Looked up under "limittexts" where the window shows them.
+    case CRecordKind::League: return QT_TRANSLATE_NOOP("limittexts", "league");
+    case CRecordKind::Team: return QT_TRANSLATE_NOOP("limittexts", "team");
+    default: return QT_TRANSLATE_NOOP("limittexts", "player");
     }
 }
 

@@ -209,6 +209,7 @@ const std::vector<std::string>& positionFilterChoices()
 {
     // Looked up under "statstexts" where the window lists them.
     static const std::vector<std::string> choices = {
+        //: A position's abbreviation, kept as the roster and the Player page show it (there in English).
         QT_TRANSLATE_NOOP("statstexts", "GK"),
         QT_TRANSLATE_NOOP("statstexts", "SW"),
         QT_TRANSLATE_NOOP("statstexts", "LB"),

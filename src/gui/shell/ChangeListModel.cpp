@@ -23,7 +23,7 @@ QString recordLabel(const CDatabase& db, CRecordKind kind, uint32_t id)
         if (const CPlayer* p = db.player(id)) name = p->name;
         break;
     }
-    QString label = QStringLiteral("%1 %2").arg(QLatin1String(recordKindName(kind))).arg(id);
+    QString label = QStringLiteral("%1 %2").arg(catalogueText("limittexts", recordKindName(kind))).arg(id);
     if (!name.empty()) label += QLatin1Char(' ') + QString::fromStdString(toUtf8(name, enc));
     return label;
 }
