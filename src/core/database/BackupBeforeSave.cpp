@@ -8,6 +8,6 @@ bool backUpBeforeFirstSave(CBackup& backup, CPrompts& prompts)
     std::string why;
     if (backup.exists() || backup.adoptEarlierBackup() || backup.make(&why)) return true;
     const std::string where = backup.folder().string();
-    return prompts.askYesNo(formatText(translated("backuptexts", backuptexts::kSaveWithoutBackupBecause).c_str(), where.c_str(), why.c_str()),
+    return prompts.askYesNo(translatedArgs("backuptexts", backuptexts::kSaveWithoutBackupBecause, {where, why}),
                             CPrompts::CIcon::Warning);
 }

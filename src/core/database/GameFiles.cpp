@@ -686,7 +686,7 @@ CRecovery CGameFiles::recoverInterrupted() const
     {
         CRecovery skipped;
         skipped.state = CRecovery::CState::Skipped;
-        skipped.message = formatText(translated("locktexts", locktexts::kRecoverySkipped).c_str(), m_folder.string().c_str());
+        skipped.message = translatedArgs("locktexts", locktexts::kRecoverySkipped, {m_folder.string()});
         return skipped;
     }
     case CFolderLock::CResult::Failed:
@@ -749,7 +749,7 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     // folder) leaves the save to fail on its own with its own message.
     CFolderLock lock;
     if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
-        return formatText(translated("locktexts", locktexts::kInUse).c_str(), m_folder.string().c_str());
+        return translatedArgs("locktexts", locktexts::kInUse, {m_folder.string()});
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));

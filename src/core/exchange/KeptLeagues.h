@@ -34,14 +34,14 @@ inline constexpr const char* kRemoveQuestion = QT_TRANSLATE_NOOP(
     "keptleaguetexts",
     "Remove the imported league %1 from Obrix? Its teams and its edits will be gone, "
     "and it will not come back at the next start.");
-inline constexpr const char* kKeepFailed = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues could not be kept in %s: %s");
-inline constexpr const char* kUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept leagues in %s could not be read: %s.\n"
+inline constexpr const char* kKeepFailed = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues could not be kept in %1: %2");
+inline constexpr const char* kUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept leagues in %1 could not be read: %2.\n"
     "The file is left as it is; the leagues it holds are not in this run.");
-inline constexpr const char* kFolderUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The folder of the kept leagues, %s, could not be read: %s.\n"
+inline constexpr const char* kFolderUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The folder of the kept leagues, %1, could not be read: %2.\n"
     "Nothing in it is changed; the leagues kept there are not in this run.");
-inline constexpr const char* kOldSetUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept league %s (kept by an earlier version of Obrix in %s) could not be read again.\n"
+inline constexpr const char* kOldSetUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.\n"
     "Its files are left as they are, where File/Import can try them again.");
-inline constexpr const char* kKeptElsewhere = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues were kept in %s, because %s was not read in this run and is left as it is.");
+inline constexpr const char* kKeptElsewhere = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.");
 inline constexpr const char* kFileName = "KEPT.OBK";
 inline constexpr const char* kFileStem = "KEPT";
 inline constexpr const char* kFileExtension = ".OBK";

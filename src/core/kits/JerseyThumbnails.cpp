@@ -74,7 +74,7 @@ int makeJerseyThumbnails(const std::filesystem::path& gameFolder, const std::fil
         const auto thumbnail = makeJerseyThumbnail(texture);
         if (!thumbnail)
         {
-            skip(formatText(translated("thumbnailtexts", thumbnailtexts::kNotAPicture).c_str(), source.string().c_str()));
+            skip(translatedArgs("thumbnailtexts", thumbnailtexts::kNotAPicture, {source.string()}));
             continue;
         }
         // An existing "MJFR1.BMP" is the same picture to the picture lists, so it is
@@ -94,5 +94,5 @@ std::string skippedThumbnailsMessage(const std::vector<std::string>& skipped)
     if (skipped.empty()) return {};
     std::string list;
     for (const auto& s : skipped) list += (list.empty() ? "" : "\n") + s;
-    return formatText(translated("thumbnailtexts", thumbnailtexts::kSkipped).c_str(), int(skipped.size()), list.c_str());
+    return translatedArgs("thumbnailtexts", thumbnailtexts::kSkipped, {std::to_string(int(skipped.size())), list});
 }

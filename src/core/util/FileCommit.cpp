@@ -568,8 +568,7 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
 
     auto failed = [&](const std::string& what) {
         result.state = CRecovery::CState::Failed;
-        result.message = formatText(translated("committexts", committexts::kRecoveryFailed).c_str(), operation.empty() ? "save" : operation.c_str(),
-                                    folder.string().c_str(), what.c_str(), committexts::kRecordName);
+        result.message = translatedArgs("committexts", committexts::kRecoveryFailed, {operation.empty() ? "save" : operation.c_str(), folder.string(), what, committexts::kRecordName});
         return result;
     };
 
@@ -628,8 +627,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
         if (!fs.removeFile(recordPath)) return failed(fileFailure(recordPath, "remove", errno));
         if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
         result.state = forward ? CRecovery::CState::Completed : CRecovery::CState::Undone;
-        result.message = forward ? formatText(translated("committexts", committexts::kCompleted).c_str(), operation.c_str(), joinNames(targets).c_str())
-                                 : formatText(translated("committexts", committexts::kUndone).c_str(), operation.c_str());
+        result.message = forward ? translatedArgs("committexts", committexts::kCompleted, {operation, joinNames(targets)})
+                                 : translatedArgs("committexts", committexts::kUndone, {operation});
         return result;
     }
 
@@ -650,7 +649,7 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
     if (operation.empty()) operation = "save";
     if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
     result.state = CRecovery::CState::Undone;
-    result.message = formatText(translated("committexts", committexts::kUndone).c_str(), operation.c_str());
+    result.message = translatedArgs("committexts", committexts::kUndone, {operation});
     return result;
 }
 
@@ -723,9 +722,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!fs.readFile(temps[i], back))
             return abandon(lead(files[i]) + fileFailure(files[i].target, "read the new copy back", errno));
         if (back != files[i].bytes)
-            return abandon(lead(files[i]) + formatText(translated("committexts", committexts::kReadBackDiffers).c_str(), files[i].target.string().c_str(),
-                                                       std::to_string(back.size()).c_str(),
-                                                       std::to_string(files[i].bytes.size()).c_str()));
+            return abandon(lead(files[i]) + translatedArgs("committexts", committexts::kReadBackDiffers, {files[i].target.string(), std::to_string(back.size()), std::to_string(files[i].bytes.size())}));
     }
 
     for (std::size_t i = 0; i < n; ++i)
@@ -780,8 +777,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         {
             // The record stays: the next load finishes the set one way or the other.
             return failure + "\n"
-                   + formatText(translated("committexts", committexts::kMixed).c_str(), operation.c_str(), joinNames(isNew).c_str(),
-                                joinNames(keptNames).c_str());
+                   + translatedArgs("committexts", committexts::kMixed, {operation, joinNames(isNew), joinNames(keptNames)});
         }
         if (!fs.syncFolder(folder))
             return failure + " (" + fileFailure(folder, "flush the folder", errno) + ": the next load checks the files)";
