@@ -269,7 +269,7 @@ public:
     void differs(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
     {
         if (!difference)
-            difference = formatText(translated("gametexts", gametexts::kReadBackDiffers).c_str(), kind, unsigned(id), field, read.c_str(), meant.c_str());
+            difference = translatedArgs("gametexts", gametexts::kReadBackDiffers, {kind, std::to_string(id), field, read, meant});
     }
     void number(const char* kind, uint32_t id, const char* field, int64_t meant, int64_t read)
     {
@@ -323,7 +323,7 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
     CDatabase back;
     CDatabaseBuilder(back).setLanguageCode(meant.languageCode());
     if (auto error = loadFromBytes(back, image.database, image.names, image.playerNames))
-        return formatText(translated("gametexts", gametexts::kReadBackUnreadable).c_str(), error->c_str());
+        return translatedArgs("gametexts", gametexts::kReadBackUnreadable, {*error});
 
     CReadBack r(encodingForLanguage(meant.languageCode()));
     std::size_t players = 0, teams = 0;
@@ -357,8 +357,9 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
         r.ids("team", t.id, "players", t.players, b->players);
     });
     if (!r.difference && (players != back.playerCount() || teams != back.teamCount()))
-        r.difference = formatText(translated("gametexts", gametexts::kReadBackCount).c_str(), unsigned(players), unsigned(teams),
-                                  unsigned(back.playerCount()), unsigned(back.teamCount()));
+        r.difference = translatedArgs("gametexts", gametexts::kReadBackCount,
+                                      {std::to_string(unsigned(players)), std::to_string(unsigned(teams)),
+                                       std::to_string(unsigned(back.playerCount())), std::to_string(unsigned(back.teamCount()))});
     std::size_t k = 0;
     for (const auto& l : meant.leagues())
     {

@@ -29,11 +29,11 @@ std::string playerNameFilePath(const std::string& languageCode);
 // Fixed texts of loading and saving.
 namespace gametexts
 {
-inline constexpr const char* kReadBackDiffers = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: read back, %s %u would have %s %s in the files, where the "
-    "editor holds %s.");
-inline constexpr const char* kReadBackUnreadable = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: the files it built could not be read back (%s).");
-inline constexpr const char* kReadBackCount = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: it meant to write %u players and %u teams, and read back %u "
-    "and %u.");
+inline constexpr const char* kReadBackDiffers = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the "
+    "editor holds %5.");
+inline constexpr const char* kReadBackUnreadable = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: the files it built could not be read back (%1).");
+inline constexpr const char* kReadBackCount = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 "
+    "and %4.");
 inline constexpr const char* kTeamDataError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Team Data File.");
 inline constexpr const char* kTeamNameError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Team Name File.");
 inline constexpr const char* kPlayerDataError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Player Data File.");
