@@ -64,8 +64,9 @@ hits=$(find "${dirs[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) | sort |
           $i++;
         }
         my $args = substr($code, $start, $i - $start - 1);
-        # tr(), translate() and QT_TR*_NOOP keep their literals for the translation.
-        (my $plain = $args) =~ s/\b(?:tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP|QT_TRANSLATE_N_NOOP|qtTrId|catalogueText|catalogueUtf8)\s*\((?:[^()]|\((?:[^()]|\([^()]*\))*\))*\)//g;
+        # tr(), translate() and QT_TR*_NOOP keep their literals for the translation; appIcon() takes the name
+        # of a picture.
+        (my $plain = $args) =~ s/\b(?:tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP|QT_TRANSLATE_N_NOOP|qtTrId|catalogueText|catalogueUtf8|appIcon)\s*\((?:[^()]|\((?:[^()]|\([^()]*\))*\))*\)//g;
         while ($plain =~ /$literal/g) {
           my $text = $1;
           next if $text eq "" || $text !~ /[A-Za-z]/;          # no letters: a separator, a number

@@ -112,7 +112,7 @@ int runRecover(const std::vector<std::string>& args)
     CFolderLock lock;
     if (lock.acquire(folder, CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
     {
-        std::cerr << "obrix-cli: " << formatText(locktexts::kInUse, args[0].c_str()) << "\n";
+        std::cerr << "obrix-cli: " << translatedArgs("locktexts", locktexts::kInUse, {args[0]}) << "\n";
         return 1;
     }
     const CRecovery r = recoverCommit(CFileSystem::real(), folder);

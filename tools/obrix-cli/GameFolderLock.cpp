@@ -9,6 +9,6 @@ bool lockGameFolder(const std::string& gameFolder, CFolderLock& lock)
 {
     const auto folder = CGameFiles(gameFolder).databaseFolder();
     if (lock.acquire(folder, CFolderLock::defaultWait()) != CFolderLock::CResult::Busy) return true;
-    std::cerr << "obrix-cli: " << formatText(locktexts::kInUse, gameFolder.c_str()) << "\n";
+    std::cerr << "obrix-cli: " << translatedArgs("locktexts", locktexts::kInUse, {gameFolder}) << "\n";
     return false;
 }

@@ -1,4 +1,5 @@
 #include "database/Backup.h"
+#include "util/Translatable.h"
 
 #include "database/Database.h"
 #include "database/GameFiles.h"
@@ -201,7 +202,7 @@ std::optional<std::string> loadProblem(const std::string& languageCode, std::spa
 bool CBackup::make(std::string* error)
 {
     auto fail = [&](const std::string& why) {
-        if (error) *error = formatText(backuptexts::kBackupFailed, m_gameFolder.string().c_str(), why.c_str());
+        if (error) *error = translatedArgs("backuptexts", backuptexts::kBackupFailed, {m_gameFolder.string(), why});
         return false;
     };
     // Never a copy of a set that another program is replacing: the game's files are read
@@ -209,7 +210,7 @@ bool CBackup::make(std::string* error)
     CFolderLock lock;
     if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
         == CFolderLock::CResult::Busy)
-        return fail(formatText(locktexts::kInUse, m_gameFolder.string().c_str()));
+        return fail(translatedArgs("locktexts", locktexts::kInUse, {m_gameFolder.string()}));
     // Never a copy of a set that a save or restore left half done.
     // (Through the game files' own recovery: never one that another program is in the middle of.)
     const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
@@ -249,7 +250,7 @@ bool CBackup::make(std::string* error)
         if (auto e = loadProblem(m_languageCode, bytesOf(gamepaths::kDatabaseFile),
                                  bytesOf(gamepaths::nameFilePath(m_languageCode)),
                                  bytesOf(gamepaths::playerNameFilePath(m_languageCode))))
-            return fail(formatText(backuptexts::kSourceUnreadable, e->c_str()));
+            return fail(translatedArgs("backuptexts", backuptexts::kSourceUnreadable, {e->c_str()}));
     }
 
     const std::string note = m_gameFolder.generic_string() + "\n";
@@ -268,8 +269,7 @@ bool CBackup::make(std::string* error)
         if (!m_fs.readFile(copy, bytes))
             why = fileFailure(copy, "read back", errno);
         else if (bytes.size() != f.size || checksumText(bytes) != f.checksum)
-            why = formatText(committexts::kReadBackDiffers, copy.string().c_str(), std::to_string(bytes.size()).c_str(),
-                             std::to_string(f.size).c_str());
+            why = translatedArgs("committexts", committexts::kReadBackDiffers, {copy.string(), std::to_string(bytes.size()), std::to_string(f.size)});
         if (why.empty()) continue;
         // No half backup is left to pass for a whole one: the manifest goes first, so
         // that even a removal cut short leaves nothing that counts as a backup.
@@ -277,8 +277,7 @@ bool CBackup::make(std::string* error)
         for (const auto& other : manifest.files) removed = m_fs.removeFile(m_folder / other.name) && removed;
         removed = m_fs.removeFile(m_folder / kSourceNote) && removed;
         m_fs.syncFolder(m_folder);
-        return fail(formatText(removed ? backuptexts::kHalfBackupRemoved : backuptexts::kHalfBackupLeft, why.c_str(),
-                               m_folder.string().c_str()));
+        return fail(translatedArgs("backuptexts", removed ? backuptexts::kHalfBackupRemoved : backuptexts::kHalfBackupLeft, {why, m_folder.string()}));
     }
     return true;
 }
@@ -340,16 +339,16 @@ CBackup::CRestoreResult CBackup::restore()
 {
     CRestoreResult result;
     auto refuse = [&](const std::string& why) {
-        result.message = formatText(backuptexts::kNotRestored, why.c_str());
+        result.message = translatedArgs("backuptexts", backuptexts::kNotRestored, {why});
         return result;
     };
     // No other program's save may land in the game's folder while it is put back.
     CFolderLock lock;
     if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
         == CFolderLock::CResult::Busy)
-        return refuse(formatText(locktexts::kInUse, m_gameFolder.string().c_str()));
+        return refuse(translatedArgs("locktexts", locktexts::kInUse, {m_gameFolder.string()}));
     if (auto e = verify())
-        return refuse(formatText(backuptexts::kBadBackup, m_folder.string().c_str(), e->c_str()));
+        return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {m_folder.string(), e->c_str()}));
 
     const std::string gamePaths[] = {gamepaths::kDatabaseFile, gamepaths::nameFilePath(m_languageCode),
                                      gamepaths::playerNameFilePath(m_languageCode)};
@@ -361,13 +360,12 @@ CBackup::CRestoreResult CBackup::restore()
     {
         const std::string name = baseName(gamePaths[i]);
         if (!manifest || !manifest->find(name))
-            return refuse(formatText(backuptexts::kBadBackup, m_folder.string().c_str(),
-                                     ("it holds no " + name).c_str()));
+            return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {m_folder.string(), ("it holds no " + name)}));
         if (!m_fs.readFile(m_folder / name, bytes[i])) return refuse(fileFailure(m_folder / name, "read", errno));
     }
 
     if (auto e = loadProblem(m_languageCode, bytes[0], bytes[1], bytes[2]))
-        return refuse(formatText(backuptexts::kBackupUnreadable, e->c_str()));
+        return refuse(translatedArgs("backuptexts", backuptexts::kBackupUnreadable, {e->c_str()}));
 
     std::vector<CPendingFile> files;
     std::string names;
@@ -379,16 +377,16 @@ CBackup::CRestoreResult CBackup::restore()
     }
     if (auto e = commitFiles(m_fs, files, "restore")) return refuse(*e + " The game's files are as they were.");
     result.restored = true;
-    result.message = formatText(backuptexts::kRestored, names.c_str(), manifest->takenAt.c_str());
+    result.message = translatedArgs("backuptexts", backuptexts::kRestored, {names, manifest->takenAt});
     return result;
 }
 
 bool restoreBackedUpData(CBackup& backup, CPrompts& prompts)
 {
-    if (!prompts.askYesNo(backuptexts::kRestoreQuestion, CPrompts::CIcon::Question)) return false;
+    if (!prompts.askYesNo(translated("backuptexts", backuptexts::kRestoreQuestion), CPrompts::CIcon::Question)) return false;
     if (!backup.exists() && !fs::exists(backup.folder()))
     {
-        prompts.message(backuptexts::kNoBackup, CPrompts::CIcon::Warning);
+        prompts.message(translated("backuptexts", backuptexts::kNoBackup), CPrompts::CIcon::Warning);
         return false;
     }
     const auto result = backup.restore();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include "settings/Prompts.h"
 #include "settings/SettingsStore.h"
 #include "util/FileCommit.h"
@@ -87,21 +89,17 @@ private:
 
 namespace backuptexts
 {
-inline constexpr const char* kRestoreQuestion =
-    "Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?";
-inline constexpr const char* kNoBackup = "There is no backup of this Golvar folder to restore.";
-inline constexpr const char* kRestored = "Restored %s from the backup of %s.";
-inline constexpr const char* kNotRestored = "Nothing was restored: %s";
-inline constexpr const char* kBadBackup = "the backup in %s is damaged (%s).";
-inline constexpr const char* kBackupUnreadable = "the backup does not load as a game database (%s).";
-inline constexpr const char* kBackupFailed = "The backup of %s could not be made: %s";
-inline constexpr const char* kSourceUnreadable =
-    "the game's files do not load as a game database (%s), and a backup of them would be of no use; the earlier "
-    "backup, if any, is kept";
-inline constexpr const char* kHalfBackupRemoved =
-    "%s The copies in %s were removed, so no incomplete backup is left (the earlier backup there was already replaced).";
-inline constexpr const char* kHalfBackupLeft =
-    "%s Some copies in %s could not be removed; they have no manifest, so they do not count as a backup.";
+inline constexpr const char* kRestoreQuestion = QT_TRANSLATE_NOOP("backuptexts", "Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?");
+inline constexpr const char* kNoBackup = QT_TRANSLATE_NOOP("backuptexts", "There is no backup of this Golvar folder to restore.");
+inline constexpr const char* kRestored = QT_TRANSLATE_NOOP("backuptexts", "Restored %1 from the backup of %2.");
+inline constexpr const char* kNotRestored = QT_TRANSLATE_NOOP("backuptexts", "Nothing was restored: %1");
+inline constexpr const char* kBadBackup = QT_TRANSLATE_NOOP("backuptexts", "the backup in %1 is damaged (%2).");
+inline constexpr const char* kBackupUnreadable = QT_TRANSLATE_NOOP("backuptexts", "the backup does not load as a game database (%1).");
+inline constexpr const char* kBackupFailed = QT_TRANSLATE_NOOP("backuptexts", "The backup of %1 could not be made: %2");
+inline constexpr const char* kSourceUnreadable = QT_TRANSLATE_NOOP("backuptexts", "the game's files do not load as a game database (%1), and a backup of them would be of no use; the earlier "
+    "backup, if any, is kept");
+inline constexpr const char* kHalfBackupRemoved = QT_TRANSLATE_NOOP("backuptexts", "%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).");
+inline constexpr const char* kHalfBackupLeft = QT_TRANSLATE_NOOP("backuptexts", "%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.");
 } // namespace backuptexts
 
 // The restore command: asks first; on Yes checks the backup and copies the files back.

@@ -1,4 +1,5 @@
 #include "database/BackupBeforeSave.h"
+#include "util/Translatable.h"
 
 #include "util/Format.h"
 
@@ -7,6 +8,6 @@ bool backUpBeforeFirstSave(CBackup& backup, CPrompts& prompts)
     std::string why;
     if (backup.exists() || backup.adoptEarlierBackup() || backup.make(&why)) return true;
     const std::string where = backup.folder().string();
-    return prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackupBecause, where.c_str(), why.c_str()),
+    return prompts.askYesNo(translatedArgs("backuptexts", backuptexts::kSaveWithoutBackupBecause, {where, why}),
                             CPrompts::CIcon::Warning);
 }

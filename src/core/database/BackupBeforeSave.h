@@ -1,19 +1,19 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include "database/Backup.h"
 #include "settings/Prompts.h"
 
 namespace backuptexts
 {
-inline constexpr const char* kSaveWithoutBackup =
-    "The original Golvar data files could not be backed up to\n%s\n\n"
+inline constexpr const char* kSaveWithoutBackup = QT_TRANSLATE_NOOP("backuptexts", "The original Golvar data files could not be backed up to\n%1\n\n"
     "Without a backup, Restore cannot undo the changes you save now.\n"
-    "Do you wish to save without a backup?";
+    "Do you wish to save without a backup?");
 // The same question with what failed: the file and the system's reason.
-inline constexpr const char* kSaveWithoutBackupBecause =
-    "The original Golvar data files could not be backed up to\n%s\n\n%s\n\n"
+inline constexpr const char* kSaveWithoutBackupBecause = QT_TRANSLATE_NOOP("backuptexts", "The original Golvar data files could not be backed up to\n%1\n\n%2\n\n"
     "Without a backup, Restore cannot undo the changes you save now.\n"
-    "Do you wish to save without a backup?";
+    "Do you wish to save without a backup?");
 } // namespace backuptexts
 
 // The rule before the first save of a run: the game folder's files are still the ones the

@@ -1,4 +1,5 @@
 #include "database/GameFiles.h"
+#include "util/Translatable.h"
 
 #include "database/RecordLayouts.h"
 #include "database/RecordLimits.h"
@@ -268,7 +269,7 @@ public:
     void differs(const char* kind, uint32_t id, const char* field, const std::string& meant, const std::string& read)
     {
         if (!difference)
-            difference = formatText(gametexts::kReadBackDiffers, kind, unsigned(id), field, read.c_str(), meant.c_str());
+            difference = translatedArgs("gametexts", gametexts::kReadBackDiffers, {kind, std::to_string(id), field, read, meant});
     }
     void number(const char* kind, uint32_t id, const char* field, int64_t meant, int64_t read)
     {
@@ -322,7 +323,7 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
     CDatabase back;
     CDatabaseBuilder(back).setLanguageCode(meant.languageCode());
     if (auto error = loadFromBytes(back, image.database, image.names, image.playerNames))
-        return formatText(gametexts::kReadBackUnreadable, error->c_str());
+        return translatedArgs("gametexts", gametexts::kReadBackUnreadable, {*error});
 
     CReadBack r(encodingForLanguage(meant.languageCode()));
     std::size_t players = 0, teams = 0;
@@ -356,8 +357,9 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
         r.ids("team", t.id, "players", t.players, b->players);
     });
     if (!r.difference && (players != back.playerCount() || teams != back.teamCount()))
-        r.difference = formatText(gametexts::kReadBackCount, unsigned(players), unsigned(teams),
-                                  unsigned(back.playerCount()), unsigned(back.teamCount()));
+        r.difference = translatedArgs("gametexts", gametexts::kReadBackCount,
+                                      {std::to_string(unsigned(players)), std::to_string(unsigned(teams)),
+                                       std::to_string(unsigned(back.playerCount())), std::to_string(unsigned(back.teamCount()))});
     std::size_t k = 0;
     for (const auto& l : meant.leagues())
     {
@@ -685,7 +687,7 @@ CRecovery CGameFiles::recoverInterrupted() const
     {
         CRecovery skipped;
         skipped.state = CRecovery::CState::Skipped;
-        skipped.message = formatText(locktexts::kRecoverySkipped, m_folder.string().c_str());
+        skipped.message = translatedArgs("locktexts", locktexts::kRecoverySkipped, {m_folder.string()});
         return skipped;
     }
     case CFolderLock::CResult::Failed:
@@ -748,15 +750,15 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     // folder) leaves the save to fail on its own with its own message.
     CFolderLock lock;
     if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
-        return formatText(locktexts::kInUse, m_folder.string().c_str());
+        return translatedArgs("locktexts", locktexts::kInUse, {m_folder.string()});
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));
     std::vector<uint8_t> currentDatabase, currentNames;
     if (!m_fs.readFile(dbPath, currentDatabase))
-        return std::string(gametexts::kTeamDataError) + " " + fileFailure(dbPath, "read", errno);
+        return translated("gametexts", gametexts::kTeamDataError) + " " + fileFailure(dbPath, "read", errno);
     if (!m_fs.readFile(namesPath, currentNames))
-        return std::string(gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
+        return translated("gametexts", gametexts::kTeamNameError) + " " + fileFailure(namesPath, "read", errno);
 
     gameformat::CSaveImage image = gameformat::buildSave(db, currentDatabase, currentNames, savedState);
     // The bytes are read back as the next start will read them before anything is written.

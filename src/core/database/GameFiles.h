@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include "database/Change.h"
 #include "database/Database.h"
 #include "util/FileCommit.h"
@@ -27,18 +29,15 @@ std::string playerNameFilePath(const std::string& languageCode);
 // Fixed texts of loading and saving.
 namespace gametexts
 {
-inline constexpr const char* kReadBackDiffers =
-    "The save was refused and nothing was written: read back, %s %u would have %s %s in the files, where the "
-    "editor holds %s.";
-inline constexpr const char* kReadBackUnreadable =
-    "The save was refused and nothing was written: the files it built could not be read back (%s).";
-inline constexpr const char* kReadBackCount =
-    "The save was refused and nothing was written: it meant to write %u players and %u teams, and read back %u "
-    "and %u.";
-inline constexpr const char* kTeamDataError = "Error writing to Team Data File.";
-inline constexpr const char* kTeamNameError = "Error writing to Team Name File.";
-inline constexpr const char* kPlayerDataError = "Error writing to Player Data File.";
-inline constexpr const char* kPlayerNameError = "Error writing to Player Name File.";
+inline constexpr const char* kReadBackDiffers = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the "
+    "editor holds %5.");
+inline constexpr const char* kReadBackUnreadable = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: the files it built could not be read back (%1).");
+inline constexpr const char* kReadBackCount = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 "
+    "and %4.");
+inline constexpr const char* kTeamDataError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Team Data File.");
+inline constexpr const char* kTeamNameError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Team Name File.");
+inline constexpr const char* kPlayerDataError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Player Data File.");
+inline constexpr const char* kPlayerNameError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Player Name File.");
 } // namespace gametexts
 
 // Format readers over bytes. Each fills the database or returns the reason the bytes

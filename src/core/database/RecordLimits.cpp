@@ -1,4 +1,5 @@
 #include "database/RecordLimits.h"
+#include "util/Translatable.h"
 
 #include "database/Database.h"
 #include "database/RecordLayouts.h"
@@ -12,38 +13,33 @@ const char* recordKindName(CRecordKind kind)
 {
     switch (kind)
     {
-    case CRecordKind::League: return "league";
-    case CRecordKind::Team: return "team";
-    default: return "player";
+    // Looked up under "limittexts" where the window shows them.
+    case CRecordKind::League: return QT_TRANSLATE_NOOP("limittexts", "league");
+    case CRecordKind::Team: return QT_TRANSLATE_NOOP("limittexts", "team");
+    default: return QT_TRANSLATE_NOOP("limittexts", "player");
     }
 }
 
 namespace limittexts
 {
-inline constexpr const char* kLeague = "League \"%s\" (id %u)";
-inline constexpr const char* kTeam = "Team \"%s\" (id %u)";
-inline constexpr const char* kPlayer = "Player \"%s\" (id %u)";
-inline constexpr const char* kTooLong =
-    "%s: the %s is %d bytes long in the game's encoding; the game's files hold at most %d.";
-inline constexpr const char* kHasNul = "%s: the %s holds a NUL character, which would end it in the game's files.";
-inline constexpr const char* kReserved =
-    "%s: a league name beginning with \"EC\" marks one of the game's European competitions, which the editor "
-    "shows with a leading \"x\". Begin the name with \"xEC\" for a competition, or choose another name.";
-inline constexpr const char* kTooLarge = "%s: %s is %lld; the game's files hold %lld at most.";
-inline constexpr const char* kIdOutOfRange = "%s: the id does not fit the game's files, which hold ids up to %u.";
-inline constexpr const char* kSlotId = "%s: %s names id %u; the game's files hold ids up to 65535.";
-inline constexpr const char* kImportedTeam =
-    "%s is a league of the game, and team %u was imported: the game's files have no record for it, so the league "
+inline constexpr const char* kLeague = QT_TRANSLATE_NOOP("limittexts", "League \"%1\" (id %2)");
+inline constexpr const char* kTeam = QT_TRANSLATE_NOOP("limittexts", "Team \"%1\" (id %2)");
+inline constexpr const char* kPlayer = QT_TRANSLATE_NOOP("limittexts", "Player \"%1\" (id %2)");
+inline constexpr const char* kTooLong = QT_TRANSLATE_NOOP("limittexts", "%1: the %2 is %3 bytes long in the game's encoding; the game's files hold at most %4.");
+inline constexpr const char* kHasNul = QT_TRANSLATE_NOOP("limittexts", "%1: the %2 holds a NUL character, which would end it in the game's files.");
+inline constexpr const char* kReserved = QT_TRANSLATE_NOOP("limittexts", "%1: a league name beginning with \"EC\" marks one of the game's European competitions, which the editor "
+    "shows with a leading \"x\". Begin the name with \"xEC\" for a competition, or choose another name.");
+inline constexpr const char* kTooLarge = QT_TRANSLATE_NOOP("limittexts", "%1: %2 is %3; the game's files hold %4 at most.");
+inline constexpr const char* kIdOutOfRange = QT_TRANSLATE_NOOP("limittexts", "%1: the id does not fit the game's files, which hold ids up to %2.");
+inline constexpr const char* kSlotId = QT_TRANSLATE_NOOP("limittexts", "%1: %2 names id %3; the game's files hold ids up to 65535.");
+inline constexpr const char* kImportedTeam = QT_TRANSLATE_NOOP("limittexts", "%1 is a league of the game, and team %2 was imported: the game's files have no record for it, so the league "
     "cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, "
-    "Cut and Paste, or dragging them) and save.";
-inline constexpr const char* kTeamTooMany =
-    "%s lists %d players; the game's files hold 26 for a team, the rest would be lost at save.";
-inline constexpr const char* kLeagueTooLarge = "%s has %d team slots; the game's files hold at most 63 for a league.";
-inline constexpr const char* kOddSlots =
-    "%s League consist an odd number (%d) of teams. Please make sure that only even numbers of teams are used.";
-inline constexpr const char* kTableTooLarge =
-    "The player table would begin at %llu, beyond the 16-bit position the game reads (below 65536): delete "
-    "teams or leagues.";
+    "Cut and Paste, or dragging them) and save.");
+inline constexpr const char* kTeamTooMany = QT_TRANSLATE_NOOP("limittexts", "%1 lists %2 players; the game's files hold 26 for a team, the rest would be lost at save.");
+inline constexpr const char* kLeagueTooLarge = QT_TRANSLATE_NOOP("limittexts", "%1 has %2 team slots; the game's files hold at most 63 for a league.");
+inline constexpr const char* kOddSlots = QT_TRANSLATE_NOOP("limittexts", "%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.");
+inline constexpr const char* kTableTooLarge = QT_TRANSLATE_NOOP("limittexts", "The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete "
+    "teams or leagues.");
 } // namespace limittexts
 
 namespace
@@ -72,10 +68,10 @@ struct CJudge
     void text(const char* field, const std::string& value, std::size_t maxBytes)
     {
         if (value.find('\0') != std::string::npos)
-            add(limitcodes::kNameHasNul, field, formatText(limittexts::kHasNul, label.c_str(), field));
+            add(limitcodes::kNameHasNul, field, translatedArgs("limittexts", limittexts::kHasNul, {label, field}));
         else if (value.size() > maxBytes)
             add(limitcodes::kNameTooLong, field,
-                formatText(limittexts::kTooLong, label.c_str(), field, int(value.size()), int(maxBytes)));
+                translatedArgs("limittexts", limittexts::kTooLong, {label, field, std::to_string(int(value.size())), std::to_string(int(maxBytes))}));
     }
 
     template <class T>
@@ -91,7 +87,7 @@ struct CJudge
             f.member);
         if (value > int64_t(f.mask()))
             add(limitcodes::kValueTooLarge, f.name,
-                formatText(limittexts::kTooLarge, label.c_str(), f.name, (long long)value, (long long)f.mask()));
+                translatedArgs("limittexts", limittexts::kTooLarge, {label, f.name, std::to_string((long long)value), std::to_string((long long)f.mask())}));
     }
 };
 
@@ -107,16 +103,16 @@ namespace recordlimits
 {
 void checkPlayer(const CPlayer& p, CTextEncoding enc, std::vector<CLimitProblem>& out, const CPlayer* before)
 {
-    CJudge j{out, CRecordKind::Player, p.id, formatText(limittexts::kPlayer, shown(p.name, enc).c_str(), p.id)};
+    CJudge j{out, CRecordKind::Player, p.id, translatedArgs("limittexts", limittexts::kPlayer, {shown(p.name, enc), std::to_string(p.id)})};
     // Imported players are written as the game players that take them over, under the
     // game player's id; their own id never reaches the files.
     if (p.id < CDatabase::kImportedIdBase && p.id > kPlayerIdLimit && !before)
-        j.add(limitcodes::kIdOutOfRange, "id", formatText(limittexts::kIdOutOfRange, j.label.c_str(), kPlayerIdLimit));
+        j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(kPlayerIdLimit)}));
     for (const auto& f : layouts::kPlayerFields)
         if (std::string_view(f.name) != "id" && !sameField(before, p, f)) j.bits(p, f);
     if (!before || before->name != p.name) j.text("name", p.name, kPlayerNameBytes);
     if ((!before || before->storedName != p.storedName) && p.storedName.find('\0') != std::string::npos)
-        j.add(limitcodes::kNameHasNul, "name", formatText(limittexts::kHasNul, j.label.c_str(), "name"));
+        j.add(limitcodes::kNameHasNul, "name", translatedArgs("limittexts", limittexts::kHasNul, {j.label, "name"}));
 }
 
 void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vector<CLimitProblem>& out,
@@ -124,9 +120,9 @@ void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vect
 {
     // Imported teams stay in the editor; the game's files never hold them.
     if (t.id >= CDatabase::kImportedIdBase || t.imported) return;
-    CJudge j{out, CRecordKind::Team, t.id, formatText(limittexts::kTeam, shown(t.longName, enc).c_str(), t.id)};
+    CJudge j{out, CRecordKind::Team, t.id, translatedArgs("limittexts", limittexts::kTeam, {shown(t.longName, enc), std::to_string(t.id)})};
     if (t.id > kTeamIdLimit && !before)
-        j.add(limitcodes::kIdOutOfRange, "id", formatText(limittexts::kIdOutOfRange, j.label.c_str(), kTeamIdLimit));
+        j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(kTeamIdLimit)}));
     for (const auto& f : layouts::kTeamFields)
         if (std::string_view(f.name) != "id" && std::string_view(f.name) != "playerCount" && !sameField(before, t, f))
             j.bits(t, f);
@@ -137,7 +133,7 @@ void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vect
         for (uint32_t id : t.players)
             if (id > kSlotIdLimit)
             {
-                j.add(limitcodes::kIdOutOfRange, "players", formatText(limittexts::kSlotId, j.label.c_str(), "players", id));
+                j.add(limitcodes::kIdOutOfRange, "players", translatedArgs("limittexts", limittexts::kSlotId, {j.label, "players", std::to_string(id)}));
                 break;
             }
     if (!before || before->players != t.players || before->incomingPlayers != t.incomingPlayers)
@@ -148,7 +144,7 @@ void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vect
             if (db.player(id)) listed.insert(id);
         if (listed.size() > std::size_t(CTeam::kSlots))
             j.add(limitcodes::kTeamTooMany, "players",
-                  formatText(limittexts::kTeamTooMany, j.label.c_str(), int(listed.size())));
+                  translatedArgs("limittexts", limittexts::kTeamTooMany, {j.label, std::to_string(int(listed.size()))}));
     }
 }
 
@@ -156,27 +152,27 @@ void checkLeague(const CLeague& l, CTextEncoding enc, std::vector<CLimitProblem>
 {
     // Leagues the editor keeps for itself never reach the game's files.
     if (l.editorOnly) return;
-    CJudge j{out, CRecordKind::League, l.id, formatText(limittexts::kLeague, shown(l.displayName, enc).c_str(), l.id)};
+    CJudge j{out, CRecordKind::League, l.id, translatedArgs("limittexts", limittexts::kLeague, {shown(l.displayName, enc), std::to_string(l.id)})};
     if (l.id > 0xFFFF && (!before || before->id != l.id))
-        j.add(limitcodes::kIdOutOfRange, "id", formatText(limittexts::kIdOutOfRange, j.label.c_str(), 0xFFFFu));
+        j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(0xFFFFu)}));
     if (!before || before->displayName != l.displayName || before->editorOnly != l.editorOnly)
     {
         const std::string stored = CLeague::storedNameFromDisplay(l.displayName);
         const std::size_t problemsBefore = out.size();
         j.text("name", stored, kLeagueNameBytes);
         if (out.size() == problemsBefore && CLeague::displayNameFromStored(stored) != l.displayName)
-            j.add(limitcodes::kLeagueNameReserved, "name", formatText(limittexts::kReserved, j.label.c_str()));
+            j.add(limitcodes::kLeagueNameReserved, "name", translatedArgs("limittexts", limittexts::kReserved, {j.label}));
     }
     if (!before || before->teamIds != l.teamIds || before->slotCount != l.slotCount || before->editorOnly != l.editorOnly)
     {
         if (l.slotCount > kLeagueSlots)
             j.add(limitcodes::kLeagueTooLarge, "teamIds",
-                  formatText(limittexts::kLeagueTooLarge, j.label.c_str(), int(l.slotCount)));
+                  translatedArgs("limittexts", limittexts::kLeagueTooLarge, {j.label, std::to_string(int(l.slotCount))}));
         for (uint32_t id : l.teamIds)
             if (id > kSlotIdLimit)
             {
                 // Only an imported team has such an id: the game has no record to list.
-                j.add(limitcodes::kIdOutOfRange, "teamIds", formatText(limittexts::kImportedTeam, j.label.c_str(), id));
+                j.add(limitcodes::kIdOutOfRange, "teamIds", translatedArgs("limittexts", limittexts::kImportedTeam, {j.label, std::to_string(id)}));
                 break;
             }
     }
@@ -193,7 +189,7 @@ void checkTables(const CDatabase& db, std::vector<CLimitProblem>& out)
     const uint64_t playerTable = pos + 8 + layouts::kTeamRecordSize * teams;
     if (playerTable >= kTableAddressLimit)
         out.push_back({limitcodes::kTableTooLarge, CRecordKind::League, 0, true, "",
-                       formatText(limittexts::kTableTooLarge, (unsigned long long)playerTable)});
+                       translatedArgs("limittexts", limittexts::kTableTooLarge, {std::to_string((unsigned long long)playerTable)})});
 }
 
 std::vector<CLimitProblem> checkDatabase(const CDatabase& db)
@@ -214,7 +210,7 @@ std::vector<CLimitProblem> saveBlockers(const CDatabase& db)
     for (const auto& l : db.leagues())
         if (!l->importedLeague && !l->editorOnly && l->slotCount % 2 != 0)
             odd.push_back({limitcodes::kLeagueOddSlots, CRecordKind::League, l->id, false, "teamIds",
-                           formatText(limittexts::kOddSlots, shown(l->displayName, enc).c_str(), int(l->slotCount))});
+                           translatedArgs("limittexts", limittexts::kOddSlots, {shown(l->displayName, enc), std::to_string(int(l->slotCount))})});
     std::vector<CLimitProblem> out = checkDatabase(db);
     out.insert(out.begin(), std::make_move_iterator(odd.begin()), std::make_move_iterator(odd.end()));
     return out;

@@ -1,4 +1,5 @@
 #include "editing/Comparison.h"
+#include "util/Translatable.h"
 
 #include "database/Database.h"
 #include "editing/Roster.h"
@@ -49,7 +50,7 @@ std::optional<CTeamComparison> compareSelection(const CDatabase& db, std::option
     if (!leftNode || !rightNode) return std::nullopt;
     if (*leftNode >= CDatabase::kLeagueNodeBase || *rightNode >= CDatabase::kLeagueNodeBase)
     {
-        prompts.message(comparisontexts::kTeamsOnly);
+        prompts.message(translated("comparisontexts", comparisontexts::kTeamsOnly));
         return std::nullopt;
     }
     return compareTeams(db, *leftNode, *rightNode, encoding);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -10,9 +12,9 @@ enum class CTextEncoding;
 
 namespace comparisontexts
 {
-inline constexpr const char* kCompareButton = "&Compare";
-inline constexpr const char* kDifferences = "Differences:";
-inline constexpr const char* kTeamsOnly = "Can only compare teams.";
+inline constexpr const char* kCompareButton = QT_TRANSLATE_NOOP("comparisontexts", "&Compare");
+inline constexpr const char* kDifferences = QT_TRANSLATE_NOOP("comparisontexts", "Differences:");
+inline constexpr const char* kTeamsOnly = QT_TRANSLATE_NOOP("comparisontexts", "Can only compare teams.");
 }  // namespace comparisontexts
 
 // The players each team lists that the other team has no player of the same name for.

@@ -1,4 +1,5 @@
 #include "editing/GlobalModifications.h"
+#include "util/Translatable.h"
 
 #include "database/Change.h"
 #include "database/Database.h"
@@ -22,10 +23,8 @@ CAmountCheck checkAmountText(const std::string& text)
     if (!typed) return {std::nullopt, pagetexts::kEnterInteger};
     if (*typed < globalmods::kMinAmount || *typed > globalmods::kMaxAmount)
     {
-        std::string message = globalmodtexts::kRange;
-        message.replace(message.find("%1"), 2, std::to_string(globalmods::kMinAmount));
-        message.replace(message.find("%2"), 2, std::to_string(globalmods::kMaxAmount));
-        return {std::nullopt, message};
+        return {std::nullopt, translatedArgs("globalmodtexts", globalmodtexts::kRange,
+                                             {std::to_string(globalmods::kMinAmount), std::to_string(globalmods::kMaxAmount)})};
     }
     return {static_cast<int>(*typed), {}};
 }
@@ -63,11 +62,13 @@ std::string globalModificationSummary(const CGlobalModification& modification, i
     for (std::size_t s = 0; s < modification.skills.size(); ++s)
     {
         if (!modification.skills[s]) continue;
-        skills += (skills.empty() ? "" : ", ") + std::string(globalmodtexts::kSkills[s]);
+        skills += (skills.empty() ? "" : ", ") + translated("globalmodtexts", globalmodtexts::kSkills[s]);
         ++ticked;
     }
-    if (ticked == modification.skills.size()) skills = globalmodtexts::kAllSkills;
-    if (ticked == 0) skills = globalmodtexts::kNoSkill;
-    return formatText(globalmodtexts::kDone, skills.c_str(), modification.amount,
-                      counted(players, globalmodtexts::kPlayer, globalmodtexts::kPlayers).c_str());
+    if (ticked == modification.skills.size()) skills = translated("globalmodtexts", globalmodtexts::kAllSkills);
+    if (ticked == 0) skills = translated("globalmodtexts", globalmodtexts::kNoSkill);
+    return translatedArgs("globalmodtexts", globalmodtexts::kDone,
+                          {skills, formatText("%+d", modification.amount),
+                           counted(players, translated("globalmodtexts", globalmodtexts::kPlayer).c_str(),
+                                   translated("globalmodtexts", globalmodtexts::kPlayers).c_str())});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -10,23 +12,23 @@ class CTransaction;
 
 namespace globalmodtexts
 {
-inline constexpr const char* kTitle = "Global Modifications";
-inline constexpr const char* kValueLabel = "Value to change:";
-inline constexpr const char* kTypeGroup = "Type of Players";
-inline constexpr const char* kSkillsGroup = "Skills";
-inline constexpr std::array<const char*, 4> kGroups = {"Goal Keepers", "Defenders", "Midfielders", "Forwards"};
+inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("globalmodtexts", "Global Modifications");
+inline constexpr const char* kValueLabel = QT_TRANSLATE_NOOP("globalmodtexts", "Value to change:");
+inline constexpr const char* kTypeGroup = QT_TRANSLATE_NOOP("globalmodtexts", "Type of Players");
+inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("globalmodtexts", "Skills");
+inline constexpr std::array<const char*, 4> kGroups = {QT_TRANSLATE_NOOP("globalmodtexts", "Goal Keepers"), QT_TRANSLATE_NOOP("globalmodtexts", "Defenders"), QT_TRANSLATE_NOOP("globalmodtexts", "Midfielders"), QT_TRANSLATE_NOOP("globalmodtexts", "Forwards")};
 // In the order of CPlayer::skill(i).
 inline constexpr std::array<const char*, 13> kSkills = {
-    "Acceleration", "Agility", "Awareness",      "Ball Control",      "Creativity", "Fitness", "Heading",
-    "Passing",      "Reaction", "Shooting Power", "Shooting Accuracy", "Speed",      "Tackle",
+    QT_TRANSLATE_NOOP("globalmodtexts", "Acceleration"), QT_TRANSLATE_NOOP("globalmodtexts", "Agility"), QT_TRANSLATE_NOOP("globalmodtexts", "Awareness"),      QT_TRANSLATE_NOOP("globalmodtexts", "Ball Control"),      QT_TRANSLATE_NOOP("globalmodtexts", "Creativity"), QT_TRANSLATE_NOOP("globalmodtexts", "Fitness"), QT_TRANSLATE_NOOP("globalmodtexts", "Heading"),
+    QT_TRANSLATE_NOOP("globalmodtexts", "Passing"),      QT_TRANSLATE_NOOP("globalmodtexts", "Reaction"), QT_TRANSLATE_NOOP("globalmodtexts", "Shooting Power"), QT_TRANSLATE_NOOP("globalmodtexts", "Shooting Accuracy"), QT_TRANSLATE_NOOP("globalmodtexts", "Speed"),      QT_TRANSLATE_NOOP("globalmodtexts", "Tackle"),
 };
-inline constexpr const char* kRange = "Please enter an integer between %1 and %2.";
-// The status line after OK: the skills, the amount with its sign, the players counted.
-inline constexpr const char* kDone = "%s %+d for %s";
-inline constexpr const char* kAllSkills = "All skills";
-inline constexpr const char* kNoSkill = "No skill";
-inline constexpr const char* kPlayer = "player";
-inline constexpr const char* kPlayers = "players";
+inline constexpr const char* kRange = QT_TRANSLATE_NOOP("globalmodtexts", "Please enter an integer between %1 and %2.");
+// The status line after OK: %1 the skills, %2 the amount with its sign, %3 the players counted.
+inline constexpr const char* kDone = QT_TRANSLATE_NOOP("globalmodtexts", "%1 %2 for %3");
+inline constexpr const char* kAllSkills = QT_TRANSLATE_NOOP("globalmodtexts", "All skills");
+inline constexpr const char* kNoSkill = QT_TRANSLATE_NOOP("globalmodtexts", "No skill");
+inline constexpr const char* kPlayer = QT_TRANSLATE_NOOP("globalmodtexts", "player");
+inline constexpr const char* kPlayers = QT_TRANSLATE_NOOP("globalmodtexts", "players");
 }  // namespace globalmodtexts
 
 namespace globalmods

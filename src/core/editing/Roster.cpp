@@ -15,16 +15,18 @@ namespace roster
 {
 const std::array<CColumn, kColumnCount>& columns()
 {
+    // The headings are looked up under "roster" where the window shows them; a heading its
+    // language makes longer widens its column (shell/RosterView).
     // "Name" is wider than the old 80 pixels: a 15-character name with its " * +" marks
     // was cut off there, with room to spare at the right of the list.
     static const std::array<CColumn, kColumnCount> table{{
-        {"No.", 30, CAlign::Right},   {"Name", 135, CAlign::Left},   {"Pos", 40, CAlign::Left},
-        {"", 0, CAlign::Left},        {"Rating", 50, CAlign::Centre}, {"Acl", 40, CAlign::Centre},
-        {"Agl", 40, CAlign::Centre},  {"Awr", 40, CAlign::Centre},  {"Bct", 40, CAlign::Centre},
-        {"Cre", 40, CAlign::Centre},  {"Fit", 40, CAlign::Centre},  {"Hea", 40, CAlign::Centre},
-        {"Pas", 40, CAlign::Centre},  {"Rct", 40, CAlign::Centre},  {"Spw", 40, CAlign::Centre},
-        {"Sac", 40, CAlign::Centre},  {"Spd", 40, CAlign::Centre},  {"Tac", 40, CAlign::Centre},
-        {"Index", 0, CAlign::Centre},
+        {QT_TRANSLATE_NOOP("roster", "No."), 30, CAlign::Right},   {QT_TRANSLATE_NOOP("roster", "Name"), 135, CAlign::Left},   {QT_TRANSLATE_NOOP("roster", "Pos"), 40, CAlign::Left},
+        {"", 0, CAlign::Left},        {QT_TRANSLATE_NOOP("roster", "Rating"), 50, CAlign::Centre}, {QT_TRANSLATE_NOOP("roster", "Acl"), 40, CAlign::Centre},
+        {QT_TRANSLATE_NOOP("roster", "Agl"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Awr"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Bct"), 40, CAlign::Centre},
+        {QT_TRANSLATE_NOOP("roster", "Cre"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Fit"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Hea"), 40, CAlign::Centre},
+        {QT_TRANSLATE_NOOP("roster", "Pas"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Rct"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Spw"), 40, CAlign::Centre},
+        {QT_TRANSLATE_NOOP("roster", "Sac"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Spd"), 40, CAlign::Centre},  {QT_TRANSLATE_NOOP("roster", "Tac"), 40, CAlign::Centre},
+        {QT_TRANSLATE_NOOP("roster", "Index"), 0, CAlign::Centre},
     }};
     return table;
 }

@@ -1,4 +1,5 @@
 #include "editing/Transfers.h"
+#include "util/Translatable.h"
 
 #include "database/Change.h"
 #include "database/Database.h"
@@ -157,7 +158,7 @@ CTransferResult refused(const char* text)
 {
     CTransferResult r;
     r.kind = CTransferResult::CKind::Refused;
-    r.message = text;
+    r.message = translated("transfertexts", text);
     return r;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,12 +16,12 @@ class CTransaction;
 namespace transfertexts
 {
 inline constexpr const char* kButton = "<---->";
-inline constexpr const char* kCreatingTables = "Creating Transfer Tables...";
-inline constexpr const char* kReady = "Ready";
-inline constexpr const char* kCantTransferLeague = "Can't transfer league.";
-inline constexpr const char* kRightTeamFull = "Team is full (20 players)";
-inline constexpr const char* kLeftTeamFull = "Team is full (26 players)";
-inline constexpr const char* kTooFewPlayers = "Team cannot have less than 11 players)";
+inline constexpr const char* kCreatingTables = QT_TRANSLATE_NOOP("transfertexts", "Creating Transfer Tables...");
+inline constexpr const char* kReady = QT_TRANSLATE_NOOP("transfertexts", "Ready");
+inline constexpr const char* kCantTransferLeague = QT_TRANSLATE_NOOP("transfertexts", "Can't transfer league.");
+inline constexpr const char* kRightTeamFull = QT_TRANSLATE_NOOP("transfertexts", "Team is full (20 players)");
+inline constexpr const char* kLeftTeamFull = QT_TRANSLATE_NOOP("transfertexts", "Team is full (26 players)");
+inline constexpr const char* kTooFewPlayers = QT_TRANSLATE_NOOP("transfertexts", "Team cannot have less than 11 players)");
 }  // namespace transfertexts
 
 // The right-hand team takes fewer players than the left: the game's squad screens show

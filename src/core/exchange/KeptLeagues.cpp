@@ -1,4 +1,5 @@
 #include "exchange/KeptLeagues.h"
+#include "util/Translatable.h"
 
 #include "database/Backup.h"
 #include "database/Change.h"
@@ -479,7 +480,7 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     if (failed) *failed = false;
     auto failure = [&](const std::string& why) -> std::optional<std::string> {
         if (failed) *failed = true;
-        return formatText(keptleaguetexts::kKeepFailed, m_folder.string().c_str(), why.c_str());
+        return translatedArgs("keptleaguetexts", keptleaguetexts::kKeepFailed, {m_folder.string(), why});
     };
     using namespace keptleaguetexts;
     CFileSystem& files = CFileSystem::real();
@@ -528,7 +529,7 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
             if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep")) return failure(*error);
         }
         if (!notOurs.empty() && !wasOurs)
-            note = formatText(kKeptElsewhere, (m_folder / target).string().c_str(), (m_folder / notOurs).string().c_str());
+            note = translatedArgs("keptleaguetexts", kKeptElsewhere, {(m_folder / target).string(), (m_folder / notOurs).string()});
     }
 
     // What this object kept before is now in the new file (or was removed by the user).
@@ -564,7 +565,7 @@ std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
     std::vector<std::string> names;
     if (!files.listFolder(m_folder, names))
     {
-        prompts.message(formatText(kFolderUnreadable, m_folder.string().c_str(), systemReason(errno).c_str()),
+        prompts.message(translatedArgs("keptleaguetexts", kFolderUnreadable, {m_folder.string(), systemReason(errno)}),
                         CPrompts::CIcon::Warning);
         return 0;
     }
@@ -594,7 +595,7 @@ std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
                 m_owned.push_back({name, checksumText(bytes)});
             }
         }
-        if (why) prompts.message(formatText(kUnreadable, path.string().c_str(), why->c_str()), CPrompts::CIcon::Warning);
+        if (why) prompts.message(translatedArgs("keptleaguetexts", kUnreadable, {path.string(), why->c_str()}), CPrompts::CIcon::Warning);
     }
 
     return restored;
@@ -612,7 +613,7 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
     CFileStatus folderStatus;
     if (!files.status(m_folder, folderStatus))
     {
-        prompts.message(formatText(kFolderUnreadable, m_folder.string().c_str(), systemReason(errno).c_str()),
+        prompts.message(translatedArgs("keptleaguetexts", kFolderUnreadable, {m_folder.string(), systemReason(errno)}),
                         CPrompts::CIcon::Warning);
         return 0;
     }
@@ -639,7 +640,7 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
             m_oldSets.push_back(set);
             continue;
         }
-        prompts.message(formatText(kOldSetUnreadable, name.c_str(), set.string().c_str()), CPrompts::CIcon::Warning);
+        prompts.message(translatedArgs("keptleaguetexts", kOldSetUnreadable, {name, set.string()}), CPrompts::CIcon::Warning);
     }
     db.setModified(wasModified);
     return restored;
@@ -659,7 +660,7 @@ std::string withImportedLeagueNote(const std::string& warning, const CDatabase& 
     const bool any = std::any_of(db.leagues().begin(), db.leagues().end(),
                                  [](const auto& league) { return league->importedLeague != 0; });
     if (!any) return warning;
-    const std::string note = std::string(keptleaguetexts::kImportedLeagueNote) + "\n\n";
+    const std::string note = translated("keptleaguetexts", keptleaguetexts::kImportedLeagueNote) + "\n\n";
     const std::size_t question = warning.rfind("\n\n");
     if (question == std::string::npos) return warning + "\n\n" + note;
     return warning.substr(0, question + 2) + note + warning.substr(question + 2);

@@ -19,30 +19,29 @@ class CPrompts;
 
 namespace keptleaguetexts
 {
-inline constexpr const char* kImportedLeagueNote =
+inline constexpr const char* kImportedLeagueNote = QT_TRANSLATE_NOOP(
+    "keptleaguetexts",
     "Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time "
     "Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer "
     "page, Cut and Paste, or dragging them); the save writes them as those teams' players. "
-    "Use File/Export to share the league.";
+    "Use File/Export to share the league.");
 inline constexpr const char* kImportedLeagueTip = QT_TRANSLATE_NOOP(
     "keptleaguetexts",
     "Imported league: kept by Obrix, not in the Golvar data files.\n"
     "To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.");
-inline constexpr const char* kRemoveQuestion =
-    "Remove the imported league %s from Obrix? Its teams and its edits will be gone, "
-    "and it will not come back at the next start.";
-inline constexpr const char* kKeepFailed = "The imported leagues could not be kept in %s: %s";
-inline constexpr const char* kUnreadable =
-    "The kept leagues in %s could not be read: %s.\n"
-    "The file is left as it is; the leagues it holds are not in this run.";
-inline constexpr const char* kFolderUnreadable =
-    "The folder of the kept leagues, %s, could not be read: %s.\n"
-    "Nothing in it is changed; the leagues kept there are not in this run.";
-inline constexpr const char* kOldSetUnreadable =
-    "The kept league %s (kept by an earlier version of Obrix in %s) could not be read again.\n"
-    "Its files are left as they are, where File/Import can try them again.";
-inline constexpr const char* kKeptElsewhere =
-    "The imported leagues were kept in %s, because %s was not read in this run and is left as it is.";
+// %1 the league's name.
+inline constexpr const char* kRemoveQuestion = QT_TRANSLATE_NOOP(
+    "keptleaguetexts",
+    "Remove the imported league %1 from Obrix? Its teams and its edits will be gone, "
+    "and it will not come back at the next start.");
+inline constexpr const char* kKeepFailed = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues could not be kept in %1: %2");
+inline constexpr const char* kUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept leagues in %1 could not be read: %2.\n"
+    "The file is left as it is; the leagues it holds are not in this run.");
+inline constexpr const char* kFolderUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The folder of the kept leagues, %1, could not be read: %2.\n"
+    "Nothing in it is changed; the leagues kept there are not in this run.");
+inline constexpr const char* kOldSetUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.\n"
+    "Its files are left as they are, where File/Import can try them again.");
+inline constexpr const char* kKeptElsewhere = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.");
 inline constexpr const char* kFileName = "KEPT.OBK";
 inline constexpr const char* kFileStem = "KEPT";
 inline constexpr const char* kFileExtension = ".OBK";

@@ -3,6 +3,7 @@
 #include "database/Database.h"
 #include "editing/TextOrder.h"
 #include "util/TextCodec.h"
+#include "util/Translatable.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -206,9 +207,24 @@ void CStatsFilters::reset()
 
 const std::vector<std::string>& positionFilterChoices()
 {
-    static const std::vector<std::string> choices = {"GK", "SW", "LB", "CB", "RB", "LM", "CM",
-                                                     "RM", "LF", "CF", "RF", "Defender", "Midfielder",
-                                                     "Forward"};
+    // Looked up under "statstexts" where the window lists them.
+    static const std::vector<std::string> choices = {
+        //: A position's abbreviation, kept as the roster and the Player page show it (there in English).
+        QT_TRANSLATE_NOOP("statstexts", "GK"),
+        QT_TRANSLATE_NOOP("statstexts", "SW"),
+        QT_TRANSLATE_NOOP("statstexts", "LB"),
+        QT_TRANSLATE_NOOP("statstexts", "CB"),
+        QT_TRANSLATE_NOOP("statstexts", "RB"),
+        QT_TRANSLATE_NOOP("statstexts", "LM"),
+        QT_TRANSLATE_NOOP("statstexts", "CM"),
+        QT_TRANSLATE_NOOP("statstexts", "RM"),
+        QT_TRANSLATE_NOOP("statstexts", "LF"),
+        QT_TRANSLATE_NOOP("statstexts", "CF"),
+        QT_TRANSLATE_NOOP("statstexts", "RF"),
+        QT_TRANSLATE_NOOP("statstexts", "Defender"),
+        QT_TRANSLATE_NOOP("statstexts", "Midfielder"),
+        QT_TRANSLATE_NOOP("statstexts", "Forward"),
+    };
     return choices;
 }
 
@@ -266,10 +282,41 @@ std::string filterSummary(const CStatsFilters& filters)
 
 std::vector<std::string> gridColumnTitles(CStatsKind kind)
 {
+    // The window shows them looked up under "statstexts"; the report files keep them English.
     if (kind == CStatsKind::Characteristics)
-        return {"Name", "No.", "Pos", "Hair Colour", "Hair Type", "Facial Hair", "Skin Colour", "Skill Ave"};
-    return {"Name", "No.", "Pos", "",    "Team", "Rating", "Acl", "Agl", "Awr", "Bct",  "Cre",
-            "Fit",  "Hac", "Pas", "Rct", "Spw",  "Sac",    "Spd", "Tac", "Value", "International"};
+        return {
+            QT_TRANSLATE_NOOP("statstexts", "Name"),
+            QT_TRANSLATE_NOOP("statstexts", "No."),
+            QT_TRANSLATE_NOOP("statstexts", "Pos"),
+            QT_TRANSLATE_NOOP("statstexts", "Hair Colour"),
+            QT_TRANSLATE_NOOP("statstexts", "Hair Type"),
+            QT_TRANSLATE_NOOP("statstexts", "Facial Hair"),
+            QT_TRANSLATE_NOOP("statstexts", "Skin Colour"),
+            QT_TRANSLATE_NOOP("statstexts", "Skill Ave"),
+        };
+    return {
+            QT_TRANSLATE_NOOP("statstexts", "Name"),
+            QT_TRANSLATE_NOOP("statstexts", "No."),
+            QT_TRANSLATE_NOOP("statstexts", "Pos"),
+            "",
+            QT_TRANSLATE_NOOP("statstexts", "Team"),
+            QT_TRANSLATE_NOOP("statstexts", "Rating"),
+            QT_TRANSLATE_NOOP("statstexts", "Acl"),
+            QT_TRANSLATE_NOOP("statstexts", "Agl"),
+            QT_TRANSLATE_NOOP("statstexts", "Awr"),
+            QT_TRANSLATE_NOOP("statstexts", "Bct"),
+            QT_TRANSLATE_NOOP("statstexts", "Cre"),
+            QT_TRANSLATE_NOOP("statstexts", "Fit"),
+            QT_TRANSLATE_NOOP("statstexts", "Hac"),
+            QT_TRANSLATE_NOOP("statstexts", "Pas"),
+            QT_TRANSLATE_NOOP("statstexts", "Rct"),
+            QT_TRANSLATE_NOOP("statstexts", "Spw"),
+            QT_TRANSLATE_NOOP("statstexts", "Sac"),
+            QT_TRANSLATE_NOOP("statstexts", "Spd"),
+            QT_TRANSLATE_NOOP("statstexts", "Tac"),
+            QT_TRANSLATE_NOOP("statstexts", "Value"),
+            QT_TRANSLATE_NOOP("statstexts", "International"),
+    };
 }
 
 std::vector<std::string> gridCells(const CStatsRow& row, CStatsKind kind)

@@ -1,4 +1,5 @@
 #include "kits/JerseyThumbnails.h"
+#include "util/Translatable.h"
 
 #include "util/Format.h"
 
@@ -73,7 +74,7 @@ int makeJerseyThumbnails(const std::filesystem::path& gameFolder, const std::fil
         const auto thumbnail = makeJerseyThumbnail(texture);
         if (!thumbnail)
         {
-            skip(formatText(thumbnailtexts::kNotAPicture, source.string().c_str()));
+            skip(translatedArgs("thumbnailtexts", thumbnailtexts::kNotAPicture, {source.string()}));
             continue;
         }
         // An existing "MJFR1.BMP" is the same picture to the picture lists, so it is
@@ -93,5 +94,5 @@ std::string skippedThumbnailsMessage(const std::vector<std::string>& skipped)
     if (skipped.empty()) return {};
     std::string list;
     for (const auto& s : skipped) list += (list.empty() ? "" : "\n") + s;
-    return formatText(thumbnailtexts::kSkipped, int(skipped.size()), list.c_str());
+    return translatedArgs("thumbnailtexts", thumbnailtexts::kSkipped, {std::to_string(int(skipped.size())), list});
 }

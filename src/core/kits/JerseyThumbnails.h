@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -36,6 +38,6 @@ std::string skippedThumbnailsMessage(const std::vector<std::string>& skipped);
 
 namespace thumbnailtexts
 {
-inline constexpr const char* kSkipped = "%d of the 64 jersey thumbnails could not be made:\n%s";
-inline constexpr const char* kNotAPicture = "%s: not a texture with a whole jersey picture";
+inline constexpr const char* kSkipped = QT_TRANSLATE_NOOP("thumbnailtexts", "%1 of the 64 jersey thumbnails could not be made:\n%2");
+inline constexpr const char* kNotAPicture = QT_TRANSLATE_NOOP("thumbnailtexts", "%1: not a texture with a whole jersey picture");
 } // namespace thumbnailtexts

@@ -1,4 +1,5 @@
 #include "settings/GameSettings.h"
+#include "util/Translatable.h"
 
 #include <optional>
 
@@ -13,7 +14,7 @@ constexpr const char* kCommentarySuffix = "/Audio/Plrs";
 
 std::optional<std::string> askForFolder(CPrompts& prompts, const std::string& startFolder)
 {
-    return prompts.chooseFolder(settingtexts::kSelectFolderTitle, startFolder);
+    return prompts.chooseFolder(translated("settingtexts", settingtexts::kSelectFolderTitle), startFolder);
 }
 
 } // namespace
@@ -44,7 +45,7 @@ bool discoverGameFolder(CGameSettings& settings, CSettingsStore& store, CPrompts
         std::optional<std::string> folder = registration.gameFolder();
         if (!folder)
         {
-            if (!prompts.askYesNo(settingtexts::kCannotLocate, CPrompts::CIcon::Question)) return false;
+            if (!prompts.askYesNo(translated("settingtexts", settingtexts::kCannotLocate), CPrompts::CIcon::Question)) return false;
             folder = askForFolder(prompts, startFolder);
             if (!folder) return false;
         }
@@ -58,7 +59,7 @@ bool discoverGameFolder(CGameSettings& settings, CSettingsStore& store, CPrompts
         }
     }
     // The saved folder is unreadable, or the one just found could not be saved.
-    if (!prompts.askYesNo(settingtexts::kCannotLocate, CPrompts::CIcon::Question)) return false;
+    if (!prompts.askYesNo(translated("settingtexts", settingtexts::kCannotLocate), CPrompts::CIcon::Question)) return false;
     return chooseGameFolder(settings, store, prompts, startFolder);
 }
 

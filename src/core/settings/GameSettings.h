@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include "settings/GameRegistration.h"
 #include "settings/Prompts.h"
 #include "settings/SettingsStore.h"
@@ -17,9 +19,8 @@ struct CGameSettings
 
 namespace settingtexts
 {
-inline constexpr const char* kCannotLocate =
-    "Cannot locate Golvar directory in the Registry. Do you want to select it yourself?";
-inline constexpr const char* kSelectFolderTitle = "Select Golvar directory";
+inline constexpr const char* kCannotLocate = QT_TRANSLATE_NOOP("settingtexts", "Cannot locate Golvar directory in the Registry. Do you want to select it yourself?");
+inline constexpr const char* kSelectFolderTitle = QT_TRANSLATE_NOOP("settingtexts", "Select Golvar directory");
 // Where the folder dialog starts on Windows; elsewhere the caller passes the home folder.
 inline constexpr const char* kDefaultStartFolder = "C:\\";
 } // namespace settingtexts

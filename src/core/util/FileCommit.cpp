@@ -1,4 +1,5 @@
 #include "util/FileCommit.h"
+#include "util/Translatable.h"
 
 #include "util/Format.h"
 
@@ -567,8 +568,7 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
 
     auto failed = [&](const std::string& what) {
         result.state = CRecovery::CState::Failed;
-        result.message = formatText(committexts::kRecoveryFailed, operation.empty() ? "save" : operation.c_str(),
-                                    folder.string().c_str(), what.c_str(), committexts::kRecordName);
+        result.message = translatedArgs("committexts", committexts::kRecoveryFailed, {operation.empty() ? "save" : operation.c_str(), folder.string(), what, committexts::kRecordName});
         return result;
     };
 
@@ -627,8 +627,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
         if (!fs.removeFile(recordPath)) return failed(fileFailure(recordPath, "remove", errno));
         if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
         result.state = forward ? CRecovery::CState::Completed : CRecovery::CState::Undone;
-        result.message = forward ? formatText(committexts::kCompleted, operation.c_str(), joinNames(targets).c_str())
-                                 : formatText(committexts::kUndone, operation.c_str());
+        result.message = forward ? translatedArgs("committexts", committexts::kCompleted, {operation, joinNames(targets)})
+                                 : translatedArgs("committexts", committexts::kUndone, {operation});
         return result;
     }
 
@@ -649,7 +649,7 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
     if (operation.empty()) operation = "save";
     if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
     result.state = CRecovery::CState::Undone;
-    result.message = formatText(committexts::kUndone, operation.c_str());
+    result.message = translatedArgs("committexts", committexts::kUndone, {operation});
     return result;
 }
 
@@ -722,9 +722,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!fs.readFile(temps[i], back))
             return abandon(lead(files[i]) + fileFailure(files[i].target, "read the new copy back", errno));
         if (back != files[i].bytes)
-            return abandon(lead(files[i]) + formatText(committexts::kReadBackDiffers, files[i].target.string().c_str(),
-                                                       std::to_string(back.size()).c_str(),
-                                                       std::to_string(files[i].bytes.size()).c_str()));
+            return abandon(lead(files[i]) + translatedArgs("committexts", committexts::kReadBackDiffers, {files[i].target.string(), std::to_string(back.size()), std::to_string(files[i].bytes.size())}));
     }
 
     for (std::size_t i = 0; i < n; ++i)
@@ -779,8 +777,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         {
             // The record stays: the next load finishes the set one way or the other.
             return failure + "\n"
-                   + formatText(committexts::kMixed, operation.c_str(), joinNames(isNew).c_str(),
-                                joinNames(keptNames).c_str());
+                   + translatedArgs("committexts", committexts::kMixed, {operation, joinNames(isNew), joinNames(keptNames)});
         }
         if (!fs.syncFolder(folder))
             return failure + " (" + fileFailure(folder, "flush the folder", errno) + ": the next load checks the files)";

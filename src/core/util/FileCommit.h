@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -151,15 +153,12 @@ CRecovery recoverCommit(CFileSystem& fs, const std::filesystem::path& folder);
 namespace committexts
 {
 inline constexpr const char* kRecordName = "OBRIX-COMMIT.TXT";
-inline constexpr const char* kCompleted = "An interrupted %s was completed: %s now hold the new contents.";
-inline constexpr const char* kUndone = "An interrupted %s was undone: the files are as before it.";
-inline constexpr const char* kNotRegular = "it is not a regular file (a link, pipe, device or folder is in its place)";
-inline constexpr const char* kReadBackDiffers =
-    "%s: the new copy read back from the disk differs from what was written (%s bytes read, %s written).";
-inline constexpr const char* kMixed =
-    "The %s failed and the old files could not all be put back, so the set is mixed: %s. The old contents are kept "
-    "beside them (%s); the editor finishes the set at the next load of this folder.";
-inline constexpr const char* kRecoveryFailed =
-    "An interrupted %s in %s could not be finished: %s. The old contents are kept beside the files (names "
-    "ending \".obrix-old...\") and the record in %s.";
+inline constexpr const char* kCompleted = QT_TRANSLATE_NOOP("committexts", "An interrupted %1 was completed: %2 now hold the new contents.");
+inline constexpr const char* kUndone = QT_TRANSLATE_NOOP("committexts", "An interrupted %1 was undone: the files are as before it.");
+inline constexpr const char* kNotRegular = QT_TRANSLATE_NOOP("committexts", "it is not a regular file (a link, pipe, device or folder is in its place)");
+inline constexpr const char* kReadBackDiffers = QT_TRANSLATE_NOOP("committexts", "%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).");
+inline constexpr const char* kMixed = QT_TRANSLATE_NOOP("committexts", "The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept "
+    "beside them (%3); the editor finishes the set at the next load of this folder.");
+inline constexpr const char* kRecoveryFailed = QT_TRANSLATE_NOOP("committexts", "An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names "
+    "ending \".obrix-old...\") and the record in %4.");
 } // namespace committexts

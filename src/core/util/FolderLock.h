@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Translatable.h"
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -52,7 +54,6 @@ private:
 namespace locktexts
 {
 inline constexpr const char* kLockFileName = "OBRIX.LOCK";
-inline constexpr const char* kInUse = "%s: the game folder is in use by another program.";
-inline constexpr const char* kRecoverySkipped =
-    "%s: another program is saving the game's files; its unfinished save is left for it to finish.";
+inline constexpr const char* kInUse = QT_TRANSLATE_NOOP("locktexts", "%1: the game folder is in use by another program.");
+inline constexpr const char* kRecoverySkipped = QT_TRANSLATE_NOOP("locktexts", "%1: another program is saving the game's files; its unfinished save is left for it to finish.");
 } // namespace locktexts

@@ -1,5 +1,6 @@
 #include "app/ObrixApp.h"
 
+#include "app/CatalogueText.h"
 #include "app/SplashWindow.h"
 
 #include "database/Backup.h"
@@ -336,7 +337,7 @@ bool CObrixApp::saveToGame()
     {
         bool goOn = false;
         if (m_dataFolder.empty())  // no home folder: nowhere to keep a backup
-            goOn = m_prompts.askYesNo(formatText(backuptexts::kSaveWithoutBackup, ""), CPrompts::CIcon::Warning);
+            goOn = m_prompts.askYesNo(translatedArgs("backuptexts", backuptexts::kSaveWithoutBackup, {""}), CPrompts::CIcon::Warning);
         else
         {
             // The files in use are those of the language loaded at start-up.

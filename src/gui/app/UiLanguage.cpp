@@ -16,6 +16,8 @@ namespace
 {
 QPointer<QTranslator> g_qtTranslator;
 QPointer<QTranslator> g_obrixTranslator;
+QPointer<QTranslator> g_pluralTranslator;
+QString g_languageInEffect = QStringLiteral("en");
 
 void removeTranslator(QPointer<QTranslator>& translator)
 {
@@ -41,6 +43,19 @@ bool installUiTranslators(const QString& code)
     removeTranslator(g_qtTranslator);
     removeTranslator(g_obrixTranslator);
     installCatalogueLookup();
+    g_languageInEffect = QStringLiteral("en");
+    // The English forms of the counts, under every language: the chosen one's own come first.
+    if (!g_pluralTranslator)
+    {
+        auto* plurals = new QTranslator(QCoreApplication::instance());
+        if (loadObrixTranslation(*plurals, QStringLiteral("en")))
+        {
+            QCoreApplication::installTranslator(plurals);
+            g_pluralTranslator = plurals;
+        }
+        else
+            delete plurals;
+    }
     if (code == QLatin1String("en")) return true;
 
     // Qt has no translation of its own for every language we speak (Swedish); its dialogs
@@ -62,7 +77,16 @@ bool installUiTranslators(const QString& code)
     }
     QCoreApplication::installTranslator(obrix);
     g_obrixTranslator = obrix;
+    g_languageInEffect = code;
     return true;
+}
+
+QString uiLanguageInEffect() { return g_languageInEffect; }
+
+void ensureEnglishCounts()
+{
+    // Installed before the language's own translators, so that theirs come first.
+    if (!g_pluralTranslator) installUiTranslators(g_languageInEffect);
 }
 
 QString applyUiLanguage(const std::optional<QString>& commandLineCode, CSettingsStore& store)

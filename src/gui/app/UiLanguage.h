@@ -17,3 +17,12 @@ QString applyUiLanguage(const std::optional<QString>& commandLineCode, CSettings
 // The translators for code alone, replacing any installed before; "en" installs none.
 // False when the editor's own translation for code could not be loaded.
 bool installUiTranslators(const QString& code);
+
+// The language whose translation is installed now: "en" before any, when English was chosen,
+// or when the chosen language's translation could not be loaded.
+QString uiLanguageInEffect();
+
+// The English forms of counts ("1 row", "2 rows") installed, with the translators of the
+// language in effect after them; a count asked for before any language was chosen (tests,
+// tools) reads as English should.
+void ensureEnglishCounts();

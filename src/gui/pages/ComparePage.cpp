@@ -1,4 +1,5 @@
 #include "pages/ComparePage.h"
+#include "app/CatalogueText.h"
 
 #include "app/ObrixApp.h"
 #include "editing/Comparison.h"
@@ -36,7 +37,7 @@ void fillList(QListWidget* list, const CDatabase& db, const std::vector<uint32_t
 CComparePage::CComparePage(CObrixApp& app, QWidget* parent)
     : QWidget(parent), m_app(app), m_leftTree(new CLeagueTree(app, false, false, this)),
       m_rightTree(new CLeagueTree(app, false, false, this)),
-      m_compareButton(new QPushButton(QString::fromLatin1(comparisontexts::kCompareButton), this)),
+      m_compareButton(new QPushButton(catalogueText("comparisontexts", comparisontexts::kCompareButton), this)),
       m_leftList(new QListWidget(this)), m_rightList(new QListWidget(this))
 {
     auto* grid = new QGridLayout(this);
@@ -46,7 +47,7 @@ CComparePage::CComparePage(CObrixApp& app, QWidget* parent)
     grid->addWidget(m_leftTree, 0, 0);
     grid->addWidget(m_compareButton, 0, 1, Qt::AlignCenter);
     grid->addWidget(m_rightTree, 0, 2);
-    const QString differences = QString::fromLatin1(comparisontexts::kDifferences);
+    const QString differences = catalogueText("comparisontexts", comparisontexts::kDifferences);
     auto* leftLabel = new QLabel(differences, this);
     auto* rightLabel = new QLabel(differences, this);
     leftLabel->setBuddy(m_leftList);

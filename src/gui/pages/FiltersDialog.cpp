@@ -1,4 +1,5 @@
 #include "pages/FiltersDialog.h"
+#include "app/CatalogueText.h"
 
 #include "exchange/StatsTexts.h"
 #include "util/TextCodec.h"
@@ -19,7 +20,7 @@ using namespace statstexts;
 
 QLabel* caption(const char* text, QWidget* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(catalogueText("statstexts", text), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -33,12 +34,12 @@ CFiltersDialog::CFiltersDialog(const CStatsFilters& filters, CTextEncoding encod
     : QDialog(parent), m_encoding(encoding), m_name(new QLineEdit(this)), m_position(new QComboBox(this)),
       m_international(new QComboBox(this))
 {
-    setWindowTitle(QString::fromLatin1(kFiltersTitle));
+    setWindowTitle(catalogueText("statstexts", kFiltersTitle));
     m_name->setObjectName(QStringLiteral("nameFilter"));
     m_position->addItem(QString());
-    for (const std::string& choice : positionFilterChoices()) m_position->addItem(QString::fromStdString(choice));
+    for (const std::string& choice : positionFilterChoices()) m_position->addItem(catalogueText("statstexts", choice.c_str()));
     m_international->addItem(QString());
-    for (const char* choice : kInternationalChoices) m_international->addItem(QString::fromLatin1(choice));
+    for (const char* choice : kInternationalChoices) m_international->addItem(catalogueText("statstexts", choice));
 
     const char* rowNames[NumberRowCount];
     rowNames[ValueRow] = kFilterValue;
@@ -48,7 +49,7 @@ CFiltersDialog::CFiltersDialog(const CStatsFilters& filters, CTextEncoding encod
     {
         auto* op = new QComboBox(this);
         op->addItem(QString());
-        for (const char* name : kOperators) op->addItem(QString::fromLatin1(name));
+        for (const char* name : kOperators) op->addItem(catalogueText("statstexts", name));
         auto* number = new QSpinBox(this);
         // Values are 16-bit; skills are compared as shown (1 to 16) and ratings stay far
         // below the value range, so one bound serves every row.
@@ -90,9 +91,9 @@ CFiltersDialog::CFiltersDialog(const CStatsFilters& filters, CTextEncoding encod
     grid->setColumnMinimumWidth(3, 12);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QString::fromLatin1(kOk), QDialogButtonBox::AcceptRole);
-    m_reset = buttons->addButton(QString::fromLatin1(kReset), QDialogButtonBox::ResetRole);
-    m_cancel = buttons->addButton(QString::fromLatin1(kCancel), QDialogButtonBox::RejectRole);
+    m_ok = buttons->addButton(catalogueText("statstexts", kOk), QDialogButtonBox::AcceptRole);
+    m_reset = buttons->addButton(catalogueText("statstexts", kReset), QDialogButtonBox::ResetRole);
+    m_cancel = buttons->addButton(catalogueText("statstexts", kCancel), QDialogButtonBox::RejectRole);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

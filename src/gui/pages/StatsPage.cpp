@@ -1,4 +1,5 @@
 #include "pages/StatsPage.h"
+#include "app/CatalogueText.h"
 
 #include "app/ObrixApp.h"
 #include "database/Change.h"
@@ -56,20 +57,21 @@ private:
     std::vector<QWidget*> m_widgets;
 };
 
-QStringList toStringList(const std::vector<std::string>& texts)
+// Column titles of the grid, in the user's language.
+QStringList shownTitles(const std::vector<std::string>& texts)
 {
     QStringList out;
-    for (const std::string& t : texts) out.push_back(QString::fromStdString(t));
+    for (const std::string& t : texts) out.push_back(t.empty() ? QString() : catalogueText("statstexts", t.c_str()));
     return out;
 }
 }  // namespace
 
 CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     : QWidget(parent), m_app(app), m_tree(new CLeagueTree(app, false, false, this)), m_chosen(new QListWidget(this)),
-      m_plain(new QRadioButton(QString::fromLatin1(kPlainText), this)),
-      m_delimited(new QRadioButton(QString::fromLatin1(kDelimitedText), this)),
-      m_playerStats(new QRadioButton(QString::fromLatin1(kPlayerStats), this)),
-      m_characteristics(new QRadioButton(QString::fromLatin1(kCharacteristics), this)), m_summary(new QLineEdit(this)),
+      m_plain(new QRadioButton(catalogueText("statstexts", kPlainText), this)),
+      m_delimited(new QRadioButton(catalogueText("statstexts", kDelimitedText), this)),
+      m_playerStats(new QRadioButton(catalogueText("statstexts", kPlayerStats), this)),
+      m_characteristics(new QRadioButton(catalogueText("statstexts", kCharacteristics), this)), m_summary(new QLineEdit(this)),
       m_grid(new QTableView(this)), m_model(new CStatsGridModel(this)), m_fill(new CStatsGridFill(this))
 {
     // The page leads its tree through a change: the tree must not give back the teams the
@@ -83,10 +85,10 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     m_summary->setObjectName(QStringLiteral("filterSummary"));
     m_summary->setReadOnly(true);
     m_summary->setFocusPolicy(Qt::NoFocus);
-    m_summary->setPlaceholderText(QString::fromLatin1(kNoFilters));
+    m_summary->setPlaceholderText(catalogueText("statstexts", kNoFilters));
 
     auto makeButton = [this](const char* caption, void (CStatsPage::*slot)()) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(catalogueText("statstexts", caption), this);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         m_buttons.push_back(b);
@@ -169,7 +171,7 @@ CStatsPage::CStatsPage(CObrixApp& app, QWidget* parent)
     lowerLayout->setSpacing(4);
     auto* summaryRow = new QHBoxLayout;
     summaryRow->setSpacing(6);
-    auto* summaryLabel = new QLabel(QString::fromLatin1(kSummaryLabel), lower);
+    auto* summaryLabel = new QLabel(catalogueText("statstexts", kSummaryLabel), lower);
     summaryLabel->setBuddy(m_summary);
     summaryRow->addWidget(summaryLabel);
     summaryRow->addWidget(m_summary, 1);
@@ -220,7 +222,7 @@ CStatsPage::~CStatsPage()
 
 QPushButton* CStatsPage::button(const char* caption) const
 {
-    const QString text = QString::fromLatin1(caption);
+    const QString text = catalogueText("statstexts", caption);
     for (QPushButton* b : m_buttons)
         if (b->text() == text) return b;
     return nullptr;
@@ -406,7 +408,7 @@ void CStatsPage::add()
     const QModelIndex node = m_tree->selectedNode();
     if (!node.isValid())
     {
-        m_app.prompts().message(kSelectToAdd, CPrompts::CIcon::Information);
+        m_app.prompts().message(catalogueUtf8("statstexts", kSelectToAdd), CPrompts::CIcon::Information);
         return;
     }
     addNode(node);
@@ -464,7 +466,7 @@ void CStatsPage::remove()
     const QList<QListWidgetItem*> selected = m_chosen->selectedItems();
     if (selected.isEmpty())
     {
-        m_app.prompts().message(kSelectToRemove, CPrompts::CIcon::Information);
+        m_app.prompts().message(catalogueUtf8("statstexts", kSelectToRemove), CPrompts::CIcon::Information);
         return;
     }
     const CWaitCursor wait;
@@ -488,7 +490,7 @@ void CStatsPage::writeToFile()
     const std::vector<uint32_t> teams = chosenTeams();
     if (teams.empty())
     {
-        m_app.prompts().message(kSelectToExport, CPrompts::CIcon::Information);
+        m_app.prompts().message(catalogueUtf8("statstexts", kSelectToExport), CPrompts::CIcon::Information);
         return;
     }
     CPrompts::CFileChoice choice;
@@ -505,7 +507,7 @@ void CStatsPage::writeToFile()
     // A file that cannot be written ends the command without a message; the status
     // line must not go on claiming it is writing.
     writeReportFile(std::filesystem::path(*path), text);
-    setStatus(QString::fromLatin1(kReady));
+    setStatus(catalogueText("statstexts", kReady));
 }
 
 void CStatsPage::editFilters()
@@ -563,7 +565,7 @@ void CStatsPage::updateGrid()
 
 void CStatsPage::setColumns()
 {
-    const QStringList titles = toStringList(gridColumnTitles(m_kind));
+    const QStringList titles = shownTitles(gridColumnTitles(m_kind));
     m_model->setColumns(titles);
     // The report keeps an always empty column without a title, for its own layout; the
     // grid has nothing to show in it.
@@ -637,9 +639,9 @@ void CStatsPage::print()
     const printmodule::CPrintGrid printGrid = printGridFunction(&problem);
     if (!printGrid)
     {
-        m_app.prompts().message(std::string(kPrintingUnavailable) + "\n\n" + problem.toStdString(),
+        m_app.prompts().message(catalogueUtf8("statstexts", kPrintingUnavailable) + "\n\n" + problem.toStdString(),
                                 CPrompts::CIcon::Error);
         return;
     }
-    if (printGrid(this, gridTitles(), gridRows()) == 0) m_app.prompts().message(kPrinterNotStarted, CPrompts::CIcon::Error);
+    if (printGrid(this, gridTitles(), gridRows()) == 0) m_app.prompts().message(catalogueUtf8("statstexts", kPrinterNotStarted), CPrompts::CIcon::Error);
 }

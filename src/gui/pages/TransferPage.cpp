@@ -1,4 +1,5 @@
 #include "pages/TransferPage.h"
+#include "app/CatalogueText.h"
 
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
@@ -25,7 +26,7 @@ CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent),
     // main window's current team.
     m_left = new CLeagueTree(app, true, false, this);
     m_right = new CLeagueTree(app, true, false, this);
-    m_button = new QPushButton(QString::fromLatin1(transfertexts::kButton), this);
+    m_button = new QPushButton(catalogueText("transfertexts", transfertexts::kButton), this);
     m_button->setObjectName(QStringLiteral("transferButton"));
     m_left->setObjectName(QStringLiteral("leftTree"));
     m_right->setObjectName(QStringLiteral("rightTree"));
@@ -38,7 +39,7 @@ CTransferPage::CTransferPage(CObrixApp& app, QWidget* parent) : QWidget(parent),
     trees->addWidget(m_left, 1);
     trees->addLayout(middle);
     trees->addWidget(m_right, 1);
-    m_hint = new QLabel(QString::fromLatin1(transfertexts::kHintSelect), this);
+    m_hint = new QLabel(catalogueText("transfertexts", transfertexts::kHintSelect), this);
     m_hint->setObjectName(QStringLiteral("transferHint"));
     m_hint->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
@@ -97,12 +98,12 @@ void CTransferPage::showEvent(QShowEvent* event)
 void CTransferPage::open()
 {
     const CWaitCursor wait;
-    m_app.showStatus(QString::fromLatin1(transfertexts::kCreatingTables));
+    m_app.showStatus(catalogueText("transfertexts", transfertexts::kCreatingTables));
     m_left->configure(true, false, false);
     m_right->configure(true, false, false);
     fillTrees();
     updateHint();
-    m_app.showStatus(QString::fromLatin1(transfertexts::kReady));
+    m_app.showStatus(catalogueText("transfertexts", transfertexts::kReady));
     m_opened = true;
 }
 

@@ -1,4 +1,5 @@
 #include "shell/BulkEditCommands.h"
+#include "app/CatalogueText.h"
 
 #include "app/Document.h"
 #include "app/ObrixApp.h"
@@ -112,9 +113,9 @@ CChangesDock* CBulkEditCommands::changesDock()
             return db;
         };
         m_changesDock = new CChangesDock(m_app.db(), loader, &m_frame);
-        m_changesDock->toggleViewAction()->setText(QString::fromLatin1(bulkviewtexts::kChanges));
+        m_changesDock->toggleViewAction()->setText(catalogueText("commands", bulkviewtexts::kChanges));
         m_changesDock->toggleViewAction()->setStatusTip(
-            QString::fromLatin1(bulkviewtexts::kChangesStatus).section(QLatin1Char('\n'), 0, 0));
+            catalogueText("commands", bulkviewtexts::kChangesStatus).section(QLatin1Char('\n'), 0, 0));
         m_frame.addDockWidget(Qt::BottomDockWidgetArea, m_changesDock);
         m_changesDock->hide();
         // The menu's tick follows the list however it was shown or closed.
@@ -135,11 +136,11 @@ CChangesDock* CBulkEditCommands::changesDock()
 void CBulkEditCommands::exportTable()
 {
     using namespace bulkviewtexts;
-    const QStringList tables = {QString::fromLatin1(kTablePlayers), QString::fromLatin1(kTableTeams),
-                                QString::fromLatin1(kTableLeagues)};
+    const QStringList tables = {catalogueText("bulkviewtexts", kTablePlayers), catalogueText("bulkviewtexts", kTableTeams),
+                                catalogueText("bulkviewtexts", kTableLeagues)};
     bool ok = false;
-    const QString table = QInputDialog::getItem(&m_frame, QString::fromLatin1(kChooseTableTitle),
-                                                QString::fromLatin1(kChooseTableLabel), tables, 0, false, &ok);
+    const QString table = QInputDialog::getItem(&m_frame, catalogueText("bulkviewtexts", kChooseTableTitle),
+                                                catalogueText("bulkviewtexts", kChooseTableLabel), tables, 0, false, &ok);
     if (!ok) return;
     const CRecordKind kinds[] = {CRecordKind::Player, CRecordKind::Team, CRecordKind::League};
     const CRecordKind kind = kinds[std::max<qsizetype>(0, tables.indexOf(table))];
@@ -157,10 +158,11 @@ void CBulkEditCommands::exportTable()
         tableexchange::exportTableFile(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode()), *path);
     if (!rows)
     {
-        m_app.prompts().message(formatText(kCannotWrite, path->c_str()), CPrompts::CIcon::Error);
+        m_app.prompts().message(catalogueText("bulkviewtexts", kCannotWrite).arg(QString::fromStdString(*path)).toStdString(),
+                                CPrompts::CIcon::Error);
         return;
     }
-    m_frame.setStatusText(QString::fromStdString(formatText(kExported, counted(int64_t(*rows), kRow, kRows).c_str(), path->c_str())));
+    m_frame.setStatusText(catalogueText("bulkviewtexts", kExported, int(*rows)).arg(QString::fromStdString(*path)));
 }
 
 void CBulkEditCommands::importTable()
@@ -176,7 +178,8 @@ void CBulkEditCommands::importTable()
     const auto read = tableexchange::readTableFile(*path);
     if (!read)
     {
-        m_app.prompts().message(formatText(kCannotRead, path->c_str()), CPrompts::CIcon::Error);
+        m_app.prompts().message(catalogueText("bulkviewtexts", kCannotRead).arg(QString::fromStdString(*path)).toStdString(),
+                                CPrompts::CIcon::Error);
         return;
     }
     const std::string& text = *read;
@@ -191,13 +194,14 @@ void CBulkEditCommands::importTable()
         std::string reasons;
         for (const auto& p : plan.problems) reasons += tableexchange::describeProblem(p) + "\n";
         if (plan.problemCount > plan.problems.size())
-            reasons += formatText("... and %d more problems", int(plan.problemCount - plan.problems.size()));
-        m_app.prompts().message(formatText(kRefused, reasons.c_str()), CPrompts::CIcon::Warning);
+            reasons += catalogueUtf8("bulkviewtexts", kMoreProblems, int(plan.problemCount - plan.problems.size()));
+        m_app.prompts().message(catalogueText("bulkviewtexts", kRefused).arg(QString::fromStdString(reasons)).toStdString(),
+                                CPrompts::CIcon::Warning);
         return;
     }
     if (plan.changes.empty())
     {
-        m_app.prompts().message(kNothingToChange, CPrompts::CIcon::Information);
+        m_app.prompts().message(catalogueUtf8("bulkviewtexts", kNothingToChange), CPrompts::CIcon::Information);
         return;
     }
     CImportPreviewDialog preview(m_app.db(), plan, &m_frame);
@@ -273,10 +277,10 @@ bool CBulkEditCommands::checkBeforeSave()
     dock->raise();
     if (hasErrors(problems))
     {
-        m_app.prompts().message(bulkviewtexts::kSaveHasErrors, CPrompts::CIcon::Error);
+        m_app.prompts().message(catalogueUtf8("bulkviewtexts", bulkviewtexts::kSaveHasErrors), CPrompts::CIcon::Error);
         return false;
     }
-    return m_app.prompts().askYesNo(formatText(bulkviewtexts::kSaveHasWarnings, int(fresh)), CPrompts::CIcon::Warning);
+    return m_app.prompts().askYesNo(catalogueUtf8("bulkviewtexts", bulkviewtexts::kSaveHasWarnings, int(fresh)), CPrompts::CIcon::Warning);
 }
 
 std::unordered_set<std::string> CBulkEditCommands::warningsOfTheFiles() const

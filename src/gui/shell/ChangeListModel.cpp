@@ -1,5 +1,7 @@
 #include "shell/ChangeListModel.h"
 
+#include "app/CatalogueText.h"
+
 #include "database/Database.h"
 #include "shell/BulkViewTexts.h"
 
@@ -21,7 +23,7 @@ QString recordLabel(const CDatabase& db, CRecordKind kind, uint32_t id)
         if (const CPlayer* p = db.player(id)) name = p->name;
         break;
     }
-    QString label = QStringLiteral("%1 %2").arg(QLatin1String(recordKindName(kind))).arg(id);
+    QString label = QStringLiteral("%1 %2").arg(catalogueText("limittexts", recordKindName(kind))).arg(id);
     if (!name.empty()) label += QLatin1Char(' ') + QString::fromStdString(toUtf8(name, enc));
     return label;
 }
@@ -51,8 +53,8 @@ QString CChangeListModel::valueText(const CFieldChange& c, bool after) const
     if (c.side != CFieldChange::CSide::Both)
     {
         const bool present = (c.side == CFieldChange::CSide::OnlyB) == after;
-        return present ? QString::fromLatin1(c.side == CFieldChange::CSide::OnlyA ? bulkviewtexts::kOnlyInA
-                                                                                     : bulkviewtexts::kOnlyInB)
+        return present ? catalogueText("bulkviewtexts", c.side == CFieldChange::CSide::OnlyA ? bulkviewtexts::kOnlyInA
+                                                                                              : bulkviewtexts::kOnlyInB)
                        : QString();
     }
     return QString::fromStdString(
@@ -79,7 +81,7 @@ QVariant CChangeListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     using namespace bulkviewtexts;
     const char* names[] = {kRecordColumn, kFieldColumn, kOldColumn, kNewColumn};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    return section >= 0 && section < ColumnCount ? catalogueText("bulkviewtexts", names[section]) : QVariant();
 }
 
 void CChangeListModel::sort(int column, Qt::SortOrder order)

@@ -1,4 +1,5 @@
 #include "shell/ChangesDock.h"
+#include "app/CatalogueText.h"
 
 #include "database/Database.h"
 #include "editing/DatabaseDiff.h"
@@ -22,14 +23,14 @@ CChangesDock::CChangesDock(const CDatabase& db, CBaseLoader loader, QWidget* par
     : QDockWidget(parent), m_db(db), m_loader(std::move(loader))
 {
     using namespace bulkviewtexts;
-    setWindowTitle(QString::fromLatin1(kChangesTitle));
+    setWindowTitle(catalogueText("bulkviewtexts", kChangesTitle));
     setObjectName(QStringLiteral("changesDock"));
     auto* body = new QWidget(this);
 
     m_tabs = new QTabBar(body);
     m_tabs->setObjectName(QStringLiteral("changesBase"));
-    m_tabs->addTab(QString::fromLatin1(kUnsavedTab));
-    m_tabs->addTab(QString::fromLatin1(kBackupTab));
+    m_tabs->addTab(catalogueText("bulkviewtexts", kUnsavedTab));
+    m_tabs->addTab(catalogueText("bulkviewtexts", kBackupTab));
     connect(m_tabs, &QTabBar::currentChanged, this, [this] { refresh(); });
 
     m_model = new CChangeListModel(db, this);
@@ -45,11 +46,11 @@ CChangesDock::CChangesDock(const CDatabase& db, CBaseLoader loader, QWidget* par
 
     m_summary = new QLabel(body);
     m_summary->setObjectName(QStringLiteral("changesSummary"));
-    auto* revert = new QPushButton(QString::fromLatin1(kRevert), body);
+    auto* revert = new QPushButton(catalogueText("bulkviewtexts", kRevert), body);
     revert->setObjectName(QStringLiteral("revertButton"));
-    auto* revertRecord = new QPushButton(QString::fromLatin1(kRevertRecord), body);
+    auto* revertRecord = new QPushButton(catalogueText("bulkviewtexts", kRevertRecord), body);
     revertRecord->setObjectName(QStringLiteral("revertRecordButton"));
-    auto* again = new QPushButton(QString::fromLatin1(kRefresh), body);
+    auto* again = new QPushButton(catalogueText("bulkviewtexts", kRefresh), body);
     connect(revert, &QPushButton::clicked, this, [this] {
         const auto changes = revertOfSelection(false);
         if (!changes.empty()) emit revertRequested(changes);
@@ -110,10 +111,9 @@ void CChangesDock::refresh()
     auto changes = diffDatabases(*m_bases[b], m_db);
     std::set<std::pair<int, uint32_t>> records;
     for (const auto& c : changes) records.emplace(int(c.kind), c.id);
-    m_summary->setText(QString::fromStdString(
-        formatText(bulkviewtexts::kChangesSummary,
-                   counted(int64_t(changes.size()), bulkviewtexts::kDifference, bulkviewtexts::kDifferences).c_str(),
-                   counted(int64_t(records.size()), bulkviewtexts::kRecord, bulkviewtexts::kRecords).c_str())));
+    m_summary->setText(catalogueText("bulkviewtexts", bulkviewtexts::kChangesSummary)
+                           .arg(catalogueText("bulkviewtexts", bulkviewtexts::kDifferenceCount, int(changes.size())),
+                                catalogueText("bulkviewtexts", bulkviewtexts::kRecordCount, int(records.size()))));
     m_model->setChanges(std::move(changes));
 }
 

@@ -1,4 +1,5 @@
 #include "shell/CheckDock.h"
+#include "app/CatalogueText.h"
 
 #include "database/Database.h"
 #include "shell/BulkViewTexts.h"
@@ -36,9 +37,9 @@ QVariant CCheckListModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     switch (index.column())
     {
-    case SeverityColumn: return QString::fromLatin1(p.error ? bulkviewtexts::kError : bulkviewtexts::kWarning);
+    case SeverityColumn: return catalogueText("bulkviewtexts", p.error ? bulkviewtexts::kError : bulkviewtexts::kWarning);
     case CodeColumn: return QString::fromStdString(p.code);
-    case RecordColumn: return p.wholeDatabase ? QStringLiteral("database") : recordLabel(m_db, p.kind, p.id);
+    case RecordColumn: return p.wholeDatabase ? catalogueText("bulkviewtexts", bulkviewtexts::kDatabaseRecord) : recordLabel(m_db, p.kind, p.id);
     case MessageColumn: return QString::fromStdString(p.message);
     default: return {};
     }
@@ -49,7 +50,7 @@ QVariant CCheckListModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     using namespace bulkviewtexts;
     const char* names[] = {kSeverityColumn, kCodeColumn, kRecordColumn, kMessageColumn};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    return section >= 0 && section < ColumnCount ? catalogueText("bulkviewtexts", names[section]) : QVariant();
 }
 
 void CCheckListModel::sort(int column, Qt::SortOrder order)
@@ -71,7 +72,7 @@ void CCheckListModel::sort(int column, Qt::SortOrder order)
 CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(parent), m_db(db)
 {
     using namespace bulkviewtexts;
-    setWindowTitle(QString::fromLatin1(kCheckTitle));
+    setWindowTitle(catalogueText("bulkviewtexts", kCheckTitle));
     setObjectName(QStringLiteral("checkDock"));
     auto* body = new QWidget(this);
     m_model = new CCheckListModel(db, this);
@@ -91,7 +92,7 @@ CCheckDock::CCheckDock(const CDatabase& db, QWidget* parent) : QDockWidget(paren
 
     m_summary = new QLabel(body);
     m_summary->setObjectName(QStringLiteral("checkSummary"));
-    auto* again = new QPushButton(QString::fromLatin1(kCheckAgain), body);
+    auto* again = new QPushButton(catalogueText("bulkviewtexts", kCheckAgain), body);
     connect(again, &QPushButton::clicked, this, &CCheckDock::runCheck);
     auto* bar = new QHBoxLayout;
     bar->addWidget(m_summary, 1);
@@ -108,10 +109,10 @@ void CCheckDock::runCheck()
     auto problems = checkDatabase(m_db, encodingForLanguage(m_db.languageCode()));
     const int errors = int(std::count_if(problems.begin(), problems.end(), [](const auto& p) { return p.error; }));
     const int warnings = int(problems.size()) - errors;
-    m_summary->setText(problems.empty() ? QString::fromLatin1(bulkviewtexts::kCheckClean)
-                                        : QString::fromStdString(formatText(bulkviewtexts::kCheckSummary,
-                                                   counted(errors, bulkviewtexts::kError, bulkviewtexts::kErrors).c_str(),
-                                                   counted(warnings, bulkviewtexts::kWarning, bulkviewtexts::kWarnings).c_str())));
+    m_summary->setText(problems.empty() ? catalogueText("bulkviewtexts", bulkviewtexts::kCheckClean)
+                                        : catalogueText("bulkviewtexts", bulkviewtexts::kCheckSummary)
+                                              .arg(catalogueText("bulkviewtexts", bulkviewtexts::kErrorCount, errors),
+                                                   catalogueText("bulkviewtexts", bulkviewtexts::kWarningCount, warnings)));
     m_model->setProblems(std::move(problems));
     // The message takes what is left; the other columns show their whole texts (league
     // names in the Record column included).

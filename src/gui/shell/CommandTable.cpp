@@ -4,8 +4,10 @@
 #include "widgets/AppIcons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QWidget>
 
@@ -15,15 +17,28 @@ constexpr std::size_t index(CCommand id) { return static_cast<std::size_t>(id); 
 
 // A status text is the status line, then after a line break the tool tip; a text without
 // a break is both.
+QString commandText(const char* text) { return QCoreApplication::translate(kCommandsContext, text); }
+
 std::pair<QString, QString> splitStatusText(const char* text)
 {
-    const QString whole = QString::fromUtf8(text);
+    const QString whole = commandText(text);
     const qsizetype lineBreak = whole.indexOf(QLatin1Char('\n'));
     if (lineBreak < 0) return {whole, whole};
     return {whole.left(lineBreak), whole.mid(lineBreak + 1)};
 }
 
-QString plainText(const char* menuText) { return QString::fromUtf8(menuText).remove(QLatin1Char('&')); }
+// A menu text without its access key, also where a translation gives it in brackets: "ファイル(&F)".
+QString plainText(const char* menuText)
+{
+    static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^)]\\)"));
+    return commandText(menuText).remove(bracketedKey).remove(QLatin1Char('&'));
+}
+
+QString helpLink(const char* page, const char* text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>")
+        .arg(QLatin1String(page), QCoreApplication::translate("frametexts", text).toHtmlEscaped());
+}
 }  // namespace
 
 CCommandTable::CCommandTable(QWidget& window, std::function<bool()> commitPendingEdits)
@@ -33,7 +48,7 @@ CCommandTable::CCommandTable(QWidget& window, std::function<bool()> commitPendin
 
 QAction* CCommandTable::add(CCommandRow row)
 {
-    auto* action = new QAction(QString::fromUtf8(row.text), &m_window);
+    auto* action = new QAction(commandText(row.text), &m_window);
     action->setProperty("obrixCommand", static_cast<int>(row.id));
     if (row.icon) action->setIcon(appIcon(row.icon));
     if (row.status)
@@ -87,7 +102,7 @@ void CCommandTable::fillMenus(QMenuBar& bar) const
         {CMenuPlace::Help, kHelpMenu}};
     for (const auto& [place, title] : menus)
     {
-        QMenu* menu = bar.addMenu(QString::fromUtf8(title));
+        QMenu* menu = bar.addMenu(commandText(title));
         int group = -1;
         for (const CCommandRow* row : menuRows(place))
         {
@@ -142,5 +157,15 @@ QString CCommandTable::keyboardPage() const
     };
     // A key without a menu item (Clone's, kept greyed) is no command to learn.
     for (CMenuPlace place : {CMenuPlace::File, CMenuPlace::Edit, CMenuPlace::View, CMenuPlace::Help}) addRows(place);
-    return QString::fromUtf8(frametexts::kKeyboardPage).arg(rows);
+    using namespace frametexts;
+    const QString title = QCoreApplication::translate("frametexts", kKeyboardTitle).toHtmlEscaped();
+    const QString navigation = QStringList{helpLink("index.html", kHelpContents), helpLink("window.html", kHelpWindowPage),
+                                           helpLink("commands.html", kHelpCommandsPage), helpLink("keys.html", kKeyboardTitle),
+                                           helpLink("saving.html", kHelpSavingPage)}
+                                   .join(QStringLiteral(" | "));
+    // One pass: a translated text holding "%2" stays as it is.
+    return QStringLiteral("<html><head><title>%1</title><link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">"
+                          "</head><body><p class=\"nav\">%2</p><h1>%1</h1><table>%3</table><p class=\"note\">%4</p>"
+                          "</body></html>")
+        .arg(title, navigation, rows, QCoreApplication::translate("frametexts", kKeyboardNote).toHtmlEscaped());
 }

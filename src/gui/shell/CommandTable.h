@@ -68,14 +68,18 @@ enum class CMenuPlace
     Help,
 };
 
+// The translation context of every text a row holds (menu text, status text) and of the
+// menu titles: mark them QT_TRANSLATE_NOOP("commands", ...); the table looks them up.
+inline constexpr const char* kCommandsContext = "commands";
+
 // One command: what it is called and where it sits, when it may run and what it does.
 struct CCommandRow
 {
     CCommand id = CCommand::Count;
-    const char* text = "";             // the menu text, "&" before the access key
+    const char* text = "";             // the menu text, "&" before the access key (untranslated)
     const char* icon = nullptr;        // a name of appIcon(), for the toolbar and menu
     QList<QKeySequence> keys{};        // the first is the one the menu shows
-    const char* status = nullptr;      // the status line; after a line break, the tool tip
+    const char* status = nullptr;      // the status line; after a line break, the tool tip (untranslated)
     CMenuPlace menu = CMenuPlace::None;
     int menuGroup = 0;                 // a separator stands between two groups of a menu
     int toolbarGroup = -1;             // -1: not on the toolbar

@@ -59,9 +59,9 @@ private:
 
 CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(parent), m_app(app)
 {
-    setWindowTitle(QStringLiteral("Data Sheet"));
+    setWindowTitle(tr("Data Sheet"));
     m_playerPage = new CPlayerPage(app, this);
-    addTab(m_playerPage, appIcon("player"), QStringLiteral("Player"));
+    addTab(m_playerPage, appIcon("player"), tr("Player"));
     CObrixApp* shared = &app;
     addTab(new CDeferredPage(
                [shared](QWidget* tab) {
@@ -71,13 +71,13 @@ CDataPropSheet::CDataPropSheet(CObrixApp& app, QWidget* parent) : QTabWidget(par
                    return page;
                },
                this),
-           appIcon("team"), QStringLiteral("Team"));
+           appIcon("team"), tr("Team"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CTransferPage(*shared, tab); }, this),
-           appIcon("transfer"), QStringLiteral("Transfer"));
+           appIcon("transfer"), tr("Transfer"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CStatsPage(*shared, tab); }, this),
-           appIcon("stats"), QStringLiteral("Stats"));
+           appIcon("stats"), tr("Stats"));
     addTab(new CDeferredPage([shared](QWidget* tab) { return new CComparePage(*shared, tab); }, this),
-           appIcon("compare"), QStringLiteral("Compare"));
+           appIcon("compare"), tr("Compare"));
     // What a page's box holds is settled while the tab is pressed, before the pages trade
     // places: a refusal's message then comes between two whole states of the sheet, not
     // in the middle of the switch, where its window took the tab bar's click.

@@ -1,4 +1,5 @@
 #include "shell/ExchangeCommands.h"
+#include "app/CatalogueText.h"
 
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
@@ -35,13 +36,13 @@ void CExchangeCommands::addCommands(CCommandTable& table)
 {
     using namespace frametexts;
     const auto key = [](QKeyCombination combination) { return QKeySequence(combination); };
-    table.add({.id = CCommand::Import, .text = "&Import...", .keys = {key(Qt::CTRL | Qt::Key_I)},
+    table.add({.id = CCommand::Import, .text = QT_TRANSLATE_NOOP("commands", "&Import..."), .keys = {key(Qt::CTRL | Qt::Key_I)},
                .status = kImportStatus, .menu = CMenuPlace::File, .menuGroup = 1, .run = [this] { importDbFiles(); }});
-    table.add({.id = CCommand::GlvImport, .text = "Import &GLV Files...", .keys = {key(Qt::CTRL | Qt::ALT | Qt::Key_I)},
+    table.add({.id = CCommand::GlvImport, .text = QT_TRANSLATE_NOOP("commands", "Import &GLV Files..."), .keys = {key(Qt::CTRL | Qt::ALT | Qt::Key_I)},
                .status = kGlvImportStatus, .menu = CMenuPlace::File, .menuGroup = 1,
                .run = [this] { importGlvFile(); }});
     // "E&xit" has the x already, so the export takes the p.
-    table.add({.id = CCommand::Export, .text = "Ex&port...", .status = kLeagueExportStatus,
+    table.add({.id = CCommand::Export, .text = QT_TRANSLATE_NOOP("commands", "Ex&port..."), .status = kLeagueExportStatus,
                .menu = CMenuPlace::File, .menuGroup = 1,
                .enabled = [this] { return m_frame.groupView()->leagueSelected(); },
                .run = [this] {
@@ -89,13 +90,13 @@ void CExchangeCommands::importDbFiles()
     bool added = false;
     {
         const CWaitCursor wait;
-        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingLeague));
+        m_frame.setStatusText(catalogueText("exchangetexts", exchangetexts::kImportingLeague));
         const std::unique_ptr<CPacker> packer = makePacker();
         const std::string leagueName = toDatabaseText(*name, encodingForLanguage(m_app.db().languageCode()));
         m_app.document().run(historytexts::step(historytexts::kImportLeague, *name), [&](CTransaction& tx) {
             added = ::importDbFiles(tx, *folder, leagueName, *packer, m_app.prompts(), statusSink());
         });
-        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
+        m_frame.setStatusText(catalogueText("exchangetexts", exchangetexts::kReady));
     }
     afterImport(added);
 }
@@ -111,11 +112,11 @@ void CExchangeCommands::importGlvFile()
     bool added = false;
     {
         const CWaitCursor wait;
-        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kImportingGlv));
+        m_frame.setStatusText(catalogueText("exchangetexts", exchangetexts::kImportingGlv));
         m_app.document().run(historytexts::step(historytexts::kImportGlv), [&](CTransaction& tx) {
             added = ::importGlvFile(tx, *path, m_app.prompts(), statusSink());
         });
-        m_frame.setStatusText(QString::fromLatin1(exchangetexts::kReady));
+        m_frame.setStatusText(catalogueText("exchangetexts", exchangetexts::kReady));
     }
     afterImport(added);
 }
@@ -148,17 +149,17 @@ void CExchangeCommands::exportLeague(std::size_t leaguePosition)
     bool holdsSet = false;
     for (const char* file : {exchangetexts::kTeamsFile, exchangetexts::kPlayersFile, exchangetexts::kTransfersFile})
         holdsSet = holdsSet || std::filesystem::exists(resolveGamePath(target, std::string("\\") + file));
-    if (holdsSet && !m_app.prompts().askYesNo(frametexts::kExportReplace, CPrompts::CIcon::Warning)) return;
+    if (holdsSet && !m_app.prompts().askYesNo(catalogueUtf8("frametexts", frametexts::kExportReplace), CPrompts::CIcon::Warning)) return;
     // Text still being typed on the pages belongs in what is written.
     if (!m_frame.dataView()->sheet()->commitPendingEdits()) return;
     CExportResult result;
     {
         const CWaitCursor wait;
-        m_frame.setStatusText(QString::fromLatin1(frametexts::kExportingLeague));
+        m_frame.setStatusText(catalogueText("frametexts", frametexts::kExportingLeague));
         const std::unique_ptr<CPacker> packer = makePacker();
         result = ::exportLeague(m_app.db(), leaguePosition, *folder, *packer,
                                 statusSink());
-        m_frame.setStatusText(QString::fromLatin1(frametexts::kReady));
+        m_frame.setStatusText(catalogueText("frametexts", frametexts::kReady));
     }
     if (!result.ok) m_app.prompts().message(result.message, CPrompts::CIcon::Error);
     else if (!result.message.empty()) m_app.prompts().message(result.message, CPrompts::CIcon::Information);

@@ -8,11 +8,11 @@
 
 CFindDialog::CFindDialog(const QString& initial, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     m_edit = new QLineEdit(initial, this);
     m_edit->selectAll();
     m_edit->setMinimumWidth(220);
-    auto* label = new QLabel(QStringLiteral("&Find:"), this);
+    auto* label = new QLabel(tr("&Find:"), this);
     label->setBuddy(m_edit);
     auto* form = new QFormLayout;
     form->addRow(label, m_edit);

@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/HistoryTexts.h"
+#include "app/CatalogueText.h"
 #include "app/ObrixApp.h"
 #include "database/GameFiles.h"
 #include "editing/EditingTexts.h"
@@ -35,6 +36,8 @@
 #include "widgets/WaitCursor.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QDir>
 #include <QStatusBar>
 #include <QStyle>
@@ -95,23 +98,23 @@ void CFrameCommands::addFileCommands()
     using namespace frametexts;
     CCommandTable& t = *m_table;
     // Save Data and Exit store the typed text themselves: they must not go on past a refused value.
-    t.add({.id = CCommand::SaveData, .text = "Save Data", .icon = "save", .keys = {key(Qt::CTRL | Qt::Key_S)},
+    t.add({.id = CCommand::SaveData, .text = QT_TRANSLATE_NOOP("commands", "Save Data"), .icon = "save", .keys = {key(Qt::CTRL | Qt::Key_S)},
            .status = kSaveStatus, .menu = CMenuPlace::File, .menuGroup = 0, .toolbarGroup = 0,
            // A name still being typed counts: Save Data commits it first.
            .enabled = [this] { return m_app.document().isModified() || m_frame.dataView()->sheet()->hasPendingEdits(); },
            .run = [this] { saveData(); }, .commitsFirst = false});
     m_exchange.addCommands(t);
     m_bulkEdit.addTableCommands(t);
-    t.add({.id = CCommand::Restore, .text = "&Restore", .keys = {key(Qt::CTRL | Qt::Key_R)}, .status = kRestoreStatus,
+    t.add({.id = CCommand::Restore, .text = QT_TRANSLATE_NOOP("commands", "&Restore"), .keys = {key(Qt::CTRL | Qt::Key_R)}, .status = kRestoreStatus,
            .menu = CMenuPlace::File, .menuGroup = 2, .enabled = [this] { return m_app.backupFlag(); },
            .run = [this] {
                m_app.restoreBackup();
                m_frame.updateCommands();
            }});
-    t.add({.id = CCommand::MakeThumbnails, .text = "&Make Jersey Thumbnails", .keys = {key(Qt::CTRL | Qt::Key_J)},
+    t.add({.id = CCommand::MakeThumbnails, .text = QT_TRANSLATE_NOOP("commands", "&Make Jersey Thumbnails"), .keys = {key(Qt::CTRL | Qt::Key_J)},
            .status = kThumbnailsStatus, .menu = CMenuPlace::File, .menuGroup = 3,
            .run = [this] { makeJerseyThumbnails(); }});
-    t.add({.id = CCommand::Exit, .text = "E&xit", .keys = {key(Qt::CTRL | Qt::Key_Q)}, .status = kExitStatus,
+    t.add({.id = CCommand::Exit, .text = QT_TRANSLATE_NOOP("commands", "E&xit"), .keys = {key(Qt::CTRL | Qt::Key_Q)}, .status = kExitStatus,
            .menu = CMenuPlace::File, .menuGroup = 4, .run = [this] { m_frame.close(); }, .commitsFirst = false});
 }
 
@@ -123,19 +126,19 @@ void CFrameCommands::addEditCommands()
     const auto roster = [this] { return m_frame.focusedPane() == CMainFrame::RosterPane; };
     QUndoStack* history = m_app.document().history();
     // Undo and Redo carry the step's name ("Undo Swap Teams"), as the history gives it.
-    t.add({.id = CCommand::Undo, .text = historytexts::kUndoMenu, .icon = "undo",
+    t.add({.id = CCommand::Undo, .text = kUndoMenu, .icon = "undo",
            .keys = {key(Qt::CTRL | Qt::Key_Z), key(Qt::ALT | Qt::Key_Backspace)}, .status = kUndoStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 0, .toolbarGroup = 4,
            .enabled = [history] { return history->canUndo(); },
            .run = [this, history] { stepThrough(history, true); }});
-    t.add({.id = CCommand::Redo, .text = historytexts::kRedoMenu, .icon = "redo",
+    t.add({.id = CCommand::Redo, .text = kRedoMenu, .icon = "redo",
            .keys = {key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, .status = kRedoStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 0, .toolbarGroup = 4,
            .enabled = [history] { return history->canRedo(); },
            .run = [this, history] { stepThrough(history, false); }});
     connect(history, &QUndoStack::indexChanged, this, &CFrameCommands::nameUndoSteps);
     connect(history, &QUndoStack::cleanChanged, this, &CFrameCommands::nameUndoSteps);
-    t.add({.id = CCommand::Cut, .text = "Cu&t", .keys = {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)},
+    t.add({.id = CCommand::Cut, .text = QT_TRANSLATE_NOOP("commands", "Cu&t"), .keys = {key(Qt::CTRL | Qt::Key_X), key(Qt::SHIFT | Qt::Key_Delete)},
            .status = kCutStatus, .menu = CMenuPlace::Edit, .menuGroup = 1,
            .enabled = [this, roster] {
                const CLeagueTree* sheetTree = m_frame.focusedSheetTree();
@@ -143,20 +146,20 @@ void CFrameCommands::addEditCommands()
                       || (sheetTree && sheetTree->isPlayer(sheetTree->selectedNode()));
            },
            .run = [this] { cut(); }});
-    t.add({.id = CCommand::Copy, .text = "&Copy", .icon = "copy",
+    t.add({.id = CCommand::Copy, .text = QT_TRANSLATE_NOOP("commands", "&Copy"), .icon = "copy",
            .keys = {key(Qt::CTRL | Qt::Key_C), key(Qt::CTRL | Qt::Key_Insert)}, .status = kCopyStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 1, .toolbarGroup = 3,
            .enabled = [this, tree, roster] {
                return tree() ? m_frame.groupView()->canCopy() : roster() && m_frame.rosterView()->canCopy();
            },
            .run = [this] { copy(); }});
-    t.add({.id = CCommand::Paste, .text = "&Paste", .icon = "paste",
+    t.add({.id = CCommand::Paste, .text = QT_TRANSLATE_NOOP("commands", "&Paste"), .icon = "paste",
            .keys = {key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)}, .status = kPasteStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 1, .toolbarGroup = 3, .enabled = [this] { return canPaste(); },
            .run = [this] { paste(); }});
     // The key does what the menu item does, on the focused pane and under its rules; text
     // boxes keep their own Delete (they claim the key before any shortcut sees it).
-    t.add({.id = CCommand::Delete, .text = "&Delete", .icon = "delete", .keys = {key(QKeyCombination(Qt::Key_Delete))},
+    t.add({.id = CCommand::Delete, .text = QT_TRANSLATE_NOOP("commands", "&Delete"), .icon = "delete", .keys = {key(QKeyCombination(Qt::Key_Delete))},
            .status = kDeleteStatus, .menu = CMenuPlace::Edit, .menuGroup = 1, .toolbarGroup = 3,
            .enabled = [this, tree, roster] {
                return tree() ? m_frame.groupView()->canDelete() : roster() && m_frame.rosterView()->canDelete();
@@ -164,40 +167,40 @@ void CFrameCommands::addEditCommands()
            .run = [this] { deleteSelected(); }});
     // Clone has never had an action of its own: it stays out of the menus until it has one,
     // and keeps its key, greyed, so that muscle memory does not land on another command.
-    t.add({.id = CCommand::Clone, .text = "Clo&ne", .keys = {key(Qt::CTRL | Qt::Key_N)}, .status = kCloneStatus,
+    t.add({.id = CCommand::Clone, .text = QT_TRANSLATE_NOOP("commands", "Clo&ne"), .keys = {key(Qt::CTRL | Qt::Key_N)}, .status = kCloneStatus,
            .enabled = [] { return false; }});
-    t.add({.id = CCommand::Find, .text = "&Find", .icon = "find", .keys = {key(Qt::CTRL | Qt::Key_F)},
+    t.add({.id = CCommand::Find, .text = QT_TRANSLATE_NOOP("commands", "&Find"), .icon = "find", .keys = {key(Qt::CTRL | Qt::Key_F)},
            .status = kFindStatus, .menu = CMenuPlace::Edit, .menuGroup = 2, .toolbarGroup = 2,
            .run = [this] { find(); }});
-    t.add({.id = CCommand::FindAgain, .text = "Find &Again", .keys = {key(Qt::Key_F3)}, .status = kFindAgainStatus,
+    t.add({.id = CCommand::FindAgain, .text = QT_TRANSLATE_NOOP("commands", "Find &Again"), .keys = {key(Qt::Key_F3)}, .status = kFindAgainStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 2, .enabled = [this] { return !m_lastSearchText.isEmpty(); },
            .run = [this] {
                if (!m_lastSearchText.isEmpty()) runFind();
            }});
-    t.add({.id = CCommand::GlobalModifications, .text = "&Global Modifications...", .status = kGlobalModsStatus,
+    t.add({.id = CCommand::GlobalModifications, .text = QT_TRANSLATE_NOOP("commands", "&Global Modifications..."), .status = kGlobalModsStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 3, .run = [this] { globalModifications(); }});
     // (Check Database... joins this group from the bulk-edit commands, at the end.)
-    t.add({.id = CCommand::NewLeague, .text = "&New League", .keys = {key(Qt::CTRL | Qt::ALT | Qt::Key_L)},
+    t.add({.id = CCommand::NewLeague, .text = QT_TRANSLATE_NOOP("commands", "&New League"), .keys = {key(Qt::CTRL | Qt::ALT | Qt::Key_L)},
            .status = kNewLeagueStatus, .menu = CMenuPlace::Edit, .menuGroup = 4, .enabled = tree,
            .run = [this] {
                m_frame.groupView()->newLeague();
                m_frame.updateCommands();
            }});
-    t.add({.id = CCommand::LeagueName, .text = "&League Name...", .keys = {key(Qt::Key_F2)},
+    t.add({.id = CCommand::LeagueName, .text = QT_TRANSLATE_NOOP("commands", "&League Name..."), .keys = {key(Qt::Key_F2)},
            .status = kLeagueNameStatus, .menu = CMenuPlace::Edit, .menuGroup = 4,
            .enabled = [this] { return m_frame.groupView()->leagueSelected(); }, .run = [this] { leagueName(); }});
-    t.add({.id = CCommand::SwapTeams, .text = "Swap Tea&ms", .status = kSwapTeamsStatus, .menu = CMenuPlace::Edit,
+    t.add({.id = CCommand::SwapTeams, .text = QT_TRANSLATE_NOOP("commands", "Swap Tea&ms"), .status = kSwapTeamsStatus, .menu = CMenuPlace::Edit,
            .menuGroup = 5, .enabled = [this] { return canSwap(true); }, .run = [this] { swap(); }});
-    t.add({.id = CCommand::SwapPlayers, .text = "S&wap Players", .status = kSwapPlayersStatus,
+    t.add({.id = CCommand::SwapPlayers, .text = QT_TRANSLATE_NOOP("commands", "S&wap Players"), .status = kSwapPlayersStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 5, .enabled = [this] { return canSwap(false); },
            .run = [this] { swap(); }});
-    t.add({.id = CCommand::RememberTeam, .text = "&Remember Team", .keys = {key(Qt::Key_F5)},
+    t.add({.id = CCommand::RememberTeam, .text = QT_TRANSLATE_NOOP("commands", "&Remember Team"), .keys = {key(Qt::Key_F5)},
            .status = kRememberStatus, .menu = CMenuPlace::Edit, .menuGroup = 6,
            .enabled = [this] { return m_app.document().currentTeam() != 0; }, .run = [this] { rememberCurrentTeam(); }});
-    t.add({.id = CCommand::ApplyRememberedTeam, .text = "Appl&y Remembered Team", .keys = {key(Qt::Key_F7)},
+    t.add({.id = CCommand::ApplyRememberedTeam, .text = QT_TRANSLATE_NOOP("commands", "Appl&y Remembered Team"), .keys = {key(Qt::Key_F7)},
            .status = kApplyRememberedStatus, .menu = CMenuPlace::Edit, .menuGroup = 6,
            .enabled = [this] { return m_rememberedTeam != 0; }, .run = [this] { applyRememberedTeam(); }});
-    t.add({.id = CCommand::Preferences, .text = "&Preferences...", .menu = CMenuPlace::Edit, .menuGroup = 7,
+    t.add({.id = CCommand::Preferences, .text = QT_TRANSLATE_NOOP("commands", "&Preferences..."), .menu = CMenuPlace::Edit, .menuGroup = 7,
            .run = [this] {
                CPreferencesDialog::run(m_app, &m_frame);
                m_frame.updateCommands();
@@ -208,33 +211,33 @@ void CFrameCommands::addViewAndHelpCommands()
 {
     using namespace frametexts;
     CCommandTable& t = *m_table;
-    t.add({.id = CCommand::ToggleToolbar, .text = "&Toolbar", .status = "Show or hide the toolbar",
+    t.add({.id = CCommand::ToggleToolbar, .text = QT_TRANSLATE_NOOP("commands", "&Toolbar"), .status = kToolbarStatus,
            .menu = CMenuPlace::View, .menuGroup = 0, .checkable = true});
-    QAction* statusBarShown = t.add({.id = CCommand::ToggleStatusBar, .text = "&Status Bar",
-                                     .status = "Show or hide the status bar", .menu = CMenuPlace::View,
+    QAction* statusBarShown = t.add({.id = CCommand::ToggleStatusBar, .text = QT_TRANSLATE_NOOP("commands", "&Status Bar"),
+                                     .status = kStatusBarStatus, .menu = CMenuPlace::View,
                                      .menuGroup = 0, .checkable = true});
     statusBarShown->setChecked(true);
     connect(statusBarShown, &QAction::toggled, m_frame.statusBar(), &QWidget::setVisible);
-    t.add({.id = CCommand::Transfer, .text = "T&ransfer Page", .icon = "transfer", .keys = {key(Qt::CTRL | Qt::Key_T)},
+    t.add({.id = CCommand::Transfer, .text = QT_TRANSLATE_NOOP("commands", "T&ransfer Page"), .icon = "transfer", .keys = {key(Qt::CTRL | Qt::Key_T)},
            .status = kTransferStatus, .menu = CMenuPlace::View, .menuGroup = 1, .toolbarGroup = 1,
            .run = [this] { m_frame.dataView()->sheet()->bringToFront(CDataPropSheet::TransferTab); }});
-    t.add({.id = CCommand::StatsTab, .text = "&Stats Page", .keys = {key(Qt::CTRL | Qt::Key_E)},
+    t.add({.id = CCommand::StatsTab, .text = QT_TRANSLATE_NOOP("commands", "&Stats Page"), .keys = {key(Qt::CTRL | Qt::Key_E)},
            .status = kExportStatus, .menu = CMenuPlace::View, .menuGroup = 1,
            .run = [this] { m_frame.dataView()->sheet()->bringToFront(CDataPropSheet::StatsTab); }});
-    t.add({.id = CCommand::NextPane, .text = "&Next Pane", .keys = {key(Qt::Key_F6)}, .status = kNextPaneStatus,
+    t.add({.id = CCommand::NextPane, .text = QT_TRANSLATE_NOOP("commands", "&Next Pane"), .keys = {key(Qt::Key_F6)}, .status = kNextPaneStatus,
            .menu = CMenuPlace::View, .menuGroup = 2, .run = [this] { m_frame.moveFocus(1); }});
-    t.add({.id = CCommand::PreviousPane, .text = "Pre&vious Pane", .keys = {key(Qt::SHIFT | Qt::Key_F6)},
+    t.add({.id = CCommand::PreviousPane, .text = QT_TRANSLATE_NOOP("commands", "Pre&vious Pane"), .keys = {key(Qt::SHIFT | Qt::Key_F6)},
            .status = kPreviousPaneStatus, .menu = CMenuPlace::View, .menuGroup = 2, .run = [this] { m_frame.moveFocus(-1); }});
-    t.add({.id = CCommand::History, .text = historytexts::kHistoryMenu, .menu = CMenuPlace::View, .menuGroup = 3,
+    t.add({.id = CCommand::History, .text = kHistoryMenu, .menu = CMenuPlace::View, .menuGroup = 3,
            .run = [this] { showHistory(); }});
     // Check Database... and Changes join their groups last.
     m_bulkEdit.addReviewCommands(t);
-    t.add({.id = CCommand::HelpTopics, .text = "&Help Topics...", .menu = CMenuPlace::Help,
+    t.add({.id = CCommand::HelpTopics, .text = QT_TRANSLATE_NOOP("commands", "&Help Topics..."), .menu = CMenuPlace::Help,
            .run = [this] { showHelp(QStringLiteral("index.html")); }});
-    t.add({.id = CCommand::Keyboard, .text = "&Keyboard", .status = kKeyboardStatus, .menu = CMenuPlace::Help,
+    t.add({.id = CCommand::Keyboard, .text = QT_TRANSLATE_NOOP("commands", "&Keyboard"), .status = kKeyboardStatus, .menu = CMenuPlace::Help,
            .run = [this] { showHelp(QStringLiteral("keys.html")); }});
-    t.add({.id = CCommand::About, .text = "&About Obrix...", .icon = "about",
-                            .status = "Display program information, version number and copyright\nAbout",
+    t.add({.id = CCommand::About, .text = QT_TRANSLATE_NOOP("commands", "&About Obrix..."), .icon = "about",
+                            .status = kAboutStatus,
                             .menu = CMenuPlace::Help, .toolbarGroup = 5,
                             .run = [this] { CAboutBox::showAbout(m_app, &m_frame); }});
     nameUndoSteps();
@@ -264,10 +267,16 @@ void CFrameCommands::nameUndoSteps()
     QAction* undo = m_table->action(CCommand::Undo);
     QAction* redo = m_table->action(CCommand::Redo);
     const QString u = history->undoText(), r = history->redoText();
-    undo->setText(historytexts::text(historytexts::kUndoMenu) + (u.isEmpty() ? QString() : QLatin1Char(' ') + u));
-    redo->setText(historytexts::text(historytexts::kRedoMenu) + (r.isEmpty() ? QString() : QLatin1Char(' ') + r));
-    undo->setToolTip(undo->text().remove(QLatin1Char('&')));
-    redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+    // "&Undo %1" whole, so that a translation may put the step's name where its language wants it.
+    const auto named = [](const char* bare, const char* withName, const QString& step) {
+        return step.isEmpty() ? QCoreApplication::translate(kCommandsContext, bare)
+                              : QCoreApplication::translate(kCommandsContext, withName).arg(step);
+    };
+    undo->setText(named(frametexts::kUndoMenu, frametexts::kUndoNamed, u));
+    redo->setText(named(frametexts::kRedoMenu, frametexts::kRedoNamed, r));
+    static const QRegularExpression accessKey(QStringLiteral("\\(&[^)]\\)|&"));
+    undo->setToolTip(undo->text().remove(accessKey));
+    redo->setToolTip(redo->text().remove(accessKey));
     m_frame.updateCommands();
 }
 
@@ -282,23 +291,20 @@ void CFrameCommands::saveData()
         m_frame.updateCommands();
         return;
     }
-    if (!m_app.prompts().askYesNo(withImportedLeagueNote(frametexts::kSaveWarning, m_app.db()), CPrompts::CIcon::Warning))
+    if (!m_app.prompts().askYesNo(withImportedLeagueNote(catalogueUtf8("frametexts", frametexts::kSaveWarning), m_app.db()),
+                                  CPrompts::CIcon::Warning))
         return;
     {
         const CWaitCursor wait;
-        m_frame.setStatusText(QString::fromLatin1(frametexts::kSavingData));
+        m_frame.setStatusText(catalogueText("frametexts", frametexts::kSavingData));
         const int records = modifiedRecords(m_app.db());
         m_app.saveToGame();
         m_bulkEdit.filesChanged();
         // Said only when the files took it: a save held back or failed leaves the data modified.
         const QString folder = QDir::toNativeSeparators(QString::fromStdString(m_app.settings().gameFolder));
         m_frame.setStatusText(m_app.document().isModified()
-                          ? QString::fromLatin1(frametexts::kNotSaved)
-                          : QString::fromStdString(formatText(frametexts::kSaved,
-                                                              counted(records, frametexts::kChangedRecord,
-                                                                      frametexts::kChangedRecords)
-                                                                  .c_str(),
-                                                              folder.toStdString().c_str())));
+                                  ? catalogueText("frametexts", frametexts::kNotSaved)
+                                  : catalogueText("frametexts", frametexts::kSaved, records).arg(folder));
     }
     m_frame.updateCommands();
 }
@@ -331,13 +337,13 @@ void CFrameCommands::paste()
     if (m_moves.cutPending() && sheetTree)
     {
         if (sheetTree->isTeam(sheetTree->selectedNode())) m_moves.pasteCut(sheetTree->selectedValue());
-        else m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+        else m_app.prompts().message(catalogueUtf8("editingtexts", editingtexts::kPastePlayerOnly), CPrompts::CIcon::Information);
     }
     else if (m_moves.cutPending() && m_frame.focusedPane() != CMainFrame::SheetPane)
     {
         if (m_frame.groupView()->teamSelected()) m_moves.pasteCut(m_frame.groupView()->selectedValue());
         else if (m_frame.focusedPane() == CMainFrame::TreePane)
-            m_app.prompts().message(editingtexts::kPastePlayerOnly, CPrompts::CIcon::Information);
+            m_app.prompts().message(catalogueUtf8("editingtexts", editingtexts::kPastePlayerOnly), CPrompts::CIcon::Information);
     }
     else if (m_frame.focusedPane() == CMainFrame::TreePane) m_frame.groupView()->paste();
     else if (m_frame.focusedPane() == CMainFrame::RosterPane) m_frame.rosterView()->paste();
@@ -417,7 +423,7 @@ void CFrameCommands::makeJerseyThumbnails()
                            CFileSystem::unflushed(), &skipped);
     // The lists remember pictures they could not draw; the team on show gets the new ones now.
     for (CPictureListBox* list : m_frame.dataView()->findChildren<CPictureListBox*>()) list->reloadPictures();
-    m_frame.setStatusText(QString::fromLatin1(frametexts::kReady));
+    m_frame.setStatusText(catalogueText("frametexts", frametexts::kReady));
     if (!skipped.empty()) m_app.prompts().message(skippedThumbnailsMessage(skipped), CPrompts::CIcon::Warning);
 }
 

@@ -1,4 +1,5 @@
 #include "shell/FrameStatusBar.h"
+#include "app/CatalogueText.h"
 
 #include "shell/FrameTexts.h"
 
@@ -25,7 +26,7 @@ namespace
 
 CFrameStatusBar::CFrameStatusBar(QWidget* parent) : QStatusBar(parent)
 {
-    m_message = new QLabel(QString::fromLatin1(frametexts::kReady), this);
+    m_message = new QLabel(catalogueText("frametexts", frametexts::kReady), this);
     m_message->setMinimumWidth(1);
     addWidget(m_message, 1);
 #ifdef Q_OS_WIN

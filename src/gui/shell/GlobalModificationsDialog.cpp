@@ -1,4 +1,5 @@
 #include "shell/GlobalModificationsDialog.h"
+#include "app/CatalogueText.h"
 
 #include "app/HistoryTexts.h"
 #include "app/ObrixApp.h"
@@ -43,32 +44,32 @@ CGlobalModificationsDialog::CGlobalModificationsDialog(CObrixApp& app, QWidget* 
     : QDialog(parent), m_app(app), m_value(new CAmountField(this))
 {
     using namespace globalmodtexts;
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(catalogueText("globalmodtexts", kTitle));
 
     auto* valueRow = new QHBoxLayout;
-    auto* valueLabel = new QLabel(QString::fromLatin1(kValueLabel), this);
+    auto* valueLabel = new QLabel(catalogueText("globalmodtexts", kValueLabel), this);
     valueLabel->setBuddy(m_value);
     m_value->setMinimumWidth(70);
     valueRow->addWidget(valueLabel);
     valueRow->addWidget(m_value);
     valueRow->addStretch(1);
 
-    auto* typeGroup = new QGroupBox(QString::fromLatin1(kTypeGroup), this);
+    auto* typeGroup = new QGroupBox(catalogueText("globalmodtexts", kTypeGroup), this);
     auto* typeLayout = new QVBoxLayout(typeGroup);
     for (std::size_t g = 0; g < m_groups.size(); ++g)
     {
-        m_groups[g] = new QCheckBox(QString::fromLatin1(kGroups[g]), typeGroup);
+        m_groups[g] = new QCheckBox(catalogueText("globalmodtexts", kGroups[g]), typeGroup);
         typeLayout->addWidget(m_groups[g]);
     }
     typeLayout->addStretch(1);
 
     // Two columns keep the 13 boxes within a dialog of modest height.
-    auto* skillsGroup = new QGroupBox(QString::fromLatin1(kSkillsGroup), this);
+    auto* skillsGroup = new QGroupBox(catalogueText("globalmodtexts", kSkillsGroup), this);
     auto* skillsLayout = new QGridLayout(skillsGroup);
     constexpr int kRows = 7;
     for (std::size_t s = 0; s < m_skills.size(); ++s)
     {
-        m_skills[s] = new QCheckBox(QString::fromLatin1(kSkills[s]), skillsGroup);
+        m_skills[s] = new QCheckBox(catalogueText("globalmodtexts", kSkills[s]), skillsGroup);
         skillsLayout->addWidget(m_skills[s], int(s) % kRows, int(s) / kRows);
     }
 

@@ -1,4 +1,5 @@
 #include "shell/GroupView.h"
+#include "app/CatalogueText.h"
 
 #include "shell/BulkViewTexts.h"
 
@@ -15,6 +16,7 @@
 #include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 #include "util/Format.h"
+#include "util/Translatable.h"
 #include "util/TextCodec.h"
 
 #include <QVBoxLayout>
@@ -177,15 +179,16 @@ void CGroupView::deleteSelected()
     // said now, where the user is, rather than only when Save Data refuses.
     const CLeague* league = m_app.db().league(position);
     if (league && !league->importedLeague && !league->editorOnly && league->slotCount % 2 != 0)
-        emit leagueLeftOdd(QString::fromStdString(formatText(
-            bulkviewtexts::kLeagueLeftOdd, toUtf8(league->displayName, m_tree->encoding()).c_str(), int(league->slotCount))));
+        emit leagueLeftOdd(catalogueText("bulkviewtexts", bulkviewtexts::kLeagueLeftOdd)
+                               .arg(QString::fromStdString(toUtf8(league->displayName, m_tree->encoding())))
+                               .arg(league->slotCount));
 }
 
 void CGroupView::deleteImportedLeague(std::size_t position)
 {
     const std::string& name = m_app.db().leagues()[position]->displayName;
     const std::string shown = toUtf8(name, m_tree->encoding());
-    if (!m_app.prompts().askYesNo(formatText(keptleaguetexts::kRemoveQuestion, shown.c_str()), CPrompts::CIcon::Question))
+    if (!m_app.prompts().askYesNo(translatedArgs("keptleaguetexts", keptleaguetexts::kRemoveQuestion, {shown}), CPrompts::CIcon::Question))
         return;
     // The current team may be one of the league's, and the positions after it move up:
     // the document settles its selection by itself.
@@ -197,7 +200,7 @@ void CGroupView::deleteImportedLeague(std::size_t position)
 void CGroupView::newLeague()
 {
     const std::optional<QString> name =
-        CLeagueNameDialog::ask(this, QString::fromLatin1(editingtexts::kNewLeagueName), editingtexts::kNewLeagueTitle);
+        CLeagueNameDialog::ask(this, catalogueText("editingtexts", editingtexts::kNewLeagueName), editingtexts::kNewLeagueTitle);
     if (name) newLeagueNamed(*name);
 }
 

@@ -1,4 +1,5 @@
 #include "shell/ImportPreviewDialog.h"
+#include "app/CatalogueText.h"
 
 #include "shell/BulkViewTexts.h"
 #include "shell/ChangeListModel.h"
@@ -21,9 +22,9 @@ const char* tableName(CRecordKind kind)
 {
     switch (kind)
     {
-    case CRecordKind::League: return "leagues";
-    case CRecordKind::Team: return "teams";
-    default: return "players";
+    case CRecordKind::League: return QT_TRANSLATE_NOOP("bulkviewtexts", "leagues");
+    case CRecordKind::Team: return QT_TRANSLATE_NOOP("bulkviewtexts", "teams");
+    default: return QT_TRANSLATE_NOOP("bulkviewtexts", "players");
     }
 }
 
@@ -45,7 +46,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CDatabase& db, const tableexcha
     : QDialog(parent)
 {
     using namespace bulkviewtexts;
-    setWindowTitle(QString::fromLatin1(kPreviewTitle));
+    setWindowTitle(catalogueText("bulkviewtexts", kPreviewTitle));
     setObjectName(QStringLiteral("importPreview"));
 
     std::set<std::pair<int, uint32_t>> records;
@@ -55,9 +56,10 @@ CImportPreviewDialog::CImportPreviewDialog(const CDatabase& db, const tableexcha
         records.emplace(int(c.kind), c.id);
         ++perField[recordfields::fieldName(c.kind, c.field)];
     }
-    auto* summary = new QLabel(QString::fromStdString(formatText(kPreviewSummary, counted(int64_t(plan.changes.size()), kOneChange, kManyChanges).c_str(),
-                                                                 counted(int64_t(records.size()), kRecord, kRecords).c_str(),
-                                                                 tableName(plan.table))),
+    auto* summary = new QLabel(catalogueText("bulkviewtexts", kPreviewSummary)
+                                   .arg(catalogueText("bulkviewtexts", kChangeCount, int(plan.changes.size())),
+                                        catalogueText("bulkviewtexts", kRecordCount, int(records.size())),
+                                        catalogueText("bulkviewtexts", tableName(plan.table))),
                                this);
     summary->setObjectName(QStringLiteral("previewSummary"));
 
@@ -75,7 +77,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CDatabase& db, const tableexcha
 
     // Forty fields at most: a small item model is plenty.
     auto* counts = new QStandardItemModel(0, 2, this);
-    counts->setHorizontalHeaderLabels({QString::fromLatin1(kFieldColumn), QString::fromLatin1(kCountColumn)});
+    counts->setHorizontalHeaderLabels({catalogueText("bulkviewtexts", kFieldColumn), catalogueText("bulkviewtexts", kCountColumn)});
     for (const auto& [field, n] : perField)
     {
         auto* count = new QStandardItem;
@@ -92,7 +94,7 @@ CImportPreviewDialog::CImportPreviewDialog(const CDatabase& db, const tableexcha
     auto* countsBox = new QWidget(this);
     auto* countsLayout = new QVBoxLayout(countsBox);
     countsLayout->setContentsMargins(0, 0, 0, 0);
-    countsLayout->addWidget(new QLabel(QString::fromLatin1(kCountsHeading), countsBox));
+    countsLayout->addWidget(new QLabel(catalogueText("bulkviewtexts", kCountsHeading), countsBox));
     countsLayout->addWidget(m_counts);
 
     auto* split = new QSplitter(Qt::Horizontal, this);

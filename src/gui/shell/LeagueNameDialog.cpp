@@ -1,4 +1,5 @@
 #include "shell/LeagueNameDialog.h"
+#include "app/CatalogueText.h"
 
 #include "editing/EditingTexts.h"
 
@@ -13,7 +14,7 @@ CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial, co
     setWindowTitle(QString::fromLatin1(title));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(QString::fromLatin1(editingtexts::kLeagueNameLabel), m_edit);
+    form->addRow(catalogueText("editingtexts", editingtexts::kLeagueNameLabel), m_edit);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -115,7 +115,7 @@ void CMainFrame::applyPaneSizes()
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);

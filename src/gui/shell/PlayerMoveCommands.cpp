@@ -7,6 +7,7 @@
 #include "editing/TeamCommands.h"
 #include "shell/FrameTexts.h"
 #include "util/Format.h"
+#include "util/Translatable.h"
 #include "util/TextCodec.h"
 
 void CPlayerMoveCommands::cut(uint32_t playerId, uint32_t fromTeamId)
@@ -16,7 +17,7 @@ void CPlayerMoveCommands::cut(uint32_t playerId, uint32_t fromTeamId)
     m_app.document().clipboardPlayer.copyFrom(*player);
     m_app.document().clipboardCutFrom = fromTeamId;
     // Nothing moves yet: the status line says what the cut waits for.
-    showStatus(formatText(frametexts::kCutPlayer, shownName(player->name).c_str()));
+    showStatus(translatedArgs("frametexts", frametexts::kCutPlayer, {shownName(player->name)}));
 }
 
 std::string CPlayerMoveCommands::shownName(const std::string& bytes) const
@@ -41,8 +42,8 @@ bool CPlayerMoveCommands::pasteCut(uint32_t toTeamId)
     CDocument& doc = m_app.document();
     if (!move(doc.clipboardPlayer.id, doc.clipboardCutFrom, toTeamId)) return false;
     const CTeam* team = m_app.db().team(toTeamId);
-    showStatus(formatText(frametexts::kMovedPlayer, shownName(doc.clipboardPlayer.name).c_str(),
-                          shownName(team ? team->longName : std::string()).c_str()));
+    showStatus(translatedArgs("frametexts", frametexts::kMovedPlayer,
+                              {shownName(doc.clipboardPlayer.name), shownName(team ? team->longName : std::string())}));
     doc.clipboardPlayer = CPlayer();
     doc.clipboardCutFrom = 0;
     return true;

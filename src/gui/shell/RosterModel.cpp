@@ -1,5 +1,7 @@
 #include "shell/RosterModel.h"
 
+#include "app/CatalogueText.h"
+
 #include "widgets/NodeDrag.h"
 
 #include "util/TextCodec.h"
@@ -90,7 +92,7 @@ void CRosterModel::setCutPlayer(uint32_t playerId)
 QVariant CRosterModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= roster::kColumnCount) return {};
-    if (role == Qt::DisplayRole) return QString::fromLatin1(roster::columns()[section].header);
+    if (role == Qt::DisplayRole) return catalogueText("roster", roster::columns()[section].header);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(roster::columns()[section].align));
     return {};
 }

@@ -9,6 +9,7 @@
 #include "widgets/DragLabel.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -99,9 +100,13 @@ CRosterView::CRosterView(CObrixApp& app, QWidget* parent)
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(0);
     const auto& columns = roster::columns();
+    // A translated heading longer than its column's width widens the column to show it whole.
+    const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
     for (int c = 0; c < roster::kColumnCount; ++c)
     {
-        header->resizeSection(c, columns[c].width);
+        const int heading = columns[c].width == 0 ? 0
+                            : header->fontMetrics().horizontalAdvance(m_model->headerData(c, Qt::Horizontal).toString()) + margin;
+        header->resizeSection(c, std::max(columns[c].width, heading));
         if (columns[c].width == 0) m_table->setColumnHidden(c, true);
     }
     connect(header, &QHeaderView::sectionClicked, this, &CRosterView::sortBy);
