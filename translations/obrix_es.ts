@@ -23,6 +23,78 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     </message>
 </context>
 <context>
+    <name>CDataPropSheet</name>
+    <message>
+        <source>Data Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">Jugador</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation type="unfinished">Equipo</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation type="unfinished">Estadísticas</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Obrix Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPictureListBox</name>
     <message>
         <source>Shorts %1</source>
@@ -194,6 +266,18 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
         <source>Apply Remembered Team</source>
         <translation>Aplicar equipo recordado</translation>
     </message>
+    <message>
+        <source>Done: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>apptexts</name>
@@ -304,6 +388,67 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: otro programa está usando la carpeta del juego. No se ha guardado nada; vuelva a guardar cuando haya terminado.</translation>
+    </message>
+</context>
+<context>
+    <name>backuptexts</name>
+    <message>
+        <source>Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no backup of this Golvar folder to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 from the backup of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup in %1 is damaged (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup does not load as a game database (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup of %1 could not be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original Golvar data files could not be backed up to
+%1
+
+Without a backup, Restore cannot undo the changes you save now.
+Do you wish to save without a backup?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original Golvar data files could not be backed up to
+%1
+
+%2
+
+Without a backup, Restore cannot undo the changes you save now.
+Do you wish to save without a backup?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -427,6 +572,626 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>El registro %s %s (%u) tiene %s = %lld; el juego usa %lld..%lld.</translation>
+    </message>
+</context>
+<context>
+    <name>bulkviewtexts</name>
+    <message>
+        <source>Export Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows written to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file was refused; nothing was changed.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more problems</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file changes nothing: every cell already holds its value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Table: Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changes by field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 now has an odd number (%2) of team slots: add or remove a team before saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Since the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n differences</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no backup of this game folder yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only in the files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only in the editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>commands</name>
+    <message>
+        <source>Export &amp;Table...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import T&amp;able...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;heck Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hanges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write players, teams or leagues to a spreadsheet file
+Export Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply a spreadsheet file&apos;s changes, after a preview
+Import Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List what the game or the save would stumble on
+Check Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List what differs from the files as loaded or from the backup
+Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;GLV Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ex&amp;port...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Make Jersey Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clo&amp;ne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Global Modifications...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New League</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;League Name...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap Tea&amp;ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;wap Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remember Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Remembered Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ransfer Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stats Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Obrix...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to Golvar data files permanently\Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from DB files
+Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to DB files
+Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer Teams and Players\Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate thumbnail images of jersey files
+Make Jersey Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected Player/Team and put it on the Clipboard
+Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut the selected player; Paste on a team moves it there
+Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert the copied Player/Team to Team/League
+Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a player/team from a team/league
+Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a player or a team\Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat Last Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change league names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Player Attributes Globally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import GLV Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the selected league as DB files that other users can import
+Export League</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap the two teams selected on the Transfer page between their leagues
+Swap Teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap the two players selected on the Transfer page between their teams
+Swap Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the game&apos;s files as they were backed up
+Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Obrix; unsaved changes are asked about first
+Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change
+Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo the change undone last
+Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new, empty league
+New League</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remember the selected team&apos;s kit and names
+Remember Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the selected team what was remembered with Remember Team
+Apply Remembered Team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to the next pane: tree, data sheet, roster
+Next Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to the previous pane
+Previous Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List every key of the editor
+Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not available yet
+Clone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished">&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation type="unfinished">&amp;Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>committexts</name>
+    <message>
+        <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interrupted %1 was undone: the files are as before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>comparisontexts</name>
+    <message>
+        <source>&amp;Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can only compare teams.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -638,12 +1403,261 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     </message>
 </context>
 <context>
+    <name>frametexts</name>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Listo</translation>
+    </message>
+    <message>
+        <source>Saving Data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n changed records to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1: paste on a team to move him</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W A R N I N G !
+
+This action will save changes you have made to Golvar data files PERMANENTLY. Some teams and players may be announced in their original names.
+
+If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
+
+Do you wish to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select directory to export the league&apos;s DB files to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting League...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This directory already holds DB files. Do you want to replace them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving and backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete works on the pane that has the focus; in a text box it deletes text as usual. A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gametexts</name>
+    <message>
+        <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing to Team Data File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing to Team Name File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing to Player Data File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing to Player Name File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>globalmodtexts</name>
+    <message>
+        <source>Global Modifications</source>
+        <translation type="unfinished">Modificaciones globales</translation>
+    </message>
+    <message>
+        <source>Value to change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skills</source>
+        <translation type="unfinished">Habilidades</translation>
+    </message>
+    <message>
+        <source>Goal Keepers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defenders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midfielders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation type="unfinished">Aceleración</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation type="unfinished">Agilidad</translation>
+    </message>
+    <message>
+        <source>Awareness</source>
+        <translation type="unfinished">Colocación</translation>
+    </message>
+    <message>
+        <source>Ball Control</source>
+        <translation type="unfinished">Control de balón</translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation type="unfinished">Creatividad</translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation type="unfinished">Forma física</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation type="unfinished">Cabezazo</translation>
+    </message>
+    <message>
+        <source>Passing</source>
+        <translation type="unfinished">Pase</translation>
+    </message>
+    <message>
+        <source>Reaction</source>
+        <translation type="unfinished">Reacción</translation>
+    </message>
+    <message>
+        <source>Shooting Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shooting Accuracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished">Velocidad</translation>
+    </message>
+    <message>
+        <source>Tackle</source>
+        <translation type="unfinished">Entradas</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>keptleaguetexts</name>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
         <translation>Liga importada: la guarda Obrix, no está en los archivos de datos de Golvar.
 Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego; expórtela con Archivo/Exportar para compartirla.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The imported leagues could not be kept in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept leagues in %1 could not be read: %2.
+The file is left as it is; the leagues it holds are not in this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of the kept leagues, %1, could not be read: %2.
+Nothing in it is changed; the leagues kept there are not in this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
+Its files are left as they are, where File/Import can try them again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -743,6 +1757,88 @@ Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego; e
     <message>
         <source>Not Used</source>
         <translation>Sin usar</translation>
+    </message>
+</context>
+<context>
+    <name>limittexts</name>
+    <message>
+        <source>league</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>League &quot;%1&quot; (id %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team &quot;%1&quot; (id %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player &quot;%1&quot; (id %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 is %3 bytes long in the game&apos;s encoding; the game&apos;s files hold at most %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 holds a NUL character, which would end it in the game&apos;s files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the id does not fit the game&apos;s files, which hold ids up to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 names id %3; the game&apos;s files hold ids up to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>locktexts</name>
+    <message>
+        <source>%1: the game folder is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1043,6 +2139,92 @@ Se mantiene el nombre anterior.</translation>
     </message>
 </context>
 <context>
+    <name>roster</name>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nombre</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation type="unfinished">Valoración</translation>
+    </message>
+    <message>
+        <source>Acl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>settingtexts</name>
+    <message>
+        <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Golvar directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
@@ -1251,6 +2433,210 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>GK</source>
+        <extracomment>A position&apos;s abbreviation, kept as the roster and the Player page show it (there in English).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midfielder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hair Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hair Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facial Hair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skin Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill Ave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation type="unfinished">Equipo</translation>
+    </message>
+    <message>
+        <source>Acl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tac</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>thumbnailtexts</name>
+    <message>
+        <source>%1 of the 64 jersey thumbnails could not be made:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a texture with a whole jersey picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>transfertexts</name>
+    <message>
+        <source>Select a player or a team on each side, then &quot;&lt;----&gt;&quot; moves or swaps them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A league cannot be transferred: select a team or a player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;&lt;----&gt;&quot; swaps %1 of %2 and %3 of %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;&lt;----&gt;&quot; swaps %1 and %2: names, kits and players.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating Transfer Tables...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Listo</translation>
+    </message>
+    <message>
+        <source>Can&apos;t transfer league.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team is full (20 players)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team is full (26 players)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team cannot have less than 11 players)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
