@@ -26,72 +26,72 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     <name>CDataPropSheet</name>
     <message>
         <source>Data Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Mannschaft</translation>
+        <translation>Mannschaft</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished">Statistik</translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
 </context>
 <context>
     <name>CFindDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen nach:</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Obrix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix-Hilfe</translation>
     </message>
     <message>
         <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfeseiten sind auf Englisch; die Tastaturseite, die Menüs und die Meldungen sind in Ihrer Sprache.</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeführt: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht: %1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt: %1</translation>
     </message>
 </context>
 <context>
@@ -394,43 +394,43 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <name>backuptexts</name>
     <message>
         <source>Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Wiederherstellen der ursprünglichen Golvar-Datendatei werden alle vorgenommenen Änderungen überschrieben. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>There is no backup of this Golvar folder to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Golvar-Ordner gibt es keine Sicherung zum Wiederherstellen.</translation>
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde aus der Sicherung vom %2 wiederhergestellt.</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sicherung in %1 ist beschädigt (%2).</translation>
     </message>
     <message>
         <source>the backup does not load as a game database (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sicherung lässt sich nicht als Spieldatenbank laden (%1).</translation>
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung von %1 konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dateien des Spiels lassen sich nicht als Spieldatenbank laden (%1), und eine Sicherung davon wäre nutzlos; die frühere Sicherung bleibt, falls vorhanden, erhalten</translation>
     </message>
     <message>
         <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die Kopien in %2 wurden entfernt, damit keine unvollständige Sicherung zurückbleibt (die frühere Sicherung dort war bereits ersetzt).</translation>
     </message>
     <message>
         <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einige Kopien in %2 konnten nicht entfernt werden; sie haben kein Manifest und gelten daher nicht als Sicherung.</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -438,7 +438,11 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ursprünglichen Golvar-Datendateien konnten nicht gesichert werden nach
+%1
+
+Ohne Sicherung kann „Wiederherstellen“ die Änderungen, die Sie jetzt speichern, nicht rückgängig machen.
+Möchten Sie ohne Sicherung speichern?</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -448,7 +452,13 @@ Do you wish to save without a backup?</source>
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ursprünglichen Golvar-Datendateien konnten nicht gesichert werden nach
+%1
+
+%2
+
+Ohne Sicherung kann „Wiederherstellen“ die Änderungen, die Sie jetzt speichern, nicht rückgängig machen.
+Möchten Sie ohne Sicherung speichern?</translation>
     </message>
 </context>
 <context>
@@ -578,620 +588,648 @@ Do you wish to save without a backup?</source>
     <name>bulkviewtexts</name>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle exportieren</translation>
     </message>
     <message>
         <source>Table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle:</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaften</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligen</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellendateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle importieren</translation>
     </message>
     <message>
         <source>The file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile nach %1 geschrieben</numerusform>
+            <numerusform>%n Zeilen nach %1 geschrieben</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was refused; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde abgelehnt; es wurde nichts geändert.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... und %n weiteres Problem</numerusform>
+            <numerusform>... und %n weitere Probleme</numerusform>
         </translation>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ändert nichts: Jede Zelle enthält bereits ihren Wert.</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle importieren: Vorschau</translation>
     </message>
     <message>
         <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 der Tabelle %3. OK übernimmt sie alle in einem Schritt.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung</numerusform>
+            <numerusform>%n Änderungen</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes by field</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen nach Feld</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank prüfen</translation>
     </message>
     <message>
         <source>Check Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut prüfen</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
         </translation>
     </message>
     <message>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Probleme gefunden.</translation>
     </message>
     <message>
         <source>%1 now has an odd number (%2) of team slots: add or remove a team before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat jetzt eine ungerade Anzahl (%2) von Mannschaftsplätzen: Fügen Sie vor dem Speichern eine Mannschaft hinzu oder entfernen Sie eine.</translation>
     </message>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nach den Änderungen bleibt %n Punkt, den das Spiel möglicherweise nicht verträgt; er steht in „Datenbank prüfen“ (die Dateien des Spiels können ihn speichern). Trotzdem speichern?</numerusform>
+            <numerusform>Nach den Änderungen bleiben %n Punkte, die das Spiel möglicherweise nicht verträgt; sie stehen in „Datenbank prüfen“ (die Dateien des Spiels können sie speichern). Trotzdem speichern?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank enthält Fehler, an denen das Speichern oder das Spiel scheitern würde; es wurde nichts gespeichert. Sie stehen in „Datenbank prüfen“: Ein Doppelklick auf einen Eintrag führt zu seinem Datensatz.</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
         <source>Since the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der Sicherung</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz zurücksetzen</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message numerus="yes">
         <source>%n differences</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Unterschied</numerusform>
+            <numerusform>%n Unterschiede</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätzen</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no backup of this game folder yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Spielordner gibt es noch keine Sicherung.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>Old</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweregrad</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>only in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>nur in den Dateien</translation>
     </message>
     <message>
         <source>database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <source>only in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>nur im Editor</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligen</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaften</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabelle exportieren...</translation>
     </message>
     <message>
         <source>Import T&amp;able...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle im&amp;portieren...</translation>
     </message>
     <message>
         <source>C&amp;heck Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank &amp;prüfen...</translation>
     </message>
     <message>
         <source>C&amp;hanges</source>
-        <translation type="unfinished"></translation>
+        <translation>Änd&amp;erungen</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler, Mannschaften oder Ligen in eine Tabellendatei schreiben
+Tabelle exportieren</translation>
     </message>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen einer Tabellendatei nach einer Vorschau übernehmen
+Tabelle importieren</translation>
     </message>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten, woran das Spiel oder das Speichern scheitern würde
+Datenbank prüfen</translation>
     </message>
     <message>
         <source>List what differs from the files as loaded or from the backup
 Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten, was sich von den geladenen Dateien oder von der Sicherung unterscheidet
+Änderungen</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Import &amp;GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GLV-Dateien importieren...</translation>
     </message>
     <message>
         <source>Ex&amp;port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren...</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten speichern</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Trikot-&amp;Miniaturen erstellen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Clo&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Find &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersu&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Global Modifications...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Globale Änderungen...</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Liga</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;iganame...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mannschaften tauschen</translation>
     </message>
     <message>
         <source>S&amp;wap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;tauschen</translation>
     </message>
     <message>
         <source>&amp;Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannscha&amp;ft merken</translation>
     </message>
     <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemerkte Mannsc&amp;haft anwenden</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstell&amp;ungen...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Stat&amp;usleiste</translation>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transferseite</translation>
     </message>
     <message>
         <source>&amp;Stats Page</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;atistikseite</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Bereich</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger Bereich</translation>
     </message>
     <message>
         <source>&amp;Help Topics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen...</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastatur</translation>
     </message>
     <message>
         <source>&amp;About Obrix...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Obrix...</translation>
     </message>
     <message>
         <source>Save changes to Golvar data files permanently\Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen dauerhaft in den Golvar-Datendateien speichern\Speichern</translation>
     </message>
     <message>
         <source>Import from DB files
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus DB-Dateien importieren
+Importieren</translation>
     </message>
     <message>
         <source>Export to DB files
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>In DB-Dateien exportieren
+Exportieren</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaften und Spieler transferieren\Transfer</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
 Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturbilder der Trikotdateien erzeugen
+Trikot-Miniaturen erstellen</translation>
     </message>
     <message>
         <source>Copy the selected Player/Team and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Spieler bzw. die gewählte Mannschaft kopieren und in die Zwischenablage legen
+Kopieren</translation>
     </message>
     <message>
         <source>Cut the selected player; Paste on a team moves it there
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Spieler ausschneiden; Einfügen in eine Mannschaft verschiebt ihn dorthin
+Ausschneiden</translation>
     </message>
     <message>
         <source>Insert the copied Player/Team to Team/League
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Den kopierten Spieler bzw. die kopierte Mannschaft in eine Mannschaft bzw. Liga einfügen
+Einfügen</translation>
     </message>
     <message>
         <source>Delete a player/team from a team/league
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Spieler bzw. eine Mannschaft aus einer Mannschaft bzw. Liga löschen
+Löschen</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Spieler oder eine Mannschaft suchen\Suchen</translation>
     </message>
     <message>
         <source>Repeat Last Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Suche wiederholen</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligennamen ändern</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielerfähigkeiten global ändern</translation>
     </message>
     <message>
         <source>Import GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-Dateien importieren...</translation>
     </message>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Liga als DB-Dateien schreiben, die andere Benutzer importieren können
+Liga exportieren</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zwei auf der Transferseite gewählten Mannschaften zwischen ihren Ligen tauschen
+Mannschaften tauschen</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zwei auf der Transferseite gewählten Spieler zwischen ihren Mannschaften tauschen
+Spieler tauschen</translation>
     </message>
     <message>
         <source>Put back the game&apos;s files as they were backed up
 Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien des Spiels so wiederherstellen, wie sie gesichert wurden
+Wiederherstellen</translation>
     </message>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix beenden; bei ungespeicherten Änderungen wird vorher nachgefragt
+Beenden</translation>
     </message>
     <message>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung rückgängig machen
+Rückgängig</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen
+Wiederholen</translation>
     </message>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue, leere Liga hinzufügen
+Neue Liga</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
 Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Trikots und Namen der gewählten Mannschaft merken
+Mannschaft merken</translation>
     </message>
     <message>
         <source>Give the selected team what was remembered with Remember Team
 Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählten Mannschaft das mit „Mannschaft merken“ Gemerkte geben
+Gemerkte Mannschaft anwenden</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Bereich wechseln: Baum, Datenblatt, Kader
+Nächster Bereich</translation>
     </message>
     <message>
         <source>Move to the previous pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorherigen Bereich wechseln
+Vorheriger Bereich</translation>
     </message>
     <message>
         <source>List every key of the editor
 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tasten des Editors auflisten
+Tastatur</translation>
     </message>
     <message>
         <source>Not available yet
 Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht verfügbar
+Duplizieren</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Wiederholen</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished">&amp;Verlauf</translation>
+        <translation>Ver&amp;lauf</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
     </message>
 </context>
 <context>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unterbrochener Vorgang (%1) wurde abgeschlossen: %2 enthalten jetzt den neuen Inhalt.</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unterbrochener Vorgang (%1) wurde rückgängig gemacht: Die Dateien sind wie zuvor.</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine normale Datei (an ihrer Stelle steht ein Link, eine Pipe, ein Gerät oder ein Ordner)</translation>
     </message>
     <message>
         <source>%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die von der Festplatte zurückgelesene neue Kopie weicht vom Geschriebenen ab (%2 Bytes gelesen, %3 geschrieben).</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgang (%1) ist fehlgeschlagen, und die alten Dateien konnten nicht alle zurückgelegt werden, daher ist der Satz gemischt: %2. Die alten Inhalte liegen daneben (%3); der Editor vervollständigt den Satz beim nächsten Laden dieses Ordners.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unterbrochener Vorgang (%1) in %2 konnte nicht abgeschlossen werden: %3. Die alten Inhalte liegen neben den Dateien (Namen enden auf „.obrix-old...“), die Aufzeichnung in %4.</translation>
     </message>
 </context>
 <context>
     <name>comparisontexts</name>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen</translation>
     </message>
     <message>
         <source>Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede:</translation>
     </message>
     <message>
         <source>Can only compare teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Mannschaften können verglichen werden.</translation>
     </message>
 </context>
 <context>
@@ -1406,30 +1444,30 @@ About</source>
     <name>frametexts</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Saving Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden gespeichert...</translation>
     </message>
     <message numerus="yes">
         <source>Saved %n changed records to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n geänderter Datensatz in %1 gespeichert</numerusform>
+            <numerusform>%n geänderte Datensätze in %1 gespeichert</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gespeichert</translation>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausgeschnitten: In eine Mannschaft einfügen, um ihn zu verschieben</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach %2 verschoben</translation>
     </message>
     <message>
         <source>W A R N I N G !
@@ -1439,185 +1477,191 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>W A R N U N G !
+
+Diese Aktion speichert Ihre Änderungen DAUERHAFT in den Golvar-Datendateien. Einige Mannschaften und Spieler werden möglicherweise mit ihren ursprünglichen Namen angesagt.
+
+Wenn Sie die Dateien nicht dauerhaft ändern möchten, verwenden Sie besser die Funktion Datei/Exportieren.
+
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen, in den die DB-Dateien der Liga exportiert werden:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga wird exportiert...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Ordner enthält bereits DB-Dateien. Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <source>Saving and backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern und Sicherung</translation>
     </message>
     <message>
         <source>Delete works on the pane that has the focus; in a text box it deletes text as usual. A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Löschen“ wirkt auf den Bereich, der den Fokus hat; in einem Textfeld löscht es wie gewohnt Text. Eine gelöschte Mannschaft oder ein gelöschter Spieler kommt mit „Rückgängig“ zurück. „Ausschneiden“ und dann „Einfügen“ in eine Mannschaft verschiebt den Spieler dorthin.</translation>
     </message>
 </context>
 <context>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern wurde abgelehnt und nichts geschrieben: Beim Zurücklesen hätte %1 %2 in den Dateien für %3 den Wert %4, während der Editor %5 enthält.</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern wurde abgelehnt und nichts geschrieben: Die erzeugten Dateien konnten nicht zurückgelesen werden (%1).</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern wurde abgelehnt und nichts geschrieben: Es sollten %1 Spieler und %2 Mannschaften geschrieben werden, zurückgelesen wurden %3 und %4.</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Mannschaftsdatendatei.</translation>
     </message>
     <message>
         <source>Error writing to Team Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Mannschaftsnamendatei.</translation>
     </message>
     <message>
         <source>Error writing to Player Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Spielerdatendatei.</translation>
     </message>
     <message>
         <source>Error writing to Player Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Spielernamendatei.</translation>
     </message>
 </context>
 <context>
     <name>globalmodtexts</name>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished">Globale Änderungen</translation>
+        <translation>Globale Änderungen</translation>
     </message>
     <message>
         <source>Value to change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungswert:</translation>
     </message>
     <message>
         <source>Type of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielertyp</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished">Fähigkeiten</translation>
+        <translation>Fähigkeiten</translation>
     </message>
     <message>
         <source>Goal Keepers</source>
-        <translation type="unfinished"></translation>
+        <translation>Torwarte</translation>
     </message>
     <message>
         <source>Defenders</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteidiger</translation>
     </message>
     <message>
         <source>Midfielders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelfeldspieler</translation>
     </message>
     <message>
         <source>Forwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Stürmer</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished">Beschleunigung</translation>
+        <translation>Beschleunigung</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished">Beweglichkeit</translation>
+        <translation>Beweglichkeit</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished">Übersicht</translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished">Ballkontrolle</translation>
+        <translation>Ballkontrolle</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished">Kreativität</translation>
+        <translation>Kreativität</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished">Fitness</translation>
+        <translation>Fitness</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished">Kopfball</translation>
+        <translation>Kopfball</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished">Passspiel</translation>
+        <translation>Passspiel</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished">Reaktion</translation>
+        <translation>Reaktion</translation>
     </message>
     <message>
         <source>Shooting Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Schusskraft</translation>
     </message>
     <message>
         <source>Shooting Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Schussgenauigkeit</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">Tempo</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished">Tackling</translation>
+        <translation>Tackling</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 für %3</translation>
     </message>
     <message>
         <source>All skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fähigkeiten</translation>
     </message>
     <message>
         <source>No skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Fähigkeit</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>
@@ -1630,34 +1674,37 @@ Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Manns
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Ligen werden von Obrix aufbewahrt, nicht in den Golvar-Datendateien: Sie sind beim nächsten Start von Obrix wieder da. Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels (Transferseite, Ausschneiden und Einfügen oder Ziehen); beim Speichern werden sie als Spieler dieser Mannschaften geschrieben. Mit Datei/Exportieren geben Sie die Liga weiter.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die importierte Liga %1 aus Obrix entfernen? Ihre Mannschaften und Ihre Änderungen daran gehen verloren, und sie kommt beim nächsten Start nicht wieder.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die importierten Ligen konnten nicht in %1 aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufbewahrten Ligen in %1 konnten nicht gelesen werden: %2.
+Die Datei bleibt unverändert; die darin enthaltenen Ligen sind in dieser Sitzung nicht geladen.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner der aufbewahrten Ligen, %1, konnte nicht gelesen werden: %2.
+Darin wird nichts geändert; die dort aufbewahrten Ligen sind in dieser Sitzung nicht geladen.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufbewahrte Liga %1 (von einer früheren Version von Obrix in %2 aufbewahrt) konnte nicht erneut gelesen werden.
+Ihre Dateien bleiben unverändert, dort kann Datei/Importieren sie erneut versuchen.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die importierten Ligen wurden in %1 aufbewahrt, weil %2 in dieser Sitzung nicht gelesen wurde und unverändert bleibt.</translation>
     </message>
 </context>
 <context>
@@ -1763,82 +1810,82 @@ Its files are left as they are, where File/Import can try them again.</source>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga „%1“ (ID %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mannschaft „%1“ (ID %2)</translation>
     </message>
     <message>
         <source>Player &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler „%1“ (ID %2)</translation>
     </message>
     <message>
         <source>%1: the %2 is %3 bytes long in the game&apos;s encoding; the game&apos;s files hold at most %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Feld %2 ist in der Kodierung des Spiels %3 Bytes lang; die Dateien des Spiels fassen höchstens %4.</translation>
     </message>
     <message>
         <source>%1: the %2 holds a NUL character, which would end it in the game&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Feld %2 enthält ein NUL-Zeichen, das es in den Dateien des Spiels beenden würde.</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ein Liganame, der mit „EC“ beginnt, kennzeichnet einen der Europapokal-Wettbewerbe des Spiels, die der Editor mit einem vorangestellten „x“ anzeigt. Beginnen Sie den Namen für einen Wettbewerb mit „xEC“ oder wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist %3; die Dateien des Spiels fassen höchstens %4.</translation>
     </message>
     <message>
         <source>%1: the id does not fit the game&apos;s files, which hold ids up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die ID passt nicht in die Dateien des Spiels, die IDs bis %2 fassen.</translation>
     </message>
     <message>
         <source>%1: %2 names id %3; the game&apos;s files hold ids up to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 nennt die ID %3; die Dateien des Spiels fassen IDs bis 65535.</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Liga des Spiels, und die Mannschaft %2 wurde importiert: Die Dateien des Spiels haben keinen Datensatz für sie, daher kann die Liga sie nicht führen. Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels (Transferseite, Ausschneiden und Einfügen oder Ziehen) und speichern Sie.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 Spieler im Kader; die Dateien des Spiels fassen 26 pro Mannschaft, der Rest ginge beim Speichern verloren.</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 Mannschaftsplätze; die Dateien des Spiels fassen höchstens 63 pro Liga.</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liga %1 hat eine ungerade Anzahl (%2) von Mannschaften. Bitte achten Sie darauf, dass nur gerade Mannschaftszahlen verwendet werden.</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielertabelle würde bei %1 beginnen, jenseits der 16-Bit-Position, die das Spiel liest (unter 65536): Löschen Sie Mannschaften oder Ligen.</translation>
     </message>
 </context>
 <context>
     <name>locktexts</name>
     <message>
         <source>%1: the game folder is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Spielordner wird von einem anderen Programm benutzt.</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ein anderes Programm speichert gerade die Dateien des Spiels; sein unvollendetes Speichern bleibt ihm zum Abschluss überlassen.</translation>
     </message>
 </context>
 <context>
@@ -2142,86 +2189,86 @@ Der Name bleibt unverändert.</translation>
     <name>roster</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished">Stärke</translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Bew</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Übs</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>Bal</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Kre</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>Hea</source>
-        <translation type="unfinished"></translation>
+        <translation>Kop</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>SKr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>SGn</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Tac</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
 </context>
 <context>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Golvar-Verzeichnis wurde in der Registry nicht gefunden. Möchten Sie es selbst auswählen?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Golvar-Verzeichnis auswählen</translation>
     </message>
 </context>
 <context>
@@ -2437,143 +2484,143 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>GK</source>
         <extracomment>A position&apos;s abbreviation, kept as the roster and the Player page show it (there in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GK</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SW</translation>
     </message>
     <message>
         <source>LB</source>
-        <translation type="unfinished"></translation>
+        <translation>LB</translation>
     </message>
     <message>
         <source>CB</source>
-        <translation type="unfinished"></translation>
+        <translation>CB</translation>
     </message>
     <message>
         <source>RB</source>
-        <translation type="unfinished"></translation>
+        <translation>RB</translation>
     </message>
     <message>
         <source>LM</source>
-        <translation type="unfinished"></translation>
+        <translation>LM</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation type="unfinished"></translation>
+        <translation>CM</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation type="unfinished"></translation>
+        <translation>RM</translation>
     </message>
     <message>
         <source>LF</source>
-        <translation type="unfinished"></translation>
+        <translation>LF</translation>
     </message>
     <message>
         <source>CF</source>
-        <translation type="unfinished"></translation>
+        <translation>CF</translation>
     </message>
     <message>
         <source>RF</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Defender</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteidiger</translation>
     </message>
     <message>
         <source>Midfielder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelfeldspieler</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Stürmer</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Hair Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Haarfarbe</translation>
     </message>
     <message>
         <source>Hair Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Frisur</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation type="unfinished"></translation>
+        <translation>Bart</translation>
     </message>
     <message>
         <source>Skin Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautfarbe</translation>
     </message>
     <message>
         <source>Skill Ave</source>
-        <translation type="unfinished"></translation>
+        <translation>Ø Fähigk.</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Mannschaft</translation>
+        <translation>Mannschaft</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Bew</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Übs</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>Bal</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Kre</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>Hac</source>
-        <translation type="unfinished"></translation>
+        <translation>Kop</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>SKr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>SGn</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Tac</translation>
     </message>
 </context>
 <context>
@@ -2581,62 +2628,63 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>%1 of the 64 jersey thumbnails could not be made:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der 64 Trikot-Miniaturen konnten nicht erstellt werden:
+%2</translation>
     </message>
     <message>
         <source>%1: not a texture with a whole jersey picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Textur mit einem vollständigen Trikotbild</translation>
     </message>
 </context>
 <context>
     <name>transfertexts</name>
     <message>
         <source>Select a player or a team on each side, then &quot;&lt;----&gt;&quot; moves or swaps them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie auf jeder Seite einen Spieler oder eine Mannschaft, dann verschiebt oder tauscht „&lt;----&gt;“ sie.</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liga kann nicht transferiert werden: Wählen Sie eine Mannschaft oder einen Spieler.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„&lt;----&gt;“ verschiebt %1 von %2 nach %3.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 of %2 and %3 of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>„&lt;----&gt;“ tauscht %1 von %2 und %3 von %4.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 and %2: names, kits and players.</source>
-        <translation type="unfinished"></translation>
+        <translation>„&lt;----&gt;“ tauscht %1 und %2: Namen, Trikots und Spieler.</translation>
     </message>
     <message>
         <source>%1 is already in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits in %2.</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfertabellen werden erstellt...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Bereit</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga kann nicht transferiert werden.</translation>
     </message>
     <message>
         <source>Team is full (20 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mannschaft ist voll (20 Spieler)</translation>
     </message>
     <message>
         <source>Team is full (26 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mannschaft ist voll (26 Spieler)</translation>
     </message>
     <message>
         <source>Team cannot have less than 11 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Mannschaft kann nicht weniger als 11 Spieler haben</translation>
     </message>
 </context>
 </TS>
