@@ -26,72 +26,72 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     <name>CDataPropSheet</name>
     <message>
         <source>Data Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de datos</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Jugador</translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Equipo</translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Traspasos</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished">Estadísticas</translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar</translation>
     </message>
 </context>
 <context>
     <name>CFindDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Obrix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Obrix</translation>
     </message>
     <message>
         <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas páginas de ayuda están en inglés; la página del teclado, los menús y los mensajes están en su idioma.</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshecho: %1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehecho: %1</translation>
     </message>
 </context>
 <context>
@@ -394,43 +394,43 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     <name>backuptexts</name>
     <message>
         <source>Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los archivos de datos originales de Golvar sobrescribirá todos los cambios realizados. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>There is no backup of this Golvar folder to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna copia de seguridad de esta carpeta de Golvar para restaurar.</translation>
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha restaurado %1 a partir de la copia de seguridad del %2.</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha restaurado nada: %1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia de seguridad de %1 está dañada (%2).</translation>
     </message>
     <message>
         <source>the backup does not load as a game database (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>la copia de seguridad no se carga como base de datos del juego (%1).</translation>
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido hacer la copia de seguridad de %1: %2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos del juego no se cargan como base de datos del juego (%1) y una copia de seguridad de ellos no serviría de nada; se conserva la copia de seguridad anterior, si la hay</translation>
     </message>
     <message>
         <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Se han eliminado las copias de %2, así que no queda ninguna copia de seguridad incompleta (la copia de seguridad anterior ya se había sustituido).</translation>
     </message>
     <message>
         <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se han podido eliminar algunas copias de %2; no tienen manifiesto, así que no cuentan como copia de seguridad.</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -438,7 +438,11 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido hacer una copia de seguridad de los archivos de datos originales de Golvar en
+%1
+
+Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahora.
+¿Desea guardar sin copia de seguridad?</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -448,7 +452,13 @@ Do you wish to save without a backup?</source>
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido hacer una copia de seguridad de los archivos de datos originales de Golvar en
+%1
+
+%2
+
+Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahora.
+¿Desea guardar sin copia de seguridad?</translation>
     </message>
 </context>
 <context>
@@ -578,620 +588,648 @@ Do you wish to save without a backup?</source>
     <name>bulkviewtexts</name>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tabla</translation>
     </message>
     <message>
         <source>Table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla:</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligas</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de hoja de cálculo (*.csv)|*.csv|Todos los archivos (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar tabla</translation>
     </message>
     <message>
         <source>The file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fila escrita en %1</numerusform>
+            <numerusform>%n filas escritas en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was refused; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha rechazado el archivo; no se ha cambiado nada.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n problema más</numerusform>
+            <numerusform>... y %n problemas más</numerusform>
         </translation>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no cambia nada: cada celda ya contiene su valor.</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar tabla: vista previa</translation>
     </message>
     <message>
         <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 de la tabla %3. Aceptar los aplica todos en un solo paso.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes by field</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios por campo</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar base de datos</translation>
     </message>
     <message>
         <source>Check Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a comprobar</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n advertencia</numerusform>
+            <numerusform>%n advertencias</numerusform>
         </translation>
     </message>
     <message>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado problemas.</translation>
     </message>
     <message>
         <source>%1 now has an odd number (%2) of team slots: add or remove a team before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene ahora un número impar (%2) de plazas de equipo: añada o quite un equipo antes de guardar.</translation>
     </message>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Las modificaciones dejan %n aspecto que puede no gustarle al juego; aparece en Comprobar base de datos (los archivos del juego pueden guardarlo). ¿Guardar de todos modos?</numerusform>
+            <numerusform>Las modificaciones dejan %n aspectos que pueden no gustarle al juego; aparecen en Comprobar base de datos (los archivos del juego pueden guardarlos). ¿Guardar de todos modos?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos tiene errores con los que tropezaría el guardado o el juego; no se ha guardado nada. Aparecen en Comprobar base de datos: haga doble clic en uno para ir a su registro.</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>Since the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la copia de seguridad</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Revertir</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Revertir registro</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message numerus="yes">
         <source>%n differences</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n diferencia</numerusform>
+            <numerusform>%n diferencias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no backup of this game folder yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna copia de seguridad de esta carpeta del juego.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Old</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia</translation>
     </message>
     <message>
         <source>only in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>solo en los archivos</translation>
     </message>
     <message>
         <source>database</source>
-        <translation type="unfinished"></translation>
+        <translation>base de datos</translation>
     </message>
     <message>
         <source>only in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>solo en el editor</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>ligas</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>equipos</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>jugadores</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;tabla...</translation>
     </message>
     <message>
         <source>Import T&amp;able...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar t&amp;abla...</translation>
     </message>
     <message>
         <source>C&amp;heck Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar &amp;base de datos...</translation>
     </message>
     <message>
         <source>C&amp;hanges</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambios</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe jugadores, equipos o ligas en un archivo de hoja de cálculo
+Exportar tabla</translation>
     </message>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica los cambios de un archivo de hoja de cálculo, tras una vista previa
+Importar tabla</translation>
     </message>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra lo que haría tropezar al juego o al guardado
+Comprobar base de datos</translation>
     </message>
     <message>
         <source>List what differs from the files as loaded or from the backup
 Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra lo que difiere de los archivos tal como se cargaron o de la copia de seguridad
+Cambios</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>Import &amp;GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivos &amp;GLV...</translation>
     </message>
     <message>
         <source>Ex&amp;port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar datos</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear &amp;miniaturas de camisetas</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Clo&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lonar</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uscar</translation>
     </message>
     <message>
         <source>Find &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>&amp;Global Modifications...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificaciones &amp;globales...</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva liga</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de l&amp;iga...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar e&amp;quipos</translation>
     </message>
     <message>
         <source>S&amp;wap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar &amp;jugadores</translation>
     </message>
     <message>
         <source>&amp;Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;ordar equipo</translation>
     </message>
     <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplicar equipo recordado</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;ferencias...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de &amp;traspasos</translation>
     </message>
     <message>
         <source>&amp;Stats Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de esta&amp;dísticas</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;siguiente</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel a&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Help Topics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas de ayuda...</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;clado</translation>
     </message>
     <message>
         <source>&amp;About Obrix...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Obrix...</translation>
     </message>
     <message>
         <source>Save changes to Golvar data files permanently\Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los cambios en los archivos de datos de Golvar de forma permanente\Guardar</translation>
     </message>
     <message>
         <source>Import from DB files
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa desde archivos DB
+Importar</translation>
     </message>
     <message>
         <source>Export to DB files
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta a archivos DB
+Exportar</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Traspasa equipos y jugadores\Traspasos</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
 Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera miniaturas de los archivos de camisetas
+Crear miniaturas de camisetas</translation>
     </message>
     <message>
         <source>Copy the selected Player/Team and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el jugador o equipo seleccionado al portapapeles
+Copiar</translation>
     </message>
     <message>
         <source>Cut the selected player; Paste on a team moves it there
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Corta el jugador seleccionado; Pegar en un equipo lo mueve allí
+Cortar</translation>
     </message>
     <message>
         <source>Insert the copied Player/Team to Team/League
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta el jugador o equipo copiado en un equipo o liga
+Pegar</translation>
     </message>
     <message>
         <source>Delete a player/team from a team/league
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina un jugador o equipo de un equipo o liga
+Eliminar</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca un jugador o un equipo\Buscar</translation>
     </message>
     <message>
         <source>Repeat Last Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Repite la última búsqueda</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia los nombres de las ligas</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia las habilidades de los jugadores de forma global</translation>
     </message>
     <message>
         <source>Import GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivos GLV...</translation>
     </message>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la liga seleccionada como archivos DB que otros usuarios pueden importar
+Exportar liga</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambia entre sus ligas los dos equipos seleccionados en la página de traspasos
+Intercambiar equipos</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambia entre sus equipos los dos jugadores seleccionados en la página de traspasos
+Intercambiar jugadores</translation>
     </message>
     <message>
         <source>Put back the game&apos;s files as they were backed up
 Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve los archivos del juego al estado de la copia de seguridad
+Restaurar</translation>
     </message>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale de Obrix; antes pregunta por los cambios sin guardar
+Salir</translation>
     </message>
     <message>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshace el último cambio
+Deshacer</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehace el último cambio deshecho
+Rehacer</translation>
     </message>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una liga nueva y vacía
+Nueva liga</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
 Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuerda la equipación y los nombres del equipo seleccionado
+Recordar equipo</translation>
     </message>
     <message>
         <source>Give the selected team what was remembered with Remember Team
 Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Da al equipo seleccionado lo recordado con Recordar equipo
+Aplicar equipo recordado</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa al panel siguiente: árbol, hoja de datos, plantilla
+Panel siguiente</translation>
     </message>
     <message>
         <source>Move to the previous pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa al panel anterior
+Panel anterior</translation>
     </message>
     <message>
         <source>List every key of the editor
 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra todas las teclas del editor
+Teclado</translation>
     </message>
     <message>
         <source>Not available yet
 Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no disponible
+Clonar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Deshacer</translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Rehacer</translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished">&amp;Historial</translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de estado</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información del programa, número de versión y copyright
+Acerca de</translation>
     </message>
 </context>
 <context>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha completado una operación interrumpida (%1): %2 tienen ya el nuevo contenido.</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha deshecho una operación interrumpida (%1): los archivos están como antes de ella.</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (en su lugar hay un enlace, una tubería, un dispositivo o una carpeta)</translation>
     </message>
     <message>
         <source>%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la nueva copia leída de nuevo del disco difiere de lo que se escribió (%2 bytes leídos, %3 escritos).</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación (%1) ha fallado y no se han podido restituir todos los archivos antiguos, así que el conjunto está mezclado: %2. El contenido antiguo se conserva junto a ellos (%3); el editor completará el conjunto la próxima vez que cargue esta carpeta.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido terminar una operación interrumpida (%1) en %2: %3. El contenido antiguo se conserva junto a los archivos (nombres que terminan en «.obrix-old...») y el registro de la operación en %4.</translation>
     </message>
 </context>
 <context>
     <name>comparisontexts</name>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar</translation>
     </message>
     <message>
         <source>Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias:</translation>
     </message>
     <message>
         <source>Can only compare teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se pueden comparar equipos.</translation>
     </message>
 </context>
 <context>
@@ -1406,30 +1444,30 @@ About</source>
     <name>frametexts</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Listo</translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Saving Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando datos...</translation>
     </message>
     <message numerus="yes">
         <source>Saved %n changed records to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha guardado %n registro modificado en %1</numerusform>
+            <numerusform>Se han guardado %n registros modificados en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado nada</translation>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cortado: péguelo en un equipo para moverlo</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 movido a %2</translation>
     </message>
     <message>
         <source>W A R N I N G !
@@ -1439,185 +1477,191 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡A T E N C I Ó N !
+
+Esta acción guardará de forma PERMANENTE los cambios que ha hecho en los archivos de datos de Golvar. Es posible que algunos equipos y jugadores se anuncien con sus nombres originales.
+
+Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la función Archivo/Exportar.
+
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta a la que exportar los archivos DB de la liga:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando liga...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta ya contiene archivos DB. ¿Desea sustituirlos?</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos</translation>
     </message>
     <message>
         <source>Saving and backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y copia de seguridad</translation>
     </message>
     <message>
         <source>Delete works on the pane that has the focus; in a text box it deletes text as usual. A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar actúa sobre el panel que tiene el foco; en un cuadro de texto borra texto como de costumbre. Un equipo o jugador eliminado vuelve con Deshacer. Cortar y luego Pegar en un equipo mueve allí al jugador.</translation>
     </message>
 </context>
 <context>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha rechazado el guardado y no se ha escrito nada: al volver a leerlos, el registro %1 %2 tendría %3 = %4 en los archivos, mientras que el editor tiene %5.</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha rechazado el guardado y no se ha escrito nada: los archivos generados no se han podido volver a leer (%1).</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha rechazado el guardado y no se ha escrito nada: debía escribir %1 jugadores y %2 equipos, y al volver a leer había %3 y %4.</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir en el archivo de datos de equipos.</translation>
     </message>
     <message>
         <source>Error writing to Team Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir en el archivo de nombres de equipos.</translation>
     </message>
     <message>
         <source>Error writing to Player Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir en el archivo de datos de jugadores.</translation>
     </message>
     <message>
         <source>Error writing to Player Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir en el archivo de nombres de jugadores.</translation>
     </message>
 </context>
 <context>
     <name>globalmodtexts</name>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished">Modificaciones globales</translation>
+        <translation>Modificaciones globales</translation>
     </message>
     <message>
         <source>Value to change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor a cambiar:</translation>
     </message>
     <message>
         <source>Type of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de jugadores</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished">Habilidades</translation>
+        <translation>Habilidades</translation>
     </message>
     <message>
         <source>Goal Keepers</source>
-        <translation type="unfinished"></translation>
+        <translation>Porteros</translation>
     </message>
     <message>
         <source>Defenders</source>
-        <translation type="unfinished"></translation>
+        <translation>Defensas</translation>
     </message>
     <message>
         <source>Midfielders</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrocampistas</translation>
     </message>
     <message>
         <source>Forwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Delanteros</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished">Aceleración</translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished">Agilidad</translation>
+        <translation>Agilidad</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished">Colocación</translation>
+        <translation>Colocación</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished">Control de balón</translation>
+        <translation>Control de balón</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished">Creatividad</translation>
+        <translation>Creatividad</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished">Forma física</translation>
+        <translation>Forma física</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished">Cabezazo</translation>
+        <translation>Cabezazo</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished">Pase</translation>
+        <translation>Pase</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished">Reacción</translation>
+        <translation>Reacción</translation>
     </message>
     <message>
         <source>Shooting Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de tiro</translation>
     </message>
     <message>
         <source>Shooting Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisión de tiro</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">Velocidad</translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished">Entradas</translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 para %3</translation>
     </message>
     <message>
         <source>All skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las habilidades</translation>
     </message>
     <message>
         <source>No skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna habilidad</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>jugador</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>jugadores</translation>
     </message>
 </context>
 <context>
@@ -1625,39 +1669,42 @@ Do you wish to continue?</source>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Liga importada: la guarda Obrix, no está en los archivos de datos de Golvar.
+        <translation>Liga importada: la conserva Obrix, no está en los archivos de datos de Golvar.
 Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego; expórtela con Archivo/Exportar para compartirla.</translation>
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ligas importadas las conserva Obrix, no están en los archivos de datos de Golvar: vuelven la próxima vez que se inicia Obrix. Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego (la página de traspasos, Cortar y Pegar, o arrastrándolos); al guardar se escriben como jugadores de esos equipos. Use Archivo/Exportar para compartir la liga.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar de Obrix la liga importada %1? Sus equipos y sus modificaciones desaparecerán, y no volverá en el próximo inicio.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido conservar las ligas importadas en %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido leer las ligas conservadas en %1: %2.
+El archivo se deja como está; las ligas que contiene no están en esta sesión.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la carpeta de las ligas conservadas, %1: %2.
+No se cambia nada en ella; las ligas conservadas allí no están en esta sesión.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido volver a leer la liga conservada %1 (conservada por una versión anterior de Obrix en %2).
+Sus archivos se dejan como están, donde Archivo/Importar puede volver a intentarlo.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ligas importadas se han conservado en %1, porque %2 no se ha leído en esta sesión y se deja como está.</translation>
     </message>
 </context>
 <context>
@@ -1763,82 +1810,82 @@ Its files are left as they are, where File/Import can try them again.</source>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>liga</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>equipo</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>jugador</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga «%1» (id %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo «%1» (id %2)</translation>
     </message>
     <message>
         <source>Player &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador «%1» (id %2)</translation>
     </message>
     <message>
         <source>%1: the %2 is %3 bytes long in the game&apos;s encoding; the game&apos;s files hold at most %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el campo %2 ocupa %3 bytes en la codificación del juego; los archivos del juego admiten como máximo %4.</translation>
     </message>
     <message>
         <source>%1: the %2 holds a NUL character, which would end it in the game&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el campo %2 contiene un carácter NUL, que lo terminaría en los archivos del juego.</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un nombre de liga que empieza por «EC» indica una de las competiciones europeas del juego, que el editor muestra con una «x» delante. Empiece el nombre por «xEC» para una competición o elija otro nombre.</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 vale %3; los archivos del juego admiten como máximo %4.</translation>
     </message>
     <message>
         <source>%1: the id does not fit the game&apos;s files, which hold ids up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el id no cabe en los archivos del juego, que admiten ids hasta %2.</translation>
     </message>
     <message>
         <source>%1: %2 names id %3; the game&apos;s files hold ids up to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 indica el id %3; los archivos del juego admiten ids hasta 65535.</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una liga del juego y el equipo %2 se ha importado: los archivos del juego no tienen ningún registro para él, así que la liga no puede incluirlo. Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego (la página de traspasos, Cortar y Pegar, o arrastrándolos) y guarde.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 jugadores; los archivos del juego admiten 26 por equipo y el resto se perdería al guardar.</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 plazas de equipo; los archivos del juego admiten como máximo 63 por liga.</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liga %1 tiene un número impar (%2) de equipos. Asegúrese de usar solo números pares de equipos.</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de jugadores empezaría en %1, más allá de la posición de 16 bits que lee el juego (menos de 65536): elimine equipos o ligas.</translation>
     </message>
 </context>
 <context>
     <name>locktexts</name>
     <message>
         <source>%1: the game folder is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: otro programa está usando la carpeta del juego.</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: otro programa está guardando los archivos del juego; su guardado sin terminar se deja para que lo termine él.</translation>
     </message>
 </context>
 <context>
@@ -2142,86 +2189,86 @@ Se mantiene el nombre anterior.</translation>
     <name>roster</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished">Valoración</translation>
+        <translation>Val.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Acel</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Agil</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Col</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fís</translation>
     </message>
     <message>
         <source>Hea</source>
-        <translation type="unfinished"></translation>
+        <translation>Cab</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Reac</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>Prec</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vel</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
 </context>
 <context>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la carpeta de Golvar en el Registro. ¿Desea seleccionarla usted mismo?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta de Golvar</translation>
     </message>
 </context>
 <context>
@@ -2437,143 +2484,143 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>GK</source>
         <extracomment>A position&apos;s abbreviation, kept as the roster and the Player page show it (there in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GK</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SW</translation>
     </message>
     <message>
         <source>LB</source>
-        <translation type="unfinished"></translation>
+        <translation>LB</translation>
     </message>
     <message>
         <source>CB</source>
-        <translation type="unfinished"></translation>
+        <translation>CB</translation>
     </message>
     <message>
         <source>RB</source>
-        <translation type="unfinished"></translation>
+        <translation>RB</translation>
     </message>
     <message>
         <source>LM</source>
-        <translation type="unfinished"></translation>
+        <translation>LM</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation type="unfinished"></translation>
+        <translation>CM</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation type="unfinished"></translation>
+        <translation>RM</translation>
     </message>
     <message>
         <source>LF</source>
-        <translation type="unfinished"></translation>
+        <translation>LF</translation>
     </message>
     <message>
         <source>CF</source>
-        <translation type="unfinished"></translation>
+        <translation>CF</translation>
     </message>
     <message>
         <source>RF</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Defender</source>
-        <translation type="unfinished"></translation>
+        <translation>Defensa</translation>
     </message>
     <message>
         <source>Midfielder</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrocampista</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Delantero</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Hair Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de pelo</translation>
     </message>
     <message>
         <source>Hair Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de pelo</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation type="unfinished"></translation>
+        <translation>Barba</translation>
     </message>
     <message>
         <source>Skin Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de piel</translation>
     </message>
     <message>
         <source>Skill Ave</source>
-        <translation type="unfinished"></translation>
+        <translation>Media hab.</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Equipo</translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Acel</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Agil</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Col</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fís</translation>
     </message>
     <message>
         <source>Hac</source>
-        <translation type="unfinished"></translation>
+        <translation>Cab</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Reac</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>Prec</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vel</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent</translation>
     </message>
 </context>
 <context>
@@ -2581,62 +2628,63 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>%1 of the 64 jersey thumbnails could not be made:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido crear %1 de las 64 miniaturas de camisetas:
+%2</translation>
     </message>
     <message>
         <source>%1: not a texture with a whole jersey picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una textura con la imagen completa de una camiseta</translation>
     </message>
 </context>
 <context>
     <name>transfertexts</name>
     <message>
         <source>Select a player or a team on each side, then &quot;&lt;----&gt;&quot; moves or swaps them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un jugador o un equipo en cada lado; luego «&lt;----&gt;» los mueve o los intercambia.</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede traspasar una liga: seleccione un equipo o un jugador.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&lt;----&gt;» mueve %1 de %2 a %3.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 of %2 and %3 of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&lt;----&gt;» intercambia %1 de %2 y %3 de %4.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 and %2: names, kits and players.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&lt;----&gt;» intercambia %1 y %2: nombres, equipaciones y jugadores.</translation>
     </message>
     <message>
         <source>%1 is already in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está en %2.</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando tablas de traspasos...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Listo</translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede traspasar una liga.</translation>
     </message>
     <message>
         <source>Team is full (20 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo está completo (20 jugadores)</translation>
     </message>
     <message>
         <source>Team is full (26 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo está completo (26 jugadores)</translation>
     </message>
     <message>
         <source>Team cannot have less than 11 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un equipo no puede tener menos de 11 jugadores</translation>
     </message>
 </context>
 </TS>
