@@ -26,72 +26,72 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     <name>CDataPropSheet</name>
     <message>
         <source>Data Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda dati</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Giocatore</translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Squadra</translation>
+        <translation>Squadra</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimenti</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished">Statistiche</translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto</translation>
     </message>
 </context>
 <context>
     <name>CFindDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova:</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Obrix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Obrix</translation>
     </message>
     <message>
         <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste pagine della guida sono in inglese; la pagina dei tasti, i menu e i messaggi sono nella tua lingua.</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigazione</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguito: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato: %1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetuto: %1</translation>
     </message>
 </context>
 <context>
@@ -394,43 +394,43 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
     <name>backuptexts</name>
     <message>
         <source>Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ripristino dei file di dati originali di Golvar sovrascriverà tutte le modifiche fatte. Vuoi continuare?</translation>
     </message>
     <message>
         <source>There is no backup of this Golvar folder to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste un backup di questa cartella di Golvar da ripristinare.</translation>
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino di %1 dal backup del %2 completato.</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato ripristinato nulla: %1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>il backup in %1 è danneggiato (%2).</translation>
     </message>
     <message>
         <source>the backup does not load as a game database (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>il backup non si carica come database del gioco (%1).</translation>
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il backup di %1: %2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>i file del gioco non si caricano come database del gioco (%1) e un loro backup sarebbe inutile; l&apos;eventuale backup precedente viene conservato</translation>
     </message>
     <message>
         <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le copie in %2 sono state rimosse, quindi non resta alcun backup incompleto (il backup precedente era già stato sostituito).</translation>
     </message>
     <message>
         <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Alcune copie in %2 non sono state rimosse; non hanno un file manifest, quindi non valgono come backup.</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -438,7 +438,11 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire il backup dei file di dati originali di Golvar in
+%1
+
+Senza un backup, Ripristina non potrà annullare le modifiche che salvi ora.
+Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -448,7 +452,13 @@ Do you wish to save without a backup?</source>
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire il backup dei file di dati originali di Golvar in
+%1
+
+%2
+
+Senza un backup, Ripristina non potrà annullare le modifiche che salvi ora.
+Vuoi salvare senza backup?</translation>
     </message>
 </context>
 <context>
@@ -578,620 +588,648 @@ Do you wish to save without a backup?</source>
     <name>bulkviewtexts</name>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta tabella</translation>
     </message>
     <message>
         <source>Table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella:</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Squadre</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>Campionati</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Fogli di calcolo (*.csv)|*.csv|Tutti i file (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa tabella</translation>
     </message>
     <message>
         <source>The file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n riga scritta in %1</numerusform>
+            <numerusform>%n righe scritte in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was refused; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è stato rifiutato; non è stato modificato nulla.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... e %n altro problema</numerusform>
+            <numerusform>... e altri %n problemi</numerusform>
         </translation>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non cambia nulla: ogni cella contiene già il suo valore.</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa tabella: anteprima</translation>
     </message>
     <message>
         <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 della tabella %3. OK le applica tutte in un solo passaggio.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifica</numerusform>
+            <numerusform>%n modifiche</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes by field</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche per campo</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla database</translation>
     </message>
     <message>
         <source>Check Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla di nuovo</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n errore</numerusform>
+            <numerusform>%n errori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avviso</numerusform>
+            <numerusform>%n avvisi</numerusform>
         </translation>
     </message>
     <message>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun problema trovato.</translation>
     </message>
     <message>
         <source>%1 now has an odd number (%2) of team slots: add or remove a team before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha ora un numero dispari (%2) di posti squadra: aggiungi o rimuovi una squadra prima di salvare.</translation>
     </message>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le modifiche lasciano %n elemento che al gioco potrebbe non piacere, elencato in Controlla database (i file del gioco possono contenerlo). Salvare comunque?</numerusform>
+            <numerusform>Le modifiche lasciano %n elementi che al gioco potrebbero non piacere, elencati in Controlla database (i file del gioco possono contenerli). Salvare comunque?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database contiene errori su cui il salvataggio o il gioco si bloccherebbero; non è stato salvato nulla. Sono elencati in Controlla database: fai doppio clic su uno per andare al suo record.</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche non salvate</translation>
     </message>
     <message>
         <source>Since the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal backup</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla modifica</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla modifiche del record</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message numerus="yes">
         <source>%n differences</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n differenza</numerusform>
+            <numerusform>%n differenze</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n record</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no backup of this game folder yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste ancora un backup di questa cartella del gioco.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Old</source>
-        <translation type="unfinished"></translation>
+        <translation>Vecchio</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravità</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>errore</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>avviso</translation>
     </message>
     <message>
         <source>only in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>solo nei file</translation>
     </message>
     <message>
         <source>database</source>
-        <translation type="unfinished"></translation>
+        <translation>database</translation>
     </message>
     <message>
         <source>only in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>solo nell&apos;editor</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>campionati</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>squadre</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatori</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta &amp;tabella...</translation>
     </message>
     <message>
         <source>Import T&amp;able...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa ta&amp;bella...</translation>
     </message>
     <message>
         <source>C&amp;heck Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla &amp;database...</translation>
     </message>
     <message>
         <source>C&amp;hanges</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifiche</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive giocatori, squadre o campionati in un foglio di calcolo
+Esporta tabella</translation>
     </message>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica le modifiche di un foglio di calcolo, dopo un&apos;anteprima
+Importa tabella</translation>
     </message>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca ciò su cui il gioco o il salvataggio si bloccherebbero
+Controlla database</translation>
     </message>
     <message>
         <source>List what differs from the files as loaded or from the backup
 Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca le differenze dai file come caricati o dal backup
+Modifiche</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa...</translation>
     </message>
     <message>
         <source>Import &amp;GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa file &amp;GLV...</translation>
     </message>
     <message>
         <source>Ex&amp;port...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta...</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva dati</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea &amp;miniature delle maglie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;sci</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Clo&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>Cl&amp;ona</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Tro&amp;va</translation>
     </message>
     <message>
         <source>Find &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;successivo</translation>
     </message>
     <message>
         <source>&amp;Global Modifications...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifiche globali...</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo campionato</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome cam&amp;pionato...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia s&amp;quadre</translation>
     </message>
     <message>
         <source>S&amp;wap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia &amp;giocatori</translation>
     </message>
     <message>
         <source>&amp;Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Memori&amp;zza squadra</translation>
     </message>
     <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>App&amp;lica squadra memorizzata</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;ferenze...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra degli strumenti</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di s&amp;tato</translation>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina t&amp;rasferimenti</translation>
     </message>
     <message>
         <source>&amp;Stats Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina &amp;statistiche</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro s&amp;uccessivo</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro &amp;precedente</translation>
     </message>
     <message>
         <source>&amp;Help Topics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Argomenti della guida...</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastiera</translation>
     </message>
     <message>
         <source>&amp;About Obrix...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Obrix...</translation>
     </message>
     <message>
         <source>Save changes to Golvar data files permanently\Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva definitivamente le modifiche nei file di dati di Golvar\Salva</translation>
     </message>
     <message>
         <source>Import from DB files
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa da file DB
+Importa</translation>
     </message>
     <message>
         <source>Export to DB files
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta in file DB
+Esporta</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferisce squadre e giocatori\Trasferisci</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
 Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera le miniature dei file delle maglie
+Crea miniature delle maglie</translation>
     </message>
     <message>
         <source>Copy the selected Player/Team and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia il giocatore o la squadra selezionati negli appunti
+Copia</translation>
     </message>
     <message>
         <source>Cut the selected player; Paste on a team moves it there
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia il giocatore selezionato; Incolla su una squadra lo sposta lì
+Taglia</translation>
     </message>
     <message>
         <source>Insert the copied Player/Team to Team/League
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce il giocatore o la squadra copiati nella squadra o nel campionato
+Incolla</translation>
     </message>
     <message>
         <source>Delete a player/team from a team/league
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina un giocatore o una squadra da una squadra o da un campionato
+Elimina</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova un giocatore o una squadra\Trova</translation>
     </message>
     <message>
         <source>Repeat Last Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete l&apos;ultima ricerca</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia i nomi dei campionati</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia le abilità dei giocatori in modo globale</translation>
     </message>
     <message>
         <source>Import GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa file GLV...</translation>
     </message>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive il campionato selezionato come file DB importabili da altri utenti
+Esporta campionato</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia tra i loro campionati le due squadre selezionate nella pagina Trasferimenti
+Scambia squadre</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia tra le loro squadre i due giocatori selezionati nella pagina Trasferimenti
+Scambia giocatori</translation>
     </message>
     <message>
         <source>Put back the game&apos;s files as they were backed up
 Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Riporta i file del gioco allo stato del backup
+Ripristina</translation>
     </message>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude Obrix; prima chiede cosa fare delle modifiche non salvate
+Esci</translation>
     </message>
     <message>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica
+Annulla</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete l&apos;ultima modifica annullata
+Ripeti</translation>
     </message>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un nuovo campionato vuoto
+Nuovo campionato</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
 Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizza la divisa e i nomi della squadra selezionata
+Memorizza squadra</translation>
     </message>
     <message>
         <source>Give the selected team what was remembered with Remember Team
 Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Dà alla squadra selezionata quanto memorizzato con Memorizza squadra
+Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa al riquadro successivo: albero, scheda dati, rosa
+Riquadro successivo</translation>
     </message>
     <message>
         <source>Move to the previous pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa al riquadro precedente
+Riquadro precedente</translation>
     </message>
     <message>
         <source>List every key of the editor
 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca tutti i tasti dell&apos;editor
+Tastiera</translation>
     </message>
     <message>
         <source>Not available yet
 Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ancora disponibile
+Clona</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Annulla</translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Ripeti</translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished">&amp;Cronologia</translation>
+        <translation>&amp;Cronologia</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti %1</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra degli strumenti</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra di stato</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informazioni sul programma, numero di versione e copyright
+Informazioni</translation>
     </message>
 </context>
 <context>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;operazione «%1» interrotta è stata completata: %2 ora contengono i nuovi dati.</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;operazione «%1» interrotta è stata annullata: i file sono come prima.</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale (al suo posto c&apos;è un collegamento, una pipe, un dispositivo o una cartella)</translation>
     </message>
     <message>
         <source>%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la nuova copia riletta dal disco è diversa da quanto scritto (%2 byte letti, %3 scritti).</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;operazione «%1» non è riuscita e non è stato possibile ripristinare tutti i vecchi file, quindi l&apos;insieme è misto: %2. I vecchi contenuti sono conservati accanto (%3); l&apos;editor completa l&apos;insieme al prossimo caricamento di questa cartella.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile completare un&apos;operazione «%1» interrotta in %2: %3. I vecchi contenuti sono conservati accanto ai file (nomi che terminano con «.obrix-old...») e la registrazione in %4.</translation>
     </message>
 </context>
 <context>
     <name>comparisontexts</name>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confronta</translation>
     </message>
     <message>
         <source>Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze:</translation>
     </message>
     <message>
         <source>Can only compare teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si possono confrontare solo squadre.</translation>
     </message>
 </context>
 <context>
@@ -1406,30 +1444,30 @@ About</source>
     <name>frametexts</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Pronto</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Saving Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio dati...</translation>
     </message>
     <message numerus="yes">
         <source>Saved %n changed records to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Salvato %n record modificato in %1</numerusform>
+            <numerusform>Salvati %n record modificati in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato salvato nulla</translation>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagliato %1: incollalo su una squadra per spostarlo</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spostato in %2</translation>
     </message>
     <message>
         <source>W A R N I N G !
@@ -1439,185 +1477,191 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>A T T E N Z I O N E !
+
+Questa operazione salverà DEFINITIVAMENTE le modifiche fatte ai file di dati di Golvar. Alcune squadre e alcuni giocatori potrebbero essere annunciati con i loro nomi originali.
+
+Se non vuoi modificare definitivamente i file, ti consigliamo di usare la funzione File/Esporta.
+
+Vuoi continuare?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella in cui esportare i file DB del campionato:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione campionato...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa cartella contiene già file DB. Vuoi sostituirli?</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastiera</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi</translation>
     </message>
     <message>
         <source>Saving and backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio e backup</translation>
     </message>
     <message>
         <source>Delete works on the pane that has the focus; in a text box it deletes text as usual. A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina agisce sul riquadro attivo; in una casella di testo cancella il testo come di consueto. Una squadra o un giocatore eliminati tornano con Annulla. Taglia, poi Incolla su una squadra, sposta lì il giocatore.</translation>
     </message>
 </context>
 <context>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il salvataggio è stato rifiutato e non è stato scritto nulla: alla rilettura, nei file il record %1 %2 avrebbe %3 = %4, mentre l&apos;editor contiene %5.</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il salvataggio è stato rifiutato e non è stato scritto nulla: i file creati non si sono potuti rileggere (%1).</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il salvataggio è stato rifiutato e non è stato scritto nulla: doveva scrivere %1 giocatori e %2 squadre, e ne ha riletti %3 e %4.</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura del file dati squadre.</translation>
     </message>
     <message>
         <source>Error writing to Team Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura del file nomi squadre.</translation>
     </message>
     <message>
         <source>Error writing to Player Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura del file dati giocatori.</translation>
     </message>
     <message>
         <source>Error writing to Player Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura del file nomi giocatori.</translation>
     </message>
 </context>
 <context>
     <name>globalmodtexts</name>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished">Modifiche globali</translation>
+        <translation>Modifiche globali</translation>
     </message>
     <message>
         <source>Value to change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore da modificare:</translation>
     </message>
     <message>
         <source>Type of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di giocatori</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished">Abilità</translation>
+        <translation>Abilità</translation>
     </message>
     <message>
         <source>Goal Keepers</source>
-        <translation type="unfinished"></translation>
+        <translation>Portieri</translation>
     </message>
     <message>
         <source>Defenders</source>
-        <translation type="unfinished"></translation>
+        <translation>Difensori</translation>
     </message>
     <message>
         <source>Midfielders</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrocampisti</translation>
     </message>
     <message>
         <source>Forwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaccanti</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished">Accelerazione</translation>
+        <translation>Accelerazione</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished">Agilità</translation>
+        <translation>Agilità</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished">Intuito</translation>
+        <translation>Intuito</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished">Controllo palla</translation>
+        <translation>Controllo palla</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished">Creatività</translation>
+        <translation>Creatività</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished">Forma fisica</translation>
+        <translation>Forma fisica</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished">Colpo di testa</translation>
+        <translation>Colpo di testa</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished">Passaggio</translation>
+        <translation>Passaggio</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished">Reattività</translation>
+        <translation>Reattività</translation>
     </message>
     <message>
         <source>Shooting Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di tiro</translation>
     </message>
     <message>
         <source>Shooting Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione tiro</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">Velocità</translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished">Contrasto</translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un numero intero tra %1 e %2.</translation>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 per %3</translation>
     </message>
     <message>
         <source>All skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le abilità</translation>
     </message>
     <message>
         <source>No skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna abilità</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatore</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatori</translation>
     </message>
 </context>
 <context>
@@ -1630,34 +1674,37 @@ Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco;
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation type="unfinished"></translation>
+        <translation>I campionati importati sono conservati da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli); il salvataggio li scrive come giocatori di quelle squadre. Usa File/Esporta per condividere il campionato.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere da Obrix il campionato importato %1? Le sue squadre e le sue modifiche andranno perse e non ricomparirà al prossimo avvio.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare i campionati importati in %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i campionati conservati in %1: %2.
+Il file resta com&apos;è; i campionati che contiene non sono presenti in questa sessione.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cartella dei campionati conservati, %1: %2.
+Non viene modificato nulla al suo interno; i campionati conservati lì non sono presenti in questa sessione.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rileggere il campionato conservato %1 (conservato da una versione precedente di Obrix in %2).
+I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>I campionati importati sono stati conservati in %1, perché %2 non è stato letto in questa sessione e resta com&apos;è.</translation>
     </message>
 </context>
 <context>
@@ -1763,82 +1810,82 @@ Its files are left as they are, where File/Import can try them again.</source>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>campionato</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>squadra</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatore</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campionato «%1» (id %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Squadra «%1» (id %2)</translation>
     </message>
     <message>
         <source>Player &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore «%1» (id %2)</translation>
     </message>
     <message>
         <source>%1: the %2 is %3 bytes long in the game&apos;s encoding; the game&apos;s files hold at most %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il campo %2 occupa %3 byte nella codifica del gioco; i file del gioco ne contengono al massimo %4.</translation>
     </message>
     <message>
         <source>%1: the %2 holds a NUL character, which would end it in the game&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il campo %2 contiene un carattere NUL, che lo terminerebbe nei file del gioco.</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un nome di campionato che inizia con «EC» indica una delle coppe europee del gioco, che l&apos;editor mostra con una «x» iniziale. Inizia il nome con «xEC» per una coppa o scegli un altro nome.</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 vale %3; i file del gioco contengono al massimo %4.</translation>
     </message>
     <message>
         <source>%1: the id does not fit the game&apos;s files, which hold ids up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: l&apos;id non entra nei file del gioco, che contengono id fino a %2.</translation>
     </message>
     <message>
         <source>%1: %2 names id %3; the game&apos;s files hold ids up to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 indica l&apos;id %3; i file del gioco contengono id fino a 65535.</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un campionato del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi il campionato non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli) e salva.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha %2 giocatori in rosa; i file del gioco ne contengono 26 per squadra, gli altri andrebbero persi al salvataggio.</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha %2 posti squadra; i file del gioco ne contengono al massimo 63 per campionato.</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campionato %1 ha un numero dispari (%2) di squadre. Assicurati di usare solo un numero pari di squadre.</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella dei giocatori inizierebbe alla posizione %1, oltre la posizione a 16 bit letta dal gioco (sotto 65536): elimina squadre o campionati.</translation>
     </message>
 </context>
 <context>
     <name>locktexts</name>
     <message>
         <source>%1: the game folder is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la cartella del gioco è usata da un altro programma.</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un altro programma sta salvando i file del gioco; il suo salvataggio non concluso viene lasciato a quel programma perché lo completi.</translation>
     </message>
 </context>
 <context>
@@ -2142,86 +2189,86 @@ Il nome resta invariato.</translation>
     <name>roster</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished">Valutazione</translation>
+        <translation>Val.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Acc</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Agi</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Int</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>CPa</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>For</translation>
     </message>
     <message>
         <source>Hea</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vel</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Con</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
 </context>
 <context>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare la cartella di Golvar nel Registro di sistema. Vuoi selezionarla tu?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella di Golvar</translation>
     </message>
 </context>
 <context>
@@ -2437,143 +2484,143 @@ Il nome resta invariato.</translation>
     <message>
         <source>GK</source>
         <extracomment>A position&apos;s abbreviation, kept as the roster and the Player page show it (there in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GK</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SW</translation>
     </message>
     <message>
         <source>LB</source>
-        <translation type="unfinished"></translation>
+        <translation>LB</translation>
     </message>
     <message>
         <source>CB</source>
-        <translation type="unfinished"></translation>
+        <translation>CB</translation>
     </message>
     <message>
         <source>RB</source>
-        <translation type="unfinished"></translation>
+        <translation>RB</translation>
     </message>
     <message>
         <source>LM</source>
-        <translation type="unfinished"></translation>
+        <translation>LM</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation type="unfinished"></translation>
+        <translation>CM</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation type="unfinished"></translation>
+        <translation>RM</translation>
     </message>
     <message>
         <source>LF</source>
-        <translation type="unfinished"></translation>
+        <translation>LF</translation>
     </message>
     <message>
         <source>CF</source>
-        <translation type="unfinished"></translation>
+        <translation>CF</translation>
     </message>
     <message>
         <source>RF</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Defender</source>
-        <translation type="unfinished"></translation>
+        <translation>Difensore</translation>
     </message>
     <message>
         <source>Midfielder</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrocampista</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaccante</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo</translation>
     </message>
     <message>
         <source>Hair Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore capelli</translation>
     </message>
     <message>
         <source>Hair Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo capelli</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation type="unfinished"></translation>
+        <translation>Barba</translation>
     </message>
     <message>
         <source>Skin Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnagione</translation>
     </message>
     <message>
         <source>Skill Ave</source>
-        <translation type="unfinished"></translation>
+        <translation>Media abil.</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Squadra</translation>
+        <translation>Squadra</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Acc</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Agi</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Int</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>CPa</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>For</translation>
     </message>
     <message>
         <source>Hac</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vel</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Con</translation>
     </message>
 </context>
 <context>
@@ -2581,62 +2628,63 @@ Il nome resta invariato.</translation>
     <message>
         <source>%1 of the 64 jersey thumbnails could not be made:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare %1 delle 64 miniature delle maglie:
+%2</translation>
     </message>
     <message>
         <source>%1: not a texture with a whole jersey picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è una texture con l&apos;immagine di una maglia intera</translation>
     </message>
 </context>
 <context>
     <name>transfertexts</name>
     <message>
         <source>Select a player or a team on each side, then &quot;&lt;----&gt;&quot; moves or swaps them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un giocatore o una squadra su ciascun lato, poi «&lt;----&gt;» li sposta o li scambia.</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campionato non può essere trasferito: seleziona una squadra o un giocatore.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&lt;----&gt;» sposta %1 da %2 a %3.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 of %2 and %3 of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&lt;----&gt;» scambia %1 di %2 e %3 di %4.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 and %2: names, kits and players.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&lt;----&gt;» scambia %1 e %2: nomi, divise e giocatori.</translation>
     </message>
     <message>
         <source>%1 is already in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già in %2.</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione tabelle di trasferimento...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Pronto</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trasferire un campionato.</translation>
     </message>
     <message>
         <source>Team is full (20 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra è al completo (20 giocatori)</translation>
     </message>
     <message>
         <source>Team is full (26 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>La squadra è al completo (26 giocatori)</translation>
     </message>
     <message>
         <source>Team cannot have less than 11 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Una squadra non può avere meno di 11 giocatori</translation>
     </message>
 </context>
 </TS>
