@@ -26,72 +26,72 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     <name>CDataPropSheet</name>
     <message>
         <source>Data Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensblad</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Speler</translation>
+        <translation>Speler</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Team</translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished">Statistieken</translation>
+        <translation>Statistieken</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken</translation>
     </message>
 </context>
 <context>
     <name>CFindDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken:</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Obrix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix-help</translation>
     </message>
     <message>
         <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze helppagina&apos;s zijn in het Engels; de toetsenbordpagina, menu&apos;s en meldingen zijn in uw taal.</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigatie</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooruit</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgevoerd: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan gemaakt: %1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw uitgevoerd: %1</translation>
     </message>
 </context>
 <context>
@@ -394,43 +394,43 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
     <name>backuptexts</name>
     <message>
         <source>Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Door de oorspronkelijke gegevensbestanden van Golvar terug te zetten, worden alle aangebrachte wijzigingen overschreven. Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>There is no backup of this Golvar folder to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen back-up van deze Golvar-map om terug te zetten.</translation>
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teruggezet vanuit de back-up van %2.</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets teruggezet: %1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>de back-up in %1 is beschadigd (%2).</translation>
     </message>
     <message>
         <source>the backup does not load as a game database (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>de back-up kan niet als database van het spel worden geladen (%1).</translation>
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up van %1 kon niet worden gemaakt: %2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>de bestanden van het spel kunnen niet als database van het spel worden geladen (%1), en een back-up ervan zou nutteloos zijn; de eerdere back-up, als die er is, blijft bewaard</translation>
     </message>
     <message>
         <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 De kopieën in %2 zijn verwijderd, zodat er geen onvolledige back-up achterblijft (de eerdere back-up daar was al vervangen).</translation>
     </message>
     <message>
         <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sommige kopieën in %2 konden niet worden verwijderd; ze hebben geen manifest, dus ze tellen niet als back-up.</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -438,7 +438,11 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen back-up van de oorspronkelijke gegevensbestanden van Golvar worden gemaakt in
+%1
+
+Zonder back-up kan Terugzetten de wijzigingen die u nu opslaat niet ongedaan maken.
+Wilt u opslaan zonder back-up?</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -448,7 +452,13 @@ Do you wish to save without a backup?</source>
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen back-up van de oorspronkelijke gegevensbestanden van Golvar worden gemaakt in
+%1
+
+%2
+
+Zonder back-up kan Terugzetten de wijzigingen die u nu opslaat niet ongedaan maken.
+Wilt u opslaan zonder back-up?</translation>
     </message>
 </context>
 <context>
@@ -578,620 +588,648 @@ Do you wish to save without a backup?</source>
     <name>bulkviewtexts</name>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel exporteren</translation>
     </message>
     <message>
         <source>Table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel:</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>Competities</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreadsheetbestanden (*.csv)|*.csv|Alle bestanden (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel importeren</translation>
     </message>
     <message>
         <source>The file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kon niet worden geschreven.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kon niet worden gelezen.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rij geschreven naar %1</numerusform>
+            <numerusform>%n rijen geschreven naar %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was refused; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geweigerd; er is niets gewijzigd.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... en nog %n probleem</numerusform>
+            <numerusform>... en nog %n problemen</numerusform>
         </translation>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand wijzigt niets: elke cel heeft die waarde al.</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel importeren: voorbeeld</translation>
     </message>
     <message>
         <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 van de tabel %3. OK past ze allemaal in één stap toe.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wijziging</numerusform>
+            <numerusform>%n wijzigingen</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes by field</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen per veld</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Database controleren</translation>
     </message>
     <message>
         <source>Check Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw controleren</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fout</numerusform>
+            <numerusform>%n fouten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n waarschuwing</numerusform>
+            <numerusform>%n waarschuwingen</numerusform>
         </translation>
     </message>
     <message>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen problemen gevonden.</translation>
     </message>
     <message>
         <source>%1 now has an odd number (%2) of team slots: add or remove a team before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft nu een oneven aantal (%2) teamplaatsen: voeg een team toe of verwijder er een voordat u opslaat.</translation>
     </message>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De bewerkingen laten %n punt achter waar het spel misschien niet tegen kan; het staat in Database controleren (de bestanden van het spel kunnen het wel bevatten). Toch opslaan?</numerusform>
+            <numerusform>De bewerkingen laten %n punten achter waar het spel misschien niet tegen kan; ze staan in Database controleren (de bestanden van het spel kunnen ze wel bevatten). Toch opslaan?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database bevat fouten waarover het opslaan of het spel zou struikelen; er is niets opgeslagen. Ze staan in Database controleren: dubbelklik op een fout om naar het bijbehorende record te gaan.</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-opgeslagen wijzigingen</translation>
     </message>
     <message>
         <source>Since the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds de back-up</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugdraaien</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Record terugdraaien</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Vernieuwen</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message numerus="yes">
         <source>%n differences</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verschil</numerusform>
+            <numerusform>%n verschillen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no backup of this game folder yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is nog geen back-up van deze spelmap.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld</translation>
     </message>
     <message>
         <source>Old</source>
-        <translation type="unfinished"></translation>
+        <translation>Oud</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ernst</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Melding</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>fout</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>waarschuwing</translation>
     </message>
     <message>
         <source>only in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen in de bestanden</translation>
     </message>
     <message>
         <source>database</source>
-        <translation type="unfinished"></translation>
+        <translation>database</translation>
     </message>
     <message>
         <source>only in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen in de editor</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>competities</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>teams</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>spelers</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabel exporteren...</translation>
     </message>
     <message>
         <source>Import T&amp;able...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;bel importeren...</translation>
     </message>
     <message>
         <source>C&amp;heck Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;controleren...</translation>
     </message>
     <message>
         <source>C&amp;hanges</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ijzigingen</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers, teams of competities naar een spreadsheetbestand schrijven
+Tabel exporteren</translation>
     </message>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijzigingen uit een spreadsheetbestand toepassen, na een voorbeeld
+Tabel importeren</translation>
     </message>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen waarover het spel of het opslaan zou struikelen
+Database controleren</translation>
     </message>
     <message>
         <source>List what differs from the files as loaded or from the backup
 Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen wat verschilt van de bestanden zoals geladen of van de back-up
+Wijzigingen</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren...</translation>
     </message>
     <message>
         <source>Import &amp;GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GLV-bestanden importeren...</translation>
     </message>
     <message>
         <source>Ex&amp;port...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporteren...</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens opslaan</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;rugzetten</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Shirt&amp;miniaturen maken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Kn&amp;ippen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lakken</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Clo&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>Klon&amp;en</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>Find &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgen&amp;de zoeken</translation>
     </message>
     <message>
         <source>&amp;Global Modifications...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Globale wijzigingen...</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuwe competitie</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mpetitienaam...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teams wisselen</translation>
     </message>
     <message>
         <source>S&amp;wap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelers wisselen</translation>
     </message>
     <message>
         <source>&amp;Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team ont&amp;houden</translation>
     </message>
     <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Onthouden team toep&amp;assen</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Voo&amp;rkeuren...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkbalk</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;atusbalk</translation>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transferpagina</translation>
     </message>
     <message>
         <source>&amp;Stats Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiekenpagina</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgend deelvenster</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;orig deelvenster</translation>
     </message>
     <message>
         <source>&amp;Help Topics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help-onderwerpen...</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toetsenbord</translation>
     </message>
     <message>
         <source>&amp;About Obrix...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Obrix...</translation>
     </message>
     <message>
         <source>Save changes to Golvar data files permanently\Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen definitief opslaan in de gegevensbestanden van Golvar\Opslaan</translation>
     </message>
     <message>
         <source>Import from DB files
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit DB-bestanden
+Importeren</translation>
     </message>
     <message>
         <source>Export to DB files
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar DB-bestanden
+Exporteren</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams en spelers verplaatsen\Transfer</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
 Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatuurafbeeldingen van de shirtbestanden maken
+Shirtminiaturen maken</translation>
     </message>
     <message>
         <source>Copy the selected Player/Team and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde speler/het geselecteerde team kopiëren en op het klembord zetten
+Kopiëren</translation>
     </message>
     <message>
         <source>Cut the selected player; Paste on a team moves it there
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde speler knippen; Plakken op een team verplaatst hem daarheen
+Knippen</translation>
     </message>
     <message>
         <source>Insert the copied Player/Team to Team/League
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>De gekopieerde speler/het gekopieerde team in een team/competitie invoegen
+Plakken</translation>
     </message>
     <message>
         <source>Delete a player/team from a team/league
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Een speler/team uit een team/competitie verwijderen
+Verwijderen</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Een speler of team zoeken\Zoeken</translation>
     </message>
     <message>
         <source>Repeat Last Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste zoekopdracht herhalen</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitienamen wijzigen</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaardigheden van spelers globaal wijzigen</translation>
     </message>
     <message>
         <source>Import GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV-bestanden importeren...</translation>
     </message>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde competitie wegschrijven als DB-bestanden die andere gebruikers kunnen importeren
+Competitie exporteren</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>De twee teams die op de pagina Transfer zijn geselecteerd tussen hun competities wisselen
+Teams wisselen</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>De twee spelers die op de pagina Transfer zijn geselecteerd tussen hun teams wisselen
+Spelers wisselen</translation>
     </message>
     <message>
         <source>Put back the game&apos;s files as they were backed up
 Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestanden van het spel terugzetten zoals ze in de back-up staan
+Terugzetten</translation>
     </message>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix afsluiten; eerst wordt gevraagd wat er met niet-opgeslagen wijzigingen moet gebeuren
+Afsluiten</translation>
     </message>
     <message>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste wijziging ongedaan maken
+Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatst ongedaan gemaakte wijziging opnieuw uitvoeren
+Opnieuw</translation>
     </message>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe, lege competitie toevoegen
+Nieuwe competitie</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
 Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Het tenue en de namen van het geselecteerde team onthouden
+Team onthouden</translation>
     </message>
     <message>
         <source>Give the selected team what was remembered with Remember Team
 Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geselecteerde team geven wat met Team onthouden is onthouden
+Onthouden team toepassen</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het volgende deelvenster gaan: boom, gegevensblad, spelerslijst
+Volgend deelvenster</translation>
     </message>
     <message>
         <source>Move to the previous pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het vorige deelvenster gaan
+Vorig deelvenster</translation>
     </message>
     <message>
         <source>List every key of the editor
 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle toetsen van de editor tonen
+Toetsenbord</translation>
     </message>
     <message>
         <source>Not available yet
 Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog niet beschikbaar
+Klonen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Ongedaan maken</translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">O&amp;pnieuw</translation>
+        <translation>O&amp;pnieuw</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished">&amp;Geschiedenis</translation>
+        <translation>&amp;Geschiedenis</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o&amp;pnieuw uitvoeren</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma-informatie, versienummer en copyright weergeven
+Over</translation>
     </message>
 </context>
 <context>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een onderbroken bewerking (%1) is voltooid: %2 bevatten nu de nieuwe inhoud.</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een onderbroken bewerking (%1) is ongedaan gemaakt: de bestanden zijn zoals ervoor.</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand (er staat een koppeling, pipe, apparaat of map op zijn plaats)</translation>
     </message>
     <message>
         <source>%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de nieuwe kopie die van de schijf is teruggelezen, verschilt van wat er is geschreven (%2 bytes gelezen, %3 geschreven).</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bewerking (%1) is mislukt en de oude bestanden konden niet allemaal worden teruggezet, dus de set is gemengd: %2. De oude inhoud wordt ernaast bewaard (%3); de editor maakt de set af wanneer deze map de volgende keer wordt geladen.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een onderbroken bewerking (%1) in %2 kon niet worden voltooid: %3. De oude inhoud wordt naast de bestanden bewaard (namen die eindigen op “.obrix-old...”) en het verslag in %4.</translation>
     </message>
 </context>
 <context>
     <name>comparisontexts</name>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergelijken</translation>
     </message>
     <message>
         <source>Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillen:</translation>
     </message>
     <message>
         <source>Can only compare teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen teams kunnen worden vergeleken.</translation>
     </message>
 </context>
 <context>
@@ -1406,30 +1444,30 @@ About</source>
     <name>frametexts</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Gereed</translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>Saving Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens opslaan...</translation>
     </message>
     <message numerus="yes">
         <source>Saved %n changed records to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gewijzigd record opgeslagen in %1</numerusform>
+            <numerusform>%n gewijzigde records opgeslagen in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets opgeslagen</translation>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geknipt: plak op een team om hem te verplaatsen</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verplaatst naar %2</translation>
     </message>
     <message>
         <source>W A R N I N G !
@@ -1439,185 +1477,191 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>W A A R S C H U W I N G !
+
+Met deze actie worden de wijzigingen die u hebt aangebracht DEFINITIEF opgeslagen in de gegevensbestanden van Golvar. Sommige teams en spelers kunnen met hun oorspronkelijke namen worden aangekondigd.
+
+Als u de bestanden niet definitief wilt wijzigen, kunt u beter de functie Bestand/Exporteren gebruiken.
+
+Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de map waarnaar u de DB-bestanden van de competitie wilt exporteren:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie exporteren...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze map bevat al DB-bestanden. Wilt u ze vervangen?</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsenbord</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdrachten</translation>
     </message>
     <message>
         <source>Saving and backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan en back-up</translation>
     </message>
     <message>
         <source>Delete works on the pane that has the focus; in a text box it deletes text as usual. A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen werkt op het deelvenster dat de focus heeft; in een tekstvak verwijdert het zoals gewoonlijk tekst. Een verwijderd team of een verwijderde speler komt terug met Ongedaan maken. Knippen en daarna Plakken op een team verplaatst de speler daarheen.</translation>
     </message>
 </context>
 <context>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het opslaan is geweigerd en er is niets geschreven: bij het teruglezen zou %1 %2 in de bestanden %3 %4 hebben, terwijl de editor %5 bevat.</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het opslaan is geweigerd en er is niets geschreven: de gemaakte bestanden konden niet worden teruggelezen (%1).</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het opslaan is geweigerd en er is niets geschreven: er zouden %1 spelers en %2 teams worden geschreven, maar er werden er %3 en %4 teruggelezen.</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het schrijven naar het teamgegevensbestand.</translation>
     </message>
     <message>
         <source>Error writing to Team Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het schrijven naar het teamnamenbestand.</translation>
     </message>
     <message>
         <source>Error writing to Player Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het schrijven naar het spelersgegevensbestand.</translation>
     </message>
     <message>
         <source>Error writing to Player Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het schrijven naar het spelersnamenbestand.</translation>
     </message>
 </context>
 <context>
     <name>globalmodtexts</name>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished">Globale wijzigingen</translation>
+        <translation>Globale wijzigingen</translation>
     </message>
     <message>
         <source>Value to change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te wijzigen waarde:</translation>
     </message>
     <message>
         <source>Type of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort spelers</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished">Vaardigheden</translation>
+        <translation>Vaardigheden</translation>
     </message>
     <message>
         <source>Goal Keepers</source>
-        <translation type="unfinished"></translation>
+        <translation>Keepers</translation>
     </message>
     <message>
         <source>Defenders</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdedigers</translation>
     </message>
     <message>
         <source>Midfielders</source>
-        <translation type="unfinished"></translation>
+        <translation>Middenvelders</translation>
     </message>
     <message>
         <source>Forwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanvallers</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished">Acceleratie</translation>
+        <translation>Acceleratie</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished">Behendigheid</translation>
+        <translation>Behendigheid</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished">Spelinzicht</translation>
+        <translation>Spelinzicht</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished">Balcontrole</translation>
+        <translation>Balcontrole</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished">Creativiteit</translation>
+        <translation>Creativiteit</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished">Conditie</translation>
+        <translation>Conditie</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished">Koppen</translation>
+        <translation>Koppen</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished">Passen</translation>
+        <translation>Passen</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished">Reactie</translation>
+        <translation>Reactie</translation>
     </message>
     <message>
         <source>Shooting Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotkracht</translation>
     </message>
     <message>
         <source>Shooting Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotprecisie</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">Snelheid</translation>
+        <translation>Snelheid</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished">Tackelen</translation>
+        <translation>Tackelen</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een geheel getal tussen %1 en %2 in.</translation>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 voor %3</translation>
     </message>
     <message>
         <source>All skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle vaardigheden</translation>
     </message>
     <message>
         <source>No skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vaardigheid</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>speler</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>spelers</translation>
     </message>
 </context>
 <context>
@@ -1630,34 +1674,37 @@ Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar tea
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen); bij het opslaan worden ze als spelers van die teams geschreven. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geïmporteerde competitie %1 uit Obrix weghalen? De teams en bewerkingen ervan verdwijnen, en de competitie komt bij de volgende start niet terug.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De geïmporteerde competities konden niet worden bewaard in %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bewaarde competities in %1 konden niet worden gelezen: %2.
+Het bestand blijft zoals het is; de competities erin ontbreken in deze sessie.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map van de bewaarde competities, %1, kon niet worden gelezen: %2.
+Er is niets in gewijzigd; de competities die daar zijn bewaard, ontbreken in deze sessie.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bewaarde competitie %1 (bewaard door een eerdere versie van Obrix in %2) kon niet opnieuw worden gelezen.
+De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze opnieuw kan proberen.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geïmporteerde competities zijn bewaard in %1, omdat %2 in deze sessie niet is gelezen en blijft zoals het is.</translation>
     </message>
 </context>
 <context>
@@ -1763,82 +1810,82 @@ Its files are left as they are, where File/Import can try them again.</source>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>competitie</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>team</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>speler</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie “%1” (id %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Team “%1” (id %2)</translation>
     </message>
     <message>
         <source>Player &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler “%1” (id %2)</translation>
     </message>
     <message>
         <source>%1: the %2 is %3 bytes long in the game&apos;s encoding; the game&apos;s files hold at most %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: het veld %2 is %3 bytes lang in de codering van het spel; de bestanden van het spel bevatten er hoogstens %4.</translation>
     </message>
     <message>
         <source>%1: the %2 holds a NUL character, which would end it in the game&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: het veld %2 bevat een NUL-teken, dat het in de bestanden van het spel zou afbreken.</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: een competitienaam die met “EC” begint, duidt een van de Europese competities van het spel aan, die de editor met een “x” vooraan toont. Begin de naam met “xEC” voor een Europese competitie, of kies een andere naam.</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 is %3; de bestanden van het spel bevatten hoogstens %4.</translation>
     </message>
     <message>
         <source>%1: the id does not fit the game&apos;s files, which hold ids up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: het id past niet in de bestanden van het spel, die id&apos;s tot %2 bevatten.</translation>
     </message>
     <message>
         <source>%1: %2 names id %3; the game&apos;s files hold ids up to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 noemt id %3; de bestanden van het spel bevatten id&apos;s tot 65535.</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen) en slaat u op.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft %2 spelers; de bestanden van het spel bevatten er 26 per team, de rest zou bij het opslaan verloren gaan.</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft %2 teamplaatsen; de bestanden van het spel bevatten er hoogstens 63 per competitie.</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitie %1 bestaat uit een oneven aantal (%2) teams. Zorg ervoor dat alleen even aantallen teams worden gebruikt.</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spelerstabel zou beginnen op %1, voorbij de 16-bits positie die het spel leest (onder 65536): verwijder teams of competities.</translation>
     </message>
 </context>
 <context>
     <name>locktexts</name>
     <message>
         <source>%1: the game folder is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de spelmap wordt door een ander programma gebruikt.</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: een ander programma slaat de bestanden van het spel op; dat programma mag zijn onvoltooide opslag zelf afmaken.</translation>
     </message>
 </context>
 <context>
@@ -2142,86 +2189,86 @@ De naam blijft zoals hij was.</translation>
     <name>roster</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished">Beoordeling</translation>
+        <translation>Beoord.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Acc</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Beh</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Inz</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>Bal</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Con</translation>
     </message>
     <message>
         <source>Hea</source>
-        <translation type="unfinished"></translation>
+        <translation>Kop</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>Skr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Snh</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Tac</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
 </context>
 <context>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de Golvar-map niet vinden in het register. Wilt u de map zelf selecteren?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Golvar-map selecteren</translation>
     </message>
 </context>
 <context>
@@ -2437,143 +2484,143 @@ De naam blijft zoals hij was.</translation>
     <message>
         <source>GK</source>
         <extracomment>A position&apos;s abbreviation, kept as the roster and the Player page show it (there in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GK</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SW</translation>
     </message>
     <message>
         <source>LB</source>
-        <translation type="unfinished"></translation>
+        <translation>LB</translation>
     </message>
     <message>
         <source>CB</source>
-        <translation type="unfinished"></translation>
+        <translation>CB</translation>
     </message>
     <message>
         <source>RB</source>
-        <translation type="unfinished"></translation>
+        <translation>RB</translation>
     </message>
     <message>
         <source>LM</source>
-        <translation type="unfinished"></translation>
+        <translation>LM</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation type="unfinished"></translation>
+        <translation>CM</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation type="unfinished"></translation>
+        <translation>RM</translation>
     </message>
     <message>
         <source>LF</source>
-        <translation type="unfinished"></translation>
+        <translation>LF</translation>
     </message>
     <message>
         <source>CF</source>
-        <translation type="unfinished"></translation>
+        <translation>CF</translation>
     </message>
     <message>
         <source>RF</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Defender</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdediger</translation>
     </message>
     <message>
         <source>Midfielder</source>
-        <translation type="unfinished"></translation>
+        <translation>Middenvelder</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanvaller</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Hair Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Haarkleur</translation>
     </message>
     <message>
         <source>Hair Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Haartype</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezichtshaar</translation>
     </message>
     <message>
         <source>Skin Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidskleur</translation>
     </message>
     <message>
         <source>Skill Ave</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem. vaard.</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">Team</translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>Acc</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>Beh</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>Inz</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>Bal</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Con</translation>
     </message>
     <message>
         <source>Hac</source>
-        <translation type="unfinished"></translation>
+        <translation>Kop</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>Skr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>Snh</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>Tac</translation>
     </message>
 </context>
 <context>
@@ -2581,62 +2628,63 @@ De naam blijft zoals hij was.</translation>
     <message>
         <source>%1 of the 64 jersey thumbnails could not be made:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Van de 64 shirtminiaturen konden er %1 niet worden gemaakt:
+%2</translation>
     </message>
     <message>
         <source>%1: not a texture with a whole jersey picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen textuur met een volledige afbeelding van een shirt</translation>
     </message>
 </context>
 <context>
     <name>transfertexts</name>
     <message>
         <source>Select a player or a team on each side, then &quot;&lt;----&gt;&quot; moves or swaps them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer aan elke kant een speler of team; “&lt;----&gt;” verplaatst of wisselt ze dan.</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een competitie kan niet worden verplaatst: selecteer een team of een speler.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>“&lt;----&gt;” verplaatst %1 van %2 naar %3.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 of %2 and %3 of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>“&lt;----&gt;” wisselt %1 van %2 en %3 van %4.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 and %2: names, kits and players.</source>
-        <translation type="unfinished"></translation>
+        <translation>“&lt;----&gt;” wisselt %1 en %2: namen, tenues en spelers.</translation>
     </message>
     <message>
         <source>%1 is already in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zit al in %2.</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfertabellen aanmaken...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Gereed</translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een competitie kan niet worden verplaatst.</translation>
     </message>
     <message>
         <source>Team is full (20 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het team is vol (20 spelers)</translation>
     </message>
     <message>
         <source>Team is full (26 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het team is vol (26 spelers)</translation>
     </message>
     <message>
         <source>Team cannot have less than 11 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>Een team kan niet minder dan 11 spelers hebben</translation>
     </message>
 </context>
 </TS>
