@@ -1526,7 +1526,7 @@ Vill du fortsätta?</translation>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation>Sparandet avvisades och inget skrevs: vid tillbakaläsningen skulle %1 %2 ha %3 %4 i filerna, där redigeraren har %5.</translation>
+        <translation>Sparandet avvisades och inget skrevs: vid tillbakaläsningen skulle posten %1 %2 ha %3 = %4 i filerna, medan redigeraren har %5.</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
