@@ -26,72 +26,72 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <name>CDataPropSheet</name>
     <message>
         <source>Data Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>データシート</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">選手</translation>
+        <translation>選手</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">チーム</translation>
+        <translation>チーム</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>移籍</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished">統計</translation>
+        <translation>統計</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>比較</translation>
     </message>
 </context>
 <context>
     <name>CFindDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F):</translation>
     </message>
 </context>
 <context>
     <name>CHelpWindow</name>
     <message>
         <source>Obrix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix ヘルプ</translation>
     </message>
     <message>
         <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプページは英語です。キーボードのページ、メニュー、メッセージは日本語で表示されます。</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>ナビゲーション</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバー</translation>
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>実行しました: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻しました: %1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直しました: %1</translation>
     </message>
 </context>
 <context>
@@ -394,43 +394,43 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <name>backuptexts</name>
     <message>
         <source>Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>元の Golvar データファイルを復元すると、行った変更はすべて上書きされます。続行しますか?</translation>
     </message>
     <message>
         <source>There is no backup of this Golvar folder to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>この Golvar フォルダーには復元できるバックアップがありません。</translation>
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 時点のバックアップから %1 を復元しました。</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>何も復元されませんでした: %1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のバックアップが壊れています (%2)。</translation>
     </message>
     <message>
         <source>the backup does not load as a game database (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをゲームのデータベースとして読み込めません (%1)。</translation>
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のバックアップを作成できませんでした: %2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームのファイルをゲームのデータベースとして読み込めないため (%1)、バックアップしても役に立ちません。以前のバックアップがあれば、そのまま残します</translation>
     </message>
     <message>
         <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のコピーは削除したため、不完全なバックアップは残っていません (そこにあった以前のバックアップはすでに置き換えられていました)。</translation>
     </message>
     <message>
         <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の一部のコピーを削除できませんでした。マニフェストがないため、バックアップとしては扱われません。</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -438,7 +438,11 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>元の Golvar データファイルを次の場所にバックアップできませんでした:
+%1
+
+バックアップがないと、今保存する変更を「復元」で取り消すことはできません。
+バックアップなしで保存しますか?</translation>
     </message>
     <message>
         <source>The original Golvar data files could not be backed up to
@@ -448,7 +452,13 @@ Do you wish to save without a backup?</source>
 
 Without a backup, Restore cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>元の Golvar データファイルを次の場所にバックアップできませんでした:
+%1
+
+%2
+
+バックアップがないと、今保存する変更を「復元」で取り消すことはできません。
+バックアップなしで保存しますか?</translation>
     </message>
 </context>
 <context>
@@ -578,612 +588,640 @@ Do you wish to save without a backup?</source>
     <name>bulkviewtexts</name>
     <message>
         <source>Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表をエクスポート</translation>
     </message>
     <message>
         <source>Table:</source>
-        <translation type="unfinished"></translation>
+        <translation>表:</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>選手</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>スプレッドシートファイル (*.csv)|*.csv|すべてのファイル (*.*)|*.*|</translation>
     </message>
     <message>
         <source>Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>表をインポート</translation>
     </message>
     <message>
         <source>The file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 に書き込めませんでした。</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を読み取れませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>%n rows written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 に %n 行を書き出しました</numerusform>
         </translation>
     </message>
     <message>
         <source>The file was refused; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは受け付けられませんでした。何も変更されていません。
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... ほかに %n 件の問題があります</numerusform>
         </translation>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルでは何も変わりません: すべてのセルがすでにその値になっています。</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>表をインポート: プレビュー</translation>
     </message>
     <message>
         <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation type="unfinished"></translation>
+        <translation>%3の表の %2 に %1 があります。OK を押すと、すべてを 1 つの操作として適用します。</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の変更</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes by field</source>
-        <translation type="unfinished"></translation>
+        <translation>フィールド別の変更</translation>
     </message>
     <message>
         <source>Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースのチェック</translation>
     </message>
     <message>
         <source>Check Again</source>
-        <translation type="unfinished"></translation>
+        <translation>再チェック</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message numerus="yes">
         <source>%n errors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のエラー</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の警告</numerusform>
         </translation>
     </message>
     <message>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>問題は見つかりませんでした。</translation>
     </message>
     <message>
         <source>%1 now has an odd number (%2) of team slots: add or remove a team before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のチーム枠が奇数 (%2) になりました。保存する前にチームを追加するか削除してください。</translation>
     </message>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>編集の結果、ゲームで問題になるおそれのある箇所が %n 件あります (ゲームのファイルには保存できます)。一覧は「データベースのチェック」にあります。このまま保存しますか?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースに、保存やゲームで問題になるエラーがあるため、何も保存されませんでした。エラーは「データベースのチェック」に一覧表示されます。ダブルクリックすると、そのレコードに移動します。</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更点</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存の変更</translation>
     </message>
     <message>
         <source>Since the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ以降</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>元の値に戻す</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation type="unfinished"></translation>
+        <translation>レコードを元の値に戻す</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 に %1</translation>
     </message>
     <message numerus="yes">
         <source>%n differences</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の相違</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコード</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no backup of this game folder yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>このゲームフォルダーのバックアップはまだありません。</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>レコード</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>フィールド</translation>
     </message>
     <message>
         <source>Old</source>
-        <translation type="unfinished"></translation>
+        <translation>変更前</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>変更後</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>重要度</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>コード</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <source>error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>only in the files</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにのみ</translation>
     </message>
     <message>
         <source>database</source>
-        <translation type="unfinished"></translation>
+        <translation>データベース</translation>
     </message>
     <message>
         <source>only in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>エディターにのみ</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>選手</translation>
     </message>
 </context>
 <context>
     <name>commands</name>
     <message>
         <source>Export &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>表をエクスポート(&amp;T)...</translation>
     </message>
     <message>
         <source>Import T&amp;able...</source>
-        <translation type="unfinished"></translation>
+        <translation>表をインポート(&amp;A)...</translation>
     </message>
     <message>
         <source>C&amp;heck Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースのチェック(&amp;H)...</translation>
     </message>
     <message>
         <source>C&amp;hanges</source>
-        <translation type="unfinished"></translation>
+        <translation>変更点(&amp;C)</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation type="unfinished"></translation>
+        <translation>選手、チーム、リーグをスプレッドシートファイルに書き出します
+表をエクスポート</translation>
     </message>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation type="unfinished"></translation>
+        <translation>スプレッドシートファイルの変更を、プレビューしてから適用します
+表をインポート</translation>
     </message>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームや保存で問題になる箇所を一覧表示します
+データベースのチェック</translation>
     </message>
     <message>
         <source>List what differs from the files as loaded or from the backup
 Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み時のファイルやバックアップとの違いを一覧表示します
+変更点</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Import &amp;GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルをインポート(&amp;G)...</translation>
     </message>
     <message>
         <source>Ex&amp;port...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート(&amp;P)...</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>データを保存</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>シャツのサムネイルを作成(&amp;M)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Clo&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)</translation>
     </message>
     <message>
         <source>Find &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Global Modifications...</source>
-        <translation type="unfinished"></translation>
+        <translation>一括変更(&amp;G)...</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいリーグ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ名(&amp;L)...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
-        <translation type="unfinished"></translation>
+        <translation>チームを入れ替え(&amp;M)</translation>
     </message>
     <message>
         <source>S&amp;wap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>選手を入れ替え(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>チームを記憶(&amp;B)</translation>
     </message>
     <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>記憶したチームを適用(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバー(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバー(&amp;S)</translation>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation type="unfinished"></translation>
+        <translation>移籍ページ(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Stats Page</source>
-        <translation type="unfinished"></translation>
+        <translation>統計ページ(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>次のペイン(&amp;N)</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>前のペイン(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Help Topics...</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプトピック(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;About Obrix...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix について(&amp;A)...</translation>
     </message>
     <message>
         <source>Save changes to Golvar data files permanently\Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Golvar のデータファイルに変更を永続的に保存します\保存</translation>
     </message>
     <message>
         <source>Import from DB files
 Import</source>
-        <translation type="unfinished"></translation>
+        <translation>DB ファイルからインポートします
+インポート</translation>
     </message>
     <message>
         <source>Export to DB files
 Export</source>
-        <translation type="unfinished"></translation>
+        <translation>DB ファイルにエクスポートします
+エクスポート</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>チームと選手を移籍させます\移籍</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
 Make Jersey Thumbnails</source>
-        <translation type="unfinished"></translation>
+        <translation>シャツのファイルからサムネイル画像を作成します
+シャツのサムネイルを作成</translation>
     </message>
     <message>
         <source>Copy the selected Player/Team and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した選手/チームをコピーしてクリップボードに置きます
+コピー</translation>
     </message>
     <message>
         <source>Cut the selected player; Paste on a team moves it there
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した選手を切り取ります。チームに貼り付けると、その選手をそこへ移動します
+切り取り</translation>
     </message>
     <message>
         <source>Insert the copied Player/Team to Team/League
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーした選手/チームをチーム/リーグに挿入します
+貼り付け</translation>
     </message>
     <message>
         <source>Delete a player/team from a team/league
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム/リーグから選手/チームを削除します
+削除</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
-        <translation type="unfinished"></translation>
+        <translation>選手またはチームを検索します\検索</translation>
     </message>
     <message>
         <source>Repeat Last Find</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の検索を繰り返します</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ名を変更します</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
-        <translation type="unfinished"></translation>
+        <translation>選手の能力を一括変更します</translation>
     </message>
     <message>
         <source>Import GLV Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>GLV ファイルをインポート...</translation>
     </message>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したリーグを、他のユーザーがインポートできる DB ファイルとして書き出します
+リーグをエクスポート</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>移籍ページで選択した 2 つのチームを、リーグ間で入れ替えます
+チームを入れ替え</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation type="unfinished"></translation>
+        <translation>移籍ページで選択した 2 人の選手を、チーム間で入れ替えます
+選手を入れ替え</translation>
     </message>
     <message>
         <source>Put back the game&apos;s files as they were backed up
 Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームのファイルをバックアップした時点の状態に戻します
+復元</translation>
     </message>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrix を終了します。未保存の変更があれば先に確認します
+終了</translation>
     </message>
     <message>
         <source>Undo the last change
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>最後の変更を元に戻します
+元に戻す</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に元に戻した変更をやり直します
+やり直し</translation>
     </message>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい空のリーグを追加します
+新しいリーグ</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
 Remember Team</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したチームのユニフォームと名前を記憶します
+チームを記憶</translation>
     </message>
     <message>
         <source>Give the selected team what was remembered with Remember Team
 Apply Remembered Team</source>
-        <translation type="unfinished"></translation>
+        <translation>「チームを記憶」で記憶した内容を、選択したチームに適用します
+記憶したチームを適用</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>次のペインに移動します: ツリー、データシート、選手一覧
+次のペイン</translation>
     </message>
     <message>
         <source>Move to the previous pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>前のペインに移動します
+前のペイン</translation>
     </message>
     <message>
         <source>List every key of the editor
 Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>エディターのすべてのキー操作を一覧表示します
+キーボード</translation>
     </message>
     <message>
         <source>Not available yet
 Clone</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ使用できません
+複製</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">元に戻す(&amp;U)</translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">やり直し(&amp;R)</translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;History</source>
-        <translation type="unfinished">履歴(&amp;H)</translation>
+        <translation>履歴(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U): %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R): %1</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールバーの表示/非表示を切り替えます</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスバーの表示/非表示を切り替えます</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの情報、バージョン番号、著作権を表示します
+バージョン情報</translation>
     </message>
 </context>
 <context>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation type="unfinished"></translation>
+        <translation>中断された処理 (%1) を完了しました: %2 は新しい内容になりました。</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>中断された処理 (%1) を取り消しました: ファイルは処理前の状態です。</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません (その場所にリンク、パイプ、デバイス、またはフォルダーがあります)</translation>
     </message>
     <message>
         <source>%1: the new copy read back from the disk differs from what was written (%2 bytes read, %3 written).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ディスクから読み戻した新しいコピーが、書き込んだ内容と異なります (読み取り %2 バイト、書き込み %3 バイト)。</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、ファイルの組が混在しています: %2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルの組を完成させます。</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 で中断された処理 (%1) を完了できませんでした: %3。古い内容はファイルの横に (名前が「.obrix-old...」で終わるファイルとして)、記録は %4 に残してあります。</translation>
     </message>
 </context>
 <context>
     <name>comparisontexts</name>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>比較(&amp;C)</translation>
     </message>
     <message>
         <source>Differences:</source>
-        <translation type="unfinished"></translation>
+        <translation>相違点:</translation>
     </message>
     <message>
         <source>Can only compare teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>比較できるのはチームだけです。</translation>
     </message>
 </context>
 <context>
@@ -1398,29 +1436,29 @@ About</source>
     <name>frametexts</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">準備完了</translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Saving Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>データを保存しています...</translation>
     </message>
     <message numerus="yes">
         <source>Saved %n changed records to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>変更された %n 件のレコードを %1 に保存しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>何も保存されませんでした</translation>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を切り取りました: チームに貼り付けると移動します</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2 に移動しました</translation>
     </message>
     <message>
         <source>W A R N I N G !
@@ -1430,185 +1468,191 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>警 告 !
+
+この操作は、行った変更を Golvar のデータファイルに【永続的に】保存します。一部のチームや選手は、実況で元の名前で呼ばれる場合があります。
+
+ファイルを永続的に変更したくない場合は、「ファイル/エクスポート」機能を使用することをお勧めします。
+
+続行しますか?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグの DB ファイルをエクスポートするフォルダーを選択してください:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグをエクスポートしています...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>このフォルダーにはすでに DB ファイルがあります。置き換えますか?</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>目次</translation>
     </message>
     <message>
         <source>The window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ</translation>
     </message>
     <message>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド</translation>
     </message>
     <message>
         <source>Saving and backup</source>
-        <translation type="unfinished"></translation>
+        <translation>保存とバックアップ</translation>
     </message>
     <message>
         <source>Delete works on the pane that has the focus; in a text box it deletes text as usual. A deleted team or player comes back with Undo. Cut, then Paste on a team, moves the player there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete はフォーカスのあるペインに対して働きます。テキストボックスでは通常どおり文字を削除します。削除したチームや選手は「元に戻す」で戻せます。選手を切り取ってチームに貼り付けると、その選手をそこへ移動します。</translation>
     </message>
 </context>
 <context>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存は拒否され、何も書き込まれていません: 読み戻すと、ファイル上の %1 %2 の %3 は %4 になりますが、エディターでは %5 です。</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>保存は拒否され、何も書き込まれていません: 作成したファイルを読み戻せませんでした (%1)。</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存は拒否され、何も書き込まれていません: %1 人の選手と %2 チームを書き込むはずでしたが、読み戻したのは %3 人と %4 チームでした。</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>チームデータファイルへの書き込み中にエラーが発生しました。</translation>
     </message>
     <message>
         <source>Error writing to Team Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム名ファイルへの書き込み中にエラーが発生しました。</translation>
     </message>
     <message>
         <source>Error writing to Player Data File.</source>
-        <translation type="unfinished"></translation>
+        <translation>選手データファイルへの書き込み中にエラーが発生しました。</translation>
     </message>
     <message>
         <source>Error writing to Player Name File.</source>
-        <translation type="unfinished"></translation>
+        <translation>選手名ファイルへの書き込み中にエラーが発生しました。</translation>
     </message>
 </context>
 <context>
     <name>globalmodtexts</name>
     <message>
         <source>Global Modifications</source>
-        <translation type="unfinished">一括変更</translation>
+        <translation>一括変更</translation>
     </message>
     <message>
         <source>Value to change:</source>
-        <translation type="unfinished"></translation>
+        <translation>変更する値:</translation>
     </message>
     <message>
         <source>Type of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>選手の種類</translation>
     </message>
     <message>
         <source>Skills</source>
-        <translation type="unfinished">能力</translation>
+        <translation>能力</translation>
     </message>
     <message>
         <source>Goal Keepers</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴールキーパー</translation>
     </message>
     <message>
         <source>Defenders</source>
-        <translation type="unfinished"></translation>
+        <translation>ディフェンダー</translation>
     </message>
     <message>
         <source>Midfielders</source>
-        <translation type="unfinished"></translation>
+        <translation>ミッドフィルダー</translation>
     </message>
     <message>
         <source>Forwards</source>
-        <translation type="unfinished"></translation>
+        <translation>フォワード</translation>
     </message>
     <message>
         <source>Acceleration</source>
-        <translation type="unfinished">加速力</translation>
+        <translation>加速力</translation>
     </message>
     <message>
         <source>Agility</source>
-        <translation type="unfinished">敏捷性</translation>
+        <translation>敏捷性</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation type="unfinished">判断力</translation>
+        <translation>判断力</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished">ボールコントロール</translation>
+        <translation>ボールコントロール</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished">創造性</translation>
+        <translation>創造性</translation>
     </message>
     <message>
         <source>Fitness</source>
-        <translation type="unfinished">体力</translation>
+        <translation>体力</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished">ヘディング</translation>
+        <translation>ヘディング</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished">パス</translation>
+        <translation>パス</translation>
     </message>
     <message>
         <source>Reaction</source>
-        <translation type="unfinished">反応</translation>
+        <translation>反応</translation>
     </message>
     <message>
         <source>Shooting Power</source>
-        <translation type="unfinished"></translation>
+        <translation>シュート力</translation>
     </message>
     <message>
         <source>Shooting Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>シュート精度</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">スピード</translation>
+        <translation>スピード</translation>
     </message>
     <message>
         <source>Tackle</source>
-        <translation type="unfinished">タックル</translation>
+        <translation>タックル</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (対象: %3)</translation>
     </message>
     <message>
         <source>All skills</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての能力</translation>
     </message>
     <message>
         <source>No skill</source>
-        <translation type="unfinished"></translation>
+        <translation>能力なし</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>人</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>人</translation>
     </message>
 </context>
 <context>
@@ -1621,34 +1665,37 @@ To bring its players into the game, move or copy them onto game teams; export it
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしたリーグは Golvar のデータファイルではなく Obrix が保持しており、次回 Obrix を起動したときにも戻ってきます。所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください (移籍ページ、切り取りと貼り付け、またはドラッグ)。保存すると、それらのチームの選手として書き込まれます。リーグを共有するには「ファイル/エクスポート」を使用してください。</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしたリーグ %1 を Obrix から取り除きますか? そのチームと編集内容は失われ、次回の起動時にも戻りません。</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしたリーグを %1 に保持できませんでした: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に保持しているリーグを読み取れませんでした: %2。
+ファイルはそのまま残します。そこにあるリーグは今回は読み込まれていません。</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>保持しているリーグのフォルダー %1 を読み取れませんでした: %2。
+フォルダーの中身は変更しません。そこに保持されているリーグは今回は読み込まれていません。</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>保持しているリーグ %1 (以前のバージョンの Obrix が %2 に保持したもの) を再び読み込めませんでした。
+そのファイルはそのまま残してあり、「ファイル/インポート」でもう一度読み込みを試せます。</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 は今回読み込まれず、そのまま残してあるため、インポートしたリーグは %1 に保持しました。</translation>
     </message>
 </context>
 <context>
@@ -1754,82 +1801,82 @@ Its files are left as they are, where File/Import can try them again.</source>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>選手</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ「%1」(ID %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>チーム「%1」(ID %2)</translation>
     </message>
     <message>
         <source>Player &quot;%1&quot; (id %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選手「%1」(ID %2)</translation>
     </message>
     <message>
         <source>%1: the %2 is %3 bytes long in the game&apos;s encoding; the game&apos;s files hold at most %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 はゲームの文字コードで %3 バイトあります。ゲームのファイルに入るのは最大 %4 バイトです。</translation>
     </message>
     <message>
         <source>%1: the %2 holds a NUL character, which would end it in the game&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 に NUL 文字が含まれています。ゲームのファイルではそこで途切れてしまいます。</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 「EC」で始まるリーグ名はゲームのヨーロッパの大会を表し、エディターでは先頭に「x」を付けて表示します。大会にする場合は名前を「xEC」で始め、そうでない場合は別の名前を選んでください。</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 は %3 です。ゲームのファイルに入るのは最大 %4 です。</translation>
     </message>
     <message>
         <source>%1: the id does not fit the game&apos;s files, which hold ids up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: この ID はゲームのファイルに収まりません。入る ID は %2 までです。</translation>
     </message>
     <message>
         <source>%1: %2 names id %3; the game&apos;s files hold ids up to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 に ID %3 が指定されています。ゲームのファイルに入る ID は 65535 までです。</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はゲームのリーグですが、チーム %2 はインポートしたチームです。ゲームのファイルにはこのチームのレコードがないため、リーグに登録できません。所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーして (移籍ページ、切り取りと貼り付け、またはドラッグ)、保存してください。</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の選手は %2 人です。ゲームのファイルに入るのは 1 チーム 26 人までで、残りは保存時に失われます。</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のチーム枠は %2 です。ゲームのファイルに入るのは 1 リーグ最大 63 枠です。</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグ %1 のチーム数が奇数 (%2) です。チーム数は必ず偶数にしてください。</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation type="unfinished"></translation>
+        <translation>選手テーブルの開始位置が %1 になり、ゲームが読める 16 ビットの位置 (65536 未満) を超えてしまいます。チームかリーグを削除してください。</translation>
     </message>
 </context>
 <context>
     <name>locktexts</name>
     <message>
         <source>%1: the game folder is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ゲームフォルダーは別のプログラムが使用中です。</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 別のプログラムがゲームのファイルを保存中です。その未完了の保存は、そのプログラムが完了できるようにそのままにしてあります。</translation>
     </message>
 </context>
 <context>
@@ -2133,86 +2180,86 @@ The name is kept as it was.</source>
     <name>roster</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>背番号</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">名前</translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>ポジ</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished">評価</translation>
+        <translation>評価</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>加速</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>敏捷</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>判断</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>ボール</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>創造</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>体力</translation>
     </message>
     <message>
         <source>Hea</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッド</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>パス</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>反応</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>パワー</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>精度</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>タックル</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>インデックス</translation>
     </message>
 </context>
 <context>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation type="unfinished"></translation>
+        <translation>レジストリに Golvar フォルダーが見つかりません。ご自分で選択しますか?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Golvar フォルダーを選択</translation>
     </message>
 </context>
 <context>
@@ -2428,143 +2475,143 @@ The name is kept as it was.</source>
     <message>
         <source>GK</source>
         <extracomment>A position&apos;s abbreviation, kept as the roster and the Player page show it (there in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GK</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>SW</translation>
     </message>
     <message>
         <source>LB</source>
-        <translation type="unfinished"></translation>
+        <translation>LB</translation>
     </message>
     <message>
         <source>CB</source>
-        <translation type="unfinished"></translation>
+        <translation>CB</translation>
     </message>
     <message>
         <source>RB</source>
-        <translation type="unfinished"></translation>
+        <translation>RB</translation>
     </message>
     <message>
         <source>LM</source>
-        <translation type="unfinished"></translation>
+        <translation>LM</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation type="unfinished"></translation>
+        <translation>CM</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation type="unfinished"></translation>
+        <translation>RM</translation>
     </message>
     <message>
         <source>LF</source>
-        <translation type="unfinished"></translation>
+        <translation>LF</translation>
     </message>
     <message>
         <source>CF</source>
-        <translation type="unfinished"></translation>
+        <translation>CF</translation>
     </message>
     <message>
         <source>RF</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Defender</source>
-        <translation type="unfinished"></translation>
+        <translation>ディフェンダー</translation>
     </message>
     <message>
         <source>Midfielder</source>
-        <translation type="unfinished"></translation>
+        <translation>ミッドフィルダー</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>フォワード</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>背番号</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>ポジ</translation>
     </message>
     <message>
         <source>Hair Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>髪の色</translation>
     </message>
     <message>
         <source>Hair Type</source>
-        <translation type="unfinished"></translation>
+        <translation>髪型</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation type="unfinished"></translation>
+        <translation>ひげ</translation>
     </message>
     <message>
         <source>Skin Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>肌の色</translation>
     </message>
     <message>
         <source>Skill Ave</source>
-        <translation type="unfinished"></translation>
+        <translation>能力平均</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished">チーム</translation>
+        <translation>チーム</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation type="unfinished"></translation>
+        <translation>加速</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation type="unfinished"></translation>
+        <translation>敏捷</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation type="unfinished"></translation>
+        <translation>判断</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation type="unfinished"></translation>
+        <translation>ボール</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation type="unfinished"></translation>
+        <translation>創造</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>体力</translation>
     </message>
     <message>
         <source>Hac</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッド</translation>
     </message>
     <message>
         <source>Pas</source>
-        <translation type="unfinished"></translation>
+        <translation>パス</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation type="unfinished"></translation>
+        <translation>反応</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation type="unfinished"></translation>
+        <translation>パワー</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation type="unfinished"></translation>
+        <translation>精度</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Tac</source>
-        <translation type="unfinished"></translation>
+        <translation>タックル</translation>
     </message>
 </context>
 <context>
@@ -2572,62 +2619,63 @@ The name is kept as it was.</source>
     <message>
         <source>%1 of the 64 jersey thumbnails could not be made:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>64 個のシャツのサムネイルのうち %1 個を作成できませんでした:
+%2</translation>
     </message>
     <message>
         <source>%1: not a texture with a whole jersey picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: シャツ全体の画像を含むテクスチャではありません</translation>
     </message>
 </context>
 <context>
     <name>transfertexts</name>
     <message>
         <source>Select a player or a team on each side, then &quot;&lt;----&gt;&quot; moves or swaps them.</source>
-        <translation type="unfinished"></translation>
+        <translation>左右それぞれで選手またはチームを選択してから「&lt;----&gt;」を押すと、移動または入れ替えができます。</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグは移籍させられません。チームか選手を選択してください。</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>「&lt;----&gt;」で %1 を %2 から %3 に移動します。</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 of %2 and %3 of %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>「&lt;----&gt;」で %2 の %1 と %4 の %3 を入れ替えます。</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; swaps %1 and %2: names, kits and players.</source>
-        <translation type="unfinished"></translation>
+        <translation>「&lt;----&gt;」で %1 と %2 の名前、ユニフォーム、選手を入れ替えます。</translation>
     </message>
     <message>
         <source>%1 is already in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はすでに %2 に所属しています。</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation type="unfinished"></translation>
+        <translation>移籍表を作成しています...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">準備完了</translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation type="unfinished"></translation>
+        <translation>リーグは移籍させられません。</translation>
     </message>
     <message>
         <source>Team is full (20 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>チームが満員です (20 人)</translation>
     </message>
     <message>
         <source>Team is full (26 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>チームが満員です (26 人)</translation>
     </message>
     <message>
         <source>Team cannot have less than 11 players)</source>
-        <translation type="unfinished"></translation>
+        <translation>チームの選手を 11 人未満にはできません</translation>
     </message>
 </context>
 </TS>
