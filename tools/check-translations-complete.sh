@@ -4,12 +4,29 @@
 # count: lupdate -no-obsolete drops them, and they are shown nowhere.
 #
 #   tools/check-translations-complete.sh [FILE.ts...]    (default: translations/obrix_*.ts)
+#   tools/check-translations-complete.sh --lupdate PATH  (the files as lupdate would leave them)
+#
+# With --lupdate, copies of the language files are first brought up to date from the
+# sources, as the build's update_translations does: a text new in the code and missing from
+# the files counts as untranslated too.
 #
 # Prints each unfinished text as FILE: CONTEXT: "SOURCE" and a count per file; exits 1 when
 # anything is listed, 0 when every file is complete.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-files=("$@")
+files=()
+if [ "${1:-}" = "--lupdate" ]; then
+  lupdate=$2
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' EXIT
+  cp "$root"/translations/obrix_*.ts "$scratch"/
+  find "$root/src/gui" "$root/src/core" -name '*.cpp' -o -name '*.h' | sort > "$scratch/sources.txt"
+  "$lupdate" -silent -no-obsolete -locations none -I "$root/src/gui" -I "$root/src/core" \
+    @"$scratch/sources.txt" -ts "$scratch"/obrix_*.ts
+  files=("$scratch"/obrix_*.ts)
+else
+  files=("$@")
+fi
 if [ ${#files[@]} -eq 0 ]; then
   files=("$root"/translations/obrix_*.ts)
 fi
