@@ -272,6 +272,7 @@ TEST_F(FolderLockTest, SaveBackupAndRestoreWaitForAnotherProgram)
 // changes nothing; once the other program is gone it goes ahead.
 TEST_F(FolderLockTest, CommandsThatWriteTheGameFolderWaitThenRefuse)
 {
+    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string cli = std::string("OBRIX_LOCK_WAIT_MS=200 ") + OBRIX_CLI_PATH;
     const std::string data = " --data-folder " + quoted(m_temp.path() / "data");
     const fs::path csv = m_temp.path() / "t.csv";
@@ -315,6 +316,7 @@ TEST_F(FolderLockTest, CommandsThatWriteTheGameFolderWaitThenRefuse)
 // the files afterwards.
 TEST_F(FolderLockTest, TwoCommandsAtOnceNeverLoseAChange)
 {
+    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string cli = OBRIX_CLI_PATH;
     const std::string data = " --data-folder " + quoted(m_temp.path() / "data");
     auto globalMod = [&](const char* skill) {

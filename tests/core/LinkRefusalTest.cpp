@@ -47,6 +47,7 @@ fs::path backupFile(const fs::path& data, const std::string& name)
 
 TEST(LinkRefusal, EveryCommandRefusesALinkAtAFilesNameAndWritesNothing)
 {
+    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string fe = "DATA/CMN/FE/";
     const std::string textures = "DATA/Player/Textures/";
     const std::string exchange = "USER/Northern Counties/";
