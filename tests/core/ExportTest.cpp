@@ -321,7 +321,6 @@ TEST_F(ExportTest, TheSampleUserFilesAreTheSameForTheSameSeed)
 #ifdef OBRIX_CLI_PATH
 TEST_F(ExportTest, CommandLineImportsAndExports)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string cli = OBRIX_CLI_PATH;
     const auto user = game() / "USER";
     int status = 0;
@@ -359,15 +358,14 @@ TEST_F(ExportTest, CommandLineImportsAndExports)
 // goes through real processes, temporary files and a folder name with a space.
 TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     const std::filesystem::path built = OBRIX_CLI_PATH;
-    const auto gfxpak = built.parent_path().parent_path() / "gfxpak" / "gfxpak";
+    const std::filesystem::path gfxpak = OBRIX_GFXPAK_PATH;
     if (!std::filesystem::exists(gfxpak)) GTEST_SKIP() << "gfxpak is not built";
     const auto bin = out.path() / "bin";
     std::filesystem::create_directories(bin);
-    std::filesystem::copy_file(built, bin / "obrix-cli");
-    std::filesystem::copy_file(gfxpak, bin / "gfxpak");
-    const std::string cli = quoted(bin / "obrix-cli");
+    std::filesystem::copy_file(built, bin / built.filename());
+    std::filesystem::copy_file(gfxpak, bin / gfxpak.filename());
+    const std::string cli = quoted(bin / built.filename());
 
     const auto set = out.path() / "Two Words";
     int status = 0;
@@ -391,7 +389,6 @@ TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
 // export, is left alone.
 TEST_F(ExportTest, AKilledExportsScratchFolderIsRemovedByTheNextExportOrRecover)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     namespace fs = std::filesystem;
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);

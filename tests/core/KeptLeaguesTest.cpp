@@ -343,7 +343,6 @@ TEST_F(KeptLeaguesTest, LeaguesKeptAsExchangeSetsAreReadOnceAndWrittenInTheNewFo
 #ifdef OBRIX_CLI_PATH
 TEST_F(KeptLeaguesTest, TheCommandLineImportsKeepsAndSeesKeptLeaguesAsTheEditorDoes)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     auto q = [](const std::filesystem::path& p) { return "'" + p.string() + "'"; };
     const std::string cli = std::string(OBRIX_CLI_PATH) + " ";
     const std::string withData = " --data-folder " + q(data());

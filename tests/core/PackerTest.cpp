@@ -390,7 +390,6 @@ TEST(PackerFindProgram, BesideThenInstallFoldersThenCurrentThenPath)
 // (16 MiB unless --limit says otherwise) before unpacking, and writes nothing then.
 TEST(PackerProgramLimit, RefusesMoreThanTheLimitBeforeUnpacking)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     const Bytes small = packBytes(sampleBytes(101));
     struct Case
     {

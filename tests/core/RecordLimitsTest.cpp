@@ -265,7 +265,6 @@ TEST_F(SaveAnswerTest, WhatTheFilesHoldIsAWarningAndSaves)
 #ifdef OBRIX_CLI_PATH
 TEST_F(SaveAnswerTest, ImportTableAndItsDryRunGiveTheSaveSAnswer)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string cli = OBRIX_CLI_PATH;
     const auto q = [](const std::filesystem::path& p) { return "'" + p.string() + "'"; };
     const std::string data = " --data-folder " + q(m_folder.path() / "data");

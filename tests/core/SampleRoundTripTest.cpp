@@ -176,7 +176,6 @@ TEST_F(SampleGameTest, EditsSurviveSaveAndLoad)
 #ifdef OBRIX_CLI_PATH
 TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string cli = OBRIX_CLI_PATH;
     const auto game = m_own.path() / "cli game";
     const std::string quoted = "'" + game.string() + "'";
@@ -213,7 +212,6 @@ TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
 
 TEST_F(SampleGameTest, CommandLineGlobalModificationChecksItsArgumentsAndSaves)
 {
-    OBRIX_REQUIRE_POSIX_SHELL();
     const std::string cli = OBRIX_CLI_PATH;
     const std::string game = "'" + (m_own.path() / "gm").string() + "'";
     const std::string data = " --data-folder '" + (m_own.path() / "data").string() + "'";
