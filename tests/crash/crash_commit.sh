@@ -48,9 +48,20 @@ if [ -n "$runner" ]; then
   cli() { "$runner" "$cli" "$@"; }
   server_pid='' server_strace=''
   # Ours, in the foreground of a background job so that its pid is known, and persistent.
+  # What a killed server leaves: its clients (the prefix's services, a program waiting on
+  # it) never hear of it and would wait for ever. Only this script uses its prefix.
+  reap_orphans() {
+    local p
+    for p in $(pgrep -f '\.exe' || true); do
+      [ "$p" = "$server_pid" ] && continue
+      tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && kill -9 "$p" 2>/dev/null
+    done
+    true
+  }
   attach_server() { # TRACE-FILE STRACE-OPTIONS...
     local out=$1; shift
     if [ -z "$server_pid" ] || ! kill -0 "$server_pid" 2>/dev/null; then
+      reap_orphans
       "$wineserver" -k 2>/dev/null
       "$wineserver" -f -p >/dev/null 2>&1 &
       server_pid=$!
@@ -66,7 +77,7 @@ if [ -n "$runner" ]; then
     wait "$server_strace" 2>/dev/null
     true
   }
-  trap '[ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null' EXIT
+  trap '[ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null; sleep 1; reap_orphans' EXIT
 fi
 
 fe=DATA/CMN/FE
@@ -174,8 +185,10 @@ for op in $ops; do
       prepare "$op"
       if [ "$mode" = kill ]; then inject="$c:signal=KILL:when=$n"; else inject="$c:error=${errorFor[$c]}:when=$n"; fi
       attach_server /dev/null -e trace="$c" -e inject="$inject"
-      { strace "${follow[@]}" -qq -o /dev/null -e trace="$c" -e inject="$inject" "${cmd[@]}" $(args "$op") >/dev/null 2>&1; } 2>/dev/null
+      # A program whose Wine server was killed under it may wait for ever: it counts as killed.
+      { timeout -s KILL 120 strace "${follow[@]}" -qq -o /dev/null -e trace="$c" -e inject="$inject" "${cmd[@]}" $(args "$op") >/dev/null 2>&1; } 2>/dev/null
       detach_server
+      [ -n "$runner" ] && ! kill -0 "$server_pid" 2>/dev/null && reap_orphans
       tried=$((tried + 1))
       next_load "$op" >/dev/null 2>&1
       state=$(sums "$(target "$op")" $(files "$op"))
