@@ -167,12 +167,21 @@ CRun runProgram(const std::string& program, const std::vector<std::string>& argu
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &process))
+    // Started suspended in a job of its own, so that stopping it also stops whatever it
+    // started (as a process group does elsewhere).
+    if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | CREATE_SUSPENDED,
+                        nullptr, nullptr, &startup, &process))
     {
         reportLastError(prompts);
         return {};
     }
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (job && !AssignProcessToJobObject(job, process.hProcess))
+    {
+        CloseHandle(job);
+        job = nullptr;  // already in a job that allows no other: stopped alone
+    }
+    ResumeThread(process.hThread);
     CloseHandle(process.hThread);
     CRun run;
     const auto ms = std::clamp<long long>(limit.count(), 0, INFINITE - 1);
@@ -185,10 +194,11 @@ CRun runProgram(const std::string& program, const std::vector<std::string>& argu
     }
     else
     {
-        TerminateProcess(process.hProcess, 1);
+        if (!job || !TerminateJobObject(job, 1)) TerminateProcess(process.hProcess, 1);
         WaitForSingleObject(process.hProcess, 5000);
         run.outcome = CRunOutcome::TimedOut;
     }
+    if (job) CloseHandle(job);
     CloseHandle(process.hProcess);
     return run;
 }
