@@ -54,7 +54,7 @@ if [ -n "$runner" ]; then
     local p
     for p in $(pgrep -f '\.exe' || true); do
       [ "$p" = "$server_pid" ] && continue
-      tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && kill -9 "$p" 2>/dev/null
+      { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && kill -9 "$p" 2>/dev/null
     done
     true
   }
