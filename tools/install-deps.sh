@@ -5,11 +5,10 @@ set -euo pipefail
 
 packages=(cmake g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-svg-dev libgl-dev strace
-          desktop-file-utils appstream fonts-dejavu-core
-          # The Windows build (cmake --preset mingw) and Wine to run its tests.
-          g++-mingw-w64-x86-64-posix wine64 wine)
+          desktop-file-utils appstream fonts-dejavu-core)
 missing=()
-for p in "${packages[@]}"; do
+# With the Windows build's (cmake --preset mingw): the MinGW-w64 cross compiler, and Wine to run its tests.
+for p in "${packages[@]}" g++-mingw-w64-x86-64-posix wine64 wine; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
