@@ -45,7 +45,8 @@ if [ -n "$runner" ]; then
   export WINEPREFIX=${WINEPREFIX:-$work/wineprefix}
   follow=(-f)
   cmd=("$runner" "$cli")
-  cli() { "$runner" "$cli" "$@"; }
+  # A program left waiting by a Wine server that an injected error confused is stopped.
+  cli() { timeout -s KILL 120 "$runner" "$cli" "$@"; }
   server_pid='' server_strace=''
   # Ours, in the foreground of a background job so that its pid is known, and persistent.
   # What a killed server leaves: its clients (the prefix's services, a program waiting on
@@ -188,7 +189,8 @@ for op in $ops; do
       # A program whose Wine server was killed under it may wait for ever: it counts as killed.
       { timeout -s KILL 120 strace "${follow[@]}" -qq -o /dev/null -e trace="$c" -e inject="$inject" "${cmd[@]}" $(args "$op") >/dev/null 2>&1; } 2>/dev/null
       detach_server
-      [ -n "$runner" ] && ! kill -0 "$server_pid" 2>/dev/null && reap_orphans
+      # After an injection the server may be dead or confused: the next steps get a new one.
+      if [ -n "$runner" ]; then kill -9 "$server_pid" 2>/dev/null; sleep 0.5; reap_orphans; fi
       tried=$((tried + 1))
       next_load "$op" >/dev/null 2>&1
       state=$(sums "$(target "$op")" $(files "$op"))
