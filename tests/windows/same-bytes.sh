@@ -8,6 +8,12 @@ linux_cli=$(realpath "$1")
 windows_cli=$(realpath "$2")
 runner=${3:-$(dirname "$0")/../../cmake/wine-run.sh}
 runner=$(realpath "$runner")
+# The Wine prefix of the Windows build the program comes from (build/mingw/wineprefix).
+if [ -z "${WINEPREFIX:-}" ]; then
+  dir=$(dirname "$windows_cli")
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
+  [ -f "$dir/CMakeCache.txt" ] && export WINEPREFIX="$dir/wineprefix"
+fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/obrix-same-bytes.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -64,12 +70,27 @@ step backup game --data-folder data
 step global-mod game --amount -2 --groups mid --skills all --data-folder data --no-backup
 step restore game --data-folder data
 
+# The commands did something: the game's database is not the sample's, the league is out.
+cmp -s "$work/sample/DATA/CMN/FE/FCDB.DBI" "$work/linux/game/DATA/CMN/FE/FCDB.DBI" \
+  && { echo "the commands left the game's database as it was" >&2; exit 1; }
+[ -f "$work/linux/out/CUSTOM.DB" ] || { echo "nothing was exported" >&2; exit 1; }
+
 # A backup's folder is named after the game folder's full path, which differs between the
 # two copies (and is spelled "Z:\..." under Wine); what is in it must not.
 for side in linux windows; do
   backups=("$work/$side"/data/BACKUP/game-*)
   [ "${#backups[@]}" -eq 1 ] && [ -d "${backups[0]}" ] || { echo "no single backup folder on $side" >&2; exit 1; }
   mv "${backups[0]}" "$work/$side/data/BACKUP/game-PATH"
+done
+
+# The backup's manifest says when it was taken, to the second, and ends with a checksum
+# over that: those two lines may differ (in value, not in form); every other line not.
+for side in linux windows; do
+  manifest="$work/$side/data/BACKUP/game-PATH/MANIFEST.TXT"
+  [ -f "$manifest" ] || { echo "no backup manifest on $side" >&2; exit 1; }
+  grep -Eq $'^taken\t[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$' "$manifest" \
+    || { echo "$side: the manifest's time is not written as on the other system" >&2; exit 1; }
+  grep -Ev $'^(taken|end)\t' "$manifest" >"$manifest.rest" && mv "$manifest.rest" "$manifest"
 done
 
 if diff -r "$work/linux" "$work/windows" >"$work/diff.txt"; then
