@@ -66,6 +66,7 @@ if [ -n "$runner" ]; then
       "$wineserver" -k 2>/dev/null
       "$wineserver" -f -p >/dev/null 2>&1 &
       server_pid=$!
+      disown "$server_pid"  # its end, killed or not, is no news
       sleep 1
       "$runner" cmd /c exit >/dev/null 2>&1  # its services started before anything is traced
     fi
