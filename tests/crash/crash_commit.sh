@@ -199,7 +199,10 @@ for op in $ops; do
       expected=$againNew
       if [ "$state" = "$old" ]; then nold=$((nold + 1)) expected=$againOld
       elif [ "$state" = "$new" ]; then nnew=$((nnew + 1))
-      else nmixed=$((nmixed + 1)); echo "MIXED: $op $mode at $c #$n: $state"; fi
+      else
+        nmixed=$((nmixed + 1)); echo "MIXED: $op $mode at $c #$n: $state (the folders are kept in $work/mixed-$op-$mode-$c-$n)"
+        cp -a "$work/w" "$work/mixed-$op-$mode-$c-$n"
+      fi
       # The next run after the load gives the right files and leaves nothing behind.
       again "$op" >/dev/null 2>&1
       if [ -n "$left" ] || [ "$(sums "$(target "$op")" $(files "$op"))" != "$expected" ] || [ -n "$(leftovers "$(target "$op")")" ]; then
