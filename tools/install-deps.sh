@@ -11,7 +11,8 @@ packages=(cmake g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchm
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-vlgothic
           desktop-file-utils appstream fonts-dejavu-core)
 missing=()
-for p in "${packages[@]}"; do
+# With the Windows build's (cmake --preset mingw): the MinGW-w64 cross compiler, and Wine to run its tests.
+for p in "${packages[@]}" g++-mingw-w64-x86-64-posix wine64 wine; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then

@@ -252,14 +252,16 @@ TEST_F(ExportTest, AFailedPackWritesNothingAndASuccessReplacesTheOldSetWhateverI
 TEST_F(ExportTest, TheSampleUserFilesImportAndSurviveASave)
 {
     TempFolder copy;
-    std::filesystem::copy(game(), copy.path(), std::filesystem::copy_options::recursive);
+    // Into a new folder: copying a folder over an existing one fails with some C++ libraries.
+    const auto root = copy.path() / "game";
+    std::filesystem::copy(game(), root, std::filesystem::copy_options::recursive);
     CDatabase db;
-    ASSERT_FALSE(CGameFiles(copy.path()).loadAll(db));
+    ASSERT_FALSE(CGameFiles(root).loadAll(db));
     const std::size_t leagues = db.leagues().size();
     const std::size_t players = db.playerCount();
     const std::size_t teams = db.teamCount();
 
-    const auto user = copy.path() / "USER";
+    const auto user = root / "USER";
     ASSERT_TRUE(importDbFiles(gate(db), (user / kSampleExchangeLeague).string(), kSampleExchangeLeague, packer, prompts));
     ASSERT_TRUE(importGlvFile(gate(db), (user / kSampleGlvFile).string(), prompts));
     EXPECT_TRUE(prompts.asked.empty());
@@ -286,10 +288,10 @@ TEST_F(ExportTest, TheSampleUserFilesImportAndSurviveASave)
         if (!gameTeam && id != importedTeam - G && db.team(id)->nonEmptySlots() < CTeam::kSlots) gameTeam = id;
     ASSERT_NE(gameTeam, 0u);
     movePlayer(gate(db), importedPlayer, importedTeam, gameTeam);
-    ASSERT_FALSE(CGameFiles(copy.path()).save(db));
+    ASSERT_FALSE(CGameFiles(root).save(db));
 
     CDatabase again;
-    ASSERT_FALSE(CGameFiles(copy.path()).loadAll(again));
+    ASSERT_FALSE(CGameFiles(root).loadAll(again));
     EXPECT_EQ(again.leagues().size(), leagues);
     EXPECT_EQ(again.playerCount(), players);
     EXPECT_EQ(again.teamCount(), teams);
@@ -357,13 +359,13 @@ TEST_F(ExportTest, CommandLineImportsAndExports)
 TEST_F(ExportTest, CommandLineRunsThePackerProgramBesideIt)
 {
     const std::filesystem::path built = OBRIX_CLI_PATH;
-    const auto gfxpak = built.parent_path().parent_path() / "gfxpak" / "gfxpak";
+    const std::filesystem::path gfxpak = OBRIX_GFXPAK_PATH;
     if (!std::filesystem::exists(gfxpak)) GTEST_SKIP() << "gfxpak is not built";
     const auto bin = out.path() / "bin";
     std::filesystem::create_directories(bin);
-    std::filesystem::copy_file(built, bin / "obrix-cli");
-    std::filesystem::copy_file(gfxpak, bin / "gfxpak");
-    const std::string cli = quoted(bin / "obrix-cli");
+    std::filesystem::copy_file(built, bin / built.filename());
+    std::filesystem::copy_file(gfxpak, bin / gfxpak.filename());
+    const std::string cli = quoted(bin / built.filename());
 
     const auto set = out.path() / "Two Words";
     int status = 0;

@@ -1,6 +1,7 @@
-// Locks between processes, and the commands and saves that hold them (POSIX: the test
-// programs are child processes made with fork).
-#ifndef _WIN32
+// Locks between processes, and the commands and saves that hold them. The other program is
+// a child process: made with fork on POSIX systems; on Windows, this test program started
+// again to run only the helper at the end, which holds the lock until told to let go.
+#include "PlantedFiles.h"
 #include "RunCommand.h"
 #include "TempFolder.h"
 
@@ -17,17 +18,118 @@
 #include <cstdlib>
 #include <fstream>
 #include <future>
+#include <thread>
+#ifdef _WIN32
+#include "util/WinPath.h"
+
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace
 {
+#ifdef _WIN32
+constexpr const char* kHolderFolder = "OBRIX_TEST_LOCK_HOLDER_FOLDER";
+constexpr const char* kHolderSignals = "OBRIX_TEST_LOCK_HOLDER_SIGNALS";
+
+// Another program holding a folder's lock: this test program again, running only
+// FolderLockHolder.DISABLED_HoldsTheLockUntilToldToLetGo. It answers through files in a
+// folder of signals: "locked" or "failed" once it has tried, and it lets go and ends when
+// "let-go" appears. Killed, it ends at once.
+class OtherProgram
+{
+public:
+    explicit OtherProgram(const fs::path& folder)
+    {
+        wchar_t self[32768];
+        const DWORD n = GetModuleFileNameW(nullptr, self, 32768);
+        if (n == 0 || n >= 32768) return;
+        _wputenv_s(wideFromUtf8(kHolderFolder).c_str(), folder.native().c_str());
+        _wputenv_s(wideFromUtf8(kHolderSignals).c_str(), m_signals.path().native().c_str());
+        // The helper runs whatever share of the tests this process was given.
+        std::vector<std::pair<std::wstring, std::wstring>> sharding;
+        for (const wchar_t* name : {L"GTEST_TOTAL_SHARDS", L"GTEST_SHARD_INDEX"})
+            if (const wchar_t* value = _wgetenv(name))
+            {
+                sharding.emplace_back(name, value);
+                _wputenv_s(name, L"");
+            }
+        std::wstring line = L"\"" + std::wstring(self) + L"\" --gtest_also_run_disabled_tests "
+                            L"--gtest_filter=FolderLockHolder.DISABLED_HoldsTheLockUntilToldToLetGo";
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                 OPEN_EXISTING, 0, nullptr);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+        PROCESS_INFORMATION process{};
+        const bool started = CreateProcessW(self, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                            nullptr, &startup, &process);
+        CloseHandle(nul);
+        _wputenv_s(wideFromUtf8(kHolderFolder).c_str(), L"");
+        _wputenv_s(wideFromUtf8(kHolderSignals).c_str(), L"");
+        for (const auto& [name, value] : sharding) _wputenv_s(name.c_str(), value.c_str());
+        if (!started) return;
+        CloseHandle(process.hThread);
+        m_process = process.hProcess;
+        const auto deadline = std::chrono::steady_clock::now() + 60s;
+        while (std::chrono::steady_clock::now() < deadline)
+        {
+            if (fs::exists(m_signals.path() / "locked")) m_locked = true;
+            if (m_locked || fs::exists(m_signals.path() / "failed")) break;
+            if (WaitForSingleObject(m_process, 10) == WAIT_OBJECT_0) break;
+        }
+    }
+    ~OtherProgram() { letGo(); }
+    bool locked() const { return m_locked; }
+    void letGo()
+    {
+        if (!m_process) return;
+        m_signals.write("let-go", {});
+        WaitForSingleObject(m_process, 60000);
+        CloseHandle(m_process);
+        m_process = nullptr;
+    }
+    void kill()
+    {
+        TerminateProcess(m_process, 9);
+        WaitForSingleObject(m_process, 60000);
+        CloseHandle(m_process);
+        m_process = nullptr;
+    }
+
+private:
+    TempFolder m_signals;
+    HANDLE m_process = nullptr;
+    bool m_locked = false;
+};
+
+// A third program's try at the lock file, as CFolderLock makes it.
+bool thirdProgramLocks(const fs::path& lockFile)
+{
+    HANDLE h = CreateFileW(systemPath(lockFile).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    OVERLAPPED at{};
+    const bool locked = LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at);
+    CloseHandle(h);
+    return locked;
+}
+
+void setWait(const char* value)
+{
+    _putenv_s("OBRIX_LOCK_WAIT_MS", value);
+}
+#else
 // Another program holding a folder's lock: a child process that takes it and keeps it
 // until it is told to let go (and ends cleanly) or is killed.
 class OtherProgram
@@ -79,6 +181,24 @@ private:
     bool m_locked = false;
 };
 
+// A third program's try at the lock file, as CFolderLock makes it.
+bool thirdProgramLocks(const fs::path& lockFile)
+{
+    const int fd = ::open(lockFile.c_str(), O_RDONLY | O_CREAT, 0644);
+    const bool locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (fd >= 0) ::close(fd);
+    return locked;
+}
+
+void setWait(const char* value)
+{
+    if (value[0])
+        ::setenv("OBRIX_LOCK_WAIT_MS", value, 1);
+    else
+        ::unsetenv("OBRIX_LOCK_WAIT_MS");
+}
+#endif
+
 std::string quoted(const fs::path& p)
 {
     return "'" + p.string() + "'";
@@ -88,8 +208,8 @@ std::string quoted(const fs::path& p)
 class ShortWait
 {
 public:
-    ShortWait() { ::setenv("OBRIX_LOCK_WAIT_MS", "200", 1); }
-    ~ShortWait() { ::unsetenv("OBRIX_LOCK_WAIT_MS"); }
+    ShortWait() { setWait("200"); }
+    ~ShortWait() { setWait(""); }
 };
 
 // A copy of one sample game, made once.
@@ -174,9 +294,7 @@ TEST_F(FolderLockTest, AWaiterGetsTheFolderOnlyAfterTheHolderLetsGo)
         CFolderLock lock;
         const auto result = lock.acquire(databaseFolder(), 5000ms);
         // A third program opening the file now at the name must find it locked.
-        const int fd = ::open((databaseFolder() / locktexts::kLockFileName).c_str(), O_RDONLY | O_CREAT, 0644);
-        const bool thirdLocked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-        if (fd >= 0) ::close(fd);
+        const bool thirdLocked = thirdProgramLocks(databaseFolder() / locktexts::kLockFileName);
         return std::make_pair(result, thirdLocked);
     });
     std::this_thread::sleep_for(100ms);
@@ -191,15 +309,20 @@ TEST_F(FolderLockTest, RefusesALinkPipeOrFolderAtTheLockFilesName)
 {
     const fs::path lockFile = databaseFolder() / locktexts::kLockFileName;
     const fs::path elsewhere = m_temp.path() / "elsewhere";
-    const std::vector<std::pair<const char*, std::function<void()>>> plants = {
-        {"link", [&] { fs::create_symlink(elsewhere, lockFile); }},
-        {"pipe", [&] { ASSERT_EQ(::mkfifo(lockFile.c_str(), 0600), 0); }},
-        {"folder", [&] { fs::create_directory(lockFile); }},
+    std::string why, notHere;
+    const std::vector<std::pair<const char*, std::function<bool()>>> plants = {
+        {"link", [&] { return plantLink(elsewhere, lockFile, why); }},
+        {"pipe", [&] { return plantPipe(lockFile, why); }},
+        {"folder", [&] { return fs::create_directory(lockFile); }},
     };
     for (const auto& [what, plant] : plants)
     {
         SCOPED_TRACE(what);
-        plant();
+        if (!plant())
+        {
+            notHere += std::string(notHere.empty() ? "" : "; ") + what + ": " + why;
+            continue;
+        }
         CFolderLock lock;
         EXPECT_EQ(lock.acquire(databaseFolder(), 0ms), CFolderLock::CResult::Failed);
         EXPECT_NE(lock.failure().find(lockFile.string()), std::string::npos) << lock.failure();
@@ -207,6 +330,7 @@ TEST_F(FolderLockTest, RefusesALinkPipeOrFolderAtTheLockFilesName)
         EXPECT_FALSE(fs::exists(elsewhere));
         fs::remove(lockFile);
     }
+    if (!notHere.empty()) GTEST_SKIP() << "cases that cannot exist here: " << notHere;
 }
 
 // A commit cut off in the game's folder while another program holds it may be that
@@ -415,5 +539,20 @@ TEST_F(FolderLockTest, FingerprintsNameTheFilesAnotherProgramChanged)
         // Taken again, the files as they are now are the ones read.
         EXPECT_TRUE(CGameFileFingerprints::take(t.path() / "golvar", "ENG").changedFiles().empty());
     }
+}
+
+#ifdef _WIN32
+// The other program of the tests above, run only when they start it.
+TEST(FolderLockHolder, DISABLED_HoldsTheLockUntilToldToLetGo)
+{
+    const char* folder = std::getenv(kHolderFolder);
+    const char* signals = std::getenv(kHolderSignals);
+    if (!folder || !signals || !*folder || !*signals) GTEST_SKIP() << "started by the tests of the folder lock";
+    const fs::path signalFolder = fs::path(wideFromUtf8(signals));
+    CFolderLock lock;
+    const bool locked = lock.acquire(fs::path(wideFromUtf8(folder)), 0ms) == CFolderLock::CResult::Locked;
+    std::ofstream(signalFolder / (locked ? "locked" : "failed")).flush();
+    while (locked && !fs::exists(signalFolder / "let-go")) std::this_thread::sleep_for(5ms);
+    lock.release();
 }
 #endif

@@ -45,6 +45,9 @@ protected:
 
 TEST_F(GamePathTest, FindsLowerCaseFilesFromUpperCasePath)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows compares file names without case: a game path is used as written and opens the same file";
+#endif
     makeFile("data/cmn/fe/fcdb.dbi");
     EXPECT_EQ(resolveGamePath(m_root, "\\DATA\\CMN\\FE\\FCDB.DBI"), m_root / "data" / "cmn" / "fe" / "fcdb.dbi");
     EXPECT_EQ(resolveGamePath(m_root, "DATA/Cmn//fe\\FcDb.dbi"), m_root / "data" / "cmn" / "fe" / "fcdb.dbi");
@@ -65,6 +68,9 @@ TEST_F(GamePathTest, PrefersExactMatchOverOtherCase)
 
 TEST_F(GamePathTest, MissingComponentsAreAppendedAsWritten)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows compares file names without case: a game path is used as written and opens the same file";
+#endif
     makeFile("data/cmn/fe/fcdb.dbi");
     // Once a folder is missing, later names are not looked up even where they would match.
     EXPECT_EQ(resolveGamePath(m_root, "\\DATA\\NEW\\FE\\NEW.DBI"), m_root / "data" / "NEW" / "FE" / "NEW.DBI");

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include "PlantedFiles.h"
 
 #include <functional>
 #include <memory>
@@ -367,6 +367,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         std::string detail = {};  // the file and what is wrong with it, on the next line
     };
     const Bytes notPacked = {1, 2, 3, 4, 5, 6, 7, 8};
+    std::string notHere;  // cases this system cannot set up
     const std::vector<Case> cases = {
         {"base team missing",
          [](const TempFolder& f) {
@@ -431,7 +432,8 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
          [&](const TempFolder& f) {
              writeSet(f, transferSet());
              std::filesystem::remove(f.path() / "League/CUSPLYR.DB");
-             ::mkfifo((f.path() / "League/CUSPLYR.DB").c_str(), 0644);
+             std::string why;
+             if (!plantPipe(f.path() / "League/CUSPLYR.DB", why)) notHere += "players file is a pipe: " + why;
          },
          exchangetexts::kErrorReadingPlayers, "not a regular file"},
         {"transfers do not unpack",
@@ -453,7 +455,9 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         CDatabase fresh;
         buildGame(fresh);
         TempFolder f;
+        const std::size_t skipped = notHere.size();
         c.make(f);
+        if (notHere.size() != skipped) continue;
         const std::string before = databaseSnapshot(fresh);
         FakePrompts p;
         EXPECT_FALSE(importDbFiles(gate(fresh), (f.path() / "League").string(), "L", packer, p));
@@ -465,6 +469,7 @@ TEST_F(ImportDb, EveryFailureLeavesTheDatabaseExactlyAsItWas)
         EXPECT_EQ(fresh.importGeneration(), G);
         EXPECT_FALSE(fresh.modified());
     }
+    if (!notHere.empty()) GTEST_SKIP() << notHere;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -167,6 +167,54 @@ TEST(PackerAnnouncedLength, ReadsTheLengthOfTheHeaderFormTheCodecDecodes)
     EXPECT_EQ(at("missing.db"), std::nullopt);
 }
 
+// What CommandLineToArgvW and the C runtime read back is each argument as given.
+TEST(PackerWindowsCommandLine, QuotesBlanksQuotesAndBackslashesByTheWindowsRules)
+{
+    struct Case
+    {
+        std::vector<std::string> arguments;
+        std::string line;
+    };
+    const Case cases[] = {
+        {{"GFXPAK", "-compress", "a.bin", "b.db"}, "GFXPAK -compress a.bin b.db"},
+        {{"GFXPAK", "C:\\My Games\\in file.db"}, "GFXPAK \"C:\\My Games\\in file.db\""},
+        {{"x", ""}, "x \"\""},
+        {{"x", "say \"hi\""}, "x \"say \\\"hi\\\"\""},
+        {{"x", "a\\\\b"}, "x a\\\\b"},  // no blank: backslashes stand as they are
+        {{"x", "C:\\Folder With Blank\\"}, "x \"C:\\Folder With Blank\\\\\""},
+        {{"x", "tail\\\"q"}, "x \"tail\\\\\\\"q\""},
+        {{"x", "tab\there"}, "x \"tab\there\""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(windowsCommandLine(c.arguments), c.line);
+    }
+}
+
+#ifdef _WIN32
+// The real program started with CreateProcessW: names with blanks, a trailing blank in a
+// folder name and backslashes arrive whole, and the temporary file goes.
+TEST(PackerProgramWindows, RealProgramGetsNamesWithBlanksAndBackslashes)
+{
+    TempFolder work;
+    FakePrompts prompts;
+    const Bytes data = sampleBytes(30000);
+    const auto folder = work.path() / "my games" / "league ' s  files";
+    work.write("my games/league ' s  files/in file.db", packBytes(data));
+    CExternalPacker packer(OBRIX_GFXPAK_PATH, prompts);
+    const std::string source = (folder / "in file.db").string();
+    EXPECT_EQ(packer.unpackFile(source, data.size()), data);
+    work.write("my games/plain data.bin", data);
+    const std::string target = (folder / "out  file.db").string();
+    ASSERT_TRUE(packer.packFile((work.path() / "my games" / "plain data.bin").string(), target));
+    const CUnpackResult back = unpackBytes(work.read("my games/league ' s  files/out  file.db"));
+    ASSERT_TRUE(back.ok()) << back.message;
+    EXPECT_EQ(back.data, data);
+    EXPECT_TRUE(prompts.asked.empty());
+}
+#endif
+
 #ifndef _WIN32
 
 TEST_F(PackerProgram, RealProgramUnpacksAndPacks)

@@ -28,6 +28,10 @@ class WineRegistryTest : public testing::Test
 protected:
     void SetUp() override
     {
+#ifdef _WIN32
+        GTEST_SKIP() << "reads a Wine prefix's registry files, the way the Linux build finds a game installed under "
+                        "Wine; on Windows the registry itself is asked";
+#endif
         fs::create_directories(prefix() / "drive_c");
         fs::create_directories(prefix() / "dosdevices");
         fs::create_directory_symlink("../drive_c", prefix() / "dosdevices" / "c:");

@@ -19,6 +19,7 @@
 
 #ifdef _WIN32
 #include <process.h>
+#include <windows.h>
 #else
 #include <cerrno>
 #include <signal.h>
@@ -159,8 +160,13 @@ std::optional<long long> scratchOwner(const std::string& name)
 bool stillRunning(long long pid)
 {
 #ifdef _WIN32
-    (void)pid;
-    return true;  // not asked here: the age decides
+    if (pid <= 0 || pid > 0xFFFFFFFFll) return false;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid));
+    // A process of another user cannot be opened, and still counts as running.
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
 #else
     if (pid <= 1 || pid != static_cast<long long>(static_cast<pid_t>(pid))) return false;
     // Signal 0 only asks; a process of another user still counts as running.

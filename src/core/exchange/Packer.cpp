@@ -16,7 +16,8 @@
 #include <thread>
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
+#include "util/WinPath.h"
+
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -49,6 +50,38 @@ std::optional<std::size_t> announcedUnpackedLength(const std::string& packedFile
     const auto head = readHead(packedFile, 10);
     if (!head) return std::nullopt;
     return packedUnpackedLength(*head);
+}
+
+std::string windowsCommandLine(const std::vector<std::string>& arguments)
+{
+    std::string line;
+    for (const auto& a : arguments)
+    {
+        if (!line.empty()) line += ' ';
+        if (!a.empty() && a.find_first_of(" \t\n\v\"") == std::string::npos)
+        {
+            line += a;
+            continue;
+        }
+        line += '"';
+        std::size_t backslashes = 0;
+        for (char c : a)
+        {
+            if (c == '\\')
+            {
+                ++backslashes;
+                continue;
+            }
+            // Backslashes before a quote are doubled and the quote escaped; elsewhere
+            // they stand for themselves.
+            line.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+            backslashes = 0;
+            line += c;
+        }
+        line.append(backslashes * 2, '\\');  // before the closing quote
+        line += '"';
+    }
+    return line;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -119,24 +152,36 @@ void reportLastError(CPrompts& prompts)
     if (text) LocalFree(text);
 }
 
-// The command line is one string, and the packer has always been given it in exactly this
-// shape; only the source is quoted, as the temporary name never holds a blank.
-CRun runProgram(const std::string& program, const std::string& commandLine, std::chrono::milliseconds limit,
-                CPrompts& prompts)
+// Started directly (no shell), hidden, its arguments quoted by the Windows rules; stopped
+// when it runs past the limit.
+CRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                std::chrono::milliseconds limit, CPrompts& prompts)
 {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+    std::vector<std::string> all{exchangetexts::kPackerProgram};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::wstring line = wideFromUtf8(windowsCommandLine(all));
+    line.push_back(L'\0');
+    const std::wstring application = systemPath(fs::path(wideFromUtf8(program)));
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &process))
+    // Started suspended in a job of its own, so that stopping it also stops whatever it
+    // started (as a process group does elsewhere).
+    if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | CREATE_SUSPENDED,
+                        nullptr, nullptr, &startup, &process))
     {
         reportLastError(prompts);
         return {};
     }
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (job && !AssignProcessToJobObject(job, process.hProcess))
+    {
+        CloseHandle(job);
+        job = nullptr;  // already in a job that allows no other: stopped alone
+    }
+    ResumeThread(process.hThread);
     CloseHandle(process.hThread);
     CRun run;
     const auto ms = std::clamp<long long>(limit.count(), 0, INFINITE - 1);
@@ -149,21 +194,22 @@ CRun runProgram(const std::string& program, const std::string& commandLine, std:
     }
     else
     {
-        TerminateProcess(process.hProcess, 1);
+        if (!job || !TerminateJobObject(job, 1)) TerminateProcess(process.hProcess, 1);
         WaitForSingleObject(process.hProcess, 5000);
         run.outcome = CRunOutcome::TimedOut;
     }
+    if (job) CloseHandle(job);
     CloseHandle(process.hProcess);
     return run;
 }
 
 std::optional<fs::path> makeTemporaryFile()
 {
-    char folder[MAX_PATH + 1];
-    const DWORD n = GetTempPathA(255, folder);
-    if (n == 0 || n > 255) return std::nullopt;
-    char name[MAX_PATH + 1];
-    if (GetTempFileNameA(folder, exchangetexts::kTempPrefix, 0, name) == 0) return std::nullopt;
+    wchar_t folder[MAX_PATH + 1];
+    const DWORD n = GetTempPathW(MAX_PATH + 1, folder);
+    if (n == 0 || n > MAX_PATH) return std::nullopt;
+    wchar_t name[MAX_PATH + 1];
+    if (GetTempFileNameW(folder, wideFromUtf8(exchangetexts::kTempPrefix).c_str(), 0, name) == 0) return std::nullopt;
     return fs::path(name);
 }
 
@@ -344,12 +390,11 @@ std::vector<uint8_t> CExternalPacker::unpackFile(const std::string& source, std:
     const auto temporary = makeTemporaryFile();
     if (!temporary) return {};
 #ifdef _WIN32
-    const std::string commandLine = std::string(exchangetexts::kPackerProgram) + " -decompress \"" + source + "\" " +
-                                    temporary->string();
-    const CRun run = runProgram(m_program, commandLine, m_timeLimit, m_prompts);
+    const std::string temporaryName = utf8FromWide(temporary->native());
 #else
-    const CRun run = runProgram(m_program, {"-decompress", source, temporary->string()}, m_timeLimit, m_prompts);
+    const std::string temporaryName = temporary->string();
 #endif
+    const CRun run = runProgram(m_program, {"-decompress", source, temporaryName}, m_timeLimit, m_prompts);
     // Whatever the program's exit code, its output file is the answer; a program that
     // never started leaves it empty, and one that was stopped may have left half of it.
     std::vector<uint8_t> bytes;
@@ -363,13 +408,7 @@ std::vector<uint8_t> CExternalPacker::unpackFile(const std::string& source, std:
 
 bool CExternalPacker::packFile(const std::string& source, const std::string& target)
 {
-#ifdef _WIN32
-    const std::string commandLine =
-        std::string(exchangetexts::kPackerProgram) + " -compress \"" + source + "\" \"" + target + "\"";
-    const CRun run = runProgram(m_program, commandLine, m_timeLimit, m_prompts);
-#else
     const CRun run = runProgram(m_program, {"-compress", source, target}, m_timeLimit, m_prompts);
-#endif
     if (run.outcome != CRunOutcome::Ended || run.exitCode != 0) return false;
     std::error_code ec;
     return fs::is_regular_file(target, ec);

@@ -28,6 +28,11 @@ public:
 // whole header.
 std::optional<std::size_t> announcedUnpackedLength(const std::string& packedFile);
 
+// A Windows command line from a program's name and its arguments, each quoted by the rules
+// the C runtime (and CommandLineToArgvW) reads them back with: blanks and quotes inside
+// quotes, a quote as \", and backslashes doubled only before a quote.
+std::string windowsCommandLine(const std::vector<std::string>& arguments);
+
 // The most an exchange file can hold unpacked. Player ids are kept in 14 bits there, so a
 // CUSPLYR.DB names at most 16384 players: 36 + 16384 * 32 = 524,324 bytes; CUSTOM.DB
 // (11-bit team ids, 44-byte records) and XFER.DB (4-byte entries, one per player) stay

@@ -13,7 +13,10 @@
 #include <utility>
 
 #ifdef _WIN32
-#include <fstream>
+#include "util/WinPath.h"
+
+#include <algorithm>
+#include <windows.h>
 #else
 #include <dirent.h>
 #include <fcntl.h>
@@ -264,9 +267,133 @@ bool CFileSystem::listFolder(const fs::path& folder, std::vector<std::string>& n
     return true;
 }
 #else
-// Windows: no pipes among a game's files, no hard links on the disks games live on.
+// Windows. The same steps with the system's own calls: every name goes through
+// systemPath (UTF-16, "\\?\" form), nothing is opened through a reparse point (a
+// symbolic link or junction) at the name, and only files on a disk count as regular.
+namespace
+{
+void setErrnoFromLastError()
+{
+    errno = errnoFromWindowsError(GetLastError());
+}
+
+class CHandleGuard
+{
+public:
+    explicit CHandleGuard(HANDLE h) : m_h(h) {}
+    ~CHandleGuard()
+    {
+        if (m_h != INVALID_HANDLE_VALUE) CloseHandle(m_h);
+    }
+    CHandleGuard(const CHandleGuard&) = delete;
+    CHandleGuard& operator=(const CHandleGuard&) = delete;
+    HANDLE get() const { return m_h; }
+
+private:
+    HANDLE m_h;
+};
+
+// A link, junction or folder at the name, or a handle that is no file on a disk (a device
+// or pipe reached by a name), is not a regular file.
+bool regularAttributes(DWORD attributes)
+{
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+// Opens a regular file for reading, or fails with errno set (kNotRegularFile for anything
+// else). Other programs may read it meanwhile (the game, say); none may write it.
+HANDLE openRegular(const fs::path& path, uint64_t& size)
+{
+    const std::wstring name = systemPath(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+    {
+        setErrnoFromLastError();
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!regularAttributes(attributes))
+    {
+        errno = kNotRegularFile;
+        return INVALID_HANDLE_VALUE;
+    }
+    HANDLE h = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+    {
+        setErrnoFromLastError();
+        return h;
+    }
+    // The name may have been swapped for something else since it was asked about.
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(h, &info) || !regularAttributes(info.dwFileAttributes)
+        || GetFileType(h) != FILE_TYPE_DISK)
+    {
+        CloseHandle(h);
+        errno = kNotRegularFile;
+        return INVALID_HANDLE_VALUE;
+    }
+    size = (uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    return h;
+}
+
+bool writeAll(HANDLE h, std::span<const uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size())
+    {
+        const DWORD chunk = DWORD(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+// Takes the read-only attribute off a file so that it can be replaced or removed, as a
+// rename or unlink may on other systems; returns the attributes it had.
+DWORD makeWritable(const std::wstring& name)
+{
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(name.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+    return attributes;
+}
+
+// A new file, never an existing name (CREATE_NEW, which also refuses a link planted
+// there), written and, with flush, flushed to the disk before it is closed. A copy of a
+// read-only file is read-only. While it is being written, others may read it, not write.
+bool createNew(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus* like, bool flush)
+{
+    const std::wstring name = systemPath(path);
+    const bool readOnly = like && (like->mode & 0222) == 0;
+    HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                           readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+    {
+        setErrnoFromLastError();
+        return false;
+    }
+    bool ok = writeAll(h, bytes) && (!flush || FlushFileBuffers(h));
+    DWORD error = ok ? 0 : GetLastError();
+    if (!CloseHandle(h) && ok)
+    {
+        ok = false;
+        error = GetLastError();
+    }
+    if (!ok)
+    {
+        makeWritable(name);
+        DeleteFileW(name.c_str());
+        errno = errnoFromWindowsError(error);
+    }
+    return ok;
+}
+} // namespace
+
 bool CFileSystem::viewFile(const fs::path& path, CFileBytes& out)
 {
+    // Read, not mapped: Windows refuses to replace a file while a view of it is mapped,
+    // and the editor replaces the files it has read.
     out.release();
     return CFileSystem::readFile(path, out.m_read);
 }
@@ -278,86 +405,126 @@ void CFileBytes::release()
 
 bool CFileSystem::readFile(const fs::path& path, std::vector<uint8_t>& out)
 {
-    // A reparse point (a symbolic link or junction) at the name is not followed, as on
-    // other systems.
-    std::error_code ec;
-    const auto st = fs::symlink_status(path, ec);
-    if (ec || !fs::exists(st))
+    uint64_t size = 0;
+    const CHandleGuard h(openRegular(path, size));
+    if (h.get() == INVALID_HANDLE_VALUE) return false;
+    out.clear();
+    out.reserve(std::size_t(size));
+    uint8_t buffer[65536];
+    for (;;)
     {
-        errno = ENOENT;
-        return false;
+        DWORD n = 0;
+        if (!ReadFile(h.get(), buffer, sizeof buffer, &n, nullptr))
+        {
+            setErrnoFromLastError();
+            return false;
+        }
+        if (n == 0) break;
+        out.insert(out.end(), buffer, buffer + n);
     }
-    if (!fs::is_regular_file(st))
-    {
-        errno = kNotRegularFile;
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return true;
 }
 
 bool CFileSystem::status(const fs::path& path, CFileStatus& out)
 {
     out = {};
-    std::error_code ec;
-    const auto st = fs::symlink_status(path, ec);
-    if (ec || !fs::exists(st)) return true;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(systemPath(path).c_str(), GetFileExInfoStandard, &data))
+    {
+        const DWORD e = GetLastError();
+        if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) return true;
+        errno = errnoFromWindowsError(e);
+        return false;
+    }
     out.exists = true;
-    out.regular = fs::is_regular_file(st);
-    out.mode = uint32_t(st.permissions()) & 0777;
-    out.size = out.regular ? fs::file_size(path, ec) : 0;
+    out.regular = regularAttributes(data.dwFileAttributes);
+    // Windows keeps one permission: read-only or not.
+    out.mode = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
+    out.size = out.regular ? (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow : 0;
     return true;
 }
 
-bool CFileSystem::createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus*)
+bool CFileSystem::createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus* like)
 {
-    std::FILE* f = _wfopen(path.c_str(), L"wbxc");  // "x": exclusive, "c": fflush commits to disk
-    if (!f) return false;
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) _wremove(path.c_str());
-    return ok;
+    return createNew(path, bytes, like, true);
 }
 
 bool CFileSystem::syncFolder(const fs::path&)
 {
+    // A folder cannot be flushed on Windows; every rename is made with
+    // MOVEFILE_WRITE_THROUGH instead, which returns only once it is on the disk.
     return true;
 }
 
 bool CFileSystem::linkFile(const fs::path& from, const fs::path& to)
 {
-    std::error_code ec;
-    fs::create_hard_link(from, to, ec);
-    if (ec) errno = EPERM;
-    return !ec;
+    if (CreateHardLinkW(systemPath(to).c_str(), systemPath(from).c_str(), nullptr)) return true;
+    setErrnoFromLastError();
+    return false;
 }
 
 bool CFileSystem::renameFile(const fs::path& from, const fs::path& to)
 {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    if (ec) errno = EIO;
-    return !ec;
+    const std::wstring source = systemPath(from), target = systemPath(to);
+    constexpr DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (MoveFileExW(source.c_str(), target.c_str(), flags)) return true;
+    DWORD e = GetLastError();
+    if (e == ERROR_ACCESS_DENIED)
+    {
+        // A read-only file is not replaced on Windows; the new file brings its own
+        // attributes, so the old one's are only put back when the rename still fails.
+        const DWORD attributes = makeWritable(target);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        {
+            if (MoveFileExW(source.c_str(), target.c_str(), flags)) return true;
+            e = GetLastError();
+            SetFileAttributesW(target.c_str(), attributes);
+        }
+    }
+    errno = errnoFromWindowsError(e);
+    return false;
 }
 
 bool CFileSystem::removeFile(const fs::path& path)
 {
-    std::error_code ec;
-    fs::remove(path, ec);
-    if (ec) errno = EIO;
-    return !ec;
+    const std::wstring name = systemPath(path);
+    if (DeleteFileW(name.c_str())) return true;
+    DWORD e = GetLastError();
+    if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) return true;
+    if (e == ERROR_ACCESS_DENIED)
+    {
+        const DWORD attributes = makeWritable(name);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        {
+            if (DeleteFileW(name.c_str())) return true;
+            e = GetLastError();
+            SetFileAttributesW(name.c_str(), attributes);
+        }
+    }
+    errno = errnoFromWindowsError(e);
+    return false;
 }
 
 bool CFileSystem::listFolder(const fs::path& folder, std::vector<std::string>& names)
 {
     names.clear();
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(folder, ec)) names.push_back(e.path().filename().string());
-    if (ec) errno = ENOENT;
-    return !ec;
+    const std::wstring pattern = systemPath(folder.empty() ? fs::path(".") : folder) + L"\\*";
+    WIN32_FIND_DATAW found{};
+    HANDLE h = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (h == INVALID_HANDLE_VALUE)
+    {
+        const DWORD e = GetLastError();
+        if (e == ERROR_FILE_NOT_FOUND) return true;  // an empty root
+        errno = errnoFromWindowsError(e);
+        return false;
+    }
+    do
+    {
+        const std::wstring n = found.cFileName;
+        if (n != L"." && n != L"..") names.push_back(utf8FromWide(n));
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+    return true;
 }
 #endif
 
@@ -372,8 +539,12 @@ namespace
 class CUnflushedFileSystem : public CFileSystem
 {
 public:
-    bool createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus*) override
+    bool createFile(const fs::path& path, std::span<const uint8_t> bytes, const CFileStatus* like) override
     {
+#ifdef _WIN32
+        return createNew(path, bytes, like, false);
+#else
+        static_cast<void>(like);
         std::FILE* f = std::fopen(path.string().c_str(), "wbx");  // "x": never an existing name
         if (!f) return false;
         bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
@@ -385,6 +556,7 @@ public:
             errno = e;
         }
         return ok;
+#endif
     }
     bool syncFolder(const fs::path&) override { return true; }
 };

@@ -10,6 +10,8 @@
 #include <thread>
 
 #ifdef _WIN32
+#include "util/WinPath.h"
+
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -53,12 +55,19 @@ enum class CTry { Locked, Busy, Again, Failed };
 #ifdef _WIN32
 CTry tryLock(const fs::path& lockFile, CHandle& out, int& error)
 {
-    // The lock file is opened as itself, never through a reparse point planted at its name.
-    HANDLE h = CreateFileW(lockFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    // The lock file is opened as itself, never through a reparse point planted at its name,
+    // and with DELETE access so that its holder can remove it when letting go.
+    const std::wstring name = systemPath(lockFile);
+    HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h == INVALID_HANDLE_VALUE)
     {
-        error = int(GetLastError());
+        const DWORD e = GetLastError();
+        const DWORD attributes = GetFileAttributesW(name.c_str());
+        const bool there = attributes != INVALID_FILE_ATTRIBUTES;
+        if (e == ERROR_ACCESS_DENIED && there && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            return CTry::Busy;  // the holder before us is removing it: it is letting go
+        error = (there && (attributes & FILE_ATTRIBUTE_DIRECTORY)) ? kNotRegularFile : errnoFromWindowsError(e);
         return CTry::Failed;
     }
     BY_HANDLE_FILE_INFORMATION info{};
@@ -76,8 +85,15 @@ CTry tryLock(const fs::path& lockFile, CHandle& out, int& error)
         const DWORD e = GetLastError();
         CloseHandle(h);
         if (e == ERROR_LOCK_VIOLATION || e == ERROR_IO_PENDING) return CTry::Busy;
-        error = int(e);
+        error = errnoFromWindowsError(e);
         return CTry::Failed;
+    }
+    // A lock on a file its holder has just removed guards nothing.
+    FILE_STANDARD_INFO standard{};
+    if (GetFileInformationByHandleEx(h, FileStandardInfo, &standard, sizeof standard) && standard.DeletePending)
+    {
+        CloseHandle(h);
+        return CTry::Again;
     }
     out = h;
     return CTry::Locked;
@@ -85,13 +101,17 @@ CTry tryLock(const fs::path& lockFile, CHandle& out, int& error)
 
 void unlock(const CHeld& held)
 {
-    // The file stays: Windows cannot remove a file another program has open to wait on it.
+    // Removed while still locked, as on other systems: the name goes when the handle is
+    // closed, and a waiter that opened it meanwhile sees it is going.
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = TRUE;
+    SetFileInformationByHandle(held.handle, FileDispositionInfo, &disposition, sizeof disposition);
     CloseHandle(held.handle);
 }
 
 std::string reason(int error)
 {
-    return error == kNotRegularFile ? systemReason(error) : std::system_category().message(error);
+    return systemReason(error);
 }
 #else
 CTry tryLock(const fs::path& lockFile, CHandle& out, int& error)
