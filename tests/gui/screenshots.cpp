@@ -2,6 +2,7 @@
 // judging the layout by eye. Not a test: it asserts nothing.
 //
 //   QT_QPA_PLATFORM=offscreen obrix_screenshots OUTDIR [--full] [--saved WxH] [--prefix NAME] [--no-kits]
+//                                               [--ui-language CODE]
 //
 // Without --saved the editor starts as on a first start (no saved layout) on the screen
 // the platform reports; with it, as if the user had left a WxH window last time.
@@ -11,6 +12,7 @@
 #include "GuiFixtures.h"
 
 #include "app/Resources.h"
+#include "app/UiLanguage.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
 #include "pages/ComparePage.h"
@@ -61,7 +63,8 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     if (args.size() < 2)
     {
-        std::fprintf(stderr, "usage: obrix_screenshots OUTDIR [--full] [--saved WxH] [--prefix NAME]\n");
+        std::fprintf(stderr, "usage: obrix_screenshots OUTDIR [--full] [--saved WxH] [--prefix NAME] [--no-kits] "
+                             "[--ui-language CODE]\n");
         return 2;
     }
     const QDir out(args.at(1));
@@ -98,6 +101,9 @@ int main(int argc, char** argv)
         settings.numbers["Data Width"] = uint32_t(width * 60 / 100);
         settings.numbers["Data Height"] = uint32_t(height * 55 / 100);
     }
+    // The window in another language, as `obrix --ui-language CODE` shows it.
+    if (const qsizetype languageAt = args.indexOf(QStringLiteral("--ui-language")); languageAt > 0)
+        applyUiLanguage(args.value(languageAt + 1), settings);
     FakePrompts prompts;
     CNoRegistration registration;
     const std::filesystem::path data = std::filesystem::path(root.path().toStdString()) / "data";
