@@ -109,10 +109,6 @@ void CMainFrame::applyPaneSizes()
     m_rows->setSizes({std::max(10, layout.groupHeight), std::max(10, layout.rosterHeight)});
 }
 
-
-
-
-
 void CMainFrame::createToolBar()
 {
     m_toolBar = new QToolBar(tr("Toolbar"), this);
@@ -167,7 +163,6 @@ void CMainFrame::connectPanes()
     qApp->installEventFilter(this);
 }
 
-
 void CMainFrame::onDocumentChanged(const CChange& change)
 {
     // The trees and the roster follow the document by themselves.
@@ -193,7 +188,6 @@ void CMainFrame::onDocumentReset()
     updateCommands();
 }
 
-
 void CMainFrame::setStatusText(const QString& text) { m_statusBar->setMessage(text); }
 
 void CMainFrame::updateCommands()
@@ -215,13 +209,6 @@ bool CMainFrame::dropPlayer(uint32_t playerId, uint32_t fromTeam, uint32_t toTea
 {
     return copying ? m_moves->copy(playerId, toTeam) : m_moves->move(playerId, fromTeam, toTeam);
 }
-
-
-
-
-
-
-
 
 void CMainFrame::scheduleUpdate()
 {
@@ -296,15 +283,6 @@ void CMainFrame::focusPane(int pane)
 }
 
 void CMainFrame::moveFocus(int step) { focusPane((m_focusedPane + 3 + step) % 3); }
-
-
-
-
-
-
-
-
-
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
