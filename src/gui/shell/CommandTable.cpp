@@ -15,10 +15,11 @@ namespace
 {
 constexpr std::size_t index(CCommand id) { return static_cast<std::size_t>(id); }
 
-// A status text is the status line, then after a line break the tool tip; a text without
-// a break is both.
+// A command's text in the user's language.
 QString commandText(const char* text) { return QCoreApplication::translate(kCommandsContext, text); }
 
+// A status text is the status line, then after a line break the tool tip; a text without
+// a break is both.
 std::pair<QString, QString> splitStatusText(const char* text)
 {
     const QString whole = commandText(text);
