@@ -14,6 +14,7 @@
 #include "sample/SampleGame.h"
 #include "FirstPaint.h"
 #include "MemorySettings.h"
+#include "NoRegistration.h"
 #include "settings/SettingsStore.h"
 #include "shell/BulkEditCommands.h"
 #include "shell/CheckDock.h"
@@ -62,13 +63,6 @@ public:
     std::optional<std::string> chooseFile(const CFileChoice&) override { return file; }
     void message(const std::string& text, CIcon) override { std::cerr << "bench_commands: told \"" << text << "\"\n"; }
     std::string file;
-};
-
-class CNoRegistration : public CGameRegistration
-{
-public:
-    std::optional<std::string> gameFolder() override { return std::nullopt; }
-    std::string describe() const override { return "none"; }
 };
 
 // Every posted event handled, twice over (a handler may post more), and the window painted.

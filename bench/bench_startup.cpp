@@ -11,6 +11,7 @@
 #include "sample/SampleGame.h"
 #include "FirstPaint.h"
 #include "MemorySettings.h"
+#include "NoRegistration.h"
 #include "settings/SettingsStore.h"
 #include "shell/MainFrame.h"
 
@@ -47,12 +48,6 @@ private:
     }
 };
 
-class CNoRegistration : public CGameRegistration
-{
-public:
-    std::optional<std::string> gameFolder() override { return std::nullopt; }
-    std::string describe() const override { return "none"; }
-};
 } // namespace
 
 int main(int argc, char** argv)

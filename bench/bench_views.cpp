@@ -13,6 +13,7 @@
 #include "settings/GameRegistration.h"
 #include "settings/Prompts.h"
 #include "MemorySettings.h"
+#include "NoRegistration.h"
 #include "settings/SettingsStore.h"
 #include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
@@ -41,16 +42,9 @@ public:
     void message(const std::string&, CIcon) override {}
 };
 
-class CNoGame : public CGameRegistration
-{
-public:
-    std::optional<std::string> gameFolder() override { return std::nullopt; }
-    std::string describe() const override { return "none"; }
-};
-
 CMemorySettings g_settings;
 CSilentPrompts g_prompts;
-CNoGame g_registration;
+CNoRegistration g_registration;
 CObrixApp* g_app = nullptr;
 
 // The team with the most listed players, as the heaviest roster.

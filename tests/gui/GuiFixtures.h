@@ -9,6 +9,7 @@
 #include "shell/MainFrame.h"
 #include "settings/GameRegistration.h"
 #include "MemorySettings.h"
+#include "NoRegistration.h"
 #include "settings/SettingsStore.h"
 
 #include <QString>
@@ -25,14 +26,6 @@
 class CTransaction;
 class QDialog;
 class QWidget;
-
-// The game was never installed on this machine.
-class CNoRegistration : public CGameRegistration
-{
-public:
-    std::optional<std::string> gameFolder() override { return std::nullopt; }
-    std::string describe() const override { return "no registration"; }
-};
 
 // One test's world: a temporary root holding "game" (a copy of the small sample game,
 // seed 1, written once per test program) and "data" (the editor's own folder).

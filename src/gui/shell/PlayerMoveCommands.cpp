@@ -68,7 +68,7 @@ bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t 
         return false;
     }
     if (!result.changed()) return false;
-    afterChange(playerId, fromTeamId, toTeamId);
+    afterChange();
     return true;
 }
 
@@ -85,11 +85,11 @@ bool CPlayerMoveCommands::copy(uint32_t playerId, uint32_t toTeamId)
         historytexts::step(historytexts::kPastePlayer, QString::fromStdString(toUtf8(copied.name, encoding))),
         [&](CTransaction& tx) { pasted = pastePlayerIntoTeam(tx, toTeamId, copied, encoding, m_app.prompts()); });
     if (!pasted) return false;
-    afterChange(playerId, 0, toTeamId);
+    afterChange();
     return true;
 }
 
-void CPlayerMoveCommands::afterChange(uint32_t, uint32_t, uint32_t)
+void CPlayerMoveCommands::afterChange()
 {
     // The trees, the roster and the pages followed the document's change; the commands
     // look at their rules again.

@@ -34,7 +34,7 @@ public:
     bool canDrop(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId, bool copying) const;
 
 private:
-    void afterChange(uint32_t playerId, uint32_t fromTeamId, uint32_t toTeamId);
+    void afterChange();
     std::string shownName(const std::string& bytes) const;
     void showStatus(const std::string& text) const;
 
