@@ -1,5 +1,5 @@
-// obrix_screenshots: pictures of the real main window, one per data-sheet page, for
-// judging the layout by eye. Not a test: it asserts nothing.
+// obrix_screenshots: pictures of the real main window, one per data-sheet page, its menus
+// and the help's pages, for judging the layout by eye. Not a test: it asserts nothing.
 //
 //   QT_QPA_PLATFORM=offscreen obrix_screenshots OUTDIR [--full] [--saved WxH] [--prefix NAME] [--no-kits]
 //                                               [--ui-language CODE]
@@ -22,6 +22,7 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
+#include "shell/HelpWindow.h"
 #include "widgets/LeagueTree.h"
 #include "shell/RosterView.h"
 
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -192,6 +194,25 @@ int main(int argc, char** argv)
         const QString name = menu->title().remove(QLatin1Char('&')).toLower();
         menu->grab().save(out.filePath(prefix + QStringLiteral("menu-") + name + QStringLiteral(".png")));
         menu->hide();
+    }
+
+    frame->commandAction(CMainFrame::CCommand::HelpTopics)->trigger();
+    settle(100);
+    for (QWidget* top : QApplication::topLevelWidgets())
+    {
+        auto* help = qobject_cast<CHelpWindow*>(top);
+        if (!help) continue;
+        for (const char* page : {"index", "window", "commands", "keys", "saving"})
+        {
+            help->browser()->setSource(QUrl(QLatin1String(page) + QStringLiteral(".html")));
+            // The whole page in one picture, at the window's width.
+            help->resize(640, 520);
+            settle(50);
+            help->resize(640, 520 + int(help->browser()->document()->size().height()) - help->browser()->viewport()->height());
+            settle(100);
+            help->grab().save(out.filePath(prefix + QStringLiteral("help-") + QLatin1String(page) + QStringLiteral(".png")));
+        }
+        help->close();
     }
     return 0;
 }

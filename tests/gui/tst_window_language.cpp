@@ -7,6 +7,7 @@
 #include "app/UiLanguage.h"
 #include "editing/EditingTexts.h"
 #include "editing/PageTexts.h"
+#include "settings/UiLanguage.h"
 #include "shell/CommandTable.h"
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
@@ -17,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -187,7 +189,7 @@ private slots:
 
     void windowSpeaksTheLanguage_data();
     void windowSpeaksTheLanguage();
-    void helpSaysItsPagesAreEnglish();
+    void helpSpeaksTheLanguage();
     void noTextIsClipped_data();
     void noTextIsClipped();
 };
@@ -241,22 +243,41 @@ void TestWindowLanguage::windowSpeaksTheLanguage()
     browser->window()->close();
 }
 
-void TestWindowLanguage::helpSaysItsPagesAreEnglish()
+// The links of a help page, in order.
+QStringList helpLinks(const QString& resource)
 {
-    const char* note = "These help pages are in English; the keyboard page, menus and messages are in your language.";
-    for (const QString& code : {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("ja")})
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("(missing)")};
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+    QStringList out;
+    for (const QRegularExpressionMatch& m : link.globalMatch(QString::fromUtf8(file.readAll()))) out << m.captured(1);
+    return out;
+}
+
+void TestWindowLanguage::helpSpeaksTheLanguage()
+{
+    const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    QVERIFY(pages.contains(QStringLiteral("index.html")));
+    for (const CUiLanguage& language : kUiLanguages)
     {
+        const QString code = QString::fromLatin1(language.code);
+        if (code.isEmpty()) continue;
         QVERIFY(installUiTranslators(code));
-        CHelpWindow help(QString(), nullptr);
-        if (code == QLatin1String("en"))
-        {
-            QVERIFY(!help.englishNote());
-            continue;
-        }
-        QVERIFY(help.englishNote());
-        checkShown(code, "CHelpWindow", note, help.englishNote()->text());
-        QVERIFY(help.englishNote()->wordWrap());
+        CHelpWindow help(QStringLiteral("<html><head><title>keys</title></head></html>"), nullptr);
+        const QString folder = code == QLatin1String("en") ? QStringLiteral("/help/") : QStringLiteral("/help/%1/").arg(code);
+        QCOMPARE(help.browser()->source().path(), folder + QStringLiteral("index.html"));
+        // The page is in the window's language: its title is the window's.
+        QCOMPARE(help.browser()->documentTitle(), help.windowTitle());
+        // The keyboard page, made by the program, is found from a translated page too.
+        help.browser()->setSource(QUrl(QStringLiteral("keys.html")));
+        QCOMPARE(help.browser()->documentTitle(), QStringLiteral("keys"));
+        // A page written in English later must be translated too, with the same links.
+        for (const QString& page : pages)
+            QVERIFY2(helpLinks(QLatin1Char(':') + folder + page) == helpLinks(QStringLiteral(":/help/") + page),
+                     qPrintable(code + QLatin1Char('/') + page));
     }
+    // A language without pages reads the English ones.
+    QCOMPARE(helpPageUrl(QStringLiteral("fr"), QStringLiteral("saving.html")), QUrl(QStringLiteral("qrc:/help/saving.html")));
 }
 
 void TestWindowLanguage::noTextIsClipped_data()

@@ -4,6 +4,7 @@
 #include "app/HistoryTexts.h"
 #include "app/CatalogueText.h"
 #include "app/ObrixApp.h"
+#include "app/UiLanguage.h"
 #include "database/GameFiles.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
@@ -406,7 +407,7 @@ void CFrameCommands::showHelp(const QString& page)
     // they are.
     if (!m_helpWindow) m_helpWindow = new CHelpWindow(m_table->keyboardPage(), nullptr);
     CHelpWindow* help = m_helpWindow;
-    help->browser()->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    help->browser()->setSource(helpPageUrl(uiLanguageInEffect(), page));
     help->show();
     help->raise();
     help->activateWindow();

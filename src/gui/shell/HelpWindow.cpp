@@ -2,10 +2,10 @@
 
 #include "app/UiLanguage.h"
 
-#include <QLabel>
+#include <QFile>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <QToolBar>
+#include <QUrl>
 
 // The pages are linked in only by the program that opens them; the static library
 // would otherwise drop them.
@@ -38,29 +38,26 @@ private:
 };
 }  // namespace
 
+QUrl helpPageUrl(const QString& language, const QString& page)
+{
+    initHelpPages();
+    // A language has pages as a whole or not at all: its links stay among its own pages, and
+    // the keyboard page (made by the program, never a file) takes the folder of the page
+    // that links to it.
+    const QString folder = QStringLiteral("/help/%1/").arg(language);
+    if (language != QLatin1String("en") && QFile::exists(QLatin1Char(':') + folder + QStringLiteral("index.html")))
+        return QUrl(QStringLiteral("qrc:") + folder + page);
+    return QUrl(QStringLiteral("qrc:/help/") + page);
+}
+
 CHelpWindow::CHelpWindow(QString keyboardPage, QWidget* parent) : QMainWindow(parent, Qt::Window)
 {
     initHelpPages();
     setWindowTitle(tr("Obrix Help"));
     m_browser = new CHelpBrowser(std::move(keyboardPage), this);
     m_browser->setOpenExternalLinks(false);
-    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
-    // The bundled pages are written in English; in any other language a line above them says so.
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    if (uiLanguageInEffect() != QLatin1String("en"))
-    {
-        m_englishNote = new QLabel(tr("These help pages are in English; the keyboard page, menus and messages are in your language."),
-                                   central);
-        m_englishNote->setObjectName(QStringLiteral("helpInEnglish"));
-        m_englishNote->setWordWrap(true);
-        m_englishNote->setMargin(6);
-        column->addWidget(m_englishNote);
-    }
-    column->addWidget(m_browser);
-    setCentralWidget(central);
+    m_browser->setSource(helpPageUrl(uiLanguageInEffect(), QStringLiteral("index.html")));
+    setCentralWidget(m_browser);
     auto* bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
     bar->addAction(tr("Back"), m_browser, &QTextBrowser::backward);

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-class QLabel;
 class QTextBrowser;
+class QUrl;
 
 // The help topics: our own pages from the resources, with back, forward and contents, and
 // the keyboard page the window's command table makes.
@@ -15,10 +15,11 @@ public:
     // keyboardPage: the page the help's "Keyboard" links open, made from the keys as they are.
     explicit CHelpWindow(QString keyboardPage, QWidget* parent = nullptr);
     QTextBrowser* browser() const { return m_browser; }
-    // The line above the pages saying they are in English; none when the editor speaks English.
-    QLabel* englishNote() const { return m_englishNote; }
 
 private:
     QTextBrowser* m_browser = nullptr;
-    QLabel* m_englishNote = nullptr;
 };
+
+// Where a help page ("index.html", "keys.html") is in language (a code of the editor's
+// languages): in the language's own folder when it has pages, else the English page.
+QUrl helpPageUrl(const QString& language, const QString& page);
