@@ -30,6 +30,14 @@ if(TARGET obrix)
   # The help is compiled into the editor; the same pages are installed to be read in a
   # browser, where the rest of the system's documentation is.
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/obrix/help)
+  # Each language's pages link the one style sheet as their neighbour, as in the editor.
+  file(GLOB OBRIX_HELP_LANGUAGES LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/resources/help/*)
+  foreach(language ${OBRIX_HELP_LANGUAGES})
+    if(IS_DIRECTORY ${language})
+      get_filename_component(code ${language} NAME)
+      install(FILES ${CMAKE_SOURCE_DIR}/resources/help/style.css DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/obrix/help/${code})
+    endif()
+  endforeach()
   # The translations, which the editor prefers to its own compiled-in copies (app/UiLanguage.cpp).
   install(FILES ${OBRIX_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/obrix/translations)
 endif()

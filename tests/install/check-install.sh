@@ -22,7 +22,10 @@ expect bin/obrix-cli bin/gfxpak share/doc/obrix/README.md
 if [ "$with_gui" = 1 ]; then
   expect bin/obrix share/applications/org.brannoc.Obrix.desktop share/metainfo/org.brannoc.Obrix.metainfo.xml \
          share/icons/hicolor/scalable/apps/obrix.svg share/doc/obrix/help/index.html
-  for language in de es it nl pt_BR sv ja; do expect "share/obrix/translations/obrix_${language}.qm"; done
+  for language in de es it nl pt_BR sv ja; do
+    expect "share/obrix/translations/obrix_${language}.qm" "share/doc/obrix/help/${language}/index.html" \
+           "share/doc/obrix/help/${language}/style.css"
+  done
   # The print module, loaded when the editor first prints, in a lib folder of its own.
   modules=$(cd "$root" && ls lib*/obrix/libobrix-print.so lib/*/obrix/libobrix-print.so 2>/dev/null || true)
   [ -n "$modules" ] || { echo "missing: lib/.../obrix/libobrix-print.so"; missing=1; }
