@@ -6,6 +6,7 @@
 #include "app/ObrixApp.h"
 #include "database/GameFiles.h"
 #include "editing/EditingTexts.h"
+#include "editing/FoldNotes.h"
 #include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
@@ -291,7 +292,7 @@ void CFrameCommands::saveData()
         m_frame.updateCommands();
         return;
     }
-    if (!m_app.prompts().askYesNo(withImportedLeagueNote(catalogueUtf8("frametexts", frametexts::kSaveWarning), m_app.db()),
+    if (!m_app.prompts().askYesNo(withFoldNotes(withImportedLeagueNote(catalogueUtf8("frametexts", frametexts::kSaveWarning), m_app.db()), m_app.db()),
                                   CPrompts::CIcon::Warning))
         return;
     {
