@@ -326,7 +326,7 @@ void TestExchange::screenshotOfAnImportedLeague()
 // 16 bits, of another club: the save's question and the Changes view say so first.
 void TestExchange::theSaveQuestionAndChangesNameWhomAFoldOverwrites()
 {
-    CStarted s;
+    CStarted s(true);
     QVERIFY(s.frame);
     s.fixture.prompts.fileAnswers.push_back(s.glvFile().string());
     s.trigger(CCommand::GlvImport);
