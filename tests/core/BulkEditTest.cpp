@@ -322,6 +322,25 @@ TEST_F(BulkEditTest, TheCheckFindsEachProblemOnADatabaseBuiltToHaveIt)
         {checkcodes::kTeamMissingPlayer, false, [](CDatabase&, CVictims& v) { v.club->players[2] = 16000; }},
         {checkcodes::kTeamSameNumber, false, [](CDatabase&, CVictims& v) { v.second->jerseyNumber = v.first->jerseyNumber = 9; }},
         {checkcodes::kPlayerUnlisted, false, [](CDatabase&, CVictims& v) { v.club->players[12] = 0; }},
+        // Moved onto an imported team, which the files never hold: no game team lists him after the save.
+        {checkcodes::kPlayerUnlisted, false, [](CDatabase& db, CVictims& v) {
+             auto team = std::make_unique<CTeam>();
+             team->id = CDatabase::kFirstImportGeneration + 1;
+             team->imported = 1;
+             team->incomingPlayers[0] = v.first->id;
+             v.first->destinationTeamId = team->id;
+             CDatabaseBuilder b(db);
+             b.reserveTeams(team->id);
+             b.addTeam(std::move(team));
+         }},
+        // Copied onto a second club: both list him after the save.
+        {checkcodes::kPlayerTwoClubs, false, [](CDatabase& db, CVictims& v) {
+             CTeam* other = nullptr;
+             CDatabaseBuilder(db).forEachTeam([&](CTeam& t) { other = !other && t.bankroll != 0 && &t != v.club ? &t : other; });
+             other->addIncoming(v.first->id);
+             v.first->destinationTeamId = other->id;
+             v.first->copyMark = CPlayer::kCopyMark;
+         }},
         {checkcodes::kNameEmpty, false, [](CDatabase&, CVictims& v) { v.first->name.clear(); }},
         {checkcodes::kValueUnused, false, [](CDatabase&, CVictims& v) { v.first->position = 20; }},
         {checkcodes::kTableTooLarge, true, [](CDatabase&, CVictims& v) { v.league.teamIds.resize(62), v.league.slotCount = 32000; }},

@@ -5,6 +5,11 @@
 #include "TempFolder.h"
 
 #include "database/Database.h"
+#include "database/RecordLimits.h"
+#include "editing/DatabaseCheck.h"
+#include "editing/FoldNotes.h"
+#include "editing/RecordFields.h"
+#include "editing/Transfers.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/LeagueImport.h"
 #include "exchange/PackedCodec.h"
@@ -683,4 +688,130 @@ TEST(ImportGlvBase, ADatabaseWithoutLeague52RefusesTeams)
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_NE(prompts.asked[0].text.find("52"), std::string::npos);
     EXPECT_EQ(databaseSnapshot(db), before);
+}
+
+// ---------------------------------------------------------------------------------------
+// What other users' files hold beyond the game's fields
+
+namespace
+{
+struct CWideCase
+{
+    const char* field;
+    int64_t value;
+    int64_t limit;  // what the game's field holds
+    Bytes dbRecord;  // empty: a GLV file
+    Bytes glvRecord;
+};
+} // namespace
+
+// Imported as read; the check lists the player on his imported team; a game team may take him
+// only once the value fits, and from then on the value may not grow past the game's again.
+TEST(ImportBeyondGame, ValuesTheGameCannotHoldAreImportedAndKeptOffGameTeams)
+{
+    const auto dbPlayer = [](auto patch) {
+        Bytes b = playerRecord(101, "Wide Player");
+        patch(b);
+        return b;
+    };
+    const CWideCase cases[] = {
+        {"jerseyNumber", 70, 63, dbPlayer([](Bytes& b) { put16(b, 2, uint16_t(70 | 9 << 7 | 5 << 11 | 1 << 14)); }), {}},
+        {"altPosition", 200, 31, dbPlayer([](Bytes& b) { b[13] = 200; }), {}},
+        {"facialHair", 9, 7, dbPlayer([](Bytes& b) { b[4] = 3 | 9 << 4; }), {}},
+        {"jerseyNumber", 200, 63, {}, glvPlayerRecord(1, 700, 200, 14)},
+        {"position", 40, 31, {}, glvPlayerRecord(1, 700, 12, 40)},
+    };
+    for (const CWideCase& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.field) + (c.dbRecord.empty() ? " (GLV)" : " (DB files)"));
+        CDatabase db;
+        buildGame(db);
+        TempFolder folder;
+        FakePrompts prompts;
+        if (!c.dbRecord.empty())
+        {
+            ExchangeSet set;
+            set.players = {c.dbRecord};
+            set.teams = {teamRecord(5, "Northby Rovers")};
+            set.withTransfers = false;
+            writeSet(folder, set);
+            CInProcessPacker packer;
+            ASSERT_TRUE(importDbFiles(gate(db), (folder.path() / "League").string(), "Wide", packer, prompts));
+        }
+        else
+        {
+            addBaseLeague(db);
+            folder.write("Wide.GLV", glvFile("GLV", "Wide", {{"Harbour Town", gameTeamRecord(600, 2500, {1}), {{"Wide Player", c.glvRecord}}}}));
+            ASSERT_TRUE(importGlvFile(gate(db), (folder.path() / "Wide.GLV").string(), prompts));
+        }
+        EXPECT_TRUE(prompts.asked.empty());
+        const uint32_t id = 101 + G, home = 5 + G;
+        const CPlayer* p = db.player(id);
+        ASSERT_NE(p, nullptr);
+        const auto beyond = recordlimits::beyondGame(*p);
+        ASSERT_EQ(beyond.size(), 1u);
+        EXPECT_STREQ(beyond[0].field, c.field);
+        EXPECT_EQ(beyond[0].value, c.value);
+        EXPECT_EQ(beyond[0].limit, c.limit);
+
+        const auto problems = checkDatabase(db, CTextEncoding::Windows1252);
+        EXPECT_FALSE(hasErrors(problems));
+        const auto listed = std::find_if(problems.begin(), problems.end(), [](const CCheckProblem& q) {
+            return q.code == checkcodes::kPlayerBeyondGame;
+        });
+        ASSERT_NE(listed, problems.end());
+        EXPECT_EQ(listed->kind, CRecordKind::Team);
+        EXPECT_EQ(listed->id, home);
+
+        // Onto a game team: refused, naming the player, the field, his value and the limit.
+        CDirectRunner runner(db);
+        const std::string before = databaseSnapshot(db);
+        const auto refusal = runner.run("move", [&](CTransaction& tx) { movePlayer(tx, id, home, 7); });
+        ASSERT_TRUE(refusal);
+        for (const std::string& part : {std::string("Wide Player"), std::string(c.field), std::to_string(c.value), std::to_string(c.limit)})
+            EXPECT_NE(refusal->find(part), std::string::npos) << part << " in " << *refusal;
+        EXPECT_EQ(databaseSnapshot(db), before);
+
+        // Made to fit, he goes; then the value cannot grow past the game's while he is to go.
+        const int field = recordfields::fieldIndex(CRecordKind::Player, c.field);
+        const auto setTo = [&](int64_t v) {
+            return runner.run("edit", [&](CTransaction& tx) {
+                CFieldValue value;
+                value.number = v;
+                recordfields::players()[std::size_t(field)].set(*tx.player(id), value);
+            });
+        };
+        ASSERT_FALSE(setTo(c.limit));
+        ASSERT_FALSE(runner.run("move", [&](CTransaction& tx) { movePlayer(tx, id, home, 7); }));
+        EXPECT_TRUE(setTo(c.value));
+        EXPECT_TRUE(recordlimits::saveBlockers(db).empty());
+    }
+}
+
+// The save writes an imported player over the game player with his id's low 16 bits, here one
+// of another club: the question names him first, and the check sees him listed by two clubs.
+TEST_F(ImportDb, TheSaveSaysWhomAnImportedPlayerTakesThePlaceOf)
+{
+    ExchangeSet set;
+    set.players = {playerRecord(101, "Alan Abbot")};
+    set.teams = {teamRecord(5, "Northby Rovers")};
+    set.withTransfers = false;
+    writeSet(folder, set);
+    ASSERT_TRUE(import());
+    EXPECT_TRUE(foldNotes(db).empty());
+    CDirectRunner runner(db);
+    ASSERT_FALSE(runner.run("move", [&](CTransaction& tx) { movePlayer(tx, 101 + G, 5 + G, 9); }));
+
+    const std::string note = "'Alan Abbot' takes the place of the game's 'Game Player 101' of Game Team 5";
+    EXPECT_EQ(foldNotes(db), std::vector<std::string>{note});
+    const std::string question = withFoldNotes("This saves.\n\nContinue?", db);
+    EXPECT_LT(question.find(note), question.find("\n\nContinue?")) << question;
+    EXPECT_EQ(question.substr(0, 13), "This saves.\n\n");
+
+    const auto problems = checkDatabase(db, CTextEncoding::Windows1252);
+    const auto twice = std::find_if(problems.begin(), problems.end(), [](const CCheckProblem& q) {
+        return q.code == checkcodes::kPlayerTwoClubs;
+    });
+    ASSERT_NE(twice, problems.end());
+    EXPECT_EQ(twice->id, 101u);
 }

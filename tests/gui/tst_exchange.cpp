@@ -7,6 +7,9 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/KeptLeagues.h"
 #include "exchange/PackedCodec.h"
+#include "editing/Transfers.h"
+#include "shell/BulkEditCommands.h"
+#include "shell/ChangesDock.h"
 #include "shell/FrameTexts.h"
 #include "shell/GroupView.h"
 #include "widgets/LeagueTree.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -94,6 +98,7 @@ private slots:
     void exportWritesAPackedSetThatImportsBack();
     void screenshotOfAnImportedLeague();
     void importedLeagueIsKeptAcrossARestartUntilDeleted();
+    void theSaveQuestionAndChangesNameWhomAFoldOverwrites();
 };
 
 void TestExchange::initTestCase()
@@ -314,6 +319,46 @@ void TestExchange::screenshotOfAnImportedLeague()
     tree->setCurrentIndex(tree->model()->index(0, 0, league));
     QTest::qWait(50);
     saveScreenshot(s.frame, QStringLiteral("imported-league"));
+}
+
+
+// An imported player moved onto a game club is written over the game player with his id's low
+// 16 bits, of another club: the save's question and the Changes view say so first.
+void TestExchange::theSaveQuestionAndChangesNameWhomAFoldOverwrites()
+{
+    CStarted s(true);
+    QVERIFY(s.frame);
+    s.fixture.prompts.fileAnswers.push_back(s.glvFile().string());
+    s.trigger(CCommand::GlvImport);
+    const CDatabase& db = s.app->db();
+    const CTeam& imported = *db.team(db.leagues().back()->teamIds[0]);
+    const uint32_t newcomer = imported.players[0];
+    const CPlayer* overwritten = db.player(newcomer & 0xFFFF);
+    QVERIFY(overwritten && overwritten->teamId != 0);
+    uint32_t club = 0;
+    db.forEachTeam([&](const CTeam& t) {
+        if (!club && !t.imported && t.id < CDatabase::kImportedIdBase && t.bankroll != 0 && t.id != overwritten->teamId)
+            club = t.id;
+    });
+    const auto refused = s.app->document().run("move", [&](CTransaction& tx) { movePlayer(tx, newcomer, imported.id, club); });
+    QVERIFY2(!refused, refused ? refused->c_str() : "");
+    const auto utf8 = [](const std::string& bytes) { return toUtf8(bytes, CTextEncoding::Windows1252); };
+    const std::string note = "'" + utf8(db.player(newcomer)->name) + "' takes the place of the game's '" + utf8(overwritten->name)
+                             + "' of " + utf8(db.team(overwritten->teamId)->longName);
+
+    s.frame->bulkEdit()->changesAction()->trigger();
+    const QLabel* folds = s.frame->bulkEdit()->changesDock()->findChild<QLabel*>(QStringLiteral("changesFolds"));
+    QVERIFY(folds && folds->isVisible());
+    QVERIFY2(folds->text().contains(QString::fromStdString(note)), qPrintable(folds->text()));
+
+    // The check's question about the newcomer's second club comes first, then the save's.
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {true, false};
+    s.trigger(CCommand::SaveData);
+    QVERIFY(!s.fixture.prompts.asked.empty());
+    const std::string& question = s.fixture.prompts.asked.back().text;
+    QVERIFY2(question.find(note) != std::string::npos, question.c_str());
+    QVERIFY(db.modified());
 }
 
 QTEST_MAIN(TestExchange)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <optional>
+#include <unordered_set>
 #include <utility>
 
 namespace
@@ -319,8 +321,15 @@ std::vector<CLimitProblem> limitProblems(const CChange& change, const CDatabase&
 {
     std::vector<CLimitProblem> out;
     const CTextEncoding enc = encodingForLanguage(db.languageCode());
+    // An edited imported player is held to the game's widths while a game team is to take him.
+    std::optional<std::unordered_set<uint32_t>> intoGame;
     for (const auto& r : change.playerImages())
-        if (r.after) recordlimits::checkPlayer(*r.after, enc, out, r.before ? &*r.before : nullptr);
+    {
+        if (!r.after) continue;
+        if (r.before && r.after->id >= CDatabase::kImportedIdBase && !intoGame) intoGame = recordlimits::playersIntoGame(db);
+        recordlimits::checkPlayer(*r.after, enc, out, r.before ? &*r.before : nullptr,
+                                  r.before && intoGame && intoGame->count(r.after->id));
+    }
     for (const auto& r : change.teamImages())
         if (r.after) recordlimits::checkTeam(*r.after, db, enc, out, r.before ? &*r.before : nullptr);
     if (change.leagueImagesAfter())

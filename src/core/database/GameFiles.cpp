@@ -386,7 +386,7 @@ namespace
 {
 // The team's players as they are to be written: incoming players first (imported ones
 // folded into game players), then the players that have not moved away.
-void mergeTeamList(CDatabaseBuilder& db, CTeam& team)
+void mergeTeamList(CDatabaseBuilder& db, CTeam& team, std::vector<CFold>* folds = nullptr)
 {
     std::vector<uint32_t> list;
     list.reserve(CTeam::kSlots);
@@ -422,6 +422,7 @@ void mergeTeamList(CDatabaseBuilder& db, CTeam& team)
             host = db.player(slot & 0xFFFF);
         if (!host) continue;
         const uint32_t ownId = host->id;
+        if (folds) folds->push_back({slot, ownId, team.id});
         host->copyFrom(*incoming);
         host->id = ownId;
         append(ownId);
@@ -453,6 +454,23 @@ bool writtenPlayer(const CPlayer& p)
     return p.id < CDatabase::kImportedIdBase;
 }
 } // namespace
+
+CSavePlan planSave(const CDatabase& current)
+{
+    // The save's own merge, on a copy of its own, so that what is shown is what it does.
+    CDatabase work = current.copy();
+    CDatabaseBuilder db(work);
+    CSavePlan plan;
+    db.forEachTeam([&](CTeam& t) {
+        if (!writtenTeam(t)) return;
+        mergeTeamList(db, t, &plan.folds);
+        std::vector<uint32_t> list;
+        for (uint32_t id : t.players)
+            if (id) list.push_back(id);
+        plan.lists.emplace_back(t.id, std::move(list));
+    });
+    return plan;
+}
 
 CSaveImage buildSave(const CDatabase& current, std::span<const uint8_t> currentDatabase,
                      std::span<const uint8_t> currentNames, CDatabase* savedState)

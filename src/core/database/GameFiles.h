@@ -85,6 +85,24 @@ std::optional<std::string> verifySave(const CDatabase& meant, const CSaveImage& 
 CSaveImage buildSave(const CDatabase& db, std::span<const uint8_t> currentDatabase,
                      std::span<const uint8_t> currentNames, CDatabase* savedState = nullptr);
 
+// An imported player the save writes over a game player, which the format makes it do: the
+// files have no record for him, so a game player (the one whose id is his id's low 16 bits,
+// or the team's player leaving for his team) takes his values and keeps its own id.
+struct CFold
+{
+    uint32_t importedId = 0;
+    uint32_t hostId = 0;  // the game player written over
+    uint32_t teamId = 0;  // the game team that takes the imported player
+};
+// What the next save does with the lists: its folds in the order it makes them, and each
+// game team's players as it writes them (ascending team id).
+struct CSavePlan
+{
+    std::vector<CFold> folds;
+    std::vector<std::pair<uint32_t, std::vector<uint32_t>>> lists;
+};
+CSavePlan planSave(const CDatabase& db);
+
 // After a committed save: the records and marks as the save left them (savedState of
 // buildSave or CGameFiles::save), written through the gate, the modified flag cleared.
 void applySavedState(CTransaction& tx, const CDatabase& savedState);

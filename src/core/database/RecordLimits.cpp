@@ -34,10 +34,17 @@ inline constexpr const char* kIdOutOfRange = QT_TRANSLATE_NOOP("limittexts", "%1
 inline constexpr const char* kSlotId = QT_TRANSLATE_NOOP("limittexts", "%1: %2 names id %3; the game's files hold ids up to 65535.");
 inline constexpr const char* kImportedTeam = QT_TRANSLATE_NOOP("limittexts", "%1 is a league of the game, and team %2 was imported: the game's files have no record for it, so the league "
     "cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, "
-    "Cut and Paste, or dragging them) and save.");
+    "Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low "
+    "16 bits of his, and names each one before it does.");
 inline constexpr const char* kTeamTooMany = QT_TRANSLATE_NOOP("limittexts", "%1 lists %2 players; the game's files hold 26 for a team, the rest would be lost at save.");
 inline constexpr const char* kLeagueTooLarge = QT_TRANSLATE_NOOP("limittexts", "%1 has %2 team slots; the game's files hold at most 63 for a league.");
 inline constexpr const char* kOddSlots = QT_TRANSLATE_NOOP("limittexts", "%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.");
+// %1 the player, %2 the game team, %3 the field, %4 his value, %5 the most the game's files hold.
+inline constexpr const char* kIntoGame = QT_TRANSLATE_NOOP("limittexts", "%1 cannot go onto %2, a team of the game: his %3 is %4, and the game's files hold %5 at most. "
+    "Set his %3 to %5 or less first; on his imported team he may keep %4.");
+// %1 the player, %2 the field, %3 the value asked for, %4 the most the game's files hold.
+inline constexpr const char* kIntoGameEdited = QT_TRANSLATE_NOOP("limittexts", "%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, "
+    "so it cannot be %3. Undo his move onto that team first to give him a larger value.");
 inline constexpr const char* kTableTooLarge = QT_TRANSLATE_NOOP("limittexts", "The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete "
     "teams or leagues.");
 } // namespace limittexts
@@ -51,6 +58,26 @@ constexpr uint32_t kSlotIdLimit = 0xFFFF;
 std::string shown(const std::string& bytes, CTextEncoding enc)
 {
     return toUtf8(bytes, enc);
+}
+
+template <class T>
+int64_t unsignedValue(const T& record, const CBitField<T>& f)
+{
+    return std::visit(
+        [&](auto member) -> int64_t {
+            using V = std::remove_cvref_t<decltype(record.*member)>;
+            // A signed field holds every value of its type.
+            if constexpr (std::is_signed_v<V>) return 0;
+            else return int64_t(record.*member);
+        },
+        f.member);
+}
+
+int64_t beyondValue(const CPlayer& p, std::string_view field)
+{
+    for (const auto& f : layouts::kPlayerFields)
+        if (field == f.name) return unsignedValue(p, f);
+    return 0;
 }
 
 struct CJudge
@@ -77,14 +104,7 @@ struct CJudge
     template <class T>
     void bits(const T& record, const CBitField<T>& f)
     {
-        const int64_t value = std::visit(
-            [&](auto member) -> int64_t {
-                using V = std::remove_cvref_t<decltype(record.*member)>;
-                // A signed field holds every value of its type.
-                if constexpr (std::is_signed_v<V>) return 0;
-                else return int64_t(record.*member);
-            },
-            f.member);
+        const int64_t value = unsignedValue(record, f);
         if (value > int64_t(f.mask()))
             add(limitcodes::kValueTooLarge, f.name,
                 translatedArgs("limittexts", limittexts::kTooLarge, {label, f.name, std::to_string((long long)value), std::to_string((long long)f.mask())}));
@@ -101,15 +121,28 @@ bool sameField(const T* before, const T& now, const CBitField<T>& f)
 
 namespace recordlimits
 {
-void checkPlayer(const CPlayer& p, CTextEncoding enc, std::vector<CLimitProblem>& out, const CPlayer* before)
+void checkPlayer(const CPlayer& p, CTextEncoding enc, std::vector<CLimitProblem>& out, const CPlayer* before,
+                 bool intoGame)
 {
     CJudge j{out, CRecordKind::Player, p.id, translatedArgs("limittexts", limittexts::kPlayer, {shown(p.name, enc), std::to_string(p.id)})};
+    const bool imported = p.id >= CDatabase::kImportedIdBase;
     // Imported players are written as the game players that take them over, under the
     // game player's id; their own id never reaches the files.
-    if (p.id < CDatabase::kImportedIdBase && p.id > kPlayerIdLimit && !before)
+    if (!imported && p.id > kPlayerIdLimit && !before)
         j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(kPlayerIdLimit)}));
-    for (const auto& f : layouts::kPlayerFields)
-        if (std::string_view(f.name) != "id" && !sameField(before, p, f)) j.bits(p, f);
+    if (!imported)
+    {
+        for (const auto& f : layouts::kPlayerFields)
+            if (std::string_view(f.name) != "id" && !sameField(before, p, f)) j.bits(p, f);
+    }
+    else if (intoGame)
+    {
+        for (const CBeyondGame& b : beyondGame(p))
+            if (!before || b.value != beyondValue(*before, b.field))
+                j.add(limitcodes::kValueTooLarge, b.field,
+                      translatedArgs("limittexts", limittexts::kIntoGameEdited,
+                                     {j.label, b.field, std::to_string((long long)b.value), std::to_string((long long)b.limit)}));
+    }
     if (!before || before->name != p.name) j.text("name", p.name, kPlayerNameBytes);
     if ((!before || before->storedName != p.storedName) && p.storedName.find('\0') != std::string::npos)
         j.add(limitcodes::kNameHasNul, "name", translatedArgs("limittexts", limittexts::kHasNul, {j.label, "name"}));
@@ -136,6 +169,20 @@ void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vect
                 j.add(limitcodes::kIdOutOfRange, "players", translatedArgs("limittexts", limittexts::kSlotId, {j.label, "players", std::to_string(id)}));
                 break;
             }
+    // An imported player this team is to take is written as one of the game's at the save: he
+    // must fit the game's fields from now on. One already on the list was judged when he came.
+    if (!before || before->incomingPlayers != t.incomingPlayers)
+        for (uint32_t id : t.incomingPlayers)
+        {
+            const CPlayer* p = id >= CDatabase::kImportedIdBase ? db.player(id) : nullptr;
+            if (!p || (before && std::find(before->incomingPlayers.begin(), before->incomingPlayers.end(), id) != before->incomingPlayers.end()))
+                continue;
+            const std::string who = translatedArgs("limittexts", limittexts::kPlayer, {shown(p->name, enc), std::to_string(p->id)});
+            for (const CBeyondGame& b : beyondGame(*p))
+                out.push_back({limitcodes::kValueTooLarge, CRecordKind::Player, p->id, false, b.field,
+                               translatedArgs("limittexts", limittexts::kIntoGame,
+                                              {who, j.label, b.field, std::to_string((long long)b.value), std::to_string((long long)b.limit)})});
+        }
     if (!before || before->players != t.players || before->incomingPlayers != t.incomingPlayers)
     {
         // What the save's merge would list: each existing player once.
@@ -176,6 +223,26 @@ void checkLeague(const CLeague& l, CTextEncoding enc, std::vector<CLimitProblem>
                 break;
             }
     }
+}
+
+std::vector<CBeyondGame> beyondGame(const CPlayer& p)
+{
+    std::vector<CBeyondGame> out;
+    for (const auto& f : layouts::kPlayerFields)
+        if (std::string_view(f.name) != "id" && unsignedValue(p, f) > int64_t(f.mask()))
+            out.push_back({f.name, unsignedValue(p, f), int64_t(f.mask())});
+    return out;
+}
+
+std::unordered_set<uint32_t> playersIntoGame(const CDatabase& db)
+{
+    std::unordered_set<uint32_t> out;
+    db.forEachTeam([&](const CTeam& t) {
+        if (t.id >= CDatabase::kImportedIdBase || t.imported) return;
+        for (uint32_t id : t.incomingPlayers)
+            if (id >= CDatabase::kImportedIdBase) out.insert(id);
+    });
+    return out;
 }
 
 void checkTables(const CDatabase& db, std::vector<CLimitProblem>& out)

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class CDatabase;
@@ -18,8 +19,9 @@ class CDatabase;
 // odd-slot league, the one state the files could hold but the game's reader would change).
 //
 // Only records the game's files hold are held to the file's limits: leagues the editor keeps
-// for itself and imported teams are never written there. Imported players are, as the game
-// players that take them over, so every player is.
+// for itself and imported teams and players are never written there, and hold whatever their
+// own format held. An imported player reaches the files only when the save folds him into a
+// game player, so he is held to the game's widths from the moment a game team is to take him.
 //
 // Anything else the game may dislike but the files hold the same way after a save (a team
 // short of a side, a player listed twice, an empty slot) is not a limit: the check warns.
@@ -59,8 +61,22 @@ inline constexpr uint32_t kTableAddressLimit = 0x10000;  // table positions are 
 // One record against the limits. With before (the same record before a change), only the
 // fields that differ from it are judged, so that an edit is never refused for something it
 // did not touch.
+// An imported player is judged by the game's widths only when intoGame (a game team is to
+// take him at the next save).
 void checkPlayer(const CPlayer& p, CTextEncoding encoding, std::vector<CLimitProblem>& out,
-                 const CPlayer* before = nullptr);
+                 const CPlayer* before = nullptr, bool intoGame = false);
+// The imported players a game team lists among its incoming ones: the save folds each into a
+// game player.
+std::unordered_set<uint32_t> playersIntoGame(const CDatabase& db);
+
+struct CBeyondGame
+{
+    const char* field;  // as the dump names it
+    int64_t value;
+    int64_t limit;
+};
+// The values of an imported player that the game's fields cannot hold, in field order.
+std::vector<CBeyondGame> beyondGame(const CPlayer& p);
 void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding encoding, std::vector<CLimitProblem>& out,
                const CTeam* before = nullptr);
 void checkLeague(const CLeague& l, CTextEncoding encoding, std::vector<CLimitProblem>& out,

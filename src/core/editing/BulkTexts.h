@@ -36,7 +36,10 @@ inline constexpr const char* kTeamTooFew = QT_TRANSLATE_NOOP("bulktexts", "Team 
 inline constexpr const char* kTeamPlayerTwice = QT_TRANSLATE_NOOP("bulktexts", "Team \"%s\" lists player %s (%u) more than once.");
 inline constexpr const char* kTeamMissingPlayer = QT_TRANSLATE_NOOP("bulktexts", "Team \"%s\" lists player %u, which does not exist.");
 inline constexpr const char* kTeamSameNumber = QT_TRANSLATE_NOOP("bulktexts", "Team \"%s\": %s and %s both wear number %d.");
-inline constexpr const char* kPlayerUnlisted = QT_TRANSLATE_NOOP("bulktexts", "Player %s (%u) was listed by a team when the files were read and is listed by no team now.");
+inline constexpr const char* kPlayerUnlisted = QT_TRANSLATE_NOOP("bulktexts", "Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.");
+inline constexpr const char* kPlayerTwoClubs = QT_TRANSLATE_NOOP("bulktexts", "Player %s (%u) is listed by two clubs after the save, %s and %s.");
+inline constexpr const char* kPlayerBeyondGame = QT_TRANSLATE_NOOP("bulktexts", "Team \"%s\" lists %s (%u), whose %s is %lld; the game's files hold %lld at most, so he cannot be "
+    "moved or copied onto a team of the game until it is %lld or less.");
 inline constexpr const char* kNameEmpty = QT_TRANSLATE_NOOP("bulktexts", "The %s %u has an empty %s.");
 inline constexpr const char* kValueUnused = QT_TRANSLATE_NOOP("bulktexts", "The %s %s (%u) has %s = %lld; the game uses %lld..%lld.");
 } // namespace bulktexts

@@ -1,12 +1,14 @@
 #include "editing/DatabaseCheck.h"
 
 #include "database/Database.h"
+#include "database/GameFiles.h"
 #include "database/RecordLimits.h"
 #include "editing/BulkTexts.h"
 #include "editing/TeamEditSession.h"
 #include "kits/KitPalette.h"
 #include "util/Format.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -31,16 +33,43 @@ public:
                     p.kind == CRecordKind::League ? int64_t(p.id) : -1);
         }
         for (const auto& l : m_db.leagues()) league(*l);
-        m_db.forEachTeam([&](const CTeam& t) { team(t); });
-        // Free agents, whom the files list in no team, are the game's own; a player that a
-        // team listed when the files were read and no team lists now was dropped by an edit.
+        const std::unordered_set<uint32_t> intoGame = recordlimits::playersIntoGame(m_db);
+        m_db.forEachTeam([&](const CTeam& t) { team(t, intoGame); });
+        // Free agents, whom the files list in no team, are the game's own; a game player that
+        // a game team listed when the files were read and none lists after the save was
+        // dropped by an edit (or moved onto an imported team, which the files never hold).
+        // Imported players are the editor's: any team of theirs counts.
         std::unordered_set<uint32_t> listed, wasListed;
+        std::unordered_map<uint32_t, std::vector<uint32_t>> clubs;  // player -> clubs listing him
+        const gameformat::CSavePlan plan = gameformat::planSave(m_db);
+        for (const auto& [teamId, list] : plan.lists)
+        {
+            const CTeam* t = m_db.team(teamId);
+            for (uint32_t id : list)
+            {
+                listed.insert(id);
+                if (t && t->bankroll != 0)
+                {
+                    auto& of = clubs[id];
+                    if (std::find(of.begin(), of.end(), teamId) == of.end()) of.push_back(teamId);
+                }
+            }
+        }
         m_db.forEachTeam([&](const CTeam& t) {
-            for (uint32_t id : t.players) listed.insert(id);
-            for (uint32_t id : t.incomingPlayers) listed.insert(id);
-            for (uint32_t id : t.loadedPlayers) wasListed.insert(id);
+            const bool game = t.id < CDatabase::kImportedIdBase && !t.imported;
+            for (uint32_t id : t.loadedPlayers)
+                if (game || id >= CDatabase::kImportedIdBase) wasListed.insert(id);
+            if (game) return;
+            for (uint32_t id : t.players)
+                if (id >= CDatabase::kImportedIdBase) listed.insert(id);
+            for (uint32_t id : t.incomingPlayers)
+                if (id >= CDatabase::kImportedIdBase) listed.insert(id);
         });
-        m_db.forEachPlayer([&](const CPlayer& p) { player(p, listed.count(p.id) != 0 || !wasListed.count(p.id)); });
+        for (uint32_t id : intoGame) listed.insert(id);
+        m_db.forEachPlayer([&](const CPlayer& p) {
+            const auto of = clubs.find(p.id);
+            player(p, listed.count(p.id) != 0 || !wasListed.count(p.id), of == clubs.end() ? nullptr : &of->second);
+        });
         return std::move(m_out);
     }
 
@@ -84,11 +113,19 @@ private:
                        (long long)lo, (long long)hi));
     }
 
-    void team(const CTeam& t)
+    void team(const CTeam& t, const std::unordered_set<uint32_t>& intoGame)
     {
         const std::string name = utf8(t.longName);
         const CRecordKind K = CRecordKind::Team;
         const auto listed = m_db.listedPlayers(t.id);
+        // One a game team is to take is an error already, from the limits.
+        if (t.id >= CDatabase::kImportedIdBase || t.imported)
+            for (uint32_t id : listed)
+                if (const CPlayer* p = id >= CDatabase::kImportedIdBase ? m_db.player(id) : nullptr; p && !intoGame.count(id))
+                    for (const auto& b : recordlimits::beyondGame(*p))
+                        add(false, checkcodes::kPlayerBeyondGame, K, t.id,
+                            formatText(bulktexts::kPlayerBeyondGame, name.c_str(), utf8(p->name).c_str(), id, b.field,
+                                       (long long)b.value, (long long)b.limit, (long long)b.limit));
         int existing = 0;
         std::unordered_set<uint32_t> seen, reported;
         for (uint32_t id : listed)
@@ -145,12 +182,16 @@ private:
         for (const auto& [field, v] : colours) unused(K, name, t.id, field, v, 0, kitpalette::kColourCount - 1);
     }
 
-    void player(const CPlayer& p, bool listed)
+    void player(const CPlayer& p, bool listed, const std::vector<uint32_t>* clubs)
     {
         const std::string name = utf8(p.name);
         const CRecordKind K = CRecordKind::Player;
         if (!listed)
             add(false, checkcodes::kPlayerUnlisted, K, p.id, formatText(bulktexts::kPlayerUnlisted, name.c_str(), p.id));
+        if (clubs && clubs->size() > 1)
+            add(false, checkcodes::kPlayerTwoClubs, K, p.id,
+                formatText(bulktexts::kPlayerTwoClubs, name.c_str(), p.id, utf8(m_db.team((*clubs)[0])->longName).c_str(),
+                           utf8(m_db.team((*clubs)[1])->longName).c_str()));
         if (p.name.empty()) add(false, checkcodes::kNameEmpty, K, p.id, formatText(bulktexts::kNameEmpty, "player", p.id, "name"));
         unused(K, name, p.id, "position", p.position, 0, kPositionCount - 1);
         unused(K, name, p.id, "altPosition", p.altPosition, 0, kPositionCount - 1);

@@ -21,8 +21,13 @@ class CDatabase;
 // labels (0..16), the 23 kit colours (0..22), the 5 shorts and 4 socks models, shirt
 // numbers 1..63 (0 shows no number) and a bankroll of at most 100000 thousand. A field's
 // bits hold more; the game has no meaning for the rest. Players the files list in no team
-// are free agents, which the game has; only a player an edit left without a team is
-// reported.
+// are free agents, which the game has; only a game player that a game team listed when the
+// files were read and none lists after the save (the save's own merge, imported teams left
+// out: they are never written) is reported. A player two clubs list after the save is
+// reported too (national sides list club players, so they are not counted): a fold of an
+// imported player into a game player of another club leaves that player in both. An imported
+// player with a value the game's fields cannot hold is reported on his imported team: he
+// keeps it there, but no game team may take him until it fits.
 struct CCheckProblem
 {
     bool error = false;
@@ -49,6 +54,8 @@ inline constexpr const char* kTeamPlayerTwice = "team-player-twice";
 inline constexpr const char* kTeamMissingPlayer = "team-missing-player";
 inline constexpr const char* kTeamSameNumber = "team-same-number";
 inline constexpr const char* kPlayerUnlisted = "player-unlisted";
+inline constexpr const char* kPlayerTwoClubs = "player-two-clubs";
+inline constexpr const char* kPlayerBeyondGame = "player-beyond-game";
 inline constexpr const char* kNameEmpty = "name-empty";
 inline constexpr const char* kValueUnused = "value-unused";
 } // namespace checkcodes

@@ -23,12 +23,15 @@ inline constexpr const char* kImportedLeagueNote = QT_TRANSLATE_NOOP(
     "keptleaguetexts",
     "Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time "
     "Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer "
-    "page, Cut and Paste, or dragging them); the save writes them as those teams' players. "
+    "page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the "
+    "save writes him over the game player whose id is the low 16 bits of his, often of another club, who is "
+    "then gone; the save's question and the Changes view name each one first. "
     "Use File/Export to share the league.");
 inline constexpr const char* kImportedLeagueTip = QT_TRANSLATE_NOOP(
     "keptleaguetexts",
     "Imported league: kept by Obrix, not in the Golvar data files.\n"
-    "To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.");
+    "To bring its players into the game, move or copy them onto game teams: the save writes each over the game "
+    "player whose id is the low 16 bits of his (named first); export it with File/Export to share it.");
 // %1 the league's name.
 inline constexpr const char* kRemoveQuestion = QT_TRANSLATE_NOOP(
     "keptleaguetexts",

@@ -7,6 +7,7 @@
 #include "database/Change.h"
 #include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
+#include "editing/FoldNotes.h"
 #include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
 #include "kits/KitArtwork.h"
@@ -253,7 +254,7 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
 {
     if (!m_doc.isModified()) return true;
-    switch (m_prompts.askYesNoCancel(utf8(apptexts::kSaveBeforeExit), CPrompts::CIcon::Question))
+    switch (m_prompts.askYesNoCancel(withFoldNotes(utf8(apptexts::kSaveBeforeExit), db()), CPrompts::CIcon::Question))
     {
     case CPrompts::CAnswer::Cancel:
         return false;
@@ -438,7 +439,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
     if (m_doc.isModified())
     {
         switch (m_prompts.askYesNoCancel(
-            text(apptexts::kSaveBeforeSwitch).arg(q(m_settings.gameFolder), q(folder)).toStdString(),
+            withFoldNotes(text(apptexts::kSaveBeforeSwitch).arg(q(m_settings.gameFolder), q(folder)).toStdString(), db()),
             CPrompts::CIcon::Question))
         {
         case CPrompts::CAnswer::Cancel: return false;

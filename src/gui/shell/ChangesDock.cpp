@@ -3,6 +3,7 @@
 
 #include "database/Database.h"
 #include "editing/DatabaseDiff.h"
+#include "editing/FoldNotes.h"
 #include "shell/BulkViewTexts.h"
 #include "shell/RecordList.h"
 #include "shell/ChangeListModel.h"
@@ -70,9 +71,14 @@ CChangesDock::CChangesDock(const CDatabase& db, CBaseLoader loader, QWidget* par
     bar->addWidget(revert);
     bar->addWidget(revertRecord);
     bar->addWidget(again);
+    m_folds = new QLabel(body);
+    m_folds->setObjectName(QStringLiteral("changesFolds"));
+    m_folds->setWordWrap(true);
+    m_folds->hide();
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(bar);
+    layout->addWidget(m_folds);
     layout->addWidget(m_list, 1);
     setWidget(body);
 }
@@ -94,6 +100,11 @@ CChangesDock::CBase CChangesDock::base() const { return CBase(m_tabs->currentInd
 
 void CChangesDock::refresh()
 {
+    // What the next save writes over, whichever side is compared.
+    const QString folds = QString::fromStdString(foldSummary(m_db));
+    m_folds->setText(folds);
+    m_folds->setToolTip(QString::fromStdString(foldSummary(m_db, std::size_t(-1))));
+    m_folds->setVisible(!folds.isEmpty());
     const int b = int(base());
     if (!m_baseRead[b])
     {

@@ -62,5 +62,6 @@ private:
     QTabBar* m_tabs = nullptr;
     QTableView* m_list = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_folds = nullptr;
     CChangeListModel* m_model = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "app/UiLanguage.h"
 #include "database/GameFiles.h"
 #include "editing/EditingTexts.h"
+#include "editing/FoldNotes.h"
 #include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
@@ -292,7 +293,7 @@ void CFrameCommands::saveData()
         m_frame.updateCommands();
         return;
     }
-    if (!m_app.prompts().askYesNo(withImportedLeagueNote(catalogueUtf8("frametexts", frametexts::kSaveWarning), m_app.db()),
+    if (!m_app.prompts().askYesNo(withFoldNotes(withImportedLeagueNote(catalogueUtf8("frametexts", frametexts::kSaveWarning), m_app.db()), m_app.db()),
                                   CPrompts::CIcon::Warning))
         return;
     {
