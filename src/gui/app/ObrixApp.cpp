@@ -37,6 +37,12 @@ QString q(const std::string& s)
 {
     return QString::fromStdString(s);
 }
+// What the user is told when the folder lacks the chosen language's names.
+std::string nameLanguageMissing(const std::string& folder, const std::string& missingGamePath)
+{
+    const std::string file = missingGamePath.substr(missingGamePath.find_last_of('\\') + 1);
+    return text(apptexts::kNameLanguageMissing).arg(q(folder), q(file)).toStdString();
+}
 } // namespace
 
 CObrixApp::CObrixApp(CSettingsStore& store, CPrompts& prompts, CGameRegistration& registration,
@@ -240,9 +246,7 @@ std::string CObrixApp::nameLanguageForStart()
         // The choice itself stays for later runs: it is the user's, and the folder may be
         // completed; only this run reads English.
         m_languageToldFor = m_settings.gameFolder;
-        const std::string file = choice.missingFile.substr(choice.missingFile.find_last_of('\\') + 1);
-        m_prompts.message(text(apptexts::kNameLanguageMissing).arg(q(m_settings.gameFolder), q(file)).toStdString(),
-                          CPrompts::CIcon::Warning);
+        m_prompts.message(nameLanguageMissing(m_settings.gameFolder, choice.missingFile), CPrompts::CIcon::Warning);
     }
     return choice.code;
 }
@@ -526,11 +530,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
                               CPrompts::CIcon::Error);
     }
     else if (!language.missingFile.empty())
-    {
-        const std::string file = language.missingFile.substr(language.missingFile.find_last_of('\\') + 1);
-        m_prompts.message(text(apptexts::kNameLanguageMissing).arg(q(folder), q(file)).toStdString(),
-                          CPrompts::CIcon::Warning);
-    }
+        m_prompts.message(nameLanguageMissing(folder, language.missingFile), CPrompts::CIcon::Warning);
     emit statusText(text(apptexts::kReady));
     return loaded;
 }
