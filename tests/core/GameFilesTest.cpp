@@ -3,10 +3,12 @@
 #include "TempFolder.h"
 
 #include "database/GameFiles.h"
+#include "database/NameLanguages.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 
 namespace
 {
@@ -293,4 +295,87 @@ TEST(GameFiles, LoadStepsNamesEachStepAndStopsAtTheOneThatFails)
     ASSERT_TRUE(e);
     EXPECT_EQ(e->step, CStep::Leagues);
     EXPECT_EQ(seen.back(), CStep::Leagues);
+}
+
+// What the save writes replaces every record of the files: a database that lacks some of
+// them (a read that stopped part way, one never read, another folder's) must not.
+TEST(GameFiles, SavesOnlyADatabaseReadWholeFromThatFolder)
+{
+    HandGame g, other;
+    const CGameFiles files(g.folder.path());
+    const std::string here = g.folder.path().string();
+    struct Case
+    {
+        const char* what;
+        std::function<void(CDatabase&)> read;
+        std::string refusal;  // empty: saved
+    };
+    const std::vector<Case> cases = {
+        {"read whole", [&](CDatabase& db) { ASSERT_FALSE(files.loadAll(db)); }, ""},
+        {"read whole through another spelling of the folder",
+         [&](CDatabase& db) { ASSERT_FALSE(CGameFiles(g.folder.path() / "data" / "..").loadAll(db)); }, ""},
+        {"never read", [](CDatabase&) {}, "was not read whole from the game's files in " + here},
+        {"read stopped after the teams",
+         [&](CDatabase& db) {
+             ASSERT_FALSE(files.loadPlayers(db));
+             ASSERT_FALSE(files.loadTeams(db));
+         },
+         "was not read whole from the game's files in " + here},
+        {"read from another folder", [&](CDatabase& db) { ASSERT_FALSE(CGameFiles(other.folder.path()).loadAll(db)); },
+         "was read from " + other.folder.path().string() + ", not from " + here},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CDatabase db;
+        c.read(db);
+        build(db).setModified();
+        const auto e = files.save(db);
+        if (c.refusal.empty())
+        {
+            EXPECT_FALSE(e) << *e;
+            continue;
+        }
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->rfind("The save was refused and nothing was written: ", 0), 0u) << *e;
+        EXPECT_NE(e->find(c.refusal), std::string::npos) << *e;
+        g.expectUntouched();
+    }
+}
+
+// An installation holds only some of the languages of the names: which it holds, what a
+// start falls back on, and what a read in a missing language says.
+TEST(GameFiles, NameLanguagesAreThoseTheFolderHolds)
+{
+    HandGame g;
+    g.folder.write("data/cmn/fe/fcdb_ger.dbi", g.names);
+    g.folder.write("data/cmn/fe/FCDB_JAP.DBI", g.names);  // without FCDBPJAP.DBI
+    EXPECT_EQ(namelanguages::available(g.folder.path()), (std::vector<std::string>{"ENG", "GER"}));
+    EXPECT_EQ(namelanguages::lacking(g.folder.path(), {"ENG", "FRE", "JAP"}),
+              (std::vector<std::string>{"", "\\DATA\\CMN\\FE\\FCDB_FRE.DBI", "\\DATA\\CMN\\FE\\FCDBPJAP.DBI"}));
+    // Not a game folder (or one being typed): nothing is held back.
+    EXPECT_EQ(namelanguages::lacking(g.folder.path() / "data", {"ENG", "FRE"}), (std::vector<std::string>{"", ""}));
+
+    struct Case
+    {
+        const char* wanted;
+        const char* read;
+        const char* missing;
+    };
+    for (const Case& c : {Case{"GER", "GER", ""}, Case{"FRE", "ENG", "\\DATA\\CMN\\FE\\FCDB_FRE.DBI"},
+                          Case{"JAP", "ENG", "\\DATA\\CMN\\FE\\FCDBPJAP.DBI"}})
+    {
+        SCOPED_TRACE(c.wanted);
+        const auto choice = namelanguages::choose(g.folder.path(), c.wanted);
+        EXPECT_EQ(choice.code, c.read);
+        EXPECT_EQ(choice.missingFile, c.missing);
+    }
+    // Without English to fall back on, the wanted language is read and the read says why not.
+    std::filesystem::remove(g.folder.path() / HandGame::kNames);
+    EXPECT_EQ(namelanguages::choose(g.folder.path(), "FRE").code, "FRE");
+    CDatabase db;
+    build(db).setLanguageCode("FRE");
+    const auto e = CGameFiles(g.folder.path()).loadAll(db);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->message, "FCDB_FRE.DBI: this game folder has no names in language FRE; the languages it has are GER.");
 }

@@ -205,6 +205,14 @@ TEST_F(SampleGameTest, CommandLineDumpIsStableAcrossASave)
     EXPECT_EQ(status, 2);
     runCommand(cli + " dump " + quoted + " --language XXX", status);
     EXPECT_EQ(status, 2);
+    // A language the installation does not have is named as such, not as a failed read.
+    std::filesystem::remove(game / "DATA/CMN/FE/FCDB_GER.DBI");
+    const std::string noGerman = runCommand(cli + " dump " + quoted + " --language GER", status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(noGerman.find("FCDB_GER.DBI: this game folder has no names in language GER; the languages it has are "
+                            "BRP, DUT, ENG, ITA, JAP, SPA, SWE."),
+              std::string::npos)
+        << noGerman;
     const std::string missing = runCommand(cli + " dump '" + (m_own.path() / "nothing").string() + "'", status);
     EXPECT_EQ(status, 1);
     EXPECT_NE(missing.find("FCDB.DBI"), std::string::npos) << missing;

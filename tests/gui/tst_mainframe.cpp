@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -159,6 +160,8 @@ private slots:
     void saveData();
     void saveAfterAnotherProgramSaved_data();
     void saveAfterAnotherProgramSaved();
+    void failedReloadKeepsTheData_data();
+    void failedReloadKeepsTheData();
     void saveWhileAnotherProgramHoldsTheFolder();
     void findAgainFollowsTheLastSearch();
     void leagueNameOnlyOnLeagues();
@@ -781,6 +784,69 @@ void TestMainFrame::saveAfterAnotherProgramSaved()
         QCOMPARE(s.fixture.prompts.asked.size(), std::size_t(1));
         QCOMPARE(nameOnDisk(game, ours), std::string("Edited Again"));
     }
+}
+
+void TestMainFrame::failedReloadKeepsTheData_data()
+{
+    QTest::addColumn<bool>("restore");  // the way back: Keep Current Data, or Restore Backup
+    QTest::newRow("Keep Current Data") << false;
+    QTest::newRow("Restore Backup") << true;
+}
+
+// The files were damaged behind the editor's back and Reload cannot read them: the window
+// keeps its data and says why; what it keeps is whole, so it can be saved back over them.
+void TestMainFrame::failedReloadKeepsTheData()
+{
+    QFETCH(bool, restore);
+    CStarted s(false);
+    QVERIFY(s.frame);
+    const std::filesystem::path game = s.fixture.gameFolder();
+    const std::filesystem::path database = s.fixture.gameFile(gamepaths::kDatabaseFile);
+    const auto whole = std::filesystem::file_size(database);
+    const std::size_t players = s.app->db().playerCount();
+    const uint32_t ours = s.app->db().listedPlayers(firstClubWithPlayers(s.app->db())).front();
+    const std::string before = s.app->db().player(ours)->name;
+    s.app->document().run("rename", [&](CTransaction& tx) {
+        tx.player(ours)->name = "Edited Here";
+        tx.player(ours)->modified = 1;
+        tx.setModified();
+    });
+    std::filesystem::resize_file(database, 48);
+    QSignalSpy reset(&s.app->document(), &CDocument::reset);
+
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {true, true};  // save, then Reload drops the changes
+    s.fixture.prompts.choiceAnswers = {0, restore ? 1 : 0};  // Reload, then the way back
+    s.trigger(CCommand::SaveData);
+
+    const auto& asked = s.fixture.prompts.asked;
+    QVERIFY(asked.size() >= 4);
+    QCOMPARE(asked[3].kind, std::string("choice"));
+    QVERIFY2(asked[3].text.find("cannot be read again") != std::string::npos, asked[3].text.c_str());
+    QVERIFY2(asked[3].text.find("FCDB.DBI") != std::string::npos, asked[3].text.c_str());  // the reader's reason
+    QCOMPARE(s.fixture.prompts.choiceButtons.back(),
+             (std::vector<std::string>{apptexts::kKeepCurrentData, apptexts::kRestoreBackup,
+                                       apptexts::kChooseAnotherFolder}));
+    QCOMPARE(s.app->db().playerCount(), players);
+    if (restore)
+    {
+        QCOMPARE(std::filesystem::file_size(database), whole);
+        QCOMPARE(s.app->db().player(ours)->name, before);
+        QVERIFY(!s.app->document().isModified());
+        return;
+    }
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(s.app->db().player(ours)->name, std::string("Edited Here"));
+    QVERIFY(s.app->document().isModified());
+    QVERIFY(s.app->document().history()->canUndo());
+
+    // The data kept is whole: written back over the damaged files, it is all there.
+    s.fixture.prompts.asked.clear();
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.fixture.prompts.choiceAnswers = {1};  // Save Over Them
+    s.trigger(CCommand::SaveData);
+    QCOMPARE(nameOnDisk(game, ours), std::string("Edited Here"));
+    QCOMPARE(std::filesystem::file_size(database), whole);
 }
 
 // A save while another program holds the game's folder: refused after a short wait,

@@ -85,6 +85,8 @@ private slots:
     void preferencesLanguage_data();
     void preferencesLanguage();
     void preferencesFolderAndBrowse();
+    void preferencesOffersTheFolderLanguages();
+    void missingNameLanguageStartsInEnglish();
     void preferencesOpenAnotherFolderAfterAskingAboutEdits();
     void qtSettingsAgreeWithTheIniReader();
 };
@@ -416,13 +418,13 @@ void TestStartup::restoreReloadsWithStatusTexts()
     QCOMPARE(f.app->db().playerCount(), players);
     QVERIFY(f.app->db().modified());
 
-    // A reload that fails stops at its step, quietly.
+    // A reload that fails stops at its step and keeps the database shown.
     status.clear();
     std::filesystem::remove(database);
     QVERIFY(!f.app->reloadDatabase());
-    QCOMPARE(texts(status), (QStringList{"Reading Player Data..."}));
-    // The views still drop what they showed of the old database.
-    QCOMPARE(reloaded.count(), 2);
+    QCOMPARE(texts(status), (QStringList{"Reading Player Data...", "Ready"}));
+    QCOMPARE(reloaded.count(), 1);
+    QCOMPARE(f.app->db().playerCount(), players);
 }
 
 void TestStartup::splashShowsStatusAndClosesOnKey()
@@ -531,6 +533,48 @@ void TestStartup::preferencesFolderAndBrowse()
         QCOMPARE(dialog.folderText(), QStringLiteral("/half typed"));  // a cancelled browse changes nothing
         QCOMPARE(f.prompts.asked.back().text, std::string(settingtexts::kSelectFolderTitle));
     }
+}
+
+void TestStartup::preferencesOffersTheFolderLanguages()
+{
+    CGuiFixture f;
+    CObrixApp& app = f.makeApp();
+    app.settings().gameFolder = f.gameFolder().string();
+    std::filesystem::remove(f.gameFile(gamepaths::nameFilePath("GER")));
+    CPreferencesDialog dialog(app);
+    const auto offered = [&] {
+        QStringList out;
+        for (int i = 0; i < int(CPreferencesDialog::kLanguages.size()); ++i)
+        {
+            const QRadioButton* button = dialog.languageButton(i);
+            out << (button->isEnabled() ? QString() : button->toolTip());
+        }
+        return out;
+    };
+    const QString lacks = QStringLiteral("This Golvar folder has no names in this language (%1 is missing).");
+    // English, French, Japanese, Portuguese, German, Spanish, Dutch, Italian, Swedish.
+    QCOMPARE(offered(), (QStringList{"", lacks.arg("FCDB_FRE.DBI"), "", "", lacks.arg("FCDB_GER.DBI"), "", "", "", ""}));
+    // A folder being typed that is no game at all holds nothing back.
+    dialog.folderEdit()->setText(QString::fromStdString((f.root() / "typ").string()));
+    QCOMPARE(offered(), QStringList(9, QString()));
+}
+
+void TestStartup::missingNameLanguageStartsInEnglish()
+{
+    // French was chosen, and the game has no French names.
+    CGuiFixture f;
+    f.settings.strings["Language"] = "FRE";
+    QVERIFY(f.start());
+    QCOMPARE(kinds(f.prompts),
+             (std::vector<std::string>{"message:The Golvar folder " + f.gameFolder().string()
+                                       + " has no names in the language chosen in Preferences (FCDB_FRE.DBI is "
+                                         "missing). Obrix shows the English names for this run; Preferences offers the "
+                                         "languages this folder has."}));
+    QCOMPARE(f.app->db().languageCode(), std::string("ENG"));
+    QVERIFY(f.app->db().playerCount() > 0);
+    // The choice is the user's: it stays for a folder that gets the files later.
+    f.app->exitInstance();
+    QCOMPARE(f.settings.strings.at("Language"), std::string("FRE"));
 }
 
 void TestStartup::preferencesOpenAnotherFolderAfterAskingAboutEdits()

@@ -108,6 +108,7 @@ CDatabase CDatabase::copy() const
     out.m_playerTableOffset = m_playerTableOffset;
     out.m_importGeneration = m_importGeneration;
     out.m_languageCode = m_languageCode;
+    out.m_readFrom = m_readFrom;
     out.m_teamNameIndex = m_teamNameIndex;
     out.m_playerNameIndex = m_playerNameIndex;
     out.m_modified = m_modified;

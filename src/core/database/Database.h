@@ -5,6 +5,7 @@
 #include "database/Team.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -129,6 +130,11 @@ public:
     uint32_t playerTableOffset() const { return m_playerTableOffset; }
     uint32_t importGeneration() const { return m_importGeneration; }
     const std::string& languageCode() const { return m_languageCode; }
+    // The game folder whose files this database was read from whole (players, teams and
+    // leagues); empty when it was built some other way or its read stopped part way. A
+    // save writes only there, so that a database that lacks what the files hold never
+    // replaces them.
+    const std::filesystem::path& readFrom() const { return m_readFrom; }
     // The names the records had when they were added, by id.
     const std::vector<std::string>& teamNameIndex() const { return m_teamNameIndex; }
     const std::vector<std::string>& playerNameIndex() const { return m_playerNameIndex; }
@@ -179,6 +185,7 @@ private:
     uint32_t m_playerTableOffset = 0;
     uint32_t m_importGeneration = 0;
     std::string m_languageCode = "ENG";
+    std::filesystem::path m_readFrom;
     std::vector<std::string> m_teamNameIndex;
     std::vector<std::string> m_playerNameIndex;
 
@@ -223,6 +230,7 @@ public:
     void copyTeamFull(CTeam& target, const CTeam& source) { m_db.copyTeamFull(target, source); }
     void setModified(bool on = true) { m_db.m_modified = on ? 1 : 0; }
     void setLanguageCode(std::string code) { m_db.m_languageCode = std::move(code); }
+    void setReadFrom(std::filesystem::path gameFolder) { m_db.m_readFrom = std::move(gameFolder); }
     void setImportGeneration(uint32_t generation) { m_db.m_importGeneration = generation; }
     void setTeamTableOffset(uint32_t offset) { m_db.m_teamTableOffset = offset; }
     void setPlayerTableOffset(uint32_t offset) { m_db.m_playerTableOffset = offset; }

@@ -1,6 +1,7 @@
 #include "database/GameFiles.h"
 #include "util/Translatable.h"
 
+#include "database/NameLanguages.h"
 #include "database/RecordLayouts.h"
 #include "database/RecordLimits.h"
 #include "database/SpokenNames.h"
@@ -653,6 +654,19 @@ CLoadError unreadable(CLoadStep step, const std::string& gamePath)
     return CLoadError{step, fileName(gamePath) + ": the file cannot be read: " + systemReason(errno)};
 }
 
+// A name file that is not there at all is a language the installation lacks, which is
+// what the user (or the script that passed --language) needs to hear.
+CLoadError unreadableNames(CLoadStep step, const CGameFiles& files, const std::string& languageCode,
+                           const std::string& gamePath)
+{
+    const int reason = errno;
+    std::error_code ec;
+    if (!std::filesystem::exists(files.resolve(gamePath), ec) && !ec)
+        return CLoadError{step, namelanguages::missingReason(files.gameFolder(), languageCode, gamePath)};
+    errno = reason;
+    return unreadable(step, gamePath);
+}
+
 template <class Loader>
 std::optional<CLoadError> runLoader(CLoadStep step, Loader&& loader, CDatabase& db, std::span<const uint8_t> d,
                                     const std::string& namesFile, std::span<const uint8_t> n)
@@ -669,7 +683,7 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadWith(CDatabase& db, CLoadS
 {
     CFileBytes d, n;
     if (!m_fs.viewFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(step, gamepaths::kDatabaseFile);
-    if (!m_fs.viewFile(resolve(namesFile), n)) return unreadable(step, namesFile);
+    if (!m_fs.viewFile(resolve(namesFile), n)) return unreadableNames(step, *this, db.languageCode(), namesFile);
     return runLoader(step, loader, db, d.bytes(), namesFile, n.bytes());
 }
 
@@ -728,16 +742,18 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadSteps(CDatabase& db,
     CFileBytes d, n, p;
     step(CLoadStep::Players);
     if (!m_fs.viewFile(resolve(gamepaths::kDatabaseFile), d)) return unreadable(CLoadStep::Players, gamepaths::kDatabaseFile);
-    if (!m_fs.viewFile(resolve(playerNamesFile), p)) return unreadable(CLoadStep::Players, playerNamesFile);
+    if (!m_fs.viewFile(resolve(playerNamesFile), p))
+        return unreadableNames(CLoadStep::Players, *this, db.languageCode(), playerNamesFile);
     if (auto e = runLoader(CLoadStep::Players, gameformat::loadPlayers, db, d.bytes(), playerNamesFile, p.bytes()))
         return e;
     p = CFileBytes();
     step(CLoadStep::Teams);
-    if (!m_fs.viewFile(resolve(namesFile), n)) return unreadable(CLoadStep::Teams, namesFile);
+    if (!m_fs.viewFile(resolve(namesFile), n)) return unreadableNames(CLoadStep::Teams, *this, db.languageCode(), namesFile);
     if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d.bytes(), namesFile, n.bytes())) return e;
     step(CLoadStep::Leagues);
     if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d.bytes(), namesFile, n.bytes())) return e;
     readSpokenNames(db);
+    CDatabaseBuilder(db).setReadFrom(m_folder);
     return std::nullopt;
 }
 
@@ -758,10 +774,24 @@ int CGameFiles::readSpokenNames(CDatabase& db) const
     return markSpokenNames(db, bytes.bytes());
 }
 
+std::optional<std::string> CGameFiles::checkReadFrom(const CDatabase& db) const
+{
+    // The save writes every record of the files from the database: one that was never read
+    // whole from them (a read that failed half way, a database of another folder) would
+    // replace them with less than they hold.
+    const std::filesystem::path& from = db.readFrom();
+    if (from.empty()) return translatedArgs("gametexts", gametexts::kNotReadWhole, {m_folder.string()});
+    std::error_code ec;
+    if (from != m_folder && !std::filesystem::equivalent(from, m_folder, ec))
+        return translatedArgs("gametexts", gametexts::kReadFromElsewhere, {from.string(), m_folder.string()});
+    return std::nullopt;
+}
+
 std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* savedState) const
 {
     CDatabase state;
     if (!savedState) savedState = &state;
+    if (auto e = checkReadFrom(db)) return e;
     if (auto e = gameformat::checkWritable(db)) return e;
     // The current files are read and replaced under the lock, so that no other program's
     // save lands between the two. A lock file that cannot be made (a missing or read-only

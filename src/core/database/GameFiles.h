@@ -34,6 +34,9 @@ inline constexpr const char* kReadBackDiffers = QT_TRANSLATE_NOOP("gametexts", "
 inline constexpr const char* kReadBackUnreadable = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: the files it built could not be read back (%1).");
 inline constexpr const char* kReadBackCount = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 "
     "and %4.");
+inline constexpr const char* kNotReadWhole = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: the data in the editor was not read whole from the game's files in %1, and "
+    "saving it would replace them with less than they hold.");
+inline constexpr const char* kReadFromElsewhere = QT_TRANSLATE_NOOP("gametexts", "The save was refused and nothing was written: the data in the editor was read from %1, not from %2.");
 inline constexpr const char* kTeamDataError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Team Data File.");
 inline constexpr const char* kTeamNameError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Team Name File.");
 inline constexpr const char* kPlayerDataError = QT_TRANSLATE_NOOP("gametexts", "Error writing to Player Data File.");
@@ -138,7 +141,8 @@ public:
     // with a note) once the wait is over.
     CRecovery recoverInterrupted() const;
     // All three in turn, then the spoken names, reading each file once; starting (when
-    // given) is told each step before it runs. Stops at the first step that fails.
+    // given) is told each step before it runs. Stops at the first step that fails; a
+    // database read whole records this folder as where it was read from.
     std::optional<CLoadError> loadSteps(CDatabase& db, const std::function<void(CLoadStep)>& starting = {}) const;
     // The same, with an interrupted save finished first (its line put in recoveryNote),
     // and the import generation started over.
@@ -146,7 +150,11 @@ public:
     // Marks the players the speech index names; a missing file marks nobody.
     int readSpokenNames(CDatabase& db) const;
 
-    // The save step; it never changes db. It holds the folder's lock while it reads the
+    // Refuses a database that was not read whole from this folder (CDatabase::readFrom):
+    // the save's first check.
+    std::optional<std::string> checkReadFrom(const CDatabase& db) const;
+    // The save step; it never changes db. Only a database read whole from this folder is
+    // written (checkReadFrom). It holds the folder's lock while it reads the
     // current files and commits the new ones (a caller may already hold it). On success savedState (when given) holds the
     // database as the save leaves it (lists merged, marks and modified flag cleared), to be
     // applied with gameformat::applySavedState; on failure nothing in the game folder has

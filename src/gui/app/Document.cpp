@@ -139,10 +139,12 @@ void CDocument::announceModified()
 
 bool CDocument::load(const std::function<bool(CDatabase&)>& fill)
 {
-    m_history.clear();
     CDatabase fresh;
     CDatabaseBuilder(fresh).setLanguageCode(m_db.languageCode());
-    const bool ok = fill(fresh);
+    // A read that failed half way holds less than the files: showing it would let the
+    // next save write that over them. The window keeps what it had, history and all.
+    if (!fill(fresh)) return false;
+    m_history.clear();
     m_db = std::move(fresh);
     // Positions and ids may mean other records now: nothing stays chosen.
     const CSelection was = m_selection;
@@ -151,7 +153,7 @@ bool CDocument::load(const std::function<bool(CDatabase&)>& fill)
     emit reset();
     announceSelection(was);
     announceModified();
-    return ok;
+    return true;
 }
 
 void CDocument::saved(const CDatabase& savedState)

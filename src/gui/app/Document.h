@@ -46,7 +46,8 @@ public:
     bool isModified() const;
 
     // A fresh database filled by fill (the file loaders): the history starts over and the
-    // views rebuild. Returns what fill returned; the database is replaced either way.
+    // views rebuild. Returns what fill returned; when it returns false nothing changes
+    // (the database, its history and the selection stay as they were).
     bool load(const std::function<bool(CDatabase&)>& fill);
     // After a committed save: the save's bookkeeping (merged lists, cleared marks) is
     // applied and folded into the step that was saved, which becomes the saved point.

@@ -7,6 +7,7 @@
 #include "database/Change.h"
 #include "database/BackupBeforeSave.h"
 #include "database/GameFiles.h"
+#include "database/NameLanguages.h"
 #include "editing/FoldNotes.h"
 #include "exchange/KeptLeagues.h"
 #include "kits/JerseyThumbnails.h"
@@ -36,6 +37,12 @@ std::string utf8(const char* source)
 QString q(const std::string& s)
 {
     return QString::fromStdString(s);
+}
+// What the user is told when the folder lacks the chosen language's names.
+std::string nameLanguageMissing(const std::string& folder, const std::string& missingGamePath)
+{
+    const std::string file = missingGamePath.substr(missingGamePath.find_last_of('\\') + 1);
+    return text(apptexts::kNameLanguageMissing).arg(q(folder), q(file)).toStdString();
 }
 } // namespace
 
@@ -101,8 +108,9 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     readLanguage(m_settings, m_store);
     m_languageRead = true;
+    const std::string language = nameLanguageForStart();
     m_doc.load([&](CDatabase& db) {
-        CDatabaseBuilder(db).setLanguageCode(m_settings.languageCode);
+        CDatabaseBuilder(db).setLanguageCode(language);
         return true;
     });
 
@@ -113,7 +121,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
     bool needThumbnails = false;
     if (!m_dataFolder.empty())
     {
-        CBackup backup(m_dataFolder, m_settings.gameFolder, m_settings.languageCode);
+        CBackup backup(m_dataFolder, m_settings.gameFolder, language);
         const auto check = backup.check(m_store, jerseysFolder());
         // Restore is there when a backup is, whatever the settings recorded; it checks the
         // backup fully before it copies anything.
@@ -136,8 +144,10 @@ bool CObrixApp::startUp(const CStartOptions& options)
 
     for (;;)
     {
-        m_startFailure.reset();
+        m_loadFailure.reset();
         const bool loaded = m_doc.load([&](CDatabase& db) {
+            // Another folder chosen on the way back may hold other languages.
+            CDatabaseBuilder(db).setLanguageCode(nameLanguageForStart());
             if (!loadDatabase(db, true)) return false;
             restoreKeptLeagues(db);
             return true;
@@ -145,7 +155,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
         if (loaded) break;
         if (m_splash) m_splash->close();
         // Never an end without a word: the reason, and the ways back to a game that opens.
-        if (!m_startFailure || !offerWayBack(*m_startFailure)) return false;
+        if (!offerWayBack(true)) return false;
     }
 
     m_window = windowMaker() ? windowMaker()(*this) : std::make_unique<QMainWindow>();
@@ -174,38 +184,72 @@ void CObrixApp::showStatus(const QString& text, bool atStartUp)
     emit statusText(text);
 }
 
-bool CObrixApp::offerWayBack(const CGameFiles::CLoadError& failure)
+bool CObrixApp::offerWayBack(bool atStartUp)
 {
+    // A load that failed without a reason of its own (an interrupted save that could not be
+    // undone) has said so already.
+    if (!m_loadFailure) return false;
+    const CGameFiles::CLoadError& failure = m_loadFailure->error;
     using CStep = CGameFiles::CLoadStep;
     const char* what = failure.step == CStep::Players ? apptexts::kCannotReadPlayers
                        : failure.step == CStep::Teams ? apptexts::kCannotReadTeams
                                                       : apptexts::kCannotReadLeagues;
     std::optional<CBackup> backup;
     if (!m_dataFolder.empty())
-        backup.emplace(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_settings.languageCode);
+        backup.emplace(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_loadFailure->languageCode);
     // Only a backup that matches its manifest is offered: restore would refuse any other.
     const bool restorable = backup && backup->present() && !backup->verify();
-    QString said = text(apptexts::kUnreadableAtStart).arg(text(what), q(m_settings.gameFolder), q(failure.message));
+    QString said = text(atStartUp ? apptexts::kUnreadableAtStart : apptexts::kUnreadableAgain)
+                       .arg(text(what), q(m_settings.gameFolder), q(failure.message));
     said += QStringLiteral("\n\n");
-    said += restorable ? text(apptexts::kWayBackWithBackup).arg(q(backup->takenAt()))
-                       : text(apptexts::kWayBackWithoutBackup);
+    if (atStartUp)
+        said += restorable ? text(apptexts::kWayBackWithBackup).arg(q(backup->takenAt()))
+                           : text(apptexts::kWayBackWithoutBackup);
+    else
+        said += restorable ? text(apptexts::kWayBackInWindowWithBackup).arg(q(backup->takenAt()))
+                           : text(apptexts::kWayBackInWindowWithoutBackup);
+    // In the window the data shown is still whole: keeping it is the way that loses nothing.
     std::vector<std::string> buttons;
+    if (!atStartUp) buttons.push_back(utf8(apptexts::kKeepCurrentData));
+    const int restore = restorable ? int(buttons.size()) : -1;
     if (restorable) buttons.push_back(utf8(apptexts::kRestoreBackup));
+    const int another = int(buttons.size());
     buttons.push_back(utf8(apptexts::kChooseAnotherFolder));
-    buttons.push_back(utf8(apptexts::kQuit));
-    const int quit = int(buttons.size()) - 1;
-    const int choice = m_prompts.askChoice(said.toStdString(), buttons, quit, CPrompts::CIcon::Error);
-    if (choice == quit || choice < 0 || choice > quit) return false;
-    if (restorable && choice == 0)
+    if (atStartUp) buttons.push_back(utf8(apptexts::kQuit));
+    const int stop = atStartUp ? int(buttons.size()) - 1 : 0;
+    const int choice = m_prompts.askChoice(said.toStdString(), buttons, stop, CPrompts::CIcon::Error);
+    if (choice == restore)
     {
         const auto result = backup->restore();
         m_prompts.message(result.message, result.restored ? CPrompts::CIcon::Information : CPrompts::CIcon::Warning);
         m_backupFlag = backup->present();
         return true;  // read again: the restored files, or the same question once more
     }
-    // Another folder, kept for later runs; a cancelled choice asks again.
-    chooseGameFolder(m_settings, m_store, m_prompts, folderDialogStart());
-    return true;
+    if (choice != another) return false;
+    if (atStartUp)
+    {
+        // Another folder, kept for later runs; a cancelled choice asks again.
+        chooseGameFolder(m_settings, m_store, m_prompts, folderDialogStart());
+        return true;
+    }
+    // The folder is kept for later runs as soon as it is chosen, and opened as Preferences
+    // opens one; a cancelled choice keeps the data shown.
+    CGameSettings chosen = m_settings;
+    if (chooseGameFolder(chosen, m_store, m_prompts, folderDialogStart())) openGameFolder(chosen.gameFolder);
+    return false;
+}
+
+std::string CObrixApp::nameLanguageForStart()
+{
+    const namelanguages::CChoice choice = namelanguages::choose(m_settings.gameFolder, m_settings.languageCode);
+    if (!choice.missingFile.empty() && m_languageToldFor != m_settings.gameFolder)
+    {
+        // The choice itself stays for later runs: it is the user's, and the folder may be
+        // completed; only this run reads English.
+        m_languageToldFor = m_settings.gameFolder;
+        m_prompts.message(nameLanguageMissing(m_settings.gameFolder, choice.missingFile), CPrompts::CIcon::Warning);
+    }
+    return choice.code;
 }
 
 bool CObrixApp::finishInterruptedCommit()
@@ -243,7 +287,7 @@ bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
     if (error)
     {
         qWarning().noquote() << QString::fromStdString(error->message);
-        if (atStartUp) m_startFailure = *error;
+        m_loadFailure = CFailedLoad{*error, db.languageCode()};
         return false;
     }
     if (atStartUp) CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
@@ -421,11 +465,13 @@ void CObrixApp::restoreBackup()
 bool CObrixApp::openGameFolder(const std::string& folder)
 {
     if (folder == m_settings.gameFolder) return true;
+    // The run's language stays until the next start, unless the folder lacks it.
+    const namelanguages::CChoice language = namelanguages::choose(folder, m_doc.db().languageCode());
     // Nothing is given up for a folder that cannot be read: it is tried first on its own.
     {
         const CWaitCursor wait;
         CDatabase trial;
-        CDatabaseBuilder(trial).setLanguageCode(m_doc.db().languageCode());
+        CDatabaseBuilder(trial).setLanguageCode(language.code);
         if (const auto error = CGameFiles(std::filesystem::path(folder)).loadAll(trial))
         {
             m_prompts.message(text(apptexts::kCannotOpenFolder)
@@ -452,44 +498,72 @@ bool CObrixApp::openGameFolder(const std::string& folder)
         }
     }
     keepImportedLeagues();
+    const CGameSettings settingsBefore = m_settings;
+    const bool savedBefore = m_savedThisRun, restoredBefore = m_leaguesRestored, backupBefore = m_backupFlag;
     m_settings.gameFolder = folder;
     m_settings.commentaryFolder = commentaryFolderFor(folder);
     // A new folder gets its own backup before its first save, and its own kept leagues.
     m_savedThisRun = false;
     m_leaguesRestored = false;
     m_backupFlag = !m_dataFolder.empty()
-                   && CBackup(m_dataFolder, std::filesystem::path(folder), m_doc.db().languageCode()).present();
+                   && CBackup(m_dataFolder, std::filesystem::path(folder), language.code).present();
     const CWaitCursor wait;
+    m_loadFailure.reset();
     const bool loaded = m_doc.load([&](CDatabase& db) {
+        CDatabaseBuilder(db).setLanguageCode(language.code);
         if (!loadDatabase(db, false)) return false;
         CDatabaseBuilder(db).setImportGeneration(CDatabase::kFirstImportGeneration);
         restoreKeptLeagues(db);
         return true;
     });
+    if (!loaded)
+    {
+        // Changed since the trial: the database shown stays, and so does the folder it was
+        // read from, where its next save goes.
+        m_settings = settingsBefore;
+        m_savedThisRun = savedBefore;
+        m_leaguesRestored = restoredBefore;
+        m_backupFlag = backupBefore;
+        if (m_loadFailure)
+            m_prompts.message(text(apptexts::kCannotOpenFolder)
+                                  .arg(q(folder), q(m_loadFailure->error.message), q(m_settings.gameFolder))
+                                  .toStdString(),
+                              CPrompts::CIcon::Error);
+    }
+    else if (!language.missingFile.empty())
+        m_prompts.message(nameLanguageMissing(folder, language.missingFile), CPrompts::CIcon::Warning);
     emit statusText(text(apptexts::kReady));
     return loaded;
 }
 
 bool CObrixApp::reloadDatabase(bool keepModified)
 {
-    const CWaitCursor wait;
-    // A restore leaves the modified flag alone; everything else starts over.
-    // The imported leagues are not in the game's files: they come back from where they are kept.
-    keepImportedLeagues();
-    const bool hadKeptLeagues = m_leaguesRestored;
-    m_leaguesRestored = false;  // a failed load must not replace them with none
-    const bool wasModified = keepModified && m_doc.isModified();
-    const uint32_t generation = m_doc.db().importGeneration();
-    // The history starts over: its steps describe the database that is going.
-    const bool loaded = m_doc.load([&](CDatabase& db) {
-        CDatabaseBuilder b(db);
-        b.setImportGeneration(generation);
-        b.setModified(wasModified);
-        if (!loadDatabase(db, false)) return false;
-        if (hadKeptLeagues) restoreKeptLeagues(db);
-        return true;
-    });
-    if (!loaded) return false;
-    emit statusText(text(apptexts::kReady));
-    return true;
+    for (;;)
+    {
+        {
+            const CWaitCursor wait;
+            // A restore leaves the modified flag alone; everything else starts over.
+            // The imported leagues are not in the game's files: they come back from where they are kept.
+            keepImportedLeagues();
+            const bool hadKeptLeagues = m_leaguesRestored;
+            m_leaguesRestored = false;  // a failed load must not replace them with none
+            const bool wasModified = keepModified && m_doc.isModified();
+            const uint32_t generation = m_doc.db().importGeneration();
+            m_loadFailure.reset();
+            // The history starts over: its steps describe the database that is going.
+            const bool loaded = m_doc.load([&](CDatabase& db) {
+                CDatabaseBuilder b(db);
+                b.setImportGeneration(generation);
+                b.setModified(wasModified);
+                if (!loadDatabase(db, false)) return false;
+                if (hadKeptLeagues) restoreKeptLeagues(db);
+                return true;
+            });
+            emit statusText(text(apptexts::kReady));
+            if (loaded) return true;
+            // The database shown stays, its kept leagues with it.
+            m_leaguesRestored = hadKeptLeagues;
+        }
+        if (!offerWayBack(false)) return false;
+    }
 }

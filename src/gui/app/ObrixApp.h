@@ -82,6 +82,21 @@ inline constexpr const char* kCancel = QT_TRANSLATE_NOOP(
     "apptexts", "Cancel");
 inline constexpr const char* kReloadDropsChanges = QT_TRANSLATE_NOOP(
     "apptexts", "Every change you made since the data was last read or saved will be lost. Reload the game's files?");
+inline constexpr const char* kUnreadableAgain = QT_TRANSLATE_NOOP(
+    "apptexts", "%1 The Golvar database in %2 cannot be read again:\n%3\n\nObrix keeps the data it shows, your changes "
+    "included.");
+inline constexpr const char* kWayBackInWindowWithBackup = QT_TRANSLATE_NOOP(
+    "apptexts", "Keep Current Data goes on with the data shown, which Save Data can write back over the game's files. "
+    "Restore Backup puts back the game's files as they were backed up on %1. Choose Another Folder opens a different "
+    "Golvar folder.");
+inline constexpr const char* kWayBackInWindowWithoutBackup = QT_TRANSLATE_NOOP(
+    "apptexts", "Keep Current Data goes on with the data shown, which Save Data can write back over the game's files. "
+    "There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.");
+inline constexpr const char* kKeepCurrentData = QT_TRANSLATE_NOOP(
+    "apptexts", "Keep Current Data");
+inline constexpr const char* kNameLanguageMissing = QT_TRANSLATE_NOOP(
+    "apptexts", "The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows "
+    "the English names for this run; Preferences offers the languages this folder has.");
 inline constexpr const char* kFolderInUse = QT_TRANSLATE_NOOP(
     "apptexts", "%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.");
 } // namespace apptexts
@@ -166,12 +181,16 @@ public:
     // rebuild on the document's reset().
     void restoreBackup();
     // Reloads players, teams and leagues with the status texts of a reload. The modified
-    // flag is kept (a restore) or cleared (the files read again over the edits).
+    // flag is kept (a restore) or cleared (the files read again over the edits). A reload
+    // that fails keeps the database shown, says why and offers the ways back (keep the
+    // data, which is the default; restore the backup and read again; another folder).
+    // True when the files were read.
     bool reloadDatabase(bool keepModified = true);
     // Makes folder the game folder of this run (Preferences): a folder whose database
     // cannot be read is refused with the reason; unsaved edits are offered a save into the
     // folder they were read from first; then the new folder's database and kept leagues are
-    // loaded, and its first save backs it up. False when nothing changed.
+    // loaded, and its first save backs it up. A folder without the names of the run's
+    // language is read in English, and the user is told. False when nothing changed.
     bool openGameFolder(const std::string& folder);
 
 
@@ -186,9 +205,13 @@ private:
     CChangedFiles askAboutChangedFiles(CFolderLock& lock);
     bool loadDatabase(CDatabase& db, bool atStartUp);
     void restoreKeptLeagues(CDatabase& db);
-    // After the database could not be read at start: the reason, and the ways back (restore
-    // the backup, another folder). True to try again, false to quit.
-    bool offerWayBack(const CGameFiles::CLoadError& failure);
+    // After the database could not be read: the reason, and the ways back (restore the
+    // backup, another folder; at start Quit, in the window keeping the data shown, which
+    // is the default). True to read again, false to quit or keep.
+    bool offerWayBack(bool atStartUp);
+    // The language whose names are read from the game folder: the chosen one, or English
+    // when the folder lacks it, which the user is told once per folder.
+    std::string nameLanguageForStart();
     void showStatus(const QString& text, bool atStartUp);
     void closeWindow();
 
@@ -205,7 +228,14 @@ private:
     std::unique_ptr<CKeptLeagues> m_keptLeagues;
     bool m_savedThisRun = false;  // the game's files may hold edits: too late for a backup
     bool m_languageRead = false;
-    std::optional<CGameFiles::CLoadError> m_startFailure;  // why the last start-up load failed
+    // Why the last load failed and in which language it read, when it did.
+    struct CFailedLoad
+    {
+        CGameFiles::CLoadError error;
+        std::string languageCode;
+    };
+    std::optional<CFailedLoad> m_loadFailure;
+    std::string m_languageToldFor;  // the folder whose missing language the user was told of
     // The last save was held back for a reason that passes (Cancel at the question about
     // changed files, another program's save): the exit question then keeps the window open.
     bool m_saveHeldBack = false;

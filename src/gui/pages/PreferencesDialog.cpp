@@ -1,6 +1,7 @@
 #include "pages/PreferencesDialog.h"
 
 #include "app/ObrixApp.h"
+#include "database/NameLanguages.h"
 #include "settings/UiLanguage.h"
 
 #include <QButtonGroup>
@@ -73,7 +74,10 @@ CPreferencesDialog::CPreferencesDialog(CObrixApp& app, QWidget* parent)
     layout->addWidget(buttons);
     setMinimumWidth(420);
 
+    // The languages follow the folder being chosen, typed or browsed.
+    connect(m_folder, &QLineEdit::textChanged, this, &CPreferencesDialog::offerFolderLanguages);
     setFolderText(QString::fromStdString(m_app.settings().gameFolder));
+    offerFolderLanguages();
     int chosen = -1;
     for (int i = 0; i < int(kLanguages.size()); ++i)
         if (m_app.settings().languageCode == kLanguages[i].code)
@@ -124,6 +128,23 @@ void CPreferencesDialog::setFolderText(const QString& text)
 QRadioButton* CPreferencesDialog::languageButton(int index) const
 {
     return qobject_cast<QRadioButton*>(m_languages->button(index));
+}
+
+void CPreferencesDialog::offerFolderLanguages()
+{
+    std::vector<std::string> codes;
+    for (const CLanguage& language : kLanguages) codes.emplace_back(language.code);
+    const std::vector<std::string> lacking = namelanguages::lacking(folderText().toStdString(), codes);
+    for (std::size_t i = 0; i < kLanguages.size(); ++i)
+    {
+        QAbstractButton* button = m_languages->button(int(i));
+        // A language the game cannot show would make every later start read nothing.
+        button->setEnabled(lacking[i].empty());
+        button->setToolTip(lacking[i].empty() ? QString()
+                                              : tr("This Golvar folder has no names in this language (%1 is missing).")
+                                                    .arg(QString::fromStdString(
+                                                        lacking[i].substr(lacking[i].find_last_of('\\') + 1))));
+    }
 }
 
 void CPreferencesDialog::browse()

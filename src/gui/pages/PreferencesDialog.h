@@ -13,7 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 // "Preferences": the game folder, the language whose name files are read at the next
-// start, and the language the editor itself speaks from the next start on.
+// start (one of those the folder has), and the language the editor itself speaks from the
+// next start on.
 class CPreferencesDialog : public QDialog
 {
     Q_OBJECT
@@ -61,6 +62,8 @@ public:
 
 private:
     void browse();
+    // Only the languages whose name files the folder has can be chosen; the others say why.
+    void offerFolderLanguages();
 
     CObrixApp& m_app;
     QLineEdit* m_folder = nullptr;
