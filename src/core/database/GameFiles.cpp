@@ -9,6 +9,7 @@
 #include "util/Format.h"
 #include "util/GamePath.h"
 #include "util/Prefault.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -687,7 +688,7 @@ CRecovery CGameFiles::recoverInterrupted() const
     {
         CRecovery skipped;
         skipped.state = CRecovery::CState::Skipped;
-        skipped.message = translatedArgs("locktexts", locktexts::kRecoverySkipped, {m_folder.string()});
+        skipped.message = translatedArgs("locktexts", locktexts::kRecoverySkipped, {utf8FromPath(m_folder)});
         return skipped;
     }
     case CFolderLock::CResult::Failed:
@@ -750,7 +751,7 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     // folder) leaves the save to fail on its own with its own message.
     CFolderLock lock;
     if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
-        return translatedArgs("locktexts", locktexts::kInUse, {m_folder.string()});
+        return translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_folder)});
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));
