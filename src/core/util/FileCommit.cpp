@@ -755,7 +755,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
         {
             const CEntry& e = record->entries[i];
             CFileStatus st;
-            if (!fs.status(folder / pathFromUtf8(e.temp), st)) return failed(fileFailure(folder / pathFromUtf8(e.temp), "examine", errno));
+            if (!fs.status(folder / pathFromUtf8(e.temp), st))
+                return failed(fileFailure(folder / pathFromUtf8(e.temp), "examine", errno));
             if (st.exists)
                 pending[i] = holds(fs, folder / pathFromUtf8(e.temp), e);
             if (!pending[i] && (st.exists || !holds(fs, folder / pathFromUtf8(e.target), e))) forward = false;
@@ -793,7 +794,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
         }
         for (const CEntry& e : record->entries)
         {
-            if (!forward && !fs.removeFile(folder / pathFromUtf8(e.temp))) return failed(fileFailure(folder / pathFromUtf8(e.temp), "remove", errno));
+            if (!forward && !fs.removeFile(folder / pathFromUtf8(e.temp)))
+                return failed(fileFailure(folder / pathFromUtf8(e.temp), "remove", errno));
             if (!e.kept.empty() && !fs.removeFile(folder / pathFromUtf8(e.kept)))
                 return failed(fileFailure(folder / pathFromUtf8(e.kept), "remove", errno));
         }
@@ -815,7 +817,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
                                                                    : nullptr;
         if (!mark && n != committexts::kRecordName) continue;
         if (mark && operation.empty()) operation = operationOf(n, mark);
-        if (!fs.removeFile(folder / pathFromUtf8(n))) return failed(fileFailure(folder / pathFromUtf8(n), "remove", errno));
+        if (!fs.removeFile(folder / pathFromUtf8(n)))
+            return failed(fileFailure(folder / pathFromUtf8(n), "remove", errno));
         removed = true;
     }
     if (!removed) return result;
