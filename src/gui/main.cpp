@@ -6,6 +6,7 @@
 #include "app/UiLanguage.h"
 #include "shell/MainFrame.h"
 #include "widgets/AppIcons.h"
+#include "util/PathText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
                     store);
     CQtPrompts prompts;
     const auto registration = makeSystemGameRegistration();
-    CObrixApp app(store, prompts, *registration, std::filesystem::path(dataFolder.toStdString()));
+    CObrixApp app(store, prompts, *registration, pathFromUtf8(dataFolder.toStdString()));
 
     int result = 0;
     if (app.startUp(options)) result = QApplication::exec();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Windows obrix-cli (run under Wine) and the Linux one, given the same commands on
 # copies of one sample game, must leave byte-for-byte the same files: save, global-mod,
-# export-table and import-table, export of a league, backup and restore.
+# export-table and import-table, export of a league, imports kept in the data folder, backup
+# and restore. The game folder has a Japanese name and the data folder a name beyond ASCII
+# too, as under a user folder like C:\Users\José.
 # usage: same-bytes.sh LINUX_CLI WINDOWS_CLI [RUNNER]   (RUNNER: cmake/wine-run.sh)
 set -euo pipefail
 linux_cli=$(realpath "$1")
@@ -17,10 +19,12 @@ fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/obrix-same-bytes.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
+game='ゲーム'
+data='José'
 "$linux_cli" sample "$work/sample" --seed 11 >/dev/null
 for side in linux windows; do
   mkdir -p "$work/$side"
-  cp -r "$work/sample" "$work/$side/game"
+  cp -r "$work/sample" "$work/$side/$game"
 done
 
 # Each command runs in its side's folder with relative names, so that both see the same
@@ -45,9 +49,9 @@ step() {
   done
 }
 
-step save game --data-folder data
-step global-mod game --amount 3 --groups gk,def,mid,fwd --skills all --data-folder data
-step export-table game --table teams --data-folder data teams.csv
+step save "$game" --data-folder "$data"
+step global-mod "$game" --amount 3 --groups gk,def,mid,fwd --skills all --data-folder "$data"
+step export-table "$game" --table teams --data-folder "$data" teams.csv
 # One edit made in the table, the same on both sides: the first team's bankroll.
 for side in linux windows; do
   python3 - "$work/$side/teams.csv" <<'PY'
@@ -64,29 +68,38 @@ with open(path, 'w', newline='', encoding='utf-8') as f:
     f.write('\n'.join(lines))
 PY
 done
-step import-table game teams.csv --data-folder data
-step export game --league 0 out
-step backup game --data-folder data
-step global-mod game --amount -2 --groups mid --skills all --data-folder data --no-backup
-step restore game --data-folder data
+step import-table "$game" teams.csv --data-folder "$data"
+step export "$game" --league 0 out
+step import "$game" --glv "$game/USER/Harbour League.GLV" --data-folder "$data"
+step import "$game" --db "$game/USER/Northern Counties" --data-folder "$data"
+# Both sides see the kept leagues alike.
+step dump "$game" --data-folder "$data"
+cmp -s "$work/linux.out" "$work/windows.out" || { echo "dump with the kept leagues differs" >&2; exit 1; }
+grep -q 'Harbour' "$work/linux.out" || { echo "the kept league is not in the dump" >&2; exit 1; }
+step backup "$game" --data-folder "$data"
+step global-mod "$game" --amount -2 --groups mid --skills all --data-folder "$data" --no-backup
+step restore "$game" --data-folder "$data"
 
 # The commands did something: the game's database is not the sample's, the league is out.
-cmp -s "$work/sample/DATA/CMN/FE/FCDB.DBI" "$work/linux/game/DATA/CMN/FE/FCDB.DBI" \
+cmp -s "$work/sample/DATA/CMN/FE/FCDB.DBI" "$work/linux/$game/DATA/CMN/FE/FCDB.DBI" \
   && { echo "the commands left the game's database as it was" >&2; exit 1; }
 [ -f "$work/linux/out/CUSTOM.DB" ] || { echo "nothing was exported" >&2; exit 1; }
 
-# A backup's folder is named after the game folder's full path, which differs between the
-# two copies (and is spelled "Z:\..." under Wine); what is in it must not.
+# A backup's folder, and the kept leagues' beside it, are named after the game folder's full
+# path, which differs between the two copies (and is spelled "Z:\..." under Wine); what is in
+# them must not.
 for side in linux windows; do
-  backups=("$work/$side"/data/BACKUP/game-*)
-  [ "${#backups[@]}" -eq 1 ] && [ -d "${backups[0]}" ] || { echo "no single backup folder on $side" >&2; exit 1; }
-  mv "${backups[0]}" "$work/$side/data/BACKUP/game-PATH"
+  for kind in BACKUP LEAGUES; do
+    folders=("$work/$side/$data/$kind"/*-*)
+    [ "${#folders[@]}" -eq 1 ] && [ -d "${folders[0]}" ] || { echo "no single $kind folder on $side" >&2; exit 1; }
+    mv "${folders[0]}" "$work/$side/$data/$kind/game-PATH"
+  done
 done
 
 # The backup's manifest says when it was taken, to the second, and ends with a checksum
 # over that: those two lines may differ (in value, not in form); every other line not.
 for side in linux windows; do
-  manifest="$work/$side/data/BACKUP/game-PATH/MANIFEST.TXT"
+  manifest="$work/$side/$data/BACKUP/game-PATH/MANIFEST.TXT"
   [ -f "$manifest" ] || { echo "no backup manifest on $side" >&2; exit 1; }
   grep -Eq $'^taken\t[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$' "$manifest" \
     || { echo "$side: the manifest's time is not written as on the other system" >&2; exit 1; }

@@ -12,11 +12,13 @@
 
 #include "exchange/PackedCodec.h"
 #include "util/FileCommit.h"
+#include "util/PathText.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -26,7 +28,7 @@ namespace
 {
 constexpr std::size_t kDefaultLimit = std::size_t(16) << 20;
 
-bool writeAll(const char* path, const std::vector<uint8_t>& bytes)
+bool writeAll(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) return false;
@@ -58,7 +60,7 @@ bool parseLimit(const char* text, std::size_t& limit)
 }
 }  // namespace
 
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     std::size_t limit = kDefaultLimit;
     int first = 1;
@@ -83,9 +85,9 @@ int main(int argc, char** argv)
     // The file named here is read as the user named it (a link to a file is followed);
     // a pipe or device in its place is refused rather than waited on.
     std::vector<uint8_t> source;
-    if (!CFileSystem::userChosen().readFile(sourceName, source))
+    if (!CFileSystem::userChosen().readFile(pathFromUtf8(sourceName), source))
     {
-        std::cerr << "gfxpak: " << fileFailure(sourceName, "read", errno) << "\n";
+        std::cerr << "gfxpak: " << fileFailure(pathFromUtf8(sourceName), "read", errno) << "\n";
         return 1;
     }
 
@@ -109,10 +111,27 @@ int main(int argc, char** argv)
     else
         result = packBytes(source);
 
-    if (!writeAll(target.c_str(), result))
+    if (!writeAll(pathFromUtf8(target), result))
     {
         std::cerr << "gfxpak: cannot write " << target << "\n";
         return 1;
     }
     return 0;
 }
+
+#ifdef _WIN32
+// A narrow main gets its arguments in the ANSI code page, which cannot spell most names.
+int wmain(int argc, wchar_t** wideArgv)
+{
+    std::vector<std::string> arguments = utf8Arguments(argc, wideArgv);
+    std::vector<char*> argv;
+    for (auto& a : arguments) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    return run(argc, argv.data());
+}
+#else
+int main(int argc, char** argv)
+{
+    return run(argc, argv);
+}
+#endif

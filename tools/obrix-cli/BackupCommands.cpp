@@ -8,6 +8,7 @@
 #include "exchange/LeagueExport.h"
 #include "util/Format.h"
 #include "util/UserFolders.h"
+#include "util/PathText.h"
 
 #include <iostream>
 #include <optional>
@@ -42,7 +43,7 @@ std::optional<CBackupArgs> parse(const char* command, const std::vector<std::str
             a.language = args[i + 1];
         }
         else if (args[i] == "--data-folder")
-            a.dataFolder = args[i + 1];
+            a.dataFolder = pathFromUtf8(args[i + 1]);
         else
             return fail("unknown option " + args[i]);
     }
@@ -58,14 +59,14 @@ int runBackup(const std::vector<std::string>& args)
     // Not a copy of a set another program is in the middle of replacing.
     CFolderLock lock;
     if (!lockGameFolder(a->gameFolder, lock)) return 1;
-    CBackup backup(a->dataFolder, a->gameFolder, a->language);
+    CBackup backup(a->dataFolder, pathFromUtf8(a->gameFolder), a->language);
     std::string error;
     if (!backup.make(&error))
     {
         std::cerr << "obrix-cli: " << error << "\n";
         return 1;
     }
-    std::cout << "Backup of " << a->gameFolder << " in " << backup.folder().string() << "\n";
+    std::cout << "Backup of " << a->gameFolder << " in " << utf8FromPath(backup.folder()) << "\n";
     return 0;
 }
 
@@ -75,15 +76,15 @@ int runRestore(const std::vector<std::string>& args)
     if (!a) return 2;
     CFolderLock lock;
     if (!lockGameFolder(a->gameFolder, lock)) return 1;
-    CBackup backup(a->dataFolder, a->gameFolder, a->language);
+    CBackup backup(a->dataFolder, pathFromUtf8(a->gameFolder), a->language);
     // An interrupted save or restore of the game's files is finished before anything else.
-    const CRecovery recovery = CGameFiles(a->gameFolder).recoverInterrupted();
+    const CRecovery recovery = CGameFiles(pathFromUtf8(a->gameFolder)).recoverInterrupted();
     if (recovery.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << recovery.message << "\n";
     if (recovery.state == CRecovery::CState::Failed) return 1;
     std::error_code ec;
     if (!backup.exists() && !std::filesystem::exists(backup.folder(), ec))
     {
-        std::cerr << "obrix-cli: " << backuptexts::kNoBackup << " (looked in " << backup.folder().string() << ")\n";
+        std::cerr << "obrix-cli: " << backuptexts::kNoBackup << " (looked in " << utf8FromPath(backup.folder()) << ")\n";
         return 1;
     }
     const auto result = backup.restore();
@@ -103,7 +104,7 @@ int runRecover(const std::vector<std::string>& args)
         std::cerr << "obrix-cli: give one folder\nusage: obrix-cli recover FOLDER\n";
         return 2;
     }
-    std::filesystem::path folder = args[0];
+    std::filesystem::path folder = pathFromUtf8(args[0]);
     std::error_code ec;
     const auto database = CGameFiles(folder).resolve(gamepaths::kDatabaseFile);
     if (std::filesystem::is_directory(database.parent_path(), ec)) folder = database.parent_path();
@@ -118,6 +119,6 @@ int runRecover(const std::vector<std::string>& args)
     const CRecovery r = recoverCommit(CFileSystem::real(), folder);
     if (r.state != CRecovery::CState::Nothing) std::cerr << "obrix-cli: " << r.message << "\n";
     for (const auto& leftover : removeExportLeftovers())
-        std::cerr << "obrix-cli: " << formatText(exchangetexts::kExportLeftoverRemoved, leftover.string().c_str()) << "\n";
+        std::cerr << "obrix-cli: " << formatText(exchangetexts::kExportLeftoverRemoved, utf8FromPath(leftover).c_str()) << "\n";
     return r.state == CRecovery::CState::Failed ? 1 : 0;
 }

@@ -14,6 +14,7 @@
 #include "editing/TableExchange.h"
 #include "exchange/KeptLeagues.h"
 #include "util/UserFolders.h"
+#include "util/PathText.h"
 
 #include <cstdio>
 #include <iostream>
@@ -93,7 +94,7 @@ std::optional<CBulkArgs> parse(const std::vector<std::string>& args, const std::
             else if (o == "--table")
                 a.table = v;
             else if (o == "--data-folder")
-                a.dataFolder = v;
+                a.dataFolder = pathFromUtf8(v);
         }
     }
     return a;
@@ -110,7 +111,7 @@ int usageError(const std::string& why, const char* usage)
 bool load(const std::string& folder, const CBulkArgs& a, CDatabase& db, std::unique_ptr<CKeptLeagues>* kept = nullptr)
 {
     CDatabaseBuilder(db).setLanguageCode(a.language);
-    if (auto e = CGameFiles(folder).loadAll(db))
+    if (auto e = CGameFiles(pathFromUtf8(folder)).loadAll(db))
     {
         std::cerr << "obrix-cli: cannot read the game database in " << folder << ": " << e->message << "\n";
         return false;
@@ -158,7 +159,7 @@ int runExportTable(const std::vector<std::string>& args)
     if (!table) return usageError("give the table with --table players, teams or leagues", kExportUsage);
     CDatabase db;
     if (!load(a->positional[0], *a, db)) return 1;
-    if (!tableexchange::exportTableFile(db, *table, encodingForLanguage(a->language), a->positional[1]))
+    if (!tableexchange::exportTableFile(db, *table, encodingForLanguage(a->language), pathFromUtf8(a->positional[1])))
     {
         std::cerr << "obrix-cli: cannot write " << a->positional[1] << "\n";
         return 1;
@@ -176,7 +177,7 @@ int runImportTable(const std::vector<std::string>& args)
         return 0;
     }
     if (a->positional.size() != 2) return usageError("give the game folder and the file to read", kImportUsage);
-    const auto read = tableexchange::readTableFile(a->positional[1]);
+    const auto read = tableexchange::readTableFile(pathFromUtf8(a->positional[1]));
     if (!read)
     {
         std::cerr << "obrix-cli: cannot read " << a->positional[1] << "\n";
@@ -247,7 +248,7 @@ int runImportTable(const std::vector<std::string>& args)
             std::cerr << "obrix-cli: nothing was changed.\n";
             return 1;
         }
-        if (auto e = CGameFiles(a->positional[0]).save(db))
+        if (auto e = CGameFiles(pathFromUtf8(a->positional[0])).save(db))
         {
             writeOut(out);
             std::cerr << "obrix-cli: " << *e << "\n";
@@ -338,15 +339,15 @@ int runDiff(const std::vector<std::string>& args)
     if (a->backup)
     {
         if (a->dataFolder.empty()) return usageError("no data folder known: give --data-folder", kDiffUsage);
-        const CBackup backup(a->dataFolder, a->positional[0], a->language);
+        const CBackup backup(a->dataFolder, pathFromUtf8(a->positional[0]), a->language);
         if (const auto wrong = backup.verify())
         {
             std::error_code ec;
             if (std::filesystem::exists(backup.folder(), ec))
-                std::cerr << "obrix-cli: the backup of " << a->positional[0] << " in " << backup.folder().string()
+                std::cerr << "obrix-cli: the backup of " << a->positional[0] << " in " << utf8FromPath(backup.folder())
                           << " cannot be used: " << *wrong << "\n";
             else
-                std::cerr << "obrix-cli: there is no backup of " << a->positional[0] << " in " << backup.folder().string()
+                std::cerr << "obrix-cli: there is no backup of " << a->positional[0] << " in " << utf8FromPath(backup.folder())
                           << "\n";
             return 1;
         }

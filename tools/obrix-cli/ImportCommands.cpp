@@ -10,6 +10,7 @@
 #include "exchange/Packer.h"
 #include "settings/Prompts.h"
 #include "util/UserFolders.h"
+#include "util/PathText.h"
 
 #include <filesystem>
 #include <iostream>
@@ -40,7 +41,7 @@ std::string executableFolder()
 {
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : self.parent_path().string();
+    return ec ? std::string(".") : utf8FromPath(self.parent_path());
 }
 
 // The packer program beside obrix-cli, in the current folder or on PATH; without it the
@@ -145,7 +146,7 @@ int runExport(const std::vector<std::string>& args)
     CDatabase db;
     CDatabaseBuilder(db).setLanguageCode(language);
     std::string recovered;
-    if (auto e = CGameFiles(gameFolder).loadAll(db, &recovered))
+    if (auto e = CGameFiles(pathFromUtf8(gameFolder)).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
@@ -167,7 +168,7 @@ std::unique_ptr<CKeptLeagues> restoreKeptLeagues(CDatabase& db, const std::files
                                                  const std::string& gameFolder)
 {
     if (dataFolder.empty()) return nullptr;
-    auto kept = std::make_unique<CKeptLeagues>(dataFolder, std::filesystem::path(gameFolder));
+    auto kept = std::make_unique<CKeptLeagues>(dataFolder, pathFromUtf8(gameFolder));
     CCliPrompts prompts;
     CTransaction tx(db);
     kept->restore(tx, prompts);
@@ -216,7 +217,7 @@ int runImport(const std::vector<std::string>& args)
             parseImportOption(o == "--db" ? "--import-db" : "--import-glv", v, imports.back());
         }
         else if (o == "--data-folder")
-            dataFolder = v;
+            dataFolder = pathFromUtf8(v);
         else if (o == "--language")
         {
             bool known = false;
@@ -234,7 +235,7 @@ int runImport(const std::vector<std::string>& args)
     CDatabase db;
     CDatabaseBuilder(db).setLanguageCode(language);
     std::string recovered;
-    if (auto e = CGameFiles(gameFolder).loadAll(db, &recovered))
+    if (auto e = CGameFiles(pathFromUtf8(gameFolder)).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
@@ -245,6 +246,6 @@ int runImport(const std::vector<std::string>& args)
     if (!keepLeagues(kept.get(), db)) return 1;
     const CLeague& league = *db.leagues().back();
     std::cout << "Imported " << league.displayName << " (" << league.teamIds.size() << " teams) at league position "
-              << db.leagues().size() - 1 << "; kept in " << kept->folder().string() << "\n";
+              << db.leagues().size() - 1 << "; kept in " << utf8FromPath(kept->folder()) << "\n";
     return 0;
 }

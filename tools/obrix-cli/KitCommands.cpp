@@ -9,6 +9,7 @@
 #include "kits/KitArtwork.h"
 #include "kits/KitPicture.h"
 #include "util/FileCommit.h"
+#include "util/PathText.h"
 
 namespace
 {
@@ -55,12 +56,12 @@ std::optional<CKitSlotColours> parseColours(const std::string& text)
 int runThumbnails(const std::vector<std::string>& args)
 {
     if (args.size() != 2) return usageError("thumbnails needs a game folder and an output folder", kThumbnailsUsage);
-    const std::filesystem::path game = args[0];
-    const std::filesystem::path out = args[1];
+    const std::filesystem::path game = pathFromUtf8(args[0]);
+    const std::filesystem::path out = pathFromUtf8(args[1]);
     std::error_code ec;
     if (!std::filesystem::is_directory(game, ec))
     {
-        std::cerr << "obrix-cli: " << game.string() << " is not a folder\n";
+        std::cerr << "obrix-cli: " << utf8FromPath(game) << " is not a folder\n";
         return 1;
     }
     std::vector<std::string> skipped;
@@ -70,7 +71,7 @@ int runThumbnails(const std::vector<std::string>& args)
     const bool texturesRead = skipped.empty();
     const CKitArtworkResult artwork = ensureKitArtwork(out);
     std::cout << "wrote " << thumbnails << " jersey thumbnails and " << artwork.written << " kit pictures to "
-              << out.string() << "\n";
+              << utf8FromPath(out) << "\n";
     if (!artwork.problem.empty())
     {
         std::cerr << "obrix-cli: " << artwork.problem << "\n";
@@ -99,13 +100,13 @@ int runKit(const std::vector<std::string>& args)
     if (files.size() != 2) return usageError("kit needs a picture and an output file", kKitUsage);
     if (!slots) return usageError("kit needs --colours", kKitUsage);
 
-    const CKitImageResult drawn = drawKitPictureFile(files[0], *slots, CFileSystem::userChosen());
+    const CKitImageResult drawn = drawKitPictureFile(pathFromUtf8(files[0]), *slots, CFileSystem::userChosen());
     if (!drawn.image)
     {
         std::cerr << "obrix-cli: " << files[0] << ": " << drawn.problem << "\n";
         return 1;
     }
-    const auto failed = commitFiles(CFileSystem::real(), {{files[1], writeKitBitmap(*drawn.image), "cannot write " + files[1]}});
+    const auto failed = commitFiles(CFileSystem::real(), {{pathFromUtf8(files[1]), writeKitBitmap(*drawn.image), "cannot write " + files[1]}});
     if (failed)
     {
         std::cerr << "obrix-cli: " << *failed << "\n";

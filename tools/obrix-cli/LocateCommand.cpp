@@ -2,6 +2,7 @@
 
 #include "settings/GameRegistration.h"
 #include "settings/GameSettings.h"
+#include "util/PathText.h"
 
 #ifdef _WIN32
 #include "settings/WindowsRegistry.h"
@@ -34,7 +35,7 @@ int runLocate(const std::vector<std::string>& args)
     const auto file = CIniSettings::defaultFileFromEnvironment();
     CIniSettings store(file);
     const std::string storeName = file.empty() ? std::string("the settings file (neither XDG_CONFIG_HOME nor HOME is set)")
-                                               : file.string();
+                                               : utf8FromPath(file);
 #endif
     const auto registration = makeSystemGameRegistration();
 

@@ -9,6 +9,7 @@
 #include "exchange/StatsReport.h"
 #include "util/TextCodec.h"
 #include "util/UserFolders.h"
+#include "util/PathText.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -109,7 +110,7 @@ std::optional<CReportArgs> parse(const std::vector<std::string>& args)
             a.language = val;
         }
         else if (opt == "--data-folder")
-            a.dataFolder = val;
+            a.dataFolder = pathFromUtf8(val);
         else
             return fail("unknown option " + opt + " for report");
     }
@@ -129,7 +130,7 @@ int runReport(const std::vector<std::string>& args)
     CDatabase db;
     CDatabaseBuilder(db).setLanguageCode(a->language);
     std::string recovered;
-    if (auto e = CGameFiles(a->gameFolder).loadAll(db, &recovered))
+    if (auto e = CGameFiles(pathFromUtf8(a->gameFolder)).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
@@ -169,7 +170,7 @@ int runReport(const std::vector<std::string>& args)
     }
 
     const auto rows = contributedRows(db, teamIds);
-    if (!writeReportFile(a->out, writeReport(rows, *a->kind, *a->format)))
+    if (!writeReportFile(pathFromUtf8(a->out), writeReport(rows, *a->kind, *a->format)))
     {
         std::cerr << "obrix-cli: cannot write " << a->out << "\n";
         return 1;

@@ -9,6 +9,7 @@
 #include "editing/DatabaseCheck.h"
 #include "editing/GlobalModifications.h"
 #include "util/UserFolders.h"
+#include "util/PathText.h"
 
 #include <array>
 #include <iostream>
@@ -86,7 +87,7 @@ std::optional<CSaveArgs> parse(const char* command, const char* synopsis, const 
             a.language = val;
         }
         else if (opt == "--data-folder")
-            a.dataFolder = val;
+            a.dataFolder = pathFromUtf8(val);
         else if (globalMod && opt == "--amount")
             a.amount = val;
         else if (globalMod && opt == "--groups")
@@ -133,7 +134,7 @@ bool tickNames(const std::string& list, const std::array<const char*, N>& names,
 int loadDatabase(const CSaveArgs& a, CDatabase& db)
 {
     CDatabaseBuilder(db).setLanguageCode(a.language);
-    if (auto e = CGameFiles(a.gameFolder).loadAll(db))
+    if (auto e = CGameFiles(pathFromUtf8(a.gameFolder)).loadAll(db))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
@@ -148,7 +149,7 @@ int saveDatabase(const CSaveArgs& a, CDatabase& db)
     // The command line has nobody to ask: what the game may dislike is printed, and saved.
     for (const auto& p : checkDatabase(db, encodingForLanguage(a.language)))
         if (!p.error) std::cerr << "obrix-cli: " << describeProblem(p) << "\n";
-    if (auto e = CGameFiles(a.gameFolder).save(db))
+    if (auto e = CGameFiles(pathFromUtf8(a.gameFolder)).save(db))
     {
         std::cerr << "obrix-cli: " << *e << "\n";
         return 1;
@@ -166,7 +167,7 @@ bool backUpBeforeCommandLineSave(const std::string& gameFolder, const std::strin
     if (dataFolder.empty())
         return prompts.askYesNo("No data folder is known for the backup (give --data-folder). Save without a backup?",
                                 CPrompts::CIcon::Warning);
-    CBackup backup(dataFolder, gameFolder, language);
+    CBackup backup(dataFolder, pathFromUtf8(gameFolder), language);
     return backUpBeforeFirstSave(backup, prompts);
 }
 

@@ -13,6 +13,7 @@
 #include "exchange/KeptLeagues.h"
 #include "editing/RecordFields.h"
 #include "sample/SampleGame.h"
+#include "util/PathText.h"
 #include "util/TextCodec.h"
 #include "util/UserFolders.h"
 
@@ -131,7 +132,7 @@ std::optional<CArgs> parse(int argc, char** argv, std::string& problem)
             parseImportOption(opt, val, a.imports.back());
         }
         else if (opt == "--data-folder" && a.command == "dump")
-            a.dataFolder = val;
+            a.dataFolder = pathFromUtf8(val);
         else if (opt == "--seed" && a.command == "sample")
         {
             char* end = nullptr;
@@ -185,7 +186,7 @@ int load(const CArgs& a, CDatabase& db)
 {
     CDatabaseBuilder(db).setLanguageCode(a.language);
     std::string recovered;
-    if (auto e = CGameFiles(a.folder).loadAll(db, &recovered))
+    if (auto e = CGameFiles(pathFromUtf8(a.folder)).loadAll(db, &recovered))
     {
         std::cerr << "obrix-cli: cannot read the game database: " << e->message << "\n";
         return 1;
@@ -237,7 +238,7 @@ int dump(const CArgs& a)
 
 int info(const CArgs& a)
 {
-    const CGameFiles files(a.folder);
+    const CGameFiles files(pathFromUtf8(a.folder));
     std::vector<std::string> paths = {gamepaths::kDatabaseFile};
     for (const char* code : gamepaths::kLanguageCodes) paths.push_back(gamepaths::nameFilePath(code));
     paths.push_back(gamepaths::playerNameFilePath("ENG"));
@@ -260,7 +261,7 @@ int info(const CArgs& a)
         const auto resolved = files.resolve(p);
         const bool found = look(resolved);
         std::cout << (found ? "  found    " : "  missing  ") << p;
-        if (found) std::cout << "  (" << resolved.string() << ")";
+        if (found) std::cout << "  (" << utf8FromPath(resolved) << ")";
         std::cout << "\n";
     }
     int textures = 0;
@@ -289,16 +290,14 @@ int sample(const CArgs& a)
     CSampleOptions o;
     o.seed = a.seed;
     o.scale = a.scale;
-    if (auto e = writeSampleGame(a.folder, o))
+    if (auto e = writeSampleGame(pathFromUtf8(a.folder), o))
     {
         std::cerr << "obrix-cli: cannot write the sample game: " << *e << "\n";
         return 1;
     }
     return 0;
 }
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     if (argc < 2) return usage("no command given");
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
@@ -342,3 +341,22 @@ int main(int argc, char** argv)
     if (args->command == "sample") return sample(*args);
     return usage("unknown command " + args->command);
 }
+} // namespace
+
+#ifdef _WIN32
+// A narrow main gets its arguments in the ANSI code page, which cannot spell most names
+// (a Japanese game folder) and spells the rest otherwise than the UTF-8 used within.
+int wmain(int argc, wchar_t** wideArgv)
+{
+    std::vector<std::string> arguments = utf8Arguments(argc, wideArgv);
+    std::vector<char*> argv;
+    for (auto& a : arguments) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    return run(argc, argv.data());
+}
+#else
+int main(int argc, char** argv)
+{
+    return run(argc, argv);
+}
+#endif

@@ -6,6 +6,7 @@
 #include "util/FolderLock.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
+#include "util/PathText.h"
 
 #include <cctype>
 #include <span>
@@ -33,11 +34,11 @@ std::string folderKey(const fs::path& gameFolder)
     std::error_code ec;
     fs::path canonical = fs::weakly_canonical(fs::absolute(gameFolder, ec), ec);
     if (canonical.empty()) canonical = gameFolder;
-    const std::string text = canonical.generic_string();
+    const std::string text = genericUtf8FromPath(canonical);
     uint64_t h = 1469598103934665603ull;
     for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
     std::string name;
-    for (char c : canonical.filename().string())
+    for (char c : utf8FromPath(canonical.filename()))
         name += (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') ? c : '_';
     if (name.empty()) name = "game";
     char hex[17];
@@ -202,7 +203,7 @@ std::optional<std::string> loadProblem(const std::string& languageCode, std::spa
 bool CBackup::make(std::string* error)
 {
     auto fail = [&](const std::string& why) {
-        if (error) *error = translatedArgs("backuptexts", backuptexts::kBackupFailed, {m_gameFolder.string(), why});
+        if (error) *error = translatedArgs("backuptexts", backuptexts::kBackupFailed, {utf8FromPath(m_gameFolder), why});
         return false;
     };
     // Never a copy of a set that another program is replacing: the game's files are read
@@ -210,7 +211,7 @@ bool CBackup::make(std::string* error)
     CFolderLock lock;
     if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
         == CFolderLock::CResult::Busy)
-        return fail(translatedArgs("locktexts", locktexts::kInUse, {m_gameFolder.string()}));
+        return fail(translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_gameFolder)}));
     // Never a copy of a set that a save or restore left half done.
     // (Through the game files' own recovery: never one that another program is in the middle of.)
     const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
@@ -218,7 +219,7 @@ bool CBackup::make(std::string* error)
         return fail(source.message);
     std::error_code ec;
     fs::create_directories(m_folder, ec);
-    if (ec) return fail(m_folder.string() + ": cannot create the folder: " + ec.message());
+    if (ec) return fail(utf8FromPath(m_folder) + ": cannot create the folder: " + ec.message());
 
     std::vector<CPendingFile> files;
     CManifest manifest{localTimeText(std::time(nullptr)), {}};
@@ -253,7 +254,7 @@ bool CBackup::make(std::string* error)
             return fail(translatedArgs("backuptexts", backuptexts::kSourceUnreadable, {e->c_str()}));
     }
 
-    const std::string note = m_gameFolder.generic_string() + "\n";
+    const std::string note = genericUtf8FromPath(m_gameFolder) + "\n";
     files.push_back({m_folder / kSourceNote, {note.begin(), note.end()}, {}});
     const std::string text = manifestText(manifest);
     files.push_back({m_folder / kManifest, {text.begin(), text.end()}, {}});
@@ -269,7 +270,7 @@ bool CBackup::make(std::string* error)
         if (!m_fs.readFile(copy, bytes))
             why = fileFailure(copy, "read back", errno);
         else if (bytes.size() != f.size || checksumText(bytes) != f.checksum)
-            why = translatedArgs("committexts", committexts::kReadBackDiffers, {copy.string(), std::to_string(bytes.size()), std::to_string(f.size)});
+            why = translatedArgs("committexts", committexts::kReadBackDiffers, {utf8FromPath(copy), std::to_string(bytes.size()), std::to_string(f.size)});
         if (why.empty()) continue;
         // No half backup is left to pass for a whole one: the manifest goes first, so
         // that even a removal cut short leaves nothing that counts as a backup.
@@ -277,7 +278,7 @@ bool CBackup::make(std::string* error)
         for (const auto& other : manifest.files) removed = m_fs.removeFile(m_folder / other.name) && removed;
         removed = m_fs.removeFile(m_folder / kSourceNote) && removed;
         m_fs.syncFolder(m_folder);
-        return fail(translatedArgs("backuptexts", removed ? backuptexts::kHalfBackupRemoved : backuptexts::kHalfBackupLeft, {why, m_folder.string()}));
+        return fail(translatedArgs("backuptexts", removed ? backuptexts::kHalfBackupRemoved : backuptexts::kHalfBackupLeft, {why, utf8FromPath(m_folder)}));
     }
     return true;
 }
@@ -346,9 +347,9 @@ CBackup::CRestoreResult CBackup::restore()
     CFolderLock lock;
     if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
         == CFolderLock::CResult::Busy)
-        return refuse(translatedArgs("locktexts", locktexts::kInUse, {m_gameFolder.string()}));
+        return refuse(translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_gameFolder)}));
     if (auto e = verify())
-        return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {m_folder.string(), e->c_str()}));
+        return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), e->c_str()}));
 
     const std::string gamePaths[] = {gamepaths::kDatabaseFile, gamepaths::nameFilePath(m_languageCode),
                                      gamepaths::playerNameFilePath(m_languageCode)};
@@ -360,7 +361,7 @@ CBackup::CRestoreResult CBackup::restore()
     {
         const std::string name = baseName(gamePaths[i]);
         if (!manifest || !manifest->find(name))
-            return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {m_folder.string(), ("it holds no " + name)}));
+            return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), ("it holds no " + name)}));
         if (!m_fs.readFile(m_folder / name, bytes[i])) return refuse(fileFailure(m_folder / name, "read", errno));
     }
 

@@ -2,12 +2,13 @@
 #include "util/Translatable.h"
 
 #include "util/Format.h"
+#include "util/PathText.h"
 
 bool backUpBeforeFirstSave(CBackup& backup, CPrompts& prompts)
 {
     std::string why;
     if (backup.exists() || backup.adoptEarlierBackup() || backup.make(&why)) return true;
-    const std::string where = backup.folder().string();
+    const std::string where = utf8FromPath(backup.folder());
     return prompts.askYesNo(translatedArgs("backuptexts", backuptexts::kSaveWithoutBackupBecause, {where, why}),
                             CPrompts::CIcon::Warning);
 }

@@ -10,6 +10,7 @@
 #include "util/Format.h"
 #include "util/GamePath.h"
 #include "util/Prefault.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -719,7 +720,7 @@ CRecovery CGameFiles::recoverInterrupted() const
     {
         CRecovery skipped;
         skipped.state = CRecovery::CState::Skipped;
-        skipped.message = translatedArgs("locktexts", locktexts::kRecoverySkipped, {m_folder.string()});
+        skipped.message = translatedArgs("locktexts", locktexts::kRecoverySkipped, {utf8FromPath(m_folder)});
         return skipped;
     }
     case CFolderLock::CResult::Failed:
@@ -780,10 +781,10 @@ std::optional<std::string> CGameFiles::checkReadFrom(const CDatabase& db) const
     // whole from them (a read that failed half way, a database of another folder) would
     // replace them with less than they hold.
     const std::filesystem::path& from = db.readFrom();
-    if (from.empty()) return translatedArgs("gametexts", gametexts::kNotReadWhole, {m_folder.string()});
+    if (from.empty()) return translatedArgs("gametexts", gametexts::kNotReadWhole, {utf8FromPath(m_folder)});
     std::error_code ec;
     if (from != m_folder && !std::filesystem::equivalent(from, m_folder, ec))
-        return translatedArgs("gametexts", gametexts::kReadFromElsewhere, {from.string(), m_folder.string()});
+        return translatedArgs("gametexts", gametexts::kReadFromElsewhere, {utf8FromPath(from), utf8FromPath(m_folder)});
     return std::nullopt;
 }
 
@@ -798,7 +799,7 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     // folder) leaves the save to fail on its own with its own message.
     CFolderLock lock;
     if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
-        return translatedArgs("locktexts", locktexts::kInUse, {m_folder.string()});
+        return translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_folder)});
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));

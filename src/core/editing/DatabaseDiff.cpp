@@ -3,6 +3,7 @@
 #include "database/Backup.h"
 #include "database/Database.h"
 #include "database/GameFiles.h"
+#include "util/PathText.h"
 
 #include <cerrno>
 #include <unordered_map>
@@ -104,10 +105,10 @@ std::optional<std::string> loadBackupDatabase(const CBackup& backup, const std::
             return fileFailure(folder / files[i], "read", errno);
     CDatabaseBuilder(db).setLanguageCode(languageCode);
     auto fail = [&](const gameformat::CFormatError& e) {
-        return (folder / files[e.inNameFile ? 2 : 0]).string() + ": " + e.message;
+        return utf8FromPath(folder / files[e.inNameFile ? 2 : 0]) + ": " + e.message;
     };
     if (auto e = gameformat::loadPlayers(db, bytes[0], bytes[1]))
-        return (folder / files[e->inNameFile ? 1 : 0]).string() + ": " + e->message;
+        return utf8FromPath(folder / files[e->inNameFile ? 1 : 0]) + ": " + e->message;
     if (auto e = gameformat::loadTeams(db, bytes[0], bytes[2])) return fail(*e);
     if (auto e = gameformat::loadLeagues(db, bytes[0], bytes[2])) return fail(*e);
     return std::nullopt;

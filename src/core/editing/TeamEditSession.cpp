@@ -8,6 +8,7 @@
 #include "util/Format.h"
 #include "util/TextCodec.h"
 #include "util/Translatable.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -313,7 +314,7 @@ std::optional<CWeftorLaunch> CTeamEditSession::weftorLaunch(int side) const
     const int model = side == kHome ? record->homeJerseyStyle : record->awayJerseyStyle;
     CWeftorLaunch launch;
     launch.textureNumber = model + 1;
-    const std::string path = formatText(pagetexts::kWeftorTexture, m_kitFiles.gameFolder.string().c_str(), model + 1);
+    const std::string path = formatText(pagetexts::kWeftorTexture, utf8FromPath(m_kitFiles.gameFolder).c_str(), model + 1);
     launch.commandLine = formatText(pagetexts::kWeftorCommand, '"', path.c_str(), '"', model + 1);
     launch.texture = jerseyTexturePath(m_kitFiles.gameFolder, model);
     return launch;

@@ -11,6 +11,7 @@
 #include "util/ByteReader.h"
 #include "util/FileCommit.h"
 #include "util/Format.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -202,7 +203,7 @@ std::vector<fs::path> oldSets(const fs::path& folder)
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
     {
-        const std::string name = it->path().filename().string();
+        const std::string name = utf8FromPath(it->path().filename());
         const bool number = !name.empty() && name.size() <= 6 &&
                             std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
         if (!number) continue;
@@ -480,7 +481,7 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     if (failed) *failed = false;
     auto failure = [&](const std::string& why) -> std::optional<std::string> {
         if (failed) *failed = true;
-        return translatedArgs("keptleaguetexts", keptleaguetexts::kKeepFailed, {m_folder.string(), why});
+        return translatedArgs("keptleaguetexts", keptleaguetexts::kKeepFailed, {utf8FromPath(m_folder), why});
     };
     using namespace keptleaguetexts;
     CFileSystem& files = CFileSystem::real();
@@ -529,7 +530,7 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
             if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep")) return failure(*error);
         }
         if (!notOurs.empty() && !wasOurs)
-            note = translatedArgs("keptleaguetexts", kKeptElsewhere, {(m_folder / target).string(), (m_folder / notOurs).string()});
+            note = translatedArgs("keptleaguetexts", kKeptElsewhere, {utf8FromPath(m_folder / target), utf8FromPath(m_folder / notOurs)});
     }
 
     // What this object kept before is now in the new file (or was removed by the user).
@@ -565,7 +566,7 @@ std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
     std::vector<std::string> names;
     if (!files.listFolder(m_folder, names))
     {
-        prompts.message(translatedArgs("keptleaguetexts", kFolderUnreadable, {m_folder.string(), systemReason(errno)}),
+        prompts.message(translatedArgs("keptleaguetexts", kFolderUnreadable, {utf8FromPath(m_folder), systemReason(errno)}),
                         CPrompts::CIcon::Warning);
         return 0;
     }
@@ -595,7 +596,7 @@ std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
                 m_owned.push_back({name, checksumText(bytes)});
             }
         }
-        if (why) prompts.message(translatedArgs("keptleaguetexts", kUnreadable, {path.string(), why->c_str()}), CPrompts::CIcon::Warning);
+        if (why) prompts.message(translatedArgs("keptleaguetexts", kUnreadable, {utf8FromPath(path), why->c_str()}), CPrompts::CIcon::Warning);
     }
 
     return restored;
@@ -613,7 +614,7 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
     CFileStatus folderStatus;
     if (!files.status(m_folder, folderStatus))
     {
-        prompts.message(translatedArgs("keptleaguetexts", kFolderUnreadable, {m_folder.string(), systemReason(errno)}),
+        prompts.message(translatedArgs("keptleaguetexts", kFolderUnreadable, {utf8FromPath(m_folder), systemReason(errno)}),
                         CPrompts::CIcon::Warning);
         return 0;
     }
@@ -628,19 +629,19 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
     {
         // That version swapped its sets by two renames; cut off between them, the
         // whole set is under this name.
-        oldFolder = m_folder.parent_path() / (m_folder.filename().string() + ".old");
+        oldFolder = m_folder.parent_path() / (utf8FromPath(m_folder.filename()) + ".old");
         sets = oldSets(oldFolder);
     }
     for (const fs::path& set : sets)
     {
         const std::string name = readName(set / kNameFile);
-        if (importDbFiles(db, set.string(), name.empty() ? set.filename().string() : name, packer, prompts))
+        if (importDbFiles(db, utf8FromPath(set), name.empty() ? utf8FromPath(set.filename()) : name, packer, prompts))
         {
             ++restored;
             m_oldSets.push_back(set);
             continue;
         }
-        prompts.message(translatedArgs("keptleaguetexts", kOldSetUnreadable, {name, set.string()}), CPrompts::CIcon::Warning);
+        prompts.message(translatedArgs("keptleaguetexts", kOldSetUnreadable, {name, utf8FromPath(set)}), CPrompts::CIcon::Warning);
     }
     db.setModified(wasModified);
     return restored;

@@ -7,6 +7,7 @@
 #include "util/FileCommit.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -216,8 +217,9 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     };
 
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!fs::is_directory(folder, ec))
+    const fs::path out = pathFromUtf8(folder);
+    fs::create_directories(out, ec);
+    if (!fs::is_directory(out, ec))
     {
         result.message = formatText(kExportNoFolder, folder.c_str());
         return result;
@@ -230,7 +232,7 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     const fs::path scratch = temporaryFolder();
     if (!fs::create_directory(scratch, ec) || ec)
     {
-        result.message = formatText(kExportNoTempFolder, scratch.string().c_str());
+        result.message = formatText(kExportNoTempFolder, utf8FromPath(scratch).c_str());
         return result;
     }
     std::vector<CPendingFile> pending;
@@ -241,14 +243,14 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
         const fs::path packed = scratch / part.name;
         std::vector<uint8_t> bytes;
         if (!writeWhole(raw, part.unpacked))
-            result.message = formatText(kExportTempWriteFailed, raw.string().c_str());
-        else if (!packer.packFile(raw.string(), packed.string()))
+            result.message = formatText(kExportTempWriteFailed, utf8FromPath(raw).c_str());
+        else if (!packer.packFile(utf8FromPath(raw), utf8FromPath(packed)))
             result.message = formatText(kExportPackFailed, part.name);
         else if (!CFileSystem::real().readFile(packed, bytes) || bytes.empty())
             result.message = formatText(kExportNothingPacked, part.name);
         if (!result.message.empty()) break;
-        const fs::path target = resolveGamePath(folder, std::string("\\") + part.name);
-        pending.push_back({target, std::move(bytes), formatText(kExportWriteFailed, target.string().c_str())});
+        const fs::path target = resolveGamePath(out, std::string("\\") + part.name);
+        pending.push_back({target, std::move(bytes), formatText(kExportWriteFailed, utf8FromPath(target).c_str())});
     }
     fs::remove_all(scratch, ec);
     if (!result.message.empty()) return result;
@@ -274,7 +276,7 @@ std::vector<fs::path> removeExportLeftovers(const fs::path& tempFolder)
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec))
     {
-        const std::string name = entry.path().filename().string();
+        const std::string name = utf8FromPath(entry.path().filename());
         const auto owner = scratchOwner(name);
         const bool earlierVersion = name.size() > 4 && name.rfind(std::string(kTempPrefix) + "x", 0) == 0
                                     && allDigits(name.substr(std::strlen(kTempPrefix) + 1));

@@ -12,6 +12,7 @@
 #include "util/FileCommit.h"
 #include "util/Format.h"
 #include "util/GamePath.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -138,7 +139,7 @@ std::string problem(const std::string& name, std::string what)
 // One packed file of the set: the length its header announces, then the unpacked bytes.
 CRead readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& out)
 {
-    const std::string name = path.filename().string();
+    const std::string name = utf8FromPath(path.filename());
     std::vector<uint8_t> packed;
     // Asked first so that a pipe or device in the file's place is never opened.
     if (!CFileSystem::real().readFile(path, packed))
@@ -152,7 +153,7 @@ CRead readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& ou
                 formatText(kExchangeTooLarge, name.c_str(), unsigned(*length), unsigned(kMaxExchangeUnpackedLength))};
     try
     {
-        out = packer.unpackFile(path.string(), *length);
+        out = packer.unpackFile(utf8FromPath(path), *length);
     }
     catch (const std::bad_alloc&)
     {
@@ -372,7 +373,8 @@ bool importDbFiles(CTransaction& db, const std::string& folder, const std::strin
                    CPrompts& prompts, const CStatusSink& status)
 {
     // A set whose export was interrupted is finished or undone before it is read.
-    const CRecovery recovery = recoverCommit(CFileSystem::real(), fs::path(folder));
+    const fs::path set = pathFromUtf8(folder);
+    const CRecovery recovery = recoverCommit(CFileSystem::real(), set);
     if (recovery.state != CRecovery::CState::Nothing)
         prompts.message(recovery.message, recovery.state == CRecovery::CState::Failed ? CPrompts::CIcon::Error
                                                                                        : CPrompts::CIcon::Information);
@@ -381,13 +383,13 @@ bool importDbFiles(CTransaction& db, const std::string& folder, const std::strin
     CImportStage stage(db);
     std::vector<uint8_t> data;
 
-    if (failed(readPacked(resolveGamePath(folder, std::string("\\") + kPlayersFile), packer, data),
+    if (failed(readPacked(resolveGamePath(set, std::string("\\") + kPlayersFile), packer, data),
                kErrorReadingPlayers, prompts))
         return false;
     stagePlayers(stage, data, status);
 
     std::vector<CPendingTransfer> pending;
-    const fs::path transfers = resolveGamePath(folder, std::string("\\") + kTransfersFile);
+    const fs::path transfers = resolveGamePath(set, std::string("\\") + kTransfersFile);
     // Whatever is at the name is read (and refused unless it is a regular file): a link
     // or pipe there must not pass for a set without transfers.
     CFileStatus transfersStatus;
@@ -397,7 +399,7 @@ bool importDbFiles(CTransaction& db, const std::string& folder, const std::strin
         pending = stageTransfers(stage, data, status);
     }
 
-    if (failed(readPacked(resolveGamePath(folder, std::string("\\") + kTeamsFile), packer, data), kErrorReadingTeams,
+    if (failed(readPacked(resolveGamePath(set, std::string("\\") + kTeamsFile), packer, data), kErrorReadingTeams,
                prompts))
         return false;
     if (!stageTeams(stage, data, pending, status, prompts)) return false;
@@ -410,7 +412,7 @@ bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts,
 {
     std::vector<uint8_t> bytes;
     // The user named this file: a link to one is followed.
-    if (!CFileSystem::userChosen().readFile(path, bytes))
+    if (!CFileSystem::userChosen().readFile(pathFromUtf8(path), bytes))
     {
         prompts.message(kCannotOpenGlv, CPrompts::CIcon::Error);
         return false;

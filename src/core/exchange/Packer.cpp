@@ -5,6 +5,7 @@
 #include "settings/Prompts.h"
 #include "util/FileCommit.h"
 #include "util/Format.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -47,7 +48,7 @@ std::optional<std::vector<uint8_t>> readHead(const fs::path& path, std::size_t l
 std::optional<std::size_t> announcedUnpackedLength(const std::string& packedFile)
 {
     // The longest header (0x91FB) is ten bytes.
-    const auto head = readHead(packedFile, 10);
+    const auto head = readHead(pathFromUtf8(packedFile), 10);
     if (!head) return std::nullopt;
     return packedUnpackedLength(*head);
 }
@@ -90,7 +91,7 @@ std::string windowsCommandLine(const std::vector<std::string>& arguments)
 std::vector<uint8_t> CInProcessPacker::unpackFile(const std::string& source, std::size_t capacity)
 {
     std::vector<uint8_t> packed;
-    if (!CFileSystem::real().readFile(source, packed)) return {};
+    if (!CFileSystem::real().readFile(pathFromUtf8(source), packed)) return {};
     CUnpackResult result = unpackBytes(packed);
     if (!result.ok()) return {};
     if (result.data.size() > capacity) result.data.resize(capacity);
@@ -100,8 +101,8 @@ std::vector<uint8_t> CInProcessPacker::unpackFile(const std::string& source, std
 bool CInProcessPacker::packFile(const std::string& source, const std::string& target)
 {
     std::vector<uint8_t> data;
-    if (!CFileSystem::real().readFile(source, data)) return false;
-    return !commitFiles(CFileSystem::real(), {CPendingFile{target, packBytes(data), {}}}).has_value();
+    if (!CFileSystem::real().readFile(pathFromUtf8(source), data)) return false;
+    return !commitFiles(CFileSystem::real(), {CPendingFile{pathFromUtf8(target), packBytes(data), {}}}).has_value();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -327,7 +328,7 @@ std::optional<fs::path> makeTemporaryFile()
     std::error_code ec;
     const fs::path folder = fs::temp_directory_path(ec);
     if (ec) return std::nullopt;
-    std::string pattern = (folder / (std::string(exchangetexts::kTempPrefix) + "XXXXXX")).string();
+    std::string pattern = utf8FromPath(folder / (std::string(exchangetexts::kTempPrefix) + "XXXXXX"));
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return std::nullopt;
     ::close(fd);
@@ -353,24 +354,25 @@ std::optional<std::string> CExternalPacker::findProgram(const std::string& execu
     std::vector<fs::path> folders;
     if (!executableFolder.empty())
     {
-        folders.emplace_back(executableFolder);
+        const fs::path executable = pathFromUtf8(executableFolder);
+        folders.push_back(executable);
         // An installed editor may keep its helper programs out of the user's PATH, in the
         // install's own folders next to bin/.
-        folders.push_back(fs::path(executableFolder) / ".." / "libexec" / "obrix");
-        folders.push_back(fs::path(executableFolder) / ".." / "lib" / "obrix");
+        folders.push_back(executable / ".." / "libexec" / "obrix");
+        folders.push_back(executable / ".." / "lib" / "obrix");
     }
     std::error_code ec;
     const fs::path current = fs::current_path(ec);
     if (!ec) folders.push_back(current);
-    if (const char* path = std::getenv("PATH"))
+    if (const auto path = environmentText("PATH"))
     {
-        std::string_view rest(path);
+        std::string_view rest(*path);
         while (!rest.empty())
         {
             const auto cut = rest.find(kPathSeparator);
             const std::string_view entry = rest.substr(0, cut);
             // An empty entry means the current directory, which has been looked at.
-            if (!entry.empty()) folders.emplace_back(std::string(entry));
+            if (!entry.empty()) folders.push_back(pathFromUtf8(entry));
             if (cut == std::string_view::npos) break;
             rest.remove_prefix(cut + 1);
         }
@@ -380,7 +382,7 @@ std::optional<std::string> CExternalPacker::findProgram(const std::string& execu
         const fs::path candidate = folder / kProgramFileName;
         if (!isRunnable(candidate)) continue;
         const fs::path full = fs::absolute(candidate, ec);
-        return (ec ? candidate : full).lexically_normal().string();
+        return utf8FromPath((ec ? candidate : full).lexically_normal());
     }
     return std::nullopt;
 }
@@ -389,11 +391,7 @@ std::vector<uint8_t> CExternalPacker::unpackFile(const std::string& source, std:
 {
     const auto temporary = makeTemporaryFile();
     if (!temporary) return {};
-#ifdef _WIN32
-    const std::string temporaryName = utf8FromWide(temporary->native());
-#else
-    const std::string temporaryName = temporary->string();
-#endif
+    const std::string temporaryName = utf8FromPath(*temporary);
     const CRun run = runProgram(m_program, {"-decompress", source, temporaryName}, m_timeLimit, m_prompts);
     // Whatever the program's exit code, its output file is the answer; a program that
     // never started leaves it empty, and one that was stopped may have left half of it.
@@ -411,5 +409,5 @@ bool CExternalPacker::packFile(const std::string& source, const std::string& tar
     const CRun run = runProgram(m_program, {"-compress", source, target}, m_timeLimit, m_prompts);
     if (run.outcome != CRunOutcome::Ended || run.exitCode != 0) return false;
     std::error_code ec;
-    return fs::is_regular_file(target, ec);
+    return fs::is_regular_file(pathFromUtf8(target), ec);
 }

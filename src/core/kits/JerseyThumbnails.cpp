@@ -8,6 +8,7 @@
 #include "kits/JerseyTexture.h"
 #include "util/ByteReader.h"
 #include "util/GamePath.h"
+#include "util/PathText.h"
 
 using namespace jerseytexture;
 
@@ -74,7 +75,7 @@ int makeJerseyThumbnails(const std::filesystem::path& gameFolder, const std::fil
         const auto thumbnail = makeJerseyThumbnail(texture);
         if (!thumbnail)
         {
-            skip(translatedArgs("thumbnailtexts", thumbnailtexts::kNotAPicture, {source.string()}));
+            skip(translatedArgs("thumbnailtexts", thumbnailtexts::kNotAPicture, {utf8FromPath(source)}));
             continue;
         }
         // An existing "MJFR1.BMP" is the same picture to the picture lists, so it is

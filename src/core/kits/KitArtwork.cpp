@@ -1,4 +1,5 @@
 #include "kits/KitArtwork.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -231,7 +232,7 @@ CKitArtworkResult ensureKitArtwork(const std::filesystem::path& jerseysFolder, C
     const auto ensure = [&](const char* prefix, int number, const CKitImage& image) {
         const auto path = kitPicturePath(jerseysFolder, prefix, number);
         if (std::filesystem::exists(path, ec)) return;
-        const auto failed = commitFiles(fs, {{path, writeKitBitmap(image), "cannot write " + path.string()}});
+        const auto failed = commitFiles(fs, {{path, writeKitBitmap(image), "cannot write " + utf8FromPath(path)}});
         if (!failed)
             ++result.written;
         else if (result.problem.empty())

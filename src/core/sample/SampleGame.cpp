@@ -9,6 +9,7 @@
 #include "sample/SampleFiles.h"
 #include "sample/SampleTextures.h"
 #include "sample/SampleWorld.h"
+#include "util/PathText.h"
 
 namespace
 {
@@ -53,16 +54,16 @@ std::optional<std::string> writeSampleGame(const std::filesystem::path& folder, 
 
     // Files to try the imports with, in USER beside DATA as the game lays it out.
     for (auto& [relative, bytes] : makeSampleUserFiles(world, options.seed))
-        files.emplace_back(folder / "USER" / fs::path(relative), std::move(bytes));
+        files.emplace_back(folder / "USER" / pathFromUtf8(relative), std::move(bytes));
 
     for (const auto& [path, bytes] : files)
     {
         std::error_code error;
         fs::create_directories(path.parent_path(), error);
         if (error)
-            return "Cannot create the folder " + path.parent_path().string() + ": " + error.message();
+            return "Cannot create the folder " + utf8FromPath(path.parent_path()) + ": " + error.message();
         if (!writeWhole(path, bytes))
-            return "Cannot write " + path.string();
+            return "Cannot write " + utf8FromPath(path);
     }
     return std::nullopt;
 }

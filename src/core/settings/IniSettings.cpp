@@ -2,6 +2,7 @@
 
 #include "util/FileCommit.h"
 #include "util/TextCodec.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -190,10 +191,10 @@ CIniSettings::CIniSettings(fs::path file) : m_file(std::move(file)) {}
 fs::path CIniSettings::defaultFile(const std::optional<std::string>& xdgConfigHome, const std::optional<std::string>& home)
 {
     fs::path config;
-    if (xdgConfigHome && !xdgConfigHome->empty() && fs::path(*xdgConfigHome).is_absolute())
-        config = *xdgConfigHome;
+    if (xdgConfigHome && !xdgConfigHome->empty() && pathFromUtf8(*xdgConfigHome).is_absolute())
+        config = pathFromUtf8(*xdgConfigHome);
     else if (home && !home->empty())
-        config = fs::path(*home) / ".config";
+        config = pathFromUtf8(*home) / ".config";
     else
         return {};
     return config / "Brannoc" / "Obrix.conf";
@@ -201,12 +202,7 @@ fs::path CIniSettings::defaultFile(const std::optional<std::string>& xdgConfigHo
 
 fs::path CIniSettings::defaultFileFromEnvironment()
 {
-    const auto variable = [](const char* name) -> std::optional<std::string> {
-        const char* v = std::getenv(name);
-        if (!v) return std::nullopt;
-        return std::string(v);
-    };
-    return defaultFile(variable("XDG_CONFIG_HOME"), variable("HOME"));
+    return defaultFile(environmentText("XDG_CONFIG_HOME"), environmentText("HOME"));
 }
 
 std::string CIniSettings::escapeKey(std::string_view key)

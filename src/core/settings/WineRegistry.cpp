@@ -2,6 +2,7 @@
 
 #include "util/GamePath.h"
 #include "util/TextCodec.h"
+#include "util/PathText.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -257,19 +258,14 @@ CWineGameRegistration::CWineGameRegistration(std::optional<std::string> winePref
                                              std::optional<std::string> homeFolder)
 {
     if (winePrefixVariable && !winePrefixVariable->empty())
-        m_prefix = fs::path(*winePrefixVariable);
+        m_prefix = pathFromUtf8(*winePrefixVariable);
     else if (homeFolder && !homeFolder->empty())
-        m_prefix = fs::path(*homeFolder) / ".wine";
+        m_prefix = pathFromUtf8(*homeFolder) / ".wine";
 }
 
 std::unique_ptr<CWineGameRegistration> CWineGameRegistration::fromEnvironment()
 {
-    const auto variable = [](const char* name) -> std::optional<std::string> {
-        const char* v = std::getenv(name);
-        if (!v) return std::nullopt;
-        return std::string(v);
-    };
-    return std::make_unique<CWineGameRegistration>(variable("WINEPREFIX"), variable("HOME"));
+    return std::make_unique<CWineGameRegistration>(environmentText("WINEPREFIX"), environmentText("HOME"));
 }
 
 std::optional<std::string> CWineGameRegistration::gameFolder()
@@ -286,7 +282,7 @@ std::optional<std::string> CWineGameRegistration::gameFolder()
             if (value->size() >= gameregistration::kBufferBytes) return std::nullopt;
             const auto folder = mapWindowsFolderIntoPrefix(*m_prefix, *value);
             if (!folder) return std::nullopt;
-            return folder->string();
+            return utf8FromPath(*folder);
         }
     }
     catch (const std::exception&)
@@ -299,5 +295,5 @@ std::optional<std::string> CWineGameRegistration::gameFolder()
 std::string CWineGameRegistration::describe() const
 {
     if (!m_prefix) return "no Wine prefix (neither WINEPREFIX nor HOME is set)";
-    return "the Wine prefix " + m_prefix->string();
+    return "the Wine prefix " + utf8FromPath(*m_prefix);
 }

@@ -2,6 +2,7 @@
 #include "util/Translatable.h"
 
 #include "util/Format.h"
+#include "util/PathText.h"
 
 #include <atomic>
 #include <cerrno>
@@ -36,7 +37,7 @@ std::string systemReason(int error)
 
 std::string fileFailure(const fs::path& path, const std::string& step, int error)
 {
-    return path.string() + ": cannot " + step + ": " + systemReason(error);
+    return utf8FromPath(path) + ": cannot " + step + ": " + systemReason(error);
 }
 
 CFileBytes::~CFileBytes() { release(); }
@@ -740,7 +741,7 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
 
     auto failed = [&](const std::string& what) {
         result.state = CRecovery::CState::Failed;
-        result.message = translatedArgs("committexts", committexts::kRecoveryFailed, {operation.empty() ? "save" : operation.c_str(), folder.string(), what, committexts::kRecordName});
+        result.message = translatedArgs("committexts", committexts::kRecoveryFailed, {operation.empty() ? "save" : operation.c_str(), utf8FromPath(folder), what, committexts::kRecordName});
         return result;
     };
 
@@ -754,10 +755,11 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
         {
             const CEntry& e = record->entries[i];
             CFileStatus st;
-            if (!fs.status(folder / e.temp, st)) return failed(fileFailure(folder / e.temp, "examine", errno));
+            if (!fs.status(folder / pathFromUtf8(e.temp), st))
+                return failed(fileFailure(folder / pathFromUtf8(e.temp), "examine", errno));
             if (st.exists)
-                pending[i] = holds(fs, folder / e.temp, e);
-            if (!pending[i] && (st.exists || !holds(fs, folder / e.target, e))) forward = false;
+                pending[i] = holds(fs, folder / pathFromUtf8(e.temp), e);
+            if (!pending[i] && (st.exists || !holds(fs, folder / pathFromUtf8(e.target), e))) forward = false;
         }
         std::vector<std::string> targets;
         if (forward)
@@ -766,8 +768,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
             {
                 const CEntry& e = record->entries[i];
                 targets.push_back(e.target);
-                if (pending[i] && !fs.renameFile(folder / e.temp, folder / e.target))
-                    return failed(fileFailure(folder / e.target, "put the new file in place", errno));
+                if (pending[i] && !fs.renameFile(folder / pathFromUtf8(e.temp), folder / pathFromUtf8(e.target)))
+                    return failed(fileFailure(folder / pathFromUtf8(e.target), "put the new file in place", errno));
             }
             if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
         }
@@ -776,25 +778,26 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
             for (const CEntry& e : record->entries)
             {
                 CFileStatus kept;
-                if (!e.kept.empty() && fs.status(folder / e.kept, kept) && kept.exists)
+                if (!e.kept.empty() && fs.status(folder / pathFromUtf8(e.kept), kept) && kept.exists)
                 {
-                    if (!fs.renameFile(folder / e.kept, folder / e.target))
-                        return failed(fileFailure(folder / e.target, "put the old file back", errno));
+                    if (!fs.renameFile(folder / pathFromUtf8(e.kept), folder / pathFromUtf8(e.target)))
+                        return failed(fileFailure(folder / pathFromUtf8(e.target), "put the old file back", errno));
                 }
-                else if (e.kept.empty() && holds(fs, folder / e.target, e))
+                else if (e.kept.empty() && holds(fs, folder / pathFromUtf8(e.target), e))
                 {
                     // The file was new with this commit.
-                    if (!fs.removeFile(folder / e.target))
-                        return failed(fileFailure(folder / e.target, "remove the new file", errno));
+                    if (!fs.removeFile(folder / pathFromUtf8(e.target)))
+                        return failed(fileFailure(folder / pathFromUtf8(e.target), "remove the new file", errno));
                 }
             }
             if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
         }
         for (const CEntry& e : record->entries)
         {
-            if (!forward && !fs.removeFile(folder / e.temp)) return failed(fileFailure(folder / e.temp, "remove", errno));
-            if (!e.kept.empty() && !fs.removeFile(folder / e.kept))
-                return failed(fileFailure(folder / e.kept, "remove", errno));
+            if (!forward && !fs.removeFile(folder / pathFromUtf8(e.temp)))
+                return failed(fileFailure(folder / pathFromUtf8(e.temp), "remove", errno));
+            if (!e.kept.empty() && !fs.removeFile(folder / pathFromUtf8(e.kept)))
+                return failed(fileFailure(folder / pathFromUtf8(e.kept), "remove", errno));
         }
         if (!fs.removeFile(recordPath)) return failed(fileFailure(recordPath, "remove", errno));
         if (!fs.syncFolder(folder)) return failed(fileFailure(folder, "flush the folder", errno));
@@ -814,7 +817,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
                                                                    : nullptr;
         if (!mark && n != committexts::kRecordName) continue;
         if (mark && operation.empty()) operation = operationOf(n, mark);
-        if (!fs.removeFile(folder / n)) return failed(fileFailure(folder / n, "remove", errno));
+        if (!fs.removeFile(folder / pathFromUtf8(n)))
+            return failed(fileFailure(folder / pathFromUtf8(n), "remove", errno));
         removed = true;
     }
     if (!removed) return result;
@@ -832,8 +836,8 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
     const fs::path folder = files.front().target.parent_path();
     auto lead = [](const CPendingFile& f) { return f.failureMessage.empty() ? std::string() : f.failureMessage + " "; };
     for (const auto& f : files)
-        if (f.target.parent_path() != folder || !plainName(f.target.filename().string()))
-            return lead(f) + f.target.string() + ": the files of one set must lie in one folder";
+        if (f.target.parent_path() != folder || !plainName(utf8FromPath(f.target.filename())))
+            return lead(f) + utf8FromPath(f.target) + ": the files of one set must lie in one folder";
 
     const CRecovery earlier = recoverCommit(fs, folder);
     if (earlier.state == CRecovery::CState::Failed) return earlier.message;
@@ -847,7 +851,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!fs.status(files[i].target, old[i])) return lead(files[i]) + fileFailure(files[i].target, "examine", errno);
         if (old[i].exists && !old[i].regular)
             return lead(files[i]) + fileFailure(files[i].target, "replace", kNotRegularFile);
-        const std::string name = files[i].target.filename().string();
+        const std::string name = utf8FromPath(files[i].target.filename());
         record.entries.push_back({name, {}, {}, files[i].bytes.size(), checksumText(files[i].bytes)});
     }
 
@@ -870,14 +874,14 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
 
     for (std::size_t i = 0; i < n; ++i)
     {
-        const std::string base = files[i].target.filename().string() + kNewMark + operation + ".";
+        const std::string base = utf8FromPath(files[i].target.filename()) + kNewMark + operation + ".";
         for (int attempt = 0;; ++attempt)
         {
-            const fs::path tmp = folder / (base + randomSuffix());
+            const fs::path tmp = folder / pathFromUtf8(base + randomSuffix());
             if (fs.createFile(tmp, files[i].bytes, old[i].exists ? &old[i] : nullptr))
             {
                 temps.push_back(tmp);
-                record.entries[i].temp = tmp.filename().string();
+                record.entries[i].temp = utf8FromPath(tmp.filename());
                 break;
             }
             // Something has taken the name (a planted link, say): another name.
@@ -894,12 +898,12 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!fs.readFile(temps[i], back))
             return abandon(lead(files[i]) + fileFailure(files[i].target, "read the new copy back", errno));
         if (back != files[i].bytes)
-            return abandon(lead(files[i]) + translatedArgs("committexts", committexts::kReadBackDiffers, {files[i].target.string(), std::to_string(back.size()), std::to_string(files[i].bytes.size())}));
+            return abandon(lead(files[i]) + translatedArgs("committexts", committexts::kReadBackDiffers, {utf8FromPath(files[i].target), std::to_string(back.size()), std::to_string(files[i].bytes.size())}));
     }
 
     for (std::size_t i = 0; i < n; ++i)
         if (old[i].exists)
-            record.entries[i].kept = files[i].target.filename().string() + kOldMark + operation + "." + randomSuffix();
+            record.entries[i].kept = utf8FromPath(files[i].target.filename()) + kOldMark + operation + "." + randomSuffix();
     const std::string text = recordText(record);
     if (!fs.createFile(recordPath, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}))
     {
@@ -915,7 +919,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
     for (std::size_t i = 0; i < n; ++i)
     {
         if (!old[i].exists) continue;
-        const fs::path aside = folder / record.entries[i].kept;
+        const fs::path aside = folder / pathFromUtf8(record.entries[i].kept);
         bool ok = fs.linkFile(files[i].target, aside);
         if (!ok && (errno == EPERM || errno == EXDEV || errno == EMLINK || errno == ENOTSUP || errno == ENOSYS))
         {
@@ -937,12 +941,12 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         for (std::size_t j = 0; j < i; ++j)
         {
             const fs::path target = files[j].target;
-            const bool back = old[j].exists ? fs.renameFile(folder / record.entries[j].kept, target)
+            const bool back = old[j].exists ? fs.renameFile(folder / pathFromUtf8(record.entries[j].kept), target)
                                             : fs.removeFile(target);
             if (!back)
             {
-                isNew.push_back(target.filename().string() + " is new");
-                if (old[j].exists) keptNames.push_back((folder / record.entries[j].kept).string());
+                isNew.push_back(utf8FromPath(target.filename()) + " is new");
+                if (old[j].exists) keptNames.push_back(utf8FromPath(folder / pathFromUtf8(record.entries[j].kept)));
             }
         }
         if (!isNew.empty())
@@ -955,7 +959,7 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
             return failure + " (" + fileFailure(folder, "flush the folder", errno) + ": the next load checks the files)";
         kept.clear();
         for (std::size_t j = i; j < n; ++j)
-            if (old[j].exists) kept.push_back(folder / record.entries[j].kept);
+            if (old[j].exists) kept.push_back(folder / pathFromUtf8(record.entries[j].kept));
         temps.erase(temps.begin(), temps.begin() + long(i));
         return abandon(failure);
     }

@@ -1,6 +1,7 @@
 #include "util/FolderLock.h"
 
 #include "util/FileCommit.h"
+#include "util/PathText.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -47,7 +48,7 @@ std::string keyOf(const fs::path& folder)
     std::error_code ec;
     fs::path full = fs::weakly_canonical(fs::absolute(folder, ec), ec);
     if (full.empty()) full = folder;
-    return full.generic_string();
+    return genericUtf8FromPath(full);
 }
 
 enum class CTry { Locked, Busy, Again, Failed };
@@ -193,7 +194,7 @@ CFolderLock::CResult CFolderLock::acquire(const fs::path& folder, std::chrono::m
                 m_key = key;
                 return CResult::Locked;
             case CTry::Failed:
-                m_failure = lockFile.string() + ": cannot lock: " + reason(error);
+                m_failure = utf8FromPath(lockFile) + ": cannot lock: " + reason(error);
                 return CResult::Failed;
             case CTry::Again:
                 continue;

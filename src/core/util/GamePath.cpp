@@ -1,4 +1,5 @@
 #include "util/GamePath.h"
+#include "util/PathText.h"
 
 #include <algorithm>
 #include <string>
@@ -36,7 +37,7 @@ std::vector<std::string_view> splitComponents(std::string_view gamePath)
 std::string findEntry(const std::filesystem::path& folder, std::string_view component)
 {
     std::error_code ec;
-    const std::filesystem::path exact = folder / std::filesystem::path(std::string(component));
+    const std::filesystem::path exact = folder / pathFromUtf8(component);
     if (std::filesystem::exists(exact, ec))
         return std::string(component);
 #ifndef _WIN32
@@ -45,7 +46,7 @@ std::string findEntry(const std::filesystem::path& folder, std::string_view comp
     std::filesystem::directory_iterator it(folder, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
     {
-        std::string name = it->path().filename().string();
+        std::string name = utf8FromPath(it->path().filename());
         if (equalsIgnoringAsciiCase(name, component))
             candidates.push_back(std::move(name));
     }
@@ -71,7 +72,7 @@ std::filesystem::path resolveGamePath(const std::filesystem::path& gameFolder, s
         }
         if (!searching)
             name = std::string(component);
-        result /= std::filesystem::path(name);
+        result /= pathFromUtf8(name);
     }
     return result;
 }

@@ -1,6 +1,6 @@
 #include "util/UserFolders.h"
 
-#include <cstdlib>
+#include "util/PathText.h"
 
 namespace fs = std::filesystem;
 
@@ -8,8 +8,8 @@ namespace
 {
 fs::path fromEnvironment(const char* name)
 {
-    const char* v = std::getenv(name);
-    return v && *v ? fs::path(v) : fs::path();
+    const auto v = environmentText(name);
+    return v && !v->empty() ? pathFromUtf8(*v) : fs::path();
 }
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "util/Format.h"
 #include "widgets/AppIcons.h"
 #include "widgets/WaitCursor.h"
+#include "util/PathText.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -196,7 +197,7 @@ bool CObrixApp::offerWayBack(bool atStartUp)
                                                       : apptexts::kCannotReadLeagues;
     std::optional<CBackup> backup;
     if (!m_dataFolder.empty())
-        backup.emplace(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_loadFailure->languageCode);
+        backup.emplace(m_dataFolder, pathFromUtf8(m_settings.gameFolder), m_loadFailure->languageCode);
     // Only a backup that matches its manifest is offered: restore would refuse any other.
     const bool restorable = backup && backup->present() && !backup->verify();
     QString said = text(atStartUp ? apptexts::kUnreadableAtStart : apptexts::kUnreadableAgain)
@@ -256,7 +257,7 @@ bool CObrixApp::finishInterruptedCommit()
 {
     // A save or restore cut off half way is finished or undone before anything is read
     // or backed up, and the user is told which.
-    const CRecovery recovery = CGameFiles(std::filesystem::path(m_settings.gameFolder)).recoverInterrupted();
+    const CRecovery recovery = CGameFiles(pathFromUtf8(m_settings.gameFolder)).recoverInterrupted();
     if (recovery.state == CRecovery::CState::Nothing) return true;
     if (m_splash) m_splash->close();
     const bool failed = recovery.state == CRecovery::CState::Failed;
@@ -266,7 +267,7 @@ bool CObrixApp::finishInterruptedCommit()
 
 bool CObrixApp::loadDatabase(CDatabase& db, bool atStartUp)
 {
-    const CGameFiles files(std::filesystem::path(m_settings.gameFolder));
+    const CGameFiles files(pathFromUtf8(m_settings.gameFolder));
     // Held while the files are read, so that another program's save lands before or after
     // the read, not half way. Should another program keep it, the read goes on: the
     // fingerprints, taken before the files are read, then flag anything that changed
@@ -348,7 +349,7 @@ CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
         if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait())
             == CFolderLock::CResult::Busy)
         {
-            m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
+            m_prompts.message(text(apptexts::kFolderInUse).arg(q(utf8FromPath(gameFolder))).toStdString(), CPrompts::CIcon::Error);
             return CChangedFiles::Cancelled;
         }
         // Changed yet again while the question was open: asked again.
@@ -368,7 +369,7 @@ bool CObrixApp::saveToGame()
     CFolderLock lock;
     if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
     {
-        m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
+        m_prompts.message(text(apptexts::kFolderInUse).arg(q(utf8FromPath(gameFolder))).toStdString(), CPrompts::CIcon::Error);
         m_saveHeldBack = true;
         return false;
     }
@@ -416,7 +417,7 @@ void CObrixApp::restoreKeptLeagues(CDatabase& db)
     try
     {
         CTransaction tx(db);
-        m_keptLeagues = std::make_unique<CKeptLeagues>(m_dataFolder, std::filesystem::path(m_settings.gameFolder));
+        m_keptLeagues = std::make_unique<CKeptLeagues>(m_dataFolder, pathFromUtf8(m_settings.gameFolder));
         m_keptLeagues->restore(tx, m_prompts);
         tx.commit();
         m_leaguesRestored = true;
@@ -455,7 +456,7 @@ void CObrixApp::restoreBackup()
 {
     // The files in use are those of the language loaded at start-up, whatever the
     // preferences say now.
-    CBackup backup(m_dataFolder, std::filesystem::path(m_settings.gameFolder), m_doc.db().languageCode());
+    CBackup backup(m_dataFolder, pathFromUtf8(m_settings.gameFolder), m_doc.db().languageCode());
     const bool restored = restoreBackedUpData(backup, m_prompts);
     m_backupFlag = backup.present();
     if (!restored) return;
@@ -472,7 +473,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
         const CWaitCursor wait;
         CDatabase trial;
         CDatabaseBuilder(trial).setLanguageCode(language.code);
-        if (const auto error = CGameFiles(std::filesystem::path(folder)).loadAll(trial))
+        if (const auto error = CGameFiles(pathFromUtf8(folder)).loadAll(trial))
         {
             m_prompts.message(text(apptexts::kCannotOpenFolder)
                                   .arg(q(folder), q(error->message), q(m_settings.gameFolder))
@@ -506,7 +507,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
     m_savedThisRun = false;
     m_leaguesRestored = false;
     m_backupFlag = !m_dataFolder.empty()
-                   && CBackup(m_dataFolder, std::filesystem::path(folder), language.code).present();
+                   && CBackup(m_dataFolder, pathFromUtf8(folder), language.code).present();
     const CWaitCursor wait;
     m_loadFailure.reset();
     const bool loaded = m_doc.load([&](CDatabase& db) {

@@ -15,6 +15,7 @@
 #include "util/TextCodec.h"
 #include "widgets/PrintModuleLoader.h"
 #include "widgets/WaitCursor.h"
+#include "util/PathText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -506,7 +507,7 @@ void CStatsPage::writeToFile()
     const std::string text = writeReport(rows, m_kind, format());
     // A file that cannot be written ends the command without a message; the status
     // line must not go on claiming it is writing.
-    writeReportFile(std::filesystem::path(*path), text);
+    writeReportFile(pathFromUtf8(*path), text);
     setStatus(catalogueText("statstexts", kReady));
 }
 

@@ -8,6 +8,7 @@
 #include "widgets/ColourPicker.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/PictureListBox.h"
+#include "util/PathText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +54,7 @@ QString findWeftor()
 CTeamPage::CTeamPage(CObrixApp& app, QWidget* parent) : CEditPage(app, parent)
 {
     m_session = std::make_unique<CTeamEditSession>(app.document(), app.prompts(),
-                                                   CKitFiles{std::filesystem::path(app.settings().gameFolder)});
+                                                   CKitFiles{pathFromUtf8(app.settings().gameFolder)});
 
     auto* top = new QHBoxLayout;
     top->setSpacing(4);
@@ -170,7 +171,7 @@ QGroupBox* CTeamPage::buildKit(int side)
 void CTeamPage::showTeam(uint32_t teamId)
 {
     // The game folder may have been chosen since the page was made.
-    m_session->setGameFolder(std::filesystem::path(m_app.settings().gameFolder));
+    m_session->setGameFolder(pathFromUtf8(m_app.settings().gameFolder));
     // The jerseys folder may have been made again since the last team (Make Thumbnails).
     if (teamId != m_session->shownTeam())
         for (CPictureListBox* box : m_models) box->reloadPictures();

@@ -23,6 +23,7 @@
 #include "shell/RosterView.h"
 #include "util/Format.h"
 #include "widgets/WaitCursor.h"
+#include "util/PathText.h"
 
 #include <QAction>
 #include <QInputDialog>
@@ -291,7 +292,7 @@ std::unordered_set<std::string> CBulkEditCommands::warningsOfTheFiles() const
     std::unordered_set<std::string> out;
     CDatabase files;
     CDatabaseBuilder(files).setLanguageCode(m_app.db().languageCode());
-    if (CGameFiles(std::filesystem::path(m_app.settings().gameFolder)).loadSteps(files)) return out;
+    if (CGameFiles(pathFromUtf8(m_app.settings().gameFolder)).loadSteps(files)) return out;
     for (const auto& p : ::checkDatabase(files, encodingForLanguage(files.languageCode())))
         if (!p.error) out.insert(p.message);
     return out;

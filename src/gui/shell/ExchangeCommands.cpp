@@ -21,6 +21,7 @@
 #include "util/GamePath.h"
 #include "util/TextCodec.h"
 #include "widgets/WaitCursor.h"
+#include "util/PathText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,7 +76,7 @@ std::string CExchangeCommands::userFolder() const
 {
     const std::string& game = m_app.settings().gameFolder;
     if (game.empty()) return {};
-    return resolveGamePath(std::filesystem::path(game), exchangetexts::kUserFolder).string();
+    return utf8FromPath(resolveGamePath(pathFromUtf8(game), exchangetexts::kUserFolder));
 }
 
 void CExchangeCommands::importDbFiles()

@@ -36,6 +36,7 @@
 #include "widgets/LeagueTree.h"
 #include "widgets/PictureListBox.h"
 #include "widgets/WaitCursor.h"
+#include "util/PathText.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -421,7 +422,7 @@ void CFrameCommands::makeJerseyThumbnails()
     // jerseys, so a fresh Jerseys folder is made complete in one go.
     ensureKitArtwork(m_app.jerseysFolder());
     std::vector<std::string> skipped;
-    ::makeJerseyThumbnails(std::filesystem::path(m_app.settings().gameFolder), m_app.jerseysFolder(),
+    ::makeJerseyThumbnails(pathFromUtf8(m_app.settings().gameFolder), m_app.jerseysFolder(),
                            CFileSystem::unflushed(), &skipped);
     // The lists remember pictures they could not draw; the team on show gets the new ones now.
     for (CPictureListBox* list : m_frame.dataView()->findChildren<CPictureListBox*>()) list->reloadPictures();

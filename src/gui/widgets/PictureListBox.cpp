@@ -1,6 +1,7 @@
 #include "widgets/PictureListBox.h"
 
 #include "widgets/AppIcons.h"
+#include "util/PathText.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -33,7 +34,7 @@ QImage toQImage(const CKitImage& kit)
 
 QString cacheKey(const std::filesystem::path& file, const CKitSlotColours& slotColours)
 {
-    QString key = QString::fromStdString(file.string());
+    QString key = QString::fromStdString(utf8FromPath(file));
     for (const auto& s : slotColours) key += QLatin1Char('|') + (s ? QString::number(*s) : QString());
     return key;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+// This program's text is UTF-8 throughout; a path is the system's own name for a file (bytes
+// on Linux, UTF-16 on Windows). These are the one way between the two. On Windows a path
+// made from or turned into a narrow string goes through the ANSI code page instead, which
+// cannot spell most names (a Japanese folder) and spells others differently, so every name
+// the user gives, the environment holds or a message shows passes through here.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::filesystem::path pathFromUtf8(std::string_view text);
+std::string utf8FromPath(const std::filesystem::path& path);
+// With "/" between the parts on every system, as generic_string() spells it.
+std::string genericUtf8FromPath(const std::filesystem::path& path);
+
+// An environment variable's value in UTF-8; nothing when it is not set.
+std::optional<std::string> environmentText(const char* name);
+
+#ifdef _WIN32
+// A program's wide arguments (wmain's), each in UTF-8.
+std::vector<std::string> utf8Arguments(int argc, wchar_t** argv);
+#endif
