@@ -172,12 +172,12 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
         <translation>Svedese</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Chiudi Obrix e riavvialo perché il cambio di lingua abbia effetto!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Lingua dei nomi del gioco:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix mostrerà i nomi nella lingua scelta dal prossimo avvio.</translation>
     </message>
 </context>
 <context>
@@ -328,14 +328,6 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Ripristina backup riporta i file del gioco allo stato del backup del %1. Scegli un&apos;altra cartella apre un&apos;altra cartella di Golvar.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Non esiste un backup utilizzabile di questa cartella da ripristinare. Scegli un&apos;altra cartella apre un&apos;altra cartella di Golvar.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Ripristina backup</translation>
     </message>
@@ -362,14 +354,6 @@ Obrix continua con il database di %3.</translation>
         <translation>Hai modificato i dati. Vuoi salvare le modifiche prima di uscire da Obrix?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>I file del gioco sono stati modificati da un altro programma dopo che Obrix li ha letti (%1).
-
-Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto salvato dall&apos;altro programma con i dati mostrati qui.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Ricarica</translation>
     </message>
@@ -388,6 +372,22 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: la cartella del gioco è usata da un altro programma. Non è stato salvato nulla; salva di nuovo quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>«Ripristina backup» riporta i file del gioco allo stato del backup del %1. «Scegli un&apos;altra cartella» apre un&apos;altra cartella di Golvar.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Non esiste un backup utilizzabile di questa cartella da ripristinare. «Scegli un&apos;altra cartella» apre un&apos;altra cartella di Golvar.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>I file del gioco sono stati modificati da un altro programma dopo che Obrix li ha letti (%1).
+
+«Ricarica» li rilegge e scarta le tue modifiche. «Sovrascrivi» sostituisce quanto salvato dall&apos;altro programma con i dati mostrati qui.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Impossibile eseguire il backup dei file di dati originali di Golvar in
 %1
 
-Senza un backup, Ripristina non potrà annullare le modifiche che salvi ora.
+Senza un backup, «Ripristina» non potrà annullare le modifiche che salvi ora.
 Vuoi salvare senza backup?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Vuoi salvare senza backup?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Impossibile eseguire il backup dei file di dati originali di Golvar in
 %1
 
 %2
 
-Senza un backup, Ripristina non potrà annullare le modifiche che salvi ora.
+Senza un backup, «Ripristina» non potrà annullare le modifiche che salvi ora.
 Vuoi salvare senza backup?</translation>
     </message>
 </context>
@@ -652,10 +652,6 @@ Vuoi salvare senza backup?</translation>
         <source>Import Table: Preview</source>
         <translation>Importa tabella: anteprima</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 in %2 della tabella %3. OK le applica tutte in un solo passaggio.</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -818,6 +814,10 @@ Vuoi salvare senza backup?</translation>
         <source>players</source>
         <translation>giocatori</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 in %2 della tabella %3. «OK» le applica tutte in un solo passaggio.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -832,10 +832,6 @@ Vuoi salvare senza backup?</translation>
     <message>
         <source>C&amp;heck Database...</source>
         <translation>Controlla &amp;database...</translation>
-    </message>
-    <message>
-        <source>C&amp;hanges</source>
-        <translation>&amp;Modifiche</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
@@ -874,10 +870,6 @@ Modifiche</translation>
         <translation>&amp;Esporta...</translation>
     </message>
     <message>
-        <source>Save Data</source>
-        <translation>Salva dati</translation>
-    </message>
-    <message>
         <source>&amp;Restore</source>
         <translation>&amp;Ripristina</translation>
     </message>
@@ -887,7 +879,7 @@ Modifiche</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>E&amp;sci</translation>
+        <translation>Es&amp;ci</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -938,16 +930,8 @@ Modifiche</translation>
         <translation>Scambia &amp;giocatori</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Memori&amp;zza squadra</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>App&amp;lica squadra memorizzata</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Pre&amp;ferenze...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Modifiche</translation>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>Pagina t&amp;rasferimenti</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>Pagina &amp;statistiche</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1010,30 +990,6 @@ Esporta</translation>
 Make Jersey Thumbnails</source>
         <translation>Genera le miniature dei file delle maglie
 Crea miniature delle maglie</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Copia il giocatore o la squadra selezionati negli appunti
-Copia</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Taglia il giocatore selezionato; Incolla su una squadra lo sposta lì
-Taglia</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Inserisce il giocatore o la squadra copiati nella squadra o nel campionato
-Incolla</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Elimina un giocatore o una squadra da una squadra o da un campionato
-Elimina</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1126,12 +1082,6 @@ Remember Team</source>
 Memorizza squadra</translation>
     </message>
     <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Dà alla squadra selezionata quanto memorizzato con Memorizza squadra
-Applica squadra memorizzata</translation>
-    </message>
-    <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
         <translation>Passa al riquadro successivo: albero, scheda dati, rosa
@@ -1188,6 +1138,56 @@ Clona</translation>
 About</source>
         <translation>Mostra informazioni sul programma, numero di versione e copyright
 Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Modifiche</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>&amp;Salva dati</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Memori&amp;zza squadra</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Pre&amp;ferenze...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>Pagina &amp;statistiche</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Copia negli appunti il giocatore o la squadra selezionati
+Copia</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Taglia il giocatore selezionato; «Incolla» su una squadra lo sposta lì
+Taglia</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Incolla il giocatore copiato in una squadra, o la squadra copiata in un campionato
+Incolla</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Elimina il giocatore o la squadra selezionati
+Elimina</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Dà alla squadra selezionata la divisa e i nomi memorizzati con «Memorizza squadra»
+Applica squadra memorizzata</translation>
     </message>
 </context>
 <context>
@@ -1290,16 +1290,6 @@ Informazioni</translation>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Operazione non riuscita!  %s
-(Codice %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() non riuscita!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Importa da file DB</translation>
     </message>
@@ -1317,6 +1307,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Importazione trasferimento %d/%d ...</translation>
     </message>
     <message>
@@ -1439,6 +1430,16 @@ Informazioni</translation>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Impossibile avviare il programma di compressione, che legge e scrive i file di scambio: %s
+(Errore di sistema %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>il sistema non ha indicato il motivo</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,6 +1478,7 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>A T T E N Z I O N E !
 
 Questa operazione salverà DEFINITIVAMENTE le modifiche fatte ai file di dati di Golvar. Alcune squadre e alcuni giocatori potrebbero essere annunciati con i loro nomi originali.
@@ -1561,6 +1563,7 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Valore da modificare:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Vuoi continuare?</translation>
     <message>
         <source>Skills</source>
         <translation>Abilità</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Portieri</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1624,14 +1623,6 @@ Vuoi continuare?</translation>
         <translation>Reattività</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>Potenza di tiro</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Precisione tiro</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocità</translation>
     </message>
@@ -1662,6 +1653,18 @@ Vuoi continuare?</translation>
     <message>
         <source>players</source>
         <translation>giocatori</translation>
+    </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Portieri</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Potenza di tiro</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Precisione di tiro</translation>
     </message>
 </context>
 <context>
@@ -1885,7 +1888,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: un altro programma sta salvando i file del gioco; il suo salvataggio non concluso viene lasciato a quel programma perché lo completi.</translation>
+        <translation>%1: un altro programma sta salvando i file del gioco. Obrix lascia che sia quel programma a completare il salvataggio.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +1949,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>Abilità al max</translation>
     </message>
     <message>
@@ -1954,6 +1958,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Commentary</source>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
         <translation>Telecronaca</translation>
     </message>
     <message>
@@ -2002,6 +2007,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Intuito:</translation>
     </message>
     <message>
@@ -2034,6 +2040,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Precisione tiro:</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ Il nome resta invariato.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Contrasto:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Abbronzato</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Marrone</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Nero</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Biondo</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rosso</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Sigla</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Buono</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Medio</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Chiara</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Abbronzata</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Olivastra</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Scura</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Biondi</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Castani</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Rossi</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Neri</translation>
     </message>
 </context>
 <context>
@@ -2387,10 +2413,12 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Value</source>
+        <extracomment>The player&apos;s market value.</extracomment>
         <translation>Valore</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>Nazionale</translation>
     </message>
     <message>
@@ -2403,6 +2431,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Intuito</translation>
     </message>
     <message>
@@ -2451,14 +2480,17 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>Uguale</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>Maggiore</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>Minore</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Media abil.</translation>
     </message>
     <message>
@@ -2580,6 +2613,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>Int</translation>
     </message>
     <message>
@@ -2593,10 +2627,6 @@ Il nome resta invariato.</translation>
     <message>
         <source>Fit</source>
         <translation>For</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>Tes</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2621,6 +2651,10 @@ Il nome resta invariato.</translation>
     <message>
         <source>Tac</source>
         <translation>Con</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Tes</translation>
     </message>
 </context>
 <context>
@@ -2675,16 +2709,16 @@ Il nome resta invariato.</translation>
         <translation>Impossibile trasferire un campionato.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>La squadra è al completo (20 giocatori)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Questa squadra ha già 20 giocatori. Per dargliene altri, fino a 26, sceglila nella lista di sinistra della pagina trasferimenti.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>La squadra è al completo (26 giocatori)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>La rosa è al completo: una squadra ha al massimo 26 giocatori.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Una squadra non può avere meno di 11 giocatori</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Una squadra non può avere meno di 11 giocatori.</translation>
     </message>
 </context>
 </TS>

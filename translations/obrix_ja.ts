@@ -172,12 +172,12 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
         <translation>スウェーデン語</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>言語の変更を反映するには、Obrix を終了して再起動してください。</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>ゲームの名前の言語:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>選択した言語の名前は、次回 Obrix を起動したときから表示されます。</translation>
     </message>
 </context>
 <context>
@@ -328,14 +328,6 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>「バックアップを復元」は、ゲームのファイルを %1 のバックアップの状態に戻します。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>このフォルダーには復元できるバックアップがありません。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>バックアップを復元</translation>
     </message>
@@ -362,20 +354,12 @@ Obrix は %3 のデータベースで続行します。</translation>
         <translation>データに変更があります。Obrix を終了する前に変更を保存しますか?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Obrix が読み込んだ後に、ゲームのファイルが別のプログラムによって変更されました (%1)。
-
-「再読み込み」はファイルを読み直し、あなたの変更を破棄します。「上書き保存」は、別のプログラムが保存した内容をここに表示されているデータで置き換えます。</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>再読み込み</translation>
     </message>
     <message>
         <source>Save Over Them</source>
-        <translation>上書き保存</translation>
+        <translation>相手の変更を上書きして保存</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -388,6 +372,22 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: ゲームフォルダーは別のプログラムが使用中です。何も保存されていません。そのプログラムが終わったら、もう一度保存してください。</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>「バックアップを復元」は、ゲームのファイルを %1 のバックアップの状態に戻します。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>このフォルダーには復元できるバックアップがありません。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Obrix が読み込んだ後に、ゲームのファイルが別のプログラムによって変更されました (%1)。
+
+「再読み込み」はファイルを読み込み直し、あなたの変更を破棄します。「相手の変更を上書きして保存」は、別のプログラムが保存した内容をここに表示されているデータで置き換えます。</translation>
     </message>
 </context>
 <context>
@@ -436,7 +436,7 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>元の Golvar データファイルを次の場所にバックアップできませんでした:
 %1
@@ -450,7 +450,7 @@ Do you wish to save without a backup?</source>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>元の Golvar データファイルを次の場所にバックアップできませんでした:
 %1
@@ -650,10 +650,6 @@ Do you wish to save without a backup?</source>
         <source>Import Table: Preview</source>
         <translation>表をインポート: プレビュー</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%3の表の %2 に %1 があります。OK を押すと、すべてを 1 つの操作として適用します。</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -810,6 +806,10 @@ Do you wish to save without a backup?</source>
         <source>players</source>
         <translation>選手</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%3の表の %2 に %1 があります。「OK」を押すと、すべてを 1 つの操作として適用します。</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -824,10 +824,6 @@ Do you wish to save without a backup?</source>
     <message>
         <source>C&amp;heck Database...</source>
         <translation>データベースのチェック(&amp;H)...</translation>
-    </message>
-    <message>
-        <source>C&amp;hanges</source>
-        <translation>変更点(&amp;C)</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
@@ -864,10 +860,6 @@ Changes</source>
     <message>
         <source>Ex&amp;port...</source>
         <translation>エクスポート(&amp;P)...</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>データを保存</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -930,16 +922,8 @@ Changes</source>
         <translation>選手を入れ替え(&amp;W)</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>チームを記憶(&amp;B)</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>記憶したチームを適用(&amp;Y)</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>環境設定(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -952,10 +936,6 @@ Changes</source>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>移籍ページ(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>統計ページ(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1002,30 +982,6 @@ Export</source>
 Make Jersey Thumbnails</source>
         <translation>シャツのファイルからサムネイル画像を作成します
 シャツのサムネイルを作成</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>選択した選手/チームをコピーしてクリップボードに置きます
-コピー</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>選択した選手を切り取ります。チームに貼り付けると、その選手をそこへ移動します
-切り取り</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>コピーした選手/チームをチーム/リーグに挿入します
-貼り付け</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>チーム/リーグから選手/チームを削除します
-削除</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1118,12 +1074,6 @@ Remember Team</source>
 チームを記憶</translation>
     </message>
     <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>「チームを記憶」で記憶した内容を、選択したチームに適用します
-記憶したチームを適用</translation>
-    </message>
-    <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
         <translation>次のペインに移動します: ツリー、データシート、選手一覧
@@ -1180,6 +1130,56 @@ Clone</source>
 About</source>
         <translation>プログラムの情報、バージョン番号、著作権を表示します
 バージョン情報</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>変更点(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>データを保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>チームを記憶(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>環境設定(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>統計ページ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>選択した選手またはチームをクリップボードにコピーします
+コピー</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>選択した選手を切り取ります。チームで「貼り付け」を行うと、その選手をそこへ移動します
+切り取り</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>コピーした選手をチームに、またはコピーしたチームをリーグに貼り付けます
+貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>選択した選手またはチームを削除します
+削除</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>「チームを記憶」で記憶したユニフォームと名前を、選択したチームに適用します
+記憶したチームを適用</translation>
     </message>
 </context>
 <context>
@@ -1282,16 +1282,6 @@ About</source>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>失敗しました: %s
-(コード %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() が失敗しました。</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>DB ファイルからインポート</translation>
     </message>
@@ -1309,6 +1299,7 @@ About</source>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>移籍情報をインポートしています %d/%d ...</translation>
     </message>
     <message>
@@ -1431,6 +1422,16 @@ About</source>
         <source>Ready</source>
         <translation>準備完了</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>交換ファイルを読み書きする圧縮プログラムを起動できませんでした: %s
+(システムエラー %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>システムから理由が示されませんでした</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1468,6 +1469,7 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>警 告 !
 
 この操作は、行った変更を Golvar のデータファイルに【永続的に】保存します。一部のチームや選手は、実況で元の名前で呼ばれる場合があります。
@@ -1552,6 +1554,7 @@ Do you wish to continue?</source>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>変更する値:</translation>
     </message>
     <message>
@@ -1561,10 +1564,6 @@ Do you wish to continue?</source>
     <message>
         <source>Skills</source>
         <translation>能力</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>ゴールキーパー</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1615,14 +1614,6 @@ Do you wish to continue?</source>
         <translation>反応</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>シュート力</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>シュート精度</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>スピード</translation>
     </message>
@@ -1653,6 +1644,18 @@ Do you wish to continue?</source>
     <message>
         <source>players</source>
         <translation>人</translation>
+    </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>ゴールキーパー</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>シュート力</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>シュート精度</translation>
     </message>
 </context>
 <context>
@@ -1876,7 +1879,7 @@ Its files are left as they are, where File/Import can try them again.</source>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: 別のプログラムがゲームのファイルを保存中です。その未完了の保存は、そのプログラムが完了できるようにそのままにしてあります。</translation>
+        <translation>%1: 別のプログラムがゲームのファイルを保存中です。Obrix はその保存をそのプログラムに完了させます。</translation>
     </message>
 </context>
 <context>
@@ -1937,6 +1940,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>能力を最大に</translation>
     </message>
     <message>
@@ -1945,6 +1949,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Commentary</source>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
         <translation>実況</translation>
     </message>
     <message>
@@ -1993,6 +1998,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>判断力:</translation>
     </message>
     <message>
@@ -2025,6 +2031,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>シュート精度</translation>
     </message>
     <message>
@@ -2034,30 +2041,6 @@ The name is kept as it was.</source>
     <message>
         <source>Tackle:</source>
         <translation>タックル:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>白</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>日焼け</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>褐色</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>黒</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>金髪</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>赤毛</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2105,6 +2088,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>略称</translation>
     </message>
     <message>
@@ -2169,11 +2153,53 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>優秀</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>平均</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>日焼け</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>褐色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>金髪</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>茶色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>赤毛</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>黒髪</translation>
     </message>
 </context>
 <context>
@@ -2378,10 +2404,12 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Value</source>
+        <extracomment>The player&apos;s market value.</extracomment>
         <translation>市場価値</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>代表選手</translation>
     </message>
     <message>
@@ -2394,6 +2422,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>判断力</translation>
     </message>
     <message>
@@ -2442,14 +2471,17 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>等しい</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>より大きい</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>より小さい</translation>
     </message>
     <message>
@@ -2555,6 +2587,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>能力平均</translation>
     </message>
     <message>
@@ -2571,6 +2604,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>判断</translation>
     </message>
     <message>
@@ -2584,10 +2618,6 @@ The name is kept as it was.</source>
     <message>
         <source>Fit</source>
         <translation>体力</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>ヘッド</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2612,6 +2642,10 @@ The name is kept as it was.</source>
     <message>
         <source>Tac</source>
         <translation>タックル</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>ヘッド</translation>
     </message>
 </context>
 <context>
@@ -2666,16 +2700,16 @@ The name is kept as it was.</source>
         <translation>リーグは移籍させられません。</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>チームが満員です (20 人)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>このチームにはすでに 20 人の選手がいます。26 人まで増やすには、移籍ページの左側の一覧でこのチームを選んでください。</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>チームが満員です (26 人)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>このチームは満員です。1 チームの選手は最大 26 人です。</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>チームの選手を 11 人未満にはできません</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>チームの選手を 11 人未満にはできません。</translation>
     </message>
 </context>
 </TS>

@@ -172,12 +172,12 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
         <translation>Svenska</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Stäng Obrix och starta om det för att språkbytet ska gälla!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Språk för spelets namn:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix visar namnen på det valda språket från nästa start.</translation>
     </message>
 </context>
 <context>
@@ -328,14 +328,6 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Återställ säkerhetskopia lägger tillbaka spelets filer så som de säkerhetskopierades %1. Välj en annan mapp öppnar en annan Golvar-mapp.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Det finns ingen användbar säkerhetskopia av den här mappen att återställa. Välj en annan mapp öppnar en annan Golvar-mapp.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Återställ säkerhetskopia</translation>
     </message>
@@ -362,14 +354,6 @@ Obrix fortsätter med databasen i %3.</translation>
         <translation>Du har ändrat data. Vill du spara ändringarna innan du avslutar Obrix?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Spelets filer har ändrats av ett annat program sedan Obrix läste dem (%1).
-
-Läs in igen läser dem på nytt och kastar dina ändringar. Spara över dem ersätter det som det andra programmet sparade med de data som visas här.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Läs in igen</translation>
     </message>
@@ -388,6 +372,22 @@ Läs in igen läser dem på nytt och kastar dina ändringar. Spara över dem ers
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: spelmappen används av ett annat program. Inget sparades; spara igen när det är klart.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>”Återställ säkerhetskopia” lägger tillbaka spelets filer så som de säkerhetskopierades %1. ”Välj en annan mapp” öppnar en annan Golvar-mapp.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Det finns ingen användbar säkerhetskopia av den här mappen att återställa. ”Välj en annan mapp” öppnar en annan Golvar-mapp.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Spelets filer har ändrats av ett annat program sedan Obrix läste dem (%1).
+
+”Läs in igen” läser in filerna på nytt och tar bort dina ändringar. ”Spara över dem” ersätter det som det andra programmet sparade med de data som visas här.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Läs in igen läser dem på nytt och kastar dina ändringar. Spara över dem ers
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Golvars ursprungliga datafiler kunde inte säkerhetskopieras till
 %1
 
-Utan säkerhetskopia kan Återställ inte ångra de ändringar du sparar nu.
+Utan säkerhetskopia kan ”Återställ” inte ångra de ändringar du sparar nu.
 Vill du spara utan säkerhetskopia?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Vill du spara utan säkerhetskopia?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Golvars ursprungliga datafiler kunde inte säkerhetskopieras till
 %1
 
 %2
 
-Utan säkerhetskopia kan Återställ inte ångra de ändringar du sparar nu.
+Utan säkerhetskopia kan ”Återställ” inte ångra de ändringar du sparar nu.
 Vill du spara utan säkerhetskopia?</translation>
     </message>
 </context>
@@ -652,10 +652,6 @@ Vill du spara utan säkerhetskopia?</translation>
         <source>Import Table: Preview</source>
         <translation>Importera tabell: förhandsgranskning</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 i %2 i tabellen för %3. OK tillämpar alla som ett steg.</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -818,6 +814,10 @@ Vill du spara utan säkerhetskopia?</translation>
         <source>players</source>
         <translation>spelare</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 i %2 i tabellen för %3. ”OK” tillämpar alla som ett steg.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -832,10 +832,6 @@ Vill du spara utan säkerhetskopia?</translation>
     <message>
         <source>C&amp;heck Database...</source>
         <translation>Kontrollera &amp;databasen...</translation>
-    </message>
-    <message>
-        <source>C&amp;hanges</source>
-        <translation>&amp;Ändringar</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
@@ -874,16 +870,12 @@ Changes</source>
         <translation>&amp;Exportera...</translation>
     </message>
     <message>
-        <source>Save Data</source>
-        <translation>Spara data</translation>
-    </message>
-    <message>
         <source>&amp;Restore</source>
         <translation>&amp;Återställ</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation>&amp;Skapa tröjminiatyrer</translation>
+        <translation>S&amp;kapa tröjminiatyrer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -938,16 +930,8 @@ Changes</source>
         <translation>Byt plats på s&amp;pelare</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Kom i&amp;håg lag</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>Tillä&amp;mpa ihågkommet lag</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Inställninga&amp;r...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Changes</source>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>&amp;Flyttsida</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>S&amp;tatistiksida</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1010,30 +990,6 @@ Exportera</translation>
 Make Jersey Thumbnails</source>
         <translation>Skapa miniatyrbilder av tröjfilerna
 Skapa tröjminiatyrer</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Kopiera den valda spelaren eller det valda laget till urklipp
-Kopiera</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Klipp ut den valda spelaren; Klistra in på ett lag flyttar spelaren dit
-Klipp ut</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Klistra in den kopierade spelaren i ett lag eller det kopierade laget i en liga
-Klistra in</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Ta bort en spelare ur ett lag eller ett lag ur en liga
-Ta bort</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1126,12 +1082,6 @@ Remember Team</source>
 Kom ihåg lag</translation>
     </message>
     <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Ge det valda laget det som sparades med Kom ihåg lag
-Tillämpa ihågkommet lag</translation>
-    </message>
-    <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
         <translation>Gå till nästa ruta: träd, datablad, trupp
@@ -1188,6 +1138,56 @@ Klona</translation>
 About</source>
         <translation>Visa programinformation, versionsnummer och upphovsrätt
 Om</translation>
+    </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Ändringar</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>&amp;Spara data</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Kom i&amp;håg lag</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Inställninga&amp;r...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>S&amp;tatistiksida</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Kopiera den valda spelaren eller det valda laget till urklipp
+Kopiera</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Klipp ut den valda spelaren; ”Klistra in” på ett lag flyttar spelaren dit
+Klipp ut</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Klistra in den kopierade spelaren i ett lag, eller det kopierade laget i en liga
+Klistra in</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Ta bort den valda spelaren eller det valda laget
+Ta bort</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Ge det valda laget matchställ och namn som sparats med ”Kom ihåg lag”
+Tillämpa memorerat lag</translation>
     </message>
 </context>
 <context>
@@ -1290,16 +1290,6 @@ Om</translation>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Misslyckades!  %s
-(Felkod %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() misslyckades!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Importera från DB-filer</translation>
     </message>
@@ -1317,6 +1307,7 @@ Om</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Importerar flytt %d/%d ...</translation>
     </message>
     <message>
@@ -1439,6 +1430,16 @@ Om</translation>
         <source>Ready</source>
         <translation>Klar</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Packprogrammet, som läser och skriver utbytesfilerna, kunde inte startas: %s
+(Systemfel %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>systemet angav ingen orsak</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,6 +1478,7 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>V A R N I N G !
 
 Den här åtgärden sparar dina ändringar i Golvars datafiler PERMANENT. Kommentatorn kan nämna vissa lag och spelare med deras ursprungliga namn.
@@ -1561,6 +1563,7 @@ Vill du fortsätta?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Värde att ändra med:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Vill du fortsätta?</translation>
     <message>
         <source>Skills</source>
         <translation>Färdigheter</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Målvakter</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1624,14 +1623,6 @@ Vill du fortsätta?</translation>
         <translation>Reaktion</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>Skottkraft</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Skottprecision</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Snabbhet</translation>
     </message>
@@ -1662,6 +1653,18 @@ Vill du fortsätta?</translation>
     <message>
         <source>players</source>
         <translation>spelare</translation>
+    </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Målvakter</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Skottkraft</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Skottprecision</translation>
     </message>
 </context>
 <context>
@@ -1885,7 +1888,7 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: ett annat program sparar spelets filer; dess pågående sparande lämnas åt det att slutföra.</translation>
+        <translation>%1: ett annat program sparar spelets filer. Obrix låter det programmet slutföra sparandet.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +1949,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>Max. färdigheter</translation>
     </message>
     <message>
@@ -1954,6 +1958,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Commentary</source>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
         <translation>Kommentar</translation>
     </message>
     <message>
@@ -2002,6 +2007,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Spelförståelse:</translation>
     </message>
     <message>
@@ -2034,6 +2040,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Skottprec.</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Tackling:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Vit</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Solbränd</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Brun</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Svart</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Blond</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Röd</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Förk.</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Bra</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Medel</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Ljus</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Solbränd</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Brun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Mörk</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Blont</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Brunt</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Rött</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Svart</translation>
     </message>
 </context>
 <context>
@@ -2387,10 +2413,12 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Value</source>
+        <extracomment>The player&apos;s market value.</extracomment>
         <translation>Värde</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>Landslagsspelare</translation>
     </message>
     <message>
@@ -2403,6 +2431,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Spelförståelse</translation>
     </message>
     <message>
@@ -2451,14 +2480,17 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>Lika med</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>Större än</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>Mindre än</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Färd.snitt</translation>
     </message>
     <message>
@@ -2580,6 +2613,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>Spf</translation>
     </message>
     <message>
@@ -2593,10 +2627,6 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Fit</source>
         <translation>Kon</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>Huv</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2621,6 +2651,10 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Tac</source>
         <translation>Tac</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Huv</translation>
     </message>
 </context>
 <context>
@@ -2675,16 +2709,16 @@ Namnet behålls som det var.</translation>
         <translation>Det går inte att flytta en liga.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>Laget är fullt (20 spelare)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Laget har redan 20 spelare. Välj det i den vänstra listan på övergångssidan för att ge det fler, upp till 26.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>Laget är fullt (26 spelare)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>Truppen är full: ett lag har högst 26 spelare.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Ett lag kan inte ha färre än 11 spelare</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Ett lag kan inte ha färre än 11 spelare.</translation>
     </message>
 </context>
 </TS>
