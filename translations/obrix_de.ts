@@ -402,7 +402,7 @@ Obrix arbeitet mit der Datenbank von %3 weiter.</translation>
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation>%1 wurde aus der Sicherung vom %2 wiederhergestellt.</translation>
+        <translation>Aus der Sicherung vom %2 wiederhergestellt: %1.</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
@@ -1210,7 +1210,7 @@ Gemerkte Mannschaft anwenden</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>Der Vorgang (%1) ist fehlgeschlagen, und die alten Dateien konnten nicht alle zurückgelegt werden, daher ist der Satz gemischt: %2. Die alten Inhalte liegen daneben (%3); der Editor vervollständigt den Satz beim nächsten Laden dieses Ordners.</translation>
+        <translation>Der Vorgang (%1) ist fehlgeschlagen, und die alten Dateien konnten nicht alle wiederhergestellt werden; die Dateien sind jetzt teils alt, teils neu: %2. Die alten Inhalte liegen daneben (%3); der Editor bringt die Dateien beim nächsten Laden dieses Ordners auf einen Stand.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1236,7 +1236,7 @@ Gemerkte Mannschaft anwenden</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Diese Mannschaft hat bereits zu viele Spieler (26)!</translation>
+        <translation>Diese Mannschaft hat bereits die Höchstzahl von 26 Spielern.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,11 +1244,11 @@ Gemerkte Mannschaft anwenden</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Nur ein Spieler kann in die Zwischenablage kopiert werden!</translation>
+        <translation>Nur ein Spieler kann in die Zwischenablage kopiert werden.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Ein Spieler kann nur in eine Mannschaft eingefügt werden!</translation>
+        <translation>Ein Spieler kann nur in eine Mannschaft eingefügt werden.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1340,7 +1340,7 @@ Gemerkte Mannschaft anwenden</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Die Datei CUSTOM.DB scheint beschädigt zu sein. Import fehlgeschlagen!</translation>
+        <translation>Die Datei CUSTOM.DB scheint beschädigt zu sein. Der Import ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1481,7 +1481,7 @@ Do you wish to continue?</source>
         <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>W A R N U N G !
 
-Diese Aktion speichert Ihre Änderungen DAUERHAFT in den Golvar-Datendateien. Einige Mannschaften und Spieler werden möglicherweise mit ihren ursprünglichen Namen angesagt.
+Diese Aktion speichert Ihre Änderungen DAUERHAFT in den Golvar-Datendateien. Der Spielkommentar nennt einige Mannschaften und Spieler möglicherweise bei ihren ursprünglichen Namen.
 
 Wenn Sie die Dateien nicht dauerhaft ändern möchten, verwenden Sie besser die Funktion Datei/Exportieren.
 
@@ -1950,7 +1950,7 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>Max. Attributes</source>
         <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
-        <translation>Max. Fähigkeiten</translation>
+        <translation>Alle Fähigkeiten auf Maximum</translation>
     </message>
     <message>
         <source>Reset All</source>
@@ -1959,7 +1959,7 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>Kommentar</translation>
+        <translation>Name im Spielkommentar</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2267,11 +2267,11 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>SKr</translation>
+        <translation>Kraft</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>SGn</translation>
+        <translation>Genau</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2290,11 +2290,11 @@ Der Name bleibt unverändert.</translation>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation>Das Golvar-Verzeichnis wurde in der Registry nicht gefunden. Möchten Sie es selbst auswählen?</translation>
+        <translation>Der Golvar-Ordner wurde in der Registry nicht gefunden. Möchten Sie ihn selbst auswählen?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation>Golvar-Verzeichnis auswählen</translation>
+        <translation>Golvar-Ordner auswählen</translation>
     </message>
 </context>
 <context>
@@ -2414,7 +2414,7 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>Value</source>
         <extracomment>The player&apos;s market value.</extracomment>
-        <translation>Wert</translation>
+        <translation>Marktwert</translation>
     </message>
     <message>
         <source>International</source>
@@ -2638,11 +2638,11 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>SKr</translation>
+        <translation>Kraft</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>SGn</translation>
+        <translation>Genau</translation>
     </message>
     <message>
         <source>Spd</source>

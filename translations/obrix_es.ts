@@ -700,13 +700,13 @@ Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde 
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>Las modificaciones dejan %n aspecto que puede no gustarle al juego; aparece en Comprobar base de datos (los archivos del juego pueden guardarlo). ¿Guardar de todos modos?</numerusform>
-            <numerusform>Las modificaciones dejan %n aspectos que pueden no gustarle al juego; aparecen en Comprobar base de datos (los archivos del juego pueden guardarlos). ¿Guardar de todos modos?</numerusform>
+            <numerusform>Tras las modificaciones queda %n punto que puede dar problemas en el juego; aparece en «Comprobar base de datos» (los archivos del juego pueden guardarlo). ¿Guardar de todos modos?</numerusform>
+            <numerusform>Tras las modificaciones quedan %n puntos que pueden dar problemas en el juego; aparecen en «Comprobar base de datos» (los archivos del juego pueden guardarlos). ¿Guardar de todos modos?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>La base de datos tiene errores con los que tropezaría el guardado o el juego; no se ha guardado nada. Aparecen en Comprobar base de datos: haga doble clic en uno para ir a su registro.</translation>
+        <translation>La base de datos tiene errores que harían fallar el guardado o el juego; no se ha guardado nada. Aparecen en «Comprobar base de datos»: haga doble clic en uno para ir a su registro.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -848,7 +848,7 @@ Importar tabla</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Muestra lo que haría tropezar al juego o al guardado
+        <translation>Muestra los errores que harían fallar el guardado o el juego
 Comprobar base de datos</translation>
     </message>
     <message>
@@ -1236,7 +1236,7 @@ Aplicar equipo recordado</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>¡Este equipo ya tiene demasiados jugadores (26)!</translation>
+        <translation>Este equipo ya tiene el máximo de 26 jugadores.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1481,7 +1481,7 @@ Do you wish to continue?</source>
         <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>¡A T E N C I Ó N !
 
-Esta acción guardará de forma PERMANENTE los cambios que ha hecho en los archivos de datos de Golvar. Es posible que algunos equipos y jugadores se anuncien con sus nombres originales.
+Esta acción guardará de forma PERMANENTE los cambios que ha hecho en los archivos de datos de Golvar. Es posible que los comentaristas nombren a algunos equipos y jugadores por su nombre original.
 
 Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la función Archivo/Exportar.
 
@@ -1596,7 +1596,7 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Colocación</translation>
+        <translation>Visión de juego</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -1742,11 +1742,11 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
     </message>
     <message>
         <source>Gold</source>
-        <translation>Oro</translation>
+        <translation>Dorado</translation>
     </message>
     <message>
         <source>Dark Gold</source>
-        <translation>Oro oscuro</translation>
+        <translation>Dorado oscuro</translation>
     </message>
     <message>
         <source>Light Green</source>
@@ -1959,7 +1959,7 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>Comentarios</translation>
+        <translation>Nombre en la narración</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2008,7 +2008,7 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Awareness:</source>
         <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
-        <translation>Colocación:</translation>
+        <translation>Visión de juego:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
@@ -2231,23 +2231,23 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation>Acel</translation>
+        <translation>Ace</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation>Agil</translation>
+        <translation>Agi</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Col</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctrl</translation>
+        <translation>Ctr</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation>Crea</translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
@@ -2263,7 +2263,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation>Reac</translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
@@ -2271,7 +2271,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Prec</translation>
+        <translation>Pre</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2414,12 +2414,12 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Value</source>
         <extracomment>The player&apos;s market value.</extracomment>
-        <translation>Valor</translation>
+        <translation>Valor de mercado</translation>
     </message>
     <message>
         <source>International</source>
         <extracomment>Whether the player plays for his national team.</extracomment>
-        <translation>Internacional</translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Acceleration</source>
@@ -2432,7 +2432,7 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Awareness</source>
         <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
-        <translation>Colocación</translation>
+        <translation>Visión de juego</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -2605,24 +2605,24 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation>Acel</translation>
+        <translation>Ace</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation>Agil</translation>
+        <translation>Agi</translation>
     </message>
     <message>
         <source>Awr</source>
         <extracomment>Awareness, in about three letters: vision of play.</extracomment>
-        <translation>Col</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctrl</translation>
+        <translation>Ctr</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation>Crea</translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
@@ -2634,7 +2634,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation>Reac</translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
@@ -2642,7 +2642,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Prec</translation>
+        <translation>Pre</translation>
     </message>
     <message>
         <source>Spd</source>

@@ -700,13 +700,13 @@ Vuoi salvare senza backup?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>Le modifiche lasciano %n elemento che al gioco potrebbe non piacere, elencato in Controlla database (i file del gioco possono contenerlo). Salvare comunque?</numerusform>
-            <numerusform>Le modifiche lasciano %n elementi che al gioco potrebbero non piacere, elencati in Controlla database (i file del gioco possono contenerli). Salvare comunque?</numerusform>
+            <numerusform>Dopo le modifiche resta %n punto che potrebbe creare problemi al gioco, elencato in «Controlla database» (i file del gioco possono contenerlo). Salvare comunque?</numerusform>
+            <numerusform>Dopo le modifiche restano %n punti che potrebbero creare problemi al gioco, elencati in «Controlla database» (i file del gioco possono contenerli). Salvare comunque?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>Il database contiene errori su cui il salvataggio o il gioco si bloccherebbero; non è stato salvato nulla. Sono elencati in Controlla database: fai doppio clic su uno per andare al suo record.</translation>
+        <translation>Il database contiene errori che farebbero fallire il salvataggio o il gioco; non è stato salvato nulla. Sono elencati in «Controlla database»: fai doppio clic su uno per andare al suo record.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -722,11 +722,11 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation>Annulla modifica</translation>
+        <translation>Riporta al valore precedente</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation>Annulla modifiche del record</translation>
+        <translation>Riporta il record ai valori precedenti</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -848,7 +848,7 @@ Importa tabella</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Elenca ciò su cui il gioco o il salvataggio si bloccherebbero
+        <translation>Elenca gli errori che farebbero fallire il gioco o il salvataggio
 Controlla database</translation>
     </message>
     <message>
@@ -1236,7 +1236,7 @@ Applica squadra memorizzata</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Questa squadra ha già troppi giocatori (26)!</translation>
+        <translation>Questa squadra ha già il massimo di 26 giocatori.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1481,7 +1481,7 @@ Do you wish to continue?</source>
         <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>A T T E N Z I O N E !
 
-Questa operazione salverà DEFINITIVAMENTE le modifiche fatte ai file di dati di Golvar. Alcune squadre e alcuni giocatori potrebbero essere annunciati con i loro nomi originali.
+Questa operazione salverà DEFINITIVAMENTE le modifiche fatte ai file di dati di Golvar. Il telecronista potrebbe chiamare alcune squadre e giocatori con i nomi originali.
 
 Se non vuoi modificare definitivamente i file, ti consigliamo di usare la funzione File/Esporta.
 
@@ -1950,16 +1950,16 @@ Il nome resta invariato.</translation>
     <message>
         <source>Max. Attributes</source>
         <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
-        <translation>Abilità al max</translation>
+        <translation>Abilità al massimo</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation>Ripristina tutto</translation>
+        <translation>Reimposta tutto</translation>
     </message>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>Telecronaca</translation>
+        <translation>Nome in telecronaca</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2414,7 +2414,7 @@ Il nome resta invariato.</translation>
     <message>
         <source>Value</source>
         <extracomment>The player&apos;s market value.</extracomment>
-        <translation>Valore</translation>
+        <translation>Valore di mercato</translation>
     </message>
     <message>
         <source>International</source>

@@ -5,12 +5,12 @@
     <name>CAboutBox</name>
     <message>
         <source>A database editor for Golvar: edit its leagues, teams and players, their kits and skills, move players between clubs and bring in leagues made by other players.</source>
-        <translation>Golvar のデータベースエディター: リーグ、チーム、選手とそのユニフォームや能力を編集し、クラブ間で選手を移籍させ、他のプレイヤーが作ったリーグを取り込めます。</translation>
+        <translation>Golvar のデータベースエディター:リーグ、チーム、選手とそのユニフォームや能力を編集し、クラブ間で選手を移籍させ、他のプレイヤーが作ったリーグを取り込めます。</translation>
     </message>
     <message>
         <source>Programming and artwork: the Obrix developers at Brannoc.
 Thanks to everyone who tried the early versions and sent in their leagues.</source>
-        <translation>プログラムとアートワーク: Brannoc の Obrix 開発者。
+        <translation>プログラムとアートワーク:Brannoc の Obrix 開発者。
 初期のバージョンを試し、リーグを送ってくださったすべての方に感謝します。</translation>
     </message>
     <message>
@@ -102,7 +102,7 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Socks %1</source>
-        <translation>ソックス %1</translation>
+        <translation>ストッキング %1</translation>
     </message>
     <message>
         <source>Jersey %1</source>
@@ -268,15 +268,15 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Done: %1</source>
-        <translation>実行しました: %1</translation>
+        <translation>実行しました:%1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation>元に戻しました: %1</translation>
+        <translation>元に戻しました:%1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation>やり直しました: %1</translation>
+        <translation>やり直しました:%1</translation>
     </message>
 </context>
 <context>
@@ -295,15 +295,15 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Reading Player Data...</source>
-        <translation>選手データを読み直しています...</translation>
+        <translation>選手データを読み込んでいます...</translation>
     </message>
     <message>
         <source>Reading Team Data...</source>
-        <translation>チームデータを読み直しています...</translation>
+        <translation>チームデータを読み込んでいます...</translation>
     </message>
     <message>
         <source>Reading League Data...</source>
-        <translation>リーグデータを読み直しています...</translation>
+        <translation>リーグデータを読み込んでいます...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -346,7 +346,7 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <message>
         <source>The Golvar database in %1 cannot be read: %2
 Obrix goes on with the database of %3.</source>
-        <translation>%1 の Golvar データベースを読み取れません: %2
+        <translation>%1 の Golvar データベースを読み取れません:%2
 Obrix は %3 のデータベースで続行します。</translation>
     </message>
     <message>
@@ -406,7 +406,7 @@ Obrix は %3 のデータベースで続行します。</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation>何も復元されませんでした: %1</translation>
+        <translation>何も復元されませんでした:%1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
@@ -418,7 +418,7 @@ Obrix は %3 のデータベースで続行します。</translation>
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation>%1 のバックアップを作成できませんでした: %2</translation>
+        <translation>%1 のバックアップを作成できませんでした:%2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
@@ -497,11 +497,11 @@ Do you wish to save without a backup?</source>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation>%s は他のデータから決まるため変更できません (現在の値: %s)</translation>
+        <translation>%s は他のデータから決まるため変更できません (現在の値:%s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation>%s はエディターが内部で管理する値のため変更できません (現在の値: %s)</translation>
+        <translation>%s はエディターが内部で管理する値のため変更できません (現在の値:%s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
@@ -569,7 +569,7 @@ Do you wish to save without a backup?</source>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation>チーム「%s」: %s と %s が同じ背番号 %d を付けています。</translation>
+        <translation>チーム「%s」:%s と %s が同じ背番号 %d を付けています。</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
@@ -644,11 +644,11 @@ Do you wish to save without a backup?</source>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation>このファイルでは何も変わりません: すべてのセルがすでにその値になっています。</translation>
+        <translation>このファイルでは何も変わりません:すべてのセルがすでにその値になっています。</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation>表をインポート: プレビュー</translation>
+        <translation>表をインポート:プレビュー</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
@@ -1076,7 +1076,7 @@ Remember Team</source>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation>次のペインに移動します: ツリー、データシート、選手一覧
+        <translation>次のペインに移動します:ツリー、データシート、選手一覧
 次のペイン</translation>
     </message>
     <message>
@@ -1186,11 +1186,11 @@ Apply Remembered Team</source>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation>中断された処理 (%1) を完了しました: %2 は新しい内容になりました。</translation>
+        <translation>中断された処理 (%1) を完了しました:%2 は新しい内容になりました。</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation>中断された処理 (%1) を取り消しました: ファイルは処理前の状態です。</translation>
+        <translation>中断された処理 (%1) を取り消しました:ファイルは処理前の状態です。</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
@@ -1202,11 +1202,11 @@ Apply Remembered Team</source>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、ファイルの組が混在しています: %2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルの組を完成させます。</translation>
+        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、ファイルの組が混在しています:%2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルの組を完成させます。</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation>%2 で中断された処理 (%1) を完了できませんでした: %3。古い内容はファイルの横に (名前が「.obrix-old...」で終わるファイルとして)、記録は %4 に残してあります。</translation>
+        <translation>%2 で中断された処理 (%1) を完了できませんでした:%3。古い内容はファイルの横に (名前が「.obrix-old...」で終わるファイルとして)、記録は %4 に残してあります。</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@ Apply Remembered Team</source>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>このチームの選手はすでに多すぎます (26 人)。</translation>
+        <translation>このチームの選手はすでに上限の 26 人です。</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1295,16 +1295,16 @@ Apply Remembered Team</source>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation>選手をインポートしています %d/%d %s...</translation>
+        <translation>選手 %d/%d (%s) をインポートしています...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
         <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
-        <translation>移籍情報をインポートしています %d/%d ...</translation>
+        <translation>移籍情報 %d/%d をインポートしています...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation>チームをインポートしています %d/%d %s...</translation>
+        <translation>チーム %d/%d (%s) をインポートしています...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
@@ -1425,7 +1425,7 @@ Apply Remembered Team</source>
     <message>
         <source>The packer program, which reads and writes the exchange files, could not be started: %s
 (System error %d)</source>
-        <translation>交換ファイルを読み書きする圧縮プログラムを起動できませんでした: %s
+        <translation>交換ファイルを読み書きする圧縮プログラムを起動できませんでした:%s
 (システムエラー %d)</translation>
     </message>
     <message>
@@ -1455,7 +1455,7 @@ Apply Remembered Team</source>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation>%1 を切り取りました: チームに貼り付けると移動します</translation>
+        <translation>%1 を切り取りました:チームに貼り付けると移動します</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
@@ -1519,15 +1519,15 @@ Do you wish to continue?</source>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation>保存は拒否され、何も書き込まれていません: 読み戻すと、ファイル上の %1 %2 の %3 は %4 になりますが、エディターでは %5 です。</translation>
+        <translation>保存は拒否され、何も書き込まれていません:読み戻すと、ファイル上の %1 %2 の %3 は %4 になりますが、エディターでは %5 です。</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation>保存は拒否され、何も書き込まれていません: 作成したファイルを読み戻せませんでした (%1)。</translation>
+        <translation>保存は拒否され、何も書き込まれていません:作成したファイルを読み戻せませんでした (%1)。</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation>保存は拒否され、何も書き込まれていません: %1 人の選手と %2 チームを書き込むはずでしたが、読み戻したのは %3 人と %4 チームでした。</translation>
+        <translation>保存は拒否され、何も書き込まれていません:%1 人の選手と %2 チームを書き込むはずでしたが、読み戻したのは %3 人と %4 チームでした。</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
@@ -1627,7 +1627,7 @@ Do you wish to continue?</source>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation>%1 %2 (対象: %3)</translation>
+        <translation>%1 %2 (対象:%3)</translation>
     </message>
     <message>
         <source>All skills</source>
@@ -1663,7 +1663,7 @@ Do you wish to continue?</source>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>インポートしたリーグ: Golvar のデータファイルではなく Obrix が保持しています。
+        <translation>インポートしたリーグ:Golvar のデータファイルではなく Obrix が保持しています。
 所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください。共有するには「ファイル/エクスポート」でエクスポートします。</translation>
     </message>
     <message>
@@ -1676,18 +1676,18 @@ To bring its players into the game, move or copy them onto game teams; export it
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation>インポートしたリーグを %1 に保持できませんでした: %2</translation>
+        <translation>インポートしたリーグを %1 に保持できませんでした:%2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation>%1 に保持しているリーグを読み取れませんでした: %2。
+        <translation>%1 に保持しているリーグを読み取れませんでした:%2。
 ファイルはそのまま残します。そこにあるリーグは今回は読み込まれていません。</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation>保持しているリーグのフォルダー %1 を読み取れませんでした: %2。
+        <translation>保持しているリーグのフォルダー %1 を読み取れませんでした:%2。
 フォルダーの中身は変更しません。そこに保持されているリーグは今回は読み込まれていません。</translation>
     </message>
     <message>
@@ -1891,7 +1891,7 @@ Its files are left as they are, where File/Import can try them again.</source>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation>ゲームのファイルには次の文字を保存できません: %s
+        <translation>ゲームのファイルには次の文字を保存できません:%s
 名前は元のままです。</translation>
     </message>
     <message>
@@ -1936,7 +1936,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation>元の選手: %s (%s)</translation>
+        <translation>元の選手:%s (%s)</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
@@ -1950,7 +1950,7 @@ The name is kept as it was.</source>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>実況</translation>
+        <translation>実況で名前を呼ぶ</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2129,7 +2129,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Socks</source>
-        <translation>ソックス</translation>
+        <translation>ストッキング</translation>
     </message>
     <message>
         <source>Goalie:</source>
@@ -2154,7 +2154,7 @@ The name is kept as it was.</source>
     <message>
         <source>Good</source>
         <extracomment>A preset of skills: good, between Star and average.</extracomment>
-        <translation>優秀</translation>
+        <translation>上位</translation>
     </message>
     <message>
         <source>Ave.</source>
@@ -2214,7 +2214,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Pos</source>
-        <translation>ポジ</translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -2258,15 +2258,15 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Spw</source>
-        <translation>パワー</translation>
+        <translation>シュ力</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>精度</translation>
+        <translation>シュ精</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>速度</translation>
+        <translation>スピ</translation>
     </message>
     <message>
         <source>Tac</source>
@@ -2296,11 +2296,11 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation>印刷できません: 印刷モジュールがエディターと一緒に見つかりませんでした。</translation>
+        <translation>印刷機能を利用できません:エディターのフォルダーに印刷モジュールがありません。</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation>プリンターを開始できませんでした。</translation>
+        <translation>印刷を開始できませんでした。</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
@@ -2384,7 +2384,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation>なし: 選んだチームの全選手を表に表示します</translation>
+        <translation>なし:選んだチームの全選手を表に表示します</translation>
     </message>
     <message>
         <source>Filters</source>
@@ -2567,7 +2567,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Pos</source>
-        <translation>ポジ</translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Hair Colour</source>
@@ -2629,15 +2629,15 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Spw</source>
-        <translation>パワー</translation>
+        <translation>シュ力</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>精度</translation>
+        <translation>シュ精</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>速度</translation>
+        <translation>スピ</translation>
     </message>
     <message>
         <source>Tac</source>

@@ -228,7 +228,7 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation>Competitie ‘%1’ importeren</translation>
+        <translation>Competitie “%1” importeren</translation>
     </message>
     <message>
         <source>Import GLV File</source>
@@ -236,31 +236,31 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation>Team ‘%1’ verwijderen</translation>
+        <translation>Team “%1” verwijderen</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation>Speler ‘%1’ verwijderen</translation>
+        <translation>Speler “%1” verwijderen</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation>Team ‘%1’ plakken</translation>
+        <translation>Team “%1” plakken</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
-        <translation>Speler ‘%1’ plakken</translation>
+        <translation>Speler “%1” plakken</translation>
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation>Nieuwe competitie ‘%1’</translation>
+        <translation>Nieuwe competitie “%1”</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation>Competitienaam ‘%1’</translation>
+        <translation>Competitienaam “%1”</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation>Competitie ‘%1’ weghalen</translation>
+        <translation>Competitie “%1” weghalen</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
@@ -700,13 +700,13 @@ Wilt u opslaan zonder back-up?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>De bewerkingen laten %n punt achter waar het spel misschien niet tegen kan; het staat in Database controleren (de bestanden van het spel kunnen het wel bevatten). Toch opslaan?</numerusform>
-            <numerusform>De bewerkingen laten %n punten achter waar het spel misschien niet tegen kan; ze staan in Database controleren (de bestanden van het spel kunnen ze wel bevatten). Toch opslaan?</numerusform>
+            <numerusform>Na de bewerkingen blijft %n punt over dat in het spel problemen kan geven; het staat in “Database controleren” (de bestanden van het spel kunnen het wel bevatten). Toch opslaan?</numerusform>
+            <numerusform>Na de bewerkingen blijven %n punten over die in het spel problemen kunnen geven; ze staan in “Database controleren” (de bestanden van het spel kunnen ze wel bevatten). Toch opslaan?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>De database bevat fouten waarover het opslaan of het spel zou struikelen; er is niets opgeslagen. Ze staan in Database controleren: dubbelklik op een fout om naar het bijbehorende record te gaan.</translation>
+        <translation>De database bevat fouten waarop het opslaan of het spel zou vastlopen; er is niets opgeslagen. Ze staan in “Database controleren”: dubbelklik op een fout om naar het bijbehorende record te gaan.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -848,7 +848,7 @@ Tabel importeren</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Tonen waarover het spel of het opslaan zou struikelen
+        <translation>Tonen waarop het spel of het opslaan zou vastlopen
 Database controleren</translation>
     </message>
     <message>
@@ -1036,13 +1036,13 @@ Competitie exporteren</translation>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation>De twee teams die op de pagina Transfer zijn geselecteerd tussen hun competities wisselen
+        <translation>De twee teams die op de transferpagina zijn geselecteerd tussen hun competities wisselen
 Teams wisselen</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation>De twee spelers die op de pagina Transfer zijn geselecteerd tussen hun teams wisselen
+        <translation>De twee spelers die op de transferpagina zijn geselecteerd tussen hun teams wisselen
 Spelers wisselen</translation>
     </message>
     <message>
@@ -1236,7 +1236,7 @@ Onthouden team toepassen</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Dit team heeft al te veel spelers (26)!</translation>
+        <translation>Dit team heeft al het maximum van 26 spelers.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1276,7 +1276,7 @@ Onthouden team toepassen</translation>
     </message>
     <message>
         <source>Cannot find &apos;%1&apos;</source>
-        <translation>Kan ‘%1’ niet vinden</translation>
+        <translation>Kan “%1” niet vinden</translation>
     </message>
     <message>
         <source>%1 has been duplicated to %2</source>
@@ -1481,7 +1481,7 @@ Do you wish to continue?</source>
         <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>W A A R S C H U W I N G !
 
-Met deze actie worden de wijzigingen die u hebt aangebracht DEFINITIEF opgeslagen in de gegevensbestanden van Golvar. Sommige teams en spelers kunnen met hun oorspronkelijke namen worden aangekondigd.
+Met deze actie worden de wijzigingen die u hebt aangebracht DEFINITIEF opgeslagen in de gegevensbestanden van Golvar. Het kan zijn dat de commentator sommige teams en spelers bij hun oorspronkelijke naam noemt.
 
 Als u de bestanden niet definitief wilt wijzigen, kunt u beter de functie Bestand/Exporteren gebruiken.
 
@@ -1677,7 +1677,7 @@ Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar tea
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen); bij het opslaan worden ze als spelers van die teams geschreven. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
+        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de transferpagina, Knippen en Plakken, of door ze te slepen); bij het opslaan worden ze als spelers van die teams geschreven. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
@@ -1861,7 +1861,7 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen) en slaat u op.</translation>
+        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de transferpagina, Knippen en Plakken, of door ze te slepen) en slaat u op.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
@@ -1954,12 +1954,12 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation>Alles herstellen</translation>
+        <translation>Alles opnieuw instellen</translation>
     </message>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>Commentaar</translation>
+        <translation>Naam in commentaar</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -1979,7 +1979,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation>Gezichtshaar:</translation>
+        <translation>Baard:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
@@ -2267,15 +2267,15 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Skr</translation>
+        <translation>SKr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Spr</translation>
+        <translation>SPr</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>Snh</translation>
+        <translation>Snl</translation>
     </message>
     <message>
         <source>Tac</source>
@@ -2414,7 +2414,7 @@ De naam blijft zoals hij was.</translation>
     <message>
         <source>Value</source>
         <extracomment>The player&apos;s market value.</extracomment>
-        <translation>Waarde</translation>
+        <translation>Marktwaarde</translation>
     </message>
     <message>
         <source>International</source>
@@ -2507,7 +2507,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Herstellen</translation>
+        <translation>&amp;Opnieuw instellen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2588,7 +2588,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation>Gezichtshaar</translation>
+        <translation>Baard</translation>
     </message>
     <message>
         <source>Skin Colour</source>
@@ -2638,15 +2638,15 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Skr</translation>
+        <translation>SKr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Spr</translation>
+        <translation>SPr</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>Snh</translation>
+        <translation>Snl</translation>
     </message>
     <message>
         <source>Tac</source>

@@ -650,7 +650,7 @@ Deseja salvar sem backup?</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation>Importar tabela: visualização</translation>
+        <translation>Importar tabela: pré-visualização</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
@@ -700,13 +700,13 @@ Deseja salvar sem backup?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>As edições deixam %n item de que o jogo pode não gostar, listado em Verificar banco de dados (os arquivos do jogo conseguem armazená-lo). Salvar mesmo assim?</numerusform>
-            <numerusform>As edições deixam %n itens de que o jogo pode não gostar, listados em Verificar banco de dados (os arquivos do jogo conseguem armazená-los). Salvar mesmo assim?</numerusform>
+            <numerusform>Após as edições, resta %n item que pode causar problemas no jogo, listado em “Verificar banco de dados” (os arquivos do jogo conseguem armazená-lo). Salvar mesmo assim?</numerusform>
+            <numerusform>Após as edições, restam %n itens que podem causar problemas no jogo, listados em “Verificar banco de dados” (os arquivos do jogo conseguem armazená-los). Salvar mesmo assim?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>O banco de dados tem erros que causariam problemas à gravação ou ao jogo; nada foi salvo. Eles estão listados em Verificar banco de dados: clique duas vezes em um deles para ir ao seu registro.</translation>
+        <translation>O banco de dados tem erros que fariam a gravação ou o jogo falhar; nada foi salvo. Eles estão listados em “Verificar banco de dados”: clique duas vezes em um deles para ir ao seu registro.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -1054,7 +1054,7 @@ Restaurar</translation>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation>Sair do Obrix; antes, pergunta sobre as alterações não salvas
+        <translation>Sair do Obrix (antes, você será consultado sobre as alterações não salvas)
 Sair</translation>
     </message>
     <message>
@@ -1236,7 +1236,7 @@ Aplicar time memorizado</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Este time já tem jogadores demais (26)!</translation>
+        <translation>Este time já tem o máximo de 26 jogadores.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1481,7 +1481,7 @@ Do you wish to continue?</source>
         <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>A T E N Ç Ã O !
 
-Esta ação vai salvar PERMANENTEMENTE as alterações que você fez nos arquivos de dados do Golvar. Alguns times e jogadores podem ser anunciados com seus nomes originais.
+Esta ação vai salvar PERMANENTEMENTE as alterações que você fez nos arquivos de dados do Golvar. A narração pode chamar alguns times e jogadores pelos nomes originais.
 
 Se você não quiser fazer alterações permanentes nos arquivos, sugerimos usar a função Arquivo/Exportar.
 
@@ -1596,7 +1596,7 @@ Deseja continuar?</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Posicionamento</translation>
+        <translation>Visão de jogo</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -1959,7 +1959,7 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>Narração</translation>
+        <translation>Nome na narração</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2008,7 +2008,7 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Awareness:</source>
         <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
-        <translation>Posicionamento:</translation>
+        <translation>Visão de jogo:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
@@ -2239,11 +2239,11 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Psc</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctb</translation>
+        <translation>Ctl</translation>
     </message>
     <message>
         <source>Cre</source>
@@ -2267,11 +2267,11 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Fch</translation>
+        <translation>Frç</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Pch</translation>
+        <translation>Prc</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2414,12 +2414,12 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Value</source>
         <extracomment>The player&apos;s market value.</extracomment>
-        <translation>Valor</translation>
+        <translation>Valor de mercado</translation>
     </message>
     <message>
         <source>International</source>
         <extracomment>Whether the player plays for his national team.</extracomment>
-        <translation>Internacional</translation>
+        <translation>Seleção</translation>
     </message>
     <message>
         <source>Acceleration</source>
@@ -2432,7 +2432,7 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Awareness</source>
         <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
-        <translation>Posicionamento</translation>
+        <translation>Visão de jogo</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -2614,11 +2614,11 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Awr</source>
         <extracomment>Awareness, in about three letters: vision of play.</extracomment>
-        <translation>Psc</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctb</translation>
+        <translation>Ctl</translation>
     </message>
     <message>
         <source>Cre</source>
@@ -2638,11 +2638,11 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Fch</translation>
+        <translation>Frç</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Pch</translation>
+        <translation>Prc</translation>
     </message>
     <message>
         <source>Spd</source>

@@ -38,7 +38,7 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     </message>
     <message>
         <source>Transfer</source>
-        <translation>Flytta</translation>
+        <translation>Övergångar</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -260,11 +260,11 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation>Plocka bort ligan ”%1”</translation>
+        <translation>Ta bort ligan ”%1”</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation>Tillämpa ihågkommet lag</translation>
+        <translation>Tillämpa memorerat lag</translation>
     </message>
     <message>
         <source>Done: %1</source>
@@ -700,13 +700,13 @@ Vill du spara utan säkerhetskopia?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>Ändringarna lämnar %n sak som spelet kanske inte tycker om; den visas i Kontrollera databasen (spelets filer kan lagra den). Spara ändå?</numerusform>
-            <numerusform>Ändringarna lämnar %n saker som spelet kanske inte tycker om; de visas i Kontrollera databasen (spelets filer kan lagra dem). Spara ändå?</numerusform>
+            <numerusform>Efter ändringarna finns %n sak kvar som kan ställa till problem i spelet; den visas i ”Kontrollera databasen” (spelets filer kan lagra den). Spara ändå?</numerusform>
+            <numerusform>Efter ändringarna finns %n saker kvar som kan ställa till problem i spelet; de visas i ”Kontrollera databasen” (spelets filer kan lagra dem). Spara ändå?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>Databasen har fel som sparandet eller spelet skulle snubbla på; inget sparades. De visas i Kontrollera databasen: dubbelklicka på ett fel för att gå till dess post.</translation>
+        <translation>Databasen har fel som skulle få sparandet eller spelet att fallera; inget sparades. De visas i ”Kontrollera databasen”: dubbelklicka på ett fel för att gå till dess post.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -722,11 +722,11 @@ Vill du spara utan säkerhetskopia?</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation>Återför</translation>
+        <translation>Återställ värde</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation>Återför post</translation>
+        <translation>Återställ post</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -772,7 +772,7 @@ Vill du spara utan säkerhetskopia?</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation>Allvar</translation>
+        <translation>Allvarlighetsgrad</translation>
     </message>
     <message>
         <source>Code</source>
@@ -848,7 +848,7 @@ Importera tabell</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Lista det som spelet eller sparandet skulle snubbla på
+        <translation>Lista det som skulle få spelet eller sparandet att fallera
 Kontrollera databasen</translation>
     </message>
     <message>
@@ -931,7 +931,7 @@ Changes</source>
     </message>
     <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation>Tillä&amp;mpa ihågkommet lag</translation>
+        <translation>Tillä&amp;mpa memorerat lag</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -943,7 +943,7 @@ Changes</source>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation>&amp;Flyttsida</translation>
+        <translation>&amp;Övergångssida</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -983,7 +983,7 @@ Exportera</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation>Flytta lag och spelare\Flytta</translation>
+        <translation>Flytta lag och spelare\Övergångar</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
@@ -1036,13 +1036,13 @@ Exportera liga</translation>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation>Låt de två lag som valts på fliken Flytta byta liga med varandra
+        <translation>Låt de två lag som valts på fliken Övergångar byta liga med varandra
 Byt plats på lag</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation>Låt de två spelare som valts på fliken Flytta byta lag med varandra
+        <translation>Låt de två spelare som valts på fliken Övergångar byta lag med varandra
 Byt plats på spelare</translation>
     </message>
     <message>
@@ -1210,11 +1210,11 @@ Tillämpa memorerat lag</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>Åtgärden (%1) misslyckades och alla gamla filer kunde inte läggas tillbaka, så uppsättningen är blandad: %2. Det gamla innehållet finns kvar bredvid dem (%3); redigeraren gör klart uppsättningen nästa gång den här mappen läses in.</translation>
+        <translation>Åtgärden (%1) misslyckades och alla gamla filer kunde inte läggas tillbaka, så filerna är nu delvis gamla, delvis nya: %2. Det gamla innehållet finns kvar bredvid dem (%3); redigeraren gör klart filerna nästa gång den här mappen läses in.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation>En avbruten åtgärd (%1) i %2 kunde inte slutföras: %3. Det gamla innehållet finns kvar bredvid filerna (namn som slutar på &quot;.obrix-old...&quot;) och loggen i %4.</translation>
+        <translation>En avbruten åtgärd (%1) i %2 kunde inte slutföras: %3. Det gamla innehållet finns kvar bredvid filerna (namn som slutar på ”.obrix-old...”) och loggen i %4.</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,7 @@ Tillämpa memorerat lag</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Laget har redan för många spelare (26)!</translation>
+        <translation>Laget har redan högsta antalet spelare, 26.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1308,7 +1308,7 @@ Tillämpa memorerat lag</translation>
     <message>
         <source>Importing Xfer %d/%d ...</source>
         <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
-        <translation>Importerar flytt %d/%d ...</translation>
+        <translation>Importerar övergång %d/%d ...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
@@ -1672,42 +1672,42 @@ Vill du fortsätta?</translation>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Importerad liga: sparas av Obrix, inte i Golvars datafiler.
+        <translation>Importerad liga: behålls av Obrix, inte i Golvars datafiler.
 För att få in dess spelare i spelet flyttar eller kopierar du dem till spelets lag; exportera ligan med Arkiv/Exportera för att dela den.</translation>
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Importerade ligor sparas av Obrix, inte i Golvars datafiler: de kommer tillbaka nästa gång Obrix startar. För att få in deras spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Flytta, Klipp ut och Klistra in, eller genom att dra dem); när du sparar skrivs de in som spelare i de lagen. Använd Arkiv/Exportera för att dela ligan.</translation>
+        <translation>Importerade ligor behålls av Obrix, inte i Golvars datafiler: de kommer tillbaka nästa gång Obrix startar. För att få in deras spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Övergångar, Klipp ut och Klistra in, eller genom att dra dem); när du sparar skrivs de in som spelare i de lagen. Använd Arkiv/Exportera för att dela ligan.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation>Plocka bort den importerade ligan %1 från Obrix? Dess lag och ändringar försvinner, och den kommer inte tillbaka vid nästa start.</translation>
+        <translation>Ta bort den importerade ligan %1 från Obrix? Dess lag och ändringar försvinner, och den kommer inte tillbaka vid nästa start.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation>De importerade ligorna kunde inte sparas i %1: %2</translation>
+        <translation>De importerade ligorna kunde inte förvaras i %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation>De sparade ligorna i %1 kunde inte läsas: %2.
+        <translation>De behållna ligorna i %1 kunde inte läsas: %2.
 Filen lämnas som den är; ligorna i den är inte med den här gången.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation>Mappen med de sparade ligorna, %1, kunde inte läsas: %2.
-Inget i den ändras; ligorna som sparats där är inte med den här gången.</translation>
+        <translation>Mappen med de behållna ligorna, %1, kunde inte läsas: %2.
+Inget i den ändras; ligorna som förvaras där är inte med den här gången.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation>Den sparade ligan %1 (sparad av en tidigare version av Obrix i %2) kunde inte läsas igen.
+        <translation>Den behållna ligan %1 (förvarad av en tidigare version av Obrix i %2) kunde inte läsas igen.
 Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation>De importerade ligorna sparades i %1, eftersom %2 inte lästes den här gången och lämnas som den är.</translation>
+        <translation>De importerade ligorna förvarades i %1, eftersom %2 inte lästes den här gången och lämnas som den är.</translation>
     </message>
 </context>
 <context>
@@ -1861,7 +1861,7 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 är en av spelets ligor, och laget %2 är importerat: spelets filer har ingen post för det, så ligan kan inte ta upp det. För att få in lagets spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Flytta, Klipp ut och Klistra in, eller genom att dra dem) och sparar.</translation>
+        <translation>%1 är en av spelets ligor, och laget %2 är importerat: spelets filer har ingen post för det, så ligan kan inte ta upp det. För att få in lagets spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Övergångar, Klipp ut och Klistra in, eller genom att dra dem) och sparar.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
@@ -1959,7 +1959,7 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Commentary</source>
         <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
-        <translation>Kommentar</translation>
+        <translation>Namn i kommenteringen</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2414,7 +2414,7 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Value</source>
         <extracomment>The player&apos;s market value.</extracomment>
-        <translation>Värde</translation>
+        <translation>Marknadsvärde</translation>
     </message>
     <message>
         <source>International</source>
@@ -2698,7 +2698,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation>Skapar tabeller för flytt...</translation>
+        <translation>Skapar övergångstabeller...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2710,7 +2710,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
-        <translation>Laget har redan 20 spelare. Välj det i den vänstra listan på övergångssidan för att ge det fler, upp till 26.</translation>
+        <translation>Laget har redan 20 spelare. Välj det i den vänstra listan på fliken Övergångar för att ge det fler, upp till 26.</translation>
     </message>
     <message>
         <source>This team is full: a team holds at most 26 players.</source>

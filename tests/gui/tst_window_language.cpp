@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -188,6 +189,8 @@ private slots:
     void windowSpeaksTheLanguage_data();
     void windowSpeaksTheLanguage();
     void helpSaysItsPagesAreEnglish();
+    void menusHaveDistinctAccessKeys_data();
+    void menusHaveDistinctAccessKeys();
     void noTextIsClipped_data();
     void noTextIsClipped();
 };
@@ -257,6 +260,39 @@ void TestWindowLanguage::helpSaysItsPagesAreEnglish()
         checkShown(code, "CHelpWindow", note, help.englishNote()->text());
         QVERIFY(help.englishNote()->wordWrap());
     }
+}
+
+void TestWindowLanguage::menusHaveDistinctAccessKeys_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "es", "it", "ja", "nl", "pt_BR", "sv"}) QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// Every menu title and every menu item has an access key, and no two of one menu (or of the
+// menu bar) share one, in every language: a collision makes the key stop at the first item.
+void TestWindowLanguage::menusHaveDistinctAccessKeys()
+{
+    QFETCH(QString, code);
+    QVERIFY(installUiTranslators(code) || code == QLatin1String("en"));
+    CStartedFrame s(false);
+    QVERIFY(s.frame);
+    QStringList faults;
+    const auto check = [&faults](const QString& where, const QList<QAction*>& actions) {
+        QHash<QKeySequence, QString> taken;
+        for (const QAction* action : actions)
+        {
+            if (action->isSeparator()) continue;
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            if (key.isEmpty()) faults << where + QStringLiteral(": no key: ") + action->text();
+            else if (taken.contains(key)) faults << where + QStringLiteral(": ") + taken[key] + QStringLiteral(" / ") + action->text();
+            else taken.insert(key, action->text());
+        }
+    };
+    const QList<QAction*> menus = s.frame->menuBar()->actions();
+    QCOMPARE(menus.size(), 4);
+    check(QStringLiteral("menu bar"), menus);
+    for (const QAction* menu : menus) check(menu->text(), menu->menu()->actions());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void TestWindowLanguage::noTextIsClipped_data()
