@@ -722,11 +722,11 @@ Möchten Sie ohne Sicherung speichern?</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Auf alten Wert setzen</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation>Datensatz zurücksetzen</translation>
+        <translation>Datensatz auf alte Werte setzen</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1356,11 +1356,11 @@ Gemerkte Mannschaft anwenden</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>Die Datenbank hat keine Liga an Position %d, auf deren Mannschaften die einer GLV-Datei aufbauen können. Import fehlgeschlagen!</translation>
+        <translation>Die Datenbank hat keine Liga an Position %d, auf deren Mannschaften die einer GLV-Datei aufbauen können. Der Import ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>Mannschaft %d der GLV-Datei hat keine Mannschaft, auf der sie aufbauen kann, in der Liga an Position %d. Import fehlgeschlagen!</translation>
+        <translation>Mannschaft %d der GLV-Datei hat keine Mannschaft, auf der sie aufbauen kann, in der Liga an Position %d. Der Import ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1681,7 +1681,7 @@ Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Manns
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation>Die importierte Liga %1 aus Obrix entfernen? Ihre Mannschaften und Ihre Änderungen daran gehen verloren, und sie kommt beim nächsten Start nicht wieder.</translation>
+        <translation>Die importierte Liga %1 aus Obrix entfernen? Die Mannschaften der Liga und Ihre Änderungen daran gehen verloren, und die Liga kommt beim nächsten Start nicht wieder.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>

@@ -1210,7 +1210,7 @@ Aplicar equipo recordado</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>La operación (%1) ha fallado y no se han podido restituir todos los archivos antiguos, así que el conjunto está mezclado: %2. El contenido antiguo se conserva junto a ellos (%3); el editor completará el conjunto la próxima vez que cargue esta carpeta.</translation>
+        <translation>La operación (%1) ha fallado y no se han podido restituir todos los archivos antiguos, así que ahora hay archivos antiguos y nuevos mezclados: %2. El contenido antiguo se conserva junto a ellos (%3); el editor completará los archivos la próxima vez que cargue esta carpeta.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1244,11 +1244,11 @@ Aplicar equipo recordado</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>¡Solo se puede copiar un jugador al portapapeles!</translation>
+        <translation>Solo se puede copiar un jugador al portapapeles.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>¡Un jugador solo se puede pegar en un equipo!</translation>
+        <translation>Un jugador solo se puede pegar en un equipo.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1340,7 +1340,7 @@ Aplicar equipo recordado</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>El archivo CUSTOM.DB parece estar dañado. ¡La importación ha fallado!</translation>
+        <translation>El archivo CUSTOM.DB parece estar dañado. La importación ha fallado.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1356,11 +1356,11 @@ Aplicar equipo recordado</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>La base de datos no tiene ninguna liga en la posición %d en la que basar los equipos de un archivo GLV. ¡La importación ha fallado!</translation>
+        <translation>La base de datos no tiene ninguna liga en la posición %d en la que basar los equipos de un archivo GLV. La importación ha fallado.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>El equipo %d del archivo GLV no tiene ningún equipo en el que basarse en la liga de la posición %d. ¡La importación ha fallado!</translation>
+        <translation>El equipo %d del archivo GLV no tiene ningún equipo en el que basarse en la liga de la posición %d. La importación ha fallado.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -2419,7 +2419,7 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>International</source>
         <extracomment>Whether the player plays for his national team.</extracomment>
-        <translation>Selección</translation>
+        <translation>Internacional</translation>
     </message>
     <message>
         <source>Acceleration</source>

@@ -5,13 +5,13 @@
     <name>CAboutBox</name>
     <message>
         <source>A database editor for Golvar: edit its leagues, teams and players, their kits and skills, move players between clubs and bring in leagues made by other players.</source>
-        <translation>Un editor del database di Golvar: modifica campionati, squadre e giocatori, le loro divise e abilità, trasferisci giocatori tra club e importa campionati creati da altri giocatori.</translation>
+        <translation>Un editor del database di Golvar: modifica competizioni, squadre e giocatori, le loro divise e abilità, trasferisci giocatori tra club e importa competizioni create da altri giocatori.</translation>
     </message>
     <message>
         <source>Programming and artwork: the Obrix developers at Brannoc.
 Thanks to everyone who tried the early versions and sent in their leagues.</source>
         <translation>Programmazione e grafica: gli sviluppatori di Obrix presso Brannoc.
-Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campionati.</translation>
+Grazie a tutti coloro che hanno provato le prime versioni e inviato le loro competizioni.</translation>
     </message>
     <message>
         <source>About Obrix</source>
@@ -228,7 +228,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation>Importa campionato «%1»</translation>
+        <translation>Importa competizione «%1»</translation>
     </message>
     <message>
         <source>Import GLV File</source>
@@ -252,15 +252,15 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation>Nuovo campionato «%1»</translation>
+        <translation>Nuova competizione «%1»</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation>Nome campionato «%1»</translation>
+        <translation>Nome competizione «%1»</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation>Rimuovi campionato «%1»</translation>
+        <translation>Rimuovi competizione «%1»</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
@@ -291,7 +291,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Loading League Data...</source>
-        <translation>Caricamento dati campionati...</translation>
+        <translation>Caricamento dati competizioni...</translation>
     </message>
     <message>
         <source>Reading Player Data...</source>
@@ -303,7 +303,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Reading League Data...</source>
-        <translation>Lettura dati campionati...</translation>
+        <translation>Lettura dati competizioni...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -319,7 +319,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Cannot read league data.</source>
-        <translation>Impossibile leggere i dati dei campionati.</translation>
+        <translation>Impossibile leggere i dati delle competizioni.</translation>
     </message>
     <message>
         <source>%1 The Golvar database in %2 cannot be read:
@@ -509,7 +509,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation>più di un campionato ha id %lld; modifica quei campionati nell&apos;editor</translation>
+        <translation>più di una competizione ha id %lld; modifica quelle competizioni nell&apos;editor</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
@@ -521,7 +521,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation>«%s» non è un campo di giocatori, squadre o campionati</translation>
+        <translation>«%s» non è un campo di giocatori, squadre o competizioni</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
@@ -533,7 +533,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation>le colonne non appartengono tutte alla stessa tabella tra giocatori, squadre e campionati</translation>
+        <translation>le colonne non appartengono tutte alla stessa tabella tra giocatori, squadre e competizioni</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
@@ -549,11 +549,11 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation>Il campionato «%s» elenca la squadra %s (%u) più di una volta.</translation>
+        <translation>La competizione «%s» elenca la squadra %s (%u) più di una volta.</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation>Il campionato «%s» ha un posto assegnato alla squadra %u, che non esiste.</translation>
+        <translation>La competizione «%s» ha un posto assegnato alla squadra %u, che non esiste.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
@@ -604,7 +604,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation>Campionati</translation>
+        <translation>Competizioni</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
@@ -804,7 +804,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation>campionati</translation>
+        <translation>competizioni</translation>
     </message>
     <message>
         <source>teams</source>
@@ -836,7 +836,7 @@ Vuoi salvare senza backup?</translation>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation>Scrive giocatori, squadre o campionati in un foglio di calcolo
+        <translation>Scrive giocatori, squadre o competizioni in un foglio di calcolo
 Esporta tabella</translation>
     </message>
     <message>
@@ -915,11 +915,11 @@ Modifiche</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation>&amp;Nuovo campionato</translation>
+        <translation>&amp;Nuova competizione</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation>Nome cam&amp;pionato...</translation>
+        <translation>Nome com&amp;petizione...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
@@ -1001,7 +1001,7 @@ Crea miniature delle maglie</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation>Cambia i nomi dei campionati</translation>
+        <translation>Cambia i nomi delle competizioni</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
@@ -1014,8 +1014,8 @@ Crea miniature delle maglie</translation>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation>Scrive il campionato selezionato come file DB importabili da altri utenti
-Esporta campionato</translation>
+        <translation>Scrive la competizione selezionata come file DB importabili da altri utenti
+Esporta competizione</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1036,7 +1036,7 @@ Esporta campionato</translation>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation>Scambia tra i loro campionati le due squadre selezionate nella pagina Trasferimenti
+        <translation>Scambia tra le loro competizioni le due squadre selezionate nella pagina Trasferimenti
 Scambia squadre</translation>
     </message>
     <message>
@@ -1072,8 +1072,8 @@ Ripeti</translation>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation>Aggiunge un nuovo campionato vuoto
-Nuovo campionato</translation>
+        <translation>Aggiunge una nuova competizione vuota
+Nuova competizione</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
@@ -1174,7 +1174,7 @@ Taglia</translation>
     <message>
         <source>Paste the copied player into a team, or the copied team into a league
 Paste</source>
-        <translation>Incolla il giocatore copiato in una squadra, o la squadra copiata in un campionato
+        <translation>Incolla il giocatore copiato in una squadra, o la squadra copiata in una competizione
 Incolla</translation>
     </message>
     <message>
@@ -1210,7 +1210,7 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>L&apos;operazione «%1» non è riuscita e non è stato possibile ripristinare tutti i vecchi file, quindi l&apos;insieme è misto: %2. I vecchi contenuti sono conservati accanto (%3); l&apos;editor completa l&apos;insieme al prossimo caricamento di questa cartella.</translation>
+        <translation>L&apos;operazione «%1» non è riuscita e non è stato possibile ripristinare tutti i vecchi file, quindi ora ci sono file vecchi e nuovi mescolati: %2. I vecchi contenuti sono conservati accanto (%3); l&apos;editor completa i file al prossimo caricamento di questa cartella.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1244,27 +1244,27 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Si può copiare negli appunti solo un giocatore!</translation>
+        <translation>Si può copiare negli appunti solo un giocatore.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Un giocatore si può incollare solo in una squadra!</translation>
+        <translation>Un giocatore si può incollare solo in una squadra.</translation>
     </message>
     <message>
         <source>New League</source>
-        <translation>Nuovo campionato</translation>
+        <translation>Nuova competizione</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation>Nome campionato</translation>
+        <translation>Nome competizione</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation>Nome del campionato importato</translation>
+        <translation>Nome della competizione importata</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation>Nome campionato:</translation>
+        <translation>Nome competizione:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
@@ -1299,7 +1299,7 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation>Importazione campionato...</translation>
+        <translation>Importazione competizione...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
@@ -1340,7 +1340,7 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Il file CUSTOM.DB sembra danneggiato. Importazione non riuscita!</translation>
+        <translation>Il file CUSTOM.DB sembra danneggiato. Importazione non riuscita.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1356,11 +1356,11 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>Il database non ha alcun campionato in posizione %d su cui basare le squadre di un file GLV. Importazione non riuscita!</translation>
+        <translation>Il database non ha alcuna competizione in posizione %d su cui basare le squadre di un file GLV. Importazione non riuscita.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>La squadra %d del file GLV non ha una squadra su cui basarsi nel campionato in posizione %d. Importazione non riuscita!</translation>
+        <translation>La squadra %d del file GLV non ha una squadra su cui basarsi nella competizione in posizione %d. Importazione non riuscita.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1368,7 +1368,7 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation>Il file GLV contiene %d squadre, ma il campionato su cui si basano ne ha solo %d.</translation>
+        <translation>Il file GLV contiene %d squadre, ma la competizione su cui si basano ne ha solo %d.</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
@@ -1392,7 +1392,7 @@ Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation>Non c&apos;è alcun campionato in posizione %d.</translation>
+        <translation>Non c&apos;è alcuna competizione in posizione %d.</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
@@ -1489,11 +1489,11 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation>Seleziona la cartella in cui esportare i file DB del campionato:</translation>
+        <translation>Seleziona la cartella in cui esportare i file DB della competizione:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation>Esportazione campionato...</translation>
+        <translation>Esportazione competizione...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
@@ -1596,7 +1596,7 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Intuito</translation>
+        <translation>Visione di gioco</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -1672,42 +1672,42 @@ Vuoi continuare?</translation>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Campionato importato: conservato da Obrix, non nei file di dati di Golvar.
-Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco; esportalo con File/Esporta per condividerlo.</translation>
+        <translation>Competizione importata: conservata da Obrix, non nei file di dati di Golvar.
+Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco; esportala con File/Esporta per condividerla.</translation>
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>I campionati importati sono conservati da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli); il salvataggio li scrive come giocatori di quelle squadre. Usa File/Esporta per condividere il campionato.</translation>
+        <translation>Le competizioni importate sono conservate da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, «Taglia» e «Incolla», o trascinandoli); il salvataggio li scrive come giocatori di quelle squadre. Usa File/Esporta per condividere la competizione.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation>Rimuovere da Obrix il campionato importato %1? Le sue squadre e le sue modifiche andranno perse e non ricomparirà al prossimo avvio.</translation>
+        <translation>Rimuovere da Obrix la competizione importata %1? Le sue squadre e le tue modifiche andranno perse e non ricomparirà al prossimo avvio.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation>Impossibile conservare i campionati importati in %1: %2</translation>
+        <translation>Impossibile conservare le competizioni importate in %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation>Impossibile leggere i campionati conservati in %1: %2.
-Il file resta com&apos;è; i campionati che contiene non sono presenti in questa sessione.</translation>
+        <translation>Impossibile leggere le competizioni conservate in %1: %2.
+Il file resta com&apos;è; le competizioni che contiene non sono presenti in questa sessione.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation>Impossibile leggere la cartella dei campionati conservati, %1: %2.
-Non viene modificato nulla al suo interno; i campionati conservati lì non sono presenti in questa sessione.</translation>
+        <translation>Impossibile leggere la cartella delle competizioni conservate, %1: %2.
+Non viene modificato nulla al suo interno; le competizioni conservate lì non sono presenti in questa sessione.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation>Impossibile rileggere il campionato conservato %1 (conservato da una versione precedente di Obrix in %2).
+        <translation>Impossibile rileggere la competizione conservata %1 (conservata da una versione precedente di Obrix in %2).
 I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation>I campionati importati sono stati conservati in %1, perché %2 non è stato letto in questa sessione e resta com&apos;è.</translation>
+        <translation>Le competizioni importate sono state conservate in %1, perché %2 non è stato letto in questa sessione e resta com&apos;è.</translation>
     </message>
 </context>
 <context>
@@ -1813,7 +1813,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation>campionato</translation>
+        <translation>competizione</translation>
     </message>
     <message>
         <source>team</source>
@@ -1825,7 +1825,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation>Campionato «%1» (id %2)</translation>
+        <translation>Competizione «%1» (id %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
@@ -1845,7 +1845,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation>%1: un nome di campionato che inizia con «EC» indica una delle coppe europee del gioco, che l&apos;editor mostra con una «x» iniziale. Inizia il nome con «xEC» per una coppa o scegli un altro nome.</translation>
+        <translation>%1: un nome di competizione che inizia con «EC» indica una delle coppe europee del gioco, che l&apos;editor mostra con una «x» iniziale. Inizia il nome con «xEC» per una coppa o scegli un altro nome.</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
@@ -1861,7 +1861,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 è un campionato del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi il campionato non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli) e salva.</translation>
+        <translation>%1 è una competizione del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi la competizione non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, «Taglia» e «Incolla», o trascinandoli) e salva.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
@@ -1869,15 +1869,15 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation>%1 ha %2 posti squadra; i file del gioco ne contengono al massimo 63 per campionato.</translation>
+        <translation>%1 ha %2 posti squadra; i file del gioco ne contengono al massimo 63 per competizione.</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation>Il campionato %1 ha un numero dispari (%2) di squadre. Assicurati di usare solo un numero pari di squadre.</translation>
+        <translation>La competizione %1 ha un numero dispari (%2) di squadre. Assicurati di usare solo un numero pari di squadre.</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation>La tabella dei giocatori inizierebbe alla posizione %1, oltre la posizione a 16 bit letta dal gioco (sotto 65536): elimina squadre o campionati.</translation>
+        <translation>La tabella dei giocatori inizierebbe alla posizione %1, oltre la posizione a 16 bit letta dal gioco (sotto 65536): elimina squadre o competizioni.</translation>
     </message>
 </context>
 <context>
@@ -2008,7 +2008,7 @@ Il nome resta invariato.</translation>
     <message>
         <source>Awareness:</source>
         <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
-        <translation>Intuito:</translation>
+        <translation>Visione di gioco:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
@@ -2239,7 +2239,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Int</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
@@ -2301,7 +2301,7 @@ Il nome resta invariato.</translation>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation>Seleziona una squadra o un campionato da aggiungere.</translation>
+        <translation>Seleziona una squadra o una competizione da aggiungere.</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
@@ -2432,7 +2432,7 @@ Il nome resta invariato.</translation>
     <message>
         <source>Awareness</source>
         <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
-        <translation>Intuito</translation>
+        <translation>Visione di gioco</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -2614,7 +2614,7 @@ Il nome resta invariato.</translation>
     <message>
         <source>Awr</source>
         <extracomment>Awareness, in about three letters: vision of play.</extracomment>
-        <translation>Int</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
@@ -2678,7 +2678,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation>Un campionato non può essere trasferito: seleziona una squadra o un giocatore.</translation>
+        <translation>Una competizione non può essere trasferita: seleziona una squadra o un giocatore.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
@@ -2706,11 +2706,11 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation>Impossibile trasferire un campionato.</translation>
+        <translation>Impossibile trasferire una competizione.</translation>
     </message>
     <message>
         <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
-        <translation>Questa squadra ha già 20 giocatori. Per dargliene altri, fino a 26, sceglila nella lista di sinistra della pagina trasferimenti.</translation>
+        <translation>Questa squadra ha già 20 giocatori. Per dargliene altri, fino a 26, sceglila nella lista di sinistra della pagina Trasferimenti.</translation>
     </message>
     <message>
         <source>This team is full: a team holds at most 26 players.</source>

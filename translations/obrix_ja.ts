@@ -295,15 +295,15 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Reading Player Data...</source>
-        <translation>選手データを読み込んでいます...</translation>
+        <translation>選手データを読み取っています...</translation>
     </message>
     <message>
         <source>Reading Team Data...</source>
-        <translation>チームデータを読み込んでいます...</translation>
+        <translation>チームデータを読み取っています...</translation>
     </message>
     <message>
         <source>Reading League Data...</source>
-        <translation>リーグデータを読み込んでいます...</translation>
+        <translation>リーグデータを読み取っています...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1202,7 +1202,7 @@ Apply Remembered Team</source>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、ファイルの組が混在しています:%2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルの組を完成させます。</translation>
+        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、古いファイルと新しいファイルが混在しています:%2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルをそろえます。</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>

@@ -1186,7 +1186,7 @@ Verwijderen</translation>
     <message>
         <source>Give the selected team the kit and names kept with “Remember Team”
 Apply Remembered Team</source>
-        <translation>Het geselecteerde team de tenue en namen geven die met “Team onthouden” zijn bewaard
+        <translation>Het geselecteerde team het tenue en de namen geven die met “Team onthouden” zijn bewaard
 Onthouden team toepassen</translation>
     </message>
 </context>
@@ -1210,7 +1210,7 @@ Onthouden team toepassen</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>De bewerking (%1) is mislukt en de oude bestanden konden niet allemaal worden teruggezet, dus de set is gemengd: %2. De oude inhoud wordt ernaast bewaard (%3); de editor maakt de set af wanneer deze map de volgende keer wordt geladen.</translation>
+        <translation>De bewerking (%1) is mislukt en de oude bestanden konden niet allemaal worden teruggezet, dus nu staan er oude en nieuwe bestanden door elkaar: %2. De oude inhoud wordt ernaast bewaard (%3); de editor maakt de bestanden af wanneer deze map de volgende keer wordt geladen.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1244,11 +1244,11 @@ Onthouden team toepassen</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Alleen een speler kan naar het klembord worden gekopieerd!</translation>
+        <translation>Alleen een speler kan naar het klembord worden gekopieerd.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Een speler kan alleen in een team worden geplakt!</translation>
+        <translation>Een speler kan alleen in een team worden geplakt.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1340,7 +1340,7 @@ Onthouden team toepassen</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Het bestand CUSTOM.DB lijkt beschadigd. Importeren mislukt!</translation>
+        <translation>Het bestand CUSTOM.DB lijkt beschadigd. Importeren mislukt.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1356,11 +1356,11 @@ Onthouden team toepassen</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>De database heeft geen competitie op positie %d waarop de teams van een GLV-bestand kunnen worden gebaseerd. Importeren mislukt!</translation>
+        <translation>De database heeft geen competitie op positie %d waarop de teams van een GLV-bestand kunnen worden gebaseerd. Importeren mislukt.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>Voor team %d van het GLV-bestand is er in de competitie op positie %d geen team om op te baseren. Importeren mislukt!</translation>
+        <translation>Voor team %d van het GLV-bestand is er in de competitie op positie %d geen team om op te baseren. Importeren mislukt.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>

@@ -842,7 +842,7 @@ Exportar tabela</translation>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation>Aplicar as alterações de um arquivo de planilha, após uma visualização
+        <translation>Aplicar as alterações de um arquivo de planilha, após uma pré-visualização
 Importar tabela</translation>
     </message>
     <message>
@@ -1210,7 +1210,7 @@ Aplicar time memorizado</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>A operação (%1) falhou e nem todos os arquivos antigos puderam ser repostos, então o conjunto está misturado: %2. O conteúdo antigo foi mantido ao lado deles (%3); o editor completa o conjunto na próxima vez que carregar esta pasta.</translation>
+        <translation>A operação (%1) falhou e nem todos os arquivos antigos puderam ser repostos, então agora há arquivos antigos e novos misturados: %2. O conteúdo antigo foi mantido ao lado deles (%3); o editor completa os arquivos na próxima vez que carregar esta pasta.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1244,11 +1244,11 @@ Aplicar time memorizado</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Só é possível copiar um jogador para a área de transferência!</translation>
+        <translation>Só é possível copiar um jogador para a área de transferência.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Um jogador só pode ser colado em um time!</translation>
+        <translation>Um jogador só pode ser colado em um time.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1340,7 +1340,7 @@ Aplicar time memorizado</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>O arquivo CUSTOM.DB parece estar corrompido. A importação falhou!</translation>
+        <translation>O arquivo CUSTOM.DB parece estar corrompido. A importação falhou.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1356,11 +1356,11 @@ Aplicar time memorizado</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>O banco de dados não tem liga na posição %d para servir de base aos times de um arquivo GLV. A importação falhou!</translation>
+        <translation>O banco de dados não tem liga na posição %d para servir de base aos times de um arquivo GLV. A importação falhou.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>O time %d do arquivo GLV não tem um time que lhe sirva de base na liga da posição %d. A importação falhou!</translation>
+        <translation>O time %d do arquivo GLV não tem um time que lhe sirva de base na liga da posição %d. A importação falhou.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -2710,7 +2710,7 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
-        <translation>Este time já tem 20 jogadores. Para lhe dar mais, até 26, escolha-o na lista da esquerda da página de transferências.</translation>
+        <translation>Este time já tem 20 jogadores. Para lhe dar mais, até 26, escolha-o na lista da esquerda da página de transferência.</translation>
     </message>
     <message>
         <source>This team is full: a team holds at most 26 players.</source>

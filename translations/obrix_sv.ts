@@ -1186,7 +1186,7 @@ Ta bort</translation>
     <message>
         <source>Give the selected team the kit and names kept with “Remember Team”
 Apply Remembered Team</source>
-        <translation>Ge det valda laget matchställ och namn som sparats med ”Kom ihåg lag”
+        <translation>Ge det valda laget matchställ och namn som memorerats med ”Kom ihåg lag”
 Tillämpa memorerat lag</translation>
     </message>
 </context>
@@ -1244,11 +1244,11 @@ Tillämpa memorerat lag</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Endast en spelare kan kopieras till urklipp!</translation>
+        <translation>Endast en spelare kan kopieras till urklipp.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>En spelare kan bara klistras in i ett lag!</translation>
+        <translation>En spelare kan bara klistras in i ett lag.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1340,7 +1340,7 @@ Tillämpa memorerat lag</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Filen CUSTOM.DB verkar vara skadad. Importen misslyckades!</translation>
+        <translation>Filen CUSTOM.DB verkar vara skadad. Importen misslyckades.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1356,11 +1356,11 @@ Tillämpa memorerat lag</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>Databasen har ingen liga på plats %d som GLV-filens lag kan bygga på. Importen misslyckades!</translation>
+        <translation>Databasen har ingen liga på plats %d som GLV-filens lag kan bygga på. Importen misslyckades.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>Lag %d i GLV-filen har inget lag att bygga på i ligan på plats %d. Importen misslyckades!</translation>
+        <translation>Lag %d i GLV-filen har inget lag att bygga på i ligan på plats %d. Importen misslyckades.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
