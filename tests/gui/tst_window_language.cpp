@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -198,15 +199,17 @@ private slots:
 void TestWindowLanguage::windowSpeaksTheLanguage_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("notFound");  // the find message, translated already
-    QTest::newRow("de") << "de" << QString::fromUtf8("„zzq“ nicht gefunden");
-    QTest::newRow("ja") << "ja" << QString::fromUtf8("「zzq」が見つかりません");
+    QTest::addColumn<QString>("notFound");   // the find message, translated already
+    QTest::addColumn<QString>("brownHair");  // brown hair, never a skin tone
+    QTest::newRow("de") << "de" << QString::fromUtf8("„zzq“ nicht gefunden") << QString::fromUtf8("Braun");
+    QTest::newRow("ja") << "ja" << QString::fromUtf8("「zzq」が見つかりません") << QString::fromUtf8("茶色");
 }
 
 void TestWindowLanguage::windowSpeaksTheLanguage()
 {
     QFETCH(QString, code);
     QFETCH(QString, notFound);
+    QFETCH(QString, brownHair);
     CGuiFixture chooser;
     QCOMPARE(applyUiLanguage(code, chooser.settings), code);
     CStartedFrame s(false);
@@ -227,6 +230,12 @@ void TestWindowLanguage::windowSpeaksTheLanguage()
     const QString skills = QCoreApplication::translate("pagetexts", pagetexts::kSkillsGroup);
     QVERIFY2(headings.contains(skills), qPrintable(headings.join(QLatin1Char('|'))));
     checkShown(code, "pagetexts", pagetexts::kSkillsGroup, skills);
+    // "Brown" hair and "Brown" skin are two texts, each list showing its own.
+    QStringList hair;
+    for (const QComboBox* box : sheet->widget(CDataPropSheet::PlayerTab)->findChildren<QComboBox*>())
+        if (box->count() == 4 && box->itemText(0) == QCoreApplication::translate("pagetexts", "Blond", "hair colour"))
+            for (int i = 0; i < box->count(); ++i) hair << box->itemText(i);
+    QCOMPARE(hair.value(1), brownHair);
 
     // A message box's text: a search that finds nothing.
     s.fixture.prompts.asked.clear();
