@@ -172,12 +172,12 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
         <translation>Schwedisch</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Bitte beenden Sie Obrix und starten Sie es neu, damit die Änderung der Sprache wirksam wird!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Sprache der Namen im Spiel:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix zeigt die Namen ab dem nächsten Start in der gewählten Sprache.</translation>
     </message>
 </context>
 <context>
@@ -328,14 +328,6 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>„Sicherung wiederherstellen“ stellt die Dateien des Spiels so wieder her, wie sie am %1 gesichert wurden. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Für diesen Ordner gibt es keine brauchbare Sicherung zum Wiederherstellen. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Sicherung wiederherstellen</translation>
     </message>
@@ -362,14 +354,6 @@ Obrix arbeitet mit der Datenbank von %3 weiter.</translation>
         <translation>Sie haben die Daten geändert. Möchten Sie die Änderungen speichern, bevor Sie Obrix beenden?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Die Dateien des Spiels wurden von einem anderen Programm geändert, seit Obrix sie gelesen hat (%1).
-
-„Neu laden“ liest sie erneut ein und verwirft Ihre Änderungen. „Darüber speichern“ ersetzt, was das andere Programm gespeichert hat, durch die hier angezeigten Daten.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Neu laden</translation>
     </message>
@@ -389,6 +373,22 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: Der Spielordner wird von einem anderen Programm benutzt. Es wurde nichts gespeichert; bitte speichern Sie erneut, sobald es fertig ist.</translation>
     </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>„Sicherung wiederherstellen“ stellt die Dateien des Spiels so wieder her, wie sie am %1 gesichert wurden. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Für diesen Ordner gibt es keine brauchbare Sicherung zum Wiederherstellen. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Die Dateien des Spiels wurden von einem anderen Programm geändert, seit Obrix sie gelesen hat (%1).
+
+„Neu laden“ liest sie erneut ein und verwirft Ihre Änderungen. „Darüber speichern“ ersetzt, was das andere Programm gespeichert hat, durch die hier angezeigten Daten.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -402,7 +402,7 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     </message>
     <message>
         <source>Restored %1 from the backup of %2.</source>
-        <translation>%1 wurde aus der Sicherung vom %2 wiederhergestellt.</translation>
+        <translation>Aus der Sicherung vom %2 wiederhergestellt: %1.</translation>
     </message>
     <message>
         <source>Nothing was restored: %1</source>
@@ -436,7 +436,7 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Die ursprünglichen Golvar-Datendateien konnten nicht gesichert werden nach
 %1
@@ -450,7 +450,7 @@ Möchten Sie ohne Sicherung speichern?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Die ursprünglichen Golvar-Datendateien konnten nicht gesichert werden nach
 %1
@@ -652,10 +652,6 @@ Möchten Sie ohne Sicherung speichern?</translation>
         <source>Import Table: Preview</source>
         <translation>Tabelle importieren: Vorschau</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 in %2 der Tabelle %3. OK übernimmt sie alle in einem Schritt.</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -726,11 +722,11 @@ Möchten Sie ohne Sicherung speichern?</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Auf alten Wert setzen</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation>Datensatz zurücksetzen</translation>
+        <translation>Datensatz auf alte Werte setzen</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -818,6 +814,10 @@ Möchten Sie ohne Sicherung speichern?</translation>
         <source>players</source>
         <translation>Spieler</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 in %2 der Tabelle %3. „OK“ übernimmt sie alle in einem Schritt.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -832,10 +832,6 @@ Möchten Sie ohne Sicherung speichern?</translation>
     <message>
         <source>C&amp;heck Database...</source>
         <translation>Datenbank &amp;prüfen...</translation>
-    </message>
-    <message>
-        <source>C&amp;hanges</source>
-        <translation>Änd&amp;erungen</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
@@ -872,10 +868,6 @@ Changes</source>
     <message>
         <source>Ex&amp;port...</source>
         <translation>&amp;Exportieren...</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Daten speichern</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -938,16 +930,8 @@ Changes</source>
         <translation>Spieler &amp;tauschen</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Mannscha&amp;ft merken</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>Gemerkte Mannsc&amp;haft anwenden</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Einstell&amp;ungen...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Changes</source>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>&amp;Transferseite</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>St&amp;atistikseite</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1010,30 +990,6 @@ Exportieren</translation>
 Make Jersey Thumbnails</source>
         <translation>Miniaturbilder der Trikotdateien erzeugen
 Trikot-Miniaturen erstellen</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Den gewählten Spieler bzw. die gewählte Mannschaft kopieren und in die Zwischenablage legen
-Kopieren</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Den gewählten Spieler ausschneiden; Einfügen in eine Mannschaft verschiebt ihn dorthin
-Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Den kopierten Spieler bzw. die kopierte Mannschaft in eine Mannschaft bzw. Liga einfügen
-Einfügen</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Einen Spieler bzw. eine Mannschaft aus einer Mannschaft bzw. Liga löschen
-Löschen</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1126,12 +1082,6 @@ Remember Team</source>
 Mannschaft merken</translation>
     </message>
     <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Der gewählten Mannschaft das mit „Mannschaft merken“ Gemerkte geben
-Gemerkte Mannschaft anwenden</translation>
-    </message>
-    <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
         <translation>Zum nächsten Bereich wechseln: Baum, Datenblatt, Kader
@@ -1189,6 +1139,56 @@ About</source>
         <translation>Programminformationen, Versionsnummer und Copyright anzeigen
 Über</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>Änd&amp;erungen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>&amp;Daten speichern</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Mannscha&amp;ft merken</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Einstell&amp;ungen...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>St&amp;atistikseite</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Den gewählten Spieler oder die gewählte Mannschaft in die Zwischenablage kopieren
+Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Den gewählten Spieler ausschneiden; „Einfügen“ in eine Mannschaft verschiebt ihn dorthin
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Den kopierten Spieler in eine Mannschaft oder die kopierte Mannschaft in eine Liga einfügen
+Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Den gewählten Spieler oder die gewählte Mannschaft löschen
+Löschen</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Der gewählten Mannschaft die mit „Mannschaft merken“ gemerkten Trikots und Namen geben
+Gemerkte Mannschaft anwenden</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
@@ -1210,7 +1210,7 @@ About</source>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>Der Vorgang (%1) ist fehlgeschlagen, und die alten Dateien konnten nicht alle zurückgelegt werden, daher ist der Satz gemischt: %2. Die alten Inhalte liegen daneben (%3); der Editor vervollständigt den Satz beim nächsten Laden dieses Ordners.</translation>
+        <translation>Der Vorgang (%1) ist fehlgeschlagen, und die alten Dateien konnten nicht alle wiederhergestellt werden; die Dateien sind jetzt teils alt, teils neu: %2. Die alten Inhalte liegen daneben (%3); der Editor bringt die Dateien beim nächsten Laden dieses Ordners auf einen Stand.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1236,7 +1236,7 @@ About</source>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Diese Mannschaft hat bereits zu viele Spieler (26)!</translation>
+        <translation>Diese Mannschaft hat bereits die Höchstzahl von 26 Spielern.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,11 +1244,11 @@ About</source>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Nur ein Spieler kann in die Zwischenablage kopiert werden!</translation>
+        <translation>Nur ein Spieler kann in die Zwischenablage kopiert werden.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Ein Spieler kann nur in eine Mannschaft eingefügt werden!</translation>
+        <translation>Ein Spieler kann nur in eine Mannschaft eingefügt werden.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1290,16 +1290,6 @@ About</source>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Fehlgeschlagen!  %s
-(Code %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() ist fehlgeschlagen!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Import aus DB-Dateien</translation>
     </message>
@@ -1317,6 +1307,7 @@ About</source>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Transfer %d/%d wird importiert ...</translation>
     </message>
     <message>
@@ -1349,7 +1340,7 @@ About</source>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Die Datei CUSTOM.DB scheint beschädigt zu sein. Import fehlgeschlagen!</translation>
+        <translation>Die Datei CUSTOM.DB scheint beschädigt zu sein. Der Import ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1365,11 +1356,11 @@ About</source>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>Die Datenbank hat keine Liga an Position %d, auf deren Mannschaften die einer GLV-Datei aufbauen können. Import fehlgeschlagen!</translation>
+        <translation>Die Datenbank hat keine Liga an Position %d, auf deren Mannschaften die einer GLV-Datei aufbauen können. Der Import ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>Mannschaft %d der GLV-Datei hat keine Mannschaft, auf der sie aufbauen kann, in der Liga an Position %d. Import fehlgeschlagen!</translation>
+        <translation>Mannschaft %d der GLV-Datei hat keine Mannschaft, auf der sie aufbauen kann, in der Liga an Position %d. Der Import ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1439,6 +1430,16 @@ About</source>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Das Packprogramm, das die Austauschdateien liest und schreibt, konnte nicht gestartet werden: %s
+(Systemfehler %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>das System nannte keinen Grund</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,9 +1478,10 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>W A R N U N G !
 
-Diese Aktion speichert Ihre Änderungen DAUERHAFT in den Golvar-Datendateien. Einige Mannschaften und Spieler werden möglicherweise mit ihren ursprünglichen Namen angesagt.
+Diese Aktion speichert Ihre Änderungen DAUERHAFT in den Golvar-Datendateien. Der Spielkommentar nennt einige Mannschaften und Spieler möglicherweise bei ihren ursprünglichen Namen.
 
 Wenn Sie die Dateien nicht dauerhaft ändern möchten, verwenden Sie besser die Funktion Datei/Exportieren.
 
@@ -1561,6 +1563,7 @@ Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Änderungswert:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Skills</source>
         <translation>Fähigkeiten</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Torwarte</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1624,14 +1623,6 @@ Möchten Sie fortfahren?</translation>
         <translation>Reaktion</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>Schusskraft</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Schussgenauigkeit</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Tempo</translation>
     </message>
@@ -1663,6 +1654,18 @@ Möchten Sie fortfahren?</translation>
         <source>players</source>
         <translation>Spieler</translation>
     </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Torhüter</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Schusskraft</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Schussgenauigkeit</translation>
+    </message>
 </context>
 <context>
     <name>keptleaguetexts</name>
@@ -1678,7 +1681,7 @@ Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Manns
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation>Die importierte Liga %1 aus Obrix entfernen? Ihre Mannschaften und Ihre Änderungen daran gehen verloren, und sie kommt beim nächsten Start nicht wieder.</translation>
+        <translation>Die importierte Liga %1 aus Obrix entfernen? Die Mannschaften der Liga und Ihre Änderungen daran gehen verloren, und die Liga kommt beim nächsten Start nicht wieder.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
@@ -1885,7 +1888,7 @@ Ihre Dateien bleiben unverändert, dort kann Datei/Importieren sie erneut versuc
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: Ein anderes Programm speichert gerade die Dateien des Spiels; sein unvollendetes Speichern bleibt ihm zum Abschluss überlassen.</translation>
+        <translation>%1: Ein anderes Programm speichert gerade die Dateien des Spiels. Obrix lässt es sein Speichern selbst beenden.</translation>
     </message>
 </context>
 <context>
@@ -1946,7 +1949,8 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation>Max. Fähigkeiten</translation>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
+        <translation>Alle Fähigkeiten auf Maximum</translation>
     </message>
     <message>
         <source>Reset All</source>
@@ -1954,7 +1958,8 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>Kommentar</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>Name im Spielkommentar</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2002,6 +2007,7 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Übersicht:</translation>
     </message>
     <message>
@@ -2034,6 +2040,7 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Schussgen.</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Tackling:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Weiß</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Gebräunt</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Braun</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Schwarz</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Blond</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rot</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Abk.</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Gut</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Gebräunt</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Blond</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Schwarz</translation>
     </message>
 </context>
 <context>
@@ -2241,11 +2267,11 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>SKr</translation>
+        <translation>Kraft</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>SGn</translation>
+        <translation>Genau</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2264,11 +2290,11 @@ Der Name bleibt unverändert.</translation>
     <name>settingtexts</name>
     <message>
         <source>Cannot locate Golvar directory in the Registry. Do you want to select it yourself?</source>
-        <translation>Das Golvar-Verzeichnis wurde in der Registry nicht gefunden. Möchten Sie es selbst auswählen?</translation>
+        <translation>Der Golvar-Ordner wurde in der Registry nicht gefunden. Möchten Sie ihn selbst auswählen?</translation>
     </message>
     <message>
         <source>Select Golvar directory</source>
-        <translation>Golvar-Verzeichnis auswählen</translation>
+        <translation>Golvar-Ordner auswählen</translation>
     </message>
 </context>
 <context>
@@ -2387,10 +2413,12 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Wert</translation>
+        <extracomment>The player&apos;s market value.</extracomment>
+        <translation>Marktwert</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>Nationalspieler</translation>
     </message>
     <message>
@@ -2403,6 +2431,7 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Übersicht</translation>
     </message>
     <message>
@@ -2451,14 +2480,17 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>gleich</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>größer</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>kleiner</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Ø Fähigk.</translation>
     </message>
     <message>
@@ -2580,6 +2613,7 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>Übs</translation>
     </message>
     <message>
@@ -2595,10 +2629,6 @@ Der Name bleibt unverändert.</translation>
         <translation>Fit</translation>
     </message>
     <message>
-        <source>Hac</source>
-        <translation>Kop</translation>
-    </message>
-    <message>
         <source>Pas</source>
         <translation>Pas</translation>
     </message>
@@ -2608,11 +2638,11 @@ Der Name bleibt unverändert.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>SKr</translation>
+        <translation>Kraft</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>SGn</translation>
+        <translation>Genau</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2621,6 +2651,10 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>Tac</source>
         <translation>Tac</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Kop</translation>
     </message>
 </context>
 <context>
@@ -2675,16 +2709,16 @@ Der Name bleibt unverändert.</translation>
         <translation>Liga kann nicht transferiert werden.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>Die Mannschaft ist voll (20 Spieler)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Diese Mannschaft hat bereits 20 Spieler. Um ihr weitere zu geben (bis zu 26), wählen Sie sie in der linken Liste der Transferseite.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>Die Mannschaft ist voll (26 Spieler)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>Der Kader ist voll: Eine Mannschaft hat höchstens 26 Spieler.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Eine Mannschaft kann nicht weniger als 11 Spieler haben</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Eine Mannschaft kann nicht weniger als 11 Spieler haben.</translation>
     </message>
 </context>
 </TS>

@@ -172,12 +172,12 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
         <translation>Sueco</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>¡Cierre Obrix y vuelva a iniciarlo para que el cambio de idioma surta efecto!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Idioma de los nombres del juego:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix mostrará los nombres en el idioma elegido a partir del próximo inicio.</translation>
     </message>
 </context>
 <context>
@@ -328,14 +328,6 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Restaurar copia de seguridad devuelve los archivos del juego al estado de la copia del %1. Elegir otra carpeta abre otra carpeta de Golvar.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>No hay ninguna copia de seguridad utilizable de esta carpeta para restaurar. Elegir otra carpeta abre otra carpeta de Golvar.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Restaurar copia de seguridad</translation>
     </message>
@@ -362,14 +354,6 @@ Obrix sigue con la base de datos de %3.</translation>
         <translation>Ha modificado los datos. ¿Desea guardar los cambios antes de salir de Obrix?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Otro programa ha cambiado los archivos del juego desde que Obrix los leyó (%1).
-
-Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo que guardó el otro programa por los datos que se muestran aquí.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Recargar</translation>
     </message>
@@ -388,6 +372,22 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: otro programa está usando la carpeta del juego. No se ha guardado nada; vuelva a guardar cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>«Restaurar copia de seguridad» devuelve los archivos del juego al estado de la copia del %1. «Elegir otra carpeta» abre otra carpeta de Golvar.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>No hay ninguna copia de seguridad utilizable de esta carpeta para restaurar. «Elegir otra carpeta» abre otra carpeta de Golvar.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Otro programa ha cambiado los archivos del juego desde que Obrix los leyó (%1).
+
+«Recargar» los vuelve a leer y descarta sus cambios. «Guardar encima» sustituye lo que guardó el otro programa por los datos que se muestran aquí.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Recargar los vuelve a leer y descarta sus cambios. Guardar encima sustituye lo q
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>No se ha podido hacer una copia de seguridad de los archivos de datos originales de Golvar en
 %1
 
-Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahora.
+Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde ahora.
 ¿Desea guardar sin copia de seguridad?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahor
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>No se ha podido hacer una copia de seguridad de los archivos de datos originales de Golvar en
 %1
 
 %2
 
-Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahora.
+Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde ahora.
 ¿Desea guardar sin copia de seguridad?</translation>
     </message>
 </context>
@@ -652,10 +652,6 @@ Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahor
         <source>Import Table: Preview</source>
         <translation>Importar tabla: vista previa</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 en %2 de la tabla %3. Aceptar los aplica todos en un solo paso.</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -704,13 +700,13 @@ Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahor
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>Las modificaciones dejan %n aspecto que puede no gustarle al juego; aparece en Comprobar base de datos (los archivos del juego pueden guardarlo). ¿Guardar de todos modos?</numerusform>
-            <numerusform>Las modificaciones dejan %n aspectos que pueden no gustarle al juego; aparecen en Comprobar base de datos (los archivos del juego pueden guardarlos). ¿Guardar de todos modos?</numerusform>
+            <numerusform>Tras las modificaciones queda %n punto que puede dar problemas en el juego; aparece en «Comprobar base de datos» (los archivos del juego pueden guardarlo). ¿Guardar de todos modos?</numerusform>
+            <numerusform>Tras las modificaciones quedan %n puntos que pueden dar problemas en el juego; aparecen en «Comprobar base de datos» (los archivos del juego pueden guardarlos). ¿Guardar de todos modos?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>La base de datos tiene errores con los que tropezaría el guardado o el juego; no se ha guardado nada. Aparecen en Comprobar base de datos: haga doble clic en uno para ir a su registro.</translation>
+        <translation>La base de datos tiene errores que harían fallar el guardado o el juego; no se ha guardado nada. Aparecen en «Comprobar base de datos»: haga doble clic en uno para ir a su registro.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -818,6 +814,10 @@ Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahor
         <source>players</source>
         <translation>jugadores</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 en %2 de la tabla %3. «Aceptar» los aplica todos en un solo paso.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -834,10 +834,6 @@ Sin copia de seguridad, Restaurar no podrá deshacer los cambios que guarde ahor
         <translation>Comprobar &amp;base de datos...</translation>
     </message>
     <message>
-        <source>C&amp;hanges</source>
-        <translation>&amp;Cambios</translation>
-    </message>
-    <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
         <translation>Escribe jugadores, equipos o ligas en un archivo de hoja de cálculo
@@ -852,7 +848,7 @@ Importar tabla</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Muestra lo que haría tropezar al juego o al guardado
+        <translation>Muestra los errores que harían fallar el guardado o el juego
 Comprobar base de datos</translation>
     </message>
     <message>
@@ -867,15 +863,11 @@ Cambios</translation>
     </message>
     <message>
         <source>Import &amp;GLV Files...</source>
-        <translation>Importar archivos &amp;GLV...</translation>
+        <translation>Importar archivos GL&amp;V...</translation>
     </message>
     <message>
         <source>Ex&amp;port...</source>
         <translation>&amp;Exportar...</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Guardar datos</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -938,16 +930,8 @@ Cambios</translation>
         <translation>Intercambiar &amp;jugadores</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Rec&amp;ordar equipo</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>&amp;Aplicar equipo recordado</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Pre&amp;ferencias...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Cambios</translation>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>Página de &amp;traspasos</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>Página de esta&amp;dísticas</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1010,30 +990,6 @@ Exportar</translation>
 Make Jersey Thumbnails</source>
         <translation>Genera miniaturas de los archivos de camisetas
 Crear miniaturas de camisetas</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Copia el jugador o equipo seleccionado al portapapeles
-Copiar</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Corta el jugador seleccionado; Pegar en un equipo lo mueve allí
-Cortar</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Inserta el jugador o equipo copiado en un equipo o liga
-Pegar</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Elimina un jugador o equipo de un equipo o liga
-Eliminar</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1126,12 +1082,6 @@ Remember Team</source>
 Recordar equipo</translation>
     </message>
     <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Da al equipo seleccionado lo recordado con Recordar equipo
-Aplicar equipo recordado</translation>
-    </message>
-    <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
         <translation>Pasa al panel siguiente: árbol, hoja de datos, plantilla
@@ -1189,6 +1139,56 @@ About</source>
         <translation>Muestra información del programa, número de versión y copyright
 Acerca de</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>&amp;Guardar datos</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Rec&amp;ordar equipo</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Pre&amp;ferencias...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>Página de esta&amp;dísticas</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Copia el jugador o el equipo seleccionado al portapapeles
+Copiar</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Corta el jugador seleccionado; «Pegar» en un equipo lo traslada allí
+Cortar</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Pega el jugador copiado en un equipo, o el equipo copiado en una liga
+Pegar</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Elimina el jugador o el equipo seleccionado
+Eliminar</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Da al equipo seleccionado la equipación y los nombres guardados con «Recordar equipo»
+Aplicar equipo recordado</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
@@ -1210,7 +1210,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>La operación (%1) ha fallado y no se han podido restituir todos los archivos antiguos, así que el conjunto está mezclado: %2. El contenido antiguo se conserva junto a ellos (%3); el editor completará el conjunto la próxima vez que cargue esta carpeta.</translation>
+        <translation>La operación (%1) ha fallado y no se han podido restituir todos los archivos antiguos, así que ahora hay archivos antiguos y nuevos mezclados: %2. El contenido antiguo se conserva junto a ellos (%3); el editor completará los archivos la próxima vez que cargue esta carpeta.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1236,7 +1236,7 @@ Acerca de</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>¡Este equipo ya tiene demasiados jugadores (26)!</translation>
+        <translation>Este equipo ya tiene el máximo de 26 jugadores.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,11 +1244,11 @@ Acerca de</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>¡Solo se puede copiar un jugador al portapapeles!</translation>
+        <translation>Solo se puede copiar un jugador al portapapeles.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>¡Un jugador solo se puede pegar en un equipo!</translation>
+        <translation>Un jugador solo se puede pegar en un equipo.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1290,16 +1290,6 @@ Acerca de</translation>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>¡Error!  %s
-(Código %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>¡FormatMessage() ha fallado!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Importar desde archivos DB</translation>
     </message>
@@ -1317,6 +1307,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Importando traspaso %d/%d ...</translation>
     </message>
     <message>
@@ -1349,7 +1340,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>El archivo CUSTOM.DB parece estar dañado. ¡La importación ha fallado!</translation>
+        <translation>El archivo CUSTOM.DB parece estar dañado. La importación ha fallado.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1365,11 +1356,11 @@ Acerca de</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>La base de datos no tiene ninguna liga en la posición %d en la que basar los equipos de un archivo GLV. ¡La importación ha fallado!</translation>
+        <translation>La base de datos no tiene ninguna liga en la posición %d en la que basar los equipos de un archivo GLV. La importación ha fallado.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>El equipo %d del archivo GLV no tiene ningún equipo en el que basarse en la liga de la posición %d. ¡La importación ha fallado!</translation>
+        <translation>El equipo %d del archivo GLV no tiene ningún equipo en el que basarse en la liga de la posición %d. La importación ha fallado.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1439,6 +1430,16 @@ Acerca de</translation>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>No se ha podido iniciar el programa empaquetador, que lee y escribe los archivos de intercambio: %s
+(Error del sistema %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>el sistema no indicó el motivo</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,9 +1478,10 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>¡A T E N C I Ó N !
 
-Esta acción guardará de forma PERMANENTE los cambios que ha hecho en los archivos de datos de Golvar. Es posible que algunos equipos y jugadores se anuncien con sus nombres originales.
+Esta acción guardará de forma PERMANENTE los cambios que ha hecho en los archivos de datos de Golvar. Es posible que los comentaristas nombren a algunos equipos y jugadores por su nombre original.
 
 Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la función Archivo/Exportar.
 
@@ -1561,6 +1563,7 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Valor a cambiar:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     <message>
         <source>Skills</source>
         <translation>Habilidades</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Porteros</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1597,7 +1596,7 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Colocación</translation>
+        <translation>Visión de juego</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -1622,14 +1621,6 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     <message>
         <source>Reaction</source>
         <translation>Reacción</translation>
-    </message>
-    <message>
-        <source>Shooting Power</source>
-        <translation>Potencia de tiro</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Precisión de tiro</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -1662,6 +1653,18 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     <message>
         <source>players</source>
         <translation>jugadores</translation>
+    </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Porteros</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Potencia de tiro</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Precisión de tiro</translation>
     </message>
 </context>
 <context>
@@ -1739,11 +1742,11 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
     </message>
     <message>
         <source>Gold</source>
-        <translation>Oro</translation>
+        <translation>Dorado</translation>
     </message>
     <message>
         <source>Dark Gold</source>
-        <translation>Oro oscuro</translation>
+        <translation>Dorado oscuro</translation>
     </message>
     <message>
         <source>Light Green</source>
@@ -1885,7 +1888,7 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: otro programa está guardando los archivos del juego; su guardado sin terminar se deja para que lo termine él.</translation>
+        <translation>%1: otro programa está guardando los archivos del juego. Obrix deja que ese programa termine de guardar.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +1949,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>Habilidades máx.</translation>
     </message>
     <message>
@@ -1954,7 +1958,8 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>Comentarios</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>Nombre en la narración</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2002,7 +2007,8 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation>Colocación:</translation>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
+        <translation>Visión de juego:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
@@ -2034,6 +2040,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Prec. tiro</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Entradas:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Blanco</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Bronceado</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Moreno</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Negro</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Rubio</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Pelirrojo</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Abrev.</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Bueno</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Medio</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Blanca</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Bronceada</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Morena</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Negra</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Rubio</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Castaño</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Pelirrojo</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Negro</translation>
     </message>
 </context>
 <context>
@@ -2205,23 +2231,23 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation>Acel</translation>
+        <translation>Ace</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation>Agil</translation>
+        <translation>Agi</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Col</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctrl</translation>
+        <translation>Ctr</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation>Crea</translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
@@ -2237,7 +2263,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation>Reac</translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
@@ -2245,7 +2271,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Prec</translation>
+        <translation>Pre</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2387,10 +2413,12 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Valor</translation>
+        <extracomment>The player&apos;s market value.</extracomment>
+        <translation>Valor de mercado</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>Internacional</translation>
     </message>
     <message>
@@ -2403,7 +2431,8 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Colocación</translation>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
+        <translation>Visión de juego</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -2451,14 +2480,17 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>Igual</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>Mayor</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>Menor</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Media hab.</translation>
     </message>
     <message>
@@ -2572,31 +2605,28 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Acl</source>
-        <translation>Acel</translation>
+        <translation>Ace</translation>
     </message>
     <message>
         <source>Agl</source>
-        <translation>Agil</translation>
+        <translation>Agi</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Col</translation>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctrl</translation>
+        <translation>Ctr</translation>
     </message>
     <message>
         <source>Cre</source>
-        <translation>Crea</translation>
+        <translation>Cre</translation>
     </message>
     <message>
         <source>Fit</source>
         <translation>Fís</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>Cab</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2604,7 +2634,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Rct</source>
-        <translation>Reac</translation>
+        <translation>Rea</translation>
     </message>
     <message>
         <source>Spw</source>
@@ -2612,7 +2642,7 @@ Se mantiene el nombre anterior.</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Prec</translation>
+        <translation>Pre</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2621,6 +2651,10 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Tac</source>
         <translation>Ent</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Cab</translation>
     </message>
 </context>
 <context>
@@ -2675,16 +2709,16 @@ Se mantiene el nombre anterior.</translation>
         <translation>No se puede traspasar una liga.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>El equipo está completo (20 jugadores)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Este equipo ya tiene 20 jugadores. Para darle más, hasta 26, elíjalo en la lista de la izquierda de la página de traspasos.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>El equipo está completo (26 jugadores)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>La plantilla está completa: un equipo tiene como máximo 26 jugadores.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Un equipo no puede tener menos de 11 jugadores</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Un equipo no puede tener menos de 11 jugadores.</translation>
     </message>
 </context>
 </TS>

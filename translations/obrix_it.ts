@@ -5,13 +5,13 @@
     <name>CAboutBox</name>
     <message>
         <source>A database editor for Golvar: edit its leagues, teams and players, their kits and skills, move players between clubs and bring in leagues made by other players.</source>
-        <translation>Un editor del database di Golvar: modifica campionati, squadre e giocatori, le loro divise e abilità, trasferisci giocatori tra club e importa campionati creati da altri giocatori.</translation>
+        <translation>Un editor del database di Golvar: modifica competizioni, squadre e giocatori, le loro divise e abilità, trasferisci giocatori tra club e importa competizioni create da altri giocatori.</translation>
     </message>
     <message>
         <source>Programming and artwork: the Obrix developers at Brannoc.
 Thanks to everyone who tried the early versions and sent in their leagues.</source>
         <translation>Programmazione e grafica: gli sviluppatori di Obrix presso Brannoc.
-Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campionati.</translation>
+Grazie a tutti coloro che hanno provato le prime versioni e inviato le loro competizioni.</translation>
     </message>
     <message>
         <source>About Obrix</source>
@@ -172,12 +172,12 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
         <translation>Svedese</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Chiudi Obrix e riavvialo perché il cambio di lingua abbia effetto!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Lingua dei nomi del gioco:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix mostrerà i nomi nella lingua scelta dal prossimo avvio.</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation>Importa campionato «%1»</translation>
+        <translation>Importa competizione «%1»</translation>
     </message>
     <message>
         <source>Import GLV File</source>
@@ -252,15 +252,15 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation>Nuovo campionato «%1»</translation>
+        <translation>Nuova competizione «%1»</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation>Nome campionato «%1»</translation>
+        <translation>Nome competizione «%1»</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation>Rimuovi campionato «%1»</translation>
+        <translation>Rimuovi competizione «%1»</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
@@ -291,7 +291,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Loading League Data...</source>
-        <translation>Caricamento dati campionati...</translation>
+        <translation>Caricamento dati competizioni...</translation>
     </message>
     <message>
         <source>Reading Player Data...</source>
@@ -303,7 +303,7 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Reading League Data...</source>
-        <translation>Lettura dati campionati...</translation>
+        <translation>Lettura dati competizioni...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -319,21 +319,13 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato i loro campi
     </message>
     <message>
         <source>Cannot read league data.</source>
-        <translation>Impossibile leggere i dati dei campionati.</translation>
+        <translation>Impossibile leggere i dati delle competizioni.</translation>
     </message>
     <message>
         <source>%1 The Golvar database in %2 cannot be read:
 %3</source>
         <translation>%1 Il database di Golvar in %2 non può essere letto:
 %3</translation>
-    </message>
-    <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Ripristina backup riporta i file del gioco allo stato del backup del %1. Scegli un&apos;altra cartella apre un&apos;altra cartella di Golvar.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Non esiste un backup utilizzabile di questa cartella da ripristinare. Scegli un&apos;altra cartella apre un&apos;altra cartella di Golvar.</translation>
     </message>
     <message>
         <source>Restore Backup</source>
@@ -362,14 +354,6 @@ Obrix continua con il database di %3.</translation>
         <translation>Hai modificato i dati. Vuoi salvare le modifiche prima di uscire da Obrix?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>I file del gioco sono stati modificati da un altro programma dopo che Obrix li ha letti (%1).
-
-Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto salvato dall&apos;altro programma con i dati mostrati qui.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Ricarica</translation>
     </message>
@@ -388,6 +372,22 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: la cartella del gioco è usata da un altro programma. Non è stato salvato nulla; salva di nuovo quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>«Ripristina backup» riporta i file del gioco allo stato del backup del %1. «Scegli un&apos;altra cartella» apre un&apos;altra cartella di Golvar.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Non esiste un backup utilizzabile di questa cartella da ripristinare. «Scegli un&apos;altra cartella» apre un&apos;altra cartella di Golvar.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>I file del gioco sono stati modificati da un altro programma dopo che Obrix li ha letti (%1).
+
+«Ricarica» li rilegge e scarta le tue modifiche. «Sovrascrivi» sostituisce quanto salvato dall&apos;altro programma con i dati mostrati qui.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Ricarica li rilegge e scarta le tue modifiche. Sovrascrivi sostituisce quanto sa
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Impossibile eseguire il backup dei file di dati originali di Golvar in
 %1
 
-Senza un backup, Ripristina non potrà annullare le modifiche che salvi ora.
+Senza un backup, «Ripristina» non potrà annullare le modifiche che salvi ora.
 Vuoi salvare senza backup?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Vuoi salvare senza backup?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Impossibile eseguire il backup dei file di dati originali di Golvar in
 %1
 
 %2
 
-Senza un backup, Ripristina non potrà annullare le modifiche che salvi ora.
+Senza un backup, «Ripristina» non potrà annullare le modifiche che salvi ora.
 Vuoi salvare senza backup?</translation>
     </message>
 </context>
@@ -509,7 +509,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>more than one league has id %lld; change those leagues in the editor</source>
-        <translation>più di un campionato ha id %lld; modifica quei campionati nell&apos;editor</translation>
+        <translation>più di una competizione ha id %lld; modifica quelle competizioni nell&apos;editor</translation>
     </message>
     <message>
         <source>id %lld is on line %d already</source>
@@ -521,7 +521,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a field of players, teams or leagues</source>
-        <translation>«%s» non è un campo di giocatori, squadre o campionati</translation>
+        <translation>«%s» non è un campo di giocatori, squadre o competizioni</translation>
     </message>
     <message>
         <source>the column &quot;%s&quot; appears twice</source>
@@ -533,7 +533,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>the columns do not all belong to one of players, teams or leagues</source>
-        <translation>le colonne non appartengono tutte alla stessa tabella tra giocatori, squadre e campionati</translation>
+        <translation>le colonne non appartengono tutte alla stessa tabella tra giocatori, squadre e competizioni</translation>
     </message>
     <message>
         <source>the columns fit more than one table; add a column that only one of them has</source>
@@ -549,11 +549,11 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; lists team %s (%u) more than once.</source>
-        <translation>Il campionato «%s» elenca la squadra %s (%u) più di una volta.</translation>
+        <translation>La competizione «%s» elenca la squadra %s (%u) più di una volta.</translation>
     </message>
     <message>
         <source>League &quot;%s&quot; has a slot naming team %u, which does not exist.</source>
-        <translation>Il campionato «%s» ha un posto assegnato alla squadra %u, che non esiste.</translation>
+        <translation>La competizione «%s» ha un posto assegnato alla squadra %u, che non esiste.</translation>
     </message>
     <message>
         <source>Team &quot;%s&quot; lists %d players; a team needs at least 11.</source>
@@ -604,7 +604,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>Leagues</source>
-        <translation>Campionati</translation>
+        <translation>Competizioni</translation>
     </message>
     <message>
         <source>Spreadsheet Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
@@ -651,10 +651,6 @@ Vuoi salvare senza backup?</translation>
     <message>
         <source>Import Table: Preview</source>
         <translation>Importa tabella: anteprima</translation>
-    </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 in %2 della tabella %3. OK le applica tutte in un solo passaggio.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
@@ -704,13 +700,13 @@ Vuoi salvare senza backup?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>Le modifiche lasciano %n elemento che al gioco potrebbe non piacere, elencato in Controlla database (i file del gioco possono contenerlo). Salvare comunque?</numerusform>
-            <numerusform>Le modifiche lasciano %n elementi che al gioco potrebbero non piacere, elencati in Controlla database (i file del gioco possono contenerli). Salvare comunque?</numerusform>
+            <numerusform>Dopo le modifiche resta %n punto che potrebbe creare problemi al gioco, elencato in «Controlla database» (i file del gioco possono contenerlo). Salvare comunque?</numerusform>
+            <numerusform>Dopo le modifiche restano %n punti che potrebbero creare problemi al gioco, elencati in «Controlla database» (i file del gioco possono contenerli). Salvare comunque?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>Il database contiene errori su cui il salvataggio o il gioco si bloccherebbero; non è stato salvato nulla. Sono elencati in Controlla database: fai doppio clic su uno per andare al suo record.</translation>
+        <translation>Il database contiene errori che farebbero fallire il salvataggio o il gioco; non è stato salvato nulla. Sono elencati in «Controlla database»: fai doppio clic su uno per andare al suo record.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -726,11 +722,11 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation>Annulla modifica</translation>
+        <translation>Riporta al valore precedente</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation>Annulla modifiche del record</translation>
+        <translation>Riporta il record ai valori precedenti</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -808,7 +804,7 @@ Vuoi salvare senza backup?</translation>
     </message>
     <message>
         <source>leagues</source>
-        <translation>campionati</translation>
+        <translation>competizioni</translation>
     </message>
     <message>
         <source>teams</source>
@@ -817,6 +813,10 @@ Vuoi salvare senza backup?</translation>
     <message>
         <source>players</source>
         <translation>giocatori</translation>
+    </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 in %2 della tabella %3. «OK» le applica tutte in un solo passaggio.</translation>
     </message>
 </context>
 <context>
@@ -834,13 +834,9 @@ Vuoi salvare senza backup?</translation>
         <translation>Controlla &amp;database...</translation>
     </message>
     <message>
-        <source>C&amp;hanges</source>
-        <translation>&amp;Modifiche</translation>
-    </message>
-    <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
-        <translation>Scrive giocatori, squadre o campionati in un foglio di calcolo
+        <translation>Scrive giocatori, squadre o competizioni in un foglio di calcolo
 Esporta tabella</translation>
     </message>
     <message>
@@ -852,7 +848,7 @@ Importa tabella</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Elenca ciò su cui il gioco o il salvataggio si bloccherebbero
+        <translation>Elenca gli errori che farebbero fallire il gioco o il salvataggio
 Controlla database</translation>
     </message>
     <message>
@@ -874,10 +870,6 @@ Modifiche</translation>
         <translation>&amp;Esporta...</translation>
     </message>
     <message>
-        <source>Save Data</source>
-        <translation>Salva dati</translation>
-    </message>
-    <message>
         <source>&amp;Restore</source>
         <translation>&amp;Ripristina</translation>
     </message>
@@ -887,7 +879,7 @@ Modifiche</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>E&amp;sci</translation>
+        <translation>Es&amp;ci</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -923,11 +915,11 @@ Modifiche</translation>
     </message>
     <message>
         <source>&amp;New League</source>
-        <translation>&amp;Nuovo campionato</translation>
+        <translation>&amp;Nuova competizione</translation>
     </message>
     <message>
         <source>&amp;League Name...</source>
-        <translation>Nome cam&amp;pionato...</translation>
+        <translation>Nome com&amp;petizione...</translation>
     </message>
     <message>
         <source>Swap Tea&amp;ms</source>
@@ -938,16 +930,8 @@ Modifiche</translation>
         <translation>Scambia &amp;giocatori</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Memori&amp;zza squadra</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>App&amp;lica squadra memorizzata</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Pre&amp;ferenze...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Modifiche</translation>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>Pagina t&amp;rasferimenti</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>Pagina &amp;statistiche</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1012,30 +992,6 @@ Make Jersey Thumbnails</source>
 Crea miniature delle maglie</translation>
     </message>
     <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Copia il giocatore o la squadra selezionati negli appunti
-Copia</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Taglia il giocatore selezionato; Incolla su una squadra lo sposta lì
-Taglia</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Inserisce il giocatore o la squadra copiati nella squadra o nel campionato
-Incolla</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Elimina un giocatore o una squadra da una squadra o da un campionato
-Elimina</translation>
-    </message>
-    <message>
         <source>Find a player or a team\Find</source>
         <translation>Trova un giocatore o una squadra\Trova</translation>
     </message>
@@ -1045,7 +1001,7 @@ Elimina</translation>
     </message>
     <message>
         <source>Change league names</source>
-        <translation>Cambia i nomi dei campionati</translation>
+        <translation>Cambia i nomi delle competizioni</translation>
     </message>
     <message>
         <source>Change Player Attributes Globally</source>
@@ -1058,8 +1014,8 @@ Elimina</translation>
     <message>
         <source>Write the selected league as DB files that other users can import
 Export League</source>
-        <translation>Scrive il campionato selezionato come file DB importabili da altri utenti
-Esporta campionato</translation>
+        <translation>Scrive la competizione selezionata come file DB importabili da altri utenti
+Esporta competizione</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1080,7 +1036,7 @@ Esporta campionato</translation>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation>Scambia tra i loro campionati le due squadre selezionate nella pagina Trasferimenti
+        <translation>Scambia tra le loro competizioni le due squadre selezionate nella pagina Trasferimenti
 Scambia squadre</translation>
     </message>
     <message>
@@ -1116,20 +1072,14 @@ Ripeti</translation>
     <message>
         <source>Add a new, empty league
 New League</source>
-        <translation>Aggiunge un nuovo campionato vuoto
-Nuovo campionato</translation>
+        <translation>Aggiunge una nuova competizione vuota
+Nuova competizione</translation>
     </message>
     <message>
         <source>Remember the selected team&apos;s kit and names
 Remember Team</source>
         <translation>Memorizza la divisa e i nomi della squadra selezionata
 Memorizza squadra</translation>
-    </message>
-    <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Dà alla squadra selezionata quanto memorizzato con Memorizza squadra
-Applica squadra memorizzata</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
@@ -1189,6 +1139,56 @@ About</source>
         <translation>Mostra informazioni sul programma, numero di versione e copyright
 Informazioni</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Modifiche</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>&amp;Salva dati</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Memori&amp;zza squadra</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Pre&amp;ferenze...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>Pagina &amp;statistiche</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Copia negli appunti il giocatore o la squadra selezionati
+Copia</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Taglia il giocatore selezionato; «Incolla» su una squadra lo sposta lì
+Taglia</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Incolla il giocatore copiato in una squadra, o la squadra copiata in una competizione
+Incolla</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Elimina il giocatore o la squadra selezionati
+Elimina</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Dà alla squadra selezionata la divisa e i nomi memorizzati con «Memorizza squadra»
+Applica squadra memorizzata</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
@@ -1210,7 +1210,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>L&apos;operazione «%1» non è riuscita e non è stato possibile ripristinare tutti i vecchi file, quindi l&apos;insieme è misto: %2. I vecchi contenuti sono conservati accanto (%3); l&apos;editor completa l&apos;insieme al prossimo caricamento di questa cartella.</translation>
+        <translation>L&apos;operazione «%1» non è riuscita e non è stato possibile ripristinare tutti i vecchi file, quindi ora ci sono file vecchi e nuovi mescolati: %2. I vecchi contenuti sono conservati accanto (%3); l&apos;editor completa i file al prossimo caricamento di questa cartella.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1236,7 +1236,7 @@ Informazioni</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Questa squadra ha già troppi giocatori (26)!</translation>
+        <translation>Questa squadra ha già il massimo di 26 giocatori.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,27 +1244,27 @@ Informazioni</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Si può copiare negli appunti solo un giocatore!</translation>
+        <translation>Si può copiare negli appunti solo un giocatore.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Un giocatore si può incollare solo in una squadra!</translation>
+        <translation>Un giocatore si può incollare solo in una squadra.</translation>
     </message>
     <message>
         <source>New League</source>
-        <translation>Nuovo campionato</translation>
+        <translation>Nuova competizione</translation>
     </message>
     <message>
         <source>League Name</source>
-        <translation>Nome campionato</translation>
+        <translation>Nome competizione</translation>
     </message>
     <message>
         <source>Imported League Name</source>
-        <translation>Nome del campionato importato</translation>
+        <translation>Nome della competizione importata</translation>
     </message>
     <message>
         <source>League Name:</source>
-        <translation>Nome campionato:</translation>
+        <translation>Nome competizione:</translation>
     </message>
     <message>
         <source>%s of %s %s -&gt; %s</source>
@@ -1290,16 +1290,6 @@ Informazioni</translation>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Operazione non riuscita!  %s
-(Codice %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() non riuscita!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Importa da file DB</translation>
     </message>
@@ -1309,7 +1299,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>Importing League...</source>
-        <translation>Importazione campionato...</translation>
+        <translation>Importazione competizione...</translation>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
@@ -1317,6 +1307,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Importazione trasferimento %d/%d ...</translation>
     </message>
     <message>
@@ -1349,7 +1340,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Il file CUSTOM.DB sembra danneggiato. Importazione non riuscita!</translation>
+        <translation>Il file CUSTOM.DB sembra danneggiato. Importazione non riuscita.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1365,11 +1356,11 @@ Informazioni</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>Il database non ha alcun campionato in posizione %d su cui basare le squadre di un file GLV. Importazione non riuscita!</translation>
+        <translation>Il database non ha alcuna competizione in posizione %d su cui basare le squadre di un file GLV. Importazione non riuscita.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>La squadra %d del file GLV non ha una squadra su cui basarsi nel campionato in posizione %d. Importazione non riuscita!</translation>
+        <translation>La squadra %d del file GLV non ha una squadra su cui basarsi nella competizione in posizione %d. Importazione non riuscita.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1377,7 +1368,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>The GLV file holds %d teams, but the league its teams are based on has only %d.</source>
-        <translation>Il file GLV contiene %d squadre, ma il campionato su cui si basano ne ha solo %d.</translation>
+        <translation>Il file GLV contiene %d squadre, ma la competizione su cui si basano ne ha solo %d.</translation>
     </message>
     <message>
         <source>The GLV file gives a negative number of teams (%d).</source>
@@ -1401,7 +1392,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>There is no league at position %d.</source>
-        <translation>Non c&apos;è alcun campionato in posizione %d.</translation>
+        <translation>Non c&apos;è alcuna competizione in posizione %d.</translation>
     </message>
     <message>
         <source>Cannot create the folder %s.</source>
@@ -1438,6 +1429,16 @@ Informazioni</translation>
     <message>
         <source>Ready</source>
         <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Impossibile avviare il programma di compressione, che legge e scrive i file di scambio: %s
+(Errore di sistema %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>il sistema non ha indicato il motivo</translation>
     </message>
 </context>
 <context>
@@ -1477,9 +1478,10 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>A T T E N Z I O N E !
 
-Questa operazione salverà DEFINITIVAMENTE le modifiche fatte ai file di dati di Golvar. Alcune squadre e alcuni giocatori potrebbero essere annunciati con i loro nomi originali.
+Questa operazione salverà DEFINITIVAMENTE le modifiche fatte ai file di dati di Golvar. Il telecronista potrebbe chiamare alcune squadre e giocatori con i nomi originali.
 
 Se non vuoi modificare definitivamente i file, ti consigliamo di usare la funzione File/Esporta.
 
@@ -1487,11 +1489,11 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Select directory to export the league&apos;s DB files to:</source>
-        <translation>Seleziona la cartella in cui esportare i file DB del campionato:</translation>
+        <translation>Seleziona la cartella in cui esportare i file DB della competizione:</translation>
     </message>
     <message>
         <source>Exporting League...</source>
-        <translation>Esportazione campionato...</translation>
+        <translation>Esportazione competizione...</translation>
     </message>
     <message>
         <source>This directory already holds DB files. Do you want to replace them?</source>
@@ -1561,6 +1563,7 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Valore da modificare:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Vuoi continuare?</translation>
     <message>
         <source>Skills</source>
         <translation>Abilità</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Portieri</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1597,7 +1596,7 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Intuito</translation>
+        <translation>Visione di gioco</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -1622,14 +1621,6 @@ Vuoi continuare?</translation>
     <message>
         <source>Reaction</source>
         <translation>Reattività</translation>
-    </message>
-    <message>
-        <source>Shooting Power</source>
-        <translation>Potenza di tiro</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Precisione tiro</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -1663,48 +1654,60 @@ Vuoi continuare?</translation>
         <source>players</source>
         <translation>giocatori</translation>
     </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Portieri</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Potenza di tiro</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Precisione di tiro</translation>
+    </message>
 </context>
 <context>
     <name>keptleaguetexts</name>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Campionato importato: conservato da Obrix, non nei file di dati di Golvar.
-Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco; esportalo con File/Esporta per condividerlo.</translation>
+        <translation>Competizione importata: conservata da Obrix, non nei file di dati di Golvar.
+Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco; esportala con File/Esporta per condividerla.</translation>
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>I campionati importati sono conservati da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli); il salvataggio li scrive come giocatori di quelle squadre. Usa File/Esporta per condividere il campionato.</translation>
+        <translation>Le competizioni importate sono conservate da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, «Taglia» e «Incolla», o trascinandoli); il salvataggio li scrive come giocatori di quelle squadre. Usa File/Esporta per condividere la competizione.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation>Rimuovere da Obrix il campionato importato %1? Le sue squadre e le sue modifiche andranno perse e non ricomparirà al prossimo avvio.</translation>
+        <translation>Rimuovere da Obrix la competizione importata %1? Le sue squadre e le tue modifiche andranno perse e non ricomparirà al prossimo avvio.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation>Impossibile conservare i campionati importati in %1: %2</translation>
+        <translation>Impossibile conservare le competizioni importate in %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation>Impossibile leggere i campionati conservati in %1: %2.
-Il file resta com&apos;è; i campionati che contiene non sono presenti in questa sessione.</translation>
+        <translation>Impossibile leggere le competizioni conservate in %1: %2.
+Il file resta com&apos;è; le competizioni che contiene non sono presenti in questa sessione.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation>Impossibile leggere la cartella dei campionati conservati, %1: %2.
-Non viene modificato nulla al suo interno; i campionati conservati lì non sono presenti in questa sessione.</translation>
+        <translation>Impossibile leggere la cartella delle competizioni conservate, %1: %2.
+Non viene modificato nulla al suo interno; le competizioni conservate lì non sono presenti in questa sessione.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation>Impossibile rileggere il campionato conservato %1 (conservato da una versione precedente di Obrix in %2).
+        <translation>Impossibile rileggere la competizione conservata %1 (conservata da una versione precedente di Obrix in %2).
 I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation>I campionati importati sono stati conservati in %1, perché %2 non è stato letto in questa sessione e resta com&apos;è.</translation>
+        <translation>Le competizioni importate sono state conservate in %1, perché %2 non è stato letto in questa sessione e resta com&apos;è.</translation>
     </message>
 </context>
 <context>
@@ -1810,7 +1813,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     <name>limittexts</name>
     <message>
         <source>league</source>
-        <translation>campionato</translation>
+        <translation>competizione</translation>
     </message>
     <message>
         <source>team</source>
@@ -1822,7 +1825,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>League &quot;%1&quot; (id %2)</source>
-        <translation>Campionato «%1» (id %2)</translation>
+        <translation>Competizione «%1» (id %2)</translation>
     </message>
     <message>
         <source>Team &quot;%1&quot; (id %2)</source>
@@ -1842,7 +1845,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1: a league name beginning with &quot;EC&quot; marks one of the game&apos;s European competitions, which the editor shows with a leading &quot;x&quot;. Begin the name with &quot;xEC&quot; for a competition, or choose another name.</source>
-        <translation>%1: un nome di campionato che inizia con «EC» indica una delle coppe europee del gioco, che l&apos;editor mostra con una «x» iniziale. Inizia il nome con «xEC» per una coppa o scegli un altro nome.</translation>
+        <translation>%1: un nome di competizione che inizia con «EC» indica una delle coppe europee del gioco, che l&apos;editor mostra con una «x» iniziale. Inizia il nome con «xEC» per una coppa o scegli un altro nome.</translation>
     </message>
     <message>
         <source>%1: %2 is %3; the game&apos;s files hold %4 at most.</source>
@@ -1858,7 +1861,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 è un campionato del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi il campionato non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli) e salva.</translation>
+        <translation>%1 è una competizione del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi la competizione non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, «Taglia» e «Incolla», o trascinandoli) e salva.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
@@ -1866,15 +1869,15 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1 has %2 team slots; the game&apos;s files hold at most 63 for a league.</source>
-        <translation>%1 ha %2 posti squadra; i file del gioco ne contengono al massimo 63 per campionato.</translation>
+        <translation>%1 ha %2 posti squadra; i file del gioco ne contengono al massimo 63 per competizione.</translation>
     </message>
     <message>
         <source>%1 League consist an odd number (%2) of teams. Please make sure that only even numbers of teams are used.</source>
-        <translation>Il campionato %1 ha un numero dispari (%2) di squadre. Assicurati di usare solo un numero pari di squadre.</translation>
+        <translation>La competizione %1 ha un numero dispari (%2) di squadre. Assicurati di usare solo un numero pari di squadre.</translation>
     </message>
     <message>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
-        <translation>La tabella dei giocatori inizierebbe alla posizione %1, oltre la posizione a 16 bit letta dal gioco (sotto 65536): elimina squadre o campionati.</translation>
+        <translation>La tabella dei giocatori inizierebbe alla posizione %1, oltre la posizione a 16 bit letta dal gioco (sotto 65536): elimina squadre o competizioni.</translation>
     </message>
 </context>
 <context>
@@ -1885,7 +1888,7 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: un altro programma sta salvando i file del gioco; il suo salvataggio non concluso viene lasciato a quel programma perché lo completi.</translation>
+        <translation>%1: un altro programma sta salvando i file del gioco. Obrix lascia che sia quel programma a completare il salvataggio.</translation>
     </message>
 </context>
 <context>
@@ -1946,15 +1949,17 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
-        <translation>Abilità al max</translation>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
+        <translation>Abilità al massimo</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation>Ripristina tutto</translation>
+        <translation>Reimposta tutto</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>Telecronaca</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>Nome in telecronaca</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2002,7 +2007,8 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation>Intuito:</translation>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
+        <translation>Visione di gioco:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
@@ -2034,6 +2040,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Precisione tiro:</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ Il nome resta invariato.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Contrasto:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Abbronzato</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Marrone</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Nero</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Biondo</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rosso</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Sigla</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Buono</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Medio</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Chiara</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Abbronzata</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Olivastra</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Scura</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Biondi</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Castani</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Rossi</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Neri</translation>
     </message>
 </context>
 <context>
@@ -2213,7 +2239,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Int</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
@@ -2275,7 +2301,7 @@ Il nome resta invariato.</translation>
     <name>statstexts</name>
     <message>
         <source>Please select a team/league to add.</source>
-        <translation>Seleziona una squadra o un campionato da aggiungere.</translation>
+        <translation>Seleziona una squadra o una competizione da aggiungere.</translation>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
@@ -2387,10 +2413,12 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Valore</translation>
+        <extracomment>The player&apos;s market value.</extracomment>
+        <translation>Valore di mercato</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>Nazionale</translation>
     </message>
     <message>
@@ -2403,7 +2431,8 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Intuito</translation>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
+        <translation>Visione di gioco</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -2451,14 +2480,17 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>Uguale</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>Maggiore</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>Minore</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Media abil.</translation>
     </message>
     <message>
@@ -2580,7 +2613,8 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Int</translation>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
@@ -2593,10 +2627,6 @@ Il nome resta invariato.</translation>
     <message>
         <source>Fit</source>
         <translation>For</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>Tes</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2622,6 +2652,10 @@ Il nome resta invariato.</translation>
         <source>Tac</source>
         <translation>Con</translation>
     </message>
+    <message>
+        <source>Hea</source>
+        <translation>Tes</translation>
+    </message>
 </context>
 <context>
     <name>thumbnailtexts</name>
@@ -2644,7 +2678,7 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>A league cannot be transferred: select a team or a player.</source>
-        <translation>Un campionato non può essere trasferito: seleziona una squadra o un giocatore.</translation>
+        <translation>Una competizione non può essere trasferita: seleziona una squadra o un giocatore.</translation>
     </message>
     <message>
         <source>&quot;&lt;----&gt;&quot; moves %1 from %2 to %3.</source>
@@ -2672,19 +2706,19 @@ Il nome resta invariato.</translation>
     </message>
     <message>
         <source>Can&apos;t transfer league.</source>
-        <translation>Impossibile trasferire un campionato.</translation>
+        <translation>Impossibile trasferire una competizione.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>La squadra è al completo (20 giocatori)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Questa squadra ha già 20 giocatori. Per dargliene altri, fino a 26, sceglila nella lista di sinistra della pagina Trasferimenti.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>La squadra è al completo (26 giocatori)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>La rosa è al completo: una squadra ha al massimo 26 giocatori.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Una squadra non può avere meno di 11 giocatori</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Una squadra non può avere meno di 11 giocatori.</translation>
     </message>
 </context>
 </TS>

@@ -5,12 +5,12 @@
     <name>CAboutBox</name>
     <message>
         <source>A database editor for Golvar: edit its leagues, teams and players, their kits and skills, move players between clubs and bring in leagues made by other players.</source>
-        <translation>Golvar のデータベースエディター: リーグ、チーム、選手とそのユニフォームや能力を編集し、クラブ間で選手を移籍させ、他のプレイヤーが作ったリーグを取り込めます。</translation>
+        <translation>Golvar のデータベースエディター:リーグ、チーム、選手とそのユニフォームや能力を編集し、クラブ間で選手を移籍させ、他のプレイヤーが作ったリーグを取り込めます。</translation>
     </message>
     <message>
         <source>Programming and artwork: the Obrix developers at Brannoc.
 Thanks to everyone who tried the early versions and sent in their leagues.</source>
-        <translation>プログラムとアートワーク: Brannoc の Obrix 開発者。
+        <translation>プログラムとアートワーク:Brannoc の Obrix 開発者。
 初期のバージョンを試し、リーグを送ってくださったすべての方に感謝します。</translation>
     </message>
     <message>
@@ -102,7 +102,7 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Socks %1</source>
-        <translation>ソックス %1</translation>
+        <translation>ストッキング %1</translation>
     </message>
     <message>
         <source>Jersey %1</source>
@@ -172,12 +172,12 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
         <translation>スウェーデン語</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>言語の変更を反映するには、Obrix を終了して再起動してください。</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>ゲームの名前の言語:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>選択した言語の名前は、次回 Obrix を起動したときから表示されます。</translation>
     </message>
 </context>
 <context>
@@ -268,15 +268,15 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Done: %1</source>
-        <translation>実行しました: %1</translation>
+        <translation>実行しました:%1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation>元に戻しました: %1</translation>
+        <translation>元に戻しました:%1</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation>やり直しました: %1</translation>
+        <translation>やり直しました:%1</translation>
     </message>
 </context>
 <context>
@@ -295,15 +295,15 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     </message>
     <message>
         <source>Reading Player Data...</source>
-        <translation>選手データを読み直しています...</translation>
+        <translation>選手データを読み取っています...</translation>
     </message>
     <message>
         <source>Reading Team Data...</source>
-        <translation>チームデータを読み直しています...</translation>
+        <translation>チームデータを読み取っています...</translation>
     </message>
     <message>
         <source>Reading League Data...</source>
-        <translation>リーグデータを読み直しています...</translation>
+        <translation>リーグデータを読み取っています...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -328,14 +328,6 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>「バックアップを復元」は、ゲームのファイルを %1 のバックアップの状態に戻します。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>このフォルダーには復元できるバックアップがありません。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>バックアップを復元</translation>
     </message>
@@ -354,7 +346,7 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <message>
         <source>The Golvar database in %1 cannot be read: %2
 Obrix goes on with the database of %3.</source>
-        <translation>%1 の Golvar データベースを読み取れません: %2
+        <translation>%1 の Golvar データベースを読み取れません:%2
 Obrix は %3 のデータベースで続行します。</translation>
     </message>
     <message>
@@ -362,20 +354,12 @@ Obrix は %3 のデータベースで続行します。</translation>
         <translation>データに変更があります。Obrix を終了する前に変更を保存しますか?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Obrix が読み込んだ後に、ゲームのファイルが別のプログラムによって変更されました (%1)。
-
-「再読み込み」はファイルを読み直し、あなたの変更を破棄します。「上書き保存」は、別のプログラムが保存した内容をここに表示されているデータで置き換えます。</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>再読み込み</translation>
     </message>
     <message>
         <source>Save Over Them</source>
-        <translation>上書き保存</translation>
+        <translation>相手の変更を上書きして保存</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -388,6 +372,22 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: ゲームフォルダーは別のプログラムが使用中です。何も保存されていません。そのプログラムが終わったら、もう一度保存してください。</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>「バックアップを復元」は、ゲームのファイルを %1 のバックアップの状態に戻します。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>このフォルダーには復元できるバックアップがありません。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Obrix が読み込んだ後に、ゲームのファイルが別のプログラムによって変更されました (%1)。
+
+「再読み込み」はファイルを読み込み直し、あなたの変更を破棄します。「相手の変更を上書きして保存」は、別のプログラムが保存した内容をここに表示されているデータで置き換えます。</translation>
     </message>
 </context>
 <context>
@@ -406,7 +406,7 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     </message>
     <message>
         <source>Nothing was restored: %1</source>
-        <translation>何も復元されませんでした: %1</translation>
+        <translation>何も復元されませんでした:%1</translation>
     </message>
     <message>
         <source>the backup in %1 is damaged (%2).</source>
@@ -418,7 +418,7 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
     </message>
     <message>
         <source>The backup of %1 could not be made: %2</source>
-        <translation>%1 のバックアップを作成できませんでした: %2</translation>
+        <translation>%1 のバックアップを作成できませんでした:%2</translation>
     </message>
     <message>
         <source>the game&apos;s files do not load as a game database (%1), and a backup of them would be of no use; the earlier backup, if any, is kept</source>
@@ -436,7 +436,7 @@ Reload reads them again and drops your changes. Save Over Them replaces what the
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>元の Golvar データファイルを次の場所にバックアップできませんでした:
 %1
@@ -450,7 +450,7 @@ Do you wish to save without a backup?</source>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>元の Golvar データファイルを次の場所にバックアップできませんでした:
 %1
@@ -497,11 +497,11 @@ Do you wish to save without a backup?</source>
     </message>
     <message>
         <source>%s follows from other data and cannot be changed (it is %s)</source>
-        <translation>%s は他のデータから決まるため変更できません (現在の値: %s)</translation>
+        <translation>%s は他のデータから決まるため変更できません (現在の値:%s)</translation>
     </message>
     <message>
         <source>%s is the editor&apos;s own bookkeeping and cannot be changed (it is %s)</source>
-        <translation>%s はエディターが内部で管理する値のため変更できません (現在の値: %s)</translation>
+        <translation>%s はエディターが内部で管理する値のため変更できません (現在の値:%s)</translation>
     </message>
     <message>
         <source>there is no %s with id %lld; an import changes records, it does not add them</source>
@@ -569,7 +569,7 @@ Do you wish to save without a backup?</source>
     </message>
     <message>
         <source>Team &quot;%s&quot;: %s and %s both wear number %d.</source>
-        <translation>チーム「%s」: %s と %s が同じ背番号 %d を付けています。</translation>
+        <translation>チーム「%s」:%s と %s が同じ背番号 %d を付けています。</translation>
     </message>
     <message>
         <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
@@ -644,15 +644,11 @@ Do you wish to save without a backup?</source>
     </message>
     <message>
         <source>The file changes nothing: every cell already holds its value.</source>
-        <translation>このファイルでは何も変わりません: すべてのセルがすでにその値になっています。</translation>
+        <translation>このファイルでは何も変わりません:すべてのセルがすでにその値になっています。</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation>表をインポート: プレビュー</translation>
-    </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%3の表の %2 に %1 があります。OK を押すと、すべてを 1 つの操作として適用します。</translation>
+        <translation>表をインポート:プレビュー</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
@@ -810,6 +806,10 @@ Do you wish to save without a backup?</source>
         <source>players</source>
         <translation>選手</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%3の表の %2 に %1 があります。「OK」を押すと、すべてを 1 つの操作として適用します。</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -824,10 +824,6 @@ Do you wish to save without a backup?</source>
     <message>
         <source>C&amp;heck Database...</source>
         <translation>データベースのチェック(&amp;H)...</translation>
-    </message>
-    <message>
-        <source>C&amp;hanges</source>
-        <translation>変更点(&amp;C)</translation>
     </message>
     <message>
         <source>Write players, teams or leagues to a spreadsheet file
@@ -864,10 +860,6 @@ Changes</source>
     <message>
         <source>Ex&amp;port...</source>
         <translation>エクスポート(&amp;P)...</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>データを保存</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -930,16 +922,8 @@ Changes</source>
         <translation>選手を入れ替え(&amp;W)</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>チームを記憶(&amp;B)</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>記憶したチームを適用(&amp;Y)</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>環境設定(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -952,10 +936,6 @@ Changes</source>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>移籍ページ(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>統計ページ(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1002,30 +982,6 @@ Export</source>
 Make Jersey Thumbnails</source>
         <translation>シャツのファイルからサムネイル画像を作成します
 シャツのサムネイルを作成</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>選択した選手/チームをコピーしてクリップボードに置きます
-コピー</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>選択した選手を切り取ります。チームに貼り付けると、その選手をそこへ移動します
-切り取り</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>コピーした選手/チームをチーム/リーグに挿入します
-貼り付け</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>チーム/リーグから選手/チームを削除します
-削除</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1118,15 +1074,9 @@ Remember Team</source>
 チームを記憶</translation>
     </message>
     <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>「チームを記憶」で記憶した内容を、選択したチームに適用します
-記憶したチームを適用</translation>
-    </message>
-    <message>
         <source>Move to the next pane: tree, data sheet, roster
 Next Pane</source>
-        <translation>次のペインに移動します: ツリー、データシート、選手一覧
+        <translation>次のペインに移動します:ツリー、データシート、選手一覧
 次のペイン</translation>
     </message>
     <message>
@@ -1181,16 +1131,66 @@ About</source>
         <translation>プログラムの情報、バージョン番号、著作権を表示します
 バージョン情報</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>変更点(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>データを保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>チームを記憶(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>環境設定(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>統計ページ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>選択した選手またはチームをクリップボードにコピーします
+コピー</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>選択した選手を切り取ります。チームで「貼り付け」を行うと、その選手をそこへ移動します
+切り取り</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>コピーした選手をチームに、またはコピーしたチームをリーグに貼り付けます
+貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>選択した選手またはチームを削除します
+削除</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>「チームを記憶」で記憶したユニフォームと名前を、選択したチームに適用します
+記憶したチームを適用</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
     <message>
         <source>An interrupted %1 was completed: %2 now hold the new contents.</source>
-        <translation>中断された処理 (%1) を完了しました: %2 は新しい内容になりました。</translation>
+        <translation>中断された処理 (%1) を完了しました:%2 は新しい内容になりました。</translation>
     </message>
     <message>
         <source>An interrupted %1 was undone: the files are as before it.</source>
-        <translation>中断された処理 (%1) を取り消しました: ファイルは処理前の状態です。</translation>
+        <translation>中断された処理 (%1) を取り消しました:ファイルは処理前の状態です。</translation>
     </message>
     <message>
         <source>it is not a regular file (a link, pipe, device or folder is in its place)</source>
@@ -1202,11 +1202,11 @@ About</source>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、ファイルの組が混在しています: %2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルの組を完成させます。</translation>
+        <translation>処理 (%1) が失敗し、古いファイルをすべては元に戻せなかったため、古いファイルと新しいファイルが混在しています:%2。古い内容はその横に残してあります (%3)。このフォルダーを次に読み込むときに、エディターがファイルをそろえます。</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation>%2 で中断された処理 (%1) を完了できませんでした: %3。古い内容はファイルの横に (名前が「.obrix-old...」で終わるファイルとして)、記録は %4 に残してあります。</translation>
+        <translation>%2 で中断された処理 (%1) を完了できませんでした:%3。古い内容はファイルの横に (名前が「.obrix-old...」で終わるファイルとして)、記録は %4 に残してあります。</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@ About</source>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>このチームの選手はすでに多すぎます (26 人)。</translation>
+        <translation>このチームの選手はすでに上限の 26 人です。</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1282,16 +1282,6 @@ About</source>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>失敗しました: %s
-(コード %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() が失敗しました。</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>DB ファイルからインポート</translation>
     </message>
@@ -1305,15 +1295,16 @@ About</source>
     </message>
     <message>
         <source>Importing Player %d/%d %s...</source>
-        <translation>選手をインポートしています %d/%d %s...</translation>
+        <translation>選手 %d/%d (%s) をインポートしています...</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation>移籍情報をインポートしています %d/%d ...</translation>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
+        <translation>移籍情報 %d/%d をインポートしています...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
-        <translation>チームをインポートしています %d/%d %s...</translation>
+        <translation>チーム %d/%d (%s) をインポートしています...</translation>
     </message>
     <message>
         <source>Error reading CUSPLYR.DB.</source>
@@ -1431,6 +1422,16 @@ About</source>
         <source>Ready</source>
         <translation>準備完了</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>交換ファイルを読み書きする圧縮プログラムを起動できませんでした:%s
+(システムエラー %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>システムから理由が示されませんでした</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1454,7 +1455,7 @@ About</source>
     </message>
     <message>
         <source>Cut %1: paste on a team to move him</source>
-        <translation>%1 を切り取りました: チームに貼り付けると移動します</translation>
+        <translation>%1 を切り取りました:チームに貼り付けると移動します</translation>
     </message>
     <message>
         <source>Moved %1 to %2</source>
@@ -1468,6 +1469,7 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>警 告 !
 
 この操作は、行った変更を Golvar のデータファイルに【永続的に】保存します。一部のチームや選手は、実況で元の名前で呼ばれる場合があります。
@@ -1517,15 +1519,15 @@ Do you wish to continue?</source>
     <name>gametexts</name>
     <message>
         <source>The save was refused and nothing was written: read back, %1 %2 would have %3 %4 in the files, where the editor holds %5.</source>
-        <translation>保存は拒否され、何も書き込まれていません: 読み戻すと、ファイル上の %1 %2 の %3 は %4 になりますが、エディターでは %5 です。</translation>
+        <translation>保存は拒否され、何も書き込まれていません:読み戻すと、ファイル上の %1 %2 の %3 は %4 になりますが、エディターでは %5 です。</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: the files it built could not be read back (%1).</source>
-        <translation>保存は拒否され、何も書き込まれていません: 作成したファイルを読み戻せませんでした (%1)。</translation>
+        <translation>保存は拒否され、何も書き込まれていません:作成したファイルを読み戻せませんでした (%1)。</translation>
     </message>
     <message>
         <source>The save was refused and nothing was written: it meant to write %1 players and %2 teams, and read back %3 and %4.</source>
-        <translation>保存は拒否され、何も書き込まれていません: %1 人の選手と %2 チームを書き込むはずでしたが、読み戻したのは %3 人と %4 チームでした。</translation>
+        <translation>保存は拒否され、何も書き込まれていません:%1 人の選手と %2 チームを書き込むはずでしたが、読み戻したのは %3 人と %4 チームでした。</translation>
     </message>
     <message>
         <source>Error writing to Team Data File.</source>
@@ -1552,6 +1554,7 @@ Do you wish to continue?</source>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>変更する値:</translation>
     </message>
     <message>
@@ -1561,10 +1564,6 @@ Do you wish to continue?</source>
     <message>
         <source>Skills</source>
         <translation>能力</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>ゴールキーパー</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1615,14 +1614,6 @@ Do you wish to continue?</source>
         <translation>反応</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>シュート力</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>シュート精度</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>スピード</translation>
     </message>
@@ -1636,7 +1627,7 @@ Do you wish to continue?</source>
     </message>
     <message>
         <source>%1 %2 for %3</source>
-        <translation>%1 %2 (対象: %3)</translation>
+        <translation>%1 %2 (対象:%3)</translation>
     </message>
     <message>
         <source>All skills</source>
@@ -1654,13 +1645,25 @@ Do you wish to continue?</source>
         <source>players</source>
         <translation>人</translation>
     </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>ゴールキーパー</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>シュート力</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>シュート精度</translation>
+    </message>
 </context>
 <context>
     <name>keptleaguetexts</name>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>インポートしたリーグ: Golvar のデータファイルではなく Obrix が保持しています。
+        <translation>インポートしたリーグ:Golvar のデータファイルではなく Obrix が保持しています。
 所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください。共有するには「ファイル/エクスポート」でエクスポートします。</translation>
     </message>
     <message>
@@ -1673,18 +1676,18 @@ To bring its players into the game, move or copy them onto game teams; export it
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation>インポートしたリーグを %1 に保持できませんでした: %2</translation>
+        <translation>インポートしたリーグを %1 に保持できませんでした:%2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation>%1 に保持しているリーグを読み取れませんでした: %2。
+        <translation>%1 に保持しているリーグを読み取れませんでした:%2。
 ファイルはそのまま残します。そこにあるリーグは今回は読み込まれていません。</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation>保持しているリーグのフォルダー %1 を読み取れませんでした: %2。
+        <translation>保持しているリーグのフォルダー %1 を読み取れませんでした:%2。
 フォルダーの中身は変更しません。そこに保持されているリーグは今回は読み込まれていません。</translation>
     </message>
     <message>
@@ -1876,7 +1879,7 @@ Its files are left as they are, where File/Import can try them again.</source>
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: 別のプログラムがゲームのファイルを保存中です。その未完了の保存は、そのプログラムが完了できるようにそのままにしてあります。</translation>
+        <translation>%1: 別のプログラムがゲームのファイルを保存中です。Obrix はその保存をそのプログラムに完了させます。</translation>
     </message>
 </context>
 <context>
@@ -1888,7 +1891,7 @@ Its files are left as they are, where File/Import can try them again.</source>
     <message>
         <source>The game&apos;s files cannot hold these characters: %s
 The name is kept as it was.</source>
-        <translation>ゲームのファイルには次の文字を保存できません: %s
+        <translation>ゲームのファイルには次の文字を保存できません:%s
 名前は元のままです。</translation>
     </message>
     <message>
@@ -1933,10 +1936,11 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Originally: %s from %s</source>
-        <translation>元の選手: %s (%s)</translation>
+        <translation>元の選手:%s (%s)</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>能力を最大に</translation>
     </message>
     <message>
@@ -1945,7 +1949,8 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>実況</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>実況で名前を呼ぶ</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -1993,6 +1998,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>判断力:</translation>
     </message>
     <message>
@@ -2025,6 +2031,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>シュート精度</translation>
     </message>
     <message>
@@ -2034,30 +2041,6 @@ The name is kept as it was.</source>
     <message>
         <source>Tackle:</source>
         <translation>タックル:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>白</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>日焼け</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>褐色</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>黒</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>金髪</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>赤毛</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2105,6 +2088,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>略称</translation>
     </message>
     <message>
@@ -2145,7 +2129,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Socks</source>
-        <translation>ソックス</translation>
+        <translation>ストッキング</translation>
     </message>
     <message>
         <source>Goalie:</source>
@@ -2169,11 +2153,53 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Good</source>
-        <translation>優秀</translation>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
+        <translation>上位</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>平均</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>日焼け</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>褐色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>金髪</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>茶色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>赤毛</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>黒髪</translation>
     </message>
 </context>
 <context>
@@ -2188,7 +2214,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Pos</source>
-        <translation>ポジ</translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -2232,15 +2258,15 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Spw</source>
-        <translation>パワー</translation>
+        <translation>シュ力</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>精度</translation>
+        <translation>シュ精</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>速度</translation>
+        <translation>スピ</translation>
     </message>
     <message>
         <source>Tac</source>
@@ -2270,11 +2296,11 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Printing is not available: its module was not found with the editor.</source>
-        <translation>印刷できません: 印刷モジュールがエディターと一緒に見つかりませんでした。</translation>
+        <translation>印刷機能を利用できません:エディターのフォルダーに印刷モジュールがありません。</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation>プリンターを開始できませんでした。</translation>
+        <translation>印刷を開始できませんでした。</translation>
     </message>
     <message>
         <source>Please select team(s) to be removed first.</source>
@@ -2358,7 +2384,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>None: the grid lists every player of the chosen teams</source>
-        <translation>なし: 選んだチームの全選手を表に表示します</translation>
+        <translation>なし:選んだチームの全選手を表に表示します</translation>
     </message>
     <message>
         <source>Filters</source>
@@ -2378,10 +2404,12 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Value</source>
+        <extracomment>The player&apos;s market value.</extracomment>
         <translation>市場価値</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>代表選手</translation>
     </message>
     <message>
@@ -2394,6 +2422,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>判断力</translation>
     </message>
     <message>
@@ -2442,14 +2471,17 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>等しい</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>より大きい</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>より小さい</translation>
     </message>
     <message>
@@ -2535,7 +2567,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Pos</source>
-        <translation>ポジ</translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Hair Colour</source>
@@ -2555,6 +2587,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>能力平均</translation>
     </message>
     <message>
@@ -2571,6 +2604,7 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>判断</translation>
     </message>
     <message>
@@ -2586,10 +2620,6 @@ The name is kept as it was.</source>
         <translation>体力</translation>
     </message>
     <message>
-        <source>Hac</source>
-        <translation>ヘッド</translation>
-    </message>
-    <message>
         <source>Pas</source>
         <translation>パス</translation>
     </message>
@@ -2599,19 +2629,23 @@ The name is kept as it was.</source>
     </message>
     <message>
         <source>Spw</source>
-        <translation>パワー</translation>
+        <translation>シュ力</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>精度</translation>
+        <translation>シュ精</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>速度</translation>
+        <translation>スピ</translation>
     </message>
     <message>
         <source>Tac</source>
         <translation>タックル</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>ヘッド</translation>
     </message>
 </context>
 <context>
@@ -2666,16 +2700,16 @@ The name is kept as it was.</source>
         <translation>リーグは移籍させられません。</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>チームが満員です (20 人)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>このチームにはすでに 20 人の選手がいます。26 人まで増やすには、移籍ページの左側の一覧でこのチームを選んでください。</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>チームが満員です (26 人)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>このチームは満員です。1 チームの選手は最大 26 人です。</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>チームの選手を 11 人未満にはできません</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>チームの選手を 11 人未満にはできません。</translation>
     </message>
 </context>
 </TS>

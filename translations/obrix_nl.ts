@@ -172,12 +172,12 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
         <translation>Zweeds</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Sluit Obrix af en start het opnieuw om de taalwijziging van kracht te laten worden!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Taal van de namen in het spel:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix toont de namen in de gekozen taal vanaf de volgende start.</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     </message>
     <message>
         <source>Import League &apos;%1&apos;</source>
-        <translation>Competitie ‘%1’ importeren</translation>
+        <translation>Competitie “%1” importeren</translation>
     </message>
     <message>
         <source>Import GLV File</source>
@@ -236,31 +236,31 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     </message>
     <message>
         <source>Delete Team &apos;%1&apos;</source>
-        <translation>Team ‘%1’ verwijderen</translation>
+        <translation>Team “%1” verwijderen</translation>
     </message>
     <message>
         <source>Delete Player &apos;%1&apos;</source>
-        <translation>Speler ‘%1’ verwijderen</translation>
+        <translation>Speler “%1” verwijderen</translation>
     </message>
     <message>
         <source>Paste Team &apos;%1&apos;</source>
-        <translation>Team ‘%1’ plakken</translation>
+        <translation>Team “%1” plakken</translation>
     </message>
     <message>
         <source>Paste Player &apos;%1&apos;</source>
-        <translation>Speler ‘%1’ plakken</translation>
+        <translation>Speler “%1” plakken</translation>
     </message>
     <message>
         <source>New League &apos;%1&apos;</source>
-        <translation>Nieuwe competitie ‘%1’</translation>
+        <translation>Nieuwe competitie “%1”</translation>
     </message>
     <message>
         <source>League Name &apos;%1&apos;</source>
-        <translation>Competitienaam ‘%1’</translation>
+        <translation>Competitienaam “%1”</translation>
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation>Competitie ‘%1’ weghalen</translation>
+        <translation>Competitie “%1” weghalen</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
@@ -328,14 +328,6 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Back-up terugzetten zet de bestanden van het spel terug zoals ze op %1 zijn geback-upt. Andere map kiezen opent een andere Golvar-map.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Er is geen bruikbare back-up van deze map om terug te zetten. Andere map kiezen opent een andere Golvar-map.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Back-up terugzetten</translation>
     </message>
@@ -362,14 +354,6 @@ Obrix gaat verder met de database van %3.</translation>
         <translation>U hebt de gegevens gewijzigd. Wilt u de wijzigingen opslaan voordat u Obrix afsluit?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>De bestanden van het spel zijn door een ander programma gewijzigd sinds Obrix ze las (%1).
-
-Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan vervangt wat het andere programma heeft opgeslagen door de gegevens die hier worden getoond.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Opnieuw laden</translation>
     </message>
@@ -388,6 +372,22 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: de spelmap wordt door een ander programma gebruikt. Er is niets opgeslagen; sla opnieuw op zodra het klaar is.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>“Back-up terugzetten” zet de bestanden van het spel terug zoals ze op %1 zijn geback-upt. “Andere map kiezen” opent een andere Golvar-map.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Er is geen bruikbare back-up van deze map om terug te zetten. “Andere map kiezen” opent een andere Golvar-map.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>De bestanden van het spel zijn door een ander programma gewijzigd sinds Obrix ze las (%1).
+
+“Opnieuw laden” leest ze opnieuw in en verwerpt uw wijzigingen. “Eroverheen opslaan” vervangt wat het andere programma heeft opgeslagen door de gegevens die hier worden getoond.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Opnieuw laden leest ze opnieuw in en verwerpt uw wijzigingen. Eroverheen opslaan
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Er kon geen back-up van de oorspronkelijke gegevensbestanden van Golvar worden gemaakt in
 %1
 
-Zonder back-up kan Terugzetten de wijzigingen die u nu opslaat niet ongedaan maken.
+Zonder back-up kan “Terugzetten” de wijzigingen die u nu opslaat niet ongedaan maken.
 Wilt u opslaan zonder back-up?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Wilt u opslaan zonder back-up?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Er kon geen back-up van de oorspronkelijke gegevensbestanden van Golvar worden gemaakt in
 %1
 
 %2
 
-Zonder back-up kan Terugzetten de wijzigingen die u nu opslaat niet ongedaan maken.
+Zonder back-up kan “Terugzetten” de wijzigingen die u nu opslaat niet ongedaan maken.
 Wilt u opslaan zonder back-up?</translation>
     </message>
 </context>
@@ -652,10 +652,6 @@ Wilt u opslaan zonder back-up?</translation>
         <source>Import Table: Preview</source>
         <translation>Tabel importeren: voorbeeld</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 in %2 van de tabel %3. OK past ze allemaal in één stap toe.</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -704,13 +700,13 @@ Wilt u opslaan zonder back-up?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>De bewerkingen laten %n punt achter waar het spel misschien niet tegen kan; het staat in Database controleren (de bestanden van het spel kunnen het wel bevatten). Toch opslaan?</numerusform>
-            <numerusform>De bewerkingen laten %n punten achter waar het spel misschien niet tegen kan; ze staan in Database controleren (de bestanden van het spel kunnen ze wel bevatten). Toch opslaan?</numerusform>
+            <numerusform>Na de bewerkingen blijft %n punt over dat in het spel problemen kan geven; het staat in “Database controleren” (de bestanden van het spel kunnen het wel bevatten). Toch opslaan?</numerusform>
+            <numerusform>Na de bewerkingen blijven %n punten over die in het spel problemen kunnen geven; ze staan in “Database controleren” (de bestanden van het spel kunnen ze wel bevatten). Toch opslaan?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>De database bevat fouten waarover het opslaan of het spel zou struikelen; er is niets opgeslagen. Ze staan in Database controleren: dubbelklik op een fout om naar het bijbehorende record te gaan.</translation>
+        <translation>De database bevat fouten waarop het opslaan of het spel zou vastlopen; er is niets opgeslagen. Ze staan in “Database controleren”: dubbelklik op een fout om naar het bijbehorende record te gaan.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -818,6 +814,10 @@ Wilt u opslaan zonder back-up?</translation>
         <source>players</source>
         <translation>spelers</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 in %2 van de tabel %3. “OK” past ze allemaal in één stap toe.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -834,10 +834,6 @@ Wilt u opslaan zonder back-up?</translation>
         <translation>Database &amp;controleren...</translation>
     </message>
     <message>
-        <source>C&amp;hanges</source>
-        <translation>W&amp;ijzigingen</translation>
-    </message>
-    <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
         <translation>Spelers, teams of competities naar een spreadsheetbestand schrijven
@@ -852,7 +848,7 @@ Tabel importeren</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Tonen waarover het spel of het opslaan zou struikelen
+        <translation>Tonen waarop het spel of het opslaan zou vastlopen
 Database controleren</translation>
     </message>
     <message>
@@ -872,10 +868,6 @@ Wijzigingen</translation>
     <message>
         <source>Ex&amp;port...</source>
         <translation>E&amp;xporteren...</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Gegevens opslaan</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -938,16 +930,8 @@ Wijzigingen</translation>
         <translation>&amp;Spelers wisselen</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Team ont&amp;houden</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>Onthouden team toep&amp;assen</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Voo&amp;rkeuren...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Wijzigingen</translation>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>&amp;Transferpagina</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>&amp;Statistiekenpagina</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1012,30 +992,6 @@ Make Jersey Thumbnails</source>
 Shirtminiaturen maken</translation>
     </message>
     <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>De geselecteerde speler/het geselecteerde team kopiëren en op het klembord zetten
-Kopiëren</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>De geselecteerde speler knippen; Plakken op een team verplaatst hem daarheen
-Knippen</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>De gekopieerde speler/het gekopieerde team in een team/competitie invoegen
-Plakken</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Een speler/team uit een team/competitie verwijderen
-Verwijderen</translation>
-    </message>
-    <message>
         <source>Find a player or a team\Find</source>
         <translation>Een speler of team zoeken\Zoeken</translation>
     </message>
@@ -1080,13 +1036,13 @@ Competitie exporteren</translation>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation>De twee teams die op de pagina Transfer zijn geselecteerd tussen hun competities wisselen
+        <translation>De twee teams die op de transferpagina zijn geselecteerd tussen hun competities wisselen
 Teams wisselen</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation>De twee spelers die op de pagina Transfer zijn geselecteerd tussen hun teams wisselen
+        <translation>De twee spelers die op de transferpagina zijn geselecteerd tussen hun teams wisselen
 Spelers wisselen</translation>
     </message>
     <message>
@@ -1124,12 +1080,6 @@ Nieuwe competitie</translation>
 Remember Team</source>
         <translation>Het tenue en de namen van het geselecteerde team onthouden
 Team onthouden</translation>
-    </message>
-    <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Het geselecteerde team geven wat met Team onthouden is onthouden
-Onthouden team toepassen</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
@@ -1189,6 +1139,56 @@ About</source>
         <translation>Programma-informatie, versienummer en copyright weergeven
 Over</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>W&amp;ijzigingen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>Gegevens &amp;opslaan</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Team ont&amp;houden</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Voo&amp;rkeuren...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>&amp;Statistiekenpagina</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>De geselecteerde speler of het geselecteerde team naar het klembord kopiëren
+Kopiëren</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>De geselecteerde speler knippen; “Plakken” op een team verplaatst hem daarheen
+Knippen</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>De gekopieerde speler in een team plakken, of het gekopieerde team in een competitie
+Plakken</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>De geselecteerde speler of het geselecteerde team verwijderen
+Verwijderen</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Het geselecteerde team het tenue en de namen geven die met “Team onthouden” zijn bewaard
+Onthouden team toepassen</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
@@ -1210,7 +1210,7 @@ Over</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>De bewerking (%1) is mislukt en de oude bestanden konden niet allemaal worden teruggezet, dus de set is gemengd: %2. De oude inhoud wordt ernaast bewaard (%3); de editor maakt de set af wanneer deze map de volgende keer wordt geladen.</translation>
+        <translation>De bewerking (%1) is mislukt en de oude bestanden konden niet allemaal worden teruggezet, dus nu staan er oude en nieuwe bestanden door elkaar: %2. De oude inhoud wordt ernaast bewaard (%3); de editor maakt de bestanden af wanneer deze map de volgende keer wordt geladen.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1236,7 +1236,7 @@ Over</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Dit team heeft al te veel spelers (26)!</translation>
+        <translation>Dit team heeft al het maximum van 26 spelers.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,11 +1244,11 @@ Over</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Alleen een speler kan naar het klembord worden gekopieerd!</translation>
+        <translation>Alleen een speler kan naar het klembord worden gekopieerd.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Een speler kan alleen in een team worden geplakt!</translation>
+        <translation>Een speler kan alleen in een team worden geplakt.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1276,7 +1276,7 @@ Over</translation>
     </message>
     <message>
         <source>Cannot find &apos;%1&apos;</source>
-        <translation>Kan ‘%1’ niet vinden</translation>
+        <translation>Kan “%1” niet vinden</translation>
     </message>
     <message>
         <source>%1 has been duplicated to %2</source>
@@ -1289,16 +1289,6 @@ Over</translation>
 </context>
 <context>
     <name>exchangetexts</name>
-    <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Mislukt!  %s
-(Code is %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() is mislukt!</translation>
-    </message>
     <message>
         <source>Import from DB files</source>
         <translation>Importeren uit DB-bestanden</translation>
@@ -1317,6 +1307,7 @@ Over</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Transfer %d/%d importeren...</translation>
     </message>
     <message>
@@ -1349,7 +1340,7 @@ Over</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Het bestand CUSTOM.DB lijkt beschadigd. Importeren mislukt!</translation>
+        <translation>Het bestand CUSTOM.DB lijkt beschadigd. Importeren mislukt.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1365,11 +1356,11 @@ Over</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>De database heeft geen competitie op positie %d waarop de teams van een GLV-bestand kunnen worden gebaseerd. Importeren mislukt!</translation>
+        <translation>De database heeft geen competitie op positie %d waarop de teams van een GLV-bestand kunnen worden gebaseerd. Importeren mislukt.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>Voor team %d van het GLV-bestand is er in de competitie op positie %d geen team om op te baseren. Importeren mislukt!</translation>
+        <translation>Voor team %d van het GLV-bestand is er in de competitie op positie %d geen team om op te baseren. Importeren mislukt.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1439,6 +1430,16 @@ Over</translation>
         <source>Ready</source>
         <translation>Gereed</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Het inpakprogramma, dat de uitwisselingsbestanden leest en schrijft, kon niet worden gestart: %s
+(systeemfout %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>het systeem gaf geen reden op</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,9 +1478,10 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>W A A R S C H U W I N G !
 
-Met deze actie worden de wijzigingen die u hebt aangebracht DEFINITIEF opgeslagen in de gegevensbestanden van Golvar. Sommige teams en spelers kunnen met hun oorspronkelijke namen worden aangekondigd.
+Met deze actie worden de wijzigingen die u hebt aangebracht DEFINITIEF opgeslagen in de gegevensbestanden van Golvar. Het kan zijn dat de commentator sommige teams en spelers bij hun oorspronkelijke naam noemt.
 
 Als u de bestanden niet definitief wilt wijzigen, kunt u beter de functie Bestand/Exporteren gebruiken.
 
@@ -1561,6 +1563,7 @@ Wilt u doorgaan?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Te wijzigen waarde:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Wilt u doorgaan?</translation>
     <message>
         <source>Skills</source>
         <translation>Vaardigheden</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Keepers</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1624,14 +1623,6 @@ Wilt u doorgaan?</translation>
         <translation>Reactie</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>Schotkracht</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Schotprecisie</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Snelheid</translation>
     </message>
@@ -1663,6 +1654,18 @@ Wilt u doorgaan?</translation>
         <source>players</source>
         <translation>spelers</translation>
     </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Keepers</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Schotkracht</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Schotprecisie</translation>
+    </message>
 </context>
 <context>
     <name>keptleaguetexts</name>
@@ -1674,7 +1677,7 @@ Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar tea
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen); bij het opslaan worden ze als spelers van die teams geschreven. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
+        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de transferpagina, Knippen en Plakken, of door ze te slepen); bij het opslaan worden ze als spelers van die teams geschreven. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
@@ -1858,7 +1861,7 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen) en slaat u op.</translation>
+        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de transferpagina, Knippen en Plakken, of door ze te slepen) en slaat u op.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
@@ -1885,7 +1888,7 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: een ander programma slaat de bestanden van het spel op; dat programma mag zijn onvoltooide opslag zelf afmaken.</translation>
+        <translation>%1: een ander programma slaat de bestanden van het spel op. Obrix laat dat programma het opslaan zelf afmaken.</translation>
     </message>
 </context>
 <context>
@@ -1946,15 +1949,17 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>Max. vaardigheden</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation>Alles herstellen</translation>
+        <translation>Alles opnieuw instellen</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>Commentaar</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>Naam in commentaar</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -1974,7 +1979,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Facial Hair:</source>
-        <translation>Gezichtshaar:</translation>
+        <translation>Baard:</translation>
     </message>
     <message>
         <source>Skin Colour:</source>
@@ -2002,6 +2007,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Spelinzicht:</translation>
     </message>
     <message>
@@ -2034,6 +2040,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Schotprec.</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ De naam blijft zoals hij was.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Tackelen:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Wit</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Getint</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Bruin</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Zwart</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Blond</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rood</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Afk.</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Goed</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Gem.</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Getint</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Bruin</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Donker</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Blond</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Bruin</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Zwart</translation>
     </message>
 </context>
 <context>
@@ -2241,15 +2267,15 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Skr</translation>
+        <translation>SKr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Spr</translation>
+        <translation>SPr</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>Snh</translation>
+        <translation>Snl</translation>
     </message>
     <message>
         <source>Tac</source>
@@ -2387,10 +2413,12 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Waarde</translation>
+        <extracomment>The player&apos;s market value.</extracomment>
+        <translation>Marktwaarde</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>International</translation>
     </message>
     <message>
@@ -2403,6 +2431,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Spelinzicht</translation>
     </message>
     <message>
@@ -2451,14 +2480,17 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>=</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>&gt;</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>&lt;</translation>
     </message>
     <message>
@@ -2475,7 +2507,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Herstellen</translation>
+        <translation>&amp;Opnieuw instellen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2556,7 +2588,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Facial Hair</source>
-        <translation>Gezichtshaar</translation>
+        <translation>Baard</translation>
     </message>
     <message>
         <source>Skin Colour</source>
@@ -2564,6 +2596,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Gem. vaard.</translation>
     </message>
     <message>
@@ -2580,6 +2613,7 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>Inz</translation>
     </message>
     <message>
@@ -2595,10 +2629,6 @@ De naam blijft zoals hij was.</translation>
         <translation>Con</translation>
     </message>
     <message>
-        <source>Hac</source>
-        <translation>Kop</translation>
-    </message>
-    <message>
         <source>Pas</source>
         <translation>Pas</translation>
     </message>
@@ -2608,19 +2638,23 @@ De naam blijft zoals hij was.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Skr</translation>
+        <translation>SKr</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Spr</translation>
+        <translation>SPr</translation>
     </message>
     <message>
         <source>Spd</source>
-        <translation>Snh</translation>
+        <translation>Snl</translation>
     </message>
     <message>
         <source>Tac</source>
         <translation>Tac</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Kop</translation>
     </message>
 </context>
 <context>
@@ -2675,16 +2709,16 @@ De naam blijft zoals hij was.</translation>
         <translation>Een competitie kan niet worden verplaatst.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>Het team is vol (20 spelers)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Dit team heeft al 20 spelers. Kies het in de linkerlijst van de transferpagina om het er meer te geven, tot 26.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>Het team is vol (26 spelers)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>Dit team is vol: een team heeft hoogstens 26 spelers.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Een team kan niet minder dan 11 spelers hebben</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Een team kan niet minder dan 11 spelers hebben.</translation>
     </message>
 </context>
 </TS>

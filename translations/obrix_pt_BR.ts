@@ -172,12 +172,12 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
         <translation>Sueco</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Feche o Obrix e inicie-o de novo para que a mudança de idioma tenha efeito!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Idioma dos nomes do jogo:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>O Obrix mostrará os nomes no idioma escolhido a partir da próxima inicialização.</translation>
     </message>
 </context>
 <context>
@@ -328,14 +328,6 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Restaurar backup devolve os arquivos do jogo ao estado do backup feito em %1. Escolher outra pasta abre outra pasta do Golvar.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Não há backup utilizável desta pasta para restaurar. Escolher outra pasta abre outra pasta do Golvar.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Restaurar backup</translation>
     </message>
@@ -362,14 +354,6 @@ O Obrix continua com o banco de dados de %3.</translation>
         <translation>Você modificou os dados. Deseja salvar as alterações antes de sair do Obrix?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Os arquivos do jogo foram alterados por outro programa desde que o Obrix os leu (%1).
-
-Recarregar os lê novamente e descarta suas alterações. Salvar por cima substitui o que o outro programa salvou pelos dados mostrados aqui.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Recarregar</translation>
     </message>
@@ -388,6 +372,22 @@ Recarregar os lê novamente e descarta suas alterações. Salvar por cima substi
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: a pasta do jogo está sendo usada por outro programa. Nada foi salvo; salve novamente quando ele terminar.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>“Restaurar backup” devolve os arquivos do jogo ao estado do backup feito em %1. “Escolher outra pasta” abre outra pasta do Golvar.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Não há backup utilizável desta pasta para restaurar. “Escolher outra pasta” abre outra pasta do Golvar.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Os arquivos do jogo foram alterados por outro programa desde que o Obrix os leu (%1).
+
+“Recarregar” lê os arquivos novamente e descarta suas alterações. “Salvar por cima” substitui o que o outro programa salvou pelos dados mostrados aqui.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Recarregar os lê novamente e descarta suas alterações. Salvar por cima substi
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Não foi possível fazer o backup dos arquivos de dados originais do Golvar em
 %1
 
-Sem um backup, Restaurar não poderá desfazer as alterações que você salvar agora.
+Sem um backup, “Restaurar” não poderá desfazer as alterações que você salvar agora.
 Deseja salvar sem backup?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Deseja salvar sem backup?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Não foi possível fazer o backup dos arquivos de dados originais do Golvar em
 %1
 
 %2
 
-Sem um backup, Restaurar não poderá desfazer as alterações que você salvar agora.
+Sem um backup, “Restaurar” não poderá desfazer as alterações que você salvar agora.
 Deseja salvar sem backup?</translation>
     </message>
 </context>
@@ -650,11 +650,7 @@ Deseja salvar sem backup?</translation>
     </message>
     <message>
         <source>Import Table: Preview</source>
-        <translation>Importar tabela: visualização</translation>
-    </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 em %2 da tabela de %3. OK aplica todas em uma só etapa.</translation>
+        <translation>Importar tabela: pré-visualização</translation>
     </message>
     <message numerus="yes">
         <source>%n changes</source>
@@ -704,13 +700,13 @@ Deseja salvar sem backup?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>As edições deixam %n item de que o jogo pode não gostar, listado em Verificar banco de dados (os arquivos do jogo conseguem armazená-lo). Salvar mesmo assim?</numerusform>
-            <numerusform>As edições deixam %n itens de que o jogo pode não gostar, listados em Verificar banco de dados (os arquivos do jogo conseguem armazená-los). Salvar mesmo assim?</numerusform>
+            <numerusform>Após as edições, resta %n item que pode causar problemas no jogo, listado em “Verificar banco de dados” (os arquivos do jogo conseguem armazená-lo). Salvar mesmo assim?</numerusform>
+            <numerusform>Após as edições, restam %n itens que podem causar problemas no jogo, listados em “Verificar banco de dados” (os arquivos do jogo conseguem armazená-los). Salvar mesmo assim?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>O banco de dados tem erros que causariam problemas à gravação ou ao jogo; nada foi salvo. Eles estão listados em Verificar banco de dados: clique duas vezes em um deles para ir ao seu registro.</translation>
+        <translation>O banco de dados tem erros que fariam a gravação ou o jogo falhar; nada foi salvo. Eles estão listados em “Verificar banco de dados”: clique duas vezes em um deles para ir ao seu registro.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -818,6 +814,10 @@ Deseja salvar sem backup?</translation>
         <source>players</source>
         <translation>jogadores</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 em %2 da tabela de %3. “OK” aplica todas em uma só etapa.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -834,10 +834,6 @@ Deseja salvar sem backup?</translation>
         <translation>&amp;Verificar banco de dados...</translation>
     </message>
     <message>
-        <source>C&amp;hanges</source>
-        <translation>A&amp;lterações</translation>
-    </message>
-    <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
         <translation>Gravar jogadores, times ou ligas em um arquivo de planilha
@@ -846,7 +842,7 @@ Exportar tabela</translation>
     <message>
         <source>Apply a spreadsheet file&apos;s changes, after a preview
 Import Table</source>
-        <translation>Aplicar as alterações de um arquivo de planilha, após uma visualização
+        <translation>Aplicar as alterações de um arquivo de planilha, após uma pré-visualização
 Importar tabela</translation>
     </message>
     <message>
@@ -872,10 +868,6 @@ Alterações</translation>
     <message>
         <source>Ex&amp;port...</source>
         <translation>E&amp;xportar...</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Salvar dados</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -938,16 +930,8 @@ Alterações</translation>
         <translation>Trocar &amp;jogadores</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Memorizar &amp;time</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
         <translation>&amp;Aplicar time memorizado</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>&amp;Preferências...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -960,10 +944,6 @@ Alterações</translation>
     <message>
         <source>T&amp;ransfer Page</source>
         <translation>Página de &amp;transferência</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>Página de &amp;estatísticas</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1010,30 +990,6 @@ Exportar</translation>
 Make Jersey Thumbnails</source>
         <translation>Gerar imagens em miniatura dos arquivos de camisas
 Gerar miniaturas das camisas</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Copiar o jogador/time selecionado para a área de transferência
-Copiar</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Recortar o jogador selecionado; Colar em um time o move para lá
-Recortar</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Inserir o jogador/time copiado no time/liga
-Colar</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Excluir um jogador/time de um time/liga
-Excluir</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1098,7 +1054,7 @@ Restaurar</translation>
     <message>
         <source>Quit Obrix; unsaved changes are asked about first
 Exit</source>
-        <translation>Sair do Obrix; antes, pergunta sobre as alterações não salvas
+        <translation>Sair do Obrix (antes, você será consultado sobre as alterações não salvas)
 Sair</translation>
     </message>
     <message>
@@ -1124,12 +1080,6 @@ Nova liga</translation>
 Remember Team</source>
         <translation>Memorizar o uniforme e os nomes do time selecionado
 Memorizar time</translation>
-    </message>
-    <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Dar ao time selecionado o que foi memorizado com Memorizar time
-Aplicar time memorizado</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
@@ -1189,6 +1139,56 @@ About</source>
         <translation>Exibir informações do programa, número da versão e direitos autorais
 Sobre</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>A&amp;lterações</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>Salvar &amp;dados</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Memorizar &amp;time</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>&amp;Preferências...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>Página de &amp;estatísticas</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Copiar o jogador ou o time selecionado para a área de transferência
+Copiar</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Recortar o jogador selecionado; “Colar” em um time o leva para lá
+Recortar</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Colar o jogador copiado em um time, ou o time copiado em uma liga
+Colar</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Excluir o jogador ou o time selecionado
+Excluir</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Dar ao time selecionado o uniforme e os nomes guardados com “Memorizar time”
+Aplicar time memorizado</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
@@ -1210,7 +1210,7 @@ Sobre</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>A operação (%1) falhou e nem todos os arquivos antigos puderam ser repostos, então o conjunto está misturado: %2. O conteúdo antigo foi mantido ao lado deles (%3); o editor completa o conjunto na próxima vez que carregar esta pasta.</translation>
+        <translation>A operação (%1) falhou e nem todos os arquivos antigos puderam ser repostos, então agora há arquivos antigos e novos misturados: %2. O conteúdo antigo foi mantido ao lado deles (%3); o editor completa os arquivos na próxima vez que carregar esta pasta.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
@@ -1236,7 +1236,7 @@ Sobre</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Este time já tem jogadores demais (26)!</translation>
+        <translation>Este time já tem o máximo de 26 jogadores.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,11 +1244,11 @@ Sobre</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Só é possível copiar um jogador para a área de transferência!</translation>
+        <translation>Só é possível copiar um jogador para a área de transferência.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>Um jogador só pode ser colado em um time!</translation>
+        <translation>Um jogador só pode ser colado em um time.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1290,16 +1290,6 @@ Sobre</translation>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Falhou!  %s
-(Código %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() falhou!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Importar de arquivos DB</translation>
     </message>
@@ -1317,6 +1307,7 @@ Sobre</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
         <translation>Importando transferência %d/%d ...</translation>
     </message>
     <message>
@@ -1349,7 +1340,7 @@ Sobre</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>O arquivo CUSTOM.DB parece estar corrompido. A importação falhou!</translation>
+        <translation>O arquivo CUSTOM.DB parece estar corrompido. A importação falhou.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1365,11 +1356,11 @@ Sobre</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>O banco de dados não tem liga na posição %d para servir de base aos times de um arquivo GLV. A importação falhou!</translation>
+        <translation>O banco de dados não tem liga na posição %d para servir de base aos times de um arquivo GLV. A importação falhou.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>O time %d do arquivo GLV não tem um time que lhe sirva de base na liga da posição %d. A importação falhou!</translation>
+        <translation>O time %d do arquivo GLV não tem um time que lhe sirva de base na liga da posição %d. A importação falhou.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1439,6 +1430,16 @@ Sobre</translation>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Não foi possível iniciar o programa compactador, que lê e grava os arquivos de intercâmbio: %s
+(Erro do sistema %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>o sistema não informou o motivo</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,9 +1478,10 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>A T E N Ç Ã O !
 
-Esta ação vai salvar PERMANENTEMENTE as alterações que você fez nos arquivos de dados do Golvar. Alguns times e jogadores podem ser anunciados com seus nomes originais.
+Esta ação vai salvar PERMANENTEMENTE as alterações que você fez nos arquivos de dados do Golvar. A narração pode chamar alguns times e jogadores pelos nomes originais.
 
 Se você não quiser fazer alterações permanentes nos arquivos, sugerimos usar a função Arquivo/Exportar.
 
@@ -1561,6 +1563,7 @@ Deseja continuar?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Valor a alterar:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Deseja continuar?</translation>
     <message>
         <source>Skills</source>
         <translation>Habilidades</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Goleiros</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1597,7 +1596,7 @@ Deseja continuar?</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Posicionamento</translation>
+        <translation>Visão de jogo</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -1622,14 +1621,6 @@ Deseja continuar?</translation>
     <message>
         <source>Reaction</source>
         <translation>Reação</translation>
-    </message>
-    <message>
-        <source>Shooting Power</source>
-        <translation>Força do chute</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Precisão do chute</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -1662,6 +1653,18 @@ Deseja continuar?</translation>
     <message>
         <source>players</source>
         <translation>jogadores</translation>
+    </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Goleiros</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Força do chute</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Precisão do chute</translation>
     </message>
 </context>
 <context>
@@ -1885,7 +1888,7 @@ Seus arquivos ficam como estão, onde Arquivo/Importar pode tentar lê-los de no
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: outro programa está salvando os arquivos do jogo; a gravação inacabada dele fica para ele terminar.</translation>
+        <translation>%1: outro programa está salvando os arquivos do jogo. O Obrix deixa que esse programa termine de salvar.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +1949,7 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>Habilidades máx.</translation>
     </message>
     <message>
@@ -1954,7 +1958,8 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>Narração</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>Nome na narração</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2002,7 +2007,8 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Awareness:</source>
-        <translation>Posicionamento:</translation>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
+        <translation>Visão de jogo:</translation>
     </message>
     <message>
         <source>Ball Control:</source>
@@ -2034,6 +2040,7 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Prec. chute</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Desarme:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Branco</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Bronzeado</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Moreno</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Negro</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Loiro</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Ruivo</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Abrev.</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Bom</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Médio</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Branca</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Bronzeada</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Parda</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Negra</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Loiro</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Castanho</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Ruivo</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Preto</translation>
     </message>
 </context>
 <context>
@@ -2213,11 +2239,11 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Psc</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctb</translation>
+        <translation>Ctl</translation>
     </message>
     <message>
         <source>Cre</source>
@@ -2241,11 +2267,11 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Fch</translation>
+        <translation>Frç</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Pch</translation>
+        <translation>Prc</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2387,11 +2413,13 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Valor</translation>
+        <extracomment>The player&apos;s market value.</extracomment>
+        <translation>Valor de mercado</translation>
     </message>
     <message>
         <source>International</source>
-        <translation>Internacional</translation>
+        <extracomment>Whether the player plays for his national team.</extracomment>
+        <translation>Seleção</translation>
     </message>
     <message>
         <source>Acceleration</source>
@@ -2403,7 +2431,8 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Awareness</source>
-        <translation>Posicionamento</translation>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
+        <translation>Visão de jogo</translation>
     </message>
     <message>
         <source>Ball Control</source>
@@ -2451,14 +2480,17 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>Igual</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>Maior</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>Menor</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Média hab.</translation>
     </message>
     <message>
@@ -2580,11 +2613,12 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Awr</source>
-        <translation>Psc</translation>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Bct</source>
-        <translation>Ctb</translation>
+        <translation>Ctl</translation>
     </message>
     <message>
         <source>Cre</source>
@@ -2593,10 +2627,6 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Fit</source>
         <translation>Fís</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>Cab</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2608,11 +2638,11 @@ O nome anterior foi mantido.</translation>
     </message>
     <message>
         <source>Spw</source>
-        <translation>Fch</translation>
+        <translation>Frç</translation>
     </message>
     <message>
         <source>Sac</source>
-        <translation>Pch</translation>
+        <translation>Prc</translation>
     </message>
     <message>
         <source>Spd</source>
@@ -2621,6 +2651,10 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Tac</source>
         <translation>Des</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Cab</translation>
     </message>
 </context>
 <context>
@@ -2675,16 +2709,16 @@ O nome anterior foi mantido.</translation>
         <translation>Não é possível transferir uma liga.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>O time está completo (20 jogadores)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Este time já tem 20 jogadores. Para lhe dar mais, até 26, escolha-o na lista da esquerda da página de transferência.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>O time está completo (26 jogadores)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>O elenco está completo: um time tem no máximo 26 jogadores.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Um time não pode ter menos de 11 jogadores</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Um time não pode ter menos de 11 jogadores.</translation>
     </message>
 </context>
 </TS>

@@ -38,7 +38,7 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     </message>
     <message>
         <source>Transfer</source>
-        <translation>Flytta</translation>
+        <translation>Övergångar</translation>
     </message>
     <message>
         <source>Stats</source>
@@ -172,12 +172,12 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
         <translation>Svenska</translation>
     </message>
     <message>
-        <source>Please close down Obrix and restart before change of language takes effect!</source>
-        <translation>Stäng Obrix och starta om det för att språkbytet ska gälla!</translation>
-    </message>
-    <message>
         <source>Language of the game&apos;s names:</source>
         <translation>Språk för spelets namn:</translation>
+    </message>
+    <message>
+        <source>Obrix shows the names in the chosen language from its next start.</source>
+        <translation>Obrix visar namnen på det valda språket från nästa start.</translation>
     </message>
 </context>
 <context>
@@ -260,11 +260,11 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     </message>
     <message>
         <source>Remove League &apos;%1&apos;</source>
-        <translation>Plocka bort ligan ”%1”</translation>
+        <translation>Ta bort ligan ”%1”</translation>
     </message>
     <message>
         <source>Apply Remembered Team</source>
-        <translation>Tillämpa ihågkommet lag</translation>
+        <translation>Tillämpa memorerat lag</translation>
     </message>
     <message>
         <source>Done: %1</source>
@@ -328,14 +328,6 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
 %3</translation>
     </message>
     <message>
-        <source>Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Återställ säkerhetskopia lägger tillbaka spelets filer så som de säkerhetskopierades %1. Välj en annan mapp öppnar en annan Golvar-mapp.</translation>
-    </message>
-    <message>
-        <source>There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
-        <translation>Det finns ingen användbar säkerhetskopia av den här mappen att återställa. Välj en annan mapp öppnar en annan Golvar-mapp.</translation>
-    </message>
-    <message>
         <source>Restore Backup</source>
         <translation>Återställ säkerhetskopia</translation>
     </message>
@@ -362,14 +354,6 @@ Obrix fortsätter med databasen i %3.</translation>
         <translation>Du har ändrat data. Vill du spara ändringarna innan du avslutar Obrix?</translation>
     </message>
     <message>
-        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
-
-Reload reads them again and drops your changes. Save Over Them replaces what the other program saved with the data shown here.</source>
-        <translation>Spelets filer har ändrats av ett annat program sedan Obrix läste dem (%1).
-
-Läs in igen läser dem på nytt och kastar dina ändringar. Spara över dem ersätter det som det andra programmet sparade med de data som visas här.</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>Läs in igen</translation>
     </message>
@@ -388,6 +372,22 @@ Läs in igen läser dem på nytt och kastar dina ändringar. Spara över dem ers
     <message>
         <source>%1: the game folder is in use by another program. Nothing was saved; please save again once it has finished.</source>
         <translation>%1: spelmappen används av ett annat program. Inget sparades; spara igen när det är klart.</translation>
+    </message>
+    <message>
+        <source>“Restore Backup” puts back the game&apos;s files as they were backed up on %1. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>”Återställ säkerhetskopia” lägger tillbaka spelets filer så som de säkerhetskopierades %1. ”Välj en annan mapp” öppnar en annan Golvar-mapp.</translation>
+    </message>
+    <message>
+        <source>There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.</source>
+        <translation>Det finns ingen användbar säkerhetskopia av den här mappen att återställa. ”Välj en annan mapp” öppnar en annan Golvar-mapp.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files were changed by another program since Obrix read them (%1).
+
+“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved with the data shown here.</source>
+        <translation>Spelets filer har ändrats av ett annat program sedan Obrix läste dem (%1).
+
+”Läs in igen” läser in filerna på nytt och tar bort dina ändringar. ”Spara över dem” ersätter det som det andra programmet sparade med de data som visas här.</translation>
     </message>
 </context>
 <context>
@@ -436,12 +436,12 @@ Läs in igen läser dem på nytt och kastar dina ändringar. Spara över dem ers
         <source>The original Golvar data files could not be backed up to
 %1
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Golvars ursprungliga datafiler kunde inte säkerhetskopieras till
 %1
 
-Utan säkerhetskopia kan Återställ inte ångra de ändringar du sparar nu.
+Utan säkerhetskopia kan ”Återställ” inte ångra de ändringar du sparar nu.
 Vill du spara utan säkerhetskopia?</translation>
     </message>
     <message>
@@ -450,14 +450,14 @@ Vill du spara utan säkerhetskopia?</translation>
 
 %2
 
-Without a backup, Restore cannot undo the changes you save now.
+Without a backup, “Restore” cannot undo the changes you save now.
 Do you wish to save without a backup?</source>
         <translation>Golvars ursprungliga datafiler kunde inte säkerhetskopieras till
 %1
 
 %2
 
-Utan säkerhetskopia kan Återställ inte ångra de ändringar du sparar nu.
+Utan säkerhetskopia kan ”Återställ” inte ångra de ändringar du sparar nu.
 Vill du spara utan säkerhetskopia?</translation>
     </message>
 </context>
@@ -652,10 +652,6 @@ Vill du spara utan säkerhetskopia?</translation>
         <source>Import Table: Preview</source>
         <translation>Importera tabell: förhandsgranskning</translation>
     </message>
-    <message>
-        <source>%1 in %2 of the %3 table. OK applies them all as one step.</source>
-        <translation>%1 i %2 i tabellen för %3. OK tillämpar alla som ett steg.</translation>
-    </message>
     <message numerus="yes">
         <source>%n changes</source>
         <translation>
@@ -704,13 +700,13 @@ Vill du spara utan säkerhetskopia?</translation>
     <message numerus="yes">
         <source>The edits leave %n things the game may not like, listed in Check Database (the game&apos;s files can hold them). Save anyway?</source>
         <translation>
-            <numerusform>Ändringarna lämnar %n sak som spelet kanske inte tycker om; den visas i Kontrollera databasen (spelets filer kan lagra den). Spara ändå?</numerusform>
-            <numerusform>Ändringarna lämnar %n saker som spelet kanske inte tycker om; de visas i Kontrollera databasen (spelets filer kan lagra dem). Spara ändå?</numerusform>
+            <numerusform>Efter ändringarna finns %n sak kvar som kan ställa till problem i spelet; den visas i ”Kontrollera databasen” (spelets filer kan lagra den). Spara ändå?</numerusform>
+            <numerusform>Efter ändringarna finns %n saker kvar som kan ställa till problem i spelet; de visas i ”Kontrollera databasen” (spelets filer kan lagra dem). Spara ändå?</numerusform>
         </translation>
     </message>
     <message>
         <source>The database has errors that the save or the game would stumble on; nothing was saved. They are listed in Check Database: double-click one to go to its record.</source>
-        <translation>Databasen har fel som sparandet eller spelet skulle snubbla på; inget sparades. De visas i Kontrollera databasen: dubbelklicka på ett fel för att gå till dess post.</translation>
+        <translation>Databasen har fel som skulle få sparandet eller spelet att fallera; inget sparades. De visas i ”Kontrollera databasen”: dubbelklicka på ett fel för att gå till dess post.</translation>
     </message>
     <message>
         <source>Changes</source>
@@ -726,11 +722,11 @@ Vill du spara utan säkerhetskopia?</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation>Återför</translation>
+        <translation>Återställ värde</translation>
     </message>
     <message>
         <source>Revert Record</source>
-        <translation>Återför post</translation>
+        <translation>Återställ post</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -776,7 +772,7 @@ Vill du spara utan säkerhetskopia?</translation>
     </message>
     <message>
         <source>Severity</source>
-        <translation>Allvar</translation>
+        <translation>Allvarlighetsgrad</translation>
     </message>
     <message>
         <source>Code</source>
@@ -818,6 +814,10 @@ Vill du spara utan säkerhetskopia?</translation>
         <source>players</source>
         <translation>spelare</translation>
     </message>
+    <message>
+        <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
+        <translation>%1 i %2 i tabellen för %3. ”OK” tillämpar alla som ett steg.</translation>
+    </message>
 </context>
 <context>
     <name>commands</name>
@@ -834,10 +834,6 @@ Vill du spara utan säkerhetskopia?</translation>
         <translation>Kontrollera &amp;databasen...</translation>
     </message>
     <message>
-        <source>C&amp;hanges</source>
-        <translation>&amp;Ändringar</translation>
-    </message>
-    <message>
         <source>Write players, teams or leagues to a spreadsheet file
 Export Table</source>
         <translation>Skriv spelare, lag eller ligor till en kalkylbladsfil
@@ -852,7 +848,7 @@ Importera tabell</translation>
     <message>
         <source>List what the game or the save would stumble on
 Check Database</source>
-        <translation>Lista det som spelet eller sparandet skulle snubbla på
+        <translation>Lista det som skulle få spelet eller sparandet att fallera
 Kontrollera databasen</translation>
     </message>
     <message>
@@ -874,16 +870,12 @@ Changes</source>
         <translation>&amp;Exportera...</translation>
     </message>
     <message>
-        <source>Save Data</source>
-        <translation>Spara data</translation>
-    </message>
-    <message>
         <source>&amp;Restore</source>
         <translation>&amp;Återställ</translation>
     </message>
     <message>
         <source>&amp;Make Jersey Thumbnails</source>
-        <translation>&amp;Skapa tröjminiatyrer</translation>
+        <translation>S&amp;kapa tröjminiatyrer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -938,16 +930,8 @@ Changes</source>
         <translation>Byt plats på s&amp;pelare</translation>
     </message>
     <message>
-        <source>&amp;Remember Team</source>
-        <translation>Kom i&amp;håg lag</translation>
-    </message>
-    <message>
         <source>Appl&amp;y Remembered Team</source>
-        <translation>Tillä&amp;mpa ihågkommet lag</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences...</source>
-        <translation>Inställninga&amp;r...</translation>
+        <translation>Tillä&amp;mpa memorerat lag</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -959,11 +943,7 @@ Changes</source>
     </message>
     <message>
         <source>T&amp;ransfer Page</source>
-        <translation>&amp;Flyttsida</translation>
-    </message>
-    <message>
-        <source>&amp;Stats Page</source>
-        <translation>S&amp;tatistiksida</translation>
+        <translation>&amp;Övergångssida</translation>
     </message>
     <message>
         <source>&amp;Next Pane</source>
@@ -1003,37 +983,13 @@ Exportera</translation>
     </message>
     <message>
         <source>Transfer Teams and Players\Transfer</source>
-        <translation>Flytta lag och spelare\Flytta</translation>
+        <translation>Flytta lag och spelare\Övergångar</translation>
     </message>
     <message>
         <source>Generate thumbnail images of jersey files
 Make Jersey Thumbnails</source>
         <translation>Skapa miniatyrbilder av tröjfilerna
 Skapa tröjminiatyrer</translation>
-    </message>
-    <message>
-        <source>Copy the selected Player/Team and put it on the Clipboard
-Copy</source>
-        <translation>Kopiera den valda spelaren eller det valda laget till urklipp
-Kopiera</translation>
-    </message>
-    <message>
-        <source>Cut the selected player; Paste on a team moves it there
-Cut</source>
-        <translation>Klipp ut den valda spelaren; Klistra in på ett lag flyttar spelaren dit
-Klipp ut</translation>
-    </message>
-    <message>
-        <source>Insert the copied Player/Team to Team/League
-Paste</source>
-        <translation>Klistra in den kopierade spelaren i ett lag eller det kopierade laget i en liga
-Klistra in</translation>
-    </message>
-    <message>
-        <source>Delete a player/team from a team/league
-Delete</source>
-        <translation>Ta bort en spelare ur ett lag eller ett lag ur en liga
-Ta bort</translation>
     </message>
     <message>
         <source>Find a player or a team\Find</source>
@@ -1080,13 +1036,13 @@ Exportera liga</translation>
     <message>
         <source>Swap the two teams selected on the Transfer page between their leagues
 Swap Teams</source>
-        <translation>Låt de två lag som valts på fliken Flytta byta liga med varandra
+        <translation>Låt de två lag som valts på fliken Övergångar byta liga med varandra
 Byt plats på lag</translation>
     </message>
     <message>
         <source>Swap the two players selected on the Transfer page between their teams
 Swap Players</source>
-        <translation>Låt de två spelare som valts på fliken Flytta byta lag med varandra
+        <translation>Låt de två spelare som valts på fliken Övergångar byta lag med varandra
 Byt plats på spelare</translation>
     </message>
     <message>
@@ -1124,12 +1080,6 @@ Ny liga</translation>
 Remember Team</source>
         <translation>Kom ihåg det valda lagets matchställ och namn
 Kom ihåg lag</translation>
-    </message>
-    <message>
-        <source>Give the selected team what was remembered with Remember Team
-Apply Remembered Team</source>
-        <translation>Ge det valda laget det som sparades med Kom ihåg lag
-Tillämpa ihågkommet lag</translation>
     </message>
     <message>
         <source>Move to the next pane: tree, data sheet, roster
@@ -1189,6 +1139,56 @@ About</source>
         <translation>Visa programinformation, versionsnummer och upphovsrätt
 Om</translation>
     </message>
+    <message>
+        <source>&amp;Changes</source>
+        <translation>&amp;Ändringar</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <translation>&amp;Spara data</translation>
+    </message>
+    <message>
+        <source>Remem&amp;ber Team</source>
+        <translation>Kom i&amp;håg lag</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Inställninga&amp;r...</translation>
+    </message>
+    <message>
+        <source>St&amp;ats Page</source>
+        <translation>S&amp;tatistiksida</translation>
+    </message>
+    <message>
+        <source>Copy the selected player or team to the clipboard
+Copy</source>
+        <translation>Kopiera den valda spelaren eller det valda laget till urklipp
+Kopiera</translation>
+    </message>
+    <message>
+        <source>Cut the selected player; “Paste” on a team moves him there
+Cut</source>
+        <translation>Klipp ut den valda spelaren; ”Klistra in” på ett lag flyttar spelaren dit
+Klipp ut</translation>
+    </message>
+    <message>
+        <source>Paste the copied player into a team, or the copied team into a league
+Paste</source>
+        <translation>Klistra in den kopierade spelaren i ett lag, eller det kopierade laget i en liga
+Klistra in</translation>
+    </message>
+    <message>
+        <source>Delete the selected player or team
+Delete</source>
+        <translation>Ta bort den valda spelaren eller det valda laget
+Ta bort</translation>
+    </message>
+    <message>
+        <source>Give the selected team the kit and names kept with “Remember Team”
+Apply Remembered Team</source>
+        <translation>Ge det valda laget matchställ och namn som memorerats med ”Kom ihåg lag”
+Tillämpa memorerat lag</translation>
+    </message>
 </context>
 <context>
     <name>committexts</name>
@@ -1210,11 +1210,11 @@ Om</translation>
     </message>
     <message>
         <source>The %1 failed and the old files could not all be put back, so the set is mixed: %2. The old contents are kept beside them (%3); the editor finishes the set at the next load of this folder.</source>
-        <translation>Åtgärden (%1) misslyckades och alla gamla filer kunde inte läggas tillbaka, så uppsättningen är blandad: %2. Det gamla innehållet finns kvar bredvid dem (%3); redigeraren gör klart uppsättningen nästa gång den här mappen läses in.</translation>
+        <translation>Åtgärden (%1) misslyckades och alla gamla filer kunde inte läggas tillbaka, så filerna är nu delvis gamla, delvis nya: %2. Det gamla innehållet finns kvar bredvid dem (%3); redigeraren gör klart filerna nästa gång den här mappen läses in.</translation>
     </message>
     <message>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
-        <translation>En avbruten åtgärd (%1) i %2 kunde inte slutföras: %3. Det gamla innehållet finns kvar bredvid filerna (namn som slutar på &quot;.obrix-old...&quot;) och loggen i %4.</translation>
+        <translation>En avbruten åtgärd (%1) i %2 kunde inte slutföras: %3. Det gamla innehållet finns kvar bredvid filerna (namn som slutar på ”.obrix-old...”) och loggen i %4.</translation>
     </message>
 </context>
 <context>
@@ -1236,7 +1236,7 @@ Om</translation>
     <name>editingtexts</name>
     <message>
         <source>Too many players (26) in this team already!</source>
-        <translation>Laget har redan för många spelare (26)!</translation>
+        <translation>Laget har redan högsta antalet spelare, 26.</translation>
     </message>
     <message>
         <source>Cannot edit European Competition Fixtures.</source>
@@ -1244,11 +1244,11 @@ Om</translation>
     </message>
     <message>
         <source>Can only copy a player to clipboard!</source>
-        <translation>Endast en spelare kan kopieras till urklipp!</translation>
+        <translation>Endast en spelare kan kopieras till urklipp.</translation>
     </message>
     <message>
         <source>Can only paste player to a team!</source>
-        <translation>En spelare kan bara klistras in i ett lag!</translation>
+        <translation>En spelare kan bara klistras in i ett lag.</translation>
     </message>
     <message>
         <source>New League</source>
@@ -1290,16 +1290,6 @@ Om</translation>
 <context>
     <name>exchangetexts</name>
     <message>
-        <source>Failed!  %s
-(Code is %d)</source>
-        <translation>Misslyckades!  %s
-(Felkod %d)</translation>
-    </message>
-    <message>
-        <source>FormatMessage() failed!</source>
-        <translation>FormatMessage() misslyckades!</translation>
-    </message>
-    <message>
         <source>Import from DB files</source>
         <translation>Importera från DB-filer</translation>
     </message>
@@ -1317,7 +1307,8 @@ Om</translation>
     </message>
     <message>
         <source>Importing Xfer %d/%d ...</source>
-        <translation>Importerar flytt %d/%d ...</translation>
+        <extracomment>Xfer: one of the exchange files&apos; transfer records.</extracomment>
+        <translation>Importerar övergång %d/%d ...</translation>
     </message>
     <message>
         <source>Importing Team %d/%d %s...</source>
@@ -1349,7 +1340,7 @@ Om</translation>
     </message>
     <message>
         <source>File CUSTOM.DB appears to be corrupted. Import failed!</source>
-        <translation>Filen CUSTOM.DB verkar vara skadad. Importen misslyckades!</translation>
+        <translation>Filen CUSTOM.DB verkar vara skadad. Importen misslyckades.</translation>
     </message>
     <message>
         <source>Importing GLV file...</source>
@@ -1365,11 +1356,11 @@ Om</translation>
     </message>
     <message>
         <source>The database has no league at position %d for the teams of a GLV file to be based on. Import failed!</source>
-        <translation>Databasen har ingen liga på plats %d som GLV-filens lag kan bygga på. Importen misslyckades!</translation>
+        <translation>Databasen har ingen liga på plats %d som GLV-filens lag kan bygga på. Importen misslyckades.</translation>
     </message>
     <message>
         <source>Team %d of the GLV file has no team to be based on in the league at position %d. Import failed!</source>
-        <translation>Lag %d i GLV-filen har inget lag att bygga på i ligan på plats %d. Importen misslyckades!</translation>
+        <translation>Lag %d i GLV-filen har inget lag att bygga på i ligan på plats %d. Importen misslyckades.</translation>
     </message>
     <message>
         <source>GLV Files (*.GLV)|*.GLV|All Files (*.*)|*.*|</source>
@@ -1439,6 +1430,16 @@ Om</translation>
         <source>Ready</source>
         <translation>Klar</translation>
     </message>
+    <message>
+        <source>The packer program, which reads and writes the exchange files, could not be started: %s
+(System error %d)</source>
+        <translation>Packprogrammet, som läser och skriver utbytesfilerna, kunde inte startas: %s
+(Systemfel %d)</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>systemet angav ingen orsak</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1477,6 +1478,7 @@ This action will save changes you have made to Golvar data files PERMANENTLY. So
 If you do not wish to make permanent changes to the files, it is suggested that you use the File/Export feature.
 
 Do you wish to continue?</source>
+        <extracomment>&quot;announced&quot;: the match commentator may say some teams&apos; and players&apos; original names, since the spoken names are recordings the editor cannot change.</extracomment>
         <translation>V A R N I N G !
 
 Den här åtgärden sparar dina ändringar i Golvars datafiler PERMANENT. Kommentatorn kan nämna vissa lag och spelare med deras ursprungliga namn.
@@ -1561,6 +1563,7 @@ Vill du fortsätta?</translation>
     </message>
     <message>
         <source>Value to change:</source>
+        <extracomment>The amount added to (or, when negative, taken from) each ticked skill.</extracomment>
         <translation>Värde att ändra med:</translation>
     </message>
     <message>
@@ -1570,10 +1573,6 @@ Vill du fortsätta?</translation>
     <message>
         <source>Skills</source>
         <translation>Färdigheter</translation>
-    </message>
-    <message>
-        <source>Goal Keepers</source>
-        <translation>Målvakter</translation>
     </message>
     <message>
         <source>Defenders</source>
@@ -1624,14 +1623,6 @@ Vill du fortsätta?</translation>
         <translation>Reaktion</translation>
     </message>
     <message>
-        <source>Shooting Power</source>
-        <translation>Skottkraft</translation>
-    </message>
-    <message>
-        <source>Shooting Accuracy</source>
-        <translation>Skottprecision</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Snabbhet</translation>
     </message>
@@ -1663,48 +1654,60 @@ Vill du fortsätta?</translation>
         <source>players</source>
         <translation>spelare</translation>
     </message>
+    <message>
+        <source>Goalkeepers</source>
+        <translation>Målvakter</translation>
+    </message>
+    <message>
+        <source>Shot Power</source>
+        <translation>Skottkraft</translation>
+    </message>
+    <message>
+        <source>Shot Accuracy</source>
+        <translation>Skottprecision</translation>
+    </message>
 </context>
 <context>
     <name>keptleaguetexts</name>
     <message>
         <source>Imported league: kept by Obrix, not in the Golvar data files.
 To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Importerad liga: sparas av Obrix, inte i Golvars datafiler.
+        <translation>Importerad liga: behålls av Obrix, inte i Golvars datafiler.
 För att få in dess spelare i spelet flyttar eller kopierar du dem till spelets lag; exportera ligan med Arkiv/Exportera för att dela den.</translation>
     </message>
     <message>
         <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Importerade ligor sparas av Obrix, inte i Golvars datafiler: de kommer tillbaka nästa gång Obrix startar. För att få in deras spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Flytta, Klipp ut och Klistra in, eller genom att dra dem); när du sparar skrivs de in som spelare i de lagen. Använd Arkiv/Exportera för att dela ligan.</translation>
+        <translation>Importerade ligor behålls av Obrix, inte i Golvars datafiler: de kommer tillbaka nästa gång Obrix startar. För att få in deras spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Övergångar, Klipp ut och Klistra in, eller genom att dra dem); när du sparar skrivs de in som spelare i de lagen. Använd Arkiv/Exportera för att dela ligan.</translation>
     </message>
     <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
-        <translation>Plocka bort den importerade ligan %1 från Obrix? Dess lag och ändringar försvinner, och den kommer inte tillbaka vid nästa start.</translation>
+        <translation>Ta bort den importerade ligan %1 från Obrix? Dess lag och ändringar försvinner, och den kommer inte tillbaka vid nästa start.</translation>
     </message>
     <message>
         <source>The imported leagues could not be kept in %1: %2</source>
-        <translation>De importerade ligorna kunde inte sparas i %1: %2</translation>
+        <translation>De importerade ligorna kunde inte förvaras i %1: %2</translation>
     </message>
     <message>
         <source>The kept leagues in %1 could not be read: %2.
 The file is left as it is; the leagues it holds are not in this run.</source>
-        <translation>De sparade ligorna i %1 kunde inte läsas: %2.
+        <translation>De behållna ligorna i %1 kunde inte läsas: %2.
 Filen lämnas som den är; ligorna i den är inte med den här gången.</translation>
     </message>
     <message>
         <source>The folder of the kept leagues, %1, could not be read: %2.
 Nothing in it is changed; the leagues kept there are not in this run.</source>
-        <translation>Mappen med de sparade ligorna, %1, kunde inte läsas: %2.
-Inget i den ändras; ligorna som sparats där är inte med den här gången.</translation>
+        <translation>Mappen med de behållna ligorna, %1, kunde inte läsas: %2.
+Inget i den ändras; ligorna som förvaras där är inte med den här gången.</translation>
     </message>
     <message>
         <source>The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.
 Its files are left as they are, where File/Import can try them again.</source>
-        <translation>Den sparade ligan %1 (sparad av en tidigare version av Obrix i %2) kunde inte läsas igen.
+        <translation>Den behållna ligan %1 (förvarad av en tidigare version av Obrix i %2) kunde inte läsas igen.
 Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.</translation>
     </message>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
-        <translation>De importerade ligorna sparades i %1, eftersom %2 inte lästes den här gången och lämnas som den är.</translation>
+        <translation>De importerade ligorna förvarades i %1, eftersom %2 inte lästes den här gången och lämnas som den är.</translation>
     </message>
 </context>
 <context>
@@ -1858,7 +1861,7 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
     </message>
     <message>
         <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 är en av spelets ligor, och laget %2 är importerat: spelets filer har ingen post för det, så ligan kan inte ta upp det. För att få in lagets spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Flytta, Klipp ut och Klistra in, eller genom att dra dem) och sparar.</translation>
+        <translation>%1 är en av spelets ligor, och laget %2 är importerat: spelets filer har ingen post för det, så ligan kan inte ta upp det. För att få in lagets spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Övergångar, Klipp ut och Klistra in, eller genom att dra dem) och sparar.</translation>
     </message>
     <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
@@ -1885,7 +1888,7 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
     </message>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
-        <translation>%1: ett annat program sparar spelets filer; dess pågående sparande lämnas åt det att slutföra.</translation>
+        <translation>%1: ett annat program sparar spelets filer. Obrix låter det programmet slutföra sparandet.</translation>
     </message>
 </context>
 <context>
@@ -1946,6 +1949,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Max. Attributes</source>
+        <extracomment>A button: sets every skill of the player to the highest value, 16.</extracomment>
         <translation>Max. färdigheter</translation>
     </message>
     <message>
@@ -1954,7 +1958,8 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Commentary</source>
-        <translation>Kommentar</translation>
+        <extracomment>A check box: the match commentator says this player&apos;s name. Kept in the game&apos;s own words.</extracomment>
+        <translation>Namn i kommenteringen</translation>
     </message>
     <message>
         <source>No.:</source>
@@ -2002,6 +2007,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Awareness:</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Spelförståelse:</translation>
     </message>
     <message>
@@ -2034,6 +2040,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Shot Acc.</source>
+        <extracomment>Shot accuracy; short, for want of room beside its box.</extracomment>
         <translation>Skottprec.</translation>
     </message>
     <message>
@@ -2043,30 +2050,6 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Tackle:</source>
         <translation>Tackling:</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Vit</translation>
-    </message>
-    <message>
-        <source>Tanned</source>
-        <translation>Solbränd</translation>
-    </message>
-    <message>
-        <source>Brown</source>
-        <translation>Brun</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Svart</translation>
-    </message>
-    <message>
-        <source>Blond</source>
-        <translation>Blond</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Röd</translation>
     </message>
     <message>
         <source>Team</source>
@@ -2114,6 +2097,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Abb.</source>
+        <extracomment>The team&apos;s abbreviation: its name in a few letters.</extracomment>
         <translation>Förk.</translation>
     </message>
     <message>
@@ -2178,11 +2162,53 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Good</source>
+        <extracomment>A preset of skills: good, between Star and average.</extracomment>
         <translation>Bra</translation>
     </message>
     <message>
         <source>Ave.</source>
+        <extracomment>A preset of skills: average.</extracomment>
         <translation>Medel</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>skin colour</comment>
+        <translation>Ljus</translation>
+    </message>
+    <message>
+        <source>Tanned</source>
+        <comment>skin colour</comment>
+        <translation>Solbränd</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>skin colour</comment>
+        <translation>Brun</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>skin colour</comment>
+        <translation>Mörk</translation>
+    </message>
+    <message>
+        <source>Blond</source>
+        <comment>hair colour</comment>
+        <translation>Blont</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <comment>hair colour</comment>
+        <translation>Brunt</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>hair colour</comment>
+        <translation>Rött</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <comment>hair colour</comment>
+        <translation>Svart</translation>
     </message>
 </context>
 <context>
@@ -2387,10 +2413,12 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Värde</translation>
+        <extracomment>The player&apos;s market value.</extracomment>
+        <translation>Marknadsvärde</translation>
     </message>
     <message>
         <source>International</source>
+        <extracomment>Whether the player plays for his national team.</extracomment>
         <translation>Landslagsspelare</translation>
     </message>
     <message>
@@ -2403,6 +2431,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Awareness</source>
+        <extracomment>Vision of play: how well the player reads the game (not his positioning).</extracomment>
         <translation>Spelförståelse</translation>
     </message>
     <message>
@@ -2451,14 +2480,17 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>EQ</source>
+        <extracomment>A filter&apos;s comparison: equal to.</extracomment>
         <translation>Lika med</translation>
     </message>
     <message>
         <source>GT</source>
+        <extracomment>A filter&apos;s comparison: greater than.</extracomment>
         <translation>Större än</translation>
     </message>
     <message>
         <source>LT</source>
+        <extracomment>A filter&apos;s comparison: less than.</extracomment>
         <translation>Mindre än</translation>
     </message>
     <message>
@@ -2564,6 +2596,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Skill Ave</source>
+        <extracomment>The average of the player&apos;s skills.</extracomment>
         <translation>Färd.snitt</translation>
     </message>
     <message>
@@ -2580,6 +2613,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Awr</source>
+        <extracomment>Awareness, in about three letters: vision of play.</extracomment>
         <translation>Spf</translation>
     </message>
     <message>
@@ -2593,10 +2627,6 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Fit</source>
         <translation>Kon</translation>
-    </message>
-    <message>
-        <source>Hac</source>
-        <translation>Huv</translation>
     </message>
     <message>
         <source>Pas</source>
@@ -2621,6 +2651,10 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Tac</source>
         <translation>Tac</translation>
+    </message>
+    <message>
+        <source>Hea</source>
+        <translation>Huv</translation>
     </message>
 </context>
 <context>
@@ -2664,7 +2698,7 @@ Namnet behålls som det var.</translation>
     </message>
     <message>
         <source>Creating Transfer Tables...</source>
-        <translation>Skapar tabeller för flytt...</translation>
+        <translation>Skapar övergångstabeller...</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2675,16 +2709,16 @@ Namnet behålls som det var.</translation>
         <translation>Det går inte att flytta en liga.</translation>
     </message>
     <message>
-        <source>Team is full (20 players)</source>
-        <translation>Laget är fullt (20 spelare)</translation>
+        <source>This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.</source>
+        <translation>Laget har redan 20 spelare. Välj det i den vänstra listan på fliken Övergångar för att ge det fler, upp till 26.</translation>
     </message>
     <message>
-        <source>Team is full (26 players)</source>
-        <translation>Laget är fullt (26 spelare)</translation>
+        <source>This team is full: a team holds at most 26 players.</source>
+        <translation>Truppen är full: ett lag har högst 26 spelare.</translation>
     </message>
     <message>
-        <source>Team cannot have less than 11 players)</source>
-        <translation>Ett lag kan inte ha färre än 11 spelare</translation>
+        <source>A team cannot have fewer than 11 players.</source>
+        <translation>Ett lag kan inte ha färre än 11 spelare.</translation>
     </message>
 </context>
 </TS>

@@ -64,11 +64,11 @@ TEST(EditingTransfers, RefusalsComeInTheirOrderAndChangeNothing)
     EXPECT_EQ(r.message, "Can't transfer league.");
     EXPECT_EQ(transfer(gate(w.db), w.teamSide(1), league).message, "Can't transfer league.");
     // Full beats too few: the right-hand team is checked first.
-    EXPECT_EQ(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(2)).message, "Team is full (20 players)");
-    EXPECT_EQ(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(4)).message, "Team cannot have less than 11 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(2)).message, transfertexts::kRightTeamFull);
+    EXPECT_EQ(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(4)).message, transfertexts::kTooFewPlayers);
     // On the left the limit is 26: a team of 20 still takes players.
-    EXPECT_EQ(transfer(gate(w.db), w.teamSide(3), w.playerSide(101, 1)).message, "Team is full (26 players)");
-    EXPECT_EQ(transfer(gate(w.db), w.teamSide(4), w.playerSide(101, 1)).message, "Team cannot have less than 11 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.teamSide(3), w.playerSide(101, 1)).message, transfertexts::kLeftTeamFull);
+    EXPECT_EQ(transfer(gate(w.db), w.teamSide(4), w.playerSide(101, 1)).message, transfertexts::kTooFewPlayers);
     EXPECT_FALSE(w.db.modified());
     EXPECT_EQ(w.db.player(101)->destinationTeamId, 0u);
     EXPECT_EQ(transfer(gate(w.db), CTransferSide{}, w.teamSide(1)).kind, CTransferResult::CKind::Nothing);
@@ -90,10 +90,11 @@ TEST(EditingTransfers, MoveLimitsCountListedPlayersExactly)
     EXPECT_TRUE(transfer(gate(w.db), w.playerSide(101, 1), w.teamSide(3)).changed());
     EXPECT_TRUE(transfer(gate(w.db), w.playerSide(201, 2), w.teamSide(3)).changed());
     EXPECT_EQ(w.db.listedPlayers(3), (std::vector<uint32_t>{101, 201}));
-    // A right-hand team beyond 20 is not "full", but one that already lists 26 is.
+    // A right-hand team beyond 20 is not stopped at 20, but one that already lists 26 is
+    // full, and is told so in the words of a whole team, not of the 20.
     EXPECT_TRUE(transfer(gate(w.db), w.playerSide(202, 2), w.teamSide(4)).changed());
     EXPECT_EQ(w.db.listedPlayers(4).size(), 26u);
-    EXPECT_EQ(transfer(gate(w.db), w.playerSide(203, 2), w.teamSide(4)).message, "Team is full (20 players)");
+    EXPECT_EQ(transfer(gate(w.db), w.playerSide(203, 2), w.teamSide(4)).message, transfertexts::kLeftTeamFull);
 }
 
 // Cut then Paste and a drag move as "<---->" does from the left tree to a team on the
@@ -111,8 +112,8 @@ TEST(EditingTransfers, MoveOutsideThePageKeepsItsRulesAndTexts)
         CTransferResult::CKind kind;
         const char* message;
     } cases[] = {
-        {201, 2, 3, CTransferResult::CKind::Refused, "Team is full (20 players)"},
-        {101, 1, 2, CTransferResult::CKind::Refused, "Team cannot have less than 11 players)"},
+        {201, 2, 3, CTransferResult::CKind::Refused, transfertexts::kRightTeamFull},
+        {101, 1, 2, CTransferResult::CKind::Refused, transfertexts::kTooFewPlayers},
         {201, 2, 2, CTransferResult::CKind::Nothing, ""},
         {101, 2, 4, CTransferResult::CKind::Nothing, ""},  // not listed by the team it was cut from
         {201, 2, 99, CTransferResult::CKind::Nothing, ""},

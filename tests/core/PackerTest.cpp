@@ -344,9 +344,9 @@ TEST_F(PackerProgram, ProgramThatCannotStartIsReported)
 
     ASSERT_EQ(prompts.asked.size(), 3u);
     EXPECT_EQ(prompts.asked[0].kind, "message");
-    EXPECT_EQ(prompts.asked[0].text, formatText("Failed!  %s\n(Code is %d)", std::strerror(ENOENT), ENOENT));
-    EXPECT_EQ(prompts.asked[1].text, formatText("Failed!  %s\n(Code is %d)", std::strerror(EACCES), EACCES));
-    EXPECT_EQ(prompts.asked[2].text, formatText("Failed!  %s\n(Code is %d)", std::strerror(EACCES), EACCES));
+    EXPECT_EQ(prompts.asked[0].text, formatText(exchangetexts::kPackerStartFailed, std::strerror(ENOENT), ENOENT));
+    EXPECT_EQ(prompts.asked[1].text, formatText(exchangetexts::kPackerStartFailed, std::strerror(EACCES), EACCES));
+    EXPECT_EQ(prompts.asked[2].text, formatText(exchangetexts::kPackerStartFailed, std::strerror(EACCES), EACCES));
     EXPECT_TRUE(temporaryLeftovers(temporary.path()).empty());
 }
 

@@ -409,7 +409,7 @@ TEST(StatsFilterSummary, EveryFilterInItsOrder)
     for (int i = 0; i < CStatsFilters::SkillFilterCount; ++i) f.skills[std::size_t(i)] = {i % 3, i + 1};
     f.rating = {2, 7};
     EXPECT_EQ(filterSummary(f), "Name:ab . CB . Int:No . Value>500 . Acl=1 . Agl>2 . Awr<3 . Bct=4 . Cre>5 . "
-                                "Fit<6 . Hac=7 . Pas>8 . Rct<9 . Sac=10 . Spw>11 . Spd<12 . Tac=13 . Rat<7 . ");
+                                "Fit<6 . Hea=7 . Pas>8 . Rct<9 . Sac=10 . Spw>11 . Spd<12 . Tac=13 . Rat<7 . ");
 
     f.international = 1;
     EXPECT_EQ(filterSummary(f).find("Int:Yes . "), 15u);
@@ -432,7 +432,7 @@ TEST_F(StatsTest, GridTitlesAndCells)
     EXPECT_EQ(gridColumnTitles(CStatsKind::PlayerStats).size(), 21u);
     EXPECT_EQ(gridColumnTitles(CStatsKind::PlayerStats),
               (std::vector<std::string>{"Name", "No.", "Pos", "",    "Team", "Rating", "Acl", "Agl", "Awr", "Bct",
-                                        "Cre",  "Fit", "Hac", "Pas", "Rct",  "Spw",    "Sac", "Spd", "Tac", "Value",
+                                        "Cre",  "Fit", "Hea", "Pas", "Rct",  "Spw",    "Sac", "Spd", "Tac", "Value",
                                         "International"}));
     EXPECT_EQ(gridColumnTitles(CStatsKind::Characteristics),
               (std::vector<std::string>{"Name", "No.", "Pos", "Hair Colour", "Hair Type", "Facial Hair",

@@ -202,7 +202,7 @@ void TestCompareGlobal::globalModificationsFromTheEditMenu()
             QVERIFY(mods);
             QCOMPARE(mods->windowTitle(), QStringLiteral("Global Modifications"));
             QCOMPARE(mods->valueField()->text(), QStringLiteral("0"));
-            QCOMPARE(mods->skillBox(10)->text(), QStringLiteral("Shooting Accuracy"));
+            QCOMPARE(mods->skillBox(10)->text(), QStringLiteral("Shot Accuracy"));
             mods->groupBox(group)->setChecked(true);
             mods->skillBox(kSpeed)->setChecked(true);
             mods->valueField()->findChild<QLineEdit*>()->setText(QStringLiteral("61"));

@@ -9,6 +9,7 @@
 #include "util/FolderLock.h"
 #include "editing/EditingTexts.h"
 #include "editing/TeamCommands.h"
+#include "editing/Transfers.h"
 #include "pages/PlayerPage.h"
 #include "pages/TeamPage.h"
 #include "pages/TransferPage.h"
@@ -204,18 +205,18 @@ void TestMainFrame::menusReadAsDesigned()
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
     // Every command with a key has a menu item that shows the key.
     QCOMPARE(menuLines(menuTitled(s.frame, "&File")),
-             (QStringList{"Save Data\tCtrl+S", "-", "&Import...\tCtrl+I", "Import &GLV Files...\tCtrl+Alt+I",
+             (QStringList{"&Save Data\tCtrl+S", "-", "&Import...\tCtrl+I", "Import &GLV Files...\tCtrl+Alt+I",
                           "Ex&port...", "Import T&able...", "Export &Table...", "-", "&Restore\tCtrl+R", "-", "&Make Jersey Thumbnails\tCtrl+J", "-",
                           "E&xit\tCtrl+Q"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Edit")),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel", "-",
                           "&Find\tCtrl+F", "Find &Again\tF3", "-", "&Global Modifications...", "C&heck Database...", "-",
                           "&New League\tCtrl+Alt+L", "&League Name...\tF2", "-", "Swap Tea&ms", "S&wap Players", "-",
-                          "&Remember Team\tF5",
-                          "Appl&y Remembered Team\tF7", "-", "&Preferences..."}));
+                          "Remem&ber Team\tF5",
+                          "Appl&y Remembered Team\tF7", "-", "Pr&eferences..."}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&View")),
-             (QStringList{"&Toolbar", "&Status Bar", "-", "T&ransfer Page\tCtrl+T", "&Stats Page\tCtrl+E", "-",
-                          "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History", "C&hanges"}));
+             (QStringList{"&Toolbar", "&Status Bar", "-", "T&ransfer Page\tCtrl+T", "St&ats Page\tCtrl+E", "-",
+                          "&Next Pane\tF6", "Pre&vious Pane\tShift+F6", "-", "&History", "&Changes"}));
     QCOMPARE(menuLines(menuTitled(s.frame, "&Help")), (QStringList{"&Help Topics...", "&Keyboard", "&About Obrix..."}));
     QCOMPARE(s.frame->windowTitle(), QStringLiteral("Obrix[*]"));
 }
@@ -276,7 +277,7 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
     {
         QVERIFY(drop(full, false, false));
         QVERIFY(!drop(full, false, true));
-        QCOMPARE(s.fixture.prompts.asked.back().text, std::string("Team is full (20 players)"));
+        QCOMPARE(s.fixture.prompts.asked.back().text, std::string(transfertexts::kRightTeamFull));
     }
     QVERIFY(drop(from, true, true));
     QVERIFY(s.fixture.prompts.asked.back().text.find(" has been duplicated to ") != std::string::npos);
@@ -317,7 +318,7 @@ void TestMainFrame::toolbarAndStatusTexts()
                                    "Transfer Teams and Players\\Transfer", "-", "Find a player or a team\\Find", "-",
                                    "Copy", "Paste", "Delete", "-", "Undo", "Redo", "-", "About"}));
     QAction* copy = s.frame->commandAction(CCommand::Copy);
-    QCOMPARE(copy->statusTip(), QStringLiteral("Copy the selected Player/Team and put it on the Clipboard"));
+    QCOMPARE(copy->statusTip(), QStringLiteral("Copy the selected player or team to the clipboard"));
     QCOMPARE(s.frame->commandAction(CCommand::SaveData)->statusTip(),
              QStringLiteral("Save changes to Golvar data files permanently\\Save"));
     QCOMPARE(s.frame->commandAction(CCommand::StatsTab)->statusTip(), QStringLiteral("Export to DB files"));

@@ -194,7 +194,7 @@ void TestTransfer::refusalsShowTheirMessageAndChangeNothing()
     left->selectNode(left->findPlayerNode(player, eleven));
     right->selectNode(right->findTeamNode(other));
     s.press();
-    QVERIFY(s.told("Team cannot have less than 11 players)"));
+    QVERIFY(s.told(transfertexts::kTooFewPlayers));
     QCOMPARE(s.app->db().player(player)->destinationTeamId, 0u);
     QVERIFY(!s.app->db().modified());
 }

@@ -18,11 +18,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -190,6 +192,8 @@ private slots:
     void windowSpeaksTheLanguage_data();
     void windowSpeaksTheLanguage();
     void helpSpeaksTheLanguage();
+    void menusHaveDistinctAccessKeys_data();
+    void menusHaveDistinctAccessKeys();
     void noTextIsClipped_data();
     void noTextIsClipped();
 };
@@ -197,15 +201,17 @@ private slots:
 void TestWindowLanguage::windowSpeaksTheLanguage_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("notFound");  // the find message, translated already
-    QTest::newRow("de") << "de" << QString::fromUtf8("„zzq“ nicht gefunden");
-    QTest::newRow("ja") << "ja" << QString::fromUtf8("「zzq」が見つかりません");
+    QTest::addColumn<QString>("notFound");   // the find message, translated already
+    QTest::addColumn<QString>("brownHair");  // brown hair, never a skin tone
+    QTest::newRow("de") << "de" << QString::fromUtf8("„zzq“ nicht gefunden") << QString::fromUtf8("Braun");
+    QTest::newRow("ja") << "ja" << QString::fromUtf8("「zzq」が見つかりません") << QString::fromUtf8("茶色");
 }
 
 void TestWindowLanguage::windowSpeaksTheLanguage()
 {
     QFETCH(QString, code);
     QFETCH(QString, notFound);
+    QFETCH(QString, brownHair);
     CGuiFixture chooser;
     QCOMPARE(applyUiLanguage(code, chooser.settings), code);
     CStartedFrame s(false);
@@ -226,6 +232,12 @@ void TestWindowLanguage::windowSpeaksTheLanguage()
     const QString skills = QCoreApplication::translate("pagetexts", pagetexts::kSkillsGroup);
     QVERIFY2(headings.contains(skills), qPrintable(headings.join(QLatin1Char('|'))));
     checkShown(code, "pagetexts", pagetexts::kSkillsGroup, skills);
+    // "Brown" hair and "Brown" skin are two texts, each list showing its own.
+    QStringList hair;
+    for (const QComboBox* box : sheet->widget(CDataPropSheet::PlayerTab)->findChildren<QComboBox*>())
+        if (box->count() == 4 && box->itemText(0) == QCoreApplication::translate("pagetexts", "Blond", "hair colour"))
+            for (int i = 0; i < box->count(); ++i) hair << box->itemText(i);
+    QCOMPARE(hair.value(1), brownHair);
 
     // A message box's text: a search that finds nothing.
     s.fixture.prompts.asked.clear();
@@ -278,6 +290,39 @@ void TestWindowLanguage::helpSpeaksTheLanguage()
     }
     // A language without pages reads the English ones.
     QCOMPARE(helpPageUrl(QStringLiteral("fr"), QStringLiteral("saving.html")), QUrl(QStringLiteral("qrc:/help/saving.html")));
+}
+
+void TestWindowLanguage::menusHaveDistinctAccessKeys_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "es", "it", "ja", "nl", "pt_BR", "sv"}) QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// Every menu title and every menu item has an access key, and no two of one menu (or of the
+// menu bar) share one, in every language: a collision makes the key stop at the first item.
+void TestWindowLanguage::menusHaveDistinctAccessKeys()
+{
+    QFETCH(QString, code);
+    QVERIFY(installUiTranslators(code) || code == QLatin1String("en"));
+    CStartedFrame s(false);
+    QVERIFY(s.frame);
+    QStringList faults;
+    const auto check = [&faults](const QString& where, const QList<QAction*>& actions) {
+        QHash<QKeySequence, QString> taken;
+        for (const QAction* action : actions)
+        {
+            if (action->isSeparator()) continue;
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            if (key.isEmpty()) faults << where + QStringLiteral(": no key: ") + action->text();
+            else if (taken.contains(key)) faults << where + QStringLiteral(": ") + taken[key] + QStringLiteral(" / ") + action->text();
+            else taken.insert(key, action->text());
+        }
+    };
+    const QList<QAction*> menus = s.frame->menuBar()->actions();
+    QCOMPARE(menus.size(), 4);
+    check(QStringLiteral("menu bar"), menus);
+    for (const QAction* menu : menus) check(menu->text(), menu->menu()->actions());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void TestWindowLanguage::noTextIsClipped_data()

@@ -8,11 +8,11 @@
 namespace backuptexts
 {
 inline constexpr const char* kSaveWithoutBackup = QT_TRANSLATE_NOOP("backuptexts", "The original Golvar data files could not be backed up to\n%1\n\n"
-    "Without a backup, Restore cannot undo the changes you save now.\n"
+    "Without a backup, “Restore” cannot undo the changes you save now.\n"
     "Do you wish to save without a backup?");
 // The same question with what failed: the file and the system's reason.
 inline constexpr const char* kSaveWithoutBackupBecause = QT_TRANSLATE_NOOP("backuptexts", "The original Golvar data files could not be backed up to\n%1\n\n%2\n\n"
-    "Without a backup, Restore cannot undo the changes you save now.\n"
+    "Without a backup, “Restore” cannot undo the changes you save now.\n"
     "Do you wish to save without a backup?");
 } // namespace backuptexts
 

@@ -13,14 +13,15 @@ class CTransaction;
 namespace globalmodtexts
 {
 inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("globalmodtexts", "Global Modifications");
+//: The amount added to (or, when negative, taken from) each ticked skill.
 inline constexpr const char* kValueLabel = QT_TRANSLATE_NOOP("globalmodtexts", "Value to change:");
 inline constexpr const char* kTypeGroup = QT_TRANSLATE_NOOP("globalmodtexts", "Type of Players");
 inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("globalmodtexts", "Skills");
-inline constexpr std::array<const char*, 4> kGroups = {QT_TRANSLATE_NOOP("globalmodtexts", "Goal Keepers"), QT_TRANSLATE_NOOP("globalmodtexts", "Defenders"), QT_TRANSLATE_NOOP("globalmodtexts", "Midfielders"), QT_TRANSLATE_NOOP("globalmodtexts", "Forwards")};
+inline constexpr std::array<const char*, 4> kGroups = {QT_TRANSLATE_NOOP("globalmodtexts", "Goalkeepers"), QT_TRANSLATE_NOOP("globalmodtexts", "Defenders"), QT_TRANSLATE_NOOP("globalmodtexts", "Midfielders"), QT_TRANSLATE_NOOP("globalmodtexts", "Forwards")};
 // In the order of CPlayer::skill(i).
 inline constexpr std::array<const char*, 13> kSkills = {
     QT_TRANSLATE_NOOP("globalmodtexts", "Acceleration"), QT_TRANSLATE_NOOP("globalmodtexts", "Agility"), QT_TRANSLATE_NOOP("globalmodtexts", "Awareness"),      QT_TRANSLATE_NOOP("globalmodtexts", "Ball Control"),      QT_TRANSLATE_NOOP("globalmodtexts", "Creativity"), QT_TRANSLATE_NOOP("globalmodtexts", "Fitness"), QT_TRANSLATE_NOOP("globalmodtexts", "Heading"),
-    QT_TRANSLATE_NOOP("globalmodtexts", "Passing"),      QT_TRANSLATE_NOOP("globalmodtexts", "Reaction"), QT_TRANSLATE_NOOP("globalmodtexts", "Shooting Power"), QT_TRANSLATE_NOOP("globalmodtexts", "Shooting Accuracy"), QT_TRANSLATE_NOOP("globalmodtexts", "Speed"),      QT_TRANSLATE_NOOP("globalmodtexts", "Tackle"),
+    QT_TRANSLATE_NOOP("globalmodtexts", "Passing"),      QT_TRANSLATE_NOOP("globalmodtexts", "Reaction"), QT_TRANSLATE_NOOP("globalmodtexts", "Shot Power"), QT_TRANSLATE_NOOP("globalmodtexts", "Shot Accuracy"), QT_TRANSLATE_NOOP("globalmodtexts", "Speed"),      QT_TRANSLATE_NOOP("globalmodtexts", "Tackle"),
 };
 inline constexpr const char* kRange = QT_TRANSLATE_NOOP("globalmodtexts", "Please enter an integer between %1 and %2.");
 // The status line after OK: %1 the skills, %2 the amount with its sign, %3 the players counted.

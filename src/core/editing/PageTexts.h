@@ -28,8 +28,10 @@ inline constexpr const char* kPlayerNameEmpty =
     QT_TRANSLATE_NOOP("pagetexts", "A player must have a name. The name is kept as it was.");
 inline constexpr const char* kNumberUsed = QT_TRANSLATE_NOOP("pagetexts", "Number %d has already been used.");
 inline constexpr const char* kOriginally = QT_TRANSLATE_NOOP("pagetexts", "Originally: %s from %s");
+//: A button: sets every skill of the player to the highest value, 16.
 inline constexpr const char* kMaxAttributes = QT_TRANSLATE_NOOP("pagetexts", "Max. Attributes");
 inline constexpr const char* kResetAll = QT_TRANSLATE_NOOP("pagetexts", "Reset All");
+//: A check box: the match commentator says this player's name. Kept in the game's own words.
 inline constexpr const char* kCommentary = QT_TRANSLATE_NOOP("pagetexts", "Commentary");
 inline constexpr const char* kNumberLabel = QT_TRANSLATE_NOOP("pagetexts", "No.:");
 inline constexpr const char* kPositionLabel = QT_TRANSLATE_NOOP("pagetexts", "Pos:");
@@ -43,6 +45,7 @@ inline constexpr const char* kNationalityLabel = QT_TRANSLATE_NOOP("pagetexts", 
 inline constexpr std::array<const char*, 13> kSkillLabels = {
     QT_TRANSLATE_NOOP("pagetexts", "Acceleration:"),
     QT_TRANSLATE_NOOP("pagetexts", "Agility:"),
+    //: Vision of play: how well the player reads the game (not his positioning).
     QT_TRANSLATE_NOOP("pagetexts", "Awareness:"),
     QT_TRANSLATE_NOOP("pagetexts", "Ball Control:"),
     QT_TRANSLATE_NOOP("pagetexts", "Creativity:"),
@@ -51,22 +54,24 @@ inline constexpr std::array<const char*, 13> kSkillLabels = {
     QT_TRANSLATE_NOOP("pagetexts", "Passing:"),
     QT_TRANSLATE_NOOP("pagetexts", "Reaction:"),
     QT_TRANSLATE_NOOP("pagetexts", "Shot Power:"),
+    //: Shot accuracy; short, for want of room beside its box.
     QT_TRANSLATE_NOOP("pagetexts", "Shot Acc."),
     QT_TRANSLATE_NOOP("pagetexts", "Speed:"),
     QT_TRANSLATE_NOOP("pagetexts", "Tackle:"),
 };
-inline constexpr std::array<const char*, 4> kSkinColours = {
-    QT_TRANSLATE_NOOP("pagetexts", "White"),
-    QT_TRANSLATE_NOOP("pagetexts", "Tanned"),
-    QT_TRANSLATE_NOOP("pagetexts", "Brown"),
-    QT_TRANSLATE_NOOP("pagetexts", "Black"),
-};
-inline constexpr std::array<const char*, 4> kHairColours = {
-    QT_TRANSLATE_NOOP("pagetexts", "Blond"),
-    QT_TRANSLATE_NOOP("pagetexts", "Brown"),
-    QT_TRANSLATE_NOOP("pagetexts", "Red"),
-    QT_TRANSLATE_NOOP("pagetexts", "Black"),
-};
+// "Brown" and "Black" name a skin colour and a hair colour: each list has its own texts.
+inline constexpr std::array<CCommentedText, 4> kSkinColours = {{
+    QT_TRANSLATE_NOOP3("pagetexts", "White", "skin colour"),
+    QT_TRANSLATE_NOOP3("pagetexts", "Tanned", "skin colour"),
+    QT_TRANSLATE_NOOP3("pagetexts", "Brown", "skin colour"),
+    QT_TRANSLATE_NOOP3("pagetexts", "Black", "skin colour"),
+}};
+inline constexpr std::array<CCommentedText, 4> kHairColours = {{
+    QT_TRANSLATE_NOOP3("pagetexts", "Blond", "hair colour"),
+    QT_TRANSLATE_NOOP3("pagetexts", "Brown", "hair colour"),
+    QT_TRANSLATE_NOOP3("pagetexts", "Red", "hair colour"),
+    QT_TRANSLATE_NOOP3("pagetexts", "Black", "hair colour"),
+}};
 
 // Team page
 inline constexpr const char* kTeamGroup = QT_TRANSLATE_NOOP("pagetexts", "Team");
@@ -88,6 +93,7 @@ inline constexpr const char* kWeftorFailed =
 inline constexpr const char* kWeftorNotFound = QT_TRANSLATE_NOOP(
     "pagetexts", "Needs the jersey editor Weftor, which was looked for in %1 and on the PATH, and not found.");
 inline constexpr const char* kWeftorFound = QT_TRANSLATE_NOOP("pagetexts", "Edits the jersey texture with %1");
+//: The team's abbreviation: its name in a few letters.
 inline constexpr const char* kAbbreviationLabel = QT_TRANSLATE_NOOP("pagetexts", "Abb.");
 inline constexpr const char* kShortNameLabel = QT_TRANSLATE_NOOP("pagetexts", "Short Name:");
 inline constexpr const char* kBankrollLabel = QT_TRANSLATE_NOOP("pagetexts", "Bankroll:");
@@ -109,7 +115,9 @@ inline constexpr std::array<const char*, 4> kPresetKinds = {
 };
 inline constexpr std::array<const char*, 3> kPresetLevels = {
     QT_TRANSLATE_NOOP("pagetexts", "Star"),
+    //: A preset of skills: good, between Star and average.
     QT_TRANSLATE_NOOP("pagetexts", "Good"),
+    //: A preset of skills: average.
     QT_TRANSLATE_NOOP("pagetexts", "Ave."),
 };
 }  // namespace pagetexts

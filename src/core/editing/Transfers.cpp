@@ -172,8 +172,8 @@ CTransferResult checkMoveBetween(const CDatabase& db, const CTransferSide& from,
     const int targetCount = int(to.teamPlayers.size());
     // The fixed limit is checked as the page always did; a team already beyond a whole
     // list, or with no incoming slot left, would lose the player at the next save.
-    if (targetCount == targetLimit || targetCount >= kLeftTeamLimit || !hasFreeIncomingSlot(db, to.teamId))
-        return refused(fullText);
+    if (targetCount == targetLimit) return refused(fullText);
+    if (targetCount >= kLeftTeamLimit || !hasFreeIncomingSlot(db, to.teamId)) return refused(transfertexts::kLeftTeamFull);
     if (int(from.teamPlayers.size()) == kMinimumPlayers) return refused(transfertexts::kTooFewPlayers);
     if (!db.player(from.value)) return {};
     CTransferResult r;

@@ -19,9 +19,12 @@ inline constexpr const char* kButton = "<---->";
 inline constexpr const char* kCreatingTables = QT_TRANSLATE_NOOP("transfertexts", "Creating Transfer Tables...");
 inline constexpr const char* kReady = QT_TRANSLATE_NOOP("transfertexts", "Ready");
 inline constexpr const char* kCantTransferLeague = QT_TRANSLATE_NOOP("transfertexts", "Can't transfer league.");
-inline constexpr const char* kRightTeamFull = QT_TRANSLATE_NOOP("transfertexts", "Team is full (20 players)");
-inline constexpr const char* kLeftTeamFull = QT_TRANSLATE_NOOP("transfertexts", "Team is full (26 players)");
-inline constexpr const char* kTooFewPlayers = QT_TRANSLATE_NOOP("transfertexts", "Team cannot have less than 11 players)");
+// A move into a team on the right (or by Cut and Paste, or a drag) stops at 20; the team
+// itself holds 26, which a move into a team on the left may fill.
+inline constexpr const char* kRightTeamFull = QT_TRANSLATE_NOOP(
+    "transfertexts", "This team already has 20 players. To give it more, up to 26, choose it in the left-hand list of the Transfer page.");
+inline constexpr const char* kLeftTeamFull = QT_TRANSLATE_NOOP("transfertexts", "This team is full: a team holds at most 26 players.");
+inline constexpr const char* kTooFewPlayers = QT_TRANSLATE_NOOP("transfertexts", "A team cannot have fewer than 11 players.");
 }  // namespace transfertexts
 
 // The right-hand team takes fewer players than the left: the game's squad screens show

@@ -8,8 +8,10 @@ namespace exchangetexts
 {
 // Packer
 inline constexpr const char* kPackerProgram = "gfxpak";
-inline constexpr const char* kPackerStartFailed = QT_TRANSLATE_NOOP("exchangetexts", "Failed!  %s\n(Code is %d)");
-inline constexpr const char* kNoSystemText = QT_TRANSLATE_NOOP("exchangetexts", "FormatMessage() failed!");
+// %s is the system's reason, or kNoSystemText; %d the system's number for it.
+inline constexpr const char* kPackerStartFailed = QT_TRANSLATE_NOOP(
+    "exchangetexts", "The packer program, which reads and writes the exchange files, could not be started: %s\n(System error %d)");
+inline constexpr const char* kNoSystemText = QT_TRANSLATE_NOOP("exchangetexts", "the system gave no reason");
 inline constexpr const char* kTempPrefix = "Obx";
 
 // DB import
@@ -18,6 +20,7 @@ inline constexpr const char* kImportFolderTitle =
     QT_TRANSLATE_NOOP("exchangetexts", "Select directory to import DB files from:");
 inline constexpr const char* kImportingLeague = QT_TRANSLATE_NOOP("exchangetexts", "Importing League...");
 inline constexpr const char* kImportingPlayer = QT_TRANSLATE_NOOP("exchangetexts", "Importing Player %d/%d %s...");
+//: Xfer: one of the exchange files' transfer records.
 inline constexpr const char* kImportingXfer = QT_TRANSLATE_NOOP("exchangetexts", "Importing Xfer %d/%d ...");
 inline constexpr const char* kImportingTeam = QT_TRANSLATE_NOOP("exchangetexts", "Importing Team %d/%d %s...");
 inline constexpr const char* kErrorReadingPlayers = QT_TRANSLATE_NOOP("exchangetexts", "Error reading CUSPLYR.DB.");

@@ -125,8 +125,9 @@ struct CRun
 
 void reportStartFailure(CPrompts& prompts, const char* systemText, int code)
 {
-    prompts.message(formatText(exchangetexts::kPackerStartFailed, systemText ? systemText : exchangetexts::kNoSystemText,
-                               code),
+    const std::string noReason = translated("exchangetexts", exchangetexts::kNoSystemText);
+    prompts.message(formatText(translated("exchangetexts", exchangetexts::kPackerStartFailed).c_str(),
+                               systemText ? systemText : noReason.c_str(), code),
                     CPrompts::CIcon::Error);
 }
 

@@ -43,7 +43,7 @@ inline constexpr std::size_t kMaxExchangeUnpackedLength = std::size_t(1) << 20;
 // Runs the packer program once per file: "gfxpak -decompress "SOURCE" TEMPFILE" with a
 // fresh temporary file named "Obx..." in the system's temporary folder, hidden, waiting
 // for it to end, then reads and deletes the temporary file. A program that cannot be
-// started is reported as "Failed!  %s\n(Code is %d)"; one that does not end within the
+// started is reported with the system's reason and number; one that does not end within the
 // time limit is stopped and counts as a failure.
 class CExternalPacker : public CPacker
 {

@@ -60,7 +60,7 @@ const char* const kSkinColours[] = {"White", "Tanned", "Brown", "Black"};
 // where shotPower comes first.
 constexpr int kSkillOfFilter[CStatsFilters::SkillFilterCount] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 9, 11, 12};
 const char* const kFilterAbbreviations[CStatsFilters::SkillFilterCount] = {
-    "Acl", "Agl", "Awr", "Bct", "Cre", "Fit", "Hac", "Pas", "Rct", "Sac", "Spw", "Spd", "Tac"};
+    "Acl", "Agl", "Awr", "Bct", "Cre", "Fit", "Hea", "Pas", "Rct", "Sac", "Spw", "Spd", "Tac"};
 const char* const kOperatorSigns[] = {"=", ">", "<"};
 
 bool holds(const CNumberFilter& f, int v)
@@ -292,6 +292,7 @@ std::vector<std::string> gridColumnTitles(CStatsKind kind)
             QT_TRANSLATE_NOOP("statstexts", "Hair Type"),
             QT_TRANSLATE_NOOP("statstexts", "Facial Hair"),
             QT_TRANSLATE_NOOP("statstexts", "Skin Colour"),
+            //: The average of the player's skills.
             QT_TRANSLATE_NOOP("statstexts", "Skill Ave"),
         };
     return {
@@ -303,11 +304,12 @@ std::vector<std::string> gridColumnTitles(CStatsKind kind)
             QT_TRANSLATE_NOOP("statstexts", "Rating"),
             QT_TRANSLATE_NOOP("statstexts", "Acl"),
             QT_TRANSLATE_NOOP("statstexts", "Agl"),
+            //: Awareness, in about three letters: vision of play.
             QT_TRANSLATE_NOOP("statstexts", "Awr"),
             QT_TRANSLATE_NOOP("statstexts", "Bct"),
             QT_TRANSLATE_NOOP("statstexts", "Cre"),
             QT_TRANSLATE_NOOP("statstexts", "Fit"),
-            QT_TRANSLATE_NOOP("statstexts", "Hac"),
+            QT_TRANSLATE_NOOP("statstexts", "Hea"),
             QT_TRANSLATE_NOOP("statstexts", "Pas"),
             QT_TRANSLATE_NOOP("statstexts", "Rct"),
             QT_TRANSLATE_NOOP("statstexts", "Spw"),

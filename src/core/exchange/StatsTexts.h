@@ -53,11 +53,14 @@ inline constexpr const char* kFiltersTitle = QT_TRANSLATE_NOOP("statstexts", "Fi
 inline constexpr const char* kFilterName = QT_TRANSLATE_NOOP("statstexts", "Name");
 inline constexpr const char* kFilterNationality = QT_TRANSLATE_NOOP("statstexts", "Nationality");
 inline constexpr const char* kFilterPosition = QT_TRANSLATE_NOOP("statstexts", "Position");
+//: The player's market value.
 inline constexpr const char* kFilterValue = QT_TRANSLATE_NOOP("statstexts", "Value");
+//: Whether the player plays for his national team.
 inline constexpr const char* kFilterInternational = QT_TRANSLATE_NOOP("statstexts", "International");
 inline constexpr const char* kFilterSkillLabels[13] = {
     QT_TRANSLATE_NOOP("statstexts", "Acceleration"),
     QT_TRANSLATE_NOOP("statstexts", "Agility"),
+    //: Vision of play: how well the player reads the game (not his positioning).
     QT_TRANSLATE_NOOP("statstexts", "Awareness"),
     QT_TRANSLATE_NOOP("statstexts", "Ball Control"),
     QT_TRANSLATE_NOOP("statstexts", "Creativity"),
@@ -72,8 +75,11 @@ inline constexpr const char* kFilterSkillLabels[13] = {
 };
 inline constexpr const char* kFilterRating = QT_TRANSLATE_NOOP("statstexts", "Rating");
 inline constexpr const char* kOperators[3] = {
+    //: A filter's comparison: equal to.
     QT_TRANSLATE_NOOP("statstexts", "EQ"),
+    //: A filter's comparison: greater than.
     QT_TRANSLATE_NOOP("statstexts", "GT"),
+    //: A filter's comparison: less than.
     QT_TRANSLATE_NOOP("statstexts", "LT"),
 };
 inline constexpr const char* kInternationalChoices[2] = {

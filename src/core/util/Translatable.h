@@ -11,6 +11,18 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+#ifndef QT_TRANSLATE_NOOP3
+#define QT_TRANSLATE_NOOP3(scope, x, comment) {x, comment}
+#endif
+
+// One English word with two meanings ("Brown" skin, "Brown" hair) is two texts to a
+// translator: QT_TRANSLATE_NOOP3 marks each with a comment telling them apart, and the
+// window looks it up with that comment.
+struct CCommentedText
+{
+    const char* source;
+    const char* comment;
+};
 
 // How a catalogue's text is looked up in the user's language (UTF-8). The window installs
 // its own at start (app/CatalogueText.h); without one, and in obrix-cli, the text is given

@@ -54,10 +54,10 @@ inline constexpr const char* kCannotReadLeagues = QT_TRANSLATE_NOOP(
 inline constexpr const char* kUnreadableAtStart = QT_TRANSLATE_NOOP(
     "apptexts", "%1 The Golvar database in %2 cannot be read:\n%3");
 inline constexpr const char* kWayBackWithBackup = QT_TRANSLATE_NOOP(
-    "apptexts", "Restore Backup puts back the game's files as they were backed up on %1. Choose Another Folder opens a "
+    "apptexts", "“Restore Backup” puts back the game's files as they were backed up on %1. “Choose Another Folder” opens a "
     "different Golvar folder.");
 inline constexpr const char* kWayBackWithoutBackup = QT_TRANSLATE_NOOP(
-    "apptexts", "There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.");
+    "apptexts", "There is no usable backup of this folder to restore. “Choose Another Folder” opens a different Golvar folder.");
 inline constexpr const char* kRestoreBackup = QT_TRANSLATE_NOOP(
     "apptexts", "Restore Backup");
 inline constexpr const char* kChooseAnotherFolder = QT_TRANSLATE_NOOP(
@@ -72,7 +72,7 @@ inline constexpr const char* kSaveBeforeExit = QT_TRANSLATE_NOOP(
     "apptexts", "You have made modifications to the data. Do you want to save the changes before exiting Obrix?");
 inline constexpr const char* kChangedByAnotherProgram = QT_TRANSLATE_NOOP(
     "apptexts", "The game's files were changed by another program since Obrix read them (%1).\n\n"
-    "Reload reads them again and drops your changes. Save Over Them replaces what the other program saved "
+    "“Reload” reads them again and drops your changes. “Save Over Them” replaces what the other program saved "
     "with the data shown here.");
 inline constexpr const char* kReload = QT_TRANSLATE_NOOP(
     "apptexts", "Reload");

@@ -96,6 +96,7 @@ QString CEditPage::shownText(const std::string& bytes) const { return QString::f
 namespace pageform
 {
 QString text(const char* fixed) { return QCoreApplication::translate("pagetexts", fixed); }
+QString text(const CCommentedText& fixed) { return QCoreApplication::translate("pagetexts", fixed.source, fixed.comment); }
 
 QLabel* label(const char* fixed, QWidget* parent)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/PageCommit.h"
+#include "util/Translatable.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -107,4 +108,6 @@ QGridLayout* tightGrid(QGroupBox* box);
 QGroupBox* group(const char* title, QWidget* parent);
 // A fixed text of the pages' catalogue, translated.
 QString text(const char* fixed);
+// One marked with a comment that tells two meanings of the same English word apart.
+QString text(const CCommentedText& fixed);
 }  // namespace pageform

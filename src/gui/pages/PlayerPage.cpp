@@ -179,9 +179,9 @@ void CPlayerPage::buildLooks()
                 [this, field = look.field](int value) { commitValue(field, value); });
     }
     m_skin = new CListComboBox(looks);
-    for (const char* text : pagetexts::kSkinColours) m_skin->addItem(pageform::text(text));
+    for (const CCommentedText& text : pagetexts::kSkinColours) m_skin->addItem(pageform::text(text));
     m_hairColour = new CListComboBox(looks);
-    for (const char* text : pagetexts::kHairColours) m_hairColour->addItem(pageform::text(text));
+    for (const CCommentedText& text : pagetexts::kHairColours) m_hairColour->addItem(pageform::text(text));
     connect(m_skin, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { commitValue(CPlayerField::SkinColour, index); });
     connect(m_hairColour, qOverload<int>(&QComboBox::activated), this,

@@ -38,7 +38,7 @@ public:
         {QT_TRANSLATE_NOOP("CPreferencesDialog", "Swedish"), "SWE"},
     }};
     static constexpr const char* kRestartForLanguage = QT_TRANSLATE_NOOP(
-        "CPreferencesDialog", "Please close down Obrix and restart before change of language takes effect!");
+        "CPreferencesDialog", "Obrix shows the names in the chosen language from its next start.");
 
     explicit CPreferencesDialog(CObrixApp& app, QWidget* parent = nullptr);
 

@@ -11,7 +11,7 @@ namespace bulkviewtexts
 inline constexpr const char* kExportTable = QT_TRANSLATE_NOOP("commands", "Export &Table...");
 inline constexpr const char* kImportTable = QT_TRANSLATE_NOOP("commands", "Import T&able...");
 inline constexpr const char* kCheckDatabase = QT_TRANSLATE_NOOP("commands", "C&heck Database...");
-inline constexpr const char* kChanges = QT_TRANSLATE_NOOP("commands", "C&hanges");
+inline constexpr const char* kChanges = QT_TRANSLATE_NOOP("commands", "&Changes");
 inline constexpr const char* kExportTableStatus = QT_TRANSLATE_NOOP("commands", "Write players, teams or leagues to a spreadsheet file\nExport Table");
 inline constexpr const char* kImportTableStatus = QT_TRANSLATE_NOOP("commands", "Apply a spreadsheet file's changes, after a preview\nImport Table");
 inline constexpr const char* kCheckStatus = QT_TRANSLATE_NOOP("commands", "List what the game or the save would stumble on\nCheck Database");
@@ -34,7 +34,7 @@ inline constexpr const char* kNothingToChange = QT_TRANSLATE_NOOP("bulkviewtexts
 inline constexpr const char* kPreviewTitle = QT_TRANSLATE_NOOP("bulkviewtexts", "Import Table: Preview");
 // %1 the changes ("3 changes"), %2 the records ("2 records"), %3 the table.
 inline constexpr const char* kPreviewSummary =
-    QT_TRANSLATE_NOOP("bulkviewtexts", "%1 in %2 of the %3 table. OK applies them all as one step.");
+    QT_TRANSLATE_NOOP("bulkviewtexts", "%1 in %2 of the %3 table. “OK” applies them all as one step.");
 inline constexpr const char* kChangeCount = QT_TRANSLATE_N_NOOP("bulkviewtexts", "%n changes");
 
 inline constexpr const char* kCountsHeading = QT_TRANSLATE_NOOP("bulkviewtexts", "Changes by field");

@@ -101,7 +101,7 @@ void CFrameCommands::addFileCommands()
     using namespace frametexts;
     CCommandTable& t = *m_table;
     // Save Data and Exit store the typed text themselves: they must not go on past a refused value.
-    t.add({.id = CCommand::SaveData, .text = QT_TRANSLATE_NOOP("commands", "Save Data"), .icon = "save", .keys = {key(Qt::CTRL | Qt::Key_S)},
+    t.add({.id = CCommand::SaveData, .text = QT_TRANSLATE_NOOP("commands", "&Save Data"), .icon = "save", .keys = {key(Qt::CTRL | Qt::Key_S)},
            .status = kSaveStatus, .menu = CMenuPlace::File, .menuGroup = 0, .toolbarGroup = 0,
            // A name still being typed counts: Save Data commits it first.
            .enabled = [this] { return m_app.document().isModified() || m_frame.dataView()->sheet()->hasPendingEdits(); },
@@ -197,13 +197,13 @@ void CFrameCommands::addEditCommands()
     t.add({.id = CCommand::SwapPlayers, .text = QT_TRANSLATE_NOOP("commands", "S&wap Players"), .status = kSwapPlayersStatus,
            .menu = CMenuPlace::Edit, .menuGroup = 5, .enabled = [this] { return canSwap(false); },
            .run = [this] { swap(); }});
-    t.add({.id = CCommand::RememberTeam, .text = QT_TRANSLATE_NOOP("commands", "&Remember Team"), .keys = {key(Qt::Key_F5)},
+    t.add({.id = CCommand::RememberTeam, .text = QT_TRANSLATE_NOOP("commands", "Remem&ber Team"), .keys = {key(Qt::Key_F5)},
            .status = kRememberStatus, .menu = CMenuPlace::Edit, .menuGroup = 6,
            .enabled = [this] { return m_app.document().currentTeam() != 0; }, .run = [this] { rememberCurrentTeam(); }});
     t.add({.id = CCommand::ApplyRememberedTeam, .text = QT_TRANSLATE_NOOP("commands", "Appl&y Remembered Team"), .keys = {key(Qt::Key_F7)},
            .status = kApplyRememberedStatus, .menu = CMenuPlace::Edit, .menuGroup = 6,
            .enabled = [this] { return m_rememberedTeam != 0; }, .run = [this] { applyRememberedTeam(); }});
-    t.add({.id = CCommand::Preferences, .text = QT_TRANSLATE_NOOP("commands", "&Preferences..."), .menu = CMenuPlace::Edit, .menuGroup = 7,
+    t.add({.id = CCommand::Preferences, .text = QT_TRANSLATE_NOOP("commands", "Pr&eferences..."), .menu = CMenuPlace::Edit, .menuGroup = 7,
            .run = [this] {
                CPreferencesDialog::run(m_app, &m_frame);
                m_frame.updateCommands();
@@ -224,7 +224,7 @@ void CFrameCommands::addViewAndHelpCommands()
     t.add({.id = CCommand::Transfer, .text = QT_TRANSLATE_NOOP("commands", "T&ransfer Page"), .icon = "transfer", .keys = {key(Qt::CTRL | Qt::Key_T)},
            .status = kTransferStatus, .menu = CMenuPlace::View, .menuGroup = 1, .toolbarGroup = 1,
            .run = [this] { m_frame.dataView()->sheet()->bringToFront(CDataPropSheet::TransferTab); }});
-    t.add({.id = CCommand::StatsTab, .text = QT_TRANSLATE_NOOP("commands", "&Stats Page"), .keys = {key(Qt::CTRL | Qt::Key_E)},
+    t.add({.id = CCommand::StatsTab, .text = QT_TRANSLATE_NOOP("commands", "St&ats Page"), .keys = {key(Qt::CTRL | Qt::Key_E)},
            .status = kExportStatus, .menu = CMenuPlace::View, .menuGroup = 1,
            .run = [this] { m_frame.dataView()->sheet()->bringToFront(CDataPropSheet::StatsTab); }});
     t.add({.id = CCommand::NextPane, .text = QT_TRANSLATE_NOOP("commands", "&Next Pane"), .keys = {key(Qt::Key_F6)}, .status = kNextPaneStatus,

@@ -17,6 +17,8 @@ inline constexpr const char* kNotSaved = QT_TRANSLATE_NOOP("frametexts", "Nothin
 // After Cut and the paste that moves the cut player: %1 the player, %2 the team.
 inline constexpr const char* kCutPlayer = QT_TRANSLATE_NOOP("frametexts", "Cut %1: paste on a team to move him");
 inline constexpr const char* kMovedPlayer = QT_TRANSLATE_NOOP("frametexts", "Moved %1 to %2");
+//: "announced": the match commentator may say some teams' and players' original names, since
+//: the spoken names are recordings the editor cannot change.
 inline constexpr const char* kSaveWarning = QT_TRANSLATE_NOOP("frametexts", "W A R N I N G !\n\nThis action will save changes you have made to Golvar data files PERMANENTLY. "
     "Some teams and players may be announced in their original names.\n\n"
     "If you do not wish to make permanent changes to the files, it is suggested that you use the "
@@ -27,10 +29,10 @@ inline constexpr const char* kImportStatus = QT_TRANSLATE_NOOP("commands", "Impo
 inline constexpr const char* kExportStatus = QT_TRANSLATE_NOOP("commands", "Export to DB files\nExport");
 inline constexpr const char* kTransferStatus = QT_TRANSLATE_NOOP("commands", "Transfer Teams and Players\\Transfer");
 inline constexpr const char* kThumbnailsStatus = QT_TRANSLATE_NOOP("commands", "Generate thumbnail images of jersey files\nMake Jersey Thumbnails");
-inline constexpr const char* kCopyStatus = QT_TRANSLATE_NOOP("commands", "Copy the selected Player/Team and put it on the Clipboard\nCopy");
-inline constexpr const char* kCutStatus = QT_TRANSLATE_NOOP("commands", "Cut the selected player; Paste on a team moves it there\nCut");
-inline constexpr const char* kPasteStatus = QT_TRANSLATE_NOOP("commands", "Insert the copied Player/Team to Team/League\nPaste");
-inline constexpr const char* kDeleteStatus = QT_TRANSLATE_NOOP("commands", "Delete a player/team from a team/league\nDelete");
+inline constexpr const char* kCopyStatus = QT_TRANSLATE_NOOP("commands", "Copy the selected player or team to the clipboard\nCopy");
+inline constexpr const char* kCutStatus = QT_TRANSLATE_NOOP("commands", "Cut the selected player; “Paste” on a team moves him there\nCut");
+inline constexpr const char* kPasteStatus = QT_TRANSLATE_NOOP("commands", "Paste the copied player into a team, or the copied team into a league\nPaste");
+inline constexpr const char* kDeleteStatus = QT_TRANSLATE_NOOP("commands", "Delete the selected player or team\nDelete");
 inline constexpr const char* kFindStatus = QT_TRANSLATE_NOOP("commands", "Find a player or a team\\Find");
 inline constexpr const char* kFindAgainStatus = QT_TRANSLATE_NOOP("commands", "Repeat Last Find");
 inline constexpr const char* kLeagueNameStatus = QT_TRANSLATE_NOOP("commands", "Change league names");
@@ -55,7 +57,7 @@ inline constexpr const char* kUndoStatus = QT_TRANSLATE_NOOP("commands", "Undo t
 inline constexpr const char* kRedoStatus = QT_TRANSLATE_NOOP("commands", "Redo the change undone last\nRedo");
 inline constexpr const char* kNewLeagueStatus = QT_TRANSLATE_NOOP("commands", "Add a new, empty league\nNew League");
 inline constexpr const char* kRememberStatus = QT_TRANSLATE_NOOP("commands", "Remember the selected team's kit and names\nRemember Team");
-inline constexpr const char* kApplyRememberedStatus = QT_TRANSLATE_NOOP("commands", "Give the selected team what was remembered with Remember Team\nApply Remembered Team");
+inline constexpr const char* kApplyRememberedStatus = QT_TRANSLATE_NOOP("commands", "Give the selected team the kit and names kept with “Remember Team”\nApply Remembered Team");
 inline constexpr const char* kNextPaneStatus = QT_TRANSLATE_NOOP("commands", "Move to the next pane: tree, data sheet, roster\nNext Pane");
 inline constexpr const char* kPreviousPaneStatus = QT_TRANSLATE_NOOP("commands", "Move to the previous pane\nPrevious Pane");
 inline constexpr const char* kKeyboardStatus = QT_TRANSLATE_NOOP("commands", "List every key of the editor\nKeyboard");
