@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -25,15 +24,6 @@
 namespace
 {
 constexpr std::size_t kDefaultLimit = std::size_t(16) << 20;
-
-bool writeAll(const char* path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    file.close();
-    return bool(file);
-}
 
 int usage()
 {
@@ -82,8 +72,11 @@ int main(int argc, char** argv)
 
     // The file named here is read as the user named it (a link to a file is followed);
     // a pipe or device in its place is refused rather than waited on.
+    // A packed stream takes at most five bytes for four it unpacks to (a literal run), so a
+    // source over twice the limit cannot be a packed file within it and is not read.
     std::vector<uint8_t> source;
-    if (!CFileSystem::userChosen().readFile(sourceName, source))
+    if (decompress ? !readFileAtMost(CFileSystem::userChosen(), sourceName, uint64_t(limit) * 2 + 64, source)
+                   : !CFileSystem::userChosen().readFile(sourceName, source))
     {
         std::cerr << "gfxpak: " << fileFailure(sourceName, "read", errno) << "\n";
         return 1;
@@ -109,9 +102,9 @@ int main(int argc, char** argv)
     else
         result = packBytes(source);
 
-    if (!writeAll(target.c_str(), result))
+    if (const auto failed = replaceFile(CFileSystem::real(), target, result, decompress ? "unpack" : "pack"))
     {
-        std::cerr << "gfxpak: cannot write " << target << "\n";
+        std::cerr << "gfxpak: " << *failed << "\n";
         return 1;
     }
     return 0;

@@ -8,7 +8,8 @@
 bool lockGameFolder(const std::string& gameFolder, CFolderLock& lock)
 {
     const auto folder = CGameFiles(gameFolder).databaseFolder();
-    if (lock.acquire(folder, CFolderLock::defaultWait()) != CFolderLock::CResult::Busy) return true;
-    std::cerr << "obrix-cli: " << translatedArgs("locktexts", locktexts::kInUse, {gameFolder}) << "\n";
+    const auto refused = lock.refusal(lock.acquire(folder, CFolderLock::defaultWait()), gameFolder);
+    if (!refused) return true;
+    std::cerr << "obrix-cli: " << *refused << "\n";
     return false;
 }

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -296,9 +297,8 @@ int sample(const CArgs& a)
     }
     return 0;
 }
-} // namespace
 
-int main(int argc, char** argv)
+int runArguments(int argc, char** argv)
 {
     if (argc < 2) return usage("no command given");
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
@@ -341,4 +341,20 @@ int main(int argc, char** argv)
     if (args->command == "info") return info(*args);
     if (args->command == "sample") return sample(*args);
     return usage("unknown command " + args->command);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Every reader refuses a file larger than its kind can be before reading it; what
+    // still cannot be had ends the command with a message, never with an abort.
+    try
+    {
+        return runArguments(argc, argv);
+    }
+    catch (const std::bad_alloc&)
+    {
+        std::cerr << "obrix-cli: there is not enough memory for this command\n";
+        return 1;
+    }
 }

@@ -125,8 +125,10 @@ public:
     // The same, with an interrupted save finished first (its line put in recoveryNote),
     // and the import generation started over.
     std::optional<CLoadError> loadAll(CDatabase& db, std::string* recoveryNote = nullptr) const;
-    // Marks the players the speech index names; a missing file marks nobody.
-    int readSpokenNames(CDatabase& db) const;
+    // Marks the players the speech index names (how many in marked); a missing file marks
+    // nobody. One that cannot be read (something else in its place, more bytes than any
+    // index holds) is refused as the other files are, never taken for a missing one.
+    std::optional<CLoadError> readSpokenNames(CDatabase& db, int* marked = nullptr) const;
 
     // The save step; it never changes db. It holds the folder's lock while it reads the
     // current files and commits the new ones (a caller may already hold it). On success savedState (when given) holds the

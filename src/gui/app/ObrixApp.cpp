@@ -274,6 +274,17 @@ bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
     return true;
 }
 
+bool CObrixApp::lockForSave(CFolderLock& lock)
+{
+    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    const auto result = lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait());
+    if (result == CFolderLock::CResult::Busy)
+        m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
+    else if (result == CFolderLock::CResult::Failed)
+        m_prompts.message(lock.failure(), CPrompts::CIcon::Error);
+    return result != CFolderLock::CResult::Busy && result != CFolderLock::CResult::Failed;
+}
+
 CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
 {
     const std::filesystem::path gameFolder(m_settings.gameFolder);
@@ -300,12 +311,7 @@ CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
             return CChangedFiles::Reloaded;
         }
         if (answer != 1) return CChangedFiles::Cancelled;
-        if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait())
-            == CFolderLock::CResult::Busy)
-        {
-            m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
-            return CChangedFiles::Cancelled;
-        }
+        if (!lockForSave(lock)) return CChangedFiles::Cancelled;
         // Changed yet again while the question was open: asked again.
         known = seen;
     }
@@ -321,9 +327,8 @@ bool CObrixApp::saveToGame()
     // their saves safe meanwhile is the comparison with the files as read, made under the
     // lock, so that no other save can land between it and the commit.
     CFolderLock lock;
-    if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
+    if (!lockForSave(lock))
     {
-        m_prompts.message(text(apptexts::kFolderInUse).arg(q(gameFolder.string())).toStdString(), CPrompts::CIcon::Error);
         m_saveHeldBack = true;
         return false;
     }
