@@ -731,12 +731,6 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
     bool recordFound = false;
     for (const auto& n : names) recordFound = recordFound || n == committexts::kRecordName;
     std::string operation;
-    auto failed = [&](const std::string& what) {
-        result.state = CRecovery::CState::Failed;
-        result.message = translatedArgs("committexts", committexts::kRecoveryFailed, {operation.empty() ? "save" : operation.c_str(), folder.string(), what, committexts::kRecordName});
-        return result;
-    };
-
     if (recordFound)
     {
         CFileStatus st;
@@ -752,6 +746,12 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
         if (fs.status(recordPath, st) && st.regular && fs.readFile(recordPath, bytes)) record = parseRecord(bytes);
         if (record) operation = record->operation;
     }
+
+    auto failed = [&](const std::string& what) {
+        result.state = CRecovery::CState::Failed;
+        result.message = translatedArgs("committexts", committexts::kRecoveryFailed, {operation.empty() ? "save" : operation.c_str(), folder.string(), what, committexts::kRecordName});
+        return result;
+    };
 
     if (record)
     {
