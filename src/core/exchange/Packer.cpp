@@ -89,9 +89,8 @@ std::string windowsCommandLine(const std::vector<std::string>& arguments)
 
 std::vector<uint8_t> CInProcessPacker::unpackFile(const std::string& source, std::size_t capacity)
 {
-    // Five bytes for four at most (a literal run): anything longer is not what is asked for.
     std::vector<uint8_t> packed;
-    if (!readFileAtMost(CFileSystem::real(), source, 2 * uint64_t(capacity) + 64, packed)) return {};
+    if (!CFileSystem::real().readFile(source, packed)) return {};
     CUnpackResult result = unpackBytes(packed);
     if (!result.ok()) return {};
     if (result.data.size() > capacity) result.data.resize(capacity);
