@@ -426,6 +426,15 @@ TEST_F(BulkEditTest, DiffListsExactlyWhatAnImportChanged)
                      status);
     EXPECT_EQ(status, 1);
     EXPECT_NE(out.find("line 2, column 2 (tackle)"), std::string::npos) << out;
+    // So does one that only the check finds: a league left with an odd number of teams.
+    const CLeague& league = *m_db.leagues().front();
+    std::string ids;
+    for (std::size_t i = 0; i + 1 < league.slotCount; ++i) ids += (i ? " " : "") + std::to_string(league.teamIds[i]);
+    std::ofstream(csvFile, std::ios::binary) << "id,teamIds\r\n" << league.id << "," << ids << "\r\n";
+    out = runCommand(cli + " import-table " + quoted(changed) + " " + quoted(csvFile) + " --data-folder " + quoted(data),
+                     status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("line 2, column 2 (teamIds): error league-odd-slots"), std::string::npos) << out;
     out = runCommand(cli + " check " + quoted(changed) + " --json", status);
     EXPECT_EQ(status, 0) << out;
     EXPECT_EQ(out, "{\"problems\":[]}\n");

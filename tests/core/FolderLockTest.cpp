@@ -17,8 +17,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <future>
+#include <iostream>
 #include <thread>
+#include <tuple>
 #ifdef _WIN32
 #include "util/WinPath.h"
 
@@ -433,6 +436,52 @@ TEST_F(FolderLockTest, CommandsThatWriteTheGameFolderWaitThenRefuse)
         EXPECT_EQ(status, 0) << out;
     }
     EXPECT_FALSE(fs::exists(databaseFolder() / locktexts::kLockFileName));
+}
+
+// Something else in the lock file's place: no command that changes the game's files goes
+// on unlocked; each names the lock file and what is there, and changes nothing.
+TEST_F(FolderLockTest, CommandsRefuseWhatStandsInTheLockFilesPlace)
+{
+    const std::string cli = std::string("OBRIX_LOCK_WAIT_MS=200 ") + OBRIX_CLI_PATH;
+    const std::string data = " --data-folder " + quoted(m_temp.path() / "data");
+    const fs::path csv = m_temp.path() / "t.csv";
+    std::ofstream(csv) << "id,speed\n";
+    int status = 0;
+    runCommand(std::string(OBRIX_CLI_PATH) + " backup " + quoted(game()) + data, status);
+    ASSERT_EQ(status, 0);
+    const std::vector<std::string> commands = {
+        "save " + quoted(game()) + data,
+        "global-mod " + quoted(game()) + " --amount 1 --groups all --skills speed" + data,
+        "import-table " + quoted(game()) + " " + quoted(csv),
+        "backup " + quoted(game()) + data,
+        "restore " + quoted(game()) + data,
+        "recover " + quoted(game()),
+    };
+    const fs::path lockFile = databaseFolder() / locktexts::kLockFileName;
+    std::string why;
+    const std::vector<std::tuple<const char*, std::function<bool()>, std::size_t>> plants = {
+        {"is a folder", [&] { return fs::create_directory(lockFile); }, commands.size()},
+        {"is a link", [&] { return plantLink(m_temp.path() / "elsewhere", lockFile, why); }, 1},
+        {"is a pipe", [&] { return plantPipe(lockFile, why); }, 1},
+    };
+    const auto bytes = databaseBytes();
+    for (const auto& [what, plant, count] : plants)
+    {
+        if (!plant())
+        {
+            std::cout << "[ skipped ] " << what << ": " << why << "\n";
+            continue;
+        }
+        for (std::size_t i = 0; i < count; ++i)
+        {
+            SCOPED_TRACE(commands[i] + " when " + what);
+            const std::string out = runCommand(cli + " " + commands[i], status);
+            EXPECT_EQ(status, 1) << out;
+            EXPECT_NE(out.find(lockFile.string() + " " + what), std::string::npos) << out;
+            EXPECT_EQ(databaseBytes(), bytes);
+        }
+        fs::remove(lockFile);
+    }
 }
 
 // Two programs changing one folder at once: each change that is reported saved is in

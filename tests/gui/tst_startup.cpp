@@ -14,6 +14,7 @@
 #include "settings/IniSettings.h"
 #include "shell/GroupView.h"
 #include "shell/MainFrame.h"
+#include "util/FolderLock.h"
 #include "widgets/LeagueTree.h"
 
 #include <QDir>
@@ -80,6 +81,7 @@ private slots:
     void restoreReloadsWithStatusTexts();
     void firstSaveBacksUpWithoutSettings();
     void firstSaveAsksWhenNoBackupCanBeMade();
+    void saveRefusesWhatStandsInTheLockFilesPlace();
     void splashShowsStatusAndClosesOnKey();
     void aboutBoxShowsTheVersion();
     void preferencesLanguage_data();
@@ -358,6 +360,26 @@ void TestStartup::firstSaveBacksUpWithoutSettings()
     std::filesystem::remove_all(backup.folder());
     QVERIFY(f.app->saveToGame());
     QVERIFY(!backup.exists());
+}
+
+void TestStartup::saveRefusesWhatStandsInTheLockFilesPlace()
+{
+    CGuiFixture f;
+    f.makeApp();
+    auto options = quietStart();
+    options.gameFolder = f.gameFolder().string();
+    QVERIFY(f.app->startUp(options));
+    const auto database = f.gameFile(gamepaths::kDatabaseFile);
+    const std::string before = bytesOf(database);
+    arrange(*f.app, [](CTransaction& tx) { tx.setModified(); });
+    const auto lockFile = database.parent_path() / locktexts::kLockFileName;
+    std::filesystem::create_directory(lockFile);
+
+    QVERIFY(!f.app->saveToGame());
+    QCOMPARE(f.prompts.asked.size(), 1u);
+    QCOMPARE(f.prompts.asked[0].text.rfind(lockFile.string() + " is a folder", 0), 0u);
+    QCOMPARE(bytesOf(database), before);
+    QVERIFY(f.app->db().modified());
 }
 
 void TestStartup::firstSaveAsksWhenNoBackupCanBeMade()

@@ -285,13 +285,16 @@ void TestStats::writeToFileAsksAndWritesTheReport()
     s.click(statstexts::kWriteToFile);
     QCOMPARE(fileText(path), writeReport(rows, CStatsKind::Characteristics, CReportFormat::Plain));
 
-    // Cancel writes nothing; a file that cannot be opened ends the command without a word.
+    // Cancel writes nothing; a file that cannot be written says so, with the reason.
     const std::size_t asked = s.fixture.prompts.asked.size();
     s.click(statstexts::kWriteToFile);
     s.fixture.prompts.fileAnswers.push_back((s.fixture.root() / "no such folder" / "r.txt").string());
     s.click(statstexts::kWriteToFile);
-    QCOMPARE(s.fixture.prompts.asked.size(), asked + 2);
-    QCOMPARE(s.messages().size(), std::size_t(1));
+    QCOMPARE(s.fixture.prompts.asked.size(), asked + 3);
+    QCOMPARE(s.messages().size(), std::size_t(2));
+    QVERIFY(s.messages().back().rfind("The report could not be written: ", 0) == 0);
+    QVERIFY(s.messages().back().find("no such folder") != std::string::npos);
+    QCOMPARE(s.statusText(), QString::fromLatin1(statstexts::kReady));
 }
 
 void TestStats::filtersDialogOkResetAndCancel()

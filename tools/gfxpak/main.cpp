@@ -18,8 +18,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -27,15 +25,6 @@
 namespace
 {
 constexpr std::size_t kDefaultLimit = std::size_t(16) << 20;
-
-bool writeAll(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    file.close();
-    return bool(file);
-}
 
 int usage()
 {
@@ -84,8 +73,11 @@ int run(int argc, char** argv)
 
     // The file named here is read as the user named it (a link to a file is followed);
     // a pipe or device in its place is refused rather than waited on.
+    // A packed stream takes at most five bytes for four it unpacks to (a literal run), so a
+    // source over twice the limit cannot be a packed file within it and is not read.
     std::vector<uint8_t> source;
-    if (!CFileSystem::userChosen().readFile(pathFromUtf8(sourceName), source))
+    if (decompress ? !readFileAtMost(CFileSystem::userChosen(), pathFromUtf8(sourceName), uint64_t(limit) * 2 + 64, source)
+                   : !CFileSystem::userChosen().readFile(pathFromUtf8(sourceName), source))
     {
         std::cerr << "gfxpak: " << fileFailure(pathFromUtf8(sourceName), "read", errno) << "\n";
         return 1;
@@ -111,9 +103,9 @@ int run(int argc, char** argv)
     else
         result = packBytes(source);
 
-    if (!writeAll(pathFromUtf8(target), result))
+    if (const auto failed = replaceFile(CFileSystem::real(), pathFromUtf8(target), result, decompress ? "unpack" : "pack"))
     {
-        std::cerr << "gfxpak: cannot write " << target << "\n";
+        std::cerr << "gfxpak: " << *failed << "\n";
         return 1;
     }
     return 0;

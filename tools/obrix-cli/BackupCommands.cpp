@@ -111,9 +111,9 @@ int runRecover(const std::vector<std::string>& args)
     // A set cut off in a folder another program holds may be that program's commit in
     // progress: it is never finished or undone from here.
     CFolderLock lock;
-    if (lock.acquire(folder, CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
+    if (const auto refused = lock.refusal(lock.acquire(folder, CFolderLock::defaultWait()), args[0]))
     {
-        std::cerr << "obrix-cli: " << translatedArgs("locktexts", locktexts::kInUse, {args[0]}) << "\n";
+        std::cerr << "obrix-cli: " << *refused << "\n";
         return 1;
     }
     const CRecovery r = recoverCommit(CFileSystem::real(), folder);

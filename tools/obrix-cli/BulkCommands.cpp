@@ -16,7 +16,10 @@
 #include "util/UserFolders.h"
 #include "util/PathText.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -121,6 +124,18 @@ bool load(const std::string& folder, const CBulkArgs& a, CDatabase& db, std::uni
     return true;
 }
 
+// "line L, column C (FIELD): " of the cell of the table file that made the change a later
+// refusal names (the row when no cell of it gives the field), with "FILE: " before it when
+// given; empty when the file did not touch the record.
+std::string placeIn(const tableexchange::CImportPlan& plan, CRecordKind kind, uint32_t id, std::string_view field,
+                    const std::string& file = {})
+{
+    const auto cell = plan.cellOf(kind, id, field);
+    if (!cell) return {};
+    // Without a reason the description ends in ": ", ready for the refusal's own words.
+    return (file.empty() ? std::string() : file + ": ") + tableexchange::describeProblem(*cell);
+}
+
 bool writeOut(const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -159,9 +174,10 @@ int runExportTable(const std::vector<std::string>& args)
     if (!table) return usageError("give the table with --table players, teams or leagues", kExportUsage);
     CDatabase db;
     if (!load(a->positional[0], *a, db)) return 1;
-    if (!tableexchange::exportTableFile(db, *table, encodingForLanguage(a->language), pathFromUtf8(a->positional[1])))
+    std::string error;
+    if (!tableexchange::exportTableFile(db, *table, encodingForLanguage(a->language), pathFromUtf8(a->positional[1]), &error))
     {
-        std::cerr << "obrix-cli: cannot write " << a->positional[1] << "\n";
+        std::cerr << "obrix-cli: " << error << "\n";
         return 1;
     }
     return 0;
@@ -224,13 +240,15 @@ int runImportTable(const std::vector<std::string>& args)
     {
         writeOut(out);
         for (const auto& p : refused.problems())
-            std::cerr << a->positional[1] << ": " << recordKindName(p.kind) << " " << p.id << " " << p.field << ": "
-                      << p.message << "\n";
+            std::cerr << a->positional[1] << ": " << placeIn(plan, p.kind, p.id, p.field) << recordKindName(p.kind) << " "
+                      << p.id << " " << p.field << ": " << p.message << "\n";
         std::cerr << "obrix-cli: the file was refused; nothing was changed.\n";
         return 1;
     }
     const auto problems = checkDatabase(db, enc);
-    for (const auto& p : problems) std::cerr << "obrix-cli: " << describeProblem(p) << "\n";
+    for (const auto& p : problems)
+        std::cerr << "obrix-cli: " << (p.wholeDatabase ? std::string() : placeIn(plan, p.kind, p.id, {}, a->positional[1]))
+                  << describeProblem(p) << "\n";
     if (hasErrors(problems))
     {
         writeOut(out);
@@ -242,6 +260,11 @@ int runImportTable(const std::vector<std::string>& args)
                + " records; nothing written (dry run).\n";
     else
     {
+#ifdef SIGPIPE
+        // An output closed by its reader must not end the program between the save and
+        // the report of it.
+        std::signal(SIGPIPE, SIG_IGN);
+#endif
         // The game's files as they were before this import, as the editor's first save keeps them.
         if (!backUpBeforeCommandLineSave(a->positional[0], a->language, a->dataFolder, a->noBackup))
         {
@@ -260,7 +283,14 @@ int runImportTable(const std::vector<std::string>& args)
             writeOut(out);
             return 1;
         }
-        out += "Saved " + std::to_string(plan.changes.size()) + " changes in " + std::to_string(records) + " records.\n";
+        // The change is in the files: a script that took a failure here for "not applied"
+        // would apply it twice, so an output that cannot be written only says so.
+        const std::string saved = "Saved " + std::to_string(plan.changes.size()) + " changes in " + std::to_string(records) + " records.";
+        out += saved + "\n";
+        if (!writeOut(out))
+            std::cerr << "obrix-cli: " << saved << " The list of changes could not be written to the output: "
+                      << std::strerror(errno) << "\n";
+        return 0;
     }
     return writeOut(out) ? 0 : 1;
 }

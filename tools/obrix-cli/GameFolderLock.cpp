@@ -9,7 +9,8 @@
 bool lockGameFolder(const std::string& gameFolder, CFolderLock& lock)
 {
     const auto folder = CGameFiles(pathFromUtf8(gameFolder)).databaseFolder();
-    if (lock.acquire(folder, CFolderLock::defaultWait()) != CFolderLock::CResult::Busy) return true;
-    std::cerr << "obrix-cli: " << translatedArgs("locktexts", locktexts::kInUse, {gameFolder}) << "\n";
+    const auto refused = lock.refusal(lock.acquire(folder, CFolderLock::defaultWait()), gameFolder);
+    if (!refused) return true;
+    std::cerr << "obrix-cli: " << *refused << "\n";
     return false;
 }

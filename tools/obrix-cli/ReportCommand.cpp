@@ -170,9 +170,10 @@ int runReport(const std::vector<std::string>& args)
     }
 
     const auto rows = contributedRows(db, teamIds);
-    if (!writeReportFile(pathFromUtf8(a->out), writeReport(rows, *a->kind, *a->format)))
+    std::string error;
+    if (!writeReportFile(pathFromUtf8(a->out), writeReport(rows, *a->kind, *a->format), &error))
     {
-        std::cerr << "obrix-cli: cannot write " << a->out << "\n";
+        std::cerr << "obrix-cli: " << error << "\n";
         return 1;
     }
     std::cout << "Wrote " << rows.size() << " players of " << teamIds.size() << " teams to " << a->out << "\n";

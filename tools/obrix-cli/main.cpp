@@ -21,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -297,7 +298,8 @@ int sample(const CArgs& a)
     }
     return 0;
 }
-int run(int argc, char** argv)
+
+int runArguments(int argc, char** argv)
 {
     if (argc < 2) return usage("no command given");
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
@@ -342,6 +344,21 @@ int run(int argc, char** argv)
     return usage("unknown command " + args->command);
 }
 } // namespace
+
+// Every reader refuses a file larger than its kind can be before reading it; what still
+// cannot be had ends the command with a message, never with an abort.
+int run(int argc, char** argv)
+{
+    try
+    {
+        return runArguments(argc, argv);
+    }
+    catch (const std::bad_alloc&)
+    {
+        std::cerr << "obrix-cli: there is not enough memory for this command\n";
+        return 1;
+    }
+}
 
 #ifdef _WIN32
 // A narrow main gets its arguments in the ANSI code page, which cannot spell most names

@@ -209,9 +209,9 @@ bool CBackup::make(std::string* error)
     // Never a copy of a set that another program is replacing: the game's files are read
     // under their folder's lock (the caller's, when it holds it already).
     CFolderLock lock;
-    if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
-        == CFolderLock::CResult::Busy)
-        return fail(translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_gameFolder)}));
+    if (auto refused = lock.refusal(lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait()),
+                                    utf8FromPath(m_gameFolder)))
+        return fail(*refused);
     // Never a copy of a set that a save or restore left half done.
     // (Through the game files' own recovery: never one that another program is in the middle of.)
     const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
@@ -345,9 +345,9 @@ CBackup::CRestoreResult CBackup::restore()
     };
     // No other program's save may land in the game's folder while it is put back.
     CFolderLock lock;
-    if (lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait())
-        == CFolderLock::CResult::Busy)
-        return refuse(translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_gameFolder)}));
+    if (auto refused = lock.refusal(lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait()),
+                                    utf8FromPath(m_gameFolder)))
+        return refuse(*refused);
     if (auto e = verify())
         return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), e->c_str()}));
 

@@ -13,6 +13,7 @@
 #include "util/PathText.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace
@@ -724,9 +725,17 @@ CRecovery CGameFiles::recoverInterrupted() const
         return skipped;
     }
     case CFolderLock::CResult::Failed:
-        // No lock file can be made there (a missing or read-only folder): no program of
-        // ours can be saving through it either, and recovery fails on its own if it must
-        // change something it cannot.
+    {
+        // No program of ours saves there while the lock cannot be taken, but the set is
+        // not ours to change unlocked either: it is left for a load that can lock it.
+        CRecovery skipped;
+        skipped.state = CRecovery::CState::Skipped;
+        skipped.message = lock.failure();
+        return skipped;
+    }
+    case CFolderLock::CResult::NoLockFile:
+        // A missing or read-only folder: no program of ours can be saving through it
+        // either, and recovery fails on its own if it must change something it cannot.
         break;
     }
     return recoverCommit(m_fs, folder);
@@ -753,7 +762,7 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadSteps(CDatabase& db,
     if (auto e = runLoader(CLoadStep::Teams, gameformat::loadTeams, db, d.bytes(), namesFile, n.bytes())) return e;
     step(CLoadStep::Leagues);
     if (auto e = runLoader(CLoadStep::Leagues, gameformat::loadLeagues, db, d.bytes(), namesFile, n.bytes())) return e;
-    readSpokenNames(db);
+    if (auto e = readSpokenNames(db)) return e;
     CDatabaseBuilder(db).setReadFrom(m_folder);
     return std::nullopt;
 }
@@ -768,11 +777,18 @@ std::optional<CGameFiles::CLoadError> CGameFiles::loadAll(CDatabase& db, std::st
     return std::nullopt;
 }
 
-int CGameFiles::readSpokenNames(CDatabase& db) const
+std::optional<CGameFiles::CLoadError> CGameFiles::readSpokenNames(CDatabase& db, int* marked) const
 {
+    if (marked) *marked = 0;
     CFileBytes bytes;
-    if (!m_fs.viewFile(resolve(gamepaths::kSpeechIndexFile), bytes)) return 0;
-    return markSpokenNames(db, bytes.bytes());
+    if (!viewFileAtMost(m_fs, resolve(gamepaths::kSpeechIndexFile), kMaxSpeechIndexBytes, bytes))
+    {
+        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        return unreadable(CLoadStep::Players, gamepaths::kSpeechIndexFile);
+    }
+    const int n = markSpokenNames(db, bytes.bytes());
+    if (marked) *marked = n;
+    return std::nullopt;
 }
 
 std::optional<std::string> CGameFiles::checkReadFrom(const CDatabase& db) const
@@ -798,8 +814,8 @@ std::optional<std::string> CGameFiles::save(const CDatabase& db, CDatabase* save
     // save lands between the two. A lock file that cannot be made (a missing or read-only
     // folder) leaves the save to fail on its own with its own message.
     CFolderLock lock;
-    if (lock.acquire(databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
-        return translatedArgs("locktexts", locktexts::kInUse, {utf8FromPath(m_folder)});
+    if (auto refused = lock.refusal(lock.acquire(databaseFolder(), CFolderLock::defaultWait()), utf8FromPath(m_folder)))
+        return refused;
     const auto dbPath = resolve(gamepaths::kDatabaseFile);
     const auto namesPath = resolve(gamepaths::nameFilePath(db.languageCode()));
     const auto playerNamesPath = resolve(gamepaths::playerNameFilePath(db.languageCode()));

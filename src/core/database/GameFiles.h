@@ -147,8 +147,10 @@ public:
     // The same, with an interrupted save finished first (its line put in recoveryNote),
     // and the import generation started over.
     std::optional<CLoadError> loadAll(CDatabase& db, std::string* recoveryNote = nullptr) const;
-    // Marks the players the speech index names; a missing file marks nobody.
-    int readSpokenNames(CDatabase& db) const;
+    // Marks the players the speech index names (how many in marked); a missing file marks
+    // nobody. One that cannot be read (something else in its place, more bytes than any
+    // index holds) is refused as the other files are, never taken for a missing one.
+    std::optional<CLoadError> readSpokenNames(CDatabase& db, int* marked = nullptr) const;
 
     // Refuses a database that was not read whole from this folder (CDatabase::readFrom):
     // the save's first check.

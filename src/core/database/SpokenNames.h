@@ -10,3 +10,6 @@
 // player that exists and returns how many players it marked. A count larger than the
 // file holds is cut to what it holds; a negative count marks nobody.
 int markSpokenNames(CDatabase& db, std::span<const uint8_t> bytes);
+
+// The largest index there can be: every game player's id (16 bits) once.
+inline constexpr std::size_t kMaxSpeechIndexBytes = 4 + 4 * std::size_t(CDatabase::kImportedIdBase);

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -220,6 +219,7 @@ void planRows(const CDatabase& db, CRecordKind kind, std::span<const CRecordFiel
             CFieldValue canonical = f.get(after);  // lists padded to the record's slots
             if (before == canonical) continue;
             plan.changes.push_back(CFieldChange{kind, uint32_t(id), c->field, std::move(before), std::move(canonical)});
+            plan.cells.push_back({row.line, c->column, f.name, {}});
         }
     }
 }
@@ -255,13 +255,14 @@ std::string exportTable(const CDatabase& db, CRecordKind table, CTextEncoding en
 }
 
 std::optional<std::size_t> exportTableFile(const CDatabase& db, CRecordKind table, CTextEncoding encoding,
-                                           const std::filesystem::path& path)
+                                           const std::filesystem::path& path, std::string* error)
 {
     const std::string text = exportTable(db, table, encoding);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), std::streamsize(text.size()));
-    out.close();
-    if (!out) return std::nullopt;
+    if (auto failed = replaceFile(CFileSystem::real(), path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, "export"))
+    {
+        if (error) *error = std::move(*failed);
+        return std::nullopt;
+    }
     return std::size_t(std::count(text.begin(), text.end(), '\n')) - 1;  // the heading row is not a record
 }
 
@@ -337,8 +338,30 @@ CImportPlan planImport(const CDatabase& db, std::string_view fileText, CTextEnco
         planRows(db, plan.table, recordfields::players(), rows, columns, idColumn, encoding, plan, sink);
         break;
     }
-    if (plan.refused()) plan.changes.clear();
+    if (plan.refused())
+    {
+        plan.changes.clear();
+        plan.cells.clear();
+    }
     return plan;
+}
+
+std::optional<CProblem> CImportPlan::cellOf(CRecordKind kind, uint32_t id, std::string_view field) const
+{
+    const CProblem* row = nullptr;
+    int changed = 0;
+    for (std::size_t i = 0; i < changes.size() && i < cells.size(); ++i)
+    {
+        if (changes[i].kind != kind || changes[i].id != id) continue;
+        if (!field.empty() && cells[i].columnName == field) return cells[i];
+        if (!row) row = &cells[i];
+        ++changed;
+    }
+    if (!row) return std::nullopt;
+    // A refusal that names no field points at the record's one changed cell; a field the
+    // row did not give (a slot count that follows the list) at the row itself.
+    if (field.empty() && changed == 1) return *row;
+    return CProblem{row->line, 0, {}, {}};
 }
 
 std::string describeProblem(const CProblem& p)

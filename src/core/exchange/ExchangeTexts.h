@@ -41,6 +41,8 @@ inline constexpr const char* kUserFolder = "\\USER";
 // GLV import
 inline constexpr const char* kImportingGlv = QT_TRANSLATE_NOOP("exchangetexts", "Importing GLV file...");
 inline constexpr const char* kCannotOpenGlv = QT_TRANSLATE_NOOP("exchangetexts", "Cannot open GLV file");
+inline constexpr const char* kGlvTooLarge =
+    QT_TRANSLATE_NOOP("exchangetexts", "The file is larger than any GLV file can be (%u bytes), so it is not read.");
 inline constexpr const char* kNotGlv = QT_TRANSLATE_NOOP("exchangetexts", "File is not a GLV file");
 inline constexpr const char* kGlvNoBaseLeague = QT_TRANSLATE_NOOP(
     "exchangetexts", "The database has no league at position %d for the teams of a GLV file to be based on. Import failed!");

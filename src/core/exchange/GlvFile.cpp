@@ -155,6 +155,14 @@ CGlvReadResult readGlvFile(std::span<const uint8_t> bytes, std::size_t maxTeams)
     return result;
 }
 
+std::size_t maxGlvFileBytes(std::size_t maxTeams)
+{
+    constexpr std::size_t string = 1 + kMaxStringBytes;
+    constexpr std::size_t header = 3 + string + 4;
+    constexpr std::size_t team = string + layouts::kTeamRecordSize + 1 + kMaxPlayersPerTeam * (string + layouts::kPlayerRecordSize);
+    return header + std::min(maxTeams, (SIZE_MAX - header) / team) * team;
+}
+
 std::vector<uint8_t> writeGlvFile(const CGlvFile& file)
 {
     std::vector<uint8_t> out = {'G', 'L', 'V'};

@@ -58,6 +58,10 @@ struct CGlvReadResult
 // maxTeams is the number of teams of the league the file's teams are based on.
 CGlvReadResult readGlvFile(std::span<const uint8_t> bytes, std::size_t maxTeams);
 
+// The most bytes a file of maxTeams team blocks can hold: every string at its longest and
+// every team with all its player blocks. A larger file is no GLV file of that league.
+std::size_t maxGlvFileBytes(std::size_t maxTeams);
+
 // The writer exists for the sample game and for tests; strings longer than 255 bytes
 // are cut.
 std::vector<uint8_t> writeGlvFile(const CGlvFile& file);

@@ -7,6 +7,7 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/GlvFile.h"
 #include "exchange/PackedCodec.h"
+#include "database/RecordLimits.h"
 #include "exchange/Packer.h"
 #include "settings/Prompts.h"
 #include "util/FileCommit.h"
@@ -15,6 +16,7 @@
 #include "util/PathText.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -141,8 +143,10 @@ CRead readPacked(const fs::path& path, CPacker& packer, std::vector<uint8_t>& ou
 {
     const std::string name = utf8FromPath(path.filename());
     std::vector<uint8_t> packed;
-    // Asked first so that a pipe or device in the file's place is never opened.
-    if (!CFileSystem::real().readFile(path, packed))
+    // Asked first so that a pipe or device in the file's place is never opened. A packed
+    // stream takes at most five bytes for four it unpacks to (a literal run), so a file
+    // over twice the largest exchange file is none and is not read.
+    if (!readFileAtMost(CFileSystem::real(), path, 2 * uint64_t(kMaxExchangeUnpackedLength) + 64, packed))
         return {CReadOutcome::CannotOpen, problem(name, systemReason(errno))};
     // The length of the header form the codec will decode, from the bytes just read.
     const auto length = packedUnpackedLength(packed);
@@ -369,8 +373,26 @@ std::string proposedLeagueName(const std::string& folder)
     return at == std::string::npos ? f : f.substr(at + 1);
 }
 
-bool importDbFiles(CTransaction& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
-                   CPrompts& prompts, const CStatusSink& status)
+namespace
+{
+// Runs an import; one that runs out of memory is refused as the reader refuses a damaged
+// file, never ends the program.
+template <class Import>
+bool guarded(CPrompts& prompts, Import&& import)
+{
+    try
+    {
+        return import();
+    }
+    catch (const std::bad_alloc&)
+    {
+        prompts.message(kErrorAllocating, CPrompts::CIcon::Error);
+        return false;
+    }
+}
+
+bool importDbFilesAsRead(CTransaction& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
+                         CPrompts& prompts, const CStatusSink& status)
 {
     // A set whose export was interrupted is finished or undone before it is read.
     const fs::path set = pathFromUtf8(folder);
@@ -408,13 +430,16 @@ bool importDbFiles(CTransaction& db, const std::string& folder, const std::strin
     return true;
 }
 
-bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
+bool importGlvFileAsRead(CTransaction& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
 {
     std::vector<uint8_t> bytes;
-    // The user named this file: a link to one is followed.
-    if (!CFileSystem::userChosen().readFile(pathFromUtf8(path), bytes))
+    // The user named this file: a link to one is followed. No league holds more teams
+    // than its slots, so no GLV file is larger than that many whole team blocks.
+    if (!readFileAtMost(CFileSystem::userChosen(), pathFromUtf8(path), glv::maxGlvFileBytes(recordlimits::kLeagueSlots), bytes))
     {
-        prompts.message(kCannotOpenGlv, CPrompts::CIcon::Error);
+        prompts.message(errno == kFileTooLarge ? formatText(kGlvTooLarge, unsigned(glv::maxGlvFileBytes(recordlimits::kLeagueSlots)))
+                                               : std::string(kCannotOpenGlv),
+                        CPrompts::CIcon::Error);
         return false;
     }
 
@@ -480,4 +505,16 @@ bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts,
 
     stage.commit(read.file.leagueName);
     return true;
+}
+} // namespace
+
+bool importDbFiles(CTransaction& db, const std::string& folder, const std::string& leagueName, CPacker& packer,
+                   CPrompts& prompts, const CStatusSink& status)
+{
+    return guarded(prompts, [&] { return importDbFilesAsRead(db, folder, leagueName, packer, prompts, status); });
+}
+
+bool importGlvFile(CTransaction& db, const std::string& path, CPrompts& prompts, const CStatusSink& status)
+{
+    return guarded(prompts, [&] { return importGlvFileAsRead(db, path, prompts, status); });
 }

@@ -2,12 +2,12 @@
 
 #include "database/Database.h"
 #include "editing/TextOrder.h"
+#include "util/FileCommit.h"
 #include "util/TextCodec.h"
 #include "util/Translatable.h"
 
 #include <cstdarg>
 #include <cstdio>
-#include <fstream>
 
 namespace
 {
@@ -432,14 +432,23 @@ std::string writeReport(const std::vector<CStatsRow>& rows, CStatsKind kind, CRe
     return out;
 }
 
-bool writeReportFile(const std::filesystem::path& path, const std::string& text)
+bool writeReportFile(const std::filesystem::path& path, const std::string& text, std::string* error)
 {
-    // Text mode on purpose: the report is read in text editors of the user's platform.
-    std::ofstream file(path, std::ios::out | std::ios::trunc);
-    if (!file) return false;
-    file.write(text.data(), std::streamsize(text.size()));
-    file.close();
-    return !file.fail();
+    // The report is read in text editors of the user's platform, so it has its line ends.
+#ifdef _WIN32
+    std::string lines;
+    lines.reserve(text.size() + text.size() / 32);
+    for (char c : text)
+    {
+        if (c == '\n') lines += '\r';
+        lines += c;
+    }
+#else
+    const std::string& lines = text;
+#endif
+    auto failed = replaceFile(CFileSystem::real(), path, {reinterpret_cast<const uint8_t*>(lines.data()), lines.size()}, "report");
+    if (failed && error) *error = std::move(*failed);
+    return !failed;
 }
 
 std::string statusText(const char* format, const std::string& teamLabel)

@@ -109,9 +109,10 @@ std::string reportHeader(CStatsKind kind, CReportFormat format);
 std::string reportLine(const CStatsRow& row, CStatsKind kind, CReportFormat format);
 std::string writeReport(const std::vector<CStatsRow>& rows, CStatsKind kind, CReportFormat format);
 
-// Writes the report as a text file (created or truncated), so that its "\n" line ends
-// become the platform's own. False when the file cannot be opened or written.
-bool writeReportFile(const std::filesystem::path& path, const std::string& text);
+// Writes the report as a text file with the platform's own line ends, put in place of the
+// file as a whole (see replaceFile). False when it cannot be written (error, when given,
+// says why).
+bool writeReportFile(const std::filesystem::path& path, const std::string& text, std::string* error = nullptr);
 
 // One of the page's status texts ("...: %s...") with the team's label in it.
 std::string statusText(const char* format, const std::string& teamLabel);

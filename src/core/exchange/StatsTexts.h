@@ -23,6 +23,7 @@ inline constexpr const char* kWritingStatus = QT_TRANSLATE_NOOP("statstexts", "W
 inline constexpr const char* kProcessingStatus =
     QT_TRANSLATE_NOOP("statstexts", "Processing data for player of : %s...");
 inline constexpr const char* kReady = QT_TRANSLATE_NOOP("statstexts", "Ready");
+inline constexpr const char* kReportNotWritten = QT_TRANSLATE_NOOP("statstexts", "The report could not be written: %1");
 
 // Report file dialog
 inline constexpr const char* kReportExtension = "TXT";

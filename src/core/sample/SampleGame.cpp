@@ -1,7 +1,6 @@
 #include "sample/SampleGame.h"
 
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "sample/SampleFiles.h"
 #include "sample/SampleTextures.h"
 #include "sample/SampleWorld.h"
+#include "util/FileCommit.h"
 #include "util/PathText.h"
 
 namespace
@@ -16,14 +16,11 @@ namespace
 
 namespace fs = std::filesystem;
 
-bool writeWhole(const fs::path& path, const std::vector<uint8_t>& bytes)
+// Replaced as every other file the program writes, never written through what is at the
+// name; not flushed, as a sample can always be made again.
+std::optional<std::string> writeWhole(const fs::path& path, const std::vector<uint8_t>& bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
+    return replaceFile(CFileSystem::unflushed(), path, bytes, "sample");
 }
 
 }  // namespace
@@ -62,8 +59,8 @@ std::optional<std::string> writeSampleGame(const std::filesystem::path& folder, 
         fs::create_directories(path.parent_path(), error);
         if (error)
             return "Cannot create the folder " + utf8FromPath(path.parent_path()) + ": " + error.message();
-        if (!writeWhole(path, bytes))
-            return "Cannot write " + utf8FromPath(path);
+        if (auto failed = writeWhole(path, bytes))
+            return failed;
     }
     return std::nullopt;
 }

@@ -31,6 +31,7 @@ namespace fs = std::filesystem;
 std::string systemReason(int error)
 {
     if (error == kNotRegularFile) return committexts::kNotRegular;
+    if (error == kFileTooLarge) return committexts::kTooLarge;
     if (error == 0) return "unknown error";
     return std::strerror(error);
 }
@@ -735,6 +736,14 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
     {
         CFileStatus st;
         std::vector<uint8_t> bytes;
+        // Something else at the record's name is no record of ours, neither to act on
+        // nor to tidy away.
+        if (fs.status(recordPath, st) && st.exists && !st.regular)
+        {
+            result.state = CRecovery::CState::Failed;
+            result.message = translatedArgs("committexts", committexts::kRecordNotFile, {utf8FromPath(recordPath)});
+            return result;
+        }
         if (fs.status(recordPath, st) && st.regular && fs.readFile(recordPath, bytes)) record = parseRecord(bytes);
         if (record) operation = record->operation;
     }
@@ -968,5 +977,75 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
     bool tidy = true;
     for (const auto& p : kept) tidy = fs.removeFile(p) && tidy;
     if (tidy && fs.removeFile(recordPath)) fs.syncFolder(folder);
+    return std::nullopt;
+}
+
+namespace
+{
+// The size read would find: links are measured at their end only where the file system
+// follows them, which its own read decides; anything else is left for the read to refuse.
+bool fitsIn(CFileSystem& fs, const fs::path& path, uint64_t limit)
+{
+    CFileStatus st;
+    uint64_t size = 0;
+    if (fs.status(path, st) && st.exists && st.regular)
+        size = st.size;
+    else
+    {
+        std::error_code ec;
+        if (fs::is_regular_file(path, ec)) size = fs::file_size(path, ec);
+        if (ec) size = 0;
+    }
+    if (size <= limit) return true;
+    errno = kFileTooLarge;
+    return false;
+}
+} // namespace
+
+bool readFileAtMost(CFileSystem& fs, const fs::path& path, uint64_t limit, std::vector<uint8_t>& out)
+{
+    if (!fitsIn(fs, path, limit)) return false;
+    if (!fs.readFile(path, out)) return false;
+    // Grown since it was measured.
+    if (out.size() <= limit) return true;
+    out.clear();
+    out.shrink_to_fit();
+    errno = kFileTooLarge;
+    return false;
+}
+
+bool viewFileAtMost(CFileSystem& fs, const fs::path& path, uint64_t limit, CFileBytes& out)
+{
+    if (!fitsIn(fs, path, limit) || !fs.viewFile(path, out)) return false;
+    if (out.bytes().size() <= limit) return true;
+    out = CFileBytes();
+    errno = kFileTooLarge;
+    return false;
+}
+
+std::optional<std::string> replaceFile(CFileSystem& fs, const fs::path& target, std::span<const uint8_t> bytes,
+                                       const std::string& operation)
+{
+    CFileStatus old;
+    if (!fs.status(target, old)) return fileFailure(target, "examine", errno);
+    if (old.exists && !old.regular) return fileFailure(target, "replace", kNotRegularFile);
+    const fs::path folder = target.parent_path();
+    const std::string base = utf8FromPath(target.filename()) + kNewMark + operation + ".";
+    fs::path temp;
+    for (int attempt = 0;; ++attempt)
+    {
+        temp = folder / pathFromUtf8(base + randomSuffix());
+        if (fs.createFile(temp, bytes, old.exists ? &old : nullptr)) break;
+        // Something has taken the name (a planted link, say): another name.
+        if (errno == EEXIST && attempt < 8) continue;
+        return fileFailure(target, "write the new contents", errno);
+    }
+    if (!fs.renameFile(temp, target))
+    {
+        const int e = errno;
+        fs.removeFile(temp);
+        return fileFailure(target, "put the new file in place", e);
+    }
+    if (!fs.syncFolder(folder)) return fileFailure(folder, "flush the folder", errno);
     return std::nullopt;
 }

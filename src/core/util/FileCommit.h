@@ -162,3 +162,27 @@ inline constexpr const char* kMixed = QT_TRANSLATE_NOOP("committexts", "The %1 f
 inline constexpr const char* kRecoveryFailed = QT_TRANSLATE_NOOP("committexts", "An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names "
     "ending \".obrix-old...\") and the record in %4.");
 } // namespace committexts
+
+// errno value of a file larger than any file of its kind can be.
+inline constexpr int kFileTooLarge = 0x4F43;
+// A file of a kind that holds at most limit bytes, read (or viewed) only when it is no
+// larger: a bigger one is refused before any of it is read, with errno kFileTooLarge, so
+// that a huge file in its place costs neither time nor memory. The size is asked of what
+// the file system at hand would read (a link the user chose is measured at its end).
+bool readFileAtMost(CFileSystem& fs, const std::filesystem::path& path, uint64_t limit, std::vector<uint8_t>& out);
+bool viewFileAtMost(CFileSystem& fs, const std::filesystem::path& path, uint64_t limit, CFileBytes& out);
+
+// Replaces one file that is no part of a set (a table, a report, a packed file the user
+// named) the way a commit replaces the game's: the bytes go to a new file created
+// exclusively beside it and flushed, which is then renamed over it. Whatever is at the
+// name is never written through: a link, pipe, device or folder there is refused, and the
+// other names of a hard-linked file keep their old contents. Returns the failure (file,
+// step and the system's reason), nothing on success.
+std::optional<std::string> replaceFile(CFileSystem& fs, const std::filesystem::path& target,
+                                       std::span<const uint8_t> bytes, const std::string& operation);
+
+namespace committexts
+{
+inline constexpr const char* kTooLarge = QT_TRANSLATE_NOOP("committexts", "it is larger than any file of its kind can be");
+inline constexpr const char* kRecordNotFile = QT_TRANSLATE_NOOP("committexts", "%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.");
+} // namespace committexts

@@ -53,6 +53,16 @@ std::string keyOf(const fs::path& folder)
 
 enum class CTry { Locked, Busy, Again, Failed };
 
+// Errors of making the lock file that mean no file can be made in the folder at all.
+bool noFileCanBeMade(int error, const fs::path& lockFile)
+{
+    if (error == ENOENT || error == ENOTDIR || error == EROFS) return true;
+    // Refused permission: for a new file that is the folder's doing; an existing lock
+    // file we may not open is another user's lock and must not be ignored.
+    std::error_code ec;
+    return (error == EACCES || error == EPERM) && !fs::exists(fs::symlink_status(lockFile, ec));
+}
+
 #ifdef _WIN32
 CTry tryLock(const fs::path& lockFile, CHandle& out, int& error)
 {
@@ -114,6 +124,16 @@ std::string reason(int error)
 {
     return systemReason(error);
 }
+
+const char* kindText(const fs::path& lockFile)
+{
+    const DWORD attributes = GetFileAttributesW(systemPath(lockFile).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return locktexts::kLockIsOther;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return locktexts::kLockIsLink;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return locktexts::kLockIsFolder;
+    if (attributes & FILE_ATTRIBUTE_DEVICE) return locktexts::kLockIsDevice;
+    return locktexts::kLockIsOther;
+}
 #else
 CTry tryLock(const fs::path& lockFile, CHandle& out, int& error)
 {
@@ -164,6 +184,17 @@ std::string reason(int error)
 {
     return systemReason(error);
 }
+
+const char* kindText(const fs::path& lockFile)
+{
+    struct stat st{};
+    if (::lstat(lockFile.c_str(), &st) != 0) return locktexts::kLockIsOther;
+    if (S_ISLNK(st.st_mode)) return locktexts::kLockIsLink;
+    if (S_ISDIR(st.st_mode)) return locktexts::kLockIsFolder;
+    if (S_ISFIFO(st.st_mode)) return locktexts::kLockIsPipe;
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return locktexts::kLockIsDevice;
+    return locktexts::kLockIsOther;
+}
 #endif
 } // namespace
 
@@ -194,7 +225,10 @@ CFolderLock::CResult CFolderLock::acquire(const fs::path& folder, std::chrono::m
                 m_key = key;
                 return CResult::Locked;
             case CTry::Failed:
-                m_failure = utf8FromPath(lockFile) + ": cannot lock: " + reason(error);
+                if (error != kNotRegularFile && noFileCanBeMade(error, lockFile)) return CResult::NoLockFile;
+                m_failure = error == kNotRegularFile
+                                ? translatedArgs("locktexts", kindText(lockFile), {utf8FromPath(lockFile)})
+                                : translatedArgs("locktexts", locktexts::kCannotLock, {utf8FromPath(lockFile), reason(error)});
                 return CResult::Failed;
             case CTry::Again:
                 continue;
@@ -218,6 +252,13 @@ void CFolderLock::release()
         g_held.erase(it);
     }
     m_key.clear();
+}
+
+std::optional<std::string> CFolderLock::refusal(CResult result, const std::string& gameFolder) const
+{
+    if (result == CResult::Busy) return translatedArgs("locktexts", locktexts::kInUse, {gameFolder});
+    if (result == CResult::Failed) return m_failure;
+    return std::nullopt;
 }
 
 bool CFolderLock::heldHere(const fs::path& folder)

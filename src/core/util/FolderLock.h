@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 // An exclusive lock on a folder between programs, held by one load-change-save of the
@@ -25,7 +26,10 @@ public:
     {
         Locked,  // this process holds the folder
         Busy,    // another program held it for the whole wait
-        Failed,  // the lock file cannot be made or locked (failure() says why)
+        Failed,  // the lock cannot be taken (failure() says why): the command must not go on
+        // No lock file can be made: the folder is missing or takes no new files. No
+        // program can save there either, so there is nobody to keep out.
+        NoLockFile,
     };
 
     CFolderLock() = default;
@@ -37,8 +41,12 @@ public:
     CResult acquire(const std::filesystem::path& folder, std::chrono::milliseconds wait);
     void release();
     bool held() const { return !m_key.empty(); }
-    // "FOLDER: cannot lock: REASON" after Failed.
+    // After Failed: the sentence for the user, naming the lock file and what is in its
+    // place or the system's reason.
     const std::string& failure() const { return m_failure; }
+    // What a command that changes the folder says instead of going on: the folder in use
+    // (gameFolder names it) after Busy, failure() after Failed; nothing otherwise.
+    std::optional<std::string> refusal(CResult result, const std::string& gameFolder) const;
 
     // This process holds the folder (through any CFolderLock).
     static bool heldHere(const std::filesystem::path& folder);
@@ -55,5 +63,11 @@ namespace locktexts
 {
 inline constexpr const char* kLockFileName = "OBRIX.LOCK";
 inline constexpr const char* kInUse = QT_TRANSLATE_NOOP("locktexts", "%1: the game folder is in use by another program.");
+inline constexpr const char* kLockIsFolder = QT_TRANSLATE_NOOP("locktexts", "%1 is a folder, not a regular file, so the game's files cannot be locked against other programs. Remove it and try again.");
+inline constexpr const char* kLockIsLink = QT_TRANSLATE_NOOP("locktexts", "%1 is a link, not a regular file, so the game's files cannot be locked against other programs. Remove it and try again.");
+inline constexpr const char* kLockIsPipe = QT_TRANSLATE_NOOP("locktexts", "%1 is a pipe, not a regular file, so the game's files cannot be locked against other programs. Remove it and try again.");
+inline constexpr const char* kLockIsDevice = QT_TRANSLATE_NOOP("locktexts", "%1 is a device, not a regular file, so the game's files cannot be locked against other programs. Remove it and try again.");
+inline constexpr const char* kLockIsOther = QT_TRANSLATE_NOOP("locktexts", "%1 is not a regular file, so the game's files cannot be locked against other programs. Remove it and try again.");
+inline constexpr const char* kCannotLock = QT_TRANSLATE_NOOP("locktexts", "%1 cannot be locked (%2), so the game's files cannot be locked against other programs.");
 inline constexpr const char* kRecoverySkipped = QT_TRANSLATE_NOOP("locktexts", "%1: another program is saving the game's files; its unfinished save is left for it to finish.");
 } // namespace locktexts

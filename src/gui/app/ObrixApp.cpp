@@ -320,9 +320,20 @@ bool CObrixApp::confirmClose(const std::function<bool()>& checkBeforeSave)
     return true;
 }
 
+bool CObrixApp::lockForSave(CFolderLock& lock)
+{
+    const std::filesystem::path gameFolder = pathFromUtf8(m_settings.gameFolder);
+    const auto result = lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait());
+    if (result == CFolderLock::CResult::Busy)
+        m_prompts.message(text(apptexts::kFolderInUse).arg(q(utf8FromPath(gameFolder))).toStdString(), CPrompts::CIcon::Error);
+    else if (result == CFolderLock::CResult::Failed)
+        m_prompts.message(lock.failure(), CPrompts::CIcon::Error);
+    return result != CFolderLock::CResult::Busy && result != CFolderLock::CResult::Failed;
+}
+
 CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
 {
-    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    const std::filesystem::path gameFolder = pathFromUtf8(m_settings.gameFolder);
     CGameFileFingerprints known = m_fingerprints;
     for (;;)
     {
@@ -346,12 +357,7 @@ CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
             return CChangedFiles::Reloaded;
         }
         if (answer != 1) return CChangedFiles::Cancelled;
-        if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait())
-            == CFolderLock::CResult::Busy)
-        {
-            m_prompts.message(text(apptexts::kFolderInUse).arg(q(utf8FromPath(gameFolder))).toStdString(), CPrompts::CIcon::Error);
-            return CChangedFiles::Cancelled;
-        }
+        if (!lockForSave(lock)) return CChangedFiles::Cancelled;
         // Changed yet again while the question was open: asked again.
         known = seen;
     }
@@ -360,16 +366,15 @@ CObrixApp::CChangedFiles CObrixApp::askAboutChangedFiles(CFolderLock& lock)
 bool CObrixApp::saveToGame()
 {
     m_saveHeldBack = false;
-    const std::filesystem::path gameFolder(m_settings.gameFolder);
+    const std::filesystem::path gameFolder = pathFromUtf8(m_settings.gameFolder);
     // The folder is locked for the save alone, never while the editor is merely open: the
     // editor keeps the database in memory for hours, and holding the folder all that time
     // would shut obrix-cli and every other program out of the game for nothing. What keeps
     // their saves safe meanwhile is the comparison with the files as read, made under the
     // lock, so that no other save can land between it and the commit.
     CFolderLock lock;
-    if (lock.acquire(CGameFiles(gameFolder).databaseFolder(), CFolderLock::defaultWait()) == CFolderLock::CResult::Busy)
+    if (!lockForSave(lock))
     {
-        m_prompts.message(text(apptexts::kFolderInUse).arg(q(utf8FromPath(gameFolder))).toStdString(), CPrompts::CIcon::Error);
         m_saveHeldBack = true;
         return false;
     }

@@ -203,6 +203,8 @@ private:
     // Before a save, under the folder's lock: the question about files another program
     // changed, when any did. The lock is let go while the user answers.
     CChangedFiles askAboutChangedFiles(CFolderLock& lock);
+    // Takes the game folder's lock for a save; false, the user told why, when it cannot be had.
+    bool lockForSave(CFolderLock& lock);
     bool loadDatabase(CDatabase& db, bool atStartUp);
     void restoreKeptLeagues(CDatabase& db);
     // After the database could not be read: the reason, and the ways back (restore the

@@ -505,10 +505,13 @@ void CStatsPage::writeToFile()
     const std::vector<CStatsRow> rows = contributedRows(
         m_app.db(), teams, [this](uint32_t team) { setStatus(announcement(kWritingStatus, team)); });
     const std::string text = writeReport(rows, m_kind, format());
-    // A file that cannot be written ends the command without a message; the status
-    // line must not go on claiming it is writing.
-    writeReportFile(pathFromUtf8(*path), text);
+    // The status line must not go on claiming it is writing, whatever happened.
+    std::string error;
+    const bool written = writeReportFile(pathFromUtf8(*path), text, &error);
     setStatus(catalogueText("statstexts", kReady));
+    if (!written)
+        m_app.prompts().message(catalogueText("statstexts", kReportNotWritten).arg(QString::fromStdString(error)).toStdString(),
+                                CPrompts::CIcon::Error);
 }
 
 void CStatsPage::editFilters()

@@ -155,11 +155,12 @@ void CBulkEditCommands::exportTable()
     if (!path) return;
     m_frame.dataView()->sheet()->commitPendingEdits();
     const CWaitCursor wait;
+    std::string error;
     const auto rows =
-        tableexchange::exportTableFile(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode()), *path);
+        tableexchange::exportTableFile(m_app.db(), kind, encodingForLanguage(m_app.db().languageCode()), pathFromUtf8(*path), &error);
     if (!rows)
     {
-        m_app.prompts().message(catalogueText("bulkviewtexts", kCannotWrite).arg(QString::fromStdString(*path)).toStdString(),
+        m_app.prompts().message(catalogueText("bulkviewtexts", kTableNotWritten).arg(QString::fromStdString(error)).toStdString(),
                                 CPrompts::CIcon::Error);
         return;
     }
