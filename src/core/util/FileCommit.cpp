@@ -826,7 +826,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
 }
 
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
-                                       const std::string& operation, std::string* recoveryNote, bool readBack)
+                                       const std::string& operation, std::string* recoveryNote, bool readBack,
+                                       const std::function<std::optional<std::string>()>& checkInPlace)
 {
     if (files.empty()) return std::nullopt;
     const fs::path folder = files.front().target.parent_path();
@@ -928,13 +929,10 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
     }
     if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
 
-    for (std::size_t i = 0; i < n; ++i)
-    {
-        if (fs.renameFile(temps[i], files[i].target)) continue;
-        const std::string failure = lead(files[i]) + fileFailure(files[i].target, "put the new file in place", errno);
-        // Put back what was replaced so far; the rest still hold their old contents.
+    // Puts the old contents back over the first count targets; the rest still hold theirs.
+    auto putBack = [&](std::size_t count, const std::string& failure) {
         std::vector<std::string> isNew, keptNames;
-        for (std::size_t j = 0; j < i; ++j)
+        for (std::size_t j = 0; j < count; ++j)
         {
             const fs::path target = files[j].target;
             const bool back = old[j].exists ? fs.renameFile(folder / record.entries[j].kept, target)
@@ -954,11 +952,17 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!fs.syncFolder(folder))
             return failure + " (" + fileFailure(folder, "flush the folder", errno) + ": the next load checks the files)";
         kept.clear();
-        for (std::size_t j = i; j < n; ++j)
+        for (std::size_t j = count; j < n; ++j)
             if (old[j].exists) kept.push_back(folder / record.entries[j].kept);
-        temps.erase(temps.begin(), temps.begin() + long(i));
+        temps.erase(temps.begin(), temps.begin() + long(count));
         return abandon(failure);
-    }
+    };
+    for (std::size_t i = 0; i < n; ++i)
+        if (!fs.renameFile(temps[i], files[i].target))
+            return putBack(i, lead(files[i]) + fileFailure(files[i].target, "put the new file in place", errno));
+    // The old files are let go only once the new ones pass in place.
+    if (checkInPlace)
+        if (auto why = checkInPlace()) return putBack(n, *why);
     // From here on the new set is in place; what is left to tidy, the next load tidies.
     fs.syncFolder(folder);
     bool tidy = true;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -128,9 +129,12 @@ struct CPendingFile
 // commit interrupted earlier in the same folder was finished first.
 // With readBack, every new file is read back from the disk before the first rename and
 // compared with the bytes meant for it; a difference or a failed read abandons the set.
+// With checkInPlace, the old files are kept aside until it has passed on the new ones in
+// their places; the reason it gives puts the old set back and is the failure's message.
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
                                        const std::string& operation = "save", std::string* recoveryNote = nullptr,
-                                       bool readBack = false);
+                                       bool readBack = false,
+                                       const std::function<std::optional<std::string>()>& checkInPlace = {});
 
 struct CRecovery
 {
