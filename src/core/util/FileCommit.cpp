@@ -886,7 +886,6 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
             return abandon(lead(files[i]) + fileFailure(tmp, "write the new contents", errno));
         }
     }
-    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
     // Checked while the old files are still the only ones under their names, so that a
     // copy the disk does not give back never replaces a good one.
     for (std::size_t i = 0; readBack && i < n; ++i)
@@ -898,24 +897,13 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
             return abandon(lead(files[i]) + translatedArgs("committexts", committexts::kReadBackDiffers, {files[i].target.string(), std::to_string(back.size()), std::to_string(files[i].bytes.size())}));
     }
 
-    for (std::size_t i = 0; i < n; ++i)
-        if (old[i].exists)
-            record.entries[i].kept = files[i].target.filename().string() + kOldMark + operation + "." + randomSuffix();
-    const std::string text = recordText(record);
-    if (!fs.createFile(recordPath, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}))
-    {
-        const int e = errno;
-        std::string message = lead(files[0]) + fileFailure(recordPath, "write the commit record", e);
-        if (e != EEXIST) fs.removeFile(recordPath);
-        errno = e;
-        return abandon(message);
-    }
-    recordWritten = true;
-    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
-
+    // The old files get their second names before the record names them: without a
+    // record, a load takes these names for leftovers and removes them, which leaves the
+    // old files as they are.
     for (std::size_t i = 0; i < n; ++i)
     {
         if (!old[i].exists) continue;
+        record.entries[i].kept = files[i].target.filename().string() + kOldMark + operation + "." + randomSuffix();
         const fs::path aside = folder / record.entries[i].kept;
         bool ok = fs.linkFile(files[i].target, aside);
         if (!ok && (errno == EPERM || errno == EXDEV || errno == EMLINK || errno == ENOTSUP || errno == ENOSYS))
@@ -927,6 +915,20 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!ok) return abandon(lead(files[i]) + fileFailure(aside, "keep the old contents aside", errno));
         kept.push_back(aside);
     }
+    const std::string text = recordText(record);
+    if (!fs.createFile(recordPath, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}))
+    {
+        const int e = errno;
+        std::string message = lead(files[0]) + fileFailure(recordPath, "write the commit record", e);
+        if (e != EEXIST) fs.removeFile(recordPath);
+        errno = e;
+        return abandon(message);
+    }
+    recordWritten = true;
+    // One flush of the folder makes the new files', the kept copies' and the record's
+    // names lasting together, before the first rename. (Should the record's name last
+    // without the others', a load finds files it names missing and keeps the old set:
+    // nothing has been renamed yet.)
     if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
 
     // Puts the old contents back over the first count targets; the rest still hold theirs.
