@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 
 #include "database/Backup.h"
+#include "database/BackupBeforeSave.h"
 
 #include <gtest/gtest.h>
 
@@ -149,27 +150,35 @@ TEST(Backup, NoSettingsKeyMeansNoBackup)
     EXPECT_FALSE(backup.exists());
 }
 
-TEST(Backup, RestoreCopiesBackTheThreeFilesOfTheLanguage)
+// Every language's files go into the backup and come back, whichever language either was
+// made in: a save in another language changes its own name files.
+TEST(Backup, RestorePutsBackEveryFileTheBackupHolds)
 {
-    TempFolder root;
-    Installation game{root, "golvar"};
-    game.fill("original");
-    CBackup backup(root.path() / "data", game.folder(), "GER");
-    ASSERT_TRUE(backup.make());
-    game.fill("edited");
+    for (const char* restoredIn : {"GER", "JAP"})
+    {
+        SCOPED_TRACE(restoredIn);
+        TempFolder root;
+        Installation game{root, "golvar"};
+        game.fill("original");
+        CBackup backup(root.path() / "data", game.folder(), "GER");
+        ASSERT_TRUE(backup.make());
+        game.fill("edited");
 
-    FakePrompts prompts;
-    prompts.yesNoAnswers = {true};
-    EXPECT_TRUE(restoreBackedUpData(backup, prompts));
-    ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_EQ(prompts.asked[0].text,
-              "Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?");
-    EXPECT_EQ(prompts.asked[1].text.rfind("Restored FCDB.DBI, FCDB_GER.DBI and FCDBPENG.DBI from the backup of ", 0), 0u);
-    EXPECT_EQ(game.read("FCDB.DBI"), "original database");
-    EXPECT_EQ(game.read("FCDBPENG.DBI"), "original player names");
-    EXPECT_EQ(game.read("FCDB_GER.DBI"), "original GER");
-    EXPECT_EQ(game.read("FCDB_ENG.DBI"), "edited ENG");
-    EXPECT_EQ(game.read("FCDBPJAP.DBI"), "edited japanese player names");
+        CBackup restoring(root.path() / "data", game.folder(), restoredIn);
+        FakePrompts prompts;
+        prompts.yesNoAnswers = {true};
+        EXPECT_TRUE(restoreBackedUpData(restoring, prompts));
+        ASSERT_EQ(prompts.asked.size(), 2u);
+        EXPECT_EQ(prompts.asked[0].text,
+                  "Restoring original Golvar data file will overwrite all changes made. Do you wish to continue?");
+        EXPECT_EQ(prompts.asked[1].text.rfind("Restored FCDB.DBI, FCDBPENG.DBI, FCDBPJAP.DBI, FCDB_BRP.DBI, ", 0), 0u)
+            << prompts.asked[1].text;
+        EXPECT_EQ(game.read("FCDB.DBI"), "original database");
+        EXPECT_EQ(game.read("FCDBPENG.DBI"), "original player names");
+        EXPECT_EQ(game.read("FCDBPJAP.DBI"), "original japanese player names");
+        for (const char* code : kLanguages)
+            EXPECT_EQ(game.read(std::string("FCDB_") + code + ".DBI"), std::string("original ") + code);
+    }
 }
 
 TEST(Backup, AnsweringNoChangesNothing)
@@ -222,26 +231,56 @@ TEST(Backup, ALanguageTheGameLacksCannotBeBackedUp)
     EXPECT_EQ(game.read("FCDB.DBI"), "original database");
 }
 
-TEST(Backup, JapanesePlayerNamesKeepTheirOwnFile)
+// A backup of an earlier version holds the files of one language: it still restores in
+// that language, is refused in another rather than mixing two states of the files, and is
+// given another language's files before the first save in it.
+TEST(Backup, AnEarlierVersionsBackupOfOneLanguageStillRestores)
 {
     TempFolder root;
     Installation game{root, "golvar"};
     game.fill("original");
-    CBackup japanese(root.path() / "data", game.folder(), "JAP");
-    ASSERT_TRUE(japanese.make());
-    EXPECT_EQ(readFile(japanese.folder() / "FCDBPJAP.DBI"), "original japanese player names");
-    EXPECT_FALSE(std::filesystem::exists(japanese.folder() / "FCDBPENG.DBI"));
-    game.fill("edited");
-    // Restoring in English must not put the Japanese names over the English file.
     CBackup english(root.path() / "data", game.folder(), "ENG");
-    const auto refused = english.restore();
+    std::filesystem::create_directories(english.folder());
+    for (const char* file : {"FCDB.DBI", "FCDBPENG.DBI", "FCDB_ENG.DBI"})
+        std::filesystem::copy_file(game.folder() / "DATA/CMN/FE" / file, english.folder() / file);
+    ASSERT_TRUE(english.adoptEarlierBackup());
+    game.fill("edited");
+
+    CBackup japanese(root.path() / "data", game.folder(), "JAP");
+    const auto refused = japanese.restore();
     EXPECT_FALSE(refused.restored);
-    EXPECT_NE(refused.message.find("holds no FCDBPENG.DBI"), std::string::npos) << refused.message;
+    EXPECT_NE(refused.message.find("holds no FCDB_JAP.DBI"), std::string::npos) << refused.message;
     EXPECT_EQ(game.read("FCDB.DBI"), "edited database");
-    EXPECT_EQ(game.read("FCDBPENG.DBI"), "edited player names");
-    EXPECT_TRUE(japanese.restore().restored);
-    EXPECT_EQ(game.read("FCDBPJAP.DBI"), "original japanese player names");
+    EXPECT_TRUE(english.restore().restored);
     EXPECT_EQ(game.read("FCDB.DBI"), "original database");
+    EXPECT_EQ(game.read("FCDBPENG.DBI"), "original player names");
+    EXPECT_EQ(game.read("FCDBPJAP.DBI"), "edited japanese player names");
+
+    FakePrompts prompts;
+    ASSERT_TRUE(backUpBeforeFirstSave(japanese, prompts));
+    EXPECT_TRUE(prompts.asked.empty());
+    game.write("FCDBPJAP.DBI", "saved japanese player names");
+    EXPECT_TRUE(japanese.restore().restored);
+    EXPECT_EQ(game.read("FCDBPJAP.DBI"), "edited japanese player names");
+    EXPECT_EQ(game.read("FCDB.DBI"), "original database");
+}
+
+// A backup folder copied by hand beside another installation's name is never restored
+// into that installation.
+TEST(Backup, RestoreRefusesTheBackupOfAnotherGameFolder)
+{
+    TempFolder root;
+    Installation first{root, "golvar"}, second{root, "golvar copy"};
+    first.fill("first");
+    second.fill("second");
+    CBackup a(root.path() / "data", first.folder(), "ENG"), b(root.path() / "data", second.folder(), "ENG");
+    ASSERT_TRUE(a.make());
+    std::filesystem::copy(a.folder(), b.folder());
+    ASSERT_TRUE(b.exists());
+    const auto refused = b.restore();
+    EXPECT_FALSE(refused.restored);
+    EXPECT_NE(refused.message.find("was taken from another Golvar folder"), std::string::npos) << refused.message;
+    EXPECT_EQ(second.read("FCDB.DBI"), "second database");
 }
 
 TEST(Backup, RestoreRefusesABackupThatFailsItsChecks)
@@ -313,14 +352,14 @@ TEST(Backup, RestoreSaysWhatItRestoredFromWhen)
 {
     TempFolder root;
     Installation game{root, "golvar"};
-    game.fill("original");
+    game.fill("original", false);
     CBackup backup(root.path() / "data", game.folder(), "ENG");
     ASSERT_TRUE(backup.make());
-    game.fill("edited");
+    game.fill("edited", false);
     const auto result = backup.restore();
     EXPECT_TRUE(result.restored);
-    EXPECT_EQ(result.message,
-              "Restored FCDB.DBI, FCDB_ENG.DBI and FCDBPENG.DBI from the backup of " + backup.takenAt() + ".");
+    EXPECT_EQ(result.message, "Restored FCDB.DBI, FCDBPENG.DBI, FCDBPJAP.DBI and FCDB_ENG.DBI from the backup of "
+                                  + backup.takenAt() + ".");
     EXPECT_EQ(backup.takenAt().size(), 19u);  // "2026-12-08 14:05:09"
 }
 
@@ -394,27 +433,26 @@ public:
 };
 } // namespace
 
-// A copy that does not read back as written fails the backup with the file and the reason.
-// Caught before the copies replace anything, the earlier backup stays; caught only once in
-// place, the new backup is removed whole, never left to pass for a good one.
-TEST(Backup, ACopyThatDoesNotReadBackLeavesNoHalfBackup)
+// A copy that does not read back as written fails the backup with the file and the reason,
+// and the earlier backup stays, whether this is seen before the copies replace it or only
+// once they are in place.
+TEST(Backup, ACopyThatDoesNotReadBackKeepsTheEarlierBackup)
 {
     struct Case
     {
         const char* what;
         const char* prefix;
         int error;
-        bool earlierKept;
         const char* said;
     };
     const Case cases[] = {
-        {"new copy reads back different", "FCDB_ENG.DBI.obrix-new", 0, true,
+        {"new copy reads back different", "FCDB_ENG.DBI.obrix-new", 0,
          "FCDB_ENG.DBI: the new copy read back from the disk differs"},
-        {"new copy cannot be read back", "FCDBPENG.DBI.obrix-new", EIO, true,
+        {"new copy cannot be read back", "FCDBPENG.DBI.obrix-new", EIO,
          "FCDBPENG.DBI: cannot read the new copy back: Input/output error"},
-        {"copy in place reads back different", "FCDB.DBI", 0, false,
-         "FCDB.DBI: the new copy read back from the disk differs"},
-        {"copy in place cannot be read back", "FCDB_GER.DBI", EIO, false, "FCDB_GER.DBI: cannot read back: Input/output error"},
+        {"copy in place reads back different", "FCDB.DBI", 0, "FCDB.DBI: the new copy read back from the disk differs"},
+        {"copy in place cannot be read back", "FCDB_GER.DBI", EIO, "FCDB_GER.DBI: cannot read back: Input/output error"},
+        {"manifest in place cannot be read back", "MANIFEST.TXT", EIO, "MANIFEST.TXT: cannot read back: Input/output error"},
     };
     for (const auto& c : cases)
     {
@@ -433,11 +471,10 @@ TEST(Backup, ACopyThatDoesNotReadBackLeavesNoHalfBackup)
         EXPECT_FALSE(backup.make(&error));
         EXPECT_NE(error.find((backup.folder() / "").string() + c.said), std::string::npos) << error;
         disk.prefix.clear();
-        EXPECT_EQ(backup.exists(), c.earlierKept);
-        if (c.earlierKept)
-            EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
-        else
-            EXPECT_TRUE(std::filesystem::is_empty(backup.folder())) << error;
+        EXPECT_TRUE(backup.exists());
+        EXPECT_EQ(readFile(backup.folder() / "FCDB.DBI"), "original database");
+        EXPECT_EQ(readFile(backup.folder() / "FCDB_GER.DBI"), "original GER");
         for (const auto& f : root.files()) EXPECT_EQ(f.find(".obrix-"), std::string::npos) << f;
+        EXPECT_FALSE(std::filesystem::exists(backup.folder() / "OBRIX-COMMIT.TXT"));
     }
 }

@@ -8,6 +8,7 @@
 #include "util/GamePath.h"
 #include "util/PathText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <span>
 #include <chrono>
@@ -29,11 +30,16 @@ std::string baseName(const std::string& gamePath)
 
 // One folder per game folder: its last component for people to recognise, and a hash
 // of the whole path so that two installations never share a folder.
-std::string folderKey(const fs::path& gameFolder)
+fs::path canonicalFolder(const fs::path& gameFolder)
 {
     std::error_code ec;
     fs::path canonical = fs::weakly_canonical(fs::absolute(gameFolder, ec), ec);
-    if (canonical.empty()) canonical = gameFolder;
+    return canonical.empty() ? gameFolder : canonical;
+}
+
+std::string folderKey(const fs::path& gameFolder)
+{
+    const fs::path canonical = canonicalFolder(gameFolder);
     const std::string text = genericUtf8FromPath(canonical);
     uint64_t h = 1469598103934665603ull;
     for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
@@ -48,8 +54,9 @@ std::string folderKey(const fs::path& gameFolder)
 
 constexpr const char* kManifest = "MANIFEST.TXT";
 constexpr const char* kManifestMagic = "OBRIX-BACKUP 1";
+} // namespace
 
-struct CManifest
+struct CBackup::CManifest
 {
     std::string takenAt;
     struct CFile
@@ -66,6 +73,10 @@ struct CManifest
         return nullptr;
     }
 };
+
+namespace
+{
+using CManifest = CBackup::CManifest;
 
 std::string manifestText(const CManifest& m)
 {
@@ -121,12 +132,15 @@ std::string localTimeText(std::time_t t)
     return text;
 }
 
-struct CBackupFiles
+// Every game file a backup may hold, by its name in the backup: the database, both player
+// name files and the name file of every language.
+std::vector<std::string> backedUpGamePaths()
 {
-    std::string database = baseName(gamepaths::kDatabaseFile);
-    std::string playerNames;
-    std::string names;
-};
+    std::vector<std::string> paths = {gamepaths::kDatabaseFile, gamepaths::playerNameFilePath("ENG"),
+                                      gamepaths::playerNameFilePath("JAP")};
+    for (const char* code : gamepaths::kLanguageCodes) paths.push_back(gamepaths::nameFilePath(code));
+    return paths;
+}
 } // namespace
 
 CBackup::CBackup(fs::path dataFolder, fs::path gameFolder, std::string languageCode, CFileSystem& fs)
@@ -200,88 +214,135 @@ std::optional<std::string> loadProblem(const std::string& languageCode, std::spa
 }
 } // namespace
 
+std::optional<std::string> CBackup::prepare(CFolderLock& lock) const
+{
+    // Never a copy of a set that another program is replacing: the game's files are read
+    // under their folder's lock (the caller's, when it holds it already).
+    if (auto refused = lock.refusal(lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait()),
+                                    utf8FromPath(m_gameFolder)))
+        return refused;
+    // Never a copy of a set that a save or restore left half done.
+    // (Through the game files' own recovery: never one that another program is in the middle of.)
+    const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
+    if (source.state == CRecovery::CState::Failed || source.state == CRecovery::CState::Skipped)
+        return source.message;
+    std::error_code ec;
+    fs::create_directories(m_folder, ec);
+    if (ec) return utf8FromPath(m_folder) + ": cannot create the folder: " + ec.message();
+    return std::nullopt;
+}
+
+std::optional<std::string> CBackup::copyInto(const std::vector<std::string>& gamePaths,
+                                             const std::vector<std::string>& required, CManifest& manifest,
+                                             std::vector<CPendingFile>& files) const
+{
+    for (const std::string& gamePath : gamePaths)
+    {
+        const fs::path from = resolveGamePath(m_gameFolder, gamePath);
+        CFileStatus st;
+        if (!m_fs.status(from, st)) return fileFailure(from, "examine", errno);
+        // Only a file that is not there at all is a language the game lacks.
+        if (!st.exists && std::find(required.begin(), required.end(), gamePath) == required.end()) continue;
+        std::vector<uint8_t> bytes;
+        if (!m_fs.readFile(from, bytes)) return fileFailure(from, "read", errno);
+        const std::string name = baseName(gamePath);
+        manifest.files.push_back({name, bytes.size(), checksumText(bytes)});
+        files.push_back({m_folder / name, std::move(bytes), {}});
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CBackup::commitBackup(std::vector<CPendingFile> files, CManifest manifest) const
+{
+    // The game folder the backup belongs to, listed in the manifest like the copies so
+    // that a restore can tell whose files they are.
+    const std::string note = genericUtf8FromPath(canonicalFolder(m_gameFolder)) + "\n";
+    std::erase_if(manifest.files, [](const CManifest::CFile& f) { return f.name == kSourceNote; });
+    files.push_back({m_folder / kSourceNote, {note.begin(), note.end()}, {}});
+    manifest.files.push_back({kSourceNote, note.size(), checksumText(files.back().bytes)});
+    const std::string text = manifestText(manifest);
+    files.push_back({m_folder / kManifest, {text.begin(), text.end()}, {}});
+    // Each copy is read back before it replaces anything, and again under its own name
+    // before the earlier backup is let go: a disk that does not give back what it was
+    // given leaves the earlier backup as it was, never no backup at all.
+    bool failedInPlace = false;
+    const auto readBackInPlace = [&]() -> std::optional<std::string> {
+        for (const auto& f : files)
+        {
+            std::vector<uint8_t> bytes;
+            std::optional<std::string> why;
+            if (!m_fs.readFile(f.target, bytes))
+                why = fileFailure(f.target, "read back", errno);
+            else if (bytes != f.bytes)
+                why = translatedArgs("committexts", committexts::kReadBackDiffers, {utf8FromPath(f.target), std::to_string(bytes.size()), std::to_string(f.bytes.size())});
+            failedInPlace = why.has_value();
+            if (why) return why;
+        }
+        return std::nullopt;
+    };
+    auto e = commitFiles(m_fs, files, "backup", nullptr, true, readBackInPlace);
+    // Unless the earlier files could not all be put back (then the commit's record stays
+    // for the next look at the folder to finish, and the message says so).
+    CFileStatus record;
+    if (e && failedInPlace && m_fs.status(m_folder / committexts::kRecordName, record) && !record.exists)
+        return translatedArgs("backuptexts", backuptexts::kEarlierBackupKept, {*e, utf8FromPath(m_folder)});
+    return e;
+}
+
 bool CBackup::make(std::string* error)
 {
     auto fail = [&](const std::string& why) {
         if (error) *error = translatedArgs("backuptexts", backuptexts::kBackupFailed, {utf8FromPath(m_gameFolder), why});
         return false;
     };
-    // Never a copy of a set that another program is replacing: the game's files are read
-    // under their folder's lock (the caller's, when it holds it already).
     CFolderLock lock;
-    if (auto refused = lock.refusal(lock.acquire(CGameFiles(m_gameFolder, m_fs).databaseFolder(), CFolderLock::defaultWait()),
-                                    utf8FromPath(m_gameFolder)))
-        return fail(*refused);
-    // Never a copy of a set that a save or restore left half done.
-    // (Through the game files' own recovery: never one that another program is in the middle of.)
-    const CRecovery source = CGameFiles(m_gameFolder, m_fs).recoverInterrupted();
-    if (source.state == CRecovery::CState::Failed || source.state == CRecovery::CState::Skipped)
-        return fail(source.message);
-    std::error_code ec;
-    fs::create_directories(m_folder, ec);
-    if (ec) return fail(utf8FromPath(m_folder) + ": cannot create the folder: " + ec.message());
+    if (auto e = prepare(lock)) return fail(*e);
 
     std::vector<CPendingFile> files;
     CManifest manifest{localTimeText(std::time(nullptr)), {}};
-    auto add = [&](const std::string& gamePath, bool required) {
-        const fs::path from = resolveGamePath(m_gameFolder, gamePath);
-        CFileStatus st;
-        if (!m_fs.status(from, st)) return std::optional<std::string>(fileFailure(from, "examine", errno));
-        // Only a file that is not there at all is a language the game lacks.
-        if (!st.exists && !required) return std::optional<std::string>();
-        std::vector<uint8_t> bytes;
-        if (!m_fs.readFile(from, bytes)) return std::optional<std::string>(fileFailure(from, "read", errno));
-        const std::string name = baseName(gamePath);
-        manifest.files.push_back({name, bytes.size(), checksumText(bytes)});
-        files.push_back({m_folder / name, std::move(bytes), {}});
-        return std::optional<std::string>();
-    };
-    if (auto e = add(gamepaths::kDatabaseFile, true)) return fail(*e);
-    if (auto e = add(gamepaths::playerNameFilePath(m_languageCode), true)) return fail(*e);
-    for (const char* code : gamepaths::kLanguageCodes)
-        if (auto e = add(gamepaths::nameFilePath(code), code == m_languageCode)) return fail(*e);
+    // Every language's files the game has, not only those in use: a later save in another
+    // language changes its own name files, and restore must have them to put back.
+    const std::vector<std::string> required = {gamepaths::kDatabaseFile, gamepaths::playerNameFilePath(m_languageCode),
+                                               gamepaths::nameFilePath(m_languageCode)};
+    if (auto e = copyInto(backedUpGamePaths(), required, manifest, files)) return fail(*e);
 
     // A copy of files that do not load would only replace a backup worth having.
-    {
-        const auto bytesOf = [&](const std::string& gamePath) -> std::span<const uint8_t> {
-            for (const auto& f : files)
-                if (f.target.filename() == baseName(gamePath)) return f.bytes;
-            return {};
-        };
-        if (auto e = loadProblem(m_languageCode, bytesOf(gamepaths::kDatabaseFile),
-                                 bytesOf(gamepaths::nameFilePath(m_languageCode)),
-                                 bytesOf(gamepaths::playerNameFilePath(m_languageCode))))
-            return fail(translatedArgs("backuptexts", backuptexts::kSourceUnreadable, {e->c_str()}));
-    }
+    const auto bytesOf = [&](const std::string& gamePath) -> std::span<const uint8_t> {
+        for (const auto& f : files)
+            if (f.target.filename() == baseName(gamePath)) return f.bytes;
+        return {};
+    };
+    if (auto e = loadProblem(m_languageCode, bytesOf(required[0]), bytesOf(required[2]), bytesOf(required[1])))
+        return fail(translatedArgs("backuptexts", backuptexts::kSourceUnreadable, {e->c_str()}));
 
-    const std::string note = genericUtf8FromPath(m_gameFolder) + "\n";
-    files.push_back({m_folder / kSourceNote, {note.begin(), note.end()}, {}});
-    const std::string text = manifestText(manifest);
-    files.push_back({m_folder / kManifest, {text.begin(), text.end()}, {}});
-    // Each copy is read back before it replaces anything, so a disk that does not give
-    // back what it was given leaves the earlier backup as it was.
-    if (auto e = commitFiles(m_fs, files, "backup", nullptr, true)) return fail(*e);
-    // The copies as they now lie under their names, against the sources' checksums.
-    for (const auto& f : manifest.files)
-    {
-        const fs::path copy = m_folder / f.name;
-        std::vector<uint8_t> bytes;
-        std::string why;
-        if (!m_fs.readFile(copy, bytes))
-            why = fileFailure(copy, "read back", errno);
-        else if (bytes.size() != f.size || checksumText(bytes) != f.checksum)
-            why = translatedArgs("committexts", committexts::kReadBackDiffers, {utf8FromPath(copy), std::to_string(bytes.size()), std::to_string(f.size)});
-        if (why.empty()) continue;
-        // No half backup is left to pass for a whole one: the manifest goes first, so
-        // that even a removal cut short leaves nothing that counts as a backup.
-        bool removed = m_fs.removeFile(m_folder / kManifest);
-        for (const auto& other : manifest.files) removed = m_fs.removeFile(m_folder / other.name) && removed;
-        removed = m_fs.removeFile(m_folder / kSourceNote) && removed;
-        m_fs.syncFolder(m_folder);
-        return fail(translatedArgs("backuptexts", removed ? backuptexts::kHalfBackupRemoved : backuptexts::kHalfBackupLeft, {why, utf8FromPath(m_folder)}));
-    }
+    if (auto e = commitBackup(std::move(files), std::move(manifest))) return fail(*e);
     return true;
 }
+
+bool CBackup::addLanguageFiles(std::string* error)
+{
+    auto fail = [&](const std::string& why) {
+        if (error) *error = translatedArgs("backuptexts", backuptexts::kBackupFailed, {utf8FromPath(m_gameFolder), why});
+        return false;
+    };
+    std::vector<uint8_t> bytes;
+    if (!m_fs.readFile(m_folder / kManifest, bytes)) return fail(fileFailure(m_folder / kManifest, "read", errno));
+    auto manifest = parseManifest(bytes);
+    if (!manifest) return fail(std::string(kManifest) + " is damaged");
+    std::vector<std::string> missing;
+    for (const std::string& gamePath : {gamepaths::nameFilePath(m_languageCode), gamepaths::playerNameFilePath(m_languageCode)})
+        if (!manifest->find(baseName(gamePath))) missing.push_back(gamePath);
+    if (missing.empty()) return true;
+
+    CFolderLock lock;
+    if (auto e = prepare(lock)) return fail(*e);
+    // Before this run's first save the language's files are still as they were found.
+    std::vector<CPendingFile> files;
+    if (auto e = copyInto(missing, missing, *manifest, files)) return fail(*e);
+    if (auto e = commitBackup(std::move(files), std::move(*manifest))) return fail(*e);
+    return true;
+}
+
 bool CBackup::adoptEarlierBackup()
 {
     // Earlier versions of the editor wrote no manifest. Their copies were taken before
@@ -292,10 +353,9 @@ bool CBackup::adoptEarlierBackup()
     CManifest manifest;
     std::vector<CPendingFile> files;
     const std::string database = baseName(gamepaths::kDatabaseFile);
-    std::vector<std::string> names = {database, baseName(gamepaths::playerNameFilePath(m_languageCode))};
-    for (const char* code : gamepaths::kLanguageCodes) names.push_back(baseName(gamepaths::nameFilePath(code)));
-    for (const auto& name : names)
+    for (const std::string& gamePath : backedUpGamePaths())
     {
+        const std::string name = baseName(gamePath);
         std::vector<uint8_t> bytes;
         if (!m_fs.status(m_folder / name, st) || !st.exists) continue;
         if (!st.regular || !m_fs.readFile(m_folder / name, bytes)) return false;
@@ -351,30 +411,64 @@ CBackup::CRestoreResult CBackup::restore()
     if (auto e = verify())
         return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), e->c_str()}));
 
-    const std::string gamePaths[] = {gamepaths::kDatabaseFile, gamepaths::nameFilePath(m_languageCode),
-                                     gamepaths::playerNameFilePath(m_languageCode)};
-    std::vector<uint8_t> bytes[3];
     std::vector<uint8_t> manifestBytes;
-    m_fs.readFile(m_folder / kManifest, manifestBytes);
+    if (!m_fs.readFile(m_folder / kManifest, manifestBytes)) return refuse(fileFailure(m_folder / kManifest, "read", errno));
     const auto manifest = parseManifest(manifestBytes);
-    for (int i = 0; i < 3; ++i)
+    if (!manifest) return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), std::string(kManifest) + " is damaged"}));
+
+    // A backup folder copied or renamed by hand must not put one installation's files
+    // into another. Older backups do not list their note; one written as a relative name
+    // cannot be judged.
+    std::vector<uint8_t> noteBytes;
+    if (m_fs.readFile(m_folder / kSourceNote, noteBytes))
     {
-        const std::string name = baseName(gamePaths[i]);
-        if (!manifest || !manifest->find(name))
-            return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), ("it holds no " + name)}));
-        if (!m_fs.readFile(m_folder / name, bytes[i])) return refuse(fileFailure(m_folder / name, "read", errno));
+        std::string recorded(noteBytes.begin(), noteBytes.end());
+        while (!recorded.empty() && (recorded.back() == '\n' || recorded.back() == '\r')) recorded.pop_back();
+        const fs::path from = pathFromUtf8(recorded);
+        const fs::path here = canonicalFolder(m_gameFolder);
+        if ((manifest->find(kSourceNote) || from.is_absolute()) && canonicalFolder(from) != here)
+            return refuse(translatedArgs("backuptexts", backuptexts::kOtherGameFolder, {utf8FromPath(m_folder), utf8FromPath(from), utf8FromPath(here)}));
     }
 
-    if (auto e = loadProblem(m_languageCode, bytes[0], bytes[1], bytes[2]))
+    // Every game file the backup holds goes back, so that no language is left with names
+    // of a database that is no longer there; those of the language in use must be there.
+    struct CCopy
+    {
+        std::string gamePath;
+        std::vector<uint8_t> bytes;
+    };
+    std::vector<CCopy> copies;
+    for (const std::string& gamePath : backedUpGamePaths())
+    {
+        const std::string name = baseName(gamePath);
+        const CManifest::CFile* listed = manifest->find(name);
+        if (!listed) continue;
+        copies.push_back({gamePath, {}});
+        if (!m_fs.readFile(m_folder / name, copies.back().bytes)) return refuse(fileFailure(m_folder / name, "read", errno));
+        // Read again for the copy: it must still be the file that was checked.
+        if (checksumText(copies.back().bytes) != listed->checksum)
+            return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), name + " does not match its checksum in the manifest"}));
+    }
+    const auto bytesOf = [&](const std::string& gamePath) -> const std::vector<uint8_t>* {
+        for (const auto& c : copies)
+            if (c.gamePath == gamePath) return &c.bytes;
+        return nullptr;
+    };
+    const std::string inUse[] = {gamepaths::kDatabaseFile, gamepaths::nameFilePath(m_languageCode),
+                                 gamepaths::playerNameFilePath(m_languageCode)};
+    for (const std::string& gamePath : inUse)
+        if (!bytesOf(gamePath))
+            return refuse(translatedArgs("backuptexts", backuptexts::kBadBackup, {utf8FromPath(m_folder), ("it holds no " + baseName(gamePath))}));
+
+    if (auto e = loadProblem(m_languageCode, *bytesOf(inUse[0]), *bytesOf(inUse[1]), *bytesOf(inUse[2])))
         return refuse(translatedArgs("backuptexts", backuptexts::kBackupUnreadable, {e->c_str()}));
 
     std::vector<CPendingFile> files;
     std::string names;
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < copies.size(); ++i)
     {
-        const std::string name = baseName(gamePaths[i]);
-        names += (i == 0 ? "" : i == 2 ? " and " : ", ") + name;
-        files.push_back({resolveGamePath(m_gameFolder, gamePaths[i]), std::move(bytes[i]), {}});
+        names += (i == 0 ? "" : i + 1 == copies.size() ? " and " : ", ") + baseName(copies[i].gamePath);
+        files.push_back({resolveGamePath(m_gameFolder, copies[i].gamePath), std::move(copies[i].bytes), {}});
     }
     if (auto e = commitFiles(m_fs, files, "restore")) return refuse(*e + " The game's files are as they were.");
     result.restored = true;

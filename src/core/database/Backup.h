@@ -5,6 +5,7 @@
 #include "settings/Prompts.h"
 #include "settings/SettingsStore.h"
 #include "util/FileCommit.h"
+#include "util/FolderLock.h"
 
 #include <filesystem>
 #include <optional>
@@ -44,14 +45,17 @@ public:
     // When the backup was taken, as its manifest says ("2026-12-08 14:05").
     std::string takenAt() const;
 
-    // Copies the database file, the player name file in use and every language name file
-    // the game has (a language the game lacks is skipped; a file that is there but cannot
-    // be copied is a failure), checks the copies against their sources, and writes the
-    // manifest with them. Every copy is read back before it replaces anything; on such a
-    // failure the earlier backup, if any, is left as it was. Should a copy read back wrong
-    // only once it is in place, the new backup is removed whole. error (when given) says
-    // which file failed and why.
+    // Copies the database file and the name and player name files of every language the
+    // game has (the language in use must be there; a file that is there but cannot be
+    // copied is a failure), checks the copies against their sources, and writes the
+    // manifest with them. Every copy is read back before it replaces anything and again
+    // in its place before the earlier backup is let go; on any failure the earlier
+    // backup, if any, is left as it was. error (when given) says which file failed and why.
     bool make(std::string* error = nullptr);
+    // A backup of an earlier version of the editor holds the files of the language it was
+    // made in. Before the first save in another language, the files of that language are
+    // added to it as they still are; true when the backup holds them (already, or now).
+    bool addLanguageFiles(std::string* error = nullptr);
 
     struct CCheckResult
     {
@@ -79,7 +83,13 @@ public:
     // there is no such backup or it cannot be adopted.
     bool adoptEarlierBackup();
 
+    struct CManifest;
+
 private:
+    std::optional<std::string> prepare(CFolderLock& lock) const;
+    std::optional<std::string> copyInto(const std::vector<std::string>& gamePaths, const std::vector<std::string>& required,
+                                        CManifest& manifest, std::vector<CPendingFile>& files) const;
+    std::optional<std::string> commitBackup(std::vector<CPendingFile> files, CManifest manifest) const;
 
     std::filesystem::path m_folder;
     std::filesystem::path m_gameFolder;
@@ -98,8 +108,8 @@ inline constexpr const char* kBackupUnreadable = QT_TRANSLATE_NOOP("backuptexts"
 inline constexpr const char* kBackupFailed = QT_TRANSLATE_NOOP("backuptexts", "The backup of %1 could not be made: %2");
 inline constexpr const char* kSourceUnreadable = QT_TRANSLATE_NOOP("backuptexts", "the game's files do not load as a game database (%1), and a backup of them would be of no use; the earlier "
     "backup, if any, is kept");
-inline constexpr const char* kHalfBackupRemoved = QT_TRANSLATE_NOOP("backuptexts", "%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).");
-inline constexpr const char* kHalfBackupLeft = QT_TRANSLATE_NOOP("backuptexts", "%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.");
+inline constexpr const char* kEarlierBackupKept = QT_TRANSLATE_NOOP("backuptexts", "%1 The new backup was taken back: %2 holds the backup it held before, if any.");
+inline constexpr const char* kOtherGameFolder = QT_TRANSLATE_NOOP("backuptexts", "the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).");
 } // namespace backuptexts
 
 // The restore command: asks first; on Yes checks the backup and copies the files back.

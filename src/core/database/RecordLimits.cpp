@@ -6,7 +6,8 @@
 #include "util/Format.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <cstring>
+#include <optional>
 #include <variant>
 
 const char* recordKindName(CRecordKind kind)
@@ -79,13 +80,33 @@ int64_t beyondValue(const CPlayer& p, std::string_view field)
         if (field == f.name) return unsignedValue(p, f);
     return 0;
 }
+// "Player "Ann Able" (id 7)", made only for a record that has a problem: the save asks
+// about every record, and almost none has one.
+class CLabel
+{
+public:
+    CLabel(const char* text, const std::string& name, CTextEncoding enc, uint32_t id)
+        : m_text(text), m_name(name), m_enc(enc), m_id(id) {}
+    operator std::string_view() const
+    {
+        if (!m_made) m_made = translatedArgs("limittexts", m_text, {shown(m_name, m_enc), std::to_string(m_id)});
+        return *m_made;
+    }
+
+private:
+    const char* m_text;
+    const std::string& m_name;
+    CTextEncoding m_enc;
+    uint32_t m_id;
+    mutable std::optional<std::string> m_made;
+};
 
 struct CJudge
 {
     std::vector<CLimitProblem>& out;
     CRecordKind kind;
     uint32_t id;
-    std::string label;
+    CLabel label;
 
     void add(const char* code, const char* field, std::string message)
     {
@@ -124,7 +145,7 @@ namespace recordlimits
 void checkPlayer(const CPlayer& p, CTextEncoding enc, std::vector<CLimitProblem>& out, const CPlayer* before,
                  bool intoGame)
 {
-    CJudge j{out, CRecordKind::Player, p.id, translatedArgs("limittexts", limittexts::kPlayer, {shown(p.name, enc), std::to_string(p.id)})};
+    CJudge j{out, CRecordKind::Player, p.id, {limittexts::kPlayer, p.name, enc, p.id}};
     const bool imported = p.id >= CDatabase::kImportedIdBase;
     // Imported players are written as the game players that take them over, under the
     // game player's id; their own id never reaches the files.
@@ -132,8 +153,11 @@ void checkPlayer(const CPlayer& p, CTextEncoding enc, std::vector<CLimitProblem>
         j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(kPlayerIdLimit)}));
     if (!imported)
     {
-        for (const auto& f : layouts::kPlayerFields)
-            if (std::string_view(f.name) != "id" && !sameField(before, p, f)) j.bits(p, f);
+        // The save asks this of every player; nearly all fit whole, and only those that do
+        // not are gone through field by field.
+        if (before || !bitfields::allFit<layouts::kPlayerFields>(p))
+            for (const auto& f : layouts::kPlayerFields)
+                if (std::strcmp(f.name, "id") != 0 && !sameField(before, p, f)) j.bits(p, f);
     }
     else if (intoGame)
     {
@@ -153,11 +177,11 @@ void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vect
 {
     // Imported teams stay in the editor; the game's files never hold them.
     if (t.id >= CDatabase::kImportedIdBase || t.imported) return;
-    CJudge j{out, CRecordKind::Team, t.id, translatedArgs("limittexts", limittexts::kTeam, {shown(t.longName, enc), std::to_string(t.id)})};
+    CJudge j{out, CRecordKind::Team, t.id, {limittexts::kTeam, t.longName, enc, t.id}};
     if (t.id > kTeamIdLimit && !before)
         j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(kTeamIdLimit)}));
     for (const auto& f : layouts::kTeamFields)
-        if (std::string_view(f.name) != "id" && std::string_view(f.name) != "playerCount" && !sameField(before, t, f))
+        if (std::strcmp(f.name, "id") != 0 && std::strcmp(f.name, "playerCount") != 0 && !sameField(before, t, f))
             j.bits(t, f);
     if (!before || before->longName != t.longName) j.text("longName", t.longName, std::string::npos - 1);
     if (!before || before->abbreviation != t.abbreviation) j.text("abbreviation", t.abbreviation, kAbbreviationBytes);
@@ -186,9 +210,11 @@ void checkTeam(const CTeam& t, const CDatabase& db, CTextEncoding enc, std::vect
     if (!before || before->players != t.players || before->incomingPlayers != t.incomingPlayers)
     {
         // What the save's merge would list: each existing player once.
-        std::unordered_set<uint32_t> listed;
+        std::vector<uint32_t> listed;
         for (uint32_t id : db.listedPlayers(t.id))
-            if (db.player(id)) listed.insert(id);
+            if (db.player(id)) listed.push_back(id);
+        std::sort(listed.begin(), listed.end());
+        listed.erase(std::unique(listed.begin(), listed.end()), listed.end());
         if (listed.size() > std::size_t(CTeam::kSlots))
             j.add(limitcodes::kTeamTooMany, "players",
                   translatedArgs("limittexts", limittexts::kTeamTooMany, {j.label, std::to_string(int(listed.size()))}));
@@ -199,7 +225,7 @@ void checkLeague(const CLeague& l, CTextEncoding enc, std::vector<CLimitProblem>
 {
     // Leagues the editor keeps for itself never reach the game's files.
     if (l.editorOnly) return;
-    CJudge j{out, CRecordKind::League, l.id, translatedArgs("limittexts", limittexts::kLeague, {shown(l.displayName, enc), std::to_string(l.id)})};
+    CJudge j{out, CRecordKind::League, l.id, {limittexts::kLeague, l.displayName, enc, l.id}};
     if (l.id > 0xFFFF && (!before || before->id != l.id))
         j.add(limitcodes::kIdOutOfRange, "id", translatedArgs("limittexts", limittexts::kIdOutOfRange, {j.label, std::to_string(0xFFFFu)}));
     if (!before || before->displayName != l.displayName || before->editorOnly != l.editorOnly)

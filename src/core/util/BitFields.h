@@ -69,6 +69,33 @@ inline void packField(const T& record, uint8_t* bytes)
     writeWord(bytes + f.offset, f.wordBytes, word);
 }
 
+// Whether every field of record holds a value its bits can (a signed field holds every
+// value of its type), with the same compile-time shifts and masks as pack and unpack.
+template <const auto& Table, class T>
+bool allFit(const T& record)
+{
+    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        const auto fits = [&record]<std::size_t J>(std::integral_constant<std::size_t, J>) {
+            constexpr auto& f = Table[J];
+            constexpr auto member = std::get<f.member.index()>(f.member);
+            using V = std::remove_cvref_t<decltype(record.*member)>;
+            if constexpr (std::is_signed_v<V>) return true;
+            else return uint64_t(record.*member) <= uint64_t(f.mask());
+        };
+        return (fits(std::integral_constant<std::size_t, I>{}) && ...);
+    }(std::make_index_sequence<std::size(Table)>{});
+}
+
+// Whether two records agree in every field of the table, compared member by member as
+// the table names them.
+template <const auto& Table, class T>
+bool sameFields(const T& a, const T& b)
+{
+    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        return ((a.*std::get<Table[I].member.index()>(Table[I].member) == b.*std::get<Table[I].member.index()>(Table[I].member)) && ...);
+    }(std::make_index_sequence<std::size(Table)>{});
+}
+
 // Fills the fields of record from the record bytes. The caller checks the length.
 template <const auto& Table, class T>
 void unpack(const uint8_t* bytes, T& record)

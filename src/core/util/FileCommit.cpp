@@ -839,7 +839,8 @@ CRecovery recoverCommit(CFileSystem& fs, const fs::path& folder)
 }
 
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
-                                       const std::string& operation, std::string* recoveryNote, bool readBack)
+                                       const std::string& operation, std::string* recoveryNote, bool readBack,
+                                       const std::function<std::optional<std::string>()>& checkInPlace)
 {
     if (files.empty()) return std::nullopt;
     const fs::path folder = files.front().target.parent_path();
@@ -898,7 +899,6 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
             return abandon(lead(files[i]) + fileFailure(tmp, "write the new contents", errno));
         }
     }
-    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
     // Checked while the old files are still the only ones under their names, so that a
     // copy the disk does not give back never replaces a good one.
     for (std::size_t i = 0; readBack && i < n; ++i)
@@ -910,24 +910,13 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
             return abandon(lead(files[i]) + translatedArgs("committexts", committexts::kReadBackDiffers, {utf8FromPath(files[i].target), std::to_string(back.size()), std::to_string(files[i].bytes.size())}));
     }
 
-    for (std::size_t i = 0; i < n; ++i)
-        if (old[i].exists)
-            record.entries[i].kept = utf8FromPath(files[i].target.filename()) + kOldMark + operation + "." + randomSuffix();
-    const std::string text = recordText(record);
-    if (!fs.createFile(recordPath, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}))
-    {
-        const int e = errno;
-        std::string message = lead(files[0]) + fileFailure(recordPath, "write the commit record", e);
-        if (e != EEXIST) fs.removeFile(recordPath);
-        errno = e;
-        return abandon(message);
-    }
-    recordWritten = true;
-    if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
-
+    // The old files get their second names before the record names them: without a
+    // record, a load takes these names for leftovers and removes them, which leaves the
+    // old files as they are.
     for (std::size_t i = 0; i < n; ++i)
     {
         if (!old[i].exists) continue;
+        record.entries[i].kept = utf8FromPath(files[i].target.filename()) + kOldMark + operation + "." + randomSuffix();
         const fs::path aside = folder / pathFromUtf8(record.entries[i].kept);
         bool ok = fs.linkFile(files[i].target, aside);
         if (!ok && (errno == EPERM || errno == EXDEV || errno == EMLINK || errno == ENOTSUP || errno == ENOSYS))
@@ -939,15 +928,26 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!ok) return abandon(lead(files[i]) + fileFailure(aside, "keep the old contents aside", errno));
         kept.push_back(aside);
     }
+    const std::string text = recordText(record);
+    if (!fs.createFile(recordPath, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}))
+    {
+        const int e = errno;
+        std::string message = lead(files[0]) + fileFailure(recordPath, "write the commit record", e);
+        if (e != EEXIST) fs.removeFile(recordPath);
+        errno = e;
+        return abandon(message);
+    }
+    recordWritten = true;
+    // One flush of the folder makes the new files', the kept copies' and the record's
+    // names lasting together, before the first rename. (Should the record's name last
+    // without the others', a load finds files it names missing and keeps the old set:
+    // nothing has been renamed yet.)
     if (!fs.syncFolder(folder)) return abandon(lead(files[0]) + fileFailure(folder, "flush the folder", errno));
 
-    for (std::size_t i = 0; i < n; ++i)
-    {
-        if (fs.renameFile(temps[i], files[i].target)) continue;
-        const std::string failure = lead(files[i]) + fileFailure(files[i].target, "put the new file in place", errno);
-        // Put back what was replaced so far; the rest still hold their old contents.
+    // Puts the old contents back over the first count targets; the rest still hold theirs.
+    auto putBack = [&](std::size_t count, const std::string& failure) {
         std::vector<std::string> isNew, keptNames;
-        for (std::size_t j = 0; j < i; ++j)
+        for (std::size_t j = 0; j < count; ++j)
         {
             const fs::path target = files[j].target;
             const bool back = old[j].exists ? fs.renameFile(folder / pathFromUtf8(record.entries[j].kept), target)
@@ -967,11 +967,17 @@ std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendi
         if (!fs.syncFolder(folder))
             return failure + " (" + fileFailure(folder, "flush the folder", errno) + ": the next load checks the files)";
         kept.clear();
-        for (std::size_t j = i; j < n; ++j)
+        for (std::size_t j = count; j < n; ++j)
             if (old[j].exists) kept.push_back(folder / pathFromUtf8(record.entries[j].kept));
-        temps.erase(temps.begin(), temps.begin() + long(i));
+        temps.erase(temps.begin(), temps.begin() + long(count));
         return abandon(failure);
-    }
+    };
+    for (std::size_t i = 0; i < n; ++i)
+        if (!fs.renameFile(temps[i], files[i].target))
+            return putBack(i, lead(files[i]) + fileFailure(files[i].target, "put the new file in place", errno));
+    // The old files are let go only once the new ones pass in place.
+    if (checkInPlace)
+        if (auto why = checkInPlace()) return putBack(n, *why);
     // From here on the new set is in place; what is left to tidy, the next load tidies.
     fs.syncFolder(folder);
     bool tidy = true;

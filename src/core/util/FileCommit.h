@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -107,14 +108,15 @@ std::string checksumText(std::span<const uint8_t> bytes);
 //  1. every new file is written to a new, uniquely named temporary file beside its
 //     target (created exclusively, never through a link, with the target's permissions)
 //     and flushed;
-//  2. a commit record naming the targets, their temporary and kept names, sizes and
+//  2. the old files are kept aside under a second name (hard links);
+//  3. a commit record naming the targets, their temporary and kept names, sizes and
 //     checksums is written and flushed ("OBRIX-COMMIT.TXT" in that folder);
-//  3. the old files are kept aside under a second name (hard links);
 //  4. the temporary files are renamed over the targets;
 //  5. the kept copies and the record are removed.
-// The folder is flushed after each step that changes names. An interruption before the
-// record is complete leaves only temporary files (the targets are old); after it, the
-// record lets recoverCommit finish the set. A failure is undone before returning.
+// The folder is flushed before the first rename, after the renames and after the tidying.
+// An interruption before the record is complete leaves only temporary files and second
+// names (the targets are old); after it, the record lets recoverCommit finish the set. A
+// failure is undone before returning.
 struct CPendingFile
 {
     std::filesystem::path target;
@@ -128,9 +130,12 @@ struct CPendingFile
 // commit interrupted earlier in the same folder was finished first.
 // With readBack, every new file is read back from the disk before the first rename and
 // compared with the bytes meant for it; a difference or a failed read abandons the set.
+// With checkInPlace, the old files are kept aside until it has passed on the new ones in
+// their places; the reason it gives puts the old set back and is the failure's message.
 std::optional<std::string> commitFiles(CFileSystem& fs, const std::vector<CPendingFile>& files,
                                        const std::string& operation = "save", std::string* recoveryNote = nullptr,
-                                       bool readBack = false);
+                                       bool readBack = false,
+                                       const std::function<std::optional<std::string>()>& checkInPlace = {});
 
 struct CRecovery
 {
