@@ -226,7 +226,7 @@ TEST_F(KeptLeaguesTest, DamagedOrHostileKeptFilesAreRefusedNamedAndLeftWhereThey
         {"cut short", std::vector<uint8_t>(good.begin(), good.begin() + std::ptrdiff_t(good.size() / 3)), "checksum"},
         {"one bit changed", flipped, "checksum"},
         {"empty", {}, "no header"},
-        {"a later version", withU32(8, 2), "format version 2"},
+        {"a later version", withU32(8, 3), "format version 3"},
         {"huge player count", withU32(20, 0x7FFFFFFF), "do not fit"},
         {"huge team-id count", withU32(32, 0xFFFFFFF0), "do not fit"},
         {"bytes after the records", resealed(longer), "after the last record"},
