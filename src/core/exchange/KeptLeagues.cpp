@@ -568,8 +568,7 @@ std::optional<std::string> addDecoded(CTransaction& db, keptformat::CDecoded& d)
     for (const CPlayer& p : d.players)
         if (db.db().player(p.id)) return "player id " + std::to_string(p.id) + " is already taken";
 
-    // The tables grow once, to the last id, rather than step by step with each record:
-    // 200 leagues reach ids of 13 million, and each step would move the tables again.
+    // The tables make room once, for the last id, rather than step by step with each record.
     uint32_t lastPlayer = 0, lastTeam = 0;
     for (const CPlayer& p : d.players) lastPlayer = std::max(lastPlayer, p.id);
     for (const CTeam& t : d.teams) lastTeam = std::max(lastTeam, t.id);
