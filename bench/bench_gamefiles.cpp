@@ -87,8 +87,8 @@ std::size_t estimateBytes(const CDatabase& db)
         n += sizeof(CLeague) + l->teamIds.capacity() * sizeof(uint32_t) + heapOf(l->displayName);
     for (const auto* index : {&db.teamNameIndex(), &db.playerNameIndex()})
     {
-        n += index->capacity() * sizeof(std::string);
-        for (const auto& s : *index) n += heapOf(s);
+        n += index->size() * sizeof(std::string);
+        for (uint32_t id = 0; id < index->size(); ++id) n += heapOf((*index)[id]);
     }
     return n;
 }

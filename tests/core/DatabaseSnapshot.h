@@ -48,9 +48,9 @@ inline std::string databaseSnapshot(const CDatabase& db)
         o << '\n';
     }
     o << "N";
-    for (const auto& n : db.playerNameIndex()) o << " [" << n << ']';
+    for (uint32_t id = 0; id < db.playerNameIndex().size(); ++id) o << " [" << db.playerNameIndex()[id] << ']';
     o << "\nM";
-    for (const auto& n : db.teamNameIndex()) o << " [" << n << ']';
+    for (uint32_t id = 0; id < db.teamNameIndex().size(); ++id) o << " [" << db.teamNameIndex()[id] << ']';
     o << "\nS " << db.playerTableSize() << ' ' << db.teamTableSize() << ' ' << db.highestPlayerId() << ' '
       << db.highestTeamId() << ' ' << db.importGeneration() << ' ' << db.modified() << '\n';
     return o.str();

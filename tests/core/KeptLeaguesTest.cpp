@@ -7,6 +7,7 @@
 #include "database/GameFiles.h"
 #include "editing/PlayerMoves.h"
 #include "editing/Roster.h"
+#include "editing/TeamCommands.h"
 #include "exchange/KeptLeagues.h"
 #include "exchange/LeagueExport.h"
 #include "exchange/LeagueImport.h"
@@ -17,11 +18,61 @@
 
 #include <fstream>
 #include <iterator>
+#include <limits>
+#include <set>
+#include <thread>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 namespace
 {
+// How many members an aggregate has, found by the most initialisers it takes: a field
+// added to a record later changes it, so the kept file's field lists cannot forget it.
+struct CAnyField
+{
+    template <class T>
+    operator T() const
+    {
+        return T{};
+    }
+};
+template <class R, std::size_t... I>
+constexpr bool initialisableWith(std::index_sequence<I...>)
+{
+    return requires { R{(void(I), CAnyField{})...}; };
+}
+template <class R, std::size_t N = 0>
+constexpr std::size_t memberCount()
+{
+    if constexpr (initialisableWith<R>(std::make_index_sequence<N + 1>{}))
+        return memberCount<R, N + 1>();
+    else
+        return N;
+}
+
+// Gives every field a visitor lists a value of its own, the widest its type holds first;
+// returns how many distinct fields were visited.
+template <class R, class Fields>
+std::size_t fillDistinct(R& r, Fields fields)
+{
+    uint32_t next = 0;
+    std::set<const void*> seen;
+    fields(r, [&](auto& v) {
+        seen.insert(&v);
+        using V = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<V, std::string>)
+            v = "text " + std::to_string(++next);
+        else if constexpr (std::is_same_v<V, std::vector<uint32_t>>)
+            v = {++next, ++next};
+        else if constexpr (std::is_same_v<V, CTeam::Slots>)
+            for (uint32_t& x : v) x = ++next;
+        else
+            v = V(std::numeric_limits<V>::max() - V(++next));
+    });
+    return seen.size();
+}
+
 class KeptLeaguesTest : public ::testing::Test
 {
 protected:
@@ -165,6 +216,120 @@ TEST_F(KeptLeaguesTest, AKeptLeagueComesBackRecordForRecordAfterEdits)
     for (uint32_t id : next.leagues().back()->teamIds) EXPECT_GE(id, db.importGeneration());
 }
 
+TEST_F(KeptLeaguesTest, EveryFieldOfEveryRecordKindComesBackAtTheWidthTheRecordHoldsIt)
+{
+    CLeague league;
+    CTeam team;
+    CPlayer player;
+    EXPECT_EQ(fillDistinct(league, [](auto& r, auto&& f) { keptformat::leagueFields(r, f); }), memberCount<CLeague>());
+    EXPECT_EQ(fillDistinct(team, [](auto& r, auto&& f) { keptformat::teamFields(r, f); }), memberCount<CTeam>());
+    EXPECT_EQ(fillDistinct(player, [](auto& r, auto&& f) { keptformat::playerFields(r, f); }), memberCount<CPlayer>());
+    // What ties them together: an imported league listing the team, which lists the player.
+    team.id = 0x30001;
+    player.id = 0x30002;
+    league.teamIds = {team.id};
+    team.players[3] = player.id;
+
+    CDatabase db;
+    build(db).addTeam(std::make_unique<CTeam>(team));
+    build(db).addPlayer(std::make_unique<CPlayer>(player));
+    build(db).addLeague(std::make_unique<CLeague>(league));
+    keptformat::CDecoded out;
+    ASSERT_FALSE(keptformat::decode(keptformat::encode(db), "F", out));
+    ASSERT_EQ(out.leagues.size(), 1u);
+    ASSERT_EQ(out.teams.size(), 1u);
+    ASSERT_EQ(out.players.size(), 1u);
+    EXPECT_EQ(out.leagues[0], league);
+    EXPECT_EQ(out.teams[0], team);
+    EXPECT_EQ(out.players[0], player);
+}
+
+TEST_F(KeptLeaguesTest, WhereAMovedOrCopiedPlayerIsListedSurvivesARestart)
+{
+    struct CCase
+    {
+        const char* what;
+        bool keptPlayer, toKeptTeam, copy;
+    };
+    const CCase cases[] = {
+        {"a game player copied onto a kept team", false, true, true},
+        {"a game player moved onto a kept team", false, true, false},
+        {"a kept player copied onto a game team", true, false, true},
+        {"a kept player moved onto a game team", true, false, false},
+        {"a kept player moved onto another kept team", true, true, false},
+    };
+    int n = 0;
+    for (const CCase& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CKeptLeagues kept(data() / std::to_string(++n), game());
+        CDatabase db;
+        load(db);
+        const CLeague north = *db.leagues()[importBoth(db)];
+        const uint32_t gameTeam = db.leagues()[0]->teamIds[0];
+        const uint32_t from = c.keptPlayer ? north.teamIds[0] : gameTeam;
+        const uint32_t to = !c.toKeptTeam ? gameTeam : c.keptPlayer ? north.teamIds[1] : north.teamIds[0];
+        uint32_t id = 0;
+        for (uint32_t p : rosterPlayers(db, from))
+            if ((p >= CDatabase::kImportedIdBase) == c.keptPlayer && !id) id = p;
+        ASSERT_NE(id, 0u);
+        if (c.copy)
+            ASSERT_TRUE(pastePlayerIntoTeam(gate(db), to, *db.player(id), CTextEncoding::Windows1252, prompts));
+        else
+            ASSERT_EQ(movePlayerToTeam(gate(db), id, from, to).kind, CTransferResult::CKind::MovedPlayer);
+        ASSERT_FALSE(kept.keep(db));
+
+        CDatabase next;
+        load(next);
+        kept.restore(gate(next), prompts);
+        EXPECT_EQ(rosterPlayers(next, from), rosterPlayers(db, from));
+        EXPECT_EQ(rosterPlayers(next, to), rosterPlayers(db, to));
+        const CPlayer &before = *db.player(id), &after = *next.player(id);
+        EXPECT_EQ(std::tie(after.teamId, after.destinationTeamId, after.copyMark),
+                  std::tie(before.teamId, before.destinationTeamId, before.copyMark));
+    }
+}
+
+TEST_F(KeptLeaguesTest, ALeagueAnotherProgramKeptMeanwhileIsKeptTooAndListedOnce)
+{
+    // The window and a command-line import, each reading what was kept when it started.
+    CKeptLeagues window(data(), game()), command(data(), game());
+    CDatabase shown, other;
+    load(shown);
+    load(other);
+    const std::size_t first = shown.leagues().size();
+    CInProcessPacker packer;
+    ASSERT_TRUE(importDbFiles(gate(shown), (game() / "USER" / kSampleExchangeLeague).string(), "Up North", packer, prompts));
+    ASSERT_FALSE(window.keep(shown));
+    EXPECT_EQ(command.restore(gate(other), prompts), 1u);
+    ASSERT_TRUE(importGlvFile(gate(other), (game() / "USER" / kSampleGlvFile).string(), prompts));
+    ASSERT_FALSE(command.keep(other));
+
+    // The window's next keep, after an edit, takes in the league the command kept.
+    build(shown).player(shown.team(shown.leagues()[first]->teamIds[0])->players[0])->name = "Edited";
+    ASSERT_FALSE(window.keep(shown));
+    auto names = [&] {
+        CDatabase next;
+        load(next);
+        CKeptLeagues(data(), game()).restore(gate(next), prompts);
+        std::vector<std::string> out;
+        for (const CLeague* l : imported(next))
+            out.push_back(l->displayName + (next.playerName(next.team(l->teamIds[0])->players[0]) == "Edited" ? " (edited)" : ""));
+        return out;
+    };
+    const std::string glv = other.leagues().back()->displayName;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Up North (edited)", glv}));
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(window.folder())) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1u);
+
+    // A league the window removes goes; the command's stays.
+    ASSERT_TRUE(removeImportedLeague(gate(shown), first));
+    ASSERT_FALSE(window.keep(shown));
+    EXPECT_EQ(names(), std::vector<std::string>{glv});
+    EXPECT_TRUE(prompts.asked.empty()) << lastMessage();
+}
+
 TEST_F(KeptLeaguesTest, GenerationsLeftByRemovedLeaguesCloseUpAtTheNextStartAndLowBitsStay)
 {
     CKeptLeagues kept(data(), game());
@@ -226,7 +391,7 @@ TEST_F(KeptLeaguesTest, DamagedOrHostileKeptFilesAreRefusedNamedAndLeftWhereThey
         {"cut short", std::vector<uint8_t>(good.begin(), good.begin() + std::ptrdiff_t(good.size() / 3)), "checksum"},
         {"one bit changed", flipped, "checksum"},
         {"empty", {}, "no header"},
-        {"a later version", withU32(8, 2), "format version 2"},
+        {"a later version", withU32(8, 3), "format version 3"},
         {"huge player count", withU32(20, 0x7FFFFFFF), "do not fit"},
         {"huge team-id count", withU32(32, 0xFFFFFFF0), "do not fit"},
         {"bytes after the records", resealed(longer), "after the last record"},
@@ -391,5 +556,32 @@ TEST_F(KeptLeaguesTest, TheCommandLineImportsKeepsAndSeesKeptLeaguesAsTheEditorD
     EXPECT_EQ(status, 0) << out;
     EXPECT_NE(out.find("KEPT-2.OBK"), std::string::npos) << out;
     EXPECT_EQ(bytesOf(kept.file()), bytes);
+}
+
+TEST_F(KeptLeaguesTest, CommandLineImportsIntoOneDataFolderAtOnceKeepEveryLeagueInOneFile)
+{
+    auto q = [](const std::filesystem::path& p) { return "'" + p.string() + "'"; };
+    constexpr int kImports = 4;
+    std::string outs[kImports];
+    int statuses[kImports];
+    std::vector<std::thread> running;
+    for (int i = 0; i < kImports; ++i)
+        running.emplace_back([&, i] {
+            const std::string what = i % 2 ? " --glv " + q(game() / "USER" / kSampleGlvFile)
+                                           : " --db " + q(game() / "USER" / kSampleExchangeLeague);
+            outs[i] = runCommand(std::string(OBRIX_CLI_PATH) + " import " + q(game()) + what + " --data-folder " + q(data()),
+                                 statuses[i]);
+        });
+    for (auto& t : running) t.join();
+    for (int i = 0; i < kImports; ++i) EXPECT_EQ(statuses[i], 0) << outs[i];
+
+    CKeptLeagues kept(data(), game());
+    CDatabase db;
+    load(db);
+    EXPECT_EQ(kept.restore(gate(db), prompts), std::size_t(kImports));
+    EXPECT_TRUE(prompts.asked.empty()) << lastMessage();
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(kept.folder())) files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"KEPT.OBK"});
 }
 #endif

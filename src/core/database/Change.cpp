@@ -24,9 +24,9 @@ CDatabaseHeader headerOf(const CDatabase& db)
     return h;
 }
 
-std::string indexEntry(const std::vector<std::string>& index, uint32_t id)
+std::string indexEntry(const CNameIndex& index, uint32_t id)
 {
-    return id < index.size() ? index[id] : std::string();
+    return index.at(id);
 }
 
 template <class T>
@@ -197,25 +197,17 @@ CTransaction::~CTransaction()
 CPlayer* CTransaction::touchPlayer(uint32_t id)
 {
     assert(m_open);
-    if (id >= m_playerSeen.size()) m_playerSeen.resize(std::max<std::size_t>(std::size_t(id) + 1, m_db.playerTableSize()), 0);
-    if (m_playerSeen[id] == 0)
-    {
+    if (m_playerSeen.insert(id))
         m_change.m_players.push_back({id, imageOf(m_db.player(id)), std::nullopt,
                                       indexEntry(m_db.playerNameIndex(), id), {}});
-        m_playerSeen[id] = uint32_t(m_change.m_players.size());
-    }
     return m_db.writablePlayer(id);
 }
 
 CTeam* CTransaction::touchTeam(uint32_t id)
 {
     assert(m_open);
-    if (id >= m_teamSeen.size()) m_teamSeen.resize(std::max<std::size_t>(std::size_t(id) + 1, m_db.teamTableSize()), 0);
-    if (m_teamSeen[id] == 0)
-    {
+    if (m_teamSeen.insert(id))
         m_change.m_teams.push_back({id, imageOf(m_db.team(id)), std::nullopt, indexEntry(m_db.teamNameIndex(), id), {}});
-        m_teamSeen[id] = uint32_t(m_change.m_teams.size());
-    }
     return m_db.writableTeam(id);
 }
 
@@ -232,16 +224,16 @@ CTeam* CTransaction::team(uint32_t id)
 
 void CTransaction::forEachPlayer(const std::function<void(CPlayer&)>& f)
 {
-    const std::size_t size = m_db.playerTableSize();
-    for (std::size_t id = 1; id < size; ++id)
-        if (m_db.player(uint32_t(id))) f(*touchPlayer(uint32_t(id)));
+    std::vector<uint32_t> ids;
+    m_db.forEachPlayer([&](const CPlayer& p) { ids.push_back(p.id); });
+    for (uint32_t id : ids) f(*touchPlayer(id));
 }
 
 void CTransaction::forEachTeam(const std::function<void(CTeam&)>& f)
 {
-    const std::size_t size = m_db.teamTableSize();
-    for (std::size_t id = 1; id < size; ++id)
-        if (m_db.team(uint32_t(id))) f(*touchTeam(uint32_t(id)));
+    std::vector<uint32_t> ids;
+    m_db.forEachTeam([&](const CTeam& t) { ids.push_back(t.id); });
+    for (uint32_t id : ids) f(*touchTeam(id));
 }
 
 std::vector<std::unique_ptr<CLeague>>& CTransaction::leagues()

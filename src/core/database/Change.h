@@ -9,6 +9,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 // The one road by which the database changes after it is loaded.
@@ -167,8 +169,22 @@ private:
     CDatabase& m_db;
     CChange m_change;
     // Ids already imaged (the index of their image in m_change, +1; 0 = not yet).
-    std::vector<uint32_t> m_playerSeen;
-    std::vector<uint32_t> m_teamSeen;
+    // The ids already imaged: by index for the game's ids, by key for imported ones,
+    // whose ids run into the millions.
+    struct CSeen
+    {
+        std::vector<uint8_t> low;
+        std::unordered_set<uint32_t> high;
+        // True the first time id is seen.
+        bool insert(uint32_t id)
+        {
+            if (id >= CDatabase::kImportedIdBase) return high.insert(id).second;
+            if (id >= low.size()) low.resize(CDatabase::kImportedIdBase, 0);
+            return std::exchange(low[id], uint8_t(1)) == 0;
+        }
+    };
+    CSeen m_playerSeen;
+    CSeen m_teamSeen;
     bool m_open = true;
 };
 

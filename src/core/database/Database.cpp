@@ -7,10 +7,9 @@
 namespace
 {
 template <class T>
-T* lookup(const std::vector<T*>& table, uint32_t id)
+T* lookup(const CIdTable<T>& table, uint32_t id)
 {
-    if (id == 0 || id >= table.size()) return nullptr;
-    return table[id];
+    return id == 0 ? nullptr : table.find(id);
 }
 
 template <class T>
@@ -23,23 +22,9 @@ std::string label(const T* record, const std::string& name)
     return out;
 }
 
-// Grows a table about to be filled to `size` entries, its new pages given in one go.
-template <class Vector>
-void growForFilling(Vector& v, std::size_t size, const typename Vector::value_type& empty = {})
+void setIndex(CNameIndex& index, uint32_t id, const std::string& name)
 {
-    if (size <= v.size()) return;
-    if (size > v.capacity())
-    {
-        v.reserve(size);
-        prefaultCapacity(v);
-    }
-    v.resize(size, empty);
-}
-
-void setIndex(std::vector<std::string>& index, uint32_t id, const std::string& name)
-{
-    if (id >= index.size()) index.resize(std::size_t(id) + 1);
-    index[id] = name;
+    index.set(id, name);
 }
 } // namespace
 
@@ -48,26 +33,17 @@ struct CStoreOps
 {
     using Store = CDatabase::CStore<T>;
 
-    static void grow(Store& s, uint32_t id)
-    {
-        if (id >= s.table.size()) s.table.resize(std::size_t(id) + 1, nullptr);
-    }
     static T& add(Store& s, std::unique_ptr<T> record)
     {
-        grow(s, record->id);
         T* raw = record.get();
-        s.table[raw->id] = raw;
+        s.table.slot(raw->id) = raw;
         s.singles.push_back(std::move(record));
         return *raw;
     }
     static void addBlock(Store& s, std::vector<T>&& records)
     {
         s.blocks.push_back(std::move(records));
-        for (T& r : s.blocks.back())
-        {
-            grow(s, r.id);
-            s.table[r.id] = &r;
-        }
+        for (T& r : s.blocks.back()) s.table.slot(r.id) = &r;
     }
 };
 
@@ -99,8 +75,8 @@ CDatabase CDatabase::copy() const
     forEachTeam([&](const CTeam& t) { teams.push_back(t); });
     CStoreOps<CPlayer>::addBlock(out.m_playerStore, std::move(players));
     CStoreOps<CTeam>::addBlock(out.m_teamStore, std::move(teams));
-    out.m_playerStore.table.resize(m_playerStore.table.size(), nullptr);
-    out.m_teamStore.table.resize(m_teamStore.table.size(), nullptr);
+    out.m_playerStore.table.fit(m_playerStore.table.size());
+    out.m_teamStore.table.fit(m_teamStore.table.size());
     for (const auto& l : m_leagues) out.m_leagues.push_back(std::make_unique<CLeague>(*l));
     out.m_highestPlayerId = m_highestPlayerId;
     out.m_highestTeamId = m_highestTeamId;
@@ -130,14 +106,13 @@ void putRecord(Store& s, uint32_t id, const std::optional<T>& image)
             *now = *image;
         else
         {
-            if (id >= s.table.size()) s.table.resize(std::size_t(id) + 1, nullptr);
             s.singles.push_back(std::make_unique<T>(*image));
-            s.table[id] = s.singles.back().get();
+            s.table.slot(id) = s.singles.back().get();
         }
         return;
     }
     if (!now) return;
-    s.table[id] = nullptr;
+    s.table.clear(id);
     for (auto it = s.singles.rbegin(); it != s.singles.rend(); ++it)
         if (it->get() == now)
         {
@@ -163,26 +138,22 @@ void CDatabase::setSizes(std::size_t playerTableSize, std::size_t teamTableSize,
                          std::size_t teamIndexSize)
 {
     // Only empty slots are cut away: a table never loses a record here.
-    auto fit = [](auto& table, std::size_t size) {
-        while (table.size() > size && table.back() == nullptr) table.pop_back();
-        if (table.size() < size) table.resize(size, nullptr);
-    };
-    fit(m_playerStore.table, playerTableSize);
-    fit(m_teamStore.table, teamTableSize);
+    m_playerStore.table.fit(playerTableSize);
+    m_teamStore.table.fit(teamTableSize);
     m_playerNameIndex.resize(playerIndexSize);
     m_teamNameIndex.resize(teamIndexSize);
 }
 
 void CDatabase::reservePlayers(uint32_t highestId)
 {
-    growForFilling(m_playerStore.table, std::size_t(highestId) + 1, nullptr);
-    growForFilling(m_playerNameIndex, std::size_t(highestId) + 1);
+    m_playerStore.table.reserve(highestId);
+    m_playerNameIndex.reserve(highestId);
 }
 
 void CDatabase::reserveTeams(uint32_t highestId)
 {
-    growForFilling(m_teamStore.table, std::size_t(highestId) + 1, nullptr);
-    growForFilling(m_teamNameIndex, std::size_t(highestId) + 1);
+    m_teamStore.table.reserve(highestId);
+    m_teamNameIndex.reserve(highestId);
 }
 
 CPlayer& CDatabase::addPlayer(std::unique_ptr<CPlayer> p)
@@ -228,14 +199,14 @@ CLeague& CDatabase::addLeague(std::unique_ptr<CLeague> league)
 std::size_t CDatabase::playerCount() const
 {
     std::size_t n = 0;
-    for (const CPlayer* p : m_playerStore.table) n += p != nullptr;
+    m_playerStore.table.forEach([&](const CPlayer*) { ++n; });
     return n;
 }
 
 std::size_t CDatabase::teamCount() const
 {
     std::size_t n = 0;
-    for (const CTeam* t : m_teamStore.table) n += t != nullptr;
+    m_teamStore.table.forEach([&](const CTeam*) { ++n; });
     return n;
 }
 
@@ -289,25 +260,21 @@ int CDatabase::fileIndexOfTeam(uint32_t teamId) const
 
 int64_t CDatabase::teamIdAtFileIndex(uint32_t fileIndex) const
 {
-    for (const CTeam* t : m_teamStore.table)
-        if (t && t->fileIndex == fileIndex) return t->id;
-    return -1;
+    const CTeam* t = m_teamStore.table.findIf([&](const CTeam* t) { return t->fileIndex == fileIndex; });
+    return t ? int64_t(t->id) : -1;
 }
 
 bool CDatabase::isInternational(uint32_t playerId) const
 {
     const CPlayer* p = player(playerId);
     if (!p) return false;
-    for (const CTeam* t : m_teamStore.table)
-    {
-        if (!t || t->countryId != p->countryId) continue;
-        // Only the first team of the player's country counts.
-        for (auto id : t->players)
-            if (id == playerId && p->destinationTeamId == 0) return true;
-        for (auto id : t->incomingPlayers)
-            if (id == playerId) return true;
-        return false;
-    }
+    // Only the first team of the player's country counts.
+    const CTeam* first = m_teamStore.table.findIf([&](const CTeam* t) { return t->countryId == p->countryId; });
+    if (!first) return false;
+    for (auto id : first->players)
+        if (id == playerId && p->destinationTeamId == 0) return true;
+    for (auto id : first->incomingPlayers)
+        if (id == playerId) return true;
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/IdTable.h"
 #include "database/League.h"
 #include "database/Player.h"
 #include "database/Team.h"
@@ -13,7 +14,8 @@
 #include <vector>
 
 // The whole game database while the editor runs: players and teams in tables indexed
-// by id (slot 0 is never used; the tables grow on demand), leagues in game-file order.
+// by id (slot 0 is never used; the tables grow on demand, sized by the records there:
+// database/IdTable.h), leagues in game-file order.
 // Records are plain data. Readers get a const database; every change after loading runs
 // inside a CTransaction (database/Change.h), which keeps what it needs to undo it.
 class CDatabase
@@ -44,13 +46,11 @@ public:
     // Visit every record in ascending id order.
     template <class F> void forEachPlayer(F&& f) const
     {
-        for (const CPlayer* p : m_playerStore.table)
-            if (p) f(*p);
+        m_playerStore.table.forEach([&](const CPlayer* p) { f(*p); });
     }
     template <class F> void forEachTeam(F&& f) const
     {
-        for (const CTeam* t : m_teamStore.table)
-            if (t) f(*t);
+        m_teamStore.table.forEach([&](const CTeam* t) { f(*t); });
     }
 
     // The league list, read-only: each entry reads as a const CLeague*.
@@ -136,8 +136,8 @@ public:
     // replaces them.
     const std::filesystem::path& readFrom() const { return m_readFrom; }
     // The names the records had when they were added, by id.
-    const std::vector<std::string>& teamNameIndex() const { return m_teamNameIndex; }
-    const std::vector<std::string>& playerNameIndex() const { return m_playerNameIndex; }
+    const CNameIndex& teamNameIndex() const { return m_teamNameIndex; }
+    const CNameIndex& playerNameIndex() const { return m_playerNameIndex; }
 
     // A second database equal to this one, record for record (the save works on one).
     CDatabase copy() const;
@@ -161,13 +161,11 @@ private:
     std::vector<std::unique_ptr<CLeague>>& leagueStore() { return m_leagues; }
     template <class F> void forEachWritablePlayer(F&& f)
     {
-        for (CPlayer* p : m_playerStore.table)
-            if (p) f(*p);
+        m_playerStore.table.forEach([&](CPlayer* p) { f(*p); });
     }
     template <class F> void forEachWritableTeam(F&& f)
     {
-        for (CTeam* t : m_teamStore.table)
-            if (t) f(*t);
+        m_teamStore.table.forEach([&](CTeam* t) { f(*t); });
     }
     // Full team copy: id, attributes, names, the three player lists; the players in the
     // copied incoming list get destinationTeamId = source id.
@@ -186,8 +184,8 @@ private:
     uint32_t m_importGeneration = 0;
     std::string m_languageCode = "ENG";
     std::filesystem::path m_readFrom;
-    std::vector<std::string> m_teamNameIndex;
-    std::vector<std::string> m_playerNameIndex;
+    CNameIndex m_teamNameIndex;
+    CNameIndex m_playerNameIndex;
 
     // Records live in blocks (a loaded file's records in one allocation) or on their own
     // (records added later); the tables index them by id. A block is never resized, so
@@ -195,7 +193,7 @@ private:
     template <class T>
     struct CStore
     {
-        std::vector<T*> table;
+        CIdTable<T> table;
         std::vector<std::vector<T>> blocks;
         std::vector<std::unique_ptr<T>> singles;
     };

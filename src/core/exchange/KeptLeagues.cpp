@@ -10,11 +10,18 @@
 #include "settings/Prompts.h"
 #include "util/ByteReader.h"
 #include "util/FileCommit.h"
+#include "util/FolderLock.h"
 #include "util/Format.h"
 #include "util/PathText.h"
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <deque>
+#include <map>
+#include <functional>
+#include <random>
+#include <unordered_set>
 #include <fstream>
 #include <iterator>
 #include <type_traits>
@@ -28,24 +35,27 @@ namespace fs = std::filesystem;
 // to parse, and every length is checked against the bytes that are there before it is
 // used (CByteReader), so a cut or hostile file is refused, never believed.
 //
-//   "OBXKEPT" 0x1A, u32 version (1)
+//   "OBXKEPT" 0x1A, u32 version (2; version 1 is read too)
 //   u32 league count, u32 team count, u32 player count, u32 game-player link count
 //   the leagues, the teams, the players: each field of the record in the order the
-//     visitors below give (u8, u16, u32 as their type; a text as u32 length and bytes;
-//     a slot list as 26 u32; the league's team ids as u32 count and u32s)
-//   the game-player links: u32 player id, team id, destination team id of each game
-//     player whose team or destination is a kept team (an import lists game players)
+//     visitors in KeptLeagues.h give (u8, u16, u32 as their type; a text as u32 length
+//     and bytes; a slot list as 26 u32; the league's team ids as u32 count and u32s);
+//     from version 2 each league is followed by its u64 key
+//   the game-player links: u32 player id, team id, destination team id and (from
+//     version 2) copy mark of each game player whose team or destination is a kept team
+//     (an import lists game players; a transfer moves or copies them there)
+//   from version 2: u32 count, then u32 team id and u32 player id of each kept player a
+//     game team lists as incoming (moved or copied there and not saved yet)
 //   16 hex digits: the checksum (util/FileCommit.h) of every byte before them
 //
-// The fields are listed once, in the visitors, for both directions, so the writer and
-// the reader cannot disagree. A field added to a record goes into its visitor and the
-// version goes up.
+// A field added to a record goes into its visitor and the version goes up.
 namespace
 {
 constexpr uint8_t kMagic[8] = {'O', 'B', 'X', 'K', 'E', 'P', 'T', 0x1A};
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kVersion = 2;
+constexpr uint32_t kFirstVersion = 1;
 constexpr std::size_t kHeaderBytes = 8 + 5 * 4;
-constexpr std::size_t kLinkBytes = 3 * 4;
+constexpr std::size_t kIncomingBytes = 2 * 4;
 constexpr std::size_t kChecksumBytes = 16;
 constexpr uint32_t kMaxText = 1u << 16;
 constexpr uint32_t kGenerationMask = 0xFFFF0000u;
@@ -53,48 +63,9 @@ constexpr uint32_t kGenerationMask = 0xFFFF0000u;
 // beyond what a start should allocate.
 constexpr std::size_t kMaxGenerations = 4096;
 
-template <class L, class F>
-void leagueFields(L& l, F&& f)
-{
-    f(l.editorOnly);
-    f(l.teamIds);
-    f(l.slotCount);
-    f(l.displayName);
-    f(l.id);
-    f(l.importedLeague);
-    f(l.modified);
-}
-
-template <class T, class F>
-void teamFields(T& t, F&& f)
-{
-    f(t.fileIndex); f(t.id); f(t.bankroll); f(t.teamExtra1);
-    f(t.homeJerseyStyle); f(t.homeJerseyColour1); f(t.homeJerseyColour2); f(t.homeJerseyColour3);
-    f(t.homeShortsStyle); f(t.homeShortsColour1); f(t.homeShortsColour2);
-    f(t.homeSocksStyle); f(t.homeSocksColour1); f(t.homeSocksColour2);
-    f(t.awayJerseyStyle); f(t.awayJerseyColour1); f(t.awayJerseyColour2); f(t.awayJerseyColour3);
-    f(t.awayShortsStyle); f(t.awayShortsColour1); f(t.awayShortsColour2);
-    f(t.awaySocksStyle); f(t.awaySocksColour1); f(t.awaySocksColour2);
-    f(t.teamExtra2); f(t.teamExtra3); f(t.teamExtra4); f(t.teamExtra5); f(t.teamExtra6); f(t.teamExtra7);
-    f(t.teamExtra8); f(t.teamExtra9); f(t.teamExtra10); f(t.teamExtra11); f(t.teamExtra12); f(t.teamExtra13);
-    f(t.teamExtra14); f(t.playerCount); f(t.countryId); f(t.teamExtra15);
-    f(t.players); f(t.loadedPlayers); f(t.incomingPlayers);
-    f(t.longName); f(t.abbreviation); f(t.shortName);
-    f(t.modified); f(t.imported);
-}
-
-template <class P, class F>
-void playerFields(P& p, F&& f)
-{
-    f(p.id); f(p.value); f(p.hairColour); f(p.jerseyNumber); f(p.position); f(p.face); f(p.skinColour);
-    f(p.hairStyle); f(p.facialHair);
-    f(p.acceleration); f(p.agility); f(p.awareness); f(p.ballControl); f(p.creativity); f(p.fitness);
-    f(p.heading); f(p.passing); f(p.reaction); f(p.shotPower); f(p.shotAccuracy); f(p.speed); f(p.tackle);
-    f(p.countryId); f(p.topByte); f(p.extraNibble1); f(p.extraNibble2); f(p.extraNibble3); f(p.extraNibble4);
-    f(p.letterCode); f(p.extraNibble5); f(p.altPosition); f(p.name);
-    f(p.hasCommentary); f(p.modified); f(p.imported); f(p.destinationTeamId); f(p.copyMark); f(p.teamId);
-    f(p.fileIndex); f(p.storedName);
-}
+using keptformat::leagueFields;
+using keptformat::playerFields;
+using keptformat::teamFields;
 
 // The least bytes a record takes, to refuse a count the file cannot hold before
 // anything is allocated for it.
@@ -241,58 +212,138 @@ int keptNumber(const std::string& name)
 }
 } // namespace
 
-std::vector<uint8_t> keptformat::encode(const CDatabase& db)
+namespace
+{
+// What one kept file holds, as pointers into the records it is written from: a
+// database's, another file's decoded ones, or both.
+struct CContent
 {
     std::vector<const CLeague*> leagues;
-    for (const CLeague* l : db.leagues())
-        if (l->importedLeague && hasTeams(*l)) leagues.push_back(l);
+    std::vector<uint64_t> keys;
+    std::vector<const CTeam*> teams;
+    std::vector<const CPlayer*> players;
+    std::vector<keptformat::CDecoded::CLink> links;
+    std::vector<keptformat::CDecoded::CIncoming> incoming;
+};
 
-    // The teams the leagues list and the players those teams reach, imported ones only:
-    // a game record a kept team lists stays a reference to the game's record.
-    std::vector<bool> keptTeam(db.teamTableSize()), keptPlayer(db.playerTableSize());
+// A key no other program gives a league: 64 random bits, never 0.
+uint64_t newKey()
+{
+    static std::mt19937_64 random = [] {
+        std::random_device device;
+        const uint64_t now = uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
+        std::seed_seq seed{device(), device(), device(), device(), uint32_t(now), uint32_t(now >> 32)};
+        return std::mt19937_64(seed);
+    }();
+    uint64_t key = 0;
+    while (key == 0) key = random();
+    return key;
+}
+
+// The key of a league read from a file that gave it none: the same in every program
+// that reads that file, so that their keeps agree on which league is which.
+uint64_t keyOfFirstVersion(const std::string& checksum, std::size_t index)
+{
+    uint64_t h = 0xcbf29ce484222325ull;
+    auto mix = [&](uint8_t byte) { h = (h ^ byte) * 0x100000001b3ull; };
+    for (char c : checksum) mix(uint8_t(c));
+    for (int i = 0; i < 8; ++i) mix(uint8_t(uint64_t(index) >> (8 * i)));
+    return h == 0 ? 1 : h;
+}
+
+// The kept leagues of db, the teams they list and the players those teams reach,
+// imported ones only: a game record a kept team lists stays a reference to the game's
+// record, with what says where it is listed.
+template <class Teams, class Players>
+void collect(const std::vector<const CLeague*>& leagues, const Teams& forEachTeam, const Players& forEachPlayer,
+             const std::function<bool(uint32_t)>& isPlayer, CContent& out)
+{
+    std::unordered_set<uint32_t> keptTeams, keptPlayers;
     for (const CLeague* l : leagues)
         for (uint32_t id : l->teamIds)
-            if (isImportedId(id) && db.team(id)) keptTeam[id] = true;
-    auto reach = [&](uint32_t id) {
-        if (isImportedId(id) && db.player(id)) keptPlayer[id] = true;
-    };
+            if (isImportedId(id)) keptTeams.insert(id);
     std::vector<const CTeam*> teams;
-    db.forEachTeam([&](const CTeam& t) {
-        if (!keptTeam[t.id]) return;
+    forEachTeam([&](const CTeam& t) {
+        if (!keptTeams.count(t.id)) return;
         teams.push_back(&t);
         for (const auto* list : {&t.players, &t.loadedPlayers, &t.incomingPlayers})
-            for (uint32_t id : *list) reach(id);
+            for (uint32_t id : *list)
+                if (isImportedId(id) && isPlayer(id)) keptPlayers.insert(id);
     });
-    std::vector<const CPlayer*> players, linked;
-    auto ofKeptTeam = [&](uint32_t id) { return id < keptTeam.size() && keptTeam[id]; };
-    db.forEachPlayer([&](const CPlayer& p) {
+    keptTeams.clear();
+    for (const CTeam* t : teams) keptTeams.insert(t->id);
+    auto ofKeptTeam = [&](uint32_t id) { return keptTeams.count(id) != 0; };
+    std::vector<const CPlayer*> players;
+    forEachPlayer([&](const CPlayer& p) {
         const bool ofKept = ofKeptTeam(p.teamId) || ofKeptTeam(p.destinationTeamId);
-        if (keptPlayer[p.id] || (isImportedId(p.id) && ofKept))
+        if (keptPlayers.count(p.id) || (isImportedId(p.id) && ofKept))
             players.push_back(&p);
         else if (!isImportedId(p.id) && ofKept)
-            linked.push_back(&p);
+            out.links.push_back({p.id, p.teamId, p.destinationTeamId, p.copyMark});
     });
+    std::unordered_set<uint32_t> written;
+    for (const CPlayer* p : players) written.insert(p->id);
+    // A kept player moved or copied onto a game team is listed there by the game team's
+    // incoming list alone, which the game's files never hold.
+    forEachTeam([&](const CTeam& t) {
+        if (isImportedId(t.id)) return;
+        for (uint32_t id : t.incomingPlayers)
+            if (written.count(id)) out.incoming.push_back({t.id, id});
+    });
+    out.teams.insert(out.teams.end(), teams.begin(), teams.end());
+    out.players.insert(out.players.end(), players.begin(), players.end());
+}
 
+void collect(const CDatabase& db, CContent& out)
+{
+    for (const CLeague* l : db.leagues())
+        if (l->importedLeague && hasTeams(*l)) out.leagues.push_back(l);
+    collect(
+        out.leagues, [&](auto&& f) { db.forEachTeam(f); }, [&](auto&& f) { db.forEachPlayer(f); },
+        [&](uint32_t id) { return db.player(id) != nullptr; }, out);
+}
+
+std::vector<uint8_t> bytesOf(const CContent& c)
+{
     CWriter w;
-    w.bytes.reserve(kHeaderBytes + teams.size() * 512 + players.size() * 96);
+    w.bytes.reserve(kHeaderBytes + c.teams.size() * 512 + c.players.size() * 96);
     w.bytes.assign(std::begin(kMagic), std::end(kMagic));
     w.put(kVersion, 4);
-    w.put(uint32_t(leagues.size()), 4);
-    w.put(uint32_t(teams.size()), 4);
-    w.put(uint32_t(players.size()), 4);
-    w.put(uint32_t(linked.size()), 4);
-    for (const CLeague* l : leagues) leagueFields(*l, w);
-    for (const CTeam* t : teams) teamFields(*t, w);
-    for (const CPlayer* p : players) playerFields(*p, w);
-    for (const CPlayer* p : linked)
+    w.put(uint32_t(c.leagues.size()), 4);
+    w.put(uint32_t(c.teams.size()), 4);
+    w.put(uint32_t(c.players.size()), 4);
+    w.put(uint32_t(c.links.size()), 4);
+    for (std::size_t i = 0; i < c.leagues.size(); ++i)
     {
-        w.put(p->id, 4);
-        w.put(p->teamId, 4);
-        w.put(p->destinationTeamId, 4);
+        leagueFields(*c.leagues[i], w);
+        w.put(uint32_t(c.keys[i]), 4);
+        w.put(uint32_t(c.keys[i] >> 32), 4);
+    }
+    for (const CTeam* t : c.teams) teamFields(*t, w);
+    for (const CPlayer* p : c.players) playerFields(*p, w);
+    for (const auto& link : c.links)
+        for (uint32_t v : {link.playerId, link.teamId, link.destinationTeamId, link.copyMark}) w.put(v, 4);
+    w.put(uint32_t(c.incoming.size()), 4);
+    for (const auto& entry : c.incoming)
+    {
+        w.put(entry.teamId, 4);
+        w.put(entry.playerId, 4);
     }
     const std::string sum = checksumText(w.bytes);
     w.bytes.insert(w.bytes.end(), sum.begin(), sum.end());
     return std::move(w.bytes);
+}
+} // namespace
+
+std::vector<uint8_t> keptformat::encode(const CDatabase& db, const std::vector<uint64_t>& keys)
+{
+    CContent c;
+    collect(db, c);
+    c.keys = keys;
+    c.keys.resize(c.leagues.size());
+    for (uint64_t& key : c.keys)
+        if (key == 0) key = newKey();
+    return bytesOf(c);
 }
 
 std::optional<std::string> keptformat::decode(std::span<const uint8_t> bytes, const std::string& fileName, CDecoded& out)
@@ -310,23 +361,36 @@ std::optional<std::string> keptformat::decode(std::span<const uint8_t> bytes, co
         r.take(4, "the magic");
         r.take(4, "the magic");
         const uint32_t version = r.take(4, "the version");
-        if (version != kVersion)
+        if (version < kFirstVersion || version > kVersion)
             CReader::fail(8, "format version " + std::to_string(version) + " is not one this Obrix reads (" +
-                                 std::to_string(kVersion) + ")");
+                                 std::to_string(kFirstVersion) + " to " + std::to_string(kVersion) + ")");
+        const bool first = version == kFirstVersion;
+        const std::size_t linkBytes = first ? 3 * 4 : 4 * 4;
         const uint32_t counts[4] = {r.take(4, "the league count"), r.take(4, "the team count"),
                                     r.take(4, "the player count"), r.take(4, "the link count")};
-        const std::size_t smallest[4] = {smallestRecord<CLeague>([](auto& l, auto&& f) { leagueFields(l, f); }),
+        const std::size_t smallest[4] = {smallestRecord<CLeague>([](auto& l, auto&& f) { leagueFields(l, f); }) + (first ? 0 : 8),
                                          smallestRecord<CTeam>([](auto& t, auto&& f) { teamFields(t, f); }),
                                          smallestRecord<CPlayer>([](auto& p, auto&& f) { playerFields(p, f); }),
-                                         kLinkBytes};
-        uint64_t least = 0;
+                                         linkBytes};
+        uint64_t least = first ? 0 : 4;
         for (int i = 0; i < 4; ++i) least += uint64_t(counts[i]) * smallest[i];
         if (least > r.left()) CReader::fail(12, "the record counts do not fit in the file");
 
         out.leagues.resize(counts[0]);
+        out.keys.resize(counts[0]);
         out.teams.resize(counts[1]);
         out.players.resize(counts[2]);
-        for (CLeague& l : out.leagues) leagueFields(l, r);
+        for (std::size_t i = 0; i < out.leagues.size(); ++i)
+        {
+            leagueFields(out.leagues[i], r);
+            if (first)
+                out.keys[i] = keyOfFirstVersion(stored, i);
+            else
+            {
+                const uint64_t low = r.take(4, "a league key");
+                out.keys[i] = low | uint64_t(r.take(4, "a league key")) << 32;
+            }
+        }
         for (CTeam& t : out.teams) teamFields(t, r);
         for (CPlayer& p : out.players) playerFields(p, r);
         out.links.resize(counts[3]);
@@ -335,8 +399,25 @@ std::optional<std::string> keptformat::decode(std::span<const uint8_t> bytes, co
             link.playerId = r.take(4, "a linked player id");
             link.teamId = r.take(4, "a linked team id");
             link.destinationTeamId = r.take(4, "a linked destination");
+            // A first-version link said nothing of a copy: a move, as that version read it.
+            link.copyMark = first ? 0 : r.take(4, "a linked copy mark");
             if (isImportedId(link.playerId))
-                CReader::fail(r.offset() - kLinkBytes, "a link names the imported player " + std::to_string(link.playerId));
+                CReader::fail(r.offset() - linkBytes, "a link names the imported player " + std::to_string(link.playerId));
+        }
+        if (!first)
+        {
+            const std::size_t at = r.offset();
+            const uint32_t n = r.take(4, "the count of incoming players");
+            if (n > r.left() / kIncomingBytes) CReader::fail(at, std::to_string(n) + " incoming players do not fit");
+            out.incoming.resize(n);
+            for (auto& entry : out.incoming)
+            {
+                entry.teamId = r.take(4, "an incoming player's team");
+                entry.playerId = r.take(4, "an incoming player");
+                if (isImportedId(entry.teamId) || !isImportedId(entry.playerId))
+                    CReader::fail(r.offset() - kIncomingBytes, "an incoming entry names team " + std::to_string(entry.teamId) +
+                                                                  " and player " + std::to_string(entry.playerId));
+            }
         }
         if (r.left() != 0) CReader::fail(r.offset(), std::to_string(r.left()) + " bytes after the last record");
 
@@ -392,11 +473,13 @@ public:
             note(p.id);
             note(p.teamId);
             note(p.destinationTeamId);
+            note(p.copyMark);
         }
         for (const auto& link : d.links)
         {
             note(link.teamId);
             note(link.destinationTeamId);
+            note(link.copyMark);
         }
         std::sort(m_old.begin(), m_old.end());
         m_old.erase(std::unique(m_old.begin(), m_old.end()), m_old.end());
@@ -416,55 +499,121 @@ private:
     uint32_t m_first = 0;
 };
 
+// Every id of a decoded file taken into the generations map gives.
+void renumber(keptformat::CDecoded& d, const CGenerationMap& map)
+{
+    for (CLeague& l : d.leagues)
+        for (uint32_t& id : l.teamIds) id = map(id);
+    for (CTeam& t : d.teams)
+    {
+        t.id = map(t.id);
+        for (auto* list : {&t.players, &t.loadedPlayers, &t.incomingPlayers})
+            for (uint32_t& id : *list) id = map(id);
+    }
+    for (CPlayer& p : d.players)
+        for (uint32_t* id : {&p.id, &p.teamId, &p.destinationTeamId, &p.copyMark}) *id = map(*id);
+    for (auto& link : d.links)
+        for (uint32_t* id : {&link.teamId, &link.destinationTeamId, &link.copyMark}) *id = map(*id);
+    for (auto& entry : d.incoming) entry.playerId = map(entry.playerId);
+}
+
+// The leagues of a decoded file at the given positions, with what they reach, added to out.
+void collectDecoded(const keptformat::CDecoded& d, const std::vector<std::size_t>& positions, CContent& out)
+{
+    CContent part;
+    for (std::size_t i : positions)
+    {
+        part.leagues.push_back(&d.leagues[i]);
+        out.keys.push_back(d.keys[i]);
+    }
+    std::unordered_set<uint32_t> ids;
+    for (const CPlayer& p : d.players) ids.insert(p.id);
+    collect(
+        part.leagues,
+        [&](auto&& f) {
+            for (const CTeam& t : d.teams) f(t);
+        },
+        [&](auto&& f) {
+            for (const CPlayer& p : d.players) f(p);
+        },
+        [&](uint32_t id) { return ids.count(id) != 0; }, part);
+    std::unordered_set<uint32_t> teams, players;
+    for (const CTeam* t : part.teams) teams.insert(t->id);
+    for (const CPlayer* p : part.players) players.insert(p->id);
+    for (const auto& link : d.links)
+        if (teams.count(link.teamId) || teams.count(link.destinationTeamId)) out.links.push_back(link);
+    for (const auto& entry : d.incoming)
+        if (players.count(entry.playerId)) out.incoming.push_back(entry);
+    out.leagues.insert(out.leagues.end(), part.leagues.begin(), part.leagues.end());
+    out.teams.insert(out.teams.end(), part.teams.begin(), part.teams.end());
+    out.players.insert(out.players.end(), part.players.begin(), part.players.end());
+}
+
+bool fitsGenerations(const CGenerationMap& map, uint32_t first)
+{
+    return map.size() <= kMaxGenerations &&
+           uint64_t(first) + uint64_t(map.size()) * CDatabase::kImportedIdBase <= 0xFFFF0000ull;
+}
+
 // Puts one decoded file's records into db. False (and db untouched) with the reason
 // when they would not fit in.
 std::optional<std::string> addDecoded(CTransaction& db, keptformat::CDecoded& d)
 {
     CGenerationMap map(d);
     const uint32_t first = std::max(db.db().importGeneration(), CDatabase::kFirstImportGeneration);
-    if (map.size() > kMaxGenerations ||
-        uint64_t(first) + uint64_t(map.size()) * CDatabase::kImportedIdBase > 0xFFFF0000ull)
-        return "it holds more import generations than one run can take";
+    if (!fitsGenerations(map, first)) return "it holds more import generations than one run can take";
     map.startAt(first);
+    renumber(d, map);
     for (const CTeam& t : d.teams)
-        if (db.db().team(map(t.id))) return "team id " + std::to_string(map(t.id)) + " is already taken";
+        if (db.db().team(t.id)) return "team id " + std::to_string(t.id) + " is already taken";
     for (const CPlayer& p : d.players)
-        if (db.db().player(map(p.id))) return "player id " + std::to_string(map(p.id)) + " is already taken";
+        if (db.db().player(p.id)) return "player id " + std::to_string(p.id) + " is already taken";
 
-    // The tables grow once, to the last id, rather than step by step with each record:
-    // 200 leagues reach ids of 13 million, and each step would move the tables again.
+    // The tables make room once, for the last id, rather than step by step with each record.
     uint32_t lastPlayer = 0, lastTeam = 0;
-    for (const CPlayer& p : d.players) lastPlayer = std::max(lastPlayer, map(p.id));
-    for (const CTeam& t : d.teams) lastTeam = std::max(lastTeam, map(t.id));
+    for (const CPlayer& p : d.players) lastPlayer = std::max(lastPlayer, p.id);
+    for (const CTeam& t : d.teams) lastTeam = std::max(lastTeam, t.id);
     if (lastPlayer >= db.db().playerTableSize()) db.reservePlayers(lastPlayer);
     if (lastTeam >= db.db().teamTableSize()) db.reserveTeams(lastTeam);
+    std::vector<uint32_t> added;
+    added.reserve(d.players.size());
     for (CPlayer& p : d.players)
     {
-        p.id = map(p.id);
-        p.teamId = map(p.teamId);
-        p.destinationTeamId = map(p.destinationTeamId);
+        added.push_back(p.id);
         db.addPlayer(std::make_unique<CPlayer>(std::move(p)));
     }
-    for (CTeam& t : d.teams)
-    {
-        t.id = map(t.id);
-        for (auto* list : {&t.players, &t.loadedPlayers, &t.incomingPlayers})
-            for (uint32_t& id : *list) id = map(id);
-        db.addTeam(std::make_unique<CTeam>(std::move(t)));
-    }
+    for (CTeam& t : d.teams) db.addTeam(std::make_unique<CTeam>(std::move(t)));
     // The game's players a kept team lists point at it, as the import left them; one the
     // game's files no longer have stays out.
     for (const auto& link : d.links)
         if (CPlayer* p = db.db().player(link.playerId) ? db.player(link.playerId) : nullptr)
         {
-            p->teamId = map(link.teamId);
-            p->destinationTeamId = map(link.destinationTeamId);
+            p->teamId = link.teamId;
+            p->destinationTeamId = link.destinationTeamId;
+            p->copyMark = link.copyMark;
         }
-    for (CLeague& l : d.leagues)
+    // A kept player on his way to a game team is listed there again; where that team is
+    // gone or full, he goes back to the team he came from rather than to no team at all.
+    for (const auto& entry : d.incoming)
+        if (db.db().team(entry.teamId) && db.db().player(entry.playerId))
+        {
+            const CTeam& team = *db.db().team(entry.teamId);
+            const uint32_t id = entry.playerId;
+            if (std::find(team.incomingPlayers.begin(), team.incomingPlayers.end(), id) == team.incomingPlayers.end())
+                db.team(entry.teamId)->addIncoming(id);
+        }
+    for (uint32_t id : added)
     {
-        for (uint32_t& id : l.teamIds) id = map(id);
-        db.addLeague(std::make_unique<CLeague>(std::move(l)));
+        const CPlayer& p = *db.db().player(id);
+        if (p.destinationTeamId == 0 || isImportedId(p.destinationTeamId)) continue;
+        const CTeam* to = db.db().team(p.destinationTeamId);
+        if (to && std::find(to->incomingPlayers.begin(), to->incomingPlayers.end(), p.id) != to->incomingPlayers.end())
+            continue;
+        CPlayer& back = *db.player(p.id);
+        back.destinationTeamId = 0;
+        back.copyMark = 0;
     }
+    for (CLeague& l : d.leagues) db.addLeague(std::make_unique<CLeague>(std::move(l)));
     db.setImportGeneration(map.next());
     return std::nullopt;
 }
@@ -476,6 +625,57 @@ CKeptLeagues::CKeptLeagues(const fs::path& dataFolder, const fs::path& gameFolde
 {
 }
 
+namespace
+{
+// The kept files in a folder listing, in number order.
+std::vector<std::pair<int, std::string>> keptFiles(const std::vector<std::string>& names)
+{
+    std::vector<std::pair<int, std::string>> kept;
+    for (const std::string& name : names)
+        if (const int n = keptNumber(name)) kept.emplace_back(n, name);
+    std::sort(kept.begin(), kept.end());
+    return kept;
+}
+
+// The folder's lock, the folder made first when asked: another program may remove it,
+// empty, between the two steps, so that is tried again.
+CFolderLock::CResult lockFolder(CFolderLock& lock, const fs::path& folder, bool create)
+{
+    for (int attempt = 0;; ++attempt)
+    {
+        std::error_code ec;
+        if (create) fs::create_directories(folder, ec);
+        const CFolderLock::CResult result = lock.acquire(folder, CFolderLock::defaultWait());
+        if (result != CFolderLock::CResult::Failed || !create || attempt == 3 || fs::is_directory(folder, ec))
+            return result;
+    }
+}
+} // namespace
+
+std::vector<uint64_t> CKeptLeagues::keysFor(const CDatabase& db)
+{
+    std::vector<uint64_t> keys;
+    std::set<uint64_t> used;
+    for (const CLeague* l : db.leagues())
+    {
+        if (!l->importedLeague || !hasTeams(*l)) continue;
+        uint64_t key = 0;
+        for (uint32_t id : l->teamIds)
+            if (const auto it = m_teamKeys.find(id); it != m_teamKeys.end() && !used.count(it->second))
+            {
+                key = it->second;
+                break;
+            }
+        if (key == 0) key = newKey();
+        used.insert(key);
+        keys.push_back(key);
+        m_known.insert(key);
+        for (uint32_t id : l->teamIds)
+            if (isImportedId(id)) m_teamKeys[id] = key;
+    }
+    return keys;
+}
+
 std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
 {
     if (failed) *failed = false;
@@ -485,83 +685,124 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     };
     using namespace keptleaguetexts;
     CFileSystem& files = CFileSystem::real();
-    const std::vector<uint8_t> bytes = keptformat::encode(db);
-    const bool any = std::any_of(db.leagues().begin(), db.leagues().end(),
-                                 [](const CLeague* l) { return l->importedLeague && hasTeams(*l); });
+    CContent content;
+    collect(db, content);
+    content.keys = keysFor(db);
+    const bool ours = !content.leagues.empty();
+    std::error_code ec;
+    auto dropOldSets = [&] {
+        for (const fs::path& set : m_oldSets)
+        {
+            fs::remove_all(set, ec);
+            if (set.parent_path() != m_folder) fs::remove(set.parent_path(), ec);  // the earlier ".old", when empty
+        }
+        m_oldSets.clear();
+    };
 
-    // A file is this object's to replace or remove only while it holds what this object
-    // read or wrote: anything else (a file not read at the start, or changed since) stays.
-    auto stillOurs = [&](const COwned& owned) {
-        std::vector<uint8_t> now;
-        return files.readFile(m_folder / owned.name, now) && checksumText(now) == owned.checksum;
-    };
-    auto owned = [&](const std::string& name) {
-        return std::find_if(m_owned.begin(), m_owned.end(), [&](const COwned& o) { return o.name == name; });
-    };
+    CFileStatus st;
+    if (!files.status(m_folder, st)) return failure(fileFailure(m_folder, "examine", errno));
+    if (!st.exists && !ours)
+    {
+        m_owned.clear();
+        dropOldSets();
+        return std::nullopt;
+    }
+    if (ours)
+    {
+        fs::create_directories(m_folder, ec);
+        if (ec) return failure(ec.message());
+    }
+    // Under the lock, so that two programs keeping at once take in each other's leagues
+    // rather than writing past them (or into each other's commit).
+    CFolderLock lock;
+    switch (lockFolder(lock, m_folder, ours))
+    {
+    case CFolderLock::CResult::Locked: break;
+    case CFolderLock::CResult::Busy: return failure(translated("keptleaguetexts", kInUse));
+    case CFolderLock::CResult::Failed:
+        if (!ours && !fs::exists(m_folder, ec)) return std::nullopt;  // gone meanwhile: nothing to remove
+        return failure(lock.failure());
+    }
+    const CRecovery recovery = recoverCommit(files, m_folder);
+    if (recovery.state == CRecovery::CState::Failed) return failure(recovery.message);
+
+    // What is kept there now: this object's leagues are written as db holds them (a
+    // known key db no longer has was removed here); any other league another program
+    // kept meanwhile, and goes along, its ids moved past db's own.
+    std::vector<std::string> names;
+    if (!files.listFolder(m_folder, names)) return failure(fileFailure(m_folder, "list", errno));
+    std::deque<keptformat::CDecoded> others;
+    std::map<std::string, std::string> readable;  // name -> checksum of its bytes
+    std::vector<std::string> unreadable;
+    std::set<uint64_t> taken(content.keys.begin(), content.keys.end());
+    uint32_t nextGeneration = std::max(db.importGeneration(), CDatabase::kFirstImportGeneration);
+    for (const auto& [n, name] : keptFiles(names))
+    {
+        std::vector<uint8_t> bytes;
+        keptformat::CDecoded decoded;
+        if (!files.readFile(m_folder / name, bytes) || keptformat::decode(bytes, name, decoded))
+        {
+            unreadable.push_back(name);
+            continue;
+        }
+        std::vector<std::size_t> foreign;
+        for (std::size_t i = 0; i < decoded.leagues.size(); ++i)
+            if (!m_known.count(decoded.keys[i]) && taken.insert(decoded.keys[i]).second) foreign.push_back(i);
+        if (!foreign.empty())
+        {
+            CGenerationMap map(decoded);
+            if (!fitsGenerations(map, nextGeneration)) return failure(name + ": too many import generations to take in");
+            map.startAt(nextGeneration);
+            nextGeneration = map.next();
+            renumber(decoded, map);
+            others.push_back(std::move(decoded));
+            collectDecoded(others.back(), foreign, content);
+        }
+        readable[name] = checksumText(bytes);
+    }
+    const bool any = !content.leagues.empty();
 
     std::string target;
-    std::string notOurs;
     for (int n = 1; n <= kMaxKeptFiles && target.empty(); ++n)
-    {
-        const std::string name = keptName(n);
-        CFileStatus st;
-        if (!files.status(m_folder / name, st))
-        {
-            if (!any) break;
-            return failure(fileFailure(m_folder / name, "examine", errno));
-        }
-        if (!st.exists || (owned(name) != m_owned.end() && stillOurs(*owned(name))))
-            target = name;
-        else if (notOurs.empty())
-            notOurs = name;
-    }
+        if (std::find(unreadable.begin(), unreadable.end(), keptName(n)) == unreadable.end()) target = keptName(n);
     if (any && target.empty()) return failure("no free file name is left");
 
     std::string note;
     if (any)
     {
-        const bool wasOurs = owned(target) != m_owned.end();
+        const std::vector<uint8_t> bytes = bytesOf(content);
         // Most saves change no imported league: the file already holds these bytes.
-        if (!wasOurs || owned(target)->checksum != checksumText(bytes))
-        {
-            std::error_code ec;
-            fs::create_directories(m_folder, ec);
-            if (ec) return failure(ec.message());
+        const auto there = readable.find(target);
+        if (there == readable.end() || there->second != checksumText(bytes))
             if (const auto error = commitFiles(files, {{m_folder / target, bytes, {}}}, "keep")) return failure(*error);
-        }
-        if (!notOurs.empty() && !wasOurs)
-            note = translatedArgs("keptleaguetexts", kKeptElsewhere, {utf8FromPath(m_folder / target), utf8FromPath(m_folder / notOurs)});
+        const bool wasOurs = std::find(m_owned.begin(), m_owned.end(), target) != m_owned.end();
+        if (!unreadable.empty() && keptNumber(unreadable.front()) < keptNumber(target) && !wasOurs)
+            note = translatedArgs("keptleaguetexts", kKeptElsewhere, {utf8FromPath(m_folder / target), utf8FromPath(m_folder / unreadable.front())});
     }
-
-    // What this object kept before is now in the new file (or was removed by the user).
-    std::vector<COwned> still;
-    for (const COwned& o : m_owned)
-    {
-        if (any && o.name == target) continue;
-        if (!stillOurs(o) || !files.removeFile(m_folder / o.name)) still.push_back(o);
-    }
-    m_owned = std::move(still);
-    if (any) m_owned.push_back({target, checksumText(bytes)});
-    std::error_code ec;
-    for (const fs::path& set : m_oldSets)
-    {
-        fs::remove_all(set, ec);
-        if (set.parent_path() != m_folder) fs::remove(set.parent_path(), ec);  // the earlier ".old", when empty
-    }
-    m_oldSets.clear();
-    if (!any) fs::remove(m_folder, ec);  // only when empty
+    // Every other file read whole is in the new one now (or was removed by the user).
+    for (const auto& [name, checksum] : readable)
+        if (!(any && name == target)) files.removeFile(m_folder / name);
+    m_owned.clear();
+    if (any) m_owned.push_back(target);
+    dropOldSets();
     files.syncFolder(m_folder);
+    lock.release();
+    if (!any) fs::remove(m_folder, ec);  // only when empty
     if (note.empty()) return std::nullopt;
     return note;
 }
 
-std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
+std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts, bool recover)
 {
     using namespace keptleaguetexts;
     CFileSystem& files = CFileSystem::real();
-    // A keep cut off half way is finished or undone first.
-    const CRecovery recovery = recoverCommit(files, m_folder);
-    if (recovery.state == CRecovery::CState::Failed) prompts.message(recovery.message, CPrompts::CIcon::Warning);
+    // A keep cut off half way is finished or undone first; never one another program
+    // is making while this one could not have the lock.
+    if (recover)
+    {
+        const CRecovery recovery = recoverCommit(files, m_folder);
+        if (recovery.state == CRecovery::CState::Failed) prompts.message(recovery.message, CPrompts::CIcon::Warning);
+    }
 
     std::vector<std::string> names;
     if (!files.listFolder(m_folder, names))
@@ -571,12 +812,7 @@ std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
         return 0;
     }
     std::size_t restored = 0;
-    std::vector<std::pair<int, std::string>> kept;
-    for (const std::string& name : names)
-        if (const int n = keptNumber(name)) kept.emplace_back(n, name);
-    std::sort(kept.begin(), kept.end());
-
-    for (const auto& [n, name] : kept)
+    for (const auto& [n, name] : keptFiles(names))
     {
         const fs::path path = m_folder / name;
         std::vector<uint8_t> bytes;
@@ -588,12 +824,28 @@ std::size_t CKeptLeagues::restoreFiles(CTransaction& db, CPrompts& prompts)
             why = *error;
         else
         {
-            const std::size_t leagues = decoded.leagues.size();
+            // A league another file already brought back is listed once.
+            for (std::size_t i = decoded.leagues.size(); i-- > 0;)
+                if (m_known.count(decoded.keys[i]) ||
+                    std::find(decoded.keys.begin(), decoded.keys.begin() + std::ptrdiff_t(i), decoded.keys[i]) !=
+                        decoded.keys.begin() + std::ptrdiff_t(i))
+                {
+                    decoded.leagues.erase(decoded.leagues.begin() + std::ptrdiff_t(i));
+                    decoded.keys.erase(decoded.keys.begin() + std::ptrdiff_t(i));
+                }
+            const std::vector<uint64_t> keys = decoded.keys;
             why = addDecoded(db, decoded);
             if (!why)
             {
-                restored += leagues;
-                m_owned.push_back({name, checksumText(bytes)});
+                restored += keys.size();
+                const auto leagues = db.db().leagues();
+                for (std::size_t i = 0; i < keys.size(); ++i)
+                {
+                    m_known.insert(keys[i]);
+                    for (uint32_t id : leagues[leagues.size() - keys.size() + i]->teamIds)
+                        if (isImportedId(id)) m_teamKeys[id] = keys[i];
+                }
+                m_owned.push_back(name);
             }
         }
         if (why) prompts.message(translatedArgs("keptleaguetexts", kUnreadable, {utf8FromPath(path), why->c_str()}), CPrompts::CIcon::Warning);
@@ -608,6 +860,8 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
     CFileSystem& files = CFileSystem::real();
     m_owned.clear();
     m_oldSets.clear();
+    m_known.clear();
+    m_teamKeys.clear();
     const bool wasModified = db.db().modified();
     std::size_t restored = 0;
 
@@ -618,7 +872,15 @@ std::size_t CKeptLeagues::restore(CTransaction& db, CPrompts& prompts)
                         CPrompts::CIcon::Warning);
         return 0;
     }
-    if (folderStatus.exists) restored += restoreFiles(db, prompts);
+    if (folderStatus.exists)
+    {
+        // Read under the lock, so that a keep another program has half done is neither
+        // read half way nor undone; when the lock cannot be had, the files are read as
+        // they stand (each is replaced whole) and any unfinished keep is left to its maker.
+        CFolderLock lock;
+        const bool locked = lockFolder(lock, m_folder, false) == CFolderLock::CResult::Locked;
+        restored += restoreFiles(db, prompts, locked);
+    }
 
     // Leagues an earlier version kept as exchange sets: imported once more, then written
     // in the new form by the next keep. One that cannot be read is left where it is.

@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CDatabase;
@@ -45,6 +47,8 @@ inline constexpr const char* kFolderUnreadable = QT_TRANSLATE_NOOP("keptleaguete
 inline constexpr const char* kOldSetUnreadable = QT_TRANSLATE_NOOP("keptleaguetexts", "The kept league %1 (kept by an earlier version of Obrix in %2) could not be read again.\n"
     "Its files are left as they are, where File/Import can try them again.");
 inline constexpr const char* kKeptElsewhere = QT_TRANSLATE_NOOP("keptleaguetexts", "The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.");
+// The reason given in kKeepFailed.
+inline constexpr const char* kInUse = QT_TRANSLATE_NOOP("keptleaguetexts", "another program is keeping leagues there and did not finish in time; nothing there was changed");
 inline constexpr const char* kFileName = "KEPT.OBK";
 inline constexpr const char* kFileStem = "KEPT";
 inline constexpr const char* kFileExtension = ".OBK";
@@ -58,8 +62,12 @@ inline constexpr const char* kNameFile = "LEAGUE.TXT";
 // in KeptLeagues.cpp). The file is replaced through the file layer's commit, so a failed
 // or interrupted keep leaves the last one whole.
 //
-// A kept file this object did not read whole (damaged, unreadable, or changed by someone
-// else since) is never replaced, moved or removed: the leagues then go to the next free
+// Several programs may keep leagues for one game folder (the window, obrix-cli). Each
+// kept league carries a key of its own, and a keep runs under the folder's lock and reads
+// the kept files again first: a league whose key this object never read is another
+// program's and is written along with this object's own, so nothing kept elsewhere is
+// lost and no league is listed twice. A kept file that cannot be read (damaged,
+// unreadable) is never replaced, moved or removed: the leagues then go to the next free
 // name, KEPT-2.OBK and so on, and every such file is read at the next start. Leagues an
 // earlier version kept as numbered exchange sets are imported once, and their folders go
 // when the next keep has written them in the new form.
@@ -72,7 +80,8 @@ public:
     std::filesystem::path file() const { return m_folder / keptleaguetexts::kFileName; }
 
     // Writes every imported league of db that has teams, with its edits, in place of the
-    // leagues kept before that this object read or wrote. A message for the user when
+    // leagues kept before that this object read or wrote, together with the leagues other
+    // programs kept there meanwhile. A message for the user when
     // there is one: the failure (the leagues kept before are then still there), or where
     // the leagues went when the usual file was not this object's to replace; failed (when
     // given) tells the two apart.
@@ -86,33 +95,80 @@ public:
     std::size_t restore(CTransaction& db, CPrompts& prompts);
 
 private:
-    std::size_t restoreFiles(CTransaction& db, CPrompts& prompts);
+    std::size_t restoreFiles(CTransaction& db, CPrompts& prompts, bool recover);
+    // The keys of db's kept leagues, in the order encode writes them: each league keeps
+    // the key it came with (found through its teams), a new one gets a new key.
+    std::vector<uint64_t> keysFor(const CDatabase& db);
 
-    struct COwned
-    {
-        std::string name;      // a kept file in the folder
-        std::string checksum;  // its bytes as this object read or wrote them
-    };
     std::filesystem::path m_folder;
-    std::vector<COwned> m_owned;
+    std::vector<std::string> m_owned;              // kept files this object read or wrote
     std::vector<std::filesystem::path> m_oldSets;  // exchange sets imported by restore
+    std::set<uint64_t> m_known;                    // keys of the leagues this object holds or held
+    std::unordered_map<uint32_t, uint64_t> m_teamKeys;  // an imported team's league key
 };
 
 // The kept-league file format on its own, for the keep, the restore and tests.
 namespace keptformat
 {
+// The fields the file holds of each record, in the order it holds them, for the writer
+// and the reader alike, so that they cannot disagree. Every field of the record is here
+// at the width the record holds it (a test ties these lists to the records).
+template <class L, class F>
+void leagueFields(L& l, F&& f)
+{
+    f(l.editorOnly); f(l.teamIds); f(l.slotCount); f(l.displayName); f(l.id); f(l.importedLeague); f(l.modified);
+}
+
+template <class T, class F>
+void teamFields(T& t, F&& f)
+{
+    f(t.fileIndex); f(t.id); f(t.bankroll); f(t.teamExtra1);
+    f(t.homeJerseyStyle); f(t.homeJerseyColour1); f(t.homeJerseyColour2); f(t.homeJerseyColour3);
+    f(t.homeShortsStyle); f(t.homeShortsColour1); f(t.homeShortsColour2);
+    f(t.homeSocksStyle); f(t.homeSocksColour1); f(t.homeSocksColour2);
+    f(t.awayJerseyStyle); f(t.awayJerseyColour1); f(t.awayJerseyColour2); f(t.awayJerseyColour3);
+    f(t.awayShortsStyle); f(t.awayShortsColour1); f(t.awayShortsColour2);
+    f(t.awaySocksStyle); f(t.awaySocksColour1); f(t.awaySocksColour2);
+    f(t.teamExtra2); f(t.teamExtra3); f(t.teamExtra4); f(t.teamExtra5); f(t.teamExtra6); f(t.teamExtra7);
+    f(t.teamExtra8); f(t.teamExtra9); f(t.teamExtra10); f(t.teamExtra11); f(t.teamExtra12); f(t.teamExtra13);
+    f(t.teamExtra14); f(t.playerCount); f(t.countryId); f(t.teamExtra15);
+    f(t.players); f(t.loadedPlayers); f(t.incomingPlayers);
+    f(t.longName); f(t.abbreviation); f(t.shortName);
+    f(t.modified); f(t.imported);
+}
+
+template <class P, class F>
+void playerFields(P& p, F&& f)
+{
+    f(p.id); f(p.value); f(p.hairColour); f(p.jerseyNumber); f(p.position); f(p.face); f(p.skinColour);
+    f(p.hairStyle); f(p.facialHair);
+    f(p.acceleration); f(p.agility); f(p.awareness); f(p.ballControl); f(p.creativity); f(p.fitness);
+    f(p.heading); f(p.passing); f(p.reaction); f(p.shotPower); f(p.shotAccuracy); f(p.speed); f(p.tackle);
+    f(p.countryId); f(p.topByte); f(p.extraNibble1); f(p.extraNibble2); f(p.extraNibble3); f(p.extraNibble4);
+    f(p.letterCode); f(p.extraNibble5); f(p.altPosition); f(p.name);
+    f(p.hasCommentary); f(p.modified); f(p.imported); f(p.destinationTeamId); f(p.copyMark); f(p.teamId);
+    f(p.fileIndex); f(p.storedName);
+}
+
 // The imported leagues of db that have teams, with the records they reach, as bytes.
-std::vector<uint8_t> encode(const CDatabase& db);
+// keys gives each such league's key in order; a league beyond them gets a new one.
+std::vector<uint8_t> encode(const CDatabase& db, const std::vector<uint64_t>& keys = {});
 struct CDecoded
 {
     std::vector<CLeague> leagues;
+    std::vector<uint64_t> keys;  // one per league, the same in every program that reads it
     std::vector<CTeam> teams;
     std::vector<CPlayer> players;
     struct CLink
     {
-        uint32_t playerId = 0, teamId = 0, destinationTeamId = 0;
+        uint32_t playerId = 0, teamId = 0, destinationTeamId = 0, copyMark = 0;
     };
     std::vector<CLink> links;  // the game's players the kept teams list
+    struct CIncoming
+    {
+        uint32_t teamId = 0, playerId = 0;
+    };
+    std::vector<CIncoming> incoming;  // kept players a game team lists as incoming
 };
 // The records of a kept-league file; the error text (naming the file and the offset)
 // when the bytes are not a whole one.
