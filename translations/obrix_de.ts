@@ -67,10 +67,6 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
         <translation>Obrix-Hilfe</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>Diese Hilfeseiten sind auf Englisch; die Tastaturseite, die Menüs und die Meldungen sind in Ihrer Sprache.</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>Navigation</translation>
     </message>
@@ -178,6 +174,10 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>Obrix zeigt die Namen ab dem nächsten Start in der gewählten Sprache.</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>Dieser Golvar-Ordner enthält keine Namen in dieser Sprache (%1 fehlt).</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ Obrix arbeitet mit der Datenbank von %3 weiter.</translation>
 
 „Neu laden“ liest sie erneut ein und verwirft Ihre Änderungen. „Darüber speichern“ ersetzt, was das andere Programm gespeichert hat, durch die hier angezeigten Daten.</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 Die Golvar-Datenbank in %2 kann nicht erneut gelesen werden:
+%3
+
+Obrix behält die angezeigten Daten, einschließlich Ihrer Änderungen.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>„Aktuelle Daten behalten“ arbeitet mit den angezeigten Daten weiter, die „Daten speichern“ wieder über die Dateien des Spiels schreiben kann. „Sicherung wiederherstellen“ stellt die Dateien des Spiels so wieder her, wie sie am %1 gesichert wurden. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>„Aktuelle Daten behalten“ arbeitet mit den angezeigten Daten weiter, die „Daten speichern“ wieder über die Dateien des Spiels schreiben kann. Für diesen Ordner gibt es keine brauchbare Sicherung zum Wiederherstellen. „Anderen Ordner wählen“ öffnet einen anderen Golvar-Ordner.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>Aktuelle Daten behalten</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>Der Golvar-Ordner %1 enthält keine Namen in der in den Einstellungen gewählten Sprache (%2 fehlt). Obrix zeigt für diesen Lauf die englischen Namen; die Einstellungen bieten die Sprachen an, die dieser Ordner enthält.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ Obrix arbeitet mit der Datenbank von %3 weiter.</translation>
         <translation>die Dateien des Spiels lassen sich nicht als Spieldatenbank laden (%1), und eine Sicherung davon wäre nutzlos; die frühere Sicherung bleibt, falls vorhanden, erhalten</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 Die Kopien in %2 wurden entfernt, damit keine unvollständige Sicherung zurückbleibt (die frühere Sicherung dort war bereits ersetzt).</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 Einige Kopien in %2 konnten nicht entfernt werden; sie haben kein Manifest und gelten daher nicht als Sicherung.</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 Ohne Sicherung kann „Wiederherstellen“ die Änderungen, die Sie jetzt speichern, nicht rückgängig machen.
 Möchten Sie ohne Sicherung speichern?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 Die neue Sicherung wurde zurückgenommen: %2 enthält die Sicherung, die dort vorher war, falls vorhanden.</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>die Sicherung in %1 stammt aus einem anderen Golvar-Ordner (%2), nicht aus diesem (%3).</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Möchten Sie ohne Sicherung speichern?</translation>
         <translation>Mannschaft „%s“: %s und %s tragen beide die Nummer %d.</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>Spieler %s (%u) stand beim Einlesen der Dateien im Kader einer Mannschaft und steht jetzt in keinem Kader mehr.</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>%s %u: Das Feld %s ist leer.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>%s %s (%u): %s = %lld; das Spiel verwendet %lld..%lld.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>Spieler %s (%u) stand beim Einlesen der Dateien im Kader einer Mannschaft des Spiels und steht nach dem Speichern in keinem mehr.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>Spieler %s (%u) steht nach dem Speichern im Kader zweier Vereine, %s und %s.</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>Mannschaft &quot;%s&quot; führt %s (%u), dessen %s %lld ist; die Dateien des Spiels fassen höchstens %lld, daher kann er erst in eine Mannschaft des Spiels verschoben oder kopiert werden, wenn der Wert %lld oder weniger ist.</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Möchten Sie ohne Sicherung speichern?</translation>
     <message>
         <source>Import Table</source>
         <translation>Tabelle importieren</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -817,6 +847,10 @@ Möchten Sie ohne Sicherung speichern?</translation>
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%1 in %2 der Tabelle %3. „OK“ übernimmt sie alle in einem Schritt.</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>Die Tabelle konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1250,14 @@ Gemerkte Mannschaft anwenden</translation>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>Ein unterbrochener Vorgang (%1) in %2 konnte nicht abgeschlossen werden: %3. Die alten Inhalte liegen neben den Dateien (Namen enden auf „.obrix-old...“), die Aufzeichnung in %4.</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>sie ist größer, als eine Datei dieser Art sein kann</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 ist keine normale Datei (an ihrer Stelle steht ein Link, eine Pipe, ein Gerät oder ein Ordner), daher kann dort kein unterbrochenes Speichern abgeschlossen oder rückgängig gemacht und kein neues begonnen werden. Entfernen Sie sie und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1440,6 +1482,29 @@ Gemerkte Mannschaft anwenden</translation>
         <source>the system gave no reason</source>
         <translation>das System nannte keinen Grund</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>Die Datei ist größer, als eine GLV-Datei sein kann (%u Bytes), daher wird sie nicht gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; nimmt den Platz von &apos;%2&apos; des Spiels ein, Spieler von %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; nimmt den Platz von &apos;%2&apos; des Spiels ein, der in keinem Verein ist</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>Ein importierter Spieler hat keinen eigenen Datensatz in den Dateien des Spiels, daher schreibt das Speichern jeden, der in eine Mannschaft des Spiels verschoben oder kopiert wurde, über einen Spieler des Spiels: den, dessen ID die unteren 16 Bit seiner eigenen ist (gleich in welchem Verein), oder einen Spieler dieser Mannschaft, der zur Mannschaft des importierten Spielers wechselt. Name und Werte dieses Spielers gehen verloren, und sein Verein führt den Neuen ebenso wie die gewählte Mannschaft:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1553,6 +1618,14 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>Fehler beim Schreiben der Spielernamendatei.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>Das Speichern wurde abgelehnt und nichts geschrieben: Die Daten im Editor wurden nicht vollständig aus den Dateien des Spiels in %1 gelesen, und sie zu speichern würde diese durch weniger ersetzen, als sie enthalten.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>Das Speichern wurde abgelehnt und nichts geschrieben: Die Daten im Editor wurden aus %1 gelesen, nicht aus %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,16 +1743,6 @@ Möchten Sie fortfahren?</translation>
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Importierte Liga: von Obrix aufbewahrt, nicht in den Golvar-Datendateien.
-Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels; mit Datei/Exportieren geben Sie die Liga weiter.</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Importierte Ligen werden von Obrix aufbewahrt, nicht in den Golvar-Datendateien: Sie sind beim nächsten Start von Obrix wieder da. Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels (Transferseite, Ausschneiden und Einfügen oder Ziehen); beim Speichern werden sie als Spieler dieser Mannschaften geschrieben. Mit Datei/Exportieren geben Sie die Liga weiter.</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>Die importierte Liga %1 aus Obrix entfernen? Die Mannschaften der Liga und Ihre Änderungen daran gehen verloren, und die Liga kommt beim nächsten Start nicht wieder.</translation>
     </message>
@@ -1708,6 +1771,20 @@ Ihre Dateien bleiben unverändert, dort kann Datei/Importieren sie erneut versuc
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>Die importierten Ligen wurden in %1 aufbewahrt, weil %2 in dieser Sitzung nicht gelesen wurde und unverändert bleibt.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>Importierte Ligen werden von Obrix aufbewahrt, nicht in den Golvar-Datendateien: Sie sind beim nächsten Start von Obrix wieder da. Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels (Transferseite, Ausschneiden und Einfügen oder Ziehen). Die Dateien haben für einen solchen Spieler keinen eigenen Datensatz: Beim Speichern wird er über den Spieler des Spiels geschrieben, dessen ID die unteren 16 Bit seiner eigenen ist, oft einer aus einem anderen Verein, der dann verloren ist; die Frage beim Speichern und die Ansicht Änderungen nennen jeden vorher. Mit Datei/Exportieren geben Sie die Liga weiter.</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>Importierte Liga: von Obrix aufbewahrt, nicht in den Golvar-Datendateien.
+Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels: Beim Speichern wird jeder über den Spieler des Spiels geschrieben, dessen ID die unteren 16 Bit seiner eigenen ist (vorher genannt); mit Datei/Exportieren geben Sie die Liga weiter.</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>ein anderes Programm bewahrt dort gerade Ligen auf und ist nicht rechtzeitig fertig geworden; dort wurde nichts geändert</translation>
     </message>
 </context>
 <context>
@@ -1860,10 +1937,6 @@ Ihre Dateien bleiben unverändert, dort kann Datei/Importieren sie erneut versuc
         <translation>%1: %2 nennt die ID %3; die Dateien des Spiels fassen IDs bis 65535.</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 ist eine Liga des Spiels, und die Mannschaft %2 wurde importiert: Die Dateien des Spiels haben keinen Datensatz für sie, daher kann die Liga sie nicht führen. Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels (Transferseite, Ausschneiden und Einfügen oder Ziehen) und speichern Sie.</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 hat %2 Spieler im Kader; die Dateien des Spiels fassen 26 pro Mannschaft, der Rest ginge beim Speichern verloren.</translation>
     </message>
@@ -1879,6 +1952,18 @@ Ihre Dateien bleiben unverändert, dort kann Datei/Importieren sie erneut versuc
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>Die Spielertabelle würde bei %1 beginnen, jenseits der 16-Bit-Position, die das Spiel liest (unter 65536): Löschen Sie Mannschaften oder Ligen.</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 ist eine Liga des Spiels, und die Mannschaft %2 wurde importiert: Die Dateien des Spiels haben keinen Datensatz für sie, daher kann die Liga sie nicht führen. Um ihre Spieler ins Spiel zu bringen, verschieben oder kopieren Sie sie in Mannschaften des Spiels (Transferseite, Ausschneiden und Einfügen oder Ziehen) und speichern Sie: Beim Speichern wird jeder über den Spieler des Spiels geschrieben, dessen ID die unteren 16 Bit seiner eigenen ist, und jeder wird vorher genannt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 kann nicht in %2, eine Mannschaft des Spiels: Sein %3 ist %4, und die Dateien des Spiels fassen höchstens %5. Setzen Sie zuerst sein %3 auf %5 oder weniger; in seiner importierten Mannschaft darf er %4 behalten.</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 soll beim nächsten Speichern in eine Mannschaft des Spiels, deren Dateien für sein %2 höchstens %4 fassen, daher kann es nicht %3 sein. Machen Sie zuerst seinen Wechsel in diese Mannschaft rückgängig, um ihm einen größeren Wert zu geben.</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1889,6 +1974,30 @@ Ihre Dateien bleiben unverändert, dort kann Datei/Importieren sie erneut versuc
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: Ein anderes Programm speichert gerade die Dateien des Spiels. Obrix lässt es sein Speichern selbst beenden.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 ist ein Ordner, keine normale Datei, daher können die Dateien des Spiels nicht gegen andere Programme gesperrt werden. Entfernen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 ist ein Link, keine normale Datei, daher können die Dateien des Spiels nicht gegen andere Programme gesperrt werden. Entfernen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 ist eine Pipe, keine normale Datei, daher können die Dateien des Spiels nicht gegen andere Programme gesperrt werden. Entfernen Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 ist ein Gerät, keine normale Datei, daher können die Dateien des Spiels nicht gegen andere Programme gesperrt werden. Entfernen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 ist keine normale Datei, daher können die Dateien des Spiels nicht gegen andere Programme gesperrt werden. Entfernen Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 kann nicht gesperrt werden (%2), daher können die Dateien des Spiels nicht gegen andere Programme gesperrt werden.</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2764,10 @@ Der Name bleibt unverändert.</translation>
     <message>
         <source>Hea</source>
         <translation>Kop</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Der Bericht konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
         <translation>Ayuda de Obrix</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>Estas páginas de ayuda están en inglés; la página del teclado, los menús y los mensajes están en su idioma.</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>Navegación</translation>
     </message>
@@ -178,6 +174,10 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>Obrix mostrará los nombres en el idioma elegido a partir del próximo inicio.</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>Esta carpeta de Golvar no tiene nombres en este idioma (falta %1).</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ Obrix sigue con la base de datos de %3.</translation>
 
 «Recargar» los vuelve a leer y descarta sus cambios. «Guardar encima» sustituye lo que guardó el otro programa por los datos que se muestran aquí.</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 La base de datos de Golvar en %2 no se puede volver a leer:
+%3
+
+Obrix conserva los datos que muestra, incluidos sus cambios.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Conservar los datos actuales sigue con los datos que se muestran, que Guardar datos puede volver a escribir sobre los archivos del juego. Restaurar copia de seguridad devuelve los archivos del juego al estado de la copia del %1. Elegir otra carpeta abre otra carpeta de Golvar.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Conservar los datos actuales sigue con los datos que se muestran, que Guardar datos puede volver a escribir sobre los archivos del juego. No hay ninguna copia de seguridad utilizable de esta carpeta para restaurar. Elegir otra carpeta abre otra carpeta de Golvar.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>Conservar los datos actuales</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>La carpeta de Golvar %1 no tiene nombres en el idioma elegido en Preferencias (falta %2). Obrix muestra los nombres en inglés durante esta sesión; Preferencias ofrece los idiomas que tiene esta carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ Obrix sigue con la base de datos de %3.</translation>
         <translation>los archivos del juego no se cargan como base de datos del juego (%1) y una copia de seguridad de ellos no serviría de nada; se conserva la copia de seguridad anterior, si la hay</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 Se han eliminado las copias de %2, así que no queda ninguna copia de seguridad incompleta (la copia de seguridad anterior ya se había sustituido).</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 No se han podido eliminar algunas copias de %2; no tienen manifiesto, así que no cuentan como copia de seguridad.</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde ahora.
 ¿Desea guardar sin copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 La nueva copia de seguridad se ha retirado: %2 conserva la copia de seguridad que tenía antes, si la había.</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>la copia de seguridad de %1 se hizo de otra carpeta de Golvar (%2), no de esta (%3).</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde 
         <translation>Equipo «%s»: %s y %s llevan el mismo dorsal, el %d.</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>El jugador %s (%u) figuraba en un equipo cuando se leyeron los archivos y ahora no figura en ninguno.</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>El registro %s %u tiene vacío el campo %s.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>El registro %s %s (%u) tiene %s = %lld; el juego usa %lld..%lld.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>El jugador %s (%u) figuraba en un equipo del juego cuando se leyeron los archivos y después de guardar no figura en ninguno.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>El jugador %s (%u) figura en dos clubs después de guardar, %s y %s.</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>El equipo &quot;%s&quot; incluye a %s (%u), cuyo %s vale %lld; los archivos del juego admiten como máximo %lld, así que no puede moverse ni copiarse a un equipo del juego hasta que valga %lld o menos.</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde 
     <message>
         <source>Import Table</source>
         <translation>Importar tabla</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>No se ha podido escribir el archivo %1.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -817,6 +847,10 @@ Sin copia de seguridad, «Restaurar» no podrá deshacer los cambios que guarde 
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%1 en %2 de la tabla %3. «Aceptar» los aplica todos en un solo paso.</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>No se pudo escribir la tabla: %1</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1250,14 @@ Aplicar equipo recordado</translation>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>No se ha podido terminar una operación interrumpida (%1) en %2: %3. El contenido antiguo se conserva junto a los archivos (nombres que terminan en «.obrix-old...») y el registro de la operación en %4.</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>es más grande de lo que puede ser cualquier archivo de su tipo</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 no es un archivo normal (en su lugar hay un enlace, una tubería, un dispositivo o una carpeta), así que no se puede terminar ni deshacer ningún guardado interrumpido allí ni hacer uno nuevo. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1440,6 +1482,29 @@ Aplicar equipo recordado</translation>
         <source>the system gave no reason</source>
         <translation>el sistema no indicó el motivo</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>El archivo es más grande de lo que puede ser un archivo GLV (%u bytes), así que no se lee.</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; ocupa el lugar de &apos;%2&apos; del juego, de %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; ocupa el lugar de &apos;%2&apos; del juego, que no está en ningún club</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>Un jugador importado no tiene registro propio en los archivos del juego, así que al guardar cada uno movido o copiado a un equipo del juego se escribe sobre un jugador del juego: aquel cuyo id son los 16 bits bajos del suyo (esté en el club que esté), o un jugador de ese equipo que se va al equipo del jugador importado. El nombre y los valores de ese jugador se pierden, y su club incluye al recién llegado además del equipo elegido:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1553,6 +1618,14 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>Error al escribir en el archivo de nombres de jugadores.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>Se ha rechazado el guardado y no se ha escrito nada: los datos del editor no se leyeron completos de los archivos del juego en %1, y guardarlos los sustituiría por menos de lo que contienen.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>Se ha rechazado el guardado y no se ha escrito nada: los datos del editor se leyeron de %1, no de %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,16 +1743,6 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Liga importada: la conserva Obrix, no está en los archivos de datos de Golvar.
-Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego; expórtela con Archivo/Exportar para compartirla.</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Las ligas importadas las conserva Obrix, no están en los archivos de datos de Golvar: vuelven la próxima vez que se inicia Obrix. Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego (la página de traspasos, Cortar y Pegar, o arrastrándolos); al guardar se escriben como jugadores de esos equipos. Use Archivo/Exportar para compartir la liga.</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>¿Quitar de Obrix la liga importada %1? Sus equipos y sus modificaciones desaparecerán, y no volverá en el próximo inicio.</translation>
     </message>
@@ -1708,6 +1771,20 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>Las ligas importadas se han conservado en %1, porque %2 no se ha leído en esta sesión y se deja como está.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>Las ligas importadas las conserva Obrix, no están en los archivos de datos de Golvar: vuelven la próxima vez que se inicia Obrix. Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego (la página de traspasos, Cortar y Pegar, o arrastrándolos). Los archivos no tienen registro propio para un jugador así: al guardar se escribe sobre el jugador del juego cuyo id son los 16 bits bajos del suyo, a menudo de otro club, que entonces se pierde; la pregunta al guardar y la vista Cambios nombran antes a cada uno. Use Archivo/Exportar para compartir la liga.</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>Liga importada: la conserva Obrix, no está en los archivos de datos de Golvar.
+Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego: al guardar, cada uno se escribe sobre el jugador del juego cuyo id son los 16 bits bajos del suyo (nombrado antes); expórtela con Archivo/Exportar para compartirla.</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>otro programa está conservando ligas allí y no terminó a tiempo; no se ha cambiado nada allí</translation>
     </message>
 </context>
 <context>
@@ -1860,10 +1937,6 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
         <translation>%1: %2 indica el id %3; los archivos del juego admiten ids hasta 65535.</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 es una liga del juego y el equipo %2 se ha importado: los archivos del juego no tienen ningún registro para él, así que la liga no puede incluirlo. Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego (la página de traspasos, Cortar y Pegar, o arrastrándolos) y guarde.</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 tiene %2 jugadores; los archivos del juego admiten 26 por equipo y el resto se perdería al guardar.</translation>
     </message>
@@ -1879,6 +1952,18 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>La tabla de jugadores empezaría en %1, más allá de la posición de 16 bits que lee el juego (menos de 65536): elimine equipos o ligas.</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 es una liga del juego y el equipo %2 se ha importado: los archivos del juego no tienen ningún registro para él, así que la liga no puede incluirlo. Para llevar sus jugadores al juego, muévalos o cópielos a equipos del juego (la página de traspasos, Cortar y Pegar, o arrastrándolos) y guarde: al guardar, cada uno se escribe sobre el jugador del juego cuyo id son los 16 bits bajos del suyo, y antes se nombra a cada uno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 no puede pasar a %2, un equipo del juego: su %3 vale %4 y los archivos del juego admiten como máximo %5. Ponga antes su %3 en %5 o menos; en su equipo importado puede conservar %4.</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 pasará a un equipo del juego al guardar, cuyos archivos admiten como máximo %4 para su %2, así que no puede valer %3. Deshaga antes su paso a ese equipo para darle un valor mayor.</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1889,6 +1974,30 @@ Sus archivos se dejan como están, donde Archivo/Importar puede volver a intenta
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: otro programa está guardando los archivos del juego. Obrix deja que ese programa termine de guardar.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 es una carpeta, no un archivo normal, así que los archivos del juego no se pueden bloquear frente a otros programas. Elimínela y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 es un enlace, no un archivo normal, así que los archivos del juego no se pueden bloquear frente a otros programas. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 es una tubería, no un archivo normal, así que los archivos del juego no se pueden bloquear frente a otros programas. Elimínela y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 es un dispositivo, no un archivo normal, así que los archivos del juego no se pueden bloquear frente a otros programas. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 no es un archivo normal, así que los archivos del juego no se pueden bloquear frente a otros programas. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 no se puede bloquear (%2), así que los archivos del juego no se pueden bloquear frente a otros programas.</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2764,10 @@ Se mantiene el nombre anterior.</translation>
     <message>
         <source>Hea</source>
         <translation>Cab</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>No se pudo escribir el informe: %1</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato le loro comp
         <translation>Guida di Obrix</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>Queste pagine della guida sono in inglese; la pagina dei tasti, i menu e i messaggi sono nella tua lingua.</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>Navigazione</translation>
     </message>
@@ -178,6 +174,10 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato le loro comp
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>Obrix mostrerà i nomi nella lingua scelta dal prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>Questa cartella di Golvar non contiene nomi in questa lingua (manca %1).</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ Obrix continua con il database di %3.</translation>
 
 «Ricarica» li rilegge e scarta le tue modifiche. «Sovrascrivi» sostituisce quanto salvato dall&apos;altro programma con i dati mostrati qui.</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 Il database di Golvar in %2 non può essere riletto:
+%3
+
+Obrix mantiene i dati che mostra, comprese le tue modifiche.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Mantieni i dati attuali continua con i dati mostrati, che Salva dati può riscrivere sopra i file del gioco. Ripristina backup riporta i file del gioco allo stato del backup del %1. Scegli un&apos;altra cartella apre un&apos;altra cartella di Golvar.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Mantieni i dati attuali continua con i dati mostrati, che Salva dati può riscrivere sopra i file del gioco. Non esiste un backup utilizzabile di questa cartella da ripristinare. Scegli un&apos;altra cartella apre un&apos;altra cartella di Golvar.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>Mantieni i dati attuali</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>La cartella di Golvar %1 non contiene nomi nella lingua scelta in Preferenze (manca %2). Obrix mostra i nomi in inglese per questa sessione; Preferenze offre le lingue presenti in questa cartella.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ Obrix continua con il database di %3.</translation>
         <translation>i file del gioco non si caricano come database del gioco (%1) e un loro backup sarebbe inutile; l&apos;eventuale backup precedente viene conservato</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 Le copie in %2 sono state rimosse, quindi non resta alcun backup incompleto (il backup precedente era già stato sostituito).</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 Alcune copie in %2 non sono state rimosse; non hanno un file manifest, quindi non valgono come backup.</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 Senza un backup, «Ripristina» non potrà annullare le modifiche che salvi ora.
 Vuoi salvare senza backup?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 Il nuovo backup è stato ritirato: %2 contiene il backup che conteneva prima, se c&apos;era.</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>il backup in %1 è stato fatto da un&apos;altra cartella di Golvar (%2), non da questa (%3).</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Vuoi salvare senza backup?</translation>
         <translation>Squadra «%s»: %s e %s hanno entrambi il numero %d.</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>Il giocatore %s (%u) era nella rosa di una squadra quando i file sono stati letti e ora non è nella rosa di nessuna squadra.</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>Record %s %u: il campo %s è vuoto.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>Record %s %s (%u): %s = %lld; il gioco usa %lld..%lld.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>Il giocatore %s (%u) era nella rosa di una squadra del gioco quando i file sono stati letti e dopo il salvataggio non è nella rosa di nessuna.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>Il giocatore %s (%u) è nella rosa di due club dopo il salvataggio, %s e %s.</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>La squadra &quot;%s&quot; elenca %s (%u), il cui %s vale %lld; i file del gioco contengono al massimo %lld, quindi non può essere spostato o copiato in una squadra del gioco finché non vale %lld o meno.</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Vuoi salvare senza backup?</translation>
     <message>
         <source>Import Table</source>
         <translation>Importa tabella</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Impossibile scrivere il file %1.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -817,6 +847,10 @@ Vuoi salvare senza backup?</translation>
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%1 in %2 della tabella %3. «OK» le applica tutte in un solo passaggio.</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>Impossibile scrivere la tabella: %1</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1250,14 @@ Applica squadra memorizzata</translation>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>Impossibile completare un&apos;operazione «%1» interrotta in %2: %3. I vecchi contenuti sono conservati accanto ai file (nomi che terminano con «.obrix-old...») e la registrazione in %4.</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>è più grande di quanto possa essere qualsiasi file del suo tipo</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 non è un file normale (al suo posto c&apos;è un collegamento, una pipe, un dispositivo o una cartella), quindi nessun salvataggio interrotto può esservi completato o annullato e non se ne può fare uno nuovo. Rimuovilo e riprova.</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1440,6 +1482,29 @@ Applica squadra memorizzata</translation>
         <source>the system gave no reason</source>
         <translation>il sistema non ha indicato il motivo</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>Il file è più grande di quanto possa essere un file GLV (%u byte), quindi non viene letto.</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; prende il posto di &apos;%2&apos; del gioco, di %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; prende il posto di &apos;%2&apos; del gioco, che non è in nessun club</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>Un giocatore importato non ha un record proprio nei file del gioco, quindi il salvataggio scrive ognuno spostato o copiato in una squadra del gioco sopra un giocatore del gioco: quello il cui id sono i 16 bit bassi del suo (in qualunque club sia), o un giocatore di quella squadra che passa alla squadra del giocatore importato. Nome e valori di quel giocatore vanno persi, e il suo club elenca il nuovo arrivato oltre alla squadra scelta:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e altri %1.</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1553,6 +1618,14 @@ Vuoi continuare?</translation>
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>Errore di scrittura del file nomi giocatori.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>Il salvataggio è stato rifiutato e non è stato scritto nulla: i dati nell&apos;editor non sono stati letti per intero dai file del gioco in %1, e salvarli li sostituirebbe con meno di quanto contengono.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>Il salvataggio è stato rifiutato e non è stato scritto nulla: i dati nell&apos;editor sono stati letti da %1, non da %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,16 +1743,6 @@ Vuoi continuare?</translation>
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Competizione importata: conservata da Obrix, non nei file di dati di Golvar.
-Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco; esportala con File/Esporta per condividerla.</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Le competizioni importate sono conservate da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, «Taglia» e «Incolla», o trascinandoli); il salvataggio li scrive come giocatori di quelle squadre. Usa File/Esporta per condividere la competizione.</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>Rimuovere da Obrix la competizione importata %1? Le sue squadre e le tue modifiche andranno perse e non ricomparirà al prossimo avvio.</translation>
     </message>
@@ -1708,6 +1771,20 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>Le competizioni importate sono state conservate in %1, perché %2 non è stato letto in questa sessione e resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>I campionati importati sono conservati da Obrix, non nei file di dati di Golvar: ricompaiono al successivo avvio di Obrix. Per portare i loro giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli). I file non hanno un record proprio per un tale giocatore: il salvataggio lo scrive sopra il giocatore del gioco il cui id sono i 16 bit bassi del suo, spesso di un altro club, che allora va perso; la domanda del salvataggio e la vista Modifiche li nominano prima uno per uno. Usa File/Esporta per condividere il campionato.</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>Campionato importato: conservato da Obrix, non nei file di dati di Golvar.
+Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco: il salvataggio scrive ciascuno sopra il giocatore del gioco il cui id sono i 16 bit bassi del suo (nominato prima); esportalo con File/Esporta per condividerlo.</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>un altro programma sta conservando campionati lì e non ha finito in tempo; lì non è stato cambiato nulla</translation>
     </message>
 </context>
 <context>
@@ -1860,10 +1937,6 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
         <translation>%1: %2 indica l&apos;id %3; i file del gioco contengono id fino a 65535.</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 è una competizione del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi la competizione non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, «Taglia» e «Incolla», o trascinandoli) e salva.</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 ha %2 giocatori in rosa; i file del gioco ne contengono 26 per squadra, gli altri andrebbero persi al salvataggio.</translation>
     </message>
@@ -1879,6 +1952,18 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>La tabella dei giocatori inizierebbe alla posizione %1, oltre la posizione a 16 bit letta dal gioco (sotto 65536): elimina squadre o competizioni.</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 è un campionato del gioco e la squadra %2 è stata importata: i file del gioco non hanno un record per essa, quindi il campionato non può elencarla. Per portare i suoi giocatori nel gioco, spostali o copiali in squadre del gioco (pagina Trasferimenti, Taglia e Incolla, o trascinandoli) e salva: il salvataggio scrive ciascuno sopra il giocatore del gioco il cui id sono i 16 bit bassi del suo, e prima li nomina uno per uno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 non può andare in %2, una squadra del gioco: il suo %3 vale %4 e i file del gioco contengono al massimo %5. Porta prima il suo %3 a %5 o meno; nella sua squadra importata può tenere %4.</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 andrà in una squadra del gioco al prossimo salvataggio, i cui file contengono al massimo %4 per il suo %2, quindi non può valere %3. Annulla prima il suo spostamento in quella squadra per dargli un valore più alto.</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1889,6 +1974,30 @@ I suoi file restano come sono, dove File/Importa può riprovarli.</translation>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: un altro programma sta salvando i file del gioco. Obrix lascia che sia quel programma a completare il salvataggio.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 è una cartella, non un file normale, quindi i file del gioco non possono essere bloccati contro altri programmi. Rimuovila e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 è un collegamento, non un file normale, quindi i file del gioco non possono essere bloccati contro altri programmi. Rimuovilo e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 è una pipe, non un file normale, quindi i file del gioco non possono essere bloccati contro altri programmi. Rimuovila e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 è un dispositivo, non un file normale, quindi i file del gioco non possono essere bloccati contro altri programmi. Rimuovilo e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 non è un file normale, quindi i file del gioco non possono essere bloccati contro altri programmi. Rimuovilo e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 non può essere bloccato (%2), quindi i file del gioco non possono essere bloccati contro altri programmi.</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2764,10 @@ Il nome resta invariato.</translation>
     <message>
         <source>Hea</source>
         <translation>Tes</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Impossibile scrivere il rapporto: %1</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
         <translation>Obrix ヘルプ</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>ヘルプページは英語です。キーボードのページ、メニュー、メッセージは日本語で表示されます。</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>ナビゲーション</translation>
     </message>
@@ -178,6 +174,10 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>選択した言語の名前は、次回 Obrix を起動したときから表示されます。</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>この Golvar フォルダーには、この言語の名前がありません (%1 がありません)。</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ Obrix は %3 のデータベースで続行します。</translation>
 
 「再読み込み」はファイルを読み込み直し、あなたの変更を破棄します。「相手の変更を上書きして保存」は、別のプログラムが保存した内容をここに表示されているデータで置き換えます。</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 %2 の Golvar データベースを再度読み取れません:
+%3
+
+Obrix は表示中のデータを、あなたの変更も含めてそのまま保持します。</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>「現在のデータを保持」は表示中のデータで作業を続けます。このデータは「データを保存」でゲームのファイルに書き戻せます。「バックアップを復元」は、ゲームのファイルを %1 のバックアップの状態に戻します。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>「現在のデータを保持」は表示中のデータで作業を続けます。このデータは「データを保存」でゲームのファイルに書き戻せます。このフォルダーには復元できるバックアップがありません。「別のフォルダーを選択」は別の Golvar フォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>現在のデータを保持</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>Golvar フォルダー %1 には、環境設定で選んだ言語の名前がありません (%2 がありません)。今回は英語の名前を表示します。環境設定では、このフォルダーにある言語を選べます。</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ Obrix は %3 のデータベースで続行します。</translation>
         <translation>ゲームのファイルをゲームのデータベースとして読み込めないため (%1)、バックアップしても役に立ちません。以前のバックアップがあれば、そのまま残します</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 %2 のコピーは削除したため、不完全なバックアップは残っていません (そこにあった以前のバックアップはすでに置き換えられていました)。</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 %2 の一部のコピーを削除できませんでした。マニフェストがないため、バックアップとしては扱われません。</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 バックアップがないと、今保存する変更を「復元」で取り消すことはできません。
 バックアップなしで保存しますか?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 新しいバックアップは取り消されました: %2 には以前のバックアップ (あれば) がそのまま残っています。</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>%1 のバックアップは別の Golvar フォルダー (%2) から作成されたもので、このフォルダー (%3) のものではありません。</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Do you wish to save without a backup?</source>
         <translation>チーム「%s」:%s と %s が同じ背番号 %d を付けています。</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>選手 %s (%u) はファイルを読み込んだときにはチームに登録されていましたが、現在はどのチームにも登録されていません。</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>%s %u の %s が空です。</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>%s %s (%u) の %s は %lld です。ゲームで使われる範囲は %lld..%lld です。</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>選手 %s (%u) はファイルを読み込んだときにはゲームのチームに登録されていましたが、保存後はどのチームにも登録されません。</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>選手 %s (%u) は保存後、2 つのクラブ (%s と %s) に登録されます。</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>チーム &quot;%s&quot; の %s (%u) は %s が %lld ですが、ゲームのファイルに入るのは最大 %lld です。この値が %lld 以下になるまで、ゲームのチームへ移動やコピーはできません。</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Do you wish to save without a backup?</source>
     <message>
         <source>Import Table</source>
         <translation>表をインポート</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>ファイル %1 に書き込めませんでした。</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -809,6 +839,10 @@ Do you wish to save without a backup?</source>
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%3の表の %2 に %1 があります。「OK」を押すと、すべてを 1 つの操作として適用します。</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>表を書き込めませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1242,14 @@ Apply Remembered Team</source>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>%2 で中断された処理 (%1) を完了できませんでした:%3。古い内容はファイルの横に (名前が「.obrix-old...」で終わるファイルとして)、記録は %4 に残してあります。</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>この種類のファイルとしてあり得る大きさを超えています</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 は通常のファイルではありません (その場所にリンク、パイプ、デバイス、またはフォルダーがあります)。そのため、中断された保存を完了することも元に戻すこともできず、新しい保存もできません。削除してからもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1432,6 +1474,29 @@ Apply Remembered Team</source>
         <source>the system gave no reason</source>
         <translation>システムから理由が示されませんでした</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>このファイルは GLV ファイルとしてあり得る大きさ (%u バイト) を超えているため、読み込みません。</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; がゲームの &apos;%2&apos; (%3) に置き換わります</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; がゲームの &apos;%2&apos; (所属クラブなし) に置き換わります</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>インポートした選手にはゲームのファイル内に自分のレコードがないため、ゲームのチームへ移動またはコピーした選手は、保存時にゲームの選手の上に書き込まれます。対象は、ID が自分の ID の下位 16 ビットである選手 (どのクラブの選手でも)、またはそのチームからインポートした選手のチームへ移る選手です。その選手の名前と値は失われ、そのクラブには選んだチームと同じく新しい選手が登録されます:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... ほか %1 件。</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1544,6 +1609,14 @@ Do you wish to continue?</source>
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>選手名ファイルへの書き込み中にエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>保存は拒否され、何も書き込まれていません: エディターのデータは %1 のゲームのファイルから完全には読み込まれていないため、保存するとファイルの内容の一部が失われます。</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>保存は拒否され、何も書き込まれていません: エディターのデータは %2 ではなく %1 から読み込まれました。</translation>
     </message>
 </context>
 <context>
@@ -1661,16 +1734,6 @@ Do you wish to continue?</source>
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>インポートしたリーグ:Golvar のデータファイルではなく Obrix が保持しています。
-所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください。共有するには「ファイル/エクスポート」でエクスポートします。</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>インポートしたリーグは Golvar のデータファイルではなく Obrix が保持しており、次回 Obrix を起動したときにも戻ってきます。所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください (移籍ページ、切り取りと貼り付け、またはドラッグ)。保存すると、それらのチームの選手として書き込まれます。リーグを共有するには「ファイル/エクスポート」を使用してください。</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>インポートしたリーグ %1 を Obrix から取り除きますか? そのチームと編集内容は失われ、次回の起動時にも戻りません。</translation>
     </message>
@@ -1699,6 +1762,20 @@ Its files are left as they are, where File/Import can try them again.</source>
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>%2 は今回読み込まれず、そのまま残してあるため、インポートしたリーグは %1 に保持しました。</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>インポートしたリーグは Golvar のデータファイルではなく Obrix が保持しており、次回 Obrix を起動したときにも戻ってきます。所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください (移籍ページ、切り取りと貼り付け、またはドラッグ)。ファイルにはそのような選手自身のレコードがないため、保存すると、ID が自分の ID の下位 16 ビットであるゲームの選手 (多くは別のクラブの選手) の上に書き込まれ、その選手は失われます。保存の確認と「変更点」ビューで事前に一人ずつ示します。リーグを共有するには「ファイル/エクスポート」を使用してください。</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>インポートしたリーグ: Golvar のデータファイルではなく Obrix が保持しています。
+所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーしてください。保存すると、各選手は ID が自分の ID の下位 16 ビットであるゲームの選手の上に書き込まれます (事前に表示されます)。共有するには「ファイル/エクスポート」でエクスポートします。</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>別のプログラムがそこでリーグを保持中で、時間内に終わりませんでした。そこでは何も変更されていません</translation>
     </message>
 </context>
 <context>
@@ -1851,10 +1928,6 @@ Its files are left as they are, where File/Import can try them again.</source>
         <translation>%1: %2 に ID %3 が指定されています。ゲームのファイルに入る ID は 65535 までです。</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 はゲームのリーグですが、チーム %2 はインポートしたチームです。ゲームのファイルにはこのチームのレコードがないため、リーグに登録できません。所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーして (移籍ページ、切り取りと貼り付け、またはドラッグ)、保存してください。</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 の選手は %2 人です。ゲームのファイルに入るのは 1 チーム 26 人までで、残りは保存時に失われます。</translation>
     </message>
@@ -1870,6 +1943,18 @@ Its files are left as they are, where File/Import can try them again.</source>
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>選手テーブルの開始位置が %1 になり、ゲームが読める 16 ビットの位置 (65536 未満) を超えてしまいます。チームかリーグを削除してください。</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 はゲームのリーグですが、チーム %2 はインポートしたチームです。ゲームのファイルにはこのチームのレコードがないため、リーグに登録できません。所属選手をゲームに入れるには、ゲームのチームへ移動またはコピーして (移籍ページ、切り取りと貼り付け、またはドラッグ)、保存してください。保存では各選手が、ID が自分の ID の下位 16 ビットであるゲームの選手の上に書き込まれます。その前に一人ずつ名前を示します。</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 はゲームのチーム %2 に入れられません。%3 が %4 ですが、ゲームのファイルに入るのは最大 %5 です。先に %3 を %5 以下にしてください。インポートしたチームでは %4 のままでかまいません。</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 は次回の保存でゲームのチームに入ります。ゲームのファイルでは %2 は最大 %4 なので、%3 にはできません。大きな値にするには、先にそのチームへの移動を元に戻してください。</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1880,6 +1965,30 @@ Its files are left as they are, where File/Import can try them again.</source>
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: 別のプログラムがゲームのファイルを保存中です。Obrix はその保存をそのプログラムに完了させます。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 は通常のファイルではなくフォルダーのため、ゲームのファイルを他のプログラムからロックできません。削除してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 は通常のファイルではなくリンクのため、ゲームのファイルを他のプログラムからロックできません。削除してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 は通常のファイルではなくパイプのため、ゲームのファイルを他のプログラムからロックできません。削除してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 は通常のファイルではなくデバイスのため、ゲームのファイルを他のプログラムからロックできません。削除してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 は通常のファイルではないため、ゲームのファイルを他のプログラムからロックできません。削除してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 をロックできません (%2)。そのため、ゲームのファイルを他のプログラムからロックできません。</translation>
     </message>
 </context>
 <context>
@@ -2646,6 +2755,10 @@ The name is kept as it was.</source>
     <message>
         <source>Hea</source>
         <translation>ヘッド</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>レポートを書き込めませんでした: %1</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
         <translation>Obrix-help</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>Deze helppagina&apos;s zijn in het Engels; de toetsenbordpagina, menu&apos;s en meldingen zijn in uw taal.</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>Navigatie</translation>
     </message>
@@ -178,6 +174,10 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>Obrix toont de namen in de gekozen taal vanaf de volgende start.</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>Deze Golvar-map bevat geen namen in deze taal (%1 ontbreekt).</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ Obrix gaat verder met de database van %3.</translation>
 
 “Opnieuw laden” leest ze opnieuw in en verwerpt uw wijzigingen. “Eroverheen opslaan” vervangt wat het andere programma heeft opgeslagen door de gegevens die hier worden getoond.</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 De Golvar-database in %2 kan niet opnieuw worden gelezen:
+%3
+
+Obrix behoudt de gegevens die het toont, inclusief uw wijzigingen.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Huidige gegevens behouden gaat verder met de getoonde gegevens, die Gegevens opslaan weer over de bestanden van het spel kan schrijven. Back-up terugzetten zet de bestanden van het spel terug zoals ze op %1 zijn geback-upt. Andere map kiezen opent een andere Golvar-map.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Huidige gegevens behouden gaat verder met de getoonde gegevens, die Gegevens opslaan weer over de bestanden van het spel kan schrijven. Er is geen bruikbare back-up van deze map om terug te zetten. Andere map kiezen opent een andere Golvar-map.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>Huidige gegevens behouden</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>De Golvar-map %1 bevat geen namen in de taal die in Voorkeuren is gekozen (%2 ontbreekt). Obrix toont deze keer de Engelse namen; Voorkeuren biedt de talen aan die deze map bevat.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ Obrix gaat verder met de database van %3.</translation>
         <translation>de bestanden van het spel kunnen niet als database van het spel worden geladen (%1), en een back-up ervan zou nutteloos zijn; de eerdere back-up, als die er is, blijft bewaard</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 De kopieën in %2 zijn verwijderd, zodat er geen onvolledige back-up achterblijft (de eerdere back-up daar was al vervangen).</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 Sommige kopieën in %2 konden niet worden verwijderd; ze hebben geen manifest, dus ze tellen niet als back-up.</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 Zonder back-up kan “Terugzetten” de wijzigingen die u nu opslaat niet ongedaan maken.
 Wilt u opslaan zonder back-up?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 De nieuwe back-up is teruggenomen: %2 bevat de back-up die er eerder was, als die er was.</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>de back-up in %1 is gemaakt van een andere Golvar-map (%2), niet van deze (%3).</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Wilt u opslaan zonder back-up?</translation>
         <translation>Team “%s”: %s en %s dragen allebei nummer %d.</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>Speler %s (%u) stond bij een team toen de bestanden werden gelezen en staat nu bij geen enkel team.</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>Bij %s %u is het veld %s leeg.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>Bij %s %s (%u) is %s = %lld; het spel gebruikt %lld..%lld.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>Speler %s (%u) stond bij een team van het spel toen de bestanden werden gelezen en staat na het opslaan bij geen enkel team.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>Speler %s (%u) staat na het opslaan bij twee clubs, %s en %s.</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>Team &quot;%s&quot; bevat %s (%u), wiens %s %lld is; de bestanden van het spel bevatten hoogstens %lld, dus hij kan pas naar een team van het spel worden verplaatst of gekopieerd als het %lld of lager is.</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Wilt u opslaan zonder back-up?</translation>
     <message>
         <source>Import Table</source>
         <translation>Tabel importeren</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Het bestand %1 kon niet worden geschreven.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -817,6 +847,10 @@ Wilt u opslaan zonder back-up?</translation>
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%1 in %2 van de tabel %3. “OK” past ze allemaal in één stap toe.</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>De tabel kon niet worden geschreven: %1</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1250,14 @@ Onthouden team toepassen</translation>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>Een onderbroken bewerking (%1) in %2 kon niet worden voltooid: %3. De oude inhoud wordt naast de bestanden bewaard (namen die eindigen op “.obrix-old...”) en het verslag in %4.</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>het is groter dan een bestand van deze soort kan zijn</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 is geen gewoon bestand (er staat een koppeling, pipe, apparaat of map op zijn plaats), dus een onderbroken opslag daar kan niet worden voltooid of ongedaan gemaakt en er kan geen nieuwe worden gemaakt. Verwijder het en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1440,6 +1482,29 @@ Onthouden team toepassen</translation>
         <source>the system gave no reason</source>
         <translation>het systeem gaf geen reden op</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>Het bestand is groter dan een GLV-bestand kan zijn (%u bytes), dus het wordt niet gelezen.</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; neemt de plaats in van &apos;%2&apos; van het spel, van %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; neemt de plaats in van &apos;%2&apos; van het spel, die bij geen club staat</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>Een geïmporteerde speler heeft geen eigen record in de bestanden van het spel, dus bij het opslaan wordt elke speler die naar een team van het spel is verplaatst of gekopieerd over een speler van het spel geschreven: degene wiens id de laagste 16 bits van de zijne is (bij welke club hij ook staat), of een speler van dat team die naar het team van de geïmporteerde speler gaat. Naam en waarden van die speler gaan verloren, en zijn club bevat de nieuwkomer net als het gekozen team:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1553,6 +1618,14 @@ Wilt u doorgaan?</translation>
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>Fout bij het schrijven naar het spelersnamenbestand.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>Het opslaan is geweigerd en er is niets geschreven: de gegevens in de editor zijn niet volledig uit de bestanden van het spel in %1 gelezen, en ze opslaan zou die vervangen door minder dan ze bevatten.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>Het opslaan is geweigerd en er is niets geschreven: de gegevens in de editor zijn gelezen uit %1, niet uit %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,16 +1743,6 @@ Wilt u doorgaan?</translation>
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Geïmporteerde competitie: bewaard door Obrix, niet in de gegevensbestanden van Golvar.
-Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel; exporteer de competitie met Bestand/Exporteren om deze te delen.</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de transferpagina, Knippen en Plakken, of door ze te slepen); bij het opslaan worden ze als spelers van die teams geschreven. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>De geïmporteerde competitie %1 uit Obrix weghalen? De teams en bewerkingen ervan verdwijnen, en de competitie komt bij de volgende start niet terug.</translation>
     </message>
@@ -1708,6 +1771,20 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>De geïmporteerde competities zijn bewaard in %1, omdat %2 in deze sessie niet is gelezen en blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>Geïmporteerde competities worden door Obrix bewaard, niet in de gegevensbestanden van Golvar: ze komen terug wanneer Obrix de volgende keer start. Om hun spelers in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen). De bestanden hebben geen eigen record voor zo&apos;n speler: bij het opslaan wordt hij over de speler van het spel geschreven wiens id de laagste 16 bits van de zijne is, vaak van een andere club, die dan verloren is; de vraag bij het opslaan en de weergave Wijzigingen noemen elk vooraf. Gebruik Bestand/Exporteren om de competitie te delen.</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>Geïmporteerde competitie: bewaard door Obrix, niet in de gegevensbestanden van Golvar.
+Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel: bij het opslaan wordt elk over de speler van het spel geschreven wiens id de laagste 16 bits van de zijne is (vooraf genoemd); exporteer de competitie met Bestand/Exporteren om deze te delen.</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>een ander programma bewaart daar competities en was niet op tijd klaar; daar is niets gewijzigd</translation>
     </message>
 </context>
 <context>
@@ -1860,10 +1937,6 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
         <translation>%1: %2 noemt id %3; de bestanden van het spel bevatten id&apos;s tot 65535.</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de transferpagina, Knippen en Plakken, of door ze te slepen) en slaat u op.</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 heeft %2 spelers; de bestanden van het spel bevatten er 26 per team, de rest zou bij het opslaan verloren gaan.</translation>
     </message>
@@ -1879,6 +1952,18 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>De spelerstabel zou beginnen op %1, voorbij de 16-bits positie die het spel leest (onder 65536): verwijder teams of competities.</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 is een competitie van het spel en team %2 is geïmporteerd: de bestanden van het spel hebben er geen record voor, dus de competitie kan het niet bevatten. Om de spelers ervan in het spel te krijgen, verplaatst of kopieert u ze naar teams van het spel (de pagina Transfer, Knippen en Plakken, of door ze te slepen) en slaat u op: bij het opslaan wordt elk over de speler van het spel geschreven wiens id de laagste 16 bits van de zijne is, en elk wordt eerst genoemd.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 kan niet naar %2, een team van het spel: zijn %3 is %4, en de bestanden van het spel bevatten hoogstens %5. Zet eerst zijn %3 op %5 of lager; in zijn geïmporteerde team mag hij %4 houden.</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 gaat bij de volgende keer opslaan naar een team van het spel, waarvan de bestanden voor zijn %2 hoogstens %4 bevatten, dus het kan geen %3 zijn. Maak eerst zijn verplaatsing naar dat team ongedaan om hem een grotere waarde te geven.</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1889,6 +1974,30 @@ De bestanden ervan blijven waar en zoals ze zijn, zodat Bestand/Importeren ze op
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: een ander programma slaat de bestanden van het spel op. Obrix laat dat programma het opslaan zelf afmaken.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 is een map, geen gewoon bestand, dus de bestanden van het spel kunnen niet tegen andere programma&apos;s worden vergrendeld. Verwijder de map en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 is een koppeling, geen gewoon bestand, dus de bestanden van het spel kunnen niet tegen andere programma&apos;s worden vergrendeld. Verwijder de koppeling en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 is een pipe, geen gewoon bestand, dus de bestanden van het spel kunnen niet tegen andere programma&apos;s worden vergrendeld. Verwijder de pipe en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 is een apparaat, geen gewoon bestand, dus de bestanden van het spel kunnen niet tegen andere programma&apos;s worden vergrendeld. Verwijder het en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 is geen gewoon bestand, dus de bestanden van het spel kunnen niet tegen andere programma&apos;s worden vergrendeld. Verwijder het en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 kan niet worden vergrendeld (%2), dus de bestanden van het spel kunnen niet tegen andere programma&apos;s worden vergrendeld.</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2764,10 @@ De naam blijft zoals hij was.</translation>
     <message>
         <source>Hea</source>
         <translation>Kop</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Het rapport kon niet worden geschreven: %1</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
         <translation>Ajuda do Obrix</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>Estas páginas de ajuda estão em inglês; a página do teclado, os menus e as mensagens estão no seu idioma.</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>Navegação</translation>
     </message>
@@ -178,6 +174,10 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>O Obrix mostrará os nomes no idioma escolhido a partir da próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>Esta pasta do Golvar não tem nomes neste idioma (falta %1).</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ O Obrix continua com o banco de dados de %3.</translation>
 
 “Recarregar” lê os arquivos novamente e descarta suas alterações. “Salvar por cima” substitui o que o outro programa salvou pelos dados mostrados aqui.</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 O banco de dados do Golvar em %2 não pode ser lido novamente:
+%3
+
+O Obrix mantém os dados que mostra, incluindo suas alterações.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Manter os dados atuais continua com os dados mostrados, que Salvar dados pode gravar de volta sobre os arquivos do jogo. Restaurar backup devolve os arquivos do jogo ao estado do backup feito em %1. Escolher outra pasta abre outra pasta do Golvar.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Manter os dados atuais continua com os dados mostrados, que Salvar dados pode gravar de volta sobre os arquivos do jogo. Não há backup utilizável desta pasta para restaurar. Escolher outra pasta abre outra pasta do Golvar.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>Manter os dados atuais</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>A pasta do Golvar %1 não tem nomes no idioma escolhido em Preferências (falta %2). O Obrix mostra os nomes em inglês nesta execução; Preferências oferece os idiomas que esta pasta tem.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ O Obrix continua com o banco de dados de %3.</translation>
         <translation>os arquivos do jogo não carregam como banco de dados do jogo (%1), e um backup deles não teria utilidade; o backup anterior, se houver, é mantido</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 As cópias em %2 foram removidas, para que não reste um backup incompleto (o backup anterior ali já tinha sido substituído).</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 Algumas cópias em %2 não puderam ser removidas; elas não têm manifesto, por isso não contam como backup.</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 Sem um backup, “Restaurar” não poderá desfazer as alterações que você salvar agora.
 Deseja salvar sem backup?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 O novo backup foi desfeito: %2 contém o backup que havia antes, se havia algum.</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>o backup em %1 foi feito de outra pasta do Golvar (%2), não desta (%3).</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Deseja salvar sem backup?</translation>
         <translation>Time “%s”: %s e %s usam o mesmo número, o %d.</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>O jogador %s (%u) constava em um time quando os arquivos foram lidos e agora não consta em nenhum.</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>O registro %s %u tem o campo %s vazio.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>O registro %s %s (%u) tem %s = %lld; o jogo usa %lld..%lld.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>O jogador %s (%u) constava em um time do jogo quando os arquivos foram lidos e depois de salvar não consta em nenhum.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>O jogador %s (%u) consta em dois clubes depois de salvar, %s e %s.</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>O time &quot;%s&quot; inclui %s (%u), cujo %s vale %lld; os arquivos do jogo aceitam no máximo %lld, então ele não pode ser movido nem copiado para um time do jogo até que seja %lld ou menos.</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Deseja salvar sem backup?</translation>
     <message>
         <source>Import Table</source>
         <translation>Importar tabela</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Não foi possível gravar o arquivo %1.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -817,6 +847,10 @@ Deseja salvar sem backup?</translation>
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%1 em %2 da tabela de %3. “OK” aplica todas em uma só etapa.</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>Não foi possível gravar a tabela: %1</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1250,14 @@ Aplicar time memorizado</translation>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>Uma operação interrompida (%1) em %2 não pôde ser concluída: %3. O conteúdo antigo foi mantido ao lado dos arquivos (nomes terminados em “.obrix-old...”) e o registro, em %4.</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>é maior do que qualquer arquivo desse tipo pode ser</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 não é um arquivo comum (há um link, pipe, dispositivo ou pasta no lugar dele), então nenhum salvamento interrompido ali pode ser concluído ou desfeito e nenhum novo pode ser feito. Remova-o e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1440,6 +1482,29 @@ Aplicar time memorizado</translation>
         <source>the system gave no reason</source>
         <translation>o sistema não informou o motivo</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>O arquivo é maior do que um arquivo GLV pode ser (%u bytes), então não é lido.</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; ocupa o lugar de &apos;%2&apos; do jogo, do %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; ocupa o lugar de &apos;%2&apos; do jogo, que não está em nenhum clube</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>Um jogador importado não tem registro próprio nos arquivos do jogo, então ao salvar cada um movido ou copiado para um time do jogo é gravado sobre um jogador do jogo: aquele cujo id são os 16 bits baixos do seu (em qualquer clube), ou um jogador desse time que vai para o time do jogador importado. O nome e os valores desse jogador se perdem, e o clube dele inclui o recém-chegado, assim como o time escolhido:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1553,6 +1618,14 @@ Deseja continuar?</translation>
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>Erro ao gravar o arquivo de nomes dos jogadores.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>A gravação foi recusada e nada foi gravado: os dados do editor não foram lidos por inteiro dos arquivos do jogo em %1, e salvá-los os substituiria por menos do que contêm.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>A gravação foi recusada e nada foi gravado: os dados do editor foram lidos de %1, não de %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,16 +1743,6 @@ Deseja continuar?</translation>
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Liga importada: mantida pelo Obrix, não nos arquivos de dados do Golvar.
-Para levar seus jogadores ao jogo, mova-os ou copie-os para times do jogo; exporte-a com Arquivo/Exportar para compartilhá-la.</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>As ligas importadas são mantidas pelo Obrix, não nos arquivos de dados do Golvar: elas voltam na próxima vez que o Obrix for iniciado. Para levar seus jogadores ao jogo, mova-os ou copie-os para times do jogo (página de transferência, Recortar e Colar, ou arrastando-os); ao salvar, eles são gravados como jogadores desses times. Use Arquivo/Exportar para compartilhar a liga.</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>Remover a liga importada %1 do Obrix? Seus times e suas edições serão perdidos, e ela não voltará na próxima inicialização.</translation>
     </message>
@@ -1708,6 +1771,20 @@ Seus arquivos ficam como estão, onde Arquivo/Importar pode tentar lê-los de no
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>As ligas importadas foram mantidas em %1, porque %2 não foi lido nesta sessão e fica como está.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>As ligas importadas são mantidas pelo Obrix, não nos arquivos de dados do Golvar: elas voltam na próxima vez que o Obrix for iniciado. Para levar seus jogadores ao jogo, mova-os ou copie-os para times do jogo (página de transferência, Recortar e Colar, ou arrastando-os). Os arquivos não têm registro próprio para um jogador assim: ao salvar, ele é gravado sobre o jogador do jogo cujo id são os 16 bits baixos do seu, muitas vezes de outro clube, que então se perde; a pergunta ao salvar e a vista Alterações nomeiam cada um antes. Use Arquivo/Exportar para compartilhar a liga.</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>Liga importada: mantida pelo Obrix, não nos arquivos de dados do Golvar.
+Para levar seus jogadores ao jogo, mova-os ou copie-os para times do jogo: ao salvar, cada um é gravado sobre o jogador do jogo cujo id são os 16 bits baixos do seu (nomeado antes); exporte-a com Arquivo/Exportar para compartilhá-la.</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>outro programa está mantendo ligas lá e não terminou a tempo; nada foi alterado lá</translation>
     </message>
 </context>
 <context>
@@ -1860,10 +1937,6 @@ Seus arquivos ficam como estão, onde Arquivo/Importar pode tentar lê-los de no
         <translation>%1: %2 indica o id %3; os arquivos do jogo aceitam ids até 65535.</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 é uma liga do jogo, e o time %2 foi importado: os arquivos do jogo não têm registro para ele, então a liga não pode incluí-lo. Para levar seus jogadores ao jogo, mova-os ou copie-os para times do jogo (página de transferência, Recortar e Colar, ou arrastando-os) e salve.</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 tem %2 jogadores; os arquivos do jogo guardam 26 por time, o resto seria perdido ao salvar.</translation>
     </message>
@@ -1879,6 +1952,18 @@ Seus arquivos ficam como estão, onde Arquivo/Importar pode tentar lê-los de no
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>A tabela de jogadores começaria na posição %1, além da posição de 16 bits que o jogo lê (abaixo de 65536): exclua times ou ligas.</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 é uma liga do jogo, e o time %2 foi importado: os arquivos do jogo não têm registro para ele, então a liga não pode incluí-lo. Para levar seus jogadores ao jogo, mova-os ou copie-os para times do jogo (página de transferência, Recortar e Colar, ou arrastando-os) e salve: ao salvar, cada um é gravado sobre o jogador do jogo cujo id são os 16 bits baixos do seu, e cada um é nomeado antes.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 não pode ir para %2, um time do jogo: o %3 dele vale %4, e os arquivos do jogo aceitam no máximo %5. Ajuste antes o %3 dele para %5 ou menos; no time importado ele pode manter %4.</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 vai para um time do jogo no próximo salvamento, cujos arquivos aceitam no máximo %4 para o %2 dele, então não pode ser %3. Desfaça antes a ida dele para esse time para lhe dar um valor maior.</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1889,6 +1974,30 @@ Seus arquivos ficam como estão, onde Arquivo/Importar pode tentar lê-los de no
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: outro programa está salvando os arquivos do jogo. O Obrix deixa que esse programa termine de salvar.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 é uma pasta, não um arquivo comum, então os arquivos do jogo não podem ser bloqueados contra outros programas. Remova-a e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 é um link, não um arquivo comum, então os arquivos do jogo não podem ser bloqueados contra outros programas. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 é um pipe, não um arquivo comum, então os arquivos do jogo não podem ser bloqueados contra outros programas. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 é um dispositivo, não um arquivo comum, então os arquivos do jogo não podem ser bloqueados contra outros programas. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 não é um arquivo comum, então os arquivos do jogo não podem ser bloqueados contra outros programas. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 não pode ser bloqueado (%2), então os arquivos do jogo não podem ser bloqueados contra outros programas.</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2764,10 @@ O nome anterior foi mantido.</translation>
     <message>
         <source>Hea</source>
         <translation>Cab</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Não foi possível gravar o relatório: %1</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
         <translation>Hjälp för Obrix</translation>
     </message>
     <message>
-        <source>These help pages are in English; the keyboard page, menus and messages are in your language.</source>
-        <translation>De här hjälpsidorna är på engelska; tangentbordssidan, menyerna och meddelandena är på ditt språk.</translation>
-    </message>
-    <message>
         <source>Navigation</source>
         <translation>Navigering</translation>
     </message>
@@ -178,6 +174,10 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     <message>
         <source>Obrix shows the names in the chosen language from its next start.</source>
         <translation>Obrix visar namnen på det valda språket från nästa start.</translation>
+    </message>
+    <message>
+        <source>This Golvar folder has no names in this language (%1 is missing).</source>
+        <translation>Den här Golvar-mappen har inga namn på det här språket (%1 saknas).</translation>
     </message>
 </context>
 <context>
@@ -389,6 +389,32 @@ Obrix fortsätter med databasen i %3.</translation>
 
 ”Läs in igen” läser in filerna på nytt och tar bort dina ändringar. ”Spara över dem” ersätter det som det andra programmet sparade med de data som visas här.</translation>
     </message>
+    <message>
+        <source>%1 The Golvar database in %2 cannot be read again:
+%3
+
+Obrix keeps the data it shows, your changes included.</source>
+        <translation>%1 Golvar-databasen i %2 kan inte läsas in igen:
+%3
+
+Obrix behåller de data som visas, dina ändringar inräknade.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. Restore Backup puts back the game&apos;s files as they were backed up on %1. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Behåll nuvarande data fortsätter med de data som visas, som Spara data kan skriva tillbaka över spelets filer. Återställ säkerhetskopia lägger tillbaka spelets filer så som de säkerhetskopierades %1. Välj en annan mapp öppnar en annan Golvar-mapp.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data goes on with the data shown, which Save Data can write back over the game&apos;s files. There is no usable backup of this folder to restore. Choose Another Folder opens a different Golvar folder.</source>
+        <translation>Behåll nuvarande data fortsätter med de data som visas, som Spara data kan skriva tillbaka över spelets filer. Det finns ingen användbar säkerhetskopia av den här mappen att återställa. Välj en annan mapp öppnar en annan Golvar-mapp.</translation>
+    </message>
+    <message>
+        <source>Keep Current Data</source>
+        <translation>Behåll nuvarande data</translation>
+    </message>
+    <message>
+        <source>The Golvar folder %1 has no names in the language chosen in Preferences (%2 is missing). Obrix shows the English names for this run; Preferences offers the languages this folder has.</source>
+        <translation>Golvar-mappen %1 har inga namn på det språk som valts i Inställningar (%2 saknas). Obrix visar de engelska namnen den här gången; Inställningar erbjuder de språk som mappen har.</translation>
+    </message>
 </context>
 <context>
     <name>backuptexts</name>
@@ -425,14 +451,6 @@ Obrix fortsätter med databasen i %3.</translation>
         <translation>spelets filer går inte att läsa in som speldatabas (%1), och en säkerhetskopia av dem vore till ingen nytta; den tidigare säkerhetskopian, om det finns någon, behålls</translation>
     </message>
     <message>
-        <source>%1 The copies in %2 were removed, so no incomplete backup is left (the earlier backup there was already replaced).</source>
-        <translation>%1 Kopiorna i %2 togs bort, så ingen ofullständig säkerhetskopia finns kvar (den tidigare säkerhetskopian där hade redan ersatts).</translation>
-    </message>
-    <message>
-        <source>%1 Some copies in %2 could not be removed; they have no manifest, so they do not count as a backup.</source>
-        <translation>%1 Några kopior i %2 kunde inte tas bort; de saknar manifest och räknas därför inte som en säkerhetskopia.</translation>
-    </message>
-    <message>
         <source>The original Golvar data files could not be backed up to
 %1
 
@@ -459,6 +477,14 @@ Do you wish to save without a backup?</source>
 
 Utan säkerhetskopia kan ”Återställ” inte ångra de ändringar du sparar nu.
 Vill du spara utan säkerhetskopia?</translation>
+    </message>
+    <message>
+        <source>%1 The new backup was taken back: %2 holds the backup it held before, if any.</source>
+        <translation>%1 Den nya säkerhetskopian togs tillbaka: %2 innehåller den säkerhetskopia som fanns där tidigare, om någon.</translation>
+    </message>
+    <message>
+        <source>the backup in %1 was taken from another Golvar folder (%2), not from this one (%3).</source>
+        <translation>säkerhetskopian i %1 togs från en annan Golvar-mapp (%2), inte från den här (%3).</translation>
     </message>
 </context>
 <context>
@@ -572,16 +598,24 @@ Vill du spara utan säkerhetskopia?</translation>
         <translation>Laget ”%s”: %s och %s har båda nummer %d.</translation>
     </message>
     <message>
-        <source>Player %s (%u) was listed by a team when the files were read and is listed by no team now.</source>
-        <translation>Spelaren %s (%u) fanns i ett lag när filerna lästes in men finns inte i något lag nu.</translation>
-    </message>
-    <message>
         <source>The %s %u has an empty %s.</source>
         <translation>Posten %s %u har ett tomt fält: %s.</translation>
     </message>
     <message>
         <source>The %s %s (%u) has %s = %lld; the game uses %lld..%lld.</source>
         <translation>Posten %s %s (%u) har %s = %lld; spelet använder %lld..%lld.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) was listed by a team of the game when the files were read and is listed by none after the save.</source>
+        <translation>Spelaren %s (%u) fanns i ett av spelets lag när filerna lästes in men finns inte i något efter att du sparat.</translation>
+    </message>
+    <message>
+        <source>Player %s (%u) is listed by two clubs after the save, %s and %s.</source>
+        <translation>Spelaren %s (%u) finns i två klubbar efter att du sparat, %s och %s.</translation>
+    </message>
+    <message>
+        <source>Team &quot;%s&quot; lists %s (%u), whose %s is %lld; the game&apos;s files hold %lld at most, so he cannot be moved or copied onto a team of the game until it is %lld or less.</source>
+        <translation>Laget &quot;%s&quot; har %s (%u), vars %s är %lld; spelets filer rymmer högst %lld, så han kan inte flyttas eller kopieras till ett av spelets lag förrän det är %lld eller lägre.</translation>
     </message>
 </context>
 <context>
@@ -613,10 +647,6 @@ Vill du spara utan säkerhetskopia?</translation>
     <message>
         <source>Import Table</source>
         <translation>Importera tabell</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be written.</source>
-        <translation>Filen %1 kunde inte skrivas.</translation>
     </message>
     <message>
         <source>The file %1 could not be read.</source>
@@ -817,6 +847,10 @@ Vill du spara utan säkerhetskopia?</translation>
     <message>
         <source>%1 in %2 of the %3 table. “OK” applies them all as one step.</source>
         <translation>%1 i %2 i tabellen för %3. ”OK” tillämpar alla som ett steg.</translation>
+    </message>
+    <message>
+        <source>The table could not be written: %1</source>
+        <translation>Tabellen kunde inte skrivas: %1</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1250,14 @@ Tillämpa memorerat lag</translation>
         <source>An interrupted %1 in %2 could not be finished: %3. The old contents are kept beside the files (names ending &quot;.obrix-old...&quot;) and the record in %4.</source>
         <translation>En avbruten åtgärd (%1) i %2 kunde inte slutföras: %3. Det gamla innehållet finns kvar bredvid filerna (namn som slutar på ”.obrix-old...”) och loggen i %4.</translation>
     </message>
+    <message>
+        <source>it is larger than any file of its kind can be</source>
+        <translation>den är större än en fil av detta slag kan vara</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a link, pipe, device or folder is in its place), so no interrupted save there can be finished or undone and no new one can be made. Remove it and try again.</source>
+        <translation>%1 är ingen vanlig fil (en länk, pipe, enhet eller mapp finns på dess plats), så ingen avbruten sparning där kan slutföras eller ångras och ingen ny kan göras. Ta bort den och försök igen.</translation>
+    </message>
 </context>
 <context>
     <name>comparisontexts</name>
@@ -1440,6 +1482,29 @@ Tillämpa memorerat lag</translation>
         <source>the system gave no reason</source>
         <translation>systemet angav ingen orsak</translation>
     </message>
+    <message>
+        <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
+        <translation>Filen är större än en GLV-fil kan vara (%u byte), så den läses inte.</translation>
+    </message>
+</context>
+<context>
+    <name>foldtexts</name>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos; of %3</source>
+        <translation>&apos;%1&apos; tar platsen för spelets &apos;%2&apos; i %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes the place of the game&apos;s &apos;%2&apos;, who is in no club</source>
+        <translation>&apos;%1&apos; tar platsen för spelets &apos;%2&apos;, som inte finns i någon klubb</translation>
+    </message>
+    <message>
+        <source>An imported player has no record of his own in the game&apos;s files, so the save writes each one moved or copied onto a game team over a game player: the one whose id is the low 16 bits of his own (whichever club lists him), or a player of that team leaving for the imported player&apos;s team. That player&apos;s name and values are gone, and his club lists the newcomer as well as the team you chose:</source>
+        <translation>En importerad spelare har ingen egen post i spelets filer, så när du sparar skrivs varje spelare som flyttats eller kopierats till ett av spelets lag över en av spelets spelare: den vars id är de lägsta 16 bitarna av hans eget (i vilken klubb han än finns), eller en spelare i det laget som flyttar till den importerade spelarens lag. Den spelarens namn och värden försvinner, och hans klubb har nykomlingen liksom det lag du valde:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... och %1 till.</translation>
+    </message>
 </context>
 <context>
     <name>frametexts</name>
@@ -1553,6 +1618,14 @@ Vill du fortsätta?</translation>
     <message>
         <source>Error writing to Player Name File.</source>
         <translation>Fel vid skrivning till spelarnamnsfilen.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was not read whole from the game&apos;s files in %1, and saving it would replace them with less than they hold.</source>
+        <translation>Sparandet avvisades och inget skrevs: data i redigeraren lästes inte in helt från spelets filer i %1, och att spara dem skulle ersätta filerna med mindre än de innehåller.</translation>
+    </message>
+    <message>
+        <source>The save was refused and nothing was written: the data in the editor was read from %1, not from %2.</source>
+        <translation>Sparandet avvisades och inget skrevs: data i redigeraren lästes från %1, inte från %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,16 +1743,6 @@ Vill du fortsätta?</translation>
 <context>
     <name>keptleaguetexts</name>
     <message>
-        <source>Imported league: kept by Obrix, not in the Golvar data files.
-To bring its players into the game, move or copy them onto game teams; export it with File/Export to share it.</source>
-        <translation>Importerad liga: behålls av Obrix, inte i Golvars datafiler.
-För att få in dess spelare i spelet flyttar eller kopierar du dem till spelets lag; exportera ligan med Arkiv/Exportera för att dela den.</translation>
-    </message>
-    <message>
-        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them); the save writes them as those teams&apos; players. Use File/Export to share the league.</source>
-        <translation>Importerade ligor behålls av Obrix, inte i Golvars datafiler: de kommer tillbaka nästa gång Obrix startar. För att få in deras spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Övergångar, Klipp ut och Klistra in, eller genom att dra dem); när du sparar skrivs de in som spelare i de lagen. Använd Arkiv/Exportera för att dela ligan.</translation>
-    </message>
-    <message>
         <source>Remove the imported league %1 from Obrix? Its teams and its edits will be gone, and it will not come back at the next start.</source>
         <translation>Ta bort den importerade ligan %1 från Obrix? Dess lag och ändringar försvinner, och den kommer inte tillbaka vid nästa start.</translation>
     </message>
@@ -1708,6 +1771,20 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
     <message>
         <source>The imported leagues were kept in %1, because %2 was not read in this run and is left as it is.</source>
         <translation>De importerade ligorna förvarades i %1, eftersom %2 inte lästes den här gången och lämnas som den är.</translation>
+    </message>
+    <message>
+        <source>Imported leagues are kept by Obrix, not in the Golvar data files: they come back the next time Obrix starts. To bring their players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them). The files have no record of their own for such a player: the save writes him over the game player whose id is the low 16 bits of his, often of another club, who is then gone; the save&apos;s question and the Changes view name each one first. Use File/Export to share the league.</source>
+        <translation>Importerade ligor sparas av Obrix, inte i Golvars datafiler: de kommer tillbaka nästa gång Obrix startar. För att få in deras spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Flytta, Klipp ut och Klistra in, eller genom att dra dem). Filerna har ingen egen post för en sådan spelare: när du sparar skrivs han över den av spelets spelare vars id är de lägsta 16 bitarna av hans eget, ofta en spelare i en annan klubb, som då försvinner; frågan när du sparar och vyn Ändringar nämner var och en först. Använd Arkiv/Exportera för att dela ligan.</translation>
+    </message>
+    <message>
+        <source>Imported league: kept by Obrix, not in the Golvar data files.
+To bring its players into the game, move or copy them onto game teams: the save writes each over the game player whose id is the low 16 bits of his (named first); export it with File/Export to share it.</source>
+        <translation>Importerad liga: sparas av Obrix, inte i Golvars datafiler.
+För att få in dess spelare i spelet flyttar eller kopierar du dem till spelets lag: när du sparar skrivs var och en över den av spelets spelare vars id är de lägsta 16 bitarna av hans eget (nämns först); exportera ligan med Arkiv/Exportera för att dela den.</translation>
+    </message>
+    <message>
+        <source>another program is keeping leagues there and did not finish in time; nothing there was changed</source>
+        <translation>ett annat program sparar ligor där och blev inte klart i tid; ingenting där ändrades</translation>
     </message>
 </context>
 <context>
@@ -1860,10 +1937,6 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
         <translation>%1: %2 anger id %3; spelets filer rymmer id upp till 65535.</translation>
     </message>
     <message>
-        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save.</source>
-        <translation>%1 är en av spelets ligor, och laget %2 är importerat: spelets filer har ingen post för det, så ligan kan inte ta upp det. För att få in lagets spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Övergångar, Klipp ut och Klistra in, eller genom att dra dem) och sparar.</translation>
-    </message>
-    <message>
         <source>%1 lists %2 players; the game&apos;s files hold 26 for a team, the rest would be lost at save.</source>
         <translation>%1 har %2 spelare; spelets filer rymmer 26 per lag, resten skulle gå förlorade när du sparar.</translation>
     </message>
@@ -1879,6 +1952,18 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
         <source>The player table would begin at %1, beyond the 16-bit position the game reads (below 65536): delete teams or leagues.</source>
         <translation>Spelartabellen skulle börja på %1, bortom den 16-bitarsposition som spelet läser (under 65536): ta bort lag eller ligor.</translation>
     </message>
+    <message>
+        <source>%1 is a league of the game, and team %2 was imported: the game&apos;s files have no record for it, so the league cannot list it. To bring its players into the game, move or copy them onto game teams (the Transfer page, Cut and Paste, or dragging them) and save: the save writes each over the game player whose id is the low 16 bits of his, and names each one before it does.</source>
+        <translation>%1 är en av spelets ligor, och laget %2 är importerat: spelets filer har ingen post för det, så ligan kan inte ta upp det. För att få in lagets spelare i spelet flyttar eller kopierar du dem till spelets lag (fliken Flytta, Klipp ut och Klistra in, eller genom att dra dem) och sparar: när du sparar skrivs var och en över den av spelets spelare vars id är de lägsta 16 bitarna av hans eget, och var och en nämns först.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go onto %2, a team of the game: his %3 is %4, and the game&apos;s files hold %5 at most. Set his %3 to %5 or less first; on his imported team he may keep %4.</source>
+        <translation>%1 kan inte gå till %2, ett av spelets lag: hans %3 är %4, och spelets filer rymmer högst %5. Sätt först hans %3 till %5 eller lägre; i sitt importerade lag får han behålla %4.</translation>
+    </message>
+    <message>
+        <source>%1 is to go onto a team of the game at the next save, whose files hold %4 at most for his %2, so it cannot be %3. Undo his move onto that team first to give him a larger value.</source>
+        <translation>%1 ska till ett av spelets lag när du sparar nästa gång, och spelets filer rymmer högst %4 för hans %2, så det kan inte vara %3. Ångra först hans flytt till det laget för att ge honom ett större värde.</translation>
+    </message>
 </context>
 <context>
     <name>locktexts</name>
@@ -1889,6 +1974,30 @@ Dess filer lämnas som de är, där Arkiv/Importera kan försöka med dem igen.<
     <message>
         <source>%1: another program is saving the game&apos;s files; its unfinished save is left for it to finish.</source>
         <translation>%1: ett annat program sparar spelets filer. Obrix låter det programmet slutföra sparandet.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 är en mapp, inte en vanlig fil, så spelets filer kan inte låsas mot andra program. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 är en länk, inte en vanlig fil, så spelets filer kan inte låsas mot andra program. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 är en pipe, inte en vanlig fil, så spelets filer kan inte låsas mot andra program. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 är en enhet, inte en vanlig fil, så spelets filer kan inte låsas mot andra program. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the game&apos;s files cannot be locked against other programs. Remove it and try again.</source>
+        <translation>%1 är ingen vanlig fil, så spelets filer kan inte låsas mot andra program. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked (%2), so the game&apos;s files cannot be locked against other programs.</source>
+        <translation>%1 kan inte låsas (%2), så spelets filer kan inte låsas mot andra program.</translation>
     </message>
 </context>
 <context>
@@ -2655,6 +2764,10 @@ Namnet behålls som det var.</translation>
     <message>
         <source>Hea</source>
         <translation>Huv</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Rapporten kunde inte skrivas: %1</translation>
     </message>
 </context>
 <context>
