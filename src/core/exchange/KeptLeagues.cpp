@@ -718,6 +718,9 @@ std::optional<std::string> CKeptLeagues::keep(const CDatabase& db, bool* failed)
     switch (lockFolder(lock, m_folder, ours))
     {
     case CFolderLock::CResult::Locked: break;
+    // The folder takes no new file: no other program can keep there either, and the
+    // commit below fails with its own reason.
+    case CFolderLock::CResult::NoLockFile: break;
     case CFolderLock::CResult::Busy: return failure(translated("keptleaguetexts", kInUse));
     case CFolderLock::CResult::Failed:
         if (!ours && !fs::exists(m_folder, ec)) return std::nullopt;  // gone meanwhile: nothing to remove
