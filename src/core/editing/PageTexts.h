@@ -13,6 +13,8 @@ namespace pagetexts
 inline constexpr const char* kAboutLink = QT_TRANSLATE_NOOP("pagetexts", "About Obrix");
 inline constexpr const char* kCharactersNotHeld = QT_TRANSLATE_NOOP(
     "pagetexts", "The game's files cannot hold these characters: %s\nThe name is kept as it was.");
+inline constexpr const char* kTextTooLong = QT_TRANSLATE_NOOP(
+    "pagetexts", "This box holds at most %1 bytes of the game's text (a letter takes one, a Japanese character two).");
 
 // Player page
 // Names of the steps the pages add to the history.

@@ -1,6 +1,7 @@
 #include "editing/PlayerEditSession.h"
 
 #include "database/Database.h"
+#include "database/RecordLimits.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
 #include "settings/Prompts.h"
@@ -103,6 +104,12 @@ CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& befo
     return CCommitResult::Changed;
 }
 
+std::size_t CPlayerEditSession::nameLimit() const
+{
+    const CPlayer* record = shownRecord();
+    return textBoxLimit(recordlimits::kPlayerNameBytes, record ? record->name : std::string());
+}
+
 CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_view utf8)
 {
     if (!m_tx) return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field)), [&] { return commitText(field, utf8); });
@@ -119,7 +126,7 @@ CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_vie
         return CCommitResult::Refused;
     }
     const std::optional<std::string> bytes =
-        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? CPlayer::kShownNameLength : 1, m_prompts);
+        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? nameLimit() : 1, m_prompts);
     if (!bytes)
     {
         showPlayer(m_shown);

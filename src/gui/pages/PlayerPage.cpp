@@ -84,14 +84,14 @@ void CPlayerPage::buildIdentity()
     m_identityGroup = player;
     QGridLayout* grid = tightGrid(player);
     m_letter = new QLineEdit(player);
-    m_letter->setMaxLength(1);
     m_letter->setFixedWidth(m_letter->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 10);
     m_name = new QLineEdit(player);
-    // Characters, as the box counts them; the session cuts to what the file holds.
-    m_name->setMaxLength(int(CPlayer::kShownNameLength));
-    addTextBox(m_name, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Name, typed); });
-    addTextBox(m_letter,
-               [this](const std::string& typed) { return m_session->commitText(CPlayerField::Letter, typed); });
+    addTextBox(
+        m_name, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Name, typed); },
+        [this] { return m_session->nameLimit(); });
+    addTextBox(
+        m_letter, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Letter, typed); },
+        [] { return std::size_t(1); });
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(3);
     nameRow->addWidget(m_letter);

@@ -449,10 +449,15 @@ void CFrameCommands::leagueName()
     if (!m_frame.groupView()->leagueSelected()) return;
     const QString nodeText = m_frame.groupView()->selectedText();
     if (!leagueNameEditable(nodeText.toStdString(), m_app.prompts())) return;
-    const std::optional<QString> entered = CLeagueNameDialog::ask(&m_frame, nodeText, editingtexts::kLeagueNameTitle);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    // Leagues the editor keeps for itself never reach the game's files.
+    const CLeague* league = m_app.db().league(m_frame.groupView()->selectedValue() - CDatabase::kLeagueNodeBase);
+    const std::optional<QString> entered =
+        CLeagueNameDialog::ask(&m_frame, nodeText, editingtexts::kLeagueNameTitle,
+                               league && !league->editorOnly ? std::optional(encoding) : std::nullopt);
     if (!entered) return;
     const std::size_t position = m_frame.groupView()->selectedValue() - CDatabase::kLeagueNodeBase;
-    const std::string name = toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode()));
+    const std::string name = toDatabaseText(*entered, encoding);
     m_app.document().run(historytexts::step(historytexts::kLeagueName, *entered),
                          [&](CTransaction& tx) { renameLeague(tx, position, name); });
     m_frame.updateCommands();
