@@ -357,12 +357,22 @@ void TestPages::skillBoxTakesTypedDigits()
     QCOMPARE(spin->value(), typed);
     QCOMPARE(s.app->document().history()->count(), steps + 1);
 
-    // Above the scale the box takes no digit that would leave it.
-    spin->selectAll();
-    QTest::keyClicks(spin, QStringLiteral("17"));
-    QTest::keyClick(spin, Qt::Key_Return);
-    QVERIFY(spin->value() >= 1 && spin->value() <= 16);
-    QCOMPARE(int(s.app->db().player(first)->skill(speed)), spin->value() - 1);
+    // Outside the scale, confirmed or left, is refused with the range: never stored as a 1.
+    const std::string range = "A skill must be between 1 and 16. The skill is kept as it was.";
+    for (const auto& [outside, key] : {std::pair{QStringLiteral("17"), Qt::Key_Return}, {QStringLiteral("0"), Qt::Key_Tab}})
+    {
+        s.fixture.prompts.asked.clear();
+        spin->setFocus();
+        QTRY_VERIFY(spin->hasFocus());
+        spin->selectAll();
+        QTest::keyClicks(spin, outside);
+        QTest::keyClick(spin, key);
+        QVERIFY2(wasTold(s.fixture.prompts, range), qPrintable(outside));
+        QCOMPARE(int(s.app->db().player(first)->skill(speed)), typed - 1);
+        QCOMPARE(spin->value(), typed);
+        QCOMPARE(spin->text(), QString::number(typed));
+    }
+    QCOMPARE(s.app->document().history()->count(), steps + 1);
 }
 
 // A name cleared and confirmed is refused with a word, and the box shows the old name.

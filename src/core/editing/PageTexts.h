@@ -28,6 +28,8 @@ inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("pagetexts", "Skil
 inline constexpr const char* kPresetsGroup = QT_TRANSLATE_NOOP("pagetexts", "Presets");
 inline constexpr const char* kPlayerNameEmpty =
     QT_TRANSLATE_NOOP("pagetexts", "A player must have a name. The name is kept as it was.");
+inline constexpr const char* kSkillOutOfRange =
+    QT_TRANSLATE_NOOP("pagetexts", "A skill must be between %1 and %2. The skill is kept as it was.");
 inline constexpr const char* kNumberUsed = QT_TRANSLATE_NOOP("pagetexts", "Number %d has already been used.");
 inline constexpr const char* kOriginally = QT_TRANSLATE_NOOP("pagetexts", "Originally: %s from %s");
 inline constexpr const char* kMaxAttributes = QT_TRANSLATE_NOOP("pagetexts", "Max. Attributes");

@@ -146,7 +146,7 @@ CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int
         return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field) * 16 + uint32_t(skill + 1)),
                      [&] { return commitValue(field, value, skill); });
     CPlayer* record = editedRecord();
-    if (!record || !m_state.enabled || value < 0) return CCommitResult::Unchanged;
+    if (!record || !m_state.enabled || (value < 0 && field != CPlayerField::Skill)) return CCommitResult::Unchanged;
     const CPlayer before = *record;
     switch (field)
     {
@@ -167,6 +167,15 @@ CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int
     case CPlayerField::HairColour: record->hairColour = uint8_t(std::min(value, 3)); break;
     case CPlayerField::Skill:
         if (skill < 0 || skill >= CPlayer::kSkillCount) return CCommitResult::Unchanged;
+        // A typed 17 is not a 16, nor a 0 a 1: the user is told the range instead.
+        if (value < playerpresets::kLowestSkill || value > playerpresets::kHighestShownSkill)
+        {
+            m_prompts.message(translatedArgs("pagetexts", pagetexts::kSkillOutOfRange,
+                                             {std::to_string(playerpresets::kLowestSkill),
+                                              std::to_string(playerpresets::kHighestShownSkill)}),
+                              CPrompts::CIcon::Information);
+            return CCommitResult::Refused;
+        }
         record->skill(skill) = uint8_t(std::clamp(value - 1, 0, kHighestStoredSkill));
         break;
     default: return CCommitResult::Unchanged;
