@@ -153,6 +153,7 @@ private slots:
     void emptyNameIsRefusedAndTheOldOneShown();
     void textBoxesHoldWhatTheFilesHold();
     void buttonsChangeTheRecordAtOnce();
+    void restoreEmptiesThePageAndLeavesNothingToSave();
     void emptyPageTakesNothing();
     void kitModelsAndColoursReachTheRecordAtOnce();
     void weftorMissingIsReported();
@@ -567,6 +568,34 @@ void TestPages::buttonsChangeTheRecordAtOnce()
     QVERIFY(back->sameAs(original));
     QCOMPARE(back->modified, original.modified);
     QCOMPARE(s.player->skillSpin(0)->value(), original.skill(0) + 1);
+}
+
+// After Restore the page shows no player's values, and nothing is left to save: the data
+// is the files' own again.
+void TestPages::restoreEmptiesThePageAndLeavesNothingToSave()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    const uint32_t id = s.listed(0);
+    s.frame->rosterView()->selectPlayer(id);
+    QSpinBox* spin = s.player->skillSpin(2);
+    spin->stepBy(spin->value() == 16 ? -1 : 1);
+    QVERIFY(s.enabled(CCommand::SaveData));
+    QVERIFY(s.enabled(CCommand::Restore));
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.trigger(CCommand::Restore);
+    QApplication::processEvents();
+    QVERIFY(!s.app->document().isModified());
+    QVERIFY(!s.enabled(CCommand::SaveData));
+    QVERIFY(!s.frame->isWindowModified());
+    if (s.player->playerShown() == 0)
+        for (const QComboBox* list : s.player->findChildren<QComboBox*>())
+            if (list->isVisible())
+                QVERIFY2(list->currentText().isEmpty(), qPrintable(list->currentText()));
+    // Emptied by hand too (as Global Modifications does), the lists hold no choice.
+    s.player->clearPage();
+    for (const QComboBox* list : s.player->findChildren<QComboBox*>())
+        if (list->isVisible()) QVERIFY2(list->currentIndex() == -1, qPrintable(list->currentText()));
 }
 
 void TestPages::emptyPageTakesNothing()

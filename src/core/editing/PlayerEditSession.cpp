@@ -62,16 +62,11 @@ void CPlayerEditSession::selectPlayer(uint32_t id)
 
 void CPlayerEditSession::showPlayer(uint32_t id)
 {
-    if (id == 0)
-    {
-        m_state.enabled = false;
-        return;
-    }
-    m_shown = id;
-    const CPlayer* record = db().player(id);
+    const CPlayer* record = id == 0 ? nullptr : db().player(id);
+    if (id != 0) m_shown = id;
     if (!record)
     {
-        m_state.enabled = false;
+        clearPage();
         return;
     }
     CPlayerPageState& s = m_state;
@@ -188,9 +183,11 @@ void CPlayerEditSession::clearPage()
     CPlayerPageState& s = m_state;
     s.skills.fill(0);
     s.rating = 0;
-    s.positionIndex = 0;
-    s.skinColour = 0;
-    s.hairColour = 0;
+    // The lists show nothing rather than the last player's choice.
+    s.numberIndex = CPlayerPageState::kNoChoice;
+    s.positionIndex = CPlayerPageState::kNoChoice;
+    s.skinColour = CPlayerPageState::kNoChoice;
+    s.hairColour = CPlayerPageState::kNoChoice;
     s.name.clear();
     s.letter.clear();
     s.commentary = false;

@@ -414,7 +414,8 @@ void CObrixApp::restoreBackup()
     const bool restored = restoreBackedUpData(backup, m_prompts);
     m_backupFlag = backup.present();
     if (!restored) return;
-    reloadDatabase();
+    // The data is the files' own again: nothing is left to save.
+    reloadDatabase(false);
 }
 
 bool CObrixApp::openGameFolder(const std::string& folder)
