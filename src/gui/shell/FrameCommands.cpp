@@ -299,13 +299,13 @@ void CFrameCommands::saveData()
         const CWaitCursor wait;
         m_frame.setStatusText(catalogueText("frametexts", frametexts::kSavingData));
         const int records = modifiedRecords(m_app.db());
-        m_app.saveToGame();
+        // Said only when the files took it: a save held back or failed leaves the data
+        // modified, and one given up for a reload leaves it unmodified with nothing saved.
+        const bool saved = m_app.saveToGame() && !m_app.document().isModified();
         m_bulkEdit.filesChanged();
-        // Said only when the files took it: a save held back or failed leaves the data modified.
         const QString folder = QDir::toNativeSeparators(QString::fromStdString(m_app.settings().gameFolder));
-        m_frame.setStatusText(m_app.document().isModified()
-                                  ? catalogueText("frametexts", frametexts::kNotSaved)
-                                  : catalogueText("frametexts", frametexts::kSaved, records).arg(folder));
+        m_frame.setStatusText(saved ? catalogueText("frametexts", frametexts::kSaved, records).arg(folder)
+                                    : catalogueText("frametexts", frametexts::kNotSaved));
     }
     m_frame.updateCommands();
 }
