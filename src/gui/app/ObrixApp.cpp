@@ -473,7 +473,7 @@ bool CObrixApp::openGameFolder(const std::string& folder)
 bool CObrixApp::reloadDatabase(bool keepModified)
 {
     const CWaitCursor wait;
-    // A restore leaves the modified flag alone; everything else starts over.
+    // The modified flag is left alone only when asked; everything else starts over.
     // The imported leagues are not in the game's files: they come back from where they are kept.
     keepImportedLeagues();
     const bool hadKeptLeagues = m_leaguesRestored;
