@@ -108,6 +108,22 @@ TEST_F(BulkEditTest, AnExportedTableImportsBackUnchanged)
         EXPECT_EQ(plan.table, kind);
         EXPECT_TRUE(plan.changes.empty());
     }
+    // The same files read back after the editor set its marks (an import, an edit) or
+    // cleared them (a save): the marks are the editor's, the rows unchanged.
+    for (const uint8_t mark : {1, 0})
+    {
+        const std::string players = tableexchange::exportTable(m_db, CRecordKind::Player, kEnc);
+        const std::string teams = tableexchange::exportTable(m_db, CRecordKind::Team, kEnc);
+        CDatabaseBuilder b(m_db);
+        b.forEachPlayer([&](CPlayer& p) { p.modified = mark; });
+        b.forEachTeam([&](CTeam& t) { t.modified = mark; });
+        for (const std::string* file : {&players, &teams})
+        {
+            const auto plan = tableexchange::planImport(m_db, *file, kEnc);
+            EXPECT_FALSE(plan.refused()) << int(mark) << ": " << tableexchange::describeProblem(plan.problems[0]);
+            EXPECT_TRUE(plan.changes.empty());
+        }
+    }
 }
 
 TEST_F(BulkEditTest, ASpreadsheetEditChangesExactlyTheEditedCells)

@@ -112,7 +112,7 @@ TEST(EditingPlayerSession, EveryControlCommitsItsOwnField)
         std::function<bool(const CPlayer&)> holds;
     };
     const std::vector<Case> cases = {
-        {"name", [](auto& s) { return s.commitText(CPlayerField::Name, "Abcdefghijklmnopqr"); },
+        {"name", [](auto& s) { return s.commitText(CPlayerField::Name, "Abcdefghijklmno"); },
          [](const CPlayer& p) { return p.name == "Abcdefghijklmno"; }},
         {"letter", [](auto& s) { return s.commitText(CPlayerField::Letter, "X"); },
          [](const CPlayer& p) { return p.letterCode == 'X'; }},
@@ -197,15 +197,18 @@ TEST(EditingPlayerSession, EmptyOrUnholdableNameIsRefusedAndTheOldNameShown)
     EXPECT_EQ(p.name, "Name");
 }
 
-TEST(EditingPlayerSession, ShiftJisNamesAreCutAtACharacterAndSingleByteLettersOnly)
+TEST(EditingPlayerSession, ShiftJisNamesAreCountedInBytesAndSingleByteLettersOnly)
 {
     PlayerWorld w;
     build(w.db).setLanguageCode("JAP");
     auto& p = w.player(6, "Name");
     w.session.selectPlayer(6);
-    // "A" then eight hiragana "a" (two bytes each): 17 bytes, cut to 15 before the 8th.
+    // "A" then hiragana "a" (two bytes each): seven of them fill the 15 bytes, eight are
+    // refused whole rather than cut.
     std::string typed = "A";
-    for (int i = 0; i < 8; ++i) typed += "\xE3\x81\x82";
+    for (int i = 0; i < 7; ++i) typed += "\xE3\x81\x82";
+    EXPECT_EQ(w.session.commitText(CPlayerField::Name, typed + "\xE3\x81\x82"), CCommitResult::Refused);
+    EXPECT_EQ(p.name, "Name");
     EXPECT_EQ(w.session.commitText(CPlayerField::Name, typed), CCommitResult::Changed);
     std::string expected = "A";
     for (int i = 0; i < 7; ++i) expected += "\x82\xA0";

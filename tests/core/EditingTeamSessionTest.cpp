@@ -140,21 +140,29 @@ TEST(EditingTeamSession, BankrollIsCheckedAtCommitAndARefusedOneIsNotWritten)
     }
 }
 
-TEST(EditingTeamSession, NamesCommitCutAtACharacterOrAreRefusedWhole)
+TEST(EditingTeamSession, NamesTakeWhatTheFilesHoldOrAreRefusedWhole)
 {
     TeamWorld w;
     auto& t = w.team(2, "First");
     w.session.showTeam(2);
-    EXPECT_EQ(w.session.commitName(CNameBox::LongName, "A name longer than nineteen"), CCommitResult::Changed);
+    // Past the limit a name is refused whole with the limit named, never cut.
+    EXPECT_EQ(w.session.commitName(CNameBox::LongName, "A name longer than nineteen"), CCommitResult::Refused);
+    EXPECT_EQ(w.messages().back(), textTooLongMessage(19));
+    EXPECT_EQ(w.session.commitName(CNameBox::LongName, "A name longer than "), CCommitResult::Changed);
     EXPECT_EQ(t.longName, "A name longer than ");
-    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, "ABCDEFG"), CCommitResult::Changed);
-    EXPECT_EQ(t.abbreviation, "ABCDE");
+    // The files hold 6 and 11 bytes: the short names take them whole.
+    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, "ABCDEFG"), CCommitResult::Refused);
+    EXPECT_EQ(w.messages().back(), textTooLongMessage(6));
+    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, "ABCDEF"), CCommitResult::Changed);
+    EXPECT_EQ(t.abbreviation, "ABCDEF");
+    EXPECT_EQ(w.session.commitName(CNameBox::ShortName, "Falkenbr\xC3\xBC" "ck"), CCommitResult::Changed);
+    EXPECT_EQ(t.shortName, "Falkenbr\xFC" "ck");
     // The team compare leaves the short name out; the commit still marks it.
     t.modified = 0;
     EXPECT_EQ(w.session.commitName(CNameBox::ShortName, "Short"), CCommitResult::Changed);
     EXPECT_EQ(t.shortName, "Short");
     EXPECT_EQ(t.modified, 1u);
-    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2, 2, 2}));
+    EXPECT_EQ(w.relabelled, (std::vector<uint32_t>{2, 2, 2, 2}));
 
     EXPECT_EQ(w.session.commitName(CNameBox::LongName, "Gda\xC5\x84sk"), CCommitResult::Refused);
     EXPECT_EQ(t.longName, "A name longer than ");
@@ -166,13 +174,19 @@ TEST(EditingTeamSession, NamesCommitCutAtACharacterOrAreRefusedWhole)
     EXPECT_EQ(t.longName, "A name longer than ");
     EXPECT_EQ(w.messages().back(), pagetexts::kTeamNameEmpty);
 
-    // Shift-JIS: nine kanji are 18 bytes; the abbreviation holds two of them, not two
-    // and a half.
+    // Shift-JIS: a kanji is two bytes; the abbreviation holds three of them.
     build(w.db).setLanguageCode("JAP");
     std::string kanji;
-    for (int i = 0; i < 9; ++i) kanji += "\xE6\x97\xA5";
+    for (int i = 0; i < 3; ++i) kanji += "\xE6\x97\xA5";
+    EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, kanji + "A"), CCommitResult::Refused);
     EXPECT_EQ(w.session.commitName(CNameBox::Abbreviation, kanji), CCommitResult::Changed);
-    EXPECT_EQ(t.abbreviation, "\x93\xFA\x93\xFA");
+    EXPECT_EQ(t.abbreviation, "\x93\xFA\x93\xFA\x93\xFA");
+    // A stored name longer than the page takes is shown whole and taken back whole.
+    t.longName = "A stored name of twenty-six";
+    w.session.showTeam(2);
+    EXPECT_EQ(w.session.nameLimit(CNameBox::LongName), t.longName.size());
+    EXPECT_EQ(w.session.state().longName, t.longName);
+    EXPECT_EQ(w.session.commitName(CNameBox::LongName, t.longName), CCommitResult::Unchanged);
 }
 
 TEST(EditingTeamSession, ShowingATeamTakesItsBackupAndWritesNothing)

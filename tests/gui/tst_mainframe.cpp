@@ -770,6 +770,9 @@ void TestMainFrame::saveAfterAnotherProgramSaved()
     QCOMPARE(s.app->db().player(ours)->name, reloaded ? oursBefore : std::string("Edited Here"));
     QCOMPARE(s.app->db().player(theirs)->name, reloaded ? std::string("Saved Elsewhere") : theirsBefore);
     QCOMPARE(s.app->document().isModified(), !written && !reloaded);
+    // The status line says a save only when the files took one.
+    const QString status = qobject_cast<CFrameStatusBar*>(s.frame->statusBar())->message();
+    QVERIFY2(status.startsWith(QStringLiteral("Saved ")) == written, qPrintable(status));
 
     if (written || reloaded)
     {

@@ -14,6 +14,7 @@
 #include "shell/DataPropSheet.h"
 #include "shell/DataView.h"
 #include "shell/GroupView.h"
+#include "shell/LeagueNameDialog.h"
 #include "shell/MainFrame.h"
 #include "shell/RosterView.h"
 #include "util/TextCodec.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QScrollArea>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -99,6 +101,18 @@ void typeInto(const CStarted& s, QLineEdit* box, const QString& text)
     QApplication::processEvents();
 }
 
+// Types any text a character at a time, as a keyboard of the user's language would.
+void typeCharacters(QWidget* box, const QString& text)
+{
+    for (const QChar c : text)
+    {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &release);
+    }
+}
+
 std::vector<std::string> kinds(const FakePrompts& prompts)
 {
     std::vector<std::string> out;
@@ -137,8 +151,9 @@ private slots:
     void refusedBankrollIsNotCommitted();
     void skillBoxTakesTypedDigits();
     void emptyNameIsRefusedAndTheOldOneShown();
-    void shiftJisNameIsCutAtACharacter();
+    void textBoxesHoldWhatTheFilesHold();
     void buttonsChangeTheRecordAtOnce();
+    void restoreEmptiesThePageAndLeavesNothingToSave();
     void emptyPageTakesNothing();
     void kitModelsAndColoursReachTheRecordAtOnce();
     void weftorMissingIsReported();
@@ -255,9 +270,6 @@ void TestPages::teamNameAndBankrollAreSavedByCtrlS()
     QVERIFY(s.app);
     s.sheet()->bringToFront(CDataPropSheet::TeamTab);
     QVERIFY(s.team->abbreviationBox()->isEnabled());
-    QCOMPARE(s.team->nameBox()->maxLength(), 19);
-    QCOMPARE(s.team->abbreviationBox()->maxLength(), 5);
-    QCOMPARE(s.team->shortNameBox()->maxLength(), 10);
 
     typeInto(s, s.team->nameBox(), QStringLiteral("Quayside Rovers"));
     typeInto(s, s.team->bankrollBox(), QStringLiteral("4321"));
@@ -346,12 +358,22 @@ void TestPages::skillBoxTakesTypedDigits()
     QCOMPARE(spin->value(), typed);
     QCOMPARE(s.app->document().history()->count(), steps + 1);
 
-    // Above the scale the box takes no digit that would leave it.
-    spin->selectAll();
-    QTest::keyClicks(spin, QStringLiteral("17"));
-    QTest::keyClick(spin, Qt::Key_Return);
-    QVERIFY(spin->value() >= 1 && spin->value() <= 16);
-    QCOMPARE(int(s.app->db().player(first)->skill(speed)), spin->value() - 1);
+    // Outside the scale, confirmed or left, is refused with the range: never stored as a 1.
+    const std::string range = "A skill must be between 1 and 16. The skill is kept as it was.";
+    for (const auto& [outside, key] : {std::pair{QStringLiteral("17"), Qt::Key_Return}, {QStringLiteral("0"), Qt::Key_Tab}})
+    {
+        s.fixture.prompts.asked.clear();
+        spin->setFocus();
+        QTRY_VERIFY(spin->hasFocus());
+        spin->selectAll();
+        QTest::keyClicks(spin, outside);
+        QTest::keyClick(spin, key);
+        QVERIFY2(wasTold(s.fixture.prompts, range), qPrintable(outside));
+        QCOMPARE(int(s.app->db().player(first)->skill(speed)), typed - 1);
+        QCOMPARE(spin->value(), typed);
+        QCOMPARE(spin->text(), QString::number(typed));
+    }
+    QCOMPARE(s.app->document().history()->count(), steps + 1);
 }
 
 // A name cleared and confirmed is refused with a word, and the box shows the old name.
@@ -384,33 +406,138 @@ void TestPages::emptyNameIsRefusedAndTheOldOneShown()
     QCOMPARE(s.team->nameBox()->text(), QString::fromLatin1(teamName.c_str()));
 }
 
-void TestPages::shiftJisNameIsCutAtACharacter()
+// Every name box shows, keeps and takes what the game's files hold, counted in the game's
+// bytes: a stored name at the limit is shown whole, survives an edit of another box on the
+// page and being typed again, and one character more is not taken.
+void TestPages::textBoxesHoldWhatTheFilesHold()
 {
-    CGuiFixture f;
-    f.settings.strings["Language"] = "JAP";
-    QVERIFY(f.start(true));
-    CMainFrame* frame = mainFrameOf(*f.app);
-    const uint32_t teamId = clubWithPlayers(f.app->db());
-    frame->groupView()->selectTeam(teamId);
-    const uint32_t id = rosterPlayers(f.app->db(), teamId).front();
-    frame->rosterView()->selectPlayer(id);
-    CPlayerPage* page = frame->dataView()->sheet()->playerPage();
-    // "A" and eight hiragana: fifteen bytes hold "A" and seven of them.
-    QString typed = QStringLiteral("A");
-    for (int i = 0; i < 8; ++i) typed += QChar(0x3042);
-    page->nameBox()->setText(typed);
-    page->nameBox()->setModified(true);
-    QVERIFY(page->commitPendingEdits());
-    QCOMPARE(f.app->db().player(id)->name.size(), 15u);
-    QCOMPARE(page->nameBox()->text(), typed.left(8));
+    enum CBox { PlayerName, LongName, Abbreviation, ShortName, LeagueName };
+    struct CRow
+    {
+        CBox box;
+        QString stored;
+    };
+    const auto times = [](int n, char16_t c) { return QString(n, QChar(c)); };
+    const std::vector<std::pair<std::string, std::vector<CRow>>> languages = {
+        {"ENG",
+         {{PlayerName, QStringLiteral("J\u00F6rg Wei\u00DFm\u00FCller")},       // 15 bytes
+          {LongName, QStringLiteral("Falkenbr\u00FCcker SC Nord 1899")},       // past the page's 19
+          {Abbreviation, QStringLiteral("W\u00FCrzb6")},                       // 6
+          {ShortName, QStringLiteral("Falkenbr\u00FCck")},                     // 11
+          {LeagueName, QStringLiteral("L") + times(78, u'\u00E9')}}},          // 79
+        {"JAP",
+         {{PlayerName, QStringLiteral("A") + times(7, u'\u3042')},
+          {LongName, QStringLiteral("A") + times(9, u'\u5927')},
+          {Abbreviation, times(3, u'\u5927')},
+          {ShortName, QStringLiteral("A") + times(5, u'\u5927')},
+          {LeagueName, QStringLiteral("A") + times(39, u'\u5927')}}},
+    };
+    for (const auto& [language, rows] : languages)
+    {
+        CGuiFixture f;
+        f.settings.strings["Language"] = language;
+        QVERIFY(f.start(true));
+        CMainFrame* frame = mainFrameOf(*f.app);
+        const CTextEncoding encoding = encodingForLanguage(f.app->db().languageCode());
+        const uint32_t teamId = clubWithPlayers(f.app->db());
+        const uint32_t playerId = rosterPlayers(f.app->db(), teamId).front();
+        CDataPropSheet* sheet = frame->dataView()->sheet();
+        CPlayerPage* playerPage = sheet->playerPage();
+        CTeamPage* teamPage = sheet->teamPage();
+        for (const CRow& row : rows)
+        {
+            const QString what = QString::fromStdString(language) + QStringLiteral(" box %1").arg(int(row.box));
+            std::string bytes;
+            QVERIFY(fromUtf8(row.stored.toStdString(), encoding, bytes));
+            if (row.box == LeagueName)
+            {
+                // The files take 79 bytes; one more character is not taken.
+                QCOMPARE(bytes.size(), std::size_t(79));
+                CLeagueNameDialog dialog(frame, row.stored, "League Name", encoding);
+                auto* edit = dialog.findChild<QLineEdit*>();
+                QCOMPARE(edit->text(), row.stored);
+                edit->end(false);
+                typeCharacters(edit, QStringLiteral("x"));
+                QVERIFY2(edit->text() == row.stored, qPrintable(what));
+                continue;
+            }
+            const auto field = [&]() -> std::string {
+                const CTeam* t = f.app->db().team(teamId);
+                switch (row.box)
+                {
+                case PlayerName: return f.app->db().player(playerId)->name;
+                case LongName: return t->longName;
+                case Abbreviation: return t->abbreviation;
+                default: return t->shortName;
+                }
+            };
+            arrange(*f.app, [&](CTransaction& tx) {
+                if (row.box == PlayerName) tx.player(playerId)->name = bytes;
+                else if (row.box == LongName) tx.team(teamId)->longName = bytes;
+                else if (row.box == Abbreviation) tx.team(teamId)->abbreviation = bytes;
+                else tx.team(teamId)->shortName = bytes;
+            });
+            frame->groupView()->selectTeam(teamId);
+            frame->rosterView()->selectPlayer(playerId);
+            const bool onPlayer = row.box == PlayerName;
+            sheet->bringToFront(onPlayer ? CDataPropSheet::PlayerTab : CDataPropSheet::TeamTab);
+            QApplication::processEvents();
+            QLineEdit* box = onPlayer ? playerPage->nameBox()
+                             : row.box == LongName     ? teamPage->nameBox()
+                             : row.box == Abbreviation ? teamPage->abbreviationBox()
+                                                       : teamPage->shortNameBox();
+            QVERIFY2(box->text() == row.stored, qPrintable(what + QStringLiteral(": ") + box->text()));
 
-    // A character the code page lacks is refused by name and the name stays.
-    page->nameBox()->setText(QStringLiteral("\u00FC"));
-    page->nameBox()->setModified(true);
-    QVERIFY(!page->commitPendingEdits());
-    QVERIFY(wasTold(f.prompts, "The game's files cannot hold these characters: \xC3\xBC\nThe name is kept as it was."));
-    QCOMPARE(page->nameBox()->text(), typed.left(8));
-    QCOMPARE(f.app->db().player(id)->name.size(), 15u);
+            // Another box of the page edited: this one keeps what it holds.
+            if (onPlayer)
+                playerPage->skillSpin(2)->stepBy(playerPage->skillSpin(2)->value() == 16 ? -1 : 1);
+            else
+            {
+                teamPage->bankrollBox()->setText(QStringLiteral("1234"));
+                teamPage->bankrollBox()->setModified(true);
+                QVERIFY(teamPage->commitPendingEdits());
+            }
+            QVERIFY2(field() == bytes, qPrintable(what));
+            QCOMPARE(box->text(), row.stored);
+
+            // Typed again in full it is taken whole; one character more is not taken.
+            frame->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(frame));
+            box->setFocus();
+            box->selectAll();
+            typeCharacters(box, row.stored + QStringLiteral("x"));
+            QVERIFY2(box->text() == row.stored, qPrintable(what + QStringLiteral(": ") + box->text()));
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY2(field() == bytes, qPrintable(what));
+        }
+        // A character the code page lacks is refused by name and the name stays.
+        sheet->bringToFront(CDataPropSheet::PlayerTab);
+        const std::string name = f.app->db().player(playerId)->name;
+        playerPage->nameBox()->setText(QStringLiteral("\u0141"));
+        playerPage->nameBox()->setModified(true);
+        QVERIFY(!playerPage->commitPendingEdits());
+        QVERIFY(wasTold(f.prompts, "The game's files cannot hold these characters: \xC5\x81\nThe name is kept as it was."));
+        QCOMPARE(f.app->db().player(playerId)->name, name);
+
+        // Save Data writes every name whole.
+        f.prompts.yesNoAnswers = {true};
+        QVERIFY(f.app->saveToGame());
+        CDatabase again;
+        CDatabaseBuilder(again).setLanguageCode(f.app->db().languageCode());
+        QVERIFY(!CGameFiles(f.gameFolder()).loadAll(again));
+        const CTeam* saved = again.team(teamId);
+        for (const CRow& row : rows)
+        {
+            std::string bytes;
+            fromUtf8(row.stored.toStdString(), encoding, bytes);
+            const std::string held = row.box == PlayerName     ? again.player(playerId)->name
+                                     : row.box == LongName     ? saved->longName
+                                     : row.box == Abbreviation ? saved->abbreviation
+                                     : row.box == ShortName    ? saved->shortName
+                                                               : bytes;
+            QVERIFY2(held == bytes, qPrintable(QString::fromStdString(language) + QString::number(int(row.box))));
+        }
+    }
 }
 
 void TestPages::buttonsChangeTheRecordAtOnce()
@@ -441,6 +568,34 @@ void TestPages::buttonsChangeTheRecordAtOnce()
     QVERIFY(back->sameAs(original));
     QCOMPARE(back->modified, original.modified);
     QCOMPARE(s.player->skillSpin(0)->value(), original.skill(0) + 1);
+}
+
+// After Restore the page shows no player's values, and nothing is left to save: the data
+// is the files' own again.
+void TestPages::restoreEmptiesThePageAndLeavesNothingToSave()
+{
+    CStarted s;
+    QVERIFY(s.app);
+    const uint32_t id = s.listed(0);
+    s.frame->rosterView()->selectPlayer(id);
+    QSpinBox* spin = s.player->skillSpin(2);
+    spin->stepBy(spin->value() == 16 ? -1 : 1);
+    QVERIFY(s.enabled(CCommand::SaveData));
+    QVERIFY(s.enabled(CCommand::Restore));
+    s.fixture.prompts.yesNoAnswers = {true};
+    s.trigger(CCommand::Restore);
+    QApplication::processEvents();
+    QVERIFY(!s.app->document().isModified());
+    QVERIFY(!s.enabled(CCommand::SaveData));
+    QVERIFY(!s.frame->isWindowModified());
+    if (s.player->playerShown() == 0)
+        for (const QComboBox* list : s.player->findChildren<QComboBox*>())
+            if (list->isVisible())
+                QVERIFY2(list->currentText().isEmpty(), qPrintable(list->currentText()));
+    // Emptied by hand too (as Global Modifications does), the lists hold no choice.
+    s.player->clearPage();
+    for (const QComboBox* list : s.player->findChildren<QComboBox*>())
+        if (list->isVisible()) QVERIFY2(list->currentIndex() == -1, qPrintable(list->currentText()));
 }
 
 void TestPages::emptyPageTakesNothing()

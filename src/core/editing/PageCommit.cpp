@@ -4,6 +4,9 @@
 #include "settings/Prompts.h"
 #include "util/Format.h"
 #include "util/TextCodec.h"
+#include "util/Translatable.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -29,6 +32,31 @@ void refuse(const std::string& characters, CPrompts& prompts)
 }
 }  // namespace
 
+std::size_t textBoxLimit(std::size_t fileBytes, std::string_view stored)
+{
+    return std::max(fileBytes, stored.size());
+}
+
+bool fitsTextBox(std::string_view utf8, CTextEncoding encoding, std::size_t maxBytes)
+{
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < utf8.size();)
+    {
+        std::size_t next = i + 1;
+        while (next < utf8.size() && (static_cast<unsigned char>(utf8[next]) & 0xC0) == 0x80) ++next;
+        std::string one;
+        bytes += fromUtf8(utf8.substr(i, next - i), encoding, one) && !one.empty() ? one.size() : 1;
+        if (bytes > maxBytes) return false;
+        i = next;
+    }
+    return true;
+}
+
+std::string textTooLongMessage(std::size_t maxBytes)
+{
+    return translatedArgs("pagetexts", pagetexts::kTextTooLong, {std::to_string(maxBytes)});
+}
+
 std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding encoding, std::size_t maxBytes,
                                          CPrompts& prompts)
 {
@@ -40,13 +68,9 @@ std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding en
     std::string bytes;
     // Only malformed UTF-8 fails here, which no text box hands over.
     if (!fromUtf8(utf8, encoding, bytes)) return std::nullopt;
-    bytes.resize(fittingLength(bytes, maxBytes, encoding));
-    if (bytes.empty() && !utf8.empty())
+    if (bytes.size() > maxBytes)
     {
-        // A double-byte character in a one-byte box.
-        std::size_t first = 1;
-        while (first < utf8.size() && (static_cast<unsigned char>(utf8[first]) & 0xC0) == 0x80) ++first;
-        refuse(std::string(utf8.substr(0, first)), prompts);
+        prompts.message(textTooLongMessage(maxBytes), CPrompts::CIcon::Information);
         return std::nullopt;
     }
     return bytes;

@@ -21,10 +21,21 @@ enum class CCommitResult
     Refused,    // not written; the user was told why
 };
 
+// What a name box takes, in bytes of the game's encoding: what the files hold for the
+// field, and never less than the record on show already holds, so that no box shows or
+// writes a stored name cut.
+std::size_t textBoxLimit(std::size_t fileBytes, std::string_view stored);
+
+// Whether typed text fits maxBytes once in the game's encoding. A character the encoding
+// has no byte for counts as one: leaving the box refuses it with its own message.
+bool fitsTextBox(std::string_view utf8, CTextEncoding encoding, std::size_t maxBytes);
+
+// The message that names a box's limit when typing goes past it.
+std::string textTooLongMessage(std::size_t maxBytes);
+
 // A name typed into a page as the game's file will hold it: the bytes in the file's code
-// page, cut to maxBytes without splitting a double-byte character. Nothing (after a
-// message naming them) when the text holds characters the code page has no byte for, or
-// when not even its first character fits.
+// page. Nothing (after a message saying why) when the text holds characters the code page
+// has no byte for, or when it is longer than maxBytes: a name is never cut unseen.
 std::optional<std::string> takeTypedText(std::string_view utf8, CTextEncoding encoding, std::size_t maxBytes,
                                          CPrompts& prompts);
 

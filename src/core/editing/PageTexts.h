@@ -13,6 +13,8 @@ namespace pagetexts
 inline constexpr const char* kAboutLink = QT_TRANSLATE_NOOP("pagetexts", "About Obrix");
 inline constexpr const char* kCharactersNotHeld = QT_TRANSLATE_NOOP(
     "pagetexts", "The game's files cannot hold these characters: %s\nThe name is kept as it was.");
+inline constexpr const char* kTextTooLong = QT_TRANSLATE_NOOP(
+    "pagetexts", "This box holds at most %1 bytes of the game's text (a letter takes one, a Japanese character two).");
 
 // Player page
 // Names of the steps the pages add to the history.
@@ -26,6 +28,8 @@ inline constexpr const char* kSkillsGroup = QT_TRANSLATE_NOOP("pagetexts", "Skil
 inline constexpr const char* kPresetsGroup = QT_TRANSLATE_NOOP("pagetexts", "Presets");
 inline constexpr const char* kPlayerNameEmpty =
     QT_TRANSLATE_NOOP("pagetexts", "A player must have a name. The name is kept as it was.");
+inline constexpr const char* kSkillOutOfRange =
+    QT_TRANSLATE_NOOP("pagetexts", "A skill must be between %1 and %2. The skill is kept as it was.");
 inline constexpr const char* kNumberUsed = QT_TRANSLATE_NOOP("pagetexts", "Number %d has already been used.");
 inline constexpr const char* kOriginally = QT_TRANSLATE_NOOP("pagetexts", "Originally: %s from %s");
 //: A button: sets every skill of the player to the highest value, 16.

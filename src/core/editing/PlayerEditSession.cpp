@@ -1,6 +1,7 @@
 #include "editing/PlayerEditSession.h"
 
 #include "database/Database.h"
+#include "database/RecordLimits.h"
 #include "editing/PageTexts.h"
 #include "editing/Roster.h"
 #include "settings/Prompts.h"
@@ -61,16 +62,11 @@ void CPlayerEditSession::selectPlayer(uint32_t id)
 
 void CPlayerEditSession::showPlayer(uint32_t id)
 {
-    if (id == 0)
-    {
-        m_state.enabled = false;
-        return;
-    }
-    m_shown = id;
-    const CPlayer* record = db().player(id);
+    const CPlayer* record = id == 0 ? nullptr : db().player(id);
+    if (id != 0) m_shown = id;
     if (!record)
     {
-        m_state.enabled = false;
+        clearPage();
         return;
     }
     CPlayerPageState& s = m_state;
@@ -103,6 +99,12 @@ CCommitResult CPlayerEditSession::committed(CPlayer& record, const CPlayer& befo
     return CCommitResult::Changed;
 }
 
+std::size_t CPlayerEditSession::nameLimit() const
+{
+    const CPlayer* record = shownRecord();
+    return textBoxLimit(recordlimits::kPlayerNameBytes, record ? record->name : std::string());
+}
+
 CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_view utf8)
 {
     if (!m_tx) return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field)), [&] { return commitText(field, utf8); });
@@ -119,7 +121,7 @@ CCommitResult CPlayerEditSession::commitText(CPlayerField field, std::string_vie
         return CCommitResult::Refused;
     }
     const std::optional<std::string> bytes =
-        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? CPlayer::kShownNameLength : 1, m_prompts);
+        utf8.empty() ? std::string() : takeTypedText(utf8, encoding, name ? nameLimit() : 1, m_prompts);
     if (!bytes)
     {
         showPlayer(m_shown);
@@ -139,7 +141,7 @@ CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int
         return gated(pagetexts::kEditPlayer, fieldMergeKey(1, m_shown, uint32_t(field) * 16 + uint32_t(skill + 1)),
                      [&] { return commitValue(field, value, skill); });
     CPlayer* record = editedRecord();
-    if (!record || !m_state.enabled || value < 0) return CCommitResult::Unchanged;
+    if (!record || !m_state.enabled || (value < 0 && field != CPlayerField::Skill)) return CCommitResult::Unchanged;
     const CPlayer before = *record;
     switch (field)
     {
@@ -160,6 +162,15 @@ CCommitResult CPlayerEditSession::commitValue(CPlayerField field, int value, int
     case CPlayerField::HairColour: record->hairColour = uint8_t(std::min(value, 3)); break;
     case CPlayerField::Skill:
         if (skill < 0 || skill >= CPlayer::kSkillCount) return CCommitResult::Unchanged;
+        // A typed 17 is not a 16, nor a 0 a 1: the user is told the range instead.
+        if (value < playerpresets::kLowestSkill || value > playerpresets::kHighestShownSkill)
+        {
+            m_prompts.message(translatedArgs("pagetexts", pagetexts::kSkillOutOfRange,
+                                             {std::to_string(playerpresets::kLowestSkill),
+                                              std::to_string(playerpresets::kHighestShownSkill)}),
+                              CPrompts::CIcon::Information);
+            return CCommitResult::Refused;
+        }
         record->skill(skill) = uint8_t(std::clamp(value - 1, 0, kHighestStoredSkill));
         break;
     default: return CCommitResult::Unchanged;
@@ -172,9 +183,11 @@ void CPlayerEditSession::clearPage()
     CPlayerPageState& s = m_state;
     s.skills.fill(0);
     s.rating = 0;
-    s.positionIndex = 0;
-    s.skinColour = 0;
-    s.hairColour = 0;
+    // The lists show nothing rather than the last player's choice.
+    s.numberIndex = CPlayerPageState::kNoChoice;
+    s.positionIndex = CPlayerPageState::kNoChoice;
+    s.skinColour = CPlayerPageState::kNoChoice;
+    s.hairColour = CPlayerPageState::kNoChoice;
     s.name.clear();
     s.letter.clear();
     s.commentary = false;

@@ -88,9 +88,12 @@ public:
 
     // One control's value into the shown record; a change marks the player modified.
     // An empty name and a name with characters the game's code page cannot hold are
-    // refused and the page shows the record's name again; a name longer than the file
-    // holds is cut at a character. A number a listed player wears is taken with a word.
+    // refused and the page shows the record's name again, and so is a name longer than
+    // nameLimit. A number a listed player wears is taken with a word.
     CCommitResult commitText(CPlayerField field, std::string_view utf8);
+    // What the name box takes in bytes of the game's encoding: never less than the shown
+    // player's name holds.
+    std::size_t nameLimit() const;
     CCommitResult commitValue(CPlayerField field, int value, int skill = 0);
 
     // Preset 0..11: fills the skills with the preset's values varied by the dice, sets

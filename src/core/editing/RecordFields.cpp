@@ -1,6 +1,7 @@
 #include "editing/RecordFields.h"
 
 #include "database/RecordLayouts.h"
+#include "database/RecordLimits.h"
 #include "editing/TeamEditSession.h"
 
 #include <cstring>
@@ -11,7 +12,6 @@ namespace
 constexpr int64_t kAny = std::numeric_limits<uint32_t>::max();
 // Stored league names are shorter than 80 bytes; a European competition's display
 // name carries one more character, so the shown name is held to the stored limit.
-constexpr int64_t kLeagueNameBytes = 79;
 constexpr int64_t kLeagueSlots = 63;  // the entry's length byte holds 4 * slots + 2
 
 // The largest value a field's bits hold, looked up by name in the record's bit table.
@@ -132,8 +132,8 @@ const CTeamRecordField kTeams[] = {
     IDS(CTeam, loadedPlayers, CTeam::kSlots, B, false),
     IDS(CTeam, incomingPlayers, CTeam::kSlots, B, true),
     TEXT(CTeam, longName, int64_t(teampage::kLongNameBytes)),
-    TEXT(CTeam, abbreviation, int64_t(teampage::kAbbreviationBytes)),
-    TEXT(CTeam, shortName, int64_t(teampage::kShortNameBytes)),
+    TEXT(CTeam, abbreviation, int64_t(recordlimits::kAbbreviationBytes)),
+    TEXT(CTeam, shortName, int64_t(recordlimits::kShortNameBytes)),
     NUMBER(CTeam, kTeamFields, modified, B, false),
     NUMBER(CTeam, kTeamFields, imported, B, true),
 };
@@ -155,7 +155,7 @@ const CLeagueRecordField kLeagues[] = {
     NUMBER(CLeague, kLeagueBits, editorOnly, B, true),
     leagueTeamIds(),
     NUMBER(CLeague, kLeagueBits, slotCount, D, false),
-    TEXT(CLeague, displayName, kLeagueNameBytes),
+    TEXT(CLeague, displayName, int64_t(recordlimits::kLeagueNameBytes)),
     NUMBER(CLeague, kLeagueBits, id, K, true),
     NUMBER(CLeague, kLeagueBits, importedLeague, B, true),
 };

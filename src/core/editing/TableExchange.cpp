@@ -206,6 +206,12 @@ void planRows(const CDatabase& db, CRecordKind kind, std::span<const CRecordFiel
             f.set(scratch, v);
             const CFieldValue given = f.get(scratch);  // a short list padded as the record holds it
             if (given == now || given == f.get(*record)) continue;
+            // A mark the editor sets at every edit and clears at every save (one the
+            // comparison leaves out) says nothing about the row: an export read back after
+            // an import or a save holds the mark as it was then. Either state is taken.
+            if (f.role == CFieldRole::Bookkeeping && !f.compared && f.type == CFieldType::Number &&
+                (given.number == 0 || given.number == 1))
+                continue;
             refuse({row.line, c->column, f.name,
                     text(f.role == CFieldRole::Derived ? bulktexts::kDerived : bulktexts::kBookkeeping, f.name,
                          cellValue(kind, c->field, now, encoding).c_str())});

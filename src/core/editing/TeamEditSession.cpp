@@ -1,5 +1,7 @@
 #include "editing/TeamEditSession.h"
 
+#include "database/RecordLimits.h"
+
 #include "database/Database.h"
 #include "editing/PageTexts.h"
 #include "kits/JerseyTexture.h"
@@ -186,14 +188,11 @@ CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
     if (!m_tx) return gated(pagetexts::kEditTeam, fieldMergeKey(2, m_shown, uint32_t(box)), [&] { return commitName(box, utf8); });
     CTeam* record = editedRecord();
     if (!record || !m_state.enabled) return CCommitResult::Unchanged;
-    std::string CTeam::*field = &CTeam::longName;
-    std::size_t limit = kLongNameBytes;
-    if (box != CNameBox::LongName)
-    {
-        if (record->id >= kFirstImportedTeamId) return CCommitResult::Unchanged;
-        field = box == CNameBox::Abbreviation ? &CTeam::abbreviation : &CTeam::shortName;
-        limit = box == CNameBox::Abbreviation ? kAbbreviationBytes : kShortNameBytes;
-    }
+    if (box != CNameBox::LongName && record->id >= kFirstImportedTeamId) return CCommitResult::Unchanged;
+    std::string CTeam::*field = box == CNameBox::LongName       ? &CTeam::longName
+                                : box == CNameBox::Abbreviation ? &CTeam::abbreviation
+                                                                : &CTeam::shortName;
+    const std::size_t limit = nameLimit(box);
     if (box == CNameBox::LongName && isBlank(utf8))
     {
         m_prompts.message(translated("pagetexts", pagetexts::kTeamNameEmpty), CPrompts::CIcon::Information);
@@ -212,6 +211,19 @@ CCommitResult CTeamEditSession::commitName(CNameBox box, std::string_view utf8)
     const CCommitResult result = committed(*record, before);
     loadNames(*record);
     return result;
+}
+
+std::size_t CTeamEditSession::nameLimit(CNameBox box) const
+{
+    const CTeam* record = shownRecord();
+    switch (box)
+    {
+    case CNameBox::LongName: return textBoxLimit(kLongNameBytes, record ? record->longName : std::string());
+    case CNameBox::Abbreviation:
+        return textBoxLimit(recordlimits::kAbbreviationBytes, record ? record->abbreviation : std::string());
+    case CNameBox::ShortName: break;
+    }
+    return textBoxLimit(recordlimits::kShortNameBytes, record ? record->shortName : std::string());
 }
 
 CCommitResult CTeamEditSession::commitBankroll(std::string_view text)

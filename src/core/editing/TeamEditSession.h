@@ -49,9 +49,9 @@ constexpr int firstColourButton(int side) { return side * kColoursPerSide; }
 inline constexpr int kEmptySlot = -1;
 inline constexpr int kBankrollLimit = 100000;
 inline constexpr uint32_t kFirstImportedTeamId = 65537;  // abbreviation and short name blank
+// What the page takes for a new long name; the files hold longer ones, which are shown whole.
+// The two short names take what the files hold (recordlimits).
 inline constexpr std::size_t kLongNameBytes = 19;
-inline constexpr std::size_t kAbbreviationBytes = 5;
-inline constexpr std::size_t kShortNameBytes = 10;
 
 enum class CNameBox
 {
@@ -127,10 +127,11 @@ public:
     // The page became the active page: the colours may have changed elsewhere.
     void activate();
 
-    // A name box confirmed or left. Characters the game's code page cannot hold refuse
-    // the name (the box shows the record's name again); a longer name is cut at a
-    // character. The two short names of an imported team stay blank.
+    // A name box confirmed or left. Characters the game's code page cannot hold, or a name
+    // longer than nameLimit, refuse the name (the box shows the record's name again). The two short names of an imported team stay blank.
     CCommitResult commitName(teampage::CNameBox box, std::string_view utf8);
+    // What the box takes in bytes of the game's encoding: never less than the shown team holds.
+    std::size_t nameLimit(teampage::CNameBox box) const;
     // The bankroll box confirmed or left: a text that is not a whole number, or one
     // outside 0..100000, is refused with its message and the box keeps what was typed.
     CCommitResult commitBankroll(std::string_view text);

@@ -465,7 +465,8 @@ void CObrixApp::restoreBackup()
     const bool restored = restoreBackedUpData(backup, m_prompts);
     m_backupFlag = backup.present();
     if (!restored) return;
-    reloadDatabase();
+    // The data is the files' own again: nothing is left to save.
+    reloadDatabase(false);
 }
 
 bool CObrixApp::openGameFolder(const std::string& folder)
@@ -548,7 +549,7 @@ bool CObrixApp::reloadDatabase(bool keepModified)
     {
         {
             const CWaitCursor wait;
-            // A restore leaves the modified flag alone; everything else starts over.
+            // The modified flag is left alone only when asked; everything else starts over.
             // The imported leagues are not in the game's files: they come back from where they are kept.
             keepImportedLeagues();
             const bool hadKeptLeagues = m_leaguesRestored;

@@ -181,10 +181,10 @@ public:
     // rebuild on the document's reset().
     void restoreBackup();
     // Reloads players, teams and leagues with the status texts of a reload. The modified
-    // flag is kept (a restore) or cleared (the files read again over the edits). A reload
-    // that fails keeps the database shown, says why and offers the ways back (keep the
-    // data, which is the default; restore the backup and read again; another folder).
-    // True when the files were read.
+    // flag is kept, or cleared when the files are read again over the edits (a restore, a
+    // reload in place of a save). A reload that fails keeps the database shown, says why
+    // and offers the ways back (keep the data, which is the default; restore the backup
+    // and read again; another folder). True when the files were read.
     bool reloadDatabase(bool keepModified = true);
     // Makes folder the game folder of this run (Preferences): a folder whose database
     // cannot be read is refused with the reason; unsaved edits are offered a save into the

@@ -6,6 +6,7 @@
 #include "util/TextCodec.h"
 #include "widgets/FormLabel.h"
 #include "widgets/HyperlinkLabel.h"
+#include "widgets/TextBoxLimit.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -34,9 +35,11 @@ CHyperlinkLabel* CEditPage::makeAboutLink()
     return link;
 }
 
-void CEditPage::addTextBox(QLineEdit* box, std::function<CCommitResult(const std::string&)> commit)
+void CEditPage::addTextBox(QLineEdit* box, std::function<CCommitResult(const std::string&)> commit,
+                           std::function<std::size_t()> limit)
 {
     m_textBoxes.push_back({box, std::move(commit)});
+    if (limit) new CTextBoxLimit(box, std::move(limit), [this] { return encoding(); });
     // Enter, or the focus leaving the box. A message box shown by the commit takes the
     // focus too; the busy flag keeps that from committing a second time.
     connect(box, &QLineEdit::editingFinished, this, [this, box] {

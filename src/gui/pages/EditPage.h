@@ -46,8 +46,10 @@ protected:
     QWidget* content() const { return m_content; }
     CHyperlinkLabel* makeAboutLink();
 
-    // A text box that commits through `commit` (given the text as typed).
-    void addTextBox(QLineEdit* box, std::function<CCommitResult(const std::string& utf8)> commit);
+    // A text box that commits through `commit` (given the text as typed). With limit, the
+    // box takes no more than that many bytes of the game's encoding.
+    void addTextBox(QLineEdit* box, std::function<CCommitResult(const std::string& utf8)> commit,
+                    std::function<std::size_t()> limit = {});
 
     // Runs one session call that changes the page: a text box still being typed into is
     // committed first (unless it is refused), then the page is shown afresh. Calls made

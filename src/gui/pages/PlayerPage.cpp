@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -29,16 +30,58 @@ namespace
 {
 // A skill's box is given its size outright. The toolkit would still measure the lowest
 // and highest values, twice over, for a size the layout then bounds to the fixed one.
+//
+// A typed number outside the scale is taken into the box and handed on when the box is
+// confirmed or left, for the session to refuse with the range: the toolkit would drop the
+// digit that leaves the scale, so that a typed 17 became a 1 without a word.
 class CSkillSpinBox : public QSpinBox
 {
 public:
     using QSpinBox::QSpinBox;
 
+    std::function<void(int)> outOfRange;
+
     QSize sizeHint() const override { return sizeIsFixed() ? minimumSize() : QSpinBox::sizeHint(); }
     QSize minimumSizeHint() const override { return sizeIsFixed() ? minimumSize() : QSpinBox::minimumSizeHint(); }
 
+protected:
+    QValidator::State validate(QString& input, int& pos) const override
+    {
+        const QValidator::State state = QSpinBox::validate(input, pos);
+        if (state != QValidator::Invalid) return state;
+        return typedOutside(input) ? QValidator::Intermediate : state;
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && handOn()) return;
+        QSpinBox::keyPressEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        handOn();
+        QSpinBox::focusOutEvent(event);
+    }
+
 private:
     bool sizeIsFixed() const { return minimumSize() == maximumSize(); }
+    // Up to three digits outside the scale: what a user means as a skill, not a slip.
+    std::optional<int> typedOutside(const QString& text) const
+    {
+        bool ok = false;
+        const int typed = text.trimmed().toInt(&ok);
+        if (!ok || text.trimmed().size() > 3 || (typed >= minimum() && typed <= maximum())) return std::nullopt;
+        return typed;
+    }
+    // The box shows the stored value again before the session says why, so that the
+    // message box taking the focus finds nothing left to hand on.
+    bool handOn()
+    {
+        const std::optional<int> typed = typedOutside(lineEdit()->text());
+        if (!typed) return false;
+        lineEdit()->setText(textFromValue(value()));
+        if (outOfRange) outOfRange(*typed);
+        return true;
+    }
 };
 
 }  // namespace
@@ -84,14 +127,14 @@ void CPlayerPage::buildIdentity()
     m_identityGroup = player;
     QGridLayout* grid = tightGrid(player);
     m_letter = new QLineEdit(player);
-    m_letter->setMaxLength(1);
     m_letter->setFixedWidth(m_letter->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 10);
     m_name = new QLineEdit(player);
-    // Characters, as the box counts them; the session cuts to what the file holds.
-    m_name->setMaxLength(int(CPlayer::kShownNameLength));
-    addTextBox(m_name, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Name, typed); });
-    addTextBox(m_letter,
-               [this](const std::string& typed) { return m_session->commitText(CPlayerField::Letter, typed); });
+    addTextBox(
+        m_name, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Name, typed); },
+        [this] { return m_session->nameLimit(); });
+    addTextBox(
+        m_letter, [this](const std::string& typed) { return m_session->commitText(CPlayerField::Letter, typed); },
+        [] { return std::size_t(1); });
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(3);
     nameRow->addWidget(m_letter);
@@ -221,6 +264,7 @@ void CPlayerPage::buildSkills()
         m_skills[std::size_t(i)] = spin;
         connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
                 [this, i](int value) { commitValue(CPlayerField::Skill, value, i); });
+        spin->outOfRange = [this, i](int typed) { commitValue(CPlayerField::Skill, typed, i); };
     }
 }
 

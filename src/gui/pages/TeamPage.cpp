@@ -82,13 +82,9 @@ QGroupBox* CTeamPage::buildNames()
     using teampage::CNameBox;
     auto* team = pageform::group(pagetexts::kTeamGroup, content());
     QGridLayout* grid = tightGrid(team);
-    // Characters, as the boxes count them; the session cuts to what the file holds.
     m_name = new QLineEdit(team);
-    m_name->setMaxLength(int(teampage::kLongNameBytes));
     m_abbreviation = new QLineEdit(team);
-    m_abbreviation->setMaxLength(int(teampage::kAbbreviationBytes));
     m_shortName = new QLineEdit(team);
-    m_shortName->setMaxLength(int(teampage::kShortNameBytes));
     m_bankroll = new QLineEdit(team);
     grid->addWidget(label(pagetexts::kNameLabel, team), 0, 0);
     grid->addWidget(m_name, 0, 1, 1, 3);
@@ -104,7 +100,9 @@ QGroupBox* CTeamPage::buildNames()
     const std::array<std::pair<QLineEdit*, CNameBox>, 3> names = {
         {{m_name, CNameBox::LongName}, {m_abbreviation, CNameBox::Abbreviation}, {m_shortName, CNameBox::ShortName}}};
     for (const auto& [box, which] : names)
-        addTextBox(box, [this, which = which](const std::string& typed) { return m_session->commitName(which, typed); });
+        addTextBox(
+            box, [this, which = which](const std::string& typed) { return m_session->commitName(which, typed); },
+            [this, which = which] { return m_session->nameLimit(which); });
     addTextBox(m_bankroll, [this](const std::string& typed) { return m_session->commitBankroll(typed); });
     return team;
 }

@@ -301,13 +301,13 @@ void CFrameCommands::saveData()
         const CWaitCursor wait;
         m_frame.setStatusText(catalogueText("frametexts", frametexts::kSavingData));
         const int records = modifiedRecords(m_app.db());
-        m_app.saveToGame();
+        // Said only when the files took it: a save held back or failed leaves the data
+        // modified, and one given up for a reload leaves it unmodified with nothing saved.
+        const bool saved = m_app.saveToGame() && !m_app.document().isModified();
         m_bulkEdit.filesChanged();
-        // Said only when the files took it: a save held back or failed leaves the data modified.
         const QString folder = QDir::toNativeSeparators(QString::fromStdString(m_app.settings().gameFolder));
-        m_frame.setStatusText(m_app.document().isModified()
-                                  ? catalogueText("frametexts", frametexts::kNotSaved)
-                                  : catalogueText("frametexts", frametexts::kSaved, records).arg(folder));
+        m_frame.setStatusText(saved ? catalogueText("frametexts", frametexts::kSaved, records).arg(folder)
+                                    : catalogueText("frametexts", frametexts::kNotSaved));
     }
     m_frame.updateCommands();
 }
@@ -451,10 +451,15 @@ void CFrameCommands::leagueName()
     if (!m_frame.groupView()->leagueSelected()) return;
     const QString nodeText = m_frame.groupView()->selectedText();
     if (!leagueNameEditable(nodeText.toStdString(), m_app.prompts())) return;
-    const std::optional<QString> entered = CLeagueNameDialog::ask(&m_frame, nodeText, editingtexts::kLeagueNameTitle);
+    const CTextEncoding encoding = encodingForLanguage(m_app.db().languageCode());
+    // Leagues the editor keeps for itself never reach the game's files.
+    const CLeague* league = m_app.db().league(m_frame.groupView()->selectedValue() - CDatabase::kLeagueNodeBase);
+    const std::optional<QString> entered =
+        CLeagueNameDialog::ask(&m_frame, nodeText, editingtexts::kLeagueNameTitle,
+                               league && !league->editorOnly ? std::optional(encoding) : std::nullopt);
     if (!entered) return;
     const std::size_t position = m_frame.groupView()->selectedValue() - CDatabase::kLeagueNodeBase;
-    const std::string name = toDatabaseText(*entered, encodingForLanguage(m_app.db().languageCode()));
+    const std::string name = toDatabaseText(*entered, encoding);
     m_app.document().run(historytexts::step(historytexts::kLeagueName, *entered),
                          [&](CTransaction& tx) { renameLeague(tx, position, name); });
     m_frame.updateCommands();

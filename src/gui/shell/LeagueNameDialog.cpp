@@ -1,16 +1,27 @@
 #include "shell/LeagueNameDialog.h"
 #include "app/CatalogueText.h"
 
+#include "database/RecordLimits.h"
 #include "editing/EditingTexts.h"
+#include "editing/PageCommit.h"
+#include "widgets/TextBoxLimit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial, const char* title)
+CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial, const char* title,
+                                     std::optional<CTextEncoding> gameEncoding)
     : QDialog(parent), m_edit(new QLineEdit(initial, this))
 {
+    if (gameEncoding)
+    {
+        std::string stored;
+        fromUtf8(initial.toStdString(), *gameEncoding, stored);
+        const std::size_t limit = textBoxLimit(recordlimits::kLeagueNameBytes, stored);
+        new CTextBoxLimit(m_edit, [limit] { return limit; }, [e = *gameEncoding] { return e; });
+    }
     setWindowTitle(QString::fromLatin1(title));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -26,9 +37,10 @@ CLeagueNameDialog::CLeagueNameDialog(QWidget* parent, const QString& initial, co
 
 QString CLeagueNameDialog::text() const { return m_edit->text(); }
 
-std::optional<QString> CLeagueNameDialog::ask(QWidget* parent, const QString& initial, const char* title)
+std::optional<QString> CLeagueNameDialog::ask(QWidget* parent, const QString& initial, const char* title,
+                                              std::optional<CTextEncoding> gameEncoding)
 {
-    CLeagueNameDialog dialog(parent, initial, title);
+    CLeagueNameDialog dialog(parent, initial, title, gameEncoding);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.text();
 }

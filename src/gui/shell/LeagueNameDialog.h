@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/TextCodec.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -13,11 +15,14 @@ class CLeagueNameDialog : public QDialog
 
 public:
     // title: one of the editing texts' league name titles.
-    CLeagueNameDialog(QWidget* parent, const QString& initial, const char* title);
+    // With gameEncoding, the name goes into the game's files and the box takes what they hold.
+    CLeagueNameDialog(QWidget* parent, const QString& initial, const char* title,
+                      std::optional<CTextEncoding> gameEncoding = std::nullopt);
     QString text() const;
 
     // The entered text on OK, nothing on Cancel.
-    static std::optional<QString> ask(QWidget* parent, const QString& initial, const char* title);
+    static std::optional<QString> ask(QWidget* parent, const QString& initial, const char* title,
+                                      std::optional<CTextEncoding> gameEncoding = std::nullopt);
 
 private:
     QLineEdit* m_edit;
