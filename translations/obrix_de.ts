@@ -1486,6 +1486,10 @@ Gemerkte Mannschaft anwenden</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Die Datei ist größer, als eine GLV-Datei sein kann (%u Bytes), daher wird sie nicht gelesen.</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>Die Liga wurde nicht exportiert: %1 hat %2 %3, und die Austauschdateien fassen dort höchstens %4. Ändern Sie den Wert passend und exportieren Sie erneut; es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2318,6 +2322,14 @@ Der Name bleibt unverändert.</translation>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>Dieses Feld fasst höchstens %1 Bytes Spieltext (ein Buchstabe belegt eines, ein japanisches Zeichen zwei).</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>Eine Fähigkeit muss zwischen %1 und %2 liegen. Die Fähigkeit bleibt unverändert.</translation>
     </message>
 </context>
 <context>

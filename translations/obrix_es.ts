@@ -1486,6 +1486,10 @@ Aplicar equipo recordado</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>El archivo es más grande de lo que puede ser un archivo GLV (%u bytes), así que no se lee.</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>La liga no se ha exportado: %1 tiene %2 %3, y los archivos de intercambio admiten como máximo %4 en ese campo. Cámbielo para que quepa y vuelva a exportar; no se ha escrito nada.</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2318,6 +2322,14 @@ Se mantiene el nombre anterior.</translation>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>Negro</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>Este cuadro admite como máximo %1 bytes de texto del juego (una letra ocupa uno; un carácter japonés, dos).</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>Una habilidad debe estar entre %1 y %2. La habilidad se queda como estaba.</translation>
     </message>
 </context>
 <context>

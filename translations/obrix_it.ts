@@ -1486,6 +1486,10 @@ Applica squadra memorizzata</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Il file è più grande di quanto possa essere un file GLV (%u byte), quindi non viene letto.</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>La competizione non è stata esportata: %1 ha %2 %3, e i file di scambio contengono al massimo %4 in quel campo. Modifica il valore perché rientri ed esporta di nuovo; non è stato scritto nulla.</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2318,6 +2322,14 @@ Il nome resta invariato.</translation>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>Neri</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>Questa casella contiene al massimo %1 byte di testo del gioco (una lettera ne occupa uno, un carattere giapponese due).</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>Un&apos;abilità deve essere compresa tra %1 e %2. L&apos;abilità resta com&apos;era.</translation>
     </message>
 </context>
 <context>

@@ -1478,6 +1478,10 @@ Apply Remembered Team</source>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>このファイルは GLV ファイルとしてあり得る大きさ (%u バイト) を超えているため、読み込みません。</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>リーグはエクスポートされませんでした：%1 の %2 は %3 ですが、交換ファイルに保存できるのは最大 %4 です。収まる値に変更してからもう一度エクスポートしてください。何も書き込まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2309,6 +2313,14 @@ The name is kept as it was.</source>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>黒髪</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>この欄に入るのはゲームのテキストで最大 %1 バイトです（英字は 1 バイト、日本語の文字は 2 バイト）。</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>能力は %1 から %2 の間でなければなりません。能力は元のままです。</translation>
     </message>
 </context>
 <context>

@@ -1486,6 +1486,10 @@ Onthouden team toepassen</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Het bestand is groter dan een GLV-bestand kan zijn (%u bytes), dus het wordt niet gelezen.</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>De competitie is niet geëxporteerd: %1 heeft %2 %3, en de uitwisselingsbestanden kunnen daar hoogstens %4 bevatten. Pas de waarde aan zodat die past en exporteer opnieuw; er is niets geschreven.</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2318,6 +2322,14 @@ De naam blijft zoals hij was.</translation>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>Dit vak bevat hoogstens %1 bytes speltekst (een letter neemt er één in, een Japans teken twee).</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>Een vaardigheid moet tussen %1 en %2 liggen. De vaardigheid blijft zoals ze was.</translation>
     </message>
 </context>
 <context>

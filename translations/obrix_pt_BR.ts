@@ -1486,6 +1486,10 @@ Aplicar time memorizado</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>O arquivo é maior do que um arquivo GLV pode ser (%u bytes), então não é lido.</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>A liga não foi exportada: %1 tem %2 %3, e os arquivos de intercâmbio comportam no máximo %4 nesse campo. Altere o valor para caber e exporte de novo; nada foi gravado.</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2318,6 +2322,14 @@ O nome anterior foi mantido.</translation>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>Preto</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>Esta caixa comporta no máximo %1 bytes de texto do jogo (uma letra ocupa um; um caractere japonês, dois).</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>Uma habilidade deve estar entre %1 e %2. A habilidade fica como estava.</translation>
     </message>
 </context>
 <context>

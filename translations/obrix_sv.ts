@@ -1486,6 +1486,10 @@ Tillämpa memorerat lag</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Filen är större än en GLV-fil kan vara (%u byte), så den läses inte.</translation>
     </message>
+    <message>
+        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
+        <translation>Ligan exporterades inte: %1 har %2 %3, och utbytesfilerna rymmer högst %4 där. Ändra värdet så att det ryms och exportera igen; ingenting skrevs.</translation>
+    </message>
 </context>
 <context>
     <name>foldtexts</name>
@@ -2318,6 +2322,14 @@ Namnet behålls som det var.</translation>
         <source>Black</source>
         <comment>hair colour</comment>
         <translation>Svart</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 bytes of the game&apos;s text (a letter takes one, a Japanese character two).</source>
+        <translation>Den här rutan rymmer högst %1 byte speltext (en bokstav tar en, ett japanskt tecken två).</translation>
+    </message>
+    <message>
+        <source>A skill must be between %1 and %2. The skill is kept as it was.</source>
+        <translation>En färdighet måste ligga mellan %1 och %2. Färdigheten behålls som den var.</translation>
     </message>
 </context>
 <context>
