@@ -1486,10 +1486,6 @@ Gemerkte Mannschaft anwenden</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Die Datei ist größer, als eine GLV-Datei sein kann (%u Bytes), daher wird sie nicht gelesen.</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>Die Liga wurde nicht exportiert: %1 hat %2 %3, und die Austauschdateien fassen dort höchstens %4. Ändern Sie den Wert passend und exportieren Sie erneut; es wurde nichts geschrieben.</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

@@ -1486,10 +1486,6 @@ Aplicar equipo recordado</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>El archivo es más grande de lo que puede ser un archivo GLV (%u bytes), así que no se lee.</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>La liga no se ha exportado: %1 tiene %2 %3, y los archivos de intercambio admiten como máximo %4 en ese campo. Cámbielo para que quepa y vuelva a exportar; no se ha escrito nada.</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

@@ -1486,10 +1486,6 @@ Applica squadra memorizzata</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Il file è più grande di quanto possa essere un file GLV (%u byte), quindi non viene letto.</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>La competizione non è stata esportata: %1 ha %2 %3, e i file di scambio contengono al massimo %4 in quel campo. Modifica il valore perché rientri ed esporta di nuovo; non è stato scritto nulla.</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

@@ -1478,10 +1478,6 @@ Apply Remembered Team</source>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>このファイルは GLV ファイルとしてあり得る大きさ (%u バイト) を超えているため、読み込みません。</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>リーグはエクスポートされませんでした：%1 の %2 は %3 ですが、交換ファイルに保存できるのは最大 %4 です。収まる値に変更してからもう一度エクスポートしてください。何も書き込まれていません。</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

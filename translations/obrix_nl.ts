@@ -1486,10 +1486,6 @@ Onthouden team toepassen</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Het bestand is groter dan een GLV-bestand kan zijn (%u bytes), dus het wordt niet gelezen.</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>De competitie is niet geëxporteerd: %1 heeft %2 %3, en de uitwisselingsbestanden kunnen daar hoogstens %4 bevatten. Pas de waarde aan zodat die past en exporteer opnieuw; er is niets geschreven.</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

@@ -1486,10 +1486,6 @@ Aplicar time memorizado</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>O arquivo é maior do que um arquivo GLV pode ser (%u bytes), então não é lido.</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>A liga não foi exportada: %1 tem %2 %3, e os arquivos de intercâmbio comportam no máximo %4 nesse campo. Altere o valor para caber e exporte de novo; nada foi gravado.</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

@@ -1486,10 +1486,6 @@ Tillämpa memorerat lag</translation>
         <source>The file is larger than any GLV file can be (%u bytes), so it is not read.</source>
         <translation>Filen är större än en GLV-fil kan vara (%u byte), så den läses inte.</translation>
     </message>
-    <message>
-        <source>The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. Change it to fit and export again; nothing was written.</source>
-        <translation>Ligan exporterades inte: %1 har %2 %3, och utbytesfilerna rymmer högst %4 där. Ändra värdet så att det ryms och exportera igen; ingenting skrevs.</translation>
-    </message>
 </context>
 <context>
     <name>foldtexts</name>

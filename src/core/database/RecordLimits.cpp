@@ -285,16 +285,6 @@ void checkTables(const CDatabase& db, std::vector<CLimitProblem>& out)
                        translatedArgs("limittexts", limittexts::kTableTooLarge, {std::to_string((unsigned long long)playerTable)})});
 }
 
-std::string labelOf(const CPlayer& p, CTextEncoding encoding)
-{
-    return translatedArgs("limittexts", limittexts::kPlayer, {shown(p.name, encoding), std::to_string(p.id)});
-}
-
-std::string labelOf(const CTeam& t, CTextEncoding encoding)
-{
-    return translatedArgs("limittexts", limittexts::kTeam, {shown(t.longName, encoding), std::to_string(t.id)});
-}
-
 std::vector<CLimitProblem> checkDatabase(const CDatabase& db)
 {
     const CTextEncoding enc = encodingForLanguage(db.languageCode());

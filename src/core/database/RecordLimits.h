@@ -84,11 +84,6 @@ void checkLeague(const CLeague& l, CTextEncoding encoding, std::vector<CLimitPro
 // Where the player table would begin: the file addresses it with 16 bits.
 void checkTables(const CDatabase& db, std::vector<CLimitProblem>& out);
 
-// "Player "Ann Able" (id 7)", "Team "Harbour" (id 12)": how every limit message names the
-// record, for other messages about the same records.
-std::string labelOf(const CPlayer& p, CTextEncoding encoding);
-std::string labelOf(const CTeam& t, CTextEncoding encoding);
-
 // Every record of the database, leagues first (list order), then teams and players by id.
 std::vector<CLimitProblem> checkDatabase(const CDatabase& db);
 

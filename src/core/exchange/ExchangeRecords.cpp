@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <type_traits>
-#include <variant>
 
 namespace exchange
 {
@@ -211,37 +209,6 @@ void writeTransferEntry(const CTransferEntry& entry, std::span<uint8_t, kTransfe
 {
     std::fill(bytes.begin(), bytes.end(), uint8_t(0));
     bitfields::pack<kTransferFields>(entry, bytes.data());
-}
-
-namespace
-{
-template <class T, std::size_t N>
-std::vector<CBeyondExchange> beyond(const T& record, const CBitField<T> (&fields)[N])
-{
-    std::vector<CBeyondExchange> out;
-    for (const auto& f : fields)
-    {
-        if (std::strcmp(f.name, "id") == 0) continue;
-        const uint64_t value = std::visit(
-            [&](auto member) -> uint64_t {
-                if constexpr (std::is_signed_v<std::remove_cvref_t<decltype(record.*member)>>) return 0;
-                else return uint64_t(record.*member);
-            },
-            f.member);
-        if (value > f.mask()) out.push_back({f.name, uint32_t(value), f.mask()});
-    }
-    return out;
-}
-}  // namespace
-
-std::vector<CBeyondExchange> beyondExchange(const CPlayer& player)
-{
-    return beyond(player, kPlayerFields);
-}
-
-std::vector<CBeyondExchange> beyondExchange(const CTeam& team)
-{
-    return beyond(team, kTeamFields);
 }
 
 std::vector<CTeam> readTeamFile(std::span<const uint8_t> unpacked)

@@ -59,18 +59,6 @@ struct CTransferEntry
 CTransferEntry readTransferEntry(std::span<const uint8_t, kTransferBytes> bytes);
 void writeTransferEntry(const CTransferEntry& entry, std::span<uint8_t, kTransferBytes> bytes);
 
-// A value a record holds that its exchange field is too narrow for: the writers would cut
-// it (a shirt number of 200 from a GLV file, a game player's position 16 in 4 bits).
-// The ids are not asked: the writers put their own in.
-struct CBeyondExchange
-{
-    const char* field = "";
-    uint32_t value = 0;
-    uint32_t limit = 0;
-};
-std::vector<CBeyondExchange> beyondExchange(const CPlayer& player);
-std::vector<CBeyondExchange> beyondExchange(const CTeam& team);
-
 // Whole unpacked files. Readers take every complete record after the header; writers
 // give header and records. A team's id and a player's id are written as the base ids.
 std::vector<CTeam> readTeamFile(std::span<const uint8_t> unpacked);

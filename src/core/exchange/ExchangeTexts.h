@@ -77,11 +77,6 @@ inline constexpr const char* kExportPackFailed = QT_TRANSLATE_NOOP("exchangetext
 inline constexpr const char* kExportNothingPacked =
     QT_TRANSLATE_NOOP("exchangetexts", "Packing %s left no packed file.");
 inline constexpr const char* kExportWriteFailed = QT_TRANSLATE_NOOP("exchangetexts", "Cannot write %s.");
-// %1 the player or team ("Player "Ann Able" (id 7)"), %2 the field, %3 its value, %4 the
-// largest value the exchange files hold there.
-inline constexpr const char* kExportBeyond = QT_TRANSLATE_NOOP(
-    "exchangetexts", "The league was not exported: %1 has %2 %3, and the exchange files hold %4 at most there. "
-                     "Change it to fit and export again; nothing was written.");
 // Each count filled with counted(): "1 team", "22 players".
 inline constexpr const char* kExportDone = QT_TRANSLATE_NOOP("exchangetexts", "Exported %s, %s and %s to %s.");
 inline constexpr const char* kTeam = "team";

@@ -1,7 +1,6 @@
 #include "exchange/LeagueExport.h"
 
 #include "database/Database.h"
-#include "database/RecordLimits.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/Packer.h"
@@ -9,7 +8,6 @@
 #include "util/Format.h"
 #include "util/GamePath.h"
 #include "util/PathText.h"
-#include "util/Translatable.h"
 
 #include <algorithm>
 #include <chrono>
@@ -206,20 +204,6 @@ CExportResult exportLeague(const CDatabase& db, std::size_t leaguePosition, cons
     }
     const CLeague& league = *db.leagues()[leaguePosition];
     const CExportSet set = collect(db, league);
-    // The exchange fields are narrower than some the editor holds: a value cut to fit
-    // would reach the other user as another value (position 16 as 0, a goalkeeper).
-    const CTextEncoding encoding = encodingForLanguage(db.languageCode());
-    const auto refuse = [&](const std::string& who, const exchange::CBeyondExchange& b) {
-        result.message = translatedArgs("exchangetexts", kExportBeyond,
-                                        {who, b.field, std::to_string(b.value), std::to_string(b.limit)});
-        return result;
-    };
-    for (const CTeam& t : set.teams)
-        if (const auto beyond = exchange::beyondExchange(t); !beyond.empty())
-            return refuse(recordlimits::labelOf(t, encoding), beyond.front());
-    for (const CPlayer& p : set.players)
-        if (const auto beyond = exchange::beyondExchange(p); !beyond.empty())
-            return refuse(recordlimits::labelOf(p, encoding), beyond.front());
 
     struct CPart
     {
