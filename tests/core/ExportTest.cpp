@@ -251,11 +251,11 @@ TEST_F(ExportTest, AFailedPackWritesNothingAndASuccessReplacesTheOldSetWhateverI
     // A value the exchange field is too narrow for is refused, not cut: position 16 (LF)
     // in the field's 4 bits would reach the other user as 0, a goalkeeper.
     const uint32_t id = db.team(leagueTeams(db, 0).front())->players.front();
-    CDatabaseBuilder(db).writablePlayer(id)->position = 16;
+    CDatabaseBuilder(db).player(id)->position = 16;
     const auto before = out.read("CUSPLYR.DB");
     const CExportResult refused = exportLeague(db, 0, out.path().string(), packer);
     EXPECT_FALSE(refused.ok);
-    for (const std::string said : {"position 16", "15 at most", "(id " + std::to_string(id) + ")"})
+    for (const std::string& said : std::vector<std::string>{"position 16", "15 at most", "(id " + std::to_string(id) + ")"})
         EXPECT_NE(refused.message.find(said), std::string::npos) << refused.message;
     EXPECT_EQ(out.read("CUSPLYR.DB"), before);
 }
