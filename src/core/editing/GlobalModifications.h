@@ -80,6 +80,16 @@ int spinAmount(const std::string& text, int steps);
 // no skill is ticked. An amount of 0 does nothing. Returns how many players were marked.
 int applyGlobalModification(CTransaction& db, const CGlobalModification& modification);
 
+// The same, telling the marked players apart: those with a ticked skill that moved, and
+// those whose ticked skills all sat at the limit the amount pushes towards already.
+struct CGlobalModificationCount
+{
+    int marked = 0;
+    int changed = 0;
+    int atLimit = 0;
+};
+CGlobalModificationCount applyGlobalModificationCounted(CTransaction& db, const CGlobalModification& modification);
+
 // What was done, for the status line: "Speed +3 for 4,033 players", "Speed, Tackle -2 for
 // 12 players", "All skills +1 for 1 player". players: as applyGlobalModification returned.
 std::string globalModificationSummary(const CGlobalModification& modification, int players);
