@@ -26,6 +26,9 @@ inline constexpr std::array<const char*, 13> kSkills = {
 inline constexpr const char* kRange = QT_TRANSLATE_NOOP("globalmodtexts", "Please enter an integer between %1 and %2.");
 // The status line after OK: %1 the skills, %2 the amount with its sign, %3 the players counted.
 inline constexpr const char* kDone = QT_TRANSLATE_NOOP("globalmodtexts", "%1 %2 for %3");
+// Under the boxes while OK is greyed: why it is.
+inline constexpr const char* kNeedsAmount = QT_TRANSLATE_NOOP("globalmodtexts", "Type an amount other than 0 to enable “OK”.");
+inline constexpr const char* kNeedsGroup = QT_TRANSLATE_NOOP("globalmodtexts", "Tick at least one type of players to enable “OK”.");
 inline constexpr const char* kAllSkills = QT_TRANSLATE_NOOP("globalmodtexts", "All skills");
 inline constexpr const char* kNoSkill = QT_TRANSLATE_NOOP("globalmodtexts", "No skill");
 inline constexpr const char* kPlayer = QT_TRANSLATE_NOOP("globalmodtexts", "player");
