@@ -94,6 +94,23 @@ TEST(EditingGlobalModifications, TickedSkillsMoveAndStayWithinTheStoredRange)
     for (uint32_t id : {1u, 2u, 4u}) EXPECT_EQ(w.get(id).modified, 1u) << id;
 }
 
+TEST(EditingGlobalModifications, CountsTellMovedPlayersFromThoseAtTheLimit)
+{
+    using namespace globalmods;
+    ModWorld w;
+    w.player(1, 14, 15);  // at the top: +2 moves nothing
+    w.player(2, 13, 14);  // held at 15, still moved
+    w.player(3, 2, 0);    // a defender at the bottom
+    const CGlobalModificationCount up = applyGlobalModificationCounted(gate(w.db), modification(2, {Forwards}, {Speed}));
+    EXPECT_EQ(up.marked, 2);
+    EXPECT_EQ(up.changed, 1);
+    EXPECT_EQ(up.atLimit, 1);
+    const CGlobalModificationCount down = applyGlobalModificationCounted(gate(w.db), modification(-1, {Defenders}, {Speed, Tackle}));
+    EXPECT_EQ(down.marked, 1);
+    EXPECT_EQ(down.changed, 0);
+    EXPECT_EQ(down.atLimit, 1);
+}
+
 TEST(EditingGlobalModifications, MarksFollowTheTickedGroupsOnly)
 {
     using namespace globalmods;

@@ -179,7 +179,7 @@ TEST_F(StatsTest, RowsCarryTheDerivedValuesAndTheTeamNameRule)
     const CStatsRow dietrich = row(4);
     EXPECT_EQ(dietrich.teamName, "Gamma Town Athletic Club");
     EXPECT_FALSE(dietrich.international);  // listed by his country's team, but moved away
-    EXPECT_EQ(row(5).teamName, "");        // no club
+    EXPECT_EQ(row(5).teamName, "Gamma Town Athletic Club");  // no club: the side that lists him
     EXPECT_FALSE(row(5).international);    // another team comes first for his country
     EXPECT_FALSE(row(2).international);    // no team of his country at all
     EXPECT_EQ(row(2).label, "Bo \"Big\", Berg +");
@@ -195,7 +195,7 @@ TEST_F(StatsTest, PlayerStatsPlainReport)
         " 1           ADAMS  GK              Alpha FC   6   1   2   3   4   5   6   7   8   9  10  11  12  13  1200 Yes\n"
         " 5  Bo \"Big\", Berg  CB              Alpha FC  10  16  16  16  16  16  16  16  16  16  16  16  16  16   800 No\n"
         " 9        Carlsson  CF          Beta, United   6   8   8   8   8   8   8   8   8   8   8   8   8   8  4500 Yes\n"
-        "11         Eriksen  LF                         5   4   4   4   4   4   4   4   4   4   4   4   4   4  1000 No\n"
+        "11         Eriksen  LF  Gamma Town Athletic Club   5   4   4   4   4   4   4   4   4   4   4   4   4   4  1000 No\n"
         "23        Dietrich RCM  Gamma Town Athletic Club   3   1   1   1   1   1   1   1   1   1   1   1   1   1   300 No\n";
     EXPECT_EQ(writeReport(rows(), CStatsKind::PlayerStats, CReportFormat::Plain), expected);
 }
@@ -208,7 +208,7 @@ TEST_F(StatsTest, PlayerStatsDelimitedReportQuotesFieldsThatWouldSplit)
         "1,ADAMS,GK,Alpha FC,6,1,2,3,4,5,6,7,8,9,10,11,12,13,1200,Yes\n"
         "5,\"Bo \"\"Big\"\", Berg\",CB,Alpha FC,10,16,16,16,16,16,16,16,16,16,16,16,16,16,800,No\n"
         "9,Carlsson,CF,\"Beta, United\",6,8,8,8,8,8,8,8,8,8,8,8,8,8,4500,Yes\n"
-        "11,Eriksen,LF,,5,4,4,4,4,4,4,4,4,4,4,4,4,4,1000,No\n"
+        "11,Eriksen,LF,Gamma Town Athletic Club,5,4,4,4,4,4,4,4,4,4,4,4,4,4,1000,No\n"
         "23,Dietrich,RCM,Gamma Town Athletic Club,3,1,1,1,1,1,1,1,1,1,1,1,1,1,300,No\n";
     EXPECT_EQ(writeReport(rows(), CStatsKind::PlayerStats, CReportFormat::Delimited), expected);
 

@@ -279,6 +279,25 @@ void TestCompareGlobal::globalModificationsCancelledChangesNothing()
     QVERIFY(app);
     CGlobalModificationsDialog dialog(*app);
     QAbstractSpinBox* value = dialog.valueField();
+    // OK is greyed while it would do nothing, and a line says why.
+    const struct
+    {
+        const char* amount;
+        bool ticked;
+        const char* why;
+    } greyed[] = {{"0", true, "Type an amount other than 0 to enable “OK”."},
+                  {"3", false, "Tick at least one type of players to enable “OK”."},
+                  {"3", true, ""},
+                  {"x", false, ""}};  // OK itself says what is wrong with the text
+    for (const auto& row : greyed)
+    {
+        value->findChild<QLineEdit*>()->setText(QString::fromLatin1(row.amount));
+        dialog.groupBox(2)->setChecked(row.ticked);
+        QCOMPARE(dialog.whyNotOk(), QString::fromUtf8(row.why));
+        QCOMPARE(dialog.okButton()->isEnabled(), !*row.why);
+    }
+    dialog.groupBox(2)->setChecked(false);
+    value->findChild<QLineEdit*>()->setText(QStringLiteral("0"));
     value->stepBy(1);
     QCOMPARE(value->text(), QStringLiteral("1"));
     value->findChild<QLineEdit*>()->setText(QStringLiteral("16"));

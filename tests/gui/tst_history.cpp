@@ -119,7 +119,8 @@ void TestHistory::swapTeamsUndoRedo()
     page->rightTree()->selectNode(page->rightTree()->findTeamNode(clubs[1]));
     page->transfer();
     QCOMPARE(db.team(clubs[0])->longName, b);
-    QCOMPARE(undoText(s), QStringLiteral("&Undo Swap Teams"));
+    QCOMPARE(undoText(s), QStringLiteral("&Undo Swap Teams '%1' and '%2'")
+                                .arg(QString::fromLatin1(a.c_str()), QString::fromLatin1(b.c_str())));
     QCOMPARE(s.app->document().history()->count(), 1);  // one step
 
     s.trigger(CCommand::Undo);

@@ -260,6 +260,12 @@ void TestMainFrame::cutThenPasteMovesAndDropsMoveOrCopy()
              QStringLiteral("Moved %1 to %2").arg(name, QString::fromLatin1(db.team(to)->longName.c_str())));
     QVERIFY(!greyed(player));
     QCOMPARE(s.frame->rosterView()->teamShown(), to);
+    // Undo's name for the step, and so its status line, says who moved.
+    QCOMPARE(s.app->document().history()->undoText(), QStringLiteral("Move Player '%1'").arg(name));
+    // The moved player is the one selected, and in view.
+    QCOMPARE(s.frame->rosterView()->selectedPlayer(), player);
+    const QTableView* rosterTable = s.frame->rosterView()->table();
+    QVERIFY(rosterTable->viewport()->rect().intersects(rosterTable->visualRect(rosterTable->currentIndex())));
     QVERIFY(s.frame->groupView()->selectedText().endsWith(QStringLiteral(" +")));
     QVERIFY(!s.enabled(CCommand::Paste));  // the clipboard was emptied: a second Paste moves nothing
 

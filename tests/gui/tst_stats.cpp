@@ -137,7 +137,7 @@ private slots:
     void updateGridFillsOnAWorkerAndNumbersRows();
     void kindSwitchChangesColumnsAndHeaderClicksSort();
     void refillFlagEmptiesListAndGridOnActivation();
-    void editsOfFieldsKeepTheChosenTeamsAndGrid();
+    void editsOfFieldsKeepTheChosenTeamsAndRefreshTheGrid();
     void aPlayerMoveRefillsTheChosenTeams();
     void gridShowsTwentyRowsWithoutSidewaysScrollAt1280x1024();
     void lentRoomIsNotWhatTheWindowRemembers();
@@ -463,7 +463,7 @@ void TestStats::refillFlagEmptiesListAndGridOnActivation()
 
 // A rename, a kit or bankroll edit, a league's new name, the remembered team applied and
 // Save Data change no team's players: the user's choice and grid stay, the names follow.
-void TestStats::editsOfFieldsKeepTheChosenTeamsAndGrid()
+void TestStats::editsOfFieldsKeepTheChosenTeamsAndRefreshTheGrid()
 {
     CStarted s;
     QVERIFY(s.page);
@@ -476,9 +476,14 @@ void TestStats::editsOfFieldsKeepTheChosenTeamsAndGrid()
     QVERIFY(chosen.size() > 2 && !grid.isEmpty());
     const uint32_t first = chosen[0];
     const uint32_t second = chosen[1];
+    // The grid follows each edit by itself: it shows what Update Grid would.
     auto keeps = [&](const char* what) {
+        QTRY_VERIFY2(s.fillDone(), what);
         QVERIFY2(s.page->chosenTeams() == chosen, what);
-        QVERIFY2(s.page->gridRows() == grid, what);
+        const QList<QStringList> followed = s.page->gridRows();
+        s.click(statstexts::kUpdateGrid);
+        QTRY_VERIFY2(s.fillDone(), what);
+        QVERIFY2(s.page->gridRows() == followed, what);
         QVERIFY2(s.teamNodes() == inTree, what);  // the chosen teams stay out of the tree
     };
 
@@ -487,6 +492,13 @@ void TestStats::editsOfFieldsKeepTheChosenTeamsAndGrid()
         tx.team(first)->modified = 1;
         tx.setModified();
     });
+    // The grid shows the new name without Update Grid.
+    const int teamColumn = int(s.page->gridTitles().indexOf(QStringLiteral("Team")));
+    QVERIFY(teamColumn >= 0);
+    QTRY_VERIFY(s.fillDone() && s.page->gridRows() != grid);
+    int shownRenamed = 0;
+    for (const QStringList& row : s.page->gridRows()) shownRenamed += row[teamColumn] == QStringLiteral("Renamed Rovers");
+    QVERIFY(shownRenamed > 0);
     keeps("rename");
     QCOMPARE(s.page->chosenList()->item(0)->text().toStdString(), s.app->db().teamLabel(first));
     QVERIFY(s.page->chosenList()->item(0)->text().startsWith(QStringLiteral("Renamed Rovers")));

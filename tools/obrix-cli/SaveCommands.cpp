@@ -217,11 +217,11 @@ int runGlobalMod(const std::vector<std::string>& args)
     if (!lockGameFolder(a->gameFolder, lock)) return 1;
     CDatabase db;
     if (int rc = loadDatabase(*a, db)) return rc;
-    int changed = 0;
+    CGlobalModificationCount count;
     try
     {
         CTransaction tx(db);
-        changed = applyGlobalModification(tx, modification);
+        count = applyGlobalModificationCounted(tx, modification);
         tx.commit();
     }
     catch (const CChangeRefused& refused)
@@ -229,6 +229,7 @@ int runGlobalMod(const std::vector<std::string>& args)
         std::cerr << "obrix-cli: " << refused.what() << "\n";
         return 1;
     }
-    std::cout << "Changed " << changed << " players by " << modification.amount << ".\n";
+    std::cout << "Changed " << count.changed << " players by " << modification.amount << "; " << count.atLimit
+              << " were at the limit already.\n";
     return saveDatabase(*a, db);
 }

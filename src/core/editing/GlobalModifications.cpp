@@ -38,21 +38,32 @@ int spinAmount(const std::string& text, int steps)
 
 int applyGlobalModification(CTransaction& db, const CGlobalModification& modification)
 {
-    if (modification.amount == 0) return 0;
-    int marked = 0;
+    return applyGlobalModificationCounted(db, modification).marked;
+}
+
+CGlobalModificationCount applyGlobalModificationCounted(CTransaction& db, const CGlobalModification& modification)
+{
+    CGlobalModificationCount count;
+    if (modification.amount == 0) return count;
+    const bool anySkill = std::find(modification.skills.begin(), modification.skills.end(), true) != modification.skills.end();
     db.forEachPlayer([&](CPlayer& player) {
         if (!modification.groups[std::size_t(positionGroup(player.position))]) return;
+        bool moved = false;
         for (int s = 0; s < CPlayer::kSkillCount; ++s)
         {
             if (!modification.skills[std::size_t(s)]) continue;
-            const int changed = int(player.skill(s)) + modification.amount;
-            player.skill(s) = static_cast<uint8_t>(std::clamp(changed, 0, globalmods::kSkillMax));
+            const int wanted = int(player.skill(s)) + modification.amount;
+            const auto held = static_cast<uint8_t>(std::clamp(wanted, 0, globalmods::kSkillMax));
+            moved = moved || held != player.skill(s);
+            player.skill(s) = held;
         }
         player.modified = 1;
-        ++marked;
+        ++count.marked;
+        if (moved) ++count.changed;
+        else if (anySkill) ++count.atLimit;
     });
-    if (marked > 0) db.setModified();
-    return marked;
+    if (count.marked > 0) db.setModified();
+    return count;
 }
 
 std::string globalModificationSummary(const CGlobalModification& modification, int players)

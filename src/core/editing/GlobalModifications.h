@@ -26,6 +26,9 @@ inline constexpr std::array<const char*, 13> kSkills = {
 inline constexpr const char* kRange = QT_TRANSLATE_NOOP("globalmodtexts", "Please enter an integer between %1 and %2.");
 // The status line after OK: %1 the skills, %2 the amount with its sign, %3 the players counted.
 inline constexpr const char* kDone = QT_TRANSLATE_NOOP("globalmodtexts", "%1 %2 for %3");
+// Under the boxes while OK is greyed: why it is.
+inline constexpr const char* kNeedsAmount = QT_TRANSLATE_NOOP("globalmodtexts", "Type an amount other than 0 to enable “OK”.");
+inline constexpr const char* kNeedsGroup = QT_TRANSLATE_NOOP("globalmodtexts", "Tick at least one type of players to enable “OK”.");
 inline constexpr const char* kAllSkills = QT_TRANSLATE_NOOP("globalmodtexts", "All skills");
 inline constexpr const char* kNoSkill = QT_TRANSLATE_NOOP("globalmodtexts", "No skill");
 inline constexpr const char* kPlayer = QT_TRANSLATE_NOOP("globalmodtexts", "player");
@@ -79,6 +82,16 @@ int spinAmount(const std::string& text, int steps);
 // 0..15, and marks each of those players modified (with the database's flag) even when
 // no skill is ticked. An amount of 0 does nothing. Returns how many players were marked.
 int applyGlobalModification(CTransaction& db, const CGlobalModification& modification);
+
+// The same, telling the marked players apart: those with a ticked skill that moved, and
+// those whose ticked skills all sat at the limit the amount pushes towards already.
+struct CGlobalModificationCount
+{
+    int marked = 0;
+    int changed = 0;
+    int atLimit = 0;
+};
+CGlobalModificationCount applyGlobalModificationCounted(CTransaction& db, const CGlobalModification& modification);
 
 // What was done, for the status line: "Speed +3 for 4,033 players", "Speed, Tackle -2 for
 // 12 players", "All skills +1 for 1 player". players: as applyGlobalModification returned.

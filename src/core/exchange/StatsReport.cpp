@@ -160,6 +160,8 @@ std::vector<CStatsRow> contributedRows(const CDatabase& db, const std::vector<ui
             r.teamName = db.teamName(p.destinationTeamId);
         else if (p.teamId != CPlayer::kNoTeam)
             r.teamName = db.teamName(p.teamId);
+        else
+            r.teamName = db.teamName(teamId);  // no club: the national side that lists him
         r.jerseyNumber = p.jerseyNumber;
         r.position = p.position;
         for (int i = 0; i < CPlayer::kSkillCount; ++i) r.skills[std::size_t(i)] = p.skill(i);

@@ -14,9 +14,9 @@ inline constexpr const char* kRedoMenu = QT_TRANSLATE_NOOP("History", "&Redo");
 inline constexpr const char* kHistoryMenu = QT_TRANSLATE_NOOP("History", "&History");
 inline constexpr const char* kHistoryTitle = QT_TRANSLATE_NOOP("History", "History");
 inline constexpr const char* kLoaded = QT_TRANSLATE_NOOP("History", "<as loaded>");
-inline constexpr const char* kSwapTeams = QT_TRANSLATE_NOOP("History", "Swap Teams");
-inline constexpr const char* kSwapPlayers = QT_TRANSLATE_NOOP("History", "Swap Players");
-inline constexpr const char* kMovePlayer = QT_TRANSLATE_NOOP("History", "Move Player");
+inline constexpr const char* kSwapTeams = QT_TRANSLATE_NOOP("History", "Swap Teams '%1' and '%2'");
+inline constexpr const char* kSwapPlayers = QT_TRANSLATE_NOOP("History", "Swap Players '%1' and '%2'");
+inline constexpr const char* kMovePlayer = QT_TRANSLATE_NOOP("History", "Move Player '%1'");
 inline constexpr const char* kGlobalModifications = QT_TRANSLATE_NOOP("History", "Global Modifications");
 inline constexpr const char* kImportLeague = QT_TRANSLATE_NOOP("History", "Import League '%1'");
 inline constexpr const char* kImportGlv = QT_TRANSLATE_NOOP("History", "Import GLV File");
@@ -41,5 +41,9 @@ inline std::string step(const char* source, const QString& name = {})
 {
     const QString t = text(source);
     return (t.contains(QLatin1String("%1")) ? t.arg(name) : t).toStdString();
+}
+inline std::string step(const char* source, const QString& first, const QString& second)
+{
+    return text(source).arg(first, second).toStdString();
 }
 }  // namespace historytexts

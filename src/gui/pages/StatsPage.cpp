@@ -242,8 +242,11 @@ void CStatsPage::showEvent(QShowEvent* event)
     else if (m_stale)
     {
         m_stale = false;
+        m_gridStale = false;
         refill();
     }
+    else if (m_gridStale)
+        updateGridKeepingOrder();
 }
 
 void CStatsPage::resizeEvent(QResizeEvent* event)
@@ -305,6 +308,21 @@ void CStatsPage::followChange(const CChange& change)
             }
         }
     relabelChosen(change.teams());
+    // The grid's rows are copies: a renamed team or an edited player shows stale there.
+    if (m_model->rowCount() > 0 && (!change.teams().empty() || !change.players().empty()))
+    {
+        if (isVisible()) updateGridKeepingOrder();
+        else m_gridStale = true;
+    }
+}
+
+void CStatsPage::updateGridKeepingOrder()
+{
+    m_gridStale = false;
+    const QHeaderView* header = m_grid->horizontalHeader();
+    m_keptSortColumn = header->sortIndicatorSection();
+    m_keptSortOrder = header->sortIndicatorOrder();
+    updateGrid();
 }
 
 void CStatsPage::startAgain()
@@ -612,6 +630,8 @@ void CStatsPage::sizeColumns()
 void CStatsPage::fillFinished(const QList<QStringList>& rows)
 {
     m_model->setRows(rows);
+    if (m_keptSortColumn >= 0) m_grid->horizontalHeader()->setSortIndicator(m_keptSortColumn, m_keptSortOrder);
+    m_keptSortColumn = -1;
     sizeColumns();
     endFill();
     emit gridFilled();

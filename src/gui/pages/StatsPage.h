@@ -50,6 +50,7 @@ public:
     QStringList gridTitles() const;
     QList<QStringList> gridRows() const;
     void updateGrid();
+    void updateGridKeepingOrder();
     void setKind(CStatsKind kind);
 
     std::vector<uint32_t> chosenTeams() const;
@@ -121,6 +122,11 @@ private:
     bool m_filtersActive = false;
     bool m_opened = false;
     bool m_stale = false;
+    // An edit changed what the grid shows (names, skills, marks): filled again when shown,
+    // in the order the user had sorted it.
+    bool m_gridStale = false;
+    int m_keptSortColumn = -1;
+    Qt::SortOrder m_keptSortOrder = Qt::AscendingOrder;
     bool m_waitCursor = false;
     bool m_userSplit = false;  // the user moved the splitter: the page keeps his sizes
 };

@@ -154,13 +154,21 @@ void CTransferPage::transfer()
     const CTransferSide right = sideOf(*m_right);
     CTransferResult result;
     CDocument& doc = m_app.document();
-    // A refusal changes nothing; the step is named after what the rule did.
-    doc.run(historytexts::step(left.kind == CTransferSide::CKind::Team && right.kind == CTransferSide::CKind::Team
-                                   ? historytexts::kSwapTeams
-                               : left.kind == CTransferSide::CKind::Player && right.kind == CTransferSide::CKind::Player
-                                   ? historytexts::kSwapPlayers
-                                   : historytexts::kMovePlayer),
-            [&](CTransaction& tx) { result = ::transfer(tx, left, right); });
+    // A refusal changes nothing; the step is named after what the rule did, and to whom.
+    const auto name = [&](const CTransferSide& side) {
+        const CPlayer* player = side.kind == CTransferSide::CKind::Player ? m_app.db().player(side.value) : nullptr;
+        const CTeam* team = side.kind == CTransferSide::CKind::Team ? m_app.db().team(side.value) : nullptr;
+        const std::string bytes = player ? player->name : team ? team->longName : std::string();
+        return QString::fromStdString(toUtf8(bytes, m_left->encoding()));
+    };
+    std::string step;
+    if (left.kind == right.kind && (left.kind == CTransferSide::CKind::Team || left.kind == CTransferSide::CKind::Player))
+        step = historytexts::step(left.kind == CTransferSide::CKind::Team ? historytexts::kSwapTeams : historytexts::kSwapPlayers,
+                                  name(left), name(right));
+    else
+        step = historytexts::step(historytexts::kMovePlayer,
+                                  name(left.kind == CTransferSide::CKind::Player ? left : right));
+    doc.run(step, [&](CTransaction& tx) { result = ::transfer(tx, left, right); });
     if (result.kind == CTransferResult::CKind::Refused)
     {
         m_app.prompts().message(result.message, CPrompts::CIcon::Warning);

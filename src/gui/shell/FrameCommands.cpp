@@ -337,19 +337,24 @@ void CFrameCommands::paste()
 {
     // A cut player moves; the team is the tree's, whichever pane has the focus.
     CLeagueTree* sheetTree = m_frame.focusedSheetTree();
+    const uint32_t cutPlayer = m_moves.cutPending() ? m_app.document().clipboardPlayer.id : 0;
+    bool moved = false;
     if (m_moves.cutPending() && sheetTree)
     {
-        if (sheetTree->isTeam(sheetTree->selectedNode())) m_moves.pasteCut(sheetTree->selectedValue());
+        if (sheetTree->isTeam(sheetTree->selectedNode())) moved = m_moves.pasteCut(sheetTree->selectedValue());
         else m_app.prompts().message(catalogueUtf8("editingtexts", editingtexts::kPastePlayerOnly), CPrompts::CIcon::Information);
     }
     else if (m_moves.cutPending() && m_frame.focusedPane() != CMainFrame::SheetPane)
     {
-        if (m_frame.groupView()->teamSelected()) m_moves.pasteCut(m_frame.groupView()->selectedValue());
+        if (m_frame.groupView()->teamSelected()) moved = m_moves.pasteCut(m_frame.groupView()->selectedValue());
         else if (m_frame.focusedPane() == CMainFrame::TreePane)
             m_app.prompts().message(catalogueUtf8("editingtexts", editingtexts::kPastePlayerOnly), CPrompts::CIcon::Information);
     }
     else if (m_frame.focusedPane() == CMainFrame::TreePane) m_frame.groupView()->paste();
     else if (m_frame.focusedPane() == CMainFrame::RosterPane) m_frame.rosterView()->paste();
+    // The roster kept its row while its players changed: the one who came is the one the
+    // user wants to see, when the roster shows his new team.
+    if (moved) m_frame.rosterView()->selectPlayer(cutPlayer);
     m_frame.updateCommands();
 }
 

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace
@@ -59,6 +60,7 @@ CGlobalModificationsDialog::CGlobalModificationsDialog(CObrixApp& app, QWidget* 
     for (std::size_t g = 0; g < m_groups.size(); ++g)
     {
         m_groups[g] = new QCheckBox(catalogueText("globalmodtexts", kGroups[g]), typeGroup);
+        connect(m_groups[g], &QCheckBox::toggled, this, &CGlobalModificationsDialog::updateOk);
         typeLayout->addWidget(m_groups[g]);
     }
     typeLayout->addStretch(1);
@@ -80,11 +82,36 @@ CGlobalModificationsDialog::CGlobalModificationsDialog(CObrixApp& app, QWidget* 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CGlobalModificationsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_why = new QLabel(this);
+    m_why->setWordWrap(true);
+    connect(m_value->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, &CGlobalModificationsDialog::updateOk);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(valueRow);
     layout->addLayout(groups);
+    layout->addWidget(m_why);
     layout->addWidget(buttons);
+    updateOk();
+}
+
+QString CGlobalModificationsDialog::whyNotOk() const
+{
+    // Text that is no amount leaves OK to say what is wrong with it.
+    const CAmountCheck check = checkAmountText(m_value->text().toStdString());
+    if (!check.amount) return {};
+    if (*check.amount == 0) return catalogueText("globalmodtexts", globalmodtexts::kNeedsAmount);
+    for (const QCheckBox* group : m_groups)
+        if (group->isChecked()) return {};
+    return catalogueText("globalmodtexts", globalmodtexts::kNeedsGroup);
+}
+
+void CGlobalModificationsDialog::updateOk()
+{
+    const QString why = whyNotOk();
+    m_ok->setEnabled(why.isEmpty());
+    m_why->setText(why);
+    m_why->setVisible(!why.isEmpty());
 }
 
 bool CGlobalModificationsDialog::run(CObrixApp& app, QWidget* parent, std::string* summary)
@@ -105,8 +132,8 @@ void CGlobalModificationsDialog::accept()
         m_value->selectAll();
         return;
     }
-    // Nothing to add: the dialog stays open for another amount.
-    if (*check.amount == 0) return;
+    // Nothing to add, or nobody to add it to: the dialog stays open, saying why.
+    if (!whyNotOk().isEmpty()) return;
 
     CGlobalModification modification;
     modification.amount = *check.amount;

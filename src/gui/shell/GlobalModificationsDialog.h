@@ -8,6 +8,8 @@
 class CObrixApp;
 class QAbstractSpinBox;
 class QCheckBox;
+class QLabel;
+class QPushButton;
 
 // Raises or lowers the ticked skills of every player of the ticked position groups, over
 // the whole database, when OK is pressed. The main window clears the Player page first.
@@ -27,11 +29,18 @@ public:
     QAbstractSpinBox* valueField() const { return m_value; }
     QCheckBox* groupBox(int group) const { return m_groups[std::size_t(group)]; }
     QCheckBox* skillBox(int skill) const { return m_skills[std::size_t(skill)]; }
+    QPushButton* okButton() const { return m_ok; }
+    // Why OK is greyed; empty while it is not.
+    QString whyNotOk() const;
 
 private:
+    void updateOk();
+
     CObrixApp& m_app;
     QAbstractSpinBox* m_value;
     std::array<QCheckBox*, 4> m_groups{};
     std::array<QCheckBox*, 13> m_skills{};
+    QPushButton* m_ok = nullptr;
+    QLabel* m_why = nullptr;
     std::string m_summary;
 };

@@ -59,8 +59,10 @@ bool CPlayerMoveCommands::move(uint32_t playerId, uint32_t fromTeamId, uint32_t 
 {
     // Text still being typed on the Player page goes into the record before it moves.
     m_app.services().commitPendingEdits();
+    const CPlayer* player = m_app.db().player(playerId);
+    const QString name = QString::fromStdString(shownName(player ? player->name : std::string()));
     CTransferResult result;
-    m_app.document().run(historytexts::step(historytexts::kMovePlayer),
+    m_app.document().run(historytexts::step(historytexts::kMovePlayer, name),
                          [&](CTransaction& tx) { result = movePlayerToTeam(tx, playerId, fromTeamId, toTeamId); });
     if (result.kind == CTransferResult::CKind::Refused)
     {
