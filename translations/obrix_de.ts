@@ -211,18 +211,6 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
         <translation>&lt;wie geladen&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>Mannschaften tauschen</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>Spieler tauschen</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>Spieler verschieben</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>Globale Änderungen</translation>
     </message>
@@ -277,6 +265,18 @@ Dank an alle, die die frühen Versionen ausprobiert und ihre Ligen eingeschickt 
     <message>
         <source>Redone: %1</source>
         <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Mannschaften „%1“ und „%2“ tauschen</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Spieler „%1“ und „%2“ tauschen</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>Spieler „%1“ verschieben</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1738,14 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Shot Accuracy</source>
         <translation>Schussgenauigkeit</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>Geben Sie einen Wert ungleich 0 ein, um „OK“ zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>Kreuzen Sie mindestens einen Spielertyp an, um „OK“ zu aktivieren.</translation>
     </message>
 </context>
 <context>

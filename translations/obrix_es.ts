@@ -211,18 +211,6 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
         <translation>&lt;tal como se cargó&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>Intercambiar equipos</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>Intercambiar jugadores</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>Mover jugador</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>Modificaciones globales</translation>
     </message>
@@ -277,6 +265,18 @@ Gracias a todos los que probaron las primeras versiones y enviaron sus ligas.</t
     <message>
         <source>Redone: %1</source>
         <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Intercambiar equipos «%1» y «%2»</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Intercambiar jugadores «%1» y «%2»</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>Mover jugador «%1»</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1738,14 @@ Si no desea hacer cambios permanentes en los archivos, le recomendamos usar la f
     <message>
         <source>Shot Accuracy</source>
         <translation>Precisión de tiro</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>Escriba una cantidad distinta de 0 para activar «OK».</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>Marque al menos un tipo de jugadores para activar «OK».</translation>
     </message>
 </context>
 <context>

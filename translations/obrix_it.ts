@@ -211,18 +211,6 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato le loro comp
         <translation>&lt;come caricato&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>Scambia squadre</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>Scambia giocatori</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>Sposta giocatore</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>Modifiche globali</translation>
     </message>
@@ -277,6 +265,18 @@ Grazie a tutti coloro che hanno provato le prime versioni e inviato le loro comp
     <message>
         <source>Redone: %1</source>
         <translation>Ripetuto: %1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Scambia squadre «%1» e «%2»</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Scambia giocatori «%1» e «%2»</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>Sposta giocatore «%1»</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1738,14 @@ Vuoi continuare?</translation>
     <message>
         <source>Shot Accuracy</source>
         <translation>Precisione di tiro</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>Digitare un valore diverso da 0 per attivare «OK».</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>Selezionare almeno un tipo di giocatori per attivare «OK».</translation>
     </message>
 </context>
 <context>

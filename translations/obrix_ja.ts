@@ -211,18 +211,6 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
         <translation>&lt;読み込み時のまま&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>チームを入れ替え</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>選手を入れ替え</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>選手を移動</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>一括変更</translation>
     </message>
@@ -277,6 +265,18 @@ Thanks to everyone who tried the early versions and sent in their leagues.</sour
     <message>
         <source>Redone: %1</source>
         <translation>やり直しました:%1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>チーム「%1」と「%2」を入れ替え</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>選手「%1」と「%2」を入れ替え</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>選手「%1」を移動</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1729,14 @@ Do you wish to continue?</source>
     <message>
         <source>Shot Accuracy</source>
         <translation>シュート精度</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>「OK」を有効にするには、0 以外の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>「OK」を有効にするには、選手の種類を 1 つ以上チェックしてください。</translation>
     </message>
 </context>
 <context>

@@ -211,18 +211,6 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
         <translation>&lt;zoals geladen&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>Teams wisselen</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>Spelers wisselen</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>Speler verplaatsen</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>Globale wijzigingen</translation>
     </message>
@@ -277,6 +265,18 @@ Dank aan iedereen die de eerste versies heeft uitgeprobeerd en zijn competities 
     <message>
         <source>Redone: %1</source>
         <translation>Opnieuw uitgevoerd: %1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Teams “%1” en “%2” wisselen</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Spelers “%1” en “%2” wisselen</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>Speler “%1” verplaatsen</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1738,14 @@ Wilt u doorgaan?</translation>
     <message>
         <source>Shot Accuracy</source>
         <translation>Schotprecisie</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>Typ een waarde anders dan 0 om “OK” in te schakelen.</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>Vink minstens één soort spelers aan om “OK” in te schakelen.</translation>
     </message>
 </context>
 <context>

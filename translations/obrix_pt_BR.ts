@@ -211,18 +211,6 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
         <translation>&lt;como carregado&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>Trocar times</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>Trocar jogadores</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>Mover jogador</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>Modificações globais</translation>
     </message>
@@ -277,6 +265,18 @@ Obrigado a todos que testaram as primeiras versões e enviaram suas ligas.</tran
     <message>
         <source>Redone: %1</source>
         <translation>Refeito: %1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Trocar times “%1” e “%2”</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Trocar jogadores “%1” e “%2”</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>Mover jogador “%1”</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1738,14 @@ Deseja continuar?</translation>
     <message>
         <source>Shot Accuracy</source>
         <translation>Precisão do chute</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>Digite um valor diferente de 0 para ativar “OK”.</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>Marque pelo menos um tipo de jogador para ativar “OK”.</translation>
     </message>
 </context>
 <context>

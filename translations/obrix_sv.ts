@@ -211,18 +211,6 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
         <translation>&lt;som inläst&gt;</translation>
     </message>
     <message>
-        <source>Swap Teams</source>
-        <translation>Byt plats på lag</translation>
-    </message>
-    <message>
-        <source>Swap Players</source>
-        <translation>Byt plats på spelare</translation>
-    </message>
-    <message>
-        <source>Move Player</source>
-        <translation>Flytta spelare</translation>
-    </message>
-    <message>
         <source>Global Modifications</source>
         <translation>Globala ändringar</translation>
     </message>
@@ -277,6 +265,18 @@ Tack till alla som provade de tidiga versionerna och skickade in sina ligor.</tr
     <message>
         <source>Redone: %1</source>
         <translation>Gjort om: %1</translation>
+    </message>
+    <message>
+        <source>Swap Teams &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Byt plats på lagen ”%1” och ”%2”</translation>
+    </message>
+    <message>
+        <source>Swap Players &apos;%1&apos; and &apos;%2&apos;</source>
+        <translation>Byt plats på spelarna ”%1” och ”%2”</translation>
+    </message>
+    <message>
+        <source>Move Player &apos;%1&apos;</source>
+        <translation>Flytta spelaren ”%1”</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1738,14 @@ Vill du fortsätta?</translation>
     <message>
         <source>Shot Accuracy</source>
         <translation>Skottprecision</translation>
+    </message>
+    <message>
+        <source>Type an amount other than 0 to enable “OK”.</source>
+        <translation>Skriv ett värde som inte är 0 för att aktivera ”OK”.</translation>
+    </message>
+    <message>
+        <source>Tick at least one type of players to enable “OK”.</source>
+        <translation>Markera minst en spelartyp för att aktivera ”OK”.</translation>
     </message>
 </context>
 <context>
