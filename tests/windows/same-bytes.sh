@@ -106,6 +106,21 @@ for side in linux windows; do
   grep -Ev $'^(taken|end)\t' "$manifest" >"$manifest.rest" && mv "$manifest.rest" "$manifest"
 done
 
+# The backup notes the game folder's full path, which differs as the folders' names do: it
+# must name this game folder, and its manifest line differs only in size and checksum.
+# The kept leagues carry a random key each (so that two programs keeping at once can tell
+# their leagues apart): the dump above compared what they hold.
+for side in linux windows; do
+  note="$work/$side/$data/BACKUP/game-PATH/GAMEFOLDER.TXT"
+  grep -q "/$game\$" "$note" || { echo "$side: the backup's note does not name the game folder" >&2; exit 1; }
+  rm "$note"
+  manifest="$work/$side/$data/BACKUP/game-PATH/MANIFEST.TXT"
+  grep -Ev $'^file\tGAMEFOLDER.TXT\t' "$manifest" >"$manifest.rest" && mv "$manifest.rest" "$manifest"
+  kept="$work/$side/$data/LEAGUES/game-PATH/KEPT.OBK"
+  [ -f "$kept" ] || { echo "$side: no kept leagues" >&2; exit 1; }
+  rm "$kept"
+done
+
 if diff -r "$work/linux" "$work/windows" >"$work/diff.txt"; then
   echo "same bytes: $(find "$work/linux" -type f | wc -l) files"
 else
