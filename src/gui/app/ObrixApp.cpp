@@ -122,7 +122,7 @@ bool CObrixApp::startUp(const CStartOptions& options)
     bool needThumbnails = false;
     if (!m_dataFolder.empty())
     {
-        CBackup backup(m_dataFolder, m_settings.gameFolder, language);
+        CBackup backup(m_dataFolder, pathFromUtf8(m_settings.gameFolder), language);
         const auto check = backup.check(m_store, jerseysFolder());
         // Restore is there when a backup is, whatever the settings recorded; it checks the
         // backup fully before it copies anything.

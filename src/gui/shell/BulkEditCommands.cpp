@@ -90,7 +90,7 @@ CChangesDock* CBulkEditCommands::changesDock()
             auto db = std::make_unique<CDatabase>();
             const std::string language = m_app.db().languageCode();
             CDatabaseBuilder(*db).setLanguageCode(language);
-            const std::filesystem::path game(m_app.settings().gameFolder);
+            const std::filesystem::path game = pathFromUtf8(m_app.settings().gameFolder);
             if (base == CChangesDock::LoadedFiles)
             {
                 if (auto e = CGameFiles(game).loadAll(*db))
