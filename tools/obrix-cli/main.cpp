@@ -361,15 +361,9 @@ int run(int argc, char** argv)
 }
 
 #ifdef _WIN32
-// A narrow main gets its arguments in the ANSI code page, which cannot spell most names
-// (a Japanese game folder) and spells the rest otherwise than the UTF-8 used within.
 int wmain(int argc, wchar_t** wideArgv)
 {
-    std::vector<std::string> arguments = utf8Arguments(argc, wideArgv);
-    std::vector<char*> argv;
-    for (auto& a : arguments) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    return run(argc, argv.data());
+    return runWithUtf8Arguments(argc, wideArgv, run);
 }
 #else
 int main(int argc, char** argv)

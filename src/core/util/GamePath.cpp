@@ -9,11 +9,14 @@
 namespace
 {
 
+#ifndef _WIN32
+// Windows finds a name whatever its case by itself.
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
+#endif
 
 std::vector<std::string_view> splitComponents(std::string_view gamePath)
 {

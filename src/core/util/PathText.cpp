@@ -49,11 +49,14 @@ std::optional<std::string> environmentText(const char* name)
 }
 
 #ifdef _WIN32
-std::vector<std::string> utf8Arguments(int argc, wchar_t** argv)
+int runWithUtf8Arguments(int argc, wchar_t** argv, int (*run)(int, char**))
 {
-    std::vector<std::string> out;
-    out.reserve(std::size_t(argc > 0 ? argc : 0));
-    for (int i = 0; i < argc; ++i) out.push_back(utf8FromWide(argv[i]));
-    return out;
+    std::vector<std::string> arguments;
+    arguments.reserve(std::size_t(argc > 0 ? argc : 0));
+    for (int i = 0; i < argc; ++i) arguments.push_back(utf8FromWide(argv[i]));
+    std::vector<char*> narrow;
+    for (auto& a : arguments) narrow.push_back(a.data());
+    narrow.push_back(nullptr);
+    return run(argc, narrow.data());
 }
 #endif

@@ -21,6 +21,7 @@ std::string genericUtf8FromPath(const std::filesystem::path& path);
 std::optional<std::string> environmentText(const char* name);
 
 #ifdef _WIN32
-// A program's wide arguments (wmain's), each in UTF-8.
-std::vector<std::string> utf8Arguments(int argc, wchar_t** argv);
+// Runs a program's narrow main with wmain's wide arguments, each made UTF-8 once: a narrow
+// main gets them in the ANSI code page, which cannot spell most names (a Japanese folder).
+int runWithUtf8Arguments(int argc, wchar_t** argv, int (*run)(int, char**));
 #endif
